@@ -1,0 +1,180 @@
+// The program's only view of the machine: drawing surfaces, text, bitmaps,
+// word files, random numbers, the clock, sound and the window. Two backends
+// stand behind it (sdl/ for the real window, headless/ for tests); nothing
+// here knows the game, and nothing outside this directory includes SDL.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// ---------------------------------------------------------------- surfaces
+
+// A 32-bit surface, pixels 0x00RRGGBB, row-major, no padding.
+struct Surface {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  Surface() = default;
+  Surface(int w, int h, std::uint32_t fill = 0xFFFFFF);
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  std::uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// The raster operations of the block copy: a masked image is drawn as its
+// mask with And (white keeps, black clears) and then the image with Or.
+enum class Rop { Copy, And, Or };
+
+// Copies the w x h block at (sx, sy) of src to (dx, dy) of dst. Clipped at
+// both surfaces: only pixels that exist in the source and fit in the
+// destination are touched.
+void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy,
+          Rop rop = Rop::Copy);
+
+void fill_rect(Surface& dst, int x, int y, int w, int h, std::uint32_t colour);
+
+// Draws UTF-8 text with its top-left corner at (x, y): black glyphs of the
+// IPA Gothic face at 16 px on an opaque white cell, 8 px per half-width and
+// 16 px per full-width character. Returns the width drawn in pixels.
+int text_out(Surface& dst, int x, int y, std::string_view utf8);
+
+// Width in pixels that text_out would draw (8 per half-width, 16 per full-width).
+int text_width(std::string_view utf8);
+
+// ----------------------------------------------------------------- bitmaps
+
+constexpr int kFirstBitmapId = 101;
+constexpr int kLastBitmapId = 139;
+constexpr int kBitmapCount = kLastBitmapId - kFirstBitmapId + 1;
+
+// The size a sheet is given when its file is missing (so drawing from it
+// stays harmless). Set by the program before load_bitmaps.
+void set_bitmap_fallback_size(int id, int width, int height);
+
+// Loads art/<id>.png for every id 101..139 under the working directory.
+// A missing or unreadable file leaves a white sheet of the fallback size.
+// Returns the number of files that loaded.
+int load_bitmaps();
+const Surface& bitmap(int id);
+
+bool load_png(const std::string& path, Surface& out);
+bool save_png(const std::string& path, const Surface& surface);
+
+// -------------------------------------------------------------- word files
+
+enum class FileStatus { Ok, Missing, Short, TooLong };
+
+// Reads a file of little-endian 32-bit words into `words`. A missing file
+// leaves `words` untouched; a short one fills only the leading words it
+// holds. `words_read` (optional) receives how many words were filled.
+FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
+                      std::size_t* words_read = nullptr);
+
+// Writes the words little-endian to a temporary file beside `path` and renames
+// it over `path` only when it is complete; creates the parent directory when
+// missing. Returns false when anything failed (the old file is then intact).
+bool write_words(const std::string& path, std::span<const std::int32_t> words);
+
+// Whole-file byte read; false when the file cannot be opened or read.
+bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out);
+bool file_size(const std::string& path, std::uint64_t& size);
+
+// Maps the program's "DATA\x.dat" / "data\x.dat" / "wave\x.wav" spellings to
+// a path under the working directory ("data/x.dat"): backslashes become
+// slashes and a leading "DATA" becomes "data".
+std::string native_path(std::string_view program_path);
+
+// ----------------------------------------------------------- random numbers
+
+// The classic 15-bit linear congruential generator:
+// state = state * 1103515245 + 12345; result = (state / 65536) % 32768.
+void rand_seed(std::uint32_t seed);
+int rand15();
+std::uint32_t seed_from_time();
+
+// --------------------------------------------------------------------- clock
+
+// Monotonic milliseconds (wall time, not processor time).
+std::uint32_t clock_ms();
+
+// --------------------------------------------------------------------- sound
+
+// Starts a wave file asynchronously, replacing any sound playing. Unknown or
+// unplayable files are ignored. The headless backend logs the request.
+void play_sound(const std::string& path);
+
+// ---------------------------------------------------------------- the window
+
+enum Message : int {
+  kMsgCreate,
+  kMsgTimer,
+  kMsgPaint,
+  kMsgMouseMove,    // a = x, b = y (client pixels)
+  kMsgLeftDown,     // a = x, b = y
+  kMsgRightDown,    // a = x, b = y
+  kMsgKeyDown,      // a = virtual-key code
+  kMsgDestroy,
+};
+
+// The program's window procedure; the backend delivers every message here.
+using WindowProc = int (*)(Message msg, int a, int b);
+
+// Virtual-key codes the backends deliver.
+enum VirtualKey : int {
+  kVkReturn = 13,
+  kVkEscape = 27,
+  kVkLeft = 37,
+  kVkUp = 38,
+  kVkRight = 39,
+  kVkDown = 40,
+  kVkC = 'C',
+  kVkV = 'V',
+  kVkX = 'X',
+  kVkZ = 'Z',
+};
+
+struct WindowConfig {
+  int left = 0;
+  int top = 0;
+  int client_width = 720;
+  int client_height = 720;
+  const char* caption = "Ruvelka";
+  WindowProc proc = nullptr;
+};
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Creates the window (delivering kMsgCreate), runs the message loop with a
+// 10 ms timer (kMsgTimer then kMsgPaint per tick, no catch-up) until the
+// window is destroyed, and returns the exit code.
+int run_window(const WindowConfig& config);
+
+// Copies the surface to the window (the paint's one block transfer).
+void present(const Surface& surface);
+
+// Outer window rectangle on the screen.
+Rect window_rect();
+
+// The usable desktop, for clamping a stored window position.
+Rect desktop_rect();
+
+// Destroys the window: kMsgDestroy is delivered, then the loop ends.
+void destroy_window();
+
+// Ends the message loop with the given exit code (after kMsgDestroy).
+void post_quit(int code);
+
+// Shows a modal message (headless: recorded) and returns.
+void message_box(std::string_view text, std::string_view caption);
+
+// Ends the program at once with the exit code (after a fatal message box).
+[[noreturn]] void exit_program(int code);
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#include "screens/screens.h"
+
+// Filled by the subsystem that owns these scenes.
+void scene_title() {}
+void scene_suspended() {}
+void scene_resume_question() {}
+void scene_match_standings() {}
+void scene_main_menu() {}
+void scene_options() {}
+void scene_support() {}
+void scene_rule_yaku() {}
+void scene_local_yaku() {}
+void scene_character_data() {}
+void scene_data_delete() {}
+void draw_help_differences() {}
+void draw_help_yaku_rules() {}
+void draw_help_game_rules() {}
+void draw_help_yaku_list() {}
+void draw_help_advice() {}

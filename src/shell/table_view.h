@@ -1,0 +1,4 @@
+// The table view drawn after every table scene.
+#pragma once
+
+void draw_table();

@@ -1,0 +1,47 @@
+#include "table/sequencer.h"
+
+// Filled by the subsystem that owns these scenes.
+void draw_phase_seat0() {}
+void draw_phase_seat1() {}
+void draw_phase_seat2() {}
+void draw_phase_seat3() {}
+void com_turn_phase_seat1() {}
+void com_turn_phase_seat2() {}
+void com_turn_phase_seat3() {}
+void evaluate_naki_after_seat0() {}
+void evaluate_naki_after_seat1() {}
+void evaluate_naki_after_seat2() {}
+void evaluate_naki_after_seat3() {}
+void win_check1_after_seat0() {}
+void win_check2_after_seat0() {}
+void win_check3_after_seat0() {}
+void win_check1_after_seat1() {}
+void win_check2_after_seat1() {}
+void win_check3_after_seat1() {}
+void win_check1_after_seat2() {}
+void win_check2_after_seat2() {}
+void win_check3_after_seat2() {}
+void win_check1_after_seat3() {}
+void win_check2_after_seat3() {}
+void win_check3_after_seat3() {}
+void pon_kan_check1_after_seat0() {}
+void pon_kan_check2_after_seat0() {}
+void pon_kan_check3_after_seat0() {}
+void pon_kan_check1_after_seat1() {}
+void pon_kan_check2_after_seat1() {}
+void pon_kan_check3_after_seat1() {}
+void pon_kan_check1_after_seat2() {}
+void pon_kan_check2_after_seat2() {}
+void pon_kan_check3_after_seat2() {}
+void pon_kan_check1_after_seat3() {}
+void pon_kan_check2_after_seat3() {}
+void pon_kan_check3_after_seat3() {}
+void chi_check_after_seat0() {}
+void chi_check_after_seat1() {}
+void chi_check_after_seat2() {}
+void chi_check_after_seat3() {}
+void shout_pause_phase() {}
+void kan_replacement_phase_seat0() {}
+void kan_replacement_phase_seat1() {}
+void kan_replacement_phase_seat2() {}
+void kan_replacement_phase_seat3() {}

