@@ -1,0 +1,1 @@
+// Surfaces and block copies.
