@@ -25,6 +25,7 @@ constexpr int kPairScore = 4;
 constexpr int kTwoSidedScore = 4;
 constexpr int kClosedScore = 3;
 constexpr int kMaxSetsTaken = 4;  // complete and partial sets
+constexpr int kMaxCopies = 4;
 
 using Mask = std::uint64_t;  // bit t for tile code t (1-37)
 
@@ -38,16 +39,17 @@ constexpr Mask kChowStarts = suit_ranks_mask(1, 7);
 constexpr Mask kTwoSidedStarts = suit_ranks_mask(2, 7);
 constexpr Mask kClosedStarts = suit_ranks_mask(1, 7);
 
-// The tiles left at one node of the tree: counts with masks of the tiles
-// held at least once, twice and three times, so each step is a mask test.
+// The tiles left at one node of the tree as four masks: held[k] has bit t
+// when tile t is held more than k times. Small to copy, and each step is a
+// mask test.
 struct Pool {
-  int counts[kRed + 1];
-  Mask held[3];
+  Mask held[kMaxCopies];
 
   void take(int t, int n) {
-    counts[t] -= n;
-    for (int k = 0; k < 3; ++k)
-      if (counts[t] <= k) held[k] &= ~(Mask{1} << t);
+    const Mask bit = Mask{1} << t;
+    int count = 0;
+    while (count < kMaxCopies && (held[count] & bit)) ++count;
+    for (int k = count - n; k < count; ++k) held[k] &= ~bit;
   }
 };
 
@@ -71,7 +73,7 @@ Blocked blocked_by_visible() {
 }
 
 struct Row {
-  int entries[kDecompositionSteps];
+  int entries[kDecompositionSteps];  // 0 past entry_count
   int entry_count;
   int set_count;
   int score;
@@ -131,7 +133,7 @@ void write_rows(const Search& s, const Row& row, int high) {
   int run = 1;
   for (int k = 0; k < s.first_position; ++k) run *= kDecompositionSteps;
   for (int r = high; r < high + run; ++r) {
-    for (int i = 0; i < kDecompositionSteps; ++i) g_decompositions[r][i] = i < row.entry_count ? row.entries[i] : 0;
+    std::copy(row.entries, row.entries + kDecompositionSteps, g_decompositions[r]);
     g_decomposition_scores[r] = row.score;
   }
 }
@@ -165,12 +167,12 @@ void zero_first(int tile, int copies) {
 
 void search_best_decomposition(int seat) {
   sort_work_hand();
-  Pool pool{};
+  int counts[kRed + 1] = {};
   for (int v : g_decomp_sorted_hand)
-    if (v >= 1 && v <= kRed) ++pool.counts[v];
+    if (v >= 1 && v <= kRed) ++counts[v];
+  Pool pool{};
   for (int t = 1; t <= kRed; ++t)
-    for (int k = 0; k < 3; ++k)
-      if (pool.counts[t] > k) pool.held[k] |= Mask{1} << t;
+    for (int k = 0; k < kMaxCopies && k < counts[t]; ++k) pool.held[k] |= Mask{1} << t;
 
   Search s{};
   s.blocked = blocked_by_visible();

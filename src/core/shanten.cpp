@@ -1,6 +1,10 @@
 #include "core/shanten.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cassert>
+#include <cstdint>
 
 #include "core/hai_table.h"
 #include "core/tiles.h"
@@ -27,6 +31,19 @@ namespace {
 
 constexpr int kMaxHeadCandidates = 7;
 constexpr int kSuits = 3;
+
+using TileMask = std::uint64_t;  // bit t for tile code t
+
+constexpr std::array<TileMask, kKnittedArrangements> kKnittedMasks = [] {
+  std::array<TileMask, kKnittedArrangements> m{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int t : g_knitted_tiles[a]) m[a] |= TileMask{1} << t;
+  return m;
+}();
+constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
+
+// Distinct tiles of arrangement a that the hand holds.
+int knitted_held(TileMask present, int a) { return std::popcount(present & kKnittedMasks[a]); }
 
 struct Split {
   int sets = 0;
@@ -182,20 +199,20 @@ KnittedRest knitted_rest(int* counts, bool has_meld) {
 }
 
 // The knitted-straight reading replaces the normal one when it is closer.
-void knitted_straight(const int* counts, int melds, Reading& normal) {
+void knitted_straight(const int* counts, TileMask present, int melds, Reading& normal) {
   if (melds > 1) return;
   Reading best;
   bool found = false;
   for (int a = 0; a < kKnittedArrangements; ++a) {
+    const int held = knitted_held(present, a);
+    if (held < 8) continue;
+    bool dead = false;
+    for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && g_visible_counts[t] >= 4);
+    if (dead) continue;
     int rest[kTileCodes];
     for (int t = 0; t < kTileCodes; ++t) rest[t] = counts[t];
-    int held = 0;
-    bool dead = false;
-    for (int t : g_knitted_tiles[a]) {
-      if (rest[t] > 0) --rest[t], ++held;
-      else if (g_visible_counts[t] >= 4) dead = true;
-    }
-    if (dead || held < 8) continue;
+    for (int t : g_knitted_tiles[a])
+      if (rest[t] > 0) --rest[t];
     const KnittedRest r = knitted_rest(rest, melds == 1);
     const int distance = (melds == 1 ? 9 : 11) - held - r.gain;
     if (found && distance >= best.distance) continue;
@@ -223,16 +240,10 @@ int thirteen_orphans(const int* counts) {
   return d - (pair ? 1 : 0);
 }
 
-int honours_and_knitted(const int* counts) {
-  int honours = 0;
-  for (int t = kEast; t <= kRed; ++t) honours += counts[t] > 0;
+int honours_and_knitted(TileMask present) {
   int knitted = 0;
-  for (const auto& arrangement : g_knitted_tiles) {
-    int held = 0;
-    for (int t : arrangement) held += counts[t] > 0;
-    if (held > knitted) knitted = held;
-  }
-  const int d = kWorstKnitted - honours - knitted;
+  for (int a = 0; a < kKnittedArrangements; ++a) knitted = std::max(knitted, knitted_held(present, a));
+  const int d = kWorstKnitted - std::popcount(present & kHonourMask) - knitted;
   return d < -1 ? -1 : d;
 }
 
@@ -241,9 +252,10 @@ int honours_and_knitted(const int* counts) {
 void calc_shanten(int seat, int skip_slot) {
   assert(seat >= 0 && seat < kSeats && skip_slot >= 0 && skip_slot < kHandSlots);
   int counts[kTileCodes] = {};
+  TileMask present = 0;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     const int v = g_hand[seat][slot];
-    if (slot != skip_slot && v >= 1 && v <= kRed) ++counts[v];
+    if (slot != skip_slot && v >= 1 && v <= kRed) ++counts[v], present |= TileMask{1} << v;
   }
   int melds = 0;
   for (int code : g_melds[seat]) melds += code != 0;
@@ -263,12 +275,12 @@ void calc_shanten(int seat, int skip_slot) {
   Reading normal;
   if (g_hai_table_loaded) {
     normal = normal_form(counts, melds);
-    knitted_straight(counts, melds, normal);
+    knitted_straight(counts, present, melds, normal);
   }
   g_shanten_normal = normal.distance;
   g_shanten_blocks = normal.blocks;
   g_shanten_pairs = normal.pairs;
   g_shanten_chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(counts);
   g_shanten_kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(counts);
-  g_shanten_knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(counts);
+  g_shanten_knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(present);
 }
