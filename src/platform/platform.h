@@ -163,7 +163,9 @@ struct Rect {
 
 // Creates the window (delivering kMsgCreate), runs the message loop with a
 // 10 ms timer (kMsgTimer then kMsgPaint per tick, no catch-up) until the
-// window is destroyed, and returns the exit code.
+// window is destroyed, and returns post_quit's code (0 without one). The
+// headless backend instead opens, steps headless::set_run_frames frames
+// (none unless set) and returns.
 int run_window(const WindowConfig& config);
 
 // Copies the surface to the window (the paint's one block transfer).
