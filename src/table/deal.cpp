@@ -8,6 +8,7 @@
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "shell/table_view.h"
 #include "table/table_state.h"
 #include "table/wall.h"
 
@@ -136,14 +137,9 @@ bool replace_declared(int seat) {
   return true;
 }
 
-}  // namespace
-
-void scene_deal() {
-  if (g_scene_frame < kDealWaitFrames) {
-    ++g_scene_frame;
-    return;
-  }
-  const int c = g_scene_frame - kDealWaitFrames;
+// Frame c after the opening wait: a block of four or a single tile on even
+// c, the move to the sort at kDealEnd.
+void deal_step(int c) {
   ++g_scene_frame;
   g_deal_step = c + 1;
   if (c % 2 != 0) return;
@@ -157,6 +153,17 @@ void scene_deal() {
   }
 }
 
+}  // namespace
+
+void scene_deal() {
+  if (g_scene_frame < kDealWaitFrames) {
+    ++g_scene_frame;
+  } else {
+    deal_step(g_scene_frame - kDealWaitFrames);
+  }
+  draw_table();
+}
+
 void scene_sort_hands() {
   ++g_sort_frame;
   if (g_sort_frame == kSortAtFrame)
@@ -166,6 +173,7 @@ void scene_sort_hands() {
     g_scene = SCENE_INITIAL_FLOWERS;
     g_scene_frame = 0;
   }
+  draw_table();
 }
 
 void scene_initial_flowers() {
@@ -180,13 +188,10 @@ void scene_initial_flowers() {
   }
   if (g_scene_frame == kInitialFlowerReplace) {
     g_pick = 0;
-    if (!draw_pending_replacements(seat)) return;
-    if (mode == 2 && holds_flower(seat)) {
-      g_scene_frame = 0;
-      return;
-    }
+    if (draw_pending_replacements(seat) && mode == 2 && holds_flower(seat)) g_scene_frame = 0;
   }
   if (g_scene_frame == kInitialFlowerNextSeat) leave_initial_flowers_for_next_seat();
+  draw_table();
 }
 
 void hana_phase() {
@@ -200,5 +205,7 @@ void hana_phase() {
     g_scene = seat_turn_scene(seat);
     g_scene_frame = 0;
     refresh_hand_evaluations_all_seats();
+    return;
   }
+  draw_table();
 }

@@ -43,6 +43,12 @@ std::array<int, kTileCodes> tiles_off_the_wall() {
   return used;
 }
 
+void discard_to_river(int seat, int tile) {
+  if (!is_playing_tile(tile)) throw std::invalid_argument("plant_wall: cannot discard " + format_tiles(std::vector<int>{tile}));
+  g_river[seat][g_river_count[seat]++] = tile;
+  g_discard_history[seat][g_discard_history_count[seat]++] = tile;
+}
+
 }  // namespace
 
 void TableTest::SetUp() {
@@ -62,7 +68,7 @@ void TableTest::start_hand(int dealer) {
   invariants.begin_hand();
 }
 
-void TableTest::plant_wall(const std::vector<int>& next_draws) {
+void TableTest::plant_wall(const std::vector<int>& next_draws, int live) {
   std::array<int, kTileCodes> left{};
   for (int tile = 1; tile < kTileCodes; ++tile)
     left[tile] = is_playing_tile(tile) ? 4 : is_flower(tile) && option(opt_flowers) != 0 ? 1 : 0;
@@ -75,8 +81,12 @@ void TableTest::plant_wall(const std::vector<int>& next_draws) {
     wall.insert(wall.end(), left[tile], tile);
   }
   wall.insert(wall.end(), next_draws.rbegin(), next_draws.rend());
-  std::copy(wall.begin(), wall.end(), g_wall);
-  g_wall_count = static_cast<int>(wall.size());
+  const int discarded = live < 0 ? 0 : static_cast<int>(wall.size()) - live;
+  if (discarded < 0 || (live >= 0 && live < static_cast<int>(next_draws.size())))
+    throw std::invalid_argument("plant_wall: a live wall of " + std::to_string(live) + " does not fit");
+  for (int i = 0; i < discarded; ++i) discard_to_river(i % kSeats, wall[i]);
+  std::copy(wall.begin() + discarded, wall.end(), g_wall);
+  g_wall_count = static_cast<int>(wall.size()) - discarded;
   invariants.begin_hand();
 }
 

@@ -22,8 +22,11 @@ class TableTest : public ::testing::Test {
   // Rebuilds the live wall from every tile not on the table, so that
   // next_draws[0] is the next tile drawn, next_draws[1] the one after, and
   // remembers it as the hand's wall. Flowers are included when opt_flowers
-  // is on. Throws std::invalid_argument when a tile is used up.
-  void plant_wall(const std::vector<int>& next_draws);
+  // is on. With `live` given, only that many tiles stay in the wall and the
+  // rest become earlier discards in the rivers of seats 0 to 3 in turn (a
+  // late hand). Throws std::invalid_argument when a tile is used up or a
+  // flower would have to be discarded.
+  void plant_wall(const std::vector<int>& next_draws, int live = -1);
 
   // Runs one frame of the current scene's handler; false when the scene
   // has no handler here.

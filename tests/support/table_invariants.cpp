@@ -115,6 +115,13 @@ void check_melds(int seat, Violations& out) {
   }
 }
 
+// The deal, sort and dealt-flower scenes and the play scenes from the
+// first draw to the result; the front end leaves the hands as they were.
+bool is_table_scene() {
+  return (g_scene >= SCENE_DEAL && g_scene <= SCENE_INITIAL_FLOWERS) ||
+         (g_scene >= SCENE_SEAT0_DRAW && g_scene < SCENE_HELP_DIFFERENCES);
+}
+
 bool hand_is_over() {
   return g_scene == SCENE_EXHAUSTIVE_DRAW || g_scene == SCENE_HAND_RESULT || g_scene == SCENE_WIN;
 }
@@ -122,6 +129,7 @@ bool hand_is_over() {
 // Tiles in hand plus replacements owed: 13 between turns, 14 for the seat
 // to move; during the deal at most 13 and before play exactly 13.
 void check_hand_sizes(Violations& out) {
+  if (!is_table_scene()) return;
   int seats_at_14 = 0;
   for (int seat = 0; seat < kSeats; ++seat) {
     int held = g_hana[seat].pending;
