@@ -29,20 +29,6 @@ constexpr std::array<SceneHandler, 4> kHandlers{{
     {SCENE_FLOWER, hana_phase},
 }};
 
-std::array<int, kTileCodes> tiles_off_the_wall() {
-  std::array<int, kTileCodes> used{};
-  for (int seat = 0; seat < kSeats; ++seat) {
-    for (int slot : g_hand[seat])
-      if (slot != 0) ++used[tile_of(slot)];
-    for (int meld : g_melds[seat])
-      if (meld != 0 && is_kong_meld(meld)) ++used[meld_tile(meld)];
-    for (int i = 0; i < g_river_count[seat]; ++i)
-      if (g_river[seat][i] != 0) ++used[tile_of(g_river[seat][i])];
-    for (int i = 0; i < g_hana[seat].count; ++i) ++used[g_hana[seat].tiles[i]];
-  }
-  return used;
-}
-
 void discard_to_river(int seat, int tile) {
   if (!is_playing_tile(tile)) throw std::invalid_argument("plant_wall: cannot discard " + format_tiles(std::vector<int>{tile}));
   g_river[seat][g_river_count[seat]++] = tile;
@@ -72,9 +58,8 @@ void TableTest::plant_wall(const std::vector<int>& next_draws, int live) {
   std::array<int, kTileCodes> left{};
   for (int tile = 1; tile < kTileCodes; ++tile)
     left[tile] = is_playing_tile(tile) ? 4 : is_flower(tile) && option(opt_flowers) != 0 ? 1 : 0;
-  const std::array<int, kTileCodes> used = tiles_off_the_wall();
-  for (int tile = 0; tile < kTileCodes; ++tile) left[tile] -= used[tile];
-  for (int tile : next_draws) --left[tile];
+  for (const PlacedTile& placed : tiles_off_the_wall()) --left.at(placed.tile);
+  for (int tile : next_draws) --left.at(tile);
   std::vector<int> wall;
   for (int tile = 1; tile < kTileCodes; ++tile) {
     if (left[tile] < 0) throw std::invalid_argument("plant_wall: too many of " + format_tiles(std::vector<int>{tile}));

@@ -19,26 +19,17 @@ std::string tile_text(int tile) {
   return is_tile(tile) ? format_tiles(std::vector<int>{tile}) : "code " + std::to_string(tile);
 }
 
-// Counts every tile the table holds: live wall, hands, the fourth tile of
-// each kong, live river entries and flowers set aside.
+// Counts every tile the table holds, the live wall included.
 std::array<int, kTileCodes> count_table_tiles(Violations& out) {
+  std::vector<PlacedTile> tiles = tiles_off_the_wall();
+  for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i)
+    tiles.push_back({g_wall[i], "wall entry " + std::to_string(i)});
   std::array<int, kTileCodes> counts{};
-  auto add = [&](int tile, const std::string& where) {
-    if (tile > 0 && tile < kTileCodes)
-      ++counts[tile];
+  for (const PlacedTile& placed : tiles) {
+    if (placed.tile > 0 && placed.tile < kTileCodes)
+      ++counts[placed.tile];
     else
-      out.push_back(where + " holds " + tile_text(tile));
-  };
-  for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i) add(g_wall[i], "wall entry " + std::to_string(i));
-  for (int seat = 0; seat < kSeats; ++seat) {
-    for (int slot : g_hand[seat])
-      if (slot != 0) add(tile_of(slot), seat_text(seat) + "hand");
-    for (int meld : g_melds[seat])
-      if (meld != 0 && is_kong_meld(meld)) add(meld_tile(meld), seat_text(seat) + "kong");
-    for (int i = 0; i < std::clamp(g_river_count[seat], 0, kRiverCapacity); ++i)
-      if (g_river[seat][i] != 0) add(tile_of(g_river[seat][i]), seat_text(seat) + "river");
-    for (int i = 0; i < std::clamp(g_hana[seat].count, 0, kMaxFlowers); ++i)
-      add(g_hana[seat].tiles[i], seat_text(seat) + "flower record");
+      out.push_back(placed.where + " holds " + tile_text(placed.tile));
   }
   return counts;
 }
@@ -193,6 +184,21 @@ void check_flower_records(int seat, Violations& out) {
 }
 
 }  // namespace
+
+std::vector<PlacedTile> tiles_off_the_wall() {
+  std::vector<PlacedTile> tiles;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int slot : g_hand[seat])
+      if (slot != 0) tiles.push_back({tile_of(slot), seat_text(seat) + "hand"});
+    for (int meld : g_melds[seat])
+      if (meld != 0 && is_kong_meld(meld)) tiles.push_back({meld_tile(meld), seat_text(seat) + "kong"});
+    for (int i = 0; i < std::clamp(g_river_count[seat], 0, kRiverCapacity); ++i)
+      if (g_river[seat][i] != 0) tiles.push_back({tile_of(g_river[seat][i]), seat_text(seat) + "river"});
+    for (int i = 0; i < std::clamp(g_hana[seat].count, 0, kMaxFlowers); ++i)
+      tiles.push_back({g_hana[seat].tiles[i], seat_text(seat) + "flower record"});
+  }
+  return tiles;
+}
 
 void TableInvariants::begin_hand() {
   started_ = true;

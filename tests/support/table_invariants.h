@@ -28,5 +28,15 @@ class TableInvariants {
   int wall_count_ = 0;
 };
 
+// A tile held off the wall and the place that holds it ("seat 2: river").
+struct PlacedTile {
+  int tile;
+  std::string where;
+};
+
+// Every tile off the wall: hands, the fourth tile of each kong, live river
+// entries and flowers set aside.
+std::vector<PlacedTile> tiles_off_the_wall();
+
 // One violation a line, for failure messages.
 std::string join_lines(const std::vector<std::string>& lines);
