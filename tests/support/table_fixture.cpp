@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "shell/options.h"
+#include "shell/scene_table.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
@@ -15,19 +16,6 @@
 #include "table/table_state.h"
 
 namespace {
-
-struct SceneHandler {
-  int scene;
-  void (*handler)();
-};
-
-// The table scenes built so far, called as the frame step would.
-constexpr std::array<SceneHandler, 4> kHandlers{{
-    {SCENE_DEAL, scene_deal},
-    {SCENE_SORT_HANDS, scene_sort_hands},
-    {SCENE_INITIAL_FLOWERS, scene_initial_flowers},
-    {SCENE_FLOWER, hana_phase},
-}};
 
 void discard_to_river(int seat, int tile) {
   if (!is_playing_tile(tile)) throw std::invalid_argument("plant_wall: cannot discard " + format_tiles(std::vector<int>{tile}));
@@ -75,14 +63,7 @@ void TableTest::plant_wall(const std::vector<int>& next_draws, int live) {
   invariants.begin_hand();
 }
 
-bool TableTest::run_frame() {
-  for (const SceneHandler& entry : kHandlers) {
-    if (entry.scene != g_scene) continue;
-    entry.handler();
-    return true;
-  }
-  return false;
-}
+bool TableTest::run_frame() { return dispatch_scene(g_scene); }
 
 int TableTest::run_until_scene(int scene, int limit) {
   for (int frames = 0; frames <= limit; ++frames) {
