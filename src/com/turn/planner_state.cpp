@@ -1,6 +1,7 @@
 #include "com/turn/planner_state.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 
@@ -17,11 +18,14 @@ int g_ai_pung_meld_count;
 int g_decomposition_prefer_pungs;
 
 void build_work_hand(int seat) {
-  int n = 0;
-  for (int slot : g_hand[seat])
-    if (slot > 0 && slot < 100) g_ai_work_hand[n++] = slot;
-  std::sort(g_ai_work_hand, g_ai_work_hand + n);
-  std::fill(g_ai_work_hand + n, g_ai_work_hand + kHandSlots, 0);
+  // Tiles first in ascending order, then the zeros of marked and empty slots.
+  std::array<int, kHandSlots> pool{};
+  for (int i = 0; i < kHandSlots; ++i) {
+    const int slot = g_hand[seat][i];
+    pool[i] = slot > 0 && slot < 100 ? slot : 0;
+  }
+  std::sort(pool.begin(), pool.end(), [](int a, int b) { return a != 0 && (b == 0 || a < b); });
+  std::copy(pool.begin(), pool.end(), g_ai_work_hand);
 }
 
 namespace {
