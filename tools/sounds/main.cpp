@@ -25,7 +25,7 @@ constexpr std::array<Effect, 6> kEffects{{{"ok", sounds::effect_ok},
                                           {"hana", sounds::effect_hana}}};
 
 // One speaker per file number: 1 the user (male), 2 the user (female), 3 to 8
-// the characters COM1 to COM6 (male, female, male, female, male, female).
+// the characters COM1 to COM6 (three men, then three women).
 struct Speaker {
   int file_number;
   const char* voice;  // espeak-ng voice with its variant
@@ -36,10 +36,10 @@ struct Speaker {
 constexpr std::array<Speaker, 8> kSpeakers{{{1, "ja+m1", 45, 170},
                                             {2, "ja+f1", 60, 170},
                                             {3, "ja+m3", 58, 195},
-                                            {4, "ja+f2", 72, 165},
-                                            {5, "ja+m7", 28, 150},
-                                            {6, "ja+f4", 50, 160},
-                                            {7, "ja+m2", 40, 160},
+                                            {4, "ja+m7", 28, 150},
+                                            {5, "ja+m2", 40, 160},
+                                            {6, "ja+f2", 72, 165},
+                                            {7, "ja+f4", 50, 160},
                                             {8, "ja+f3", 66, 185}}};
 
 struct Shout {
