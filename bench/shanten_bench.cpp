@@ -65,7 +65,7 @@ void BM_RefreshHandEvaluations(benchmark::State& state) {
   for (auto _ : state) {
     for (int seat = 0; seat < kSeats; ++seat) std::copy(hands[n + seat].begin(), hands[n + seat].end(), g_hand[seat]);
     refresh_hand_evaluations();
-    benchmark::DoNotOptimize(g_ai[3].min_shanten);
+    benchmark::DoNotOptimize(AI[3].min_shanten);
     n = (n + kSeats) % hands.size();
   }
 }

@@ -10,13 +10,10 @@
 #include "core/visible.h"
 #include "table/table_state.h"
 
-int g_ai_work_hand[kHandSlots];
 int g_decomp_sorted_hand[kHandSlots];
 int g_decompositions[kDecompositionRows][kDecompositionRowWords];
 int g_decomposition_scores[kDecompositionRows];
 int g_decomposition_pick;
-int g_decomposition_prefer_pungs;
-int g_ai_pung_meld_count;
 
 namespace {
 
@@ -208,11 +205,8 @@ void remove_decomposition_pungs() {
 }
 
 void reset_decomposition_state() {
-  std::fill(&g_ai_work_hand[0], &g_ai_work_hand[0] + kHandSlots, 0);
   std::fill(&g_decomp_sorted_hand[0], &g_decomp_sorted_hand[0] + kHandSlots, 0);
   std::fill(&g_decompositions[0][0], &g_decompositions[0][0] + kDecompositionRows * kDecompositionRowWords, 0);
   std::fill(&g_decomposition_scores[0], &g_decomposition_scores[0] + kDecompositionRows, 0);
   g_decomposition_pick = 0;
-  g_decomposition_prefer_pungs = 0;
-  g_ai_pung_meld_count = 0;
 }

@@ -21,14 +21,6 @@ int hai_table_value(const int* ranks) {
 
 namespace {
 
-std::int32_t decode_word(const std::vector<std::uint8_t>& bytes, std::size_t word) {
-  const std::size_t at = 4 * word;
-  const std::uint32_t u = static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-                          static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-                          static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-  return static_cast<std::int32_t>(u);
-}
-
 // A value can be used only when its digits describe a split of the row's own
 // tiles: a larger one would make the distance to ready fall below the truth.
 bool value_fits(int value, const int* ranks) {
@@ -38,13 +30,13 @@ bool value_fits(int value, const int* ranks) {
   return 3 * hai_value_sets(value) + 2 * (hai_value_pairs(value) + hai_value_partials(value)) <= tiles;
 }
 
-// Decodes the file's rows into the table; false when a key is not the one
-// the enumeration expects there or a value does not fit its row.
-bool take_rows(const std::vector<std::uint8_t>& bytes) {
+// Takes the file's rows into the table; false when a key is not the one the
+// enumeration expects there or a value does not fit its row.
+bool take_rows(const std::vector<std::int32_t>& words) {
   int ranks[kSuitRanks] = {};
   for (int row = 0; row < kHaiTableRows; ++row) {
-    const std::int32_t key = decode_word(bytes, 2 * static_cast<std::size_t>(row));
-    const std::int32_t value = decode_word(bytes, 2 * static_cast<std::size_t>(row) + 1);
+    const std::int32_t key = words[2 * static_cast<std::size_t>(row)];
+    const std::int32_t value = words[2 * static_cast<std::size_t>(row) + 1];
     if (key != hai_table_key(ranks) || !value_fits(value, ranks)) return false;
     g_hai_table[row] = {key, value};
     next_suit_counts(ranks);
@@ -55,9 +47,8 @@ bool take_rows(const std::vector<std::uint8_t>& bytes) {
 bool read_table_file(const std::string& path) {
   std::uint64_t size = 0;
   if (!platform::file_size(path, size) || size != static_cast<std::uint64_t>(kHaiTableBytes)) return false;
-  std::vector<std::uint8_t> bytes;
-  if (!platform::read_bytes(path, bytes) || bytes.size() != static_cast<std::size_t>(kHaiTableBytes)) return false;
-  return take_rows(bytes);
+  std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
+  return platform::read_words(path, words) == platform::FileStatus::Ok && take_rows(words);
 }
 
 }  // namespace
@@ -69,4 +60,7 @@ HaiTableSource load_hai_table_from(const std::string& path) {
   return from_file ? HaiTableSource::File : HaiTableSource::Built;
 }
 
-void load_hai_table() { load_hai_table_from("data/hai.dat"); }
+void load_hai_table() {
+  // The table never changes once filled; a second window in one run keeps it.
+  if (!g_hai_table_loaded) load_hai_table_from("data/hai.dat");
+}

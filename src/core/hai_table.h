@@ -95,5 +95,6 @@ enum class HaiTableSource { File, Built };
 // tiles can make; otherwise builds it. Either way g_hai_table_loaded becomes 1.
 HaiTableSource load_hai_table_from(const std::string& path);
 
-// Loads data/hai.dat at start-up (the working directory is the game's root).
+// Loads data/hai.dat at start-up (the working directory is the game's root);
+// nothing when the table is already filled.
 void load_hai_table();

@@ -1,59 +1,43 @@
 #include "core/seat_eval.h"
 
+#include <algorithm>
+
 #include "core/shanten.h"
 #include "core/visible.h"
 #include "table/table_state.h"
 
 namespace {
 
-constexpr int kWorst[kSyantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
-
-// No decision yet, every distance at its worst: a fresh record must not read as ready.
-constexpr SeatAiRecord fresh_record() {
-  SeatAiRecord ai{};
-  for (int& d : ai.hai_syanten) d = kWorstNormal;
-  for (int f = 0; f < kSyantenForms; ++f)
-    for (int& d : ai.syanten[f]) d = kWorst[f];
-  ai.min_shanten = kWorstNormal;
-  ai.min_shanten_chiitoi = kWorstChiitoi;
-  ai.min_shanten_kokushi = kWorstKokushi;
-  ai.min_shanten_knitted = kWorstKnitted;
-  return ai;
-}
-
-}  // namespace
-
-SeatAiRecord g_ai[kSeats] = {fresh_record(), fresh_record(), fresh_record(), fresh_record()};
-
-namespace {
+constexpr int kWorst[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
 
 // One slot's evaluation. Slots holding the same tile leave the same hand, so
 // each tile kind (and the empty slot, code 0) is evaluated once.
 struct SlotEval {
-  int form[kSyantenForms];
+  int form[kShantenForms];
   int blocks;
   int pairs;
 };
 
 void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], const bool (&evaluated)[kHandSlots],
                           const int* hand) {
-  int minima[kSyantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
+  int minima[kShantenForms];
+  std::copy(kWorst, kWorst + kShantenForms, minima);
   for (int slot = 0; slot < kHandSlots; ++slot)
-    for (int f = 0; f < kSyantenForms; ++f) {
+    for (int f = 0; f < kShantenForms; ++f) {
       ai.syanten[f][slot] = evaluated[slot] ? eval[slot].form[f] : kWorst[f];
       if (evaluated[slot] && eval[slot].form[f] < minima[f]) minima[f] = eval[slot].form[f];
     }
-  ai.min_shanten = minima[kSyantenNormal];
-  ai.min_shanten_chiitoi = minima[kSyantenChiitoi];
-  ai.min_shanten_kokushi = minima[kSyantenKokushi];
-  ai.min_shanten_knitted = minima[kSyantenKnitted];
+  ai.min_shanten = minima[kShantenNormal];
+  ai.min_shanten_chiitoi = minima[kShantenChiitoi];
+  ai.min_shanten_kokushi = minima[kShantenKokushi];
+  ai.min_shanten_knitted = minima[kShantenKnitted];
 
   // Best discard: the lowest normal distance, then the most pairs, then the most blocks.
   ai.best_blocks = 0;
   ai.best_pairs = 0;
   bool found = false;
   for (int slot = 0; slot < kHandSlots; ++slot) {
-    if (!evaluated[slot] || eval[slot].form[kSyantenNormal] != ai.min_shanten) continue;
+    if (!evaluated[slot] || eval[slot].form[kShantenNormal] != ai.min_shanten) continue;
     const SlotEval& e = eval[slot];
     if (!found || e.pairs > ai.best_pairs || (e.pairs == ai.best_pairs && e.blocks > ai.best_blocks)) {
       ai.best_pairs = e.pairs;
@@ -64,7 +48,7 @@ void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], 
 
   for (int& d : ai.hai_syanten) d = kWorstNormal;
   for (int slot = 0; slot < kHandSlots; ++slot)
-    if (is_free_slot(hand[slot]) && hand[slot] <= kRed) ai.hai_syanten[hand[slot]] = ai.syanten[kSyantenNormal][slot];
+    if (is_free_slot(hand[slot]) && hand[slot] <= kRed) ai.hai_syanten[hand[slot]] = ai.syanten[kShantenNormal][slot];
 }
 
 void refresh_seat(int seat) {
@@ -87,7 +71,7 @@ void refresh_seat(int seat) {
                   g_shanten_pairs};
     slot_of_kind[v] = slot;
   }
-  fill_distance_fields(g_ai[seat], eval, evaluated, hand);
+  fill_distance_fields(AI[seat], eval, evaluated, hand);
 }
 
 }  // namespace
@@ -100,8 +84,4 @@ void refresh_hand_evaluations() {
   count_visible_tiles(0);
   for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = seen[t];
   for (int seat = 0; seat < kSeats; ++seat) refresh_seat(seat);
-}
-
-void reset_seat_eval_state() {
-  for (SeatAiRecord& ai : g_ai) ai = fresh_record();
 }

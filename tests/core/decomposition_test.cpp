@@ -84,6 +84,7 @@ class Decomposition : public ::testing::Test {
     reset_table_state();
     reset_visible_state();
     reset_decomposition_state();
+    reset_planner_state();
   }
   static void work(const char* text) {
     const std::array<int, kHandSlots> hand = make_hand(text);

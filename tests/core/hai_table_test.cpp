@@ -11,6 +11,8 @@
 #include <tuple>
 #include <vector>
 
+#include "support/test_workdir.h"
+
 namespace {
 
 using Ranks = std::array<int, kSuitRanks>;
@@ -141,7 +143,11 @@ class HaiTableFile : public ::testing::Test {
     std::filesystem::create_directories(dir_);
     path_ = (dir_ / "hai.dat").string();
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override {
+    std::filesystem::remove_all(dir_);
+    std::copy(reference_.begin(), reference_.end(), g_hai_table);  // later suites find the table as built
+    g_hai_table_loaded = 1;
+  }
 
   void write(const std::vector<HaiTableEntry>& rows, std::size_t bytes) {
     std::vector<char> out;
@@ -217,6 +223,21 @@ TEST_F(HaiTableFile, ValuesThatNoSplitOfTheRowCanMakeAreRefused) {
   write(rows, kHaiTableBytes);
   EXPECT_EQ(load(), HaiTableSource::Built);
   expect_reference_table();
+}
+
+TEST_F(HaiTableFile, StartUpReadsDataHaiDatOnce) {
+  TestWorkdir workdir(false);
+  std::filesystem::create_directories("data");
+  path_ = "data/hai.dat";
+  std::vector<HaiTableEntry> rows = reference_;
+  rows[9].value = 0;
+  write(rows, kHaiTableBytes);
+  g_hai_table_loaded = 0;
+  load_hai_table();
+  EXPECT_EQ(g_hai_table[9].value, 0);
+  g_hai_table[9].value = 7;
+  load_hai_table();  // already filled: the file is not read again
+  EXPECT_EQ(g_hai_table[9].value, 7);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class SeatEval : public ::testing::Test {
     reset_table_state();
     reset_visible_state();
     reset_shanten_state();
-    reset_seat_eval_state();
+    reset_ai_record_state();
   }
   static int slot_of(int seat, int tile) {
     return static_cast<int>(std::find(g_hand[seat], g_hand[seat] + kHandSlots, tile) - g_hand[seat]);
@@ -45,15 +45,15 @@ int meld_count(int seat) { return static_cast<int>(std::count_if(g_melds[seat], 
 void expect_slot_matches_references(int seat, int slot) {
   const std::vector<int> c = counts_without(seat, slot);
   const int melds = meld_count(seat);
-  const SeatAiRecord& ai = g_ai[seat];
+  const SeatAiRecord& ai = AI[seat];
   const std::string hand = format_tiles(g_hand[seat], kHandSlots) + " slot " + std::to_string(slot);
-  EXPECT_EQ(ai.syanten[kSyantenNormal][slot],
+  EXPECT_EQ(ai.syanten[kShantenNormal][slot],
             std::min(reference_normal_distance(c.data(), melds), reference_knitted_straight_distance(c.data(), melds)))
       << hand;
-  EXPECT_EQ(ai.syanten[kSyantenChiitoi][slot], melds ? kWorstChiitoi : reference_seven_pairs_distance(c.data())) << hand;
-  EXPECT_EQ(ai.syanten[kSyantenKokushi][slot], melds ? kWorstKokushi : reference_thirteen_orphans_distance(c.data()))
+  EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], melds ? kWorstChiitoi : reference_seven_pairs_distance(c.data())) << hand;
+  EXPECT_EQ(ai.syanten[kShantenKokushi][slot], melds ? kWorstKokushi : reference_thirteen_orphans_distance(c.data()))
       << hand;
-  EXPECT_EQ(ai.syanten[kSyantenKnitted][slot], melds ? kWorstKnitted : reference_honours_knitted_distance(c.data()))
+  EXPECT_EQ(ai.syanten[kShantenKnitted][slot], melds ? kWorstKnitted : reference_honours_knitted_distance(c.data()))
       << hand;
 }
 
@@ -75,28 +75,28 @@ TEST_F(SeatEval, EveryDiscardOfFourSeatsMatchesTheReferences) {
     }
     refresh_hand_evaluations();
     for (int seat = 0; seat < kSeats; ++seat) {
-      const SeatAiRecord& ai = g_ai[seat];
-      int minima[kSyantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
+      const SeatAiRecord& ai = AI[seat];
+      int minima[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
       for (int slot = 0; slot < kHandSlots; ++slot) {
         const int v = g_hand[seat][slot];
         if (v == 0) {
           expect_slot_matches_references(seat, slot);  // the whole 13-tile hand
         } else if (is_free_slot(v)) {
           if (g_hand[seat][kDrawSlot] != 0) expect_slot_matches_references(seat, slot);
-          EXPECT_EQ(ai.hai_syanten[v], ai.syanten[kSyantenNormal][slot]);
+          EXPECT_EQ(ai.hai_syanten[v], ai.syanten[kShantenNormal][slot]);
         } else {
-          EXPECT_EQ(ai.syanten[kSyantenNormal][slot], kWorstNormal);
-          EXPECT_EQ(ai.syanten[kSyantenChiitoi][slot], kWorstChiitoi);
-          EXPECT_EQ(ai.syanten[kSyantenKokushi][slot], kWorstKokushi);
-          EXPECT_EQ(ai.syanten[kSyantenKnitted][slot], kWorstKnitted);
+          EXPECT_EQ(ai.syanten[kShantenNormal][slot], kWorstNormal);
+          EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], kWorstChiitoi);
+          EXPECT_EQ(ai.syanten[kShantenKokushi][slot], kWorstKokushi);
+          EXPECT_EQ(ai.syanten[kShantenKnitted][slot], kWorstKnitted);
           continue;
         }
-        for (int f = 0; f < kSyantenForms; ++f) minima[f] = std::min(minima[f], ai.syanten[f][slot]);
+        for (int f = 0; f < kShantenForms; ++f) minima[f] = std::min(minima[f], ai.syanten[f][slot]);
       }
-      EXPECT_EQ(ai.min_shanten, minima[kSyantenNormal]);
-      EXPECT_EQ(ai.min_shanten_chiitoi, minima[kSyantenChiitoi]);
-      EXPECT_EQ(ai.min_shanten_kokushi, minima[kSyantenKokushi]);
-      EXPECT_EQ(ai.min_shanten_knitted, minima[kSyantenKnitted]);
+      EXPECT_EQ(ai.min_shanten, minima[kShantenNormal]);
+      EXPECT_EQ(ai.min_shanten_chiitoi, minima[kShantenChiitoi]);
+      EXPECT_EQ(ai.min_shanten_kokushi, minima[kShantenKokushi]);
+      EXPECT_EQ(ai.min_shanten_knitted, minima[kShantenKnitted]);
       for (int t = 0; t < kHaiSyantenEntries; ++t) {
         const bool held = t != 0 && std::find(g_hand[seat], g_hand[seat] + kHandSlots, t) != g_hand[seat] + kHandSlots;
         EXPECT_TRUE(held || ai.hai_syanten[t] == kWorstNormal) << t;
@@ -110,30 +110,30 @@ TEST_F(SeatEval, BestDiscardPrefersPairsThenBlocks) {
   set_hand(2, "123m 45p 78p 34s 68s 11z 2z");  // the honour leaves one partial more
   set_hand(3, "123m 456p 789s 11z 2z 5s");  // between turns
   refresh_hand_evaluations();
-  EXPECT_EQ(g_ai[1].min_shanten, 0);
-  EXPECT_EQ(g_ai[1].syanten[kSyantenNormal][slot_of(1, 24)], 0);
-  EXPECT_EQ(g_ai[1].best_pairs, 2);
-  EXPECT_EQ(g_ai[1].best_blocks, 5);
-  EXPECT_EQ(g_ai[2].min_shanten, 2);
-  EXPECT_EQ(g_ai[2].best_pairs, 1);
-  EXPECT_EQ(g_ai[2].best_blocks, 6);
-  EXPECT_EQ(g_ai[3].syanten[kSyantenNormal][kDrawSlot], 1);
-  EXPECT_EQ(g_ai[3].min_shanten, 1);
-  EXPECT_EQ(g_ai[3].hai_syanten[32], 1);
-  EXPECT_EQ(g_ai[3].hai_syanten[31], 2);
+  EXPECT_EQ(AI[1].min_shanten, 0);
+  EXPECT_EQ(AI[1].syanten[kShantenNormal][slot_of(1, 24)], 0);
+  EXPECT_EQ(AI[1].best_pairs, 2);
+  EXPECT_EQ(AI[1].best_blocks, 5);
+  EXPECT_EQ(AI[2].min_shanten, 2);
+  EXPECT_EQ(AI[2].best_pairs, 1);
+  EXPECT_EQ(AI[2].best_blocks, 6);
+  EXPECT_EQ(AI[3].syanten[kShantenNormal][kDrawSlot], 1);
+  EXPECT_EQ(AI[3].min_shanten, 1);
+  EXPECT_EQ(AI[3].hai_syanten[32], 1);
+  EXPECT_EQ(AI[3].hai_syanten[31], 2);
 }
 
 TEST_F(SeatEval, DeclaredMeldsAndFlowersTakeNoPart) {
   set_hand(0, "123m 456p 11z 45s 3f");
   add_meld(0, kMeldPung, kRed);
   refresh_hand_evaluations();
-  const SeatAiRecord& ai = g_ai[0];
+  const SeatAiRecord& ai = AI[0];
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (is_free_slot(g_hand[0][slot]) && g_hand[0][slot] <= kRed) continue;
-    EXPECT_EQ(ai.syanten[kSyantenNormal][slot], kWorstNormal) << slot;
-    EXPECT_EQ(ai.syanten[kSyantenChiitoi][slot], kWorstChiitoi) << slot;
-    EXPECT_EQ(ai.syanten[kSyantenKokushi][slot], kWorstKokushi) << slot;
-    EXPECT_EQ(ai.syanten[kSyantenKnitted][slot], kWorstKnitted) << slot;
+    EXPECT_EQ(ai.syanten[kShantenNormal][slot], kWorstNormal) << slot;
+    EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], kWorstChiitoi) << slot;
+    EXPECT_EQ(ai.syanten[kShantenKokushi][slot], kWorstKokushi) << slot;
+    EXPECT_EQ(ai.syanten[kShantenKnitted][slot], kWorstKnitted) << slot;
   }
   EXPECT_EQ(ai.min_shanten, 1);  // the flower is declared, never thrown: it is not a discard here
   EXPECT_EQ(ai.min_shanten_chiitoi, kWorstChiitoi);
@@ -146,9 +146,9 @@ TEST_F(SeatEval, AHandWithNothingToEvaluateKeepsTheWorstValues) {
   set_hand(0, "1234f");
   for (int slot = 4; slot < kHandSlots; ++slot) g_hand[0][slot] = make_slot(kRed, kPungSlot);
   refresh_hand_evaluations();
-  EXPECT_EQ(g_ai[0].min_shanten, kWorstNormal);
-  EXPECT_EQ(g_ai[0].best_blocks, 0);
-  EXPECT_EQ(g_ai[0].best_pairs, 0);
+  EXPECT_EQ(AI[0].min_shanten, kWorstNormal);
+  EXPECT_EQ(AI[0].best_blocks, 0);
+  EXPECT_EQ(AI[0].best_pairs, 0);
 }
 
 TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
@@ -157,23 +157,13 @@ TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = 100 + t;
   g_visible_counts[29] = 0;  // counted before the last 9s was thrown
   refresh_hand_evaluations();
-  EXPECT_GT(g_ai[0].syanten[kSyantenNormal][kDrawSlot], 0);
+  EXPECT_GT(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
   for (int t = 0; t < kTileCodes; ++t) EXPECT_EQ(g_seen_counts[t], 100 + t);
 
   g_river_count[1] = 0;  // now a 9s is live again, though the old count says otherwise
   g_visible_counts[29] = 4;
   refresh_hand_evaluations();
-  EXPECT_EQ(g_ai[0].syanten[kSyantenNormal][kDrawSlot], 0);
-}
-
-TEST_F(SeatEval, FreshRecordsDoNotReadAsReady) {
-  g_ai[2].min_shanten = 0;
-  g_ai[2].discard_reason = 20;
-  reset_seat_eval_state();
-  EXPECT_EQ(g_ai[2].min_shanten, kWorstNormal);
-  EXPECT_EQ(g_ai[2].min_shanten_knitted, kWorstKnitted);
-  EXPECT_EQ(g_ai[2].hai_syanten[5], kWorstNormal);
-  EXPECT_EQ(g_ai[2].discard_reason, 0);
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
 }
 
 }  // namespace
