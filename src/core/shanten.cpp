@@ -263,12 +263,7 @@ void calc_shanten(int seat, int skip_slot) {
   for (int t = 1; t <= kRed; ++t)
     if (counts[t] > kMaxCopies) {
       // No real hand holds a fifth copy; a put-together one is judged hopeless.
-      g_shanten_normal = kWorstNormal;
-      g_shanten_chiitoi = kWorstChiitoi;
-      g_shanten_kokushi = kWorstKokushi;
-      g_shanten_knitted = kWorstKnitted;
-      g_shanten_blocks = 0;
-      g_shanten_pairs = 0;
+      reset_shanten_state();
       return;
     }
 

@@ -10,23 +10,14 @@
 #include "core/shanten.h"
 #include "core/visible.h"
 #include "support/distance_reference.h"
+#include "support/evaluation_fixture.h"
 #include "support/hand_builder.h"
 #include "table/table_state.h"
 
 namespace {
 
-class SeatEval : public ::testing::Test {
+class SeatEval : public HandEvaluationTest {
  protected:
-  static void SetUpTestSuite() {
-    build_hai_table();
-    g_hai_table_loaded = 1;
-  }
-  void SetUp() override {
-    reset_table_state();
-    reset_visible_state();
-    reset_shanten_state();
-    reset_ai_record_state();
-  }
   static int slot_of(int seat, int tile) {
     return static_cast<int>(std::find(g_hand[seat], g_hand[seat] + kHandSlots, tile) - g_hand[seat]);
   }
