@@ -1,0 +1,82 @@
+// The title, the suspension notice, the resume question, the main menu and
+// the match standings.
+#include <array>
+
+#include "platform/platform.h"
+#include "screens/front_end_layout.h"
+#include "screens/screen_state.h"
+#include "screens/screens.h"
+#include "shell/gdi.h"
+#include "shell/shell_state.h"
+#include "table/table_state.h"
+
+namespace {
+
+constexpr const char* kHoverMark = "●";
+
+constexpr std::array<const char*, 5> kKeyHelp{
+    "Enter：タイトルに戻る", "Z：手牌を開閉する", "X：牌山の開示を切り替え", "C：ツモ切り牌の切り替え",
+    "V：組合竜サポート表示の切り替え",
+};
+constexpr std::array<const char*, 3> kSuspendedLines{
+    "対局を中断しました", "・次回起動時に、次局から再開できます",
+    "・Escキーか×ボタンクリックで、ゲームを終了してください",
+};
+constexpr const char* kSuspendFailedLine = "・中断データを保存できませんでした。次回の再開はできません";
+constexpr std::array<const char*, 2> kResumeLines{
+    "対局の中断データがあります。再開しますか？",
+    "・再開しない場合は中断データは削除され、再開はできなくなります",
+};
+constexpr std::array<const char*, kResumeChoices> kResumeChoiceLabels{"〇 再開する", "〇 再開しない"};
+constexpr const char* kDeclineFailedLine = "・中断データを削除できませんでした。もう一度選んでください";
+constexpr std::array<const char*, kMenuLeftItems> kMenuLeftLabels{
+    "〇 フリー対局", "〇 オプション",  "〇 サポート機能", "〇 複合役の設定",
+    "〇 ローカル役の設定", "〇 対局データ", "〇 データ削除",
+};
+constexpr std::array<const char*, kMenuRightItems> kMenuRightLabels{
+    "〇 中国麻将のルール", "〇 あがり役の説明", "〇 あがり役のルール", "〇 日本麻雀との違い",
+    "〇 初心者へのアドバイス",
+};
+constexpr const char* kResumeFailedLine = "中断データを書き換えられなかったため、再開を取りやめました";
+
+void draw_hover(int x, int y, const HitBox& box) {
+  if (box.contains(g_mouse_x, g_mouse_y)) draw_text(x, y, kHoverMark);
+}
+
+}  // namespace
+
+void scene_title() {
+  draw_background(kBackgroundScreens);
+  draw_text(275, 200, "Ruvelka");
+  draw_text(273, 340, "2022-2025　Dobrank");
+  draw_text(240, 460, kKeyHelp[0]);
+  for (int i = 1; i < static_cast<int>(kKeyHelp.size()); ++i) draw_text(268, 470 + 30 * i, kKeyHelp[i]);
+}
+
+void scene_suspended() {
+  draw_background(kBackgroundScreens);
+  const bool failed = g_last_write_failed == kWriteFailedSuspend;
+  for (int i = 0; i < static_cast<int>(kSuspendedLines.size()); ++i)
+    draw_text(140, 200 + 40 * i, failed && i == 1 ? kSuspendFailedLine : kSuspendedLines[i]);
+}
+
+void scene_resume_question() {
+  draw_background(kBackgroundScreens);
+  for (int i = 0; i < static_cast<int>(kResumeLines.size()); ++i) draw_text(120, 220 + 40 * i, kResumeLines[i]);
+  for (int i = 0; i < kResumeChoices; ++i) draw_text(kResumeChoiceX, resume_choice_y(i), kResumeChoiceLabels[i]);
+  for (int i = 0; i < kResumeChoices; ++i) draw_hover(kResumeChoiceX, resume_choice_y(i), resume_choice_box(i));
+  if (g_last_write_failed == kWriteFailedDecline) draw_text(120, 420, kDeclineFailedLine);
+}
+
+void scene_main_menu() {
+  draw_background(kBackgroundScreens);
+  for (int i = 0; i < kMenuLeftItems; ++i) {
+    draw_text(kMenuLeftX, menu_row_y(i), kMenuLeftLabels[i]);
+    draw_hover(kMenuLeftX, menu_row_y(i), menu_left_box(i));
+  }
+  for (int i = 0; i < kMenuRightItems; ++i) {
+    draw_text(kMenuRightX, menu_row_y(i), kMenuRightLabels[i]);
+    draw_hover(kMenuRightX, menu_row_y(i), menu_right_box(i));
+  }
+  if (g_last_write_failed == kWriteFailedResume) draw_text(120, 560, kResumeFailedLine);
+}
