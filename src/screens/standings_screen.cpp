@@ -17,6 +17,7 @@ constexpr int kDigitSheet = 102;   // IDB_DIGITS_LARGE: digits, minus, place gly
 constexpr int kNameSheet = 107;    // IDB_NAME_LIST
 constexpr int kPlaces = 4;
 constexpr int kColumnWidth = 140;
+constexpr int kColumnCentre = 150;  // the centre of the place glyphs and the name strip
 constexpr int kDigitWidth = 15;
 constexpr int kDigitHeight = 25;
 constexpr int kDigitRow = 260;
@@ -32,7 +33,8 @@ constexpr int kScoreY = 402;
 constexpr std::uint32_t kPanelFill = 0xF4EBD0;
 constexpr std::uint32_t kPanelEdge = 0x6B4E1E;
 constexpr std::array<const char*, 7> kCharacterNames{"あなた", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6"};
-constexpr const char* kSaveFailedLine = "成績を保存できませんでした。クリックで保存し直します（Enterで保存せずにタイトルへ）";
+constexpr const char* kSaveFailedLines[2] = {"成績を保存できませんでした。クリックで保存し直します",
+                                             "（Enterキーでは保存せずにタイトルへ戻ります）"};
 
 void draw_panel() {
   if (bitmap_loaded(kPanelSheet)) {
@@ -53,6 +55,11 @@ void draw_panel() {
   }
 }
 
+// Text in place of a missing sheet, centred on the place column.
+void draw_centred(int x0, int y, const std::string& text) {
+  draw_text(x0 + kColumnCentre - platform::text_width(text) / 2, y, text.c_str());
+}
+
 void draw_digit(int x, int y, int digit) {
   blit_bitmap(x, y, kDigitWidth, kDigitHeight, kDigitSheet, kDigitWidth * digit, kDigitRow);
 }
@@ -60,8 +67,7 @@ void draw_digit(int x, int y, int digit) {
 void draw_score(int x0, int score) {
   const ScoreGlyphs glyphs = standings_score_glyphs(score);
   if (!bitmap_loaded(kDigitSheet)) {
-    const int x = glyphs.minus_x >= 0 ? glyphs.minus_x : glyphs.x[0];
-    draw_text(x0 + x, kScoreY + 4, std::to_string(score).c_str());
+    draw_centred(x0, kScoreY + 4, std::to_string(score));
     return;
   }
   if (glyphs.minus_x >= 0)
@@ -76,14 +82,13 @@ void draw_place(int place) {
     draw_digit(x0 + 132, 322, place + 1);
     blit_bitmap(x0 + 148, 322, 20, kDigitHeight, kDigitSheet, kPlaceGlyphX, kDigitRow);
   } else {
-    draw_text(x0 + 136, 326, (std::to_string(place + 1) + "位").c_str());
+    draw_centred(x0, 326, std::to_string(place + 1) + "位");
   }
   if (row.character >= 0 && row.character < static_cast<int>(kCharacterNames.size())) {
     if (bitmap_loaded(kNameSheet)) {
       blit_bitmap(x0 + 110, 362, kNameWidth, kNameHeight, kNameSheet, 0, kNameHeight * row.character);
     } else {
-      const char* name = kCharacterNames[row.character];
-      draw_text(x0 + 110 + (kNameWidth - platform::text_width(name)) / 2, 364, name);
+      draw_centred(x0, 364, kCharacterNames[row.character]);
     }
   }
   draw_score(x0, row.score_again);
@@ -95,5 +100,8 @@ void scene_match_standings() {
   draw_background(kBackgroundTable);
   draw_panel();
   for (int p = 0; p < kPlaces; ++p) draw_place(p);
-  if (g_last_write_failed == kWriteFailedStandings) draw_text(40, 480, kSaveFailedLine);
+  if (g_last_write_failed == kWriteFailedStandings) {
+    draw_text(150, 480, kSaveFailedLines[0]);
+    draw_text(150, 505, kSaveFailedLines[1]);
+  }
 }
