@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "shell/art_manifest.h"
+
 platform::Surface g_back_surface;
 bool g_bitmap_loaded[platform::kBitmapCount];
 
@@ -15,6 +17,9 @@ constexpr std::uint32_t kPlainBackground[2] = {0x1E5A3C, 0x174A30};
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  // A sheet whose file is missing still has its full size, so every copy from it stays in bounds.
+  for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
+    platform::set_bitmap_fallback_size(id, art_sheet(id).width, art_sheet(id).height);
   platform::load_bitmaps();
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id) {
     std::uint64_t size = 0;
