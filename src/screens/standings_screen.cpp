@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "screens/character_names.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
@@ -29,10 +30,9 @@ constexpr int kDividerY = 285;
 constexpr int kDividerPieces = 26;
 constexpr int kScoreY = 402;
 
-// Stand-ins for sheets that are missing: the panel's colours and the names as text.
+// Stand-ins for a missing panel sheet.
 constexpr std::uint32_t kPanelFill = 0xF4EBD0;
 constexpr std::uint32_t kPanelEdge = 0x6B4E1E;
-constexpr std::array<const char*, 7> kCharacterNames{"あなた", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6"};
 constexpr const char* kSaveFailedLines[2] = {"成績を保存できませんでした。クリックで保存し直します",
                                              "（Enterキーでは保存せずにタイトルへ戻ります）"};
 
