@@ -11,8 +11,8 @@ constexpr int kLocalYakuWords = 3;  // local patterns 81, 82, 83
 constexpr std::array<int, kRuleYakuWords> kRuleYakuDefaults{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1};
 constexpr std::array<int, kLocalYakuWords> kLocalYakuDefaults{0, 0, 0};
 
-extern int g_rule_yaku[kRuleYakuWords];    // 0/1 per compound-pattern rule
-extern int g_local_yaku[kLocalYakuWords];  // 0/1: local patterns 81..83 scored
+extern std::array<int, kRuleYakuWords> g_rule_yaku;    // 0/1 per compound-pattern rule
+extern std::array<int, kLocalYakuWords> g_local_yaku;  // 0/1: local patterns 81..83 scored
 
 // Puts both sets of switches back to their defaults.
 void reset_yaku_switches();

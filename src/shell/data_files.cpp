@@ -36,7 +36,7 @@ std::span<const std::int32_t> words_of(const Record& record) {
 
 // Reads a file of 0/1 switches into `words`; each word read takes its default when not 0 or 1.
 template <std::size_t N>
-void load_switches(const char* path, int (&words)[N], const std::array<int, N>& defaults) {
+void load_switches(const char* path, std::array<int, N>& words, const std::array<int, N>& defaults) {
   std::array<std::int32_t, N> read{};
   std::size_t count = 0;
   platform::read_words(file_path(path), read, &count);

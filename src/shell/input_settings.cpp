@@ -51,12 +51,12 @@ void click_option_rows(const std::array<SettingRow, N>& rows, const SettingRow& 
 }
 
 template <std::size_t N, std::size_t W>
-void click_switch_rows(const std::array<SettingRow, N>& rows, const SettingRow& reset, int (&words)[W],
+void click_switch_rows(const std::array<SettingRow, N>& rows, const SettingRow& reset, std::array<int, W>& words,
                        const std::array<int, W>& defaults) {
   if (const SettingRow* row = row_under_pointer(rows)) {
     words[row->word] = words[row->word] == 1 ? 0 : 1;
   } else if (pointer_on(reset)) {
-    std::copy(defaults.begin(), defaults.end(), words);
+    words = defaults;
   } else {
     return;
   }

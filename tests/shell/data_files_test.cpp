@@ -59,7 +59,7 @@ TEST_F(DataFiles, SettingFilesHaveTheirSizesAndWordOrderAndReadBack) {
   const std::vector<std::int32_t> options = words("data/option.dat", &bytes);
   EXPECT_EQ(bytes, 88u);
   for (int i = 0; i < kOptionWords; ++i) EXPECT_EQ(options[i], g_options[i]) << i;
-  EXPECT_EQ(words("data/rule_yaku.dat", &bytes), std::vector<std::int32_t>(g_rule_yaku, g_rule_yaku + 13));
+  EXPECT_EQ(words("data/rule_yaku.dat", &bytes), std::vector<std::int32_t>(g_rule_yaku.begin(), g_rule_yaku.end()));
   EXPECT_EQ(bytes, 52u);
   EXPECT_EQ(words("data/local_yaku.dat", &bytes), (std::vector<std::int32_t>{0, 1, 0}));
   EXPECT_EQ(bytes, 12u);
