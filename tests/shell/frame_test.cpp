@@ -146,3 +146,19 @@ TEST(WindowPosition, AStoredPositionOffTheDesktopIsPulledBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Frame, AClickIsJudgedWhereThePointerWasBeforeIt) {
+  g_scene = SCENE_MAIN_MENU;
+  headless::mouse_move(600, 600);
+  window_proc(platform::kMsgLeftDown, 200, 250);  // the options item, but the pointer was elsewhere
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_mouse_x, 200);
+  EXPECT_EQ(g_mouse_y, 250);
+
+  window_proc(platform::kMsgLeftDown, 600, 600);  // judged at (200, 250): the options item
+  EXPECT_EQ(g_scene, SCENE_OPTIONS);
+}
+
+}  // namespace
