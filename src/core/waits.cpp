@@ -228,7 +228,7 @@ void find_knitted_straight_waits(const OtherSlots& o) {
     const int found = arrangement_tiles_held(o, a);
     if (found < 8) continue;
     int rest[kHandSlots - 1];
-    const int rest_count = rest_after_arrangement(o, a, rest);
+    [[maybe_unused]] const int rest_count = rest_after_arrangement(o, a, rest);
     assert(rest_count == kHandSlots - 1 - found);
     if (found == 8 && knitted_missing_one(o, a, rest)) return;
     if (found == 9 && knitted_complete(o, rest)) return;
