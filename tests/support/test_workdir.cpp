@@ -5,12 +5,14 @@
 #include <random>
 #include <vector>
 
+#include "core/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "shell/stats.h"
 #include "table/table_state.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +73,8 @@ void reset_program_state() {
   reset_screen_state();
   reset_options();
   reset_sound_state();
+  reset_stats_state();
+  reset_yaku_switches();
   clear_fixed_seed();
 }
 

@@ -6,12 +6,13 @@
 #include "core/tiles.h"
 #include "shell/art_manifest.h"
 #include "ui_style.h"
+#include "screens/character_names.h"
 
 namespace art {
 
 namespace {
 
-constexpr std::array<const char*, 7> kNames{"あなた", "ひろし", "じゅんぺい", "こうた", "さやか", "あかね", "りょうこ"};
+constexpr const auto& kNames = kCharacterNames;
 constexpr std::array<const char*, 4> kWinds{"東", "南", "西", "北"};
 
 Image blank(int id, std::uint32_t colour) { return Image(art_sheet(id).width, art_sheet(id).height, colour); }
