@@ -5,6 +5,10 @@
 #include <random>
 #include <vector>
 
+#include "com/turn/planner_state.h"
+#include "core/ai_record.h"
+#include "core/visible.h"
+#include "core/waits.h"
 #include "core/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
@@ -75,6 +79,10 @@ void reset_program_state() {
   reset_sound_state();
   reset_stats_state();
   reset_yaku_switches();
+  reset_waits_state();
+  reset_visible_state();
+  reset_ai_record_state();
+  reset_planner_state();
   clear_fixed_seed();
 }
 
