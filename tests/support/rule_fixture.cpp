@@ -120,3 +120,5 @@ void RuleTest::check(const RuleCase& c) {
 }
 
 std::string case_name(const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; }
+
+void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }

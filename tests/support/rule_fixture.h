@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ struct RuleCase {
   // 10 - r): the proposal must be the mirrored tile. -1: not checked.
   int mirror_subcode = -1;
 };
+
+// Names the case in gtest's messages.
+void PrintTo(const RuleCase& c, std::ostream* os);
 
 class RuleTest : public ::testing::Test {
  protected:
