@@ -56,6 +56,8 @@ const RuleCase kRule12Cases[] = {
      .pool = "35m 79p 111z 222z 33z", .expect = "3m", .reason = 12},
     {.name = "TerminalsFirstAtEqualSeen", .rule = kRule12, .hand = "46m 79p 111z 222z 333z", .expect = "9p",
      .reason = 12, .subcode = 1},
+    {.name = "NineOfTheSuitBelowIsNoNeighbour", .rule = kRule12, .hand = "13p 9m 111z 222z 333z", .expect = "1p",
+     .reason = 12},
     {.name = "StrictNeedsSixBlocks", .rule = kRule12, .arg = 1, .hand = "35m 111z 222z 333z 444z", .target = 27,
      .best_blocks = 5},
 };
