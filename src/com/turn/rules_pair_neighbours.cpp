@@ -83,6 +83,12 @@ bool take_by_group(int seat, const NeighbourGroup& group, const int* pool) {
   });
 }
 
+bool take_by_group(int seat, const NeighbourGroup& group) {
+  int pool[kTileCodes];
+  count_pool(pool);
+  return take_by_group(seat, group, pool);
+}
+
 // Strict 1 also wants a pair in the seat's best reading.
 bool strict_allows_with_pair(int seat, int strict) {
   return strict_allows(seat, strict) && (strict == 0 || AI[seat].best_pairs != 0);
@@ -118,17 +124,10 @@ void discard_rule_30_leftover_beside_pairs(int seat) {
     if (take_by_group(seat, group, pool)) return;
 }
 
-void discard_rule_31_lone_three_apart(int seat) {
-  int pool[kTileCodes];
-  count_pool(pool);
-  take_by_group(seat, kRule31, pool);
-}
+void discard_rule_31_lone_three_apart(int seat) { take_by_group(seat, kRule31); }
 
 void discard_rule_32_closed_on_pair(int seat, int strict) {
-  if (!strict_allows_with_pair(seat, strict)) return;
-  int pool[kTileCodes];
-  count_pool(pool);
-  take_by_group(seat, kRule32, pool);
+  if (strict_allows_with_pair(seat, strict)) take_by_group(seat, kRule32);
 }
 
 void discard_rule_33_single_below_pair(int seat, int strict) {
@@ -152,8 +151,5 @@ void discard_rule_34_spaced_singles(int seat) {
 }
 
 void discard_rule_35_long_shape(int seat, int strict) {
-  if (!strict_allows_with_pair(seat, strict)) return;
-  int pool[kTileCodes];
-  count_pool(pool);
-  take_by_group(seat, kRule35, pool);
+  if (strict_allows_with_pair(seat, strict)) take_by_group(seat, kRule35);
 }
