@@ -1,14 +1,46 @@
 #include "shell/gdi.h"
 
+#include "shell/art_manifest.h"
+
 platform::Surface g_back_surface;
+bool g_draw_recording = false;
+std::vector<DrawCall> g_draw_calls;
+
+namespace {
+
+constexpr int kTextCellHeight = 16;
+
+void record(const DrawCall& call) {
+  if (g_draw_recording) g_draw_calls.push_back(call);
+}
+
+}  // namespace
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
+    platform::set_bitmap_fallback_size(id, art_sheet(id).width, art_sheet(id).height);
   platform::load_bitmaps();
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
+  record({id, dx, dy, w, h, sx, sy, rop});
   platform::blit(g_back_surface, dx, dy, w, h, platform::bitmap(id), sx, sy, rop);
 }
 
-void draw_text(int x, int y, const char* utf8) { platform::text_out(g_back_surface, x, y, utf8); }
+void draw_text(int x, int y, const char* utf8) {
+  const int width = platform::text_out(g_back_surface, x, y, utf8);
+  record({0, x, y, width, kTextCellHeight, 0, 0, platform::Rop::Copy});
+}
+
+void start_draw_recording() {
+  g_draw_calls.clear();
+  g_draw_recording = true;
+}
+
+void stop_draw_recording() { g_draw_recording = false; }
+
+void reset_gdi_state() {
+  g_draw_recording = false;
+  g_draw_calls.clear();
+}

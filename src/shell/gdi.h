@@ -2,6 +2,8 @@
 // from the bitmap sheets.
 #pragma once
 
+#include <vector>
+
 #include "platform/platform.h"
 
 constexpr int kScreenWidth = 720;
@@ -9,7 +11,8 @@ constexpr int kScreenHeight = 720;
 
 extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
 
-// Creates the off-screen surface and loads the 39 bitmap sheets.
+// Creates the off-screen surface and loads the 39 bitmap sheets (a missing
+// sheet becomes a white sheet of its listed size).
 void gdi_setup();
 
 // Copies a w x h cell at (sx, sy) of bitmap `id` (101..139) to (dx, dy) of the off-screen surface.
@@ -18,3 +21,22 @@ void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy,
 
 // Draws text on the off-screen surface (black on a white cell).
 void draw_text(int x, int y, const char* utf8);
+
+// ------------------------------------------------------- draw-call recorder
+// For tests: while recording, every blit_bitmap and draw_text is appended to
+// g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height).
+struct DrawCall {
+  int id;
+  int dx, dy, w, h;
+  int sx, sy;
+  platform::Rop rop;
+};
+extern bool g_draw_recording;               // set by tests only; off in the game
+extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
+
+// Clears the list and starts recording.
+void start_draw_recording();
+void stop_draw_recording();
+
+// Stops recording and forgets the calls (the surface is left alone).
+void reset_gdi_state();

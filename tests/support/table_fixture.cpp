@@ -9,6 +9,8 @@
 #include "shell/scene_table.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
+#include "shell/table_view.h"
+#include "shell/view_inputs.h"
 #include "shell/sound.h"
 #include "support/hand_builder.h"
 #include "table/deal.h"
@@ -30,6 +32,8 @@ void TableTest::SetUp() {
   reset_options();
   reset_sound_state();
   reset_shell_state();
+  reset_table_view_state();
+  reset_view_inputs_state();
   platform::rand_seed(kSeed);
   invariants = TableInvariants{};
 }

@@ -8,9 +8,12 @@
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
+#include "shell/gdi.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "shell/table_view.h"
+#include "shell/view_inputs.h"
 #include "table/table_state.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +74,9 @@ void reset_program_state() {
   reset_screen_state();
   reset_options();
   reset_sound_state();
+  reset_table_view_state();
+  reset_view_inputs_state();
+  reset_gdi_state();
   clear_fixed_seed();
 }
 
