@@ -27,7 +27,9 @@ class Screenshot : public TableTest {
  protected:
   void SetUp() override {
     TableTest::SetUp();
-    if (!std::filesystem::exists("art/134.png")) GTEST_SKIP() << "no generated art: run build/ruvelka-gen-art";
+    if (!std::filesystem::exists("art/134.png")) {
+      GTEST_SKIP() << "no generated art: run build/ruvelka-gen-art";
+    }
     gdi_setup();
   }
 
