@@ -30,6 +30,7 @@ void set_flowers(int seat, std::string_view flowers) {
 }
 
 void build_mid_hand() {
+  reset_table_state();
   g_dealer = 2;
   g_first_dealer = 1;
   g_round_wind = 1;

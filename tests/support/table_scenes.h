@@ -18,7 +18,7 @@ void add_discards(int seat, std::string_view tiles, int grey_every = 0);
 
 void set_flowers(int seat, std::string_view flowers);
 
-// Mid-hand: every seat with melds of every kind, flowers, long rivers (seat
+// Mid-hand, on a freshly reset table: every seat with melds of every kind, flowers, long rivers (seat
 // 0 and seat 3 with 25 discards), the user's turn with a drawn tile; dealer
 // 2, first dealer 1, south round, scores of both signs.
 void build_mid_hand();
