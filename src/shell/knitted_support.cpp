@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/visible.h"
 #include "shell/gdi.h"
 #include "shell/options.h"
 #include "shell/sheet_ids.h"
-#include "shell/view_inputs.h"
 #include "table/table_state.h"
 
 namespace {
@@ -28,7 +28,7 @@ bool qualifies(int arrangement, int need) {
   for (int tile : g_knitted_tiles[arrangement]) {
     if (first_slot_holding(tile) >= 0)
       ++held;
-    else if (visible_copies(tile) >= kAllVisible)
+    else if (g_visible_counts[tile] >= kAllVisible)
       return false;
   }
   return held >= need;

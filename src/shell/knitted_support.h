@@ -7,7 +7,8 @@
 // While the support is on and the user has at most one declared meld: finds
 // the level at which exactly one knitted arrangement qualifies (nine tiles
 // held, then fewer down to the lowest level the options allow; an
-// arrangement whose missing tile is all visible does not qualify), draws
+// arrangement with a missing tile whose four copies g_visible_counts
+// shows does not qualify), draws
 // the label for it and, at support level 2, sets dark[slot] for the first
 // slot holding each held tile of that arrangement. Two or more arrangements
 // at one level show the label and darken nothing. `dark` is cleared first.

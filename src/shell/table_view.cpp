@@ -22,8 +22,6 @@ struct Point {
 constexpr std::array<Point, kSeats> kBalloons{{{280, 540}, {505, 320}, {280, 100}, {55, 320}}};
 constexpr std::array<Point, kSeats> kDealInMarkers{{{330, 605}, {605, 350}, {330, 70}, {55, 350}}};
 
-constexpr int kTexture = 72;
-constexpr int kTextureTiles = 10;
 constexpr int kNoticeKindGrey = 3;
 constexpr int kNoticeKindKnitted = 4;
 constexpr int kFalseWinNoticeFrom = 360;  // the long notice shows while the timer is 360..1
@@ -98,16 +96,10 @@ bool aim_buttons_shown() {
 
 }  // namespace
 
-void draw_background(int pattern) {
-  for (int row = 0; row < kTextureTiles; ++row)
-    for (int col = 0; col < kTextureTiles; ++col)
-      blit_bitmap(kTexture * col, kTexture * row, kTexture, kTexture, kSheetTextures, 80 * pattern, 0);
-}
-
 void draw_exhaustive_banner() { blit_bitmap(270, 325, 180, 70, kSheetDrawBanner, 0, 0); }
 
 void draw_table() {
-  draw_background(1);
+  draw_background(kBackgroundTable);
   draw_table_centre();
   for (int seat = 0; seat < kSeats; ++seat) draw_sutehai(seat);
   for (int seat = 0; seat < kSeats; ++seat) draw_hana(seat);

@@ -8,9 +8,6 @@
 // centre's difference view.
 void draw_table();
 
-// 10 x 10 copies of a 72 x 72 texture of sheet 118: pattern 1 the table, 0 the other screens.
-void draw_background(int pattern);
-
 // The exhaustive-draw banner (shown by the table while g_draw_banner is 1).
 void draw_exhaustive_banner();
 

@@ -1,8 +1,8 @@
 // What the table view reads from records whose owners are not in the
-// program yet: the scorer's pattern table of the last scored hand, the
-// patterns the user's COM advisor aims at, and the tiles visible to
-// everybody. Each is read through one accessor here, so that when its owner
-// lands only this file changes (the stand-in records below then go).
+// program yet: the scorer's pattern table of the last scored hand and the
+// patterns the user's COM advisor aims at. Each is read through one accessor
+// here, so that when its owner lands only this file changes (the stand-in
+// records below then go).
 #pragma once
 
 #include "core/tiles.h"
@@ -28,10 +28,5 @@ int pattern_points(int id);
 
 int aimed_yaku(int slot);     // 0 none
 int aimed_variant(int slot);
-
-// Copies of the tile in the four rivers (an offered discard included) and
-// in the declared melds (chow 1 per tile, pung 3, melded or added kong 4,
-// concealed kong none).
-int visible_copies(int tile);
 
 void reset_view_inputs_state();

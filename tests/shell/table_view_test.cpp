@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/visible.h"
 #include "shell/aim_preview.h"
 #include "shell/gdi.h"
 #include "shell/options.h"
@@ -261,9 +262,11 @@ TEST_F(TableView, KnittedSupportLabelsTheLevelAndDarkensTheHeldTiles) {
   EXPECT_EQ(from_sheet(calls, 138).size(), 8u);
   // Every copy of the missing 8p visible: the arrangement is out of reach.
   add_discards(1, "8p 8p 8p 8p");
+  count_visible_tiles(0);
   EXPECT_TRUE(from_sheet(draw(), 108).empty());
   // Two arrangements at one level: the label, and nothing darkened.
   g_river_count[1] = 0;
+  count_visible_tiles(0);
   set_hand_with_melds(0, "147m 258p 36p 258s 36s", {}, 0);  // eight of arrangements 0 and 1 each
   g_options[opt_knitted_support_count] = 1;
   calls = draw();

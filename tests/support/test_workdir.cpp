@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "core/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
@@ -12,6 +13,7 @@
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "shell/stats.h"
 #include "shell/table_view.h"
 #include "shell/view_inputs.h"
 #include "table/table_state.h"
@@ -74,6 +76,8 @@ void reset_program_state() {
   reset_screen_state();
   reset_options();
   reset_sound_state();
+  reset_stats_state();
+  reset_yaku_switches();
   reset_table_view_state();
   reset_view_inputs_state();
   reset_gdi_state();

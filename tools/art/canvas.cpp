@@ -8,9 +8,6 @@ namespace art {
 Rgb mix(Rgb a, Rgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 Rgb scale(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
 
-Image::Image(int w, int h, std::uint32_t fill_colour)
-    : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill_colour) {}
-
 void fill(Image& img, int x, int y, int w, int h, std::uint32_t colour) {
   for (int j = std::max(0, y); j < std::min(img.height, y + h); ++j)
     for (int i = std::max(0, x); i < std::min(img.width, x + w); ++i) img.at(i, j) = colour;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace art {
 
 constexpr int kSuper = 4;  // layer pixels per sheet pixel, each way
@@ -22,17 +24,8 @@ constexpr Rgb rgb(std::uint32_t hex) {
 Rgb mix(Rgb a, Rgb b, float t);
 Rgb scale(Rgb a, float k);
 
-// An 8-bit sheet, pixels 0x00RRGGBB, row-major.
-struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-
-  Image() = default;
-  Image(int w, int h, std::uint32_t fill = 0xFFFFFF);
-  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-  std::uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
+// A sheet is the program's own surface type, pixels 0x00RRGGBB.
+using Image = platform::Surface;
 
 void fill(Image& img, int x, int y, int w, int h, std::uint32_t colour);
 void copy(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h);

@@ -6,12 +6,13 @@
 #include "core/tiles.h"
 #include "shell/art_manifest.h"
 #include "ui_style.h"
+#include "screens/character_names.h"
 
 namespace art {
 
 namespace {
 
-constexpr std::array<const char*, 7> kNames{"あなた", "ハヤテ", "ユズハ", "ゴウタ", "ミナミ", "マモル", "キリカ"};
+constexpr const auto& kNames = kCharacterNames;
 constexpr std::array<const char*, 4> kWinds{"東", "南", "西", "北"};
 
 Image blank(int id, std::uint32_t colour) { return Image(art_sheet(id).width, art_sheet(id).height, colour); }
@@ -187,7 +188,7 @@ Image name_strips(const Fonts& fonts) {
   Image img = blank(107, kParchment);
   for (int row = 0; row < 8; ++row) {
     const int c = row == 7 ? 0 : row;
-    const bool female = row == 7 || c == 2 || c == 4 || c == 6;
+    const bool female = row == 7 || c >= 4;  // COM1 to COM3 are men, COM4 to COM6 women
     sheet_text(img, fonts, Face::Gothic, kNames[c], 0, 20 * row + 2, 80, 16, kDarkInk, 15);
     const std::string marked = std::string(kNames[c]) + (female ? "(女)" : "(男)");
     sheet_text(img, fonts, Face::Gothic, marked.c_str(), 82, 20 * row + 2, 116, 16, kDarkInk, 15);
