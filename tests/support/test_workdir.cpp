@@ -13,10 +13,13 @@
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
+#include "shell/gdi.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "shell/stats.h"
+#include "shell/table_view.h"
+#include "shell/view_inputs.h"
 #include "table/table_state.h"
 
 namespace fs = std::filesystem;
@@ -83,6 +86,9 @@ void reset_program_state() {
   reset_visible_state();
   reset_ai_record_state();
   reset_planner_state();
+  reset_table_view_state();
+  reset_view_inputs_state();
+  reset_gdi_state();
   clear_fixed_seed();
 }
 
