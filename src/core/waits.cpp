@@ -1,0 +1,300 @@
+#include "core/waits.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+
+int g_wait_hand[kHandSlots]{};
+int g_wait_slot{};
+int g_waits[kMaxWaits]{};
+int g_wait_count{};
+int g_hand_form{};
+
+namespace {
+
+// ------------------------------------------------------------ the 13 tiles
+// A hand slot value is at most 4xx, so value / 10 names a group of ten
+// values of one marker and one suit; sets never leave a group, and a free
+// tile never joins a marked one.
+constexpr int kGroups = 50;
+constexpr int kMarkedSlotsForTwoMelds = 4;
+
+// The 13 slots other than g_wait_slot, read once per call.
+struct OtherSlots {
+  int values[kHandSlots - 1];
+  int count;                 // non-empty values
+  int copies[kTileCodes];    // copies of each tile, a kong's fourth included
+};
+
+void read_other_slots(OtherSlots& o) {
+  std::memset(&o, 0, sizeof o);
+  int kong_slots[kTileCodes]{};
+  int n = 0;
+  for (int i = 0; i < kHandSlots; ++i) {
+    if (i == g_wait_slot) continue;
+    const int v = g_wait_hand[i];
+    o.values[n++] = v;
+    if (v == 0) continue;
+    ++o.count;
+    const int t = tile_of(v);
+    if (t >= kTileCodes) continue;
+    ++o.copies[t];
+    if (marker_of(v) == kConcealedKongSlot || marker_of(v) == kMeldedKongSlot) ++kong_slots[t];
+  }
+  // A kong keeps three slots for four tiles.
+  for (int t = 0; t < kTileCodes; ++t)
+    if (kong_slots[t] == 3) ++o.copies[t];
+}
+
+bool four_copies_held(const OtherSlots& o, int tile) { return o.copies[tile] >= 4; }
+
+void append_wait(int tile) {
+  assert(g_wait_count < kMaxWaits);
+  g_waits[g_wait_count++] = tile;
+}
+
+// ------------------------------------------------------------ normal form
+// Whether the counts of one group (ranks 0..9) split wholly into pungs and,
+// where allowed, chows, plus exactly one pair when need_pair. The lowest
+// held rank must open a pung, a chow or the pair, so trying those three
+// from the lowest rank up is a complete search.
+bool splits(int* c, int from, bool chows, bool need_pair) {
+  int i = from;
+  while (i < 10 && c[i] == 0) ++i;
+  if (i == 10) return !need_pair;
+  bool ok = false;
+  if (c[i] >= 3) {
+    c[i] -= 3;
+    ok = splits(c, i, chows, need_pair);
+    c[i] += 3;
+    if (ok) return true;
+  }
+  if (chows && i <= 7 && c[i + 1] > 0 && c[i + 2] > 0) {
+    --c[i], --c[i + 1], --c[i + 2];
+    ok = splits(c, i, chows, need_pair);
+    ++c[i], ++c[i + 1], ++c[i + 2];
+    if (ok) return true;
+  }
+  if (need_pair && c[i] >= 2) {
+    c[i] -= 2;
+    ok = splits(c, i, chows, false);
+    c[i] += 2;
+  }
+  return ok;
+}
+
+constexpr bool group_allows_chows(int group) { return group % 10 < kHonours; }
+
+// Whether a group of n tiles splits as sets only (n % 3 == 0) or as sets
+// and a pair (n % 3 == 2).
+bool group_fits(int* c, int n, int group, bool need_pair) {
+  if (n % 3 != (need_pair ? 2 : 0)) return false;
+  return splits(c, 0, group_allows_chows(group), need_pair);
+}
+
+struct Groups {
+  int counts[kGroups][10];
+  int size[kGroups];
+  int unfit[kGroups];  // groups that do not split into sets alone
+  int unfit_count;
+};
+
+// A complete hand is every group split into sets, one of them with the pair
+// as well. Each candidate changes only its own group, so the other groups
+// are judged once.
+void find_normal_waits(const OtherSlots& o) {
+  Groups g;
+  std::memset(&g, 0, sizeof g);
+  for (int v : o.values) {
+    if (v == 0) continue;
+    assert(v / 10 < kGroups);
+    ++g.counts[v / 10][v % 10];
+    ++g.size[v / 10];
+  }
+  bool unfit_has_pair[kGroups]{};
+  for (int k = 0; k < kGroups; ++k) {
+    if (g.size[k] == 0 || group_fits(g.counts[k], g.size[k], k, false)) continue;
+    if (g.unfit_count == 2) return;  // a candidate mends at most one group
+    unfit_has_pair[k] = group_fits(g.counts[k], g.size[k], k, true);
+    g.unfit[g.unfit_count++] = k;
+  }
+  for (int tile : kPlayingTiles) {
+    if (four_copies_held(o, tile)) continue;
+    const int k = tile / 10;
+    int other_unfit = -1;
+    int others = 0;
+    for (int u = 0; u < g.unfit_count; ++u)
+      if (g.unfit[u] != k) other_unfit = g.unfit[u], ++others;
+    if (others > 1 || (others == 1 && !unfit_has_pair[other_unfit])) continue;
+    ++g.counts[k][tile % 10];
+    if (group_fits(g.counts[k], g.size[k] + 1, k, others == 0)) append_wait(tile);
+    --g.counts[k][tile % 10];
+  }
+}
+
+// ------------------------------------------------------------ seven pairs
+// Returns true when the hand is six pairs and a lone tile (the search ends
+// there). Six pairs and a flower has no lone tile and is not ready this way.
+bool find_seven_pairs_wait(const OtherSlots& o) {
+  int counts[kTileCodes]{};
+  for (int v : o.values)
+    if (v > 0 && v < kTileCodes) ++counts[v];
+  int pairs = 0;
+  int lone = kNoTile;
+  for (int t : kPlayingTiles) {
+    if (counts[t] >= 2) ++pairs;
+    if (counts[t] == 4) ++pairs;
+    if (counts[t] == 1 || counts[t] == 3) lone = t;
+  }
+  if (pairs != 6 || lone == kNoTile) return false;
+  g_hand_form = kFormSevenPairs;
+  append_wait(lone);
+  if (g_wait_count >= 2) g_hand_form = kFormNormal;
+  return true;
+}
+
+// --------------------------------------------------------- knitted straight
+// Whether five sorted slot values are one set and a pair. Values keep their
+// markers, so a declared meld is a set of equal or consecutive marked values.
+bool is_chow(int a, int b, int c) { return tile_of(a) < 30 && b == a + 1 && c == a + 2; }
+
+bool set_and_pair(const int* e) {
+  return (e[0] == e[1] && e[2] == e[3] && e[3] == e[4]) ||
+         (e[0] == e[1] && e[1] == e[2] && e[3] == e[4]) ||
+         (e[0] == e[1] && is_chow(e[2], e[3], e[4])) ||
+         (is_chow(e[0], e[1], e[2]) && e[3] == e[4]) ||
+         (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
+}
+
+// Takes one slot value per arrangement tile out of the 13; leaves the rest
+// in rest[] and returns how many arrangement tiles were found.
+int take_arrangement(const OtherSlots& o, int arrangement, int* rest, int* rest_count) {
+  int left[kHandSlots - 1];
+  std::copy(std::begin(o.values), std::end(o.values), left);
+  int found = 0;
+  for (int tile : g_knitted_tiles[arrangement]) {
+    int* hit = std::find(left, left + kHandSlots - 1, tile);
+    if (hit == left + kHandSlots - 1) continue;
+    *hit = -1;
+    ++found;
+  }
+  *rest_count = 0;
+  for (int v : left)
+    if (v != -1) rest[(*rest_count)++] = v;
+  return found;
+}
+
+// The arrangement lacks one tile and the other five are a set and a pair.
+bool knitted_missing_one(const OtherSlots& o, int arrangement, int* rest) {
+  std::sort(rest, rest + 5);
+  if (!set_and_pair(rest)) return false;
+  for (int tile : g_knitted_tiles[arrangement]) {
+    if (std::find(std::begin(o.values), std::end(o.values), tile) != std::end(o.values)) continue;
+    // A declared kong of the missing tile holds all four copies.
+    if (four_copies_held(o, tile)) return false;
+    g_hand_form = kFormKnittedStraight;
+    append_wait(tile);
+    return true;
+  }
+  return false;
+}
+
+// The arrangement is complete; the other four values and a candidate must
+// be a set and a pair.
+bool knitted_complete(const OtherSlots& o, const int* rest) {
+  const int before = g_wait_count;
+  for (int tile : kPlayingTiles) {
+    if (four_copies_held(o, tile)) continue;
+    int e[5] = {rest[0], rest[1], rest[2], rest[3], tile};
+    std::sort(e, e + 5);
+    if (set_and_pair(e)) append_wait(tile);
+  }
+  if (g_wait_count == before) return false;
+  g_hand_form = kFormKnittedStraight;
+  return true;
+}
+
+void find_knitted_straight_waits(const OtherSlots& o) {
+  for (int a = 0; a < kKnittedArrangements; ++a) {
+    int rest[kHandSlots - 1];
+    int rest_count = 0;
+    const int found = take_arrangement(o, a, rest, &rest_count);
+    if (found == 8 && knitted_missing_one(o, a, rest)) return;
+    if (found == 9 && knitted_complete(o, rest)) return;
+  }
+}
+
+// ------------------------------------------------------- thirteen orphans
+bool find_thirteen_orphans_waits(const OtherSlots& o) {
+  int counts[kTileCodes]{};
+  for (int v : o.values) {
+    if (!is_terminal(v) && !is_honour(v)) return false;
+    if (++counts[v] > 2) return false;
+  }
+  int kinds = 0;
+  int pairs = 0;
+  int missing = kNoTile;
+  for (int t : g_terminal_honour_tiles) {
+    if (counts[t] > 0) ++kinds;
+    if (counts[t] == 2) ++pairs;
+    if (counts[t] == 0 && missing == kNoTile) missing = t;
+  }
+  if (kinds == 13) {
+    for (int t : g_terminal_honour_tiles) append_wait(t);
+  } else if (kinds == 12 && pairs == 1) {
+    append_wait(missing);
+  } else {
+    return false;
+  }
+  g_hand_form = kFormThirteenOrphans;
+  return true;
+}
+
+// ----------------------------------------------------- honours and knitted
+void find_honours_knitted_waits(const OtherSlots& o) {
+  for (const auto& tiles : g_knitted_honour_tiles) {
+    int held = 0;
+    for (int t : tiles)
+      if (std::find(std::begin(o.values), std::end(o.values), t) != std::end(o.values)) ++held;
+    if (held != 13) continue;
+    for (int t : tiles)
+      if (std::find(std::begin(o.values), std::end(o.values), t) == std::end(o.values)) append_wait(t);
+    g_hand_form = kFormHonoursKnitted;
+    return;
+  }
+}
+
+int marked_slots() {
+  return static_cast<int>(
+      std::count_if(std::begin(g_wait_hand), std::end(g_wait_hand), [](int v) { return marker_of(v) != kFree; }));
+}
+
+}  // namespace
+
+void find_waits() {
+  assert(g_wait_slot >= 0 && g_wait_slot < kHandSlots);
+  std::memset(g_waits, 0, sizeof g_waits);
+  g_wait_count = 0;
+  g_hand_form = kFormNormal;
+
+  OtherSlots o;
+  read_other_slots(o);
+  if (o.count != kHandSlots - 1) return;
+
+  const int marked = marked_slots();
+  find_normal_waits(o);
+  if (marked == 0 && find_seven_pairs_wait(o)) return;
+  if (marked >= kMarkedSlotsForTwoMelds) return;
+  find_knitted_straight_waits(o);
+  if (g_wait_count > 0 || marked > 0) return;
+  if (find_thirteen_orphans_waits(o)) return;
+  find_honours_knitted_waits(o);
+}
+
+void reset_waits_state() {
+  std::memset(g_wait_hand, 0, sizeof g_wait_hand);
+  g_wait_slot = 0;
+  std::memset(g_waits, 0, sizeof g_waits);
+  g_wait_count = 0;
+  g_hand_form = kFormNormal;
+}
