@@ -29,16 +29,12 @@ constexpr int kKongSceneEnd = 30;
 // The hint the hand drawing shows for the user's claim: 4 win, 2 pung, 1 chow, 3 kong.
 constexpr int kHintOfFlag[4] = {4, 2, 1, 3};
 
-int first_flower(int seat) {
-  const int* slot = std::find_if(std::begin(g_hand[seat]), std::end(g_hand[seat]), [](int s) { return is_flower(s); });
-  return slot == std::end(g_hand[seat]) ? 0 : *slot;
-}
 
 // The user's new tile: with automatic flowers a flower in hand goes to the
 // flower scene first, otherwise the turn starts.
 void start_turn_after_draw(int seat) {
   if (seat == 0 && option(opt_flowers) == 2) {
-    if (const int flower = first_flower(0); flower != 0) {
+    if (const int flower = first_flower_of(0); flower != 0) {
       declare_flowers(0, flower);
       return;
     }

@@ -1,5 +1,7 @@
 #include "table/shout.h"
 
+#include <algorithm>
+
 #include "shell/options.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
@@ -17,6 +19,11 @@ void pause_for_shout(int seat, int balloon) {
 void shout(int seat, int voice_shout) {
   request_voice(g_seat_character[seat], voice_shout);
   pause_for_shout(seat, balloon_of_shout(voice_shout));
+}
+
+int first_flower_of(int seat) {
+  const int* slot = std::find_if(std::begin(g_hand[seat]), std::end(g_hand[seat]), [](int s) { return is_flower(s); });
+  return slot == std::end(g_hand[seat]) ? 0 : *slot;
 }
 
 void declare_flowers(int seat, int first_flower) {

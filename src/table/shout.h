@@ -19,6 +19,9 @@ void pause_for_shout(int seat, int balloon);
 // Requests the voice of the seat's character and pauses for its balloon.
 void shout(int seat, int voice_shout);
 
+// The first flower among the seat's 14 slots; 0 when it holds none.
+int first_flower_of(int seat);
+
 // The seat sets aside every flower it holds: the flower scene (590) serves
 // it, through the shout pause with balloons on.
 void declare_flowers(int seat, int first_flower);

@@ -102,3 +102,11 @@ void TableTest::expect_invariants() {
   const std::vector<std::string> violations = invariants.check();
   EXPECT_TRUE(violations.empty()) << join_lines(violations);
 }
+
+void PlayTableTest::SetUp() {
+  TableTest::SetUp();
+  g_options[opt_voice_balloons] = 0;
+  g_options[opt_flowers] = 0;
+  g_draw_anim_frames = kDrawFrames[0];
+}
+

@@ -15,14 +15,8 @@
 
 namespace {
 
-class Claims : public TableTest {
+class Claims : public PlayTableTest {
  protected:
-  void SetUp() override {
-    TableTest::SetUp();
-    g_options[opt_voice_balloons] = 0;
-    g_options[opt_flowers] = 0;
-    g_draw_anim_frames = 4;
-  }
   void hands(const char* h0, const char* h1, const char* h2, const char* h3) {
     set_hand(0, h0);
     set_hand(1, h1);

@@ -13,14 +13,8 @@
 
 namespace {
 
-class Kongs : public TableTest {
+class Kongs : public PlayTableTest {
  protected:
-  void SetUp() override {
-    TableTest::SetUp();
-    g_options[opt_voice_balloons] = 0;
-    g_options[opt_flowers] = 0;
-    g_draw_anim_frames = 4;
-  }
   // The kong seat holds a pung of 5p and has drawn the fourth; the wall is
   // planted with `draws` next.
   void pung_of_5p_and_the_fourth(int seat, const char* rest, const std::vector<int>& draws = {}) {

@@ -27,10 +27,6 @@ int drawn_and_discarded_flag(int seat, int tile) {
   return platform::rand15() % 2;
 }
 
-int first_flower(int seat) {
-  const int* slot = std::find_if(std::begin(g_hand[seat]), std::end(g_hand[seat]), [](int s) { return is_flower(s); });
-  return slot == std::end(g_hand[seat]) ? 0 : *slot;
-}
 
 }  // namespace
 
@@ -40,7 +36,7 @@ void com_turn(int seat) {
   // this place; until then a COM seat wins when it can, sets its flowers
   // aside and otherwise throws the tile it drew.
   if (g_after_naki_turn == 0 && try_tsumo(seat)) return;
-  if (const int flower = first_flower(seat); flower != 0) {
+  if (const int flower = first_flower_of(seat); flower != 0) {
     declare_flowers(seat, flower);
     return;
   }
