@@ -1,6 +1,9 @@
 // Front-end, setting, statistics and help screens: one draw routine per scene.
 #pragma once
 
+// Fills the off-screen surface with the screens' background.
+void draw_screen_background();
+
 void scene_title();
 void scene_suspended();
 void scene_resume_question();

@@ -38,7 +38,13 @@ constexpr std::array<OptionRange, kOptionWords> kOptionRanges{{
     {1, 1}, {1, 1}, {1, 0}, {1, 0}, {2, 0}, {2, 1}, {6, 0}, {2, 0}, {1, 0}, {1, 0}, {1, 0},
 }};
 
-extern int g_options[kOptionWords];  // current values
+constexpr std::array<int, kOptionWords> kOptionDefaults = [] {
+  std::array<int, kOptionWords> values{};
+  for (int i = 0; i < kOptionWords; ++i) values[i] = kOptionRanges[i].fallback;
+  return values;
+}();
+
+extern std::array<int, kOptionWords> g_options;  // current values, indexed by OptionWord
 
 // The option's value, clamped into its range (words read from a file may be anything).
 int option(OptionWord word);

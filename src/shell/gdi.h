@@ -1,0 +1,20 @@
+// The off-screen surface every drawing routine draws into, and block copies
+// from the bitmap sheets.
+#pragma once
+
+#include "platform/platform.h"
+
+constexpr int kScreenWidth = 720;
+constexpr int kScreenHeight = 720;
+
+extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
+
+// Creates the off-screen surface and loads the 39 bitmap sheets.
+void gdi_setup();
+
+// Copies a w x h cell at (sx, sy) of bitmap `id` (101..139) to (dx, dy) of the off-screen surface.
+void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy,
+                 platform::Rop rop = platform::Rop::Copy);
+
+// Draws text on the off-screen surface (black on a white cell).
+void draw_text(int x, int y, const char* utf8);

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless.h"
+#include "shell/options.h"
+#include "shell/sound.h"
+#include "support/test_workdir.h"
+
+namespace {
+
+class Sound : public ::testing::Test {
+ protected:
+  void SetUp() override { reset_program_state(); }
+  void play_frame() {
+    play_pending_voice();
+    play_pending_se();
+  }
+  const std::vector<std::string>& log() { return headless::sound_log(); }
+};
+
+TEST_F(Sound, OneVoiceThenOneEffectPerFrameLowestFirst) {
+  request_voice(2, VOICE_PON);
+  request_se(SE_HANA);
+  request_se(SE_CUT);
+  play_frame();
+  ASSERT_EQ(log().size(), 2u);
+  EXPECT_EQ(log()[0], "voice/char4_pon.wav");
+  EXPECT_EQ(log()[1], "wave/cut.wav");
+  play_frame();
+  ASSERT_EQ(log().size(), 3u);
+  EXPECT_EQ(log()[2], "wave/hana.wav");
+  play_frame();
+  EXPECT_EQ(log().size(), 3u);
+}
+
+TEST_F(Sound, FemalePlayerSwapsOnlyTheUsersVoice) {
+  g_options[opt_player_female] = 1;
+  request_voice(0, VOICE_FUU);
+  play_frame();
+  request_voice(6, VOICE_KAN);
+  play_frame();
+  ASSERT_EQ(log().size(), 2u);
+  EXPECT_EQ(log()[0], "voice/char2_fuu.wav");
+  EXPECT_EQ(log()[1], "voice/char8_kan.wav");
+}
+
+TEST_F(Sound, SilencedRequestsAreDroppedNotKept) {
+  g_options[opt_voices] = 0;
+  g_options[opt_sound_effects] = 0;
+  request_voice(1, VOICE_CHI);
+  request_voice(3, VOICE_CHI);
+  request_se(SE_OK);
+  play_frame();
+  EXPECT_EQ(g_voice_request[4 + VOICE_CHI], 0);
+  EXPECT_EQ(g_voice_request[12 + VOICE_CHI], 1) << "one voice request served per frame";
+  g_options[opt_voices] = 1;
+  g_options[opt_sound_effects] = 1;
+  play_frame();
+  ASSERT_EQ(log().size(), 1u);
+  EXPECT_EQ(log()[0], "voice/char5_chi.wav");
+}
+
+TEST_F(Sound, OutOfRangeVoiceRequestsAreIgnored) {
+  request_voice(7, VOICE_FUU);
+  request_voice(-1, VOICE_FUU);
+  request_voice(2, 4);
+  for (int flag : g_voice_request) EXPECT_EQ(flag, 0);
+}
+
+TEST_F(Sound, StartUpEndsWhenASoundFileIsMissing) {
+  TestWorkdir dir;
+  std::filesystem::remove(dir.file("voice/char8_kan.wav"));
+  set_fixed_seed(1);
+  try {
+    open_headless_program();
+    FAIL() << "start-up went on without a voice file";
+  } catch (const headless::ExitRequested& exit) {
+    EXPECT_EQ(exit.code, -1);
+  }
+  ASSERT_EQ(headless::message_log().size(), 1u);
+  EXPECT_NE(headless::message_log()[0].find("wavファイルが正しく読み込めませんでした"), std::string::npos);
+  EXPECT_NE(headless::message_log()[0].find("エラーにより強制終了します"), std::string::npos);
+}
+
+}  // namespace
