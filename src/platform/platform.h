@@ -84,28 +84,38 @@ bool write_words(const std::string& path, std::span<const std::int32_t> words);
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out);
 bool file_size(const std::string& path, std::uint64_t& size);
 
+// Whole-file byte write with the same temporary-file-and-rename guarantee as
+// write_words.
+bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // Maps the program's "DATA\x.dat" / "data\x.dat" / "wave\x.wav" spellings to
 // a path under the working directory ("data/x.dat"): backslashes become
-// slashes and a leading "DATA" becomes "data".
+// slashes and a leading "DATA" becomes "data". The file functions above apply
+// it themselves, so either spelling may be passed to them.
 std::string native_path(std::string_view program_path);
 
 // ----------------------------------------------------------- random numbers
 
 // The classic 15-bit linear congruential generator:
 // state = state * 1103515245 + 12345; result = (state / 65536) % 32768.
+// One generator serves the whole program.
 void rand_seed(std::uint32_t seed);
 int rand15();
+// Seeds the generator from the current time (seconds) and returns the seed.
+// The headless backend may fix the seed (headless::set_time_seed).
 std::uint32_t seed_from_time();
 
 // --------------------------------------------------------------------- clock
 
-// Monotonic milliseconds (wall time, not processor time).
+// Monotonic milliseconds (wall time, not processor time). The headless
+// backend runs a virtual clock instead: 10 ms per frame stepped.
 std::uint32_t clock_ms();
 
 // --------------------------------------------------------------------- sound
 
 // Starts a wave file asynchronously, replacing any sound playing. Unknown or
-// unplayable files are ignored. The headless backend logs the request.
+// unplayable files are ignored, and so is every sound when no audio device
+// opens. The headless backend logs the request.
 void play_sound(const std::string& path);
 
 // ---------------------------------------------------------------- the window
@@ -153,7 +163,9 @@ struct Rect {
 
 // Creates the window (delivering kMsgCreate), runs the message loop with a
 // 10 ms timer (kMsgTimer then kMsgPaint per tick, no catch-up) until the
-// window is destroyed, and returns the exit code.
+// window is destroyed, and returns post_quit's code (0 without one). The
+// headless backend instead opens, steps headless::set_run_frames frames
+// (none unless set) and returns.
 int run_window(const WindowConfig& config);
 
 // Copies the surface to the window (the paint's one block transfer).
@@ -175,6 +187,13 @@ void post_quit(int code);
 void message_box(std::string_view text, std::string_view caption);
 
 // Ends the program at once with the exit code (after a fatal message box).
+// The headless backend throws headless::ExitRequested instead.
 [[noreturn]] void exit_program(int code);
+
+// ------------------------------------------------------------------ state
+
+// Forgets the generator, the loaded bitmaps and their fallback sizes, the
+// glyph cache and the clock settings (not the window: see the backends).
+void reset_platform_state();
 
 }  // namespace platform

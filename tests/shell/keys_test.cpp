@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/screen_state.h"
+#include "platform/platform.h"
 #include "shell/keys.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
@@ -17,7 +18,7 @@ class Keys : public ::testing::Test {
 };
 
 TEST_F(Keys, EnterReturnsToTheTitleFromAnyScene) {
-  for (int scene : {SCENE_MAIN_MENU, SCENE_SEAT0_TURN, SCENE_WIN, SCENE_HELP_ADVICE, 999}) {
+  for (int scene : {int{SCENE_MAIN_MENU}, int{SCENE_SEAT0_TURN}, int{SCENE_WIN}, int{SCENE_HELP_ADVICE}, 999}) {
     g_scene = scene;
     g_scene_frame = 37;
     on_key_down(platform::kVkReturn);

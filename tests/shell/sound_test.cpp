@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless.h"
+#include "shell/app.h"
 #include "shell/options.h"
 #include "shell/sound.h"
 #include "support/test_workdir.h"

@@ -1,7 +1,10 @@
 // The headless backend's driver: runs the program's window procedure without
 // a window, one frame at a time, for tests, screenshots and scripted play.
+// Frames happen only when step_frames asks, and the clock is virtual: it
+// starts at 0 when the window opens and advances 10 ms per frame.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,12 +12,25 @@
 
 namespace headless {
 
+// What platform::exit_program throws in a headless run, so that a test can
+// catch the program's fatal exit.
+struct ExitRequested {
+  int code;
+};
+
 // Opens the window without a message loop: stores the procedure and delivers
-// kMsgCreate. The seed replaces the time seed for the whole run.
+// kMsgCreate.
 void open(const platform::WindowConfig& config);
 bool is_open();
 
-// One timer tick: kMsgTimer then kMsgPaint.
+// Makes platform::seed_from_time use this seed instead of the time, until reset.
+void set_time_seed(std::uint32_t seed);
+
+// Frames that platform::run_window steps after opening (0 unless set); it
+// returns the exit code when the program quit, else 0.
+void set_run_frames(int frames);
+
+// One timer tick per frame: kMsgTimer then kMsgPaint. Nothing once closed.
 void step_frames(int count = 1);
 void mouse_move(int x, int y);
 void left_click();   // at the last position (the program judges the previous one)
@@ -38,10 +54,12 @@ const std::vector<std::string>& message_log();
 bool quit_requested();
 int exit_code();
 
-// Forgets the window and the logs so the next test starts clean.
+// Forgets the window, the logs, the seed and the clock so the next test
+// starts clean (platform::reset_platform_state forgets the rest).
 void reset();
 
-// The window rectangle the headless backend pretends the desktop has.
+// The rectangle the headless backend pretends the desktop has
+// (0, 0, 1920, 1080 unless set).
 void set_desktop(platform::Rect desktop);
 
 }  // namespace headless

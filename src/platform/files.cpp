@@ -1,0 +1,149 @@
+// Whole-file reading and writing: the only code that touches the data files.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::size_t kWordBytes = 4;
+
+// Closes a descriptor on every way out of a function.
+struct Fd {
+  int fd;
+  explicit Fd(int f) : fd(f) {}
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+};
+
+bool equals_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+bool write_all(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Makes a finished rename survive a crash; failure here loses nothing.
+void sync_directory(const std::filesystem::path& dir) {
+  Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY));
+  if (fd.fd >= 0) ::fsync(fd.fd);
+}
+
+}  // namespace
+
+std::string native_path(std::string_view program_path) {
+  std::string path(program_path);
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  const std::size_t slash = path.find('/');
+  const std::string_view first = std::string_view(path).substr(0, slash);
+  if (slash != std::string::npos && equals_ignoring_case(first, "data")) path.replace(0, slash, "data");
+  return path;
+}
+
+bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out) {
+  Fd fd(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + n);
+  }
+  out = std::move(bytes);
+  return true;
+}
+
+bool file_size(const std::string& path, std::uint64_t& size) {
+  struct stat info {};
+  if (::stat(native_path(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  size = static_cast<std::uint64_t>(info.st_size);
+  return true;
+}
+
+bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target(native_path(path));
+  if (target.filename().empty()) return false;
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ignored;
+  fs::create_directories(dir, ignored);  // a failure shows when the file is created
+
+  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  sync_directory(dir);
+  return true;
+}
+
+FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
+                      std::size_t* words_read) {
+  if (words_read) *words_read = 0;
+  std::vector<std::uint8_t> bytes;
+  if (!read_bytes(path, bytes)) return FileStatus::Missing;
+  // A trailing piece of a word is not a word: it leaves that word as it was.
+  const std::size_t whole = std::min(bytes.size() / kWordBytes, words.size());
+  for (std::size_t i = 0; i < whole; ++i) {
+    const std::uint8_t* b = &bytes[i * kWordBytes];
+    const std::uint32_t value = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                                static_cast<std::uint32_t>(b[2]) << 16 |
+                                static_cast<std::uint32_t>(b[3]) << 24;
+    words[i] = static_cast<std::int32_t>(value);
+  }
+  if (words_read) *words_read = whole;
+  const std::size_t expected = words.size() * kWordBytes;
+  if (bytes.size() < expected) return FileStatus::Short;
+  if (bytes.size() > expected) return FileStatus::TooLong;
+  return FileStatus::Ok;
+}
+
+bool write_words(const std::string& path, std::span<const std::int32_t> words) {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(words.size() * kWordBytes);
+  for (const std::int32_t word : words) {
+    const auto value = static_cast<std::uint32_t>(word);
+    for (std::size_t shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
+  }
+  return write_bytes(path, bytes);
+}
+
+}  // namespace platform

@@ -1,1 +1,0 @@
-// The headless backend.

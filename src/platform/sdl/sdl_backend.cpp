@@ -1,1 +1,0 @@
-// The SDL2 window backend.

@@ -1,0 +1,42 @@
+// The SDL backend's state: the window, its drawing target and the audio device.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace sdl {
+
+constexpr Uint64 kTickMs = 10;  // the frame timer's period
+
+extern platform::WindowConfig g_config;  // as given to run_window
+extern SDL_Window* g_window;             // null before creation and after destruction
+extern SDL_Renderer* g_renderer;
+extern SDL_Texture* g_texture;           // streaming, client-sized, 0x00RRGGBB
+extern bool g_destroying;                // kMsgDestroy is being delivered
+extern bool g_quit;                      // post_quit was called
+extern int g_exit_code;                  // post_quit's code
+extern platform::Rect g_last_rect;       // outer rectangle when last asked, kept after destruction
+
+extern bool g_audio_tried;               // the device was opened or found missing
+extern SDL_AudioDeviceID g_audio_device;  // 0: no device, sounds are dropped
+extern SDL_AudioSpec g_audio_spec;        // the device's own format
+// Wave files already converted to the device's format, by native path.
+extern std::unordered_map<std::string, std::vector<Uint8>> g_sounds;
+
+// Hands a message to the program's procedure while the window exists.
+void deliver(platform::Message msg, int a, int b);
+
+// The program's virtual-key code of an SDL key, or -1 for keys it ignores.
+int virtual_key(SDL_Keycode key);
+
+// Closes the window and the audio device and forgets every sound; SDL stays
+// initialised until release_sdl.
+void reset_sdl_state();
+void release_sdl();
+
+}  // namespace sdl

@@ -1,0 +1,167 @@
+// The program's window on SDL: creation, the 10 ms frame loop and its events.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/sdl/sdl_state.h"
+
+namespace sdl {
+
+namespace {
+
+bool ensure_video() {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+  std::fprintf(stderr, "ruvelka: no video: %s\n", SDL_GetError());
+  return false;
+}
+
+// Moves the window so that its outer corner, frame included, lands at
+// (left, top); the frame is known only once the window is shown.
+void place_outer_corner(int left, int top) {
+  const platform::Rect outer = platform::window_rect();
+  if (outer.left == left && outer.top == top) return;
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(g_window, &x, &y);
+  SDL_SetWindowPosition(g_window, x + left - outer.left, y + top - outer.top);
+}
+
+bool create_window() {
+  const platform::WindowConfig& c = g_config;
+  g_window = SDL_CreateWindow(c.caption, c.left, c.top, c.client_width, c.client_height, SDL_WINDOW_HIDDEN);
+  if (!g_window) return false;
+  g_renderer = SDL_CreateRenderer(g_window, -1, 0);
+  if (!g_renderer) g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_SOFTWARE);
+  if (!g_renderer) return false;
+  g_texture = SDL_CreateTexture(g_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                c.client_width, c.client_height);
+  if (!g_texture) return false;
+  SDL_ShowWindow(g_window);
+  SDL_PumpEvents();
+  place_outer_corner(c.left, c.top);
+  return true;
+}
+
+void handle(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT: platform::destroy_window(); break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE) platform::destroy_window();
+      break;
+    case SDL_MOUSEMOTION: deliver(platform::kMsgMouseMove, e.motion.x, e.motion.y); break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (e.button.button == SDL_BUTTON_LEFT) deliver(platform::kMsgLeftDown, e.button.x, e.button.y);
+      if (e.button.button == SDL_BUTTON_RIGHT) deliver(platform::kMsgRightDown, e.button.x, e.button.y);
+      break;
+    case SDL_KEYDOWN:  // auto-repeat included, as the keyboard sends it
+      if (const int vk = virtual_key(e.key.keysym.sym); vk >= 0) deliver(platform::kMsgKeyDown, vk, 0);
+      break;
+    default: break;
+  }
+}
+
+// Runs until the window is gone. A frame that comes late is run once, and the
+// next is due a full period after it: missed ticks are not made up.
+void message_loop() {
+  Uint64 due = SDL_GetTicks64() + kTickMs;
+  SDL_Event e;
+  while (g_window && !g_quit) {
+    while (g_window && SDL_PollEvent(&e)) handle(e);
+    if (!g_window) break;
+    const Uint64 now = SDL_GetTicks64();
+    if (now >= due) {
+      due = now - due >= kTickMs ? now + kTickMs : due + kTickMs;
+      deliver(platform::kMsgTimer, 0, 0);
+      deliver(platform::kMsgPaint, 0, 0);
+    } else if (SDL_WaitEventTimeout(&e, static_cast<int>(due - now))) {
+      handle(e);
+    }
+  }
+}
+
+}  // namespace
+
+void deliver(platform::Message msg, int a, int b) {
+  if (g_window && g_config.proc) g_config.proc(msg, a, b);
+}
+
+}  // namespace sdl
+
+namespace platform {
+
+int run_window(const WindowConfig& config) {
+  sdl::g_config = config;
+  sdl::g_quit = false;
+  sdl::g_exit_code = 0;
+  if (!sdl::ensure_video() || !sdl::create_window()) {
+    std::fprintf(stderr, "ruvelka: cannot open the window: %s\n", SDL_GetError());
+    sdl::release_sdl();
+    return 1;
+  }
+  sdl::deliver(kMsgCreate, 0, 0);
+  sdl::message_loop();
+  // A window that ends without post_quit still ends the run.
+  const int code = sdl::g_exit_code;
+  sdl::release_sdl();
+  return code;
+}
+
+void present(const Surface& surface) {
+  if (!sdl::g_texture || surface.width != sdl::g_config.client_width ||
+      surface.height != sdl::g_config.client_height)
+    return;
+  SDL_UpdateTexture(sdl::g_texture, nullptr, surface.pixels.data(), surface.width * 4);
+  SDL_RenderCopy(sdl::g_renderer, sdl::g_texture, nullptr, nullptr);
+  SDL_RenderPresent(sdl::g_renderer);
+}
+
+Rect window_rect() {
+  if (!sdl::g_window) return sdl::g_last_rect;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(sdl::g_window, &x, &y);
+  SDL_GetWindowSize(sdl::g_window, &w, &h);
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(sdl::g_window, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  sdl::g_last_rect = Rect{x - left, y - top, x + w + right, y + h + bottom};
+  return sdl::g_last_rect;
+}
+
+Rect desktop_rect() {
+  SDL_Rect usable{0, 0, 0, 0};
+  const int display = sdl::g_window ? SDL_GetWindowDisplayIndex(sdl::g_window) : 0;
+  if (!sdl::ensure_video() || SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0)
+    return Rect{0, 0, 1024, 768};
+  return Rect{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
+void destroy_window() {
+  if (!sdl::g_window || sdl::g_destroying) return;
+  sdl::g_destroying = true;
+  sdl::deliver(kMsgDestroy, 0, 0);
+  window_rect();  // kept for anyone asking after the window is gone
+  SDL_DestroyTexture(sdl::g_texture);
+  SDL_DestroyRenderer(sdl::g_renderer);
+  SDL_DestroyWindow(sdl::g_window);
+  sdl::g_texture = nullptr;
+  sdl::g_renderer = nullptr;
+  sdl::g_window = nullptr;
+  sdl::g_destroying = false;
+}
+
+void post_quit(int code) {
+  sdl::g_quit = true;
+  sdl::g_exit_code = code;
+}
+
+void message_box(std::string_view text, std::string_view caption) {
+  const std::string t(text), c(caption);
+  std::fprintf(stderr, "%s: %s\n", c.c_str(), t.c_str());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), sdl::g_window);
+}
+
+void exit_program(int code) {
+  sdl::release_sdl();
+  std::exit(code);
+}
+
+}  // namespace platform

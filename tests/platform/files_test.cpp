@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/platform.h"
+#include "temp_dir.h"
+
+namespace fs = std::filesystem;
+using platform::FileStatus;
+
+namespace {
+
+void put_bytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  if (path.has_parent_path()) fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> get_bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Little-endian bytes of the words, built independently of the code under test.
+std::vector<std::uint8_t> le_bytes(std::initializer_list<std::uint32_t> words) {
+  std::vector<std::uint8_t> bytes;
+  for (std::uint32_t w : words)
+    for (int k = 0; k < 4; ++k) bytes.push_back(static_cast<std::uint8_t>((w >> (8 * k)) & 0xFF));
+  return bytes;
+}
+
+class WordFiles : public TempDirTest {};
+
+}  // namespace
+
+TEST_F(WordFiles, ReadsExactShortMissingAndTooLongFiles) {
+  put_bytes("data/exact.dat", le_bytes({1, 0xFFFFFFFF, 0x12345678}));
+  std::array<std::int32_t, 3> words{7, 7, 7};
+  std::size_t read = 99;
+  EXPECT_EQ(platform::read_words("data/exact.dat", words, &read), FileStatus::Ok);
+  EXPECT_EQ(read, 3u);
+  EXPECT_EQ(words, (std::array<std::int32_t, 3>{1, -1, 0x12345678}));
+
+  // 9 bytes: two whole words; the odd byte does not touch the third word.
+  std::vector<std::uint8_t> short_bytes = le_bytes({5, 6});
+  short_bytes.push_back(0xAB);
+  put_bytes("data/short.dat", short_bytes);
+  words = {7, 7, 7};
+  EXPECT_EQ(platform::read_words("data/short.dat", words, &read), FileStatus::Short);
+  EXPECT_EQ(read, 2u);
+  EXPECT_EQ(words, (std::array<std::int32_t, 3>{5, 6, 7}));
+
+  words = {7, 8, 9};
+  EXPECT_EQ(platform::read_words("data/none.dat", words, &read), FileStatus::Missing);
+  EXPECT_EQ(read, 0u);
+  EXPECT_EQ(words, (std::array<std::int32_t, 3>{7, 8, 9}));
+  fs::create_directories("data/dir.dat");
+  EXPECT_EQ(platform::read_words("data/dir.dat", words), FileStatus::Missing);
+
+  put_bytes("data/long.dat", le_bytes({1, 2, 3, 4}));
+  EXPECT_EQ(platform::read_words("data/long.dat", words, &read), FileStatus::TooLong);
+  EXPECT_EQ(read, 3u);
+  EXPECT_EQ(words, (std::array<std::int32_t, 3>{1, 2, 3}));
+}
+
+TEST_F(WordFiles, WritesLittleEndianCreatingTheDirectoryAndReadsBack) {
+  const std::array<std::int32_t, 3> words{-20, 35, 0x01020304};
+  ASSERT_TRUE(platform::write_words("DATA\\win_xy.dat", words));
+  EXPECT_EQ(get_bytes("data/win_xy.dat"), le_bytes({static_cast<std::uint32_t>(-20), 35, 0x01020304}));
+  std::array<std::int32_t, 3> back{};
+  EXPECT_EQ(platform::read_words("data\\win_xy.dat", back), FileStatus::Ok);
+  EXPECT_EQ(back, words);
+  // Only the file itself is left behind: no temporary files.
+  EXPECT_EQ(std::distance(fs::directory_iterator("data"), fs::directory_iterator()), 1);
+
+  ASSERT_TRUE(platform::write_words("data/win_xy.dat", std::array<std::int32_t, 1>{9}));
+  EXPECT_EQ(get_bytes("data/win_xy.dat"), le_bytes({9}));
+  std::uint64_t size = 0;
+  EXPECT_TRUE(platform::file_size("data/win_xy.dat", size));
+  EXPECT_EQ(size, 4u);
+  EXPECT_FALSE(platform::file_size("data/nothing.dat", size));
+}
+
+TEST_F(WordFiles, FailedWriteLeavesTheOldFileIntact) {
+  put_bytes("data/option.dat", le_bytes({1, 2}));
+  const std::array<std::int32_t, 2> words{8, 9};
+
+  fs::create_directories("data/save.dat");  // the target is a directory
+  EXPECT_FALSE(platform::write_words("data/save.dat", words));
+  EXPECT_TRUE(fs::is_directory("data/save.dat"));
+
+  put_bytes("plain", {1});  // a parent that is a file cannot become a directory
+  EXPECT_FALSE(platform::write_words("plain/x.dat", words));
+
+  if (::geteuid() != 0) {  // the superuser writes anywhere
+    ::chmod("data", 0555);
+    EXPECT_FALSE(platform::write_words("data/option.dat", words));
+    ::chmod("data", 0755);
+  }
+  EXPECT_EQ(get_bytes("data/option.dat"), le_bytes({1, 2}));
+  EXPECT_EQ(std::distance(fs::directory_iterator("data"), fs::directory_iterator()), 2);
+}
+
+TEST_F(WordFiles, ByteFilesRoundTrip) {
+  const std::vector<std::uint8_t> bytes{0, 1, 2, 255};
+  ASSERT_TRUE(platform::write_bytes("wave\\x.wav", bytes));
+  std::vector<std::uint8_t> back{42};
+  EXPECT_TRUE(platform::read_bytes("wave/x.wav", back));
+  EXPECT_EQ(back, bytes);
+  back = {42};
+  EXPECT_FALSE(platform::read_bytes("wave/none.wav", back));
+  EXPECT_EQ(back, std::vector<std::uint8_t>{42});
+  ASSERT_TRUE(platform::write_bytes("empty", {}));
+  EXPECT_TRUE(platform::read_bytes("empty", back));
+  EXPECT_TRUE(back.empty());
+}
+
+TEST(NativePath, MapsTheProgramsSpellings) {
+  EXPECT_EQ(platform::native_path("DATA\\option.dat"), "data/option.dat");
+  EXPECT_EQ(platform::native_path("data\\win_xy.dat"), "data/win_xy.dat");
+  EXPECT_EQ(platform::native_path("Data\\save.dat"), "data/save.dat");
+  EXPECT_EQ(platform::native_path("wave\\ok.wav"), "wave/ok.wav");
+  EXPECT_EQ(platform::native_path("voice\\char1_fuu.wav"), "voice/char1_fuu.wav");
+  EXPECT_EQ(platform::native_path("data/hai.dat"), "data/hai.dat");
+  EXPECT_EQ(platform::native_path("DATABASE\\x"), "DATABASE/x");
+  EXPECT_EQ(platform::native_path("/tmp/DATA/x"), "/tmp/DATA/x");
+  EXPECT_EQ(platform::native_path("DATA"), "DATA");
+}

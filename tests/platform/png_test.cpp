@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/platform.h"
+#include "temp_dir.h"
+
+using platform::Surface;
+
+namespace {
+
+class Png : public TempDirTest {};
+
+std::vector<char> file_bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes a grey-and-alpha PNG with libpng directly: a colour type the program
+// never writes itself.
+void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, int w, int h) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(w);
+  image.height = static_cast<png_uint_32>(h);
+  image.format = PNG_FORMAT_GA;
+  ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
+}
+
+}  // namespace
+
+TEST_F(Png, SavedSurfaceLoadsBackExactlyAndBytesAreDeterministic) {
+  Surface s(7, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x) s.at(x, y) = static_cast<std::uint32_t>(x * 0x250000 + y * 0x3100 + (x ^ y) * 17);
+  ASSERT_TRUE(platform::save_png("shots/a.png", s));
+  ASSERT_TRUE(platform::save_png("b.png", s));
+  EXPECT_EQ(file_bytes("shots/a.png"), file_bytes("b.png"));
+  Surface back;
+  ASSERT_TRUE(platform::load_png("shots/a.png", back));
+  EXPECT_EQ(back.width, 7);
+  EXPECT_EQ(back.height, 5);
+  EXPECT_EQ(back.pixels, s.pixels);
+  EXPECT_FALSE(platform::save_png("c.png", Surface()));
+}
+
+TEST_F(Png, AnyColourTypeArrivesAsRgb) {
+  // Opaque grey 0x80, then a fully transparent pixel (becomes black).
+  write_grey_alpha("ga.png", {0x80, 255, 0xFF, 0}, 2, 1);
+  Surface s;
+  ASSERT_TRUE(platform::load_png("ga.png", s));
+  ASSERT_EQ(s.pixels.size(), 2u);
+  EXPECT_EQ(s.at(0, 0), 0x808080u);
+  EXPECT_EQ(s.at(1, 0), 0x000000u);
+  std::ofstream("junk.png") << "not a png";
+  Surface untouched(1, 1, 0x123456);
+  EXPECT_FALSE(platform::load_png("junk.png", untouched));
+  EXPECT_FALSE(platform::load_png("none.png", untouched));
+  EXPECT_EQ(untouched.at(0, 0), 0x123456u);
+}
+
+TEST_F(Png, BitmapsLoadByIdAndMissingOnesBecomeWhiteSheetsOfTheFallbackSize) {
+  Surface digits(90, 15, 0x000000);
+  digits.at(3, 4) = 0xFF8800;
+  ASSERT_TRUE(platform::save_png("art/101.png", digits));
+  platform::set_bitmap_fallback_size(102, 40, 30);
+  platform::set_bitmap_fallback_size(140, 5, 5);  // no such sheet: ignored
+  EXPECT_EQ(platform::load_bitmaps(), 1);
+
+  EXPECT_EQ(platform::bitmap(101).pixels, digits.pixels);
+  const Surface& fallback = platform::bitmap(102);
+  EXPECT_EQ(fallback.width, 40);
+  EXPECT_EQ(fallback.height, 30);
+  EXPECT_EQ(fallback.pixels, std::vector<std::uint32_t>(1200, 0xFFFFFF));
+  EXPECT_EQ(platform::bitmap(139).width, 1);
+  EXPECT_EQ(platform::bitmap(139).height, 1);
+  EXPECT_TRUE(platform::bitmap(140).pixels.empty());
+
+  // Drawing from a fallback sheet with the rectangle of the real one stays harmless.
+  Surface screen(720, 720, 0x00FF00);
+  platform::blit(screen, 100, 100, 200, 200, fallback, 150, 0);
+  EXPECT_EQ(screen.at(100, 100), 0x00FF00u);
+  platform::blit(screen, 100, 100, 200, 200, fallback, 10, 0);
+  EXPECT_EQ(screen.at(100, 100), 0xFFFFFFu);
+}
