@@ -91,6 +91,7 @@ void check_yaku_7_no_honours(const HandFacts& f) {
 }
 
 void check_yaku_8_edge_wait(const HandFacts& f) {
+  if (f.wait_count != 1) return;
   for (int b : f.blocks) {
     if (!is_concealed_chow_block(b)) continue;
     const int t = win_block_tile(b);
@@ -103,6 +104,7 @@ void check_yaku_8_edge_wait(const HandFacts& f) {
 }
 
 void check_yaku_9_closed_wait(const HandFacts& f) {
+  if (f.wait_count != 1) return;
   for (int b : f.blocks) {
     if (is_concealed_chow_block(b) && win_block_tile(b) + 1 == f.win_tile) {
       set_yaku(kYaku9ClosedWait);
@@ -113,14 +115,16 @@ void check_yaku_9_closed_wait(const HandFacts& f) {
 }
 
 void check_yaku_10_single_wait(const HandFacts& f) {
-  if (f.pair_tile != f.win_tile) return;
-  set_yaku(kYaku10SingleWait);
-  clear_yaku(kYaku8EdgeWait, kYaku9ClosedWait);
-  // The winning tile could also be read as the end of a run beside the pair.
+  if (f.wait_count != 1 || f.pair_tile != f.win_tile) return;
+  // A winning tile that also starts a concealed run beside the pair, or
+  // lies three above one, is no single wait; the edge wait read from that
+  // run (7 + 789 waiting on 7) stays.
   for (int b : f.blocks) {
     const int t = win_block_tile(b);
-    if (is_concealed_chow_block(b) && (t == f.win_tile || t + 3 == f.win_tile)) clear_yaku(kYaku10SingleWait);
+    if (is_concealed_chow_block(b) && (t == f.win_tile || t + 3 == f.win_tile)) return;
   }
+  set_yaku(kYaku10SingleWait);
+  clear_yaku(kYaku8EdgeWait, kYaku9ClosedWait);
 }
 
 void check_yaku_11_self_drawn(const HandFacts& f) {
