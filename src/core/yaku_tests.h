@@ -69,7 +69,8 @@ bool win_tile_in_concealed_chow(const HandFacts& f);
 // holds the winning tile was completed by the discard and counts as open,
 // unless the tile can be read inside a concealed chow instead.
 bool has_concealed_sets(const HandFacts& f, int n);
-// The tiles of the suit set blocks, ascending (at most four).
+// The tiles of the suit set blocks, ascending (at most four); none when
+// there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
