@@ -93,36 +93,29 @@ void load(const Prepared& p) {
   g_wait_count = p.wait_count;
 }
 
-void BM_EvaluateAndScore(benchmark::State& state) {
+// with_waits: the whole win test as table play runs it, waits included.
+void run_win_tests(benchmark::State& state, bool with_waits) {
   const std::vector<Prepared> hands = prepare_hands(512);
   size_t i = 0;
   for (auto _ : state) {
     const Prepared& p = hands[i++ % hands.size()];
     load(p);
+    if (with_waits) {
+      std::memcpy(g_wait_hand, p.hand, sizeof p.hand);
+      g_wait_slot = kDrawSlot;
+      find_waits();
+    }
     evaluate_win(kSeat, p.tile, p.by_discard);
     score_yaku();
     benchmark::DoNotOptimize(g_eval_total);
   }
   state.SetItemsProcessed(state.iterations());
 }
+
+void BM_EvaluateAndScore(benchmark::State& state) { run_win_tests(state, false); }
 BENCHMARK(BM_EvaluateAndScore);
 
-// The whole win test as table play runs it: waits, reading, scoring.
-void BM_WinTest(benchmark::State& state) {
-  const std::vector<Prepared> hands = prepare_hands(512);
-  size_t i = 0;
-  for (auto _ : state) {
-    const Prepared& p = hands[i++ % hands.size()];
-    load(p);
-    std::memcpy(g_wait_hand, p.hand, sizeof p.hand);
-    g_wait_slot = kDrawSlot;
-    find_waits();
-    evaluate_win(kSeat, p.tile, p.by_discard);
-    score_yaku();
-    benchmark::DoNotOptimize(g_eval_total);
-  }
-  state.SetItemsProcessed(state.iterations());
-}
+void BM_WinTest(benchmark::State& state) { run_win_tests(state, true); }
 BENCHMARK(BM_WinTest);
 
 }  // namespace

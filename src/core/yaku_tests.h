@@ -82,9 +82,10 @@ bool every_tile(const HandFacts& f, Pred pred) {
     if (!pred(tile_of(v))) return false;
   return true;
 }
-// Chows in three different suits at ranks r0, r1, r2 (any assignment of suits).
-bool chows_in_three_suits(const HandFacts& f, int r0, int r1, int r2);
-bool sets_in_three_suits(const HandFacts& f, int r0, int r1, int r2);
+// Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
+// suits in any order, for some r from 1 to last_start.
+bool chows_across_suits(const HandFacts& f, int shift, int last_start);
+bool sets_across_suits(const HandFacts& f, int shift, int last_start);
 
 // ------------------------------------------------------------ the tests
 // Chow families and small patterns.

@@ -129,11 +129,17 @@ bool in_three_suits(const int* at, int r0, int r1, int r2) {
   return false;
 }
 
+bool across_suits(const int* at, int shift, int last_start) {
+  for (int r = 1; r <= last_start; ++r)
+    if (in_three_suits(at, r, r + shift, r + 2 * shift)) return true;
+  return false;
+}
+
 }  // namespace
 
-bool chows_in_three_suits(const HandFacts& f, int r0, int r1, int r2) {
-  return f.chow_blocks >= 3 && in_three_suits(f.chow_at, r0, r1, r2);
+bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.chow_blocks >= 3 && across_suits(f.chow_at, shift, last_start);
 }
-bool sets_in_three_suits(const HandFacts& f, int r0, int r1, int r2) {
-  return f.set_blocks >= 3 && in_three_suits(f.set_at, r0, r1, r2);
+bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.set_blocks >= 3 && across_suits(f.set_at, shift, last_start);
 }
