@@ -6,7 +6,9 @@
 
 #include "com/target/com_target.h"
 #include "com/turn/com_turn.h"
+#include "core/scorer.h"
 #include "core/waits.h"
+#include "core/win_eval.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/scene_table.h"
@@ -36,6 +38,8 @@ void TableTest::SetUp() {
   reset_com_target_state();
   reset_com_turn_state();
   reset_waits_state();
+  reset_win_eval_state();
+  reset_scorer_state();
   platform::rand_seed(kSeed);
   invariants = TableInvariants{};
 }
