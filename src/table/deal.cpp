@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "com/target/com_target.h"
 #include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/options.h"
@@ -14,8 +15,6 @@
 #include "table/wall.h"
 
 namespace {
-
-void com_select_target_all_seats() {}
 
 // Deal step k (0..11): four tiles to one seat, each seat in turn from the
 // dealer receiving slots 0-3, then 4-7, then 8-11.

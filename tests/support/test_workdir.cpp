@@ -9,7 +9,7 @@
 #include "core/ai_record.h"
 #include "core/visible.h"
 #include "core/waits.h"
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
