@@ -1,6 +1,65 @@
-#include "shell/input.h"
+// The mouse during a hand: pointer movement marks what is under it, the left
+// button carries out what is marked, the right button opens and closes the
+// pop-ups, leaves the choices and hides the result panels.
+#include <algorithm>
 
-// The in-play clicks are filled in with the user's turn.
-void play_mouse_move() {}
-void play_left_click() {}
-void play_right_click() {}
+#include "core/tiles.h"
+#include "core/waits.h"
+#include "shell/input.h"
+#include "shell/play_input.h"
+#include "shell/scenes.h"
+#include "shell/shell_state.h"
+#include "table/table_state.h"
+
+HitBox drawn_tile_box() { return {user_drawn_tile_x(), kHandTop, user_drawn_tile_x() + kHandTileWidth, kHandBottom}; }
+
+int user_slot_under(int x, int y, bool (*eligible)(int slot)) {
+  int found = -1;
+  for (int slot = 0; slot < kDrawSlot; ++slot)
+    if (eligible(slot) && hand_slot_box(slot).contains(x, y)) found = slot;
+  if (eligible(kDrawSlot) && drawn_tile_box().contains(x, y)) found = kDrawSlot;
+  return found;
+}
+
+void play_mouse_move() {
+  g_wait_slot = kDrawSlot;
+  switch (g_scene) {
+    case SCENE_SEAT0_TURN: hover_turn(); break;
+    case SCENE_USER_CLAIM:
+    case SCENE_USER_ROB_KONG: hover_claim_panel(); break;
+    case SCENE_HAND_RESULT: hover_hand_result(); break;
+    case SCENE_USER_KONG_CHOICE: hover_kong_choice(); break;
+    case SCENE_USER_CHOW_CHOICE: hover_chow_choice(); break;
+    default: break;
+  }
+}
+
+void play_left_click() {
+  g_wait_slot = kDrawSlot;
+  switch (g_scene) {
+    case SCENE_SEAT0_TURN: click_turn(); break;
+    case SCENE_USER_CLAIM: click_claim_panel(); break;
+    case SCENE_USER_ROB_KONG: click_robbing_panel(); break;
+    case SCENE_HAND_RESULT: click_hand_result(); break;
+    case SCENE_WIN: click_win_display(); break;
+    case SCENE_USER_KONG_CHOICE: click_kong_choice(); break;
+    case SCENE_USER_CHOW_CHOICE: click_chow_choice(); break;
+    default: break;
+  }
+}
+
+void play_right_click() {
+  g_wait_slot = kDrawSlot;
+  switch (g_scene) {
+    case SCENE_SEAT0_TURN: toggle_turn_popup(); break;
+    case SCENE_USER_CLAIM:
+    case SCENE_USER_ROB_KONG: toggle_claim_panel(); break;
+    case SCENE_HAND_RESULT: toggle_result_panel(); break;
+    case SCENE_WIN:
+      if (g_scene_frame >= kWinDisplayClickFrame) toggle_result_panel();
+      break;
+    case SCENE_USER_KONG_CHOICE: leave_kong_choice(); break;
+    case SCENE_USER_CHOW_CHOICE: leave_chow_choice(); break;
+    default: break;
+  }
+}

@@ -16,17 +16,6 @@ namespace {
 enum NakiFlag : int { kWinFlag = 0, kPungFlag = 1, kChowFlag = 2, kKongFlag = 3 };
 constexpr int kOfferMark = 200;  // added to the river entry on offer to the user
 
-// The two hand tiles of chow shape `variant` on `tile`.
-constexpr int chow_partner(int tile, int variant, int which) {
-  const int lowest = tile + variant - 3;
-  const int first = lowest == tile ? lowest + 1 : lowest;
-  const int second = lowest + 2 == tile ? lowest + 1 : lowest + 2;
-  return which == 0 ? first : second;
-}
-static_assert(chow_partner(5, 1, 0) == 3 && chow_partner(5, 1, 1) == 4);
-static_assert(chow_partner(5, 2, 0) == 4 && chow_partner(5, 2, 1) == 6);
-static_assert(chow_partner(5, 3, 0) == 6 && chow_partner(5, 3, 1) == 7);
-
 int first_free_slot_of(int seat, int tile) {
   for (int i = 0; i < kDrawSlot; ++i)
     if (g_hand[seat][i] == tile) return i;

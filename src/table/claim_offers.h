@@ -17,3 +17,15 @@ int free_copies(int seat, int tile, int last_slot);
 // True when the seat's free tiles can chow the tile in shape variant 1..3
 // (the tile as the highest, middle or lowest of the run).
 bool chow_shape_possible(int seat, int tile, int variant);
+
+// The two hand tiles (which 0 the lower, 1 the higher) of chow shape
+// `variant` on `tile`: 1 the tile as the highest, 2 the middle, 3 the lowest.
+constexpr int chow_partner(int tile, int variant, int which) {
+  const int lowest = tile + variant - 3;
+  const int first = lowest == tile ? lowest + 1 : lowest;
+  const int second = lowest + 2 == tile ? lowest + 1 : lowest + 2;
+  return which == 0 ? first : second;
+}
+static_assert(chow_partner(5, 1, 0) == 3 && chow_partner(5, 1, 1) == 4);
+static_assert(chow_partner(5, 2, 0) == 4 && chow_partner(5, 2, 1) == 6);
+static_assert(chow_partner(5, 3, 0) == 6 && chow_partner(5, 3, 1) == 7);

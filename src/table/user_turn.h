@@ -1,8 +1,29 @@
-// The user's turn, claim and robbing panels and the kong and chow choices.
+// The user's seat: the own turn with its pop-up (scene 210), the claim and
+// rob-the-kong panels (560, 570) and the kong and chow choices (810, 820).
+// The scenes draw the table and their pop-up; the clicks that act in them
+// come through the input handlers and the actions below.
 #pragma once
 
+// Scene handlers, one frame each.
 void user_turn_phase();
 void naki_panel_phase();
 void robbing_panel_phase();
 void user_kan_choice_phase();
 void user_chi_choice_phase();
+
+// Pop-up rows of the own turn: g_user_naki_options [1] self-drawn win,
+// [2] kong ([3] flower is the caller's); g_kan_choice = 0.
+void find_user_turn_options();
+
+// The flower row of the own-turn pop-up: enabled while the user's 14 slots
+// hold at least one flower, no more than the wall can replace, and the
+// turn does not follow a pung or chow.
+bool user_flower_row_enabled();
+
+// The user discards the tile of the slot (0..13): river and discard history,
+// the hand sorted with its gap in slot 13, the discarded scene (211).
+void discard_user_slot(int slot);
+
+// The user sets aside the flower `tile` (one flower) or, with all = 1,
+// every flower held: the flower scene, through the shout pause.
+void declare_user_flower(int tile, int all);
