@@ -7,7 +7,7 @@
 #include <span>
 
 #include "core/hai_table.h"
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "table/table_state.h"

@@ -2,7 +2,7 @@
 // help screens, and the right click that leaves them.
 #include <span>
 
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"

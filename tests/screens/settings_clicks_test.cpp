@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/options.h"

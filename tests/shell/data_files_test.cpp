@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/hai_table.h"
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "shell/data_files.h"
 #include "shell/options.h"
 #include "shell/stats.h"

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "core/yaku_switches.h"
+#include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
