@@ -25,8 +25,8 @@ std::array<EvalOrderRecord, kExtractionOrders> g_eval_orders{};
 namespace {
 
 // ------------------------------------------------------- extraction steps
-// The work arrays hold slot values ascending; a step takes its block from
-// the front and zeroes the taken entries.
+// The work arrays hold slot values ascending, zeros behind; a step takes
+// its block from the front.
 enum BlockStep : int { kStepPung, kStepChow, kStepPair };
 
 // The block kind that each extraction order tries at steps 0, 1 and 2.
@@ -63,10 +63,19 @@ int pair_block_of(int value) { return is_free_slot(value) ? value : 0; }
 
 void record_block(int block) { g_meld_list[g_meld_list_count] = block; }
 
-bool extract_triplet_candidate(int* w) {
+// next = w without the entries at positions a, b and c (c may be -1),
+// still ascending, zeros behind.
+void take_entries(const int* w, int* next, int a, int b, int c) {
+  int n = 0;
+  for (int i = 0; i < kHandSlots; ++i)
+    if (i != a && i != b && i != c) next[n++] = w[i];
+  std::fill(next + n, next + kHandSlots, 0);
+}
+
+bool extract_triplet_candidate(const int* w, int* next) {
   const int block = set_block_of(w[0]);
   if (w[0] == 0 || block == 0 || w[1] != w[0] || w[2] != w[0]) return false;
-  w[0] = w[1] = w[2] = 0;
+  take_entries(w, next, 0, 1, 2);
   record_block(block);
   return true;
 }
@@ -77,31 +86,32 @@ int find_value_after(const int* w, int from, int value) {
   return -1;
 }
 
-bool extract_sequence_candidate(int* w) {
+bool extract_sequence_candidate(const int* w, int* next) {
   const int block = w[0] == 0 ? 0 : chow_block_of(w[0]);
   if (block == 0) return false;
   // Values carry the marker, so the other two tiles share the first one's.
   const int second = find_value_after(w, 1, w[0] + 1);
   const int third = second < 0 ? -1 : find_value_after(w, second + 1, w[0] + 2);
   if (third < 0) return false;
-  w[0] = w[second] = w[third] = 0;
+  take_entries(w, next, 0, second, third);
   record_block(block);
   return true;
 }
 
-bool extract_pair_candidate(int* w) {
+bool extract_pair_candidate(const int* w, int* next) {
   const int block = pair_block_of(w[0]);
   if (block == 0 || w[1] != w[0]) return false;
-  w[0] = w[1] = 0;
+  take_entries(w, next, 0, 1, -1);
   record_block(block);
   return true;
 }
 
-bool extract_meld_by_order(int step, int order, int* w) {
+// One step of an order on the front of w; on success next holds what is left.
+bool extract_meld_by_order(int step, int order, const int* w, int* next) {
   switch (kOrderSteps[order][step]) {
-    case kStepPung: return extract_triplet_candidate(w);
-    case kStepChow: return extract_sequence_candidate(w);
-    default: return extract_pair_candidate(w);
+    case kStepPung: return extract_triplet_candidate(w, next);
+    case kStepChow: return extract_sequence_candidate(w, next);
+    default: return extract_pair_candidate(w, next);
   }
 }
 
@@ -115,18 +125,20 @@ void compact_work_zeros(int* w) {
 
 // Depth-first search for five blocks that take every entry, trying the
 // order's three steps at each level; the path found stays in g_meld_list.
-bool extract_from_level(int order, int level, const int* work) {
+// Five blocks cover fourteen tiles only as four sets and one pair, so a
+// second pair is never tried: the path found is the same, sooner.
+bool extract_from_level(int order, int level, const int* work, bool pair_taken) {
   for (int step = 0; step < 3; ++step) {
+    const bool pair_step = kOrderSteps[order][step] == kStepPair;
+    if (pair_step && pair_taken) continue;
     int next[kHandSlots];
-    std::memcpy(next, work, sizeof next);
     g_meld_list_count = level;
-    if (!extract_meld_by_order(step, order, next)) continue;
-    compact_work_zeros(next);
+    if (!extract_meld_by_order(step, order, work, next)) continue;
     if (level == kWinBlocks - 1) {
       if (next[0] == 0) return true;
       continue;
     }
-    if (extract_from_level(order, level + 1, next)) return true;
+    if (extract_from_level(order, level + 1, next, pair_taken || pair_step)) return true;
   }
   return false;
 }
@@ -153,7 +165,7 @@ bool read_normal_form() {
     EvalOrderRecord& rec = g_eval_orders[order];
     rec = {};
     clear_meld_list();
-    if (!extract_from_level(order, 0, g_eval_hand)) continue;
+    if (!extract_from_level(order, 0, g_eval_hand, false)) continue;
     std::copy(std::begin(g_meld_list), std::end(g_meld_list), rec.blocks);
     const int same = earlier_same_reading(order);
     if (same >= 0) {

@@ -69,7 +69,8 @@ bool win_tile_in_concealed_chow(const HandFacts& f);
 // holds the winning tile was completed by the discard and counts as open,
 // unless the tile can be read inside a concealed chow instead.
 bool has_concealed_sets(const HandFacts& f, int n);
-// The tiles of the suit set blocks, ascending (at most four).
+// The tiles of the suit set blocks, ascending (at most four); none when
+// there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
@@ -81,9 +82,10 @@ bool every_tile(const HandFacts& f, Pred pred) {
     if (!pred(tile_of(v))) return false;
   return true;
 }
-// Chows in three different suits at ranks r0, r1, r2 (any assignment of suits).
-bool chows_in_three_suits(const HandFacts& f, int r0, int r1, int r2);
-bool sets_in_three_suits(const HandFacts& f, int r0, int r1, int r2);
+// Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
+// suits in any order, for some r from 1 to last_start.
+bool chows_across_suits(const HandFacts& f, int shift, int last_start);
+bool sets_across_suits(const HandFacts& f, int shift, int last_start);
 
 // ------------------------------------------------------------ the tests
 // Chow families and small patterns.

@@ -99,6 +99,7 @@ bool has_concealed_sets(const HandFacts& f, int n) {
 
 int suit_set_tiles(const HandFacts& f, int* out) {
   int n = 0;
+  if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
   for (int t = 1; t < kEast; ++t)
     if (is_suited(t) && f.set_at[t] > 0) out[n++] = t;
   return n;
@@ -111,6 +112,7 @@ bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count) {
 }
 
 bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count) {
+  if (f.chow_blocks < count) return false;
   for (int s = kCharacters; s <= kBamboo; ++s)
     if (chows_of_suit(f, s, r0, step, count)) return true;
   return false;
@@ -127,7 +129,17 @@ bool in_three_suits(const int* at, int r0, int r1, int r2) {
   return false;
 }
 
+bool across_suits(const int* at, int shift, int last_start) {
+  for (int r = 1; r <= last_start; ++r)
+    if (in_three_suits(at, r, r + shift, r + 2 * shift)) return true;
+  return false;
+}
+
 }  // namespace
 
-bool chows_in_three_suits(const HandFacts& f, int r0, int r1, int r2) { return in_three_suits(f.chow_at, r0, r1, r2); }
-bool sets_in_three_suits(const HandFacts& f, int r0, int r1, int r2) { return in_three_suits(f.set_at, r0, r1, r2); }
+bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.chow_blocks >= 3 && across_suits(f.chow_at, shift, last_start);
+}
+bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.set_blocks >= 3 && across_suits(f.set_at, shift, last_start);
+}

@@ -45,8 +45,7 @@ void check_yaku_49_pure_straight(const HandFacts& f) {
 }
 
 void check_yaku_50_triple_pung(const HandFacts& f) {
-  for (int r = 1; r <= 9; ++r)
-    if (sets_in_three_suits(f, r, r, r)) return set_yaku(kYaku50TriplePung);
+  if (sets_across_suits(f, 0, 9)) set_yaku(kYaku50TriplePung);
 }
 
 void check_yaku_51_three_concealed_pungs(const HandFacts& f) {

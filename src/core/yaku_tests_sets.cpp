@@ -135,11 +135,7 @@ void check_yaku_26_two_dragon_pungs(const HandFacts& f) {
 }
 
 void check_yaku_27_mixed_shifted_chows(const HandFacts& f) {
-  for (int r = 1; r <= 5; ++r)
-    if (chows_in_three_suits(f, r, r + 1, r + 2)) {
-      set_yaku(kYaku27MixedShiftedChows);
-      return;
-    }
+  if (chows_across_suits(f, 1, 5)) set_yaku(kYaku27MixedShiftedChows);
 }
 
 void check_yaku_28_all_pungs(const HandFacts& f) {
@@ -176,22 +172,15 @@ void check_yaku_32_melded_hand(const HandFacts& f) {
 }
 
 void check_yaku_33_mixed_triple_chow(const HandFacts& f) {
-  for (int r = 1; r <= 7; ++r)
-    if (chows_in_three_suits(f, r, r, r)) {
-      set_yaku(kYaku33MixedTripleChow);
-      clear_yaku(kYaku1MixedDoubleChow);
-      return;
-    }
+  if (!chows_across_suits(f, 0, 7)) return;
+  set_yaku(kYaku33MixedTripleChow);
+  clear_yaku(kYaku1MixedDoubleChow);
 }
 
 void check_yaku_34_mixed_shifted_pungs(const HandFacts& f) {
-  for (int r = 1; r <= 7; ++r)
-    if (sets_in_three_suits(f, r, r + 1, r + 2)) {
-      set_yaku(kYaku34MixedShiftedPungs);
-      return;
-    }
+  if (sets_across_suits(f, 1, 7)) set_yaku(kYaku34MixedShiftedPungs);
 }
 
 void check_yaku_35_mixed_straight(const HandFacts& f) {
-  if (chows_in_three_suits(f, 1, 4, 7)) set_yaku(kYaku35MixedStraight);
+  if (chows_across_suits(f, 3, 1)) set_yaku(kYaku35MixedStraight);
 }

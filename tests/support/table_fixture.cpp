@@ -4,6 +4,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "com/target/com_target.h"
+#include "com/turn/com_turn.h"
+#include "core/scorer.h"
+#include "core/waits.h"
+#include "core/win_eval.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/scene_table.h"
@@ -30,6 +35,11 @@ void TableTest::SetUp() {
   reset_options();
   reset_sound_state();
   reset_shell_state();
+  reset_com_target_state();
+  reset_com_turn_state();
+  reset_waits_state();
+  reset_win_eval_state();
+  reset_scorer_state();
   platform::rand_seed(kSeed);
   invariants = TableInvariants{};
 }
@@ -96,3 +106,11 @@ void TableTest::expect_invariants() {
   const std::vector<std::string> violations = invariants.check();
   EXPECT_TRUE(violations.empty()) << join_lines(violations);
 }
+
+void PlayTableTest::SetUp() {
+  TableTest::SetUp();
+  g_options[opt_voice_balloons] = 0;
+  g_options[opt_flowers] = 0;
+  g_draw_anim_frames = kDrawFrames[0];
+}
+

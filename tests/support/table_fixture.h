@@ -44,3 +44,11 @@ class TableTest : public ::testing::Test {
 
   TableInvariants invariants;
 };
+
+// A hand in play without balloons or flowers and with the shortest draws,
+// so that scenario tests count only the frames of the scenes they test.
+class PlayTableTest : public TableTest {
+ protected:
+  void SetUp() override;
+};
+

@@ -1,0 +1,94 @@
+// Seeded runs over random complete hands: the reading keeps the best
+// extraction order, the lowest on a tie, and exchanging the suits changes
+// no pattern that does not name a suit's own tiles.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+#include "core/scorer.h"
+#include "core/win_eval.h"
+#include "support/random_hands.h"
+#include "support/scoring_fixture.h"
+#include "table/table_state.h"
+
+namespace {
+
+class ScorerInvariants : public ScoringTest {
+ protected:
+  // A random seat, dealer, round and way of winning, the same for every
+  // scoring of one hand.
+  void random_table(std::mt19937& rng) {
+    std::uniform_int_distribution<int> four(0, 3);
+    g_dealer = four(rng);
+    g_round_wind = four(rng);
+    by_discard_ = four(rng) != 0;
+  }
+  WinScore score(const WinHand& hand) {
+    place_win_hand(kSeat, hand);
+    return score_placed_hand(kSeat, by_discard_);
+  }
+  int by_discard_ = 1;
+};
+
+TEST_F(ScorerInvariants, ReadingIsTheFirstBestExtractionOrder) {
+  std::mt19937 rng(20240);
+  int normal = 0;
+  int ties = 0;
+  for (int round = 0; round < 3000; ++round) {
+    random_table(rng);
+    const WinScore s = score(random_complete_hand(rng));
+    ASSERT_TRUE(s.listed && s.valid) << round;
+    if (s.form != kFormNormal) continue;
+    ++normal;
+    int values[kHandSlots];
+    std::memcpy(values, g_eval_hand, sizeof values);
+    const std::vector<int> chosen(g_meld_list, g_meld_list + kWinBlocks);
+    const auto orders = g_eval_orders;
+    int best = -1;
+    for (int k = 0; k < kExtractionOrders; ++k) {
+      ASSERT_TRUE(orders[k].found) << "every order reads a complete hand";
+      ASSERT_EQ(expand_blocks(orders[k].blocks, kWinBlocks), std::vector<int>(values, values + kHandSlots));
+      // Each order's record is the total its own blocks score.
+      std::copy(orders[k].blocks, orders[k].blocks + kWinBlocks, g_meld_list);
+      score_yaku();
+      ASSERT_EQ(g_eval_total, orders[k].points) << "round " << round << " order " << k;
+      if (best < 0 || orders[k].points > orders[best].points) best = k;
+      if (best != k && orders[k].points == orders[best].points &&
+          !std::equal(orders[k].blocks, orders[k].blocks + kWinBlocks, orders[best].blocks))
+        ++ties;
+    }
+    EXPECT_EQ(chosen, std::vector<int>(orders[best].blocks, orders[best].blocks + kWinBlocks)) << round;
+    EXPECT_EQ(s.total, orders[best].points);
+  }
+  EXPECT_GT(normal, 2000);
+  EXPECT_GT(ties, 0) << "no run met two different readings of equal total";
+}
+
+bool names_a_suit(const Found& f) { return f.count(kYaku41ReversibleTiles) || f.count(kYaku78AllGreen); }
+
+TEST_F(ScorerInvariants, ExchangingSuitsKeepsThePatterns) {
+  constexpr std::array<std::array<int, 3>, 5> kPerms{{{1, 0, 2}, {2, 1, 0}, {0, 2, 1}, {1, 2, 0}, {2, 0, 1}}};
+  std::mt19937 rng(77);
+  int compared = 0;
+  for (int round = 0; round < 2000; ++round) {
+    random_table(rng);
+    const WinHand hand = random_complete_hand(rng);
+    const WinScore base = score(hand);
+    ASSERT_TRUE(base.valid);
+    if (names_a_suit(base.found)) continue;
+    for (const auto& perm : kPerms) {
+      const WinScore swapped = score(permute_suits(hand, perm));
+      ASSERT_TRUE(swapped.valid);
+      if (names_a_suit(swapped.found)) continue;
+      ++compared;
+      ASSERT_EQ(swapped.found, base.found) << "round " << round << "\nbase: " << describe_patterns(base.found)
+                                           << "\nswapped: " << describe_patterns(swapped.found);
+      ASSERT_EQ(swapped.total, base.total);
+    }
+  }
+  EXPECT_GT(compared, 9000);
+}
+
+}  // namespace
