@@ -12,7 +12,9 @@
 #include "shell/sound.h"
 #include "table/claim_actions.h"
 #include "table/claim_offers.h"
-#include "table/result_steps.h"
+#include "table/hand_end.h"
+#include "table/match_stats.h"
+#include "table/result.h"
 #include "table/table_state.h"
 #include "table/user_advisor.h"
 #include "table/user_kongs.h"
@@ -170,31 +172,29 @@ void leave_chow_choice() {
 
 void hover_hand_result() {
   g_pick = 0;
-  if (g_result_panel_hidden == 1 || last_hand_of_match()) return;
+  if (g_result_panel_hidden == 1 || is_last_hand_of_match()) return;
   if (kResultHoverBox.contains(g_mouse_x, g_mouse_y)) g_pick = kResultBoxPick;
 }
 
 void click_hand_result() {
-  if (option(opt_suspend) == 0 || last_hand_of_match()) {
-    close_hand_result();
+  if (option(opt_suspend) == 0 || is_last_hand_of_match()) {
+    finish_hand();
     g_pick = 0;
     return;
   }
   if (g_result_panel_hidden == 1) return;
   if (kSuspendBox.contains(g_mouse_x, g_mouse_y)) {
-    close_hand_result();
+    finish_hand();
     store_suspended_match();
     request_se(SE_SELECT);
     g_scene = SCENE_SUSPENDED;
     g_scene_frame = 0;
   } else if (kNextHandBox.contains(g_mouse_x, g_mouse_y)) {
-    close_hand_result();
+    finish_hand();
     g_pick = 0;
   }
 }
 
 void click_win_display() {
-  if (g_scene_frame >= kWinDisplayClickFrame) close_win_display();
+  if (win_scene_takes_clicks()) record_win_statistics();
 }
-
-void toggle_result_panel() { g_result_panel_hidden = 1 - g_result_panel_hidden; }

@@ -9,6 +9,7 @@
 #include "shell/play_input.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
+#include "table/result.h"
 #include "table/table_state.h"
 
 HitBox drawn_tile_box() { return {user_drawn_tile_x(), kHandTop, user_drawn_tile_x() + kHandTileWidth, kHandBottom}; }
@@ -56,7 +57,7 @@ void play_right_click() {
     case SCENE_USER_ROB_KONG: toggle_claim_panel(); break;
     case SCENE_HAND_RESULT: toggle_result_panel(); break;
     case SCENE_WIN:
-      if (g_scene_frame >= kWinDisplayClickFrame) toggle_result_panel();
+      if (win_scene_takes_clicks()) toggle_result_panel();
       break;
     case SCENE_USER_KONG_CHOICE: leave_kong_choice(); break;
     case SCENE_USER_CHOW_CHOICE: leave_chow_choice(); break;

@@ -29,8 +29,7 @@ void hover_chow_choice();
 void click_chow_choice();
 void leave_chow_choice();
 
-// Result screens (700, 710).
+// Result screens (700, 710); their right click is the table's panel toggle.
 void hover_hand_result();
 void click_hand_result();
 void click_win_display();
-void toggle_result_panel();

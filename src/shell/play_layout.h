@@ -44,6 +44,3 @@ constexpr HitBox kResultHoverBox{322, 220, 402, 260};
 constexpr HitBox kNextHandBox{490, 480, 560, 520};
 constexpr HitBox kSuspendBox{590, 480, 660, 520};
 constexpr int kResultBoxPick = 200;
-
-// Frames of the win display before its clicks count.
-constexpr int kWinDisplayClickFrame = 50;

@@ -12,6 +12,7 @@
 #include "table/kong_actions.h"
 #include "table/shout.h"
 #include "table/table_state.h"
+#include "table/win_record.h"
 #include "table/win_test.h"
 
 namespace {
@@ -39,16 +40,6 @@ void mark_free_copies(int seat, int tile, int copies, int marker) {
 
 int meld_count(int seat) {
   return static_cast<int>(std::count_if(std::begin(g_melds[seat]), std::end(g_melds[seat]), [](int m) { return m != 0; }));
-}
-
-void enter_win_scene(int winner) {
-  g_scene = SCENE_WIN;
-  g_scene_frame = 0;
-  g_popup_open = 0;
-  g_result_panel_hidden = 0;
-  g_hand_drawn = 0;
-  g_winner = winner;
-  g_seat_state[winner].won = 1;
 }
 
 // A completing tile under 8 points: only the user with false wins on
@@ -96,11 +87,7 @@ int declare_meld(int seat, int code) {
 
 void settle_discard_win(int winner, int tile, int payer) {
   g_hand[winner][kDrawSlot] = tile;
-  enter_win_scene(winner);
-  for (int& change : g_score_changes) change = -kBaseWinPayment;
-  g_score_changes[winner] = g_win_points + 3 * kBaseWinPayment;
-  g_score_changes[payer] -= g_win_points;
-  g_dealt_in_seat = payer;
+  settle_win(winner, payer);
   shout(winner, VOICE_FUU);
 }
 
@@ -126,9 +113,7 @@ bool try_tsumo(int seat) {
     if (false_win_allowed(seat)) declare_false_win();
     return false;
   }
-  enter_win_scene(seat);
-  for (int& change : g_score_changes) change = -(kBaseWinPayment + g_win_points);
-  g_score_changes[seat] = 3 * (kBaseWinPayment + g_win_points);
+  settle_win(seat, kNoPayer);
   shout(seat, VOICE_FUU);
   return true;
 }

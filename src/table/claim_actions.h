@@ -34,6 +34,4 @@ int declare_meld(int seat, int code);
 // win scene, the payments with `payer` paying for the hand, the shout.
 void settle_discard_win(int winner, int tile, int payer);
 
-// Every seat pays 8 for any win.
-constexpr int kBaseWinPayment = 8;
 constexpr int kFalseWinNoticeFrames = 400;

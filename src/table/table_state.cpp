@@ -1,5 +1,7 @@
 #include "table/table_state.h"
 
+#include "table/win_record.h"
+
 #include <cstring>
 
 int g_hand[kSeats][kHandSlots]{};
@@ -132,4 +134,5 @@ void reset_table_state() {
   std::memset(&g_seat_state, 0, sizeof g_seat_state);
   g_dealt_in_seat = 9;
   for (StandingsEntry& entry : g_standings) entry.character = -1;
+  reset_win_record_state();
 }

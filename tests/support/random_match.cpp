@@ -24,6 +24,8 @@ namespace {
 
 constexpr int kFrameLimit = 40000;  // far beyond any hand: a stuck scene shows as a problem
 constexpr int kOfferMark = 200;
+// No scene of a hand waits longer than this: the user's scenes are answered at once.
+constexpr int kSceneFrameLimit = 300;
 
 using MeldTable = std::array<std::array<int, kMeldSlots>, kSeats>;
 
@@ -108,15 +110,18 @@ void RandomMatch::set_up_hand() {
     g_options[opt_com_speed] = 0;
     g_options[opt_ai_tile_choice] = pick(7);
   }
-  g_dealer = pick(kSeats);
-  g_round_wind = pick(kSeats);
-  for (int seat = 1; seat < kSeats; ++seat) g_seat_character[seat] = 1 + pick(6);
+  if (!keep_seats) {
+    g_dealer = pick(kSeats);
+    g_round_wind = pick(kSeats);
+    for (int seat = 1; seat < kSeats; ++seat) g_seat_character[seat] = 1 + pick(6);
+  }
   setup_new_hand();
   g_scene = SCENE_DEAL;
   g_scene_frame = 0;
   invariants_.begin_hand();
   watch_ = DiscardWatch{};
   win_scene_ = 0;
+  same_scene_frames_ = 0;
   broke_ = false;
 }
 
@@ -195,6 +200,8 @@ bool RandomMatch::step() {
     }
   }
   watch_discard(scene);
+  same_scene_frames_ = g_scene == scene ? same_scene_frames_ + 1 : 0;
+  if (same_scene_frames_ == kSceneFrameLimit) note("scene " + std::to_string(scene) + " unchanged for " + std::to_string(kSceneFrameLimit) + " frames");
   const std::vector<std::string> violations = invariants_.check();
   if (!violations.empty()) note("after scene " + std::to_string(scene) + " (now " + std::to_string(g_scene) + "):\n" + join_lines(violations));
   return true;

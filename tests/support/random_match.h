@@ -43,6 +43,10 @@ class RandomMatch {
   // when false the options stay as the caller set them.
   bool vary_options = true;
 
+  // When true the hands keep the dealer, wind round and seat characters the
+  // table holds (a whole match); else each hand picks them at random.
+  bool keep_seats = false;
+
   // Plays one hand with a random dealer; returns false when it broke a rule
   // (the reasons are in problems()).
   bool play_hand();
@@ -79,6 +83,7 @@ class RandomMatch {
   TableInvariants invariants_;
   DiscardWatch watch_;
   int win_scene_ = 0;  // the scene in which the hand was won
+  int same_scene_frames_ = 0;  // frames the scene has stayed unchanged
   MatchTally tally_;
   std::vector<std::string> problems_;
   bool broke_ = false;
