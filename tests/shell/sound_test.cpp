@@ -5,6 +5,8 @@
 #include "shell/options.h"
 #include "shell/sound.h"
 #include "support/test_workdir.h"
+#include "table/shout.h"
+#include "table/table_state.h"
 
 namespace {
 
@@ -65,6 +67,36 @@ TEST_F(Sound, OutOfRangeVoiceRequestsAreIgnored) {
   request_voice(-1, VOICE_FUU);
   request_voice(2, 4);
   for (int flag : g_voice_request) EXPECT_EQ(flag, 0);
+}
+
+// A seat whose character lies outside the voice sets shouts without a voice.
+TEST_F(Sound, AShoutOfAnUnknownCharacterRequestsNothing) {
+  g_options[opt_voice_balloons] = 0;
+  g_seat_character[2] = 7;
+  shout(2, VOICE_PON);
+  g_seat_character[3] = -1;
+  shout(3, VOICE_KAN);
+  for (int flag : g_voice_request) EXPECT_EQ(flag, 0);
+  g_seat_character[1] = 6;
+  shout(1, VOICE_KAN);
+  EXPECT_EQ(g_voice_request[27], 1);
+}
+
+// Through the window: each painted frame starts the lowest voice, then the
+// lowest effect; the rest wait for later frames.
+TEST_F(Sound, EachFrameStartsOneVoiceAndOneEffect) {
+  TestWorkdir dir;
+  open_headless_program();
+  request_se(SE_NAKI);
+  request_se(SE_OPEN);
+  request_voice(0, VOICE_KAN);
+  request_voice(0, VOICE_FUU);
+  g_options[opt_player_female] = 1;
+  headless::step_frames(1);
+  EXPECT_EQ(log(), (std::vector<std::string>{"voice/char2_fuu.wav", "wave/open.wav"}));
+  headless::step_frames(2);
+  EXPECT_EQ(log(), (std::vector<std::string>{"voice/char2_fuu.wav", "wave/open.wav", "voice/char2_kan.wav",
+                                             "wave/naki.wav"}));
 }
 
 TEST_F(Sound, StartUpEndsWhenASoundFileIsMissing) {
