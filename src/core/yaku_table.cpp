@@ -8,5 +8,3 @@ void reset_yaku_switches() {
   g_rule_yaku = kRuleYakuDefaults;
   g_local_yaku = kLocalYakuDefaults;
 }
-
-void reset_yaku_table() { g_yaku_table = kFreshYakuTable; }

@@ -150,6 +150,12 @@ struct YakuEntry {
 // The pattern table of the last scored hand, indexed by YakuId. Written by
 // score_yaku; before the first scoring every row holds {0, unit points}.
 extern std::array<YakuEntry, kYakuCount> g_yaku_table;
+// Every row {0, unit points}: the table before any scoring.
+constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
+  std::array<YakuEntry, kYakuCount> t{};
+  for (int id = 0; id < kYakuCount; ++id) t[id] = {0, kYakuUnitPoints[id]};
+  return t;
+}();
 
 // ------------------------------------------------------- compound switches
 // Each word is 1 (combine, the default) or 0, except word 11 (default 0),
@@ -161,7 +167,7 @@ enum RuleYakuWord : int {
   kRuleSevenPairsFullyConcealed = 3,     // 0: the same for 七対 and 連七対
   kRuleHonoursKnittedFullyConcealed = 4, // 0: the same for 全不靠 and 七星不靠
   kRuleSevenPairsAllTypes = 5,           // 0: 七対 drops 五門斉
-  kRuleSevenPairsReversible = 6,         // 0: 七対 drops 推不倒 (and keeps 缺一門)
+  kRuleSevenPairsReversible = 6,         // 0: 七対 drops 推不倒, a two-suit hand gets 缺一門 back
   kRuleSevenPairsTileRange = 7,          // 0: 七対 drops 大干五 小干五 全大 全中 全小
   kRuleSevenPairsNoHonours = 8,          // 0: 七対 drops 無字
   kRuleSevenPairsOneVoidedSuit = 9,      // 0: 七対 drops 缺一門
@@ -188,15 +194,7 @@ extern std::array<int, kLocalYakuWords> g_local_yaku;  // current local switches
 
 // Puts both switch arrays back to their defaults.
 void reset_yaku_switches();
-// Every row back to {0, unit points}.
-void reset_yaku_table();
 
-// Every row {0, unit points}: the table before any scoring.
-constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
-  std::array<YakuEntry, kYakuCount> t{};
-  for (int id = 0; id < kYakuCount; ++id) t[id] = {0, kYakuUnitPoints[id]};
-  return t;
-}();
 
 constexpr int yaku_unit_points(int id) { return kYakuUnitPoints[id]; }
 constexpr const char* yaku_name(int id) { return kYakuNames[id]; }
