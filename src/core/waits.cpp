@@ -24,6 +24,7 @@ struct OtherSlots {
   int values[kHandSlots - 1];
   int count;                 // non-empty values
   int copies[kTileCodes];    // copies of each tile, a kong's fourth included
+  int free[kTileCodes];      // free (unmarked) values by tile code
 };
 
 void read_other_slots(OtherSlots& o) {
@@ -39,6 +40,7 @@ void read_other_slots(OtherSlots& o) {
     const int t = tile_of(v);
     if (t >= kTileCodes) continue;
     ++o.copies[t];
+    if (marker_of(v) == kFree) ++o.free[t];
     if (marker_of(v) == kConcealedKongSlot || marker_of(v) == kMeldedKongSlot) ++kong_slots[t];
   }
   // A kong keeps three slots for four tiles.
@@ -47,6 +49,8 @@ void read_other_slots(OtherSlots& o) {
 }
 
 bool four_copies_held(const OtherSlots& o, int tile) { return o.copies[tile] >= 4; }
+// Arrangement tiles match free tiles only: a marked value is never equal to one.
+bool holds_free(const OtherSlots& o, int tile) { return o.free[tile] > 0; }
 
 void append_wait(int tile) {
   assert(g_wait_count < kMaxWaits);
@@ -95,7 +99,7 @@ bool group_fits(int* c, int n, int group, bool need_pair) {
 struct Groups {
   int counts[kGroups][10];
   int size[kGroups];
-  int unfit[kGroups];  // groups that do not split into sets alone
+  int unfit[2];  // groups that do not split into sets alone; a third ends the search
   int unfit_count;
 };
 
@@ -166,22 +170,27 @@ bool set_and_pair(const int* e) {
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
 
-// Takes one slot value per arrangement tile out of the 13; leaves the rest
-// in rest[] and returns how many arrangement tiles were found.
-int take_arrangement(const OtherSlots& o, int arrangement, int* rest, int* rest_count) {
-  int left[kHandSlots - 1];
-  std::copy(std::begin(o.values), std::end(o.values), left);
+int arrangement_tiles_held(const OtherSlots& o, int arrangement) {
   int found = 0;
-  for (int tile : g_knitted_tiles[arrangement]) {
-    int* hit = std::find(left, left + kHandSlots - 1, tile);
-    if (hit == left + kHandSlots - 1) continue;
-    *hit = -1;
-    ++found;
-  }
-  *rest_count = 0;
-  for (int v : left)
-    if (v != -1) rest[(*rest_count)++] = v;
+  for (int tile : g_knitted_tiles[arrangement]) found += holds_free(o, tile);
   return found;
+}
+
+// The 13 values less one copy of each arrangement tile held; returns their number.
+int rest_after_arrangement(const OtherSlots& o, int arrangement, int* rest) {
+  bool taken[kTileCodes]{};
+  int n = 0;
+  for (int v : o.values) {
+    const bool in_arrangement = v < kTileCodes && std::find(g_knitted_tiles[arrangement].begin(),
+                                                            g_knitted_tiles[arrangement].end(),
+                                                            v) != g_knitted_tiles[arrangement].end();
+    if (in_arrangement && !taken[v]) {
+      taken[v] = true;
+      continue;
+    }
+    rest[n++] = v;
+  }
+  return n;
 }
 
 // The arrangement lacks one tile and the other five are a set and a pair.
@@ -189,7 +198,7 @@ bool knitted_missing_one(const OtherSlots& o, int arrangement, int* rest) {
   std::sort(rest, rest + 5);
   if (!set_and_pair(rest)) return false;
   for (int tile : g_knitted_tiles[arrangement]) {
-    if (std::find(std::begin(o.values), std::end(o.values), tile) != std::end(o.values)) continue;
+    if (holds_free(o, tile)) continue;
     // A declared kong of the missing tile holds all four copies.
     if (four_copies_held(o, tile)) return false;
     g_hand_form = kFormKnittedStraight;
@@ -216,9 +225,11 @@ bool knitted_complete(const OtherSlots& o, const int* rest) {
 
 void find_knitted_straight_waits(const OtherSlots& o) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
+    const int found = arrangement_tiles_held(o, a);
+    if (found < 8) continue;
     int rest[kHandSlots - 1];
-    int rest_count = 0;
-    const int found = take_arrangement(o, a, rest, &rest_count);
+    [[maybe_unused]] const int rest_count = rest_after_arrangement(o, a, rest);
+    assert(rest_count == kHandSlots - 1 - found);
     if (found == 8 && knitted_missing_one(o, a, rest)) return;
     if (found == 9 && knitted_complete(o, rest)) return;
   }
@@ -254,11 +265,10 @@ bool find_thirteen_orphans_waits(const OtherSlots& o) {
 void find_honours_knitted_waits(const OtherSlots& o) {
   for (const auto& tiles : g_knitted_honour_tiles) {
     int held = 0;
-    for (int t : tiles)
-      if (std::find(std::begin(o.values), std::end(o.values), t) != std::end(o.values)) ++held;
+    for (int t : tiles) held += holds_free(o, t);
     if (held != 13) continue;
     for (int t : tiles)
-      if (std::find(std::begin(o.values), std::end(o.values), t) == std::end(o.values)) append_wait(t);
+      if (!holds_free(o, t)) append_wait(t);
     g_hand_form = kFormHonoursKnitted;
     return;
   }

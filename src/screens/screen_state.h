@@ -7,4 +7,18 @@ extern int g_help_page;       // help page (0..2 in 1010, 0..11 in 1030) or stat
 extern int g_help_selection;  // pattern selected on the pattern list
 extern int g_stats_deleted;   // 1 once the statistics were deleted on the deletion screen
 
+// Which data-file write last failed, so the screen that asked for it can say
+// so instead of its success text; cleared by the next title or menu click.
+enum WriteFailure : int {
+  kWriteOk = 0,
+  kWriteFailedResume,     // the resume could not clear the stored match: not resumed (menu)
+  kWriteFailedDecline,    // declining could not clear the stored match (resume question)
+  kWriteFailedStandings,  // the booked statistics could not be saved (standings)
+  kWriteFailedSettings,   // a setting screen's file could not be saved (that screen)
+  kWriteFailedDeletion,   // the cleared statistics could not be saved (deletion screen)
+  kWriteFailedSuspend,    // the suspended match could not be stored (suspension notice)
+};
+extern int g_last_write_failed;  // a WriteFailure
+extern int g_standings_booked;   // 1 once the standings on show were added to the statistics
+
 void reset_screen_state();

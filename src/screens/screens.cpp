@@ -1,22 +1,10 @@
 #include "screens/screens.h"
 
-#include "platform/platform.h"
 #include "shell/gdi.h"
 
-namespace {
-constexpr std::uint32_t kScreenBackground = 0x1E5A3C;  // table-cloth green
-}  // namespace
-
-void draw_screen_background() {
-  platform::fill_rect(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, kScreenBackground);
-}
+void draw_screen_background() { draw_background(kBackgroundScreens); }
 
 // Each screen draws its background; its own contents come with the screen.
-void scene_title() { draw_screen_background(); }
-void scene_suspended() { draw_screen_background(); }
-void scene_resume_question() { draw_screen_background(); }
-void scene_match_standings() { draw_screen_background(); }
-void scene_main_menu() { draw_screen_background(); }
 void scene_options() { draw_screen_background(); }
 void scene_support() { draw_screen_background(); }
 void scene_rule_yaku() { draw_screen_background(); }

@@ -1,10 +1,46 @@
 #include "shell/gdi.h"
 
+#include <string>
+
+#include "shell/art_manifest.h"
+
 platform::Surface g_back_surface;
+bool g_bitmap_loaded[platform::kBitmapCount];
+
+namespace {
+constexpr int kTextureSize = 72;
+constexpr int kTexturePitch = 80;  // pattern p at x = 80 p of the sheet
+constexpr int kTextureRepeats = kScreenWidth / kTextureSize;
+// Stand-ins for the textures: a felt green for the screens, a darker one for the table.
+constexpr std::uint32_t kPlainBackground[2] = {0x1E5A3C, 0x174A30};
+}  // namespace
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  // A sheet whose file is missing still has its full size, so every copy from it stays in bounds.
+  for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
+    platform::set_bitmap_fallback_size(id, art_sheet(id).width, art_sheet(id).height);
   platform::load_bitmaps();
+  for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id) {
+    std::uint64_t size = 0;
+    g_bitmap_loaded[id - platform::kFirstBitmapId] = platform::file_size("art/" + std::to_string(id) + ".png", size);
+  }
+}
+
+bool bitmap_loaded(int id) {
+  return id >= platform::kFirstBitmapId && id <= platform::kLastBitmapId &&
+         g_bitmap_loaded[id - platform::kFirstBitmapId];
+}
+
+void draw_background(int pattern) {
+  if (!bitmap_loaded(kTextureSheet)) {
+    platform::fill_rect(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, kPlainBackground[pattern != 0]);
+    return;
+  }
+  for (int row = 0; row < kTextureRepeats; ++row)
+    for (int col = 0; col < kTextureRepeats; ++col)
+      blit_bitmap(kTextureSize * col, kTextureSize * row, kTextureSize, kTextureSize, kTextureSheet,
+                  kTexturePitch * pattern, 0);
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {

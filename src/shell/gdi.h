@@ -8,6 +8,10 @@ constexpr int kScreenWidth = 720;
 constexpr int kScreenHeight = 720;
 
 extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
+extern bool g_bitmap_loaded[platform::kBitmapCount];  // sheet id - 101 came from its file
+
+constexpr int kTextureSheet = 118;  // IDB_TEXTURES
+enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };
 
 // Creates the off-screen surface and loads the 39 bitmap sheets.
 void gdi_setup();
@@ -18,3 +22,11 @@ void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy,
 
 // Draws text on the off-screen surface (black on a white cell).
 void draw_text(int x, int y, const char* utf8);
+
+// Whether sheet `id` (101..139) was loaded from its file; a missing sheet is blank.
+bool bitmap_loaded(int id);
+
+// Fills the off-screen surface with 10 x 10 copies of the 72 x 72 texture
+// `pattern` of the texture sheet; a plain colour of the same use when the
+// sheet is missing.
+void draw_background(int pattern);

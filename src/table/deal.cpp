@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
@@ -15,8 +16,6 @@
 namespace {
 
 void com_select_target_all_seats() {}
-
-void refresh_hand_evaluations_all_seats() {}
 
 // Deal step k (0..11): four tiles to one seat, each seat in turn from the
 // dealer receiving slots 0-3, then 4-7, then 8-11.
@@ -204,7 +203,7 @@ void hana_phase() {
     com_select_target_all_seats();
     g_scene = seat_turn_scene(seat);
     g_scene_frame = 0;
-    refresh_hand_evaluations_all_seats();
+    refresh_hand_evaluations();
     return;
   }
   draw_table();

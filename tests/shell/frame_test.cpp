@@ -55,7 +55,8 @@ TEST_F(Frame, FrontEndScenesDrawTheirScreen) {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
   g_scene = SCENE_MAIN_MENU;
   headless::step_frames(1);
-  EXPECT_NE(headless::screen().at(360, 360), 0xFFFFFFu);
+  // The corner shows the background; the middle holds the menu's white card.
+  EXPECT_NE(headless::screen().at(20, 20), 0xFFFFFFu);
 }
 
 TEST_F(Frame, AnUnknownSceneLeavesTheSurfaceUnchanged) {
@@ -142,6 +143,22 @@ TEST(WindowPosition, AStoredPositionOffTheDesktopIsPulledBack) {
   EXPECT_LT(config.left, 1280);
   EXPECT_LT(config.top, 800);
   EXPECT_GE(config.left, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Frame, AClickIsJudgedWhereThePointerWasBeforeIt) {
+  g_scene = SCENE_MAIN_MENU;
+  headless::mouse_move(600, 600);
+  window_proc(platform::kMsgLeftDown, 200, 250);  // the options item, but the pointer was elsewhere
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_mouse_x, 200);
+  EXPECT_EQ(g_mouse_y, 250);
+
+  window_proc(platform::kMsgLeftDown, 600, 600);  // judged at (200, 250): the options item
+  EXPECT_EQ(g_scene, SCENE_OPTIONS);
 }
 
 }  // namespace

@@ -5,12 +5,18 @@
 #include <random>
 #include <vector>
 
+#include "com/turn/planner_state.h"
+#include "core/ai_record.h"
+#include "core/visible.h"
+#include "core/waits.h"
+#include "core/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "shell/stats.h"
 #include "table/table_state.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +77,12 @@ void reset_program_state() {
   reset_screen_state();
   reset_options();
   reset_sound_state();
+  reset_stats_state();
+  reset_yaku_switches();
+  reset_waits_state();
+  reset_visible_state();
+  reset_ai_record_state();
+  reset_planner_state();
   clear_fixed_seed();
 }
 

@@ -28,12 +28,12 @@ bool ensure_audio() {
 // The file's samples in the device's format, read and converted once.
 const std::vector<Uint8>* converted(const std::string& path) {
   if (const auto found = g_sounds.find(path); found != g_sounds.end()) return &found->second;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav_format{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &length)) return nullptr;
+  if (!SDL_LoadWAV(path.c_str(), &wav_format, &samples, &length)) return nullptr;
   SDL_AudioCVT cvt;
-  const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, g_audio_spec.format,
+  const int built = SDL_BuildAudioCVT(&cvt, wav_format.format, wav_format.channels, wav_format.freq, g_audio_spec.format,
                                       g_audio_spec.channels, g_audio_spec.freq);
   if (built < 0) {
     SDL_FreeWAV(samples);

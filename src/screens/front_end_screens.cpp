@@ -1,0 +1,143 @@
+// The title, the suspension notice, the resume question, the main menu and
+// the match standings.
+#include <array>
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "screens/front_end_layout.h"
+#include "screens/screen_state.h"
+#include "screens/screens.h"
+#include "shell/gdi.h"
+#include "shell/shell_state.h"
+#include "table/table_state.h"
+
+namespace {
+
+constexpr const char* kHoverMark = "●";
+
+constexpr std::array<const char*, 5> kKeyHelp{
+    "Enter：タイトルに戻る", "Z：手牌を開閉する", "X：牌山の開示を切り替え", "C：ツモ切り牌の切り替え",
+    "V：組合竜サポート表示の切り替え",
+};
+constexpr std::array<const char*, 3> kSuspendedLines{
+    "対局を中断しました", "・次回起動時に、次局から再開できます",
+    "・Escキーか×ボタンクリックで、ゲームを終了してください",
+};
+constexpr const char* kSuspendFailedLine = "・中断データを保存できませんでした。次回の再開はできません";
+constexpr std::array<const char*, 2> kResumeLines{
+    "対局の中断データがあります。再開しますか？",
+    "・再開しない場合は中断データは削除され、再開はできなくなります",
+};
+constexpr std::array<const char*, kResumeChoices> kResumeChoiceLabels{"〇 再開する", "〇 再開しない"};
+constexpr const char* kDeclineFailedLine = "・中断データを削除できませんでした。もう一度選んでください";
+constexpr std::array<const char*, kMenuLeftItems> kMenuLeftLabels{
+    "〇 フリー対局", "〇 オプション",  "〇 サポート機能", "〇 複合役の設定",
+    "〇 ローカル役の設定", "〇 対局データ", "〇 データ削除",
+};
+constexpr std::array<const char*, kMenuRightItems> kMenuRightLabels{
+    "〇 中国麻将のルール", "〇 あがり役の説明", "〇 あがり役のルール", "〇 日本麻雀との違い",
+    "〇 初心者へのアドバイス",
+};
+constexpr const char* kResumeFailedLine = "中断データを書き換えられなかったため、再開を取りやめました";
+
+std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha) {
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int a = static_cast<int>(under >> shift & 0xFF);
+    const int b = static_cast<int>(over >> shift & 0xFF);
+    out |= static_cast<std::uint32_t>(a + (b - a) * alpha / 255) << shift;
+  }
+  return out;
+}
+
+// The title's name as a large logo: the text's glyphs enlarged `scale` times
+// in `colour`, their grey edges blended, the centre of the logo at centre_x.
+void draw_logo(int centre_x, int top, const char* text, int scale, std::uint32_t colour) {
+  const int width = platform::text_width(text);
+  platform::Surface glyphs(width, 16, 0xFFFFFF);
+  platform::text_out(glyphs, 0, 0, text);
+  const int left = centre_x - width * scale / 2;
+  for (int y = 0; y < glyphs.height; ++y)
+    for (int x = 0; x < glyphs.width; ++x) {
+      const int ink = 255 - static_cast<int>(glyphs.at(x, y) & 0xFF);
+      if (ink == 0) continue;
+      for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx) {
+          const int px = left + x * scale + dx;
+          const int py = top + y * scale + dy;
+          if (px < 0 || py < 0 || px >= kScreenWidth || py >= kScreenHeight) continue;
+          g_back_surface.at(px, py) = blend(g_back_surface.at(px, py), colour, ink);
+        }
+    }
+}
+
+// A white card under a group of texts, so their white cells read as one
+// sheet: a soft shadow, a gold edge and the card itself.
+constexpr std::uint32_t kCardShadow = 0x000000;
+constexpr int kCardShadowAlpha = 70;
+constexpr std::uint32_t kCardEdge = 0xB08D3C;
+constexpr std::uint32_t kCardFill = 0xFFFFFF;
+// The logo contrasts with the background: deep green on the paper texture,
+// cream on the plain green that stands in for it.
+constexpr std::uint32_t kLogoOnTexture = 0x1E5A3C;
+constexpr std::uint32_t kLogoOnPlain = 0xF1E3B8;
+
+void draw_card(int left, int top, int right, int bottom) {
+  for (int y = top + 6; y < bottom + 6; ++y)
+    for (int x = left + 6; x < right + 6; ++x)
+      g_back_surface.at(x, y) = blend(g_back_surface.at(x, y), kCardShadow, kCardShadowAlpha);
+  platform::fill_rect(g_back_surface, left, top, right - left, bottom - top, kCardEdge);
+  platform::fill_rect(g_back_surface, left + 3, top + 3, right - left - 6, bottom - top - 6, kCardFill);
+}
+
+void draw_hover(int x, int y, const HitBox& box) {
+  if (box.contains(g_mouse_x, g_mouse_y)) draw_text(x, y, kHoverMark);
+}
+
+}  // namespace
+
+void scene_title() {
+  draw_background(kBackgroundScreens);
+  draw_logo(360, 62, "Ruvelka", 4, bitmap_loaded(kTextureSheet) ? kLogoOnTexture : kLogoOnPlain);
+  draw_card(235, 175, 455, 375);
+  platform::fill_rect(g_back_surface, 265, 268, 160, 2, kCardEdge);
+  draw_card(215, 440, 545, 625);
+  draw_text(275, 200, "Ruvelka");
+  draw_text(273, 340, "2022-2025　Dobrank");
+  draw_text(240, 460, kKeyHelp[0]);
+  for (int i = 1; i < static_cast<int>(kKeyHelp.size()); ++i) draw_text(268, 470 + 30 * i, kKeyHelp[i]);
+}
+
+void scene_suspended() {
+  draw_background(kBackgroundScreens);
+  const bool failed = g_last_write_failed == kWriteFailedSuspend;
+  draw_card(115, 175, 605, 305);
+  for (int i = 0; i < static_cast<int>(kSuspendedLines.size()); ++i)
+    draw_text(140, 200 + 40 * i, failed && i == 1 ? kSuspendFailedLine : kSuspendedLines[i]);
+}
+
+void scene_resume_question() {
+  draw_background(kBackgroundScreens);
+  draw_card(100, 195, 640, g_last_write_failed == kWriteFailedDecline ? 455 : 395);
+  for (int i = 0; i < static_cast<int>(kResumeLines.size()); ++i) draw_text(120, 220 + 40 * i, kResumeLines[i]);
+  for (int i = 0; i < kResumeChoices; ++i) draw_text(kResumeChoiceX, resume_choice_y(i), kResumeChoiceLabels[i]);
+  for (int i = 0; i < kResumeChoices; ++i) draw_hover(kResumeChoiceX, resume_choice_y(i), resume_choice_box(i));
+  if (g_last_write_failed == kWriteFailedDecline) draw_text(120, 420, kDeclineFailedLine);
+}
+
+void scene_main_menu() {
+  draw_background(kBackgroundScreens);
+  draw_card(150, 170, 610, 515);
+  for (int i = 0; i < kMenuLeftItems; ++i) {
+    draw_text(kMenuLeftX, menu_row_y(i), kMenuLeftLabels[i]);
+    draw_hover(kMenuLeftX, menu_row_y(i), menu_left_box(i));
+  }
+  for (int i = 0; i < kMenuRightItems; ++i) {
+    draw_text(kMenuRightX, menu_row_y(i), kMenuRightLabels[i]);
+    draw_hover(kMenuRightX, menu_row_y(i), menu_right_box(i));
+  }
+  if (g_last_write_failed == kWriteFailedResume) {
+    draw_card(100, 545, 610, 590);
+    draw_text(120, 560, kResumeFailedLine);
+  }
+}

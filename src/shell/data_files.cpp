@@ -1,0 +1,144 @@
+#include "shell/data_files.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <span>
+
+#include "core/hai_table.h"
+#include "core/yaku_switches.h"
+#include "platform/platform.h"
+#include "shell/options.h"
+#include "table/table_state.h"
+
+namespace {
+
+constexpr int kWordBytes = 4;
+constexpr int kRestartWords = kRestartFileBytes / kWordBytes;
+constexpr int kSuspended = 1;
+constexpr int kUserCharacter = 0;
+constexpr int kLastComCharacter = 6;
+constexpr int kLastWindOrSeat = 3;
+
+std::string file_path(const char* program_path) { return platform::native_path(program_path); }
+
+// A record of ints viewed as the file's words.
+template <typename Record>
+std::span<std::int32_t> words_of(Record& record) {
+  static_assert(sizeof(Record) % kWordBytes == 0);
+  return {reinterpret_cast<std::int32_t*>(&record), sizeof(Record) / kWordBytes};
+}
+template <typename Record>
+std::span<const std::int32_t> words_of(const Record& record) {
+  return {reinterpret_cast<const std::int32_t*>(&record), sizeof(Record) / kWordBytes};
+}
+
+// Reads a file of 0/1 switches into `words`; each word read takes its default when not 0 or 1.
+template <std::size_t N>
+void load_switches(const char* path, std::array<int, N>& words, const std::array<int, N>& defaults) {
+  std::array<std::int32_t, N> read{};
+  std::size_t count = 0;
+  platform::read_words(file_path(path), read, &count);
+  for (std::size_t i = 0; i < count; ++i) words[i] = read[i] == 0 || read[i] == 1 ? read[i] : defaults[i];
+}
+
+bool valid_seats(const int (&seat_character)[kSeats]) {
+  if (seat_character[0] != kUserCharacter) return false;
+  for (int s = 1; s < kSeats; ++s) {
+    const int c = seat_character[s];
+    if (c < 1 || c > kLastComCharacter) return false;
+    for (int t = 1; t < s; ++t)
+      if (seat_character[t] == c) return false;
+  }
+  return true;
+}
+
+bool in_seat_range(int value) { return value >= 0 && value <= kLastWindOrSeat; }
+
+}  // namespace
+
+void load_option_file() {
+  std::array<std::int32_t, kOptionWords> read{};
+  std::size_t count = 0;
+  platform::read_words(file_path(kOptionFile), read, &count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const OptionRange range = kOptionRanges[i];
+    g_options[i] = read[i] >= 0 && read[i] <= range.max ? read[i] : range.fallback;
+  }
+}
+
+void load_rule_yaku_file() { load_switches(kRuleYakuFile, g_rule_yaku, kRuleYakuDefaults); }
+void load_local_yaku_file() { load_switches(kLocalYakuFile, g_local_yaku, kLocalYakuDefaults); }
+
+bool save_option_file() {
+  std::array<std::int32_t, kOptionWords> words{};
+  std::copy(g_options.begin(), g_options.end(), words.begin());
+  return platform::write_words(file_path(kOptionFile), words);
+}
+
+bool save_rule_yaku_file() { return platform::write_words(file_path(kRuleYakuFile), words_of(g_rule_yaku)); }
+bool save_local_yaku_file() { return platform::write_words(file_path(kLocalYakuFile), words_of(g_local_yaku)); }
+
+void load_save_file() {
+  StatsBlocks blocks = saved_stats();
+  if (platform::read_words(file_path(kSaveFile), words_of(blocks)) == platform::FileStatus::Missing) {
+    clear_saved_stats();
+    return;
+  }
+  clamp_stats(blocks);
+  set_saved_stats(blocks);
+}
+
+bool save_save_file() {
+  const StatsBlocks blocks = saved_stats();
+  return platform::write_words(file_path(kSaveFile), words_of(blocks));
+}
+
+RestartData restart_data_from_memory(int flag) {
+  RestartData d{};
+  d.flag = flag;
+  std::copy(std::begin(g_seat_character), std::end(g_seat_character), d.seat_character);
+  d.stats = g_match_stats;
+  d.round_block[0] = g_round_wind;
+  d.dealer_block[0] = g_dealer;
+  d.dealer_block[1] = g_hai_table_loaded;
+  d.dealer_block[2] = g_turn_seat;
+  d.dealer_block[3] = g_shown_points;
+  d.first_dealer_block[0] = g_first_dealer;
+  std::copy(std::begin(g_scores), std::end(g_scores), d.scores);
+  return d;
+}
+
+bool read_restart_file(RestartData& out) {
+  RestartData d{};
+  std::size_t count = 0;
+  const platform::FileStatus status = platform::read_words(file_path(kRestartFile), words_of(d), &count);
+  if (status != platform::FileStatus::Ok || count != static_cast<std::size_t>(kRestartWords)) return false;
+  if (!valid_seats(d.seat_character) || !in_seat_range(d.round_block[0]) || !in_seat_range(d.dealer_block[0]) ||
+      !in_seat_range(d.first_dealer_block[0]))
+    return false;
+  clamp_stats(d.stats);
+  out = d;
+  return true;
+}
+
+bool write_restart_file(const RestartData& data) {
+  return platform::write_words(file_path(kRestartFile), words_of(data));
+}
+
+bool suspended_match_waits() {
+  RestartData d{};
+  return read_restart_file(d) && d.flag == kSuspended;
+}
+
+void apply_restart_data(const RestartData& d) {
+  std::copy(std::begin(d.seat_character), std::end(d.seat_character), g_seat_character);
+  g_match_stats = d.stats;
+  g_round_wind = d.round_block[0];
+  g_dealer = d.dealer_block[0];
+  g_first_dealer = d.first_dealer_block[0];
+  std::copy(std::begin(d.scores), std::end(d.scores), g_scores);
+}
+
+bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }

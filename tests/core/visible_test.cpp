@@ -1,0 +1,89 @@
+#include "core/visible.h"
+
+#include <gtest/gtest.h>
+
+#include "support/hand_builder.h"
+#include "table/table_state.h"
+
+namespace {
+
+void set_river(int seat, std::vector<int> entries) {
+  for (size_t i = 0; i < entries.size(); ++i) g_river[seat][i] = entries[i];
+  g_river_count[seat] = static_cast<int>(entries.size());
+}
+
+// Seat 0: chow 345m, concealed kong of North, 7 free tiles and a drawn 9s.
+// Seat 1: pung of 5z and a pung of 9p upgraded by an added kong.
+// Seat 2: melded kong of 1s, concealed kong of 9s.
+// Rivers: 9p 1m on offer (+200), a won-on entry (0), a stale entry past the count.
+class VisibleCounts : public testing::Test {
+ protected:
+  void SetUp() override {
+    reset_table_state();
+    reset_visible_state();
+    set_hand(0, "44m 99p 1s 2f");
+    add_meld(0, kMeldChow, 3, 1);
+    add_meld(0, kMeldConcealedKong, kNorth);
+    g_hand[0][kDrawSlot] = 29;
+    set_hand(1, "1234m");
+    add_meld(1, kMeldPung, kWhite, 2);
+    add_meld(1, kMeldPung, 19, 1);
+    g_melds[1][1] += kAddedKongStep;
+    set_hand(2, "7z");
+    add_meld(2, kMeldMeldedKong, 21, 0);
+    add_meld(2, kMeldConcealedKong, 29);
+    set_river(0, {4});
+    set_river(1, {1, 0});
+    set_river(3, {9, 201});
+    g_river[3][2] = 5;  // left behind by a claim that took the count down
+  }
+};
+
+TEST_F(VisibleCounts, CountRiversAndShownMelds) {
+  count_visible_tiles(0);
+  EXPECT_EQ(g_visible_counts[1], 2);   // a discard and the one on offer
+  EXPECT_EQ(g_visible_counts[3], 1);   // the chow
+  EXPECT_EQ(g_visible_counts[4], 2);   // chow and river
+  EXPECT_EQ(g_visible_counts[5], 1);   // chow only: the stale river entry is past the count
+  EXPECT_EQ(g_visible_counts[9], 1);
+  EXPECT_EQ(g_visible_counts[kWhite], 3);
+  EXPECT_EQ(g_visible_counts[19], 4);  // added kong
+  EXPECT_EQ(g_visible_counts[21], 4);
+  EXPECT_EQ(g_visible_counts[29], 0);  // a concealed kong shows nothing
+  EXPECT_EQ(g_visible_counts[kNorth], 0);
+  EXPECT_EQ(g_visible_counts[0], 0);
+  int total = 0;
+  for (int c : g_visible_counts) total += c;
+  EXPECT_EQ(total, 2 + 1 + 2 + 1 + 1 + 3 + 4 + 4);
+}
+
+TEST_F(VisibleCounts, SeenAddsTheSeatsOwnTilesAndConcealedKongs) {
+  count_visible_tiles(0);
+  EXPECT_EQ(g_seen_counts[4], 4);       // two in hand, chow, river
+  EXPECT_EQ(g_seen_counts[19], 6);      // two in hand on top of a visible kong: not capped
+  EXPECT_EQ(g_seen_counts[21], 5);
+  EXPECT_EQ(g_seen_counts[29], 1);      // the drawn tile in slot 13; seat 2's kong stays hidden
+  EXPECT_EQ(g_seen_counts[kNorth], 4);  // own concealed kong
+  EXPECT_EQ(g_seen_counts[5], 1);       // marked chow slots are counted once, as the meld
+  EXPECT_EQ(g_seen_counts[kFirstFlower + 1], 0);
+
+  count_visible_tiles(2);
+  EXPECT_EQ(g_seen_counts[29], 4);
+  EXPECT_EQ(g_seen_counts[kNorth], 0);
+  EXPECT_EQ(g_seen_counts[kRed], 1);
+  EXPECT_EQ(g_seen_counts[21], 4);
+  EXPECT_EQ(g_seen_counts[4], 2);
+}
+
+TEST_F(VisibleCounts, EveryCallStartsAfresh) {
+  count_visible_tiles(0);
+  set_river(0, {});
+  g_melds[1][1] = 0;
+  count_visible_tiles(1);
+  EXPECT_EQ(g_visible_counts[4], 1);
+  EXPECT_EQ(g_visible_counts[19], 0);
+  EXPECT_EQ(g_seen_counts[kNorth], 0);
+  EXPECT_EQ(g_seen_counts[2], 1);
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/headless/headless.h"
+#include "screens/screen_state.h"
+#include "shell/data_files.h"
+#include "shell/input_front_end.h"
+#include "shell/options.h"
+#include "shell/scenes.h"
+#include "shell/shell_state.h"
+#include "shell/sound.h"
+#include "shell/stats.h"
+#include "support/test_workdir.h"
+#include "support/word_files.h"
+#include "table/table_state.h"
+
+namespace {
+
+class TitleAndResume : public ::testing::Test {
+ protected:
+  void SetUp() override { open_headless_program(); }
+
+  // A suspended match: COM5, COM2, COM3 at seats 1..3, South round, dealer 1,
+  // first dealer 3, and in-match statistics that differ from the saved ones.
+  std::vector<std::int32_t> suspended_words() {
+    std::vector<std::int32_t> w(5208 / 4, 0);
+    w[0] = 1;
+    w[1] = 0, w[2] = 5, w[3] = 2, w[4] = 3;
+    w[5 + 9 * 5 + kBasicMatches] = 7;  // COM5 has played 7 matches in the stored copy
+    w[5144 / 4] = 1;
+    w[5160 / 4] = 1;
+    w[5176 / 4] = 3;
+    const int scores[4] = {30, -12, 5, -23};
+    for (int s = 0; s < 4; ++s) w[5192 / 4 + s] = scores[s];
+    return w;
+  }
+  void store_suspended() { write_le_words(dir_.file("data/restart.dat"), suspended_words()); }
+  std::vector<std::int32_t> restart_file() { return read_le_words(dir_.file("data/restart.dat")); }
+
+  TestWorkdir dir_;
+};
+
+TEST_F(TitleAndResume, FirstStartWithoutFilesGoesToTheMenuWithDefaults) {
+  ASSERT_EQ(g_scene, SCENE_TITLE);
+  headless::left_click_at(500, 500);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_se_request[SE_OK], 1);
+  EXPECT_EQ(g_options, kOptionDefaults);
+  for (int c = 0; c < kPlayerCharacters; ++c) {
+    EXPECT_EQ(g_stats_basic[c].words[0], 1);
+    for (int w = 1; w < kStatsBasicWords; ++w) EXPECT_EQ(g_stats_basic[c].words[w], 0);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("data/save.dat"))) << "the title click writes nothing";
+}
+
+TEST_F(TitleAndResume, TheTitleClickLoadsEveryFileAndReloadsAfterEnter) {
+  std::vector<std::int32_t> options(kOptionDefaults.begin(), kOptionDefaults.end());
+  options[opt_com_speed] = 5;
+  write_le_words(dir_.file("data/option.dat"), options);
+  std::vector<std::int32_t> save(5124 / 4, 0);
+  save[9 * 4 + kBasicMatches] = 12;
+  write_le_words(dir_.file("data/save.dat"), save);
+  store_suspended();
+
+  headless::step_frames(2);
+  EXPECT_EQ(g_options[opt_com_speed], 2) << "nothing is read before the click";
+  headless::left_click_at(10, 10);
+  EXPECT_EQ(g_scene, SCENE_RESUME_QUESTION);
+  EXPECT_EQ(g_options[opt_com_speed], 5) << "the settings load before the question";
+  EXPECT_EQ(g_stats_basic[4].words[kBasicMatches], 12) << "statistics come from save.dat";
+  EXPECT_EQ(g_stats_basic[5].words[kBasicMatches], 0) << "not from the suspended match";
+  EXPECT_EQ(g_seat_character[1], 0) << "the question reads only whether a match waits";
+
+  g_options[opt_com_speed] = 0;
+  headless::key(platform::kVkReturn);
+  headless::left_click();
+  EXPECT_EQ(g_options[opt_com_speed], 5) << "unsaved changes are undone by the next title click";
+}
+
+TEST_F(TitleAndResume, ResumingRestoresTheMatchAndClearsTheStoredFlag) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  ASSERT_EQ(g_scene, SCENE_RESUME_QUESTION);
+  g_se_request[SE_OK] = 0;
+  headless::left_click_at(156, 326);
+  EXPECT_EQ(g_scene, SCENE_DEAL);
+  EXPECT_EQ(g_se_request[SE_OK], 0) << "resuming makes no sound";
+  EXPECT_EQ(g_seat_character[1], 5);
+  EXPECT_EQ(g_seat_character[3], 3);
+  EXPECT_EQ(g_round_wind, 1);
+  EXPECT_EQ(g_dealer, 1);
+  EXPECT_EQ(g_first_dealer, 3);
+  EXPECT_EQ(g_scores[1], -12);
+  EXPECT_EQ(g_match_stats.basic[5].words[kBasicMatches], 7);
+  EXPECT_EQ(g_stats_basic[5].words[kBasicMatches], 0) << "the saved statistics are untouched";
+  EXPECT_GT(g_wall_count, 0) << "the next hand was set up";
+
+  std::vector<std::int32_t> expected = suspended_words();
+  expected[0] = 0;
+  EXPECT_EQ(restart_file(), expected);
+
+  headless::key(platform::kVkReturn);
+  headless::left_click_at(10, 10);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU) << "a resumed match is not offered again";
+}
+
+TEST_F(TitleAndResume, AResumeThatCannotClearTheFlagStaysOnTheMenu) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  {
+    FailingWrites failing;
+    headless::left_click_at(140, 310);
+  }
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_last_write_failed, kWriteFailedResume);
+  EXPECT_EQ(g_seat_character[1], 0) << "nothing of the stored match reached play";
+  EXPECT_EQ(g_scores[1], 0);
+  EXPECT_EQ(restart_file(), suspended_words()) << "the stored match stays for the next start";
+  headless::step_frames(1);
+  const platform::Surface failed = headless::screen();
+  headless::left_click_at(600, 650);  // not an item: the note stays
+  EXPECT_EQ(g_last_write_failed, kWriteFailedResume);
+  g_last_write_failed = kWriteOk;
+  headless::step_frames(1);
+  EXPECT_NE(headless::screen().pixels, failed.pixels) << "the menu shows the failure";
+}
+
+TEST_F(TitleAndResume, ARestartFileNotMarkedAsSuspendedIsNotResumed) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  std::vector<std::int32_t> w = suspended_words();
+  w[0] = 2;
+  write_le_words(dir_.file("data/restart.dat"), w);
+  headless::left_click_at(140, 310);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_seat_character[1], 0);
+  EXPECT_EQ(restart_file(), w) << "a file that holds no match is left alone";
+}
+
+TEST_F(TitleAndResume, DecliningWritesTheFlagZeroFromMemory) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  g_scores[2] = 44;
+  headless::left_click_at(140, 366);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_se_request[SE_OK], 1);
+  std::size_t bytes = 0;
+  const std::vector<std::int32_t> file = read_le_words(dir_.file("data/restart.dat"), &bytes);
+  EXPECT_EQ(bytes, 5208u);
+  EXPECT_EQ(file[0], 0);
+  EXPECT_EQ(file[5192 / 4 + 2], 44);
+  headless::key(platform::kVkReturn);
+  headless::left_click_at(10, 10);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU) << "the question is not asked again";
+}
+
+TEST_F(TitleAndResume, ADeclineThatCannotBeWrittenKeepsTheQuestion) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  {
+    FailingWrites failing;
+    headless::left_click_at(140, 350);
+  }
+  EXPECT_EQ(g_scene, SCENE_RESUME_QUESTION);
+  EXPECT_EQ(g_last_write_failed, kWriteFailedDecline);
+  EXPECT_EQ(restart_file(), suspended_words());
+}
+
+TEST_F(TitleAndResume, ChoiceBoxesAreInclusiveAndClicksElsewhereChangeNothing) {
+  store_suspended();
+  headless::left_click_at(10, 10);
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{157, 326}, {139, 310}, {150, 327}, {150, 349}, {157, 366}, {150, 367}}) {
+    headless::left_click_at(x, y);
+    EXPECT_EQ(g_scene, SCENE_RESUME_QUESTION) << x << "," << y;
+  }
+  EXPECT_EQ(restart_file(), suspended_words());
+
+  auto choice_cells = [] {
+    headless::step_frames(1);
+    std::vector<std::uint32_t> cells;
+    for (int y = 310; y < 326; ++y)
+      for (int x = 140; x < 156; ++x) cells.push_back(headless::screen().at(x, y));
+    return cells;
+  };
+  headless::mouse_move(157, 326);
+  const auto plain = choice_cells();
+  headless::mouse_move(156, 326);
+  const auto marked = choice_cells();
+  headless::mouse_move(140, 310);
+  EXPECT_EQ(choice_cells(), marked);
+  EXPECT_NE(plain, marked) << "the hover mark covers the choice at x 156";
+}
+
+TEST_F(TitleAndResume, TheSuspensionNoticeSaysWhenTheMatchCouldNotBeStored) {
+  g_seat_character[1] = 1, g_seat_character[2] = 2, g_seat_character[3] = 3;
+  ASSERT_TRUE(store_suspended_match());
+  g_scene = SCENE_SUSPENDED;
+  headless::step_frames(1);
+  const platform::Surface stored = headless::screen();
+  {
+    FailingWrites failing;
+    EXPECT_FALSE(store_suspended_match());
+  }
+  EXPECT_EQ(g_last_write_failed, kWriteFailedSuspend);
+  headless::step_frames(1);
+  EXPECT_NE(headless::screen().pixels, stored.pixels);
+  EXPECT_EQ(read_le_words(dir_.file("data/restart.dat"))[0], 1) << "the earlier snapshot is intact";
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "core/hai_table.h"
+#include "core/yaku_switches.h"
+#include "shell/data_files.h"
+#include "shell/options.h"
+#include "shell/stats.h"
+#include "shell/window_pos.h"
+#include "support/test_workdir.h"
+#include "support/word_files.h"
+#include "table/table_state.h"
+
+namespace {
+
+class DataFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { reset_program_state(); }
+  std::vector<std::int32_t> words(const char* name, std::size_t* bytes) { return read_le_words(dir_.file(name), bytes); }
+  TestWorkdir dir_{false};
+};
+
+// A distinct value for every statistics word, from its character, block and index.
+int stat_value(int block, int c, int index) { return block * 100000 + c * 1000 + index + 1; }
+
+void fill_saved_stats() {
+  for (int c = 0; c < kPlayerCharacters; ++c) {
+    for (int w = 0; w < kStatsBasicWords; ++w) g_stats_basic[c].words[w] = stat_value(1, c, w);
+    for (int r = 0; r < kRecentMatches; ++r)
+      for (int w = 0; w < kStatsRecentWords; ++w) g_stats_recent[c][r].words[w] = w == kRecentPlace ? r % 4 + 1 : stat_value(2, c, r * 10 + w);
+    for (int w = 0; w < kStatsAiWords; ++w) g_stats_ai[c].words[w] = stat_value(3, c, w);
+    for (int w = 0; w < kStatsYakuWords; ++w) g_stats_yaku[c].words[w] = w * 100 + c;
+  }
+}
+
+// Checks every word of the four blocks at its byte offset `base` + its place in the file's order.
+void expect_stats_at(const std::vector<std::int32_t>& file, std::size_t base, const StatsBlocks& b) {
+  const std::size_t w0 = base / 4;
+  for (int c = 0; c < kPlayerCharacters; ++c) {
+    for (int w = 0; w < kStatsBasicWords; ++w) ASSERT_EQ(file[w0 + c * 9 + w], b.basic[c].words[w]);
+    for (int r = 0; r < kRecentMatches; ++r)
+      for (int w = 0; w < kStatsRecentWords; ++w) ASSERT_EQ(file[w0 + 63 + (c * 10 + r) * 6 + w], b.recent[c][r].words[w]);
+    for (int w = 0; w < kStatsAiWords; ++w) ASSERT_EQ(file[w0 + 483 + c * 30 + w], b.ai[c].words[w]);
+    for (int w = 0; w < kStatsYakuWords; ++w) ASSERT_EQ(file[w0 + 693 + c * 84 + w], b.yaku[c].words[w]);
+  }
+}
+
+TEST_F(DataFiles, SettingFilesHaveTheirSizesAndWordOrderAndReadBack) {
+  for (int i = 0; i < kOptionWords; ++i) g_options[i] = i % 2;
+  g_options[opt_ai_tile_choice] = 6;
+  for (int i = 0; i < kRuleYakuWords; ++i) g_rule_yaku[i] = i % 3 == 0;
+  g_local_yaku[1] = 1;
+  ASSERT_TRUE(save_option_file() && save_rule_yaku_file() && save_local_yaku_file());
+  ASSERT_TRUE(write_window_pos({123, 45}));
+
+  std::size_t bytes = 0;
+  const std::vector<std::int32_t> options = words("data/option.dat", &bytes);
+  EXPECT_EQ(bytes, 88u);
+  for (int i = 0; i < kOptionWords; ++i) EXPECT_EQ(options[i], g_options[i]) << i;
+  EXPECT_EQ(words("data/rule_yaku.dat", &bytes), std::vector<std::int32_t>(g_rule_yaku.begin(), g_rule_yaku.end()));
+  EXPECT_EQ(bytes, 52u);
+  EXPECT_EQ(words("data/local_yaku.dat", &bytes), (std::vector<std::int32_t>{0, 1, 0}));
+  EXPECT_EQ(bytes, 12u);
+  EXPECT_EQ(words("data/win_xy.dat", &bytes), (std::vector<std::int32_t>{123, 45}));
+  EXPECT_EQ(bytes, 8u);
+
+  const auto written = g_options;
+  reset_options();
+  reset_yaku_switches();
+  load_option_file();
+  load_rule_yaku_file();
+  load_local_yaku_file();
+  EXPECT_EQ(g_options, written);
+  for (int i = 0; i < kRuleYakuWords; ++i) EXPECT_EQ(g_rule_yaku[i], i % 3 == 0);
+  EXPECT_EQ(g_local_yaku[1], 1);
+}
+
+TEST_F(DataFiles, SaveFileHoldsTheFourBlocksInOrderAndReadsBack) {
+  fill_saved_stats();
+  const StatsBlocks written = saved_stats();
+  ASSERT_TRUE(save_save_file());
+  std::size_t bytes = 0;
+  const std::vector<std::int32_t> file = words("data/save.dat", &bytes);
+  ASSERT_EQ(bytes, 5124u);
+  expect_stats_at(file, 0, written);
+
+  reset_stats_state();
+  load_save_file();
+  expect_stats_at(file, 0, saved_stats());
+}
+
+TEST_F(DataFiles, RestartFileHoldsItsTenFieldsAtTheirOffsets) {
+  const int seats[4] = {0, 4, 2, 6};
+  std::copy(seats, seats + 4, g_seat_character);
+  fill_saved_stats();
+  copy_saved_stats_to_match();
+  g_round_wind = 2;
+  g_dealer = 3;
+  g_first_dealer = 1;
+  g_turn_seat = 2;
+  g_shown_points = 17;
+  const int scores[4] = {-40, 12, 100, -72};
+  std::copy(scores, scores + 4, g_scores);
+  ASSERT_TRUE(write_suspended_match());
+
+  std::size_t bytes = 0;
+  const std::vector<std::int32_t> file = words("data/restart.dat", &bytes);
+  ASSERT_EQ(bytes, 5208u);
+  EXPECT_EQ(file[0], 1);
+  for (int s = 0; s < 4; ++s) EXPECT_EQ(file[1 + s], seats[s]);
+  expect_stats_at(file, 20, g_match_stats);
+  EXPECT_EQ(file[5144 / 4], 2);
+  EXPECT_EQ(file[5160 / 4], 3);
+  EXPECT_EQ(file[5164 / 4], g_hai_table_loaded);
+  EXPECT_EQ(file[5168 / 4], 2);
+  EXPECT_EQ(file[5172 / 4], 17);
+  EXPECT_EQ(file[5176 / 4], 1);
+  for (int s = 0; s < 4; ++s) EXPECT_EQ(file[5192 / 4 + s], scores[s]);
+
+  RestartData read{};
+  ASSERT_TRUE(read_restart_file(read));
+  reset_table_state();
+  reset_stats_state();
+  apply_restart_data(read);
+  for (int s = 0; s < 4; ++s) EXPECT_EQ(g_seat_character[s], seats[s]);
+  for (int s = 0; s < 4; ++s) EXPECT_EQ(g_scores[s], scores[s]);
+  EXPECT_EQ(g_round_wind, 2);
+  EXPECT_EQ(g_dealer, 3);
+  EXPECT_EQ(g_first_dealer, 1);
+  expect_stats_at(file, 20, g_match_stats);
+}
+
+TEST_F(DataFiles, ResumeIgnoresTheWorkWordsOfTheFile) {
+  g_seat_character[1] = 1, g_seat_character[2] = 2, g_seat_character[3] = 3;
+  ASSERT_TRUE(write_suspended_match());
+  std::vector<std::int32_t> file = words("data/restart.dat", nullptr);
+  for (int i : {5148, 5152, 5156, 5164, 5168, 5172, 5180, 5184, 5188}) file[i / 4] = 77;
+  write_le_words(dir_.file("data/restart.dat"), file);
+  const int loaded = g_hai_table_loaded;
+  g_turn_seat = 1;
+  g_shown_points = 5;
+  RestartData read{};
+  ASSERT_TRUE(read_restart_file(read));
+  apply_restart_data(read);
+  EXPECT_EQ(g_hai_table_loaded, loaded);
+  EXPECT_EQ(g_turn_seat, 1);
+  EXPECT_EQ(g_shown_points, 5);
+}
+
+TEST_F(DataFiles, MissingFilesLeaveDefaultsAndClearTheStatistics) {
+  g_options[opt_com_speed] = 4;
+  fill_saved_stats();
+  load_option_file();
+  load_rule_yaku_file();
+  load_local_yaku_file();
+  load_save_file();
+  EXPECT_EQ(g_options[opt_com_speed], 4) << "a missing option file leaves memory as it is";
+  for (int i = 0; i < kRuleYakuWords; ++i) EXPECT_EQ(g_rule_yaku[i], i == 11 ? 0 : 1);
+  for (int c = 0; c < kPlayerCharacters; ++c) {
+    for (int w = 0; w < 3; ++w) EXPECT_EQ(g_stats_basic[c].words[w], stat_value(1, c, w));
+    for (int w = 3; w < kStatsBasicWords; ++w) EXPECT_EQ(g_stats_basic[c].words[w], 0);
+    EXPECT_EQ(g_stats_recent[c][9].words[2], 0);
+    EXPECT_EQ(g_stats_ai[c].words[29], 0);
+    EXPECT_EQ(g_stats_yaku[c].words[83], 0);
+  }
+  EXPECT_FALSE(suspended_match_waits());
+}
+
+TEST_F(DataFiles, ShortFilesFillOnlyTheWordsTheyHold) {
+  write_le_words(dir_.file("data/option.dat"), {5, 1, 1, 1, 1, 0, 0, 0, 1, 0});
+  g_options[opt_voices] = 0;
+  load_option_file();
+  EXPECT_EQ(g_options[opt_com_speed], 5);
+  EXPECT_EQ(g_options[opt_suspend], 1);
+  EXPECT_EQ(g_options[opt_voice_balloons], 0);
+  EXPECT_EQ(g_options[opt_voices], 0) << "word 12 lies past the file's 40 bytes";
+
+  write_le_words(dir_.file("data/save.dat"), {1, 0, 0, 42});
+  load_save_file();
+  EXPECT_EQ(g_stats_basic[0].words[kBasicMatches], 42);
+  EXPECT_EQ(g_stats_basic[1].words[kBasicBuiltIn], 1);
+}
+
+TEST_F(DataFiles, WordsOutOfRangeTakeTheirDefaultsOrAreClamped) {
+  std::vector<std::int32_t> options(22, 1);
+  options[opt_com_speed] = 6;
+  options[opt_ai_tile_choice] = -1;
+  options[opt_flowers] = 1000;
+  write_le_words(dir_.file("data/option.dat"), options);
+  write_le_words(dir_.file("data/rule_yaku.dat"), {2, 0, 1, -1, 1, 1, 1, 1, 1, 1, 1, 1, 7});
+  write_le_words(dir_.file("data/local_yaku.dat"), {1, 5, 0});
+  load_option_file();
+  load_rule_yaku_file();
+  load_local_yaku_file();
+  EXPECT_EQ(g_options[opt_com_speed], 2);
+  EXPECT_EQ(g_options[opt_ai_tile_choice], 0);
+  EXPECT_EQ(g_options[opt_flowers], 2);
+  EXPECT_EQ(g_options[opt_open_hands], 1);
+  EXPECT_EQ(g_rule_yaku[0], 1);
+  EXPECT_EQ(g_rule_yaku[3], 1);
+  EXPECT_EQ(g_rule_yaku[11], 1);
+  EXPECT_EQ(g_rule_yaku[12], 1);
+  EXPECT_EQ(g_local_yaku[1], 0);
+
+  std::vector<std::int32_t> save(5124 / 4, 0);
+  save[9 * 2 + kBasicMatches] = -3;                     // COM2's matches played
+  save[9 * 2 + 0] = -8;                                 // carried word, left alone
+  save[63 + (2 * 10 + 4) * 6 + kRecentPlace] = 9;       // a recent row's place
+  save[63 + (2 * 10 + 4) * 6 + kRecentScore] = -200;
+  save[483 + 2 * 30 + kAiLowestScore] = -150;
+  save[483 + 2 * 30 + kAiWins] = -1;
+  save[693 + 2 * 84 + 5] = 123456;
+  write_le_words(dir_.file("data/save.dat"), save);
+  load_save_file();
+  EXPECT_EQ(g_stats_basic[2].words[kBasicMatches], 0);
+  EXPECT_EQ(g_stats_basic[2].words[0], -8);
+  EXPECT_EQ(g_stats_recent[2][4].words[kRecentPlace], 4);
+  EXPECT_EQ(g_stats_recent[2][4].words[kRecentScore], -200);
+  EXPECT_EQ(g_stats_ai[2].words[kAiLowestScore], -150);
+  EXPECT_EQ(g_stats_ai[2].words[kAiWins], 0);
+  EXPECT_EQ(g_stats_yaku[2].words[5], kYakuCountCap);
+}
+
+// A valid suspended match as file words, for the corruption cases below.
+std::vector<std::int32_t> valid_restart_words() {
+  std::vector<std::int32_t> w(5208 / 4, 0);
+  w[0] = 1;
+  w[1] = 0, w[2] = 6, w[3] = 1, w[4] = 3;
+  w[5144 / 4] = 3;
+  w[5160 / 4] = 2;
+  w[5176 / 4] = 0;
+  return w;
+}
+
+TEST_F(DataFiles, OnlyAWholeConsistentRestartFileCountsAsASuspendedMatch) {
+  const auto path = dir_.file("data/restart.dat");
+  write_le_words(path, valid_restart_words());
+  EXPECT_TRUE(suspended_match_waits());
+
+  struct Case {
+    int word;
+    int value;
+  };
+  for (Case bad : std::vector<Case>{{0, 2}, {0, 0}, {1, 1}, {2, 0}, {2, 7}, {3, 6}, {4, -1},
+                                    {5144 / 4, 4}, {5160 / 4, -1}, {5176 / 4, 5}}) {
+    std::vector<std::int32_t> w = valid_restart_words();
+    w[bad.word] = bad.value;
+    write_le_words(path, w);
+    EXPECT_FALSE(suspended_match_waits()) << "word " << bad.word << " = " << bad.value;
+  }
+  std::vector<std::int32_t> w = valid_restart_words();
+  w.pop_back();
+  write_le_words(path, w);
+  EXPECT_FALSE(suspended_match_waits()) << "short";
+  write_le_words(path, valid_restart_words());
+  write_raw_bytes(path, 5209, 0);
+  EXPECT_FALSE(suspended_match_waits()) << "one byte too long";
+  write_raw_bytes(path, 5208, 0xFF);
+  EXPECT_FALSE(suspended_match_waits()) << "garbage";
+}
+
+TEST_F(DataFiles, AFailedWriteIsReportedAndLeavesTheOldFile) {
+  g_options[opt_com_speed] = 1;
+  ASSERT_TRUE(save_option_file());
+  g_options[opt_com_speed] = 5;
+  {
+    FailingWrites failing;
+    EXPECT_FALSE(save_option_file());
+    EXPECT_FALSE(save_save_file());
+    EXPECT_FALSE(write_suspended_match());
+  }
+  EXPECT_EQ(words("data/option.dat", nullptr)[opt_com_speed], 1);
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("data/save.dat")));
+}
+
+}  // namespace
