@@ -7,8 +7,10 @@
 
 #include "com/turn/planner_state.h"
 #include "core/ai_record.h"
+#include "core/scorer.h"
 #include "core/visible.h"
 #include "core/waits.h"
+#include "core/win_eval.h"
 #include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
@@ -84,6 +86,8 @@ void reset_program_state() {
   reset_yaku_switches();
   reset_waits_state();
   reset_visible_state();
+  reset_win_eval_state();
+  reset_scorer_state();
   reset_ai_record_state();
   reset_planner_state();
   reset_table_view_state();
