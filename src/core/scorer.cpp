@@ -1,0 +1,183 @@
+#include "core/scorer.h"
+
+#include <cassert>
+
+#include "core/yaku_tests.h"
+#include "shell/options.h"
+#include "table/table_state.h"
+
+int g_eval_total{};
+int g_eval_total_uncapped{};
+
+namespace {
+
+// The hand forms a test runs in, one bit per HandForm.
+constexpr int kNormal = 1 << kFormNormal;
+constexpr int kPairs = 1 << kFormSevenPairs;
+constexpr int kOrphans = 1 << kFormThirteenOrphans;
+constexpr int kKnitted = 1 << kFormKnittedStraight;
+constexpr int kHonoursKnitted = 1 << kFormHonoursKnitted;
+constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
+
+struct YakuTest {
+  int id;
+  int forms;
+  void (*run)(const HandFacts&);
+};
+
+// The pattern tests in the order the rules run them: a later test may clear
+// or set what an earlier one decided.
+constexpr YakuTest kYakuTests[kYakuCount] = {
+    {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow},
+    {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow},
+    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows},
+    {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung},
+    {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight},
+    {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong},
+    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit},
+    {kYaku7NoHonours, kAll, check_yaku_7_no_honours},
+    {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait},
+    {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait},
+    {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait},
+    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn},
+    {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung},
+    {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind},
+    {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind},
+    {kYaku15DoublePung, kNormal, check_yaku_15_double_pung},
+    {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs},
+    {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong},
+    {kYaku18AllSimples, kAll, check_yaku_18_all_simples},
+    {kYaku19TileHog, kAll, check_yaku_19_tile_hog},
+    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows},
+    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand},
+    {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs},
+    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand},
+    {kYaku24LastTile, kAll, check_yaku_24_last_tile},
+    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed},
+    {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs},
+    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows},
+    {kYaku28AllPungs, kAll, check_yaku_28_all_pungs},
+    {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs},
+    {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types},
+    {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush},
+    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand},
+    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow},
+    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs},
+    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight},
+    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw},
+    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim},
+    {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles},
+    {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds},
+    {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight},
+    {kYaku44LesserHonoursKnitted, kHonoursKnitted, check_yaku_44_lesser_honours_knitted},
+    {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four},
+    {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four},
+    {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows},
+    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows},
+    {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight},
+    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung},
+    {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs},
+    {kYaku52AllFives, kNormal, check_yaku_52_all_fives},
+    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow},
+    {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs},
+    {kYaku55FullFlush, kAll, check_yaku_55_full_flush},
+    {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted},
+    {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs},
+    {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles},
+    {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles},
+    {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles},
+    {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs},
+    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows},
+    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours},
+    {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs},
+    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow},
+    {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs},
+    {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons},
+    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows},
+    {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds},
+    {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours},
+    {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs},
+    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals},
+    {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds},
+    {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons},
+    {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs},
+    {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs},
+    {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans},
+    {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green},
+    {kYaku79NineGates, kAll, check_yaku_79_nine_gates},
+    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand},
+    {kYaku80Flowers, kAll, check_yaku_80_flowers},
+    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand},
+    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand},
+    {kYaku83HumanHand, kAll, check_yaku_83_human_hand},
+};
+
+// Every id is tested exactly once.
+static_assert([] {
+  int seen[kYakuCount]{};
+  for (const YakuTest& t : kYakuTests) ++seen[t.id];
+  for (int n : seen)
+    if (n != 1) return false;
+  return true;
+}());
+
+// Beside 三色三同順, 花竜 or 清竜, only the first found of the four chow
+// families stays.
+void limit_chow_families() {
+  if (!yaku_found(kYaku33MixedTripleChow) && !yaku_found(kYaku35MixedStraight) && !yaku_found(kYaku49PureStraight))
+    return;
+  constexpr int kFamilies[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
+                               kYaku4ShortStraight};
+  int found = 0;
+  for (int id : kFamilies) found += yaku_found(id) ? 1 : 0;
+  if (found < 2) return;
+  bool kept = false;
+  for (int id : kFamilies) {
+    if (!yaku_found(id)) continue;
+    if (kept) clear_yaku(id);
+    kept = true;
+  }
+}
+
+void total_points() {
+  constexpr int kCap = 88;
+  const int without_flowers = yaku_points_without_flowers();
+  const int flowers = yaku_found(kYaku80Flowers) ? g_yaku_table[kYaku80Flowers].points : 0;
+  g_eval_total_uncapped = without_flowers + flowers;
+  g_eval_total = g_eval_total_uncapped;
+  if (option(opt_score_cap) == 1 && without_flowers >= kCap) g_eval_total = kCap + flowers;
+  g_win_points = g_eval_total;
+}
+
+}  // namespace
+
+void score_yaku() {
+  g_yaku_table = kFreshYakuTable;
+  g_eval_total = 0;
+  g_eval_total_uncapped = 0;
+  g_win_points = 0;
+  if (!g_eval_valid) return;
+  HandFacts f;
+  gather_hand_facts(f);
+  assert(f.form >= kFormNormal && f.form <= kFormHonoursKnitted);
+  const int form_bit = 1 << f.form;
+  for (const YakuTest& test : kYakuTests)
+    if (test.forms & form_bit) test.run(f);
+  limit_chow_families();
+  total_points();
+}
+
+int yaku_points_without_flowers() {
+  int sum = 0;
+  for (int id = 0; id < kYakuCount; ++id)
+    if (id != kYaku80Flowers && yaku_found(id)) sum += g_yaku_table[id].points;
+  return sum;
+}
+
+void reset_scorer_state() {
+  g_yaku_table = kFreshYakuTable;
+  g_eval_total = 0;
+  g_eval_total_uncapped = 0;
+}

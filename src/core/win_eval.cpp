@@ -1,0 +1,354 @@
+#include "core/win_eval.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/scorer.h"
+#include "core/waits.h"
+#include "core/yaku_table.h"
+#include "table/table_state.h"
+
+int g_eval_seat{};
+int g_eval_tile{};
+int g_eval_by_discard{};
+int g_eval_seat_wind{};
+int g_eval_round_wind{};
+int g_eval_open{};
+int g_eval_waits[kMaxWaits]{};
+int g_eval_wait_count{};
+int g_eval_hand[kHandSlots]{};
+int g_meld_list[kWinBlocks]{};
+int g_meld_list_count{};
+int g_eval_valid{};
+std::array<EvalOrderRecord, kExtractionOrders> g_eval_orders{};
+
+namespace {
+
+// ------------------------------------------------------- extraction steps
+// The work arrays hold slot values ascending; a step takes its block from
+// the front and zeroes the taken entries.
+enum BlockStep : int { kStepPung, kStepChow, kStepPair };
+
+// The block kind that each extraction order tries at steps 0, 1 and 2.
+constexpr int kOrderSteps[kExtractionOrders][3] = {
+    {kStepPung, kStepPair, kStepChow}, {kStepPung, kStepChow, kStepPair}, {kStepChow, kStepPung, kStepPair},
+    {kStepChow, kStepPair, kStepPung}, {kStepPair, kStepPung, kStepChow}, {kStepPair, kStepChow, kStepPung},
+};
+
+// The set block of three equal slot values, 0 when a called chow's tiles
+// would make it: equal tiles of called chows are three chows, not a pung.
+int set_block_of(int value) {
+  const int t = tile_of(value);
+  switch (marker_of(value)) {
+    case kFree: return kWinConcealedPung + t;
+    case kPungSlot: return kWinCalledPung + t;
+    case kConcealedKongSlot: return kWinConcealedKong + t;
+    case kMeldedKongSlot: return kWinMeldedKong + t;
+    default: return 0;
+  }
+}
+
+// The chow block starting at a slot value: free tiles make a concealed
+// chow, a called chow's tiles a called one; the tiles of declared pungs and
+// kongs never make a chow.
+int chow_block_of(int value) {
+  if (!is_suited(tile_of(value))) return 0;
+  if (marker_of(value) == kFree) return kWinConcealedChow + tile_of(value);
+  if (marker_of(value) == kChowSlot) return kWinCalledChow + tile_of(value);
+  return 0;
+}
+
+// A pair is made of free tiles only.
+int pair_block_of(int value) { return is_free_slot(value) ? value : 0; }
+
+void record_block(int block) { g_meld_list[g_meld_list_count] = block; }
+
+bool extract_triplet_candidate(int* w) {
+  const int block = set_block_of(w[0]);
+  if (w[0] == 0 || block == 0 || w[1] != w[0] || w[2] != w[0]) return false;
+  w[0] = w[1] = w[2] = 0;
+  record_block(block);
+  return true;
+}
+
+int find_value_after(const int* w, int from, int value) {
+  for (int i = from; i < kHandSlots; ++i)
+    if (w[i] == value) return i;
+  return -1;
+}
+
+bool extract_sequence_candidate(int* w) {
+  const int block = w[0] == 0 ? 0 : chow_block_of(w[0]);
+  if (block == 0) return false;
+  // Values carry the marker, so the other two tiles share the first one's.
+  const int second = find_value_after(w, 1, w[0] + 1);
+  const int third = second < 0 ? -1 : find_value_after(w, second + 1, w[0] + 2);
+  if (third < 0) return false;
+  w[0] = w[second] = w[third] = 0;
+  record_block(block);
+  return true;
+}
+
+bool extract_pair_candidate(int* w) {
+  const int block = pair_block_of(w[0]);
+  if (block == 0 || w[1] != w[0]) return false;
+  w[0] = w[1] = 0;
+  record_block(block);
+  return true;
+}
+
+bool extract_meld_by_order(int step, int order, int* w) {
+  switch (kOrderSteps[order][step]) {
+    case kStepPung: return extract_triplet_candidate(w);
+    case kStepChow: return extract_sequence_candidate(w);
+    default: return extract_pair_candidate(w);
+  }
+}
+
+// Moves the zero entries to the end, keeping the order of the others.
+void compact_work_zeros(int* w) {
+  int n = 0;
+  for (int i = 0; i < kHandSlots; ++i)
+    if (w[i] != 0) w[n++] = w[i];
+  std::fill(w + n, w + kHandSlots, 0);
+}
+
+// Depth-first search for five blocks that take every entry, trying the
+// order's three steps at each level; the path found stays in g_meld_list.
+bool extract_from_level(int order, int level, const int* work) {
+  for (int step = 0; step < 3; ++step) {
+    int next[kHandSlots];
+    std::memcpy(next, work, sizeof next);
+    g_meld_list_count = level;
+    if (!extract_meld_by_order(step, order, next)) continue;
+    compact_work_zeros(next);
+    if (level == kWinBlocks - 1) {
+      if (next[0] == 0) return true;
+      continue;
+    }
+    if (extract_from_level(order, level + 1, next)) return true;
+  }
+  return false;
+}
+
+void clear_meld_list() {
+  std::fill(std::begin(g_meld_list), std::end(g_meld_list), 0);
+  g_meld_list_count = 0;
+}
+
+// An earlier order that read the same blocks scored the same total.
+int earlier_same_reading(int order) {
+  for (int k = 0; k < order; ++k)
+    if (g_eval_orders[k].found &&
+        std::equal(std::begin(g_eval_orders[k].blocks), std::end(g_eval_orders[k].blocks), g_meld_list))
+      return k;
+  return -1;
+}
+
+// Four sets and a pair: every extraction order reads the hand and is
+// scored; the best total wins, the lowest order on a tie.
+bool read_normal_form() {
+  int best = -1;
+  for (int order = 0; order < kExtractionOrders; ++order) {
+    EvalOrderRecord& rec = g_eval_orders[order];
+    rec = {};
+    clear_meld_list();
+    if (!extract_from_level(order, 0, g_eval_hand)) continue;
+    std::copy(std::begin(g_meld_list), std::end(g_meld_list), rec.blocks);
+    const int same = earlier_same_reading(order);
+    if (same >= 0) {
+      rec.points = g_eval_orders[same].points;
+    } else {
+      g_meld_list_count = kWinBlocks;
+      score_yaku();
+      rec.points = g_eval_total;
+    }
+    rec.found = 1;
+    if (best < 0 || rec.points > g_eval_orders[best].points) best = order;
+  }
+  clear_meld_list();
+  if (best < 0) return false;
+  std::copy(std::begin(g_eval_orders[best].blocks), std::end(g_eval_orders[best].blocks), g_meld_list);
+  g_meld_list_count = kWinBlocks;
+  return true;
+}
+
+// ------------------------------------------------------------ other forms
+bool pairs_up(const int* v) {
+  for (int i = 0; i < kHandSlots; i += 2)
+    if (v[i] != v[i + 1]) return false;
+  return true;
+}
+
+// Three quads with the pair before or after them read better as four sets.
+bool three_quads_beside_pair(const int* v) {
+  const bool pair_last = v[0] == v[3] && v[4] == v[7] && v[8] == v[11];
+  const bool pair_first = v[2] == v[5] && v[6] == v[9] && v[10] == v[13];
+  return pair_last || pair_first;
+}
+
+// With compound switch 7 off, a closed hand of one rank block (1-3, 4-6 or
+// 7-9) that holds at least two full runs' worth of pairs is read as sets.
+bool one_rank_block_refused(int seat, const int* v) {
+  if (rule_yaku_on(kRuleSevenPairsTileRange) || g_seat_state[seat].open_naki_count != 0) return false;
+  const int block = (rank_of(tile_of(v[0])) - 1) / 3;
+  int counts[kTileCodes]{};
+  for (int i = 0; i < kHandSlots; ++i) {
+    const int t = tile_of(v[i]);
+    if (!is_suited(t) || (rank_of(t) - 1) / 3 != block) return false;
+    ++counts[t];
+  }
+  int tally = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    bool twice = true;
+    bool four_times = true;
+    for (int k = 1; k <= 3; ++k) {
+      const int c = counts[make_tile(s, 3 * block + k)];
+      twice = twice && c >= 2;
+      four_times = four_times && c == 4;
+    }
+    tally += (twice ? 1 : 0) + (four_times ? 1 : 0);
+  }
+  return tally >= 2;
+}
+
+void take_seven_pairs(int tile) {
+  g_hand_form = kFormSevenPairs;
+  std::fill(std::begin(g_waits), std::end(g_waits), 0);
+  g_waits[0] = tile;
+  g_wait_count = 1;
+}
+
+bool reads_as_thirteen_orphans(const int* v) {
+  int kinds = 0;
+  for (int i = 0; i < kHandSlots; ++i) {
+    if (!is_free_slot(v[i]) || !(is_terminal(v[i]) || is_honour(v[i]))) return false;
+    if (i == 0 || v[i] != v[i - 1]) ++kinds;
+  }
+  return kinds == static_cast<int>(g_terminal_honour_tiles.size());
+}
+
+bool reads_as_honours_and_knitted(const int* v) {
+  for (const auto& tiles : g_knitted_honour_tiles) {
+    bool all_in = true;
+    for (int i = 0; i < kHandSlots && all_in; ++i)
+      all_in = is_free_slot(v[i]) && (i == 0 || v[i] != v[i - 1]) &&
+               std::find(tiles.begin(), tiles.end(), v[i]) != tiles.end();
+    if (all_in) return true;
+  }
+  return false;
+}
+
+// The five values left beside the knitted tiles, ascending, as a pair and a
+// set; the later shape wins where two would match.
+bool read_pair_and_set(const int* r) {
+  const int a = r[0], b = r[1], c = r[2], d = r[3], e = r[4];
+  int pair = 0;
+  int set = 0;
+  auto take = [&](int pair_value, int set_block) {
+    if (pair_block_of(pair_value) != 0 && set_block != 0) {
+      pair = pair_block_of(pair_value);
+      set = set_block;
+    }
+  };
+  if (a == b && d == c + 1 && e == c + 2) take(a, chow_block_of(c));
+  if (b == c && c == d && b == a + 1 && e == a + 2) take(b, chow_block_of(a));
+  if (b == a + 1 && c == a + 2 && d == e) take(d, chow_block_of(a));
+  if (a == b && b == c && d == e) take(d, set_block_of(a));
+  if (a == b && c == d && d == e) take(a, set_block_of(c));
+  if (pair == 0) return false;
+  g_meld_list[0] = pair;
+  g_meld_list[1] = set;
+  g_meld_list_count = 2;
+  return true;
+}
+
+bool read_knitted_straight(const int* v) {
+  for (const auto& tiles : g_knitted_tiles) {
+    int rest[kHandSlots];
+    std::memcpy(rest, v, sizeof rest);
+    int removed = 0;
+    for (int t : tiles) {
+      int* at = std::find(rest, rest + kHandSlots, t);
+      if (at == rest + kHandSlots) break;
+      *at = 0;
+      ++removed;
+    }
+    if (removed != static_cast<int>(tiles.size())) continue;
+    compact_work_zeros(rest);
+    return read_pair_and_set(rest);
+  }
+  return false;
+}
+
+bool read_hand_form() {
+  switch (g_hand_form) {
+    case kFormNormal: return read_normal_form();
+    case kFormSevenPairs: return !g_eval_open && pairs_up(g_eval_hand);
+    case kFormThirteenOrphans: return reads_as_thirteen_orphans(g_eval_hand);
+    case kFormKnittedStraight: return read_knitted_straight(g_eval_hand);
+    case kFormHonoursKnitted: return reads_as_honours_and_knitted(g_eval_hand);
+    default: return false;
+  }
+}
+
+// Hand slots of playing tiles only: an empty slot or a flower is no hand.
+bool well_formed(const int* v) {
+  for (int i = 0; i < kHandSlots; ++i)
+    if (!is_playing_tile(tile_of(v[i])) || marker_of(v[i]) > kMeldedKongSlot) return false;
+  return true;
+}
+
+void copy_waits() {
+  std::memcpy(g_eval_waits, g_waits, sizeof g_eval_waits);
+  g_eval_wait_count = g_wait_count;
+}
+
+}  // namespace
+
+bool evaluate_win(int seat, int tile, int by_discard) {
+  g_eval_seat = seat;
+  g_eval_tile = tile;
+  g_eval_by_discard = by_discard;
+  g_eval_valid = 0;
+  clear_meld_list();
+  g_eval_orders = {};
+  std::memcpy(g_eval_hand, g_hand[seat], sizeof(int) * (kHandSlots - 1));
+  g_eval_hand[kDrawSlot] = tile;
+  std::sort(std::begin(g_eval_hand), std::end(g_eval_hand));
+  g_eval_seat_wind = seat_wind_index(seat, g_dealer);
+  g_eval_round_wind = g_round_wind;
+  g_eval_open = std::any_of(std::begin(g_melds[seat]), std::end(g_melds[seat]), is_open_meld) ? 1 : 0;
+  if (!well_formed(g_eval_hand)) {
+    copy_waits();
+    return false;
+  }
+
+  // Seven pairs beats the normal reading unless it is refused; a refused
+  // reading comes back when no extraction order reads the hand either.
+  const bool seven_pairs = !g_eval_open && pairs_up(g_eval_hand);
+  const bool refused = three_quads_beside_pair(g_eval_hand) || one_rank_block_refused(seat, g_eval_hand);
+  if (g_hand_form == kFormNormal && seven_pairs && !refused) take_seven_pairs(tile);
+  copy_waits();
+
+  g_eval_valid = 1;  // lets the normal reading score its orders
+  bool valid = read_hand_form();
+  if (!valid && g_hand_form == kFormNormal && seven_pairs) {
+    take_seven_pairs(tile);
+    copy_waits();
+    valid = true;
+  }
+  g_eval_valid = valid ? 1 : 0;
+  return valid;
+}
+
+void reset_win_eval_state() {
+  g_eval_seat = g_eval_tile = g_eval_by_discard = 0;
+  g_eval_seat_wind = g_eval_round_wind = g_eval_open = 0;
+  std::fill(std::begin(g_eval_waits), std::end(g_eval_waits), 0);
+  g_eval_wait_count = 0;
+  std::fill(std::begin(g_eval_hand), std::end(g_eval_hand), 0);
+  clear_meld_list();
+  g_eval_valid = 0;
+  g_eval_orders = {};
+}

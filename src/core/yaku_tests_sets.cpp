@@ -1,0 +1,197 @@
+// Sets, honours and simple hands: ids 12 to 35.
+#include "core/visible.h"
+#include "core/yaku_tests.h"
+#include "table/table_state.h"
+
+namespace {
+
+bool is_outside_block(int b) {
+  const int t = win_block_tile(b);
+  if (is_win_chow(b)) return rank_of(t) == 1 || rank_of(t) == 7;
+  return is_terminal_or_honour(t);
+}
+
+int suits_with_set_of_rank(const HandFacts& f, int rank) {
+  int n = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (f.set_at[make_tile(s, rank)] > 0) ++n;
+  return n;
+}
+
+bool half_flush_by_blocks(const HandFacts& f) {
+  int honours = 0;
+  int suit = -1;
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (b == 0) continue;
+    if (is_honour(t)) {
+      ++honours;
+    } else if (suit < 0) {
+      suit = suit_of(t);
+    } else if (suit_of(t) != suit) {
+      return false;
+    }
+  }
+  return honours >= 1 && honours <= 4;
+}
+
+bool half_flush_by_pairs(const HandFacts& f) {
+  const int suit = suit_of(tile_of(f.values[0]));
+  if (!is_suited(tile_of(f.values[0]))) return false;
+  int honour_pairs = 0;
+  for (int i = 0; i < kHandSlots; i += 2) {
+    const int t = tile_of(f.values[i]);
+    if (is_honour(t))
+      ++honour_pairs;
+    else if (suit_of(t) != suit)
+      return false;
+  }
+  return honour_pairs >= 1 && honour_pairs <= 6;
+}
+
+}  // namespace
+
+void check_yaku_12_dragon_pung(const HandFacts& f) {
+  if (f.dragon_sets == 1) set_yaku(kYaku12DragonPung);
+}
+
+void check_yaku_13_prevalent_wind(const HandFacts& f) {
+  if (f.set_at[f.round_wind] > 0) set_yaku(kYaku13PrevalentWind);
+}
+
+void check_yaku_14_seat_wind(const HandFacts& f) {
+  if (f.set_at[f.seat_wind] > 0) set_yaku(kYaku14SeatWind);
+}
+
+void check_yaku_15_double_pung(const HandFacts& f) {
+  int m = 0;  // suit sets whose rank is held as a set in exactly two suits
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (is_win_pung_or_kong(b) && is_suited(t) && suits_with_set_of_rank(f, rank_of(t)) == 2) ++m;
+  }
+  if (m > 0) set_yaku_points(kYaku15DoublePung, m);
+}
+
+void check_yaku_16_two_concealed_pungs(const HandFacts& f) {
+  if (has_concealed_sets(f, 2)) set_yaku(kYaku16TwoConcealedPungs);
+}
+
+void check_yaku_17_concealed_kong(const HandFacts& f) {
+  if (f.concealed_kongs == 1) set_yaku(kYaku17ConcealedKong);
+}
+
+void check_yaku_18_all_simples(const HandFacts& f) {
+  if (f.terminal_tiles > 0 || f.honour_tiles > 0) return;
+  set_yaku(kYaku18AllSimples);
+  clear_yaku(kYaku7NoHonours);
+}
+
+void check_yaku_19_tile_hog(const HandFacts& f) {
+  int m = 0;  // hand tiles outside kongs whose tile is held four times
+  for (int v : f.values)
+    if (v < 300 && f.tile_count[tile_of(v)] == 4) ++m;
+  if (m > 0) set_yaku_points(kYaku19TileHog, m / 2);
+}
+
+void check_yaku_20_all_chows(const HandFacts& f) {
+  const int chows_needed = f.form == kFormNormal ? 4 : 1;
+  if (f.chow_blocks != chows_needed || !is_suited(f.pair_tile)) return;
+  set_yaku(kYaku20AllChows);
+  clear_yaku(kYaku7NoHonours);
+}
+
+void check_yaku_21_concealed_hand(const HandFacts& f) {
+  if (!f.open && f.by_discard) set_yaku(kYaku21ConcealedHand);
+}
+
+void check_yaku_22_two_melded_kongs(const HandFacts& f) {
+  if ((f.concealed_kongs == 1 && f.melded_kongs == 1) || f.melded_kongs == 2) {
+    set_yaku(kYaku22TwoMeldedKongs);
+    clear_yaku(kYaku5MeldedKong);
+  }
+}
+
+void check_yaku_23_outside_hand(const HandFacts& f) {
+  bool suit_block = false;
+  for (int b : f.blocks) {
+    if (!is_outside_block(b)) return;
+    if (is_suited(win_block_tile(b))) suit_block = true;
+  }
+  if (suit_block) set_yaku(kYaku23OutsideHand);
+}
+
+void check_yaku_24_last_tile(const HandFacts& f) {
+  if (g_robbing_kong_flag) return;
+  count_visible_tiles(f.seat);
+  if (g_visible_counts[f.win_tile] == (f.by_discard ? 4 : 3)) set_yaku(kYaku24LastTile);
+}
+
+void check_yaku_25_fully_concealed(const HandFacts& f) {
+  if (!f.open && !f.by_discard) set_yaku(kYaku25FullyConcealed);
+}
+
+void check_yaku_26_two_dragon_pungs(const HandFacts& f) {
+  if (f.dragon_sets == 2) set_yaku(kYaku26TwoDragonPungs);
+}
+
+void check_yaku_27_mixed_shifted_chows(const HandFacts& f) {
+  for (int r = 1; r <= 5; ++r)
+    if (chows_in_three_suits(f, r, r + 1, r + 2)) {
+      set_yaku(kYaku27MixedShiftedChows);
+      return;
+    }
+}
+
+void check_yaku_28_all_pungs(const HandFacts& f) {
+  if (f.set_blocks == 4) set_yaku(kYaku28AllPungs);
+}
+
+void check_yaku_29_two_concealed_kongs(const HandFacts& f) {
+  if (f.concealed_kongs != 2) return;
+  set_yaku(kYaku29TwoConcealedKongs);
+  clear_yaku(kYaku16TwoConcealedPungs);
+}
+
+void check_yaku_30_all_types(const HandFacts& f) {
+  bool wind = false;
+  bool dragon = false;
+  for (int v : f.values) {
+    wind = wind || is_wind(tile_of(v));
+    dragon = dragon || is_dragon(tile_of(v));
+  }
+  if (f.suit_mask == 0b111 && wind && dragon) set_yaku(kYaku30AllTypes);
+}
+
+void check_yaku_31_half_flush(const HandFacts& f) {
+  const bool holds = f.form == kFormSevenPairs ? half_flush_by_pairs(f) : half_flush_by_blocks(f);
+  if (holds) set_yaku(kYaku31HalfFlush);
+}
+
+void check_yaku_32_melded_hand(const HandFacts& f) {
+  if (!f.by_discard) return;
+  for (int code : g_melds[f.seat])
+    if (code == 0 || meld_kind(code) == kMeldConcealedKong) return;
+  set_yaku(kYaku32MeldedHand);
+  clear_yaku(kYaku10SingleWait);
+}
+
+void check_yaku_33_mixed_triple_chow(const HandFacts& f) {
+  for (int r = 1; r <= 7; ++r)
+    if (chows_in_three_suits(f, r, r, r)) {
+      set_yaku(kYaku33MixedTripleChow);
+      clear_yaku(kYaku1MixedDoubleChow);
+      return;
+    }
+}
+
+void check_yaku_34_mixed_shifted_pungs(const HandFacts& f) {
+  for (int r = 1; r <= 7; ++r)
+    if (sets_in_three_suits(f, r, r + 1, r + 2)) {
+      set_yaku(kYaku34MixedShiftedPungs);
+      return;
+    }
+}
+
+void check_yaku_35_mixed_straight(const HandFacts& f) {
+  if (chows_in_three_suits(f, 1, 4, 7)) set_yaku(kYaku35MixedStraight);
+}

@@ -1,0 +1,181 @@
+// Readings of a complete hand: seven pairs against four sets, the blocks a
+// declared meld can make, the knitted straight, and tiles that complete
+// nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+#include "core/scorer.h"
+#include "core/waits.h"
+#include "core/win_eval.h"
+#include "support/random_hands.h"
+#include "support/scoring_fixture.h"
+#include "table/table_state.h"
+
+namespace {
+
+class WinEval : public ScoringTest {
+ protected:
+  // Places the hand and runs find_waits, as every win test does first.
+  void place_and_find_waits(const std::string& text) {
+    place_win_hand(kSeat, parse_win_hand(text));
+    std::memcpy(g_wait_hand, g_hand[kSeat], sizeof g_wait_hand);
+    g_wait_slot = kDrawSlot;
+    find_waits();
+  }
+  bool waits_on(int tile) const { return std::find(g_waits, g_waits + g_wait_count, tile) != g_waits + g_wait_count; }
+  std::vector<int> chosen_blocks() const { return {g_meld_list, g_meld_list + kWinBlocks}; }
+};
+
+TEST_F(WinEval, ThreeQuadsBesideThePairReadAsFourSets) {
+  for (const char* hand : {"5 5 11 11 11 11 12 12 12 12 13 13 13 + 13", "11 11 11 11 12 12 12 12 13 13 13 31 31 + 13"}) {
+    const WinScore s = win(hand);
+    ASSERT_TRUE(s.valid) << hand;
+    EXPECT_EQ(s.form, kFormNormal) << hand;
+    EXPECT_EQ(std::count(g_meld_list, g_meld_list + kWinBlocks, kWinConcealedChow + 11), 4) << hand;
+    EXPECT_TRUE(s.found.count(kYaku65QuadrupleChow)) << describe_patterns(s.found);
+  }
+}
+
+TEST_F(WinEval, QuadsAroundThePairReadAsSevenPairs) {
+  const WinScore s = win("1 1 1 1 2 2 3 3 3 3 4 4 4 + 4");
+  ASSERT_TRUE(s.valid);
+  EXPECT_EQ(s.form, kFormSevenPairs);
+  EXPECT_TRUE(s.found.count(kYaku56SevenPairs));
+  EXPECT_EQ(g_eval_wait_count, 1);
+  EXPECT_EQ(g_eval_waits[0], 4);
+}
+
+// Mended: the quads refusal stood even when no extraction order reads the
+// hand, which then scored from empty blocks.
+TEST_F(WinEval, RefusedSevenPairsStandsWhenNoSetsReadTheHand) {
+  place_and_find_waits("1 1 1 1 2 2 2 2 4 4 4 15 15 + 4");
+  ASSERT_EQ(g_hand_form, kFormNormal);  // 3m is a normal wait of the 13 tiles
+  ASSERT_TRUE(waits_on(3) && waits_on(4));
+  const WinScore s = score_placed_hand(kSeat, 1);
+  ASSERT_TRUE(s.valid);
+  EXPECT_EQ(s.form, kFormSevenPairs);
+  const Found want{{kYaku6OneVoidedSuit, 1}, {kYaku7NoHonours, 1}, {kYaku19TileHog, 6}, {kYaku56SevenPairs, 24}};
+  EXPECT_EQ(s.found, want) << describe_patterns(s.found);
+  EXPECT_EQ(s.total, 32);
+}
+
+TEST_F(WinEval, OneRankBlockSwitchDecidesBetweenPairsAndRuns) {
+  const char* hand = "1 1 2 2 3 3 11 11 12 12 13 13 22 + 22";
+  EXPECT_EQ(win(hand).form, kFormSevenPairs);
+  g_rule_yaku[kRuleSevenPairsTileRange] = 0;
+  const WinScore s = win(hand);
+  EXPECT_EQ(s.form, kFormNormal);
+  EXPECT_EQ(s.found.at(kYaku0PureDoubleChow), 2) << describe_patterns(s.found);
+  // The refusal needs two full runs' worth of pairs: one suit is not enough.
+  EXPECT_EQ(win("1 1 2 2 3 3 11 11 13 13 22 22 23 + 23").form, kFormSevenPairs);
+}
+
+// Mended: declared pungs of 5, 6 and 7 were readable as three chows.
+TEST_F(WinEval, DeclaredPungsNeverMakeChows) {
+  const WinScore s = win("12 13 29 29 + 11 / [5 5 5] / [6 6 6] / [7 7 7]");
+  ASSERT_TRUE(s.valid);
+  for (const EvalOrderRecord& rec : g_eval_orders) {
+    ASSERT_TRUE(rec.found);
+    for (int pung : {405, 406, 407}) EXPECT_NE(std::find(rec.blocks, rec.blocks + kWinBlocks, pung), rec.blocks + kWinBlocks);
+  }
+  EXPECT_EQ(s.found, (Found{{kYaku7NoHonours, 1}, {kYaku54PureShiftedPungs, 24}})) << describe_patterns(s.found);
+  EXPECT_EQ(s.total, 25);
+}
+
+// Mended: three identical called chows were readable as a pung each.
+TEST_F(WinEval, CalledChowsNeverMakePungs) {
+  const WinScore s = win("15 15 17 18 + 19 / [1 2 3] / [1 2 3] / [1 2 3]");
+  ASSERT_TRUE(s.valid);
+  for (const EvalOrderRecord& rec : g_eval_orders) {
+    ASSERT_TRUE(rec.found);
+    EXPECT_EQ(std::count(rec.blocks, rec.blocks + kWinBlocks, kWinCalledChow + 1), 3);
+  }
+  const Found want{{kYaku6OneVoidedSuit, 1}, {kYaku20AllChows, 2}, {kYaku53PureTripleChow, 24}};
+  EXPECT_EQ(s.found, want) << describe_patterns(s.found);
+}
+
+TEST_F(WinEval, KnittedStraightWithCalledChowRecordsItsBlock) {
+  const WinScore s = win("3 6 9 11 14 17 22 25 28 31 + 31 / [4 5 6]");
+  ASSERT_TRUE(s.listed);
+  ASSERT_TRUE(s.valid);
+  EXPECT_EQ(s.form, kFormKnittedStraight);
+  EXPECT_EQ(chosen_blocks(), (std::vector<int>{31, 204, 0, 0, 0}));
+  EXPECT_TRUE(s.found.count(kYaku43KnittedStraight));
+}
+
+TEST_F(WinEval, EvaluationRecordsWhoWinsAndHow) {
+  g_dealer = 2;
+  g_round_wind = 3;
+  win("1 2 3 4 5 6 7 8 9 14 15 23 23 + 13", 0);
+  EXPECT_EQ(g_eval_seat, kSeat);
+  EXPECT_EQ(g_eval_tile, 13);
+  EXPECT_EQ(g_eval_by_discard, 0);
+  EXPECT_EQ(g_eval_seat_wind, 3);  // two seats after the dealer's
+  EXPECT_EQ(g_eval_round_wind, 3);
+  EXPECT_EQ(g_eval_open, 0);
+  EXPECT_TRUE(std::is_sorted(g_eval_hand, g_eval_hand + kHandSlots));
+  win("2 3 4 13 14 15 22 23 24 9 + 9 / (5 5 5 5)");
+  EXPECT_EQ(g_eval_open, 0) << "a concealed kong opens no hand";
+  win("2 3 4 13 14 15 22 23 24 9 + 9 / [5 5 5 5]");
+  EXPECT_EQ(g_eval_open, 1);
+}
+
+// A tile that completes nothing in the form find_waits reported gives no
+// reading, and then nothing scores.
+TEST_F(WinEval, WrongTileInEveryFormScoresNothing) {
+  struct Case {
+    const char* hand;
+    int form;
+  };
+  for (const Case& c : {Case{"1 9 11 19 21 29 31 32 33 34 35 36 37 + 5", kFormThirteenOrphans},
+                        Case{"1 4 7 12 15 18 23 26 29 33 33 36 36 + 35", kFormKnittedStraight},
+                        Case{"1 7 12 18 23 26 29 31 33 34 35 36 37 + 31", kFormHonoursKnitted},
+                        Case{"2 2 4 4 5 5 6 6 21 21 27 27 29 + 28", kFormSevenPairs}}) {
+    place_and_find_waits(c.hand);
+    ASSERT_EQ(g_hand_form, c.form) << c.hand;
+    const WinScore s = score_placed_hand(kSeat, 1);
+    EXPECT_FALSE(s.listed) << c.hand;
+    EXPECT_FALSE(s.valid) << c.hand;
+    EXPECT_TRUE(s.found.empty()) << c.hand << ": " << describe_patterns(s.found);
+    EXPECT_EQ(s.total, 0) << c.hand;
+  }
+}
+
+// Seeded: against the count-based reference, the evaluation finds a reading
+// exactly when four sets and a pair exist or the closed hand pairs up, and
+// a normal reading's blocks are the fourteen slots.
+TEST_F(WinEval, ReadingExistsExactlyWhenTheReferenceFindsOne) {
+  std::mt19937 rng(4711);
+  int readings = 0;
+  for (int round = 0; round < 3000; ++round) {
+    WinHand hand = random_complete_hand(rng);
+    if (round % 2) hand.win_tile = random_tiles(rng, 1)[0];  // mostly completes nothing now
+    place_win_hand(kSeat, hand);
+    int values[kHandSlots];
+    std::memcpy(values, g_hand[kSeat], sizeof values);
+    std::sort(values, values + kHandSlots);
+    if (std::count(values, values + kHandSlots, values[13]) > 4) continue;
+    g_hand_form = kFormNormal;  // as if find_waits had found normal waits for other tiles
+    const bool open = std::any_of(hand.melds.begin(), hand.melds.end(), is_open_meld);
+    bool pairs = !open;
+    for (int i = 0; i < kHandSlots; i += 2) pairs = pairs && values[i] == values[i + 1];
+    const bool valid = evaluate_win(kSeat, hand.win_tile, round % 3 != 0);
+    ASSERT_EQ(valid, has_normal_reading(values) || pairs) << "round " << round;
+    score_yaku();
+    if (!valid) {
+      ASSERT_TRUE(found_patterns().empty()) << "round " << round;
+      ASSERT_EQ(g_eval_total, 0);
+      continue;
+    }
+    ++readings;
+    if (g_hand_form == kFormNormal) {
+      ASSERT_EQ(expand_blocks(g_meld_list, kWinBlocks), std::vector<int>(values, values + kHandSlots)) << round;
+    }
+  }
+  EXPECT_GT(readings, 1500);
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#include "support/scoring_fixture.h"
+
+#include "core/scorer.h"
+#include "core/visible.h"
+#include "core/waits.h"
+#include "core/win_eval.h"
+#include "shell/options.h"
+#include "table/table_state.h"
+
+void ScoringTest::SetUp() {
+  reset_table_state();
+  reset_options();
+  reset_yaku_switches();
+  reset_scorer_state();
+  reset_win_eval_state();
+  reset_waits_state();
+  reset_visible_state();
+  g_dealer = 0;
+  g_round_wind = 0;
+  g_wall_count = kWallLeft;
+}
