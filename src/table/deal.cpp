@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 
+#include "com/target/com_target.h"
+#include "core/hand_refresh.h"
 #include "core/tiles.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
@@ -13,10 +15,6 @@
 #include "table/wall.h"
 
 namespace {
-
-void com_select_target_all_seats() {}
-
-void refresh_hand_evaluations_all_seats() {}
 
 // Deal step k (0..11): four tiles to one seat, each seat in turn from the
 // dealer receiving slots 0-3, then 4-7, then 8-11.
@@ -204,7 +202,7 @@ void hana_phase() {
     com_select_target_all_seats();
     g_scene = seat_turn_scene(seat);
     g_scene_frame = 0;
-    refresh_hand_evaluations_all_seats();
+    refresh_hand_evaluations();
     return;
   }
   draw_table();

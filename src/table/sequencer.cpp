@@ -1,47 +1,207 @@
 #include "table/sequencer.h"
 
-// Filled by the subsystem that owns these scenes.
-void draw_phase_seat0() {}
-void draw_phase_seat1() {}
-void draw_phase_seat2() {}
-void draw_phase_seat3() {}
-void com_turn_phase_seat1() {}
-void com_turn_phase_seat2() {}
-void com_turn_phase_seat3() {}
-void evaluate_naki_after_seat0() {}
-void evaluate_naki_after_seat1() {}
-void evaluate_naki_after_seat2() {}
-void evaluate_naki_after_seat3() {}
-void win_check1_after_seat0() {}
-void win_check2_after_seat0() {}
-void win_check3_after_seat0() {}
-void win_check1_after_seat1() {}
-void win_check2_after_seat1() {}
-void win_check3_after_seat1() {}
-void win_check1_after_seat2() {}
-void win_check2_after_seat2() {}
-void win_check3_after_seat2() {}
-void win_check1_after_seat3() {}
-void win_check2_after_seat3() {}
-void win_check3_after_seat3() {}
-void pon_kan_check1_after_seat0() {}
-void pon_kan_check2_after_seat0() {}
-void pon_kan_check3_after_seat0() {}
-void pon_kan_check1_after_seat1() {}
-void pon_kan_check2_after_seat1() {}
-void pon_kan_check3_after_seat1() {}
-void pon_kan_check1_after_seat2() {}
-void pon_kan_check2_after_seat2() {}
-void pon_kan_check3_after_seat2() {}
-void pon_kan_check1_after_seat3() {}
-void pon_kan_check2_after_seat3() {}
-void pon_kan_check3_after_seat3() {}
-void chi_check_after_seat0() {}
-void chi_check_after_seat1() {}
-void chi_check_after_seat2() {}
-void chi_check_after_seat3() {}
-void shout_pause_phase() {}
-void kan_replacement_phase_seat0() {}
-void kan_replacement_phase_seat1() {}
-void kan_replacement_phase_seat2() {}
-void kan_replacement_phase_seat3() {}
+#include <algorithm>
+
+#include "com/claim/com_claim.h"
+#include "com/target/com_target.h"
+#include "com/turn/com_turn.h"
+#include "core/hand_refresh.h"
+#include "core/tiles.h"
+#include "shell/input.h"
+#include "shell/options.h"
+#include "shell/scenes.h"
+#include "shell/shell_state.h"
+#include "shell/table_view.h"
+#include "table/claim_actions.h"
+#include "table/claim_offers.h"
+#include "table/kong_actions.h"
+#include "table/shout.h"
+#include "table/table_state.h"
+#include "table/wall.h"
+
+namespace {
+
+// Frames of the kong replacement scene.
+constexpr int kRobbingFrame = 10;
+constexpr int kReplacementFrame = 20;
+constexpr int kKongSceneEnd = 30;
+
+// The hint the hand drawing shows for the user's claim: 4 win, 2 pung, 1 chow, 3 kong.
+constexpr int kHintOfFlag[4] = {4, 2, 1, 3};
+
+int first_flower(int seat) {
+  const int* slot = std::find_if(std::begin(g_hand[seat]), std::end(g_hand[seat]), [](int s) { return is_flower(s); });
+  return slot == std::end(g_hand[seat]) ? 0 : *slot;
+}
+
+// The user's new tile: with automatic flowers a flower in hand goes to the
+// flower scene first, otherwise the turn starts.
+void start_turn_after_draw(int seat) {
+  if (seat == 0 && option(opt_flowers) == 2) {
+    if (const int flower = first_flower(0); flower != 0) {
+      declare_flowers(0, flower);
+      return;
+    }
+  }
+  g_scene = seat_turn_scene(seat);
+  g_scene_frame = 0;
+  if (seat == 0) on_mouse_move();
+}
+
+// The next wall tile into slot 13; an empty wall ends the hand instead.
+bool draw_into_slot13(int seat) {
+  if (check_wall_exhausted()) return false;
+  g_hand[seat][kDrawSlot] = take_wall_tile();
+  return true;
+}
+
+void draw_phase(int seat) {
+  ++g_scene_frame;
+  if (g_scene_frame == g_draw_anim_frames / 2 && !draw_into_slot13(seat)) return;
+  if (g_scene_frame < g_draw_anim_frames) return;
+  refresh_hand_evaluations();
+  start_turn_after_draw(seat);
+}
+
+// Runs the advisor's claim decider for the user, keeps its choice as the
+// hint and clears the user's flags again.
+void prepare_user_claim_hint(int discard) {
+  g_user_action = 0;
+  decide_naki_of_character(option(opt_ai_tile_choice), 0);
+  for (int flag = 0; flag < 4; ++flag)
+    if (g_naki_flags[0][flag] == 1) g_user_action = kHintOfFlag[flag];
+  g_naki_hint_chi = g_chi_variant[0];
+  g_naki_hint_tile = discard;
+  std::fill(std::begin(g_naki_flags[0]), std::end(g_naki_flags[0]), 0);
+}
+
+void evaluate_naki_after(int discarder) {
+  g_scene = g_return_scene = seat_check_scene(discarder, 0);
+  g_discarder = discarder;
+  com_select_target_all_seats();
+  for (auto& flags : g_naki_flags) std::fill(std::begin(flags), std::end(flags), 0);
+  if (discarder != 0) prepare_user_claim_hint(latest_discard_tile());
+  for (int seat = next_seat(discarder); seat != discarder; seat = next_seat(seat))
+    if (seat != 0) com_decide_naki(seat);
+  recheck_naki_flags();
+  if (discarder != 0) find_user_naki_options(0, discarder);
+}
+
+int claimant(int discarder, int place) { return (discarder + 1 + place) % kSeats; }
+
+// An empty wall after a discard nobody won on ends the hand: the last tile
+// can be won on but not called, and nobody draws again. A false win's shout
+// pause still plays first.
+void end_hand_if_wall_empty() {
+  if (g_wall_count > 0) return;
+  if (g_scene == SCENE_SHOUT) {
+    g_shout_return_scene = SCENE_EXHAUSTIVE_DRAW;
+    g_result_panel_hidden = 0;
+    return;
+  }
+  check_wall_exhausted();
+}
+
+// Win check `place` (0..2) after the discarder: the seat `place` + 1 after it.
+void win_check(int discarder, int place) {
+  g_scene = seat_check_scene(discarder, place + 1);
+  const int seat = claimant(discarder, place);
+  const bool won = g_naki_flags[seat][0] == 1 && try_ron(seat);
+  if (place == 2 && !won) end_hand_if_wall_empty();
+}
+
+// One claim per discard: a pung, or else a kong.
+void pon_kan_check(int discarder, int place) {
+  g_scene = seat_check_scene(discarder, place + 4);
+  const int seat = claimant(discarder, place);
+  if (g_naki_flags[seat][1] == 1)
+    do_pon(seat);
+  else if (g_naki_flags[seat][3] == 1)
+    do_kan_on_discard(seat);
+}
+
+void user_chow() {
+  const int shapes = static_cast<int>(std::count(std::begin(g_chi_shapes), std::end(g_chi_shapes), 1));
+  if (shapes == 1) {
+    g_chi_variant[0] = static_cast<int>(std::find(std::begin(g_chi_shapes), std::end(g_chi_shapes), 1) - g_chi_shapes) + 1;
+    do_chi(0, g_chi_variant[0]);
+    return;
+  }
+  g_scene = SCENE_USER_CHOW_CHOICE;
+  on_mouse_move();
+}
+
+// Only the next seat may chow.
+void chi_check(int discarder) {
+  const int seat = next_seat(discarder);
+  g_scene = seat_draw_scene(seat);
+  g_scene_frame = 0;
+  if (g_naki_flags[seat][2] != 1) return;
+  if (seat == 0)
+    user_chow();
+  else
+    do_chi(seat, g_chi_variant[seat]);
+}
+
+void kan_replacement_phase(int seat) {
+  ++g_scene_frame;
+  if (g_scene_frame == kRobbingFrame) {
+    for (int place = 0; place < 3; ++place) {
+      const int robber = claimant(seat, place);
+      if (g_robbing_flags[robber] == 1 && ron_by_robbing_kan(robber)) return;
+    }
+  }
+  if (g_scene_frame == kReplacementFrame) {
+    if (!draw_into_slot13(seat)) return;
+    g_kong_tile = 0;
+    refresh_hand_evaluations();
+  }
+  if (g_scene_frame == kKongSceneEnd) start_turn_after_draw(seat);
+  draw_table();
+}
+
+}  // namespace
+
+void draw_phase_seat0() { draw_phase(0); }
+void draw_phase_seat1() { draw_phase(1); }
+void draw_phase_seat2() { draw_phase(2); }
+void draw_phase_seat3() { draw_phase(3); }
+void com_turn_phase_seat1() { com_turn(1); }
+void com_turn_phase_seat2() { com_turn(2); }
+void com_turn_phase_seat3() { com_turn(3); }
+void evaluate_naki_after_seat0() { evaluate_naki_after(0); }
+void evaluate_naki_after_seat1() { evaluate_naki_after(1); }
+void evaluate_naki_after_seat2() { evaluate_naki_after(2); }
+void evaluate_naki_after_seat3() { evaluate_naki_after(3); }
+void win_check1_after_seat0() { win_check(0, 0); }
+void win_check2_after_seat0() { win_check(0, 1); }
+void win_check3_after_seat0() { win_check(0, 2); }
+void win_check1_after_seat1() { win_check(1, 0); }
+void win_check2_after_seat1() { win_check(1, 1); }
+void win_check3_after_seat1() { win_check(1, 2); }
+void win_check1_after_seat2() { win_check(2, 0); }
+void win_check2_after_seat2() { win_check(2, 1); }
+void win_check3_after_seat2() { win_check(2, 2); }
+void win_check1_after_seat3() { win_check(3, 0); }
+void win_check2_after_seat3() { win_check(3, 1); }
+void win_check3_after_seat3() { win_check(3, 2); }
+void pon_kan_check1_after_seat0() { pon_kan_check(0, 0); }
+void pon_kan_check2_after_seat0() { pon_kan_check(0, 1); }
+void pon_kan_check3_after_seat0() { pon_kan_check(0, 2); }
+void pon_kan_check1_after_seat1() { pon_kan_check(1, 0); }
+void pon_kan_check2_after_seat1() { pon_kan_check(1, 1); }
+void pon_kan_check3_after_seat1() { pon_kan_check(1, 2); }
+void pon_kan_check1_after_seat2() { pon_kan_check(2, 0); }
+void pon_kan_check2_after_seat2() { pon_kan_check(2, 1); }
+void pon_kan_check3_after_seat2() { pon_kan_check(2, 2); }
+void pon_kan_check1_after_seat3() { pon_kan_check(3, 0); }
+void pon_kan_check2_after_seat3() { pon_kan_check(3, 1); }
+void pon_kan_check3_after_seat3() { pon_kan_check(3, 2); }
+void chi_check_after_seat0() { chi_check(0); }
+void chi_check_after_seat1() { chi_check(1); }
+void chi_check_after_seat2() { chi_check(2); }
+void chi_check_after_seat3() { chi_check(3); }
+void kan_replacement_phase_seat0() { kan_replacement_phase(0); }
+void kan_replacement_phase_seat1() { kan_replacement_phase(1); }
+void kan_replacement_phase_seat2() { kan_replacement_phase(2); }
+void kan_replacement_phase_seat3() { kan_replacement_phase(3); }

@@ -100,6 +100,21 @@ extern int g_popup_y;
 
 // ------------------------------------------------------------ per-seat state
 constexpr int kReadyDiscardEvalWords = 11;
+// The words of a ready-discard record, one record per hand slot: what
+// discarding that slot would leave the seat waiting on.
+enum ReadyEvalWord : int {
+  kEvalTile = 0,        // the slot's tile when free, 0 for a meld slot
+  kEvalMaxPoints = 1,   // highest points over the waits, 0 when not ready
+  kEvalMinPoints = 2,   // lowest points over the waits
+  kEvalLiveAtMax = 3,   // live copies of the waits worth kEvalMaxPoints
+  kEvalLiveAtMin = 4,   // live copies of the waits worth kEvalMinPoints
+  kEvalLive8Plus = 5,   // live copies of the waits worth 8 points or more
+  kEvalLive7Plus = 6,
+  kEvalLive6Plus = 7,
+  kEvalWaitKind = 8,    // 0 none, 1 single, 2 edge, 3 closed, 4 seven pairs, 5 orphans, 6 knitted
+  kEvalLive1Plus = 9,
+  kEvalValue = 10,      // sum of live copies x points (at most 88) over the 8-point waits
+};
 struct ReadyDiscardEval {
   int words[kReadyDiscardEvalWords];
 };

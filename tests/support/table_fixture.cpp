@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "com/target/com_target.h"
+#include "com/turn/com_turn.h"
+#include "core/waits.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/scene_table.h"
@@ -30,6 +33,9 @@ void TableTest::SetUp() {
   reset_options();
   reset_sound_state();
   reset_shell_state();
+  reset_com_target_state();
+  reset_com_turn_state();
+  reset_waits_state();
   platform::rand_seed(kSeed);
   invariants = TableInvariants{};
 }

@@ -5,6 +5,7 @@
 
 #include "core/tiles.h"
 #include "shell/options.h"
+#include "shell/scene_table.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "support/hand_builder.h"
@@ -23,13 +24,13 @@ std::string tile_text(int tile) {
 std::array<int, kTileCodes> count_table_tiles(Violations& out) {
   std::vector<PlacedTile> tiles = tiles_off_the_wall();
   for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i)
-    tiles.push_back({g_wall[i], "wall entry " + std::to_string(i)});
+    tiles.push_back({g_wall[i], -1, "wall entry", i});
   std::array<int, kTileCodes> counts{};
   for (const PlacedTile& placed : tiles) {
     if (placed.tile > 0 && placed.tile < kTileCodes)
       ++counts[placed.tile];
     else
-      out.push_back(placed.where + " holds " + tile_text(placed.tile));
+      out.push_back(placed.where() + " holds " + tile_text(placed.tile));
   }
   return counts;
 }
@@ -131,16 +132,16 @@ void check_hand_sizes(Violations& out) {
         out.push_back(seat_text(seat) + "bad hand slot " + std::to_string(slot));
     }
     const bool before_play = g_scene == SCENE_DEAL || g_scene == SCENE_SORT_HANDS || g_scene == SCENE_INITIAL_FLOWERS;
-    const std::string size = std::to_string(held) + " tiles (owed replacements included)";
+    const auto size = [&] { return std::to_string(held) + " tiles (owed replacements included)"; };
     if (before_play && g_hand[seat][kDrawSlot] != 0) out.push_back(seat_text(seat) + "slot 13 filled before play");
     if (g_scene == SCENE_DEAL) {
-      if (held > 13) out.push_back(seat_text(seat) + size + " during the deal");
+      if (held > 13) out.push_back(seat_text(seat) + size() + " during the deal");
     } else if (before_play) {
-      if (held != 13) out.push_back(seat_text(seat) + size + " before play, expected 13");
+      if (held != 13) out.push_back(seat_text(seat) + size() + " before play, expected 13");
     } else if (hand_is_over()) {
-      if (held > 14) out.push_back(seat_text(seat) + size + " at the end of the hand");
+      if (held > 14) out.push_back(seat_text(seat) + size() + " at the end of the hand");
     } else if (held != 13 && held != 14) {
-      out.push_back(seat_text(seat) + size + " in play, expected 13 or 14");
+      out.push_back(seat_text(seat) + size() + " in play, expected 13 or 14");
     }
     if (held == 14) ++seats_at_14;
   }
@@ -155,17 +156,17 @@ void check_river(int seat, int& offered, Violations& out) {
   }
   for (int i = 0; i < kRiverCapacity; ++i) {
     const int entry = g_river[seat][i];
-    const std::string where = seat_text(seat) + "river entry " + std::to_string(i);
+    const auto where = [&] { return seat_text(seat) + "river entry " + std::to_string(i); };
     if (i >= count) {
-      if (entry != 0) out.push_back(where + " beyond the count holds " + std::to_string(entry));
+      if (entry != 0) out.push_back(where() + " beyond the count holds " + std::to_string(entry));
       continue;
     }
     if (entry == 0) {
-      if (i != count - 1) out.push_back(where + " is blank but not the last");
+      if (i != count - 1) out.push_back(where() + " is blank but not the last");
       continue;
     }
     if (entry >= 200) ++offered;
-    if (!is_playing_tile(entry % 200)) out.push_back(where + " holds " + std::to_string(entry));
+    if (!is_playing_tile(entry % 200)) out.push_back(where() + " holds " + std::to_string(entry));
   }
 }
 
@@ -183,19 +184,45 @@ void check_flower_records(int seat, Violations& out) {
   }
 }
 
+// Between a discard and the next turn nobody holds a fourteenth tile; claim
+// flags are 0 or 1; balloons show only during the shout pause, which must
+// lead back to a scene that exists.
+void check_turn_records(Violations& out) {
+  const int seat = g_scene >= SCENE_SEAT0_DRAW && g_scene < seat_draw_scene(kSeats)
+                       ? (g_scene - SCENE_SEAT0_DRAW) / kSeatSceneStride
+                       : -1;
+  const bool after_discard =
+      seat >= 0 && g_scene >= seat_discarded_scene(seat) && g_scene <= seat_check_scene(seat, 6);
+  for (int s = 0; s < kSeats; ++s) {
+    if (after_discard && g_hand[s][kDrawSlot] != 0)
+      out.push_back(seat_text(s) + "slot 13 holds " + std::to_string(g_hand[s][kDrawSlot]) + " after a discard");
+    for (int flag : g_naki_flags[s])
+      if (flag != 0 && flag != 1) out.push_back(seat_text(s) + "claim flag " + std::to_string(flag));
+    if (g_balloon[s] != 0 && g_scene != SCENE_SHOUT) out.push_back(seat_text(s) + "balloon shown outside the shout pause");
+  }
+  if (g_scene == SCENE_SHOUT && !scene_has_handler(g_shout_return_scene))
+    out.push_back("the shout pause returns to scene " + std::to_string(g_shout_return_scene) + ", which has no handler");
+}
+
 }  // namespace
+
+std::string PlacedTile::where() const {
+  const std::string place = index >= 0 ? std::string(what) + " " + std::to_string(index) : std::string(what);
+  return seat >= 0 ? seat_text(seat) + place : place;
+}
 
 std::vector<PlacedTile> tiles_off_the_wall() {
   std::vector<PlacedTile> tiles;
+  tiles.reserve(kWallCapacity);
   for (int seat = 0; seat < kSeats; ++seat) {
     for (int slot : g_hand[seat])
-      if (slot != 0) tiles.push_back({tile_of(slot), seat_text(seat) + "hand"});
+      if (slot != 0) tiles.push_back({tile_of(slot), seat, "hand"});
     for (int meld : g_melds[seat])
-      if (meld != 0 && is_kong_meld(meld)) tiles.push_back({meld_tile(meld), seat_text(seat) + "kong"});
+      if (meld != 0 && is_kong_meld(meld)) tiles.push_back({meld_tile(meld), seat, "kong"});
     for (int i = 0; i < std::clamp(g_river_count[seat], 0, kRiverCapacity); ++i)
-      if (g_river[seat][i] != 0) tiles.push_back({tile_of(g_river[seat][i]), seat_text(seat) + "river"});
+      if (g_river[seat][i] != 0) tiles.push_back({tile_of(g_river[seat][i]), seat, "river"});
     for (int i = 0; i < std::clamp(g_hana[seat].count, 0, kMaxFlowers); ++i)
-      tiles.push_back({g_hana[seat].tiles[i], seat_text(seat) + "flower record"});
+      tiles.push_back({g_hana[seat].tiles[i], seat, "flower record"});
   }
   return tiles;
 }
@@ -218,6 +245,7 @@ std::vector<std::string> TableInvariants::check() {
     check_river(seat, offered, out);
     check_flower_records(seat, out);
   }
+  check_turn_records(out);
   if (offered > 1) out.push_back(std::to_string(offered) + " river entries marked as offered");
   return out;
 }

@@ -28,10 +28,14 @@ class TableInvariants {
   int wall_count_ = 0;
 };
 
-// A tile held off the wall and the place that holds it ("seat 2: river").
+// A tile held off the wall and the place that holds it: a seat (-1 the
+// wall) and what of it ("hand", "river", "wall entry" with an index).
 struct PlacedTile {
   int tile;
-  std::string where;
+  int seat;
+  const char* what;
+  int index = -1;
+  std::string where() const;  // "seat 2: river"
 };
 
 // Every tile off the wall: hands, the fourth tile of each kong, live river

@@ -1,0 +1,22 @@
+#include "table/win_test.h"
+
+#include <algorithm>
+
+#include "core/scorer.h"
+#include "core/waits.h"
+#include "core/win_eval.h"
+#include "table/table_state.h"
+
+bool is_wait_of(int seat, int tile) {
+  std::copy(std::begin(g_hand[seat]), std::end(g_hand[seat]), g_wait_hand);
+  g_wait_slot = kDrawSlot;
+  find_waits();
+  return std::find(g_waits, g_waits + g_wait_count, tile) != g_waits + g_wait_count;
+}
+
+int win_points_with(int seat, int tile, int by_discard) {
+  if (!is_wait_of(seat, tile)) return kNotAWait;
+  if (!evaluate_win(seat, tile, by_discard)) return kNotAWait;
+  score_yaku();
+  return yaku_points_without_flowers();
+}
