@@ -5,7 +5,7 @@
 #include "com/claim/com_claim.h"
 #include "com/target/com_target.h"
 #include "com/turn/com_turn.h"
-#include "core/hand_refresh.h"
+#include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/input.h"
 #include "shell/options.h"
