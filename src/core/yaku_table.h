@@ -159,6 +159,9 @@ constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
   return t;
 }();
 
+// Every row back to {0, unit points}.
+void reset_yaku_table();
+
 // ------------------------------------------------------- compound switches
 // The words of g_rule_yaku (core/yaku_table.h). Each is 1 (combine, the
 // default) or 0, except word 11 (default 0), which at 1 adds wind pungs to
