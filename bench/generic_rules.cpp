@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
@@ -23,7 +24,7 @@ void set_up() {
   reset_ai_record_state();
   reset_planner_state();
   reset_visible_state();
-  reset_rule_target_state();
+  reset_com_target_state();
   std::copy(kHand.begin(), kHand.end(), g_hand[kSeat]);
   count_hand_tiles(kSeat);
   AI[kSeat].min_shanten = 2;

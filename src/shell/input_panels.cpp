@@ -2,6 +2,7 @@
 // the kong and chow choices, and the result screens that close the hand.
 #include <algorithm>
 
+#include "com/turn/advisor.h"
 #include "core/tiles.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
@@ -16,7 +17,6 @@
 #include "table/match_stats.h"
 #include "table/result.h"
 #include "table/table_state.h"
-#include "table/user_advisor.h"
 #include "table/user_kongs.h"
 
 namespace {
@@ -159,13 +159,14 @@ void click_chow_choice() {
 }
 
 // Back to the claim panel, closed, as it stood after the discard of seat 3:
-// the claims are checked again from the first win check.
+// the claims are checked again from the first win check, the advisor's hint
+// renewed.
 void leave_chow_choice() {
   g_scene = SCENE_USER_CLAIM;
   g_return_scene = seat_check_scene(3, 0);
   g_popup_open = 0;
   g_naki_flags[0][2] = 0;
-  advise_user_claim_again();
+  advise_user_claim(latest_discard_tile());
 }
 
 // ------------------------------------------------------------ result screens

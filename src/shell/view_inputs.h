@@ -1,8 +1,8 @@
 // What the table view reads from records whose owners are not in the
-// program yet: the scorer's pattern table of the last scored hand and the
-// patterns the user's COM advisor aims at. Each is read through one accessor
-// here, so that when its owner lands only this file changes (the stand-in
-// records below then go).
+// program yet: the scorer's pattern table of the last scored hand. It is read
+// through one accessor here, so that when its owner lands only this file
+// changes (the stand-in record below then goes). The patterns the user's
+// advisor aims at come from seat 0's target record.
 #pragma once
 
 #include "core/tiles.h"
@@ -13,15 +13,11 @@ struct ShownPattern {
   int points;  // its points then
 };
 
-// Stand-in for the scorer's pattern table (g_yaku_table), by pattern id.
+// Stand-in for the pattern table of the winning hand, by pattern id.
 extern ShownPattern g_view_yaku[kYakuCount];
 
-// Stand-in for seat 0's COM target record: slot 0 the aimed pattern id and
-// its variant (g_ai_target_yaku[0], g_ai_target_variant[0]), slots 1 to 5 the
-// first five chow-candidate targets and their variants.
+// Slot 0 the aimed pattern of seat 0, slots 1 to 5 its chow-candidate targets.
 constexpr int kAimSlots = 6;
-extern int g_view_aim_yaku[kAimSlots];
-extern int g_view_aim_variant[kAimSlots];
 
 bool pattern_found(int id);
 int pattern_points(int id);

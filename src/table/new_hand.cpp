@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "com/turn/com_turn.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
@@ -13,7 +14,6 @@ static_assert(kDrawFrames.size() == kOptionRanges[opt_com_speed].max + 1);
 
 namespace {
 
-void reset_com_records_for_new_hand() {}
 
 void clear_turn_records() {
   g_pick = 0;
@@ -82,7 +82,7 @@ void setup_new_hand() {
   g_dice[1] = platform::rand15() % 6;
   g_dealt_in_seat = 9;
   for (int seat = 0; seat < kSeats; ++seat) clear_seat_records(seat);
-  reset_com_records_for_new_hand();
+  clear_com_hand_records();
   build_and_shuffle_wall();
   for (HanaRecord& hana : g_hana) hana = HanaRecord{};
 }

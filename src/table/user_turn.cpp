@@ -4,18 +4,18 @@
 #include <utility>
 
 #include "com/target/com_target.h"
+#include "com/turn/advisor.h"
+#include "com/turn/safety.h"
 #include "core/tiles.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "shell/table_view.h"
-#include "shell/tile_draw.h"
 #include "shell/user_panels.h"
 #include "table/river.h"
 #include "table/shout.h"
 #include "table/table_state.h"
-#include "table/user_advisor.h"
 #include "table/user_kongs.h"
 #include "table/win_test.h"
 
@@ -46,7 +46,7 @@ void close_gap() {
 void user_turn_phase() {
   com_select_target_all_seats();
   if (const int points = drawn_tile_points(); points != kNotAWait) g_shown_points = points;
-  advise_user_turn();
+  advise_user_discard();
   draw_table();
   draw_turn_popup();
 }
@@ -95,7 +95,7 @@ void discard_user_slot(int slot) {
   g_hand[kUser][slot] = 0;
   g_seat_state[kUser].just_claimed = 0;
   close_gap();
-  mark_safe_after_user_discard();
+  mark_safe_vs_four_melds();
   g_scene = SCENE_SEAT0_DISCARDED;
   g_scene_frame = 0;
   g_popup_lock_after_naki = 0;

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
@@ -111,11 +112,11 @@ class GenericRuleProperties : public RuleTest {
     ai.best_blocks = 3 + roll(5);
     ai.best_pairs = roll(5);
     constexpr std::array<int, 7> kAims{0, 0, 0, 27, 49, 56, 33};
-    g_rule_target[kSeat].yaku = kAims[roll(7)];
-    g_rule_target[kSeat].variant = 10 * roll(6) + 1 + roll(5);
+    g_ai_target_yaku[kSeat] = kAims[roll(7)];
+    g_ai_target_variant[kSeat] = 10 * roll(6) + 1 + roll(5);
     if (roll(3) == 0) {
-      g_rule_target[kSeat].chow_candidates[0] = 27;
-      g_rule_target[kSeat].chow_candidate_variants[0] = 10 * roll(6) + 1 + roll(5);
+      g_ai_chow_candidates[kSeat][0] = 27;
+      g_ai_chow_candidate_variants[kSeat][0] = 10 * roll(6) + 1 + roll(5);
     }
     g_dealer = roll(4);
     g_round_wind = roll(4);

@@ -1,5 +1,6 @@
 // Rule 20 on worked hands, by mode. A hand without terminals or honours
 // keeps the honour tests out of the way where a case is about shapes.
+#include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_target.h"
 #include "core/ai_record.h"
@@ -61,7 +62,7 @@ TEST_F(RuleTest, Rule20Mode1BreaksPairsWhenShiftedChowsIsAnAlternative) {
   set_hand(kThreeSpacedPairs);
   set_target(49);
   EXPECT_EQ(run(kRule20, 1).tile, 0);
-  g_rule_target[kSeat].chow_candidates[2] = 27;
+  g_ai_chow_candidates[kSeat][2] = 27;
   const Proposal p = run(kRule20, 1);
   EXPECT_EQ(describe(p), "5m reason 20 sub 1120");
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "com/target/com_target.h"
 #include "core/tiles.h"
 #include "shell/art_manifest.h"
 #include "shell/gdi.h"
@@ -171,8 +172,8 @@ void draw_every_aim() {
   for (int id = 0; id < kYakuCount; ++id)
     for (int variant = 0; variant < 60; ++variant) {
       for (int slot = 0; slot < kAimSlots; ++slot) {
-        g_view_aim_yaku[slot] = id;
-        g_view_aim_variant[slot] = variant;
+        (slot == 0 ? g_ai_target_yaku[0] : g_ai_chow_candidates[0][slot - 1]) = id;
+        (slot == 0 ? g_ai_target_variant[0] : g_ai_chow_candidate_variants[0][slot - 1]) = variant;
       }
       g_mouse_x = 140 + 90 * (variant % kAimSlots);
       draw_table();

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "com/target/com_target.h"
 #include "core/visible.h"
 #include "shell/aim_preview.h"
 #include "shell/gdi.h"
@@ -128,7 +129,8 @@ TEST_F(TableView, BalloonsAreMaskThenImage) {
 TEST_F(TableView, OnlyPatternIdsOneToSeventyNineGetButtons) {
   g_options[opt_ai_target_display] = 1;
   const int ids[kAimSlots] = {0, 80, 27, 83, 79, 1};
-  std::copy(std::begin(ids), std::end(ids), g_view_aim_yaku);
+  g_ai_target_yaku[0] = ids[0];
+  std::copy(std::begin(ids) + 1, std::end(ids), g_ai_chow_candidates[0]);
   const auto buttons = from_sheet(record_calls([] { draw_table(); }), 127);
   ASSERT_EQ(buttons.size(), 3u);
   EXPECT_EQ(buttons[0].dx, 100 + 90 * 2);
@@ -142,8 +144,8 @@ TEST_F(TableView, OnlyPatternIdsOneToSeventyNineGetButtons) {
 
 TEST_F(TableView, TheHoveredAimPreviewsItsTiles) {
   g_options[opt_ai_target_display] = 1;
-  g_view_aim_yaku[1] = 27;
-  g_view_aim_variant[1] = 12;  // suit order row 1 (characters, bamboo, dots), from rank 2
+  g_ai_chow_candidates[0][0] = 27;
+  g_ai_chow_candidate_variants[0][0] = 12;  // suit order row 1 (characters, bamboo, dots), from rank 2
   g_mouse_x = 190 + 40;
   g_mouse_y = 620;
   const auto calls = record_calls([] { draw_table(); });

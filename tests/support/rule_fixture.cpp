@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
 #include "core/ai_record.h"
@@ -16,7 +17,7 @@ void RuleTest::SetUp() {
   reset_ai_record_state();
   reset_planner_state();
   reset_visible_state();
-  reset_rule_target_state();
+  reset_com_target_state();
   SeatAiRecord& ai = AI[kSeat];
   ai.min_shanten = 1;
   std::fill(std::begin(ai.hai_syanten), std::end(ai.hai_syanten), 1);
@@ -48,8 +49,8 @@ void RuleTest::set_not_neutral(std::string_view tiles) {
 }
 
 void RuleTest::set_target(int yaku, int variant) {
-  g_rule_target[kSeat].yaku = yaku;
-  g_rule_target[kSeat].variant = variant;
+  g_ai_target_yaku[kSeat] = yaku;
+  g_ai_target_variant[kSeat] = variant;
 }
 
 Proposal RuleTest::run(GenericRule rule, int arg) {

@@ -1,13 +1,19 @@
 #include "com/turn/rule_target.h"
 
 #include <cassert>
-#include <cstring>
 
-RuleTarget g_rule_target[kSeats];
+#include "com/target/com_target.h"
+
+static_assert(RuleTarget::kCandidates == kChowCandidates);
 
 RuleTarget rule_target(int seat) {
   assert(seat >= 0 && seat < kSeats);
-  return g_rule_target[seat];
+  RuleTarget target{g_ai_target_yaku[seat], g_ai_target_variant[seat], {}, {}};
+  for (int i = 0; i < kChowCandidates; ++i) {
+    target.chow_candidates[i] = g_ai_chow_candidates[seat][i];
+    target.chow_candidate_variants[i] = g_ai_chow_candidate_variants[seat][i];
+  }
+  return target;
 }
 
 bool aims_at_or_keeps(int seat, int yaku) {
@@ -17,5 +23,3 @@ bool aims_at_or_keeps(int seat, int yaku) {
     if (id == yaku) return true;
   return false;
 }
-
-void reset_rule_target_state() { std::memset(g_rule_target, 0, sizeof g_rule_target); }

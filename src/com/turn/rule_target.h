@@ -13,14 +13,8 @@ struct RuleTarget {
   int chow_candidate_variants[kCandidates];   // the variant of each
 };
 
-// The aim of each seat, written by whoever chooses it (the target selection)
-// before the planner runs the rules; all zero = no aim.
-extern RuleTarget g_rule_target[kSeats];
-
-// The aim of `seat` (0..3).
+// The aim of `seat` (0..3), from the target record.
 RuleTarget rule_target(int seat);
 
 // True when the seat aims at `yaku` or keeps it among its chow alternatives.
 bool aims_at_or_keeps(int seat, int yaku);
-
-void reset_rule_target_state();
