@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kOfferMark = 200;  // on the river entry offered to the user
 constexpr int kPanelRows = 4;
 
 // The declined discard goes back to its plain look.
@@ -58,15 +57,6 @@ int first_free_slot_of(int tile) {
   for (int slot = 0; slot < kDrawSlot; ++slot)
     if (g_hand[0][slot] == tile) return slot;
   return -1;
-}
-
-void open_claim_panel_at_pointer() {
-  g_popup_open = 1;
-  g_popup_hover = 0;
-  g_pick = 0;
-  g_popup_x = std::clamp(g_mouse_x - kTurnPopupHalfWidth, 0, kTurnPopupMaxX);
-  g_popup_y = std::clamp(g_mouse_y - kClaimPanelHalfHeight, 0, kClaimPanelMaxY);
-  hover_claim_panel();
 }
 
 int hovered_enabled_panel_row() {
@@ -113,10 +103,12 @@ void click_robbing_panel() {
 }
 
 void toggle_claim_panel() {
-  if (g_popup_open == 1)
+  if (g_popup_open == 1) {
     g_popup_open = 0;
-  else
-    open_claim_panel_at_pointer();
+  } else {
+    open_popup_at_pointer(kClaimPanelHalfHeight, kClaimPanelMaxY);
+    hover_claim_panel();
+  }
 }
 
 // ------------------------------------------------------------ kong choice

@@ -22,6 +22,14 @@ int user_slot_under(int x, int y, bool (*eligible)(int slot)) {
   return found;
 }
 
+void open_popup_at_pointer(int half_height, int max_y) {
+  g_popup_open = 1;
+  g_popup_hover = 0;
+  g_pick = 0;
+  g_popup_x = std::clamp(g_mouse_x - kTurnPopupHalfWidth, 0, kTurnPopupMaxX);
+  g_popup_y = std::clamp(g_mouse_y - half_height, 0, max_y);
+}
+
 void play_mouse_move() {
   g_wait_slot = kDrawSlot;
   switch (g_scene) {

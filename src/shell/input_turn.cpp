@@ -1,8 +1,6 @@
 // The user's own turn (scene 210): the hand tile under the pointer, the
 // discard or flower it names, and the pop-up with the self-drawn win, kong
 // and flower rows.
-#include <algorithm>
-
 #include "core/tiles.h"
 #include "shell/play_input.h"
 #include "shell/shell_state.h"
@@ -81,10 +79,6 @@ void toggle_turn_popup() {
   }
   find_user_turn_options();
   g_user_naki_options[3] = user_flower_row_enabled() ? 1 : 0;
-  g_popup_open = 1;
-  g_popup_hover = 0;
-  g_pick = 0;
-  g_popup_x = std::clamp(g_mouse_x - kTurnPopupHalfWidth, 0, kTurnPopupMaxX);
-  g_popup_y = std::clamp(g_mouse_y - kTurnPopupHalfHeight, 0, kTurnPopupMaxY);
+  open_popup_at_pointer(kTurnPopupHalfHeight, kTurnPopupMaxY);
   hover_turn();
 }

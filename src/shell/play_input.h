@@ -10,6 +10,10 @@
 // higher slot wins; slot 13 wins over all.
 int user_slot_under(int x, int y, bool (*eligible)(int slot));
 
+// Opens the own-turn pop-up or a claim panel centred on the pointer, kept
+// inside the window, with no row or tile marked yet.
+void open_popup_at_pointer(int half_height, int max_y);
+
 // Own turn (210): hand tile or pop-up row; discard, flower or row; pop-up.
 void hover_turn();
 void click_turn();

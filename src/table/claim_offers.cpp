@@ -14,7 +14,6 @@
 namespace {
 
 enum NakiFlag : int { kWinFlag = 0, kPungFlag = 1, kChowFlag = 2, kKongFlag = 3 };
-constexpr int kOfferMark = 200;  // added to the river entry on offer to the user
 
 int first_free_slot_of(int seat, int tile) {
   for (int i = 0; i < kDrawSlot; ++i)

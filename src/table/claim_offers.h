@@ -2,6 +2,8 @@
 // flags checked against their hands, and the user's claim panel offered.
 #pragma once
 
+constexpr int kOfferMark = 200;  // added to the river entry offered to the user
+
 // Drops every pung, chow and kong flag that the seat's free tiles cannot
 // make on the latest discard of g_discarder.
 void recheck_naki_flags();

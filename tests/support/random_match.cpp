@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kFrameLimit = 40000;  // far beyond any hand: a stuck scene shows as a problem
-constexpr int kOfferMark = 200;
 // No scene of a hand waits longer than this: the user's scenes are answered at once.
 constexpr int kSceneFrameLimit = 300;
 

@@ -36,6 +36,16 @@ class UserClaims : public UserTableTest {
   // The panel opened by a right click at (300, 300): rows 1..4 at y 251 + 32 (k - 1).
   void open_panel() { right_click_at(300, 300); }
   void click_panel_row(int k) { left_click_at(300, 235 + 32 * k + 12); }
+  void seat2_adds_a_kong_of_5p_the_user_waits_on() {
+    set_hand(0, "46p 111s 222s 333s 99s");
+    set_hand(1, "19m 19p 19s 1234z 258m");
+    set_hand(3, "37m 37p 37s 66z 47m 44s 9p");
+    set_hand_with_melds(2, "123m 456m 789m 1z", {{kMeldPung, 15, 1}}, 15);
+    plant_wall(parse_tiles("9m"));
+    g_scene = SCENE_SEAT2_TURN;
+    ASSERT_TRUE(try_added_kan(2));
+    ASSERT_EQ(g_scene, SCENE_USER_ROB_KONG);
+  }
 };
 
 TEST_F(UserClaims, PungThroughThePanel) {
@@ -142,14 +152,7 @@ TEST_F(UserChow, TheRightClickGoesBackToTheClosedPanel) {
 }
 
 TEST_F(UserClaims, RobbingAnAddedKongThroughItsPanel) {
-  set_hand(0, "46p 111s 222s 333s 99s");
-  set_hand(1, "19m 19p 19s 1234z 258m");
-  set_hand(3, "37m 37p 37s 66z 47m 44s 9p");
-  set_hand_with_melds(2, "123m 456m 789m 1z", {{kMeldPung, 15, 1}}, 15);
-  plant_wall(parse_tiles("9m"));
-  g_scene = SCENE_SEAT2_TURN;
-  ASSERT_TRUE(try_added_kan(2));
-  ASSERT_EQ(g_scene, SCENE_USER_ROB_KONG);
+  seat2_adds_a_kong_of_5p_the_user_waits_on();
   open_panel();
   click_panel_row(2);
   EXPECT_EQ(g_scene, SCENE_USER_ROB_KONG) << "only the win row is enabled";
@@ -161,13 +164,7 @@ TEST_F(UserClaims, RobbingAnAddedKongThroughItsPanel) {
 }
 
 TEST_F(UserClaims, DecliningTheRobbingWin) {
-  set_hand(0, "46p 111s 222s 333s 99s");
-  set_hand(1, "19m 19p 19s 1234z 258m");
-  set_hand(3, "37m 37p 37s 66z 47m 44s 9p");
-  set_hand_with_melds(2, "123m 456m 789m 1z", {{kMeldPung, 15, 1}}, 15);
-  plant_wall(parse_tiles("9m"));
-  g_scene = SCENE_SEAT2_TURN;
-  ASSERT_TRUE(try_added_kan(2));
+  seat2_adds_a_kong_of_5p_the_user_waits_on();
   left_click_at(400, 400);
   EXPECT_EQ(g_scene, SCENE_KONG_DRAW2);
   EXPECT_EQ(g_robbing_flags[0], 0);
