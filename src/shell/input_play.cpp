@@ -30,6 +30,8 @@ void open_popup_at_pointer(int half_height, int max_y) {
   g_popup_y = std::clamp(g_mouse_y - half_height, 0, max_y);
 }
 
+// Every mouse message puts the wait search back on slot 13 (the slot past the
+// hand would index outside it).
 void play_mouse_move() {
   g_wait_slot = kDrawSlot;
   switch (g_scene) {
