@@ -4,7 +4,6 @@
 
 #include "com/turn/advisor.h"
 #include "core/tiles.h"
-#include "shell/data_files.h"
 #include "shell/input_front_end.h"
 #include "shell/options.h"
 #include "shell/play_input.h"
