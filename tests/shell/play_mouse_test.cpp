@@ -84,8 +84,12 @@ void expect_lit_button_under_pointer(const std::function<void()>& draw, int x, i
   ASSERT_GE(buttons.size(), 3u);
   for (const DrawCall& b : buttons) {
     const bool under = x >= b.dx && x < b.dx + b.w && y > b.dy && y < b.dy + b.h;
-    if (b.sy == kLitRow) EXPECT_TRUE(under || y == b.dy) << "lit " << describe(b) << " with the pointer at " << x << ", " << y;
-    if (b.sy != 0 && under) EXPECT_EQ(b.sy, kLitRow) << describe(b) << " under the pointer at " << x << ", " << y;
+    if (b.sy == kLitRow) {
+      EXPECT_TRUE(under || y == b.dy) << "lit " << describe(b) << " with the pointer at " << x << ", " << y;
+    }
+    if (b.sy != 0 && under) {
+      EXPECT_EQ(b.sy, kLitRow) << describe(b) << " under the pointer at " << x << ", " << y;
+    }
   }
 }
 
