@@ -214,6 +214,28 @@ TEST_F(TileDraw, TheRobbableKongIsRedOnTop) {
   EXPECT_TRUE(from_sheet(record_calls([] { draw_melds(2); }), 136).empty());
 }
 
+// A melded kong's doubled column, in the order its two turned tiles are
+// drawn: where they overlap on screen, the lower one must come last (seat 2's
+// pair overlaps by 14 pixels, the others by one or by a tile's edge).
+TEST_F(TileDraw, ADoubledColumnDrawsItsLowerTileLast) {
+  struct Pair {
+    int first, second;  // cross coordinate (y for seats 0 and 2, x for 1 and 3)
+  };
+  const Pair expected[kSeats] = {{643, 674}, {686, 655}, {0, 31}, {2, 33}};
+  for (int seat = 0; seat < kSeats; ++seat) {
+    set_hand_with_melds(seat, "1234567899m", {{kMeldMeldedKong, 15, 1}}, 0);
+    const auto calls = from_sheet(record_calls([seat] { draw_melds(seat); }), 134);
+    std::vector<int> turned;  // cross coordinates of the turned (lying for seats 0 and 2) tiles
+    for (const DrawCall& c : calls) {
+      const bool lying = c.w == 39;
+      if ((seat % 2 == 0) == lying) turned.push_back(seat % 2 == 0 ? c.dy : c.dx);
+    }
+    ASSERT_EQ(turned.size(), 2u) << "seat " << seat;
+    EXPECT_EQ(turned[0], expected[seat].first) << "seat " << seat;
+    EXPECT_EQ(turned[1], expected[seat].second) << "seat " << seat;
+  }
+}
+
 TEST_F(TileDraw, NewMeldsSlideInAndSettle) {
   set_hand_with_melds(0, "1234567m", {{kMeldPung, 5, 0}, {kMeldPung, 6, 0}}, 0);
   g_meld_slide[0][0] = kMeldSlideStart;
