@@ -66,6 +66,23 @@ TEST_F(TileDraw, OtherSeatsDrawTheirRiversFarthestFirst) {
   EXPECT_EQ(strip->h, 31);
 }
 
+// A claimed discard leaves an empty entry that takes no place in the rows:
+// the strips go by the places the tiles are laid in, so that none falls
+// across a neighbouring tile.
+TEST_F(TileDraw, ShadowsFollowThePlacesNotTheRiverIndex) {
+  g_river[2][2] = 0;
+  g_river[3][1] = 0;
+  // Seat 2 (18 tiles laid): only the first tile of each row, at its right end.
+  const auto top = from_sheet(record_calls([] { draw_sutehai(2); }), 118);
+  ASSERT_EQ(top.size(), 3u);
+  for (const DrawCall& c : top) EXPECT_EQ(c.dx, 421 + 32) << describe(c);
+  // Seat 3 (24 tiles laid, four full rows): only the first row's six; the
+  // 25th discard is now the last of row 3, under row 2's edge.
+  const auto left = from_sheet(record_calls([] { draw_sutehai(3); }), 118);
+  ASSERT_EQ(left.size(), 6u);
+  for (const DrawCall& c : left) EXPECT_EQ(c.dx, 198 + 39) << describe(c);
+}
+
 TEST_F(TileDraw, AnOfferedDiscardIsRedBeforeGrey) {
   g_options[opt_tsumogiri_grey] = 1;
   const int last = g_river_count[0] - 1;
