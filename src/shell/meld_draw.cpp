@@ -23,15 +23,16 @@ struct MeldLine {
   int first, pitch, slide_sign;
   bool columns_forward;
   int upright_view, upright_cross;
-  int turned_view, turned_cross, upper_cross;  // a doubled column: upper_cross then turned_cross
+  int turned_view, turned_cross, upper_cross;  // a doubled column adds the upper tile at upper_cross
+  bool upper_first;  // the upper tile drawn before the other, not after: the lower one on screen goes last
   int chow_turned_width;
 };
 
 constexpr std::array<MeldLine, kSeats> kMeldLines{{
-    {true, 617, -103, -1, true, kViewBottom, 667, kViewRight, 674, 643, kTurnedWidth},
-    {false, 3, 106, 1, false, kViewRight, 679, kViewTop, 686, 655, 41},
-    {true, 3, 103, 1, false, kViewTop, 0, kViewLeft, 0, 31, kTurnedWidth},
-    {false, 602, -103, -1, true, kViewLeft, 2, kViewBottom, 2, 33, kTurnedWidth},
+    {true, 617, -103, -1, true, kViewBottom, 667, kViewRight, 674, 643, true, kTurnedWidth},
+    {false, 3, 106, 1, false, kViewRight, 679, kViewTop, 686, 655, false, 41},
+    {true, 3, 103, 1, false, kViewTop, 0, kViewLeft, 0, 31, false, kTurnedWidth},
+    {false, 602, -103, -1, true, kViewLeft, 2, kViewBottom, 2, 33, false, kTurnedWidth},
 }};
 
 struct Column {
@@ -90,8 +91,10 @@ void draw_column(const MeldLine& line, const Column& c, int at) {
     draw_at(line, line.upright_view, c.kind, at, line.upright_cross, c.tile);
     return;
   }
-  if (c.doubled) draw_at(line, line.turned_view, c.upper_kind, at, line.upper_cross, c.tile);
+  const bool upper_first = c.doubled && line.upper_first;
+  if (upper_first) draw_at(line, line.turned_view, c.upper_kind, at, line.upper_cross, c.tile);
   draw_at(line, line.turned_view, c.kind, at, line.turned_cross, c.tile);
+  if (c.doubled && !upper_first) draw_at(line, line.turned_view, c.upper_kind, at, line.upper_cross, c.tile);
 }
 
 // Draws one meld whose span starts at `low` (its smallest screen coordinate

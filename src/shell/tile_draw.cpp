@@ -78,7 +78,9 @@ struct RiverTile {
 };
 
 // Whether the strip beside a settled tile stays visible (the next tile or
-// row covers the others).
+// row covers the others). n is the tile's place among the tiles laid, not its
+// river index: counting a claimed (empty) entry would move a strip onto a tile
+// in mid-row, where it falls across the face of its neighbour.
 bool river_tile_has_shadow(int seat, int n) {
   switch (seat) {
     case 2: return n < kRiverGrowAt && n % kRiverRowLength == 0;

@@ -66,6 +66,23 @@ TEST_F(TileDraw, OtherSeatsDrawTheirRiversFarthestFirst) {
   EXPECT_EQ(strip->h, 31);
 }
 
+// A claimed discard leaves an empty entry that takes no place in the rows:
+// the strips go by the places the tiles are laid in, so that none falls
+// across a neighbouring tile.
+TEST_F(TileDraw, ShadowsFollowThePlacesNotTheRiverIndex) {
+  g_river[2][2] = 0;
+  g_river[3][1] = 0;
+  // Seat 2 (18 tiles laid): only the first tile of each row, at its right end.
+  const auto top = from_sheet(record_calls([] { draw_sutehai(2); }), 118);
+  ASSERT_EQ(top.size(), 3u);
+  for (const DrawCall& c : top) EXPECT_EQ(c.dx, 421 + 32) << describe(c);
+  // Seat 3 (24 tiles laid, four full rows): only the first row's six; the
+  // 25th discard is now the last of row 3, under row 2's edge.
+  const auto left = from_sheet(record_calls([] { draw_sutehai(3); }), 118);
+  ASSERT_EQ(left.size(), 6u);
+  for (const DrawCall& c : left) EXPECT_EQ(c.dx, 198 + 39) << describe(c);
+}
+
 TEST_F(TileDraw, AnOfferedDiscardIsRedBeforeGrey) {
   g_options[opt_tsumogiri_grey] = 1;
   const int last = g_river_count[0] - 1;
@@ -212,6 +229,28 @@ TEST_F(TileDraw, TheRobbableKongIsRedOnTop) {
   EXPECT_EQ(red[0].dy, 31) << "the upper of the doubled tiles";
   g_scene = SCENE_SEAT2_TURN;
   EXPECT_TRUE(from_sheet(record_calls([] { draw_melds(2); }), 136).empty());
+}
+
+// A melded kong's doubled column, in the order its two turned tiles are
+// drawn: where they overlap on screen, the lower one must come last (seat 2's
+// pair overlaps by 14 pixels, the others by one or by a tile's edge).
+TEST_F(TileDraw, ADoubledColumnDrawsItsLowerTileLast) {
+  struct Pair {
+    int first, second;  // cross coordinate (y for seats 0 and 2, x for 1 and 3)
+  };
+  const Pair expected[kSeats] = {{643, 674}, {686, 655}, {0, 31}, {2, 33}};
+  for (int seat = 0; seat < kSeats; ++seat) {
+    set_hand_with_melds(seat, "1234567899m", {{kMeldMeldedKong, 15, 1}}, 0);
+    const auto calls = from_sheet(record_calls([seat] { draw_melds(seat); }), 134);
+    std::vector<int> turned;  // cross coordinates of the turned (lying for seats 0 and 2) tiles
+    for (const DrawCall& c : calls) {
+      const bool lying = c.w == 39;
+      if ((seat % 2 == 0) == lying) turned.push_back(seat % 2 == 0 ? c.dy : c.dx);
+    }
+    ASSERT_EQ(turned.size(), 2u) << "seat " << seat;
+    EXPECT_EQ(turned[0], expected[seat].first) << "seat " << seat;
+    EXPECT_EQ(turned[1], expected[seat].second) << "seat " << seat;
+  }
 }
 
 TEST_F(TileDraw, NewMeldsSlideInAndSettle) {
