@@ -84,7 +84,8 @@ bool next_suit_counts(int* ranks);
 int hai_table_value(const int* ranks);
 
 // Fills g_hai_table with every row and, for each, the split that maximises
-// 2 x sets + pairs + partial sets, then sets, then pairs.
+// 2 x sets + pairs + partial sets, then sets, then pairs; the table is then
+// loaded (g_hai_table_loaded 1).
 void build_hai_table();
 
 // How the table was filled.

@@ -82,4 +82,5 @@ void build_hai_table() {
     ++row;
   } while (next_suit_counts(ranks));
   assert(row == kHaiTableRows);
+  g_hai_table_loaded = 1;
 }

@@ -6,6 +6,7 @@
 #include "com/turn/safety.h"
 #include "core/ai_record.h"
 #include "core/hai_table.h"
+#include "core/shanten.h"
 #include "core/yaku_table.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
@@ -76,6 +77,25 @@ TEST_F(ComMatch, ComputerSeatsPlayWholeHandsByTheirOwnRules) {
   // The planners win hands, both ways, and the table runs dry in others.
   EXPECT_GT(run.tally.discard_wins + run.tally.self_drawn_wins, 10) << run.transcript;
   EXPECT_GT(run.tally.exhaustive_draws, 0);
+}
+
+// The planners decide on the distance to ready of the one-suit table built
+// for the suite: no decision is left with the empty reading of a hand
+// evaluated without it.
+TEST_F(ComMatch, EveryDiscardDecisionReadsTheDistanceToReady) {
+  RandomMatch match(31);
+  match.driven = {false, false, false, false};
+  match.user_follows_advisor = true;
+  int decisions = 0;
+  int blind = 0;
+  match.on_discard = [&](int seat) {
+    ++decisions;
+    blind += AI[seat].best_blocks == 0 || AI[seat].min_shanten == kWorstNormal;
+  };
+  for (int hand = 0; hand < 6; ++hand) match.play_hand();
+  EXPECT_EQ(match.problems().size(), 0u);
+  EXPECT_GT(decisions, 100);
+  EXPECT_EQ(blind, 0);
 }
 
 TEST_F(ComMatch, TheSameSeedPlaysTheSameHands) {

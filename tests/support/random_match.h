@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,6 +54,10 @@ class RandomMatch {
 
   // Characters of seats 1..3; 0 leaves the seat's character to chance.
   std::array<int, 4> characters{0, 0, 0, 0};
+
+  // Called with the seat after every discard made in a seat's turn, while
+  // that seat's decision record still describes it.
+  std::function<void(int seat)> on_discard;
 
   // Plays one hand with a random dealer; returns false when it broke a rule
   // (the reasons are in problems()).
