@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/shanten.h"
 #include "table/table_state.h"
 
 SeatAiRecord AI[kSeats];
@@ -15,5 +16,19 @@ void count_hand_tiles(int seat) {
 
 void reset_ai_record_state() {
   std::memset(AI, 0, sizeof AI);
+  // A fresh record reads as far from ready, never as ready.
+  for (SeatAiRecord& record : AI) {
+    for (int& d : record.hai_syanten) d = kWorstNormal;
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+      record.syanten[0][slot] = kWorstNormal;
+      record.syanten[1][slot] = kWorstChiitoi;
+      record.syanten[2][slot] = kWorstKokushi;
+      record.syanten[3][slot] = kWorstKnitted;
+    }
+    record.min_shanten = kWorstNormal;
+    record.min_shanten_chiitoi = kWorstChiitoi;
+    record.min_shanten_kokushi = kWorstKokushi;
+    record.min_shanten_knitted = kWorstKnitted;
+  }
   std::memset(g_hand_counts, 0, sizeof g_hand_counts);
 }

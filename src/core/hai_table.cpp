@@ -1,7 +1,66 @@
 #include "core/hai_table.h"
 
+#include <cassert>
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
 HaiTableEntry g_hai_table[kHaiTableRows];
 int g_hai_table_loaded = 0;
 
-// Replaced by the one-suit table loader.
-void load_hai_table() { g_hai_table_loaded = 0; }
+int hai_table_value(const int* ranks) {
+  const int index = hai_table_index(ranks);
+  assert(index >= 0 && index < kHaiTableRows);
+  // Every row was checked when the table was filled, so the key always
+  // matches; a mismatch would mean a split of other tiles.
+  const HaiTableEntry& row = g_hai_table[index];
+  assert(row.key == hai_table_key(ranks));
+  return row.key == hai_table_key(ranks) ? row.value : 0;
+}
+
+namespace {
+
+// A value can be used only when its digits describe a split of the row's own
+// tiles: a larger one would make the distance to ready fall below the truth.
+bool value_fits(int value, const int* ranks) {
+  if (value < 0 || value > kHaiValueMax) return false;
+  int tiles = 0;
+  for (int i = 0; i < kSuitRanks; ++i) tiles += ranks[i];
+  return 3 * hai_value_sets(value) + 2 * (hai_value_pairs(value) + hai_value_partials(value)) <= tiles;
+}
+
+// Takes the file's rows into the table; false when a key is not the one the
+// enumeration expects there or a value does not fit its row.
+bool take_rows(const std::vector<std::int32_t>& words) {
+  int ranks[kSuitRanks] = {};
+  for (int row = 0; row < kHaiTableRows; ++row) {
+    const std::int32_t key = words[2 * static_cast<std::size_t>(row)];
+    const std::int32_t value = words[2 * static_cast<std::size_t>(row) + 1];
+    if (key != hai_table_key(ranks) || !value_fits(value, ranks)) return false;
+    g_hai_table[row] = {key, value};
+    next_suit_counts(ranks);
+  }
+  return true;
+}
+
+bool read_table_file(const std::string& path) {
+  std::uint64_t size = 0;
+  if (!platform::file_size(path, size) || size != static_cast<std::uint64_t>(kHaiTableBytes)) return false;
+  std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
+  return platform::read_words(path, words) == platform::FileStatus::Ok && take_rows(words);
+}
+
+}  // namespace
+
+HaiTableSource load_hai_table_from(const std::string& path) {
+  const bool from_file = read_table_file(path);
+  if (!from_file) build_hai_table();
+  g_hai_table_loaded = 1;
+  return from_file ? HaiTableSource::File : HaiTableSource::Built;
+}
+
+void load_hai_table() {
+  // The table never changes once filled; a second window in one run keeps it.
+  if (!g_hai_table_loaded) load_hai_table_from("data/hai.dat");
+}

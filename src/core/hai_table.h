@@ -2,18 +2,99 @@
 // total 14 or less) the best split into sets, pairs and partial sets.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 struct HaiTableEntry {
-  std::int32_t key;    // the nine counts written as a decimal number
-  std::int32_t value;  // the split digits
+  std::int32_t key;    // the nine counts written as a decimal number, rank 1 first
+  std::int32_t value;  // the split digits A B C D E (below)
 };
 
 constexpr int kHaiTableRows = 405350;
 constexpr std::int64_t kHaiTableBytes = 3242800;
+constexpr int kSuitRanks = 9;
+constexpr int kMaxSuitTiles = 14;  // no vector of the table holds more
+constexpr int kMaxCopies = 4;
 
 extern HaiTableEntry g_hai_table[kHaiTableRows];
-extern int g_hai_table_loaded;  // 1 when the table is present
+extern int g_hai_table_loaded;  // 1 once load_hai_table has filled the table (from the file or built)
 
-// Loads data/hai.dat at start-up.
+// ------------------------------------------------------------ value digits
+// value = A x 10000 + B x 1000 + C x 100 + D x 10 + E: A chows and B pungs
+// (both complete sets), C pairs, D adjacent partials (t, t+1) and E closed
+// partials (t, t+2). Readers use only A + B, C and D + E.
+constexpr int make_hai_value(int chows, int pungs, int pairs, int adjacent, int closed) {
+  return 10000 * chows + 1000 * pungs + 100 * pairs + 10 * adjacent + closed;
+}
+constexpr int hai_value_sets(int value) { return value / 10000 % 10 + value / 1000 % 10; }
+constexpr int hai_value_pairs(int value) { return value / 100 % 10; }
+constexpr int hai_value_partials(int value) { return value / 10 % 10 + value % 10; }
+constexpr int kHaiValueMax = 99999;
+
+// --------------------------------------------------------------- indexing
+// Rows needed by the vectors of `len` counts (0..4 each) with a total of
+// `budget` or less; the table is the case len 9, budget 14.
+constexpr std::array<std::array<int, kMaxSuitTiles + 1>, kSuitRanks + 1> kSuitVectorCounts = [] {
+  std::array<std::array<int, kMaxSuitTiles + 1>, kSuitRanks + 1> n{};
+  for (int b = 0; b <= kMaxSuitTiles; ++b) n[0][b] = 1;
+  for (int len = 1; len <= kSuitRanks; ++len)
+    for (int b = 0; b <= kMaxSuitTiles; ++b)
+      for (int v = 0; v <= kMaxCopies && v <= b; ++v) n[len][b] += n[len - 1][b - v];
+  return n;
+}();
+static_assert(kSuitVectorCounts[kSuitRanks][kMaxSuitTiles] == kHaiTableRows);
+
+// Rows skipped at position i (rank i + 1) by a count c there after `used`
+// tiles at lower ranks: the vectors that agree so far but hold fewer there.
+constexpr auto kRowsBefore = [] {
+  std::array<std::array<std::array<int, kMaxCopies + 1>, kMaxSuitTiles + 1>, kSuitRanks> skip{};
+  for (int i = 0; i < kSuitRanks; ++i)
+    for (int used = 0; used <= kMaxSuitTiles; ++used)
+      for (int c = 1; c <= kMaxCopies; ++c) {
+        const int left = kMaxSuitTiles - used - (c - 1);
+        skip[i][used][c] = skip[i][used][c - 1] + (left >= 0 ? kSuitVectorCounts[kSuitRanks - 1 - i][left] : 0);
+      }
+  return skip;
+}();
+
+// The row of `ranks` (nine counts, rank 1 first, each 0..4, total 14 or
+// less): the table is ordered by key, so the row is the number of smaller keys.
+constexpr int hai_table_index(const int* ranks) {
+  int index = 0;
+  int used = 0;
+  for (int i = 0; i < kSuitRanks; ++i) {
+    index += kRowsBefore[i][used][ranks[i]];
+    used += ranks[i];
+  }
+  return index;
+}
+
+constexpr int hai_table_key(const int* ranks) {
+  int key = 0;
+  for (int i = 0; i < kSuitRanks; ++i) key = 10 * key + ranks[i];
+  return key;
+}
+
+// Steps `ranks` to the count vector of the next row; false after the last.
+bool next_suit_counts(int* ranks);
+
+// ---------------------------------------------------------------- access
+// The value of the row of `ranks` (nine counts as for hai_table_index).
+int hai_table_value(const int* ranks);
+
+// Fills g_hai_table with every row and, for each, the split that maximises
+// 2 x sets + pairs + partial sets, then sets, then pairs.
+void build_hai_table();
+
+// How the table was filled.
+enum class HaiTableSource { File, Built };
+
+// Takes the table from `path` when the file has the exact size, its keys are
+// the expected ascending enumeration and every value is a split the row's
+// tiles can make; otherwise builds it. Either way g_hai_table_loaded becomes 1.
+HaiTableSource load_hai_table_from(const std::string& path);
+
+// Loads data/hai.dat at start-up (the working directory is the game's root);
+// nothing when the table is already filled.
 void load_hai_table();

@@ -8,6 +8,8 @@
 #include <array>
 
 #include "core/tiles.h"
+#include "core/yaku_switches.h"
+
 
 // Pattern ids. The order follows the help list by points, except that 29
 // (8 points) stands before the 6-point ids 30 to 32; 80 is the flowers and
@@ -150,10 +152,20 @@ struct YakuEntry {
 // The pattern table of the last scored hand, indexed by YakuId. Written by
 // score_yaku; before the first scoring every row holds {0, unit points}.
 extern std::array<YakuEntry, kYakuCount> g_yaku_table;
+// Every row {0, unit points}: the table before any scoring.
+constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
+  std::array<YakuEntry, kYakuCount> t{};
+  for (int id = 0; id < kYakuCount; ++id) t[id] = {0, kYakuUnitPoints[id]};
+  return t;
+}();
+
+// Every row back to {0, unit points}.
+void reset_yaku_table();
 
 // ------------------------------------------------------- compound switches
-// Each word is 1 (combine, the default) or 0, except word 11 (default 0),
-// which at 1 adds wind pungs to a count. Saved in DATA\rule_yaku.dat.
+// The words of g_rule_yaku (core/yaku_table.h). Each is 1 (combine, the
+// default) or 0, except word 11 (default 0), which at 1 adds wind pungs to
+// a count.
 enum RuleYakuWord : int {
   kRuleFourConcealedFullyConcealed = 0,  // 0: a self-drawn 四暗刻 scores 自摸, not 不求人
   kRuleNineGatesFullyConcealed = 1,      // 0: the same for 九蓮宝灯
@@ -161,42 +173,26 @@ enum RuleYakuWord : int {
   kRuleSevenPairsFullyConcealed = 3,     // 0: the same for 七対 and 連七対
   kRuleHonoursKnittedFullyConcealed = 4, // 0: the same for 全不靠 and 七星不靠
   kRuleSevenPairsAllTypes = 5,           // 0: 七対 drops 五門斉
-  kRuleSevenPairsReversible = 6,         // 0: 七対 drops 推不倒 (and keeps 缺一門)
+  kRuleSevenPairsReversible = 6,         // 0: 七対 drops 推不倒, a two-suit hand gets 缺一門 back
   kRuleSevenPairsTileRange = 7,          // 0: 七対 drops 大干五 小干五 全大 全中 全小
   kRuleSevenPairsNoHonours = 8,          // 0: 七対 drops 無字
   kRuleSevenPairsOneVoidedSuit = 9,      // 0: 七対 drops 缺一門
   kRuleKnittedStraightWaits = 10,        // 0: 組合竜 won on a knitted tile drops the wait patterns
   kRuleWindPungsTerminal = 11,           // 1: guest wind pungs of 三風刻 / 小四喜 count for 幺九刻
   kRuleReplacementLastDraw = 12,         // 0: 槓上開花 drops 妙手回春
-  kRuleYakuWords = 13,
 };
-constexpr std::array<int, kRuleYakuWords> kRuleYakuDefaults{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1};
-extern std::array<int, kRuleYakuWords> g_rule_yaku;  // current compound switches, 0 or 1
+static_assert(kRuleReplacementLastDraw + 1 == kRuleYakuWords);
 inline bool rule_yaku_on(int word) { return g_rule_yaku[word] != 0; }
 
 // ---------------------------------------------------------- local patterns
-// Each word 1 allows the pattern, 0 (the default) leaves it out. Saved in
-// DATA\local_yaku.dat.
+// The words of g_local_yaku: 1 allows the pattern, 0 (the default) leaves it out.
 enum LocalYakuWord : int {
   kLocalHeavenlyHand = 0,  // 天和, id 81
   kLocalEarthlyHand = 1,   // 地和, id 82
   kLocalHumanHand = 2,     // 人和, id 83
-  kLocalYakuWords = 3,
 };
-constexpr std::array<int, kLocalYakuWords> kLocalYakuDefaults{0, 0, 0};
-extern std::array<int, kLocalYakuWords> g_local_yaku;  // current local switches, 0 or 1
+static_assert(kLocalHumanHand + 1 == kLocalYakuWords);
 
-// Puts both switch arrays back to their defaults.
-void reset_yaku_switches();
-// Every row back to {0, unit points}.
-void reset_yaku_table();
-
-// Every row {0, unit points}: the table before any scoring.
-constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
-  std::array<YakuEntry, kYakuCount> t{};
-  for (int id = 0; id < kYakuCount; ++id) t[id] = {0, kYakuUnitPoints[id]};
-  return t;
-}();
 
 constexpr int yaku_unit_points(int id) { return kYakuUnitPoints[id]; }
 constexpr const char* yaku_name(int id) { return kYakuNames[id]; }

@@ -6,6 +6,8 @@
 
 platform::Surface g_back_surface;
 bool g_bitmap_loaded[platform::kBitmapCount];
+bool g_draw_recording = false;
+std::vector<DrawCall> g_draw_calls;
 
 namespace {
 constexpr int kTextureSize = 72;
@@ -13,6 +15,11 @@ constexpr int kTexturePitch = 80;  // pattern p at x = 80 p of the sheet
 constexpr int kTextureRepeats = kScreenWidth / kTextureSize;
 // Stand-ins for the textures: a felt green for the screens, a darker one for the table.
 constexpr std::uint32_t kPlainBackground[2] = {0x1E5A3C, 0x174A30};
+constexpr int kTextCellHeight = 16;
+
+void record(const DrawCall& call) {
+  if (g_draw_recording) g_draw_calls.push_back(call);
+}
 }  // namespace
 
 void gdi_setup() {
@@ -44,7 +51,23 @@ void draw_background(int pattern) {
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
+  record({id, dx, dy, w, h, sx, sy, rop});
   platform::blit(g_back_surface, dx, dy, w, h, platform::bitmap(id), sx, sy, rop);
 }
 
-void draw_text(int x, int y, const char* utf8) { platform::text_out(g_back_surface, x, y, utf8); }
+void draw_text(int x, int y, const char* utf8) {
+  const int width = platform::text_out(g_back_surface, x, y, utf8);
+  record({0, x, y, width, kTextCellHeight, 0, 0, platform::Rop::Copy});
+}
+
+void start_draw_recording() {
+  g_draw_calls.clear();
+  g_draw_recording = true;
+}
+
+void stop_draw_recording() { g_draw_recording = false; }
+
+void reset_gdi_state() {
+  g_draw_recording = false;
+  g_draw_calls.clear();
+}

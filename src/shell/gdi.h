@@ -2,6 +2,8 @@
 // from the bitmap sheets.
 #pragma once
 
+#include <vector>
+
 #include "platform/platform.h"
 
 constexpr int kScreenWidth = 720;
@@ -30,3 +32,22 @@ bool bitmap_loaded(int id);
 // `pattern` of the texture sheet; a plain colour of the same use when the
 // sheet is missing.
 void draw_background(int pattern);
+
+// ------------------------------------------------------- draw-call recorder
+// For tests: while recording, every blit_bitmap and draw_text is appended to
+// g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height).
+struct DrawCall {
+  int id;
+  int dx, dy, w, h;
+  int sx, sy;
+  platform::Rop rop;
+};
+extern bool g_draw_recording;               // set by tests only; off in the game
+extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
+
+// Clears the list and starts recording.
+void start_draw_recording();
+void stop_draw_recording();
+
+// Stops recording and forgets the calls (the surface is left alone).
+void reset_gdi_state();

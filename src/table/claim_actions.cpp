@@ -4,7 +4,7 @@
 #include <cassert>
 #include <utility>
 
-#include "core/hand_refresh.h"
+#include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/options.h"
 #include "shell/scenes.h"

@@ -4,7 +4,7 @@
 #include <cassert>
 
 #include "com/target/com_target.h"
-#include "core/hand_refresh.h"
+#include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/options.h"
 #include "shell/scenes.h"

@@ -4,17 +4,16 @@
 #include <cstring>
 #include <utility>
 
+#include "com/turn/com_turn.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
+#include "shell/table_view.h"
 
 static_assert(kDrawFrames.size() == kOptionRanges[opt_com_speed].max + 1);
 
 namespace {
 
-void reset_com_records_for_new_hand() {}
-
-void reset_table_view_centre_hover() {}
 
 void clear_turn_records() {
   g_pick = 0;
@@ -75,7 +74,7 @@ void build_and_shuffle_wall() {
 
 void setup_new_hand() {
   clear_turn_records();
-  reset_table_view_centre_hover();
+  reset_table_view_state();
   g_options[opt_open_wall] = 0;
   // option() clamps: the speed word comes from a file and indexes the table.
   g_draw_anim_frames = kDrawFrames[option(opt_com_speed)];
@@ -83,7 +82,7 @@ void setup_new_hand() {
   g_dice[1] = platform::rand15() % 6;
   g_dealt_in_seat = 9;
   for (int seat = 0; seat < kSeats; ++seat) clear_seat_records(seat);
-  reset_com_records_for_new_hand();
+  clear_com_hand_records();
   build_and_shuffle_wall();
   for (HanaRecord& hana : g_hana) hana = HanaRecord{};
 }

@@ -4,8 +4,9 @@
 
 #include "com/claim/com_claim.h"
 #include "com/target/com_target.h"
+#include "com/turn/advisor.h"
 #include "com/turn/com_turn.h"
-#include "core/hand_refresh.h"
+#include "core/seat_eval.h"
 #include "core/tiles.h"
 #include "shell/input.h"
 #include "shell/options.h"
@@ -25,10 +26,6 @@ namespace {
 constexpr int kRobbingFrame = 10;
 constexpr int kReplacementFrame = 20;
 constexpr int kKongSceneEnd = 30;
-
-// The hint the hand drawing shows for the user's claim: 4 win, 2 pung, 1 chow, 3 kong.
-constexpr int kHintOfFlag[4] = {4, 2, 1, 3};
-
 
 // The user's new tile: with automatic flowers a flower in hand goes to the
 // flower scene first, otherwise the turn starts.
@@ -59,24 +56,12 @@ void draw_phase(int seat) {
   start_turn_after_draw(seat);
 }
 
-// Runs the advisor's claim decider for the user, keeps its choice as the
-// hint and clears the user's flags again.
-void prepare_user_claim_hint(int discard) {
-  g_user_action = 0;
-  decide_naki_of_character(option(opt_ai_tile_choice), 0);
-  for (int flag = 0; flag < 4; ++flag)
-    if (g_naki_flags[0][flag] == 1) g_user_action = kHintOfFlag[flag];
-  g_naki_hint_chi = g_chi_variant[0];
-  g_naki_hint_tile = discard;
-  std::fill(std::begin(g_naki_flags[0]), std::end(g_naki_flags[0]), 0);
-}
-
 void evaluate_naki_after(int discarder) {
   g_scene = g_return_scene = seat_check_scene(discarder, 0);
   g_discarder = discarder;
   com_select_target_all_seats();
   for (auto& flags : g_naki_flags) std::fill(std::begin(flags), std::end(flags), 0);
-  if (discarder != 0) prepare_user_claim_hint(latest_discard_tile());
+  if (discarder != 0) advise_user_claim(latest_discard_tile());
   for (int seat = next_seat(discarder); seat != discarder; seat = next_seat(seat))
     if (seat != 0) com_decide_naki(seat);
   recheck_naki_flags();

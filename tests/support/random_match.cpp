@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "com/turn/advisor.h"
 #include "com/turn/com_turn.h"
 #include "core/tiles.h"
 #include "core/waits.h"
@@ -113,7 +114,10 @@ void RandomMatch::set_up_hand() {
   if (!keep_seats) {
     g_dealer = pick(kSeats);
     g_round_wind = pick(kSeats);
-    for (int seat = 1; seat < kSeats; ++seat) g_seat_character[seat] = 1 + pick(6);
+    for (int seat = 1; seat < kSeats; ++seat) {
+      g_seat_character[seat] = 1 + pick(6);
+      if (characters[seat] != 0) g_seat_character[seat] = characters[seat];
+    }
   }
   setup_new_hand();
   g_scene = SCENE_DEAL;
@@ -147,7 +151,12 @@ bool RandomMatch::step() {
   const int false_wins_before = g_seat_state[0].false_win;
   const int won_before = won_count();
   const int seat = block_seat(scene);
-  if (is_turn_scene(scene) && (seat == 0 || driven[seat])) {
+  std::array<int, kHandSlots> hand_before{};
+  const int river_before = seat >= 0 ? g_river_count[seat] : 0;
+  if (seat >= 0) std::copy(std::begin(g_hand[seat]), std::end(g_hand[seat]), hand_before.begin());
+  if (is_turn_scene(scene) && seat == 0 && user_follows_advisor) {
+    play_user_by_advisor();
+  } else if (is_turn_scene(scene) && (seat == 0 || driven[seat])) {
     play_turn(seat);
   } else if (scene == SCENE_USER_CLAIM) {
     answer_claim_panel();
@@ -159,6 +168,7 @@ bool RandomMatch::step() {
     note("no handler for scene " + std::to_string(scene));
     return false;
   }
+  if (is_turn_scene(scene)) check_discard_was_free(seat, hand_before, river_before);
   if (is_discarded_scene(scene)) choose_claims(seat);
   tally_.false_wins += g_seat_state[0].false_win - false_wins_before;
   if (won_count() > won_before) win_scene_ = scene;
@@ -258,6 +268,34 @@ void RandomMatch::play_turn(int seat) {
   com_discard(seat, choose_discard(seat, choices));
 }
 
+void RandomMatch::play_user_by_advisor() {
+  g_ai_drawn_tile = g_hand[0][kDrawSlot];
+  const bool after_claim = g_after_naki_turn == 1;
+  if (!after_claim && g_seat_state[0].false_win == 0 &&
+      win_points_with(0, g_hand[0][kDrawSlot], 0) >= kMinimumWinPoints && try_tsumo(0))
+    return;
+  if (const int flower = first_flower(0); flower != 0 && !after_claim) {
+    declare_flowers(0, flower);
+    return;
+  }
+  const int tile = advise_user_discard();
+  const int* slot = std::find(g_hand[0], g_hand[0] + kHandSlots, tile);
+  if (tile == 0 || slot == g_hand[0] + kHandSlots) {
+    note("the advisor suggested " + std::to_string(tile) + ", which the user does not hold");
+    g_scene = SCENE_EXHAUSTIVE_DRAW;
+    return;
+  }
+  com_discard(0, static_cast<int>(slot - g_hand[0]));
+}
+
+// A discard made in a turn scene was a free tile of the seat's hand.
+void RandomMatch::check_discard_was_free(int seat, const std::array<int, kHandSlots>& hand_before, int river_before) {
+  if (g_river_count[seat] != river_before + 1) return;
+  const int tile = tile_of(g_river[seat][g_river_count[seat] - 1]);
+  if (!is_playing_tile(tile) || std::find(hand_before.begin(), hand_before.end(), tile) == hand_before.end())
+    note("seat " + std::to_string(seat) + " discarded " + std::to_string(tile) + ", not a free tile of its hand");
+}
+
 // Mostly a sensible discard, so that hands get ready and win: one that
 // keeps the hand ready, else the loneliest tile; now and then any tile.
 int RandomMatch::choose_discard(int seat, const std::vector<int>& choices) {
@@ -321,7 +359,14 @@ void RandomMatch::answer_claim_panel() {
     if (g_user_naki_options[row] == 1) rows.push_back(row);
   const int d = g_discarder;
   if (rows.empty()) note("claim panel with no enabled row");
-  if (!rows.empty() && chance(70)) {
+  if (user_follows_advisor) {
+    // The hint's claim (4 win, 2 pung, 1 chow, 3 kong) when the panel offers it.
+    constexpr int kRowOfHint[5] = {-1, 2, 1, 3, 0};
+    const int row = g_user_action >= 1 && g_user_action <= 4 ? kRowOfHint[g_user_action] : -1;
+    rows.clear();
+    if (row >= 0 && g_user_naki_options[row] == 1) rows.push_back(row);
+  }
+  if (!rows.empty() && (user_follows_advisor || chance(70))) {
     g_naki_flags[0][rows[pick(static_cast<int>(rows.size()))]] = 1;
     g_popup_open = 0;
   } else {

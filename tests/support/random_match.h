@@ -47,6 +47,13 @@ class RandomMatch {
   // table holds (a whole match); else each hand picks them at random.
   bool keep_seats = false;
 
+  // The user's seat plays as its advisor says: wins worth 8 points, the
+  // suggested discard, the hinted claim; otherwise at random.
+  bool user_follows_advisor = false;
+
+  // Characters of seats 1..3; 0 leaves the seat's character to chance.
+  std::array<int, 4> characters{0, 0, 0, 0};
+
   // Plays one hand with a random dealer; returns false when it broke a rule
   // (the reasons are in problems()).
   bool play_hand();
@@ -70,6 +77,8 @@ class RandomMatch {
   void set_up_hand();
   bool step();  // one frame; false when the hand is over
   void play_turn(int seat);
+  void play_user_by_advisor();
+  void check_discard_was_free(int seat, const std::array<int, 14>& hand_before, int river_before);
   int choose_discard(int seat, const std::vector<int>& choices);
   void choose_claims(int discarder);
   void answer_claim_panel();

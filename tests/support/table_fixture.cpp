@@ -16,6 +16,7 @@
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "support/hand_builder.h"
+#include "support/test_workdir.h"
 #include "table/deal.h"
 #include "table/new_hand.h"
 #include "table/table_state.h"
@@ -31,15 +32,7 @@ void discard_to_river(int seat, int tile) {
 }  // namespace
 
 void TableTest::SetUp() {
-  reset_table_state();
-  reset_options();
-  reset_sound_state();
-  reset_shell_state();
-  reset_com_target_state();
-  reset_com_turn_state();
-  reset_waits_state();
-  reset_win_eval_state();
-  reset_scorer_state();
+  reset_program_state();
   platform::rand_seed(kSeed);
   invariants = TableInvariants{};
 }

@@ -5,14 +5,29 @@
 #include <random>
 #include <vector>
 
+#include "com/target/com_target.h"
+#include "com/target/target_script.h"
+#include "com/turn/com_turn.h"
+#include "com/turn/planner_state.h"
+#include "com/turn/safety.h"
+#include "core/ai_record.h"
+#include "core/decomposition.h"
+#include "core/scorer.h"
+#include "core/shanten.h"
+#include "core/visible.h"
+#include "core/waits.h"
+#include "core/win_eval.h"
 #include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
+#include "shell/gdi.h"
 #include "shell/options.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "shell/stats.h"
+#include "shell/table_view.h"
+#include "shell/view_inputs.h"
 #include "table/table_state.h"
 
 namespace fs = std::filesystem;
@@ -75,6 +90,21 @@ void reset_program_state() {
   reset_sound_state();
   reset_stats_state();
   reset_yaku_switches();
+  reset_waits_state();
+  reset_visible_state();
+  reset_win_eval_state();
+  reset_scorer_state();
+  reset_ai_record_state();
+  reset_planner_state();
+  reset_table_view_state();
+  reset_gdi_state();
+  reset_yaku_table();
+  reset_shanten_state();
+  reset_decomposition_state();
+  reset_com_target_state();
+  reset_target_script_state();
+  reset_com_turn_state();
+  reset_safety_state();
   clear_fixed_seed();
 }
 

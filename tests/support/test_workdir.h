@@ -26,7 +26,7 @@ class TestWorkdir {
 void write_test_wave(const std::filesystem::path& path);
 
 // Resets every subsystem's state, the headless backend included, so a test
-// starts from a fresh program.
+// starts from a fresh program. Every subsystem's reset belongs here.
 void reset_program_state();
 
 // Opens the headless window over a fresh program with a fixed seed.

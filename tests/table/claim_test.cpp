@@ -2,6 +2,7 @@
 // the tile, what meld and slot marks it leaves, and when the hand ends.
 #include <algorithm>
 
+#include "com/turn/com_turn.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
@@ -23,14 +24,13 @@ class Claims : public PlayTableTest {
     set_hand(2, h2);
     set_hand(3, h3);
   }
-  // The COM seat throws `tile` from its turn: the turn and the discarded
-  // scene run, which leaves the first claim check (or the user's panel).
+  // The COM seat throws `tile` as its discard and the discarded scene runs,
+  // which leaves the first claim check (or the user's panel).
   void com_discards(int seat, const char* tile, const std::vector<int>& draws = {}, int live = -1) {
     g_hand[seat][kDrawSlot] = parse_tiles(tile)[0];
     plant_wall(draws, live);
-    g_scene = seat_turn_scene(seat);
-    g_scene_frame = 0;
-    run_frames(2);
+    com_discard(seat, kDrawSlot);
+    run_frames(1);
   }
   int melds_of(int seat) { return static_cast<int>(std::count_if(g_melds[seat], g_melds[seat] + 4, [](int m) { return m != 0; })); }
 };
@@ -120,7 +120,7 @@ TEST_F(Claims, TheUsersFalseWinShoutsAndTheClaimsGoOn) {
   g_scene = g_return_scene;
   EXPECT_EQ(run_until_scene(SCENE_SHOUT, 5), 3);
   EXPECT_EQ(g_seat_state[0].false_win, 1);
-  EXPECT_EQ(g_seat_state[0].false_win_timer, 400);
+  EXPECT_EQ(g_seat_state[0].false_win_timer, 399) << "set to 400, then counted by the table view of the same frame";
   EXPECT_EQ(g_balloon[0], 1);
   EXPECT_EQ(g_river[1][0], 15) << "a false win drops the offer mark";
   EXPECT_EQ(g_shout_return_scene, 340);

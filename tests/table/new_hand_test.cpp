@@ -102,7 +102,7 @@ TEST_F(TableTest, NewHandClearsThePreviousHand) {
   EXPECT_EQ(g_balloon[0], 0);
   EXPECT_EQ(g_seat_state[1].false_win, 0);
   EXPECT_EQ(g_seat_state[1].ready_8_river_size, 0);
-  EXPECT_EQ(g_seat_state[1].eval[3].words[0], 77) << "the evaluator's records are not per-hand";
+  EXPECT_EQ(g_seat_state[1].eval[3].words[0], 0) << "a new hand invalidates the ready-discard records";
   EXPECT_EQ(g_dealt_in_seat, 9);
   EXPECT_EQ(g_winner, 0);
   EXPECT_EQ(g_hand_drawn, 0);

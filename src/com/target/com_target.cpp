@@ -2,7 +2,11 @@
 
 #include <cstring>
 
+#include "com/target/target_script.h"
+#include "core/ai_record.h"
 #include "core/visible.h"
+#include "core/yaku_table.h"
+#include "table/table_state.h"
 
 int g_ai_target_yaku[kSeats]{};
 int g_ai_target_variant[kSeats]{};
@@ -10,20 +14,72 @@ int g_ai_chow_candidates[kSeats][kChowCandidates]{};
 int g_ai_chow_candidate_variants[kSeats][kChowCandidates]{};
 int g_ai_chow_near_ready[kSeats]{};
 
+namespace {
+
+void clear_seat_target(int seat) {
+  g_ai_target_yaku[seat] = 0;
+  g_ai_target_variant[seat] = 0;
+  std::memset(g_ai_chow_candidates[seat], 0, sizeof g_ai_chow_candidates[seat]);
+  std::memset(g_ai_chow_candidate_variants[seat], 0, sizeof g_ai_chow_candidate_variants[seat]);
+  g_ai_chow_near_ready[seat] = 0;
+}
+
+void select_target(int seat, int character) {
+  // A seat with four melds waits on one tile: its aim stays as it was.
+  if (g_melds[seat][kMeldSlots - 1] != 0) return;
+  count_visible_tiles(seat);
+  count_hand_tiles(seat);
+  clear_seat_target(seat);
+  run_target_script(seat, character);
+}
+
+}  // namespace
+
+void select_target_com1(int seat) { select_target(seat, 1); }
+void select_target_com2(int seat) { select_target(seat, 2); }
+void select_target_com3(int seat) { select_target(seat, 3); }
+void select_target_com4(int seat) { select_target(seat, 4); }
+void select_target_com5(int seat) { select_target(seat, 5); }
+void select_target_com6(int seat) { select_target(seat, 6); }
+
+void select_target_of_character(int character, int seat) {
+  select_target(seat, character >= 2 && character <= 6 ? character : 1);
+}
+
 void com_select_target(int seat) {
   count_visible_tiles(seat);
-  // The characters' target scripts come with the target selection; until
-  // then every seat keeps the aim "none" (0), which vetoes nothing.
+  select_target_of_character(g_seat_character[seat], seat);
 }
 
 void com_select_target_all_seats() {
   for (int seat = 0; seat < kSeats; ++seat) com_select_target(seat);
 }
 
+bool keeps_current_target(int seat, int yaku) {
+  const int current = g_ai_target_yaku[seat];
+  return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
+}
+
+int target_latest_discard() {
+  const int d = g_discarder;
+  if (d < 0 || d >= kSeats || g_river_count[d] <= 0 || g_river_count[d] > kRiverCapacity) return 0;
+  return g_river[d][g_river_count[d] - 1] % 100;
+}
+
+int latest_discard_for_chow(int seat) { return seat == next_seat(g_discarder) ? target_latest_discard() : 0; }
+
+bool is_live_pair(int tile) {
+  if (!is_playing_tile(tile) || g_hand_counts[tile] != 2) return false;
+  return g_visible_counts[tile] < (tile == target_latest_discard() ? 3 : 2);
+}
+
+bool is_dead_tile(int tile) { return is_playing_tile(tile) && g_visible_counts[tile] >= 4; }
+
+void clear_target_records() {
+  for (int seat = 0; seat < kSeats; ++seat) clear_seat_target(seat);
+}
+
 void reset_com_target_state() {
-  std::memset(g_ai_target_yaku, 0, sizeof g_ai_target_yaku);
-  std::memset(g_ai_target_variant, 0, sizeof g_ai_target_variant);
-  std::memset(g_ai_chow_candidates, 0, sizeof g_ai_chow_candidates);
-  std::memset(g_ai_chow_candidate_variants, 0, sizeof g_ai_chow_candidate_variants);
-  std::memset(g_ai_chow_near_ready, 0, sizeof g_ai_chow_near_ready);
+  clear_target_records();
+  reset_target_script_state();
 }

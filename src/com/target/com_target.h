@@ -1,6 +1,6 @@
 // The target record: the scoring pattern each seat aims at, with its variant
-// and the alternative chow-pattern targets, and the entry point that
-// chooses it.
+// and the alternative chow-pattern targets, the entry points that choose it
+// through the character's target script, and the tests the selectors share.
 #pragma once
 
 #include "core/tiles.h"
@@ -9,12 +9,42 @@ constexpr int kChowCandidates = 5;
 
 extern int g_ai_target_yaku[kSeats];     // pattern id the seat aims at; 0 none
 extern int g_ai_target_variant[kSeats];  // suit, start tile or template of the aim; 0 where none
-extern int g_ai_chow_candidates[kSeats][kChowCandidates];          // further chow-pattern ids, 0 free
+extern int g_ai_chow_candidates[kSeats][kChowCandidates];          // further chow-pattern ids (27, 33, 35, 47, 49), 0 free
 extern int g_ai_chow_candidate_variants[kSeats][kChowCandidates];  // their variants
 extern int g_ai_chow_near_ready[kSeats];  // 1 when a chow-pattern choice was judged near ready
 
-// Rechooses the seat's target from its hand and the visible tiles.
+// Rechooses the seat's target through the script of its character (the
+// user's seat and COM1 share COM1's); visible counts first.
 void com_select_target(int seat);
 void com_select_target_all_seats();
+
+// The six characters' scripts. A seat with four declared melds keeps its
+// previous choice; otherwise the visible counts and g_hand_counts are rebuilt
+// for the seat and the record is cleared before the script runs.
+void select_target_com1(int seat);
+void select_target_com2(int seat);
+void select_target_com3(int seat);
+void select_target_com4(int seat);
+void select_target_com5(int seat);
+void select_target_com6(int seat);
+// The script of character 0..6 (0 and 1 both COM1's).
+void select_target_of_character(int character, int seat);
+
+// The keep test every selector starts with: true when the seat already aims
+// at a pattern worth at least as many points as `yaku`.
+bool keeps_current_target(int seat, int yaku);
+
+// The latest discard: the last river tile of g_discarder, 0 when that river is empty.
+int target_latest_discard();
+// The latest discard when the seat is the one that could chow it, else 0.
+int latest_discard_for_chow(int seat);
+// A kind held exactly twice (g_hand_counts) with fewer than 2 copies
+// visible, or fewer than 3 when it is the latest discard.
+bool is_live_pair(int tile);
+// All four copies visible.
+bool is_dead_tile(int tile);
+
+// Clears the record of every seat (a new hand).
+void clear_target_records();
 
 void reset_com_target_state();

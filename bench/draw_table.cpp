@@ -1,0 +1,41 @@
+// One frame of the table view on a busy mid-hand table.
+#include <benchmark/benchmark.h>
+
+#include "shell/gdi.h"
+#include "shell/options.h"
+#include "shell/table_view.h"
+#include "shell/view_inputs.h"
+#include "table/table_state.h"
+
+namespace {
+
+void busy_table() {
+  reset_table_state();
+  reset_options();
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int i = 0; i < 13; ++i) g_hand[seat][i] = 1 + i % 9;
+    g_hand[seat][kDrawSlot] = 35;
+    g_river_count[seat] = 24;
+    for (int i = 0; i < 24; ++i) g_river[seat][i] = 11 + i % 9;
+    g_hana[seat].count = 4;
+    for (int i = 0; i < 4; ++i) g_hana[seat].tiles[i] = 41 + i;
+  }
+  g_wall_count = 60;
+  for (int i = 0; i < g_wall_count; ++i) g_wall[i] = 21 + i % 9;
+  g_options[opt_open_wall] = 1;
+  g_options[opt_knitted_support] = 2;
+}
+
+void BM_DrawTable(benchmark::State& state) {
+  gdi_setup();
+  busy_table();
+  for (auto _ : state) {
+    draw_table();
+    benchmark::DoNotOptimize(g_back_surface.pixels.data());
+  }
+}
+BENCHMARK(BM_DrawTable)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,85 @@
+// Builds the one-suit table. Rows are filled in key order; every split of a
+// vector starts with what becomes of one copy of its lowest rank, and what
+// is left is a vector with a smaller key, whose best split is already known.
+#include <cassert>
+
+#include "core/hai_table.h"
+
+bool next_suit_counts(int* ranks) {
+  int used = 0;
+  for (int i = 0; i < kSuitRanks; ++i) used += ranks[i];
+  for (int i = kSuitRanks - 1; i >= 0; --i) {
+    used -= ranks[i];
+    if (ranks[i] < kMaxCopies && used + ranks[i] + 1 <= kMaxSuitTiles) {
+      ++ranks[i];
+      for (int j = i + 1; j < kSuitRanks; ++j) ranks[j] = 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
+// Orders splits: 2 x sets + pairs + partials first, then sets, then pairs.
+// Sets stay at 4 or fewer and pairs at 7 or fewer, so the weights never let
+// a lower criterion outweigh a higher one.
+int split_merit(int value) {
+  const int sets = hai_value_sets(value);
+  const int pairs = hai_value_pairs(value);
+  return 100 * (2 * sets + pairs + hai_value_partials(value)) + 10 * sets + pairs;
+}
+
+// The best value of what is left after taking `take` copies at ranks
+// low, low + 1, low + 2 (entries of `take` beyond the suit are 0), plus `add`.
+int value_after(int* ranks, int low, const int (&take)[3], int add) {
+  for (int k = 0; k < 3; ++k)
+    if (take[k] > 0 && (low + k >= kSuitRanks || ranks[low + k] < take[k])) return -1;
+  for (int k = 0; k < 3; ++k)
+    if (take[k] > 0) ranks[low + k] -= take[k];
+  const int index = hai_table_index(ranks);
+  for (int k = 0; k < 3; ++k)
+    if (take[k] > 0) ranks[low + k] += take[k];
+  return g_hai_table[index].value + add;
+}
+
+// The best split of `ranks`, from the rows of smaller keys.
+int best_split(int* ranks) {
+  int low = 0;
+  while (low < kSuitRanks && ranks[low] == 0) ++low;
+  if (low == kSuitRanks) return 0;
+  struct Option {
+    int take[3];
+    int add;
+  };
+  // Sets first, then the pair, then partial sets, then the copy left alone:
+  // among equal splits the first one met stays.
+  constexpr Option kOptions[] = {
+      {{1, 1, 1}, make_hai_value(1, 0, 0, 0, 0)},
+      {{3, 0, 0}, make_hai_value(0, 1, 0, 0, 0)},
+      {{2, 0, 0}, make_hai_value(0, 0, 1, 0, 0)},
+      {{1, 1, 0}, make_hai_value(0, 0, 0, 1, 0)},
+      {{1, 0, 1}, make_hai_value(0, 0, 0, 0, 1)},
+      {{1, 0, 0}, 0},
+  };
+  int best = -1;
+  for (const Option& option : kOptions) {
+    const int value = value_after(ranks, low, option.take, option.add);
+    if (value >= 0 && (best < 0 || split_merit(value) > split_merit(best))) best = value;
+  }
+  return best;
+}
+
+}  // namespace
+
+void build_hai_table() {
+  int ranks[kSuitRanks] = {};
+  int row = 0;
+  do {
+    assert(row < kHaiTableRows && hai_table_index(ranks) == row);
+    g_hai_table[row].key = hai_table_key(ranks);
+    g_hai_table[row].value = best_split(ranks);
+    ++row;
+  } while (next_suit_counts(ranks));
+  assert(row == kHaiTableRows);
+}

@@ -1,0 +1,281 @@
+#include "core/shanten.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+
+#include "core/hai_table.h"
+#include "core/tiles.h"
+#include "core/visible.h"
+#include "table/table_state.h"
+
+int g_shanten_normal = kWorstNormal;
+int g_shanten_chiitoi = kWorstChiitoi;
+int g_shanten_kokushi = kWorstKokushi;
+int g_shanten_knitted = kWorstKnitted;
+int g_shanten_blocks = 0;
+int g_shanten_pairs = 0;
+
+void reset_shanten_state() {
+  g_shanten_normal = kWorstNormal;
+  g_shanten_chiitoi = kWorstChiitoi;
+  g_shanten_kokushi = kWorstKokushi;
+  g_shanten_knitted = kWorstKnitted;
+  g_shanten_blocks = 0;
+  g_shanten_pairs = 0;
+}
+
+namespace {
+
+constexpr int kMaxHeadCandidates = 7;
+constexpr int kSuits = 3;
+
+using TileMask = std::uint64_t;  // bit t for tile code t
+
+constexpr std::array<TileMask, kKnittedArrangements> kKnittedMasks = [] {
+  std::array<TileMask, kKnittedArrangements> m{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int t : g_knitted_tiles[a]) m[a] |= TileMask{1} << t;
+  return m;
+}();
+constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
+
+// Distinct tiles of arrangement a that the hand holds.
+int knitted_held(TileMask present, int a) { return std::popcount(present & kKnittedMasks[a]); }
+
+struct Split {
+  int sets = 0;
+  int pairs = 0;
+  int partials = 0;
+};
+
+struct Reading {
+  int distance = kWorstNormal;
+  int blocks = 0;
+  int pairs = 0;
+};
+
+Split split_of_value(int value) { return {hai_value_sets(value), hai_value_pairs(value), hai_value_partials(value)}; }
+
+Split add(Split a, Split b) { return {a.sets + b.sets, a.pairs + b.pairs, a.partials + b.partials}; }
+
+Split suit_split(const int* counts, int suit) {
+  const int* ranks = counts + make_tile(suit, 1);
+  for (int i = 0; i < kSuitRanks; ++i)
+    if (ranks[i] > 0) return split_of_value(hai_table_value(ranks));
+  return {};
+}
+
+Split honour_split(const int* counts) {
+  Split s;
+  for (int t = kEast; t <= kRed; ++t) {
+    if (counts[t] == 2) ++s.pairs;
+    if (counts[t] >= 3) ++s.sets;
+  }
+  return s;
+}
+
+// Exactly t, t+2, t+3, t+3, t+4, t+6 (t = 1, 2, 3) and nothing else of the
+// suit: the table's best split (a pair and two partials) is one step short of
+// its set-and-singles reading once the hand has partials to spare.
+bool is_spread_suit(const int* counts, int suit) {
+  constexpr int kShape[7] = {1, 0, 1, 2, 1, 0, 1};
+  const int* ranks = counts + make_tile(suit, 1);
+  for (int t = 0; t < 3; ++t) {
+    bool match = true;
+    for (int i = 0; i < kSuitRanks && match; ++i) {
+      const int want = i >= t && i < t + 7 ? kShape[i - t] : 0;
+      match = ranks[i] == want;
+    }
+    if (match) return true;
+  }
+  return false;
+}
+
+Reading read_split(Split s, int melds, int spread_suits) {
+  Reading r;
+  r.distance = kWorstNormal - 2 * melds - 2 * s.sets;
+  int blocks = melds + s.sets;
+  for (int i = 0; i < s.partials; ++i)
+    if (blocks < 4) --r.distance, ++blocks;
+  for (int i = 0; i < s.pairs; ++i)
+    if (blocks < 5) --r.distance, ++blocks;
+  if (s.pairs + s.partials > 6 && s.pairs > 1) r.distance -= spread_suits;
+  r.blocks = melds + s.sets + s.pairs + s.partials;
+  r.pairs = s.pairs;
+  return r;
+}
+
+// The normal form: one reading without a head and one per tile held twice
+// or more with that pair as the head. Only the head's own suit changes
+// between readings, so the other suits are looked up once.
+Reading normal_form(int* counts, int melds) {
+  Split base[kSuits + 1];
+  int spread_suits = 0;
+  for (int s = 0; s < kSuits; ++s) {
+    base[s] = suit_split(counts, s);
+    if (is_spread_suit(counts, s)) ++spread_suits;
+  }
+  base[kSuits] = honour_split(counts);
+  const Split all = add(add(base[0], base[1]), add(base[2], base[3]));
+  const Reading plain = read_split(all, melds, spread_suits);
+
+  Reading heads[kMaxHeadCandidates];
+  int head_count = 0;
+  for (int t = 1; t <= kRed && head_count < kMaxHeadCandidates; ++t) {
+    if (counts[t] < 2) continue;
+    const int s = suit_of(t);
+    counts[t] -= 2;
+    const Split own = s < kSuits ? suit_split(counts, s) : honour_split(counts);
+    counts[t] += 2;
+    Split total = add(add(all, own), Split{0, 1, 0});
+    total.sets -= base[s].sets;
+    total.pairs -= base[s].pairs;
+    total.partials -= base[s].partials;
+    heads[head_count++] = read_split(total, melds, spread_suits);
+  }
+
+  Reading choice = plain;
+  if (plain.pairs == 0)
+    for (int h = 0; h < head_count; ++h)
+      if (heads[h].distance == plain.distance && heads[h].blocks == plain.blocks && heads[h].pairs >= 1) {
+        choice = heads[h];
+        break;
+      }
+  for (int h = 0; h < head_count; ++h)
+    if (heads[h].distance < choice.distance) choice = heads[h];
+  return choice;
+}
+
+int first_pair(const int* counts) {
+  for (int t = 1; t <= kRed; ++t)
+    if (counts[t] >= 2) return t;
+  return 0;
+}
+
+int first_run(const int* counts, int last_rank, int gap, int length) {
+  for (int t = 1; t < kEast; ++t) {
+    if (!is_suited(t) || rank_of(t) > last_rank || counts[t] == 0) continue;
+    bool held = true;
+    for (int k = 1; k < length && held; ++k) held = counts[t + k * gap] > 0;
+    if (held) return t;
+  }
+  return 0;
+}
+
+// What the tiles beside a knitted arrangement add: a set and a pair without
+// a meld, only the pair with one.
+struct KnittedRest {
+  int gain = 0;
+  bool pair = false;
+  bool block = false;  // a block other than the first pair
+};
+
+KnittedRest knitted_rest(int* counts, bool has_meld) {
+  KnittedRest r;
+  bool set = false;
+  if (!has_meld) {
+    for (int t = 1; t < kEast && !set; ++t)
+      if (is_suited(t) && rank_of(t) <= 6 && counts[t] >= 2 && counts[t + 1] > 0 && counts[t + 2] > 0 &&
+          counts[t + 3] > 0)
+        r.gain = 3, set = r.pair = r.block = true;
+    if (!set) {
+      if (const int t = first_run(counts, 7, 1, 3)) {
+        for (int k = 0; k < 3; ++k) --counts[t + k];
+        r.gain = 2, set = r.block = true;
+      } else {
+        for (int t = 1; t <= kRed && !set; ++t)
+          if (counts[t] >= 3) counts[t] -= 3, r.gain = 2, set = r.block = true;
+      }
+    }
+  }
+  if (!r.pair)
+    if (const int t = first_pair(counts)) counts[t] -= 2, ++r.gain, r.pair = true;
+  if (!has_meld && !set)
+    if (first_pair(counts) || first_run(counts, 8, 1, 2) || first_run(counts, 7, 2, 2)) ++r.gain, r.block = true;
+  return r;
+}
+
+// The knitted-straight reading replaces the normal one when it is closer.
+void knitted_straight(const int* counts, TileMask present, int melds, Reading& normal) {
+  if (melds > 1) return;
+  Reading best;
+  bool found = false;
+  for (int a = 0; a < kKnittedArrangements; ++a) {
+    const int held = knitted_held(present, a);
+    if (held < 8) continue;
+    bool dead = false;
+    for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && g_visible_counts[t] >= 4);
+    if (dead) continue;
+    int rest[kTileCodes];
+    for (int t = 0; t < kTileCodes; ++t) rest[t] = counts[t];
+    for (int t : g_knitted_tiles[a])
+      if (rest[t] > 0) --rest[t];
+    const KnittedRest r = knitted_rest(rest, melds == 1);
+    const int distance = (melds == 1 ? 9 : 11) - held - r.gain;
+    if (found && distance >= best.distance) continue;
+    found = true;
+    best.distance = distance;
+    best.blocks = 3 + r.pair + (melds == 1 || r.block) + r.block;
+    best.pairs = r.pair ? 1 : 0;
+  }
+  if (found && best.distance < normal.distance) normal = best;
+}
+
+int seven_pairs(const int* counts) {
+  int d = kWorstChiitoi;
+  for (int t = 1; t <= kRed; ++t) d -= (counts[t] >= 2) + (counts[t] == 4);
+  return d;
+}
+
+int thirteen_orphans(const int* counts) {
+  int d = kWorstKokushi;
+  bool pair = false;
+  for (int t : g_terminal_honour_tiles) {
+    if (counts[t] > 0) --d;
+    if (counts[t] >= 2) pair = true;
+  }
+  return d - (pair ? 1 : 0);
+}
+
+int honours_and_knitted(TileMask present) {
+  int knitted = 0;
+  for (int a = 0; a < kKnittedArrangements; ++a) knitted = std::max(knitted, knitted_held(present, a));
+  const int d = kWorstKnitted - std::popcount(present & kHonourMask) - knitted;
+  return d < -1 ? -1 : d;
+}
+
+}  // namespace
+
+void calc_shanten(int seat, int skip_slot) {
+  assert(seat >= 0 && seat < kSeats && skip_slot >= 0 && skip_slot < kHandSlots);
+  int counts[kTileCodes] = {};
+  TileMask present = 0;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int v = g_hand[seat][slot];
+    if (slot != skip_slot && v >= 1 && v <= kRed) ++counts[v], present |= TileMask{1} << v;
+  }
+  int melds = 0;
+  for (int code : g_melds[seat]) melds += code != 0;
+
+  for (int t = 1; t <= kRed; ++t)
+    if (counts[t] > kMaxCopies) {
+      // No real hand holds a fifth copy; a put-together one is judged hopeless.
+      reset_shanten_state();
+      return;
+    }
+
+  Reading normal;
+  if (g_hai_table_loaded) {
+    normal = normal_form(counts, melds);
+    knitted_straight(counts, present, melds, normal);
+  }
+  g_shanten_normal = normal.distance;
+  g_shanten_blocks = normal.blocks;
+  g_shanten_pairs = normal.pairs;
+  g_shanten_chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(counts);
+  g_shanten_kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(counts);
+  g_shanten_knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(present);
+}

@@ -1,0 +1,220 @@
+#include "shell/tile_draw.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+
+#include "shell/gdi.h"
+#include "shell/options.h"
+#include "shell/sheet_ids.h"
+#include "table/table_state.h"
+
+namespace {
+
+struct Cell {
+  int id, sx, sy, w, h;
+};
+
+constexpr int kSecondLookDrop = 310;  // view 10: the same cell this much lower
+
+int face_sheet(int kind) {
+  switch (kind) {
+    case kTileGrey: return kSheetGreyTiles;
+    case kTileRed: return kSheetRedTiles;
+    default: return kSheetTiles;
+  }
+}
+
+Cell face_cell(int view, int kind, int a, int b) {
+  const int id = face_sheet(kind);
+  switch (view) {
+    case kViewRight: return {id, 290 + 39 * a, 45 * b, 39, 45};
+    case kViewTop: return {id, 32 * a, 260 + 52 * b, 32, 52};
+    case kViewLeft: return {id, 485 + 39 * a, 45 * b, 39, 45};
+    default: return {id, 32 * a, 52 * b, 32, 52};
+  }
+}
+
+Cell face_down_cell(int view) {
+  const bool lying = view == kViewRight || view == kViewLeft;
+  return lying ? Cell{kSheetBacks, 0, 52, 39, 45} : Cell{kSheetBacks, 32, 0, 32, 52};
+}
+
+Cell standing_cell(int view, int kind, int a, int b) {
+  const int faces = kind == kTileStandingDark ? kSheetDarkStanding : kSheetStanding;
+  switch (view) {
+    case kViewBottom: return {faces, 38 * a, 62 * b, 38, 62};
+    case kViewSecondLook: return {faces, 38 * a, 62 * b + kSecondLookDrop, 38, 62};
+    case kViewRight: return {kSheetBacks, 81, 0, 17, 58};
+    case kViewTop: return {kSheetBacks, 0, 0, 32, 52};
+    default: return {kSheetBacks, 64, 0, 17, 58};
+  }
+}
+
+// ------------------------------------------------------------------ rivers
+
+struct RiverGeometry {
+  int view;
+  int x0, x_row, x_k, x_s;  // x = x0 + x_row row + x_k k + x_s s
+  int y0, y_row, y_k, y_s;
+  int shadow_dx, shadow_dy, shadow_w, shadow_h;
+};
+
+constexpr std::array<RiverGeometry, kSeats> kRivers{{
+    {kViewBottom, 266, 0, 31, 2, 465, 38, 0, 1, 32, 14, 6, 38},
+    {kViewRight, 483, 38, 0, 1, 412, 0, -31, -2, 39, 13, 6, 32},
+    {kViewTop, 421, 0, -31, -2, 207, -38, 0, -1, 32, 14, 6, 38},
+    {kViewLeft, 198, -38, 0, -1, 257, 0, 31, 2, 39, 13, 6, 32},
+}};
+
+constexpr int kRiverRowLength = 6;
+constexpr int kRiverFullRows = 4;  // the fourth row grows past six
+constexpr int kRiverGrowAt = kRiverRowLength * kRiverFullRows;  // entries from here on lengthen row 3
+
+struct RiverTile {
+  int index;  // in g_river
+  int n;      // among the non-empty entries
+  int row, k;
+};
+
+// Whether the strip beside a settled tile stays visible (the next tile or
+// row covers the others).
+bool river_tile_has_shadow(int seat, int n) {
+  switch (seat) {
+    case 2: return n < kRiverGrowAt && n % kRiverRowLength == 0;
+    case 3: return n < kRiverRowLength || n >= kRiverGrowAt;
+    default: return true;
+  }
+}
+
+int river_look(int seat, int index, int entry) {
+  if (entry >= 100) return kTileRed;
+  if (option(opt_tsumogiri_grey) == 1 && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
+  return kTileFaceUp;
+}
+
+void draw_river_tile(int seat, const RiverTile& t) {
+  const RiverGeometry& g = kRivers[seat];
+  const int entry = g_river[seat][t.index];
+  const int s = option(opt_tile_animation) == 1 ? g_river_slide[seat][t.index] : 0;
+  const int x = g.x0 + g.x_row * t.row + g.x_k * t.k + g.x_s * s;
+  const int y = g.y0 + g.y_row * t.row + g.y_k * t.k + g.y_s * s;
+  draw_tile(g.view, river_look(seat, t.index, entry), x, y, tile_of(entry));
+  if (s != 0 || !river_tile_has_shadow(seat, t.n)) return;
+  const int e = seat == 3 && t.n == kRiverGrowAt ? 1 : 0;
+  draw_shadow(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e);
+}
+
+void count_down(int* offsets, int n) {
+  for (int i = 0; i < n; ++i)
+    if (offsets[i] > 0) --offsets[i];
+}
+
+// ----------------------------------------------------------------- flowers
+
+struct FlowerGeometry {
+  int view;
+  int x0, x_col, x_row;  // flower i at column i mod 4, row i div 4
+  int y0, y_col, y_row;
+  bool descending;       // drawn from flower 7 down to 0
+  bool shadows_first;    // every shadow before the first flower
+  int shadow_mask;       // bit i: flower i casts a shadow
+  int shadow_dx, shadow_dy, shadow_w, shadow_h;
+};
+
+constexpr std::array<FlowerGeometry, kSeats> kFlowerLines{{
+    {kViewBottom, 214, -31, 0, 585, 0, -38, true, false, 0x11, 32, 14, 6, 38},
+    {kViewRight, 588, 0, -38, 467, 31, 0, false, false, 0x0F, 39, 13, 6, 32},
+    {kViewTop, 473, 31, 0, 67, 0, 38, false, false, 0xFF, 32, 14, 6, 38},
+    {kViewLeft, 94, 0, 38, 202, -31, 0, true, true, 0xFF, 39, 13, 6, 32},
+}};
+
+constexpr int kFlowersPerRow = 4;
+
+}  // namespace
+
+void draw_hai(int view, int kind, int x, int y, int a, int b) {
+  Cell cell{};
+  switch (kind) {
+    case kTileFaceDown: cell = face_down_cell(view); break;
+    case kTileStanding:
+    case kTileStandingDark: cell = standing_cell(view, kind, a, b); break;
+    default:
+      assert(view <= kViewLeft);
+      cell = face_cell(view, kind, a, b);
+      break;
+  }
+  blit_bitmap(x, y, cell.w, cell.h, cell.id, cell.sx, cell.sy);
+}
+
+void draw_tile(int view, int kind, int x, int y, int tile) {
+  const int r = tile_rank_index(tile);
+  const int s = tile_row_index(tile);
+  const bool lying = view == kViewRight || view == kViewLeft;
+  draw_hai(view, kind, x, y, lying ? s : r, lying ? r : s);
+}
+
+void draw_small_tile(int x, int y, int tile) {
+  blit_bitmap(x, y, 32, 39, kSheetSmallTiles, 32 * tile_rank_index(tile), 40 * tile_row_index(tile));
+}
+
+void draw_shadow(int x, int y, int w, int h) {
+  blit_bitmap(x, y, w, h, kSheetTextures, kShadowSourceX, kShadowSourceY);
+}
+
+void draw_sutehai(int seat) {
+  std::array<RiverTile, kRiverCapacity> tiles;
+  int n = 0;
+  int last_k = 0;
+  for (int i = 0; i < g_river_count[seat]; ++i) {
+    if (g_river[seat][i] == 0) continue;
+    const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
+    const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
+    tiles[n] = {i, n, row, k};
+    last_k = std::max(last_k, k);
+    ++n;
+  }
+  if (seat == 1) {
+    // Farthest places first, so that nearer tiles cover them.
+    for (int k = last_k; k >= 0; --k)
+      for (int t = 0; t < n; ++t)
+        if (tiles[t].k == k) draw_river_tile(seat, tiles[t]);
+  } else if (seat == 2) {
+    for (int row = kRiverFullRows - 1; row >= 0; --row)
+      for (int t = 0; t < n; ++t)
+        if (tiles[t].row == row) draw_river_tile(seat, tiles[t]);
+  } else {
+    for (int t = 0; t < n; ++t) draw_river_tile(seat, tiles[t]);
+  }
+  for (auto& offsets : g_river_slide) count_down(offsets, kRiverCapacity);
+}
+
+void draw_hana(int seat) {
+  const FlowerGeometry& g = kFlowerLines[seat];
+  const int count = std::clamp(g_hana[seat].count, 0, kMaxFlowers);
+  auto x_of = [&](int i) { return g.x0 + g.x_col * (i % kFlowersPerRow) + g.x_row * (i / kFlowersPerRow); };
+  auto y_of = [&](int i) { return g.y0 + g.y_col * (i % kFlowersPerRow) + g.y_row * (i / kFlowersPerRow); };
+  auto shadow = [&](int i) {
+    if ((g.shadow_mask >> i & 1) != 0) draw_shadow(x_of(i) + g.shadow_dx, y_of(i) + g.shadow_dy, g.shadow_w, g.shadow_h);
+  };
+  if (g.shadows_first)
+    for (int i = 0; i < count; ++i) shadow(i);
+  for (int step = 0; step < count; ++step) {
+    const int i = g.descending ? count - 1 - step : step;
+    draw_tile(g.view, kTileFaceUp, x_of(i), y_of(i), g_hana[seat].tiles[i]);
+    if (!g.shadows_first) shadow(i);
+  }
+}
+
+void draw_haiyama_open() {
+  if (option(opt_open_wall) != 1) return;
+  constexpr int kSides = 4, kLayers = 2, kStacks = 18;
+  blit_bitmap(50, 140, 620, 440, kSheetOpenWall, 0, 0);
+  for (int v = 0; v < kSides; ++v)
+    for (int l = 0; l < kLayers; ++l)
+      for (int t = 0; t < kStacks; ++t) {
+        const int index = 36 * v + l + 2 * t;
+        if (index >= g_wall_count) continue;
+        draw_small_tile(608 - 31 * t, 511 - 38 * l - 100 * v, g_wall[index]);
+      }
+}

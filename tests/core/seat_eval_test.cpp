@@ -1,0 +1,160 @@
+#include "core/seat_eval.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "core/hai_table.h"
+#include "core/shanten.h"
+#include "core/visible.h"
+#include "support/distance_reference.h"
+#include "support/evaluation_fixture.h"
+#include "support/hand_builder.h"
+#include "table/table_state.h"
+
+namespace {
+
+class SeatEval : public HandEvaluationTest {
+ protected:
+  static int slot_of(int seat, int tile) {
+    return static_cast<int>(std::find(g_hand[seat], g_hand[seat] + kHandSlots, tile) - g_hand[seat]);
+  }
+};
+
+std::vector<int> counts_without(int seat, int skip) {
+  std::vector<int> counts(kTileCodes, 0);
+  for (int slot = 0; slot < kHandSlots; ++slot)
+    if (slot != skip && is_free_slot(g_hand[seat][slot]) && g_hand[seat][slot] <= kRed) ++counts[g_hand[seat][slot]];
+  return counts;
+}
+
+int meld_count(int seat) { return static_cast<int>(std::count_if(g_melds[seat], g_melds[seat] + kMeldSlots, [](int c) { return c != 0; })); }
+
+// Checks one slot's four rows against the slow references.
+void expect_slot_matches_references(int seat, int slot) {
+  const std::vector<int> c = counts_without(seat, slot);
+  const int melds = meld_count(seat);
+  const SeatAiRecord& ai = AI[seat];
+  const std::string hand = format_tiles(g_hand[seat], kHandSlots) + " slot " + std::to_string(slot);
+  EXPECT_EQ(ai.syanten[kShantenNormal][slot],
+            std::min(reference_normal_distance(c.data(), melds), reference_knitted_straight_distance(c.data(), melds)))
+      << hand;
+  EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], melds ? kWorstChiitoi : reference_seven_pairs_distance(c.data())) << hand;
+  EXPECT_EQ(ai.syanten[kShantenKokushi][slot], melds ? kWorstKokushi : reference_thirteen_orphans_distance(c.data()))
+      << hand;
+  EXPECT_EQ(ai.syanten[kShantenKnitted][slot], melds ? kWorstKnitted : reference_honours_knitted_distance(c.data()))
+      << hand;
+}
+
+TEST_F(SeatEval, EveryDiscardOfFourSeatsMatchesTheReferences) {
+  std::mt19937 rng(31);
+  for (int round = 0; round < 150; ++round) {
+    reset_table_state();
+    std::vector<int> wall;
+    for (int t : kPlayingTiles) wall.insert(wall.end(), 4, t);
+    std::shuffle(wall.begin(), wall.end(), rng);
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const int melds = (round + seat) % 5 == 4 ? 1 + seat % 2 : 0;
+      const bool drawn = seat != round % 4;  // one seat waits between turns with slot 13 empty
+      const int tiles = 14 - 3 * melds - (drawn ? 0 : 1);
+      std::copy(wall.end() - tiles, wall.end(), g_hand[seat]);
+      wall.resize(wall.size() - tiles);
+      sort_hand_slots(g_hand[seat]);
+      for (int m = 0; m < melds; ++m) add_meld(seat, kMeldChow, make_tile(m, 1));
+    }
+    refresh_hand_evaluations();
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const SeatAiRecord& ai = AI[seat];
+      int minima[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
+      for (int slot = 0; slot < kHandSlots; ++slot) {
+        const int v = g_hand[seat][slot];
+        if (v == 0) {
+          expect_slot_matches_references(seat, slot);  // the whole 13-tile hand
+        } else if (is_free_slot(v)) {
+          if (g_hand[seat][kDrawSlot] != 0) expect_slot_matches_references(seat, slot);
+          EXPECT_EQ(ai.hai_syanten[v], ai.syanten[kShantenNormal][slot]);
+        } else {
+          EXPECT_EQ(ai.syanten[kShantenNormal][slot], kWorstNormal);
+          EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], kWorstChiitoi);
+          EXPECT_EQ(ai.syanten[kShantenKokushi][slot], kWorstKokushi);
+          EXPECT_EQ(ai.syanten[kShantenKnitted][slot], kWorstKnitted);
+          continue;
+        }
+        for (int f = 0; f < kShantenForms; ++f) minima[f] = std::min(minima[f], ai.syanten[f][slot]);
+      }
+      EXPECT_EQ(ai.min_shanten, minima[kShantenNormal]);
+      EXPECT_EQ(ai.min_shanten_chiitoi, minima[kShantenChiitoi]);
+      EXPECT_EQ(ai.min_shanten_kokushi, minima[kShantenKokushi]);
+      EXPECT_EQ(ai.min_shanten_knitted, minima[kShantenKnitted]);
+      for (int t = 0; t < kHaiSyantenEntries; ++t) {
+        const bool held = t != 0 && std::find(g_hand[seat], g_hand[seat] + kHandSlots, t) != g_hand[seat] + kHandSlots;
+        EXPECT_TRUE(held || ai.hai_syanten[t] == kWorstNormal) << t;
+      }
+    }
+  }
+}
+
+TEST_F(SeatEval, BestDiscardPrefersPairsThenBlocks) {
+  set_hand(1, "123m 456p 445s 789s 11z");  // 4s leaves a two-sided wait, 5s two pairs
+  set_hand(2, "123m 45p 78p 34s 68s 11z 2z");  // the honour leaves one partial more
+  set_hand(3, "123m 456p 789s 11z 2z 5s");  // between turns
+  refresh_hand_evaluations();
+  EXPECT_EQ(AI[1].min_shanten, 0);
+  EXPECT_EQ(AI[1].syanten[kShantenNormal][slot_of(1, 24)], 0);
+  EXPECT_EQ(AI[1].best_pairs, 2);
+  EXPECT_EQ(AI[1].best_blocks, 5);
+  EXPECT_EQ(AI[2].min_shanten, 2);
+  EXPECT_EQ(AI[2].best_pairs, 1);
+  EXPECT_EQ(AI[2].best_blocks, 6);
+  EXPECT_EQ(AI[3].syanten[kShantenNormal][kDrawSlot], 1);
+  EXPECT_EQ(AI[3].min_shanten, 1);
+  EXPECT_EQ(AI[3].hai_syanten[32], 1);
+  EXPECT_EQ(AI[3].hai_syanten[31], 2);
+}
+
+TEST_F(SeatEval, DeclaredMeldsAndFlowersTakeNoPart) {
+  set_hand(0, "123m 456p 11z 45s 3f");
+  add_meld(0, kMeldPung, kRed);
+  refresh_hand_evaluations();
+  const SeatAiRecord& ai = AI[0];
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (is_free_slot(g_hand[0][slot]) && g_hand[0][slot] <= kRed) continue;
+    EXPECT_EQ(ai.syanten[kShantenNormal][slot], kWorstNormal) << slot;
+    EXPECT_EQ(ai.syanten[kShantenChiitoi][slot], kWorstChiitoi) << slot;
+    EXPECT_EQ(ai.syanten[kShantenKokushi][slot], kWorstKokushi) << slot;
+    EXPECT_EQ(ai.syanten[kShantenKnitted][slot], kWorstKnitted) << slot;
+  }
+  EXPECT_EQ(ai.min_shanten, 1);  // the flower is declared, never thrown: it is not a discard here
+  EXPECT_EQ(ai.min_shanten_chiitoi, kWorstChiitoi);
+  EXPECT_EQ(ai.min_shanten_kokushi, kWorstKokushi);
+  EXPECT_EQ(ai.min_shanten_knitted, kWorstKnitted);
+  EXPECT_EQ(ai.hai_syanten[kRed], kWorstNormal);
+}
+
+TEST_F(SeatEval, AHandWithNothingToEvaluateKeepsTheWorstValues) {
+  set_hand(0, "1234f");
+  for (int slot = 4; slot < kHandSlots; ++slot) g_hand[0][slot] = make_slot(kRed, kPungSlot);
+  refresh_hand_evaluations();
+  EXPECT_EQ(AI[0].min_shanten, kWorstNormal);
+  EXPECT_EQ(AI[0].best_blocks, 0);
+  EXPECT_EQ(AI[0].best_pairs, 0);
+}
+
+TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
+  set_hand(0, "147m 258p 36s 123m 55z");  // lacks 9s: ready only while a 9s is live
+  for (int i = 0; i < 4; ++i) g_river[1 + i % 3][g_river_count[1 + i % 3]++] = 29;
+  for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = 100 + t;
+  g_visible_counts[29] = 0;  // counted before the last 9s was thrown
+  refresh_hand_evaluations();
+  EXPECT_GT(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
+  for (int t = 0; t < kTileCodes; ++t) EXPECT_EQ(g_seen_counts[t], 100 + t);
+
+  g_river_count[1] = 0;  // now a 9s is live again, though the old count says otherwise
+  g_visible_counts[29] = 4;
+  refresh_hand_evaluations();
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+// Base fixture for tests of the hand evaluations: the one-suit table built
+// once per suite, a fresh table and fresh result areas for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "core/ai_record.h"
+#include "core/hai_table.h"
+#include "core/shanten.h"
+#include "core/visible.h"
+#include "table/table_state.h"
+
+class HandEvaluationTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    build_hai_table();
+    g_hai_table_loaded = 1;
+  }
+  void SetUp() override {
+    reset_table_state();
+    reset_visible_state();
+    reset_shanten_state();
+    reset_ai_record_state();
+  }
+};
