@@ -12,11 +12,11 @@
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
+#include "table/result.h"
 #include "table/table_state.h"
 
 namespace {
 
-constexpr int kWinPanelFrame = 50;  // the panel shows from this frame of the win scene
 constexpr int kPanelRows = 6;
 constexpr int kScoreCap = 88;
 
@@ -60,11 +60,8 @@ void box_number(int x, int y, int value, bool plus) {
     blit_bitmap(sign_x, y, 15, 25, kSheetPlate, 165, 260);
 }
 
-bool last_hand_of_round() { return (g_dealer + 1) % kSeats == g_first_dealer; }
-bool last_hand_of_match() { return g_round_wind == 3 && last_hand_of_round(); }
-
 void draw_result_buttons() {
-  if (option(opt_suspend) == 0 || last_hand_of_match()) return;
+  if (option(opt_suspend) == 0 || is_last_hand_of_match()) return;
   blit_bitmap(465, 470, 220, 60, kSheetResultButtons, 0, 0);
   if (g_mouse_y < 480 || g_mouse_y > 520) return;
   if (g_mouse_x >= 490 && g_mouse_x <= 560) blit_bitmap(465, 470, 110, 60, kSheetResultButtons, 0, 60);
@@ -72,7 +69,7 @@ void draw_result_buttons() {
 }
 
 void draw_seat_change() {
-  if (option(opt_seat_change_display) == 0 || g_round_wind >= 3 || !last_hand_of_round()) return;
+  if (option(opt_seat_change_display) == 0 || g_round_wind >= 3 || !is_last_hand_of_round()) return;
   blit_bitmap(291, 275, 140, 140, kSheetSeatChange, 140 * g_first_dealer, 140 * (g_round_wind % 2));
   blit_bitmap(291, 415, 140, 30, kSheetSeatChange, 140 * g_round_wind, 280);
 }

@@ -4,13 +4,18 @@
 #include <cassert>
 
 #include "com/target/com_target.h"
+#include "table/win_record.h"
 
 static_assert(kAimSlots == 1 + kChowCandidates);
 
-ShownPattern g_view_yaku[kYakuCount];
-
-bool pattern_found(int id) { return g_view_yaku[id].found != 0; }
-int pattern_points(int id) { return g_view_yaku[id].points; }
+bool pattern_found(int id) {
+  assert(id >= 0 && id < kYakuCount);
+  return g_win_record.found[id] != 0;
+}
+int pattern_points(int id) {
+  assert(id >= 0 && id < kYakuCount);
+  return g_win_record.pattern_points[id];
+}
 
 int aimed_yaku(int slot) {
   assert(slot >= 0 && slot < kAimSlots);
@@ -21,5 +26,3 @@ int aimed_variant(int slot) {
   assert(slot >= 0 && slot < kAimSlots);
   return slot == 0 ? g_ai_target_variant[0] : g_ai_chow_candidate_variants[0][slot - 1];
 }
-
-void reset_view_inputs_state() { std::fill(std::begin(g_view_yaku), std::end(g_view_yaku), ShownPattern{}); }

@@ -1,9 +1,9 @@
 #include "table/result.h"
 
+#include "shell/result_panels.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
-#include "shell/table_view.h"
 #include "table/table_state.h"
 #include "table/win_record.h"
 
@@ -27,10 +27,10 @@ void win_phase() {
     g_hands_revealed = 1;
     request_se(SE_OPEN);
   }
-  draw_table();
+  draw_win_view();
 }
 
-void hand_result_phase() { draw_table(); }
+void hand_result_phase() { draw_hand_result_view(); }
 
 bool win_scene_takes_clicks() { return g_scene == SCENE_WIN && g_scene_frame >= kWinPanelFrame; }
 

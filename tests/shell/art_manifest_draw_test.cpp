@@ -18,11 +18,12 @@
 #include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
-#include "shell/user_panels.h"
 #include "shell/view_inputs.h"
+#include "shell/user_panels.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
 #include "table/table_state.h"
+#include "table/win_record.h"
 
 namespace {
 
@@ -181,7 +182,10 @@ void draw_every_aim() {
 }
 
 void draw_every_panel() {
-  for (int id = 0; id < kYakuCount; ++id) g_view_yaku[id] = {1, id % 100};
+  for (int id = 0; id < kYakuCount; ++id) {
+    g_win_record.found[id] = 1;
+    g_win_record.pattern_points[id] = id % 100;
+  }
   for (int points : {0, 7, 88, 120, 999, 4000}) {
     g_win_points = points;
     g_options[opt_score_cap] = 1;

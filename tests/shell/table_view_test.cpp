@@ -22,6 +22,7 @@
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
 #include "table/table_state.h"
+#include "table/win_record.h"
 
 namespace {
 
@@ -278,9 +279,12 @@ TEST_F(TableView, KnittedSupportLabelsTheLevelAndDarkensTheHeldTiles) {
 }
 
 TEST_F(TableView, WinPanelListsFoundPatternsInTwoColumns) {
-  std::fill(std::begin(g_view_yaku), std::end(g_view_yaku), ShownPattern{});
+  g_win_record = WinRecord{};
   const int ids[7] = {0, 5, 11, 18, 40, 55, 80};
-  for (int id : ids) g_view_yaku[id] = {1, id == 55 ? 24 : 1};
+  for (int id : ids) {
+    g_win_record.found[id] = 1;
+    g_win_record.pattern_points[id] = id == 55 ? 24 : 1;
+  }
   g_win_points = 52;
   const auto calls = from_sheet(record_calls([] { draw_win_panel(180, 245); }), 126);
   // Entry 6 (flowers, id 80) opens the second column; 55's 24 shows a tens digit.

@@ -4,9 +4,9 @@
 
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
-#include "shell/view_inputs.h"
 #include "support/hand_builder.h"
 #include "table/table_state.h"
+#include "table/win_record.h"
 
 void set_hand_with_melds(int seat, std::string_view free_tiles, std::initializer_list<MeldSpec> melds, int drawn) {
   set_hand(seat, free_tiles);
@@ -66,7 +66,10 @@ void build_win() {
   g_seat_state[1].won = 1;
   g_seat_state[1].hand_revealed = 1;
   g_hands_revealed = 1;
-  for (int id : {6, 12, 17, 22, 31, 51, 80}) g_view_yaku[id] = {1, id == 80 ? 5 : id == 51 ? 16 : 2};
+  for (int id : {6, 12, 17, 22, 31, 51, 80}) {
+    g_win_record.found[id] = 1;
+    g_win_record.pattern_points[id] = id == 80 ? 5 : id == 51 ? 16 : 2;
+  }
   g_win_points = 45;
   const int changes[kSeats] = {-61, 77, -8, -8};
   std::copy(std::begin(changes), std::end(changes), g_score_changes);

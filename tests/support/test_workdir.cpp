@@ -97,7 +97,6 @@ void reset_program_state() {
   reset_ai_record_state();
   reset_planner_state();
   reset_table_view_state();
-  reset_view_inputs_state();
   reset_gdi_state();
   reset_yaku_table();
   reset_shanten_state();
