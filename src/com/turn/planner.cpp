@@ -29,8 +29,8 @@ void prepare(int seat, const PlannerTraits& traits) {
   ai.discard_yaku = ai.discard_reason = ai.discard_subcode = ai.relax_level = 0;
   g_decomposition_prefer_pungs = 0;
   invalidate_ready_records(seat);
+  // Plainly ascending: an empty slot stands first until the final pick moves it last.
   std::sort(g_hand[seat], g_hand[seat] + kHandSlots);
-  std::stable_partition(g_hand[seat], g_hand[seat] + kHandSlots, [](int slot) { return slot != 0; });
   select_target_of_character(traits.script, seat);
   // A seat with four melds keeps its aim without a script run, which would
   // leave another seat's counts here: the rules read this seat's.
