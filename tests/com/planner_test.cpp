@@ -65,7 +65,7 @@ TEST_F(Planner, AFlowerIsProposedAloneBeforeAnythingElse) {
 
 // Seeded hands of every kind: each planner ends with exactly one candidate
 // (every rule runs only while none exists), a free tile of the hand, at a
-// bounded level, and leaves the hand sorted with its empty slots last.
+// bounded level, and leaves the hand sorted ascending.
 TEST_F(Planner, EveryRuleFiresOnlyWhileNoCandidateExists) {
   std::mt19937 rng(1206);
   std::vector<int> wall;
@@ -140,6 +140,27 @@ TEST_F(Planner, FourMeldsPlanOnTheSeatsOwnCounts) {
   EXPECT_EQ(g_hand_counts[5], 1);
   EXPECT_EQ(g_hand_counts[37], 1);
   EXPECT_EQ(g_ai_target_yaku[kSeat], 28) << "the aim of a seat with four melds stays";
+}
+
+TEST_F(Planner, TheHandIsSortedAscendingWithItsEmptySlotFirst) {
+  set_hand(kSeat, "9s 123m 456p 78s 1122z");  // 13 tiles: slot 13 empty
+  refresh_hand_evaluations();
+  plan_discard_com2(kSeat);
+  EXPECT_EQ(g_hand[kSeat][0], 0);
+  EXPECT_TRUE(std::is_sorted(g_hand[kSeat], g_hand[kSeat] + kHandSlots));
+  EXPECT_EQ(g_hand[kSeat][1], parse_tiles("1m")[0]);
+}
+
+TEST_F(Planner, ThePoolIsRecordedForTheSeatOnlyWhenTheKeepersRan) {
+  for (auto& row : RH) std::fill(std::begin(row), std::end(row), -1);
+  plan("123m 456p 789s 1122z 3z");
+  EXPECT_TRUE(std::equal(std::begin(RH[kSeat]), std::end(RH[kSeat]), g_ai_work_hand_saved));
+  EXPECT_EQ(std::vector<int>(RH[kSeat], RH[kSeat] + kHandSlots), parse_tiles("123m 456p 789s 1122z 3z"))
+      << "no aim, no keeper: the whole hand";
+  EXPECT_EQ(RH[1][0], -1) << "another seat's record stays";
+  std::fill(std::begin(RH[kSeat]), std::end(RH[kSeat]), -1);
+  plan("123m 456m 789p 12s 5s 3f");
+  EXPECT_EQ(RH[kSeat][0], -1) << "the flower ended the decision before the keepers";
 }
 
 TEST_F(Planner, ReadyRecordsAreInvalidatedAtEveryDecision) {

@@ -6,6 +6,7 @@
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
 #include "core/ai_record.h"
+#include "core/visible.h"
 #include "support/table_fixture.h"
 #include "table/table_state.h"
 
@@ -172,6 +173,21 @@ TEST_F(TargetScripts, ARunClearsTheRecordAndCountsTheSeatsTiles) {
   EXPECT_EQ(g_hand_counts[7], 0) << "meld tiles are not free tiles";
   EXPECT_EQ(g_hand_counts[41], 0) << "nor are flowers";
   EXPECT_TRUE(std::all_of(g_calls.begin(), g_calls.end(), [&](const Recorded& r) { return r.seat == seat; }));
+}
+
+TEST_F(TargetScripts, ASeatOfNoKnownCharacterRunsNoScript) {
+  const int seat = 1;
+  g_seat_character[seat] = 7;
+  g_ai_target_yaku[seat] = 55;
+  g_ai_target_variant[seat] = 1;
+  g_discarder = 2;
+  g_river[2][0] = 5;
+  g_river_count[2] = 1;
+  com_select_target(seat);
+  EXPECT_TRUE(g_calls.empty());
+  EXPECT_EQ(g_ai_target_yaku[seat], 55) << "the record is not cleared either";
+  EXPECT_EQ(g_ai_target_variant[seat], 1);
+  EXPECT_EQ(g_visible_counts[5], 1) << "the visible counts are rebuilt all the same";
 }
 
 }  // namespace

@@ -43,7 +43,9 @@ void select_target_com5(int seat) { select_target(seat, 5); }
 void select_target_com6(int seat) { select_target(seat, 6); }
 
 void select_target_of_character(int character, int seat) {
-  select_target(seat, character >= 2 && character <= 6 ? character : 1);
+  // No character has a script beyond 0..6: such a seat keeps its record.
+  if (character < 0 || character > 6) return;
+  select_target(seat, character >= 2 ? character : 1);
 }
 
 void com_select_target(int seat) {

@@ -14,7 +14,8 @@ extern int g_ai_chow_candidate_variants[kSeats][kChowCandidates];  // their vari
 extern int g_ai_chow_near_ready[kSeats];  // 1 when a chow-pattern choice was judged near ready
 
 // Rechooses the seat's target through the script of its character (the
-// user's seat and COM1 share COM1's); visible counts first.
+// user's seat and COM1 share COM1's); visible counts first. A character
+// outside 0..6 runs no script.
 void com_select_target(int seat);
 void com_select_target_all_seats();
 
@@ -27,7 +28,7 @@ void select_target_com3(int seat);
 void select_target_com4(int seat);
 void select_target_com5(int seat);
 void select_target_com6(int seat);
-// The script of character 0..6 (0 and 1 both COM1's).
+// The script of character 0..6 (0 and 1 both COM1's); any other runs none.
 void select_target_of_character(int character, int seat);
 
 // The keep test every selector starts with: true when the seat already aims

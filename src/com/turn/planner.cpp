@@ -29,8 +29,8 @@ void prepare(int seat, const PlannerTraits& traits) {
   ai.discard_yaku = ai.discard_reason = ai.discard_subcode = ai.relax_level = 0;
   g_decomposition_prefer_pungs = 0;
   invalidate_ready_records(seat);
+  // Plainly ascending: an empty slot stands first until the final pick moves it last.
   std::sort(g_hand[seat], g_hand[seat] + kHandSlots);
-  std::stable_partition(g_hand[seat], g_hand[seat] + kHandSlots, [](int slot) { return slot != 0; });
   select_target_of_character(traits.script, seat);
   // A seat with four melds keeps its aim without a script run, which would
   // leave another seat's counts here: the rules read this seat's.
@@ -159,6 +159,8 @@ void generic_rules(int seat, int level) {
   run(discard_rule_12_closed_partial, seat, 1);
 }
 
+void record_pool(int seat) { std::copy(std::begin(g_ai_work_hand), std::end(g_ai_work_hand), RH[seat]); }
+
 void restore_pool() { std::copy(std::begin(g_ai_work_hand_saved), std::end(g_ai_work_hand_saved), g_ai_work_hand); }
 
 int declared_pungs(int seat) {
@@ -233,9 +235,11 @@ void plan_discard(int seat, int character) {
   immediate_rules(seat);
   if (!none()) return;
   first_keepers(seat);
+  record_pool(seat);
   template_rules(seat);
   if (!none()) return;
   second_keepers_and_filters(seat, traits);
+  record_pool(seat);
   std::copy(std::begin(g_ai_work_hand), std::end(g_ai_work_hand), g_ai_work_hand_saved);
   for (int level = 0; none() && level <= kLastRelaxLevel; ++level) relax_level(seat, level, traits);
   if (none()) last_resort(seat);

@@ -32,7 +32,7 @@ constexpr int kThinSuitVariants = 7;
 constexpr int kReasonNoRuleFired = 990;
 
 // On return g_ai_discard_count >= 1 (unless the seat holds no free tile) and
-// the seat's hand is sorted with empty slots last.
+// the seat's 14 hand slots are sorted ascending, empty slots first.
 void plan_discard_com1(int seat);
 void plan_discard_com2(int seat);
 void plan_discard_com3(int seat);
