@@ -28,14 +28,16 @@ constexpr int kReplacementFrame = 20;
 constexpr int kKongSceneEnd = 30;
 
 // The user's new tile: with automatic flowers a flower in hand goes to the
-// flower scene first, otherwise the turn starts.
-void start_turn_after_draw(int seat) {
+// flower scene first (which re-evaluates the hands itself), otherwise the
+// turn starts, after a fresh evaluation when `refresh` is set.
+void start_turn_after_draw(int seat, bool refresh) {
   if (seat == 0 && option(opt_flowers) == 2) {
     if (const int flower = first_flower_of(0); flower != 0) {
       declare_flowers(0, flower);
       return;
     }
   }
+  if (refresh) refresh_hand_evaluations();
   g_scene = seat_turn_scene(seat);
   g_scene_frame = 0;
   if (seat == 0) on_mouse_move();
@@ -52,8 +54,7 @@ void draw_phase(int seat) {
   ++g_scene_frame;
   if (g_scene_frame == g_draw_anim_frames / 2 && !draw_into_slot13(seat)) return;
   if (g_scene_frame < g_draw_anim_frames) return;
-  refresh_hand_evaluations();
-  start_turn_after_draw(seat);
+  start_turn_after_draw(seat, true);
 }
 
 void evaluate_naki_after(int discarder) {
@@ -124,7 +125,7 @@ void chi_check(int discarder) {
     do_chi(seat, g_chi_variant[seat]);
 }
 
-void kan_replacement_phase(int seat) {
+void kan_replacement_step(int seat) {
   ++g_scene_frame;
   if (g_scene_frame == kRobbingFrame) {
     for (int place = 0; place < 3; ++place) {
@@ -137,7 +138,12 @@ void kan_replacement_phase(int seat) {
     g_kong_tile = 0;
     refresh_hand_evaluations();
   }
-  if (g_scene_frame == kKongSceneEnd) start_turn_after_draw(seat);
+  if (g_scene_frame == kKongSceneEnd) start_turn_after_draw(seat, false);
+}
+
+// The table is drawn on every frame of the scene, the one that ends it included.
+void kan_replacement_phase(int seat) {
+  kan_replacement_step(seat);
   draw_table();
 }
 

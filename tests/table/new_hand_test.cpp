@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/ai_record.h"
 #include "platform/platform.h"
 #include "shell/options.h"
 #include "shell/scenes.h"
@@ -88,6 +89,10 @@ TEST_F(TableTest, NewHandClearsThePreviousHand) {
   g_naki_flags[2][1] = 1;
   g_robbing_flags[3] = 1;
   g_robbing_kong_flag = 1;
+  AI[2].discard_reason = 52;
+  AI[2].relax_level = 7;
+  AI[3].naki_yaku = 31;
+  AI[3].naki_reason = 900;
 
   setup_new_hand();
 
@@ -114,6 +119,10 @@ TEST_F(TableTest, NewHandClearsThePreviousHand) {
   EXPECT_EQ(g_naki_flags[2][1], 0);
   EXPECT_EQ(g_robbing_flags[3], 0);
   EXPECT_EQ(g_robbing_kong_flag, 0);
+  EXPECT_EQ(AI[2].discard_reason, 0) << "the decision record starts empty";
+  EXPECT_EQ(AI[2].relax_level, 0);
+  EXPECT_EQ(AI[3].naki_yaku, 0);
+  EXPECT_EQ(AI[3].naki_reason, 0);
   // The match records survive.
   EXPECT_EQ(g_scores[2], 30);
   EXPECT_EQ(g_dealer, 3);

@@ -9,6 +9,7 @@
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
+#include "core/ai_record.h"
 #include "core/visible.h"
 #include "core/waits.h"
 #include "core/yaku_table.h"
@@ -126,7 +127,12 @@ void com_discard(int seat, int slot) {
 void clear_com_hand_records() {
   clear_target_records();
   clear_safe_marks();
-  for (int seat = 0; seat < kSeats; ++seat) invalidate_ready_records(seat);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    invalidate_ready_records(seat);
+    SeatAiRecord& record = AI[seat];
+    record.discard_yaku = record.discard_reason = record.discard_subcode = record.relax_level = 0;
+    record.naki_yaku = record.naki_reason = 0;
+  }
 }
 
 void reset_com_turn_state() { g_ai_drawn_tile = 0; }
