@@ -1,0 +1,46 @@
+// A scripted user that plays whole matches through the program's window:
+// the title and menu clicked, every turn played with the mouse (the
+// advisor's suggestion or the drawn tile discarded, wins accepted from the
+// pop-up and the panels, other claims declined), the result screens clicked
+// through to the standings, the table's rules checked on every frame.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/table_invariants.h"
+
+struct UserTally {
+  int hands = 0;
+  int discards = 0;
+  int suggested_discards = 0;
+  int self_drawn_wins = 0;
+  int discard_wins = 0;
+  int offers_declined = 0;
+  int frames = 0;
+};
+
+class ScriptedUser {
+ public:
+  // Plays from the title to the standings (the headless window must be free:
+  // it is opened here); the problems found, one a line.
+  std::vector<std::string> play_match(unsigned seed);
+
+  // Called when a hand has ended, on the first frame of its result scene.
+  std::function<void()> on_hand_end;
+
+  UserTally tally;
+  std::vector<std::string> problems;
+
+ private:
+  void step();
+  void act();
+  void play_turn();
+  int discard_slot() const;
+  void answer_panel(bool robbing);
+
+  TableInvariants invariants_;
+  int turn_frames_ = 0;
+  int last_scene_ = 0;
+};
