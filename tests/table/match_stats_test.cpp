@@ -70,6 +70,30 @@ TEST_F(MatchStats, ADiscardWinBooksTheWinnerThePayerAndEverySeat) {
 // Evaluations run after the win (advice, targets, another seat's test)
 // overwrite the scorer's table and g_win_points; the booking and the
 // payments keep to the win.
+// A concealed self-drawn win: the winner's self-drawn and concealed counts,
+// nobody's deal-in, and no call counts.
+TEST_F(MatchStats, AConcealedSelfDrawnWinBooksNoDealIn) {
+  place_win_hand(2, parse_win_hand("12 12 12 13 13 17 18 25 26 27 31 31 31 + 16"));
+  for (int s = 0; s < kSeats; ++s) g_discard_history_count[s] = 9;
+  ASSERT_TRUE(try_tsumo(2));
+  const int points = g_win_points;
+  ASSERT_GE(points, 8);
+  record_win_statistics();
+  const int* w = ai(6);
+  EXPECT_EQ(w[kAiWins], 1);
+  EXPECT_EQ(w[kAiSelfDrawnWins], 1);
+  EXPECT_EQ(w[kAiConcealedWins], 1);
+  EXPECT_EQ(w[kAiPointsWon], points);
+  EXPECT_EQ(w[kAiTurnsToWin], 10);
+  EXPECT_EQ(w[kAiWinsWithCalls], 0);
+  EXPECT_EQ(w[kAiPointsWonWithCalls], 0);
+  for (int c : kCharacters) {
+    EXPECT_EQ(ai(c)[kAiHandsWon], 1) << c;
+    EXPECT_EQ(ai(c)[kAiDealIns], 0) << c;
+    EXPECT_EQ(ai(c)[kAiPointsDealtIn], 0) << c;
+  }
+}
+
 TEST_F(MatchStats, LaterEvaluationsDoNotChangeTheBookedWin) {
   discard_win(1, kEightPoints, 4);
   place_win_hand(2, parse_win_hand(kBigDragons));
