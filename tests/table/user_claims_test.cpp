@@ -104,8 +104,8 @@ struct ChowCase {
 
 class UserChow : public UserClaims, public ::testing::WithParamInterface<ChowCase> {
  protected:
-  void to_the_chow_choice() {
-    hands("3467m 258p 369s 147z");
+  void to_the_chow_choice(const char* hand = "3467m 258p 369s 147z") {
+    hands(hand);
     discard_by(3, "5m", parse_tiles("9m"));
     ASSERT_EQ(g_scene, SCENE_USER_CLAIM);
     ASSERT_EQ(std::vector<int>(g_chi_shapes, g_chi_shapes + 3), (std::vector<int>{1, 1, 1}));
@@ -134,6 +134,22 @@ INSTANTIATE_TEST_SUITE_P(Shapes, UserChow,
                                            ChowCase{4, 1, make_meld(2, kMeldChow, 3)},
                                            ChowCase{6, 2, make_meld(1, kMeldChow, 4)},
                                            ChowCase{7, 3, make_meld(0, kMeldChow, 5)}));
+
+// Two 4m: the pointer on the right half of the second (short of the next
+// tile's box) chooses its shape and marks that copy, not the first.
+TEST_F(UserChow, TheCopyUnderThePointerIsTheOneMarked) {
+  to_the_chow_choice("34467m 258p 369s 14z");
+  ASSERT_EQ(g_hand[0][1], 4);
+  ASSERT_EQ(g_hand[0][2], 4);
+  move(slot_centre_x(2) + 17, kSlotCentreY);
+  EXPECT_EQ(g_chi_variant[0], 1);
+  EXPECT_EQ(std::vector<int>(g_chi_positions, g_chi_positions + 2), (std::vector<int>{0, 2}));
+  move(slot_centre_x(3) + 17, kSlotCentreY);
+  EXPECT_EQ(g_chi_variant[0], 2) << "6m: the 4m-6m shape";
+  EXPECT_EQ(std::vector<int>(g_chi_positions, g_chi_positions + 2), (std::vector<int>{1, 3}));
+  move(slot_centre_x(12) + 17, kSlotCentreY);
+  EXPECT_EQ(g_chi_variant[0], 0) << "no shape's tile";
+}
 
 TEST_F(UserChow, TheRightClickGoesBackToTheClosedPanel) {
   to_the_chow_choice();
