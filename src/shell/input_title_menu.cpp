@@ -11,6 +11,7 @@
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "shell/stats.h"
+#include "table/match_stats.h"
 #include "table/new_hand.h"
 #include "table/table_state.h"
 
@@ -83,9 +84,14 @@ void book_standings() {
   for (int p = 0; p < kPlaces; ++p) {
     const StandingsEntry& row = g_standings[p];
     if (row.character < 0 || row.character >= kPlayerCharacters) continue;
-    StatsBasic& basic = g_match_stats.basic[row.character];
-    basic.words[kBasicScoreSum] += row.score_again;
-    basic.words[kBasicFirstPlaces + std::clamp(row.place, 0, kPlaces - 1)] += 1;
+    // Held within the ranges the statistics file takes back, as every other
+    // statistics word is: a long history neither wraps round nor is cut
+    // differently at the next load.
+    int* basic = g_match_stats.basic[row.character].words;
+    int& sum = basic[kBasicScoreSum];
+    sum = saturated_add(sum, row.score_again, -kStatSumMax, kStatSumMax);
+    int& places = basic[kBasicFirstPlaces + std::clamp(row.place, 0, kPlaces - 1)];
+    places = saturated_add(places, 1, 0, kStatCountMax);
   }
   copy_match_stats_to_saved();
   g_standings_booked = 1;

@@ -9,6 +9,7 @@
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
+#include "shell/data_files.h"
 #include "shell/headless_script.h"
 #include "shell/input_front_end.h"
 #include "shell/scenes.h"
@@ -198,6 +199,28 @@ TEST_F(Standings, AFailedSaveStaysAndARetryDoesNotBookTwice) {
   EXPECT_EQ(g_stats_basic[first_].words[kBasicScoreSum], 120);
   EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 1);
   EXPECT_EQ(read_le_words(dir_.file("data/save.dat"))[9 * first_ + kBasicFirstPlaces], 1);
+}
+
+TEST_F(Standings, BookingStopsAtTheLimitsTheStatisticsFileTakesBack) {
+  const int last = g_standings[3].character;
+  int* first = g_match_stats.basic[first_].words;
+  int* fourth = g_match_stats.basic[last].words;
+  first[kBasicScoreSum] = kStatSumMax - 50;  // + 120
+  first[kBasicFirstPlaces] = kStatCountMax;
+  fourth[kBasicScoreSum] = -kStatSumMax + 100;  // - 125
+  fourth[kBasicFirstPlaces + 3] = kStatCountMax - 1;
+  headless::left_click_at(300, 300);
+  ASSERT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicScoreSum], kStatSumMax);
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], kStatCountMax);
+  EXPECT_EQ(g_stats_basic[last].words[kBasicScoreSum], -kStatSumMax);
+  EXPECT_EQ(g_stats_basic[last].words[kBasicFirstPlaces + 3], kStatCountMax);
+
+  const StatsBlocks booked = saved_stats();
+  load_save_file();
+  for (int c = 0; c < kPlayerCharacters; ++c)
+    for (int w = 0; w < kStatsBasicWords; ++w)
+      EXPECT_EQ(g_stats_basic[c].words[w], booked.basic[c].words[w]) << "the file gives back what was booked";
 }
 
 TEST(StandingsLayout, ScoreDigitsFollowTheirFixedPositions) {

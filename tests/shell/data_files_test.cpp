@@ -5,6 +5,7 @@
 
 #include "core/hai_table.h"
 #include "core/yaku_table.h"
+#include "platform/headless/headless.h"
 #include "shell/data_files.h"
 #include "shell/options.h"
 #include "shell/stats.h"
@@ -221,6 +222,26 @@ TEST_F(DataFiles, WordsOutOfRangeTakeTheirDefaultsOrAreClamped) {
   EXPECT_EQ(g_stats_ai[2].words[kAiLowestScore], -150);
   EXPECT_EQ(g_stats_ai[2].words[kAiWins], 0);
   EXPECT_EQ(g_stats_yaku[2].words[5], kYakuCountCap);
+}
+
+TEST_F(DataFiles, TheStoredWindowPositionIsKeptOnTheDesktop) {
+  headless::set_desktop({0, 0, 1600, 900});
+  EXPECT_EQ(read_window_pos().left, 0) << "no file";
+  const auto stored = [&](std::int32_t left, std::int32_t top) {
+    write_le_words(dir_.file("data/win_xy.dat"), {left, top});
+    const WindowPos pos = read_window_pos();
+    return std::vector<int>{pos.left, pos.top};
+  };
+  EXPECT_EQ(stored(-20, 35), (std::vector<int>{0, 35}));
+  EXPECT_EQ(stored(-5, -5), (std::vector<int>{0, 0}));
+  EXPECT_EQ(stored(300, 120), (std::vector<int>{300, 120}));
+  const std::vector<int> far = stored(5000, 4000);
+  EXPECT_GE(far[0], 0);
+  EXPECT_LT(far[0], 1600) << "a position left by a larger desktop still shows the window";
+  EXPECT_LT(far[1], 900);
+  write_le_words(dir_.file("data/win_xy.dat"), {70});
+  EXPECT_EQ(read_window_pos().left, 70) << "a short file gives what it holds";
+  EXPECT_EQ(read_window_pos().top, 0);
 }
 
 // A valid suspended match as file words, for the corruption cases below.
