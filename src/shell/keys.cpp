@@ -58,8 +58,10 @@ void page_down() {
   request_se(SE_SELECT);
 }
 
+// The next value counts on from the word as stored, so a word read out of
+// range from the option file comes back into range where its count leads.
 void toggle(OptionWord word, int values) {
-  g_options[word] = (option(word) + 1) % values;
+  g_options[word] = ((g_options[word] + 1) % values + values) % values;
   request_se(SE_SELECT);
 }
 

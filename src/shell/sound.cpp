@@ -59,8 +59,10 @@ bool load_sound_files() {
   std::vector<std::string> files(kSeFiles.begin(), kSeFiles.end());
   files.insert(files.end(), kVoiceFiles.begin(), kVoiceFiles.end());
   std::vector<std::uint8_t> bytes;
+  // Only a file that cannot be opened or read whole stops the program; an
+  // empty one reads whole.
   for (const std::string& file : files) {
-    if (!platform::read_bytes(platform::native_path(file), bytes) || bytes.empty()) {
+    if (!platform::read_bytes(platform::native_path(file), bytes)) {
       platform::message_box("wavファイルが正しく読み込めませんでした", "エラーにより強制終了します");
       return false;
     }

@@ -11,6 +11,7 @@
 #include "shell/shell_state.h"
 #include "shell/sound.h"
 #include "shell/table_view.h"
+#include "table/shout.h"
 #include "table/table_state.h"
 #include "table/wall.h"
 
@@ -27,15 +28,7 @@ void deal_block(int k) {
 // Deal step k (12..15): the thirteenth tile, slot 12, dealer first.
 void deal_single(int k) { g_hand[(g_dealer + k) % kSeats][kDealtTiles - 1] = take_wall_tile(); }
 
-bool holds_flower(int seat) {
-  return std::any_of(std::begin(g_hand[seat]), std::end(g_hand[seat]), [](int slot) { return is_flower(slot); });
-}
-
-int first_flower(int seat) {
-  for (int slot : g_hand[seat])
-    if (is_flower(slot)) return slot;
-  return kNoTile;
-}
+bool holds_flower(int seat) { return first_flower_of(seat) != kNoTile; }
 
 int first_empty_slot(int seat) {
   for (int i = 0; i < kHandSlots; ++i)
@@ -93,7 +86,7 @@ void leave_initial_flowers_for_next_seat() {
 // automatically: the scene starts over for it, through the shout pause when
 // balloons are on.
 void restart_for_user_flower() {
-  g_flower_tile = first_flower(0);
+  g_flower_tile = first_flower_of(0);
   g_flower_all = 1;
   g_return_scene = SCENE_SEAT0_TURN;
   g_scene = SCENE_FLOWER;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "screens/screen_state.h"
 #include "platform/platform.h"
 #include "shell/keys.h"
@@ -52,10 +54,17 @@ TEST_F(Keys, DisplayTogglesFlipTheirOptionsAndShowNotices) {
   EXPECT_EQ(select_requests(), 1);
 }
 
-TEST_F(Keys, ToggleRepairsAnOutOfRangeOptionWord) {
-  g_options[opt_knitted_support] = 77;
-  on_key_down('V');
-  EXPECT_EQ(g_options[opt_knitted_support], 1);
+// A word read out of range from the option file counts on from its stored
+// value: V gives (value + 1) mod 3, never a value outside 0..2.
+TEST_F(Keys, ToggleCountsOnFromAnOutOfRangeOptionWord) {
+  for (const auto& [stored, next] : {std::pair{77, 0}, {76, 2}, {-5, 2}}) {
+    g_options[opt_knitted_support] = stored;
+    on_key_down('V');
+    EXPECT_EQ(g_options[opt_knitted_support], next) << "from " << stored;
+  }
+  g_options[opt_open_wall] = 5;
+  on_key_down('X');
+  EXPECT_EQ(g_options[opt_open_wall], 0);
 }
 
 TEST_F(Keys, SidewaysPagingOnlyOnStatisticsAndPatternList) {

@@ -114,4 +114,16 @@ TEST_F(Sound, StartUpEndsWhenASoundFileIsMissing) {
   EXPECT_NE(headless::message_log()[0].find("エラーにより強制終了します"), std::string::npos);
 }
 
+// An empty file is read whole (nothing is missing from it); only a file that
+// cannot be opened or read stops the program.
+TEST_F(Sound, AnEmptySoundFileDoesNotStopStartUp) {
+  TestWorkdir dir;
+  std::filesystem::resize_file(dir.file("wave/hana.wav"), 0);
+  std::filesystem::resize_file(dir.file("voice/char2_kan.wav"), 0);
+  EXPECT_TRUE(load_sound_files());
+  EXPECT_TRUE(headless::message_log().empty());
+  std::filesystem::remove(dir.file("wave/hana.wav"));
+  EXPECT_FALSE(load_sound_files());
+}
+
 }  // namespace
