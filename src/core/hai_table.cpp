@@ -23,6 +23,8 @@ namespace {
 
 // A value can be used only when its digits describe a split of the row's own
 // tiles: a larger one would make the distance to ready fall below the truth.
+// This first check only bounds the tiles the value uses; the table as a
+// whole is then checked split by split (hai_table_values_possible).
 bool value_fits(int value, const int* ranks) {
   if (value < 0 || value > kHaiValueMax) return false;
   int tiles = 0;
@@ -48,7 +50,8 @@ bool read_table_file(const std::string& path) {
   std::uint64_t size = 0;
   if (!platform::file_size(path, size) || size != static_cast<std::uint64_t>(kHaiTableBytes)) return false;
   std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
-  return platform::read_words(path, words) == platform::FileStatus::Ok && take_rows(words);
+  return platform::read_words(path, words) == platform::FileStatus::Ok && take_rows(words) &&
+         hai_table_values_possible();
 }
 
 }  // namespace

@@ -88,6 +88,11 @@ int hai_table_value(const int* ranks);
 // loaded (g_hai_table_loaded 1).
 void build_hai_table();
 
+// Whether the value of every row of g_hai_table (keys in order) describes a
+// split of that row's own tiles: some split has at least its sets, pairs and
+// partial sets.
+bool hai_table_values_possible();
+
 // How the table was filled.
 enum class HaiTableSource { File, Built };
 

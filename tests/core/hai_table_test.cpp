@@ -225,6 +225,31 @@ TEST_F(HaiTableFile, ValuesThatNoSplitOfTheRowCanMakeAreRefused) {
   expect_reference_table();
 }
 
+TEST_F(HaiTableFile, ValuesMustBeSplitsOfTheRowsOwnTiles) {
+  const int spread[kSuitRanks] = {1, 0, 0, 0, 1, 0, 0, 0, 1};  // 1 5 9: nothing joins
+  const int doubled[kSuitRanks] = {2, 2, 2, 0, 0, 0, 0, 0, 0};   // 112233
+
+  std::vector<HaiTableEntry> rows = reference_;
+  rows[hai_table_index(spread)].value = make_hai_value(1, 0, 0, 0, 0);  // three tiles, but no chow
+  write(rows, kHaiTableBytes);
+  EXPECT_EQ(load(), HaiTableSource::Built);
+  expect_reference_table();
+
+  const int pairs_apart[kSuitRanks] = {2, 0, 0, 0, 2, 0, 0, 0, 2};  // 11 55 99
+  rows = reference_;
+  rows[hai_table_index(pairs_apart)].value = make_hai_value(2, 0, 0, 0, 0);  // six tiles, but no chow
+  write(rows, kHaiTableBytes);
+  EXPECT_EQ(load(), HaiTableSource::Built);
+  expect_reference_table();
+
+  rows = reference_;
+  rows[hai_table_index(doubled)].value = make_hai_value(0, 0, 3, 0, 0);  // three pairs: a real split
+  rows[hai_table_index(spread)].value = make_hai_value(0, 0, 0, 0, 0);
+  write(rows, kHaiTableBytes);
+  EXPECT_EQ(load(), HaiTableSource::File);
+  EXPECT_EQ(g_hai_table[hai_table_index(doubled)].value, make_hai_value(0, 0, 3, 0, 0));
+}
+
 TEST_F(HaiTableFile, StartUpReadsDataHaiDatOnce) {
   TestWorkdir workdir(false);
   std::filesystem::create_directories("data");
