@@ -1,0 +1,123 @@
+// The help screens' texts at their positions, the sub-pages of the counting
+// rules and the hover selection of the pattern list.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "screens/screen_state.h"
+#include "screens/screens.h"
+#include "shell/shell_state.h"
+#include "shell/sound.h"
+#include "support/draw_calls.h"
+#include "support/test_workdir.h"
+
+namespace {
+
+using Spot = std::pair<int, int>;
+
+std::set<Spot> text_spots(void (*draw)()) {
+  std::set<Spot> spots;
+  for (const DrawCall& call : from_sheet(record_calls(draw), 0)) spots.insert({call.dx, call.dy});
+  return spots;
+}
+
+class HelpScreens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    open_headless_program();
+    g_help_page = 0;
+    g_help_selection = 0;
+    g_se_request[SE_SELECT] = 0;
+  }
+  TestWorkdir dir_;
+};
+
+TEST_F(HelpScreens, TextScreensDrawTheirTitleAndEveryLine) {
+  struct Case {
+    void (*draw)();
+    Spot title;
+    std::vector<int> line_y;
+    int line_x;
+  };
+  std::vector<int> thirty, seventeen;
+  for (int i = 0; i < 15; ++i) thirty.push_back(120 + 30 * i);
+  for (int i = 0; i < 17; ++i) seventeen.push_back(120 + 30 * i);
+  const std::vector<Case> cases{
+      {draw_help_differences, {60, 60}, thirty, 60},
+      {draw_help_game_rules, {60, 60}, seventeen, 60},
+      {draw_help_advice, {60, 100}, {150, 174, 198, 242, 268, 292, 316, 340, 384, 410, 434, 478, 504, 528}, 70},
+  };
+  for (const Case& c : cases) {
+    const auto spots = text_spots(c.draw);
+    EXPECT_EQ(spots.size(), c.line_y.size() + 1);
+    EXPECT_TRUE(spots.contains(c.title));
+    for (int y : c.line_y) EXPECT_TRUE(spots.contains({c.line_x, y})) << "line at y " << y;
+  }
+}
+
+TEST_F(HelpScreens, CountingRulesPagesChangeTheTextAndTheLabel) {
+  std::vector<std::set<Spot>> pages;
+  for (int page = 0; page < 3; ++page) {
+    g_help_page = page;
+    const auto calls = record_calls(draw_help_yaku_rules);
+    const DrawCall* label = call_at(calls, 109, 640, 660);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->sx, 350 + 50 * page);
+    pages.push_back(text_spots(draw_help_yaku_rules));
+    EXPECT_TRUE(pages.back().contains({60, 60}) && pages.back().contains({260, 670}));
+  }
+  EXPECT_EQ(pages[0].size(), 22u);
+  for (int i = 0; i < 20; ++i) EXPECT_TRUE(pages[0].contains({60, 120 + 25 * i}));
+  EXPECT_TRUE(pages[1].contains({290, 563}) && pages[1].contains({290, 585}) && pages[1].contains({290, 525}));
+  EXPECT_TRUE(pages[2].contains({95, 595}) && pages[2].contains({95, 420}) && pages[2].contains({60, 500}));
+  EXPECT_NE(pages[0], pages[1]);
+  EXPECT_NE(pages[1], pages[2]);
+}
+
+TEST_F(HelpScreens, PatternListSelectsOnTheMarkAndSoundsOnlyOnAChange) {
+  g_mouse_x = 106, g_mouse_y = 161;
+  draw_help_yaku_list();
+  EXPECT_EQ(g_help_selection, 1);
+  EXPECT_EQ(g_se_request[SE_SELECT], 1);
+  g_se_request[SE_SELECT] = 0;
+  draw_help_yaku_list();
+  EXPECT_EQ(g_se_request[SE_SELECT], 0) << "staying on the mark plays no further sound";
+
+  g_mouse_x = 107;
+  const auto away = text_spots(draw_help_yaku_list);
+  EXPECT_EQ(g_help_selection, 1) << "leaving the box keeps the selection";
+  EXPECT_TRUE(away.contains({90, 320}) && away.contains({90, 350}));
+  EXPECT_FALSE(away.contains({230, 445})) << "the hint gives way to the explanation";
+
+  g_mouse_x = 90 + 140 * 1, g_mouse_y = 145 + 30 * 3;  // slot 13 of page 0 is empty
+  draw_help_yaku_list();
+  EXPECT_EQ(g_help_selection, 1);
+  EXPECT_EQ(g_se_request[SE_SELECT], 0);
+
+  g_help_page = 11, g_help_selection = 0;
+  g_mouse_x = 90 + 140 * 2, g_mouse_y = 145 + 30;  // slot 6: the seventh 88-point pattern
+  const auto calls = record_calls(draw_help_yaku_list);
+  EXPECT_EQ(g_help_selection, 81);
+  EXPECT_EQ(g_se_request[SE_SELECT], 1);
+  EXPECT_EQ(from_sheet(calls, 133).size(), 14u) << "nine gates: thirteen tiles and the one won";
+  EXPECT_NE(call_at(calls, 126, 92, 112), nullptr) << "two-digit header";
+}
+
+TEST_F(HelpScreens, PatternListExampleTilesFollowTheirGroups) {
+  g_help_page = 0, g_help_selection = 6;  // a melded kong at x 485 after ten concealed tiles
+  const auto calls = record_calls(draw_help_yaku_list);
+  const auto hand = from_sheet(calls, 133);
+  const auto meld = from_sheet(calls, 134);
+  ASSERT_EQ(hand.size(), 11u);
+  ASSERT_EQ(meld.size(), 4u);
+  EXPECT_EQ(hand[0].dx, 110);
+  EXPECT_EQ(hand[9].dx, 110 + 31 * 9);
+  EXPECT_EQ(hand[10].dx, 110 + 31 * 9 + 44) << "the tile won stands apart";
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(meld[i].dx, 485 + 31 * i);
+  EXPECT_EQ(hand[0].dy, 390);
+  EXPECT_NE(call_at(calls, 126, 98, 112), nullptr) << "one-digit header shifted left";
+}
+
+}  // namespace
