@@ -8,6 +8,7 @@
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
 #include "com/turn/com_turn.h"
+#include "com/turn/danger_filters.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
 #include "core/ai_record.h"
@@ -105,6 +106,7 @@ void reset_program_state() {
   reset_target_script_state();
   reset_com_turn_state();
   reset_safety_state();
+  reset_danger_filter_state();
   clear_fixed_seed();
 }
 
