@@ -1,0 +1,20 @@
+// The ready-hand evaluator's choice among the ready discards recorded in
+// g_seat_state[seat].eval: numbered criteria, each replacing the choice.
+#pragma once
+
+struct ReadyChoice {
+  int slot;     // the chosen hand slot
+  int subcode;  // number of the criterion that last replaced the choice
+  int commit;   // 1 when the choice is to be discarded whatever it is worth
+};
+
+// Runs every criterion in order over the seat's records; may exchange the
+// seat's target with one of its chow candidates (criterion 72).
+void choose_ready_discard(int seat, ReadyChoice& choice);
+
+// The chow-template criteria 70 to 72 (ready_eval_template_rules.cpp).
+void template_criteria(int seat, ReadyChoice& choice);
+
+// The shape criteria 902 to 908, the open-hand criterion 970 and the
+// four-tiles-left criterion 980 (ready_eval_late.cpp).
+void late_criteria(int seat, ReadyChoice& choice);
