@@ -11,23 +11,17 @@
 
 namespace {
 
-const int* rec(int seat, int slot) { return g_seat_state[seat].eval[slot].words; }
-int tile_at(int seat, int slot) { return rec(seat, slot)[kEvalTile]; }
-
-void take(ReadyChoice& c, int slot, int subcode) {
-  c.slot = slot;
-  c.subcode = subcode;
-}
+int tile_at(int seat, int slot) { return ready_record(seat, slot)[kEvalTile]; }
 
 // A "greater" scan: R starts as B's `word`; a slot of another tile that
 // passes `test` and beats R strictly becomes B, and R follows it.
 template <class Fn>
 void scan_greater(int seat, ReadyChoice& c, int subcode, int word, Fn test) {
-  int best = rec(seat, c.slot)[word];
+  int best = ready_record(seat, c.slot)[word];
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalTile] == tile_at(seat, c.slot) || !test(r) || r[word] <= best) continue;
-    take(c, s, subcode);
+    replace_choice(c, s, subcode);
     best = r[word];
   }
 }
@@ -43,25 +37,25 @@ void best_points(int seat, ReadyChoice& c) {
   int r_max = 0, r_live = 0;
   for (int p = 0; p <= 4; ++p) {
     for (int s = 0; s < kHandSlots; ++s) {
-      const int* r = rec(seat, s);
+      const int* r = ready_record(seat, s);
       if (!in_end_pass(r[kEvalTile], p, true) || r[kEvalMaxPoints] <= r_max || r[kEvalLiveAtMax] <= 0) continue;
-      take(c, s, 1);
+      replace_choice(c, s, 1);
       r_max = r[kEvalMaxPoints];
       r_live = r[kEvalLiveAtMax];
     }
   }
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalTile] == tile_at(seat, c.slot) || r[kEvalMaxPoints] != r_max || r[kEvalLiveAtMax] <= r_live) continue;
-    take(c, s, 2);
+    replace_choice(c, s, 2);
     r_live = r[kEvalLiveAtMax];
   }
   if (c.subcode != 0) return;
   int r_min = 0;
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalTile] == tile_at(seat, c.slot) || r[kEvalMinPoints] <= r_min || r[kEvalLiveAtMin] <= 0) continue;
-    take(c, s, 3);
+    replace_choice(c, s, 3);
     r_min = r[kEvalMinPoints];
   }
 }
@@ -74,12 +68,12 @@ bool same_outlook(const int* a, const int* b) {
 // Criteria 30 and 31: among equal single (or seven-pairs) waits the middle
 // rank; B itself counts, so a middle B stays.
 void prefer_middle(int seat, ReadyChoice& c, int kind, int subcode) {
-  const int* b = rec(seat, c.slot);
+  const int* b = ready_record(seat, c.slot);
   for (int p = 4; p >= 0; --p) {
     for (int s = 0; s < kHandSlots; ++s) {
-      const int* r = rec(seat, s);
+      const int* r = ready_record(seat, s);
       if (!in_end_pass(r[kEvalTile], p, false) || r[kEvalWaitKind] != kind || !same_outlook(r, b)) continue;
-      if (r[kEvalTile] != b[kEvalTile]) take(c, s, subcode);
+      if (r[kEvalTile] != b[kEvalTile]) replace_choice(c, s, subcode);
       return;
     }
   }
@@ -88,23 +82,23 @@ void prefer_middle(int seat, ReadyChoice& c, int kind, int subcode) {
 // Criterion 4 and the wait-shape preferences.
 void value_and_wait_shape(int seat, ReadyChoice& c) {
   scan_greater(seat, c, 4, kEvalValue, [](const int* r) { return r[kEvalMaxPoints] >= 8; });
-  const int* b = rec(seat, c.slot);
+  const int* b = ready_record(seat, c.slot);
   if (b[kEvalWaitKind] == 2 || b[kEvalWaitKind] == 3) {
     for (int s = 0; s < kHandSlots; ++s) {
-      const int* r = rec(seat, s);
+      const int* r = ready_record(seat, s);
       if (r[kEvalTile] == b[kEvalTile] || r[kEvalWaitKind] != 1 || !same_outlook(r, b)) continue;
-      take(c, s, 4);
+      replace_choice(c, s, 4);
       break;
     }
   }
-  b = rec(seat, c.slot);
+  b = ready_record(seat, c.slot);
   if (b[kEvalWaitKind] == 1) prefer_middle(seat, c, 1, 30);
-  if (rec(seat, c.slot)[kEvalWaitKind] == 4) prefer_middle(seat, c, 4, 31);
+  if (ready_record(seat, c.slot)[kEvalWaitKind] == 4) prefer_middle(seat, c, 4, 31);
 }
 
 bool any_record(int seat, bool (*test)(const int*)) {
   for (int s = 0; s < kHandSlots; ++s)
-    if (test(rec(seat, s))) return true;
+    if (test(ready_record(seat, s))) return true;
   return false;
 }
 
@@ -116,11 +110,11 @@ void live_counts(int seat, ReadyChoice& c) {
       const bool by_max = word == kEvalMaxPoints;
       auto at8 = [word](const int* r) { return r[word] >= 8; };
       scan_greater(seat, c, by_max ? 90 : 6, kEvalLive8Plus, at8);
-      const int b8 = rec(seat, c.slot)[kEvalLive8Plus];
+      const int b8 = ready_record(seat, c.slot)[kEvalLive8Plus];
       scan_greater(seat, c, by_max ? 92 : 36, kEvalLive7Plus,
                    [&](const int* r) { return at8(r) && r[kEvalLive8Plus] == b8; });
       if (closed) {
-        const int b7 = rec(seat, c.slot)[kEvalLive7Plus];
+        const int b7 = ready_record(seat, c.slot)[kEvalLive7Plus];
         scan_greater(seat, c, by_max ? 93 : 37, kEvalLive6Plus,
                      [&](const int* r) { return at8(r) && r[kEvalLive8Plus] == b8 && r[kEvalLive7Plus] == b7; });
       }
@@ -143,14 +137,14 @@ void first_slot_where(int seat, ReadyChoice& c, int subcode, bool (*test)(int ti
   for (int s = 0; s < kHandSlots; ++s) {
     const int t = tile_at(seat, s);
     if (t == 0 || t == tile_at(seat, c.slot) || !test(t)) continue;
-    take(c, s, subcode);
+    replace_choice(c, s, subcode);
     return;
   }
 }
 
 // Criteria 13 to 15: two lone tiles of a suit in an otherwise one-suit hand.
 void thin_suits(int seat, ReadyChoice& c) {
-  if (g_seat_state[seat].open_naki_count != 0 || rec(seat, c.slot)[kEvalLive8Plus] != 0) return;
+  if (g_seat_state[seat].open_naki_count != 0 || ready_record(seat, c.slot)[kEvalLive8Plus] != 0) return;
   int suits[4] = {0, 0, 0, 0};
   for (int i = 0; i < kHandSlots; ++i) {
     const int t = slot_tile(seat, i);
@@ -178,7 +172,7 @@ bool honour_pair_held() {
 // wait gives up an honour pair.
 void complete_template_pair(int seat, ReadyChoice& c) {
   if (g_ai_target_yaku[seat] != kYaku27MixedShiftedChows || !honour_pair_held() ||
-      rec(seat, c.slot)[kEvalMinPoints] != 7)
+      ready_record(seat, c.slot)[kEvalMinPoints] != 7)
     return;
   ChowTemplate t;
   if (!build_chow_template(seat, kYaku27MixedShiftedChows, g_ai_target_variant[seat], t)) return;
@@ -197,12 +191,12 @@ void two_dragon_pungs(int seat, ReadyChoice& c) {
     pungs += n == 3;
     absent += n == 0;
   }
-  const int* b = rec(seat, c.slot);
+  const int* b = ready_record(seat, c.slot);
   if (pungs != 2 || absent != 1 || b[kEvalMinPoints] != 7 || b[kEvalWaitKind] == 1) return;
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalTile] == b[kEvalTile] || !is_playing_tile(r[kEvalTile]) || r[kEvalWaitKind] != 1) continue;
-    take(c, s, 17);
+    replace_choice(c, s, 17);
     return;
   }
 }

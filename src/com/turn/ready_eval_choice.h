@@ -2,11 +2,21 @@
 // g_seat_state[seat].eval: numbered criteria, each replacing the choice.
 #pragma once
 
+#include "table/table_state.h"
+
 struct ReadyChoice {
   int slot;     // the chosen hand slot
   int subcode;  // number of the criterion that last replaced the choice
   int commit;   // 1 when the choice is to be discarded whatever it is worth
 };
+
+// The words of the seat's record for hand slot `slot`.
+inline const int* ready_record(int seat, int slot) { return g_seat_state[seat].eval[slot].words; }
+
+inline void replace_choice(ReadyChoice& c, int slot, int subcode) {
+  c.slot = slot;
+  c.subcode = subcode;
+}
 
 // Runs every criterion in order over the seat's records; may exchange the
 // seat's target with one of its chow candidates (criterion 72).

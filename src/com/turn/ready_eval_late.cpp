@@ -9,8 +9,6 @@
 
 namespace {
 
-const int* rec(int seat, int slot) { return g_seat_state[seat].eval[slot].words; }
-
 constexpr int kOdd = -1;  // a count of 1, 3 or 4
 
 // A suit shape in which one tile is better thrown than the waits say.
@@ -39,7 +37,7 @@ bool row_holds(const ShapeRow& row, int suit) {
 
 // Criteria 902 to 908, for a low-valued choice with two pairs or more.
 void shape_criteria(int seat, ReadyChoice& c) {
-  const int max = rec(seat, c.slot)[kEvalMaxPoints];
+  const int max = ready_record(seat, c.slot)[kEvalMaxPoints];
   const bool low = g_seat_state[seat].naki_count == 0 ? max < 6 : max <= 6;
   if (!low || AI[seat].best_pairs < 2) return;
   for (int suit = 0; suit < 3; ++suit) {
@@ -47,10 +45,9 @@ void shape_criteria(int seat, ReadyChoice& c) {
       if (!row_holds(row, suit)) continue;
       const int tile = make_tile(suit, row.discard_rank);
       for (int s = 0; s < kHandSlots; ++s) {
-        const int* r = rec(seat, s);
-        if (r[kEvalTile] != tile || tile == rec(seat, c.slot)[kEvalTile] || r[kEvalMaxPoints] <= 0) continue;
-        c.slot = s;
-        c.subcode = row.subcode;
+        const int* r = ready_record(seat, s);
+        if (r[kEvalTile] != tile || tile == ready_record(seat, c.slot)[kEvalTile] || r[kEvalMaxPoints] <= 0) continue;
+        replace_choice(c, s, row.subcode);
         break;
       }
     }
@@ -97,7 +94,7 @@ void open_play_criterion(int seat, ReadyChoice& c) {
   if (c.commit != 0 || !melds_allow_open_play(seat) || !tiles_allow_open_play()) return;
   const int floor = g_seat_state[seat].naki_count > 0 ? 3 : 5;
   for (int s = 0; s < kHandSlots; ++s)
-    if (rec(seat, s)[kEvalMaxPoints] >= floor) return;
+    if (ready_record(seat, s)[kEvalMaxPoints] >= floor) return;
   c.commit = 1;
   c.subcode = 970;
 }
@@ -108,13 +105,12 @@ void last_tiles_criterion(int seat, ReadyChoice& c) {
   int flowers = 0;
   for (const HanaRecord& h : g_hana) flowers += h.count;
   if (option(opt_flowers) != 0 && flowers != 8) return;
-  if (rec(seat, c.slot)[kEvalMaxPoints] >= 8) return;
-  int best = rec(seat, c.slot)[kEvalLive1Plus];
+  if (ready_record(seat, c.slot)[kEvalMaxPoints] >= 8) return;
+  int best = ready_record(seat, c.slot)[kEvalLive1Plus];
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
-    if (r[kEvalTile] == rec(seat, c.slot)[kEvalTile] || r[kEvalLive1Plus] <= 0 || r[kEvalLive1Plus] <= best) continue;
-    c.slot = s;
-    c.subcode = 980;
+    const int* r = ready_record(seat, s);
+    if (r[kEvalTile] == ready_record(seat, c.slot)[kEvalTile] || r[kEvalLive1Plus] <= 0 || r[kEvalLive1Plus] <= best) continue;
+    replace_choice(c, s, 980);
     best = r[kEvalLive1Plus];
   }
   c.commit = 1;

@@ -119,13 +119,6 @@ bool template_holds(const ChowTemplate& t, int tile) {
 
 namespace {
 
-const int* rec(int seat, int slot) { return g_seat_state[seat].eval[slot].words; }
-
-void take(ReadyChoice& c, int slot, int subcode) {
-  c.slot = slot;
-  c.subcode = subcode;
-}
-
 void exchange_with_candidate(int seat, int k) {
   std::swap(g_ai_target_yaku[seat], g_ai_chow_candidates[seat][k]);
   std::swap(g_ai_target_variant[seat], g_ai_chow_candidate_variants[seat][k]);
@@ -135,7 +128,7 @@ void exchange_with_candidate(int seat, int k) {
 int positions_kept(int seat, int slot, const ChowTemplate& t) {
   int held[kTileCodes] = {};
   for (int s = 0; s < kHandSlots; ++s)
-    if (s != slot) ++held[rec(seat, s)[kEvalTile]];
+    if (s != slot) ++held[ready_record(seat, s)[kEvalTile]];
   int present = 0;
   for (int i = 0; i < kTemplatePositions; ++i) {
     if (t.melded[i / 3] == 1) {
@@ -176,12 +169,12 @@ bool has_gap_shape(int seat) {
 void keep_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
   int best = 0;
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalMaxPoints] < 1 || r[kEvalMaxPoints] <= best || is_protected(t, r[kEvalTile])) continue;
     const int kept = positions_kept(seat, s, t);
     const bool seven = AI[seat].best_pairs >= 1 && kept == 7 && !has_gap_shape(seat);
     if (kept < 8 && !seven) continue;
-    take(c, s, kept >= 8 ? 70 : 71);
+    replace_choice(c, s, kept >= 8 ? 70 : 71);
     best = r[kEvalMaxPoints];
     c.commit = 1;
   }
@@ -190,7 +183,7 @@ void keep_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
 // Criterion 72: the choice would break the template and another ready
 // discard keeps it at 6 points (7 after a call). True when one was taken.
 bool spare_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
-  const int* b = rec(seat, c.slot);
+  const int* b = ready_record(seat, c.slot);
   if (b[kEvalMaxPoints] >= 8 && b[kEvalLive8Plus] > 0) return false;
   const int tile = b[kEvalTile];
   if (!is_playing_tile(tile) || g_hand_counts[tile] < 1 || !template_holds(t, tile)) return false;
@@ -198,11 +191,11 @@ bool spare_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
   int best = 0;
   bool taken = false;
   for (int s = 0; s < kHandSlots; ++s) {
-    const int* r = rec(seat, s);
+    const int* r = ready_record(seat, s);
     if (r[kEvalTile] == tile || template_holds(t, r[kEvalTile]) || r[kEvalMaxPoints] <= best ||
         r[kEvalMaxPoints] < floor)
       continue;
-    take(c, s, 72);
+    replace_choice(c, s, 72);
     best = r[kEvalMaxPoints];
     taken = true;
   }
@@ -212,7 +205,7 @@ bool spare_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
 }  // namespace
 
 void template_criteria(int seat, ReadyChoice& c) {
-  const int* b = rec(seat, c.slot);
+  const int* b = ready_record(seat, c.slot);
   c.commit = (g_seat_state[seat].naki_count > 0 ? b[kEvalLive7Plus] : b[kEvalLive6Plus]) > 0 ? 1 : 0;
   int aims[1 + kChowCandidates];
   aims[0] = g_ai_target_yaku[seat];
