@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/ready_eval_choice.h"
@@ -9,7 +8,6 @@
 #include "core/visible.h"
 #include "core/waits.h"
 #include "core/yaku_table.h"
-#include "shell/options.h"
 #include "table/table_state.h"
 #include "table/win_test.h"
 

@@ -22,7 +22,7 @@ inline void replace_choice(ReadyChoice& c, int slot, int subcode) {
 // seat's target with one of its chow candidates (criterion 72).
 void choose_ready_discard(int seat, ReadyChoice& choice);
 
-// The chow-template criteria 70 to 72 (ready_eval_template_rules.cpp).
+// The chow-template criteria 70 to 72 (ready_eval_template.cpp).
 void template_criteria(int seat, ReadyChoice& choice);
 
 // The shape criteria 902 to 908, the open-hand criterion 970 and the
