@@ -48,6 +48,15 @@ class Planner : public TableTest {
     const std::vector<int> t = parse_tiles(tiles);
     std::copy(t.begin(), t.end(), g_ai_work_hand);
   }
+  // Every wait of 111m 222p 333s 444m 55p less one tile is in another
+  // seat's river: no ready discard is live and the ready-hand evaluator
+  // leaves the choice to the rest of the cascade.
+  void kill_pung_hand_waits() {
+    const std::vector<int> dead = parse_tiles("1m 4m 2p 5p 5p 3s");
+    std::copy(dead.begin(), dead.end(), g_river[1]);
+    g_river_count[1] = static_cast<int>(dead.size());
+    count_visible_tiles(kSeat);
+  }
   void set_row(std::initializer_list<int> blocks) {
     g_decomposition_pick = 0;
     std::fill(std::begin(g_decompositions[0]), std::end(g_decompositions[0]), 0);
@@ -86,7 +95,7 @@ TEST_F(Planner, EveryRuleFiresOnlyWhileNoCandidateExists) {
 }
 
 TEST_F(Planner, ARuleFoundAtLevelZeroEndsTheLoopThere) {
-  plan("123m 456p 789s 1122z 3z");
+  plan("124m 456p 789s 1122z 3z");  // not ready after any discard: the ready-hand evaluator stands aside
   EXPECT_EQ(AI[kSeat].relax_level, 0);
   EXPECT_EQ(AI[kSeat].discard_reason, 53);
   EXPECT_EQ(g_ai_discard_candidates[0], parse_tiles("3z")[0]);
@@ -94,23 +103,26 @@ TEST_F(Planner, ARuleFoundAtLevelZeroEndsTheLoopThere) {
 
 TEST_F(Planner, LevelSevenTriesTheStrictPassFirst) {
   // A complete hand of pungs: the shape rules find nothing, level 7 strips
-  // the pungs and, in variant 3, keeps the pair to offer one of its tiles.
+  // the pungs and, with the other two 5p in sight, its first variant offers
+  // a tile of the pair.
+  kill_pung_hand_waits();
   plan("111m 222p 333s 444m 55p");
   EXPECT_EQ(AI[kSeat].relax_level, kThinSuitLevel);
   EXPECT_EQ(AI[kSeat].discard_reason, kReasonThinSuit);
-  EXPECT_EQ(AI[kSeat].discard_subcode, 403);
+  EXPECT_EQ(AI[kSeat].discard_subcode, 400);
   EXPECT_EQ(g_ai_strict_pass, 1);
   EXPECT_EQ(g_ai_discard_candidates[0], parse_tiles("5p")[0]);
 }
 
 TEST_F(Planner, LevelSevenLoosePassWhenNoTileKeepsTheDistance) {
+  kill_pung_hand_waits();
   set_hand(kSeat, "111m 222p 333s 444m 55p");
   refresh_hand_evaluations();
   AI[kSeat].min_shanten = -2;  // no discard keeps it: the strict pass finds nothing
   // The planner reads the record as the refresh left it; only min_shanten is changed.
   plan_discard_com2(kSeat);
   EXPECT_EQ(AI[kSeat].relax_level, kThinSuitLevel);
-  EXPECT_EQ(AI[kSeat].discard_subcode, 403);
+  EXPECT_EQ(AI[kSeat].discard_subcode, 400);
   EXPECT_EQ(g_ai_strict_pass, 0);
 }
 
@@ -153,9 +165,9 @@ TEST_F(Planner, TheHandIsSortedAscendingWithItsEmptySlotFirst) {
 
 TEST_F(Planner, ThePoolIsRecordedForTheSeatOnlyWhenTheKeepersRan) {
   for (auto& row : RH) std::fill(std::begin(row), std::end(row), -1);
-  plan("123m 456p 789s 1122z 3z");
+  plan("124m 456p 789s 1122z 3z");
   EXPECT_TRUE(std::equal(std::begin(RH[kSeat]), std::end(RH[kSeat]), g_ai_work_hand_saved));
-  EXPECT_EQ(std::vector<int>(RH[kSeat], RH[kSeat] + kHandSlots), parse_tiles("123m 456p 789s 1122z 3z"))
+  EXPECT_EQ(std::vector<int>(RH[kSeat], RH[kSeat] + kHandSlots), parse_tiles("124m 456p 789s 1122z 3z"))
       << "no aim, no keeper: the whole hand";
   EXPECT_EQ(RH[1][0], -1) << "another seat's record stays";
   std::fill(std::begin(RH[kSeat]), std::end(RH[kSeat]), -1);
@@ -166,7 +178,7 @@ TEST_F(Planner, ThePoolIsRecordedForTheSeatOnlyWhenTheKeepersRan) {
 TEST_F(Planner, ReadyRecordsAreInvalidatedAtEveryDecision) {
   g_seat_state[kSeat].eval[4].words[kEvalLive8Plus] = 3;
   g_seat_state[kSeat].eval[4].words[kEvalTile] = 5;
-  plan("123m 456p 789s 1122z 3z");
+  plan("123m 456m 789p 12s 5s 3f");  // the flower ends the decision before the ready-hand evaluator
   for (const ReadyDiscardEval& e : g_seat_state[kSeat].eval)
     for (int w : e.words) EXPECT_EQ(w, 0);
 }
