@@ -17,6 +17,7 @@
 #include "shell/scene_table.h"
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
+#include "table/claim_offers.h"
 #include "table/new_hand.h"
 #include "table/table_state.h"
 #include "table/win_test.h"
@@ -24,7 +25,6 @@
 namespace {
 
 constexpr int kFrameLimit = 40000;
-constexpr int kOfferMark = 200;
 
 // Mid-game hands: seat 0 with 14 tiles in its turn, the others waiting.
 constexpr std::array<std::array<int, kHandSlots>, kSeats> kHands{{

@@ -40,16 +40,6 @@ constexpr std::array<const char*, kMenuRightItems> kMenuRightLabels{
 };
 constexpr const char* kResumeFailedLine = "中断データを書き換えられなかったため、再開を取りやめました";
 
-std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const int a = static_cast<int>(under >> shift & 0xFF);
-    const int b = static_cast<int>(over >> shift & 0xFF);
-    out |= static_cast<std::uint32_t>(a + (b - a) * alpha / 255) << shift;
-  }
-  return out;
-}
-
 // The title's name as a large logo: the text's glyphs enlarged `scale` times
 // in `colour`, their grey edges blended, the centre of the logo at centre_x.
 void draw_logo(int centre_x, int top, const char* text, int scale, std::uint32_t colour) {
@@ -71,24 +61,10 @@ void draw_logo(int centre_x, int top, const char* text, int scale, std::uint32_t
     }
 }
 
-// A white card under a group of texts, so their white cells read as one
-// sheet: a soft shadow, a gold edge and the card itself.
-constexpr std::uint32_t kCardShadow = 0x000000;
-constexpr int kCardShadowAlpha = 70;
-constexpr std::uint32_t kCardEdge = 0xB08D3C;
-constexpr std::uint32_t kCardFill = 0xFFFFFF;
 // The logo contrasts with the background: deep green on the paper texture,
 // cream on the plain green that stands in for it.
 constexpr std::uint32_t kLogoOnTexture = 0x1E5A3C;
 constexpr std::uint32_t kLogoOnPlain = 0xF1E3B8;
-
-void draw_card(int left, int top, int right, int bottom) {
-  for (int y = top + 6; y < bottom + 6; ++y)
-    for (int x = left + 6; x < right + 6; ++x)
-      g_back_surface.at(x, y) = blend(g_back_surface.at(x, y), kCardShadow, kCardShadowAlpha);
-  platform::fill_rect(g_back_surface, left, top, right - left, bottom - top, kCardEdge);
-  platform::fill_rect(g_back_surface, left + 3, top + 3, right - left - 6, bottom - top - 6, kCardFill);
-}
 
 void draw_hover(int x, int y, const HitBox& box) {
   if (box.contains(g_mouse_x, g_mouse_y)) draw_text(x, y, kHoverMark);
@@ -100,7 +76,7 @@ void scene_title() {
   draw_background(kBackgroundScreens);
   draw_logo(360, 62, "Ruvelka", 4, bitmap_loaded(kTextureSheet) ? kLogoOnTexture : kLogoOnPlain);
   draw_card(235, 175, 455, 375);
-  platform::fill_rect(g_back_surface, 265, 268, 160, 2, kCardEdge);
+  platform::fill_rect(g_back_surface, 265, 268, 160, 2, kCardEdgeColour);
   draw_card(215, 440, 545, 625);
   draw_text(275, 200, "Ruvelka");
   draw_text(273, 340, "2022-2025　Dobrank");

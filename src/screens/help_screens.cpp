@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 
-#include "screens/help_card.h"
 #include "screens/help_texts.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
@@ -37,7 +36,7 @@ void draw_lines(const std::array<const char*, N>& lines, int x, int top, int ste
 template <std::size_t N>
 void draw_titled_lines(const char* title, const std::array<const char*, N>& lines) {
   draw_screen_background();
-  draw_help_card(kHelpCardLeft, 40, kHelpCardRight, kLinesTop + kWideLineStep * static_cast<int>(N) + 10);
+  draw_card(kHelpCardLeft, 40, kHelpCardRight, kLinesTop + kWideLineStep * static_cast<int>(N) + 10, false);
   draw_text(kTitleX, kTitleY, title);
   draw_lines(lines, kLinesX, kLinesTop, kWideLineStep);
 }
@@ -73,14 +72,14 @@ void draw_help_game_rules() { draw_titled_lines(kGameRulesTitle, kGameRules); }
 
 void draw_help_advice() {
   draw_screen_background();
-  draw_help_card(kHelpCardLeft, 80, kHelpCardRight, kAdviceY.back() + 40);
+  draw_card(kHelpCardLeft, 80, kHelpCardRight, kAdviceY.back() + 40, false);
   draw_text(kTitleX, 100, kAdviceTitle);
   for (std::size_t i = 0; i < kAdvice.size(); ++i) draw_text(70, kAdviceY[i], kAdvice[i]);
 }
 
 void draw_help_yaku_rules() {
   draw_screen_background();
-  draw_help_card(kHelpCardLeft, 40, kHelpCardRight, 700);
+  draw_card(kHelpCardLeft, 40, kHelpCardRight, 700, false);
   draw_text(kTitleX, kTitleY, kYakuRulesTitle);
   switch (g_help_page) {
     case 0: draw_yaku_rules_page0(); break;

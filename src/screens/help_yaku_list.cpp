@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "screens/help_card.h"
 #include "screens/help_yaku_entries.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
@@ -109,7 +108,7 @@ void draw_explanation(const YakuEntry& entry) {
 
 void draw_help_yaku_list() {
   draw_screen_background();
-  draw_help_card(kHelpCardLeft, 40, kHelpCardRight, 690);
+  draw_card(kHelpCardLeft, 40, kHelpCardRight, 690, false);
   draw_text(60, 60, "あがり役の説明");
   const int page = g_help_page >= 0 && g_help_page < kYakuPages ? g_help_page : 0;
   draw_header(page);

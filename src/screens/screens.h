@@ -1,8 +1,22 @@
 // Front-end, setting, statistics and help screens: one draw routine per scene.
 #pragma once
 
+#include <cstdint>
+
 // Fills the off-screen surface with the screens' background.
 void draw_screen_background();
+
+// The card the screens set their texts on: white with a gold edge, covering
+// left..right x top..bottom; with `shadow`, a soft shadow below and to the right.
+constexpr std::uint32_t kCardEdgeColour = 0xB08D3C;
+void draw_card(int left, int top, int right, int bottom, bool shadow = true);
+
+// The help screens' card spans these columns.
+constexpr int kHelpCardLeft = 40;
+constexpr int kHelpCardRight = 690;
+
+// `under` mixed with `over` by alpha (0 keeps under, 255 gives over), per channel.
+std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha);
 
 void scene_title();
 void scene_suspended();

@@ -123,31 +123,10 @@ constexpr int kCardRight = 660;
 constexpr int kCardTop = 75;
 constexpr int kCardMargin = 25;      // below the reset row
 constexpr int kRuleGap = 22;         // from a gold rule down to the text under it
-constexpr int kShadowOffset = 6;
-constexpr int kShadowKeep = 185;     // of 255: how much of the background shows through the shadow
-constexpr int kEdge = 3;
-constexpr std::uint32_t kEdgeColour = 0xB08D3C;
-constexpr std::uint32_t kCardColour = 0xFFFFFF;
 constexpr int kFailedCardGap = 14;   // between the settings card and the failure card
 constexpr int kFailedCardHeight = 45;
 
-std::uint32_t darken(std::uint32_t colour, int keep) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8)
-    out |= ((colour >> shift & 0xFF) * static_cast<std::uint32_t>(keep) / 255) << shift;
-  return out;
-}
-
-void draw_card(int left, int top, int right, int bottom) {
-  for (int y = top + kShadowOffset; y < bottom + kShadowOffset && y < kScreenHeight; ++y)
-    for (int x = left + kShadowOffset; x < right + kShadowOffset && x < kScreenWidth; ++x)
-      g_back_surface.at(x, y) = darken(g_back_surface.at(x, y), kShadowKeep);
-  platform::fill_rect(g_back_surface, left, top, right - left, bottom - top, kEdgeColour);
-  platform::fill_rect(g_back_surface, left + kEdge, top + kEdge, right - left - 2 * kEdge, bottom - top - 2 * kEdge,
-                      kCardColour);
-}
-
-void draw_rule(int y) { platform::fill_rect(g_back_surface, kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kEdgeColour); }
+void draw_rule(int y) { platform::fill_rect(g_back_surface, kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
 
 // The background, the card down to the reset row, the title, and below the
 // card the failure line while the screen's file could not be saved.

@@ -132,15 +132,6 @@ constexpr const char* kDeletedLine = "・ 対局データを削除しました";
 constexpr const char* kDeleteFailedLine = "・ 保存できませんでした。再度選んでください";
 constexpr const char* kDeleteFooter = "右クリックでメニュー画面に戻ります";
 
-// A plain sheet under the texts, so their white cells read as one.
-constexpr std::uint32_t kSheetEdge = 0xB08D3C;
-constexpr std::uint32_t kSheetFill = 0xFFFFFF;
-
-void draw_text_sheet(int left, int top, int right, int bottom) {
-  platform::fill_rect(g_back_surface, left, top, right - left, bottom - top, kSheetEdge);
-  platform::fill_rect(g_back_surface, left + 3, top + 3, right - left - 6, bottom - top - 6, kSheetFill);
-}
-
 }  // namespace
 
 void scene_character_data() {
@@ -160,7 +151,7 @@ void scene_character_data() {
 
 void scene_data_delete() {
   draw_screen_background();
-  draw_text_sheet(190, 160, 610, 510);
+  draw_card(190, 160, 610, 510, false);
   for (int i = 0; i < static_cast<int>(kDeleteLines.size()); ++i) draw_text(210, 180 + 40 * i, kDeleteLines[i]);
   if (g_stats_deleted == 0) {
     draw_text(kDeleteBox.left, kDeleteBox.top, kDeleteChoice);

@@ -7,6 +7,7 @@
 #include "shell/digits.h"
 #include "shell/gdi.h"
 #include "shell/options.h"
+#include "shell/play_layout.h"
 #include "shell/sheet_ids.h"
 #include "shell/shell_state.h"
 #include "shell/table_view.h"
@@ -63,9 +64,9 @@ void box_number(int x, int y, int value, bool plus) {
 void draw_result_buttons() {
   if (option(opt_suspend) == 0 || is_last_hand_of_match()) return;
   blit_bitmap(465, 470, 220, 60, kSheetResultButtons, 0, 0);
-  if (g_mouse_y < 480 || g_mouse_y > 520) return;
-  if (g_mouse_x >= 490 && g_mouse_x <= 560) blit_bitmap(465, 470, 110, 60, kSheetResultButtons, 0, 60);
-  if (g_mouse_x >= 590 && g_mouse_x <= 660) blit_bitmap(575, 470, 110, 60, kSheetResultButtons, 110, 60);
+  // The lit look follows the boxes the clicks test.
+  if (kNextHandBox.contains(g_mouse_x, g_mouse_y)) blit_bitmap(465, 470, 110, 60, kSheetResultButtons, 0, 60);
+  if (kSuspendBox.contains(g_mouse_x, g_mouse_y)) blit_bitmap(575, 470, 110, 60, kSheetResultButtons, 110, 60);
 }
 
 void draw_seat_change() {

@@ -17,7 +17,6 @@ enum TileKind : int {
   kTileStandingDark = 6,  // a knitted-straight target tile of the user's hand
 };
 
-constexpr int kRiverSlideStart = 8;  // a new discard's slide-in offset
 constexpr int kMeldSlideStart = 14;  // a new meld's slide-in offset
 
 // The user's hand line: slot i (0..12) at (user_slot_x(i), kUserHandY), 38 x 62.

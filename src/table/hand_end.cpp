@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kLastRound = kWindRounds - 1;
 constexpr int kUser = 0;
 
 // Moves the player of seat i to seat to[i], with its score.

@@ -4,6 +4,7 @@
 #pragma once
 
 constexpr int kWindRounds = 4;
+constexpr int kLastRound = kWindRounds - 1;  // the North round
 
 // The click on the hand result (and the suspension, which runs it before it
 // writes the match): statistics, score changes paid, the dealer moved on,

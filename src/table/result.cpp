@@ -4,10 +4,10 @@
 #include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/sound.h"
+#include "table/hand_end.h"
 #include "table/table_state.h"
 #include "table/win_record.h"
 
-constexpr int kLastRound = 3;
 
 void exhaustive_draw_phase() {
   const int frame = ++g_scene_frame;

@@ -12,6 +12,7 @@
 constexpr int kRiverCapacity = 100;
 constexpr int kWallCapacity = 144;
 constexpr int kMaxFlowers = 8;
+constexpr int kRiverSlideStart = 8;  // slide-in offset of a new discard
 
 // ------------------------------------------------------- hands, melds, wall
 extern int g_hand[kSeats][kHandSlots];          // tile + 100 x marker; slot 13 = drawn/claimed tile

@@ -7,7 +7,6 @@
 extern int g_safe_marks[kSeats][kTileCodes];           // [p][t] 1: t cannot complete p's hand; cleared per hand
 extern int g_safe_marks_snapshot[kSeats][kTileCodes];  // copy taken at each planner start; what the pick reads
 
-constexpr int kRiverSlideStart = 8;  // slide-in offset of a new river entry
 
 // For every seat with four melds, marks safe every tile with three or more
 // copies visible (by the visible counts last computed).
