@@ -1,6 +1,8 @@
 #include "support/chooser_fixture.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
@@ -30,18 +32,36 @@ Proposal ChooserTest::run_chooser(Chooser chooser) {
   return {tile, AI[kSeat].discard_yaku, AI[kSeat].discard_subcode};
 }
 
-void ChooserTest::check(const ChooserCase& c) {
-  set_hand(c.hand, c.pool);
+namespace {
+
+// The tiles of `text`, in its order, with every suit moved `shift` suits on.
+std::string shifted(const char* text, int shift) {
+  std::vector<int> tiles = parse_tiles(text);
+  for (int& t : tiles)
+    if (is_suited(t)) t = make_tile((suit_of(t) + shift) % 3, rank_of(t));
+  return format_tiles(tiles);
+}
+
+}  // namespace
+
+void ChooserTest::check(const ChooserCase& c, int shift) {
+  const auto text = [shift](const char* t) { return shifted(t, shift); };
+  set_hand(text(c.hand), text(c.pool));
   for (int code : c.melds)
     if (code != 0) add_meld(kSeat, meld_kind(code), meld_tile(code));
-  set_visible(c.visible);
+  set_visible(text(c.visible));
   set_target(c.target, c.variant);
   const Proposal got = run_chooser(c.chooser);
   const bool none = *c.expect == '\0';
-  const Proposal want{none ? 0 : parse_tiles(c.expect).at(0), none ? 0 : c.target, none ? 0 : c.subcode};
-  EXPECT_EQ(describe(got), describe(want)) << "hand " << c.hand;
-  if (c.left == nullptr) return;
-  EXPECT_EQ(format_tiles(g_ai_work_hand, kHandSlots), format_tiles(parse_tiles(c.left))) << "the pool left";
+  const Proposal want{none ? 0 : parse_tiles(text(c.expect)).at(0), none ? 0 : c.target, none ? 0 : c.subcode};
+  EXPECT_EQ(describe(got), describe(want)) << "hand " << text(c.hand);
+  if (c.left != nullptr) {
+    EXPECT_EQ(format_tiles(g_ai_work_hand, kHandSlots), text(c.left)) << "the pool left";
+  }
+  if (c.then == nullptr) return;
+  std::vector<int> more;
+  for (int tile = run_chooser(c.chooser).tile; tile != 0; tile = run_chooser(c.chooser).tile) more.push_back(tile);
+  EXPECT_EQ(format_tiles(more), text(c.then)) << "what further runs propose";
 }
 
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }

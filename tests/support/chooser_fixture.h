@@ -24,6 +24,7 @@ struct ChooserCase {
   const char* expect = "";     // the tile proposed; "" = nothing
   int subcode = 0;
   const char* left = nullptr;  // when set: the pool's tiles after the run
+  const char* then = nullptr;  // when set: what runs again on that pool propose, until nothing
 };
 
 void PrintTo(const ChooserCase& c, std::ostream* os);
@@ -36,7 +37,9 @@ class ChooserTest : public RuleTest {
   // tile 1..37 proposed from a pool slot now empty, the pool only emptied,
   // discard_reason left 0, the target and its variant untouched.
   Proposal run_chooser(Chooser chooser);
-  void check(const ChooserCase& c);
+  // Sets the case up with every suit moved `shift` suits on, runs it and
+  // compares; the expected tiles move with it.
+  void check(const ChooserCase& c, int shift = 0);
 };
 
 class ChooserCaseTest : public ChooserTest, public ::testing::WithParamInterface<ChooserCase> {};

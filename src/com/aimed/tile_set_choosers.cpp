@@ -40,28 +40,28 @@ bool is_template_tile(const ChickenTemplate& row, int tile) {
 // What the seat's declared melds say of the template: a chow over an anchor
 // covers it; a pung or kong of a pung candidate is a conflict.
 struct ChickenMelds {
-  std::array<bool, 3> covered{};
+  std::array<int, 3> covered{};  // per anchor, its first tile once a chow covers it; 0 uncovered
   bool conflict = false;
 };
 
 ChickenMelds read_chicken_melds(int seat, const ChickenTemplate& row) {
   ChickenMelds out;
+  // An empty meld slot (0) names no tile of any template.
   for (int code : g_melds[seat]) {
-    if (code == 0) continue;
     const int tile = meld_tile(code);
     if (meld_kind(code) != kMeldChow) {
       out.conflict |= std::find(row.pungs.begin(), row.pungs.end(), tile) != row.pungs.end();
       continue;
     }
-    for (int k = 0; k < 3; ++k) out.covered[k] |= tile == row.partials[k] - 1 || tile == row.partials[k];
+    std::transform(row.partials.begin(), row.partials.end(), out.covered.begin(), out.covered.begin(),
+                   [tile](int first, int was) { return tile == first - 1 || tile == first ? first : was; });
   }
   return out;
 }
 
-bool in_covered_anchor(const ChickenTemplate& row, const ChickenMelds& melds, int tile) {
-  for (int k = 0; k < 3; ++k)
-    if (melds.covered[k] && near_anchor(row.partials[k], tile)) return true;
-  return false;
+bool in_covered_anchor(const ChickenMelds& melds, int tile) {
+  return std::any_of(melds.covered.begin(), melds.covered.end(),
+                     [tile](int first) { return first != 0 && near_anchor(first, tile); });
 }
 
 // Reversible tiles: the shapes of 11 to 16 in which 12 (or 11) is the one
@@ -99,7 +99,7 @@ void discard_chicken_hand(int seat) {
   if (pick_first(seat, kChickenHand, 0, held_four_times)) return;
   if (melds.conflict && pick_first(seat, kChickenHand, 1, listed)) return;
   if (pick_first(seat, kChickenHand, 10, [&](int tile) { return is_suited(tile) && !is_template_tile(row, tile); })) return;
-  if (pick_first(seat, kChickenHand, 20, [&](int tile) { return is_suited(tile) && in_covered_anchor(row, melds, tile); })) return;
+  if (pick_first(seat, kChickenHand, 20, [&](int tile) { return is_suited(tile) && in_covered_anchor(melds, tile); })) return;
   if (pick_first(seat, kChickenHand, 30, [&](int tile) { return is_suited(tile) && !listed(tile) && g_hand_counts[tile] >= 2; })) return;
   if (pick_first(seat, kChickenHand, 40, [](int tile) { return is_honour(tile) && g_hand_counts[tile] >= 3; })) return;
   pick_first(seat, kChickenHand, 41, [](int tile) { return is_honour(tile) && held_once(tile); });

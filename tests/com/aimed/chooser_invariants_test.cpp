@@ -30,7 +30,9 @@ int held(int tile) { return g_hand_counts[tile]; }
 const Entry kChoosers[] = {
     {28, discard_all_pungs, kOnlyThePick, [](int t, int) { return held(t) == 3; }},
     {40, discard_chicken_hand, kOnlyThePick, [](int t, int) { return is_honour(t) && held(t) == 2; }},
-    {41, discard_reversible_tiles, kOnlyThePick, [](int t, int) { return (t >= 13 && t <= 15) || (t >= 24 && t <= 26); }},
+    {41, discard_reversible_tiles, kOnlyThePick, [](int t, int) {
+       return (t >= 13 && t <= 15) || (t >= 24 && t <= 26) || ((t == 18 || t == 19 || t == 28 || t == 29) && held(t) != 4);
+     }},
     {52, discard_all_fives, kRestoresWhenNone, [](int, int) { return false; }},
     {58, discard_all_even_pungs, kMayNarrow, [](int, int) { return false; }},
     {59, discard_upper_tiles, kOnlyThePick, [](int t, int) { return rank_in(t, 6, 9); }},
