@@ -3,7 +3,7 @@
 bool is_two_triples_four_pairs() {
   int triples = 0;
   int pairs = 0;
-  for (int tile = 1; tile <= kRed; ++tile) {
+  for (int tile : kPlayingTiles) {
     triples += g_hand_counts[tile] == 3 ? 1 : 0;
     pairs += g_hand_counts[tile] == 2 ? 1 : 0;
   }

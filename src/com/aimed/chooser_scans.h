@@ -15,10 +15,12 @@ bool pick_first(int seat, int yaku, int subcode, Want&& want) {
   return each_pool_tile([&](int slot, int tile) { return want(tile) && pick_for(seat, slot, yaku, subcode); });
 }
 
-// Least held first: for n = from up to to, the first pool tile held n times
-// for which want(tile) holds.
+constexpr int kMostCopies = 4;
+
+// Least held first: for n = from up to to (by default every count a pool tile
+// can have), the first pool tile held n times for which want(tile) holds.
 template <class Want>
-bool pick_least_held(int seat, int yaku, int subcode, int from, int to, Want&& want) {
+bool pick_least_held(int seat, int yaku, int subcode, Want&& want, int from = 1, int to = kMostCopies) {
   for (int n = from; n <= to; ++n)
     if (pick_first(seat, yaku, subcode, [&](int tile) { return g_hand_counts[tile] == n && want(tile); })) return true;
   return false;

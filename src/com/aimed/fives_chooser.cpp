@@ -18,7 +18,9 @@ constexpr std::array<int, 3> kFives{5, 15, 25};
 enum Removal : int { kChows = 1, kPungsOfFive = 2, kPartials = 4, kPairsOfFive = 8 };
 
 // Each pass removes fewer groups than the one before; the codes name the
-// pass and whether a tile other than a 5 was left.
+// pass and whether a tile other than a 5 was left. Over every pool of ranks
+// 3 to 7 (all that is left after the simple rules) only 40, 41, 51, 21 and 30
+// can occur: the other three are kept as the rule numbers them.
 struct TrialPass {
   int removals;
   int not_five_code;
@@ -31,6 +33,8 @@ constexpr std::array<TrialPass, 4> kTrialPasses{{
     {kChows, 30, 31},
 }};
 
+bool is_not_five(int tile) { return is_suited(tile) && rank_of(tile) != 5; }
+
 int pool_copies(int tile) { return static_cast<int>(std::count(g_ai_work_hand, g_ai_work_hand + kHandSlots, tile)); }
 
 // Per suit, each group in list order, as often as the pool holds it whole.
@@ -38,9 +42,8 @@ template <std::size_t N, std::size_t M>
 void remove_groups(const std::array<std::array<int, N>, M>& groups) {
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (const auto& group : groups) {
-      const auto whole = [&] {
-        return std::all_of(group.begin(), group.end(), [&](int rank) { return pool_slot_of(make_tile(suit, rank)) >= 0; });
-      };
+      const auto in_pool = [suit](int rank) { return pool_slot_of(make_tile(suit, rank)) >= 0; };
+      const auto whole = [&] { return std::all_of(group.begin(), group.end(), in_pool); };
       while (whole())
         for (int rank : group) keep_copies(make_tile(suit, rank), 1);
     }
@@ -66,7 +69,7 @@ bool pick_simple(int seat) {
            pick_for(seat, slot, kAllFives, side_code(side, 1 + 2 * d, 2 + 2 * d));
   });
   if (isolated) return true;
-  if (pick_least_held(seat, kAllFives, 10, 1, 4, is_honour)) return true;
+  if (pick_least_held(seat, kAllFives, 10, is_honour)) return true;
   return each_by_distance(0, 1, [&](int slot, int) { return pick_for(seat, slot, kAllFives, 11); });
 }
 
@@ -80,7 +83,7 @@ void discard_all_fives(int seat) {
   for (const TrialPass& pass : kTrialPasses) {
     std::copy(entry.begin(), entry.end(), g_ai_work_hand);
     apply_removals(pass.removals);
-    if (pick_first(seat, kAllFives, pass.not_five_code, [](int tile) { return is_suited(tile) && rank_of(tile) != 5; })) return;
+    if (pick_first(seat, kAllFives, pass.not_five_code, is_not_five)) return;
     if (pick_first(seat, kAllFives, pass.any_code, any_tile)) return;
   }
   std::copy(entry.begin(), entry.end(), g_ai_work_hand);

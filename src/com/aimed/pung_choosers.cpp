@@ -40,7 +40,7 @@ void discard_pung_twin(int seat, int yaku, bool (*off)(int)) {
 // Pairs form: the pairs are the hand; the singles and each triple's third
 // copy are what may go.
 void discard_all_honours_pairs(int seat) {
-  for (int tile = 1; tile <= kRed; ++tile) keep_copies(tile, g_hand_counts[tile] / 2 * 2);
+  for (int tile : kPlayingTiles) keep_copies(tile, g_hand_counts[tile] / 2 * 2);
   if (pick_first(seat, kAllHonours, 0, three_visible)) return;
   if (pick_most_visible(seat, kAllHonours, 1, kMostVisibleSingle, is_suited)) return;
   pick_most_visible(seat, kAllHonours, 2, kMostVisibleSingle, any_tile);

@@ -18,20 +18,21 @@ constexpr int rank_bit(int rank) { return 1 << rank; }
 // searched in one scan, so within a step the lower tile code goes first.
 struct RangeOrder {
   int yaku;
-  std::array<int, 5> steps;  // rank bit sets; 0 ends the list
+  std::array<int, 5> steps;  // rank bit sets; 0 (no rank) fills the list
 };
 
 constexpr RangeOrder kUpperOrder{kUpperTiles, {rank_bit(1), rank_bit(2), rank_bit(3), rank_bit(4), rank_bit(5)}};
-constexpr RangeOrder kMiddleOrder{kMiddleTiles, {rank_bit(1) | rank_bit(9), rank_bit(2) | rank_bit(8), rank_bit(3) | rank_bit(7)}};
+constexpr RangeOrder kMiddleOrder{kMiddleTiles,
+                                  {rank_bit(1) | rank_bit(9), rank_bit(2) | rank_bit(8), rank_bit(3) | rank_bit(7)}};
 constexpr RangeOrder kLowerOrder{kLowerTiles, {rank_bit(9), rank_bit(8), rank_bit(7), rank_bit(6), rank_bit(5)}};
 
 // Any honour goes before every suited tile, a single before a pair.
 void discard_out_of_range(int seat, const RangeOrder& order) {
   if (!aims_at_any(seat, {order.yaku})) return;
-  if (pick_least_held(seat, order.yaku, 0, 1, 4, is_honour)) return;
+  if (pick_least_held(seat, order.yaku, 0, is_honour)) return;
   for (int ranks : order.steps) {
     const auto in_step = [ranks](int tile) { return is_suited(tile) && (ranks & rank_bit(rank_of(tile))) != 0; };
-    if (ranks != 0 && pick_first(seat, order.yaku, 1, in_step)) return;
+    if (pick_first(seat, order.yaku, 1, in_step)) return;
   }
 }
 
@@ -55,7 +56,7 @@ void discard_all_green(int seat) {
   const auto other_bamboo = [](int tile) { return suit_of(tile) == kBamboo && !is_green(tile); };
   if (pick_first(seat, kAllGreen, 0, quad)) return;
   if (pick_first(seat, kAllGreen, 10, [](int tile) { return is_other_honour(tile) && held_once(tile); })) return;
-  if (pick_least_held(seat, kAllGreen, 20, 1, 4, characters_or_dots)) return;
-  if (pick_least_held(seat, kAllGreen, 30, 1, 4, is_other_honour)) return;
-  pick_least_held(seat, kAllGreen, 30, 1, 4, other_bamboo);
+  if (pick_least_held(seat, kAllGreen, 20, characters_or_dots)) return;
+  if (pick_least_held(seat, kAllGreen, 30, is_other_honour)) return;
+  pick_least_held(seat, kAllGreen, 30, other_bamboo);
 }

@@ -13,8 +13,8 @@ constexpr int kSevenShiftedPairs = 75;
 constexpr int kNineGates = 79;
 
 constexpr int kWindowRanks = 7;
-constexpr int kLastWindowStart = 3;
-constexpr std::array<int, 13> kNineGatesRanks{1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
+constexpr int kLastWindowStart = 10 - kWindowRanks;  // the window ends at rank 9
+constexpr std::array kNineGatesRanks{1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
 
 constexpr bool is_suit_index(int suit) { return suit >= kCharacters && suit <= kBamboo; }
 bool in_suit(int tile, int suit) { return suit_of(tile) == suit; }
@@ -27,21 +27,26 @@ struct HeldStep {
   int first_code;
   bool any_of_suit;
 };
-constexpr std::array<HeldStep, 4> kShiftedPairSteps{{{1, 10, false}, {3, 20, true}, {4, 30, true}, {2, 40, false}}};
+constexpr std::array kShiftedPairSteps{
+    HeldStep{1, 10, false}, HeldStep{3, 20, true}, HeldStep{4, 30, true}, HeldStep{2, 40, false}};
 
 // A tile of the window held once or twice is never chosen, except when
 // its other copies are all visible (code 0).
 void discard_shifted_pairs(int seat, int suit, int start) {
   if (pick_first(seat, kSevenShiftedPairs, 0, three_visible)) return;
+  const auto other_suit = [=](int tile) { return !in_suit(tile, suit); };
   const auto outside = [=](int tile) {
     return in_suit(tile, suit) && (rank_of(tile) < start || rank_of(tile) >= start + kWindowRanks);
   };
+  const auto of_suit = [=](int tile) { return in_suit(tile, suit); };
   for (const HeldStep& step : kShiftedPairSteps) {
-    const auto held = [&](int tile) { return g_hand_counts[tile] == step.held; };
-    if (pick_first(seat, kSevenShiftedPairs, step.first_code, [&](int tile) { return held(tile) && is_honour(tile); })) return;
-    if (pick_first(seat, kSevenShiftedPairs, step.first_code + 1, [&](int tile) { return held(tile) && !in_suit(tile, suit); })) return;
-    if (pick_first(seat, kSevenShiftedPairs, step.first_code + 2, [&](int tile) { return held(tile) && outside(tile); })) return;
-    if (step.any_of_suit && pick_first(seat, kSevenShiftedPairs, step.first_code + 3, [&](int tile) { return held(tile) && in_suit(tile, suit); })) return;
+    const auto pick = [&](int code, auto kind) {
+      const auto qualifies = [&](int tile) { return g_hand_counts[tile] == step.held && kind(tile); };
+      return pick_first(seat, kSevenShiftedPairs, code, qualifies);
+    };
+    const int code = step.first_code;
+    if (pick(code, is_honour) || pick(code + 1, other_suit) || pick(code + 2, outside)) return;
+    if (step.any_of_suit && pick(code + 3, of_suit)) return;
   }
 }
 
@@ -55,9 +60,10 @@ struct OffSuitCodes {
 };
 
 bool pick_off_suit(int seat, int yaku, int suit, const OffSuitCodes& codes) {
-  if (pick_most_visible(seat, yaku, codes.single_honour, 3, [](int tile) { return is_honour(tile) && held_once(tile); })) return true;
-  if (pick_least_held(seat, yaku, codes.other_suit, 1, 3, [=](int tile) { return !in_suit(tile, suit); })) return true;
-  return pick_least_held(seat, yaku, codes.honour_set, 2, 4, is_honour);
+  const auto single_honour = [](int tile) { return is_honour(tile) && held_once(tile); };
+  if (pick_most_visible(seat, yaku, codes.single_honour, 3, single_honour)) return true;
+  if (pick_least_held(seat, yaku, codes.other_suit, [=](int tile) { return !in_suit(tile, suit); }, 1, 3)) return true;
+  return pick_least_held(seat, yaku, codes.honour_set, is_honour, 2);
 }
 
 }  // namespace
@@ -75,10 +81,10 @@ void discard_pure_terminal_chows(int seat) {
   const int suit = g_ai_target_variant[seat];
   if (!is_suit_index(suit)) return;
   if (pick_off_suit(seat, kPureTerminalChows, suit, {0, 1, 2})) return;
-  if (pick_first(seat, kPureTerminalChows, 3, [=](int tile) { return in_suit(tile, suit) && g_hand_counts[tile] >= 3; })) return;
-  pick_first(seat, kPureTerminalChows, 4, [=](int tile) {
-    return in_suit(tile, suit) && (rank_of(tile) == 4 || rank_of(tile) == 6);
-  });
+  const auto set_of_suit = [=](int tile) { return in_suit(tile, suit) && g_hand_counts[tile] >= 3; };
+  const auto four_or_six = [=](int tile) { return in_suit(tile, suit) && (rank_of(tile) == 4 || rank_of(tile) == 6); };
+  if (pick_first(seat, kPureTerminalChows, 3, set_of_suit)) return;
+  pick_first(seat, kPureTerminalChows, 4, four_or_six);
 }
 
 // Code 20 takes what is left beside the template 1112345678999 of the suit;

@@ -40,7 +40,7 @@ bool is_template_tile(const ChickenTemplate& row, int tile) {
 // What the seat's declared melds say of the template: a chow over an anchor
 // covers it; a pung or kong of a pung candidate is a conflict.
 struct ChickenMelds {
-  std::array<int, 3> covered{};  // per anchor, its first tile once a chow covers it; 0 uncovered
+  decltype(ChickenTemplate::partials) covered{};  // per anchor, its first tile once a chow covers it; 0 uncovered
   bool conflict = false;
 };
 
@@ -72,10 +72,10 @@ struct DotsShape {
   std::array<int, 6> held;  // of 11 .. 16
   int live;                 // fewer than 2 of it visible
 };
-constexpr std::array<DotsShape, 2> kSurplusDots{{
-    {12, 41, {2, 1, 0, 1, 1, 0}, 11},
-    {11, 42, {1, 2, 0, 1, 1, 0}, 12},
-}};
+constexpr std::array kSurplusDots{
+    DotsShape{12, 41, {2, 1, 0, 1, 1, 0}, 11},
+    DotsShape{11, 42, {1, 2, 0, 1, 1, 0}, 12},
+};
 
 bool holds_shape(const DotsShape& shape) {
   for (int i = 0; i < 6; ++i)
@@ -83,12 +83,14 @@ bool holds_shape(const DotsShape& shape) {
   return g_visible_counts[shape.live] < 2;
 }
 
-bool is_one_of(int tile, std::initializer_list<int> tiles) { return std::find(tiles.begin(), tiles.end(), tile) != tiles.end(); }
+bool is_one_of(int tile, std::initializer_list<int> tiles) {
+  return std::find(tiles.begin(), tiles.end(), tile) != tiles.end();
+}
 bool not_held(int tile) { return g_hand_counts[tile] == 0; }
 
 }  // namespace
 
-// A honour held exactly twice is never chosen: it may be the pair.
+// An honour held exactly twice is never chosen: it may be the pair.
 void discard_chicken_hand(int seat) {
   if (!aims_at_any(seat, {kChickenHand})) return;
   const int variant = g_ai_target_variant[seat];
@@ -96,32 +98,45 @@ void discard_chicken_hand(int seat) {
   const ChickenTemplate& row = kChickenTemplates[variant];
   const ChickenMelds melds = read_chicken_melds(seat, row);
   const auto listed = [&](int tile) { return is_suited(tile) && is_listed(row, tile); };
+  const auto off_template = [&](int tile) { return is_suited(tile) && !is_template_tile(row, tile); };
+  const auto by_covered_anchor = [&](int tile) { return is_suited(tile) && in_covered_anchor(melds, tile); };
+  const auto unlisted_pair = [&](int tile) { return is_suited(tile) && !listed(tile) && g_hand_counts[tile] >= 2; };
+  const auto honour_set = [](int tile) { return is_honour(tile) && g_hand_counts[tile] >= 3; };
+  const auto single_honour = [](int tile) { return is_honour(tile) && held_once(tile); };
   if (pick_first(seat, kChickenHand, 0, held_four_times)) return;
   if (melds.conflict && pick_first(seat, kChickenHand, 1, listed)) return;
-  if (pick_first(seat, kChickenHand, 10, [&](int tile) { return is_suited(tile) && !is_template_tile(row, tile); })) return;
-  if (pick_first(seat, kChickenHand, 20, [&](int tile) { return is_suited(tile) && in_covered_anchor(melds, tile); })) return;
-  if (pick_first(seat, kChickenHand, 30, [&](int tile) { return is_suited(tile) && !listed(tile) && g_hand_counts[tile] >= 2; })) return;
-  if (pick_first(seat, kChickenHand, 40, [](int tile) { return is_honour(tile) && g_hand_counts[tile] >= 3; })) return;
-  pick_first(seat, kChickenHand, 41, [](int tile) { return is_honour(tile) && held_once(tile); });
+  if (pick_first(seat, kChickenHand, 10, off_template)) return;
+  if (pick_first(seat, kChickenHand, 20, by_covered_anchor)) return;
+  if (pick_first(seat, kChickenHand, 30, unlisted_pair)) return;
+  if (pick_first(seat, kChickenHand, 40, honour_set)) return;
+  pick_first(seat, kChickenHand, 41, single_honour);
 }
 
 void discard_reversible_tiles(int seat) {
   if (!aims_at_any(seat, {kReversibleTiles})) return;
   const auto other_honour = [](int tile) { return is_honour(tile) && tile != kWhite; };
+  const auto single_other_honour = [&](int tile) { return other_honour(tile) && held_once(tile); };
   const auto is_character = [](int tile) { return is_suited(tile) && suit_of(tile) == kCharacters; };
   const auto quad = [](int tile) { return held_four_times(tile) && is_one_of(tile, {18, 19, 22, 28, 29, kWhite}); };
+  const auto lone_21 = [](int tile) { return tile == 21 && not_held(22); };
   const auto lone_27 = [](int tile) {
-    return tile == 27 && ((not_held(25) && not_held(28)) || (not_held(26) && not_held(28)) || (not_held(26) && not_held(29)));
+    return tile == 27 &&
+           ((not_held(25) && not_held(28)) || (not_held(26) && not_held(28)) || (not_held(26) && not_held(29)));
   };
+  const auto single_white = [](int tile) { return tile == kWhite && held_once(tile); };
+  const auto chow_tile = [](int tile) { return is_one_of(tile, {16, 17, 21, 23, 27}); };
+  const auto single_22 = [](int tile) { return tile == 22 && held_once(tile); };
   if (pick_first(seat, kReversibleTiles, 0, quad)) return;
-  if (pick_first(seat, kReversibleTiles, 10, [&](int tile) { return other_honour(tile) && held_once(tile); })) return;
-  if (pick_least_held(seat, kReversibleTiles, 11, 1, 4, is_character)) return;
-  if (pick_least_held(seat, kReversibleTiles, 12, 1, 4, other_honour)) return;
-  if (pick_first(seat, kReversibleTiles, 20, [](int tile) { return tile == 21 && not_held(22); })) return;
+  if (pick_first(seat, kReversibleTiles, 10, single_other_honour)) return;
+  if (pick_least_held(seat, kReversibleTiles, 11, is_character)) return;
+  if (pick_least_held(seat, kReversibleTiles, 12, other_honour)) return;
+  if (pick_first(seat, kReversibleTiles, 20, lone_21)) return;
   if (pick_first(seat, kReversibleTiles, 21, lone_27)) return;
-  if (pick_first(seat, kReversibleTiles, 22, [](int tile) { return tile == kWhite && held_once(tile); })) return;
-  if (pick_least_held(seat, kReversibleTiles, 30, 1, 4, [](int tile) { return is_one_of(tile, {16, 17, 21, 23, 27}); })) return;
-  if (pick_first(seat, kReversibleTiles, 40, [](int tile) { return tile == 22 && held_once(tile); })) return;
-  for (const DotsShape& shape : kSurplusDots)
-    if (holds_shape(shape) && pick_first(seat, kReversibleTiles, shape.code, [&](int tile) { return tile == shape.tile; })) return;
+  if (pick_first(seat, kReversibleTiles, 22, single_white)) return;
+  if (pick_least_held(seat, kReversibleTiles, 30, chow_tile)) return;
+  if (pick_first(seat, kReversibleTiles, 40, single_22)) return;
+  for (const DotsShape& shape : kSurplusDots) {
+    const auto surplus = [&](int tile) { return tile == shape.tile; };
+    if (holds_shape(shape) && pick_first(seat, kReversibleTiles, shape.code, surplus)) return;
+  }
 }

@@ -30,7 +30,7 @@ const ChooserCase kPungCases[] = {
     {"AllTerminalsMiddleSingle", k72, 72, 0, "5m 1p 1z 999s", "", "1z", {}, "5m", 10},
     {"AllTerminalsHonourSingle", k72, 72, 0, "1m 1z 99p", "", "1m", {}, "1z", 11},
     {"AllTerminalsAnySingle", k72, 72, 0, "1m 9p 55z", "", "9p", {}, "9p", 12},
-    {"AllTerminalsMiddlePair", k72, 72, 0, "55m 11z 99p 111s", "", "9p", {}, "5m", 20},
+    {"AllTerminalsMiddlePair", k72, 72, 0, "22m 11z 99p 111s", "", "9p", {}, "2m", 20},
     {"AllTerminalsHonourPair", k72, 72, 0, "11z 99p 111s", "", "9p", {}, "1z", 21},
     {"AllTerminalsAnyPair", k72, 72, 0, "99p 11m 111s", "", "1m", {}, "1m", 22},
     {"HonourPairsDeadSingle", k70, 70, 1, "22z 33z 66z 77z 111z 5p 5z 4z", "", "1z 444z", {}, "4z", 0},

@@ -56,6 +56,8 @@ const ChooserCase kRangeCases[] = {
     {"ReversibleSevenBambooNoFiveOrEight", k41, 41, 0, "6s 7s 9s", "", "", {}, "7s", 21},
     {"ReversibleSevenBambooNoSixOrEight", k41, 41, 0, "5s 7s 9s", "", "", {}, "7s", 21},
     {"ReversibleSevenBambooNoSixOrNine", k41, 41, 0, "5s 7s 8s", "", "", {}, "7s", 21},
+    {"ReversibleSevenBambooBesideFiveSix", k41, 41, 0, "5s 6s 7s", "", "", {}, "7s", 30},
+    {"ReversibleSevenBambooBesideFiveEightNine", k41, 41, 0, "5s 7s 8s 9s", "", "", {}, "7s", 30},
     {"ReversibleSingleWhite", k41, 41, 0, "5z 4s", "", "", {}, "5z", 22},
     {"ReversibleSingleTwoBamboo", k41, 41, 0, "2s 4s", "", "", {}, "2s", 40},
     {"ReversibleSurplusTwoDots", k41, 41, 0, "11245p 44s", "", "1p", {}, "2p", 41},

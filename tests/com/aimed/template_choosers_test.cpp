@@ -19,6 +19,7 @@ const ChooserCase kTemplateCases[] = {
     {"ShiftedPairsWindowSinglesStay", k75, 75, 12, "3p 44p"},
     {"ShiftedPairsLastWindow", k75, 75, 13, "2p 9p", "", "", {}, "2p", 12},
     {"ShiftedPairsNoWindowStart", k75, 75, 10, "1z"},
+    {"ShiftedPairsWindowPastNine", k75, 75, 14, "1z"},
     {"ShiftedPairsNoSuchSuit", k75, 75, 32, "1z"},
     {"TerminalChowsTripleFirst", k68, 68, 2, "111s 4s", "", "", {}, "1s", 3},
     {"TerminalChowsFour", k68, 68, 2, "11s 4s", "", "", {}, "4s", 4},
