@@ -6,16 +6,8 @@
 // Past its gate each body is the place the pattern's own rules fill; until
 // they land the rule keeps and proposes nothing.
 
-void discard_outside_hand(int seat) {
-  if (!aims_at_any(seat, {23})) return;
-}
-
 void discard_all_pungs(int seat) {
   if (!aims_at_any(seat, {28})) return;
-}
-
-void discard_all_types(int seat) {
-  if (!aims_at_any(seat, {30})) return;
 }
 
 void discard_half_flush(int seat, int /*flag*/) {
