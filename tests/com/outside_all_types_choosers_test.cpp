@@ -45,7 +45,8 @@ const ChooserCase kOutsideCases[] = {
     {"LoneTerminalMostVisible", kOutside, 23, "1p 9s 789m 111s 55z", "9s", 709, {.visible = "99s"}},
     {"TwoPairBesideOnePair", kOutside, 23, "11p 22p 789m 111s 11z", "2p", 902},
     {"ThreePairBesideOnePair", kOutside, 23, "11p 33p 789m 111s 11z", "3p", 913},
-    {"OpenEdgeDeadOneIgnoresDistance", kOutside, 23, "23p 789m 111s 11z", "2p", 962, {.visible = "1111p", .not_neutral = "2p"}},
+    {"OpenEdgeDeadOneIgnoresDistance", kOutside, 23, "23p 789m 111s 11z", "2p", 962,
+     {.visible = "1111p", .not_neutral = "2p"}},
     {"EdgeAboveNothingFullHand", kOutside, 23, "23p 789m 111s 55z", "2p", 162, {.not_neutral = "2p", .best_blocks = 5}},
 };
 

@@ -57,7 +57,8 @@ Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
   EXPECT_EQ(g_ai_target_yaku[kSeat], target);
   EXPECT_EQ(g_ai_target_variant[kSeat], variant) << "the variant is the target's own after the call";
   EXPECT_EQ(ai.discard_reason, 0);
-  Proposals got{{g_ai_discard_candidates, g_ai_discard_candidates + g_ai_discard_count}, ai.discard_yaku, ai.discard_subcode};
+  Proposals got{
+      {g_ai_discard_candidates, g_ai_discard_candidates + g_ai_discard_count}, ai.discard_yaku, ai.discard_subcode};
   if (got.tiles.empty()) {
     EXPECT_TRUE(std::equal(before.begin(), before.end(), g_ai_work_hand)) << "nothing proposed, yet the pool changed";
     EXPECT_EQ(ai.discard_yaku + ai.discard_subcode, 0) << "nothing proposed, yet the record changed";
@@ -84,7 +85,8 @@ Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
   EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](int n) { return n >= 0; }))
       << "a proposed tile came from no emptied slot";
   if (!reloads_hand(target)) {
-    EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](int n) { return n == 0; })) << "a slot emptied for no proposal";
+    EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](int n) { return n == 0; }))
+        << "a slot emptied for no proposal";
   }
   return got;
 }
