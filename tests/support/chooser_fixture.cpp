@@ -14,14 +14,13 @@ namespace {
 bool is_flush_target(int target) { return target == 55 || target == 62 || target == 65 || target == 66; }
 bool reloads_hand(int target) { return target == 56 || target == 57 || target == 77; }
 
-}  // namespace
-
 std::string describe(const Proposals& p) {
-  if (p.tiles.empty()) return "nothing";
-  return format_tiles(p.tiles) + " sub " + std::to_string(p.subcode);
+  return p.tiles.empty() ? "nothing" : format_tiles(p.tiles) + " sub " + std::to_string(p.subcode);
 }
 
-void ChooserTest::arrange(const ChooserCase& example) {
+}  // namespace
+
+void ChooserTest::arrange(const ChooserCase& example, int target) {
   const ChooserSeat& c = example.seat;
   g_dealer = c.dealer;
   g_round_wind = c.round_wind;
@@ -42,7 +41,7 @@ void ChooserTest::arrange(const ChooserCase& example) {
   std::fill(std::begin(AI[kSeat].hai_syanten), std::end(AI[kSeat].hai_syanten), c.min_shanten);
   set_not_neutral(c.not_neutral);
   AI[kSeat].best_blocks = c.best_blocks;
-  set_target(example.target, c.variant);
+  set_target(c.target != 0 ? c.target : target, c.variant);
 }
 
 Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
@@ -91,9 +90,9 @@ Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
   return got;
 }
 
-void ChooserTest::check(const ChooserCase& c) {
-  arrange(c);
-  const Proposals got = run_chooser(c.rule, c.seat.flag);
+void ChooserTest::check(Chooser rule, int target, const ChooserCase& c) {
+  arrange(c, target);
+  const Proposals got = run_chooser(rule, c.seat.flag);
   const Proposals want{parse_tiles(c.expect), 0, *c.expect == '\0' ? 0 : c.subcode};
   EXPECT_EQ(describe(got), describe(want)) << c.name << ": hand " << c.hand;
 }

@@ -1,5 +1,5 @@
 // A deciding seat set up for the aimed-pattern choosers, and one chooser run
-// with the chooser contract checked: what it proposed, as tiles and codes.
+// with the chooser contract checked.
 #pragma once
 
 #include <string>
@@ -16,29 +16,27 @@ struct Proposals {
   int yaku;
   int subcode;
 };
-std::string describe(const Proposals& p);
 
 // The rest of a worked example's seat.
 struct ChooserSeat {
   int variant = 0;
-  const char* visible = "";   // one entry per visible copy
-  const char* pool = "";      // "" = the hand's free tiles
+  const char* visible = "";  // one entry per visible copy
+  const char* pool = "";     // "" = the hand's free tiles
   const char* not_neutral = "";
   int meld = 0;  // one declared meld: kind x 100 + tile (the lowest of a chow); 0 none
   int best_blocks = 4;
   int min_shanten = 1;
   int flag = 0;
-  int dealer = 0;  // seat 1 is South with dealer 0, East with dealer 1
+  int dealer = 0;  // seat 1 is South with dealer 0, East with dealer 1, North with dealer 2
   int round_wind = 0;
+  int target = 0;  // 0: the suite's pattern
 };
 
-// A worked example: the seat aims at `target` and holds `hand`.
+// A worked example: the tiles proposed in order ("" nothing) and the code.
 struct ChooserCase {
   const char* name;  // the test's name: letters, digits, underscores
-  Chooser rule;
-  int target;
   const char* hand;
-  const char* expect;  // the tiles proposed in order; "" nothing
+  const char* expect;
   int subcode;
   ChooserSeat seat = {};
 };
@@ -47,16 +45,15 @@ std::string chooser_case_name(const ::testing::TestParamInfo<ChooserCase>& info)
 
 class ChooserTest : public RuleTest {
  protected:
-  // The case's seat; a declared meld counts as one call.
-  void arrange(const ChooserCase& c);
-  // Runs the chooser once on the seat and checks the contract: one tile at
-  // most (the full-flush chooser excepted), each 1..37 and from a pool slot
-  // now empty (for the choosers that reload the whole hand: a tile of the
-  // hand, the pool afterwards within the hand less the tiles proposed),
-  // discard_yaku the chooser's pattern, discard_reason left 0, the target and
-  // its variant untouched, and without a proposal nothing changed at all.
+  void arrange(const ChooserCase& c, int target);
+  // Runs the chooser once and checks the contract: one tile at most (the
+  // full-flush chooser excepted), each 1..37 and from a pool slot now empty
+  // (for the choosers that reload the whole hand: a tile of the hand, the
+  // pool afterwards within the hand less the tiles proposed), discard_yaku
+  // the chooser's pattern, discard_reason left 0, the target and its variant
+  // untouched, and without a proposal nothing changed at all.
   Proposals run_chooser(Chooser rule, int flag = 0);
-  void check(const ChooserCase& c);
+  void check(Chooser rule, int target, const ChooserCase& c);
 };
 
 class ChooserCaseTest : public ChooserTest, public ::testing::WithParamInterface<ChooserCase> {};

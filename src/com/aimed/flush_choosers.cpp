@@ -37,7 +37,7 @@ int kept_suit(int variant, bool in_tens) {
 }
 
 // ================================================================== half flush
-bool half_flush(int seat, int suit, int flag) {
+void half_flush(int seat, int suit, int flag) {
   const auto pick = [seat](int code, auto&& want) { return pick_first(seat, kHalfFlush, code, want); };
   const auto outside_in = [&](int code, auto&& want) {
     return each_by_distance(0, 4, [&](int slot, int t) { return want(t) && pick_for(seat, slot, kHalfFlush, code); });
@@ -46,15 +46,15 @@ bool half_flush(int seat, int suit, int flag) {
       pick(10, [](int t) { return is_single_honour(t) && seen_by_all(t) == 3; }) ||
       outside_in(50, [&](int t) { return is_isolated_single(t, suit); }) ||
       outside_in(51, [&](int t) { return is_off_suit(t, suit); }))
-    return true;
+    return;
   if (flag == 1 && (pick(30, [](int t) { return is_single_honour(t) && seen_by_all(t) == 2; }) ||
                     pick_most_visible(seat, kHalfFlush, 31, 1,
                                       [seat](int t) { return is_guest_wind(seat, t) && held(t) == 1; }) ||
                     pick_most_visible(seat, kHalfFlush, 32, 1, is_single_honour)))
-    return true;
+    return;
   int honours = 0;
   for (int t = kEast; t <= kRed; ++t) honours += held(t);
-  return !has_honour_meld(seat) && honours == 2 && pick(40, is_honour);
+  if (!has_honour_meld(seat) && honours == 2) pick(40, is_honour);
 }
 
 // ================================================================== full flush
@@ -97,7 +97,7 @@ int honour_slots(int seat) {
   return n;
 }
 
-bool full_flush(int seat, int suit, int flag) {
+void full_flush(int seat, int suit, int flag) {
   const auto off_single = [suit](int t) { return is_off_suit(t, suit) && held(t) == 1; };
   // The lower (toward 1) and upper neighbours at distance 1 and 2.
   const auto lower = [](int t) { return held_at(t, -1) || held_at(t, -2); };
@@ -109,14 +109,14 @@ bool full_flush(int seat, int suit, int flag) {
         return off_single(t) && !held_at(t, -1) && !held_at(t, 1) && !(held_at(t, -2) && held_at(t, 2));
       }) > 0 ||
       take_every(seat, 120, [&](int t) { return off_single(t) && !(lower(t) && upper(t)); }) > 0)
-    return true;
+    return;
   for (int n = 1; n <= 4; ++n)
-    if (take_every(seat, 10 + suit, [&](int t) { return is_off_suit(t, suit) && held(t) == n; }) > 0) return true;
+    if (take_every(seat, 10 + suit, [&](int t) { return is_off_suit(t, suit) && held(t) == n; }) > 0) return;
   if (flag == 1 && (take_every(seat, 20, [](int t) { return is_single_honour(t) && seen_by_all(t) == 2; }) > 0 ||
                     take_least_seen(seat, 21, [seat](int t) { return is_guest_wind(seat, t); }) ||
                     take_least_seen(seat, 22, is_honour)))
-    return true;
-  return honour_slots(seat) == 2 && take_first_of_honours(seat, 23, [](int) { return true; }) > 0;
+    return;
+  if (honour_slots(seat) == 2) take_first_of_honours(seat, 23, [](int) { return true; });
 }
 
 }  // namespace

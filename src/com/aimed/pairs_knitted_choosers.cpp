@@ -28,10 +28,7 @@ class WholeHandReload {
     for (int i = 0; i < kHandSlots; ++i) g_ai_work_hand[i] = is_free_slot(g_hand[seat][i]) ? g_hand[seat][i] : 0;
   }
   // Every rule found nothing: the call has had no effect on the pool.
-  bool put_back() const {
-    std::copy(entry_.begin(), entry_.end(), g_ai_work_hand);
-    return false;
-  }
+  void put_back() const { std::copy(entry_.begin(), entry_.end(), g_ai_work_hand); }
 
  private:
   std::array<int, kHandSlots> entry_;
@@ -91,12 +88,11 @@ class SevenPairs {
     }
   }
 
-  bool choose() const {
-    if (pairs_ == 4 && four_pairs()) return true;
-    if (pairs_ == 5 && five_pairs()) return true;
+  void choose() const {
+    if ((pairs_ == 4 && four_pairs()) || (pairs_ == 5 && five_pairs())) return;
     WholeHandReload reload(seat_);
     for (int t : kPlayingTiles) keep_copies(t, held(t) / 2 * 2);
-    return remaining() || reload.put_back();
+    if (!remaining()) reload.put_back();
   }
 
  private:
@@ -184,9 +180,9 @@ class HonoursKnitted {
     }
   }
 
-  bool choose() {
+  void choose() {
     WholeHandReload reload(seat_);
-    return honours() || surplus_singles() || undecided_row() || off_row() || reload.put_back();
+    if (!(honours() || surplus_singles() || undecided_row() || off_row())) reload.put_back();
   }
 
  private:
@@ -282,29 +278,28 @@ class HonoursKnitted {
 };
 
 // =============================================================== thirteen orphans
-bool thirteen_orphans(int seat, const std::array<int, 9>& row) {
+void thirteen_orphans(int seat, const std::array<int, 9>& row) {
   const auto pick = [seat](int code, auto&& want) { return pick_first(seat, kThirteenOrphans, code, want); };
   WholeHandReload reload(seat);
   int orphan_pairs = 0;
   for (int t : g_terminal_honour_tiles)
     if (held(t) >= 2) ++orphan_pairs;
-  if (pick(900, [](int t) { return is_middle(t) && held(t) >= 2; })) return true;
-  if (orphan_pairs >= 2 && (pick(910, [](int t) { return is_honour(t) && held(t) >= 2; }) ||
-                            pick(911, [](int t) { return is_terminal(t) && held(t) >= 2; })))
-    return true;
-  if (pick(10, [](int t) { return held(t) >= 3; })) return true;
   const auto row_tile = [&row](int t) { return std::find(row.begin(), row.end(), t) != row.end(); };
-  if (pick(20, [&](int t) { return is_middle(t) && (!row_tile(t) || held(t) >= 2); })) return true;
-  if (pick(21, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; })) return true;
-  if (pick(22, is_middle)) return true;
+  if (pick(900, [](int t) { return is_middle(t) && held(t) >= 2; }) ||
+      (orphan_pairs >= 2 && (pick(910, [](int t) { return is_honour(t) && held(t) >= 2; }) ||
+                             pick(911, [](int t) { return is_terminal(t) && held(t) >= 2; }))) ||
+      pick(10, [](int t) { return held(t) >= 3; }) ||
+      pick(20, [&](int t) { return is_middle(t) && (!row_tile(t) || held(t) >= 2); }) ||
+      pick(21, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; }) || pick(22, is_middle))
+    return;
   // The orphans leave, and one more copy of the first that still stands: the pair.
   for (int t : g_terminal_honour_tiles) keep_copies(t, 1);
   if (pool_has_playing_tile())
     for (int t : g_terminal_honour_tiles)
       if (keep_copies(t, 1) == 1) break;
   for (int n = 1; n <= 4; ++n)
-    if (pick(23, [n](int t) { return held(t) == n; })) return true;
-  return reload.put_back();
+    if (pick(23, [n](int t) { return held(t) == n; })) return;
+  reload.put_back();
 }
 
 // A variant that names no knitted arrangement: the rule does nothing.
