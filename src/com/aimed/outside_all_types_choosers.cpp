@@ -57,7 +57,9 @@ bool scan_each_edge(int seat, int base, Test&& test) {
   return false;
 }
 
-bool outside_honours_first(int seat) {
+// Dead and fourth honours, a terminal quad with nothing beside it, and on the
+// terminal-chow route every single honour.
+bool outside_first(int seat) {
   if (pick_first(seat, kOutside, 900, [](int t) { return is_honour(t) && held(t) == 1 && seen_by_all(t) == 3; }))
     return true;
   if (pick_first(seat, kOutside, 910, [](int t) { return is_honour(t) && held(t) == 4; })) return true;
@@ -89,7 +91,8 @@ bool outside_middle_tiles(int seat) {
   if (dead_neighbour) return true;
   if (pick_first(seat, kOutside, 5, [](int t) { return is_suited(t) && rank_of(t) == 5; })) return true;
   // A 4 (a 6) held once beside 2-3 (7-8) without the 1 (the 9) may still
-  // become the chow's fourth tile; steps 19 and later decide it.
+  // take the place of the missing terminal; only a seat that has called
+  // throws it (codes 14 and 16).
   for (int side : {kTowardOne, kTowardNine}) {
     const bool fired = pick_first(seat, kOutside, side_code(side, 114, 116), [side](int t) {
       return is_suited(t) && side_rank(t, side) == 4 &&
@@ -130,6 +133,8 @@ bool outside_shapes(int seat) {
         return held(e.terminal) < held(e.tile) && held(e.other) == 0;
       }))
     return true;
+  // Kept in the rules' order although the surplus and lone-edge scans above
+  // always take such a tile first.
   return full && scan_each_edge(seat, 140, above_terminal_and_other);
 }
 
@@ -557,7 +562,7 @@ class AllTypes {
 
 void discard_outside_hand(int seat) {
   if (!aims_at_any(seat, {kOutside})) return;
-  (void)(outside_honours_first(seat) || outside_middle_tiles(seat) || outside_surplus(seat) || outside_shapes(seat) ||
+  (void)(outside_first(seat) || outside_middle_tiles(seat) || outside_surplus(seat) || outside_shapes(seat) ||
          outside_single_honours(seat) || outside_late(seat) || outside_edge_shapes(seat));
 }
 

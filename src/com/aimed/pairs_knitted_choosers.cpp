@@ -104,12 +104,12 @@ class SevenPairs {
 
   bool four_pairs() const {
     if (pick_most_visible(seat_, kSevenPairs, 200, 3, [](int t) { return is_honour(t) && held(t) == 1; })) return true;
-    // Isolated: no tile of its suit within two ranks. The rank group
-    // decides before the visibility.
+    // An isolated single: held once, no tile of its suit within two ranks.
+    // The rank group decides before the visibility.
     for (int d = 0; d <= 4; ++d) {
       const bool fired = each_count_down(3, [&](int n) {
         return each_by_distance(d, d, [&](int slot, int t) {
-          return held(t) == 1 && seen_by_all(t) == n && side_run(g_hand_counts, t, kTowardOne, -2, {0, 0, 1, 0, 0}) &&
+          return seen_by_all(t) == n && side_run(g_hand_counts, t, kTowardOne, -2, {0, 0, 1, 0, 0}) &&
                  pick_for(seat_, slot, kSevenPairs, 210);
         });
       });
@@ -153,7 +153,7 @@ class SevenPairs {
   }
 
   int seat_;
-  int variant_;       // 0 to 13
+  int variant_;      // 0 to 13
   int pairs_ = 0;    // pairs in hand; four of a kind counts two, three one
   int triples_ = 0;  // kinds held exactly three times
 };
@@ -292,7 +292,10 @@ void thirteen_orphans(int seat, const std::array<int, 9>& row) {
       pick(20, [&](int t) { return is_middle(t) && (!row_tile(t) || held(t) >= 2); }) ||
       pick(21, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; }) || pick(22, is_middle))
     return;
-  // The orphans leave, and one more copy of the first that still stands: the pair.
+  // The orphans leave, and one more copy of the first that still stands: the
+  // pair. (Past the rules above, the hand has no middle tile, no triple and
+  // at most one orphan pair, so nothing is left for the last scan; it stays
+  // in the rules' order.)
   for (int t : g_terminal_honour_tiles) keep_copies(t, 1);
   if (pool_has_playing_tile())
     for (int t : g_terminal_honour_tiles)
