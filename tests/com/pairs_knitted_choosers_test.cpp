@@ -48,9 +48,12 @@ const ChooserCase kKnittedCases[] = {
     {"DoubleWindKept", "111z 555z 147m 258p 36s", "5z", 121, {.dealer = kEastSeat}},
     {"SeatWindTriple", "111z 555z 147m 258p 36s", "1z", 122, {.dealer = kEastSeat, .round_wind = kSouthRound}},
     {"IsolatedSurplus", "2m 7m 258p 369s 123456z", "2m", 130},
+    {"SurplusBesideRowTile", "12m 7m 258p 369s 12345z", "2m", 130},
+    {"EightOrphansLoneMiddleFirst", "9p 5m 147m 2p 369s 12345z", "5m", 130},
     {"EightOrphansKeepTerminal", "9p 147m 25p 369s 12345z", "9p", 11},
     {"SevenOrphansNoExemption", "9p 147m 25p 369s 1234z", "9p", 130},
     {"DeadOrphanNoExemption", "9p 147m 25p 369s 12345z", "9p", 130, {.visible = "7777z"}},
+    {"EdgeRunOfSurplus", "12s 147m 258p 6s 12345z", "1s", 141},
     {"LoneNineBesideSeven", "79p 147m 25p 369s 123z", "9p", 150},
     {"TiedRowsBreakTriple", "1m 4p 555p 6p 7p 36s 12345z", "5p", 0},
     {"TiedRowsBreakPair", "1m 4p 55p 6p 7p 36s 12345z", "5p", 2},
@@ -60,6 +63,7 @@ const ChooserCase kKnittedCases[] = {
     {"OffRowTripleBySurplus", "222m 147m 258p 369s 12z", "2m", 33},
     {"OffRowQuadBySurplus", "2222m 147m 258p 369s 1z", "2m", 34},
     {"RowTripleByCount", "444m 17m 258p 369s 123z", "4m", 20},
+    {"VariantOutOfRange", "147m 258p 369s 12345z", "", 0, {.variant = 6}},
 };
 
 const ChooserCase kOrphansCases[] = {
