@@ -6,12 +6,12 @@
 #include <random>
 #include <vector>
 
+#include "base/seat_eval.h"
+#include "base/table_state.h"
 #include "core/decomposition.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
 #include "core/shanten.h"
 #include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 

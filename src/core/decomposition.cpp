@@ -7,8 +7,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "base/table_state.h"
 #include "core/visible.h"
-#include "table/table_state.h"
 
 int g_decomp_sorted_hand[kHandSlots];
 int g_decompositions[kDecompositionRows][kDecompositionRowWords];

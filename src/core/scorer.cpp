@@ -2,9 +2,9 @@
 
 #include <cassert>
 
+#include "base/options.h"
+#include "base/table_state.h"
 #include "core/yaku_tests.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 int g_eval_total{};
 int g_eval_total_uncapped{};

@@ -6,10 +6,10 @@
 #include <cassert>
 #include <cstdint>
 
+#include "base/table_state.h"
 #include "core/hai_table.h"
 #include "core/tiles.h"
 #include "core/visible.h"
-#include "table/table_state.h"
 
 int g_shanten_normal = kWorstNormal;
 int g_shanten_chiitoi = kWorstChiitoi;

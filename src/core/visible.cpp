@@ -3,7 +3,7 @@
 #include <cassert>
 #include <cstring>
 
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 int g_visible_counts[kTileCodes]{};
 int g_seen_counts[kTileCodes]{};

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/table_state.h"
 #include "core/scorer.h"
 #include "core/waits.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 int g_eval_seat{};
 int g_eval_tile{};

@@ -1,7 +1,7 @@
 // Sets, honours and simple hands: ids 12 to 35.
+#include "base/table_state.h"
 #include "core/visible.h"
 #include "core/yaku_tests.h"
-#include "table/table_state.h"
 
 namespace {
 

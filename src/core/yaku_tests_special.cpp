@@ -1,8 +1,8 @@
 // Special wins, knitted hands, tile ranges, the chicken hand, the flowers
 // and the local patterns: ids 36 to 46 and 80 to 83.
+#include "base/options.h"
+#include "base/table_state.h"
 #include "core/yaku_tests.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <array>
 #include <cstdint>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/stats.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
 #include "screens/statistics_figures.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/shell_state.h"
-#include "shell/stats.h"
 
 namespace {
 

@@ -2,14 +2,16 @@
 
 #include <optional>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/sound.h"
 #include "core/hai_table.h"
-#include "shell/gdi.h"
+#include "draw/gdi.h"
 #include "shell/input.h"
 #include "shell/keys.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
 #include "shell/shell_state.h"
-#include "shell/sound.h"
+#include "shell/sound_player.h"
 #include "shell/window_pos.h"
 
 namespace {

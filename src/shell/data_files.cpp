@@ -6,11 +6,11 @@
 #include <cstring>
 #include <span>
 
+#include "base/options.h"
+#include "base/table_state.h"
 #include "core/hai_table.h"
 #include "core/yaku_table.h"
 #include "platform/platform.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "shell/stats.h"
+#include "base/stats.h"
 
 constexpr const char* kOptionFile = "DATA\\option.dat";
 constexpr const char* kRuleYakuFile = "DATA\\rule_yaku.dat";

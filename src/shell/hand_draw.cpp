@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/gdi.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/knitted_support.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/sheet_ids.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 

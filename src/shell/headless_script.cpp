@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "base/scene_state.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
-#include "shell/shell_state.h"
 
 namespace {
 

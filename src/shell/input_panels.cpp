@@ -2,21 +2,21 @@
 // the kong and chow choices, and the result screens that close the hand.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "com/turn/advisor.h"
 #include "core/tiles.h"
+#include "flow/claim_offers.h"
+#include "flow/hand_end.h"
+#include "flow/match_stats.h"
+#include "flow/result.h"
+#include "flow/user_kongs.h"
 #include "shell/input_front_end.h"
-#include "shell/options.h"
 #include "shell/play_input.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
-#include "table/hand_end.h"
-#include "table/match_stats.h"
-#include "table/result.h"
-#include "table/table_state.h"
-#include "table/user_kongs.h"
 
 namespace {
 

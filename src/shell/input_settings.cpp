@@ -2,6 +2,11 @@
 // help screens, and the right click that leaves them.
 #include <span>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
 #include "core/yaku_table.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
@@ -9,11 +14,6 @@
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
 #include "shell/keys.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
 
 namespace {
 

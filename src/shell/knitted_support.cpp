@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/table_state.h"
 #include "core/visible.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // towards its left, the claimed tile turned.
 #include <array>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 

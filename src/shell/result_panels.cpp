@@ -4,17 +4,17 @@
 #include <array>
 #include <cstdlib>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
+#include "flow/result.h"
 #include "shell/digits.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/play_layout.h"
 #include "shell/sheet_ids.h"
-#include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
-#include "table/result.h"
-#include "table/table_state.h"
 
 namespace {
 

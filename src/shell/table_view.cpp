@@ -2,16 +2,17 @@
 
 #include <array>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/aim_preview.h"
 #include "shell/digits.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
 #include "shell/sheet_ids.h"
 #include "shell/shell_state.h"
 #include "shell/table_centre.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <array>
 #include <cassert>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 #include "shell/tile_draw.h"
 
 namespace {

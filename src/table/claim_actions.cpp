@@ -4,14 +4,14 @@
 #include <cassert>
 #include <utility>
 
-#include "core/seat_eval.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
 #include "core/tiles.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "table/kong_actions.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 #include "table/win_test.h"
 

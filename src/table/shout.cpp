@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/sequencer.h"
-#include "table/table_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 
 void pause_for_shout(int seat, int balloon) {
   if (option(opt_voice_balloons) == 0) return;

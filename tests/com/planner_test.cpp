@@ -4,19 +4,19 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/decomposition.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
 #include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

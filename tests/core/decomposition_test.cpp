@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
+#include "base/table_state.h"
 #include "core/visible.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

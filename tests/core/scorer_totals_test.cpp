@@ -2,12 +2,12 @@
 // rules' own edge cases that pin a number.
 #include <gtest/gtest.h>
 
+#include "base/options.h"
+#include "base/table_state.h"
 #include "core/scorer.h"
 #include "core/visible.h"
 #include "core/win_eval.h"
-#include "shell/options.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "base/table_state.h"
 #include "core/hai_table.h"
 #include "core/visible.h"
 #include "support/distance_reference.h"
 #include "support/evaluation_fixture.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

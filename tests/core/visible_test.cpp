@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/table_state.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <random>
 
+#include "base/table_state.h"
 #include "core/scorer.h"
 #include "core/waits.h"
 #include "core/win_eval.h"
 #include "support/random_hands.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -3,18 +3,18 @@
 // and the result screens' boxes.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/headless/headless.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "shell/user_panels.h"
 #include "support/draw_calls.h"
 #include "support/hand_builder.h"
 #include "support/user_table.h"
 #include "support/word_files.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -4,13 +4,15 @@
 #include <algorithm>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "core/visible.h"
+#include "draw/gdi.h"
 #include "shell/aim_preview.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/result_panels.h"
-#include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/table_centre.h"
 #include "shell/table_view.h"
@@ -21,7 +23,6 @@
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 namespace {

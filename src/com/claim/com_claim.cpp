@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "base/table_state.h"
 #include "com/claim/claim_rules.h"
 #include "table/claim_actions.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

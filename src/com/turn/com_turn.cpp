@@ -4,24 +4,24 @@
 #include <array>
 #include <utility>
 
+#include "base/ai_record.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/visible.h"
 #include "core/waits.h"
 #include "core/yaku_table.h"
 #include "platform/platform.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "table/claim_actions.h"
 #include "table/kong_actions.h"
 #include "table/river.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 int g_ai_drawn_tile{};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
@@ -9,10 +11,8 @@
 #include "com/turn/generic_rules.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/decomposition.h"
 #include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 

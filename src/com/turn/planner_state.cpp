@@ -5,8 +5,8 @@
 #include <cassert>
 #include <cstring>
 
-#include "core/ai_record.h"
-#include "table/table_state.h"
+#include "base/ai_record.h"
+#include "base/table_state.h"
 
 int g_ai_work_hand[kHandSlots];
 int g_ai_discard_candidates[kHandSlots];

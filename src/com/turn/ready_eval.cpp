@@ -1,14 +1,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/ready_eval_choice.h"
-#include "core/ai_record.h"
 #include "core/visible.h"
 #include "core/waits.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/table_state.h"
 #include "com/turn/ready_eval_choice.h"
-#include "core/ai_record.h"
 #include "core/tiles.h"
 #include "core/visible.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 
