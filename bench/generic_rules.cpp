@@ -8,11 +8,11 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
-#include "core/visible.h"
 
 namespace {
 

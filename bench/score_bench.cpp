@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "base/options.h"
+#include "base/scorer.h"
 #include "base/table_state.h"
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 
 namespace {
 

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "base/seat_eval.h"
+#include "base/shanten.h"
 #include "base/table_state.h"
-#include "core/decomposition.h"
+#include "base/visible.h"
+#include "com/turn/planner_decomposition.h"
+#include "com/turn/planner_state.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "base/shanten.h"
 #include "base/table_state.h"
-#include "core/shanten.h"
 
 SeatAiRecord AI[kSeats];
 int g_hand_counts[kTileCodes];

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/shanten.h"
 #include "base/table_state.h"
-#include "core/shanten.h"
-#include "core/visible.h"
+#include "base/visible.h"
 
 namespace {
 

@@ -68,6 +68,12 @@ int g_popup_x{};
 int g_popup_y{};
 SeatState g_seat_state[kSeats]{};
 
+int declared_melds(int seat) {
+  int melds = 0;
+  for (int code : g_melds[seat]) melds += code != 0;
+  return melds;
+}
+
 void reset_table_state() {
   std::memset(&g_hand, 0, sizeof g_hand);
   std::memset(&g_melds, 0, sizeof g_melds);

@@ -7,9 +7,6 @@
 
 #include "core/tiles.h"
 
-// A seat's river and discard history have room for every discard a seat can
-// make in one hand (its draws plus its claims), so no write can leave them.
-constexpr int kRiverCapacity = 100;
 constexpr int kWallCapacity = 144;
 constexpr int kMaxFlowers = 8;
 constexpr int kRiverSlideStart = 8;  // slide-in offset of a new discard
@@ -137,6 +134,9 @@ struct SeatState {
   ReadyDiscardEval eval[kHandSlots];
 };
 extern SeatState g_seat_state[kSeats];
+
+// Declared melds of the seat (0..4).
+int declared_melds(int seat);
 
 // Zeroes every record above (the state of a fresh start).
 void reset_table_state();

@@ -2,12 +2,7 @@
 
 #include <cassert>
 
-#include "base/options.h"
-#include "base/table_state.h"
 #include "core/yaku_tests.h"
-
-int g_eval_total{};
-int g_eval_total_uncapped{};
 
 namespace {
 
@@ -125,59 +120,50 @@ static_assert([] {
 
 // Beside 三色三同順, 花竜 or 清竜, only the first found of the four chow
 // families stays.
-void limit_chow_families() {
-  if (!yaku_found(kYaku33MixedTripleChow) && !yaku_found(kYaku35MixedStraight) && !yaku_found(kYaku49PureStraight))
+void limit_chow_families(const HandFacts& f) {
+  if (!yaku_found(f, kYaku33MixedTripleChow) && !yaku_found(f, kYaku35MixedStraight) &&
+      !yaku_found(f, kYaku49PureStraight))
     return;
   constexpr int kFamilies[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
                                kYaku4ShortStraight};
   int found = 0;
-  for (int id : kFamilies) found += yaku_found(id) ? 1 : 0;
+  for (int id : kFamilies) found += yaku_found(f, id) ? 1 : 0;
   if (found < 2) return;
   bool kept = false;
   for (int id : kFamilies) {
-    if (!yaku_found(id)) continue;
-    if (kept) clear_yaku(id);
+    if (!yaku_found(f, id)) continue;
+    if (kept) clear_yaku(f, id);
     kept = true;
   }
 }
 
-void total_points() {
+void total_points(const RuleSwitches& rules, Scoring& out) {
   constexpr int kCap = 88;
-  const int without_flowers = yaku_points_without_flowers();
-  const int flowers = yaku_found(kYaku80Flowers) ? g_yaku_table[kYaku80Flowers].points : 0;
-  g_eval_total_uncapped = without_flowers + flowers;
-  g_eval_total = g_eval_total_uncapped;
-  if (option(opt_score_cap) == 1 && without_flowers >= kCap) g_eval_total = kCap + flowers;
-  g_win_points = g_eval_total;
+  const int without_flowers = yaku_points_without_flowers(out.table);
+  const int flowers = out.table[kYaku80Flowers].found != 0 ? out.table[kYaku80Flowers].points : 0;
+  out.total_uncapped = without_flowers + flowers;
+  out.total = out.total_uncapped;
+  if (rules.score_cap == 1 && without_flowers >= kCap) out.total = kCap + flowers;
 }
 
 }  // namespace
 
-void score_yaku() {
-  g_yaku_table = kFreshYakuTable;
-  g_eval_total = 0;
-  g_eval_total_uncapped = 0;
-  g_win_points = 0;
-  if (!g_eval_valid) return;
+void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out) {
+  out = Scoring{};
+  if (!r.valid) return;
   HandFacts f;
-  gather_hand_facts(f);
+  gather_hand_facts(f, r, ctx, rules, out.table);
   assert(f.form >= kFormNormal && f.form <= kFormHonoursKnitted);
   const int form_bit = 1 << f.form;
   for (const YakuTest& test : kYakuTests)
     if (test.forms & form_bit) test.run(f);
-  limit_chow_families();
-  total_points();
+  limit_chow_families(f);
+  total_points(rules, out);
 }
 
-int yaku_points_without_flowers() {
+int yaku_points_without_flowers(const YakuTable& table) {
   int sum = 0;
   for (int id = 0; id < kYakuCount; ++id)
-    if (id != kYaku80Flowers && yaku_found(id)) sum += g_yaku_table[id].points;
+    if (id != kYaku80Flowers && table[id].found != 0) sum += table[id].points;
   return sum;
-}
-
-void reset_scorer_state() {
-  g_yaku_table = kFreshYakuTable;
-  g_eval_total = 0;
-  g_eval_total_uncapped = 0;
 }

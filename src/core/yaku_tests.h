@@ -1,6 +1,6 @@
 // The scorer's pattern tests, one function per pattern, split by family
 // over the yaku_tests_*.cpp files. Each reads the facts of the evaluated
-// hand, gathered once per scoring, and writes g_yaku_table: it sets its own
+// hand, gathered once per scoring, and writes the scoring's pattern table: it sets its own
 // id when the hand holds the pattern and may clear or set ids tested before
 // it, so the scorer runs them in its fixed order.
 #pragma once
@@ -11,6 +11,9 @@
 
 // What the pattern tests read of one evaluated hand.
 struct HandFacts {
+  YakuTable* table;           // the pattern table the tests write
+  const WinContext* ctx;      // the table beside the hand
+  const RuleSwitches* rules;
   int form;          // HandForm
   int seat;
   int win_tile;
@@ -19,8 +22,8 @@ struct HandFacts {
   int seat_wind;     // the seat's wind tile 31..34
   int round_wind;    // the round's wind tile 31..34
   int wait_count;    // waits before the win
-  int values[kHandSlots];     // g_eval_hand: slot values, sorted
-  int blocks[kWinBlocks];     // g_meld_list
+  int values[kHandSlots];     // WinReading::hand: slot values, sorted
+  int blocks[kWinBlocks];     // WinReading::blocks
   int tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
   int chow_at[kTileCodes];    // chow blocks by lowest tile
   int set_at[kTileCodes];     // pung and kong blocks by tile
@@ -37,19 +40,21 @@ struct HandFacts {
   int terminal_tiles;   // suit tiles of rank 1 or 9
 };
 
-// Fills f from the evaluation areas of the last evaluate_win.
-void gather_hand_facts(HandFacts& f);
+// Fills f from the reading, the table and the switches; the tests write `table`.
+void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
+                       YakuTable& table);
 
 // ------------------------------------------------------- table helpers
-inline bool yaku_found(int id) { return g_yaku_table[id].found != 0; }
-inline void set_yaku(int id) { g_yaku_table[id].found = 1; }
-inline void set_yaku_points(int id, int points) { g_yaku_table[id] = {1, points}; }
+inline bool yaku_found(const HandFacts& f, int id) { return (*f.table)[id].found != 0; }
+inline void set_yaku(const HandFacts& f, int id) { (*f.table)[id].found = 1; }
+inline void set_yaku_points(const HandFacts& f, int id, int points) { (*f.table)[id] = {1, points}; }
 template <typename... Ids>
-void clear_yaku(Ids... ids) {
-  ((g_yaku_table[ids].found = 0), ...);
+void clear_yaku(const HandFacts& f, Ids... ids) {
+  (((*f.table)[ids].found = 0), ...);
 }
+inline bool rule_on(const HandFacts& f, int word) { return f.rules->rule_on(word); }
 // "A found 不求人 becomes 自摸": the switches that keep 不求人 off a pattern.
-void fully_concealed_becomes_self_drawn();
+void fully_concealed_becomes_self_drawn(const HandFacts& f);
 
 // --------------------------------------------------------- block helpers
 constexpr bool is_pair_block(int b) { return b > 0 && b < 100; }

@@ -8,14 +8,14 @@ namespace {
 constexpr int kChowFamily[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
                                kYaku4ShortStraight};
 
-void score_chow_family(int id, int points) {
+void score_chow_family(const HandFacts& f, int id, int points) {
   if (points <= 0) return;
   bool limited = false;
   for (int earlier : kChowFamily) {
     if (earlier == id) break;
-    if (yaku_found(earlier) && g_yaku_table[earlier].points >= 2) limited = true;
+    if (yaku_found(f, earlier) && (*f.table)[earlier].points >= 2) limited = true;
   }
-  set_yaku_points(id, limited ? 1 : points);
+  set_yaku_points(f, id, limited ? 1 : points);
 }
 
 int suits_with_chow_of_rank(const HandFacts& f, int rank) {
@@ -31,14 +31,14 @@ void check_yaku_0_pure_double_chow(const HandFacts& f) {
   int twins = 0;  // chows with exactly one other chow of the same tile
   for (int b : f.blocks)
     if (is_win_chow(b) && f.chow_at[win_block_tile(b)] == 2) ++twins;
-  score_chow_family(kYaku0PureDoubleChow, twins / 2);
+  score_chow_family(f, kYaku0PureDoubleChow, twins / 2);
 }
 
 void check_yaku_1_mixed_double_chow(const HandFacts& f) {
   int m = 0;  // chows whose rank is held as a chow in exactly two suits
   for (int b : f.blocks)
     if (is_win_chow(b) && suits_with_chow_of_rank(f, rank_of(win_block_tile(b))) == 2) ++m;
-  score_chow_family(kYaku1MixedDoubleChow, m / 2);
+  score_chow_family(f, kYaku1MixedDoubleChow, m / 2);
 }
 
 void check_yaku_2_two_terminal_chows(const HandFacts& f) {
@@ -52,12 +52,12 @@ void check_yaku_2_two_terminal_chows(const HandFacts& f) {
     }
     if (low >= 1 && high >= 1) ++suits;
   }
-  score_chow_family(kYaku2TwoTerminalChows, suits);
+  score_chow_family(f, kYaku2TwoTerminalChows, suits);
 }
 
 void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
   const int n = terminal_pung_count(f, true);
-  if (n > 0) set_yaku_points(kYaku3TerminalHonourPung, n);
+  if (n > 0) set_yaku_points(f, kYaku3TerminalHonourPung, n);
 }
 
 void check_yaku_4_short_straight(const HandFacts& f) {
@@ -75,19 +75,19 @@ void check_yaku_4_short_straight(const HandFacts& f) {
       break;
     }
   }
-  score_chow_family(kYaku4ShortStraight, pairs);
+  score_chow_family(f, kYaku4ShortStraight, pairs);
 }
 
 void check_yaku_5_melded_kong(const HandFacts& f) {
-  if (f.melded_kongs == 1) set_yaku(kYaku5MeldedKong);
+  if (f.melded_kongs == 1) set_yaku(f, kYaku5MeldedKong);
 }
 
 void check_yaku_6_one_voided_suit(const HandFacts& f) {
-  if (__builtin_popcount(f.suit_mask) == 2) set_yaku(kYaku6OneVoidedSuit);
+  if (__builtin_popcount(f.suit_mask) == 2) set_yaku(f, kYaku6OneVoidedSuit);
 }
 
 void check_yaku_7_no_honours(const HandFacts& f) {
-  if (f.honour_tiles == 0) set_yaku(kYaku7NoHonours);
+  if (f.honour_tiles == 0) set_yaku(f, kYaku7NoHonours);
 }
 
 void check_yaku_8_edge_wait(const HandFacts& f) {
@@ -96,8 +96,8 @@ void check_yaku_8_edge_wait(const HandFacts& f) {
     if (!is_concealed_chow_block(b)) continue;
     const int t = win_block_tile(b);
     if ((rank_of(t) == 1 && t + 2 == f.win_tile) || (rank_of(t) == 7 && t == f.win_tile)) {
-      set_yaku(kYaku8EdgeWait);
-      clear_yaku(kYaku9ClosedWait, kYaku10SingleWait);
+      set_yaku(f, kYaku8EdgeWait);
+      clear_yaku(f, kYaku9ClosedWait, kYaku10SingleWait);
       return;
     }
   }
@@ -107,8 +107,8 @@ void check_yaku_9_closed_wait(const HandFacts& f) {
   if (f.wait_count != 1) return;
   for (int b : f.blocks) {
     if (is_concealed_chow_block(b) && win_block_tile(b) + 1 == f.win_tile) {
-      set_yaku(kYaku9ClosedWait);
-      clear_yaku(kYaku8EdgeWait, kYaku10SingleWait);
+      set_yaku(f, kYaku9ClosedWait);
+      clear_yaku(f, kYaku8EdgeWait, kYaku10SingleWait);
       return;
     }
   }
@@ -123,10 +123,10 @@ void check_yaku_10_single_wait(const HandFacts& f) {
     const int t = win_block_tile(b);
     if (is_concealed_chow_block(b) && (t == f.win_tile || t + 3 == f.win_tile)) return;
   }
-  set_yaku(kYaku10SingleWait);
-  clear_yaku(kYaku8EdgeWait, kYaku9ClosedWait);
+  set_yaku(f, kYaku10SingleWait);
+  clear_yaku(f, kYaku8EdgeWait, kYaku9ClosedWait);
 }
 
 void check_yaku_11_self_drawn(const HandFacts& f) {
-  if (f.open && !f.by_discard) set_yaku(kYaku11SelfDrawn);
+  if (f.open && !f.by_discard) set_yaku(f, kYaku11SelfDrawn);
 }

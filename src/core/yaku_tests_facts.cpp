@@ -1,7 +1,4 @@
 // The facts the pattern tests share, and the helpers over them.
-#include <cstring>
-
-#include "core/waits.h"
 #include "core/yaku_tests.h"
 
 namespace {
@@ -28,18 +25,22 @@ void add_block(HandFacts& f, int b) {
 
 }  // namespace
 
-void gather_hand_facts(HandFacts& f) {
-  std::memset(&f, 0, sizeof f);
-  f.form = g_hand_form;
-  f.seat = g_eval_seat;
-  f.win_tile = g_eval_tile;
-  f.by_discard = g_eval_by_discard;
-  f.open = g_eval_open;
-  f.seat_wind = kEast + g_eval_seat_wind;
-  f.round_wind = kEast + g_eval_round_wind;
-  f.wait_count = g_eval_wait_count;
+void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
+                       YakuTable& table) {
+  f = HandFacts{};
+  f.table = &table;
+  f.ctx = &ctx;
+  f.rules = &rules;
+  f.form = r.form;
+  f.seat = r.seat;
+  f.win_tile = r.tile;
+  f.by_discard = r.by_discard;
+  f.open = r.open;
+  f.seat_wind = kEast + r.seat_wind;
+  f.round_wind = kEast + r.round_wind;
+  f.wait_count = r.wait_count;
   for (int i = 0; i < kHandSlots; ++i) {
-    const int v = g_eval_hand[i];
+    const int v = r.hand[i];
     const int t = tile_of(v);
     f.values[i] = v;
     ++f.tile_count[t];
@@ -48,15 +49,15 @@ void gather_hand_facts(HandFacts& f) {
     if (is_terminal(t)) ++f.terminal_tiles;
   }
   for (int i = 0; i < kWinBlocks; ++i) {
-    f.blocks[i] = g_meld_list[i];
-    if (g_meld_list[i] != 0) add_block(f, g_meld_list[i]);
+    f.blocks[i] = r.blocks[i];
+    if (r.blocks[i] != 0) add_block(f, r.blocks[i]);
   }
 }
 
-void fully_concealed_becomes_self_drawn() {
-  if (!yaku_found(kYaku25FullyConcealed)) return;
-  clear_yaku(kYaku25FullyConcealed);
-  set_yaku(kYaku11SelfDrawn);
+void fully_concealed_becomes_self_drawn(const HandFacts& f) {
+  if (!yaku_found(f, kYaku25FullyConcealed)) return;
+  clear_yaku(f, kYaku25FullyConcealed);
+  set_yaku(f, kYaku11SelfDrawn);
 }
 
 bool is_guest_wind(const HandFacts& f, int tile) {
@@ -74,9 +75,9 @@ int terminal_pung_count(const HandFacts& f, bool guest_winds) {
 }
 
 void recount_terminal_pungs_beside_winds(const HandFacts& f) {
-  clear_yaku(kYaku3TerminalHonourPung);
-  const int n = terminal_pung_count(f, rule_yaku_on(kRuleWindPungsTerminal));
-  if (n > 0) set_yaku_points(kYaku3TerminalHonourPung, n);
+  clear_yaku(f, kYaku3TerminalHonourPung);
+  const int n = terminal_pung_count(f, rule_on(f, kRuleWindPungsTerminal));
+  if (n > 0) set_yaku_points(f, kYaku3TerminalHonourPung, n);
 }
 
 bool win_tile_in_concealed_chow(const HandFacts& f) {

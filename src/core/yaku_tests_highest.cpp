@@ -44,21 +44,21 @@ int kong_blocks(const HandFacts& f) { return f.concealed_kongs + f.melded_kongs;
 void check_yaku_62_four_shifted_chows(const HandFacts& f) {
   for (int r = 1; r <= 4; ++r)
     if (chows_in_one_suit(f, r, 1, 4)) {
-      set_yaku(kYaku62FourShiftedChows);
-      clear_yaku(kYaku4ShortStraight, kYaku47PureShiftedChows);
+      set_yaku(f, kYaku62FourShiftedChows);
+      clear_yaku(f, kYaku4ShortStraight, kYaku47PureShiftedChows);
       return;
     }
   if (chows_in_one_suit(f, 1, 2, 4)) {
-    set_yaku(kYaku62FourShiftedChows);
-    clear_yaku(kYaku2TwoTerminalChows, kYaku47PureShiftedChows);
+    set_yaku(f, kYaku62FourShiftedChows);
+    clear_yaku(f, kYaku2TwoTerminalChows, kYaku47PureShiftedChows);
   }
 }
 
 void check_yaku_63_terminals_honours(const HandFacts& f) {
   if (f.form == kFormSevenPairs) {
     if (f.terminal_tiles == 0 || !every_tile(f, is_terminal_or_honour)) return;
-    set_yaku(kYaku63TerminalsHonours);
-    clear_yaku(kYaku23OutsideHand);
+    set_yaku(f, kYaku63TerminalsHonours);
+    clear_yaku(f, kYaku23OutsideHand);
     return;
   }
   if (f.chow_blocks != 0) return;
@@ -68,21 +68,21 @@ void check_yaku_63_terminals_honours(const HandFacts& f) {
     terminal_block = terminal_block || is_terminal(win_block_tile(b));
   }
   if (!terminal_block) return;
-  set_yaku(kYaku63TerminalsHonours);
-  clear_yaku(kYaku3TerminalHonourPung, kYaku23OutsideHand, kYaku28AllPungs);
+  set_yaku(f, kYaku63TerminalsHonours);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku23OutsideHand, kYaku28AllPungs);
 }
 
 void check_yaku_64_three_kongs(const HandFacts& f) {
   if (kong_blocks(f) != 3) return;
-  set_yaku(kYaku64ThreeKongs);
-  clear_yaku(kYaku5MeldedKong, kYaku22TwoMeldedKongs);
+  set_yaku(f, kYaku64ThreeKongs);
+  clear_yaku(f, kYaku5MeldedKong, kYaku22TwoMeldedKongs);
 }
 
 void check_yaku_65_quadruple_chow(const HandFacts& f) {
   for (int i = 0; i < 2; ++i)
     if (is_win_chow(f.blocks[i]) && f.chow_at[win_block_tile(f.blocks[i])] == 4) {
-      set_yaku(kYaku65QuadrupleChow);
-      clear_yaku(kYaku19TileHog);
+      set_yaku(f, kYaku65QuadrupleChow);
+      clear_yaku(f, kYaku19TileHog);
       return;
     }
 }
@@ -91,101 +91,101 @@ void check_yaku_66_four_shifted_pungs(const HandFacts& f) {
   int tiles[kWinBlocks];
   const int n = suit_set_tiles(f, tiles);
   if (n < 4 || tiles[1] != tiles[0] + 1 || tiles[2] != tiles[0] + 2 || tiles[3] != tiles[0] + 3) return;
-  set_yaku(kYaku66FourShiftedPungs);
-  clear_yaku(kYaku28AllPungs, kYaku54PureShiftedPungs);
+  set_yaku(f, kYaku66FourShiftedPungs);
+  clear_yaku(f, kYaku28AllPungs, kYaku54PureShiftedPungs);
 }
 
 void check_yaku_67_little_three_dragons(const HandFacts& f) {
   if (f.dragon_sets != 2 || !is_dragon(f.pair_tile)) return;
-  set_yaku(kYaku67LittleThreeDragons);
-  clear_yaku(kYaku12DragonPung, kYaku26TwoDragonPungs);
+  set_yaku(f, kYaku67LittleThreeDragons);
+  clear_yaku(f, kYaku12DragonPung, kYaku26TwoDragonPungs);
 }
 
 void check_yaku_68_pure_terminal_chows(const HandFacts& f) {
   if (!terminal_chow_tiles(f) && !terminal_chow_blocks(f)) return;
-  set_yaku(kYaku68PureTerminalChows);
-  clear_yaku(kYaku0PureDoubleChow, kYaku2TwoTerminalChows, kYaku7NoHonours, kYaku20AllChows, kYaku55FullFlush,
+  set_yaku(f, kYaku68PureTerminalChows);
+  clear_yaku(f, kYaku0PureDoubleChow, kYaku2TwoTerminalChows, kYaku7NoHonours, kYaku20AllChows, kYaku55FullFlush,
              kYaku56SevenPairs);
   const int r = rank_of(f.win_tile);
-  if (r == 3 || r == 7) set_yaku(kYaku8EdgeWait);
-  if (r == 2 || r == 8) set_yaku(kYaku9ClosedWait);
-  if (r == 5) set_yaku(kYaku10SingleWait);
-  if (!f.open && f.by_discard) set_yaku(kYaku21ConcealedHand);
+  if (r == 3 || r == 7) set_yaku(f, kYaku8EdgeWait);
+  if (r == 2 || r == 8) set_yaku(f, kYaku9ClosedWait);
+  if (r == 5) set_yaku(f, kYaku10SingleWait);
+  if (!f.open && f.by_discard) set_yaku(f, kYaku21ConcealedHand);
   if (!f.open && !f.by_discard) {
     // No longer seven pairs: a self-drawn closed hand is fully concealed
     // whatever the seven-pairs switch turned it into.
-    set_yaku(kYaku25FullyConcealed);
-    clear_yaku(kYaku11SelfDrawn);
+    set_yaku(f, kYaku25FullyConcealed);
+    clear_yaku(f, kYaku11SelfDrawn);
   }
 }
 
 void check_yaku_69_little_four_winds(const HandFacts& f) {
   if (!is_wind(f.pair_tile) || f.wind_sets != 3) return;
-  set_yaku(kYaku69LittleFourWinds);
-  clear_yaku(kYaku42BigThreeWinds);
+  set_yaku(f, kYaku69LittleFourWinds);
+  clear_yaku(f, kYaku42BigThreeWinds);
   recount_terminal_pungs_beside_winds(f);
 }
 
 void check_yaku_70_all_honours(const HandFacts& f) {
   if (f.honour_tiles != kHandSlots) return;
-  set_yaku(kYaku70AllHonours);
-  clear_yaku(kYaku28AllPungs);
+  set_yaku(f, kYaku70AllHonours);
+  clear_yaku(f, kYaku28AllPungs);
 }
 
 void check_yaku_71_four_concealed_pungs(const HandFacts& f) {
   if (f.concealed_sets != 4 || (f.by_discard && f.pair_tile != f.win_tile)) return;
-  set_yaku(kYaku71FourConcealedPungs);
-  clear_yaku(kYaku21ConcealedHand, kYaku28AllPungs, kYaku51ThreeConcealedPungs);
-  if (!rule_yaku_on(kRuleFourConcealedFullyConcealed)) fully_concealed_becomes_self_drawn();
+  set_yaku(f, kYaku71FourConcealedPungs);
+  clear_yaku(f, kYaku21ConcealedHand, kYaku28AllPungs, kYaku51ThreeConcealedPungs);
+  if (!rule_on(f, kRuleFourConcealedFullyConcealed)) fully_concealed_becomes_self_drawn(f);
 }
 
 void check_yaku_72_all_terminals(const HandFacts& f) {
   if (f.terminal_tiles != kHandSlots) return;
-  set_yaku(kYaku72AllTerminals);
-  clear_yaku(kYaku3TerminalHonourPung, kYaku7NoHonours, kYaku23OutsideHand, kYaku28AllPungs,
+  set_yaku(f, kYaku72AllTerminals);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku7NoHonours, kYaku23OutsideHand, kYaku28AllPungs,
              kYaku63TerminalsHonours);
-  if (yaku_found(kYaku56SevenPairs)) clear_yaku(kYaku19TileHog);
+  if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
 }
 
 void check_yaku_73_big_four_winds(const HandFacts& f) {
   if (f.wind_sets != 4) return;
-  set_yaku(kYaku73BigFourWinds);
-  clear_yaku(kYaku3TerminalHonourPung, kYaku13PrevalentWind, kYaku14SeatWind, kYaku28AllPungs,
+  set_yaku(f, kYaku73BigFourWinds);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku13PrevalentWind, kYaku14SeatWind, kYaku28AllPungs,
              kYaku42BigThreeWinds);
 }
 
 void check_yaku_74_big_three_dragons(const HandFacts& f) {
-  if (f.dragon_sets == 3) set_yaku(kYaku74BigThreeDragons);
+  if (f.dragon_sets == 3) set_yaku(f, kYaku74BigThreeDragons);
 }
 
 void check_yaku_75_seven_shifted_pairs(const HandFacts& f) {
   if (!seven_shifted_pairs(f)) return;
-  set_yaku(kYaku75SevenShiftedPairs);
-  clear_yaku(kYaku10SingleWait, kYaku21ConcealedHand, kYaku55FullFlush, kYaku56SevenPairs);
-  if (!rule_yaku_on(kRuleSevenPairsFullyConcealed)) fully_concealed_becomes_self_drawn();
+  set_yaku(f, kYaku75SevenShiftedPairs);
+  clear_yaku(f, kYaku10SingleWait, kYaku21ConcealedHand, kYaku55FullFlush, kYaku56SevenPairs);
+  if (!rule_on(f, kRuleSevenPairsFullyConcealed)) fully_concealed_becomes_self_drawn(f);
 }
 
 void check_yaku_76_four_kongs(const HandFacts& f) {
   if (kong_blocks(f) != 4) return;
-  set_yaku(kYaku76FourKongs);
-  clear_yaku(kYaku5MeldedKong, kYaku10SingleWait, kYaku22TwoMeldedKongs, kYaku28AllPungs, kYaku64ThreeKongs);
+  set_yaku(f, kYaku76FourKongs);
+  clear_yaku(f, kYaku5MeldedKong, kYaku10SingleWait, kYaku22TwoMeldedKongs, kYaku28AllPungs, kYaku64ThreeKongs);
 }
 
-void check_yaku_77_thirteen_orphans(const HandFacts&) {
-  set_yaku(kYaku77ThirteenOrphans);
-  clear_yaku(kYaku10SingleWait, kYaku21ConcealedHand, kYaku30AllTypes);
-  if (!rule_yaku_on(kRuleThirteenOrphansFullyConcealed)) fully_concealed_becomes_self_drawn();
+void check_yaku_77_thirteen_orphans(const HandFacts& f) {
+  set_yaku(f, kYaku77ThirteenOrphans);
+  clear_yaku(f, kYaku10SingleWait, kYaku21ConcealedHand, kYaku30AllTypes);
+  if (!rule_on(f, kRuleThirteenOrphansFullyConcealed)) fully_concealed_becomes_self_drawn(f);
 }
 
 void check_yaku_78_all_green(const HandFacts& f) {
   if (!every_tile(f, is_green)) return;
-  set_yaku(kYaku78AllGreen);
-  if (yaku_found(kYaku56SevenPairs)) clear_yaku(kYaku19TileHog);
+  set_yaku(f, kYaku78AllGreen);
+  if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
 }
 
 void check_yaku_79_nine_gates(const HandFacts& f) {
-  if (!yaku_found(kYaku55FullFlush) || f.wait_count != 9 || f.open) return;
-  set_yaku(kYaku79NineGates);
-  clear_yaku(kYaku3TerminalHonourPung, kYaku21ConcealedHand, kYaku55FullFlush);
-  if (!rule_yaku_on(kRuleNineGatesFullyConcealed)) fully_concealed_becomes_self_drawn();
+  if (!yaku_found(f, kYaku55FullFlush) || f.wait_count != 9 || f.open) return;
+  set_yaku(f, kYaku79NineGates);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku21ConcealedHand, kYaku55FullFlush);
+  if (!rule_on(f, kRuleNineGatesFullyConcealed)) fully_concealed_becomes_self_drawn(f);
 }

@@ -7,7 +7,7 @@
 
 #include "base/options.h"
 #include "base/scene_state.h"
-#include "core/yaku_switches.h"
+#include "base/yaku_switches.h"
 #include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"

@@ -4,7 +4,7 @@
 
 #include "base/options.h"
 #include "base/table_state.h"
-#include "core/visible.h"
+#include "base/visible.h"
 #include "draw/gdi.h"
 #include "shell/sheet_ids.h"
 

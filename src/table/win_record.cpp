@@ -5,9 +5,9 @@
 
 #include "base/scene_state.h"
 #include "base/scenes.h"
+#include "base/scorer.h"
 #include "base/table_state.h"
-#include "core/scorer.h"
-#include "core/yaku_table.h"
+#include "base/yaku_table.h"
 
 namespace {
 

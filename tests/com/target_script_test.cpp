@@ -5,9 +5,9 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
-#include "core/visible.h"
 #include "support/table_fixture.h"
 
 namespace {

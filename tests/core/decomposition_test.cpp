@@ -1,4 +1,5 @@
-#include "core/decomposition.h"
+#include "com/turn/planner_decomposition.h"
+#include "com/turn/planner_state.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <vector>
 
 #include "base/table_state.h"
-#include "core/visible.h"
+#include "base/visible.h"
 #include "support/hand_builder.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <random>
 
+#include "base/scorer.h"
 #include "base/table_state.h"
-#include "core/scorer.h"
-#include "core/win_eval.h"
+#include "base/win_eval.h"
 #include "support/random_hands.h"
 #include "support/scoring_fixture.h"
 

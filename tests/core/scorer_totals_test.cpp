@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/options.h"
+#include "base/scorer.h"
 #include "base/table_state.h"
-#include "core/scorer.h"
-#include "core/visible.h"
-#include "core/win_eval.h"
+#include "base/visible.h"
+#include "base/win_eval.h"
 #include "support/scoring_fixture.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <random>
 #include <vector>
 
+#include "base/shanten.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
 #include "support/distance_reference.h"
 #include "support/evaluation_fixture.h"
 #include "support/hand_builder.h"

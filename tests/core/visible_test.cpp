@@ -1,4 +1,4 @@
-#include "core/visible.h"
+#include "base/visible.h"
 
 #include <gtest/gtest.h>
 

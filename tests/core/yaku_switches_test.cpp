@@ -2,8 +2,8 @@
 // scorings differ in exactly the patterns the switch names.
 #include <gtest/gtest.h>
 
+#include "base/scorer.h"
 #include "base/table_state.h"
-#include "core/scorer.h"
 #include "support/scoring_fixture.h"
 
 namespace {

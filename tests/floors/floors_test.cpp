@@ -55,14 +55,7 @@ std::optional<std::string> include_fault(const std::string& file, const std::str
 }
 
 // Includes still to be lowered while the tree is rebuilt, "file -> header".
-const std::vector<std::string> kPending{
-    "core/decomposition.cpp -> base/table_state.h", "core/decomposition.h -> com/turn/planner_state.h",
-    "core/hai_table.cpp -> platform/platform.h",    "core/scorer.cpp -> base/options.h",
-    "core/scorer.cpp -> base/table_state.h",        "core/shanten.cpp -> base/table_state.h",
-    "core/visible.cpp -> base/table_state.h",       "core/win_eval.cpp -> base/table_state.h",
-    "core/yaku_tests_sets.cpp -> base/table_state.h", "core/yaku_tests_special.cpp -> base/options.h",
-    "core/yaku_tests_special.cpp -> base/table_state.h", "shell/headless_script.cpp -> platform/headless/headless.h",
-};
+const std::vector<std::string> kPending{"shell/headless_script.cpp -> platform/headless/headless.h"};
 
 bool pending(const std::string& file, const std::string& header) {
   return std::find(kPending.begin(), kPending.end(), file + " -> " + header) != kPending.end();

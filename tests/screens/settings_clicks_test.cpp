@@ -7,7 +7,7 @@
 #include "base/scenes.h"
 #include "base/sound.h"
 #include "base/stats.h"
-#include "core/yaku_table.h"
+#include "base/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "support/test_workdir.h"

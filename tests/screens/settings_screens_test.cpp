@@ -11,7 +11,7 @@
 #include "base/scene_state.h"
 #include "base/scenes.h"
 #include "base/sound.h"
-#include "core/yaku_switches.h"
+#include "base/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "base/ai_record.h"
+#include "base/shanten.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
 
 class HandEvaluationTest : public ::testing::Test {
  protected:

@@ -6,10 +6,10 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 
 void RuleTest::SetUp() {

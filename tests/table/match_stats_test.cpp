@@ -8,7 +8,7 @@
 #include "base/options.h"
 #include "base/stats.h"
 #include "base/table_state.h"
-#include "core/yaku_table.h"
+#include "base/yaku_table.h"
 #include "flow/hand_end.h"
 #include "flow/match_stats.h"
 #include "support/table_fixture.h"

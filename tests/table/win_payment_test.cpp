@@ -11,7 +11,7 @@
 #include "base/scene_state.h"
 #include "base/scenes.h"
 #include "base/table_state.h"
-#include "core/yaku_table.h"
+#include "base/yaku_table.h"
 #include "flow/claim_offers.h"
 #include "support/table_fixture.h"
 #include "support/win_case.h"

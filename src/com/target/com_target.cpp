@@ -4,9 +4,9 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
 #include "com/target/target_script.h"
-#include "core/visible.h"
-#include "core/yaku_table.h"
 
 namespace {
 

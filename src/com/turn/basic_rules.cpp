@@ -4,9 +4,9 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
-#include "core/visible.h"
 
 namespace {
 

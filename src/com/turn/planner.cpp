@@ -4,15 +4,15 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/generic_rules.h"
+#include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/decomposition.h"
-#include "core/visible.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "base/ai_record.h"
 #include "base/options.h"
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/ready_eval_choice.h"
 #include "core/tiles.h"
-#include "core/visible.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/planner_state.h"
-#include "core/visible.h"
 #include "platform/platform.h"
 
 int g_safe_marks[kSeats][kTileCodes]{};
