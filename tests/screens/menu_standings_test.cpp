@@ -15,7 +15,7 @@
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "shell/data_files.h"
-#include "shell/headless_script.h"
+#include "headless_script.h"
 #include "shell/input_front_end.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"

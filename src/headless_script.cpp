@@ -1,4 +1,4 @@
-#include "shell/headless_script.h"
+#include "headless_script.h"
 
 #include <cctype>
 #include <iostream>
