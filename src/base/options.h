@@ -49,5 +49,19 @@ extern std::array<int, kOptionWords> g_options;  // current values, indexed by O
 // The option's value, clamped into its range (words read from a file may be anything).
 int option(OptionWord word);
 
+// An on/off word (range 0..1) that is on.
+inline bool option_on(OptionWord word) { return option(word) == 1; }
+
+// The values of the words with more than two.
+enum FlowerRule : int { kFlowersOff = 0, kFlowersByChoice = 1, kFlowersAutomatic = 2 };  // opt_flowers
+enum DealtFlowers : int {  // opt_flowers_after_deal
+  kDealtFlowersKept = 0,
+  kDealtFlowersSetAside = 1,
+  kDealtFlowersAndReplacementsSetAside = 2,
+};
+enum KnittedSupport : int { kKnittedSupportOff = 0, kKnittedSupportText = 1, kKnittedSupportTextAndGrey = 2 };
+enum WinScoreDisplay : int { kWinScoreOff = 0, kWinScorePoints = 1, kWinScoreWithFlowers = 2 };
+enum AdvisorChoice : int { kAdvisorOff = 0, kAdvisorCom1 = 1 };  // opt_ai_tile_choice; 2..6 COM2..COM6
+
 // Puts every option back to its built-in default.
 void reset_options();

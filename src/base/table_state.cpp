@@ -29,7 +29,7 @@ int g_discarder{};
 int g_return_scene{};
 int g_shout_return_scene{};
 int g_balloon[kSeats]{};
-int g_naki_flags[kSeats][4]{};
+int g_naki_flags[kSeats][kNakiFlags]{};
 int g_chi_variant[kSeats]{};
 int g_chi_shapes[3]{};
 int g_chi_positions[2]{};

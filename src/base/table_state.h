@@ -56,7 +56,9 @@ extern int g_discarder;            // seat whose discard or added kong is being 
 extern int g_return_scene;         // where the user's claim/rob panel and the flower scene return
 extern int g_shout_return_scene;   // where the shout pause returns
 extern int g_balloon[kSeats];      // shout shown: 1 win, 2 chow, 3 pung, 4 kong, 5 flower
-extern int g_naki_flags[kSeats][4];  // [0] win, [1] pung, [2] chow, [3] kong on the current discard
+// The words of a seat's claim flags on the current discard.
+enum NakiFlag : int { kWinFlag = 0, kPungFlag = 1, kChowFlag = 2, kKongFlag = 3, kNakiFlags = 4 };
+extern int g_naki_flags[kSeats][kNakiFlags];  // 1: the seat claims the discard that way
 extern int g_chi_variant[kSeats];    // 1 discard highest, 2 middle, 3 lowest
 extern int g_chi_shapes[3];          // user's possible chow shapes, entry v-1 for shape v
 extern int g_chi_positions[2];       // hand slots of the two tiles of a chow shape

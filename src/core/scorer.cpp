@@ -2,11 +2,11 @@
 
 #include <cassert>
 
-#include "core/yaku_tests.h"
+#include "core/pattern_checks.h"
 
 namespace {
 
-// The hand forms a test runs in, one bit per HandForm.
+// The hand forms a check runs in, one bit per HandForm.
 constexpr int kNormal = 1 << kFormNormal;
 constexpr int kPairs = 1 << kFormSevenPairs;
 constexpr int kOrphans = 1 << kFormThirteenOrphans;
@@ -14,15 +14,15 @@ constexpr int kKnitted = 1 << kFormKnittedStraight;
 constexpr int kHonoursKnitted = 1 << kFormHonoursKnitted;
 constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
 
-struct YakuTest {
+struct PatternCheck {
   int id;
   int forms;
   void (*run)(const HandFacts&);
 };
 
-// The pattern tests in the order the rules run them: a later test may clear
+// The pattern checks in the order the rules run them: a later check may clear
 // or set what an earlier one decided.
-constexpr YakuTest kYakuTests[kYakuCount] = {
+constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow},
     {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow},
     {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows},
@@ -112,7 +112,7 @@ constexpr YakuTest kYakuTests[kYakuCount] = {
 // Every id is tested exactly once.
 static_assert([] {
   int seen[kYakuCount]{};
-  for (const YakuTest& t : kYakuTests) ++seen[t.id];
+  for (const PatternCheck& t : kPatternChecks) ++seen[t.id];
   for (int n : seen)
     if (n != 1) return false;
   return true;
@@ -155,8 +155,8 @@ void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& 
   gather_hand_facts(f, r, ctx, rules, out.table);
   assert(f.form >= kFormNormal && f.form <= kFormHonoursKnitted);
   const int form_bit = 1 << f.form;
-  for (const YakuTest& test : kYakuTests)
-    if (test.forms & form_bit) test.run(f);
+  for (const PatternCheck& check : kPatternChecks)
+    if (check.forms & form_bit) check.run(f);
   limit_chow_families(f);
   total_points(rules, out);
 }

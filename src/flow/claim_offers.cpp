@@ -13,8 +13,6 @@
 
 namespace {
 
-enum NakiFlag : int { kWinFlag = 0, kPungFlag = 1, kChowFlag = 2, kKongFlag = 3 };
-
 int first_free_slot_of(int seat, int tile) {
   for (int i = 0; i < kDrawSlot; ++i)
     if (g_hand[seat][i] == tile) return i;
@@ -87,7 +85,7 @@ void find_user_naki_options(int seat, int discarder) {
   if (g_seat_state[seat].false_win == 1) return;
   const int tile = latest_discard_tile();
   const int points = win_points_with(seat, tile, 1);
-  if (points != kNotAWait && (option(opt_false_win) != 0 || points >= kMinimumWinPoints)) rows[kWinFlag] = 1;
+  if (points != kNotAWait && (option_on(opt_false_win) || points >= kMinimumWinPoints)) rows[kWinFlag] = 1;
   if (g_wall_count > 0) {
     rows[kPungFlag] = free_copies(seat, tile, kDrawSlot - 1) >= 2 ? 1 : 0;
     if (discarder == 3 && is_suited(tile)) {

@@ -90,10 +90,10 @@ void restart_for_user_flower() {
   g_return_scene = SCENE_SEAT0_TURN;
   g_scene = SCENE_FLOWER;
   g_scene_frame = 0;
-  if (option(opt_voice_balloons) == 0) return;
+  if (!option_on(opt_voice_balloons)) return;
   g_shout_return_scene = SCENE_FLOWER;
   g_scene = SCENE_SHOUT;
-  g_balloon[0] = 5;
+  g_balloon[0] = kBalloonFlower;
 }
 
 // Frame 1 of the flower scene.
@@ -120,7 +120,7 @@ bool replace_declared(int seat) {
     if (check_wall_exhausted()) return false;
     draw_into_empty_slot(seat);
   }
-  if (seat == 0 && option(opt_flowers) == 2 && holds_flower(0)) {
+  if (seat == 0 && option(opt_flowers) == kFlowersAutomatic && holds_flower(0)) {
     restart_for_user_flower();
     return false;
   }
@@ -169,14 +169,14 @@ void scene_initial_flowers() {
   const int mode = option(opt_flowers_after_deal);
   ++g_scene_frame;
   if (g_scene_frame == kInitialFlowerSetAside) {
-    if (mode == 0 || !holds_flower(seat))
+    if (mode == kDealtFlowersKept || !holds_flower(seat))
       g_scene_frame = kInitialFlowerNextSeat;
     else
       set_aside_all_flowers(seat);
   }
   if (g_scene_frame == kInitialFlowerReplace) {
     g_pick = 0;
-    if (draw_pending_replacements(seat) && mode == 2 && holds_flower(seat)) g_scene_frame = 0;
+    if (draw_pending_replacements(seat) && mode == kDealtFlowersAndReplacementsSetAside && holds_flower(seat)) g_scene_frame = 0;
   }
   if (g_scene_frame == kInitialFlowerNextSeat) leave_initial_flowers_for_next_seat();
 }

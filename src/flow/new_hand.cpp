@@ -63,7 +63,7 @@ void clear_seat_records(int seat) {
 
 void build_and_shuffle_wall() {
   std::copy(kWallImage.begin(), kWallImage.end(), g_wall);
-  g_wall_count = kPlayingWallTiles + (option(opt_flowers) != 0 ? kFlowerWallTiles : 0);
+  g_wall_count = kPlayingWallTiles + (option(opt_flowers) != kFlowersOff ? kFlowerWallTiles : 0);
   for (int i = g_wall_count; i >= 2; --i) {
     const int j = platform::rand15() % i;
     std::swap(g_wall[i - 1], g_wall[j]);
@@ -75,7 +75,7 @@ void build_and_shuffle_wall() {
 void setup_new_hand() {
   clear_turn_records();
   request_table_view_reset();
-  g_options[opt_open_wall] = 0;
+  g_options[opt_open_wall] = 0;  // off at each hand start
   // option() clamps: the speed word comes from a file and indexes the table.
   g_draw_anim_frames = kDrawFrames[option(opt_com_speed)];
   g_dice[0] = platform::rand15() % 6;

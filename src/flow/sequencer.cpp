@@ -30,7 +30,7 @@ constexpr int kKongSceneEnd = 30;
 // flower scene first (which re-evaluates the hands itself), otherwise the
 // turn starts, after a fresh evaluation when `refresh` is set.
 void start_turn_after_draw(int seat, bool refresh) {
-  if (seat == 0 && option(opt_flowers) == 2) {
+  if (seat == 0 && option(opt_flowers) == kFlowersAutomatic) {
     if (const int flower = first_flower_of(0); flower != 0) {
       declare_flowers(0, flower);
       return;
@@ -87,7 +87,7 @@ void end_hand_if_wall_empty() {
 void win_check(int discarder, int place) {
   g_scene = seat_check_scene(discarder, place + 1);
   const int seat = claimant(discarder, place);
-  const bool won = g_naki_flags[seat][0] == 1 && try_ron(seat);
+  const bool won = g_naki_flags[seat][kWinFlag] == 1 && try_ron(seat);
   if (place == 2 && !won) end_hand_if_wall_empty();
 }
 
@@ -95,9 +95,9 @@ void win_check(int discarder, int place) {
 void pon_kan_check(int discarder, int place) {
   g_scene = seat_check_scene(discarder, place + 4);
   const int seat = claimant(discarder, place);
-  if (g_naki_flags[seat][1] == 1)
+  if (g_naki_flags[seat][kPungFlag] == 1)
     do_pon(seat);
-  else if (g_naki_flags[seat][3] == 1)
+  else if (g_naki_flags[seat][kKongFlag] == 1)
     do_kan_on_discard(seat);
 }
 
@@ -117,7 +117,7 @@ void chi_check(int discarder) {
   const int seat = next_seat(discarder);
   g_scene = seat_draw_scene(seat);
   g_scene_frame = 0;
-  if (g_naki_flags[seat][2] != 1) return;
+  if (g_naki_flags[seat][kChowFlag] != 1) return;
   if (seat == 0)
     user_chow();
   else

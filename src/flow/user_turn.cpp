@@ -51,7 +51,7 @@ void find_user_turn_options() {
   std::fill(std::begin(g_user_naki_options), std::end(g_user_naki_options), 0);
   if (g_seat_state[kUser].false_win == 1) return;
   const int points = drawn_tile_points();
-  if (points != kNotAWait && (option(opt_false_win) != 0 || points >= kMinimumWinPoints)) g_user_naki_options[1] = 1;
+  if (points != kNotAWait && (option_on(opt_false_win) || points >= kMinimumWinPoints)) g_user_naki_options[1] = 1;
   if (g_wall_count == 0) return;
   g_user_naki_options[2] = find_user_kan_candidates() > 0 ? 1 : 0;
   g_kan_choice = 0;

@@ -110,7 +110,7 @@ void draw_summary_page(int character) {
 }
 
 void draw_name(int character, int x) {
-  const int row = character == 0 && g_options[opt_player_female] == 1 ? kUserFemaleRow : character;
+  const int row = character == 0 && option_on(opt_player_female) ? kUserFemaleRow : character;
   blit_bitmap(x, 72, 120, 20, kNameSheet, 80, 20 * row);
 }
 

@@ -81,7 +81,7 @@ int fps_tick() {
 void frame_step() {
   if (g_notice_frames > 0) --g_notice_frames;
   dispatch_scene(g_scene);
-  if (option(opt_frame_rate) == 1) draw_frame_rate();
+  if (option_on(opt_frame_rate)) draw_frame_rate();
   platform::present(g_back_surface);
 }
 

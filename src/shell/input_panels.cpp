@@ -156,7 +156,7 @@ void leave_chow_choice() {
   g_scene = SCENE_USER_CLAIM;
   g_return_scene = seat_check_scene(3, 0);
   g_popup_open = 0;
-  g_naki_flags[0][2] = 0;
+  g_naki_flags[0][kChowFlag] = 0;
   advise_user_claim(latest_discard_tile());
 }
 
@@ -169,7 +169,7 @@ void hover_hand_result() {
 }
 
 void click_hand_result() {
-  if (option(opt_suspend) == 0 || is_last_hand_of_match()) {
+  if (!option_on(opt_suspend) || is_last_hand_of_match()) {
     finish_hand();
     g_pick = 0;
     return;

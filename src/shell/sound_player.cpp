@@ -40,14 +40,14 @@ bool load_sound_files() {
 void play_pending_voice() {
   const int i = first_request(g_voice_request, kVoices);
   if (i < 0) return;
-  const int index = i < 4 && option(opt_player_female) == 1 ? i + kFemaleVoiceOffset : i;
-  if (option(opt_voices) == 1) platform::play_sound(platform::native_path(voice_file(index)));
+  const int index = i < 4 && option_on(opt_player_female) ? i + kFemaleVoiceOffset : i;
+  if (option_on(opt_voices)) platform::play_sound(platform::native_path(voice_file(index)));
   g_voice_request[i] = 0;
 }
 
 void play_pending_se() {
   const int i = first_request(g_se_request, kSoundEffects);
   if (i < 0) return;
-  if (option(opt_sound_effects) == 1) platform::play_sound(platform::native_path(se_file(i)));
+  if (option_on(opt_sound_effects)) platform::play_sound(platform::native_path(se_file(i)));
   g_se_request[i] = 0;
 }

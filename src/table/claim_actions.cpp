@@ -50,7 +50,7 @@ void declare_false_win() {
   shout(0, VOICE_FUU);
 }
 
-bool false_win_allowed(int seat) { return seat == 0 && option(opt_false_win) != 0; }
+bool false_win_allowed(int seat) { return seat == 0 && option_on(opt_false_win); }
 
 // After a pung or chow: the hand sorted, the last free tile moved into slot
 // 13 as the tile to play, and the claimer's turn without a draw.

@@ -8,7 +8,7 @@
 #include "base/table_state.h"
 
 void pause_for_shout(int seat, int balloon) {
-  if (option(opt_voice_balloons) == 0) return;
+  if (!option_on(opt_voice_balloons)) return;
   g_shout_return_scene = g_scene;
   g_scene = SCENE_SHOUT;
   g_scene_frame = 0;

@@ -163,18 +163,6 @@ TEST_F(Planner, TheHandIsSortedAscendingWithItsEmptySlotFirst) {
   EXPECT_EQ(g_hand[kSeat][1], parse_tiles("1m")[0]);
 }
 
-TEST_F(Planner, ThePoolIsRecordedForTheSeatOnlyWhenTheKeepersRan) {
-  for (auto& row : RH) std::fill(std::begin(row), std::end(row), -1);
-  plan("124m 456p 789s 1122z 3z");
-  EXPECT_TRUE(std::equal(std::begin(RH[kSeat]), std::end(RH[kSeat]), g_ai_work_hand_saved));
-  EXPECT_EQ(std::vector<int>(RH[kSeat], RH[kSeat] + kHandSlots), parse_tiles("124m 456p 789s 1122z 3z"))
-      << "no aim, no keeper: the whole hand";
-  EXPECT_EQ(RH[1][0], -1) << "another seat's record stays";
-  std::fill(std::begin(RH[kSeat]), std::end(RH[kSeat]), -1);
-  plan("123m 456m 789p 12s 5s 3f");
-  EXPECT_EQ(RH[kSeat][0], -1) << "the flower ended the decision before the keepers";
-}
-
 TEST_F(Planner, ReadyRecordsAreInvalidatedAtEveryDecision) {
   g_seat_state[kSeat].eval[4].words[kEvalLive8Plus] = 3;
   g_seat_state[kSeat].eval[4].words[kEvalTile] = 5;

@@ -2,6 +2,6 @@
 // target, run after the win test while calls are possible.
 #pragma once
 
-// May set one of g_naki_flags[seat][1] (pung), [2] (chow, with
-// g_chi_variant[seat]) or [3] (kong); stops at the first rule that decides.
+// May set one of g_naki_flags[seat][kPungFlag], [kChowFlag] (with
+// g_chi_variant[seat]) or [kKongFlag]; stops at the first rule that decides.
 void run_claim_rules(int seat);

@@ -15,7 +15,7 @@ void decide_naki(int seat) {
   if (points != kNotAWait) {
     if (seat == 0) g_shown_points = points;
     if (points >= kMinimumWinPoints) {
-      g_naki_flags[seat][0] = 1;
+      g_naki_flags[seat][kWinFlag] = 1;
       return;
     }
   }

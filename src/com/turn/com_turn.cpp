@@ -28,8 +28,6 @@ int g_ai_drawn_tile{};
 
 namespace {
 
-constexpr int kChickenHand = 40;
-
 struct KongVetoes {
   bool added;
   bool concealed;
@@ -57,7 +55,7 @@ void ready_hand_vetoes(int seat, bool first_wait_only, KongVetoes& vetoes) {
   const WaitSet waits = waits_of(g_hand[seat], kDrawSlot);
   for (int i = 0; i < waits.count && (i == 0 || !first_wait_only); ++i) {
     win_points_with(seat, waits.tiles[i], 1);
-    const bool chicken = g_yaku_table[kChickenHand].found == 1;
+    const bool chicken = g_yaku_table[kYaku40ChickenHand].found == 1;
     vetoes = {chicken, chicken};
     if (chicken) return;
   }

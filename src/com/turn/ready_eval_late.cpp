@@ -104,7 +104,7 @@ void last_tiles_criterion(int seat, ReadyChoice& c) {
   if (g_wall_count != 4) return;
   int flowers = 0;
   for (const HanaRecord& h : g_hana) flowers += h.count;
-  if (option(opt_flowers) != 0 && flowers != 8) return;
+  if (option(opt_flowers) != kFlowersOff && flowers != 8) return;
   if (ready_record(seat, c.slot)[kEvalMaxPoints] >= 8) return;
   int best = ready_record(seat, c.slot)[kEvalLive1Plus];
   for (int s = 0; s < kHandSlots; ++s) {

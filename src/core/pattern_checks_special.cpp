@@ -1,6 +1,6 @@
 // Special wins, knitted hands, tile ranges, the chicken hand, the flowers
 // and the local patterns: ids 36 to 46 and 80 to 83.
-#include "core/yaku_tests.h"
+#include "core/pattern_checks.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
-// The scorer's pattern tests, one function per pattern, split by family
-// over the yaku_tests_*.cpp files. Each reads the facts of the evaluated
-// hand, gathered once per scoring, and writes the scoring's pattern table: it sets its own
-// id when the hand holds the pattern and may clear or set ids tested before
-// it, so the scorer runs them in its fixed order.
+// The scorer's pattern checks, one function per pattern, split by family
+// over the pattern_checks_*.cpp files. Each reads the facts of the evaluated
+// hand, gathered once per scoring, and writes the scoring's pattern table:
+// it sets its own id when the hand holds the pattern and may clear or set
+// ids checked before it, so the scorer runs them in its fixed order.
 #pragma once
 
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
 
-// What the pattern tests read of one evaluated hand.
+// What the pattern checks read of one evaluated hand.
 struct HandFacts {
-  YakuTable* table;           // the pattern table the tests write
+  YakuTable* table;           // the pattern table the checks write
   const WinContext* ctx;      // the table beside the hand
   const RuleSwitches* rules;
   int form;          // HandForm
@@ -40,7 +40,7 @@ struct HandFacts {
   int terminal_tiles;   // suit tiles of rank 1 or 9
 };
 
-// Fills f from the reading, the table and the switches; the tests write `table`.
+// Fills f from the reading, the table and the switches; the checks write `table`.
 void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
                        YakuTable& table);
 
@@ -92,7 +92,7 @@ bool every_tile(const HandFacts& f, Pred pred) {
 bool chows_across_suits(const HandFacts& f, int shift, int last_start);
 bool sets_across_suits(const HandFacts& f, int shift, int last_start);
 
-// ------------------------------------------------------------ the tests
+// ----------------------------------------------------------- the checks
 // Chow families and small patterns.
 void check_yaku_0_pure_double_chow(const HandFacts& f);
 void check_yaku_1_mixed_double_chow(const HandFacts& f);

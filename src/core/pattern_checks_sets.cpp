@@ -1,6 +1,6 @@
 // Sets, honours and simple hands: ids 12 to 35.
+#include "core/pattern_checks.h"
 #include "core/visible.h"
-#include "core/yaku_tests.h"
 
 namespace {
 

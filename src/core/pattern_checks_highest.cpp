@@ -1,5 +1,5 @@
 // Highest patterns: ids 62 to 79.
-#include "core/yaku_tests.h"
+#include "core/pattern_checks.h"
 
 namespace {
 

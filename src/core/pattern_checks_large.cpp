@@ -1,5 +1,5 @@
 // Larger patterns: ids 47 to 61, seven pairs last among them.
-#include "core/yaku_tests.h"
+#include "core/pattern_checks.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// The facts the pattern tests share, and the helpers over them.
-#include "core/yaku_tests.h"
+// The facts the pattern checks share, and the helpers over them.
+#include "core/pattern_checks.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Chow families and small patterns: ids 0 to 11.
-#include "core/yaku_tests.h"
+#include "core/pattern_checks.h"
 
 namespace {
 
