@@ -1,13 +1,8 @@
 #include "base/waits.h"
 
 #include <algorithm>
-#include <cstring>
 
-int g_wait_hand[kHandSlots]{};
-int g_wait_slot{};
-int g_waits[kMaxWaits]{};
-int g_wait_count{};
-int g_hand_form{};
+WaitsArea g_waits_area{};
 
 void publish_waits(const WaitSet& w) {
   std::copy(std::begin(w.tiles), std::end(w.tiles), g_waits);
@@ -25,8 +20,4 @@ WaitSet current_waits() {
 
 void find_waits() { publish_waits(waits_of(g_wait_hand, g_wait_slot)); }
 
-void reset_waits_state() {
-  std::memset(g_wait_hand, 0, sizeof g_wait_hand);
-  g_wait_slot = 0;
-  publish_waits(WaitSet{});
-}
+void reset_waits_state() { g_waits_area = WaitsArea{}; }

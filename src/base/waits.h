@@ -5,17 +5,23 @@
 
 #include "core/waits.h"
 
-// ---------------------------------------------------------------- inputs
-// As a rule a copy of one seat's g_hand with slot 13 holding the drawn,
-// claimed or considered tile.
-extern int g_wait_hand[kHandSlots];
-// The slot (0..13) left out and replaced by each candidate tile.
-extern int g_wait_slot;
+struct WaitsArea {
+  // Inputs: as a rule a copy of one seat's g_hand with slot 13 holding the
+  // drawn, claimed or considered tile, and the slot (0..13) left out.
+  int hand[kHandSlots];
+  int slot;
+  // Results: WaitSet's tiles, count and form.
+  int waits[kMaxWaits];
+  int count;
+  int form;
+};
+extern WaitsArea g_waits_area;
 
-// --------------------------------------------------------------- results
-extern int g_waits[kMaxWaits];  // WaitSet::tiles
-extern int g_wait_count;        // WaitSet::count
-extern int g_hand_form;         // WaitSet::form
+inline auto& g_wait_hand = g_waits_area.hand;
+inline int& g_wait_slot = g_waits_area.slot;
+inline auto& g_waits = g_waits_area.waits;
+inline int& g_wait_count = g_waits_area.count;
+inline int& g_hand_form = g_waits_area.form;
 
 // Fills the three results from waits_of(g_wait_hand, g_wait_slot).
 void find_waits();

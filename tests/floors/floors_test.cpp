@@ -11,7 +11,10 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -34,7 +37,7 @@ struct Place {
 
 Place place_of(const std::string& path) {  // a path relative to src/
   for (const char* backend : kBackends)
-    if (path.rfind(std::string(backend) + "/", 0) == 0) return {kPlatformFloor, backend};
+    if (path.starts_with(std::string(backend) + "/")) return {kPlatformFloor, backend};
   const auto slash = path.find('/');
   if (slash == std::string::npos) return {kProgramFloor, ""};
   const std::string top = path.substr(0, slash);
@@ -110,6 +113,25 @@ INSTANTIATE_TEST_SUITE_P(Planted, IncludeRule, ::testing::Values(
     IncludeCase{"main.cpp", "platform/sdl/sdl_state.h", true},
     IncludeCase{"headless_script.cpp", "platform/headless/headless.h", true},
     IncludeCase{"gui/new.cpp", "core/tiles.h", false}));  // a directory outside every floor
+
+// A small tree with two planted faults among sound includes and a file that is no source.
+TEST(Floors, ThePlantedFaultsOfATreeAreFoundAndNothingElse) {
+  const fs::path src = fs::temp_directory_path() / ("ruvelka-floors-" + std::to_string(::getpid())) / "src";
+  const std::vector<std::pair<std::string, std::string>> files{
+      {"core/waits.h", "#pragma once\n#include <array>\n#include \"core/tiles.h\"\n  #include \"base/table_state.h\"\n"},
+      {"base/waits.cpp", "#include \"base/waits.h\"\n#include \"core/waits.h\"\n"},
+      {"core/notes.txt", "#include \"shell/app.h\"\n"},
+      {"platform/headless/driver.cpp", "#include \"platform/platform.h\"\n# include \"base/scene_state.h\"\n"}};
+  for (const auto& [name, text] : files) {
+    fs::create_directories((src / name).parent_path());
+    std::ofstream(src / name) << text;
+  }
+  const std::vector<std::string> faults = tree_faults(src);
+  fs::remove_all(src.parent_path());
+  EXPECT_EQ(faults, (std::vector<std::string>{
+                        "core/waits.h:4: \"base/table_state.h\" points up to base",
+                        "platform/headless/driver.cpp:2: \"base/scene_state.h\" backend includes the game"}));
+}
 
 TEST(Floors, EveryIncludeOfTheTreePointsDown) {
   const char* root = std::getenv("RUVELKA_ROOT");

@@ -42,6 +42,19 @@ TEST_F(PlayMouse, TheDrawnTileFollowsTheFreeTilesWithItsGap) {
   EXPECT_EQ(g_pick, 0);
 }
 
+TEST_F(PlayMouse, TheTurnAfterADrawJudgesThePointerWhereItRests) {
+  user_turn("123m 456p 789s 1z", kWhite, {kGreen});
+  g_hand[0][kDrawSlot] = 0;
+  g_scene = SCENE_SEAT0_DRAW;
+  g_scene_frame = 0;
+  move(slot_centre_x(kDrawSlot), kSlotCentreY);
+  g_pick = 0;
+  for (int i = 0; i < 100 && g_scene != SCENE_SEAT0_TURN; ++i) frames(1);
+  ASSERT_EQ(g_scene, SCENE_SEAT0_TURN);
+  EXPECT_EQ(g_hand[0][kDrawSlot], kGreen);
+  EXPECT_EQ(g_pick, 14) << "the drawn tile lit without a pointer move";
+}
+
 TEST_F(PlayMouse, NeighbouringTilesShareTwoColumnsWhereTheHigherWins) {
   user_turn("123m 456p 789s 11z 2s", kWhite);
   move(93, 650);
