@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdint>
 
+#include "base/scene_state.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "shell/shell_state.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <span>
 
-#include "core/yaku_switches.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/yaku_switches.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 #include <array>
 #include <string>
 
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/character_names.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string>
+#include <vector>
 
+#include "base/options.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "core/hai_table.h"
-#include "core/yaku_table.h"
 #include "platform/platform.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -142,3 +144,17 @@ void apply_restart_data(const RestartData& d) {
 }
 
 bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }
+
+HaiTableSource load_hai_table_from(const std::string& path) {
+  std::uint64_t size = 0;
+  std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
+  const bool from_file = platform::file_size(path, size) && size == static_cast<std::uint64_t>(kHaiTableBytes) &&
+                         platform::read_words(path, words) == platform::FileStatus::Ok && fill_hai_table(words);
+  if (!from_file) build_hai_table();
+  return from_file ? HaiTableSource::File : HaiTableSource::Built;
+}
+
+void load_hai_table() {
+  // The table never changes once filled; a second window in one run keeps it.
+  if (!g_hai_table_loaded) load_hai_table_from("data/hai.dat");
+}

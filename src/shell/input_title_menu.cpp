@@ -2,18 +2,18 @@
 #include <algorithm>
 #include <array>
 
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "flow/match_stats.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
-#include "table/match_stats.h"
-#include "table/new_hand.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The user's own turn (scene 210): the hand tile under the pointer, the
 // discard or flower it names, and the pop-up with the self-drawn win, kong
 // and flower rows.
+#include "base/scene_state.h"
+#include "base/table_state.h"
 #include "core/tiles.h"
+#include "flow/user_kongs.h"
+#include "flow/user_turn.h"
 #include "shell/play_input.h"
-#include "shell/shell_state.h"
 #include "table/claim_actions.h"
 #include "table/shout.h"
-#include "table/table_state.h"
-#include "table/user_kongs.h"
-#include "table/user_turn.h"
 
 namespace {
 

@@ -5,18 +5,18 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
-#include "core/yaku_table.h"
 
 namespace {
 

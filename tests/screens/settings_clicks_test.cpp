@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "core/yaku_table.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
 

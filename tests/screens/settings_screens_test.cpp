@@ -7,15 +7,15 @@
 #include <set>
 #include <vector>
 
-#include "core/yaku_switches.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/draw_calls.h"
 #include "support/test_workdir.h"
 

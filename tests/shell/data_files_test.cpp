@@ -3,16 +3,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/options.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "core/hai_table.h"
-#include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "shell/data_files.h"
-#include "shell/options.h"
-#include "shell/stats.h"
 #include "shell/window_pos.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -8,18 +8,18 @@
 #include <filesystem>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/result_panels.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // self-drawn win, kongs and flowers, and the kong choice.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "platform/headless/headless.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/hand_builder.h"
 #include "support/user_table.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/ai_record.h"
-#include "core/visible.h"
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "table/claim_actions.h"
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 int g_naki_decided;
 int g_naki_tile;

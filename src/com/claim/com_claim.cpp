@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "base/table_state.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "table/claim_actions.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {
@@ -16,7 +16,7 @@ void decide_naki(int seat) {
   if (points != kNotAWait) {
     if (seat == 0) g_shown_points = points;
     if (points >= kMinimumWinPoints) {
-      g_naki_flags[seat][0] = 1;
+      g_naki_flags[seat][kWinFlag] = 1;
       return;
     }
   }
