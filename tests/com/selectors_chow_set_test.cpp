@@ -31,16 +31,17 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
   SelectorCase{"FourShiftedChowsTenWithLoneFour", shifted, 10, "1223334556m 1z 2z 3z 4z", 0},
   SelectorCase{"FourShiftedChowsOwnChowIsNotShown", shifted, 11, "122334456m 1z 2z", 62, 0, "c3m", "3m"},
   SelectorCase{"FourShiftedChowsSeries", shifted, 11, "12334556778 9p 1z 2z", 62, 14},
+  SelectorCase{"FourShiftedChowsSeriesThreeShownThrice", shifted, 11, "12345567789p 1z 2z 3z", 0, 0, "", "3p 3p 3p"},
   SelectorCase{"FourShiftedChowsForeignMeld", shifted, 11, "12233344455m", 0, 0, "p1z"},
 
   SelectorCase{"ThreeSuitedTerminalChows", three_suited, 11, "123789m 123789p 55s", 48, 0},
   SelectorCase{"ThreeSuitedTerminalChowsBestTemplate", three_suited, 11, "123789m 123789s 55p", 48, 1},
-  SelectorCase{"ThreeSuitedTerminalChowsPairShownThrice", three_suited, 11, "123789m 123789p 5s 1z", 0, 0, "", "5s 5s 5s"},
-  SelectorCase{"ThreeSuitedTerminalChowsPairShownTwice", three_suited, 11, "123789m 123789p 5s 1z", 48, 0, "", "5s 5s"},
+  SelectorCase{"ThreeSuitedTerminalChowsPairShownThrice", three_suited, 11, "123789m 1239p 5s 1z 2z 3z", 0, 0, "", "5s 5s 5s"},
+  SelectorCase{"ThreeSuitedTerminalChowsPairShownTwice", three_suited, 11, "123789m 1239p 5s 1z 2z 3z", 48, 0, "", "5s 5s"},
   SelectorCase{"ThreeSuitedTerminalChowsDeadChowTile", three_suited, 11, "123789m 12379p 55s 1z", 0, 0, "", "8p 8p 8p 8p"},
   SelectorCase{"ThreeSuitedTerminalChowsPungOfThePair", three_suited, 11, "123789m 12378p", 0, 0, "p5s"},
   SelectorCase{"ThreeSuitedTerminalChowsChowOfTwo", three_suited, 11, "123789p 789m 55s", 0, 0, "c2m"},
-  SelectorCase{"ThreeSuitedTerminalChowsChowOfOne", three_suited, 11, "123789p 789m 55s", 48, 0, "c1m"},
+  SelectorCase{"ThreeSuitedTerminalChowsChowOfSeven", three_suited, 11, "123m 123789p 55s", 48, 0, "c7m"},
 
   SelectorCase{"PureTerminalChows", terminal, 11, "11223355778899m", 68, 0},
   SelectorCase{"PureTerminalChowsTenWithoutTheFive", terminal, 10, "112233778899s 1z 2z", 0},
@@ -48,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
   SelectorCase{"PureTerminalChowsFiveShownThrice", terminal, 11, "1122335778899p 1z", 0, 0, "", "5p 5p 5p"},
   SelectorCase{"PureTerminalChowsFiveShownTwice", terminal, 11, "1122335778899p 1z", 68, 1, "", "5p 5p"},
   SelectorCase{"PureTerminalChowsLowEndOpen", terminal, 10, "11255778899m 1z 2z 3z", 0},
-  SelectorCase{"PureTerminalChowsLowEndInHand", terminal, 10, "112355778899m 1z 2z", 68, 0},
-  SelectorCase{"PureTerminalChowsChowMeldCoversAnEnd", terminal, 10, "55778899m 1z 2z 3z", 68, 0, "c1m"},
+  SelectorCase{"PureTerminalChowsEndsInHand", terminal, 10, "1122557899m 1z 2z 3z 4z", 68, 0},
+  SelectorCase{"PureTerminalChowsChowMeldCoversAnEnd", terminal, 10, "55778899m 1z 2z 3z", 68, 0, "c1m", "1m 1m"},
   SelectorCase{"PureTerminalChowsPungMeld", terminal, 10, "55778899m 1z 2z 3z", 0, 0, "p1m"}),
   selector_case_name);
 

@@ -9,12 +9,13 @@ TEST_P(RangeSelectors, LeaveTheTargetOfTheirRules) { check(GetParam()); }
 constexpr TargetSelector lo = aim_lower_tiles, mid = aim_middle_tiles, up = aim_upper_tiles, fives = aim_all_fives,
                          rev = aim_reversible_tiles;
 constexpr TargetSelector green = [](int seat, int) { aim_all_green(seat); };
-constexpr int kFivesHand = 0;
+// Exactly four groups and six fives, a lone terminal beside them.
+constexpr const char* kFivesHand = "345m 55m 456p 567s 5s 1m 9p";
 
 // name, selector, threshold or level, free tiles, target, variant, melds, river, latest discard, distance, far forms, prior aim.
 INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
-  SelectorCase{"LowerTilesCountTheFours", lo, 12, "1234m 1234p 1234s 11z", 61, 0},
-  SelectorCase{"LowerTilesBelowThreshold", lo, 13, "1234m 1234p 1234s 11z", 0},
+  SelectorCase{"LowerTilesCountTheFours", lo, 12, "1234m 1234p 1234s 6m 1z", 61, 0},
+  SelectorCase{"LowerTilesBelowThreshold", lo, 13, "1234m 1234p 1234s 6m 1z", 0},
   SelectorCase{"LowerTilesClosedRunAboveTheRange", lo, 12, "1234m 456m 123p 1234s", 0},
   SelectorCase{"LowerTilesOpenHandSkipsTheRunTest", lo, 12, "1234m 456m 1234s", 61, 0, "c1p"},
   SelectorCase{"LowerTilesConcealedKongKeepsItClosed", lo, 12, "1234m 456m 1234s", 0, 0, "k1p"},
@@ -26,18 +27,20 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   SelectorCase{"MiddleTilesAllowRunThreeFourFive", mid, 13, "345m 456m 456p 456s 55p", 60, 0},
   SelectorCase{"MiddleTilesRunTwoThreeFour", mid, 12, "234m 456m 456p 456s 55p", 0},
 
-  SelectorCase{"AllFivesClosedHand", fives, 1, "345m 55m 456p 46p 567s 5s", 52, 0},
-  SelectorCase{"AllFivesReplaceMiddleTiles", fives, 1, "345m 55m 456p 46p 567s 5s", 52, 0, "", "", "", 1, 13, 60},
-  SelectorCase{"AllFivesFarFromReadyAtLevelOne", fives, 1, "345m 55m 456p 46p 567s 5s", 0, 0, "", "", "", 2},
-  SelectorCase{"AllFivesFarFromReadyAtLevelZero", fives, kFivesHand, "345m 55m 456p 46p 567s 5s", 52, 0, "", "", "", 2},
+  SelectorCase{"AllFivesClosedHand", fives, 1, kFivesHand, 52, 0},
+  SelectorCase{"AllFivesReplaceMiddleTiles", fives, 1, kFivesHand, 52, 0, "", "", "", 1, 13, 60},
+  SelectorCase{"AllFivesFarFromReadyAtLevelOne", fives, 1, kFivesHand, 0, 0, "", "", "", 2},
+  SelectorCase{"AllFivesFarFromReadyAtLevelZero", fives, 0, kFivesHand, 52, 0, "", "", "", 2},
   SelectorCase{"AllFivesClosedHandWithoutAFive", fives, 0, "345556m 455567s 46p", 0},
-  SelectorCase{"AllFivesClosedHandWithATerminalRun", fives, 0, "123455m 4556p 5566s", 0},
+  SelectorCase{"AllFivesClosedHandWithATerminalRun", fives, 0, "123455p 4556m 5566s", 0},
+  SelectorCase{"AllFivesRunsBeforeShapes", fives, 0, "3455m 3455p 3455s 1z 2z", 0},
   SelectorCase{"AllFivesLonePairOfFives", fives, 0, "55m 345p 67p 456s 5s 5p 6p 1z", 0},
   SelectorCase{"AllFivesThreeGroups", fives, 0, "4555m 455p 5s 123456z", 0},
   SelectorCase{"AllFivesOpenHand", fives, 0, "45m 55m 56p 45s", 52, 0, "c3m c4p"},
   SelectorCase{"AllFivesChowOfTwo", fives, 0, "45m 55m 56p 45s", 0, 0, "c2m c4p"},
 
   SelectorCase{"AllGreen", green, 0, "223344666888s 66z", 78, 0},
+  SelectorCase{"AllGreenPairsNotAChow", green, 0, "2244s 666s 66z 8s 1z 2z 3z 4z", 78, 0},
   SelectorCase{"AllGreenThreeHonourPairs", green, 0, "234666s 88s 11z 22z 66z", 0},
   SelectorCase{"AllGreenTwoHonourPairs", green, 0, "2234666888s 11z 66z", 78, 0},
   SelectorCase{"AllGreenThreeOfAnOddBamboo", green, 0, "555s 234s 666s 888s 66z", 0},

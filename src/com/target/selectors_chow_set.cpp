@@ -26,21 +26,20 @@ bool has_pung_or_kong_meld(int seat) {
 
 bool pure_triple_chow_passes(int seat, int low, int threshold) {
   int chows = chow_melds_of(seat, low);
-  std::array<int, 3> held{};
-  for (int j = 0; j < 3; ++j) held[j] = std::min(g_hand_counts[low + j], std::max(0, 3 - chows));
+  int in_hand = 0;
+  for (int j = 0; j < 3; ++j) in_hand += std::min(g_hand_counts[low + j], std::max(0, 3 - chows));
   // Two melds of anything else leave no room: the declared chows no longer count.
   if (declared_melds(seat) - chows >= 2) chows = 0;
-  const int in_hand = held[0] + held[1] + held[2];
   if (in_hand + 3 * chows < threshold) return false;
-  const auto all_live = [&](int below_copies, int visible_limit) {
-    for (int j = 0; j < 3; ++j)
-      if (held[j] < below_copies && g_visible_counts[low + j] >= visible_limit) return false;
-    return true;
+  // A tile shown this often leaves too few copies for the missing chows. A
+  // tile the hand holds enough of never is: its own copies cap what can show.
+  const auto shown_below = [low](int limit) {
+    return g_visible_counts[low] < limit && g_visible_counts[low + 1] < limit && g_visible_counts[low + 2] < limit;
   };
   switch (chows) {
     case 3: return true;
-    case 2: return in_hand >= 1 && all_live(1, 4);
-    case 1: return in_hand >= 4 && all_live(2, 3);
+    case 2: return in_hand >= 1 && shown_below(4);
+    case 1: return in_hand >= 4 && shown_below(3);
     default: return false;  // the hand alone is never aimed at it
   }
 }
@@ -48,26 +47,20 @@ bool pure_triple_chow_passes(int seat, int low, int threshold) {
 // ------------------------------------------------- four pure shifted chows
 
 constexpr int kShiftedLayouts = 5;
-constexpr int kSeriesLayout = 4;  // 123, 345, 567, 789; the others shift by one
-constexpr std::array<std::array<int, 4>, kShiftedLayouts> kShiftedStarts{{
-    {1, 2, 3, 4}, {2, 3, 4, 5}, {3, 4, 5, 6}, {4, 5, 6, 7}, {1, 3, 5, 7}}};
-
-// V: copies of the suit's numbers visible beyond the seat's own matched chows.
-bool shifted_layout_live(int layout, const std::array<int, 10>& v) {
-  if (layout == kSeriesLayout) {
-    for (int r : {1, 2, 4, 6, 8, 9})
-      if (v[r] >= 4) return false;
-    return v[3] < 3 && v[5] < 3 && v[7] < 3;
-  }
-  const int n = kShiftedStarts[layout][0];
-  return v[n] < 4 && v[n + 5] < 4 && v[n + 1] < 3 && v[n + 4] < 3 && v[n + 2] < 2 && v[n + 3] < 2;
-}
+constexpr int kSeriesLayout = 4;  // 123, 345, 567, 789; the others shift by one from 1, 2, 3 and 4
+constexpr std::array<std::array<int, 4>, kShiftedLayouts> kShiftedStarts = [] {
+  std::array<std::array<int, 4>, kShiftedLayouts> starts{};
+  for (int layout = 0; layout < kShiftedLayouts; ++layout)
+    for (int k = 0; k < 4; ++k) starts[layout][k] = layout == kSeriesLayout ? 1 + 2 * k : layout + 1 + k;
+  return starts;
+}();
+static_assert(kShiftedStarts[1] == std::array<int, 4>{2, 3, 4, 5} && kShiftedStarts[4] == std::array<int, 4>{1, 3, 5, 7});
 
 bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
   const std::array<int, 4>& starts = kShiftedStarts[layout];
   std::array<bool, 4> matched{};
   int matched_melds = 0;
-  std::array<int, 10> places{}, filled{}, own{};  // per number 1..9
+  std::array<int, 10> places{}, own{};  // per number 1..9
   for (int k = 0; k < 4; ++k)
     for (int j = 0; j < 3; ++j) ++places[starts[k] + j];
   for (int code : g_melds[seat]) {
@@ -81,14 +74,15 @@ bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
     }
   }
   int total = 0;
+  std::array<int, 10> filled{};
   for (int r = 1; r <= 9; ++r) {
     filled[r] = std::min(places[r], own[r] + g_hand_counts[make_tile(suit, r)]);
     total += filled[r];
   }
   if (total < threshold || declared_melds(seat) > matched_melds) return false;
-  std::array<int, 10> beyond_own{};
-  for (int r = 1; r <= 9; ++r) beyond_own[r] = g_visible_counts[make_tile(suit, r)] - own[r];
-  if (!shifted_layout_live(layout, beyond_own)) return false;
+  // Every place needs a copy not shown beyond the seat's own chows.
+  for (int r = 1; r <= 9; ++r)
+    if (places[r] > 0 && g_visible_counts[make_tile(suit, r)] - own[r] + places[r] > 4) return false;
   // At the lower threshold the shared middle numbers must already be doubled.
   const int n = starts[0];
   return threshold > 10 || layout == kSeriesLayout || (filled[n + 2] >= 2 && filled[n + 3] >= 2);
@@ -102,25 +96,33 @@ struct TerminalTemplate {
 };
 constexpr std::array<TerminalTemplate, 3> kTerminalTemplates{{{0, 1, 25}, {0, 2, 15}, {1, 2, 5}}};
 
-int terminal_template_score(int seat, const TerminalTemplate& tpl, const TileCounts& slots) {
-  const std::array<int, 4> starts{make_tile(tpl.suit_a, 1), make_tile(tpl.suit_a, 7), make_tile(tpl.suit_b, 1),
-                                  make_tile(tpl.suit_b, 7)};
+std::array<int, 4> terminal_chow_starts(const TerminalTemplate& tpl) {
+  return {make_tile(tpl.suit_a, 1), make_tile(tpl.suit_a, 7), make_tile(tpl.suit_b, 1), make_tile(tpl.suit_b, 7)};
+}
+
+// The declared melds are distinct chows of the template, no chow tile it
+// still needs is dead, and the pair tile is not nearly so.
+bool terminal_template_open(int seat, const TerminalTemplate& tpl) {
+  const std::array<int, 4> starts = terminal_chow_starts(tpl);
   std::array<bool, 4> declared{};
   for (int code : g_melds[seat]) {
     if (code == 0) continue;
     const auto at = std::find(starts.begin(), starts.end(), meld_tile(code));
-    if (at == starts.end() || declared[at - starts.begin()]) return 0;
+    if (at == starts.end() || declared[at - starts.begin()]) return false;
     declared[at - starts.begin()] = true;
   }
+  for (int k = 0; k < 4; ++k)
+    for (int j = 0; j < 3; ++j)
+      if (!declared[k] && is_dead_tile(starts[k] + j)) return false;
+  return g_visible_counts[tpl.pair] < 3;
+}
+
+// Chow tiles held (each of the twelve once) and up to two of the pair tile.
+int terminal_template_score(const TerminalTemplate& tpl, const TileCounts& slots) {
   int score = std::min(slots[tpl.pair], 2);
-  for (int k = 0; k < 4; ++k) {
-    for (int j = 0; j < 3; ++j) {
-      const int t = starts[k] + j;
-      score += slots[t] > 0;
-      if (!declared[k] && g_visible_counts[t] >= 4) return 0;
-    }
-  }
-  return g_visible_counts[tpl.pair] >= 3 ? 0 : score;
+  for (int start : terminal_chow_starts(tpl))
+    for (int j = 0; j < 3; ++j) score += slots[start + j] > 0;
+  return score;
 }
 
 // -------------------------------------------------- pure terminal chows
@@ -193,7 +195,8 @@ void aim_three_suited_terminal_chows(int seat, int threshold) {
   const TileCounts slots = slot_tile_counts(seat);
   int best = 0, best_score = -1;
   for (int k = 0; k < static_cast<int>(kTerminalTemplates.size()); ++k) {
-    const int score = terminal_template_score(seat, kTerminalTemplates[k], slots);
+    const TerminalTemplate& tpl = kTerminalTemplates[k];
+    const int score = terminal_template_open(seat, tpl) ? terminal_template_score(tpl, slots) : 0;
     if (score > best_score) best = k, best_score = score;
   }
   if (best_score >= threshold) set_aim(seat, kYaku48ThreeSuitedTerminalChows, best);

@@ -122,15 +122,13 @@ int five_groups() {
   TileCounts r = free_tile_counts();
   int groups = 0;
   for (int s = kCharacters; s <= kBamboo; ++s) {
-    const int base = make_tile(s, 0);
-    for (int n : {3, 4, 5}) groups += take_each(r, {base + n, base + n + 1, base + n + 2});
-    for (int n : {3, 4, 5, 6}) groups += take_each(r, {base + n, base + n + 1});
-    for (int n : {3, 4, 5}) groups += take_each(r, {base + n, base + n + 2});
-  }
-  for (int five : kFives) {
-    if (r[five] >= 2) {
+    const auto t = [s](int rank) { return make_tile(s, rank); };
+    for (int n : {3, 4, 5}) groups += take_each(r, {t(n), t(n + 1), t(n + 2)});
+    for (int n : {3, 4, 5, 6}) groups += take_each(r, {t(n), t(n + 1)});
+    for (int n : {3, 4, 5}) groups += take_each(r, {t(n), t(n + 2)});
+    if (r[t(5)] >= 2) {
       ++groups;
-      r[five] = 0;
+      r[t(5)] = 0;
     }
   }
   return groups;

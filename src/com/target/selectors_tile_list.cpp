@@ -17,7 +17,8 @@ namespace {
 
 constexpr std::array<int, 6> kGreenTiles{22, 23, 24, 26, 28, kGreen};
 constexpr std::array<int, 14> kReversibleTiles{11, 12, 13, 14, 15, 18, 19, 22, 24, 25, 26, 28, 29, kWhite};
-constexpr std::array<int, 4> kNonGreenBamboo{21, 25, 27, 29};
+// The chows of reversible tiles, in the order the group count takes them.
+constexpr std::array<int, 4> kReversibleChows{11, 13, 12, 24};
 
 template <size_t N>
 constexpr bool listed(const std::array<int, N>& list, int tile) {
@@ -59,9 +60,12 @@ bool green_wall_thin(int seat) {
   return visible >= 8;
 }
 
+// Bamboo that is not green (1, 5, 7 and 9).
 bool holds_many_non_green(const TileCounts& slots) {
   int together = 0;
-  for (int t : kNonGreenBamboo) {
+  for (int r = 1; r <= 9; ++r) {
+    const int t = make_tile(kBamboo, r);
+    if (listed(kGreenTiles, t)) continue;
     if (slots[t] >= 3) return true;
     together += slots[t];
   }
@@ -90,7 +94,7 @@ bool melds_fit_reversible(int seat) {
   for (int code : g_melds[seat]) {
     if (code == 0) continue;
     const int t = meld_tile(code);
-    const bool fits = meld_kind(code) == kMeldChow ? (t == 11 || t == 12 || t == 13 || t == 24) : listed(kReversibleTiles, t);
+    const bool fits = meld_kind(code) == kMeldChow ? listed(kReversibleChows, t) : listed(kReversibleTiles, t);
     if (!fits) return false;
   }
   return true;
@@ -107,7 +111,7 @@ bool few_strays(int seat) {
 bool reversible_groups_pass(int seat, int level) {
   int sets = g_seat_state[seat].open_naki_count, partials = 0;
   TileCounts r = free_tile_counts();
-  sets += take_each(r, {11, 12, 13}) + take_each(r, {13, 14, 15}) + take_each(r, {12, 13, 14}) + take_each(r, {24, 25, 26});
+  for (int low : kReversibleChows) sets += take_each(r, {low, low + 1, low + 2});
   take_pungs_and_pairs(r, kReversibleTiles, sets, partials);
   for (int t : {11, 12, 13, 14, 24, 25}) partials += take_each(r, {t, t + 1});
   for (int t : {11, 12, 13, 24}) partials += take_each(r, {t, t + 2});
