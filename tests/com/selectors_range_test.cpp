@@ -9,8 +9,8 @@ TEST_P(RangeSelectors, LeaveTheTargetOfTheirRules) { check(GetParam()); }
 constexpr TargetSelector lo = aim_lower_tiles, mid = aim_middle_tiles, up = aim_upper_tiles, fives = aim_all_fives,
                          rev = aim_reversible_tiles;
 constexpr TargetSelector green = [](int seat, int) { aim_all_green(seat); };
-// Exactly four groups and six fives, a lone terminal beside them.
-constexpr const char* kFivesHand = "345m 55m 456p 567s 5s 1m 9p";
+// Exactly four groups and six fives, beside a lone 2 and 9.
+constexpr const char* kFivesHand = "345m 55m 456p 567s 5s 2m 9p";
 
 // name, selector, threshold or level, free tiles, target, variant, melds, river, latest discard, distance, far forms, prior aim.
 INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
@@ -41,8 +41,12 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
 
   SelectorCase{"AllGreen", green, 0, "223344666888s 66z", 78, 0},
   SelectorCase{"AllGreenPairsNotAChow", green, 0, "2244s 666s 66z 8s 1z 2z 3z 4z", 78, 0},
-  SelectorCase{"AllGreenThreeHonourPairs", green, 0, "234666s 88s 11z 22z 66z", 0},
+  SelectorCase{"AllGreenThreeHonourPairs", green, 0, "234666s 88s 11z 77z 66z", 0},
   SelectorCase{"AllGreenTwoHonourPairs", green, 0, "2234666888s 11z 66z", 78, 0},
+  SelectorCase{"AllGreenTwoGroups", green, 0, "234s 666s 28s 1z 2z 3z 4z 5z 7z", 0},
+  SelectorCase{"AllGreenShapeTwoThree", green, 0, "666s 888s 23s 66z 1z 2z 3z 4z", 78, 0},
+  SelectorCase{"AllGreenShapeThreeFour", green, 0, "666s 888s 34s 66z 1z 2z 3z 4z", 78, 0},
+  SelectorCase{"AllGreenShapeTwoFour", green, 0, "666s 888s 24s 66z 1z 2z 3z 4z", 78, 0},
   SelectorCase{"AllGreenThreeOfAnOddBamboo", green, 0, "555s 234s 666s 888s 66z", 0},
   SelectorCase{"AllGreenChowOfThree", green, 0, "234666888s 66z", 0, 0, "c3s"},
   SelectorCase{"AllGreenChowOfTwo", green, 0, "234666888s 66z", 78, 0, "c2s"},
@@ -54,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   SelectorCase{"ReversibleLevelOneFarFromReady", rev, 1, "123p 345p 456s 55z 88s 9p", 0, 0, "", "", "", 2},
   SelectorCase{"ReversibleLevelTwo", rev, 2, "123p 345p 55z 88s 19p 29s", 41, 0, "", "", "", 2},
   SelectorCase{"ReversibleLevelTwoFarFromReady", rev, 2, "123p 345p 55z 88s 19p 29s", 0, 0, "", "", "", 3},
-  SelectorCase{"ReversibleHonoursAreNeverStrays", rev, 0, "123p 345p 456s 55z 1z 2z 3z", 41, 0, "", "", "", 0},
+  SelectorCase{"ReversibleHonoursAreNeverStrays", rev, 0, "123p 345p 55z 88s 1z 2z 3z 4z", 41, 0, "", "", "", 0},
+  SelectorCase{"ReversibleOneSetFourPairs", rev, 0, "123p 55z 88s 22s 99s 1z 2z 3z", 41, 0},
+  SelectorCase{"ReversibleOneSetThreePartials", rev, 0, "123p 9p 55z 88s 46s 9s 1z 2z 3z", 0},
+  SelectorCase{"ReversibleFourSetsAtLevelOne", rev, 1, "123p 345p 456s 555z 9p 2s", 41, 0},
   SelectorCase{"ReversibleTooManyStrays", rev, 0, "123p 345p 456s 55z 789m", 0},
   SelectorCase{"ReversibleChowOfThreeBamboo", rev, 0, "123p 345p 55z 88s 9p", 0, 0, "c3s"},
   SelectorCase{"ReversibleChowOfFourBamboo", rev, 0, "123p 345p 55z 88s 9p", 41, 0, "c4s"}),

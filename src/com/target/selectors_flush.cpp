@@ -82,11 +82,17 @@ bool count_half_flush(int seat, HalfFlushCount& h) {
   return true;
 }
 
-// Edge tiles of the suit held alone, far from any neighbour.
+// Edge tiles (1, 2, 8, 9) of the suit held once with no tile of the suit
+// within two numbers: they will likely leave the hand.
 int lone_edge_tiles(int suit) {
-  const auto n = [suit](int rank) { return g_hand_counts[make_tile(suit, rank)]; };
-  return (n(1) == 1 && n(2) == 0 && n(3) == 0) + (n(2) == 1 && n(1) == 0 && n(3) == 0 && n(4) == 0) +
-         (n(8) == 1 && n(6) == 0 && n(7) == 0 && n(9) == 0) + (n(9) == 1 && n(7) == 0 && n(8) == 0);
+  const int* n = g_hand_counts + make_tile(suit, 0);
+  int lone = 0;
+  for (int r : {1, 2, 8, 9}) {
+    int near = 0;
+    for (int q = std::max(1, r - 2); q <= std::min(9, r + 2); ++q) near += q != r ? n[q] : 0;
+    lone += n[r] == 1 && near == 0;
+  }
+  return lone;
 }
 
 bool suit_has_set(int suit) {
