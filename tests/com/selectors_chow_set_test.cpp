@@ -13,14 +13,15 @@ constexpr TargetSelector triple = aim_pure_triple_chow, quad = aim_quadruple_cho
 INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
   SelectorCase{"PureTripleChowNeedsAChowMeld", triple, 9, "111222333m 456p 11z", 0},
   SelectorCase{"PureTripleChowOneMeld", triple, 9, "112233m 456p 78s", 53, 1, "c1m"},
+  SelectorCase{"PureTripleChowThirdCopyDoesNotCount", triple, 9, "111223m 456p 78s", 0, 0, "c1m"},
   SelectorCase{"PureTripleChowLoneTileShownThrice", triple, 8, "11223m 456p 789s", 0, 0, "c1m", "3m 3m"},
   SelectorCase{"PureTripleChowLoneTileShownTwice", triple, 8, "11223m 456p 789s", 53, 1, "c1m", "3m"},
-  SelectorCase{"PureTripleChowTwoMeldsMissingTileDead", triple, 8, "12p 456m 11z 9s", 0, 0, "c1p c1p", "3p 3p"},
-  SelectorCase{"PureTripleChowTwoMelds", triple, 8, "12p 456m 11z 9s", 53, 11, "c1p c1p"},
+  SelectorCase{"PureTripleChowTwoMeldsMissingTileDead", triple, 8, "78p 456m 11z 9s", 0, 0, "c7p c7p", "9p 9p"},
+  SelectorCase{"PureTripleChowTwoMelds", triple, 8, "78p 456m 11z 9s", 53, 17, "c7p c7p"},
   SelectorCase{"PureTripleChowTwoForeignMelds", triple, 8, "11223m", 0, 0, "c1m p5p p9s"},
 
-  SelectorCase{"QuadrupleChowNothingShown", quad, 11, "111222333m 55p", 65, 1, "c1m"},
-  SelectorCase{"QuadrupleChowOneCopyShown", quad, 11, "111222333m 55p", 0, 0, "c1m", "2m"},
+  SelectorCase{"QuadrupleChowNothingShown", quad, 11, "777888999m 55p", 65, 7, "c7m"},
+  SelectorCase{"QuadrupleChowOneCopyShown", quad, 11, "777888999m 55p", 0, 0, "c7m", "8m"},
   SelectorCase{"QuadrupleChowForeignMeld", quad, 11, "11122233m", 0, 0, "c1m p5p"},
 
   SelectorCase{"FourShiftedChows", shifted, 11, "122333444556m 1z 2z", 62, 0},
@@ -36,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
 
   SelectorCase{"ThreeSuitedTerminalChows", three_suited, 11, "123789m 123789p 55s", 48, 0},
   SelectorCase{"ThreeSuitedTerminalChowsBestTemplate", three_suited, 11, "123789m 123789s 55p", 48, 1},
+  SelectorCase{"ThreeSuitedTerminalChowsDotsAndBamboo", three_suited, 11, "123789p 123789s 55m", 48, 2},
   SelectorCase{"ThreeSuitedTerminalChowsPairShownThrice", three_suited, 11, "123789m 1239p 5s 1z 2z 3z", 0, 0, "", "5s 5s 5s"},
   SelectorCase{"ThreeSuitedTerminalChowsPairShownTwice", three_suited, 11, "123789m 1239p 5s 1z 2z 3z", 48, 0, "", "5s 5s"},
   SelectorCase{"ThreeSuitedTerminalChowsDeadChowTile", three_suited, 11, "123789m 12379p 55s 1z", 0, 0, "", "8p 8p 8p 8p"},

@@ -32,6 +32,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, FlushSelectors, ::testing::Values(
   SelectorCase{"HalfFlushSpreadTestCountsLoneTwosAndEights", hf, kSpread, "25558m 111z 222z 1p 59s", 0},
   SelectorCase{"HalfFlushThreeLoneHonoursAtTen", hf, kSpread, "1234567m 1z 2z 3z 11p 5s 9s", 0},
   SelectorCase{"HalfFlushLoneHonourBesideThinSuits", hf, kSpread, "1234567m 1z 66z 11p 5s 9s", 31, 0},
+  SelectorCase{"HalfFlushNoLoneHonoursBesideASet", hf, kSpread, "1234567m 1z 66z 111p 5s", 0},
+  SelectorCase{"HalfFlushNoLoneHonoursBesideTwoPartials", hf, kSpread, "1234567m 1z 66z 11p 55s", 0},
   SelectorCase{"HalfFlushDiscardKeepsAPairLive", hf, kRecount, "11123456789m 55z 1p", 31, 0, "", "5z", "5z"},
   SelectorCase{"HalfFlushTwoShownCopiesKillAPair", hf, kRecount, "11123456789m 55z 1p", 0, 0, "", "5z 5z", "3p"},
   SelectorCase{"HalfFlushMeldOfAnotherSuit", hf, 11, "12345678m 555z", 0, 0, "p1p"},

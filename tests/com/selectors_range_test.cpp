@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   SelectorCase{"AllFivesThreeGroups", fives, 0, "4555m 455p 5s 123456z", 0},
   SelectorCase{"AllFivesOpenHand", fives, 0, "45m 55m 56p 45s", 52, 0, "c3m c4p"},
   SelectorCase{"AllFivesChowOfTwo", fives, 0, "45m 55m 56p 45s", 0, 0, "c2m c4p"},
+  SelectorCase{"AllFivesChowOfSix", fives, 0, "45m 55m 56p 45s", 0, 0, "c6m c4p"},
 
   SelectorCase{"AllGreen", green, 0, "223344666888s 66z", 78, 0},
   SelectorCase{"AllGreenPairsNotAChow", green, 0, "2244s 666s 66z 8s 1z 2z 3z 4z", 78, 0},
@@ -47,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   SelectorCase{"AllGreenShapeTwoThree", green, 0, "666s 888s 23s 66z 1z 2z 3z 4z", 78, 0},
   SelectorCase{"AllGreenShapeThreeFour", green, 0, "666s 888s 34s 66z 1z 2z 3z 4z", 78, 0},
   SelectorCase{"AllGreenShapeTwoFour", green, 0, "666s 888s 24s 66z 1z 2z 3z 4z", 78, 0},
+  SelectorCase{"AllGreenHonourPung", green, 0, "22234s 666s 888s 111z", 0},
   SelectorCase{"AllGreenThreeOfAnOddBamboo", green, 0, "555s 234s 666s 888s 66z", 0},
   SelectorCase{"AllGreenChowOfThree", green, 0, "234666888s 66z", 0, 0, "c3s"},
   SelectorCase{"AllGreenChowOfTwo", green, 0, "234666888s 66z", 78, 0, "c2s"},
