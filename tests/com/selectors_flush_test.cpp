@@ -18,7 +18,6 @@ INSTANTIATE_TEST_SUITE_P(Hands, FlushSelectors, ::testing::Values(
   SelectorCase{"FullFlushHonourMeld", ff, 11, "11234567899m", 0, 0, "p1z"},
   SelectorCase{"FullFlushNeverAgainstADeclaredSuit", ff, 10, "11123456789p", 0, 0, "c1m"},
   SelectorCase{"FullFlushBamboo", ff, 11, "11123456789s 1z 2z 3z", 55, 2},
-  SelectorCase{"FullFlushBelowThreshold", ff, 12, "11123456789s 1z 2z 3z", 0},
 
   SelectorCase{"HalfFlush13WithoutFreeHonoursIs12", hf, 13, "123456789m 12p", 31, 0, "p1z"},
   SelectorCase{"HalfFlush13BesideAFreeHonour", hf, 13, "12345678m 12p 2z", 0, 0, "p1z"},
@@ -26,7 +25,6 @@ INSTANTIATE_TEST_SUITE_P(Hands, FlushSelectors, ::testing::Values(
   SelectorCase{"HalfFlush99LoneHonour", hf, 99, "1112345678999m 7z", 0},
   SelectorCase{"HalfFlush10LoneHonour", hf, kSpread, "1112345678999m 7z", 31, 0},
   SelectorCase{"HalfFlush99FallsBackToTen", hf, 99, "12345678m 77z 19p 19s", 31, 0},
-  SelectorCase{"HalfFlush11SameHand", hf, 11, "12345678m 77z 19p 19s", 0},
   SelectorCase{"HalfFlushSpreadTestStopsAtTen", hf, kSpread, "14455669m 555z 2p 7p 5s", 0},
   SelectorCase{"HalfFlushNoSpreadTestAtEleven", hf, 11, "14455669m 555z 2p 7p 5s", 31, 0},
   SelectorCase{"HalfFlushSpreadTestCountsLoneTwosAndEights", hf, kSpread, "25558m 111z 222z 1p 59s", 0},

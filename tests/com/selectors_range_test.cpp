@@ -15,7 +15,6 @@ constexpr const char* kFivesHand = "345m 55m 456p 567s 5s 2m 9p";
 // name, selector, threshold or level, free tiles, target, variant, melds, river, latest discard, distance, far forms, prior aim.
 INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   SelectorCase{"LowerTilesCountTheFours", lo, 12, "1234m 1234p 1234s 6m 1z", 61, 0},
-  SelectorCase{"LowerTilesBelowThreshold", lo, 13, "1234m 1234p 1234s 6m 1z", 0},
   SelectorCase{"LowerTilesClosedRunAboveTheRange", lo, 12, "1234m 456m 123p 1234s", 0},
   SelectorCase{"LowerTilesOpenHandSkipsTheRunTest", lo, 12, "1234m 456m 1234s", 61, 0, "c1p"},
   SelectorCase{"LowerTilesConcealedKongKeepsItClosed", lo, 12, "1234m 456m 1234s", 0, 0, "k1p"},

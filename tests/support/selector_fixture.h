@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 // One selector with its argument (threshold or level; ignored by those without).
@@ -27,7 +26,6 @@ struct SelectorCase {
   int prior = 0;             // the seat's target before the call, kept when `target` is 0
 };
 
-void PrintTo(const SelectorCase& c, std::ostream* os);
 std::string selector_case_name(const ::testing::TestParamInfo<SelectorCase>& info);
 
 class SelectorTest : public ::testing::TestWithParam<SelectorCase> {
