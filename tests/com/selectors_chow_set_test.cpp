@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
   SelectorCase{"PureTerminalChowsLowEndOpen", terminal, 10, "11255778899m 1z 2z 3z", 0},
   SelectorCase{"PureTerminalChowsEndsInHand", terminal, 10, "1122557899m 1z 2z 3z 4z", 68, 0},
   SelectorCase{"PureTerminalChowsChowMeldCoversAnEnd", terminal, 10, "55778899m 1z 2z 3z", 68, 0, "c1m", "1m 1m"},
+  SelectorCase{"PureTerminalChowsChowOfFour", terminal, 11, "11223377889m", 0, 0, "c4m"},
   SelectorCase{"PureTerminalChowsPungMeld", terminal, 10, "55778899m 1z 2z 3z", 0, 0, "p1m"}),
   selector_case_name);
 

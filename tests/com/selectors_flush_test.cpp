@@ -22,6 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, FlushSelectors, ::testing::Values(
   SelectorCase{"HalfFlush13WithoutFreeHonoursIs12", hf, 13, "123456789m 12p", 31, 0, "p1z"},
   SelectorCase{"HalfFlush13BesideAFreeHonour", hf, 13, "12345678m 12p 2z", 0, 0, "p1z"},
   SelectorCase{"HalfFlush12BesideAFreeHonour", hf, 12, "12345678m 12p 2z", 31, 0, "p1z"},
+  SelectorCase{"HalfFlushNeedsAnHonour", hf, 11, "11123456789m 123p", 0},
   SelectorCase{"HalfFlush99LoneHonour", hf, 99, "1112345678999m 7z", 0},
   SelectorCase{"HalfFlush10LoneHonour", hf, kSpread, "1112345678999m 7z", 31, 0},
   SelectorCase{"HalfFlush99FallsBackToTen", hf, 99, "12345678m 77z 19p 19s", 31, 0},
