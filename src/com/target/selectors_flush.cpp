@@ -43,8 +43,11 @@ bool is_live_honour(int t) { return g_visible_counts[t] < (t == target_latest_di
 
 // ------------------------------------------------------------ half flush
 
+constexpr int kTopThreshold = 13;     // asks for an honour in hand, else runs as 12
+constexpr int kHighThreshold = 12;    // from here honour sets to spare have the honours recounted
 constexpr int kSpreadThreshold = 10;  // the lowest threshold, where the spread of the suits is judged
 constexpr int kFallbackThreshold = 99;
+constexpr int kFarFromOtherForms = 5;  // distance to thirteen orphans and honours-and-knitted
 
 struct HalfFlushCount {
   SuitCounts c{};                   // tiles that fit each suit and the honours
@@ -54,7 +57,7 @@ struct HalfFlushCount {
 
 // The threshold the test runs at; 0 when the selector stops.
 int half_flush_threshold(int threshold) {
-  if (threshold == 13 && !holds_honour()) return 12;
+  if (threshold == kTopThreshold && !holds_honour()) return kHighThreshold;
   if (threshold == kFallbackThreshold) return honour_kinds_held(1) > 0 ? 0 : kSpreadThreshold;
   return threshold;
 }
@@ -132,7 +135,7 @@ bool passes_spread_test(int seat, HalfFlushCount& h) {
 // counted one by one: live free copies and declared ones.
 void recount_honours(int seat, int threshold, HalfFlushCount& h) {
   const SuitCounts& c = h.c;
-  const bool recount = (threshold >= 12 && h.honour_sets >= 2) || c[0] + c[1] < 3 || c[1] + c[2] < 3 || c[2] + c[0] < 3;
+  const bool recount = (threshold >= kHighThreshold && h.honour_sets >= 2) || c[0] + c[1] < 3 || c[1] + c[2] < 3 || c[2] + c[0] < 3;
   if (!recount) return;
   int honours = 0;
   for (int slot : g_hand[seat]) {
@@ -172,7 +175,7 @@ void aim_half_flush(int seat, int threshold) {
   if (t == kSpreadThreshold && !passes_spread_test(seat, h)) return;
   recount_honours(seat, t, h);
   const SeatAiRecord& ai = AI[seat];
-  if (ai.min_shanten_kokushi >= 5 && ai.min_shanten_knitted >= 5) {
+  if (ai.min_shanten_kokushi >= kFarFromOtherForms && ai.min_shanten_knitted >= kFarFromOtherForms) {
     // Three or more live honour pairs already make the honour half of the hand.
     const int pairs = live_honour_pairs();
     if (pairs >= 3) t -= pairs - 2;
