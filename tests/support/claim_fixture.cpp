@@ -1,0 +1,62 @@
+#include "support/claim_fixture.h"
+
+#include <algorithm>
+#include <array>
+
+#include "com/claim/claim_protocol.h"
+#include "com/claim/com_claim.h"
+#include "com/target/com_target.h"
+#include "core/ai_record.h"
+#include "core/visible.h"
+#include "support/hand_builder.h"
+#include "support/test_workdir.h"
+#include "table/claim_offers.h"
+#include "table/table_state.h"
+
+void PrintTo(const ClaimResult& r, std::ostream* os) {
+  *os << "{call " << r.call << ", shape " << r.shape << ", motive " << r.motive << ", reason " << r.reason << "}";
+}
+void PrintTo(const ClaimCase& c, std::ostream* os) { *os << c.name; }
+std::string claim_case_name(const ::testing::TestParamInfo<ClaimCase>& info) { return info.param.name; }
+
+void ClaimTest::SetUp() {
+  reset_program_state();
+  g_wall_count = 60;
+  std::fill(g_seat_character + 1, g_seat_character + kSeats, 1);
+  AI[kSeat].min_shanten = 2;
+}
+
+void ClaimTest::set_up(const ClaimCase& c) {
+  set_hand(kSeat, c.hand);
+  for (const MeldSpec& m : c.melds) add_meld(kSeat, m.kind, m.tile, m.source);
+  SeatState& state = g_seat_state[kSeat];
+  state.naki_count = c.calls >= 0 ? c.calls : static_cast<int>(c.melds.size());
+  state.open_naki_count = static_cast<int>(std::count_if(g_melds[kSeat], g_melds[kSeat] + kMeldSlots, is_open_meld));
+  add_discards(c.from == 3 ? 2 : 3, c.visible);
+  add_discards(c.from, c.discard);
+  g_discarder = c.from;
+  g_ai_target_yaku[kSeat] = c.target;
+  g_ai_target_variant[kSeat] = c.variant;
+}
+
+ClaimResult ClaimTest::run(void (*rule)(int seat)) {
+  for (auto& row : g_naki_flags) std::fill(std::begin(row), std::end(row), 0);
+  AI[kSeat].naki_yaku = AI[kSeat].naki_reason = 0;
+  if (rule == nullptr) {
+    com_decide_naki(kSeat);
+  } else {
+    g_naki_decided = 0;
+    count_visible_tiles(kSeat);
+    count_hand_tiles(kSeat);
+    rule(kSeat);
+  }
+  const int* flags = g_naki_flags[kSeat];
+  std::array<int, 4> before{};
+  std::copy(flags, flags + 4, before.begin());
+  recheck_naki_flags();
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), flags)) << "the table withdrew the decision";
+  if (flags[0] == 1) return {4, 0, 0, 0};
+  const int call = static_cast<int>(std::find(flags + 1, flags + 4, 1) - flags) % 4;
+  if (call == 0) return kNoClaim;
+  return {call, call == kNakiChow ? g_chi_variant[kSeat] : 0, AI[kSeat].naki_yaku, AI[kSeat].naki_reason};
+}
