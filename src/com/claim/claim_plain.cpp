@@ -42,10 +42,12 @@ bool dragon_held(int seat, int dragon) { return g_hand_counts[dragon] >= 3 || dr
 bool dragon_live_pair(int dragon) { return g_hand_counts[dragon] == 2 && g_visible_counts[dragon] < 2; }
 bool dragon_counts(int seat, int dragon) { return dragon_held(seat, dragon) || dragon_live_pair(dragon); }
 
+// Each of them held or a live pair also promises, but that is already one
+// held, or two live pairs with few copies seen.
 bool other_dragons_promise(int seat, int o1, int o2) {
   const bool few_visible = g_visible_counts[o1] < 2 && g_visible_counts[o2] < 2;
   return ((dragon_live_pair(o1) || dragon_live_pair(o2)) && few_visible) || dragon_held(seat, o1) ||
-         dragon_held(seat, o2) || (dragon_counts(seat, o1) && dragon_counts(seat, o2));
+         dragon_held(seat, o2);
 }
 
 // Value the seat's other melds already carry: a terminal or wind set, and

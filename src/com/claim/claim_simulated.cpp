@@ -3,6 +3,7 @@
 
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/claim/claim_simulated.h"
 #include "com/target/com_target.h"
 #include "core/ai_record.h"
 #include "core/visible.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kMotiveToGetReady = 90;
 constexpr int kMotiveBetterReady = 91;
-constexpr int kRecords = 50;
 
 struct SimCall {
   NakiCall kind;
@@ -114,17 +114,14 @@ int value_after_discard(int seat, const Hand& hand, int slot, int wait) {
 
 bool found(int yaku) { return g_yaku_table[yaku].found == 1; }
 
-// The fixed-size table of candidate calls: past its last record every
-// further candidate overwrites that record.
-template <typename Record>
-struct RecordTable {
-  std::array<Record, kRecords> records{};
-  int next = 0;
-  void add(const Record& r) {
-    records[next] = r;
-    if (next < kRecords - 1) ++next;
-  }
-};
+// The kong's own value: what declaring it adds to the hand.
+int kong_value(int seat, int tile) {
+  const bool seat_wind = tile == seat_wind_tile(seat, g_dealer);
+  const bool round_wind = tile == kEast + g_round_wind;
+  if (seat_wind && round_wind) return 4;
+  if (seat_wind || round_wind || is_dragon(tile)) return 2;
+  return is_terminal(tile) || is_honour(tile) ? 1 : 0;
+}
 
 void decide_simulated(int seat, NakiCall kind, int shape, int motive) {
   decide_claim(seat, kind, shape, motive, 0);
@@ -132,14 +129,6 @@ void decide_simulated(int seat, NakiCall kind, int shape, int motive) {
 }
 
 // ------------------------------------------------------------ to get ready
-
-struct ReadyRecord {
-  int kind = 0;  // NakiCall; 0 empty
-  int shape = 0;
-  int points = 0;
-  int at_best = 0;  // live copies of the waits worth the best value
-  int winning = 0;  // live copies counted while the best is 8 or more
-};
 
 // Taking the discard as if drawn: does some discard leave the hand ready
 // with enough points, or with a chicken hand in sight?
@@ -198,85 +187,7 @@ void simulate_to_get_ready(int seat, SimCall call, const Hand& hand, int tile, i
   }
 }
 
-// Passes 1 and 2 weigh the records worth 8 by their live best waits against
-// the winning copies of the one chosen so far; passes 3 to 5 let a record
-// worth 64 override them.
-const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
-  const ReadyRecord* chosen = nullptr;
-  int points = 0;
-  int bar = 0;
-  const auto pass = [&](int least, int ReadyRecord::*weight, auto take) {
-    for (const ReadyRecord& r : table.records) {
-      if (r.kind == 0 || r.points < least || r.*weight < 1 || !take(r)) continue;
-      chosen = &r;
-      points = r.points;
-      bar = least >= 64 ? r.at_best : r.winning;
-    }
-  };
-  pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.at_best > bar; });
-  pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
-  pass(64, &ReadyRecord::at_best, [](const ReadyRecord&) { return true; });
-  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.at_best > bar; });
-  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
-  return chosen;
-}
-
 // ------------------------------------------------------ better ready hand
-
-struct BetterRecord {
-  int kind = 0;  // NakiCall; 0 empty
-  int shape = 0;
-  int points = 0;
-  int live = 0;
-};
-
-struct CurrentHand {
-  int points = 0;         // best value among the waits with a copy left
-  int live = 0;           // live copies of the waits worth 8 or more
-  bool live_eight = false;  // some wait with a copy left is worth 8 or more
-};
-
-CurrentHand value_current_hand(int seat, const int* waits, int count) {
-  CurrentHand cur;
-  for (int i = 0; i < count; ++i) {
-    const int w = waits[i];
-    int total = score_win_on(seat, w);
-    if (is_last_tile(w)) total = last_tile_value(total);
-    const int seen = g_seen_counts[w];
-    if (seen < 4) {
-      cur.points = std::max(cur.points, total);
-      cur.live_eight = cur.live_eight || total >= kMinimumWinPoints;
-    }
-    if (total >= kMinimumWinPoints) cur.live += 4 - seen;
-  }
-  return cur;
-}
-
-bool better_than(const CurrentHand& cur, int points, int live) {
-  if (points < kMinimumWinPoints || live < 1) return false;
-  return live > cur.live || (points > cur.points && live >= cur.live) ||
-         (points > cur.points && cur.points < kMinimumWinPoints) || !cur.live_eight;
-}
-
-// The kong's own value: what declaring it adds to the hand.
-int kong_value(int seat, int tile) {
-  const bool seat_wind = tile == seat_wind_tile(seat, g_dealer);
-  const bool round_wind = tile == kEast + g_round_wind;
-  if (seat_wind && round_wind) return 4;
-  if (seat_wind || round_wind || is_dragon(tile)) return 2;
-  return is_terminal(tile) || is_honour(tile) ? 1 : 0;
-}
-
-// A kong is kept for a hand worth 8 only where the patterns aimed at need
-// concealed sets, and only when the kong itself is not what makes the value.
-bool kong_kept(int seat, int tile, const CurrentHand& cur, int waits) {
-  bool keep = true;
-  for (int id : {40, 63, 70, 72, 73, 74})
-    if (g_ai_target_yaku[seat] == id) keep = false;
-  const int triples = static_cast<int>(std::count(g_hand_counts + 1, g_hand_counts + kRed + 1, 3));
-  if (waits == 1 && triples == 1 && cur.points - kong_value(seat, tile) - 1 >= kMinimumWinPoints) keep = false;
-  return keep || cur.points < kMinimumWinPoints;
-}
 
 struct BetterContext {
   int seat;
@@ -318,6 +229,73 @@ void simulate_better(const BetterContext& ctx, SimCall call, const Hand& hand, R
   }
 }
 
+bool honour_pair_only(int seat) {
+  const bool honour_meld = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
+                                       [](int code) { return code != 0 && is_honour(meld_tile(code)); });
+  int honours = 0;
+  for (int t = kEast; t <= kRed; ++t) honours += g_hand_counts[t];
+  return !honour_meld && honours == 2;
+}
+
+}  // namespace
+
+// Passes 1 and 2 weigh the records worth 8 by their live best waits against
+// the winning copies of the one chosen so far; passes 3 to 5 let a record
+// worth 64 override them.
+const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
+  const ReadyRecord* chosen = nullptr;
+  int points = 0;
+  int bar = 0;
+  const auto pass = [&](int least, int ReadyRecord::*weight, auto take) {
+    for (const ReadyRecord& r : table.records) {
+      if (r.kind == 0 || r.points < least || r.*weight < 1 || !take(r)) continue;
+      chosen = &r;
+      points = r.points;
+      bar = least >= 64 ? r.at_best : r.winning;
+    }
+  };
+  pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.at_best > bar; });
+  pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
+  pass(64, &ReadyRecord::at_best, [](const ReadyRecord&) { return true; });
+  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.at_best > bar; });
+  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
+  return chosen;
+}
+
+CurrentHand value_current_hand(int seat, const int* waits, int count) {
+  CurrentHand cur;
+  for (int i = 0; i < count; ++i) {
+    const int w = waits[i];
+    int total = score_win_on(seat, w);
+    if (is_last_tile(w)) total = last_tile_value(total);
+    const int seen = g_seen_counts[w];
+    if (seen < 4) {
+      cur.points = std::max(cur.points, total);
+      cur.live_eight = cur.live_eight || total >= kMinimumWinPoints;
+    }
+    if (total >= kMinimumWinPoints) cur.live += 4 - seen;
+  }
+  return cur;
+}
+
+// More points than a current hand worth less than 8 also counts as better;
+// such a hand has no live wait worth 8, which the last test covers.
+bool better_than(const CurrentHand& cur, int points, int live) {
+  if (points < kMinimumWinPoints || live < 1) return false;
+  return live > cur.live || (points > cur.points && live >= cur.live) || !cur.live_eight;
+}
+
+// A kong is kept for a hand worth 8 only where the patterns aimed at need
+// concealed sets, and only when the kong itself is not what makes the value.
+bool kong_kept(int seat, int tile, const CurrentHand& cur, int waits) {
+  bool keep = true;
+  for (int id : {40, 63, 70, 72, 73, 74})
+    if (g_ai_target_yaku[seat] == id) keep = false;
+  const int triples = static_cast<int>(std::count(g_hand_counts + 1, g_hand_counts + kRed + 1, 3));
+  if (waits == 1 && triples == 1 && cur.points - kong_value(seat, tile) - 1 >= kMinimumWinPoints) keep = false;
+  return keep || cur.points < kMinimumWinPoints;
+}
+
 const BetterRecord* choose_better(const RecordTable<BetterRecord>& table) {
   const BetterRecord* chosen = nullptr;
   int points = 0;
@@ -332,16 +310,6 @@ const BetterRecord* choose_better(const RecordTable<BetterRecord>& table) {
   }
   return chosen;
 }
-
-bool honour_pair_only(int seat) {
-  const bool honour_meld = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                                       [](int code) { return code != 0 && is_honour(meld_tile(code)); });
-  int honours = 0;
-  for (int t = kEast; t <= kRed; ++t) honours += g_hand_counts[t];
-  return !honour_meld && honours == 2;
-}
-
-}  // namespace
 
 void naki_to_get_ready(int seat, int min_points) {
   if (flowers_in_hand(seat) > 0) return;

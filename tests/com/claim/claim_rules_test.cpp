@@ -1,10 +1,15 @@
 // The claim rules that decide from tile counts alone, on the worked examples
 // of their rules: the pung patterns, the rules without an aim and the fallback.
+#include <algorithm>
+#include <array>
+#include <set>
+
 #include "com/claim/claim_rules.h"
 #include "com/target/com_target.h"
 #include "core/ai_record.h"
 #include "core/tiles.h"
 #include "support/claim_fixture.h"
+#include "table/table_state.h"
 
 namespace {
 
@@ -61,6 +66,10 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"ExtraKongWithATarget", naki_extra_kong, "555p" J7, "5p", kNoClaim, 28, 0, {kConcealed5m}, 2},
     ClaimCase{"DragonPungBesideALivePair", naki_two_dragon_pungs, "77z 66z" " 1m 4m 7m 2s 5s 8s 1z 3z 9p", "7z", pung(26), 0, 0, {}, 2, "5z"},
     ClaimCase{"DragonPairSeenTwice", naki_two_dragon_pungs, "77z 66z" " 1m 4m 7m 2s 5s 8s 1z 3z 9p", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
+    ClaimCase{"DragonPungBesideAWhitePung", naki_two_dragon_pungs, "77z 555z" " 1m 4m 7m 2s 5s 8s 1z 3z", "7z", pung(26), 0, 0, {}, 2},
+    ClaimCase{"DragonPungBesideTwoPairs", naki_two_dragon_pungs, "77z 55z 66z" " 1m 4m 7m 2s 5s 8s 1z", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
+    ClaimCase{"DragonKongWithEveryDragonInHand", naki_two_dragon_pungs, "777z 55z 66z" " 1m 4m 7m 2s 5s 8s", "7z", kNoClaim, 0, 0, {}, 2},
+    ClaimCase{"DragonKongBesideTwoTerminalPungs", naki_two_dragon_pungs, "777z 66z 4m 2s", "7z", kNoClaim, 0, 0, {kPung1m, {kMeldPung, 19, 0}}, 2},
     ClaimCase{"DragonKong", naki_two_dragon_pungs, "777z 66z" " 1m 4m 7m 2s 5s 8s 1z 3z", "7z", kong(26, 1), 0, 0, {}, 2},
     ClaimCase{"DragonKongBesideAConcealedKong", naki_two_dragon_pungs, "777z 66z" " 1m 4m 2s 5s 1z", "7z", kNoClaim, 0, 0, {kConcealed5m}, 2},
     ClaimCase{"MeldedChowLowest", naki_melded_hand, "67m" N11, "5m", chow(3, 32, 0), 32, 0},
@@ -69,9 +78,16 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MeldedChowSeven", naki_melded_hand, "89m" N11, "7m", chow(3, 32, 0), 32, 0},
     ClaimCase{"MeldedChowSevenNarrow", naki_melded_hand, "89m" N11, "7m", kNoClaim, 32, 2},
     ClaimCase{"MeldedChowSevenHighest", naki_melded_hand, "56m" N11, "7m", chow(1, 32, 1), 32, 2},
+    ClaimCase{"MeldedChowLacking", naki_melded_hand, "6m 6p" N11, "5m", kNoClaim, 32, 0},
+    ClaimCase{"MeldedChowHighestTooLowNarrow", naki_melded_hand, "12m" N11, "3m", kNoClaim, 32, 2},
+    ClaimCase{"MeldedChowHighestTooHighNarrow", naki_melded_hand, "78m" N11, "9m", kNoClaim, 32, 2},
+    ClaimCase{"MeldedChowMiddleTooLowNarrow", naki_melded_hand, "13m" N11, "2m", kNoClaim, 32, 2},
+    ClaimCase{"MeldedChowMiddleTooHighNarrow", naki_melded_hand, "79m" N11, "8m", kNoClaim, 32, 2},
+    ClaimCase{"MeldedChowOtherVariant", naki_melded_hand, "67m" N11, "5m", kNoClaim, 32, 3},
     ClaimCase{"MeldedChowNotFromTheLeft", naki_melded_hand, "67m" N11, "5m", kNoClaim, 32, 0, {}, 2},
     ClaimCase{"MeldedPungNoLowerNeighbour", naki_melded_hand, "55p" J11, "5p", pung(32, 100), 32, 0, {}, 2},
     ClaimCase{"MeldedPungNoUpperNeighbour", naki_melded_hand, "4p 55p" J10, "5p", pung(32, 101), 32, 0, {}, 2},
+    ClaimCase{"MeldedPungAboveAGap", naki_melded_hand, "55p 7p" J10, "5p", pung(32, 100), 32, 0, {}, 2},
     ClaimCase{"MeldedPungBothNeighbours", naki_melded_hand, "4p 55p 6p" " 1m 4m 7m 2s 5s 8s 1z 3z 5z", "5p", kNoClaim, 32, 0, {}, 2},
     ClaimCase{"MeldedPungVariantOne", naki_melded_hand, "55p" J11, "5p", kNoClaim, 32, 1, {}, 2},
     ClaimCase{"MeldedPungGuestWind", naki_melded_hand, "33z" H11, "3z", pung(32, 110), 32, 0, {}, 2},
@@ -90,6 +106,9 @@ const MeldSpec kChow1m{kMeldChow, 1, 0};
 INSTANTIATE_TEST_SUITE_P(Fallback, ClaimCaseTest, ::testing::Values(
     ClaimCase{"LowestInTwoOtherSuits", naki_fallback, "23p" FALLBACK, "1p", chow(3, 33, 3), 0, 0, {kChow1m}},
     ClaimCase{"HighestInTwoOtherSuits", naki_fallback, "12p" FALLBACK, "3p", chow(1, 33, 1), 0, 0, {kChow1m}},
+    ClaimCase{"LowestFromBamboo", naki_fallback, "23s 12m 11z 5p 8p 6m 9s", "1s", chow(3, 33, 3), 0, 0, {{kMeldChow, 11, 0}}},
+    ClaimCase{"MissingTileAllVisible", naki_fallback, "12p" FALLBACK, "3p", kNoClaim, 0, 0, {kChow1m}, 0, "3s 3s 3s 3s"},
+    ClaimCase{"HalfALowPair", naki_fallback, "2p 45p 12s 11z 5m 8m 6s", "3p", kNoClaim, 0, 0, {kChow1m}},
     ClaimCase{"TwoCopiesOfTheNeighbour", naki_fallback, "223p 12s 11z 5m 8m 6s", "1p", kNoClaim, 0, 0, {kChow1m}},
     ClaimCase{"TwoHonourPairs", naki_fallback, "23p 12s 11z 22z 6s 9p", "1p", kNoClaim, 0, 0, {kChow1m}},
     ClaimCase{"AnHonourTriple", naki_fallback, "23p 12s 111z 5m 8m 6s", "1p", kNoClaim, 0, 0, {kChow1m}},
@@ -97,6 +116,29 @@ INSTANTIATE_TEST_SUITE_P(Fallback, ClaimCaseTest, ::testing::Values(
     ClaimCase{"ATargetOfEightPoints", naki_fallback, "23p" FALLBACK, "1p", kNoClaim, 33, 0, {kChow1m}},
     ClaimCase{"NotFromTheLeft", naki_fallback, "23p" FALLBACK, "1p", kNoClaim, 0, 0, {kChow1m}, 2}),
     claim_case_name);
+
+// Every row of the mixed shifted pungs gives one suit to each of the ranks
+// 1, 2, 3 (plus the offset), and the six rows are the six ways to do it.
+TEST_F(ClaimTest, MixedShiftedPungRowsAreTheSixSuitOrders) {
+  std::set<std::array<int, 3>> orders;
+  for (int row = 0; row < 6; ++row) {
+    const int offset = row % 3 * 3;
+    std::array<int, 3> suit_at_rank{-1, -1, -1};
+    for (int tile : kPlayingTiles) {
+      set_up({"", nullptr, "", "1m", {}, 34, 10 * row + offset, {}, 2});
+      g_hand[kSeat][0] = g_hand[kSeat][1] = g_river[2][g_river_count[2] - 1] = tile;
+      if (run(naki_mixed_shifted_pungs) != pung(34)) continue;
+      const int rank = rank_of(tile) - offset;
+      ASSERT_TRUE(rank >= 1 && rank <= 3 && suit_at_rank[rank - 1] < 0) << "row " << row << " tile " << tile;
+      suit_at_rank[rank - 1] = suit_of(tile);
+    }
+    std::array<int, 3> sorted = suit_at_rank;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, (std::array<int, 3>{0, 1, 2})) << "row " << row;
+    orders.insert(suit_at_rank);
+  }
+  EXPECT_EQ(orders.size(), 6u);
+}
 
 class FallbackTest : public ClaimTest {};
 

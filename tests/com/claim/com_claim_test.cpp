@@ -28,6 +28,9 @@ TEST_P(DeciderCase, Decides) {
 #define WORTH_6 "123m 456m 123p 34s 55p"
 // Ready on 6p (7: the same and one voided suit) or 9p (8: two terminal chows as well).
 #define WORTH_7_OR_8 "123m 456m 123p 78p 55p"
+// Not ready; with 3m chowed and 1m thrown (or 1-2-3m chowed and 4m thrown)
+// ready on 4s or 7s with no pattern but the chicken hand (8); taking 3m
+// unclaimed would leave a concealed hand worth 2.
 // Not ready; with 2s chowed and 7z thrown ready on 5s for 12 (mixed triple
 // chow 8, all chows 2, short straight 1, single wait 1), or 5s thrown on 7z for 10.
 #define CHOW_TO_12 "123m 123p 456p 13s 5s 7z"
@@ -44,10 +47,13 @@ const MeldSpec kConcealed5m{kMeldConcealedKong, 5, -1};
 
 INSTANTIATE_TEST_SUITE_P(Decider, DeciderCase, ::testing::Values(
     ClaimCase{"ChowToReadyWithTwelve", nullptr, CHOW_TO_12, "2s", chow(2, 90, 0)},
+    ClaimCase{"ChowForAChickenHand", nullptr, "1m 24m 678p 345s 56s 33z", "3m", chow(2, 90, 0)},
     ClaimCase{"ChowToReadyWithSix", nullptr, CHOW_TO_6, "2s", kNoClaim},
     ClaimCase{"PungForABetterReadyHand", naki_for_better_ready_hand, FLUSH_WITH_WHITE, "5z", pung(91), 0, 0, {}, 2},
     ClaimCase{"NoBetterHandHoldingAFlower", naki_for_better_ready_hand, FLUSH_WITH_WHITE " 1f", "5z", kNoClaim, 0, 0, {}, 2},
     ClaimCase{"NoBetterHandWhenNotReady", naki_for_better_ready_hand, CHOW_TO_12, "2s", kNoClaim},
+    ClaimCase{"EightPointsWinOnTheDiscard", nullptr, WORTH_7_OR_8, "9p", {4, 0, 0, 0}, 0, 0, {}, 2},
+    ClaimCase{"SevenPointsDoNotWin", nullptr, WORTH_7_OR_8, "6p", kNoClaim, 0, 0, {}, 2},
     ClaimCase{"ConcealedReadyForSixWaits", nullptr, WORTH_6, "5p", kNoClaim, 28, 0, {}, 2},
     ClaimCase{"CalledReadyForSixCalls", nullptr, WORTH_6, "5p", pung(28), 28, 0, {}, 2, "", 1},
     ClaimCase{"CalledReadyForSevenWaits", nullptr, WORTH_7_OR_8, "5p", kNoClaim, 28, 0, {}, 2, "9p 9p 9p 9p", 1},
@@ -84,6 +90,19 @@ TEST_F(Decider, TheWinTestClearsTheWorkSlot) {
   g_wait_hand[kDrawSlot] = 21;
   run(nullptr);
   EXPECT_EQ(g_wait_hand[kDrawSlot], 0);
+}
+
+TEST_F(Decider, TheUsersSeatShowsWhatTheDiscardCompletes) {
+  set_up({"", nullptr, "", "2s", {}, 0, 0, {}, 2});
+  set_hand(0, WORTH_6);
+  g_shown_points = -1;
+  decide_naki_com1(0);
+  EXPECT_EQ(g_shown_points, 6);
+  EXPECT_EQ(g_naki_flags[0][0], 0);
+  g_river[2][0] = 9;
+  g_shown_points = -1;
+  decide_naki_com1(0);
+  EXPECT_EQ(g_shown_points, -1) << "9m completes nothing";
 }
 
 TEST_F(Decider, TheUsersHintComesFromTheSameDecider) {
