@@ -149,8 +149,10 @@ bool melded_hand_pung(int seat, int tile) {
     const int rank = rank_of(tile);
     if (variant != 0 && !(variant == 2 && rank >= 2 && rank <= 8)) return false;
     int code = -1;
-    if (held_at(tile, -1) == 0 && held_at(tile, -2) == 0) code = 100;
-    else if (held_at(tile, 1) == 0 && held_at(tile, 2) == 0) code = 101;
+    if (held_at(tile, -1) == 0 && held_at(tile, -2) == 0)
+      code = 100;
+    else if (held_at(tile, 1) == 0 && held_at(tile, 2) == 0)
+      code = 101;
     if (code < 0) return false;
     decide_claim(seat, kNakiPung, 0, kMotiveMeldedHand, code);
     return true;
@@ -168,8 +170,11 @@ void concealed_kongs_call(int seat, int tile) {
   const int held = g_hand_counts[tile];
   const bool outside = is_terminal_or_honour(tile);
   if (outside && held == 2) decide_claim(seat, kNakiPung, 0, kMotiveMeldedHand, 900);
-  else if (tile >= 2 && tile <= 29 && rank_of(tile) < 9 && held == 3) decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 901);
-  else if (outside && held == 3) decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 910);
+  // Suited tiles from 2m on below rank 9: the 1 of dots and of bamboo fall here too.
+  else if (tile >= 2 && is_suited(tile) && rank_of(tile) < 9 && held == 3)
+    decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 901);
+  else if (outside && held == 3)
+    decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 910);
 }
 
 // ------------------------------------------------------------------ fallback
@@ -238,8 +243,7 @@ void naki_two_dragon_pungs(int seat) {
     decide_claim(seat, kNakiPung, 0, kMotiveTwoDragonPungs, 0);
     return;
   }
-  if (g_hand_counts[tile] == 3 && dragon_kong_wanted(seat))
-    decide_claim(seat, kNakiKong, 0, kMotiveTwoDragonPungs, 1);
+  if (g_hand_counts[tile] == 3 && dragon_kong_wanted(seat)) decide_claim(seat, kNakiKong, 0, kMotiveTwoDragonPungs, 1);
 }
 
 void naki_melded_hand(int seat) {

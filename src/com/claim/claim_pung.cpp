@@ -51,12 +51,9 @@ bool four_shifted_pung_tile(int seat, int tile) { return shifted_in_suit(seat, t
 
 bool kong_allowed(int seat, KongCase kong) {
   switch (kong) {
-    case KongCase::kAfterACall:
-      return g_seat_state[seat].naki_count != 0;
-    case KongCase::kWithAnOpenMeld:
-      return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld);
-    case KongCase::kNone:
-      break;
+    case KongCase::kAfterACall: return g_seat_state[seat].naki_count != 0;
+    case KongCase::kWithAnOpenMeld: return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld);
+    case KongCase::kNone: break;
   }
   return false;
 }

@@ -114,6 +114,13 @@ int value_after_discard(int seat, const Hand& hand, int slot, int wait) {
 
 bool found(int yaku) { return g_yaku_table[yaku].found == 1; }
 
+// A last tile counts 4 more only for a seat that has called already; a
+// chicken hand counts 4 either way.
+int ready_last_tile_value(int wait, int total, bool called) {
+  if (!is_last_tile(wait)) return total;
+  return found(kYaku40ChickenHand) || called ? last_tile_value(total) : total;
+}
+
 // The kong's own value: what declaring it adds to the hand.
 int kong_value(int seat, int tile) {
   const bool seat_wind = tile == seat_wind_tile(seat, g_dealer);
@@ -149,7 +156,7 @@ bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, 
         g_yaku_table[kYaku40ChickenHand].found = 0;
         total += 6;  // the hand can only grow into a melded hand
       }
-      if (is_last_tile(w)) total = found(kYaku40ChickenHand) ? last_tile_value(total) : total + (called ? kLastTileBonus : 0);
+      total = ready_last_tile_value(w, total, called);
       chicken = chicken || found(kYaku40ChickenHand) || (g_seat_state[seat].open_naki_count == 0 && total == 2);
       top = std::max(top, total);
       trial.put_back();
@@ -171,7 +178,7 @@ void simulate_to_get_ready(int seat, SimCall call, const Hand& hand, int tile, i
     for (int i = 0; i < count; ++i) {
       const int w = waits[i];
       int total = value_after_discard(seat, hand, slot, w);
-      if (is_last_tile(w)) total = found(kYaku40ChickenHand) ? last_tile_value(total) : total + (called ? kLastTileBonus : 0);
+      total = ready_last_tile_value(w, total, called);
       const int seen = g_seen_counts[w];
       const bool counted_twice = seen > 4 && w != tile;
       if (found(kYaku40ChickenHand) && !counted_twice) chicken = true;
@@ -192,8 +199,8 @@ void simulate_to_get_ready(int seat, SimCall call, const Hand& hand, int tile, i
 struct BetterContext {
   int seat;
   int tile;
-  bool open;          // the seat has an open meld already
-  bool honour_pair;   // exactly two honour tiles free and no honour meld
+  bool open;         // the seat has an open meld already
+  bool honour_pair;  // exactly two honour tiles free and no honour meld
   CurrentHand cur;
 };
 
@@ -255,7 +262,8 @@ const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
     }
   };
   pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.at_best > bar; });
-  pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
+  pass(kMinimumWinPoints, &ReadyRecord::winning,
+       [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
   pass(64, &ReadyRecord::at_best, [](const ReadyRecord&) { return true; });
   pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.at_best > bar; });
   pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
@@ -325,7 +333,8 @@ void naki_to_get_ready(int seat, int min_points) {
     simulate_to_get_ready(seat, call, hand, tile, min_points, called, table);
     trial.put_back();
   }
-  if (const ReadyRecord* r = choose_to_get_ready(table)) decide_simulated(seat, static_cast<NakiCall>(r->kind), r->shape, kMotiveToGetReady);
+  if (const ReadyRecord* r = choose_to_get_ready(table))
+    decide_simulated(seat, static_cast<NakiCall>(r->kind), r->shape, kMotiveToGetReady);
 }
 
 void naki_for_better_ready_hand(int seat) {
@@ -346,5 +355,6 @@ void naki_for_better_ready_hand(int seat) {
     simulate_better(ctx, call, hand, table);
     trial.put_back();
   }
-  if (const BetterRecord* r = choose_better(table)) decide_simulated(seat, static_cast<NakiCall>(r->kind), r->shape, kMotiveBetterReady);
+  if (const BetterRecord* r = choose_better(table))
+    decide_simulated(seat, static_cast<NakiCall>(r->kind), r->shape, kMotiveBetterReady);
 }

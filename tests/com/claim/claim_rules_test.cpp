@@ -25,6 +25,8 @@ TEST_P(ClaimCaseTest, Decides) {
 // Without characters (for the chows of 5m and 7m) and without 2z, 3z.
 #define N11 " 2s 5s 8s 1z 3z 5z 9p 1p 4p 7p 2z"
 #define N10 " 2s 5s 8s 1z 3z 5z 9p 1p 4p 7p"
+#define N9 " 2s 5s 8s 1z 3z 5z 9p 1p 4p"
+#define N8 " 2s 5s 8s 1z 3z 5z 9p 1p"
 #define H11 " 1m 4m 7m 2s 5s 8s 1z 5z 9p 2m 6p"
 const MeldSpec kChow1s{kMeldChow, 21, 0};
 const MeldSpec kPung1m{kMeldPung, 1, 0};
@@ -49,8 +51,10 @@ INSTANTIATE_TEST_SUITE_P(PungPatterns, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MixedShiftedFirst", naki_mixed_shifted_pungs, "33m" J11, "3m", pung(34), 34, 12, {}, 2},
     ClaimCase{"MixedShiftedSecond", naki_mixed_shifted_pungs, "44s" J11, "4s", pung(34), 34, 12, {}, 2},
     ClaimCase{"MixedShiftedThird", naki_mixed_shifted_pungs, "55p" J11, "5p", pung(34), 34, 12, {}, 2},
+    ClaimCase{"MixedShiftedNoSuchRow", naki_mixed_shifted_pungs, "33m" J11, "3m", kNoClaim, 34, 62, {}, 2},
     ClaimCase{"MixedShiftedOther", naki_mixed_shifted_pungs, "44p" J11, "4p", kNoClaim, 34, 12, {}, 2},
     ClaimCase{"PureShiftedTop", naki_pure_shifted_pungs, "55p" J11, "5p", pung(54), 54, 13, {}, 2},
+    ClaimCase{"PureShiftedBottom", naki_pure_shifted_pungs, "33p" J11, "3p", pung(54), 54, 13, {}, 2},
     ClaimCase{"PureShiftedAbove", naki_pure_shifted_pungs, "66p" J11, "6p", kNoClaim, 54, 13, {}, 2},
     ClaimCase{"PureShiftedOtherSuit", naki_pure_shifted_pungs, "33s" J11, "3s", kNoClaim, 54, 13, {}, 2},
     ClaimCase{"FourShiftedTop", naki_four_pure_shifted_pungs, "66p" J11, "6p", pung(66), 66, 13, {}, 2},
@@ -67,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"DragonPungBesideALivePair", naki_two_dragon_pungs, "77z 66z" " 1m 4m 7m 2s 5s 8s 1z 3z 9p", "7z", pung(26), 0, 0, {}, 2, "5z"},
     ClaimCase{"DragonPairSeenTwice", naki_two_dragon_pungs, "77z 66z" " 1m 4m 7m 2s 5s 8s 1z 3z 9p", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
     ClaimCase{"DragonPungBesideAWhitePung", naki_two_dragon_pungs, "77z 555z" " 1m 4m 7m 2s 5s 8s 1z 3z", "7z", pung(26), 0, 0, {}, 2},
+    ClaimCase{"DragonPungBesideADeclaredWhite", naki_two_dragon_pungs, "77z" " 1m 4m 7m 2s 5s 8s 1z 3z", "7z", pung(26), 0, 0, {{kMeldPung, 35, 0}}, 2},
     ClaimCase{"DragonPungBesideTwoPairs", naki_two_dragon_pungs, "77z 55z 66z" " 1m 4m 7m 2s 5s 8s 1z", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
     ClaimCase{"DragonKongWithEveryDragonInHand", naki_two_dragon_pungs, "777z 55z 66z" " 1m 4m 7m 2s 5s 8s", "7z", kNoClaim, 0, 0, {}, 2},
     ClaimCase{"DragonKongBesideTwoTerminalPungs", naki_two_dragon_pungs, "777z 66z 4m 2s", "7z", kNoClaim, 0, 0, {kPung1m, {kMeldPung, 19, 0}}, 2},
@@ -75,6 +80,21 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MeldedChowLowest", naki_melded_hand, "67m" N11, "5m", chow(3, 32, 0), 32, 0},
     ClaimCase{"MeldedChowLowestBesideTheRankBelow", naki_melded_hand, "3m 67m" N10, "5m", chow(3, 32, 20), 32, 0},
     ClaimCase{"MeldedChowMiddleHeld", naki_melded_hand, "456m" N10, "5m", chow(2, 32, 12), 32, 0},
+    ClaimCase{"MeldedChowCase2", naki_melded_hand, "46m" N11, "5m", chow(2, 32, 2), 32, 0},
+    ClaimCase{"MeldedChowCase3", naki_melded_hand, "3m 46m" N10, "5m", chow(2, 32, 3), 32, 0},
+    ClaimCase{"MeldedChowCase10", naki_melded_hand, "5m 67m" N10, "5m", chow(3, 32, 10), 32, 0},
+    ClaimCase{"MeldedChowCase11", naki_melded_hand, "345m" N10, "5m", chow(1, 32, 11), 32, 0},
+    ClaimCase{"MeldedChowCase13", naki_melded_hand, "3m 456m" N9, "5m", chow(2, 32, 13), 32, 0},
+    ClaimCase{"MeldedChowCase21", naki_melded_hand, "34m 7m" N10, "5m", chow(1, 32, 21), 32, 0},
+    ClaimCase{"MeldedChowCase22", naki_melded_hand, "2m 46m 7m" N9, "5m", chow(2, 32, 22), 32, 0},
+    ClaimCase{"MeldedChowCase23", naki_melded_hand, "3m 46m 8m" N9, "5m", chow(2, 32, 23), 32, 0},
+    ClaimCase{"MeldedChowCase30", naki_melded_hand, "3m 5m 67m" N9, "5m", chow(3, 32, 30), 32, 0},
+    ClaimCase{"MeldedChowCase31", naki_melded_hand, "345m 7m" N9, "5m", chow(1, 32, 31), 32, 0},
+    ClaimCase{"MeldedChowCase32", naki_melded_hand, "2m 456m 7m" N8, "5m", chow(2, 32, 32), 32, 0},
+    ClaimCase{"MeldedChowCase33", naki_melded_hand, "3m 456m 8m" N8, "5m", chow(2, 32, 33), 32, 0},
+    ClaimCase{"MeldedChowCase40", naki_melded_hand, "3m 4m 67m" N9, "5m", chow(3, 32, 40), 32, 0},
+    ClaimCase{"MeldedChowCase41", naki_melded_hand, "56m 89m" N9, "7m", chow(1, 32, 41), 32, 2},
+    ClaimCase{"MeldedChowCase50", naki_melded_hand, "34567m" N8, "5m", chow(3, 32, 50), 32, 0},
     ClaimCase{"MeldedChowSeven", naki_melded_hand, "89m" N11, "7m", chow(3, 32, 0), 32, 0},
     ClaimCase{"MeldedChowSevenNarrow", naki_melded_hand, "89m" N11, "7m", kNoClaim, 32, 2},
     ClaimCase{"MeldedChowSevenHighest", naki_melded_hand, "56m" N11, "7m", chow(1, 32, 1), 32, 2},
@@ -89,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MeldedPungNoUpperNeighbour", naki_melded_hand, "4p 55p" J10, "5p", pung(32, 101), 32, 0, {}, 2},
     ClaimCase{"MeldedPungAboveAGap", naki_melded_hand, "55p 7p" J10, "5p", pung(32, 100), 32, 0, {}, 2},
     ClaimCase{"MeldedPungBothNeighbours", naki_melded_hand, "4p 55p 6p" " 1m 4m 7m 2s 5s 8s 1z 3z 5z", "5p", kNoClaim, 32, 0, {}, 2},
+    ClaimCase{"MeldedPungRankTwoNarrow", naki_melded_hand, "22p" J11, "2p", pung(32, 100), 32, 2, {}, 2},
+    ClaimCase{"MeldedPungRankOneNarrow", naki_melded_hand, "11p" J11, "1p", kNoClaim, 32, 2, {}, 2},
     ClaimCase{"MeldedPungVariantOne", naki_melded_hand, "55p" J11, "5p", kNoClaim, 32, 1, {}, 2},
     ClaimCase{"MeldedPungGuestWind", naki_melded_hand, "33z" H11, "3z", pung(32, 110), 32, 0, {}, 2},
     ClaimCase{"MeldedPungGuestWindNarrow", naki_melded_hand, "33z" H11, "3z", kNoClaim, 32, 2, {}, 2},
@@ -96,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MeldedHonourKong", naki_melded_hand, "333z" " 1m 4m 7m 2s 5s 8s 1z 5z 9p 2m", "3z", kong(32, 200), 32, 2, {}, 2},
     ClaimCase{"ConcealedKongsThenATerminalPung", naki_melded_hand, "99p" J7 " 2p", "9p", pung(32, 900), 0, 0, {kConcealed5m}, 2},
     ClaimCase{"ConcealedKongsThenAKong", naki_melded_hand, "555p" J7, "5p", kong(32, 901), 0, 0, {kConcealed5m}, 2},
+    ClaimCase{"ConcealedKongsThenAKongOfOneDots", naki_melded_hand, "111p" J7, "1p", kong(32, 901), 0, 0, {kConcealed5m}, 2},
+    ClaimCase{"ConcealedKongsThenAKongOfOneCharacter", naki_melded_hand, "111m" J7, "1m", kong(32, 910), 0, 0, {kConcealed5m}, 2},
     ClaimCase{"ConcealedKongsThenATerminalKong", naki_melded_hand, "999p" J7, "9p", kong(32, 910), 0, 0, {kConcealed5m}, 2},
     ClaimCase{"AnOpenCallThenNoPung", naki_melded_hand, "99p" J7 " 2p", "9p", kNoClaim, 0, 0, {kPung1m}, 2}),
     claim_case_name);
@@ -108,6 +132,10 @@ INSTANTIATE_TEST_SUITE_P(Fallback, ClaimCaseTest, ::testing::Values(
     ClaimCase{"HighestInTwoOtherSuits", naki_fallback, "12p" FALLBACK, "3p", chow(1, 33, 1), 0, 0, {kChow1m}},
     ClaimCase{"LowestFromBamboo", naki_fallback, "23s 12m 11z 5p 8p 6m 9s", "1s", chow(3, 33, 3), 0, 0, {{kMeldChow, 11, 0}}},
     ClaimCase{"MissingTileAllVisible", naki_fallback, "12p" FALLBACK, "3p", kNoClaim, 0, 0, {kChow1m}, 0, "3s 3s 3s 3s"},
+    ClaimCase{"LowestBesideAFreeChow", naki_fallback, "23p 12s 11z 123m 6s 8s 5m 9p", "1p", chow(3, 33, 3)},
+    ClaimCase{"OneShortInBothOtherSuits", naki_fallback, "23p 13s 12m 11z 6s 8s 9p 7m 9m", "1p", kNoClaim},
+    ClaimCase{"MissingLowestAllVisible", naki_fallback, "23p 23s 11z 5m 8m 6s 9p", "1p", kNoClaim, 0, 0, {kChow1m}, 0, "1s 1s 1s 1s"},
+    ClaimCase{"MissingMiddleAllVisible", naki_fallback, "23p 13s 11z 5m 8m 6s 9p", "1p", kNoClaim, 0, 0, {kChow1m}, 0, "2s 2s 2s 2s"},
     ClaimCase{"HalfALowPair", naki_fallback, "2p 45p 12s 11z 5m 8m 6s", "3p", kNoClaim, 0, 0, {kChow1m}},
     ClaimCase{"TwoCopiesOfTheNeighbour", naki_fallback, "223p 12s 11z 5m 8m 6s", "1p", kNoClaim, 0, 0, {kChow1m}},
     ClaimCase{"TwoHonourPairs", naki_fallback, "23p 12s 11z 22z 6s 9p", "1p", kNoClaim, 0, 0, {kChow1m}},

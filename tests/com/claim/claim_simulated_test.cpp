@@ -74,7 +74,7 @@ TEST_F(KongKept, ByTargetAndTheKongsOwnValue) {
       {0, 37, 0, 10, 1, 1, true}, {0, 31, 0, 11, 1, 1, false}, {0, 32, 1, 12, 1, 1, true},
       {0, 32, 1, 13, 1, 1, false}, {0, 19, 0, 10, 1, 1, false}, {0, 19, 0, 9, 1, 1, true},
       {0, 15, 0, 9, 1, 1, false}, {0, 15, 0, 8, 1, 1, true},  {0, 15, 0, 20, 2, 1, true},
-      {0, 15, 0, 20, 1, 2, true},
+      {0, 15, 0, 20, 1, 2, true},  {40, 5, 0, 8, 2, 1, false},
   };
   for (const KongCase& c : cases) {
     g_ai_target_yaku[kSeat] = c.target;
@@ -95,6 +95,14 @@ TEST_F(KongKept, TheCurrentHandCountsLiveCopiesOfItsEightPointWaits) {
   EXPECT_EQ(cur.points, 11);
   EXPECT_EQ(cur.live, 3) << "two 1m and one white left";
   EXPECT_TRUE(cur.live_eight);
+  // Ready on 6p (7) and 9p (8).
+  set_up({"", nullptr, "123m 456m 123p 78p 55p", "5z", {}, 0, 0, {}, 2});
+  count_visible_tiles(kSeat);
+  const int waits2[] = {16, 19};
+  const CurrentHand seven_or_eight = value_current_hand(kSeat, waits2, 2);
+  EXPECT_EQ(seven_or_eight.points, 8);
+  EXPECT_EQ(seven_or_eight.live, 4) << "only the 9p are worth 8";
+  EXPECT_TRUE(seven_or_eight.live_eight);
 }
 
 }  // namespace

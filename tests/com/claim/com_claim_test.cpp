@@ -48,6 +48,7 @@ const MeldSpec kConcealed5m{kMeldConcealedKong, 5, -1};
 INSTANTIATE_TEST_SUITE_P(Decider, DeciderCase, ::testing::Values(
     ClaimCase{"ChowToReadyWithTwelve", nullptr, CHOW_TO_12, "2s", chow(2, 90, 0)},
     ClaimCase{"ChowForAChickenHand", nullptr, "1m 24m 678p 345s 56s 33z", "3m", chow(2, 90, 0)},
+    ClaimCase{"ChowOfATerminalIsTheLowestShape", nullptr, "123m 123p 456p 23s 5s 7z", "1s", chow(3, 90, 0)},
     ClaimCase{"ChowToReadyWithSix", nullptr, CHOW_TO_6, "2s", kNoClaim},
     ClaimCase{"PungForABetterReadyHand", naki_for_better_ready_hand, FLUSH_WITH_WHITE, "5z", pung(91), 0, 0, {}, 2},
     ClaimCase{"NoBetterHandHoldingAFlower", naki_for_better_ready_hand, FLUSH_WITH_WHITE " 1f", "5z", kNoClaim, 0, 0, {}, 2},
