@@ -14,10 +14,9 @@
 #include "table/table_state.h"
 
 void PrintTo(const ClaimResult& r, std::ostream* os) {
-  *os << "{call " << r.call << ", shape " << r.shape << ", motive " << r.motive << ", reason " << r.reason << "}";
+  *os << "{call " << r.call << " shape " << r.shape << " motive " << r.motive << " reason " << r.reason << "}";
 }
 void PrintTo(const ClaimCase& c, std::ostream* os) { *os << c.name; }
-std::string claim_case_name(const ::testing::TestParamInfo<ClaimCase>& info) { return info.param.name; }
 
 void ClaimTest::SetUp() {
   reset_program_state();
@@ -29,9 +28,8 @@ void ClaimTest::SetUp() {
 void ClaimTest::set_up(const ClaimCase& c) {
   set_hand(kSeat, c.hand);
   for (const MeldSpec& m : c.melds) add_meld(kSeat, m.kind, m.tile, m.source);
-  SeatState& state = g_seat_state[kSeat];
-  state.naki_count = c.calls >= 0 ? c.calls : static_cast<int>(c.melds.size());
-  state.open_naki_count = static_cast<int>(std::count_if(g_melds[kSeat], g_melds[kSeat] + kMeldSlots, is_open_meld));
+  g_seat_state[kSeat].naki_count = c.calls >= 0 ? c.calls : static_cast<int>(c.melds.size());
+  g_seat_state[kSeat].open_naki_count = std::count_if(g_melds[kSeat], g_melds[kSeat] + kMeldSlots, is_open_meld);
   add_discards(c.from == 3 ? 2 : 3, c.visible);
   add_discards(c.from, c.discard);
   g_discarder = c.from;
@@ -41,7 +39,6 @@ void ClaimTest::set_up(const ClaimCase& c) {
 
 ClaimResult ClaimTest::run(void (*rule)(int seat)) {
   for (auto& row : g_naki_flags) std::fill(std::begin(row), std::end(row), 0);
-  AI[kSeat].naki_yaku = AI[kSeat].naki_reason = 0;
   if (rule == nullptr) {
     com_decide_naki(kSeat);
   } else {
@@ -51,11 +48,10 @@ ClaimResult ClaimTest::run(void (*rule)(int seat)) {
     rule(kSeat);
   }
   const int* flags = g_naki_flags[kSeat];
-  std::array<int, 4> before{};
-  std::copy(flags, flags + 4, before.begin());
+  const std::array<int, 4> decided{flags[0], flags[1], flags[2], flags[3]};
   recheck_naki_flags();
-  EXPECT_TRUE(std::equal(before.begin(), before.end(), flags)) << "the table withdrew the decision";
-  if (flags[0] == 1) return {4, 0, 0, 0};
+  EXPECT_TRUE(std::equal(decided.begin(), decided.end(), flags)) << "the table withdrew the decision";
+  if (flags[0] == 1) return {4};
   const int call = static_cast<int>(std::find(flags + 1, flags + 4, 1) - flags) % 4;
   if (call == 0) return kNoClaim;
   return {call, call == kNakiChow ? g_chi_variant[kSeat] : 0, AI[kSeat].naki_yaku, AI[kSeat].naki_reason};
