@@ -143,10 +143,10 @@ bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, 
   Hand hand = trial.hand();
   hand[kDrawSlot] = tile;
   const bool three_open = std::all_of(g_melds[seat], g_melds[seat] + 3, is_open_meld);
-  bool chicken = false;
-  int top = 0;
+  std::array<bool, 100> tried{};  // throwing another copy of a tile leaves the same hand
   for (int slot = 0; slot < kHandSlots; ++slot) {
-    if (hand[slot] >= 100) continue;
+    if (hand[slot] >= 100 || tried[hand[slot]]) continue;
+    tried[hand[slot]] = true;
     int waits[kMaxWaits];
     const int count = waits_after_discard(hand, slot, waits);
     for (int i = 0; i < count; ++i) {
@@ -157,12 +157,12 @@ bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, 
         total += 6;  // the hand can only grow into a melded hand
       }
       total = ready_last_tile_value(w, total, called);
-      chicken = chicken || found(kYaku40ChickenHand) || (g_seat_state[seat].open_naki_count == 0 && total == 2);
-      top = std::max(top, total);
+      const bool chicken = found(kYaku40ChickenHand) || (g_seat_state[seat].open_naki_count == 0 && total == 2);
       trial.put_back();
+      if (chicken || total >= minimum) return true;
     }
   }
-  return chicken || top >= minimum;
+  return false;
 }
 
 // Every discard after one simulated call, recorded as the Part's figures say.
