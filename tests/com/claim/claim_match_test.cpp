@@ -50,7 +50,7 @@ TEST_F(ComKongRobbed, ThroughTheComputersOwnDecisions) {
   std::fill(g_seat_character + 1, g_seat_character + kSeats, 1);
   set_hand(1, "123m 456m 789m 55p 7z 1z");
   set_hand(2, "2m 5m 8m 7p 8p 9p 5s 6s 8s 2z 3z 4z 6z");
-  set_hand(3, "3m 6m 9m 1p 2p 3p 7s 8s 2z 3z 4z 5z 6z");
+  set_hand(3, "1m 4m 7m 1p 9p 5s 8s 2z 3z 4z 55z 6z");  // no two tiles that chow together
   set_hand_with_melds(0, "46p 111s 222s 333s 99s", {}, 15);
   plant_wall(parse_tiles("4z 2z 6z 5p"));
   g_scene = SCENE_SEAT0_TURN;
