@@ -39,6 +39,7 @@ void ClaimTest::set_up(const ClaimCase& c) {
 
 ClaimResult ClaimTest::run(void (*rule)(int seat)) {
   for (auto& row : g_naki_flags) std::fill(std::begin(row), std::end(row), 0);
+  g_chi_variant[kSeat] = -1;
   if (rule == nullptr) {
     com_decide_naki(kSeat);
   } else {
@@ -54,5 +55,7 @@ ClaimResult ClaimTest::run(void (*rule)(int seat)) {
   if (flags[0] == 1) return {4};
   const int call = static_cast<int>(std::find(flags + 1, flags + 4, 1) - flags) % 4;
   if (call == 0) return kNoClaim;
-  return {call, call == kNakiChow ? g_chi_variant[kSeat] : 0, AI[kSeat].naki_yaku, AI[kSeat].naki_reason};
+  // The simulated calls write the shape with every call, 0 with a pung or kong.
+  const bool shape = call == kNakiChow || AI[kSeat].naki_yaku >= 90;
+  return {call, shape ? g_chi_variant[kSeat] : 0, AI[kSeat].naki_yaku, AI[kSeat].naki_reason};
 }

@@ -29,6 +29,7 @@ TEST(ChooseToGetReady, PassesAndBars) {
   EXPECT_EQ(choose({{1, 0, 88, 1, 1}, {2, 2, 64, 2, 0}}), 1) << "more best copies among the 64s";
   EXPECT_EQ(choose({{1, 0, 88, 2, 0}, {1, 0, 64, 2, 0}}), 0) << "more points among the 64s at the bar";
   EXPECT_EQ(choose({{1, 0, 8, 3, 0}, {0, 0, 12, 3, 6}, {2, 1, 4, 2, 0}}), -1) << "no winning copy, empty, below 8";
+  EXPECT_EQ(choose({{1, 0, 8, 1, 1}}), 0);
 }
 
 // {kind, shape, points, live}
@@ -80,7 +81,7 @@ TEST_F(KongKept, ByTargetAndTheKongsOwnValue) {
     g_ai_target_yaku[kSeat] = c.target;
     g_round_wind = c.round;
     std::fill(std::begin(g_hand_counts), std::end(g_hand_counts), 0);
-    for (int t = 0; t < c.triples; ++t) g_hand_counts[21 + t] = 3;
+    for (int t = 0; t < c.triples; ++t) g_hand_counts[kRed - t] = 3;
     EXPECT_EQ(kong_kept(kSeat, c.tile, {c.current, 1, true}, c.waits), c.kept)
         << "target " << c.target << " tile " << c.tile << " worth " << c.current;
   }
