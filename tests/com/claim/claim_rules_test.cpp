@@ -72,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"DragonPungBesideADeclaredWhite", naki_two_dragon_pungs, "77z" " 1m 4m 7m 2s 5s 8s 1z 3z", "7z", pung(26), 0, 0, {{kMeldPung, 35, 0}}, 2},
     ClaimCase{"DragonPairAlone", naki_two_dragon_pungs, "77z" H11, "7z", kNoClaim, 0, 0, {}, 2},
     ClaimCase{"DragonPairBesideAWhitePairAndTwoGreenSeen", naki_two_dragon_pungs, "77z 55z" J7 " 9p 2p", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
+    ClaimCase{"DragonPairBesideAGreenPairAndTwoWhiteSeen", naki_two_dragon_pungs, "77z 66z" J7 " 9p 2p", "7z", kNoClaim, 0, 0, {}, 2, "5z 5z"},
     ClaimCase{"DragonKongBesideAWhiteTriple", naki_two_dragon_pungs, "777z 555z" J7, "7z", kNoClaim, 0, 0, {}, 2},
     ClaimCase{"DragonPungBesideTwoPairs", naki_two_dragon_pungs, "77z 55z 66z" " 1m 4m 7m 2s 5s 8s 1z", "7z", kNoClaim, 0, 0, {}, 2, "6z 6z"},
     ClaimCase{"DragonKongWithEveryDragonInHand", naki_two_dragon_pungs, "777z 55z 66z" " 1m 4m 7m 2s 5s 8s", "7z", kNoClaim, 0, 0, {}, 2},
