@@ -84,7 +84,7 @@ struct MeldedChowCase {
   int excluded;
 };
 
-constexpr std::array<MeldedChowCase, 22> kMeldedChowCases{{
+constexpr std::array<MeldedChowCase, 8> kExcludingChowCases{{
     {0, kChiDiscardLowest, {kAny, kNone, kNone, kSome, kSome}, -2},
     {1, kChiDiscardHighest, {kSome, kSome, kNone, kNone, kAny}, 2},
     {2, kChiDiscardMiddle, {kNone, kSome, kNone, kSome, kAny}, -3},
@@ -93,14 +93,10 @@ constexpr std::array<MeldedChowCase, 22> kMeldedChowCases{{
     {11, kChiDiscardHighest, {kSome, kSome, kSome, kNone, kAny}, 2},
     {12, kChiDiscardMiddle, {kNone, kSome, kSome, kSome, kAny}, -3},
     {13, kChiDiscardMiddle, {kAny, kSome, kSome, kSome, kNone}, 3},
-    {20, kChiDiscardLowest, {kAny, kNone, kNone, kSome, kSome}, 0},
-    {21, kChiDiscardHighest, {kSome, kSome, kNone, kNone, kAny}, 0},
-    {22, kChiDiscardMiddle, {kNone, kSome, kNone, kSome, kAny}, 0},
-    {23, kChiDiscardMiddle, {kAny, kSome, kNone, kSome, kNone}, 0},
-    {30, kChiDiscardLowest, {kAny, kNone, kSome, kSome, kSome}, 0},
-    {31, kChiDiscardHighest, {kSome, kSome, kSome, kNone, kAny}, 0},
-    {32, kChiDiscardMiddle, {kNone, kSome, kSome, kSome, kAny}, 0},
-    {33, kChiDiscardMiddle, {kAny, kSome, kSome, kSome, kNone}, 0},
+}};
+
+// 42, 51 and 52 never fire: an earlier case always takes the same tiles.
+constexpr std::array<MeldedChowCase, 6> kAnyChowCases{{
     {40, kChiDiscardLowest, {kAny, kAny, kNone, kSome, kSome}, 0},
     {41, kChiDiscardHighest, {kSome, kSome, kNone, kAny, kAny}, 0},
     {42, kChiDiscardMiddle, {kAny, kSome, kNone, kSome, kAny}, 0},
@@ -108,6 +104,20 @@ constexpr std::array<MeldedChowCase, 22> kMeldedChowCases{{
     {51, kChiDiscardHighest, {kSome, kSome, kSome, kAny, kAny}, 0},
     {52, kChiDiscardMiddle, {kAny, kSome, kSome, kSome, kAny}, 0},
 }};
+
+// In the order tried: 0 to 13, the same as 20 to 33 without their
+// exclusions, then 40 to 52.
+constexpr std::array<MeldedChowCase, 22> kMeldedChowCases = [] {
+  std::array<MeldedChowCase, 22> all{};
+  for (int i = 0; i < 8; ++i) {
+    all[i] = all[8 + i] = kExcludingChowCases[i];
+    all[8 + i].code += 20;
+    all[8 + i].excluded = 0;
+  }
+  for (int i = 0; i < 6; ++i) all[16 + i] = kAnyChowCases[i];
+  return all;
+}();
+static_assert(kMeldedChowCases[9].code == 21 && kMeldedChowCases[15].code == 33 && kMeldedChowCases[16].code == 40);
 
 // The ranks of the discard each chow shape admits under the melded hand's
 // variant: 0 and 1 any chow, 2 only chows of ranks 2 to 8.
