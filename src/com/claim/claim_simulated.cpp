@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kMotiveToGetReady = 90;
 constexpr int kMotiveBetterReady = 91;
+constexpr int kOverridePoints = 64;  // a record worth this much overrides the weighing of the others
 
 struct SimCall {
   NakiCall kind;
@@ -258,15 +259,15 @@ const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
       if (r.kind == 0 || r.points < least || r.*weight < 1 || !take(r)) continue;
       chosen = &r;
       points = r.points;
-      bar = least >= 64 ? r.at_best : r.winning;
+      bar = least >= kOverridePoints ? r.at_best : r.winning;
     }
   };
   pass(kMinimumWinPoints, &ReadyRecord::winning, [&](const ReadyRecord& r) { return r.at_best > bar; });
   pass(kMinimumWinPoints, &ReadyRecord::winning,
        [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
-  pass(64, &ReadyRecord::at_best, [](const ReadyRecord&) { return true; });
-  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.at_best > bar; });
-  pass(64, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
+  pass(kOverridePoints, &ReadyRecord::at_best, [](const ReadyRecord&) { return true; });
+  pass(kOverridePoints, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.at_best > bar; });
+  pass(kOverridePoints, &ReadyRecord::at_best, [&](const ReadyRecord& r) { return r.points > points && r.at_best == bar; });
   return chosen;
 }
 
