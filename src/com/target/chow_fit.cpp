@@ -70,6 +70,7 @@ constexpr auto kPureShiftedChows = [] {
 
 static_assert(kMixedShiftedChows[29].variant == 55 && kMixedShiftedChows[29].tiles[0] == 25 &&
               kMixedShiftedChows[29].tiles[8] == 9);
+static_assert(kPureShiftedChows[4].tiles[0] == 5 && kPureShiftedChows[5].tiles[3] == 3);
 static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles[6] == 27);
 
 constexpr int kMostLayouts = static_cast<int>(kMixedShiftedChows.size());

@@ -39,7 +39,8 @@ constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, PairCoun
 constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd,
                                              false, false, true, true};
 
-enum Shape : int { kNoShape = 0, kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
+// The shape requirement; 0 asks for none.
+enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
 
 // One selector call.
 struct ChowCall {
@@ -157,19 +158,12 @@ int quality(const RestShape& r) {
   return 0;
 }
 
-// The least quality of the rest a decision accepts, by level (9 down to 6)
-// and the seat's distance to ready (0 to 5 or more).
-constexpr std::array<std::array<int, 6>, 4> kLeastQuality{{
-    {1, 1, 0, 0, 0, 0},  // level 9
-    {2, 2, 1, 0, 0, 0},  // level 8
-    {3, 3, 2, 1, 0, 0},  // level 7
-    {4, 4, 3, 2, 1, 0},  // level 6: nothing passes at distance 0 or 1
-}};
-
+// A decision at level 9 close to ready (distance 0 or 1) wants quality 1,
+// and each level lower or each step farther from ready one grade less: at
+// level 6 nothing passes at distance 0 or 1.
 bool quality_enough(int level, int min_shanten, const RestShape& r) {
   if (level < 6 || level > 9) return true;
-  const int distance = std::min(std::max(min_shanten, 0), 5);
-  return quality(r) >= kLeastQuality[9 - level][distance];
+  return quality(r) >= 11 - level - std::max(min_shanten, 1);
 }
 
 // Whether a template that covers enough passes, and then whether it is near ready.
@@ -230,7 +224,8 @@ bool take_template(const ChowCall& call, int variant, bool near) {
     }
   } else if (g_ai_target_yaku[seat] == 0) {
     set_target(seat, yaku, variant);
-    for (int i = 0; i < kChowCandidates; ++i) g_ai_chow_candidates[seat][i] = g_ai_chow_candidate_variants[seat][i] = 0;
+    std::fill(std::begin(g_ai_chow_candidates[seat]), std::end(g_ai_chow_candidates[seat]), 0);
+    std::fill(std::begin(g_ai_chow_candidate_variants[seat]), std::end(g_ai_chow_candidate_variants[seat]), 0);
     ends = !call.aim.keeps_going;
   } else if (near_flag == 1 && !near) {
     return false;
@@ -290,7 +285,7 @@ void aim_pure_straight(int seat, int level, int mode, int shape, int flag) {
 void aim_mixed_triple_chow(int seat, int level, int mode, int shape, int flag, int middle_only) {
   // The templates by start number 1 to 7; the middle-only form leaves out 1 and 7.
   if (middle_only != 0 && middle_only != 1) return;
-  const LayoutRange range = middle_only == 1 ? LayoutRange{1, 5} : LayoutRange{0, 7};
+  const LayoutRange range = middle_only == 1 ? LayoutRange{1, 5} : LayoutRange{0, std::dynamic_extent};
   run_chow_aim(kMixedTripleChowAim, seat, level, mode, shape, flag, range);
 }
 
