@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "com/claim/claim_protocol.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
 #include "com/turn/com_turn.h"
@@ -103,6 +104,7 @@ void reset_program_state() {
   reset_shanten_state();
   reset_decomposition_state();
   reset_com_target_state();
+  reset_claim_protocol_state();
   reset_target_script_state();
   reset_com_turn_state();
   reset_safety_state();

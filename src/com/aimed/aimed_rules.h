@@ -7,7 +7,7 @@
 // recording the pattern as discard_yaku.
 #pragma once
 
-#include <initializer_list>
+#include "com/target/com_target.h"
 
 // Stage 2 keepers, in the planner's order.
 void keep_chow_template(int seat);  // 27, 33, 35, 47, 49
@@ -60,5 +60,3 @@ void discard_thirteen_orphans(int seat);  // 77
 void discard_all_green(int seat);  // 78
 void discard_nine_gates(int seat);  // 79
 
-// True when the seat aims at one of the ids (the gate of every rule above).
-bool aims_at_any(int seat, std::initializer_list<int> ids);

@@ -57,8 +57,3 @@ void keep_big_four_winds_tiles(int seat) {
 void keep_big_three_dragons_tiles(int seat) {
   if (!aims_at_any(seat, {74})) return;
 }
-bool aims_at_any(int seat, std::initializer_list<int> ids) {
-  for (int id : ids)
-    if (g_ai_target_yaku[seat] == id) return true;
-  return false;
-}

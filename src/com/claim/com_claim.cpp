@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "table/claim_actions.h"
 #include "table/table_state.h"
@@ -19,7 +20,9 @@ void decide_naki(int seat) {
       return;
     }
   }
-  if (g_wall_count >= kMinWallForCalls && g_melds[seat][kMeldSlots - 1] == 0) run_claim_rules(seat);
+  if (g_wall_count < kMinWallForCalls || g_melds[seat][kMeldSlots - 1] != 0) return;
+  g_naki_decided = 0;
+  run_claim_rules(seat);
 }
 
 constexpr std::array<void (*)(int), 7> kDeciders{decide_naki_com1, decide_naki_com1, decide_naki_com2, decide_naki_com3,

@@ -1,5 +1,6 @@
 #include "com/target/com_target.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "com/target/target_script.h"
@@ -60,6 +61,10 @@ void com_select_target_all_seats() {
 bool keeps_current_target(int seat, int yaku) {
   const int current = g_ai_target_yaku[seat];
   return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
+}
+
+bool aims_at_any(int seat, std::initializer_list<int> ids) {
+  return std::find(ids.begin(), ids.end(), g_ai_target_yaku[seat]) != ids.end();
 }
 
 int target_latest_discard() {

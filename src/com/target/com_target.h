@@ -3,6 +3,8 @@
 // through the character's target script, and the tests the selectors share.
 #pragma once
 
+#include <initializer_list>
+
 #include "core/tiles.h"
 
 constexpr int kChowCandidates = 5;
@@ -34,6 +36,10 @@ void select_target_of_character(int character, int seat);
 // The keep test every selector starts with: true when the seat already aims
 // at a pattern worth at least as many points as `yaku`.
 bool keeps_current_target(int seat, int yaku);
+
+// True when the seat aims at one of the ids: the gate of every rule of an
+// aimed pattern and of every claim rule of one.
+bool aims_at_any(int seat, std::initializer_list<int> ids);
 
 // The latest discard: the last river tile of g_discarder, 0 when that river is empty.
 int target_latest_discard();
