@@ -7,6 +7,7 @@ namespace {
 
 using Call = void (*)(int seat);
 constexpr Call kAllTypes0 = [](int s) { aim_all_types(s, 0); };
+constexpr Call kAllTypes1 = [](int s) { aim_all_types(s, 1); };
 constexpr Call kAllTypes2 = [](int s) { aim_all_types(s, 2); };
 constexpr Call kAllTypes3 = [](int s) { aim_all_types(s, 3); };
 constexpr Call kAllTypes5 = [](int s) { aim_all_types(s, 5); };
@@ -26,14 +27,21 @@ const AimCase kCases[] = {
     {.name = "ALivePartialCompletesAType", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "30:0"},
     {.name = "ADeadPartialCountsForNothing", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "0:0",
      .visible = "3s 3s 3s 3s"},
+    {.name = "TwoSetsAndThreePairs", .call = kAllTypes3, .hand = "123m 9m 456p 9p 11s 22z 55z", .expect = "30:0"},
+    {.name = "ThreeSetsAndAnHonourPairAtLevelThree", .call = kAllTypes3, .hand = "123m 456p 111z 55z 1s 5s 9s",
+     .expect = "30:0"},
     {.name = "NearerToThirteenOrphansLeftAlone", .call = kAllTypes3, .hand = kFourSets, .expect = "0:0",
      .min_shanten_kokushi = 0},
+    {.name = "OtherFormsAsFarAndFourAway", .call = kAllTypes3, .hand = kFourSets, .expect = "30:0",
+     .min_shanten = 4, .min_shanten_kokushi = 4},
     {.name = "KnittedThreeAwayLeftAlone", .call = kAllTypes3, .hand = kFourSets, .expect = "0:0",
      .min_shanten_knitted = 3},
     // All types anchored on the honours at levels 0 to 2.
-    {.name = "LevelTwoNeedsOnlyTheHonours", .call = kAllTypes2, .hand = "33z 555z 123m 1p 5p 1s 5s 9s", .expect = "30:0"},
-    {.name = "LevelZeroNeedsTwoSuits", .call = kAllTypes0, .hand = "33z 555z 123m 1p 5p 1s 5s 9s", .expect = "0:0"},
-    {.name = "LevelZeroWithTwoSuits", .call = kAllTypes0, .hand = "33z 555z 123m 13p 5p 1s 9s", .expect = "30:0"},
+    {.name = "LevelTwoNeedsOnlyTheHonours", .call = kAllTypes2, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "30:0"},
+    {.name = "LevelZeroNeedsTwoSuits", .call = kAllTypes0, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "0:0"},
+    {.name = "LevelZeroWithTwoSuits", .call = kAllTypes0, .hand = "33z 777z 12p 13s 5m 9m 4z 6z", .expect = "30:0"},
+    {.name = "TwoTerminalPungsMarkTheHand", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "30:0",
+     .melds = "p1m p9p", .visible = "5z 5z"},
     {.name = "TwoDragonMeldsStopIt", .call = kAllTypes2, .hand = "33z 123m 1p 5s", .expect = "0:0",
      .melds = "p5z p6z"},
     // The chicken hand: each template row, first row that fits.
@@ -57,6 +65,8 @@ const AimCase kCases[] = {
      .melds = "c5m"},
     {.name = "BothEndsOutLeaveAPartialOpen", .call = kChicken, .hand = "23m 45p 67s 222p 11z 3z 4z", .expect = "0:0",
      .visible = "1111m 4444m"},
+    {.name = "OneEndOutKeepsAPartial", .call = kChicken, .hand = "23m 45p 67s 222p 11z 3z 4z", .expect = "40:0",
+     .visible = "1111m"},
     // The melded hand: never without a call, never over a target.
     {.name = "NoCallNoMeldedHand", .call = kMelded, .hand = "345p 567s 66p 88s 234m", .expect = "0:0"},
     {.name = "ATargetStays", .call = kMelded, .hand = "345p 567s 66p 88s", .expect = "31:0", .melds = "p5z",
@@ -65,6 +75,12 @@ const AimCase kCases[] = {
      .melds = "p5z"},
     {.name = "AllSimplesRoute", .call = kMelded, .hand = "345p 567s 66p 88s", .expect = "32:2", .melds = "c2m"},
     {.name = "AllChowsRoute", .call = kMelded, .hand = "345p 567s 66p 88s", .expect = "32:1", .melds = "c1m"},
+    {.name = "ATerminalHeldTakesTheChowRoute", .call = kMelded, .hand = "345p 567s 66p 8s 9s", .expect = "32:1",
+     .melds = "c2m"},
+    {.name = "TwoPlainChowsTakeTheSimpleRoute", .call = kMelded, .hand = "456s 88s 44p 5s", .expect = "32:2",
+     .melds = "c2m c3p"},
+    {.name = "ASimplePungTakesTheSimpleRoute", .call = kMelded, .hand = "234m 456s 678s 66m", .expect = "32:2",
+     .melds = "p5p"},
     {.name = "NeitherRouteNorBonus", .call = kMelded, .hand = "123m 456s 78s 11z", .expect = "0:0", .melds = "p5p"},
     {.name = "ADoublePungOfFivesScores", .call = kMelded, .hand = "123s 78s 11z 9m", .expect = "32:0",
      .melds = "p5m p5p"},

@@ -292,10 +292,9 @@ void aim_all_types(int seat, int level) {
   if (two_melds_of_one_type(g) || !normal_form_nearest(seat)) return;
   const bool mark = extra_mark(seat);
   if (level == 1 && !mark) return;
-  bool fits = false;
-  if (level == 3 || level == 5) fits = every_type_grouped(g, level);
-  if (level >= 0 && level <= 2) fits = honour_anchored(g, level, mark);
-  if (fits) set_target(seat, kYaku30AllTypes, 0);
+  const bool by_types = (level == 3 || level == 5) && every_type_grouped(g, level);
+  const bool by_honours = level >= 0 && level <= 2 && honour_anchored(g, level, mark);
+  if (by_types || by_honours) set_target(seat, kYaku30AllTypes, 0);
 }
 
 void aim_chicken_hand(int seat) {
