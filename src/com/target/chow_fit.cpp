@@ -77,18 +77,18 @@ constexpr int kMostLayouts = static_cast<int>(kMixedShiftedChows.size());
 constexpr std::array<int, 5> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
                                        kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
 
-// The last fits worked out, with the hand they were read from.
+// Per seat, the last fits worked out, with the hand they were read from.
 struct FitMemo {
-  int seat = -1;                          // -1: nothing kept
+  bool kept = false;
   std::array<int, kMeldSlots> melds{};    // the seat's g_melds then
   std::array<int, kRed + 1> counts{};     // g_hand_counts[0..37] then
   std::array<bool, kChowAims.size()> filled{};  // per pattern of kChowAims
   std::array<std::array<ChowFit, kMostLayouts>, kChowAims.size()> fits{};
 };
-FitMemo g_fit_memo;
+std::array<FitMemo, kSeats> g_fit_memos;
 
 bool memo_reads_hand(const FitMemo& m, int seat) {
-  return m.seat == seat && std::equal(m.melds.begin(), m.melds.end(), g_melds[seat]) &&
+  return m.kept && std::equal(m.melds.begin(), m.melds.end(), g_melds[seat]) &&
          std::equal(m.counts.begin(), m.counts.end(), g_hand_counts);
 }
 
@@ -171,10 +171,10 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
 }
 
 std::span<const ChowFit> chow_fits(int seat, int yaku) {
-  FitMemo& m = g_fit_memo;
+  FitMemo& m = g_fit_memos[seat];
   if (!memo_reads_hand(m, seat)) {
     m = FitMemo{};
-    m.seat = seat;
+    m.kept = true;
     std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds.begin());
     std::copy(g_hand_counts, g_hand_counts + m.counts.size(), m.counts.begin());
   }

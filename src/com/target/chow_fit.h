@@ -42,8 +42,9 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout);
 
 // The fits of every template of `yaku` for the seat's hand, in the order of
 // chow_layouts(yaku). The script tries these templates about a hundred
-// times per run for one unchanged hand, so the fits are kept until the
-// seat, its melds or g_hand_counts differ from those they were read from.
+// times per run, and runs for every seat on every frame of the user's turn,
+// on hands that seldom change: each seat's fits are kept until its melds or
+// g_hand_counts differ from those they were read from.
 std::span<const ChowFit> chow_fits(int seat, int yaku);
 
 // The free tiles left once those that cover the template are taken out.

@@ -287,9 +287,9 @@ int melded_hand_route(const MeldTally& m) {
 }  // namespace
 
 void aim_all_types(int seat, int level) {
-  if (keeps_current_target(seat, kYaku30AllTypes)) return;
+  if (keeps_current_target(seat, kYaku30AllTypes) || !normal_form_nearest(seat)) return;
   const AllTypes g = count_types(seat);
-  if (two_melds_of_one_type(g) || !normal_form_nearest(seat)) return;
+  if (two_melds_of_one_type(g)) return;
   const bool mark = extra_mark(seat);
   if (level == 1 && !mark) return;
   const bool by_types = (level == 3 || level == 5) && every_type_grouped(g, level);
