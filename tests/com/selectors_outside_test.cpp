@@ -36,7 +36,7 @@ const AimCase kCases[] = {
      .expect = "0:0", .min_shanten = 2},
     {.name = "APairOfOnesBesideATwo", .call = kOutside02, .hand = "112m 789m 123p 789s 5z 9p", .expect = "23:0"},
     {.name = "APairOfNinesBesideAnEight", .call = kOutside02, .hand = "899m 123m 789p 123s 5z 1p", .expect = "23:0"},
-    {.name = "APungMeldIsASet", .call = kOutside03, .hand = "123p 789s 11s 5z 6z 9p", .expect = "23:0",
+    {.name = "APungMeldIsASet", .call = kOutside03, .hand = "123p 11s 12m 5z 9p 4m 6m", .expect = "23:0",
      .melds = "p9m"},
     {.name = "ModeThreeTakesFiveGroups", .call = kOutside03, .hand = kFiveGroups, .expect = "23:0",
      .melds = "c7p"},
