@@ -9,6 +9,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "com/target/com_target.h"
+#include "com/target/target_script.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_decomposition.h"
@@ -95,6 +96,7 @@ TEST_F(Planner, EveryRuleFiresOnlyWhileNoCandidateExists) {
 }
 
 TEST_F(Planner, ARuleFoundAtLevelZeroEndsTheLoopThere) {
+  g_selector_table.fill([](int, const SelectorArgs&) {});  // no aim: the generic rules decide
   plan("124m 456p 789s 1122z 3z");  // not ready after any discard: the ready-hand evaluator stands aside
   EXPECT_EQ(AI[kSeat].relax_level, 0);
   EXPECT_EQ(AI[kSeat].discard_reason, 53);

@@ -125,6 +125,7 @@ TEST_F(ReadyEval, MoreLiveTilesWinAtEqualPoints) {
 // one-suit hand, the first dot thrown.
 TEST_F(ReadyEval, TwoTilesOfAThirdSuitAreThrownForAOneSuitHand) {
   prepare("77p 345789s 335557z");
+  g_ai_target_yaku[kSeat] = 0;  // no aim: a concealed ready hand commits to the discard it picks
   ai_pick_ready_discard(kSeat);
   EXPECT_EQ(g_seat_state[kSeat].ready_discard_now, 1);
   EXPECT_EQ(record(slot_of(tile("7p")))[kEvalMaxPoints], 0);
