@@ -1,11 +1,8 @@
 #include "draw/gdi.h"
 
-#include <string>
-
 #include "draw/art_manifest.h"
 
 platform::Surface g_back_surface;
-bool g_bitmap_loaded[platform::kBitmapCount];
 bool g_draw_recording = false;
 std::vector<DrawCall> g_draw_calls;
 
@@ -24,20 +21,13 @@ void record(const DrawCall& call) {
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
-  // A sheet whose file is missing still has its full size, so every copy from it stays in bounds.
+  // A sheet whose file is missing or refused still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
-    platform::set_bitmap_fallback_size(id, art_sheet(id).width, art_sheet(id).height);
+    platform::set_bitmap_size(id, art_sheet(id).width, art_sheet(id).height);
   platform::load_bitmaps();
-  for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id) {
-    std::uint64_t size = 0;
-    g_bitmap_loaded[id - platform::kFirstBitmapId] = platform::file_size("art/" + std::to_string(id) + ".png", size);
-  }
 }
 
-bool bitmap_loaded(int id) {
-  return id >= platform::kFirstBitmapId && id <= platform::kLastBitmapId &&
-         g_bitmap_loaded[id - platform::kFirstBitmapId];
-}
+bool bitmap_loaded(int id) { return platform::bitmap_from_file(id); }
 
 void draw_background(int pattern) {
   if (!bitmap_loaded(kTextureSheet)) {

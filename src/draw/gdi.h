@@ -10,7 +10,6 @@ constexpr int kScreenWidth = 720;
 constexpr int kScreenHeight = 720;
 
 extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
-extern bool g_bitmap_loaded[platform::kBitmapCount];  // sheet id - 101 came from its file
 
 constexpr int kTextureSheet = 118;  // IDB_TEXTURES
 enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };

@@ -58,6 +58,15 @@ bool valid_seats(const int (&seat_character)[kSeats]) {
 
 bool in_seat_range(int value) { return value >= 0 && value <= kLastWindOrSeat; }
 
+// No match can take a seat's score this far: sixteen hands move it by at most
+// three payments of 8 points plus a hand's value each. A stored score beyond
+// it can only be a damaged file, and adding a hand's payments to it must
+// never overflow.
+constexpr int kScoreReach = 1'000'000;
+bool reachable_scores(const int (&scores)[kSeats]) {
+  return std::all_of(std::begin(scores), std::end(scores), [](int s) { return s >= -kScoreReach && s <= kScoreReach; });
+}
+
 }  // namespace
 
 void load_option_file() {
@@ -118,7 +127,7 @@ bool read_restart_file(RestartData& out) {
   const platform::FileStatus status = platform::read_words(file_path(kRestartFile), words_of(d), &count);
   if (status != platform::FileStatus::Ok || count != static_cast<std::size_t>(kRestartWords)) return false;
   if (!valid_seats(d.seat_character) || !in_seat_range(d.round_block[0]) || !in_seat_range(d.dealer_block[0]) ||
-      !in_seat_range(d.first_dealer_block[0]))
+      !in_seat_range(d.first_dealer_block[0]) || !reachable_scores(d.scores))
     return false;
   clamp_stats(d.stats);
   out = d;

@@ -128,11 +128,8 @@ void click_help_yaku_list() {
 }
 
 void leave_to_menu() {
-  if (bool (*save)() = saver_of(g_scene); save != nullptr && !save()) {
-    g_last_write_failed = kWriteFailedSettings;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  bool (*save)() = saver_of(g_scene);
+  g_last_write_failed = save != nullptr && !save() ? kWriteFailedSettings : kWriteOk;
   g_scene = SCENE_MAIN_MENU;
   request_se(SE_OK);
 }

@@ -72,12 +72,9 @@ void resume_match() {
 }
 
 void decline_resume() {
-  if (!write_restart_file(restart_data_from_memory(0))) {
-    g_last_write_failed = kWriteFailedDecline;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  const bool written = write_restart_file(restart_data_from_memory(0));
   open_screen(SCENE_MAIN_MENU);
+  g_last_write_failed = written ? kWriteOk : kWriteFailedDecline;
 }
 
 void book_standings() {
@@ -177,14 +174,10 @@ void click_main_menu() {
 }
 
 void click_match_standings() {
-  // Booking adds to the statistics, so a click that retries a failed save
-  // must not book the match a second time.
+  // Booking adds to the statistics, so the match is booked once whatever
+  // way the standings are left.
   if (!g_standings_booked) book_standings();
-  if (!save_save_file()) {
-    g_last_write_failed = kWriteFailedStandings;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  g_last_write_failed = save_save_file() ? kWriteOk : kWriteFailedStandings;
   g_scene = SCENE_MAIN_MENU;
   g_scene_frame = 0;
   g_pick = 0;

@@ -200,24 +200,4 @@ TEST_F(SettingScreens, TheHoverMarkIsDrawnExactlyWhereAClickActs) {
   }
 }
 
-TEST_F(SettingScreens, AFailedSaveIsReportedUntilTheScreenIsLeft) {
-  for (const Screen& screen : screens()) {
-    g_last_write_failed = kWriteOk;
-    const std::vector<DrawCall> saved = record_calls(screen.draw);
-    g_last_write_failed = kWriteFailedSettings;
-    const std::vector<DrawCall> failed = record_calls(screen.draw);
-    ASSERT_EQ(failed.size(), saved.size() + 1) << "scene " << screen.scene;
-    const auto added = std::find_if(failed.begin(), failed.end(), [&](const DrawCall& c) {
-      return call_at(saved, c.id, c.dx, c.dy) == nullptr;
-    });
-    ASSERT_NE(added, failed.end());
-    const DrawCall& line = *added;
-    EXPECT_GT(line.dy, screen.rows.back().y + 16) << "below the reset row";
-    EXPECT_LE(line.dy + line.h, kScreenHeight);
-    EXPECT_LE(line.dx + line.w, kScreenWidth);
-    g_last_write_failed = kWriteFailedDeletion;
-    EXPECT_EQ(record_calls(screen.draw).size(), saved.size()) << "another screen's failure";
-  }
-}
-
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -265,13 +266,18 @@ TEST_F(DataFiles, OnlyAWholeConsistentRestartFileCountsAsASuspendedMatch) {
     int value;
   };
   for (Case bad : std::vector<Case>{{0, 2}, {0, 0}, {1, 1}, {2, 0}, {2, 7}, {3, 6}, {4, -1},
-                                    {5144 / 4, 4}, {5160 / 4, -1}, {5176 / 4, 5}}) {
+                                    {5144 / 4, 4}, {5160 / 4, -1}, {5176 / 4, 5}, {5192 / 4, INT_MIN},
+                                    {5192 / 4 + 3, INT_MAX}, {5192 / 4 + 1, 1'000'001}, {5192 / 4 + 2, -1'000'001}}) {
     std::vector<std::int32_t> w = valid_restart_words();
     w[bad.word] = bad.value;
     write_le_words(path, w);
     EXPECT_FALSE(suspended_match_waits()) << "word " << bad.word << " = " << bad.value;
   }
   std::vector<std::int32_t> w = valid_restart_words();
+  for (int seat = 0; seat < 4; ++seat) w[5192 / 4 + seat] = seat % 2 == 0 ? 1'000'000 : -1'000'000;
+  write_le_words(path, w);
+  EXPECT_TRUE(suspended_match_waits()) << "far, but not past any match's reach";
+  w = valid_restart_words();
   w.pop_back();
   write_le_words(path, w);
   EXPECT_FALSE(suspended_match_waits()) << "short";
