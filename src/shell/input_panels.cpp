@@ -119,10 +119,12 @@ void click_kong_choice() {
   declare_user_kan(g_kan_candidates[g_kan_choice - 1]);
 }
 
-// Back to the turn, whose advisor runs again on its next frame.
+// Back to the turn; the claim advisor's hint is renewed on the discard still
+// on the table (none before the hand's first discard).
 void leave_kong_choice() {
   g_scene = SCENE_SEAT0_TURN;
   g_popup_open = 0;
+  if (g_river_count[g_discarder] > 0) advise_user_claim(latest_discard_tile());
 }
 
 // ------------------------------------------------------------ chow choice
