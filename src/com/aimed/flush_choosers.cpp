@@ -4,12 +4,12 @@
 // chooser takes every tile it qualifies and leaves the choice among them to
 // the final pick. The flag (1 for COM3's planner) adds rules for single
 // honours.
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 

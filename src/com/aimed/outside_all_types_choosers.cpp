@@ -3,12 +3,12 @@
 // the whole hand through g_hand_counts and take one tile from the pool.
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 
