@@ -8,8 +8,9 @@
 #include <array>
 
 #include "com/turn/planner_state.h"
+#include "com/turn/rule_shapes.h"
 #include "core/tiles.h"
-#include "core/visible.h"
+#include "base/visible.h"
 
 // ---------------------------------------------------------------- choosers
 // Proposes pool slot `slot` for pattern `yaku` with `subcode`; true, so a
@@ -31,6 +32,40 @@ bool pick_most_visible(int seat, int yaku, int subcode, int from, Want&& want) {
     }
   }
   return false;
+}
+
+// What a rule's test gives for a tile it does not take.
+constexpr int kNoCode = -1;
+
+// One scan: the pool's tiles in slot order; the first for which
+// code_of(tile) gives a code (not kNoCode) is proposed with that code. A
+// scan that names two codes tests both at each slot.
+template <class CodeOf>
+bool pick_first_coded(int seat, int yaku, CodeOf&& code_of) {
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int tile = g_ai_work_hand[slot];
+    if (!is_playing_tile(tile)) continue;
+    const int code = code_of(tile);
+    if (code != kNoCode) return pick_for(seat, slot, yaku, code);
+  }
+  return false;
+}
+
+template <class Want>
+bool pick_first(int seat, int yaku, int subcode, Want&& want) {
+  return pick_first_coded(seat, yaku, [&](int tile) { return want(tile) ? subcode : kNoCode; });
+}
+
+// One scan for a shape and its mirror: at each suited tile the shape read
+// toward 1 (code_one), then toward 9 (code_nine); shape(tile, side) reads
+// its neighbours with side_count.
+template <class Shape>
+bool pick_either_side(int seat, int yaku, int code_one, int code_nine, Shape&& shape) {
+  return pick_first_coded(seat, yaku, [&](int tile) {
+    if (!is_suited(tile)) return kNoCode;
+    if (shape(tile, kTowardOne)) return code_one;
+    return shape(tile, kTowardNine) ? code_nine : kNoCode;
+  });
 }
 
 // ----------------------------------------------------------------- keepers

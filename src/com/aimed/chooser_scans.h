@@ -5,15 +5,9 @@
 // (g_hand_counts, "held n times") and the table (g_visible_counts).
 #pragma once
 
+#include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
-
-// Proposes the first pool tile for which want(tile) holds.
-template <class Want>
-bool pick_first(int seat, int yaku, int subcode, Want&& want) {
-  return each_pool_tile([&](int slot, int tile) { return want(tile) && pick_for(seat, slot, yaku, subcode); });
-}
 
 constexpr int kMostCopies = 4;
 

@@ -63,12 +63,13 @@ bool pick_simple(int seat) {
   if (pick_first(seat, kAllFives, 0, [](int tile) { return is_honour(tile) && held_once(tile); })) return true;
   // A 1 or 9 (then a 2 or 8) held once with no tile of its suit within two
   // ranks: codes 1 and 2 (3 and 4) by the end of the suit it sits at.
-  const bool isolated = each_side_by_distance(0, 1, [&](int slot, int tile, int side) {
-    const int d = side_rank(tile, side) - 1;
-    return side_run(g_hand_counts, tile, side, -1, {0, 1, 0, 0}) &&
-           pick_for(seat, slot, kAllFives, side_code(side, 1 + 2 * d, 2 + 2 * d));
-  });
-  if (isolated) return true;
+  const auto isolated_at = [](int rank) {
+    return [rank](int tile, int side) {
+      return side_rank(tile, side) == rank && side_run(g_hand_counts, tile, side, -1, {0, 1, 0, 0});
+    };
+  };
+  if (pick_either_side(seat, kAllFives, 1, 2, isolated_at(1))) return true;
+  if (pick_either_side(seat, kAllFives, 3, 4, isolated_at(2))) return true;
   if (pick_least_held(seat, kAllFives, 10, is_honour)) return true;
   return each_by_distance(0, 1, [&](int slot, int) { return pick_for(seat, slot, kAllFives, 11); });
 }

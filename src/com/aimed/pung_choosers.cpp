@@ -3,7 +3,7 @@
 // whose other copies are on the table goes first (it cannot grow).
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chooser_scans.h"
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 namespace {
 

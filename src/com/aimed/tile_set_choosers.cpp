@@ -6,7 +6,7 @@
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chooser_scans.h"
 #include "com/target/chicken_templates.h"
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 namespace {
 
