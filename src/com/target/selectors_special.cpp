@@ -1,9 +1,129 @@
 #include "com/target/selectors.h"
 
-// Special-form selectors.
-// Each body is the place the selector's own tests fill; until they land the
-// selector passes nothing and the target stays as the script left it.
+#include <array>
 
-void aim_greater_honours_knitted(int /*seat*/, int /*threshold*/) {}
-void aim_knitted_straight(int /*seat*/, int /*threshold*/) {}
-void aim_seven_pairs(int /*seat*/, int /*threshold*/) {}
+#include "com/target/aim_tools.h"
+#include "com/target/com_target.h"
+#include "core/ai_record.h"
+#include "core/visible.h"
+#include "core/yaku_table.h"
+
+// Special-form selectors: seven pairs, greater honours and knitted tiles,
+// and the knitted straight.
+
+namespace {
+
+constexpr int kSevenPairsEntries = 7;
+constexpr int kVariantEntries = 6;   // the pairs the variant looks at
+constexpr int kFallbackThreshold = 99;
+constexpr int kFallbackPairs = 4;
+
+// The pair kinds in ascending order, a kind held four times twice.
+struct PairList {
+  std::array<int, kSevenPairsEntries> tiles{};
+  int count = 0;
+};
+
+PairList list_pairs() {
+  PairList list;
+  for (int t : kPlayingTiles) {
+    for (int need = 2; need <= 4 && list.count < kSevenPairsEntries; need += 2)
+      if (g_hand_counts[t] >= need) list.tiles[list.count++] = t;
+  }
+  return list;
+}
+
+// One row of the variant table: every listed pair must pass `fits`.
+struct PairRow {
+  int variant;
+  bool tile_range;  // tried only while seven pairs combines with the tile ranges
+  bool (*fits)(int tile);
+};
+
+bool in_ranks(int tile, int low, int high) { return is_suited(tile) && rank_of(tile) >= low && rank_of(tile) <= high; }
+
+constexpr std::array<PairRow, 13> kPairRows{{
+    {2, false, [](int t) { return !is_suited(t) || is_terminal(t); }},
+    {11, false, [](int t) { return is_suited(t) && suit_of(t) == kCharacters; }},
+    {12, false, [](int t) { return is_suited(t) && suit_of(t) == kDots; }},
+    {13, false, [](int t) { return is_suited(t) && suit_of(t) == kBamboo; }},
+    {5, true, [](int t) { return in_ranks(t, 1, 3); }},
+    {6, true, [](int t) { return in_ranks(t, 4, 6); }},
+    {7, true, [](int t) { return in_ranks(t, 7, 9); }},
+    {3, true, [](int t) { return in_ranks(t, 1, 4); }},
+    {4, true, [](int t) { return in_ranks(t, 6, 9); }},
+    {8, false, [](int t) { return is_honour(t) || suit_of(t) == kCharacters; }},
+    {9, false, [](int t) { return is_honour(t) || suit_of(t) == kDots; }},
+    {10, false, [](int t) { return is_honour(t) || suit_of(t) == kBamboo; }},
+    {1, false, [](int t) { return is_suited(t) && !is_terminal(t); }},
+}};
+
+int seven_pairs_variant(const PairList& list) {
+  const int looked_at = list.count < kVariantEntries ? list.count : kVariantEntries;
+  for (const PairRow& row : kPairRows) {
+    if (row.tile_range && !rule_yaku_on(kRuleSevenPairsTileRange)) continue;
+    bool all = true;
+    for (int i = 0; i < looked_at; ++i) all = all && row.fits(list.tiles[i]);
+    if (all) return row.variant;
+  }
+  return 0;
+}
+
+// Three fully visible honours leave too few for the seven honours.
+bool honours_spent() {
+  int dead = 0;
+  for (int t = kEast; t <= kRed; ++t) dead += g_visible_counts[t] >= 4 ? 1 : 0;
+  return dead >= 3;
+}
+
+// The threshold that the distance tests of 0 and 99 leave, or -1 when
+// they stop the selector.
+int honours_knitted_threshold(int seat, int threshold) {
+  const SeatAiRecord& ai = AI[seat];
+  const bool target_set = g_ai_target_yaku[seat] != 0;
+  if (threshold == 0) {
+    if ((target_set && ai.min_shanten_knitted > ai.min_shanten) || ai.min_shanten_knitted > ai.min_shanten_chiitoi ||
+        ai.min_shanten_knitted >= ai.min_shanten_kokushi)
+      return -1;
+    return 10;
+  }
+  if (threshold == kFallbackThreshold) {
+    if (ai.min_shanten_knitted >= 6 || (target_set && ai.min_shanten_knitted >= ai.min_shanten)) return -1;
+    return 9;
+  }
+  return threshold;
+}
+
+}  // namespace
+
+void aim_seven_pairs(int seat, int threshold) {
+  // A seat aiming at greater honours and knitted may still turn to pairs.
+  if (g_ai_target_yaku[seat] != kYaku57GreaterHonoursKnitted && keeps_current_target(seat, kYaku56SevenPairs)) return;
+  if (tally_melds(seat).melds > 0) return;
+  const PairList list = list_pairs();
+  if (threshold == kFallbackThreshold) {
+    if (g_ai_target_yaku[seat] != 0) return;
+    threshold = kFallbackPairs;
+  }
+  if (list.count < threshold) return;
+  write_aim(seat, kYaku56SevenPairs, seven_pairs_variant(list));
+}
+
+void aim_greater_honours_knitted(int seat, int threshold) {
+  // The dragons' limit hand gives way to the knitted form when it fits.
+  if (g_ai_target_yaku[seat] != kYaku74BigThreeDragons && keeps_current_target(seat, kYaku57GreaterHonoursKnitted))
+    return;
+  if (tally_melds(seat).melds > 0 || honours_spent()) return;
+  threshold = honours_knitted_threshold(seat, threshold);
+  if (threshold < 0) return;
+  const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
+  if (best.score >= threshold) write_aim(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
+}
+
+void aim_knitted_straight(int seat, int threshold) {
+  if (keeps_current_target(seat, kYaku43KnittedStraight)) return;
+  if (tally_melds(seat).melds >= 2) return;
+  if (AI[seat].min_shanten_knitted < AI[seat].min_shanten) return;
+  const KnittedBest best = best_knitted(g_knitted_tiles, 1);
+  if (best.score >= threshold) write_aim(seat, kYaku43KnittedStraight, best.arrangement);
+}
