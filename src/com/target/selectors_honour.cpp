@@ -84,11 +84,10 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
 // thirteen orphans. Every other kind is foreign to the pattern.
 struct OrphanPattern {
   int yaku;
-  int kinds;       // the first `kinds` of g_terminal_honour_tiles
-  int dead_limit;  // this many dead counted kinds stop the selector
+  int kinds;  // the first `kinds` of g_terminal_honour_tiles
 };
-constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, 6, 3};
-constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, 13, 10};
+constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, 6};
+constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, 13};
 
 bool counts_for(const OrphanPattern& p, int tile) {
   for (int i = 0; i < p.kinds; ++i)
@@ -116,16 +115,16 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   for (int t : kPlayingTiles)
     if (!counts_for(p, t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
-  int dead = 0;
+  // Dead kinds need no test of their own: one the seat has not made a pung
+  // of is neither a set nor a live pair, so three dead terminals (ten dead
+  // orphans) leave fewer than the four sets and live pairs asked for.
   int pungs = 0;
   int live_pairs = 0;
   for (int i = 0; i < p.kinds; ++i) {
     const int t = g_terminal_honour_tiles[i];
-    dead += is_dead_need(m, t) ? 1 : 0;
     pungs += m.pung[t] || g_hand_counts[t] >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }
-  if (dead >= p.dead_limit) return;
   if (mode == 1 && pungs < 1) return;
   if (pungs + live_pairs >= 4) write_aim(seat, p.yaku, mode);
 }
@@ -157,7 +156,8 @@ void aim_big_four_winds(int seat, int level) {
   if (keeps_current_target(seat, kYaku73BigFourWinds)) return;
   const MeldTally m = tally_melds(seat);
   if (m.melds != pung_melds_among(m, kWinds)) return;
-  if (dead_needs(m, kWinds) >= 2) return;
+  // Two dead winds need no test of their own: a dead wind is neither a set
+  // nor a live pair, so they leave fewer than the three started winds needed.
   if (!big_four_winds_fit(level, m)) return;
   int seen = 0;  // winds with two or more copies visible
   for (int t : kWinds) seen += g_visible_counts[t] >= 2 ? 1 : 0;

@@ -96,7 +96,10 @@ bool has_large_extra(int seat, const MeldTally& m, const PungTally& p) {
 bool suit_left_empty(const PungTally& p) {
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     bool empty = true;
-    for (int rank = 1; rank <= 9; ++rank) empty = empty && !p.in_pung[make_tile(suit, rank)] && !p.in_pair[make_tile(suit, rank)];
+    for (int rank = 1; rank <= 9; ++rank) {
+      const int t = make_tile(suit, rank);
+      empty = empty && !p.in_pung[t] && !p.in_pair[t];
+    }
     if (empty) return true;
   }
   return false;

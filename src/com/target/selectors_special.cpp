@@ -69,13 +69,6 @@ int seven_pairs_variant(const PairList& list) {
   return 0;
 }
 
-// Three fully visible honours leave too few for the seven honours.
-bool honours_spent() {
-  int dead = 0;
-  for (int t = kEast; t <= kRed; ++t) dead += g_visible_counts[t] >= 4 ? 1 : 0;
-  return dead >= 3;
-}
-
 // The threshold that the distance tests of 0 and 99 leave, or -1 when
 // they stop the selector.
 int honours_knitted_threshold(int seat, int threshold) {
@@ -113,7 +106,9 @@ void aim_greater_honours_knitted(int seat, int threshold) {
   // The dragons' limit hand gives way to the knitted form when it fits.
   if (g_ai_target_yaku[seat] != kYaku74BigThreeDragons && keeps_current_target(seat, kYaku57GreaterHonoursKnitted))
     return;
-  if (tally_melds(seat).melds > 0 || honours_spent()) return;
+  // Three fully visible honours need no test of their own: every
+  // arrangement holds the seven honours, so each then scores 0.
+  if (tally_melds(seat).melds > 0) return;
   threshold = honours_knitted_threshold(seat, threshold);
   if (threshold < 0) return;
   const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
