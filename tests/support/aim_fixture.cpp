@@ -35,6 +35,7 @@ void set_up_aim_case(const AimCase& c) {
   ai.min_shanten_kokushi = c.shanten[2];
   ai.min_shanten_knitted = c.shanten[3];
   g_rule_yaku[kRuleSevenPairsTileRange] = c.tile_range_switch;
+  g_round_wind = c.round_wind;
   count_hand_tiles(kSeat);
   count_visible_tiles(kSeat);
   g_ai_target_yaku[kSeat] = c.target;

@@ -22,20 +22,22 @@ void call(int seat) {
   Selector(seat, Args...);
 }
 
+// Written positionally, a case names what it needs and leaves the rest.
 struct AimCase {
-  const char* name;                    // the test's name: letters, digits, underscores
-  void (*aim)(int seat);               // the selector with the arguments of the case
-  const char* hand = "";               // free tiles, as hand_builder reads them
-  std::array<int, kMeldSlots> melds{}; // declared melds (pung(), chow(), ...)
-  const char* visible = "";            // tiles in another seat's river, one per copy
-  int latest = 0;                      // the latest discard (also seen); 0 none
-  int calls = -1;                      // the seat's naki_count; -1: one per meld
-  int target = 0;                      // the aim before the call
+  const char* name;                     // the test's name: letters, digits, underscores
+  void (*aim)(int seat);                // the selector with the arguments of the case
+  const char* hand = "";                // free tiles, as hand_builder reads them
+  int expect = 0;                       // the aim after the call
+  int expect_variant = 0;
+  std::array<int, kMeldSlots> melds{};  // declared melds (pung(), chow(), ...)
+  const char* visible = "";             // tiles in another seat's river, one per copy
+  int latest = 0;                       // the latest discard (also seen); 0 none
+  int target = 0;                       // the aim before the call
   int variant = 0;
   std::array<int, 4> shanten{8, 8, 8, 8};  // normal, seven pairs, orphans, honours and knitted
-  int tile_range_switch = 1;           // compound switch: seven pairs with the tile ranges
-  int expect = 0;                      // the aim after the call
-  int expect_variant = 0;
+  int calls = -1;                       // the seat's naki_count; -1: one per meld
+  int tile_range_switch = 1;            // compound switch: seven pairs with the tile ranges
+  int round_wind = 0;                   // 0 East .. 3 North
 };
 
 void PrintTo(const AimCase& c, std::ostream* os);

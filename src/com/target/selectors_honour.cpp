@@ -22,8 +22,9 @@ constexpr std::array<int, 7> kHonourTiles{kEast, kSouth, kWest, kNorth, kWhite, 
 // times when the latest discard (still claimable) is one of them.
 bool is_gone(int tile) { return g_visible_counts[tile] >= (tile == target_latest_discard() ? 3 : 2); }
 
-// A gone kind the seat has not already made a pung of.
-bool is_dead_need(const MeldTally& m, int tile) { return !m.pung[tile] && g_hand_counts[tile] < 3 && is_gone(tile); }
+// A gone kind the seat has not already melded (one held three times cannot
+// be gone: at most one copy is left to be seen).
+bool is_dead_need(const MeldTally& m, int tile) { return !m.pung[tile] && is_gone(tile); }
 
 template <std::size_t N>
 int dead_needs(const MeldTally& m, const std::array<int, N>& tiles) {
@@ -48,8 +49,7 @@ bool big_three_dragons_fit(int level, const MeldTally& m) {
     case 0: return started >= 2;
     case 1: return pungs + pairs >= 3;
     case 2: return pungs == 2 || (pungs == 1 && pungs + pairs == 3);
-    case 3: return pungs >= 2 && pungs + pairs == 3;
-    default: return false;
+    default: return pungs >= 2 && pungs + pairs == 3;  // level 3
   }
 }
 
@@ -73,8 +73,7 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
     case 0: return true;
     case 1: return melded_or_pair >= 4;
     case 2: return tiles >= 9;
-    case 3: return pungs == 4 || (pungs == 3 && pairs == 1) || (pungs == 2 && pairs == 2);
-    default: return false;
+    default: return pungs == 4 || (pungs == 3 && pairs == 1) || (pungs == 2 && pairs == 2);  // level 3
   }
 }
 
@@ -84,16 +83,11 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
 // thirteen orphans. Every other kind is foreign to the pattern.
 struct OrphanPattern {
   int yaku;
-  int kinds;  // the first `kinds` of g_terminal_honour_tiles
+  bool (*counts_for)(int tile);
 };
-constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, 6};
-constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, 13};
-
-bool counts_for(const OrphanPattern& p, int tile) {
-  for (int i = 0; i < p.kinds; ++i)
-    if (g_terminal_honour_tiles[i] == tile) return true;
-  return false;
-}
+constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, is_terminal};
+constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours,
+                                                [](int t) { return is_terminal(t) || is_honour(t); }};
 
 // A closed hand of five pairs with a foreign one is on its way to seven pairs.
 bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
@@ -103,7 +97,7 @@ bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
   for (int t : kPlayingTiles) {
     if (g_hand_counts[t] != 2) continue;
     ++pairs;
-    foreign = foreign || !counts_for(p, t);
+    foreign = foreign || !p.counts_for(t);
   }
   return pairs == 5 && foreign;
 }
@@ -113,15 +107,15 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   const MeldTally m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
-    if (!counts_for(p, t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
+    if (!p.counts_for(t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
   // Dead kinds need no test of their own: one the seat has not made a pung
   // of is neither a set nor a live pair, so three dead terminals (ten dead
   // orphans) leave fewer than the four sets and live pairs asked for.
   int pungs = 0;
   int live_pairs = 0;
-  for (int i = 0; i < p.kinds; ++i) {
-    const int t = g_terminal_honour_tiles[i];
+  for (int t : kPlayingTiles) {
+    if (!p.counts_for(t)) continue;
     pungs += m.pung[t] || g_hand_counts[t] >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }

@@ -40,6 +40,7 @@ PungTally tally_pungs(const MeldTally& m) {
     const int held = g_hand_counts[t];
     if (held >= 3) {
       ++p.hand_pungs;
+      ++p.pungs;
       p.in_pung[t] = true;
     } else if (held == 2) {
       ++p.pairs;
@@ -48,10 +49,11 @@ PungTally tally_pungs(const MeldTally& m) {
       p.fresh_pairs += is_fresh_pair(t) ? 1 : 0;
       p.pair_visible += g_visible_counts[t];
     }
-    if (m.pung[t]) p.in_pung[t] = true;
+    if (m.pung[t]) {
+      ++p.pungs;
+      p.in_pung[t] = true;
+    }
   }
-  p.pungs = p.hand_pungs;
-  for (int t : kPlayingTiles) p.pungs += m.pung[t] ? 1 : 0;
   return p;
 }
 
@@ -65,8 +67,9 @@ bool all_pungs_gate(int seat, const MeldTally& m, const PungTally& p) {
                     (calls >= 1 && second_meld && p.pungs == 2 && p.pairs >= 2) ||
                     (calls >= 1 && p.pungs == 3 && p.pairs >= 1);
   if (!gate) return false;
-  // A closed hand of many pairs is on its way to seven pairs instead.
-  return m.melds != 0 || (p.pairs < 5 && !(p.pungs == 2 && p.pairs == 4));
+  // A closed hand of many pairs is on its way to seven pairs instead (five
+  // pairs cannot go with the two pungs that the closed gate asks for).
+  return m.melds != 0 || !(p.pungs == 2 && p.pairs == 4);
 }
 
 bool no_terminal_or_honour_in(const PungTally& p) {
@@ -136,12 +139,12 @@ struct WindowCount {
   int thin = 0;   // the rest held twice with one copy visible
 };
 
-// Counts a window of tiles that each want a pung. False when two or more
-// declared melds lie outside the window.
+// Counts a window of tiles that each want a pung; nothing counts when two
+// or more declared melds lie outside the window.
 template <std::size_t N>
-bool count_window(const MeldTally& m, const std::array<int, N>& tiles, WindowCount& w) {
-  if (m.melds - pung_melds_among(m, tiles) >= 2) return false;
-  w = {};
+WindowCount count_window(const MeldTally& m, const std::array<int, N>& tiles) {
+  WindowCount w;
+  if (m.melds - pung_melds_among(m, tiles) >= 2) return w;
   for (int t : tiles) {
     const int held = g_hand_counts[t];
     if (m.pung[t] || held >= 3) {
@@ -152,7 +155,7 @@ bool count_window(const MeldTally& m, const std::array<int, N>& tiles, WindowCou
       ++w.thin;
     }
   }
-  return true;
+  return w;
 }
 
 bool is_end_number(int rank) { return rank == 1 || rank == 9; }
@@ -163,8 +166,7 @@ bool triple_pung_fits(int level, int rank, const WindowCount& w) {
     case 8: return w.done == 2 && (w.fresh == 1 || w.thin == 1);
     case 7:
       return (w.done == 1 && w.fresh == 2) || (is_end_number(rank) && w.done == 1 && w.fresh == 1 && w.thin == 1);
-    case 6: return is_end_number(rank) && w.fresh == 3;
-    default: return false;
+    default: return is_end_number(rank) && w.fresh == 3;  // level 6
   }
 }
 
@@ -172,8 +174,7 @@ bool shifted_pungs_fit(int level, const WindowCount& w) {
   switch (level) {
     case 9: return w.done == 3;
     case 8: return w.done == 2 && (w.fresh == 1 || w.thin == 1);
-    case 7: return w.done == 1 && (w.fresh == 2 || (w.fresh == 1 && w.thin == 1));
-    default: return false;
+    default: return w.done == 1 && (w.fresh == 2 || (w.fresh == 1 && w.thin == 1));  // level 7
   }
 }
 
@@ -193,17 +194,17 @@ constexpr std::array<std::array<int, 3>, kSuitOrders> kShiftedPungBases{{
 }};
 constexpr int kShiftedPungOffsets = 7;  // lowest number 1..7
 
+// Every tile melded, held 3 or more times or as a pair seen at most once.
+// The levels (7 to 9) ask for more than three pairs, hence for a pung.
 bool mixed_shifted_window_fits(const MeldTally& m, const std::array<int, 3>& tiles, int level) {
   if (m.melds - pung_melds_among(m, tiles) >= 2) return false;
   int sum = 0;
-  bool any_pung = false;
   for (int t : tiles) {
     const int held = m.pung[t] ? 3 : g_hand_counts[t];
     if (held < 3 && (held != 2 || g_visible_counts[t] >= 2)) return false;
     sum += held;
-    any_pung = any_pung || held >= 3;
   }
-  return any_pung && sum >= level;
+  return sum >= level;
 }
 
 }  // namespace
@@ -258,8 +259,7 @@ void aim_triple_pung(int seat, int level) {
   const MeldTally m = tally_melds(seat);
   for (int rank = 1; rank <= 9; ++rank) {
     const std::array<int, 3> tiles{rank, 10 + rank, 20 + rank};
-    WindowCount w;
-    if (count_window(m, tiles, w) && triple_pung_fits(level, rank, w)) {
+    if (triple_pung_fits(level, rank, count_window(m, tiles))) {
       write_aim(seat, kYaku50TriplePung, rank);
       return;
     }
@@ -271,9 +271,8 @@ void aim_pure_shifted_pungs(int seat, int level) {
   const MeldTally m = tally_melds(seat);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int start = 1; start <= 7; ++start) {
-      WindowCount w;
       const int low = make_tile(suit, start);
-      if (count_window(m, run_from<3>(low), w) && shifted_pungs_fit(level, w)) {
+      if (shifted_pungs_fit(level, count_window(m, run_from<3>(low)))) {
         write_aim(seat, kYaku54PureShiftedPungs, low);
         return;
       }
@@ -286,9 +285,9 @@ void aim_four_pure_shifted_pungs(int seat) {
   const MeldTally m = tally_melds(seat);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int start = 1; start <= 6; ++start) {
-      WindowCount w;
       const int low = make_tile(suit, start);
-      if (count_window(m, run_from<4>(low), w) && w.done >= 1 && w.done + w.fresh + w.thin == 4) {
+      const WindowCount w = count_window(m, run_from<4>(low));
+      if (w.done >= 1 && w.done + w.fresh + w.thin == 4) {
         write_aim(seat, kYaku66FourShiftedPungs, low);
         return;
       }

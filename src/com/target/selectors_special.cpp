@@ -1,6 +1,7 @@
 #include "com/target/selectors.h"
 
 #include <array>
+#include <optional>
 
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
@@ -36,32 +37,38 @@ PairList list_pairs() {
 // One row of the variant table: every listed pair must pass `fits`.
 struct PairRow {
   int variant;
-  bool tile_range;  // tried only while seven pairs combines with the tile ranges
   bool (*fits)(int tile);
 };
 
 bool in_ranks(int tile, int low, int high) { return is_suited(tile) && rank_of(tile) >= low && rank_of(tile) <= high; }
 
-constexpr std::array<PairRow, 13> kPairRows{{
-    {2, false, [](int t) { return !is_suited(t) || is_terminal(t); }},
-    {11, false, [](int t) { return is_suited(t) && suit_of(t) == kCharacters; }},
-    {12, false, [](int t) { return is_suited(t) && suit_of(t) == kDots; }},
-    {13, false, [](int t) { return is_suited(t) && suit_of(t) == kBamboo; }},
-    {5, true, [](int t) { return in_ranks(t, 1, 3); }},
-    {6, true, [](int t) { return in_ranks(t, 4, 6); }},
-    {7, true, [](int t) { return in_ranks(t, 7, 9); }},
-    {3, true, [](int t) { return in_ranks(t, 1, 4); }},
-    {4, true, [](int t) { return in_ranks(t, 6, 9); }},
-    {8, false, [](int t) { return is_honour(t) || suit_of(t) == kCharacters; }},
-    {9, false, [](int t) { return is_honour(t) || suit_of(t) == kDots; }},
-    {10, false, [](int t) { return is_honour(t) || suit_of(t) == kBamboo; }},
-    {1, false, [](int t) { return is_suited(t) && !is_terminal(t); }},
+// The rows in the order they are tried; the number-range rows only while
+// seven pairs combines with the tile-range patterns.
+constexpr std::array<PairRow, 4> kSuitRows{{
+    {2, [](int t) { return !is_suited(t) || is_terminal(t); }},
+    {11, [](int t) { return is_suited(t) && suit_of(t) == kCharacters; }},
+    {12, [](int t) { return is_suited(t) && suit_of(t) == kDots; }},
+    {13, [](int t) { return is_suited(t) && suit_of(t) == kBamboo; }},
+}};
+constexpr std::array<PairRow, 5> kRangeRows{{
+    {5, [](int t) { return in_ranks(t, 1, 3); }},
+    {6, [](int t) { return in_ranks(t, 4, 6); }},
+    {7, [](int t) { return in_ranks(t, 7, 9); }},
+    {3, [](int t) { return in_ranks(t, 1, 4); }},
+    {4, [](int t) { return in_ranks(t, 6, 9); }},
+}};
+constexpr std::array<PairRow, 4> kHonourSuitRows{{
+    {8, [](int t) { return is_honour(t) || suit_of(t) == kCharacters; }},
+    {9, [](int t) { return is_honour(t) || suit_of(t) == kDots; }},
+    {10, [](int t) { return is_honour(t) || suit_of(t) == kBamboo; }},
+    {1, [](int t) { return is_suited(t) && !is_terminal(t); }},
 }};
 
-int seven_pairs_variant(const PairList& list) {
+// The variant of the first row that all the first six pairs fit, else 0.
+template <std::size_t N>
+int first_row_variant(const std::array<PairRow, N>& rows, const PairList& list) {
   const int looked_at = list.count < kVariantEntries ? list.count : kVariantEntries;
-  for (const PairRow& row : kPairRows) {
-    if (row.tile_range && !rule_yaku_on(kRuleSevenPairsTileRange)) continue;
+  for (const PairRow& row : rows) {
     bool all = true;
     for (int i = 0; i < looked_at; ++i) all = all && row.fits(list.tiles[i]);
     if (all) return row.variant;
@@ -69,19 +76,26 @@ int seven_pairs_variant(const PairList& list) {
   return 0;
 }
 
-// The threshold that the distance tests of 0 and 99 leave, or -1 when
-// they stop the selector.
-int honours_knitted_threshold(int seat, int threshold) {
+int seven_pairs_variant(const PairList& list) {
+  if (const int v = first_row_variant(kSuitRows, list)) return v;
+  if (rule_yaku_on(kRuleSevenPairsTileRange))
+    if (const int v = first_row_variant(kRangeRows, list)) return v;
+  return first_row_variant(kHonourSuitRows, list);
+}
+
+// The threshold that the distance tests of 0 and 99 leave; none when they
+// stop the selector.
+std::optional<int> honours_knitted_threshold(int seat, int threshold) {
   const SeatAiRecord& ai = AI[seat];
   const bool target_set = g_ai_target_yaku[seat] != 0;
   if (threshold == 0) {
     if ((target_set && ai.min_shanten_knitted > ai.min_shanten) || ai.min_shanten_knitted > ai.min_shanten_chiitoi ||
         ai.min_shanten_knitted >= ai.min_shanten_kokushi)
-      return -1;
+      return std::nullopt;
     return 10;
   }
   if (threshold == kFallbackThreshold) {
-    if (ai.min_shanten_knitted >= 6 || (target_set && ai.min_shanten_knitted >= ai.min_shanten)) return -1;
+    if (ai.min_shanten_knitted >= 6 || (target_set && ai.min_shanten_knitted >= ai.min_shanten)) return std::nullopt;
     return 9;
   }
   return threshold;
@@ -109,10 +123,10 @@ void aim_greater_honours_knitted(int seat, int threshold) {
   // Three fully visible honours need no test of their own: every
   // arrangement holds the seven honours, so each then scores 0.
   if (tally_melds(seat).melds > 0) return;
-  threshold = honours_knitted_threshold(seat, threshold);
-  if (threshold < 0) return;
+  const std::optional<int> need = honours_knitted_threshold(seat, threshold);
+  if (!need) return;
   const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
-  if (best.score >= threshold) write_aim(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
+  if (best.score >= *need) write_aim(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
 }
 
 void aim_knitted_straight(int seat, int threshold) {
