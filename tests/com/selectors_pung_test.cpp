@@ -11,23 +11,18 @@ namespace {
 constexpr auto kAllPungs0 = call<aim_all_pungs, 0>;
 constexpr auto kAllPungs1 = call<aim_all_pungs, 1>;
 constexpr auto kAllPungs2 = call<aim_all_pungs, 2>;
-constexpr const char* kTwoPungsTwoPairs = "222m 888p 33s 55s 7z 1p 3p 6s";
 constexpr const char* kTwoPungsThreePairs = "222m 888p 33s 55s 77m 7z 1p";
 constexpr const char* kOpenPungAPair = "555s 22m 4p 6s 8s";
-constexpr std::array<int, 4> kPungs3m7p{pung(3), pung(17)};
 
 const AimCase kAllPungsCases[] = {
     {"L1ThreePungsWithAPungMeld", kAllPungs1, "777p 999s 2z 13m 4p 6s", 28, 0, {pung(5)}},
     {"L1NeedsAPungMeld", kAllPungs1, "111m 333p 555s 777s 2z"},
     {"L1PungAndThreeLivePairs", kAllPungs1, "77p 99s 44m 3z 6z 12p 8s", 28, 0, {pung(5)}},
-    {"L1PairSeenTwiceIsNotLive", kAllPungs1, "77p 99s 44m 3z 6z 12p 8s", 0, 0, {pung(5)}, "44m"},
     {"ChowMeldStops", kAllPungs1, "777p 999s 11z", 0, 0, {chow(1), pung(5)}},
     {"L2TwoPungsThreeLivePairs", kAllPungs2, "777p 11s 44s 33z 6m", 28, 0, {pung(5)}},
     {"L2FourLivePairsAreNotThree", kAllPungs2, "777p 11s 44s 33z 66m", 0, 0, {pung(5)}},
     {"L1TakesWhatL2Refuses", kAllPungs1, "777p 11s 44s 33z 66m", 28, 0, {pung(5)}},
-    {"L0ClosedTwoFreshPairs", kAllPungs0, kTwoPungsTwoPairs, 28},
-    {"L0ClosedOnePairCopySeen", kAllPungs0, kTwoPungsTwoPairs, 28, 0, {}, "3s"},
-    {"L0ClosedTwoPairCopiesSeen", kAllPungs0, kTwoPungsTwoPairs, 0, 0, {}, "3s 5s"},
+    {"L0ClosedOnePairCopySeen", kAllPungs0, "222m 888p 33s 55s 7z 1p 3p 6s", 28, 0, {}, "3s"},
     {"L0FreshPairAllowsTheLatestDiscard", kAllPungs0, kTwoPungsThreePairs, 28, 0, {}, "7m", 23},
     {"L0LatestDiscardSeenTwiceIsNotFresh", kAllPungs0, kTwoPungsThreePairs, 0, 0, {}, "3s 7m", 23},
     {"L0ClosedTwoPungsFourPairsLeanToPairs", kAllPungs0, "111m 999p 22s 55s 88m 44z"},
@@ -37,14 +32,9 @@ const AimCase kAllPungsCases[] = {
     {"L0OneMeldTwoSeenPairs", kAllPungs0, "555p 22m 44p 8p 9s 1z", 0, 0, {pung(5)}, "2m 2m 4p 4p"},
     {"L0OneMeldThreePungsAPair", kAllPungs0, "555s 777p 22m 4p 6s", 28, 0, {pung(3)}},
     {"L0OneMeldThreePungsNoPair", kAllPungs0, "555s 777p 2m 4p 6s 8s", 0, 0, {pung(3)}},
-    {"L0OpenWithoutExtras", kAllPungs0, kOpenPungAPair, 0, 0, kPungs3m7p},
-    {"L0OneTerminalPungIsOneSmallExtra", kAllPungs0, kOpenPungAPair, 0, 0, {pung(3), pung(19)}},
     {"L0TerminalKongIsTwoSmallExtras", kAllPungs0, kOpenPungAPair, 28, 0, {pung(3), melded_kong(19)}},
-    {"L0SeatWindPungInHand", kAllPungs0, "222z 55m 4p 6s 8s", 28, 0, kPungs3m7p},
     {.name = "L0RoundWindPung", .aim = kAllPungs0, .hand = kOpenPungAPair, .expect = 28,
      .melds = {pung(3), pung(kWest)}, .round_wind = 2},
-    {"L0GuestWindPungIsOneSmallExtra", kAllPungs0, kOpenPungAPair, 0, 0, {pung(3), pung(kWest)}},
-    {"L0OneNumberInTwoSuits", kAllPungs0, kOpenPungAPair, 28, 0, {pung(4), pung(24)}},
     {"L0ConcealedKong", kAllPungs0, kOpenPungAPair, 28, 0, {pung(3), concealed_kong(17)}},
     {"L0FiveSetsOfSimples", kAllPungs0, "555s 22m 44p 66s 78p", 28, 0, {pung(3)}},
     {"L0FiveSetsWithATerminalPair", kAllPungs0, "555s 22m 99p 66s 78p", 0, 0, {pung(3)}},
@@ -67,14 +57,11 @@ const AimCase kConcealedAndEvenCases[] = {
     {"FourConcealedNoDiscardAllowance", aim_four_concealed_pungs, "222m 777p 11s 44s 99m 3z 5z", 0, 0, {}, "1s", 21},
     {"FourConcealedKongCounts", aim_four_concealed_pungs, "777p 11s 44s 99m 3z", 71, 0, {concealed_kong(25)}, "", 0, 0,
      0, {8, 8, 8, 8}, 0},
-    {"FourConcealedOnlyWithoutCalls", aim_four_concealed_pungs, "777p 11s 44s 99m 3z", 0, 0, {concealed_kong(25)}},
-    {"ThreeConcealedExactlyThree", aim_three_concealed_pungs, "222m 777p 999s 11z 3z 5m 7m", 51},
     {"ThreeConcealedFourAreNotThree", aim_three_concealed_pungs, "222m 777p 999s 444z 1z 5m"},
     {"ThreeConcealedReplacesEqualPoints", aim_three_concealed_pungs, "222m 777p 999s 11z 3z 5m 7m", 51, 0, {}, "", 0,
      50, 4},
     {"ThreeConcealedKeepsMorePoints", aim_three_concealed_pungs, "222m 777p 999s 11z 3z 5m 7m", 54, 13, {}, "", 0, 54,
      13},
-    {"ThreeConcealedIgnoresMelds", aim_three_concealed_pungs, "222m 777p 999s 1z 3z", 51, 0, {pung(25)}},
 };
 INSTANTIATE_TEST_SUITE_P(ConcealedAndEven, AimCaseTest, ::testing::ValuesIn(kConcealedAndEvenCases), aim_case_name);
 
@@ -86,23 +73,17 @@ const AimCase kWindowCases[] = {
     {"TripleL7EndNumberFreshAndThin", call<aim_triple_pung, 7>, "111m 11p 11s 34567z 56m", 50, 1, {}, "1p"},
     {"TripleL7MiddleNumberFreshAndThin", call<aim_triple_pung, 7>, "555m 55p 55s 34567z 12m", 0, 0, {}, "5p"},
     {"TripleL6ThreeEndPairs", call<aim_triple_pung, 6>, "99m 99p 99s 34567z 568m", 50, 9},
-    {"TripleL6NotInTheMiddle", call<aim_triple_pung, 6>, "55m 55p 55s 34567z 128m"},
     {"TripleTwoForeignMelds", call<aim_triple_pung, 8>, "555m 555p 55s", 0, 0, {chow(21), pung(kRed)}},
-    {"TripleOneForeignMeld", call<aim_triple_pung, 8>, "555m 555p 55s 123z", 50, 5, {chow(21)}},
     {"PureShiftedSuitBeforeStart", call<aim_pure_shifted_pungs, 7>, "666m 77m 88m 111p 22p 33p", 54, 6},
     {"PureShiftedL9WithAMeld", call<aim_pure_shifted_pungs, 9>, "444p 555p 123z 78s", 54, 13, {pung(13)}},
     {"PureShiftedL8ThinPair", call<aim_pure_shifted_pungs, 8>, "777s 888s 99s 123456z", 54, 27, {}, "9s"},
     {"PureShiftedL7FreshAndThin", call<aim_pure_shifted_pungs, 7>, "444s 55s 66s 1234567z", 54, 24, {}, "5s"},
-    {"PureShiftedL7TwoThinPairs", call<aim_pure_shifted_pungs, 7>, "444s 55s 66s 1234567z", 0, 0, {}, "5s 6s"},
     {"FourShiftedOnePungThreePairs", aim_four_pure_shifted_pungs, "222s 33s 44s 55s 123z", 66, 22, {}, "3s"},
     {"FourShiftedNeedsAPung", aim_four_pure_shifted_pungs, "22s 33s 44s 55s 123456z"},
     {"FourShiftedHighestStart", aim_four_pure_shifted_pungs, "666p 77p 88p 99p 123z", 66, 16},
-    {"FourShiftedPairSeenTwice", aim_four_pure_shifted_pungs, "222s 33s 44s 55s 123z", 0, 0, {}, "3s 3s"},
     {"MixedShiftedOffsetBeforeRow", call<aim_mixed_shifted_pungs, 7>, "333m 22p 11s 44p 55s 123z", 34, 50},
-    {"MixedShiftedL8NeedsEightTiles", call<aim_mixed_shifted_pungs, 8>, "333m 22p 11s 44p 55s 123z"},
     {"MixedShiftedPairSeenTwiceMovesOn", call<aim_mixed_shifted_pungs, 7>, "333m 22p 11s 44p 55s 123z", 34, 2, {},
      "2p 2p"},
-    {"MixedShiftedLoneTileFails", call<aim_mixed_shifted_pungs, 7>, "333m 22p 1s 123456z"},
     {"MixedShiftedMeldCountsThree", call<aim_mixed_shifted_pungs, 7>, "22p 11s 123456z", 34, 50, {pung(3)}},
     {"MixedShiftedMeldCountsOnlyThree", call<aim_mixed_shifted_pungs, 8>, "22p 11s 123456z", 0, 0, {pung(3)}},
     {"MixedShiftedTwoForeignMelds", call<aim_mixed_shifted_pungs, 7>, "333m 22p 11s", 0, 0, {chow(14), pung(kRed)}},

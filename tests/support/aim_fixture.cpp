@@ -15,8 +15,11 @@ void PrintTo(const AimCase& c, std::ostream* os) { *os << c.name; }
 
 std::string aim_case_name(const ::testing::TestParamInfo<AimCase>& info) { return info.param.name; }
 
+namespace {
+
+constexpr int kSeat = 1;
+
 void set_up_aim_case(const AimCase& c) {
-  constexpr int kSeat = kAimSeat;
   constexpr int kOther = 2;  // whose river shows the seen tiles
   reset_program_state();
   set_hand(kSeat, c.hand);
@@ -42,9 +45,11 @@ void set_up_aim_case(const AimCase& c) {
   g_ai_target_variant[kSeat] = c.variant;
 }
 
+}  // namespace
+
 void check_aim_case(const AimCase& c) {
   set_up_aim_case(c);
-  c.aim(kAimSeat);
-  EXPECT_EQ(g_ai_target_yaku[kAimSeat], c.expect);
-  EXPECT_EQ(g_ai_target_variant[kAimSeat], c.expect_variant);
+  c.aim(kSeat);
+  EXPECT_EQ(g_ai_target_yaku[kSeat], c.expect);
+  EXPECT_EQ(g_ai_target_variant[kSeat], c.expect_variant);
 }

@@ -43,10 +43,8 @@ struct AimCase {
 void PrintTo(const AimCase& c, std::ostream* os);
 std::string aim_case_name(const ::testing::TestParamInfo<AimCase>& info);
 
-// A fresh program, the case set up for seat 1 (South, dealer 0, East round).
-void set_up_aim_case(const AimCase& c);
-constexpr int kAimSeat = 1;
-// Sets the case up, runs its selector and compares the aim it leaves.
+// Sets the case up in a fresh program for seat 1 (South, dealer 0), runs
+// its selector and compares the aim it leaves.
 void check_aim_case(const AimCase& c);
 
 class AimCaseTest : public ::testing::TestWithParam<AimCase> {};
