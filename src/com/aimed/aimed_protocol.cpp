@@ -21,9 +21,11 @@ PoolEntryCopy::PoolEntryCopy() { std::copy(g_ai_work_hand, g_ai_work_hand + kHan
 
 bool PoolEntryCopy::give_back_if_emptied() const {
   if (pool_has_playing_tile()) return false;
-  std::copy(pool_.begin(), pool_.end(), g_ai_work_hand);
+  put_back();
   return true;
 }
+
+void PoolEntryCopy::put_back() const { std::copy(pool_.begin(), pool_.end(), g_ai_work_hand); }
 
 bool pool_has_playing_tile() {
   return std::any_of(g_ai_work_hand, g_ai_work_hand + kHandSlots, [](int tile) { return is_playing_tile(tile); });
@@ -37,6 +39,10 @@ int keep_copies(int tile, int copies) {
     ++kept;
   }
   return kept;
+}
+
+void keep_need(const TileNeed& need) {
+  for (int tile : kPlayingTiles) keep_copies(tile, need[tile]);
 }
 
 namespace {

@@ -41,6 +41,8 @@ class PoolEntryCopy {
   PoolEntryCopy();
   // True when it put the copy back (the keeper had no effect).
   bool give_back_if_emptied() const;
+  // Puts the copy back whatever the pool holds.
+  void put_back() const;
 
  private:
   std::array<int, kHandSlots> pool_;
@@ -52,6 +54,11 @@ bool pool_has_playing_tile();
 // Zeroes the first `copies` pool slots holding `tile` (fewer when the pool
 // has fewer); returns how many it zeroed.
 int keep_copies(int tile, int copies);
+
+// Per tile code, the copies of it a keeper takes out of the pool.
+using TileNeed = std::array<int, kTileCodes>;
+// keep_copies of every tile 1..37 by its need.
+void keep_need(const TileNeed& need);
 
 // Declared melds of the seat that already supply a needed set: pungs and
 // kongs (kind 2 or more) of `tile`, chows (kind 1) whose lowest tile is `tile`.
