@@ -22,7 +22,7 @@ struct KeeperCase {
   const char* name;
   Keeper keeper;
   int target;
-  int variant;
+  int variant = 0;
   const char* hand;
   const char* kept = "";     // taken out of the pool, first copies in slot order
   int yaku = 0;              // the record written; 0: left as it was
@@ -32,6 +32,7 @@ struct KeeperCase {
   std::vector<std::pair<int, int>> alternates = {};  // (pattern id, variant), slot order
   const char* visible = "";
   const char* not_neutral = "";
+  bool rebuilds = false;     // the pool ends as the planner builds it from the hand
 };
 
 void PrintTo(const KeeperCase& c, std::ostream* os);
