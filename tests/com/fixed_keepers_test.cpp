@@ -33,6 +33,7 @@ const KeeperCase kCases[] = {
     {"ConcealedPungsOnlyItsTiles", keep_concealed_pung_tiles, 51, 0, "555p 666p 1f"},
     // pure triple chow: three chows less the declared ones
     {"PureTripleChowDeclared", keep_pure_triple_chow_tiles, 53, 14, "444555666p 1m 9s", "445566p", 53, 0, {{C, 14}}},
+    {"PureTripleChowTwoDeclared", keep_pure_triple_chow_tiles, 53, 1, "1123m 9p 1z", "123m", 53, 0, {{C, 1}, {C, 1}}},
     {"PureTripleChowAllDeclared", keep_pure_triple_chow_tiles, 53, 1, "123m 9p 1z", "", 0, 0, {{C, 1}, {C, 1}, {C, 1}}},
     {"PureTripleChowHighest", keep_pure_triple_chow_tiles, 53, 17, "7789p 1z", "7789p", 53},
     {"PureTripleChowPastSuit", keep_pure_triple_chow_tiles, 53, 18, "889p 1z"},
@@ -43,20 +44,22 @@ const KeeperCase kCases[] = {
     {"PureShiftedPungsHighest", keep_pure_shifted_pungs_tiles, 54, 7, "789m 1z", "789m", 54},
     {"PureShiftedPungsPastSuit", keep_pure_shifted_pungs_tiles, 54, 8, "889m 1z"},
     // three-suited terminal chows: the four chows once, the five twice
-    {"TerminalChowsDeclaredChow", keep_three_suited_terminal_chows_tiles, 48, 0, "555s 123m 789p 1z", "55s 123m", 0, 0,
+    {"TerminalChowsDeclaredChow", keep_three_suited_terminal_chows_tiles, 48, 0, "555s 123p 789p 9s", "55s 123p", 0, 0,
      {{C, 17}}},
-    {"TerminalChowsRow2", keep_three_suited_terminal_chows_tiles, 48, 2, "55m 123p 789s 9m 1z", "55m 123p 789s"},
-    {"TerminalChowsNoRow3", keep_three_suited_terminal_chows_tiles, 48, 3, "55m 123p 789s 1z"},
+    {"TerminalChowsRow2", keep_three_suited_terminal_chows_tiles, 48, 2, "55m 123p 789s 19m 1z", "55m 123p 789s"},
+    {"TerminalChowsNoRow3", keep_three_suited_terminal_chows_tiles, 48, 3, "12m 55m 123p 789s 1z"},
     // four pure shifted chows: overlapping ranks as often as they occur
     {"FourShiftedChows", keep_four_pure_shifted_chows_tiles, 62, 0, "1223334445566m 1z", "122333444556m", 62},
     {"FourShiftedChowsDeclared", keep_four_pure_shifted_chows_tiles, 62, 0, "1223344556m 9s", "122334456m", 62, 0,
      {{C, 3}}},
     {"FourShiftedChowsSpread", keep_four_pure_shifted_chows_tiles, 62, 24, "123345567789s 11z", "123345567789s", 62},
+    {"FourShiftedChowsLayout3", keep_four_pure_shifted_chows_tiles, 62, 13, "456p 567p 678p 789p 12z",
+     "456p 567p 678p 789p", 62},
     {"FourShiftedChowsNoLayout5", keep_four_pure_shifted_chows_tiles, 62, 5, "234567m 1z"},
     {"FourShiftedChowsNoSuit3", keep_four_pure_shifted_chows_tiles, 62, 30, "1234567m 1z"},
     // quadruple chow: four chows less the declared ones
     {"QuadrupleChow", keep_quadruple_chow_tiles, 65, 1, "1111m 2222m 333m 12z", "1111m 2222m 333m"},
-    {"QuadrupleChowDeclared", keep_quadruple_chow_tiles, 65, 1, "112233m 1z 5p", "112233m", 0, 0, {{C, 1}, {C, 1}}},
+    {"QuadrupleChowDeclared", keep_quadruple_chow_tiles, 65, 1, "1111m 2222m 33m 5p", "111m 222m 33m", 0, 0, {{C, 1}}},
     // four pure shifted pungs
     {"FourShiftedPungs", keep_four_pure_shifted_pungs_tiles, 66, 11, "111222333444p 55z", "111222333444p"},
     {"FourShiftedPungsDeclared", keep_four_pure_shifted_pungs_tiles, 66, 11, "111333444p 55z", "111333444p", 0, 0,

@@ -1,6 +1,7 @@
 // Template leftover rules 500 to 560 on worked leftovers. Unless a case
 // names a pool, the hand is what the template keeper left in the pool.
 #include "com/turn/cascade_places.h"
+#include "support/hand_builder.h"
 #include "support/rule_fixture.h"
 #include "table/table_state.h"
 
@@ -21,6 +22,10 @@ const RuleCase kCases[] = {
     // 500: six leftovers holding a waiting shape; the single past a pair and a single
     {.name = "R500TwoPairs", .rule = k500, .hand = "334m 6m 99p", .target = 49, .expect = "6m", .reason = 500,
      .mirror_subcode = 10},
+    {.name = "R500BeyondPairAtRankFour", .rule = k500, .hand = "112m 4m 99p", .target = 49, .expect = "4m",
+     .reason = 500, .mirror_subcode = 10},
+    {.name = "R500DeadEdgeRun", .rule = k500, .hand = "334m 6m 12p", .visible = "3333p", .target = 49,
+     .mirror_subcode = 0},
     {.name = "R500NoWaitingShape", .rule = k500, .hand = "334m 6m 9p 5s", .target = 49},
     {.name = "R500LiveRun", .rule = k500, .hand = "334m 6m 78p", .target = 34, .expect = "6m", .reason = 500},
     {.name = "R500DeadRun", .rule = k500, .hand = "334m 6m 78p", .visible = "6666p 9999p", .target = 34},
@@ -37,6 +42,7 @@ const RuleCase kCases[] = {
     {.name = "R520NotForShiftedPungs", .rule = k520, .hand = "2234p 67s", .target = 34},
     // 521: a triplet and a live two-sided run
     {.name = "R521", .rule = k521, .hand = "555p 23s", .target = 33, .expect = "5p", .reason = 521},
+    {.name = "R521RunAtSeven", .rule = k521, .hand = "555p 78s", .target = 33, .expect = "5p", .reason = 521},
     {.name = "R521EdgeRun", .rule = k521, .hand = "555p 12s", .target = 33},
     {.name = "R521DragonTriplet", .rule = k521, .hand = "555z 23s", .target = 33, .expect = "5z", .reason = 521},
     {.name = "R521ShiftedChowsKeepDragons", .rule = k521, .hand = "555z 23s", .target = 27},
@@ -46,30 +52,40 @@ const RuleCase kCases[] = {
     // 540: seven leftovers, a set and two pairs
     {.name = "R540MiddlePairFirst", .rule = k540, .hand = "789s 22p 55z 1m", .pool = "789s 22p 55z", .target = 35,
      .expect = "2p", .reason = 540, .subcode = 920},
-    {.name = "R540HonourPair", .rule = k540, .hand = "789s 22p 55z 456m", .pool = "789s 22p 55z", .target = 35,
+    {.name = "R540MiddleChowHeld", .rule = k540, .hand = "789s 22p 55z 345m", .pool = "789s 22p 55z", .target = 35,
      .expect = "5z", .reason = 540, .subcode = 900},
+    {.name = "R540CentreHeld", .rule = k540, .hand = "789s 22p 55z 46m 6p", .pool = "789s 22p 55z", .target = 35,
+     .expect = "5z", .reason = 540, .subcode = 900},
+    {.name = "R540ChowBesidePair", .rule = k540, .hand = "234s 55s 99m", .target = 35, .expect = "9m", .reason = 540,
+     .subcode = 910},
     {.name = "R540TerminalPair", .rule = k540, .hand = "234s 66p 11m 456p", .pool = "234s 66p 11m", .target = 35,
      .expect = "1m", .reason = 540, .subcode = 910},
     {.name = "R540OuterPairFirst", .rule = k540, .hand = "789s 22p 99m 456p", .pool = "789s 22p 99m", .target = 35,
      .expect = "9m", .reason = 540, .subcode = 0},
-    {.name = "R540PungPass", .rule = k540, .hand = "555p 22m 88s", .target = 35, .expect = "2m", .reason = 540,
+    {.name = "R540PungPass", .rule = k540, .hand = "555p 22m 88s", .target = 34, .expect = "2m", .reason = 540,
      .subcode = 100},
     // 530: six or more leftovers read as two groups and singles
-    {.name = "R530ChowThenPair", .rule = k530, .hand = "123m 55p 79s", .target = 43, .expect = "7s", .reason = 530},
+    {.name = "R530ChowThenPair", .rule = k530, .hand = "789m 55p 13s", .target = 43, .expect = "1s", .reason = 530},
     {.name = "R530PairThenChow", .rule = k530, .hand = "1123m 457m", .target = 43, .expect = "5m", .reason = 530,
      .subcode = 10},
     {.name = "R530TripletThenPair", .rule = k530, .hand = "555p 22m 46s", .target = 43, .expect = "4s", .reason = 530,
      .subcode = 20},
-    {.name = "R530StraySingle", .rule = k530, .hand = "123m 55p 9s 1s", .target = 43},
+    {.name = "R530StraySingle", .rule = k530, .hand = "123m 55p 1s 79s", .target = 43},
     // 550: two pair shapes
     {.name = "R550ShiftedChows", .rule = k550, .hand = "1m 33m 5m 77m", .target = 27, .expect = "3m", .reason = 550,
      .subcode = 600, .mirror_subcode = 601},
     {.name = "R550ShiftedChowsDeadSide", .rule = k550, .hand = "1m 33m 5m 77m", .visible = "2222m", .target = 27,
-     .expect = "1m", .reason = 550, .subcode = 610},
+     .expect = "1m", .reason = 550, .subcode = 610, .mirror_subcode = 611},
+    {.name = "R550ShiftedChowsDeadUpperSide", .rule = k550, .hand = "1m 33m 5m 77m", .visible = "4444m", .target = 27,
+     .expect = "1m", .reason = 550, .subcode = 610, .mirror_subcode = 611},
     {.name = "R550SpacedPairs", .rule = k550, .hand = "1m 33m 5m 77m", .target = 49, .expect = "1m", .reason = 550,
      .subcode = 610, .mirror_subcode = 611},
     {.name = "R550EdgeBesidePair", .rule = k550, .hand = "122m 55p 6p", .target = 49, .expect = "1m", .reason = 550,
      .mirror_subcode = 1},
+    {.name = "R550TwoBesidePair", .rule = k550, .hand = "112m 556p", .target = 49, .expect = "2m", .reason = 550,
+     .subcode = 200, .mirror_subcode = 201},
+    {.name = "R550ThreeBesidePair", .rule = k550, .hand = "113m 556p", .target = 49, .expect = "3m", .reason = 550,
+     .subcode = 300, .mirror_subcode = 301},
     {.name = "R550EdgeBelowPair", .rule = k550, .hand = "1m 33m 7p 99p", .target = 49, .expect = "1m", .reason = 550,
      .subcode = 100, .mirror_subcode = 101},
     {.name = "R550OuterPassFirst", .rule = k550, .hand = "5m 77m 3p 55p", .target = 49, .expect = "3p", .reason = 550,
@@ -91,11 +107,25 @@ TEST_F(RuleTest, OnlyNeutralKindOfAnOpenHand) {
   set_hand("19m 5p 5p 7s 11z", "", kMeldPung);
   set_target(49);
   set_not_neutral("1m 7s 1z");
-  EXPECT_EQ(describe(run(k560)), "nothing") << "a hand without calls";
   g_seat_state[kSeat].naki_count = 1;
   EXPECT_EQ(describe(run(k560)), "nothing") << "two neutral kinds";
   set_not_neutral("9m");
+  g_seat_state[kSeat].naki_count = 0;
+  EXPECT_EQ(describe(run(k560)), "nothing") << "a hand without calls";
+  g_seat_state[kSeat].naki_count = 1;
   EXPECT_EQ(describe(run(k560)), "5p reason 560 sub 0");
+}
+
+// 540: a declared chow from rank 2 to 6 rules out the middle-pair reading; one from 7 does not.
+TEST_F(RuleTest, MiddlePairsAfterDeclaredChows) {
+  constexpr GenericRule k540 = as_generic<discard_rule_540_template_leftover>;
+  set_target(35);
+  for (const auto& [chow, want] : {std::pair{17, "2p reason 540 sub 920"}, std::pair{16, "5z reason 540 sub 900"}}) {
+    set_hand("789s 22p 55z 1m", "789s 22p 55z");
+    add_meld(kSeat, kMeldChow, chow);
+    EXPECT_EQ(describe(run(k540)), want) << chow;
+    g_melds[kSeat][0] = 0;
+  }
 }
 
 }  // namespace

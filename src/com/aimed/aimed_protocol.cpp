@@ -4,6 +4,7 @@
 
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
+#include "com/turn/rule_shapes.h"
 #include "table/table_state.h"
 
 bool pick_for(int seat, int slot, int yaku, int subcode) {
@@ -43,6 +44,16 @@ int keep_copies(int tile, int copies) {
 
 void keep_need(const TileNeed& need) {
   for (int tile : kPlayingTiles) keep_copies(tile, need[tile]);
+}
+
+bool thick_run(const int* counts, int tile, int together) {
+  int sum = 0;
+  for (int k = 0; k < 3; ++k) {
+    const int n = count_at(counts, tile, k);
+    if (n < 1 || n > 2) return false;
+    sum += n;
+  }
+  return sum == together;
 }
 
 namespace {

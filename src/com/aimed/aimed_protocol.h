@@ -60,6 +60,10 @@ using TileNeed = std::array<int, kTileCodes>;
 // keep_copies of every tile 1..37 by its need.
 void keep_need(const TileNeed& need);
 
+// Ranks r, r+1, r+2 from suited `tile` each counted once or twice in
+// `counts` (indexed by tile code), `together` in all; false past the suit.
+bool thick_run(const int* counts, int tile, int together);
+
 // Declared melds of the seat that already supply a needed set: pungs and
 // kongs (kind 2 or more) of `tile`, chows (kind 1) whose lowest tile is `tile`.
 int declared_pungs_of(int seat, int tile);

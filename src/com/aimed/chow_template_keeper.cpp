@@ -63,13 +63,6 @@ void take_run(int* c, int r, int n) {
   for (int k = 0; k < n; ++k) --c[r + k];
 }
 
-// Ranks r..r+2 each held once or twice, four tiles together: a chow with one
-// tile doubled.
-bool doubled_chow_at(const int* c, int r) {
-  return c[r] >= 1 && c[r] <= 2 && c[r + 1] >= 1 && c[r + 1] <= 2 && c[r + 2] >= 1 && c[r + 2] <= 2 &&
-         c[r] + c[r + 1] + c[r + 2] == 4;
-}
-
 // A pair beside a chow sets the count of sets and pairs to one each: such a
 // hand is judged as one set and a pair however many sets came before.
 void sweep_pair_chows(Counts& c, Shape& shape) {
@@ -129,16 +122,12 @@ Shape leftover_shape(const Counts& hand, int declared_sets) {
   Shape shape{declared_sets, 0, 0};
   sweep_pair_chows(c, shape);
   sweep_runs(c, 3, shape.sets);
-  if (shape.sets >= 2) {
-    Counts fresh = hand;
-    bool found = false;
-    each_suit(fresh, [&](int* s) {
-      for (int r = 1; r <= 7 && !found; ++r) found = doubled_chow_at(s, r);
-    });
-    if (found) {
-      --shape.sets;
-      ++shape.pairs;
-    }
+  // A chow with one tile doubled, on the counts before the sweeps.
+  const bool doubled = std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(),
+                                   [&](int t) { return thick_run(hand.data(), t, 4); });
+  if (shape.sets >= 2 && doubled) {
+    --shape.sets;
+    ++shape.pairs;
   }
   sweep_groups(c, 3, shape.sets);
   sweep_groups(c, 2, shape.pairs);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <numeric>
 #include <optional>
 
 #include "com/aimed/aimed_protocol.h"
@@ -46,14 +47,14 @@ constexpr std::array<TerminalChowRow, 3> kTerminalChowRows{{
     {{11, 17, 21, 27}, 5},
 }};
 
-// Four pure shifted chows: the start ranks of the four chows per layout.
-constexpr std::array<std::array<int, 4>, 5> kShiftedChowLayouts{{
-    {1, 2, 3, 4},
-    {2, 3, 4, 5},
-    {3, 4, 5, 6},
-    {4, 5, 6, 7},
-    {1, 3, 5, 7},
-}};
+// Four pure shifted chows: layouts 0 to 3 start one rank apart from rank
+// layout + 1, layout 4 two ranks apart from rank 1.
+constexpr int kShiftedChowLayouts = 5;
+constexpr int kWideLayout = 4;
+constexpr int shifted_chow_start(int layout, int chow) {
+  return layout == kWideLayout ? 1 + 2 * chow : layout + 1 + chow;
+}
+static_assert(shifted_chow_start(3, 3) == 7 && shifted_chow_start(kWideLayout, 3) == 7);
 
 using Need = std::optional<TileNeed>;
 
@@ -146,7 +147,7 @@ Need shifted_pungs_need(int seat) {
   const int v = variant_of(seat);
   if (!is_suited(v) || rank_of(v) + Count - 1 > 9) return std::nullopt;
   std::array<int, Count> tiles{};
-  for (int k = 0; k < Count; ++k) tiles[k] = v + k;
+  std::iota(tiles.begin(), tiles.end(), v);
   return pungs_need(seat, tiles);
 }
 
@@ -161,9 +162,9 @@ Need terminal_chows_need(int seat) {
 
 Need four_shifted_chows_need(int seat) {
   const int v = variant_of(seat), suit = v / 10, layout = v % 10;
-  if (v < 0 || suit > kBamboo || layout >= static_cast<int>(kShiftedChowLayouts.size())) return std::nullopt;
+  if (v < 0 || suit > kBamboo || layout >= kShiftedChowLayouts) return std::nullopt;
   TileNeed need{};
-  for (int rank : kShiftedChowLayouts[layout]) need_open_chow(seat, make_tile(suit, rank), need);
+  for (int chow = 0; chow < 4; ++chow) need_open_chow(seat, make_tile(suit, shifted_chow_start(layout, chow)), need);
   return need;
 }
 

@@ -66,23 +66,18 @@ int kinds_held(const Counts& c, int at_least) {
 int at(const Counts& c, int tile, int offset) { return count_at(c.data(), tile, offset); }
 int seen(int tile, int offset) { return count_at(g_seen_counts, tile, offset); }
 
-// Ranks r, r+1, r+2 of a suit each held once or twice, `together` in all.
-bool thick_run(const Counts& c, int r_tile, int together) {
-  int sum = 0;
-  for (int k = 0; k < 3; ++k) {
-    const int n = at(c, r_tile, k);
-    if (n < 1 || n > 2) return false;
-    sum += n;
-  }
-  return sum == together;
-}
-
 // Suited tiles of rank 1..7 by code, lowest first; fn(tile) true stops.
 template <class Fn>
 bool each_run_start(Fn&& fn) {
   for (int tile : kPlayingTiles)
     if (is_suited(tile) && rank_of(tile) <= 7 && fn(tile)) return true;
   return false;
+}
+
+// A chow of the counts starting at suited tile t of rank 1..7.
+bool chow_at(const Counts& c, int t) { return c[t] >= 1 && c[t + 1] >= 1 && c[t + 2] >= 1; }
+void take_chow(Counts& c, int t) {
+  for (int k = 0; k < 3; ++k) --c[t + k];
 }
 
 void record_plan(int seat, int code) {
@@ -121,7 +116,7 @@ bool pair_beside_run(const Counts& e, int x) {
 int set_count(Counts c) {
   int sets = 0;
   each_run_start([&](int t) {
-    if (c[t] >= 1 && c[t + 1] >= 1 && c[t + 2] >= 1) --c[t], --c[t + 1], --c[t + 2], ++sets;
+    if (chow_at(c, t)) take_chow(c, t), ++sets;
     return false;
   });
   for (int t = kEast; t <= kRed; ++t) sets += c[t] >= 3;
@@ -133,17 +128,14 @@ void take_end_chow(Counts& e, bool lowest) {
   constexpr int kLastSuited = make_tile(kBamboo, 9);
   for (int k = 0; k < kLastSuited; ++k) {
     const int t = lowest ? 1 + k : kLastSuited - k;
-    if (is_suited(t) && rank_of(t) <= 7 && e[t] >= 1 && e[t + 1] >= 1 && e[t + 2] >= 1) {
-      --e[t], --e[t + 1], --e[t + 2];
-      return;
-    }
+    if (is_suited(t) && rank_of(t) <= 7 && chow_at(e, t)) return take_chow(e, t);
   }
 }
 
 // The pair to keep: the only pair with a free side, or, beside an open
 // two-sided wait and a chow with one tile doubled, the lowest pair.
 int pair_to_keep(const Counts& c) {
-  int free_pairs = 0, free_pair = 0;
+  int free_pairs = 0, free_pair = kNoTile;
   for (int t : kPlayingTiles) {
     // Honours read their code neighbours, as the other honours of the row.
     if (c[t] != 2 || (c[t - 1] != 0 && c[t + 1] != 0)) continue;
@@ -154,7 +146,7 @@ int pair_to_keep(const Counts& c) {
   const bool open_wait = each_run_start([&](int t) {
     return rank_of(t) >= 2 && side_run(c.data(), t, kTowardOne, -1, {0, 1, 1, 0}) && seen(t, -1) < 4 && seen(t, 2) < 4;
   });
-  const bool doubled = each_run_start([&](int t) { return thick_run(c, t, 4); });
+  const bool doubled = each_run_start([&](int t) { return thick_run(c.data(), t, 4); });
   if (!open_wait || !doubled) return 0;
   for (int t : kPlayingTiles)
     if (c[t] == 2) return t;
@@ -210,7 +202,7 @@ void keep_leftover_pair_a(int seat) {
   if (!shape_keeper_gate(seat)) return;
   const Counts c = left_counts();
   const bool isolated_five = each_run_start([&](int t) {
-    return thick_run(c, t, 5) && at(c, t, -1) == 0 && at(c, t, 3) == 0;
+    return thick_run(c.data(), t, 5) && at(c, t, -1) == 0 && at(c, t, 3) == 0;
   });
   if (isolated_five) return;
   const int pair = pair_to_keep(c);

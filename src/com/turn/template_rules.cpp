@@ -13,10 +13,13 @@
 #include "table/table_state.h"
 
 bool template_rule_gate(int seat, bool with_34, std::initializer_list<int> sizes, Leftovers& out) {
-  const bool aims = with_34 ? aims_at_any(seat, {27, 33, 34, 35, 43, 47, 49}) : aims_at_any(seat, {27, 33, 35, 43, 47, 49});
-  if (!aims) return false;
-  for (int t = kEast; t <= kRed; ++t)
-    if (g_hand_counts[t] == 1) return false;
+  const bool aims = aims_at_any(seat, {kYaku27MixedShiftedChows, kYaku33MixedTripleChow, kYaku34MixedShiftedPungs,
+                                       kYaku35MixedStraight, kYaku43KnittedStraight, kYaku47PureShiftedChows,
+                                       kYaku49PureStraight}) &&
+                    (with_34 || !aims_at_any(seat, {kYaku34MixedShiftedPungs}));
+  const bool single_honour =
+      std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_honour(t) && g_hand_counts[t] == 1; });
+  if (!aims || single_honour) return false;
   count_pool(out.c.data());
   out.n = 0;
   for (int t : kPlayingTiles) out.n += out.c[t];
@@ -83,11 +86,13 @@ bool has_stray_single(const Leftovers& l) {
   });
 }
 
-// Takes the lowest group of `size` copies (a chow when size is 0); false when none.
-constexpr int kChow = 0;
-bool take_lowest(std::array<int, kTileCodes>& d, int size) {
+enum class Group { kChow, kPair, kTriplet };
+
+// Takes the lowest group of its kind; false when there is none.
+bool take_lowest(std::array<int, kTileCodes>& d, Group group) {
+  const int size = group == Group::kTriplet ? 3 : 2;
   for (int t : kPlayingTiles) {
-    if (size == kChow) {
+    if (group == Group::kChow) {
       if (!is_suited(t) || rank_of(t) > 7 || d[t] < 1 || d[t + 1] < 1 || d[t + 2] < 1) continue;
       --d[t], --d[t + 1], --d[t + 2];
       return true;
@@ -141,9 +146,13 @@ void discard_rule_530_template_leftover(int seat) {
   Leftovers l{};
   if (!template_rule_gate(seat, true, {}, l) || has_stray_single(l) || l.n < 6) return;
   struct Reading {
-    int first, second, subcode;  // group sizes (kChow for a chow), then the sub-code
+    Group first, second;
+    int subcode;
   };
-  static constexpr Reading kReadings[] = {{kChow, 2, 0}, {2, kChow, 10}, {3, 2, 20}, {2, 3, 30}};
+  static constexpr Reading kReadings[] = {{Group::kChow, Group::kPair, 0},
+                                          {Group::kPair, Group::kChow, 10},
+                                          {Group::kTriplet, Group::kPair, 20},
+                                          {Group::kPair, Group::kTriplet, 30}};
   for (const Reading& r : kReadings) {
     std::array<int, kTileCodes> d = l.c;
     if (!take_lowest(d, r.first) || !take_lowest(d, r.second)) continue;
