@@ -32,7 +32,7 @@ const KeeperCase kCases[] = {
     {"ConcealedPungs", keep_concealed_pung_tiles, 51, 0, "555p 111z 88s 123m 9s", "555p 111z"},
     {"ConcealedPungsOnlyItsTiles", keep_concealed_pung_tiles, 51, 0, "555p 666p 1f"},
     // pure triple chow: three chows less the declared ones
-    {"PureTripleChowDeclared", keep_pure_triple_chow_tiles, 53, 14, "444555666p 1m 9s", "445566p", 53, 0, {{C, 14}}},
+    {"PureTripleChowDeclared", keep_pure_triple_chow_tiles, 53, 14, "444555666p 7p 9s", "445566p", 53, 0, {{C, 14}}},
     {"PureTripleChowTwoDeclared", keep_pure_triple_chow_tiles, 53, 1, "1123m 9p 1z", "123m", 53, 0, {{C, 1}, {C, 1}}},
     {"PureTripleChowAllDeclared", keep_pure_triple_chow_tiles, 53, 1, "123m 9p 1z", "", 0, 0, {{C, 1}, {C, 1}, {C, 1}}},
     {"PureTripleChowHighest", keep_pure_triple_chow_tiles, 53, 17, "7789p 1z", "7789p", 53},

@@ -36,6 +36,7 @@ const RuleCase kCases[] = {
     {.name = "R520", .rule = k520, .hand = "2234p 67s", .target = 47, .expect = "4p", .reason = 520, .subcode = 1,
      .mirror_subcode = 0},
     {.name = "R520FourLeft", .rule = k520, .hand = "2234p", .target = 47, .expect = "4p", .reason = 520, .subcode = 1},
+    {.name = "R520TripleIsNoPairAndSingle", .rule = k520, .hand = "1m 222m", .target = 47, .mirror_subcode = 0},
     {.name = "R520NoOpenRun", .rule = k520, .hand = "2234p 68s", .target = 47},
     {.name = "R520RunSeenOut", .rule = k520, .hand = "2234p 67s", .visible = "555s 88s", .target = 47},
     {.name = "R520TwoPairs", .rule = k520, .hand = "2234p 67s", .target = 47, .best_pairs = 2},
@@ -62,6 +63,7 @@ const RuleCase kCases[] = {
      .expect = "1m", .reason = 540, .subcode = 910},
     {.name = "R540OuterPairFirst", .rule = k540, .hand = "789s 22p 99m 456p", .pool = "789s 22p 99m", .target = 35,
      .expect = "9m", .reason = 540, .subcode = 0},
+    {.name = "R540NoChowNoTriplet", .rule = k540, .hand = "23m 55s 99m 4p", .target = 35},
     {.name = "R540PungPass", .rule = k540, .hand = "555p 22m 88s", .target = 34, .expect = "2m", .reason = 540,
      .subcode = 100},
     // 530: six or more leftovers read as two groups and singles
@@ -70,6 +72,7 @@ const RuleCase kCases[] = {
      .subcode = 10},
     {.name = "R530TripletThenPair", .rule = k530, .hand = "555p 22m 46s", .target = 43, .expect = "4s", .reason = 530,
      .subcode = 20},
+    {.name = "R530SixLeft", .rule = k530, .hand = "789m 55p 7p", .target = 43, .expect = "7p", .reason = 530},
     {.name = "R530StraySingle", .rule = k530, .hand = "123m 55p 1s 79s", .target = 43},
     // 550: two pair shapes
     {.name = "R550ShiftedChows", .rule = k550, .hand = "1m 33m 5m 77m", .target = 27, .expect = "3m", .reason = 550,
@@ -116,15 +119,25 @@ TEST_F(RuleTest, OnlyNeutralKindOfAnOpenHand) {
   EXPECT_EQ(describe(run(k560)), "5p reason 560 sub 0");
 }
 
-// 540: a declared chow from rank 2 to 6 rules out the middle-pair reading; one from 7 does not.
-TEST_F(RuleTest, MiddlePairsAfterDeclaredChows) {
+// 540 after declared melds: a chow from rank 2 to 6 or a pung of ranks 2
+// to 8 rules out the middle pairs; a chow from 7 holds a terminal.
+TEST_F(RuleTest, SurplusPairsAfterDeclaredMelds) {
   constexpr GenericRule k540 = as_generic<discard_rule_540_template_leftover>;
-  set_target(35);
-  for (const auto& [chow, want] : {std::pair{17, "2p reason 540 sub 920"}, std::pair{16, "5z reason 540 sub 900"}}) {
-    set_hand("789s 22p 55z 1m", "789s 22p 55z");
-    add_meld(kSeat, kMeldChow, chow);
-    EXPECT_EQ(describe(run(k540)), want) << chow;
-    g_melds[kSeat][0] = 0;
+  struct {
+    int kind, tile;
+    const char *hand, *pool, *want;
+  } const kCases[] = {
+      {kMeldChow, 17, "789s 22p 55z 1m", "789s 22p 55z", "2p reason 540 sub 920"},
+      {kMeldChow, 16, "789s 22p 55z 1m", "789s 22p 55z", "5z reason 540 sub 900"},
+      {kMeldPung, 17, "234s 66p 11m 4p", "234s 66p 11m", "1m reason 540 sub 910"},
+      {kMeldChow, 17, "234s 66p 11m 4p", "234s 66p 11m", "1m reason 540 sub 0"},
+  };
+  for (const auto& c : kCases) {
+    SetUp();
+    set_target(35);
+    set_hand(c.hand, c.pool);
+    add_meld(kSeat, c.kind, c.tile);
+    EXPECT_EQ(describe(run(k540)), c.want) << c.hand << " with meld " << c.kind << " of " << c.tile;
   }
 }
 

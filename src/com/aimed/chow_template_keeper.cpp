@@ -171,12 +171,11 @@ int rate(int seat, const ChowTemplate& t) {
 
 // Keeps only the closest choices, unless none matched six tiles.
 void strike_all_but_closest(std::array<Choice, kChoices>& choices) {
-  int best = kUnrated;
-  for (const Choice& c : choices)
-    if (c.yaku != 0) best = std::min(best, c.value);
+  int best = kUnrated;  // what no choice is also rated
+  for (const Choice& c : choices) best = std::min(best, c.value);
   if (best == kUnrated) return;
   for (Choice& c : choices)
-    if (c.yaku != 0 && c.value != best) c.yaku = 0;
+    if (c.value != best) c.yaku = 0;
 }
 
 // ---------------------------------------------------------------- attempts

@@ -35,17 +35,26 @@ constexpr std::array<std::array<int, 3>, kKnittedArrangements> kShiftedPungRows 
 static_assert(kShiftedPungRows[1] == std::array<int, 3>{1, 22, 13} && kShiftedPungRows[5] == std::array<int, 3>{21, 12, 3});
 constexpr int kMaxPungOffset = 6;
 
-// Three-suited terminal chows: the lowest tiles of the four chows, then the
-// five that pairs them, per row.
+// Three-suited terminal chows: row r pairs the fives of suit 2 - r; the
+// other two suits hold the 1-2-3 and 7-8-9 chows.
+constexpr int kTerminalChowRows = 3;
 struct TerminalChowRow {
-  std::array<int, 4> chows;
+  std::array<int, 4> chows;  // lowest tiles
   int five;
 };
-constexpr std::array<TerminalChowRow, 3> kTerminalChowRows{{
-    {{1, 7, 11, 17}, 25},
-    {{1, 7, 21, 27}, 15},
-    {{11, 17, 21, 27}, 5},
-}};
+constexpr TerminalChowRow terminal_chow_row(int row) {
+  TerminalChowRow r{};
+  const int pair_suit = kBamboo - row;
+  int n = 0;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    if (suit == pair_suit) continue;
+    r.chows[n++] = make_tile(suit, 1);
+    r.chows[n++] = make_tile(suit, 7);
+  }
+  r.five = make_tile(pair_suit, 5);
+  return r;
+}
+static_assert(terminal_chow_row(1).chows == std::array<int, 4>{1, 7, 21, 27} && terminal_chow_row(1).five == 15);
 
 // Four pure shifted chows: layouts 0 to 3 start one rank apart from rank
 // layout + 1, layout 4 two ranks apart from rank 1.
@@ -130,8 +139,9 @@ Need knitted_straight_need(int seat) {
 
 Need triple_pung_need(int seat) {
   const int rank = variant_of(seat);
-  if (rank < 1 || rank > 9) return std::nullopt;
-  return pungs_need(seat, std::array<int, 3>{rank, make_tile(kDots, rank), make_tile(kBamboo, rank)});
+  // Ranks 1..9 are exactly the codes of the characters.
+  if (!is_suited(rank) || suit_of(rank) != kCharacters) return std::nullopt;
+  return pungs_need(seat, std::array{rank, make_tile(kDots, rank), make_tile(kBamboo, rank)});
 }
 
 Need concealed_pungs_need() {
@@ -153,10 +163,11 @@ Need shifted_pungs_need(int seat) {
 
 Need terminal_chows_need(int seat) {
   const int row = variant_of(seat);
-  if (row < 0 || row >= static_cast<int>(kTerminalChowRows.size())) return std::nullopt;
+  if (row < 0 || row >= kTerminalChowRows) return std::nullopt;
+  const TerminalChowRow chows = terminal_chow_row(row);
   TileNeed need{};
-  for (int lowest : kTerminalChowRows[row].chows) need_open_chow(seat, lowest, need);
-  need[kTerminalChowRows[row].five] = 2;
+  for (int lowest : chows.chows) need_open_chow(seat, lowest, need);
+  need[chows.five] = 2;
   return need;
 }
 

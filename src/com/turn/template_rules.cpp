@@ -93,7 +93,7 @@ bool take_lowest(std::array<int, kTileCodes>& d, Group group) {
   const int size = group == Group::kTriplet ? 3 : 2;
   for (int t : kPlayingTiles) {
     if (group == Group::kChow) {
-      if (!is_suited(t) || rank_of(t) > 7 || d[t] < 1 || d[t + 1] < 1 || d[t + 2] < 1) continue;
+      if (!is_suited(t) || rank_of(t) > 7 || std::min({d[t], d[t + 1], d[t + 2]}) == 0) continue;
       --d[t], --d[t + 1], --d[t + 2];
       return true;
     }
