@@ -70,6 +70,8 @@ const KeeperCase kCases[] = {
      kOld, {{P, 36}}, "", {{33, 1}, {35, 1}}},
     {"FiveLeftWithoutAPairAreFine", keep_chow_template, 49, 0, "12m 9m 1p 2s 9p 4p 7s 9s 56z", "12m 9m 1p 2s 9p", 49,
      kOld, {{P, 37}}, "", {{33, 1}, {35, 1}}},
+    {"TripleAndPairLeftNarrow", keep_chow_template, 49, 0, "12m 9m 1p 2s 9p 555p 99s", "12m 9m 1p 2s", 49, kOld,
+     {{P, 37}}, "", {{33, 1}, {35, 1}}},
     {"CloserAlternateReplacesTheTarget", keep_chow_template, 49, 0, "123m 456m 123p 12s 99s 7z", "123m 123p 12s", 49,
      kOld, {}, "", {{33, 1}}},
     {"StruckChoicesLeaveAttemptTwoEmpty", keep_chow_template, 49, 0, "123m 456m 123p 12s 99s 7z", "", 49, kOld, {}, "",

@@ -21,8 +21,8 @@ const KeeperCase kCases[] = {
     {"MixedShiftedPungsOffsetPastSuit", keep_mixed_shifted_pungs_tiles, 34, 57, "888s 99p 1m 1z"},
     {"MixedShiftedPungsNoSeventhRow", keep_mixed_shifted_pungs_tiles, 34, 60, "111s 22p 3m 1z"},
     // knitted straight: one copy of each of the row's nine, no record
-    {"KnittedStraight", keep_knitted_straight_tiles, 43, 4, "147s 4s 258m 369p 6p 11z", "147s 258m 369p"},
-    {"KnittedStraightOnlyItsTiles", keep_knitted_straight_tiles, 43, 0, "147m 258p 369s 1f"},
+    {"KnittedStraight", keep_knitted_straight_tiles, 43, 0, "147m 4m 258p 369s 6s 11z", "147m 258p 369s"},
+    {"KnittedStraightOnlyItsTiles", keep_knitted_straight_tiles, 43, 4, "147s 258m 369p 1f"},
     {"KnittedStraightNoSeventhRow", keep_knitted_straight_tiles, 43, 6, "147s 258m 369p 1z"},
     // triple pung: the rank in each suit not declared
     {"TriplePungDeclaredSuit", keep_triple_pung_tiles, 50, 7, "7777m 77p 7s 1z", "777m 77p", 0, 0, {{P, 27}}},

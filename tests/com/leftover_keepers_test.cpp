@@ -67,6 +67,8 @@ const KeeperCase kCases[] = {
      .hand = "123456m 4556p 78s 1z", .pool = "4556p 78s 1z", .visible = "6666s"},
     {.name = "PairsAcrossAGapAreNoDoubledChow", .keeper = keep_leftover_pair_a, .target = 47,
      .hand = "123456m 23m 44s 66s 9p", .pool = "23m 44s 66s 9p"},
+    {.name = "PairBesideAnOpenWaitAtTwo", .keeper = keep_leftover_pair_a, .target = 47, .hand = "123456m 4556p 23s 1z",
+     .kept = "55p", .pool = "4556p 23s 1z"},
     {.name = "IsolatedFiveTiles", .keeper = keep_leftover_pair_a, .target = 47, .hand = "123456m 45566p 9s 1z",
      .pool = "45566p 9s 1z"},
     {.name = "HonourPairBetweenHonours", .keeper = keep_leftover_pair_a, .target = 47, .hand = "123456m 1z 22z 3z 5m 9p",
@@ -96,6 +98,8 @@ const KeeperCase kCases[] = {
      .pool = "67s 9p", .alternates = kOneAlternate},
     {.name = "ChowAndMore", .keeper = keep_leftover_pair_b, .target = 49, .hand = "123456789m 678s 12z",
      .pool = "678s 1z", .alternates = kOneAlternate},
+    {.name = "PairAndMore", .keeper = keep_leftover_pair_b, .target = 49, .hand = "123456789m 55p 9s", .pool = "55p 9s",
+     .alternates = kOneAlternate},
     {.name = "LoneChowNoAlternate", .keeper = keep_leftover_pair_b, .target = 49, .hand = "123456789m 678s 12z",
      .pool = "678s"},
 };

@@ -63,6 +63,10 @@ const RuleCase kCases[] = {
      .expect = "1m", .reason = 540, .subcode = 910},
     {.name = "R540OuterPairFirst", .rule = k540, .hand = "789s 22p 99m 456p", .pool = "789s 22p 99m", .target = 35,
      .expect = "9m", .reason = 540, .subcode = 0},
+    {.name = "R540MiddleTripleHeld", .rule = k540, .hand = "789s 22p 55z 333m", .pool = "789s 22p 55z", .target = 35,
+     .expect = "5z", .reason = 540, .subcode = 900},
+    {.name = "R540HeldTwiceFirst", .rule = k540, .hand = "789s 22p 999m 456p", .pool = "789s 22p 99m", .target = 35,
+     .expect = "2p", .reason = 540},
     {.name = "R540NoChowNoTriplet", .rule = k540, .hand = "23m 55s 99m 4p", .target = 35},
     {.name = "R540PungPass", .rule = k540, .hand = "555p 22m 88s", .target = 34, .expect = "2m", .reason = 540,
      .subcode = 100},
@@ -73,6 +77,7 @@ const RuleCase kCases[] = {
     {.name = "R530TripletThenPair", .rule = k530, .hand = "555p 22m 46s", .target = 43, .expect = "4s", .reason = 530,
      .subcode = 20},
     {.name = "R530SixLeft", .rule = k530, .hand = "789m 55p 7p", .target = 43, .expect = "7p", .reason = 530},
+    {.name = "R530HonoursMakeNoChow", .rule = k530, .hand = "11z 22z 33z", .target = 43},
     {.name = "R530StraySingle", .rule = k530, .hand = "123m 55p 1s 79s", .target = 43},
     // 550: two pair shapes
     {.name = "R550ShiftedChows", .rule = k550, .hand = "1m 33m 5m 77m", .target = 27, .expect = "3m", .reason = 550,
@@ -93,6 +98,8 @@ const RuleCase kCases[] = {
      .subcode = 100, .mirror_subcode = 101},
     {.name = "R550OuterPassFirst", .rule = k550, .hand = "5m 77m 3p 55p", .target = 49, .expect = "3p", .reason = 550,
      .subcode = 400, .mirror_subcode = 401},
+    {.name = "R550SingleBelowPairLast", .rule = k550, .hand = "455m 788m", .target = 49, .expect = "7m", .reason = 550,
+     .subcode = 500, .mirror_subcode = 501},
     {.name = "R550OnePairShape", .rule = k550, .hand = "122m 5p 6p 9s", .target = 49},
     // 551: three spaced singles beside a pair shape
     {.name = "R551", .rule = k551, .hand = "135m 66p 8p", .target = 49, .expect = "8p", .reason = 551, .subcode = 9,
@@ -108,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(TemplateRules, RuleCaseTest, ::testing::ValuesIn(kCases
 TEST_F(RuleTest, OnlyNeutralKindOfAnOpenHand) {
   constexpr GenericRule k560 = as_generic<discard_rule_560_only_neutral_kind>;
   set_hand("19m 5p 5p 7s 11z", "", kMeldPung);
-  set_target(49);
+  set_target(34);
   set_not_neutral("1m 7s 1z");
   g_seat_state[kSeat].naki_count = 1;
   EXPECT_EQ(describe(run(k560)), "nothing") << "two neutral kinds";
