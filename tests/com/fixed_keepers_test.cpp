@@ -1,7 +1,10 @@
 // The fixed-pattern keepers on worked hands: what each pattern needs by its
 // variant, less what the seat declared, and the pool put back when nothing
 // discardable would be left.
+#include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
+#include "core/ai_record.h"
+#include "core/visible.h"
 #include "support/keeper_fixture.h"
 
 namespace {
@@ -76,5 +79,22 @@ const KeeperCase kCases[] = {
     {"BigThreeDragonsOnlyDragons", keep_big_three_dragons_tiles, 74, 0, "555z 66z 1f"},
 };
 INSTANTIATE_TEST_SUITE_P(FixedKeepers, FixedKeeper, ::testing::ValuesIn(kCases), keeper_case_name);
+
+// The chooser's pick: the most visible tile first, the lower code among
+// equally visible ones; an empty slot or a flower is never found.
+TEST_F(KeeperTest, PicksMostVisibleThenLowest) {
+  set_hand("1m 5p 1z 1f");
+  set_visible("1m 55p 1z");
+  EXPECT_EQ(pool_slot_of(0), -1);
+  EXPECT_EQ(pool_slot_of(41), -1);
+  const auto any = [](int) { return true; };
+  for (int want : {15, 1, 31}) {
+    g_ai_discard_count = 0;
+    EXPECT_TRUE(pick_most_visible(kSeat, 23, 12, 3, any));
+    EXPECT_EQ(g_ai_discard_candidates[0], want);
+  }
+  EXPECT_FALSE(pick_most_visible(kSeat, 23, 12, 3, any)) << "the flower is never picked";
+  EXPECT_EQ(AI[kSeat].discard_yaku * 100 + AI[kSeat].discard_subcode, 2312);
+}
 
 }  // namespace

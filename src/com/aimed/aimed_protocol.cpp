@@ -13,6 +13,7 @@ bool pick_for(int seat, int slot, int yaku, int subcode) {
 }
 
 int pool_slot_of(int tile) {
+  if (!is_playing_tile(tile)) return -1;  // an empty slot or a flower is never a pick
   for (int slot = 0; slot < kHandSlots; ++slot)
     if (g_ai_work_hand[slot] == tile) return slot;
   return -1;

@@ -16,7 +16,7 @@
 // scan can end on it.
 bool pick_for(int seat, int slot, int yaku, int subcode);
 
-// The first pool slot holding `tile`, or -1.
+// The first pool slot holding `tile` (1..37), or -1.
 int pool_slot_of(int tile);
 
 // Most visible first: for n = from down to 0, the pool's tiles in slot order
