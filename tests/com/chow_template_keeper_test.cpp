@@ -42,6 +42,7 @@ const ValueCase kValues[] = {
     {"RunBelowPairNeedsItsThirdTile", "123456m 2344s 5p 9p 12z", 49, 0, 3},
     {"TripleIsASet", "123456m 555p 99s 123z", 49, 0, 2},
     {"PairBelowChowSetsOneSet", "123456m 55678p", 49, 0, 2, {{P, 31}}},
+    {"PairBelowTheTopChow", "123456m 66789s 9p 12z", 49, 0, 2},
     {"PairAboveChowSetsOneSet", "123456m 67899p", 49, 0, 2, {{P, 31}}},
     {"DoubledChowCountsAPair", "123456m 123p 4456s 7z", 49, 0, 2},
     {"DeclaredChowMatchesThree", "123p 4p 78p 5s 9s 11z 2z", 49, 1, 2, {{C, 14}}},

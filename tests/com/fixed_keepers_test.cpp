@@ -20,6 +20,7 @@ const KeeperCase kCases[] = {
     {"MixedShiftedPungs", keep_mixed_shifted_pungs_tiles, 34, 32, "5555m 333p 4s 9s 7z", "555m 333p 4s", 34},
     {"MixedShiftedPungsDeclared", keep_mixed_shifted_pungs_tiles, 34, 32, "555m 3p 44s 9s 1z", "555m 44s", 34, 0,
      {{P, 13}}},
+    {"MixedShiftedPungsFirstRow", keep_mixed_shifted_pungs_tiles, 34, 0, "111m 22p 3s 9s 1z", "111m 22p 3s", 34},
     {"MixedShiftedPungsLastRow", keep_mixed_shifted_pungs_tiles, 34, 56, "777s 88p 9m 1z", "777s 88p 9m", 34},
     {"MixedShiftedPungsOffsetPastSuit", keep_mixed_shifted_pungs_tiles, 34, 57, "888s 99p 1m 1z"},
     {"MixedShiftedPungsNoSeventhRow", keep_mixed_shifted_pungs_tiles, 34, 60, "111s 22p 3m 1z"},
@@ -87,6 +88,7 @@ TEST_F(KeeperTest, PicksMostVisibleThenLowest) {
   set_visible("1m 55p 1z");
   EXPECT_EQ(pool_slot_of(0), -1);
   EXPECT_EQ(pool_slot_of(41), -1);
+  EXPECT_EQ(pool_slot_of(15), 1);
   const auto any = [](int) { return true; };
   for (int want : {15, 1, 31}) {
     g_ai_discard_count = 0;

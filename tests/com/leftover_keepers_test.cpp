@@ -17,6 +17,8 @@ const KeeperCase kCases[] = {
     // a chow with one end doubled, free on both sides and live
     {"ChowWithPairOnTop", keep_leftover_shapes, 49, 0, "123456m 78m 3455p 9s 1z", "3455p", 90, kOldYaku, {},
      "3455p 9s 1z"},
+    {"ChowWithPairAtRankFour", keep_leftover_shapes, 49, 0, "123456m 78m 2344p 9s 1z", "2344p", 90, kOldYaku, {},
+     "2344p 9s 1z"},
     {"ChowWithPairAtBottom", keep_leftover_shapes, 34, 0, "1m 12p 3s 2234s 7m 1z", "2234s", 90, kOldYaku, {},
      "2234s 7m 1z"},
     {"ChowWithPairBesideAnotherPair", keep_leftover_shapes, 49, 0, "123456m 78m 3455p 99s", "", 0, 0, {}, "3455p 99s"},
@@ -79,7 +81,7 @@ const KeeperCase kCases[] = {
      kOneAlternate, "", "", true},
     {"LonePairGivesTheHandBack", keep_leftover_pair_b, 49, 0, "123456789m 55p 1z", "", 0, 0, {}, "55p", kOneAlternate,
      "", "", true},
-    {"ThreeTilesNoGroup", keep_leftover_pair_b, 49, 0, "123456789m 67s 9p 1z", "", 0, 0, {}, "67s 9p", kOneAlternate},
+    {"ThreeTilesNoGroup", keep_leftover_pair_b, 49, 0, "123456789m 67s 9s 1z", "", 0, 0, {}, "67s 9s", kOneAlternate},
     {"ChowAndMore", keep_leftover_pair_b, 49, 0, "123456789m 678s 12z", "", 0, 0, {}, "678s 1z", kOneAlternate},
     {"PairAndMore", keep_leftover_pair_b, 49, 0, "123456789m 55p 9s", "", 0, 0, {}, "55p 9s", kOneAlternate},
     {"LoneChowNoAlternate", keep_leftover_pair_b, 49, 0, "123456789m 678s 12z", "", 0, 0, {}, "678s"},

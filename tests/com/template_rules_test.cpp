@@ -48,6 +48,7 @@ const Row kRows[] = {
     {"R500LiveRun", 500, 34, "334m 6m 78p", "6m"},
     {"R500DeadRun", 500, 34, "334m 6m 78p", "", 0, -1, "6666p 9999p"},
     {"R500LiveClosedPair", 500, 49, "334m 6m 13s", "6m"},
+    {"R500DeadClosedPair", 500, 49, "334m 6m 13s", "", 0, -1, "2222s"},
     // 520: one pair in the best reading: the single beside a pair and a single
     {"R520", 520, 47, "2234p 67s", "4p", 1, 0},
     {"R520FourLeft", 520, 47, "2234p", "4p", 1},
@@ -68,6 +69,9 @@ const Row kRows[] = {
     {"R540MiddleChowHeld", 540, 35, "789s 22p 55z", "5z", 900, -1, "", "789s 22p 55z 345m"},
     {"R540CentreHeld", 540, 35, "789s 22p 55z", "5z", 900, -1, "", "789s 22p 55z 46m 6p"},
     {"R540MiddleTripleHeld", 540, 35, "789s 22p 55z", "5z", 900, -1, "", "789s 22p 55z 333m"},
+    {"R540TwoMiddlesAreNoChow", 540, 35, "789s 22p 55z", "2p", 920, -1, "", "789s 22p 55z 45m"},
+    {"R540NinesAreNoMiddlePair", 540, 35, "789s 99m 22p", "2p", 920, -1, "", "789s 99m 22p 1m"},
+    {"R540HonourTripleHeld", 540, 35, "789s 22p 55z", "2p", 0, -1, "", "789s 22p 555z 456m"},
     {"R540ChowBesidePair", 540, 35, "234s 55s 99m", "9m", 910},
     {"R540TerminalPair", 540, 35, "234s 66p 11m", "1m", 910, -1, "", "234s 66p 11m 456p"},
     {"R540OuterPairFirst", 540, 35, "789s 22p 99m", "9m", 0, -1, "", "789s 22p 99m 456p"},
@@ -136,6 +140,7 @@ TEST_F(RuleTest, SurplusPairsAfterDeclaredMelds) {
   } const kCases[] = {
       {kMeldChow, 17, "789s 22p 55z 1m", "789s 22p 55z", "2p reason 540 sub 920"},
       {kMeldChow, 16, "789s 22p 55z 1m", "789s 22p 55z", "5z reason 540 sub 900"},
+      {kMeldChow, 12, "789s 22p 55z 1m", "789s 22p 55z", "5z reason 540 sub 900"},
       {kMeldPung, 17, "234s 66p 11m 4p", "234s 66p 11m", "1m reason 540 sub 910"},
       {kMeldChow, 17, "234s 66p 11m 4p", "234s 66p 11m", "1m reason 540 sub 0"},
   };

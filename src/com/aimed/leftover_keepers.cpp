@@ -206,7 +206,7 @@ void keep_leftover_pair_a(int seat) {
   });
   if (isolated_five) return;
   const int pair = pair_to_keep(c);
-  if (pair == 0) return;
+  if (pair == kNoTile) return;
   const PoolEntryCopy entry;
   keep_copies(pair, kHandSlots);
   entry.give_back_if_emptied();
