@@ -1,10 +1,10 @@
 // The fixed-pattern keepers on worked hands: what each pattern needs by its
 // variant, less what the seat declared, and the pool put back when nothing
 // discardable would be left.
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "support/keeper_fixture.h"
 
 namespace {

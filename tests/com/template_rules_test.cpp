@@ -2,10 +2,10 @@
 // the template keeper left; the hand is the pool unless a row names more.
 #include <vector>
 
+#include "base/table_state.h"
 #include "com/turn/cascade_places.h"
 #include "support/hand_builder.h"
 #include "support/rule_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

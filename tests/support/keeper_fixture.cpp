@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
-#include "core/ai_record.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 void KeeperTest::declare(const std::vector<Meld>& melds) {
   for (const Meld& m : melds) add_meld(kSeat, m.kind, m.tile);

@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chow_template_keeper.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_template.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <numeric>
 #include <optional>
 
+#include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <array>
 #include <initializer_list>
 
+#include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 #include "core/yaku_table.h"
 
 namespace {

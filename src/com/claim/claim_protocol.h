@@ -41,10 +41,42 @@ class ClaimTrial {
   ClaimTrial(const ClaimTrial&) = delete;
   ClaimTrial& operator=(const ClaimTrial&) = delete;
 
+  // The hand and melds as the rule found them.
+  const std::array<int, kHandSlots>& hand() const { return hand_; }
+  const std::array<int, kMeldSlots>& melds() const { return melds_; }
+  // Puts them back now, between two trials (the counts are left alone).
+  void put_back() const;
+
  private:
   int seat_;
   std::array<int, kHandSlots> hand_;
   std::array<int, kMeldSlots> melds_;
 };
+
+// The waits of the seat's slots 0-12 (slot 13 is the replaced slot and is
+// cleared in the work area), copied into `waits`: every valuation refinds
+// the shared list. Returns their number, 0 when the seat is not ready.
+int ready_waits(int seat, int* waits);
+
+// The points without flowers of winning on a discard of `tile` with the
+// seat's slots 0-12, the pattern table left for the caller to read (all
+// clear and 0 when the tile completes nothing). The scorer rebuilds the
+// visible and seen counts for the seat's hand as it stands.
+int score_win_on(int seat, int tile);
+
+// A wait whose other three copies are visible (the last-tile pattern): a hand
+// that is only a chicken hand counts 4, its chicken-hand flag cleared; any
+// other hand counts 4 more.
+constexpr int kLastTileBonus = 4;
+bool is_last_tile(int tile);
+int last_tile_value(int total);
+
+// The best value among the waits of the seat's ready hand of which a copy is
+// left for it to win on (seen fewer than 4 times), last tiles valued as
+// above; 0 when not ready or every wait is used up.
+int best_live_ready_value(int seat);
+
+// The seat's 14 hand slots that hold a flower.
+int flowers_in_hand(int seat);
 
 void reset_claim_protocol_state();

@@ -3,14 +3,14 @@
 // arrangement of the few tiles left and throws the one that does not fit it.
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/rule_target.h"
 #include "com/turn/template_leftovers.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 bool template_rule_gate(int seat, bool with_34, std::initializer_list<int> sizes, Leftovers& out) {
   const bool aims = aims_at_any(seat, {kYaku27MixedShiftedChows, kYaku33MixedTripleChow, kYaku34MixedShiftedPungs,

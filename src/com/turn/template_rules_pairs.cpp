@@ -2,13 +2,13 @@
 // sets, as two pair shapes, or as spaced singles.
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/template_leftovers.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 
