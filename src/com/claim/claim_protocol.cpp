@@ -17,6 +17,13 @@ int take_naki_tile() {
 
 int free_copies(int seat, int tile) { return static_cast<int>(std::count(g_hand[seat], g_hand[seat] + kHandSlots, tile)); }
 
+TileCounts free_tile_counts(int seat) {
+  TileCounts counts{};
+  for (int slot : g_hand[seat])
+    if (is_playing_tile(slot)) ++counts[slot];
+  return counts;
+}
+
 bool may_chow(int seat, int tile) { return g_discarder == (seat + 3) % kSeats && is_suited(tile); }
 
 void decide_claim(int seat, NakiCall call, int chi_shape, int motive, int reason) {

@@ -16,6 +16,9 @@ enum NakiCall : int { kNakiPung = 1, kNakiChow = 2, kNakiKong = 3 };
 
 // The chow shapes: where the discard sits in the chow.
 enum ChiShape : int { kChiDiscardHighest = 1, kChiDiscardMiddle = 2, kChiDiscardLowest = 3 };
+// The shape with the discard at place p of its chow: 0 lowest, 1 middle, 2 highest.
+constexpr int chi_shape_at(int place) { return kChiDiscardLowest - place; }
+static_assert(chi_shape_at(0) == kChiDiscardLowest && chi_shape_at(2) == kChiDiscardHighest);
 
 // Stores the latest discard (g_discarder's last river entry, offer mark
 // dropped) in g_naki_tile and returns it.
@@ -23,6 +26,11 @@ int take_naki_tile();
 
 // The seat's free hand slots (of all 14) holding `tile`.
 int free_copies(int seat, int tile);
+
+// Per tile code, the seat's free hand slots (of all 14) holding it: the
+// counts the decider prepares in g_hand_counts, taken from the hand itself.
+using TileCounts = std::array<int, kTileCodes>;
+TileCounts free_tile_counts(int seat);
 
 // A chow is claimed only from the seat's left neighbour and only for a suited tile.
 bool may_chow(int seat, int tile);
