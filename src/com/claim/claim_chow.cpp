@@ -72,7 +72,7 @@ struct ChowScene {
 };
 
 int covered_in_chow(const ChowScene& s, int j) {
-  return s.covered[3 * j] + s.covered[3 * j + 1] + s.covered[3 * j + 2];
+  return static_cast<int>(std::count(&s.covered[3 * j], &s.covered[3 * j + 3], 1));
 }
 
 // A melded template chow covers its three places and leaves the hand's
@@ -251,7 +251,8 @@ bool claim_template_chow(const ChowScene& s) {
   return false;
 }
 
-// A concealed pure shifted chows hand short of a tile the layout repeats.
+// A hand short of a tile its template repeats (only the pure shifted chows
+// repeat one).
 bool short_of_repeated_tile(const ChowScene& s) {
   for (int tile : s.t) {
     const auto places = std::count(s.t.begin(), s.t.end(), tile);
@@ -268,7 +269,7 @@ bool only_concealed_kongs(int seat) {
 // No claim for the set and the pair outside the template.
 bool outside_closed(const ChowScene& s) {
   if (s.outside_melds >= 2 || (s.sets >= 1 && s.pairs >= 1) || (s.sets >= 2 && s.pungs >= 1)) return true;
-  if (s.yaku == kYaku47PureShiftedChows && only_concealed_kongs(s.seat) && short_of_repeated_tile(s)) return true;
+  if (only_concealed_kongs(s.seat) && short_of_repeated_tile(s)) return true;
   if (g_melds[s.seat][0] != 0) return false;
   for (int j = 0; j < 3; ++j)
     if (covered_in_chow(s, j) == 1) return true;
@@ -309,19 +310,20 @@ bool pair_beside_chow(const ChowScene& s, int shape) {
 }
 
 // A mixed shifted chows aim with no other chow pattern in view pungs a pair
-// only where the pung will not block a chow: a value honour, a terminal
-// without an honour pair, or a middle tile when every start lies in 2 to 4.
+// only where the pung will not block a chow: a terminal without an honour
+// pair, or a middle tile when every start lies in 2 to 4 and no terminal or
+// honour pair is held. (A value honour pair never gets here: the honour calls
+// pung it, or a meld outside the template closes the outside set.)
 bool pung_fits_shifted_chows(const ChowScene& s) {
   const int* ids = g_ai_chow_candidates[s.seat];
   const int* variants = g_ai_chow_candidate_variants[s.seat];
   if (s.yaku != kYaku27MixedShiftedChows ||
       std::any_of(ids, ids + kChowCandidates, [](int id) { return id != 0 && id != kYaku27MixedShiftedChows; }))
     return true;
-  if (is_value_honour(s.seat, s.d)) return true;
   if (honour_pair_held(s)) return false;
   if (is_terminal(s.d)) return true;
-  constexpr std::array<int, 6> kTerminals{1, 9, 11, 19, 21, 29};
-  const bool terminal_pair = std::any_of(kTerminals.begin(), kTerminals.end(), [&](int t) { return s.hand[t] >= 2; });
+  bool terminal_pair = false;
+  for (int t = 1; t < kEast; ++t) terminal_pair = terminal_pair || (is_terminal(t) && s.hand[t] >= 2);
   const auto middle_start = [](int v) { return v % 10 >= 2 && v % 10 <= 4; };
   bool starts = middle_start(s.variant);
   for (int k = 0; k < kChowCandidates; ++k)
@@ -329,16 +331,18 @@ bool pung_fits_shifted_chows(const ChowScene& s) {
   return !terminal_pair && starts && is_suited(s.d);
 }
 
-bool claim_outside_with_pair(const ChowScene& s) {
-  if (s.sets != 0 && s.pungs == 0) return false;
+void claim_outside_with_pair(const ChowScene& s) {
+  if (s.sets != 0 && s.pungs == 0) return;
   if (s.from_left) {
     constexpr std::array<int, 3> kShapes{kChiDiscardLowest, kChiDiscardMiddle, kChiDiscardHighest};
     constexpr std::array<int, 3> kReasons{303, 302, 301};
     for (int k = 0; k < 3; ++k)
-      if (pair_beside_chow(s, kShapes[k])) return chow(s, kShapes[k], kReasons[k]);
+      if (pair_beside_chow(s, kShapes[k])) {
+        chow(s, kShapes[k], kReasons[k]);
+        return;
+      }
   }
-  if (s.left[s.d] == 2 && s.pairs >= 2 && pung_fits_shifted_chows(s)) return pung(s, 400);
-  return false;
+  if (s.left[s.d] == 2 && s.pairs >= 2 && pung_fits_shifted_chows(s)) pung(s, 400);
 }
 
 }  // namespace

@@ -27,9 +27,7 @@ namespace chow_claims {
 constexpr int kSeat = 1;  // South in the East round; seat 0 is its left neighbour
 
 struct Claim {
-  int call = 0;  // NakiCall, 0 none
-  int shape = 0;
-  int reason = 0;
+  int call = 0, shape = 0, reason = 0;  // NakiCall (0 none), chow shape, reason code
   bool operator==(const Claim&) const = default;
 };
 inline void PrintTo(const Claim& c, std::ostream* os) {
@@ -43,15 +41,14 @@ constexpr Claim kong(int reason) { return {kNakiKong, 0, reason}; }
 struct Case {
   const char* name;
   void (*rule)(int seat);
-  int target;
-  int variant;
+  int target, variant;
   const char* hand;  // free tiles, at most 13 with the melds
   const char* discard;
   Claim expect;
   std::vector<MeldSpec> melds = {};
-  int from = 0;                       // the discarder: 0 left, 2 right, 3 opposite
-  std::array<int, 2> candidate{};     // id and variant in candidate slot 0
-  int open_calls = -1;                // -1: the open melds
+  int from = 0;                    // the discarder: 0 left, 2 right, 3 opposite
+  std::array<int, 2> candidate{};  // id and variant in candidate slot 0
+  int open_calls = -1;             // -1: the open melds
 };
 inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 inline std::string case_name(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
