@@ -1,7 +1,8 @@
 // The chow-pattern claim rule on worked hands for seat 1 (left neighbour
 // seat 0; value honours East, South and the dragons). Templates used:
-// 35/0 = 123m 456p 789s; 49/1 = 1-9p; 47/0 = 123m 234m 345m;
-// 27/1 = 123m 234p 345s; 27/2 = 234m 345p 456s.
+// 35/0 = 123m 456p 789s; 49/0, 49/1, 49/2 = 1-9 of m, p, s; 47/0 = 123m
+// 234m 345m, 47/24 = 567s 678s 789s; 27/1 = 123m 234p 345s, 27/2 = 234m
+// 345p 456s.
 #include "com/claim/claim_rules.h"
 #include "com/claim/chow_claim_case.h"
 
@@ -19,7 +20,8 @@ const Case kCases[] = {
     {"HighestOfAChow", R, 35, 0, "123m 456p 78s 1155z 7z", "9s", chow(1, 1)},
     {"TemplateChowNotFromTheRight", R, 35, 0, "23m 456p 789s 1155z 7z", "1m", kNone, {}, 2},
     {"SharedTileCoversOnePlaceOnly", R, 47, 0, "12333445m 19p 19s 5z", "2m", chow(3, 3)},
-    {"PureShiftedLayoutFour", R, 47, 4, "577889m 9p", "6m", chow(2, 0)},
+    {"PureShiftedLayoutFourInBamboo", R, 47, 24, "77889s 9p", "6s", chow(3, 3)},
+    {"TemplateChowWhileAChowIsMissing", R, 27, 1, "13m 234p 9m 9s 1p 6z 7z", "2m", chow(2, 0)},
     // A second run of a complete chow while the leftover holds no pair.
     {"SpareLowest", R, 49, 2, "1123456789s 1m 5p 7z", "1s", chow(3, 13)},
     {"SpareMiddle", R, 49, 1, "1223456789p 1m 5s 7z", "2p", chow(2, 12)},
@@ -36,7 +38,11 @@ const Case kCases[] = {
     // Mixed shifted chows: moving the template by a rank.
     {"ShiftUp", R, 27, 1, "123m 234p 34s 9m 9s 1p 6z 7z", "4m", chow(1, 703)},
     {"ShiftUpRefusedBelowAMeldedTopChow", R, 27, 1, "123m 234p 9m 9s 6z 7z", "4m", kNone, {{kMeldChow, 23, 0}}},
-    {"ShiftDown", R, 27, 1, "23m 234p 345s 77p 9m 9s 6z", "2s", chow(3, 701)},
+    {"ShiftDownBesideAMeldedChow", R, 27, 1, "23m 345s 77p 9m 9s 6z", "2s", chow(3, 701), {{kMeldChow, 12, 0}}},
+    {"ShiftUpNeedsBothTiles", R, 27, 1, "13m 234p 34s 9m 9s 1p 6z 7z", "4m", kNone},
+    {"ShiftBesideAGuestWindMeld", R, 27, 1, "123m 234p 34s 9m 9s", "4m", chow(1, 703), {{kMeldPung, 34, 0}}},
+    {"ShiftRefusedBesideAValueHonourMeld", R, 27, 1, "123m 234p 34s 6z 7z", "4m", kNone, {{kMeldPung, 35, 0}}},
+    {"ShiftRefusedBesideAValueHonourTriple", R, 27, 1, "123m 234p 34s 555z 6z 7z", "4m", kNone},
     {"TemplateChowWhereNoShiftFits", R, 27, 1, "123m 234p 34s 77p 9m 9s 6z", "5s", chow(1, 1)},
     {"ShiftNeedsASuitedPairOutsideTheTemplate", R, 27, 1, "1233m 234p 34s 19p 9s 6z", "4m", kNone},
     {"ShiftRefusedBesideARunWithoutHonourPair", R, 27, 1, "123m 234p 34s 789s 99p", "4m", kNone},
@@ -46,6 +52,7 @@ const Case kCases[] = {
     {"OneTileOfAChowClosesTheOutside", R, 35, 0, "1m 456p 789s 4456s", "4s", kNone},
     {"OutsideRunAroundPair", R, 35, 0, "123m 456p 789s 4556s", "5s", chow(2, 102)},
     {"OutsideRunBelowPair", R, 35, 0, "123m 456p 789s 4566s", "6s", chow(1, 101)},
+    {"OutsideRunBelowPairBesideARun", R, 35, 0, "23m 456p 789s 34556s", "5s", chow(1, 101)},
     {"OutsideRunAbovePairThreeBelow", R, 35, 0, "123m 456p 789s 2234s", "5s", chow(1, 111)},
     {"OutsideRunBelowPairThreeAbove", R, 35, 0, "123m 456p 789s 2344s", "1s", chow(3, 123)},
     {"OutsideRunBelowATriple", R, 35, 0, "123m 456p 789s 5556m", "4m", chow(3, 203)},
@@ -56,6 +63,7 @@ const Case kCases[] = {
     {"OutsideRunRefusedWithoutAPair", R, 35, 0, "123m 456p 789s 556m 1z", "4m", kNone},
     {"PungOfOneOfTwoPairs", R, 35, 0, "123m 456p 789s 99p 55z", "9p", pung(400), {}, 2},
     {"TwoOutsideMeldsCloseTheOutside", R, 35, 0, "123m 4556s", "5s", kNone, {{kMeldPung, 35, 0}, {kMeldPung, 36, 0}}},
+    {"OutsideMeldAndTripleCloseTheOutside", R, 35, 0, "123m 456p 5556m", "4m", kNone, {{kMeldPung, 36, 0}}},
     {"TangledRunAndPairCloseTheOutside", R, 35, 0, "123m 4456m 456p", "4m", kNone, {{kMeldPung, 35, 0}}},
     {"ConcealedShiftedChowsShortOfATripledTile", R, 47, 0, "1223445m 99p 78s 15z", "6s", kNone},
     {"ConcealedShiftedChowsHoldingEveryRepeat", R, 47, 0, "12233445m 99p 78s", "6s", chow(3, 303)},

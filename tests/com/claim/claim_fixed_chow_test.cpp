@@ -1,8 +1,8 @@
 // The fixed-layout chow claims and the knitted straight on worked hands for
-// seat 1 (left neighbour seat 0). Layouts used: 53/14 = 456p three times,
-// 65/3 = 345m four times, 68/0 = 123m and 789m twice, 48/0 = 123m 789m 123p
-// 789p, 62/21 = 234s 345s 456s 567s, 62/0 = 123m 234m 345m 456m,
-// 43/0 = 147m 258p 369s.
+// seat 1 (left neighbour seat 0). Layouts used: 53/14 = 456p three times;
+// 65/3 = 345m four times; 68/2 = 123s and 789s twice; 48/0 = 123m 789m 123p
+// 789p, 48/2 = 123p 789p 123s 789s; 62/21 = 234s to 567s, 62/0 = 123m to
+// 456m, 62/3 = 456m to 789m, 62/4 = 123m 345m 567m 789m; 43/0 = 147m 258p 369s.
 #include "com/claim/chow_claim_case.h"
 #include "com/claim/claim_rules.h"
 
@@ -25,12 +25,13 @@ const Case kCases[] = {
     {"TripleChowTileHeldThreeTimes", k53, 53, 14, "45666p 19m", "6p", kNone},
     {"QuadrupleChowMeldedTwiceOneHeld", k65, 65, 3, "345m 19p", "3m", chow(3, 0), {{kMeldChow, 3, 0}, {kMeldChow, 3, 0}}},
     {"QuadrupleChowMeldedTwiceTwoHeld", k65, 65, 3, "3345m 19p", "3m", kNone, {{kMeldChow, 3, 0}, {kMeldChow, 3, 0}}},
+    {"TerminalChowsLowOpen", k68, 68, 2, "23s 89s 55p", "1s", chow(3, 0)},
     {"TerminalChowsLowMeldedTwice", k68, 68, 2, "23s 89s 55p", "1s", kNone, {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
     {"TerminalChowsHighStillOpen", k68, 68, 2, "23s 89s 55p", "7s", chow(3, 0), {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
-    {"ThreeSuitedMiddle", k48, 48, 0, "79p 5s", "8p", chow(2, 1)},
+    {"ThreeSuitedMiddle", k48, 48, 2, "79p 5m", "8p", chow(2, 1)},
     {"ThreeSuitedPairOfFives", k48, 48, 0, "46s 5s", "5s", kNone},
-    {"ThreeSuitedMeldedChow", k48, 48, 0, "79p 5s", "8p", kNone, {{kMeldChow, 17, 0}}},
-    {"ThreeSuitedTileHeld", k48, 48, 0, "789p 5s", "8p", kNone},
+    {"ThreeSuitedMeldedChow", k48, 48, 2, "79p 5m", "8p", kNone, {{kMeldChow, 17, 0}}},
+    {"ThreeSuitedTileHeld", k48, 48, 2, "789p 5m", "8p", kNone},
     {"ShiftedChowsTripledTile", k62, 62, 21, "3455s 19m 19p", "5s", chow(1, 101)},
     {"ShiftedChowsMiddleAfterLowestAndHighest", k62, 62, 0, "24m 9p 9s", "3m", chow(2, 102)},
     {"ShiftedChowsTileHeldOnceOfTwo", k62, 62, 3, "456m 9p", "5m", chow(2, 102)},
