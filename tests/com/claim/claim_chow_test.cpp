@@ -1,8 +1,9 @@
 // The chow-pattern claim rule on worked hands for seat 1 (left neighbour
 // seat 0; value honours East, South and the dragons). Templates used:
 // 35/0 = 123m 456p 789s; 49/0, 49/1, 49/2 = 1-9 of m, p, s; 47/0 = 123m
-// 234m 345m, 47/24 = 567s 678s 789s; 27/1 = 123m 234p 345s, 27/2 = 234m
-// 345p 456s.
+// 234m 345m, 47/24 = 567s 678s 789s; 33/7 = 789 of each suit; 27/1 = 123m
+// 234p 345s, 27/2 = 234m 345p 456s, 27/12 = 234m 345s 456p, 27/15 = 567m
+// 678s 789p.
 #include "com/claim/claim_rules.h"
 #include "com/claim/chow_claim_case.h"
 
@@ -17,6 +18,7 @@ const Case kCases[] = {
     {"LowestOfAChow", R, 35, 0, "23m 56p 789s 1155z 7z 9m", "1m", chow(3, 3)},
     {"LowestBesideAMeldedChow", R, 35, 0, "56p 789s 1155z", "4p", chow(3, 3), {{kMeldChow, 1, 0}}},
     {"MiddleOfTheMiddleChow", R, 35, 0, "123m 46p 789s 1155z 7z", "5p", chow(2, 2)},
+    {"MixedTripleChowLowest", R, 33, 7, "89m 789p 789s 1155z", "7m", chow(3, 3)},
     {"HighestOfAChow", R, 35, 0, "123m 456p 78s 1155z 7z", "9s", chow(1, 1)},
     {"TemplateChowNotFromTheRight", R, 35, 0, "23m 456p 789s 1155z 7z", "1m", kNone, {}, 2},
     {"SharedTileCoversOnePlaceOnly", R, 47, 0, "12333445m 19p 19s 5z", "2m", chow(3, 3)},
@@ -33,7 +35,7 @@ const Case kCases[] = {
     {"ValueHonourPungNotBesideAnOutsideMeld", R, 27, 1, "123m 234p 45s 55z", "5z", kNone, {{kMeldPung, 19, 0}}, 2},
     {"ValueHonourHeldThreeTimesKept", R, 27, 1, "123m 234p 345s 555z 1m", "5z", kNone, {}, 3},
     {"NineHeldThreeTimesKonged", R, 27, 1, "123m 234p 34s 999m 66z", "9m", kong(810), {}, 3},
-    {"OneKongedWhenTheTemplateStartsAtTwo", R, 27, 2, "234m 345p 45s 111m 66z", "1m", kong(810), {}, 3},
+    {"OneKongedWhenTheTemplateStartsAtTwo", R, 27, 12, "234m 345s 45p 111m 66z", "1m", kong(810), {}, 3},
     {"OneKeptWhenTheTemplateStartsAtOne", R, 27, 1, "23m 234p 345s 111m 66z", "1m", kNone, {}, 3},
     // Mixed shifted chows: moving the template by a rank.
     {"ShiftUp", R, 27, 1, "123m 234p 34s 9m 9s 1p 6z 7z", "4m", chow(1, 703)},
@@ -66,13 +68,16 @@ const Case kCases[] = {
     {"OutsideMeldAndTripleCloseTheOutside", R, 35, 0, "123m 456p 5556m", "4m", kNone, {{kMeldPung, 36, 0}}},
     {"TangledRunAndPairCloseTheOutside", R, 35, 0, "123m 4456m 456p", "4m", kNone, {{kMeldPung, 35, 0}}},
     {"ConcealedShiftedChowsShortOfATripledTile", R, 47, 0, "1223445m 99p 78s 15z", "6s", kNone},
-    {"ConcealedShiftedChowsHoldingEveryRepeat", R, 47, 0, "12233445m 99p 78s", "6s", chow(3, 303)},
+    {"ConcealedShiftedChowsHoldingEveryRepeat", R, 47, 0, "1233445m 99p 78s", "6s", chow(3, 303)},
+    {"TripleAndPairCloseTheOutside", R, 35, 0, "12m 456p 789s 555m 99p", "9p", kNone, {}, 2},
     // Mixed shifted chows pung a pair only where no chow is lost.
-    {"ShiftedPungOfAMiddleTileFromStartTwo", R, 27, 2, "234m 345p 456s 77p 88s", "7p", pung(400), {}, 2},
+    {"ShiftedPungOfAMiddleTileFromStartTwo", R, 27, 12, "234m 345s 456p 77p 88s", "7p", pung(400), {}, 2},
+    {"ShiftedPungFromTheLeftNeighbour", R, 27, 2, "234m 345p 45s 77p 88s 6z", "7p", pung(400)},
+    {"ShiftedMiddlePairKeptBesideAShiftFromOne", R, 27, 2, "234m 345p 456s 77p 88s", "7p", kNone, {}, 2, {27, 1}},
     {"ShiftedMiddlePairKeptBesideATerminalPair", R, 27, 2, "234m 345p 456s 77p 11p", "7p", kNone, {}, 2},
     {"ShiftedMiddlePairKeptFromStartOne", R, 27, 1, "123m 234p 345s 77p 88s", "7p", kNone, {}, 2},
     {"ShiftedPungWithAnotherAimInTheList", R, 27, 1, "123m 234p 345s 77p 88s", "7p", pung(400), {}, 2, {31, 2}},
-    {"ShiftedPungOfATerminal", R, 27, 1, "123m 234p 345s 99p 88s", "9p", pung(400), {}, 2},
+    {"ShiftedPungOfATerminal", R, 27, 15, "567m 678s 789p 11p 33s", "1p", pung(400), {}, 2},
     {"ShiftedTerminalPairKeptBesideAnHonourPair", R, 27, 1, "234p 345s 99p 66z", "9p", kNone, {{kMeldChow, 1, 0}}, 2},
     // A variant past the ranges target selection stores has no template.
     {"ShiftedChowsStartPastFive", R, 27, 6, "68m 1z", "7m", kNone},

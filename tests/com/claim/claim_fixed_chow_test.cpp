@@ -1,6 +1,6 @@
 // The fixed-layout chow claims and the knitted straight on worked hands for
 // seat 1 (left neighbour seat 0). Layouts used: 53/14 = 456p three times;
-// 65/3 = 345m four times; 68/2 = 123s and 789s twice; 48/0 = 123m 789m 123p
+// 65/7 = 789m four times; 68/2 = 123s and 789s twice; 48/0 = 123m 789m 123p
 // 789p, 48/2 = 123p 789p 123s 789s; 62/21 = 234s to 567s, 62/0 = 123m to
 // 456m, 62/3 = 456m to 789m, 62/4 = 123m 345m 567m 789m; 43/0 = 147m 258p 369s.
 #include "com/claim/chow_claim_case.h"
@@ -23,8 +23,8 @@ const Case kCases[] = {
     {"TripleChowLowest", k53, 53, 14, "45566p 19m", "4p", chow(3, 0)},
     {"TripleChowMiddle", k53, 53, 14, "46p 19m", "5p", chow(2, 1)},
     {"TripleChowTileHeldThreeTimes", k53, 53, 14, "45666p 19m", "6p", kNone},
-    {"QuadrupleChowMeldedTwiceOneHeld", k65, 65, 3, "345m 19p", "3m", chow(3, 0), {{kMeldChow, 3, 0}, {kMeldChow, 3, 0}}},
-    {"QuadrupleChowMeldedTwiceTwoHeld", k65, 65, 3, "3345m 19p", "3m", kNone, {{kMeldChow, 3, 0}, {kMeldChow, 3, 0}}},
+    {"QuadrupleChowMeldedTwiceOneHeld", k65, 65, 7, "789m 19p", "7m", chow(3, 0), {{kMeldChow, 7, 0}, {kMeldChow, 7, 0}}},
+    {"QuadrupleChowMeldedTwiceTwoHeld", k65, 65, 7, "7789m 19p", "7m", kNone, {{kMeldChow, 7, 0}, {kMeldChow, 7, 0}}},
     {"TerminalChowsLowOpen", k68, 68, 2, "23s 89s 55p", "1s", chow(3, 0)},
     {"TerminalChowsLowMeldedTwice", k68, 68, 2, "23s 89s 55p", "1s", kNone, {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
     {"TerminalChowsHighStillOpen", k68, 68, 2, "23s 89s 55p", "7s", chow(3, 0), {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
@@ -46,7 +46,7 @@ const Case kCases[] = {
     {"KnittedPungBesideASecondPair", k43, 43, 0, "147m 258p 369s 55z 66z", "5z", pung(110), {}, 2},
     {"KnittedPungNeedsTwoPairs", k43, 43, 0, "147m 258p 369s 55z 6z 7z", "5z", kNone, {}, 2},
     {"KnittedRunAlreadyThere", k43, 43, 0, "147m 258p 369s 567m", "8m", kNone},
-    {"KnittedTripleAlreadyThere", k43, 43, 0, "47m 258p 369s 555z 56m", "4m", kNone},
+    {"KnittedTripleAlreadyThere", k43, 43, 0, "47m 258p 369s 777z 56m", "4m", kNone},
     {"KnittedWithAConcealedKong", k43, 43, 0, "47m 258p 36s 55z 66z", "5z", kNone, {{kMeldConcealedKong, 31, 1}}, 2},
     {"KnittedWithAnOpenCall", k43, 43, 0, "147m 258p 369s 55z 66z", "5z", kNone, {}, 2, {}, 1},
 };
