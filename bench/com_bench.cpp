@@ -7,19 +7,19 @@
 #include <algorithm>
 #include <array>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "com/turn/advisor.h"
 #include "com/turn/com_turn.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
+#include "flow/claim_offers.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/claim_offers.h"
-#include "table/new_hand.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <map>
 #include <utility>
 
+#include "base/ai_record.h"
 #include "com/target/com_target.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
 #include "support/random_match.h"
 #include "support/test_workdir.h"

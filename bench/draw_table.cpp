@@ -1,11 +1,11 @@
 // One frame of the table view on a busy mid-hand table.
 #include <benchmark/benchmark.h>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/table_view.h"
 #include "shell/view_inputs.h"
-#include "table/table_state.h"
 
 namespace {
 

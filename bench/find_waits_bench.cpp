@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/waits.h"
+#include "base/waits.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <random>
 #include <vector>
 
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
-#include "shell/options.h"
-#include "table/table_state.h"
+#include "base/options.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 
 namespace {
 

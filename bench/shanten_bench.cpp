@@ -6,12 +6,13 @@
 #include <random>
 #include <vector>
 
-#include "core/decomposition.h"
+#include "base/seat_eval.h"
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "com/turn/planner_decomposition.h"
+#include "com/turn/planner_state.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/shanten.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 

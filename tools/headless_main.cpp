@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "shell/headless_script.h"
+#include "headless_script.h"
 
 int main(int argc, char** argv) {
   std::string script_path;

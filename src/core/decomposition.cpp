@@ -7,13 +7,6 @@
 #include <bit>
 #include <cstdint>
 
-#include "core/visible.h"
-#include "table/table_state.h"
-
-int g_decomp_sorted_hand[kHandSlots];
-int g_decompositions[kDecompositionRows][kDecompositionRowWords];
-int g_decomposition_scores[kDecompositionRows];
-int g_decomposition_pick;
 
 namespace {
 
@@ -57,14 +50,14 @@ struct Blocked {
   Mask closed;     // the middle tile has four copies visible
 };
 
-Blocked blocked_by_visible() {
+Blocked blocked_by_visible(const int (&visible)[kTileCodes]) {
   Blocked b{};
   for (int t = 1; t <= kRed; ++t) {
     const Mask bit = Mask{1} << t;
-    if (g_visible_counts[t] >= 2) b.pair |= bit;
-    if (is_suited(t) && rank_of(t) >= 2 && rank_of(t) <= 7 && g_visible_counts[t - 1] >= 4 && g_visible_counts[t + 2] >= 4)
+    if (visible[t] >= 2) b.pair |= bit;
+    if (is_suited(t) && rank_of(t) >= 2 && rank_of(t) <= 7 && visible[t - 1] >= 4 && visible[t + 2] >= 4)
       b.two_sided |= bit;
-    if (is_suited(t) && rank_of(t) <= 7 && g_visible_counts[t + 1] >= 4) b.closed |= bit;
+    if (is_suited(t) && rank_of(t) <= 7 && visible[t + 1] >= 4) b.closed |= bit;
   }
   return b;
 }
@@ -126,87 +119,82 @@ bool extract(int step, const Search& s, Pool& pool, Row& row) {
 }
 
 // Writes every row whose digits from `first_position` on are those of `high`.
-void write_rows(const Search& s, const Row& row, int high) {
+void write_rows(const Search& s, const Row& row, int high, Decomposition& d) {
   int run = 1;
   for (int k = 0; k < s.first_position; ++k) run *= kDecompositionSteps;
   for (int r = high; r < high + run; ++r) {
-    std::copy(row.entries, row.entries + kDecompositionSteps, g_decompositions[r]);
-    g_decomposition_scores[r] = row.score;
+    std::copy(row.entries, row.entries + kDecompositionSteps, d.rows[r]);
+    d.scores[r] = row.score;
   }
 }
 
 // Position k of the step order; `high` holds the digits chosen so far.
-void walk(const Search& s, const Pool& pool, const Row& row, int k, int place, int high) {
+void walk(const Search& s, const Pool& pool, const Row& row, int k, int place, int high, Decomposition& d) {
   if (k == kDecompositionSteps) {
-    write_rows(s, row, high);
+    write_rows(s, row, high, d);
     return;
   }
   for (int step = 0; step < kDecompositionSteps; ++step) {
     Pool next_pool = pool;
     Row next_row = row;
     extract(step, s, next_pool, next_row);
-    walk(s, next_pool, next_row, k + 1, place * kDecompositionSteps, high + step * place);
+    walk(s, next_pool, next_row, k + 1, place * kDecompositionSteps, high + step * place, d);
   }
 }
 
-void sort_work_hand() {
-  std::copy(g_ai_work_hand, g_ai_work_hand + kHandSlots, g_decomp_sorted_hand);
-  std::sort(g_decomp_sorted_hand, g_decomp_sorted_hand + kHandSlots);
-  std::stable_partition(g_decomp_sorted_hand, g_decomp_sorted_hand + kHandSlots, [](int v) { return v != 0; });
+void sort_hand(const int (&hand)[kHandSlots], int (&sorted)[kHandSlots]) {
+  std::copy(hand, hand + kHandSlots, sorted);
+  std::sort(sorted, sorted + kHandSlots);
+  std::stable_partition(sorted, sorted + kHandSlots, [](int v) { return v != 0; });
 }
 
-void zero_first(int tile, int copies) {
+void zero_first(int (&hand)[kHandSlots], int tile, int copies) {
   for (int i = 0; i < kHandSlots && copies > 0; ++i)
-    if (g_ai_work_hand[i] == tile) g_ai_work_hand[i] = 0, --copies;
+    if (hand[i] == tile) hand[i] = 0, --copies;
 }
 
 }  // namespace
 
-void search_best_decomposition(int seat) {
-  sort_work_hand();
+void search_decompositions(const int (&hand)[kHandSlots], int melds, int prefer_pungs,
+                           const int (&visible)[kTileCodes], Decomposition& d) {
+  sort_hand(hand, d.sorted_hand);
   int counts[kRed + 1] = {};
-  for (int v : g_decomp_sorted_hand)
+  for (int v : d.sorted_hand)
     if (v >= 1 && v <= kRed) ++counts[v];
   Pool pool{};
   for (int t = 1; t <= kRed; ++t)
     for (int k = 0; k < kMaxCopies && k < counts[t]; ++k) pool.held[k] |= Mask{1} << t;
 
   Search s{};
-  s.blocked = blocked_by_visible();
-  for (int code : g_melds[seat]) s.first_position += code != 0;
-  s.chow_score = kSetScore + (g_decomposition_prefer_pungs == 0);
-  s.pung_score = kSetScore + (g_decomposition_prefer_pungs == 1);
+  s.blocked = blocked_by_visible(visible);
+  s.first_position = melds;
+  s.chow_score = kSetScore + (prefer_pungs == 0);
+  s.pung_score = kSetScore + (prefer_pungs == 1);
   int place = 1;
   for (int k = 0; k < s.first_position; ++k) place *= kDecompositionSteps;
-  walk(s, pool, Row{}, s.first_position, place, 0);
+  walk(s, pool, Row{}, s.first_position, place, 0, d);
 
-  g_decomposition_pick = 0;
+  d.pick = 0;
   for (int r = 0, best = 0; r < kDecompositionRows; ++r)
-    if (g_decomposition_scores[r] > best) best = g_decomposition_scores[r], g_decomposition_pick = r;
-  std::copy(g_decomp_sorted_hand, g_decomp_sorted_hand + kHandSlots, g_ai_work_hand);
+    if (d.scores[r] > best) best = d.scores[r], d.pick = r;
 }
 
-void remove_decomposition_chows() {
+void remove_picked_chows(const Decomposition& d, int (&hand)[kHandSlots]) {
   for (int i = 0; i < kDecompositionSteps; ++i) {
-    const int code = g_decompositions[g_decomposition_pick][i];
+    const int code = d.rows[d.pick][i];
     if (code >= kPlanChow && code < kPlanPung)
-      for (int k = 0; k < 3; ++k) zero_first(code - kPlanChow + k, 1);
+      for (int k = 0; k < 3; ++k) zero_first(hand, code - kPlanChow + k, 1);
   }
 }
 
-void remove_decomposition_pungs() {
+int remove_picked_pungs(const Decomposition& d, int (&hand)[kHandSlots]) {
+  int removed = 0;
   for (int i = 0; i < kDecompositionSteps; ++i) {
-    const int code = g_decompositions[g_decomposition_pick][i];
+    const int code = d.rows[d.pick][i];
     if (code >= kPlanPung && code < kPlanTwoSided) {
-      zero_first(code - kPlanPung, 3);
-      ++g_ai_pung_meld_count;
+      zero_first(hand, code - kPlanPung, 3);
+      ++removed;
     }
   }
-}
-
-void reset_decomposition_state() {
-  std::fill(&g_decomp_sorted_hand[0], &g_decomp_sorted_hand[0] + kHandSlots, 0);
-  std::fill(&g_decompositions[0][0], &g_decompositions[0][0] + kDecompositionRows * kDecompositionRowWords, 0);
-  std::fill(&g_decomposition_scores[0], &g_decomposition_scores[0] + kDecompositionRows, 0);
-  g_decomposition_pick = 0;
+  return removed;
 }

@@ -2,9 +2,7 @@
 
 #include <cassert>
 #include <cstdint>
-#include <vector>
 
-#include "platform/platform.h"
 
 HaiTableEntry g_hai_table[kHaiTableRows];
 int g_hai_table_loaded = 0;
@@ -46,24 +44,11 @@ bool take_rows(const std::vector<std::int32_t>& words) {
   return true;
 }
 
-bool read_table_file(const std::string& path) {
-  std::uint64_t size = 0;
-  if (!platform::file_size(path, size) || size != static_cast<std::uint64_t>(kHaiTableBytes)) return false;
-  std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
-  return platform::read_words(path, words) == platform::FileStatus::Ok && take_rows(words) &&
-         hai_table_values_possible();
-}
-
 }  // namespace
 
-HaiTableSource load_hai_table_from(const std::string& path) {
-  const bool from_file = read_table_file(path);
-  if (!from_file) build_hai_table();
+bool fill_hai_table(const std::vector<std::int32_t>& words) {
+  if (words.size() != 2 * static_cast<std::size_t>(kHaiTableRows) || !take_rows(words) || !hai_table_values_possible())
+    return false;
   g_hai_table_loaded = 1;
-  return from_file ? HaiTableSource::File : HaiTableSource::Built;
-}
-
-void load_hai_table() {
-  // The table never changes once filled; a second window in one run keeps it.
-  if (!g_hai_table_loaded) load_hai_table_from("data/hai.dat");
+  return true;
 }

@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <vector>
 
 struct HaiTableEntry {
   std::int32_t key;    // the nine counts written as a decimal number, rank 1 first
@@ -93,14 +93,7 @@ void build_hai_table();
 // partial sets.
 bool hai_table_values_possible();
 
-// How the table was filled.
-enum class HaiTableSource { File, Built };
-
-// Takes the table from `path` when the file has the exact size, its keys are
-// the expected ascending enumeration and every value is a split the row's
-// tiles can make; otherwise builds it. Either way g_hai_table_loaded becomes 1.
-HaiTableSource load_hai_table_from(const std::string& path);
-
-// Loads data/hai.dat at start-up (the working directory is the game's root);
-// nothing when the table is already filled.
-void load_hai_table();
+// Takes a table file's words (key, value per row) when its keys are the
+// expected ascending enumeration and every value is a split the row's tiles
+// can make: true, and the table is loaded. False leaves the table to be built.
+bool fill_hai_table(const std::vector<std::int32_t>& words);

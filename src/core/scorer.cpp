@@ -2,16 +2,11 @@
 
 #include <cassert>
 
-#include "core/yaku_tests.h"
-#include "shell/options.h"
-#include "table/table_state.h"
-
-int g_eval_total{};
-int g_eval_total_uncapped{};
+#include "core/pattern_checks.h"
 
 namespace {
 
-// The hand forms a test runs in, one bit per HandForm.
+// The hand forms a check runs in, one bit per HandForm.
 constexpr int kNormal = 1 << kFormNormal;
 constexpr int kPairs = 1 << kFormSevenPairs;
 constexpr int kOrphans = 1 << kFormThirteenOrphans;
@@ -19,15 +14,15 @@ constexpr int kKnitted = 1 << kFormKnittedStraight;
 constexpr int kHonoursKnitted = 1 << kFormHonoursKnitted;
 constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
 
-struct YakuTest {
+struct PatternCheck {
   int id;
   int forms;
   void (*run)(const HandFacts&);
 };
 
-// The pattern tests in the order the rules run them: a later test may clear
+// The pattern checks in the order the rules run them: a later check may clear
 // or set what an earlier one decided.
-constexpr YakuTest kYakuTests[kYakuCount] = {
+constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow},
     {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow},
     {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows},
@@ -117,7 +112,7 @@ constexpr YakuTest kYakuTests[kYakuCount] = {
 // Every id is tested exactly once.
 static_assert([] {
   int seen[kYakuCount]{};
-  for (const YakuTest& t : kYakuTests) ++seen[t.id];
+  for (const PatternCheck& t : kPatternChecks) ++seen[t.id];
   for (int n : seen)
     if (n != 1) return false;
   return true;
@@ -125,59 +120,50 @@ static_assert([] {
 
 // Beside 三色三同順, 花竜 or 清竜, only the first found of the four chow
 // families stays.
-void limit_chow_families() {
-  if (!yaku_found(kYaku33MixedTripleChow) && !yaku_found(kYaku35MixedStraight) && !yaku_found(kYaku49PureStraight))
+void limit_chow_families(const HandFacts& f) {
+  if (!yaku_found(f, kYaku33MixedTripleChow) && !yaku_found(f, kYaku35MixedStraight) &&
+      !yaku_found(f, kYaku49PureStraight))
     return;
   constexpr int kFamilies[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
                                kYaku4ShortStraight};
   int found = 0;
-  for (int id : kFamilies) found += yaku_found(id) ? 1 : 0;
+  for (int id : kFamilies) found += yaku_found(f, id) ? 1 : 0;
   if (found < 2) return;
   bool kept = false;
   for (int id : kFamilies) {
-    if (!yaku_found(id)) continue;
-    if (kept) clear_yaku(id);
+    if (!yaku_found(f, id)) continue;
+    if (kept) clear_yaku(f, id);
     kept = true;
   }
 }
 
-void total_points() {
+void total_points(const RuleSwitches& rules, Scoring& out) {
   constexpr int kCap = 88;
-  const int without_flowers = yaku_points_without_flowers();
-  const int flowers = yaku_found(kYaku80Flowers) ? g_yaku_table[kYaku80Flowers].points : 0;
-  g_eval_total_uncapped = without_flowers + flowers;
-  g_eval_total = g_eval_total_uncapped;
-  if (option(opt_score_cap) == 1 && without_flowers >= kCap) g_eval_total = kCap + flowers;
-  g_win_points = g_eval_total;
+  const int without_flowers = yaku_points_without_flowers(out.table);
+  const int flowers = out.table[kYaku80Flowers].found != 0 ? out.table[kYaku80Flowers].points : 0;
+  out.total_uncapped = without_flowers + flowers;
+  out.total = out.total_uncapped;
+  if (rules.score_cap == 1 && without_flowers >= kCap) out.total = kCap + flowers;
 }
 
 }  // namespace
 
-void score_yaku() {
-  g_yaku_table = kFreshYakuTable;
-  g_eval_total = 0;
-  g_eval_total_uncapped = 0;
-  g_win_points = 0;
-  if (!g_eval_valid) return;
+void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out) {
+  out = Scoring{};
+  if (!r.valid) return;
   HandFacts f;
-  gather_hand_facts(f);
+  gather_hand_facts(f, r, ctx, rules, out.table);
   assert(f.form >= kFormNormal && f.form <= kFormHonoursKnitted);
   const int form_bit = 1 << f.form;
-  for (const YakuTest& test : kYakuTests)
-    if (test.forms & form_bit) test.run(f);
-  limit_chow_families();
-  total_points();
+  for (const PatternCheck& check : kPatternChecks)
+    if (check.forms & form_bit) check.run(f);
+  limit_chow_families(f);
+  total_points(rules, out);
 }
 
-int yaku_points_without_flowers() {
+int yaku_points_without_flowers(const YakuTable& table) {
   int sum = 0;
   for (int id = 0; id < kYakuCount; ++id)
-    if (id != kYaku80Flowers && yaku_found(id)) sum += g_yaku_table[id].points;
+    if (id != kYaku80Flowers && table[id].found != 0) sum += table[id].points;
   return sum;
-}
-
-void reset_scorer_state() {
-  g_yaku_table = kFreshYakuTable;
-  g_eval_total = 0;
-  g_eval_total_uncapped = 0;
 }

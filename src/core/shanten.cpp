@@ -8,24 +8,6 @@
 
 #include "core/hai_table.h"
 #include "core/tiles.h"
-#include "core/visible.h"
-#include "table/table_state.h"
-
-int g_shanten_normal = kWorstNormal;
-int g_shanten_chiitoi = kWorstChiitoi;
-int g_shanten_kokushi = kWorstKokushi;
-int g_shanten_knitted = kWorstKnitted;
-int g_shanten_blocks = 0;
-int g_shanten_pairs = 0;
-
-void reset_shanten_state() {
-  g_shanten_normal = kWorstNormal;
-  g_shanten_chiitoi = kWorstChiitoi;
-  g_shanten_kokushi = kWorstKokushi;
-  g_shanten_knitted = kWorstKnitted;
-  g_shanten_blocks = 0;
-  g_shanten_pairs = 0;
-}
 
 namespace {
 
@@ -199,7 +181,7 @@ KnittedRest knitted_rest(int* counts, bool has_meld) {
 }
 
 // The knitted-straight reading replaces the normal one when it is closer.
-void knitted_straight(const int* counts, TileMask present, int melds, Reading& normal) {
+void knitted_straight(const int* counts, const int* visible, TileMask present, int melds, Reading& normal) {
   if (melds > 1) return;
   Reading best;
   bool found = false;
@@ -207,7 +189,7 @@ void knitted_straight(const int* counts, TileMask present, int melds, Reading& n
     const int held = knitted_held(present, a);
     if (held < 8) continue;
     bool dead = false;
-    for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && g_visible_counts[t] >= 4);
+    for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && visible[t] >= 4);
     if (dead) continue;
     int rest[kTileCodes];
     for (int t = 0; t < kTileCodes; ++t) rest[t] = counts[t];
@@ -249,33 +231,30 @@ int honours_and_knitted(TileMask present) {
 
 }  // namespace
 
-void calc_shanten(int seat, int skip_slot) {
-  assert(seat >= 0 && seat < kSeats && skip_slot >= 0 && skip_slot < kHandSlots);
+ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, int melds,
+                                const int (&visible)[kTileCodes]) {
+  assert(skip_slot >= 0 && skip_slot < kHandSlots);
   int counts[kTileCodes] = {};
   TileMask present = 0;
   for (int slot = 0; slot < kHandSlots; ++slot) {
-    const int v = g_hand[seat][slot];
+    const int v = hand[slot];
     if (slot != skip_slot && v >= 1 && v <= kRed) ++counts[v], present |= TileMask{1} << v;
   }
-  int melds = 0;
-  for (int code : g_melds[seat]) melds += code != 0;
-
+  // No real hand holds a fifth copy; a put-together one is judged hopeless.
   for (int t = 1; t <= kRed; ++t)
-    if (counts[t] > kMaxCopies) {
-      // No real hand holds a fifth copy; a put-together one is judged hopeless.
-      reset_shanten_state();
-      return;
-    }
+    if (counts[t] > kMaxCopies) return ShantenResult{};
 
   Reading normal;
   if (g_hai_table_loaded) {
     normal = normal_form(counts, melds);
-    knitted_straight(counts, present, melds, normal);
+    knitted_straight(counts, visible, present, melds, normal);
   }
-  g_shanten_normal = normal.distance;
-  g_shanten_blocks = normal.blocks;
-  g_shanten_pairs = normal.pairs;
-  g_shanten_chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(counts);
-  g_shanten_kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(counts);
-  g_shanten_knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(present);
+  ShantenResult r;
+  r.normal = normal.distance;
+  r.blocks = normal.blocks;
+  r.pairs = normal.pairs;
+  r.chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(counts);
+  r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(counts);
+  r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(present);
+  return r;
 }

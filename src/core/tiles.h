@@ -155,6 +155,9 @@ enum HandForm : int {
 
 // ------------------------------------------------------------------- seats
 constexpr int kSeats = 4;
+// A seat's river and discard history have room for every discard a seat can
+// make in one hand (its draws plus its claims), so no write can leave them.
+constexpr int kRiverCapacity = 100;
 constexpr int next_seat(int seat) { return (seat + 1) % 4; }
 // Wind index of a seat: 0 East (the dealer) to 3 North.
 constexpr int seat_wind_index(int seat, int dealer) { return (4 - dealer + seat) % 4; }

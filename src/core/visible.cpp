@@ -3,11 +3,6 @@
 #include <cassert>
 #include <cstring>
 
-#include "table/table_state.h"
-
-int g_visible_counts[kTileCodes]{};
-int g_seen_counts[kTileCodes]{};
-
 namespace {
 
 void count_meld(int code, int* counts) {
@@ -29,26 +24,23 @@ void count_meld(int code, int* counts) {
 
 }  // namespace
 
-void count_visible_tiles(int seat) {
+TileCounts count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                       const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat) {
   assert(seat >= 0 && seat < kSeats);
-  std::memset(g_visible_counts, 0, sizeof g_visible_counts);
+  TileCounts c{};
   for (int s = 0; s < kSeats; ++s) {
-    assert(g_river_count[s] >= 0 && g_river_count[s] <= kRiverCapacity);
+    assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
     // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.
-    for (int i = 0; i < g_river_count[s]; ++i)
-      if (g_river[s][i] != 0) ++g_visible_counts[tile_of(g_river[s][i])];
-    for (int code : g_melds[s])
-      if (code != 0) count_meld(code, g_visible_counts);
+    for (int i = 0; i < river_counts[s]; ++i)
+      if (rivers[s][i] != 0) ++c.visible[tile_of(rivers[s][i])];
+    for (int code : melds[s])
+      if (code != 0) count_meld(code, c.visible);
   }
 
-  std::memcpy(g_seen_counts, g_visible_counts, sizeof g_seen_counts);
-  for (int v : g_hand[seat])
-    if (is_playing_tile(v)) ++g_seen_counts[v];
-  for (int code : g_melds[seat])
-    if (code != 0 && meld_kind(code) == kMeldConcealedKong) g_seen_counts[meld_tile(code)] += 4;
-}
-
-void reset_visible_state() {
-  std::memset(g_visible_counts, 0, sizeof g_visible_counts);
-  std::memset(g_seen_counts, 0, sizeof g_seen_counts);
+  std::memcpy(c.seen, c.visible, sizeof c.seen);
+  for (int v : hand)
+    if (is_playing_tile(v)) ++c.seen[v];
+  for (int code : melds[seat])
+    if (code != 0 && meld_kind(code) == kMeldConcealedKong) c.seen[meld_tile(code)] += 4;
+  return c;
 }

@@ -4,12 +4,6 @@
 #include <cassert>
 #include <cstring>
 
-int g_wait_hand[kHandSlots]{};
-int g_wait_slot{};
-int g_waits[kMaxWaits]{};
-int g_wait_count{};
-int g_hand_form{};
-
 namespace {
 
 // ------------------------------------------------------------ the 13 tiles
@@ -19,7 +13,7 @@ namespace {
 constexpr int kGroups = 50;
 constexpr int kMarkedSlotsForTwoMelds = 4;
 
-// The 13 slots other than g_wait_slot, read once per call.
+// The 13 slots other than the one left out, read once per call.
 struct OtherSlots {
   int values[kHandSlots - 1];
   int count;                 // non-empty values
@@ -27,13 +21,13 @@ struct OtherSlots {
   int free[kTileCodes];      // free (unmarked) values by tile code
 };
 
-void read_other_slots(OtherSlots& o) {
+void read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
   std::memset(&o, 0, sizeof o);
   int kong_slots[kTileCodes]{};
   int n = 0;
   for (int i = 0; i < kHandSlots; ++i) {
-    if (i == g_wait_slot) continue;
-    const int v = g_wait_hand[i];
+    if (i == slot) continue;
+    const int v = hand[i];
     o.values[n++] = v;
     if (v == 0) continue;
     ++o.count;
@@ -52,9 +46,9 @@ bool four_copies_held(const OtherSlots& o, int tile) { return o.copies[tile] >= 
 // Arrangement tiles match free tiles only: a marked value is never equal to one.
 bool holds_free(const OtherSlots& o, int tile) { return o.free[tile] > 0; }
 
-void append_wait(int tile) {
-  assert(g_wait_count < kMaxWaits);
-  g_waits[g_wait_count++] = tile;
+void append_wait(WaitSet& w, int tile) {
+  assert(w.count < kMaxWaits);
+  w.tiles[w.count++] = tile;
 }
 
 // ------------------------------------------------------------ normal form
@@ -106,7 +100,7 @@ struct Groups {
 // A complete hand is every group split into sets, one of them with the pair
 // as well. Each candidate changes only its own group, so the other groups
 // are judged once.
-void find_normal_waits(const OtherSlots& o) {
+void find_normal_waits(const OtherSlots& o, WaitSet& w) {
   Groups g;
   std::memset(&g, 0, sizeof g);
   for (int v : o.values) {
@@ -131,7 +125,7 @@ void find_normal_waits(const OtherSlots& o) {
       if (g.unfit[u] != k) other_unfit = g.unfit[u], ++others;
     if (others > 1 || (others == 1 && !unfit_has_pair[other_unfit])) continue;
     ++g.counts[k][tile % 10];
-    if (group_fits(g.counts[k], g.size[k] + 1, k, others == 0)) append_wait(tile);
+    if (group_fits(g.counts[k], g.size[k] + 1, k, others == 0)) append_wait(w, tile);
     --g.counts[k][tile % 10];
   }
 }
@@ -139,7 +133,7 @@ void find_normal_waits(const OtherSlots& o) {
 // ------------------------------------------------------------ seven pairs
 // Returns true when the hand is six pairs and a lone tile (the search ends
 // there). Six pairs and a flower has no lone tile and is not ready this way.
-bool find_seven_pairs_wait(const OtherSlots& o) {
+bool find_seven_pairs_wait(const OtherSlots& o, WaitSet& w) {
   int counts[kTileCodes]{};
   for (int v : o.values)
     if (v > 0 && v < kTileCodes) ++counts[v];
@@ -151,9 +145,9 @@ bool find_seven_pairs_wait(const OtherSlots& o) {
     if (counts[t] == 1 || counts[t] == 3) lone = t;
   }
   if (pairs != 6 || lone == kNoTile) return false;
-  g_hand_form = kFormSevenPairs;
-  append_wait(lone);
-  if (g_wait_count >= 2) g_hand_form = kFormNormal;
+  w.form = kFormSevenPairs;
+  append_wait(w, lone);
+  if (w.count >= 2) w.form = kFormNormal;
   return true;
 }
 
@@ -194,15 +188,15 @@ int rest_after_arrangement(const OtherSlots& o, int arrangement, int* rest) {
 }
 
 // The arrangement lacks one tile and the other five are a set and a pair.
-bool knitted_missing_one(const OtherSlots& o, int arrangement, int* rest) {
+bool knitted_missing_one(const OtherSlots& o, int arrangement, int* rest, WaitSet& w) {
   std::sort(rest, rest + 5);
   if (!set_and_pair(rest)) return false;
   for (int tile : g_knitted_tiles[arrangement]) {
     if (holds_free(o, tile)) continue;
     // A declared kong of the missing tile holds all four copies.
     if (four_copies_held(o, tile)) return false;
-    g_hand_form = kFormKnittedStraight;
-    append_wait(tile);
+    w.form = kFormKnittedStraight;
+    append_wait(w, tile);
     return true;
   }
   return false;
@@ -210,33 +204,33 @@ bool knitted_missing_one(const OtherSlots& o, int arrangement, int* rest) {
 
 // The arrangement is complete; the other four values and a candidate must
 // be a set and a pair.
-bool knitted_complete(const OtherSlots& o, const int* rest) {
-  const int before = g_wait_count;
+bool knitted_complete(const OtherSlots& o, const int* rest, WaitSet& w) {
+  const int before = w.count;
   for (int tile : kPlayingTiles) {
     if (four_copies_held(o, tile)) continue;
     int e[5] = {rest[0], rest[1], rest[2], rest[3], tile};
     std::sort(e, e + 5);
-    if (set_and_pair(e)) append_wait(tile);
+    if (set_and_pair(e)) append_wait(w, tile);
   }
-  if (g_wait_count == before) return false;
-  g_hand_form = kFormKnittedStraight;
+  if (w.count == before) return false;
+  w.form = kFormKnittedStraight;
   return true;
 }
 
-void find_knitted_straight_waits(const OtherSlots& o) {
+void find_knitted_straight_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const int found = arrangement_tiles_held(o, a);
     if (found < 8) continue;
     int rest[kHandSlots - 1];
     [[maybe_unused]] const int rest_count = rest_after_arrangement(o, a, rest);
     assert(rest_count == kHandSlots - 1 - found);
-    if (found == 8 && knitted_missing_one(o, a, rest)) return;
-    if (found == 9 && knitted_complete(o, rest)) return;
+    if (found == 8 && knitted_missing_one(o, a, rest, w)) return;
+    if (found == 9 && knitted_complete(o, rest, w)) return;
   }
 }
 
 // ------------------------------------------------------- thirteen orphans
-bool find_thirteen_orphans_waits(const OtherSlots& o) {
+bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
   int counts[kTileCodes]{};
   for (int v : o.values) {
     if (!is_terminal(v) && !is_honour(v)) return false;
@@ -251,60 +245,49 @@ bool find_thirteen_orphans_waits(const OtherSlots& o) {
     if (counts[t] == 0 && missing == kNoTile) missing = t;
   }
   if (kinds == 13) {
-    for (int t : g_terminal_honour_tiles) append_wait(t);
+    for (int t : g_terminal_honour_tiles) append_wait(w, t);
   } else if (kinds == 12 && pairs == 1) {
-    append_wait(missing);
+    append_wait(w, missing);
   } else {
     return false;
   }
-  g_hand_form = kFormThirteenOrphans;
+  w.form = kFormThirteenOrphans;
   return true;
 }
 
 // ----------------------------------------------------- honours and knitted
-void find_honours_knitted_waits(const OtherSlots& o) {
+void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
   for (const auto& tiles : g_knitted_honour_tiles) {
     int held = 0;
     for (int t : tiles) held += holds_free(o, t);
     if (held != 13) continue;
     for (int t : tiles)
-      if (!holds_free(o, t)) append_wait(t);
-    g_hand_form = kFormHonoursKnitted;
+      if (!holds_free(o, t)) append_wait(w, t);
+    w.form = kFormHonoursKnitted;
     return;
   }
 }
 
-int marked_slots() {
-  return static_cast<int>(
-      std::count_if(std::begin(g_wait_hand), std::end(g_wait_hand), [](int v) { return marker_of(v) != kFree; }));
+int marked_slots(const int (&hand)[kHandSlots]) {
+  return static_cast<int>(std::count_if(std::begin(hand), std::end(hand), [](int v) { return marker_of(v) != kFree; }));
 }
 
 }  // namespace
 
-void find_waits() {
-  assert(g_wait_slot >= 0 && g_wait_slot < kHandSlots);
-  std::memset(g_waits, 0, sizeof g_waits);
-  g_wait_count = 0;
-  g_hand_form = kFormNormal;
-
+WaitSet waits_of(const int (&hand)[kHandSlots], int slot) {
+  assert(slot >= 0 && slot < kHandSlots);
+  WaitSet w{};
   OtherSlots o;
-  read_other_slots(o);
-  if (o.count != kHandSlots - 1) return;
+  read_other_slots(o, hand, slot);
+  if (o.count != kHandSlots - 1) return w;
 
-  const int marked = marked_slots();
-  find_normal_waits(o);
-  if (marked == 0 && find_seven_pairs_wait(o)) return;
-  if (marked >= kMarkedSlotsForTwoMelds) return;
-  find_knitted_straight_waits(o);
-  if (g_wait_count > 0 || marked > 0) return;
-  if (find_thirteen_orphans_waits(o)) return;
-  find_honours_knitted_waits(o);
-}
-
-void reset_waits_state() {
-  std::memset(g_wait_hand, 0, sizeof g_wait_hand);
-  g_wait_slot = 0;
-  std::memset(g_waits, 0, sizeof g_waits);
-  g_wait_count = 0;
-  g_hand_form = kFormNormal;
+  const int marked = marked_slots(hand);
+  find_normal_waits(o, w);
+  if (marked == 0 && find_seven_pairs_wait(o, w)) return w;
+  if (marked >= kMarkedSlotsForTwoMelds) return w;
+  find_knitted_straight_waits(o, w);
+  if (w.count > 0 || marked > 0) return w;
+  if (find_thirteen_orphans_waits(o, w)) return w;
+  find_honours_knitted_waits(o, w);
+  return w;
 }

@@ -4,23 +4,6 @@
 #include <cstring>
 
 #include "core/scorer.h"
-#include "core/waits.h"
-#include "core/yaku_table.h"
-#include "table/table_state.h"
-
-int g_eval_seat{};
-int g_eval_tile{};
-int g_eval_by_discard{};
-int g_eval_seat_wind{};
-int g_eval_round_wind{};
-int g_eval_open{};
-int g_eval_waits[kMaxWaits]{};
-int g_eval_wait_count{};
-int g_eval_hand[kHandSlots]{};
-int g_meld_list[kWinBlocks]{};
-int g_meld_list_count{};
-int g_eval_valid{};
-std::array<EvalOrderRecord, kExtractionOrders> g_eval_orders{};
 
 namespace {
 
@@ -61,7 +44,7 @@ int chow_block_of(int value) {
 // A pair is made of free tiles only.
 int pair_block_of(int value) { return is_free_slot(value) ? value : 0; }
 
-void record_block(int block) { g_meld_list[g_meld_list_count] = block; }
+void record_block(WinReading& r, int block) { r.blocks[r.block_count] = block; }
 
 // next = w without the entries at positions a, b and c (c may be -1),
 // still ascending, zeros behind.
@@ -72,11 +55,11 @@ void take_entries(const int* w, int* next, int a, int b, int c) {
   std::fill(next + n, next + kHandSlots, 0);
 }
 
-bool extract_triplet_candidate(const int* w, int* next) {
+bool extract_triplet_candidate(WinReading& r, const int* w, int* next) {
   const int block = set_block_of(w[0]);
   if (w[0] == 0 || block == 0 || w[1] != w[0] || w[2] != w[0]) return false;
   take_entries(w, next, 0, 1, 2);
-  record_block(block);
+  record_block(r, block);
   return true;
 }
 
@@ -86,7 +69,7 @@ int find_value_after(const int* w, int from, int value) {
   return -1;
 }
 
-bool extract_sequence_candidate(const int* w, int* next) {
+bool extract_sequence_candidate(WinReading& r, const int* w, int* next) {
   const int block = w[0] == 0 ? 0 : chow_block_of(w[0]);
   if (block == 0) return false;
   // Values carry the marker, so the other two tiles share the first one's.
@@ -94,24 +77,24 @@ bool extract_sequence_candidate(const int* w, int* next) {
   const int third = second < 0 ? -1 : find_value_after(w, second + 1, w[0] + 2);
   if (third < 0) return false;
   take_entries(w, next, 0, second, third);
-  record_block(block);
+  record_block(r, block);
   return true;
 }
 
-bool extract_pair_candidate(const int* w, int* next) {
+bool extract_pair_candidate(WinReading& r, const int* w, int* next) {
   const int block = pair_block_of(w[0]);
   if (block == 0 || w[1] != w[0]) return false;
   take_entries(w, next, 0, 1, -1);
-  record_block(block);
+  record_block(r, block);
   return true;
 }
 
 // One step of an order on the front of w; on success next holds what is left.
-bool extract_meld_by_order(int step, int order, const int* w, int* next) {
+bool extract_meld_by_order(WinReading& r, int step, int order, const int* w, int* next) {
   switch (kOrderSteps[order][step]) {
-    case kStepPung: return extract_triplet_candidate(w, next);
-    case kStepChow: return extract_sequence_candidate(w, next);
-    default: return extract_pair_candidate(w, next);
+    case kStepPung: return extract_triplet_candidate(r, w, next);
+    case kStepChow: return extract_sequence_candidate(r, w, next);
+    default: return extract_pair_candidate(r, w, next);
   }
 }
 
@@ -124,64 +107,64 @@ void compact_work_zeros(int* w) {
 }
 
 // Depth-first search for five blocks that take every entry, trying the
-// order's three steps at each level; the path found stays in g_meld_list.
+// order's three steps at each level; the path found stays in the blocks.
 // Five blocks cover fourteen tiles only as four sets and one pair, so a
 // second pair is never tried: the path found is the same, sooner.
-bool extract_from_level(int order, int level, const int* work, bool pair_taken) {
+bool extract_from_level(WinReading& r, int order, int level, const int* work, bool pair_taken) {
   for (int step = 0; step < 3; ++step) {
     const bool pair_step = kOrderSteps[order][step] == kStepPair;
     if (pair_step && pair_taken) continue;
     int next[kHandSlots];
-    g_meld_list_count = level;
-    if (!extract_meld_by_order(step, order, work, next)) continue;
+    r.block_count = level;
+    if (!extract_meld_by_order(r, step, order, work, next)) continue;
     if (level == kWinBlocks - 1) {
       if (next[0] == 0) return true;
       continue;
     }
-    if (extract_from_level(order, level + 1, next, pair_taken || pair_step)) return true;
+    if (extract_from_level(r, order, level + 1, next, pair_taken || pair_step)) return true;
   }
   return false;
 }
 
-void clear_meld_list() {
-  std::fill(std::begin(g_meld_list), std::end(g_meld_list), 0);
-  g_meld_list_count = 0;
+void clear_blocks(WinReading& r) {
+  std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
+  r.block_count = 0;
 }
 
 // An earlier order that read the same blocks scored the same total.
-int earlier_same_reading(int order) {
+int earlier_same_reading(const WinReading& r, int order) {
   for (int k = 0; k < order; ++k)
-    if (g_eval_orders[k].found &&
-        std::equal(std::begin(g_eval_orders[k].blocks), std::end(g_eval_orders[k].blocks), g_meld_list))
+    if (r.orders[k].found && std::equal(std::begin(r.orders[k].blocks), std::end(r.orders[k].blocks), r.blocks))
       return k;
   return -1;
 }
 
 // Four sets and a pair: every extraction order reads the hand and is
 // scored; the best total wins, the lowest order on a tie.
-bool read_normal_form() {
+bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
   int best = -1;
   for (int order = 0; order < kExtractionOrders; ++order) {
-    EvalOrderRecord& rec = g_eval_orders[order];
+    EvalOrderRecord& rec = r.orders[order];
     rec = {};
-    clear_meld_list();
-    if (!extract_from_level(order, 0, g_eval_hand, false)) continue;
-    std::copy(std::begin(g_meld_list), std::end(g_meld_list), rec.blocks);
-    const int same = earlier_same_reading(order);
+    clear_blocks(r);
+    if (!extract_from_level(r, order, 0, r.hand, false)) continue;
+    std::copy(std::begin(r.blocks), std::end(r.blocks), rec.blocks);
+    const int same = earlier_same_reading(r, order);
     if (same >= 0) {
-      rec.points = g_eval_orders[same].points;
+      rec.points = r.orders[same].points;
     } else {
-      g_meld_list_count = kWinBlocks;
-      score_yaku();
-      rec.points = g_eval_total;
+      r.block_count = kWinBlocks;
+      score_hand(r, ctx, rules, work);
+      ++r.scorings;
+      rec.points = work.total;
     }
     rec.found = 1;
-    if (best < 0 || rec.points > g_eval_orders[best].points) best = order;
+    if (best < 0 || rec.points > r.orders[best].points) best = order;
   }
-  clear_meld_list();
+  clear_blocks(r);
   if (best < 0) return false;
-  std::copy(std::begin(g_eval_orders[best].blocks), std::end(g_eval_orders[best].blocks), g_meld_list);
-  g_meld_list_count = kWinBlocks;
+  std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
+  r.block_count = kWinBlocks;
   return true;
 }
 
@@ -201,8 +184,8 @@ bool three_quads_beside_pair(const int* v) {
 
 // With compound switch 7 off, a closed hand of one rank block (1-3, 4-6 or
 // 7-9) that holds at least two full runs' worth of pairs is read as sets.
-bool one_rank_block_refused(int seat, const int* v) {
-  if (rule_yaku_on(kRuleSevenPairsTileRange) || g_seat_state[seat].open_naki_count != 0) return false;
+bool one_rank_block_refused(const WinContext& ctx, const RuleSwitches& rules, const int* v) {
+  if (rules.rule_on(kRuleSevenPairsTileRange) || ctx.open_claims != 0) return false;
   const int block = (rank_of(tile_of(v[0])) - 1) / 3;
   int counts[kTileCodes]{};
   for (int i = 0; i < kHandSlots; ++i) {
@@ -224,11 +207,11 @@ bool one_rank_block_refused(int seat, const int* v) {
   return tally >= 2;
 }
 
-void take_seven_pairs(int tile) {
-  g_hand_form = kFormSevenPairs;
-  std::fill(std::begin(g_waits), std::end(g_waits), 0);
-  g_waits[0] = tile;
-  g_wait_count = 1;
+void take_seven_pairs(WinReading& r, int tile) {
+  r.form = kFormSevenPairs;
+  std::fill(std::begin(r.waits), std::end(r.waits), 0);
+  r.waits[0] = tile;
+  r.wait_count = 1;
 }
 
 bool reads_as_thirteen_orphans(const int* v) {
@@ -253,7 +236,7 @@ bool reads_as_honours_and_knitted(const int* v) {
 
 // The five values left beside the knitted tiles, ascending, as a pair and a
 // set; the later shape wins where two would match.
-bool read_pair_and_set(const int* r) {
+bool read_pair_and_set(WinReading& reading, const int* r) {
   const int a = r[0], b = r[1], c = r[2], d = r[3], e = r[4];
   int pair = 0;
   int set = 0;
@@ -269,13 +252,13 @@ bool read_pair_and_set(const int* r) {
   if (a == b && b == c && d == e) take(d, set_block_of(a));
   if (a == b && c == d && d == e) take(a, set_block_of(c));
   if (pair == 0) return false;
-  g_meld_list[0] = pair;
-  g_meld_list[1] = set;
-  g_meld_list_count = 2;
+  reading.blocks[0] = pair;
+  reading.blocks[1] = set;
+  reading.block_count = 2;
   return true;
 }
 
-bool read_knitted_straight(const int* v) {
+bool read_knitted_straight(WinReading& r, const int* v) {
   for (const auto& tiles : g_knitted_tiles) {
     int rest[kHandSlots];
     std::memcpy(rest, v, sizeof rest);
@@ -288,18 +271,18 @@ bool read_knitted_straight(const int* v) {
     }
     if (removed != static_cast<int>(tiles.size())) continue;
     compact_work_zeros(rest);
-    return read_pair_and_set(rest);
+    return read_pair_and_set(r, rest);
   }
   return false;
 }
 
-bool read_hand_form() {
-  switch (g_hand_form) {
-    case kFormNormal: return read_normal_form();
-    case kFormSevenPairs: return !g_eval_open && pairs_up(g_eval_hand);
-    case kFormThirteenOrphans: return reads_as_thirteen_orphans(g_eval_hand);
-    case kFormKnittedStraight: return read_knitted_straight(g_eval_hand);
-    case kFormHonoursKnitted: return reads_as_honours_and_knitted(g_eval_hand);
+bool read_hand_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
+  switch (r.form) {
+    case kFormNormal: return read_normal_form(r, ctx, rules, work);
+    case kFormSevenPairs: return !r.open && pairs_up(r.hand);
+    case kFormThirteenOrphans: return reads_as_thirteen_orphans(r.hand);
+    case kFormKnittedStraight: return read_knitted_straight(r, r.hand);
+    case kFormHonoursKnitted: return reads_as_honours_and_knitted(r.hand);
     default: return false;
   }
 }
@@ -311,56 +294,37 @@ bool well_formed(const int* v) {
   return true;
 }
 
-void copy_waits() {
-  std::memcpy(g_eval_waits, g_waits, sizeof g_eval_waits);
-  g_eval_wait_count = g_wait_count;
-}
-
 }  // namespace
 
-bool evaluate_win(int seat, int tile, int by_discard) {
-  g_eval_seat = seat;
-  g_eval_tile = tile;
-  g_eval_by_discard = by_discard;
-  g_eval_valid = 0;
-  clear_meld_list();
-  g_eval_orders = {};
-  std::memcpy(g_eval_hand, g_hand[seat], sizeof(int) * (kHandSlots - 1));
-  g_eval_hand[kDrawSlot] = tile;
-  std::sort(std::begin(g_eval_hand), std::end(g_eval_hand));
-  g_eval_seat_wind = seat_wind_index(seat, g_dealer);
-  g_eval_round_wind = g_round_wind;
-  g_eval_open = std::any_of(std::begin(g_melds[seat]), std::end(g_melds[seat]), is_open_meld) ? 1 : 0;
-  if (!well_formed(g_eval_hand)) {
-    copy_waits();
-    return false;
-  }
+WinReading read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const WaitSet& waits,
+                    const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
+  WinReading r{};
+  r.seat = ctx.seat;
+  r.tile = tile;
+  r.by_discard = by_discard;
+  std::copy(std::begin(waits.tiles), std::end(waits.tiles), r.waits);
+  r.wait_count = waits.count;
+  r.form = waits.form;
+  std::copy(hand, hand + kDrawSlot, r.hand);
+  r.hand[kDrawSlot] = tile;
+  std::sort(std::begin(r.hand), std::end(r.hand));
+  r.seat_wind = ctx.seat_wind;
+  r.round_wind = ctx.round_wind;
+  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), is_open_meld) ? 1 : 0;
+  if (!well_formed(r.hand)) return r;
 
   // Seven pairs beats the normal reading unless it is refused; a refused
   // reading comes back when no extraction order reads the hand either.
-  const bool seven_pairs = !g_eval_open && pairs_up(g_eval_hand);
-  const bool refused = three_quads_beside_pair(g_eval_hand) || one_rank_block_refused(seat, g_eval_hand);
-  if (g_hand_form == kFormNormal && seven_pairs && !refused) take_seven_pairs(tile);
-  copy_waits();
+  const bool seven_pairs = !r.open && pairs_up(r.hand);
+  const bool refused = three_quads_beside_pair(r.hand) || one_rank_block_refused(ctx, rules, r.hand);
+  if (r.form == kFormNormal && seven_pairs && !refused) take_seven_pairs(r, tile);
 
-  g_eval_valid = 1;  // lets the normal reading score its orders
-  bool valid = read_hand_form();
-  if (!valid && g_hand_form == kFormNormal && seven_pairs) {
-    take_seven_pairs(tile);
-    copy_waits();
+  r.valid = 1;  // lets the normal reading score its orders
+  bool valid = read_hand_form(r, ctx, rules, work);
+  if (!valid && r.form == kFormNormal && seven_pairs) {
+    take_seven_pairs(r, tile);
     valid = true;
   }
-  g_eval_valid = valid ? 1 : 0;
-  return valid;
-}
-
-void reset_win_eval_state() {
-  g_eval_seat = g_eval_tile = g_eval_by_discard = 0;
-  g_eval_seat_wind = g_eval_round_wind = g_eval_open = 0;
-  std::fill(std::begin(g_eval_waits), std::end(g_eval_waits), 0);
-  g_eval_wait_count = 0;
-  std::fill(std::begin(g_eval_hand), std::end(g_eval_hand), 0);
-  clear_meld_list();
-  g_eval_valid = 0;
-  g_eval_orders = {};
+  r.valid = valid ? 1 : 0;
+  return r;
 }

@@ -1,57 +1,70 @@
-// Win evaluation: prepares a complete 14-tile hand of one seat for the
-// scorer. Every win test runs three calls in this order: find_waits on the
-// seat's 14 slots with g_wait_slot = 13; evaluate_win for a tile that is
-// among the waits; score_yaku. The results below are shared areas that the
-// next evaluation overwrites: read them right after the call.
+// Win evaluation: reads a complete 14-tile hand for the scorer. Over values:
+// the hand, the waits the search found, the facts of the table and the rule
+// switches come in; the reading comes out, and the normal reading scores
+// each of its extraction orders in the caller's scoring work area.
 #pragma once
 
 #include <array>
 
 #include "core/tiles.h"
 #include "core/waits.h"
+#include "core/yaku_table.h"
 
 constexpr int kWinBlocks = 5;          // four sets and a pair
 constexpr int kExtractionOrders = 6;   // the block-kind orders the normal reading tries
 
-// ------------------------------------------------------------- the arguments
-extern int g_eval_seat;        // winning seat 0..3
-extern int g_eval_tile;        // winning tile (HaiCode)
-extern int g_eval_by_discard;  // 1 on another seat's discard or a robbed kong, 0 self-drawn
-
-// ------------------------------------------------------- what the scorer reads
-extern int g_eval_seat_wind;   // the seat's wind index 0 East .. 3 North
-extern int g_eval_round_wind;  // the wind round 0 East .. 3 North
-extern int g_eval_open;        // 1 when the seat has a chow, pung or melded kong declared
-extern int g_eval_waits[kMaxWaits];  // copy of g_waits (after the seven-pairs reading)
-extern int g_eval_wait_count;  // copy of g_wait_count; 1 for a seven-pairs reading
-extern int g_eval_hand[kHandSlots];  // hand slots 0-12 and the winning tile, sorted ascending
-// The chosen decomposition as WinMeldCode blocks: for the normal form the
-// four sets and the pair in extraction order; for the knitted straight block
-// 0 the pair and block 1 the set; all 0 for the other forms.
-extern int g_meld_list[kWinBlocks];
-extern int g_meld_list_count;  // non-zero blocks of g_meld_list
-// 1 when the last evaluate_win found a reading of the hand; 0 leaves the
-// scorer finding nothing and scoring 0.
-extern int g_eval_valid;
+// What the evaluation and the pattern checks read of the table beside the hand.
+struct WinContext {
+  int seat;                 // the winning seat 0..3; every fact below is of this seat or the table
+  int seat_wind;            // the seat's wind index 0 East .. 3 North
+  int round_wind;           // the wind round 0 East .. 3 North
+  int open_claims;          // the seat's pungs, chows and melded kongs of this hand
+  int melds[kMeldSlots];    // the seat's declared melds (MeldCode, 0 free)
+  int melds_anywhere;       // 1 when any seat has a meld declared
+  int own_discards;         // the seat's river entries
+  int discards_anywhere;    // river entries of all four seats
+  int wall_count;           // tiles left in the wall
+  int robbing_kong;         // 1 while a robbing win is scored
+  int kong_replacement;     // 1 while the seat's draw is a kong replacement
+  int flowers;              // flowers the seat has set aside
+  int visible[kTileCodes];  // visible counts of the table (not read while robbing a kong)
+};
 
 // One extraction order's reading: {found, its total, its five blocks}.
 struct EvalOrderRecord {
   int found;   // 1 when the order decomposed the hand
-  int points;  // g_eval_total of its scoring
+  int points;  // the total of its scoring
   int blocks[kWinBlocks];
 };
-// Work area of the normal reading, indexed by extraction order.
-extern std::array<EvalOrderRecord, kExtractionOrders> g_eval_orders;
 
-// Reads the hand made of the seat's hand slots 0-12 and tile, with the
-// form find_waits just left in g_hand_form. Settles seven pairs against the
-// normal reading (g_hand_form may become 1, and then g_waits / g_wait_count
-// hold the single wait), and for the normal form keeps the decomposition of
-// the best-scoring extraction order, the lowest order on equal totals (the
-// pattern table then holds the last scored order: run score_yaku again).
-// Returns true and sets g_eval_valid when the hand has a reading in its
-// form; false when the tile does not complete it.
-bool evaluate_win(int seat, int tile, int by_discard);
+// The reading of one hand: what the scorer reads.
+struct WinReading {
+  int seat;              // winning seat 0..3
+  int tile;              // winning tile (HaiCode)
+  int by_discard;        // 1 on another seat's discard or a robbed kong, 0 self-drawn
+  int seat_wind;         // the seat's wind index 0 East .. 3 North
+  int round_wind;        // the wind round 0 East .. 3 North
+  int open;              // 1 when the seat has a chow, pung or melded kong declared
+  int waits[kMaxWaits];  // the waits (after the seven-pairs reading)
+  int wait_count;        // 1 for a seven-pairs reading
+  int form;              // HandForm; becomes seven pairs when that reading wins
+  int hand[kHandSlots];  // hand slots 0-12 and the winning tile, sorted ascending
+  // The chosen decomposition as WinMeldCode blocks: for the normal form the
+  // four sets and the pair in extraction order; for the knitted straight
+  // block 0 the pair and block 1 the set; all 0 for the other forms.
+  int blocks[kWinBlocks];
+  int block_count;       // non-zero blocks
+  // 1 when the hand has a reading in its form; 0 leaves the scorer finding
+  // nothing and scoring 0.
+  int valid;
+  std::array<EvalOrderRecord, kExtractionOrders> orders;  // the normal reading, by extraction order
+  int scorings;          // scorings the normal reading ran (the work area holds the last)
+};
 
-// Zeroes every area above.
-void reset_win_eval_state();
+// Reads slots 0-12 of `hand` completed by `tile`, in the form of `waits`.
+// Settles seven pairs against the normal reading, and for the normal form
+// keeps the decomposition of the best-scoring extraction order, the lowest
+// order on equal totals (`work` then holds the last scored order: score the
+// reading again). Slot 13 is never read.
+WinReading read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const WaitSet& waits,
+                    const WinContext& ctx, const RuleSwitches& rules, Scoring& work);

@@ -1,5 +1,6 @@
-// The compound-pattern switches and the local-pattern switches the scorer
-// reads; saved in DATA\rule_yaku.dat and DATA\local_yaku.dat.
+// The switches the scorer reads: the compound-pattern and local-pattern
+// switches (saved in DATA\rule_yaku.dat and DATA\local_yaku.dat) and the two
+// options that change a total.
 #pragma once
 
 #include <array>
@@ -11,8 +12,11 @@ constexpr int kLocalYakuWords = 3;  // local patterns 81, 82, 83
 constexpr std::array<int, kRuleYakuWords> kRuleYakuDefaults{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1};
 constexpr std::array<int, kLocalYakuWords> kLocalYakuDefaults{0, 0, 0};
 
-extern std::array<int, kRuleYakuWords> g_rule_yaku;    // 0/1 per compound-pattern rule
-extern std::array<int, kLocalYakuWords> g_local_yaku;  // 0/1: local patterns 81..83 scored
+struct RuleSwitches {
+  std::array<int, kRuleYakuWords> rule_yaku = kRuleYakuDefaults;     // 0/1 per compound-pattern rule
+  std::array<int, kLocalYakuWords> local_yaku = kLocalYakuDefaults;  // 0/1: local patterns 81..83 scored
+  int flowers = 1;    // 1 when flowers are played (they score)
+  int score_cap = 0;  // 1: a total of 88 or more without flowers is cut to 88
 
-// Puts both sets of switches back to their defaults.
-void reset_yaku_switches();
+  bool rule_on(int word) const { return rule_yaku[word] != 0; }
+};

@@ -149,21 +149,24 @@ struct YakuEntry {
                // meaningless while found is 0
 };
 
-// The pattern table of the last scored hand, indexed by YakuId. Written by
-// score_yaku; before the first scoring every row holds {0, unit points}.
-extern std::array<YakuEntry, kYakuCount> g_yaku_table;
+// A pattern table, indexed by YakuId.
+using YakuTable = std::array<YakuEntry, kYakuCount>;
 // Every row {0, unit points}: the table before any scoring.
-constexpr std::array<YakuEntry, kYakuCount> kFreshYakuTable = [] {
-  std::array<YakuEntry, kYakuCount> t{};
+constexpr YakuTable kFreshYakuTable = [] {
+  YakuTable t{};
   for (int id = 0; id < kYakuCount; ++id) t[id] = {0, kYakuUnitPoints[id]};
   return t;
 }();
 
-// Every row back to {0, unit points}.
-void reset_yaku_table();
+// What one scoring leaves: the pattern table of the hand and its totals.
+struct Scoring {
+  YakuTable table = kFreshYakuTable;
+  int total = 0;           // after the optional 88 cap, flowers included
+  int total_uncapped = 0;  // the same before the cap
+};
 
 // ------------------------------------------------------- compound switches
-// The words of g_rule_yaku (core/yaku_table.h). Each is 1 (combine, the
+// The words of RuleSwitches::rule_yaku. Each is 1 (combine, the
 // default) or 0, except word 11 (default 0), which at 1 adds wind pungs to
 // a count.
 enum RuleYakuWord : int {
@@ -182,10 +185,9 @@ enum RuleYakuWord : int {
   kRuleReplacementLastDraw = 12,         // 0: 槓上開花 drops 妙手回春
 };
 static_assert(kRuleReplacementLastDraw + 1 == kRuleYakuWords);
-inline bool rule_yaku_on(int word) { return g_rule_yaku[word] != 0; }
 
 // ---------------------------------------------------------- local patterns
-// The words of g_local_yaku: 1 allows the pattern, 0 (the default) leaves it out.
+// The words of RuleSwitches::local_yaku: 1 allows the pattern, 0 (the default) leaves it out.
 enum LocalYakuWord : int {
   kLocalHeavenlyHand = 0,  // 天和, id 81
   kLocalEarthlyHand = 1,   // 地和, id 82

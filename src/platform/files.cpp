@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -69,19 +70,38 @@ std::string native_path(std::string_view program_path) {
   return path;
 }
 
-bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out) {
-  Fd fd(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC));
+namespace {
+
+// Reads at most `limit` bytes of a regular file into `out`. The file is
+// opened without blocking, so a FIFO or a device never stalls the program;
+// anything but a regular file is unreadable.
+bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  Fd fd(::open(native_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
   if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  std::vector<std::uint8_t> bytes;
-  std::uint8_t chunk[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd.fd, chunk, sizeof chunk);
+  const int flags = ::fcntl(fd.fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
+  std::vector<std::uint8_t> bytes(std::min<std::size_t>(limit, static_cast<std::size_t>(info.st_size) + 1));
+  std::size_t filled = 0;
+  while (filled < limit) {
+    if (filled == bytes.size()) bytes.resize(std::min(limit, 2 * bytes.size() + 4096));
+    const ssize_t n = ::read(fd.fd, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) break;
-    bytes.insert(bytes.end(), chunk, chunk + n);
+    filled += static_cast<std::size_t>(n);
   }
+  bytes.resize(filled);
+  out = std::move(bytes);
+  return true;
+}
+
+}  // namespace
+
+bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
+  std::vector<std::uint8_t> bytes;
+  const std::size_t limit = max_bytes < SIZE_MAX ? max_bytes + 1 : max_bytes;
+  if (!read_prefix(path, limit, bytes) || bytes.size() > max_bytes) return false;
   out = std::move(bytes);
   return true;
 }
@@ -118,8 +138,10 @@ bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
 FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
                       std::size_t* words_read) {
   if (words_read) *words_read = 0;
+  // One byte past the layout is enough to tell that the file is longer.
+  const std::size_t expected = words.size() * kWordBytes;
   std::vector<std::uint8_t> bytes;
-  if (!read_bytes(path, bytes)) return FileStatus::Missing;
+  if (!read_prefix(path, expected + 1, bytes)) return FileStatus::Missing;
   // A trailing piece of a word is not a word: it leaves that word as it was.
   const std::size_t whole = std::min(bytes.size() / kWordBytes, words.size());
   for (std::size_t i = 0; i < whole; ++i) {
@@ -130,7 +152,6 @@ FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
     words[i] = static_cast<std::int32_t>(value);
   }
   if (words_read) *words_read = whole;
-  const std::size_t expected = words.size() * kWordBytes;
   if (bytes.size() < expected) return FileStatus::Short;
   if (bytes.size() > expected) return FileStatus::TooLong;
   return FileStatus::Ok;

@@ -52,25 +52,34 @@ constexpr int kFirstBitmapId = 101;
 constexpr int kLastBitmapId = 139;
 constexpr int kBitmapCount = kLastBitmapId - kFirstBitmapId + 1;
 
-// The size a sheet is given when its file is missing (so drawing from it
-// stays harmless). Set by the program before load_bitmaps.
-void set_bitmap_fallback_size(int id, int width, int height);
+// The size of a sheet, set by the program before load_bitmaps: a file that
+// declares another size is refused before it is decoded, and a sheet whose
+// file is missing or refused is white at this size, so drawing from it stays
+// harmless.
+void set_bitmap_size(int id, int width, int height);
 
 // Loads art/<id>.png for every id 101..139 under the working directory.
-// A missing or unreadable file leaves a white sheet of the fallback size.
-// Returns the number of files that loaded.
+// A missing, unreadable, corrupt or wrongly sized file leaves a white sheet;
+// the missing ones are named once on standard error. Returns the number of
+// files that loaded.
 int load_bitmaps();
 const Surface& bitmap(int id);
+// True when the sheet came from its file.
+bool bitmap_from_file(int id);
 
-bool load_png(const std::string& path, Surface& out);
+// Reads a PNG of at most kMaxPngBytes; with want_width and want_height
+// above 0, a file whose header declares another size is refused undecoded.
+constexpr std::size_t kMaxPngBytes = 16u << 20;
+bool load_png(const std::string& path, Surface& out, int want_width = 0, int want_height = 0);
 bool save_png(const std::string& path, const Surface& surface);
 
 // -------------------------------------------------------------- word files
 
 enum class FileStatus { Ok, Missing, Short, TooLong };
 
-// Reads a file of little-endian 32-bit words into `words`. A missing file
-// leaves `words` untouched; a short one fills only the leading words it
+// Reads a file of little-endian 32-bit words into `words`, never more bytes
+// than the words hold plus one. A missing file (or one that is not a regular
+// file) leaves `words` untouched; a short one fills only the leading words it
 // holds. `words_read` (optional) receives how many words were filled.
 FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
                       std::size_t* words_read = nullptr);
@@ -80,8 +89,11 @@ FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
 // missing. Returns false when anything failed (the old file is then intact).
 bool write_words(const std::string& path, std::span<const std::int32_t> words);
 
-// Whole-file byte read; false when the file cannot be opened or read.
-bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out);
+// Whole-file byte read of a regular file of at most max_bytes; false when
+// the file is missing, not a regular file (a FIFO or device is never opened
+// for a blocking read), unreadable or longer.
+constexpr std::size_t kMaxReadBytes = 64u << 20;
+bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes = kMaxReadBytes);
 bool file_size(const std::string& path, std::uint64_t& size);
 
 // Whole-file byte write with the same temporary-file-and-rename guarantee as

@@ -15,6 +15,7 @@ std::array<int, kBitmapCount> g_bitmap_fallback_width = [] {
   return sizes;
 }();
 std::array<int, kBitmapCount> g_bitmap_fallback_height = g_bitmap_fallback_width;
+std::array<bool, kBitmapCount> g_bitmap_from_file{};
 const Surface g_no_sheet;
 
 bool g_font_tried = false;
@@ -30,6 +31,7 @@ void reset_platform_state() {
   for (Surface& sheet : g_bitmaps) sheet = Surface();
   g_bitmap_fallback_width.fill(1);
   g_bitmap_fallback_height.fill(1);
+  g_bitmap_from_file.fill(false);
   release_font();
 }
 

@@ -29,8 +29,9 @@ extern bool g_clock_virtual;            // clock_ms returns g_virtual_clock_ms (
 extern std::uint32_t g_virtual_clock_ms;  // advanced by the headless frame stepper
 
 extern std::array<Surface, kBitmapCount> g_bitmaps;  // sheet of id 101 + index
-extern std::array<int, kBitmapCount> g_bitmap_fallback_width;   // pixels, >= 1
+extern std::array<int, kBitmapCount> g_bitmap_fallback_width;   // the sheet's size in pixels, >= 1
 extern std::array<int, kBitmapCount> g_bitmap_fallback_height;  // pixels, >= 1
+extern std::array<bool, kBitmapCount> g_bitmap_from_file;        // the sheet came from its file
 extern const Surface g_no_sheet;  // what bitmap() gives for an id outside 101..139: empty
 
 extern bool g_font_tried;      // the face was looked for (once, lazily)

@@ -7,14 +7,21 @@
 
 namespace platform {
 
-bool load_png(const std::string& path, Surface& out) {
+bool load_png(const std::string& path, Surface& out, int want_width, int want_height) {
+  std::vector<std::uint8_t> bytes;
+  if (!read_bytes(path, bytes, kMaxPngBytes)) return false;
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-  image.format = PNG_FORMAT_RGB;  // any colour type arrives as 8-bit RGB
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
   const int width = static_cast<int>(image.width);
   const int height = static_cast<int>(image.height);
+  // The header alone decides: a sheet of the wrong size is never decoded.
+  if (want_width > 0 && want_height > 0 && (width != want_width || height != want_height)) {
+    png_image_free(&image);
+    return false;
+  }
+  image.format = PNG_FORMAT_RGB;  // any colour type arrives as 8-bit RGB
   std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
   // Transparent pixels become black, which an Or-drawn image leaves alone.
   const png_color black{0, 0, 0};

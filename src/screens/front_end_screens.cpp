@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdint>
 
+#include "base/scene_state.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "shell/shell_state.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -29,7 +29,6 @@ constexpr std::array<const char*, 2> kResumeLines{
     "・再開しない場合は中断データは削除され、再開はできなくなります",
 };
 constexpr std::array<const char*, kResumeChoices> kResumeChoiceLabels{"〇 再開する", "〇 再開しない"};
-constexpr const char* kDeclineFailedLine = "・中断データを削除できませんでした。もう一度選んでください";
 constexpr std::array<const char*, kMenuLeftItems> kMenuLeftLabels{
     "〇 フリー対局", "〇 オプション",  "〇 サポート機能", "〇 複合役の設定",
     "〇 ローカル役の設定", "〇 対局データ", "〇 データ削除",
@@ -38,7 +37,14 @@ constexpr std::array<const char*, kMenuRightItems> kMenuRightLabels{
     "〇 中国麻将のルール", "〇 あがり役の説明", "〇 あがり役のルール", "〇 日本麻雀との違い",
     "〇 初心者へのアドバイス",
 };
-constexpr const char* kResumeFailedLine = "中断データを書き換えられなかったため、再開を取りやめました";
+// What the menu says after a write failed on the way to it, by WriteFailure.
+constexpr std::array<const char*, kWriteFailedSettings + 1> kMenuFailureLines{
+    nullptr,
+    "中断データを書き換えられなかったため、再開を取りやめました",
+    "中断データを削除できませんでした。次回の起動時にも再開を尋ねます",
+    "対局データを保存できませんでした。この対局は成績に残りません",
+    "設定を保存できませんでした。設定は終了するまで有効です",
+};
 
 // The title's name as a large logo: the text's glyphs enlarged `scale` times
 // in `colour`, their grey edges blended, the centre of the logo at centre_x.
@@ -94,11 +100,10 @@ void scene_suspended() {
 
 void scene_resume_question() {
   draw_background(kBackgroundScreens);
-  draw_card(100, 195, 640, g_last_write_failed == kWriteFailedDecline ? 455 : 395);
+  draw_card(100, 195, 640, 395);
   for (int i = 0; i < static_cast<int>(kResumeLines.size()); ++i) draw_text(120, 220 + 40 * i, kResumeLines[i]);
   for (int i = 0; i < kResumeChoices; ++i) draw_text(kResumeChoiceX, resume_choice_y(i), kResumeChoiceLabels[i]);
   for (int i = 0; i < kResumeChoices; ++i) draw_hover(kResumeChoiceX, resume_choice_y(i), resume_choice_box(i));
-  if (g_last_write_failed == kWriteFailedDecline) draw_text(120, 420, kDeclineFailedLine);
 }
 
 void scene_main_menu() {
@@ -112,8 +117,8 @@ void scene_main_menu() {
     draw_text(kMenuRightX, menu_row_y(i), kMenuRightLabels[i]);
     draw_hover(kMenuRightX, menu_row_y(i), menu_right_box(i));
   }
-  if (g_last_write_failed == kWriteFailedResume) {
-    draw_card(100, 545, 610, 590);
-    draw_text(120, 560, kResumeFailedLine);
+  if (g_last_write_failed >= kWriteFailedResume && g_last_write_failed <= kWriteFailedSettings) {
+    draw_card(100, 545, 640, 590);
+    draw_text(120, 560, kMenuFailureLines[g_last_write_failed]);
   }
 }

@@ -4,10 +4,10 @@
 #include <array>
 #include <cstddef>
 
+#include "draw/gdi.h"
 #include "screens/help_texts.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "base/scene_state.h"
+#include "base/sound.h"
+#include "draw/art_manifest.h"
+#include "draw/gdi.h"
 #include "screens/help_yaku_entries.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/art_manifest.h"
-#include "shell/gdi.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 
 namespace {
 

@@ -7,14 +7,15 @@ extern int g_help_page;       // help page (0..2 in 1010, 0..11 in 1030) or stat
 extern int g_help_selection;  // pattern selected on the pattern list
 extern int g_stats_deleted;   // 1 once the statistics were deleted on the deletion screen
 
-// Which data-file write last failed, so the screen that asked for it can say
-// so instead of its success text; cleared by the next title or menu click.
+// Which data-file write last failed, so that the screen shown next can say
+// so; cleared by the next title or menu click. A failed write never holds
+// the player on a screen: every way out works as usual.
 enum WriteFailure : int {
   kWriteOk = 0,
   kWriteFailedResume,     // the resume could not clear the stored match: not resumed (menu)
-  kWriteFailedDecline,    // declining could not clear the stored match (resume question)
-  kWriteFailedStandings,  // the booked statistics could not be saved (standings)
-  kWriteFailedSettings,   // a setting screen's file could not be saved (that screen)
+  kWriteFailedDecline,    // declining could not clear the stored match: asked again next start (menu)
+  kWriteFailedStandings,  // the booked statistics could not be saved (menu)
+  kWriteFailedSettings,   // a setting screen's file could not be saved: in effect until the program ends (menu)
   kWriteFailedDeletion,   // the cleared statistics could not be saved (deletion screen)
   kWriteFailedSuspend,    // the suspended match could not be stored (suspension notice)
 };

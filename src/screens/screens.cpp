@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "draw/gdi.h"
 #include "platform/platform.h"
-#include "shell/gdi.h"
 
 namespace {
 constexpr int kCardEdgeWidth = 3;

@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <span>
 
-#include "core/yaku_switches.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/yaku_switches.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
-#include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -22,7 +21,6 @@ constexpr const char* kHoverMark = "●";
 constexpr int kTitleX = 80;
 constexpr int kTitleY = 100;
 constexpr int kHeadingX = 90;
-constexpr const char* kSaveFailedLine = "設定を保存できませんでした。右クリックでもう一度保存します";
 
 // ------------------------------------------------------------------ options
 constexpr std::array<const char*, 6> kComSpeedLabels{
@@ -123,13 +121,10 @@ constexpr int kCardRight = 660;
 constexpr int kCardTop = 75;
 constexpr int kCardMargin = 25;      // below the reset row
 constexpr int kRuleGap = 22;         // from a gold rule down to the text under it
-constexpr int kFailedCardGap = 14;   // between the settings card and the failure card
-constexpr int kFailedCardHeight = 45;
 
 void draw_rule(int y) { platform::fill_rect(g_back_surface, kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
 
-// The background, the card down to the reset row, the title, and below the
-// card the failure line while the screen's file could not be saved.
+// The background, the card down to the reset row and the title.
 void draw_frame(const char* title, const SettingRow& reset) {
   draw_screen_background();
   const int bottom = reset.y + 16 + kCardMargin;
@@ -137,10 +132,6 @@ void draw_frame(const char* title, const SettingRow& reset) {
   draw_rule(kTitleY + 16 + 9);
   draw_rule(reset.y - kRuleGap);
   draw_text(kTitleX, kTitleY, title);
-  if (g_last_write_failed != kWriteFailedSettings) return;
-  const int top = bottom + kFailedCardGap;
-  draw_card(kCardLeft, top, kCardRight, top + kFailedCardHeight);
-  draw_text(kTitleX, top + (kFailedCardHeight - 16) / 2, kSaveFailedLine);
 }
 
 void draw_row(const SettingRow& row, const char* label) {

@@ -2,13 +2,12 @@
 #include <array>
 #include <string>
 
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/character_names.h"
 #include "screens/front_end_layout.h"
-#include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/gdi.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -33,9 +32,6 @@ constexpr int kScoreY = 402;
 // Stand-ins for a missing panel sheet.
 constexpr std::uint32_t kPanelFill = 0xF4EBD0;
 constexpr std::uint32_t kPanelEdge = 0x6B4E1E;
-constexpr const char* kSaveFailedLines[2] = {"成績を保存できませんでした。クリックで保存し直します",
-                                             "（Enterキーでは保存せずにタイトルへ戻ります）"};
-
 void draw_panel() {
   if (bitmap_loaded(kPanelSheet)) {
     blit_bitmap(60, 230, 300, 220, kPanelSheet, 0, 0);
@@ -100,8 +96,4 @@ void scene_match_standings() {
   draw_background(kBackgroundTable);
   draw_panel();
   for (int p = 0; p < kPlaces; ++p) draw_place(p);
-  if (g_last_write_failed == kWriteFailedStandings) {
-    draw_text(150, 480, kSaveFailedLines[0]);
-    draw_text(150, 505, kSaveFailedLines[1]);
-  }
 }

@@ -1,6 +1,6 @@
 #include "screens/statistics_figures.h"
 
-#include "shell/gdi.h"
+#include "draw/gdi.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The pattern-wins, recent-matches and ready-hand pages of the statistics screen.
 #include <array>
 
+#include "base/stats.h"
+#include "draw/gdi.h"
 #include "screens/statistics_figures.h"
-#include "shell/gdi.h"
-#include "shell/stats.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <array>
 #include <cstdint>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/stats.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
 #include "screens/statistics_figures.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/shell_state.h"
-#include "shell/stats.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ void draw_summary_page(int character) {
 }
 
 void draw_name(int character, int x) {
-  const int row = character == 0 && g_options[opt_player_female] == 1 ? kUserFemaleRow : character;
+  const int row = character == 0 && option_on(opt_player_female) ? kUserFemaleRow : character;
   blit_bitmap(x, 72, 120, 20, kNameSheet, 80, 20 * row);
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/scene_state.h"
 #include "core/tiles.h"
-#include "shell/gdi.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "shell/shell_state.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
 

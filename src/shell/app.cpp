@@ -2,14 +2,16 @@
 
 #include <optional>
 
-#include "core/hai_table.h"
-#include "shell/gdi.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/sound.h"
+#include "draw/gdi.h"
+#include "shell/data_files.h"
 #include "shell/input.h"
 #include "shell/keys.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
 #include "shell/shell_state.h"
-#include "shell/sound.h"
+#include "shell/sound_player.h"
 #include "shell/window_pos.h"
 
 namespace {
@@ -79,7 +81,7 @@ int fps_tick() {
 void frame_step() {
   if (g_notice_frames > 0) --g_notice_frames;
   dispatch_scene(g_scene);
-  if (option(opt_frame_rate) == 1) draw_frame_rate();
+  if (option_on(opt_frame_rate)) draw_frame_rate();
   platform::present(g_back_surface);
 }
 

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string>
+#include <vector>
 
+#include "base/options.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "core/hai_table.h"
-#include "core/yaku_table.h"
 #include "platform/platform.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -55,6 +57,15 @@ bool valid_seats(const int (&seat_character)[kSeats]) {
 }
 
 bool in_seat_range(int value) { return value >= 0 && value <= kLastWindOrSeat; }
+
+// No match can take a seat's score this far: sixteen hands move it by at most
+// three payments of 8 points plus a hand's value each. A stored score beyond
+// it can only be a damaged file, and adding a hand's payments to it must
+// never overflow.
+constexpr int kScoreReach = 1'000'000;
+bool reachable_scores(const int (&scores)[kSeats]) {
+  return std::all_of(std::begin(scores), std::end(scores), [](int s) { return s >= -kScoreReach && s <= kScoreReach; });
+}
 
 }  // namespace
 
@@ -116,7 +127,7 @@ bool read_restart_file(RestartData& out) {
   const platform::FileStatus status = platform::read_words(file_path(kRestartFile), words_of(d), &count);
   if (status != platform::FileStatus::Ok || count != static_cast<std::size_t>(kRestartWords)) return false;
   if (!valid_seats(d.seat_character) || !in_seat_range(d.round_block[0]) || !in_seat_range(d.dealer_block[0]) ||
-      !in_seat_range(d.first_dealer_block[0]))
+      !in_seat_range(d.first_dealer_block[0]) || !reachable_scores(d.scores))
     return false;
   clamp_stats(d.stats);
   out = d;
@@ -142,3 +153,17 @@ void apply_restart_data(const RestartData& d) {
 }
 
 bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }
+
+HaiTableSource load_hai_table_from(const std::string& path) {
+  std::uint64_t size = 0;
+  std::vector<std::int32_t> words(2 * static_cast<std::size_t>(kHaiTableRows));
+  const bool from_file = platform::file_size(path, size) && size == static_cast<std::uint64_t>(kHaiTableBytes) &&
+                         platform::read_words(path, words) == platform::FileStatus::Ok && fill_hai_table(words);
+  if (!from_file) build_hai_table();
+  return from_file ? HaiTableSource::File : HaiTableSource::Built;
+}
+
+void load_hai_table() {
+  // The table never changes once filled; a second window in one run keeps it.
+  if (!g_hai_table_loaded) load_hai_table_from("data/hai.dat");
+}

@@ -6,8 +6,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
-#include "shell/stats.h"
+#include "base/stats.h"
 
 constexpr const char* kOptionFile = "DATA\\option.dat";
 constexpr const char* kRuleYakuFile = "DATA\\rule_yaku.dat";
@@ -70,3 +71,15 @@ void apply_restart_data(const RestartData& data);
 
 // The suspension: writes the match in memory with flag 1.
 bool write_suspended_match();
+
+// How the one-suit table was filled.
+enum class HaiTableSource { File, Built };
+
+// Takes the one-suit table from `path` when the file has the exact size and
+// its words pass fill_hai_table; otherwise builds it. Either way the table is
+// loaded afterwards.
+HaiTableSource load_hai_table_from(const std::string& path);
+
+// Loads data/hai.dat at start-up (the working directory is the game's root);
+// nothing when the table is already filled.
+void load_hai_table();

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/gdi.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/knitted_support.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/sheet_ids.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -46,14 +46,14 @@ int line_position(int seat, int slot, bool face_up) {
   return after_last + (line.step > 0 ? gap : -gap);
 }
 
-bool dealing_hidden() { return g_scene == SCENE_DEAL && option(opt_open_hands) == 0; }
+bool dealing_hidden() { return g_scene == SCENE_DEAL && !option_on(opt_open_hands); }
 
 // ------------------------------------------------------------- the user
 
 bool in_second_look(int slot) {
   const SeatState& me = g_seat_state[0];
   const bool hovered = g_pick == slot + 1;
-  const bool open = option(opt_open_hands) == 1;
+  const bool open = option_on(opt_open_hands);
   if (slot == kDrawSlot && me.won == 1) return true;
   return me.hand_revealed == 1 || g_hands_revealed == 1 || (open && !hovered) || (!open && hovered);
 }
@@ -127,7 +127,7 @@ void draw_user_hand() {
 
 bool shown_face_up(int seat, int slot) {
   const SeatState& st = g_seat_state[seat];
-  if (option(opt_open_hands) == 1 || st.hand_revealed == 1 || g_hands_revealed == 1) return true;
+  if (option_on(opt_open_hands) || st.hand_revealed == 1 || g_hands_revealed == 1) return true;
   return slot == kDrawSlot && st.won == 1;
 }
 

@@ -1,7 +1,7 @@
 #include "shell/input.h"
 
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
 
 bool is_front_end_scene(int scene) {
   return (scene >= SCENE_TITLE && scene <= SCENE_LOCAL_YAKU && scene != SCENE_DEAL && scene != SCENE_SORT_HANDS &&

@@ -1,8 +1,8 @@
 #include "shell/input_front_end.h"
 
+#include "base/scene_state.h"
+#include "base/scenes.h"
 #include "shell/input.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 
 // The front-end screens draw their hover marks from the pointer position
 // themselves, so pointer movement has nothing to do here.

@@ -2,21 +2,21 @@
 // the kong and chow choices, and the result screens that close the hand.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "com/turn/advisor.h"
 #include "core/tiles.h"
+#include "flow/claim_offers.h"
+#include "flow/hand_end.h"
+#include "flow/match_stats.h"
+#include "flow/result.h"
+#include "flow/user_kongs.h"
 #include "shell/input_front_end.h"
-#include "shell/options.h"
 #include "shell/play_input.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
-#include "table/hand_end.h"
-#include "table/match_stats.h"
-#include "table/result.h"
-#include "table/table_state.h"
-#include "table/user_kongs.h"
 
 namespace {
 
@@ -119,10 +119,12 @@ void click_kong_choice() {
   declare_user_kan(g_kan_candidates[g_kan_choice - 1]);
 }
 
-// Back to the turn, whose advisor runs again on its next frame.
+// Back to the turn; the claim advisor's hint is renewed on the discard still
+// on the table (none before the hand's first discard).
 void leave_kong_choice() {
   g_scene = SCENE_SEAT0_TURN;
   g_popup_open = 0;
+  if (g_river_count[g_discarder] > 0) advise_user_claim(latest_discard_tile());
 }
 
 // ------------------------------------------------------------ chow choice
@@ -156,7 +158,7 @@ void leave_chow_choice() {
   g_scene = SCENE_USER_CLAIM;
   g_return_scene = seat_check_scene(3, 0);
   g_popup_open = 0;
-  g_naki_flags[0][2] = 0;
+  g_naki_flags[0][kChowFlag] = 0;
   advise_user_claim(latest_discard_tile());
 }
 
@@ -169,7 +171,7 @@ void hover_hand_result() {
 }
 
 void click_hand_result() {
-  if (option(opt_suspend) == 0 || is_last_hand_of_match()) {
+  if (!option_on(opt_suspend) || is_last_hand_of_match()) {
     finish_hand();
     g_pick = 0;
     return;

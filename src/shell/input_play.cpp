@@ -3,14 +3,14 @@
 // pop-ups, leaves the choices and hides the result panels.
 #include <algorithm>
 
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "base/waits.h"
 #include "core/tiles.h"
-#include "core/waits.h"
+#include "flow/result.h"
 #include "shell/input.h"
 #include "shell/play_input.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/result.h"
-#include "table/table_state.h"
 
 HitBox drawn_tile_box() { return {user_drawn_tile_x(), kHandTop, user_drawn_tile_x() + kHandTileWidth, kHandBottom}; }
 

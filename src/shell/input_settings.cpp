@@ -2,18 +2,18 @@
 // help screens, and the right click that leaves them.
 #include <span>
 
-#include "core/yaku_table.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/yaku_table.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
 #include "shell/keys.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
 
 namespace {
 
@@ -128,11 +128,8 @@ void click_help_yaku_list() {
 }
 
 void leave_to_menu() {
-  if (bool (*save)() = saver_of(g_scene); save != nullptr && !save()) {
-    g_last_write_failed = kWriteFailedSettings;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  bool (*save)() = saver_of(g_scene);
+  g_last_write_failed = save != nullptr && !save() ? kWriteFailedSettings : kWriteOk;
   g_scene = SCENE_MAIN_MENU;
   request_se(SE_OK);
 }

@@ -2,18 +2,18 @@
 #include <algorithm>
 #include <array>
 
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "flow/match_stats.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
-#include "table/match_stats.h"
-#include "table/new_hand.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -72,12 +72,9 @@ void resume_match() {
 }
 
 void decline_resume() {
-  if (!write_restart_file(restart_data_from_memory(0))) {
-    g_last_write_failed = kWriteFailedDecline;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  const bool written = write_restart_file(restart_data_from_memory(0));
   open_screen(SCENE_MAIN_MENU);
+  g_last_write_failed = written ? kWriteOk : kWriteFailedDecline;
 }
 
 void book_standings() {
@@ -177,14 +174,10 @@ void click_main_menu() {
 }
 
 void click_match_standings() {
-  // Booking adds to the statistics, so a click that retries a failed save
-  // must not book the match a second time.
+  // Booking adds to the statistics, so the match is booked once whatever
+  // way the standings are left.
   if (!g_standings_booked) book_standings();
-  if (!save_save_file()) {
-    g_last_write_failed = kWriteFailedStandings;
-    return;
-  }
-  g_last_write_failed = kWriteOk;
+  g_last_write_failed = save_save_file() ? kWriteOk : kWriteFailedStandings;
   g_scene = SCENE_MAIN_MENU;
   g_scene_frame = 0;
   g_pick = 0;

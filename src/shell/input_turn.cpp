@@ -1,14 +1,14 @@
 // The user's own turn (scene 210): the hand tile under the pointer, the
 // discard or flower it names, and the pop-up with the self-drawn win, kong
 // and flower rows.
+#include "base/scene_state.h"
+#include "base/table_state.h"
 #include "core/tiles.h"
+#include "flow/user_kongs.h"
+#include "flow/user_turn.h"
 #include "shell/play_input.h"
-#include "shell/shell_state.h"
 #include "table/claim_actions.h"
 #include "table/shout.h"
-#include "table/table_state.h"
-#include "table/user_kongs.h"
-#include "table/user_turn.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ void hover_popup_rows() {
 void click_popup_row() {
   const int* rows = g_user_naki_options;
   if (g_popup_hover == kTurnPopupWinRow && rows[1] == 1) {
-    // A false win leaves the turn in place; the pop-up closes on its rows.
-    g_popup_open = 0;
-    try_tsumo(0);
+    // A false win leaves the turn and its pop-up in place (the row is barred
+    // from the next opening on); a real one closes it.
+    if (try_tsumo(0)) g_popup_open = 0;
   } else if (g_popup_hover == kTurnPopupKongRow && rows[2] == 1) {
     do_user_kan();
   } else if (g_popup_hover == kTurnPopupFlowerRow && rows[3] == 1) {

@@ -1,11 +1,12 @@
 #include "shell/keys.h"
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
 #include "platform/platform.h"
 #include "screens/screen_state.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
 #include "shell/shell_state.h"
-#include "shell/sound.h"
 
 namespace {
 
@@ -58,9 +59,11 @@ void page_down() {
   request_se(SE_SELECT);
 }
 
-// The next value counts on from the word as stored, so a word read out of
-// range from the option file comes back into range where its count leads.
-void toggle(OptionWord word, int values) {
+// The next value of the word's range counts on from the word as stored, so a
+// word read out of range from the option file comes back into range where
+// its count leads.
+void toggle(OptionWord word) {
+  const int values = kOptionRanges[word].max + 1;
   g_options[word] = ((g_options[word] + 1) % values + values) % values;
   request_se(SE_SELECT);
 }
@@ -85,15 +88,15 @@ void on_key_down(int key) {
     case platform::kVkUp: page_up(); break;
     case platform::kVkDown: page_down(); break;
     case platform::kVkC:
-      toggle(opt_tsumogiri_grey, 2);
+      toggle(opt_tsumogiri_grey);
       show_notice(kNoticeTsumogiri);
       break;
     case platform::kVkV:
-      toggle(opt_knitted_support, 3);
+      toggle(opt_knitted_support);
       show_notice(kNoticeKnitted);
       break;
-    case platform::kVkX: toggle(opt_open_wall, 2); break;
-    case platform::kVkZ: toggle(opt_open_hands, 2); break;
+    case platform::kVkX: toggle(opt_open_wall); break;
+    case platform::kVkZ: toggle(opt_open_hands); break;
     default: break;
   }
 }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/visible.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void mark_held(int arrangement, bool (&dark)[kHandSlots]) {
 void draw_knitted_support(bool (&dark)[kHandSlots]) {
   std::fill(std::begin(dark), std::end(dark), false);
   const int support = option(opt_knitted_support);
-  if (support == 0 || declared_melds() > 1) return;
+  if (support == kKnittedSupportOff || declared_melds() > 1) return;
   const int lowest = kLowestNeed + option(opt_knitted_support_count);
   for (int need = 9; need >= lowest; --need) {
     int qualified = 0;
@@ -59,7 +59,7 @@ void draw_knitted_support(bool (&dark)[kHandSlots]) {
       if (!qualifies(a, need)) continue;
       ++qualified;
       draw_label(need);
-      if (support == 2) mark_held(a, dark);
+      if (support == kKnittedSupportTextAndGrey) mark_held(a, dark);
     }
     if (qualified >= 2) std::fill(std::begin(dark), std::end(dark), false);
     if (qualified >= 1) return;

@@ -2,11 +2,11 @@
 // towards its left, the claimed tile turned.
 #include <array>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -44,8 +44,8 @@ struct Column {
 };
 
 bool concealed_kong_face_up(int seat) {
-  return g_seat_state[seat].hand_revealed == 1 || option(opt_open_hands) == 1 ||
-         (seat == 0 && option(opt_kong_visible) == 1) || g_hands_revealed == 1;
+  return g_seat_state[seat].hand_revealed == 1 || option_on(opt_open_hands) ||
+         (seat == 0 && option_on(opt_kong_visible)) || g_hands_revealed == 1;
 }
 
 bool robbable(int meld) {
@@ -122,7 +122,7 @@ void draw_meld(int seat, int meld, int low) {
 
 void draw_melds(int seat) {
   const MeldLine& line = kMeldLines[seat];
-  const bool animate = option(opt_tile_animation) == 1;
+  const bool animate = option_on(opt_tile_animation);
   std::array<int, kMeldSlots> low{};
   int pushed = 0;
   for (int m = 0; m < kMeldSlots; ++m) {

@@ -4,17 +4,17 @@
 #include <array>
 #include <cstdlib>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
+#include "flow/result.h"
 #include "shell/digits.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/play_layout.h"
 #include "shell/sheet_ids.h"
-#include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
-#include "table/result.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void box_number(int x, int y, int value, bool plus) {
 }
 
 void draw_result_buttons() {
-  if (option(opt_suspend) == 0 || is_last_hand_of_match()) return;
+  if (!option_on(opt_suspend) || is_last_hand_of_match()) return;
   blit_bitmap(465, 470, 220, 60, kSheetResultButtons, 0, 0);
   // The lit look follows the boxes the clicks test.
   if (kNextHandBox.contains(g_mouse_x, g_mouse_y)) blit_bitmap(465, 470, 110, 60, kSheetResultButtons, 0, 60);
@@ -70,7 +70,7 @@ void draw_result_buttons() {
 }
 
 void draw_seat_change() {
-  if (option(opt_seat_change_display) == 0 || g_round_wind >= 3 || !is_last_hand_of_round()) return;
+  if (!option_on(opt_seat_change_display) || g_round_wind >= 3 || !is_last_hand_of_round()) return;
   blit_bitmap(291, 275, 140, 140, kSheetSeatChange, 140 * g_first_dealer, 140 * (g_round_wind % 2));
   blit_bitmap(291, 415, 140, 30, kSheetSeatChange, 140 * g_round_wind, 280);
 }
@@ -89,7 +89,7 @@ void draw_win_panel(int x, int y) {
     blit_bitmap(x + 165 + 12 * i, y + 186, 10, 20, kSheetPatternNames, 100 + 10 * digit_in_place(total, kPlaces, i), 400);
   points_label(x + 200, y + 186);
   const int flowers = pattern_found(kYakuFlowers) ? pattern_points(kYakuFlowers) : 0;
-  if (option(opt_score_cap) == 1 && g_win_points - flowers >= kScoreCap)
+  if (option_on(opt_score_cap) && g_win_points - flowers >= kScoreCap)
     blit_bitmap(x, y + 222, 360, 30, kSheetWinFrame, 0, 220);
 }
 

@@ -3,98 +3,101 @@
 #include <algorithm>
 #include <array>
 
+#include "base/scenes.h"
+#include "base/view_requests.h"
+#include "flow/deal.h"
+#include "flow/result.h"
+#include "flow/sequencer.h"
+#include "flow/user_turn.h"
 #include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/result_panels.h"
 #include "shell/table_view.h"
-#include "table/deal.h"
-#include "table/result.h"
-#include "table/sequencer.h"
-#include "table/user_turn.h"
+#include "shell/user_panels.h"
+#include "table/shout.h"
 
 namespace {
 
-enum Draw : bool { kOwn = false, kTable = true };
+// The scenes that show the table with something over it.
+void table_and_turn_popup() {
+  draw_table();
+  draw_turn_popup();
+}
+void table_and_claim_panel() {
+  draw_table();
+  draw_claim_panel();
+}
+void table_and_kong_choice() {
+  draw_table();
+  draw_kong_choice();
+}
+void table_and_chow_choice() {
+  draw_table();
+  draw_chow_choice();
+}
+// The flower scene draws the table except on the frame that leaves or restarts it.
+void flower_scene() {
+  if (hana_phase()) draw_table();
+}
 
 struct SceneEntry {
   int scene;
-  void (*handler)();
-  Draw draw;  // kTable: the table view is drawn after the handler
+  void (*handler)();  // the scene's frame of play; nullptr for a scene that only waits for clicks
+  void (*view)();     // drawn after the handler; nullptr when the handler draws its own screen
 };
+
+#define SEAT_SCENES(s, draw_handler, turn_handler, turn_view)                       \
+  {seat_draw_scene(s), draw_handler, draw_table},                                    \
+  {seat_turn_scene(s), turn_handler, turn_view},                                     \
+  {seat_discarded_scene(s), evaluate_naki_after_seat##s, draw_table},                \
+  {seat_check_scene(s, 0), win_check1_after_seat##s, draw_table},                    \
+  {seat_check_scene(s, 1), win_check2_after_seat##s, draw_table},                    \
+  {seat_check_scene(s, 2), win_check3_after_seat##s, draw_table},                    \
+  {seat_check_scene(s, 3), pon_kan_check1_after_seat##s, draw_table},                \
+  {seat_check_scene(s, 4), pon_kan_check2_after_seat##s, draw_table},                \
+  {seat_check_scene(s, 5), pon_kan_check3_after_seat##s, draw_table},                \
+  {seat_check_scene(s, 6), chi_check_after_seat##s, draw_table}
 
 // Every scene with a handler, in ascending scene order.
 constexpr std::array<SceneEntry, 72> kScenes{{
-    {10, scene_title, kOwn},
-    {20, scene_suspended, kOwn},
-    {30, scene_resume_question, kOwn},
-    {40, scene_deal, kOwn},
-    {50, scene_sort_hands, kOwn},
-    {60, scene_initial_flowers, kOwn},
-    {70, scene_match_standings, kOwn},
-    {90, scene_main_menu, kOwn},
-    {110, scene_options, kOwn},
-    {120, scene_support, kOwn},
-    {130, scene_rule_yaku, kOwn},
-    {140, scene_character_data, kOwn},
-    {150, scene_data_delete, kOwn},
-    {160, scene_local_yaku, kOwn},
-    {200, draw_phase_seat0, kTable},
-    {210, user_turn_phase, kOwn},
-    {211, evaluate_naki_after_seat0, kTable},
-    {220, win_check1_after_seat0, kTable},
-    {230, win_check2_after_seat0, kTable},
-    {240, win_check3_after_seat0, kTable},
-    {250, pon_kan_check1_after_seat0, kTable},
-    {260, pon_kan_check2_after_seat0, kTable},
-    {270, pon_kan_check3_after_seat0, kTable},
-    {280, chi_check_after_seat0, kTable},
-    {290, draw_phase_seat1, kTable},
-    {300, com_turn_phase_seat1, kTable},
-    {301, evaluate_naki_after_seat1, kTable},
-    {310, win_check1_after_seat1, kTable},
-    {320, win_check2_after_seat1, kTable},
-    {330, win_check3_after_seat1, kTable},
-    {340, pon_kan_check1_after_seat1, kTable},
-    {350, pon_kan_check2_after_seat1, kTable},
-    {360, pon_kan_check3_after_seat1, kTable},
-    {370, chi_check_after_seat1, kTable},
-    {380, draw_phase_seat2, kTable},
-    {390, com_turn_phase_seat2, kTable},
-    {391, evaluate_naki_after_seat2, kTable},
-    {400, win_check1_after_seat2, kTable},
-    {410, win_check2_after_seat2, kTable},
-    {420, win_check3_after_seat2, kTable},
-    {430, pon_kan_check1_after_seat2, kTable},
-    {440, pon_kan_check2_after_seat2, kTable},
-    {450, pon_kan_check3_after_seat2, kTable},
-    {460, chi_check_after_seat2, kTable},
-    {470, draw_phase_seat3, kTable},
-    {480, com_turn_phase_seat3, kTable},
-    {481, evaluate_naki_after_seat3, kTable},
-    {490, win_check1_after_seat3, kTable},
-    {500, win_check2_after_seat3, kTable},
-    {510, win_check3_after_seat3, kTable},
-    {520, pon_kan_check1_after_seat3, kTable},
-    {530, pon_kan_check2_after_seat3, kTable},
-    {540, pon_kan_check3_after_seat3, kTable},
-    {550, chi_check_after_seat3, kTable},
-    {560, naki_panel_phase, kOwn},
-    {570, robbing_panel_phase, kOwn},
-    {590, hana_phase, kOwn},
-    {600, exhaustive_draw_phase, kTable},
-    {620, shout_pause_phase, kTable},
-    {700, hand_result_phase, kOwn},
-    {710, win_phase, kOwn},
-    {810, user_kan_choice_phase, kOwn},
-    {820, user_chi_choice_phase, kOwn},
-    {900, kan_replacement_phase_seat0, kOwn},
-    {910, kan_replacement_phase_seat1, kOwn},
-    {920, kan_replacement_phase_seat2, kOwn},
-    {930, kan_replacement_phase_seat3, kOwn},
-    {1000, draw_help_differences, kOwn},
-    {1010, draw_help_yaku_rules, kOwn},
-    {1020, draw_help_game_rules, kOwn},
-    {1030, draw_help_yaku_list, kOwn},
-    {1050, draw_help_advice, kOwn},
+    {SCENE_TITLE, scene_title, nullptr},
+    {SCENE_SUSPENDED, scene_suspended, nullptr},
+    {SCENE_RESUME_QUESTION, scene_resume_question, nullptr},
+    {SCENE_DEAL, scene_deal, draw_table},
+    {SCENE_SORT_HANDS, scene_sort_hands, draw_table},
+    {SCENE_INITIAL_FLOWERS, scene_initial_flowers, draw_table},
+    {SCENE_MATCH_STANDINGS, scene_match_standings, nullptr},
+    {SCENE_MAIN_MENU, scene_main_menu, nullptr},
+    {SCENE_OPTIONS, scene_options, nullptr},
+    {SCENE_SUPPORT, scene_support, nullptr},
+    {SCENE_RULE_YAKU, scene_rule_yaku, nullptr},
+    {SCENE_CHARACTER_DATA, scene_character_data, nullptr},
+    {SCENE_DATA_DELETE, scene_data_delete, nullptr},
+    {SCENE_LOCAL_YAKU, scene_local_yaku, nullptr},
+    SEAT_SCENES(0, draw_phase_seat0, user_turn_phase, table_and_turn_popup),
+    SEAT_SCENES(1, draw_phase_seat1, com_turn_phase_seat1, draw_table),
+    SEAT_SCENES(2, draw_phase_seat2, com_turn_phase_seat2, draw_table),
+    SEAT_SCENES(3, draw_phase_seat3, com_turn_phase_seat3, draw_table),
+    {SCENE_USER_CLAIM, nullptr, table_and_claim_panel},
+    {SCENE_USER_ROB_KONG, nullptr, table_and_claim_panel},
+    {SCENE_FLOWER, flower_scene, nullptr},
+    {SCENE_EXHAUSTIVE_DRAW, exhaustive_draw_phase, draw_table},
+    {SCENE_SHOUT, shout_pause_phase, draw_table},
+    {SCENE_HAND_RESULT, nullptr, draw_hand_result_view},
+    {SCENE_WIN, win_phase, draw_win_view},
+    {SCENE_USER_KONG_CHOICE, nullptr, table_and_kong_choice},
+    {SCENE_USER_CHOW_CHOICE, nullptr, table_and_chow_choice},
+    {kong_draw_scene(0), kan_replacement_phase_seat0, draw_table},
+    {kong_draw_scene(1), kan_replacement_phase_seat1, draw_table},
+    {kong_draw_scene(2), kan_replacement_phase_seat2, draw_table},
+    {kong_draw_scene(3), kan_replacement_phase_seat3, draw_table},
+    {SCENE_HELP_DIFFERENCES, draw_help_differences, nullptr},
+    {SCENE_HELP_YAKU_RULES, draw_help_yaku_rules, nullptr},
+    {SCENE_HELP_RULES, draw_help_game_rules, nullptr},
+    {SCENE_HELP_YAKU_LIST, draw_help_yaku_list, nullptr},
+    {SCENE_HELP_ADVICE, draw_help_advice, nullptr},
 }};
+#undef SEAT_SCENES
 
 constexpr bool sorted_by_scene() {
   for (std::size_t i = 1; i < kScenes.size(); ++i)
@@ -102,7 +105,14 @@ constexpr bool sorted_by_scene() {
   return true;
 }
 static_assert(sorted_by_scene());
-static_assert(std::count_if(kScenes.begin(), kScenes.end(), [](const SceneEntry& e) { return e.draw == kTable; }) == 41);
+static_assert(std::count_if(kScenes.begin(), kScenes.end(), [](const SceneEntry& e) { return e.view == draw_table; }) == 48);
+
+// What the table flow asked of the views since the last look.
+void serve_view_requests() {
+  if (g_view_requests.refresh_hover == 1) on_mouse_move();
+  if (g_view_requests.reset_table_view == 1) reset_table_view_state();
+  g_view_requests = ViewRequests{};
+}
 
 const SceneEntry* find_scene(int scene) {
   const auto it = std::lower_bound(kScenes.begin(), kScenes.end(), scene,
@@ -115,8 +125,10 @@ const SceneEntry* find_scene(int scene) {
 bool dispatch_scene(int scene) {
   const SceneEntry* entry = find_scene(scene);
   if (entry == nullptr) return false;
-  entry->handler();
-  if (entry->draw == kTable) draw_table();
+  serve_view_requests();
+  if (entry->handler != nullptr) entry->handler();
+  serve_view_requests();
+  if (entry->view != nullptr) entry->view();
   return true;
 }
 
@@ -124,5 +136,5 @@ bool scene_has_handler(int scene) { return find_scene(scene) != nullptr; }
 
 bool scene_draws_table(int scene) {
   const SceneEntry* entry = find_scene(scene);
-  return entry != nullptr && entry->draw == kTable;
+  return entry != nullptr && entry->view == draw_table;
 }

@@ -4,12 +4,12 @@
 #include <array>
 #include <cstdlib>
 
+#include "base/scene_state.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/digits.h"
-#include "shell/gdi.h"
 #include "shell/sheet_ids.h"
-#include "shell/shell_state.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 int g_centre_view_frames = 0;
 

@@ -2,16 +2,17 @@
 
 #include <array>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/aim_preview.h"
 #include "shell/digits.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
 #include "shell/sheet_ids.h"
 #include "shell/shell_state.h"
 #include "shell/table_centre.h"
 #include "shell/tile_draw.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ constexpr int kFalseWinNoticeFrom = 360;  // the long notice shows while the tim
 constexpr Point kMessage{100, 610};       // where the notices under the hand stand
 
 void draw_balloons() {
-  if (option(opt_voice_balloons) == 0) return;
+  if (!option_on(opt_voice_balloons)) return;
   for (int seat = 0; seat < kSeats; ++seat) {
     const int balloon = g_balloon[seat];
     if (balloon < 1 || balloon > 5) continue;
@@ -70,9 +71,9 @@ void draw_false_win() {
 
 void draw_shown_points() {
   const int display = option(opt_win_score_display);
-  if (display < 1 || g_seat_state[0].false_win != 0 || g_after_naki_turn != 0 || g_shown_points < 1) return;
+  if (display == kWinScoreOff || g_seat_state[0].false_win != 0 || g_after_naki_turn != 0 || g_shown_points < 1) return;
   const int flowers = g_hana[0].count;
-  if (display == 1 || flowers == 0)
+  if (display == kWinScorePoints || flowers == 0)
     blit_bitmap(kMessage.x, kMessage.y, 90, 30, kSheetButtons, 340, 90);
   else
     blit_bitmap(kMessage.x, kMessage.y, 110, 30, kSheetButtons, 320, 120);
@@ -85,13 +86,13 @@ void draw_shown_points() {
 
 void draw_defence_notice() {
   const SeatState& me = g_seat_state[0];
-  if (option(opt_ai_tile_choice) == 1 && me.defend == 1 && me.false_win == 0)
+  if (option(opt_ai_tile_choice) == kAdvisorCom1 && me.defend == 1 && me.false_win == 0)
     blit_bitmap(kMessage.x, kMessage.y, 110, 30, kSheetButtons, 300, 60);
 }
 
 bool aim_buttons_shown() {
   const SeatState& me = g_seat_state[0];
-  return option(opt_ai_target_display) == 1 && me.defend == 0 && me.false_win == 0 && g_shown_points == 0;
+  return option_on(opt_ai_target_display) && me.defend == 0 && me.false_win == 0 && g_shown_points == 0;
 }
 
 }  // namespace

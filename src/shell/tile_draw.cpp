@@ -4,10 +4,10 @@
 #include <array>
 #include <cassert>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -91,14 +91,14 @@ bool river_tile_has_shadow(int seat, int n) {
 
 int river_look(int seat, int index, int entry) {
   if (entry >= 100) return kTileRed;
-  if (option(opt_tsumogiri_grey) == 1 && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
+  if (option_on(opt_tsumogiri_grey) && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
   return kTileFaceUp;
 }
 
 void draw_river_tile(int seat, const RiverTile& t) {
   const RiverGeometry& g = kRivers[seat];
   const int entry = g_river[seat][t.index];
-  const int s = option(opt_tile_animation) == 1 ? g_river_slide[seat][t.index] : 0;
+  const int s = option_on(opt_tile_animation) ? g_river_slide[seat][t.index] : 0;
   const int x = g.x0 + g.x_row * t.row + g.x_k * t.k + g.x_s * s;
   const int y = g.y0 + g.y_row * t.row + g.y_k * t.k + g.y_s * s;
   draw_tile(g.view, river_look(seat, t.index, entry), x, y, tile_of(entry));
@@ -209,7 +209,7 @@ void draw_hana(int seat) {
 }
 
 void draw_haiyama_open() {
-  if (option(opt_open_wall) != 1) return;
+  if (!option_on(opt_open_wall)) return;
   constexpr int kSides = 4, kLayers = 2, kStacks = 18;
   blit_bitmap(50, 140, 620, 440, kSheetOpenWall, 0, 0);
   for (int v = 0; v < kSides; ++v)

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/tiles.h"
-#include "shell/art_manifest.h"
+#include "draw/art_manifest.h"
 
 // How a tile is drawn (the `kind` of draw_hai).
 enum TileKind : int {

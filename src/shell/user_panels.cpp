@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/sheet_ids.h"
-#include "table/table_state.h"
 #include "shell/tile_draw.h"
 
 namespace {
@@ -23,7 +23,7 @@ void draw_button(int x, int y, int source_x, bool enabled, bool hovered) {
 // The user's standing tile of slot `slot` in the look it does not have now.
 void draw_other_look(int slot) {
   const int tile = g_hand[0][slot];
-  const bool open = g_seat_state[0].hand_revealed == 1 || option(opt_open_hands) == 1;
+  const bool open = g_seat_state[0].hand_revealed == 1 || option_on(opt_open_hands);
   const int x = slot == kDrawSlot ? user_drawn_tile_x() : user_slot_x(slot);
   draw_tile(open ? kViewBottom : kViewSecondLook, kTileStanding, x, kUserHandY, tile);
 }

@@ -4,14 +4,14 @@
 #include <cassert>
 #include <utility>
 
-#include "core/seat_eval.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
 #include "core/tiles.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "table/kong_actions.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 #include "table/win_test.h"
 
@@ -50,7 +50,7 @@ void declare_false_win() {
   shout(0, VOICE_FUU);
 }
 
-bool false_win_allowed(int seat) { return seat == 0 && option(opt_false_win) != 0; }
+bool false_win_allowed(int seat) { return seat == 0 && option_on(opt_false_win); }
 
 // After a pung or chow: the hand sorted, the last free tile moved into slot
 // 13 as the tile to play, and the claimer's turn without a draw.

@@ -4,15 +4,15 @@
 #include <array>
 #include <cassert>
 
-#include "com/target/com_target.h"
+#include "base/ai_record.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "base/waits.h"
 #include "core/tiles.h"
-#include "core/waits.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "table/claim_actions.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

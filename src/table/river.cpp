@@ -1,6 +1,6 @@
 #include "table/river.h"
 
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 void record_discard(int seat, int tile, int drawn_and_discarded) {
   if (g_discard_history_count[seat] < kRiverCapacity)

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/sequencer.h"
-#include "table/table_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 
 void pause_for_shout(int seat, int balloon) {
-  if (option(opt_voice_balloons) == 0) return;
+  if (!option_on(opt_voice_balloons)) return;
   g_shout_return_scene = g_scene;
   g_scene = SCENE_SHOUT;
   g_scene_frame = 0;

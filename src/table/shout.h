@@ -2,7 +2,7 @@
 // (scene 620) that shows the balloon and returns to the scene just stored.
 #pragma once
 
-#include "shell/sound.h"
+#include "base/sound.h"
 
 enum Balloon : int { kBalloonNone = 0, kBalloonWin = 1, kBalloonChow = 2, kBalloonPung = 3, kBalloonKong = 4, kBalloonFlower = 5 };
 
@@ -25,3 +25,6 @@ int first_flower_of(int seat);
 // The seat sets aside every flower it holds: the flower scene (590) serves
 // it, through the shout pause with balloons on.
 void declare_flowers(int seat, int first_flower);
+
+// Scene 620: the balloons shown for kShoutPauseFrames, then back to g_shout_return_scene.
+void shout_pause_phase();

@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cassert>
 
-#include "core/scorer.h"
-#include "core/yaku_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/table_state.h"
-
-WinRecord g_win_record{};
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 
 namespace {
 
@@ -60,5 +58,3 @@ void settle_win(int winner, int payer) {
   g_popup_open = 0;
   g_result_panel_hidden = 0;
 }
-
-void reset_win_record_state() { g_win_record = WinRecord{}; }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
-#include "table/table_state.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 
 bool is_wait_of(int seat, int tile) {
   std::copy(std::begin(g_hand[seat]), std::end(g_hand[seat]), g_wait_hand);

@@ -1,12 +1,12 @@
 // Rules 700, 800, 900 and 910 on worked hands.
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/planner_state.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/rule_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

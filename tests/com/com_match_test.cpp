@@ -2,17 +2,17 @@
 
 #include <string>
 
+#include "base/ai_record.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/yaku_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "support/random_match.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

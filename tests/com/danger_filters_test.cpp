@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/danger_filters.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/rule_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -3,22 +3,22 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/advisor.h"
 #include "com/turn/com_turn.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/visible.h"
 #include "platform/platform.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

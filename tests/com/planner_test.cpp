@@ -4,19 +4,20 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
+#include "com/target/target_script.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/planner.h"
+#include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
-#include "core/decomposition.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ TEST_F(Planner, EveryRuleFiresOnlyWhileNoCandidateExists) {
 }
 
 TEST_F(Planner, ARuleFoundAtLevelZeroEndsTheLoopThere) {
+  g_selector_table.fill([](int, const SelectorArgs&) {});  // no aim: the generic rules decide
   plan("124m 456p 789s 1122z 3z");  // not ready after any discard: the ready-hand evaluator stands aside
   EXPECT_EQ(AI[kSeat].relax_level, 0);
   EXPECT_EQ(AI[kSeat].discard_reason, 53);
@@ -161,18 +163,6 @@ TEST_F(Planner, TheHandIsSortedAscendingWithItsEmptySlotFirst) {
   EXPECT_EQ(g_hand[kSeat][0], 0);
   EXPECT_TRUE(std::is_sorted(g_hand[kSeat], g_hand[kSeat] + kHandSlots));
   EXPECT_EQ(g_hand[kSeat][1], parse_tiles("1m")[0]);
-}
-
-TEST_F(Planner, ThePoolIsRecordedForTheSeatOnlyWhenTheKeepersRan) {
-  for (auto& row : RH) std::fill(std::begin(row), std::end(row), -1);
-  plan("124m 456p 789s 1122z 3z");
-  EXPECT_TRUE(std::equal(std::begin(RH[kSeat]), std::end(RH[kSeat]), g_ai_work_hand_saved));
-  EXPECT_EQ(std::vector<int>(RH[kSeat], RH[kSeat] + kHandSlots), parse_tiles("124m 456p 789s 1122z 3z"))
-      << "no aim, no keeper: the whole hand";
-  EXPECT_EQ(RH[1][0], -1) << "another seat's record stays";
-  std::fill(std::begin(RH[kSeat]), std::end(RH[kSeat]), -1);
-  plan("123m 456m 789p 12s 5s 3f");
-  EXPECT_EQ(RH[kSeat][0], -1) << "the flower ended the decision before the keepers";
 }
 
 TEST_F(Planner, ReadyRecordsAreInvalidatedAtEveryDecision) {

@@ -5,18 +5,18 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/seat_eval.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
-#include "core/ai_record.h"
 #include "core/hai_table.h"
-#include "core/seat_eval.h"
-#include "core/visible.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
-#include "core/yaku_table.h"
 
 namespace {
 
@@ -125,6 +125,7 @@ TEST_F(ReadyEval, MoreLiveTilesWinAtEqualPoints) {
 // one-suit hand, the first dot thrown.
 TEST_F(ReadyEval, TwoTilesOfAThirdSuitAreThrownForAOneSuitHand) {
   prepare("77p 345789s 335557z");
+  g_ai_target_yaku[kSeat] = 0;  // no aim: a concealed ready hand commits to the discard it picks
   ai_pick_ready_discard(kSeat);
   EXPECT_EQ(g_seat_state[kSeat].ready_discard_now, 1);
   EXPECT_EQ(record(slot_of(tile("7p")))[kEvalMaxPoints], 0);

@@ -1,9 +1,9 @@
 // Rule 20 on worked hands, by mode. A hand without terminals or honours
 // keeps the honour tests out of the way where a case is about shapes.
+#include "base/ai_record.h"
 #include "com/target/com_target.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
 #include "support/rule_fixture.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 #include "support/table_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

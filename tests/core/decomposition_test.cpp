@@ -1,4 +1,5 @@
-#include "core/decomposition.h"
+#include "com/turn/planner_decomposition.h"
+#include "com/turn/planner_state.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +7,9 @@
 #include <random>
 #include <vector>
 
-#include "core/visible.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

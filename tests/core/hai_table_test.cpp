@@ -1,4 +1,5 @@
 #include "core/hai_table.h"
+#include "shell/data_files.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
+#include "base/table_state.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 TEST(HandBuilder, ParsesEverySuitLetter) {
   EXPECT_EQ(parse_tiles("19m 19p 19s 1234567z 18f"),

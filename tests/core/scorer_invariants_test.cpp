@@ -7,11 +7,11 @@
 #include <cstring>
 #include <random>
 
-#include "core/scorer.h"
-#include "core/win_eval.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/win_eval.h"
 #include "support/random_hands.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

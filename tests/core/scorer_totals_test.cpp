@@ -2,12 +2,12 @@
 // rules' own edge cases that pin a number.
 #include <gtest/gtest.h>
 
-#include "core/scorer.h"
-#include "core/visible.h"
-#include "core/win_eval.h"
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/win_eval.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

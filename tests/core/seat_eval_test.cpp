@@ -1,4 +1,4 @@
-#include "core/seat_eval.h"
+#include "base/seat_eval.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,13 @@
 #include <random>
 #include <vector>
 
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
 #include "support/distance_reference.h"
 #include "support/evaluation_fixture.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/shanten.h"
+#include "base/shanten.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "core/hai_table.h"
-#include "core/visible.h"
 #include "support/distance_reference.h"
 #include "support/evaluation_fixture.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <random>
 #include <vector>
 
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
-#include "core/waits.h"
 #include "support/distance_reference.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

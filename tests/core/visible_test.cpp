@@ -1,9 +1,9 @@
-#include "core/visible.h"
+#include "base/visible.h"
 
 #include <gtest/gtest.h>
 
+#include "base/table_state.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/waits.h"
+#include "base/waits.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,13 @@
 #include <cstring>
 #include <random>
 
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 #include "support/random_hands.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -177,5 +178,45 @@ TEST_F(WinEval, ReadingExistsExactlyWhenTheReferenceFindsOne) {
   }
   EXPECT_GT(readings, 1500);
 }
+
+// A scoring leaves the visible counts recounted for the winner (the last-tile
+// pattern reads them), except while a kong is robbed; evaluate_win alone
+// does so only when it scored an extraction order, whose total it leaves in
+// g_win_points.
+struct RecountCase {
+  const char* hand;
+  int robbing;
+  bool evaluation_scores;  // the tile completes the normal form
+};
+
+class ScoringRecount : public WinEval, public ::testing::WithParamInterface<RecountCase> {
+ protected:
+  static constexpr int kStale = 9;
+  void make_stale() {
+    std::fill(std::begin(g_visible_counts), std::end(g_visible_counts), kStale);
+    g_win_points = -1;
+  }
+  bool recounted() const { return g_visible_counts[1] == 0 && g_seen_counts[1] == 1; }
+};
+
+TEST_P(ScoringRecount, OnlyAScoringRecountsAndNeverWhileRobbing) {
+  const RecountCase& c = GetParam();
+  place_and_find_waits(c.hand);
+  g_robbing_kong_flag = c.robbing;
+  make_stale();
+  evaluate_win(kSeat, g_hand[kSeat][kDrawSlot], 1);
+  EXPECT_EQ(recounted(), c.evaluation_scores && c.robbing == 0);
+  EXPECT_EQ(g_win_points, c.evaluation_scores ? g_eval_total : -1);
+  make_stale();
+  score_yaku();
+  EXPECT_EQ(recounted(), c.evaluation_scores && c.robbing == 0);
+  EXPECT_EQ(g_win_points, g_eval_total);
+  EXPECT_EQ(g_eval_total > 0, c.evaluation_scores);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScoringRecount, ::testing::Values(
+    RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 0, true},
+    RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 1, true},
+    RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 5", 0, false}));
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 #include <numeric>
 
-#include "core/scorer.h"
-#include "core/win_eval.h"
+#include "base/scorer.h"
+#include "base/win_eval.h"
 #include "support/scoring_fixture.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // scorings differ in exactly the patterns the switch names.
 #include <gtest/gtest.h>
 
-#include "core/scorer.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
 #include "support/scoring_fixture.h"
-#include "table/table_state.h"
 
 namespace {
 

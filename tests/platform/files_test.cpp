@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
-#include <filesystem>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
+#include <thread>
+#include <filesystem>
 #include <iterator>
 
 #include "platform/platform.h"
@@ -130,4 +134,71 @@ TEST(NativePath, MapsTheProgramsSpellings) {
   EXPECT_EQ(platform::native_path("DATABASE\\x"), "DATABASE/x");
   EXPECT_EQ(platform::native_path("/tmp/DATA/x"), "/tmp/DATA/x");
   EXPECT_EQ(platform::native_path("DATA"), "DATA");
+}
+
+namespace {
+
+// Bytes the process has read through read() and its kin since it started.
+std::uint64_t bytes_read_so_far() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  std::uint64_t value = 0;
+  while (io >> key >> value)
+    if (key == "rchar:") return value;
+  return 0;
+}
+
+}  // namespace
+
+TEST_F(WordFiles, AHugeSparseFileIsReadNoFurtherThanItsLayoutAndOneByte) {
+  fs::create_directories("data");
+  {
+    std::ofstream out("data/option.dat", std::ios::binary);
+    out.write("\x05\0\0\0", 4);
+  }
+  fs::resize_file("data/option.dat", 3ull << 30);
+  std::array<std::int32_t, 22> words{};
+  const std::uint64_t before = bytes_read_so_far();
+  EXPECT_EQ(platform::read_words("DATA\\option.dat", words), FileStatus::TooLong);
+  EXPECT_LT(bytes_read_so_far() - before, 4096u) << "read only the 88 bytes of the layout and one more";
+  EXPECT_EQ(words[0], 5);
+  std::vector<std::uint8_t> bytes{9};
+  EXPECT_FALSE(platform::read_bytes("data/option.dat", bytes, 1000));
+  EXPECT_EQ(bytes, std::vector<std::uint8_t>{9});
+}
+
+TEST_F(WordFiles, AFifoOrADirectoryIsUnreadableAndNeverWaitedOn) {
+  fs::create_directories("data/save.dat");
+  ASSERT_EQ(::mkfifo("data/option.dat", 0600), 0);
+  // Should the open ever block, a writer comes after a while and lets it
+  // return, so the test fails rather than hangs.
+  std::mutex m;
+  std::condition_variable done_cv;
+  bool done = false;
+  bool rescued = false;
+  std::thread rescue([&] {
+    std::unique_lock lock(m);
+    for (auto wait = std::chrono::seconds(10); !done_cv.wait_for(lock, wait, [&] { return done; });
+         wait = std::chrono::seconds(1)) {
+      rescued = true;
+      const int fd = ::open("data/option.dat", O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+    }
+  });
+  std::array<std::int32_t, 22> words{};
+  words[0] = 7;
+  const FileStatus fifo = platform::read_words("data/option.dat", words);
+  std::vector<std::uint8_t> bytes;
+  const bool fifo_bytes = platform::read_bytes("data/option.dat", bytes);
+  {
+    std::lock_guard lock(m);
+    done = true;
+  }
+  done_cv.notify_one();
+  rescue.join();
+  EXPECT_FALSE(rescued) << "the read waited for a writer";
+  EXPECT_EQ(fifo, FileStatus::Missing);
+  EXPECT_FALSE(fifo_bytes);
+  EXPECT_EQ(words[0], 7);
+  EXPECT_EQ(platform::read_words("data/save.dat", words), FileStatus::Missing);
 }

@@ -64,13 +64,16 @@ TEST_F(Png, AnyColourTypeArrivesAsRgb) {
   EXPECT_EQ(untouched.at(0, 0), 0x123456u);
 }
 
-TEST_F(Png, BitmapsLoadByIdAndMissingOnesBecomeWhiteSheetsOfTheFallbackSize) {
+TEST_F(Png, BitmapsLoadByIdAndMissingOnesBecomeWhiteSheetsOfTheirSize) {
   Surface digits(90, 15, 0x000000);
   digits.at(3, 4) = 0xFF8800;
   ASSERT_TRUE(platform::save_png("art/101.png", digits));
-  platform::set_bitmap_fallback_size(102, 40, 30);
-  platform::set_bitmap_fallback_size(140, 5, 5);  // no such sheet: ignored
+  platform::set_bitmap_size(101, 90, 15);
+  platform::set_bitmap_size(102, 40, 30);
+  platform::set_bitmap_size(140, 5, 5);  // no such sheet: ignored
   EXPECT_EQ(platform::load_bitmaps(), 1);
+  EXPECT_TRUE(platform::bitmap_from_file(101));
+  EXPECT_FALSE(platform::bitmap_from_file(102));
 
   EXPECT_EQ(platform::bitmap(101).pixels, digits.pixels);
   const Surface& fallback = platform::bitmap(102);
@@ -87,4 +90,24 @@ TEST_F(Png, BitmapsLoadByIdAndMissingOnesBecomeWhiteSheetsOfTheFallbackSize) {
   EXPECT_EQ(screen.at(100, 100), 0x00FF00u);
   platform::blit(screen, 100, 100, 200, 200, fallback, 10, 0);
   EXPECT_EQ(screen.at(100, 100), 0xFFFFFFu);
+}
+
+TEST_F(Png, ASheetOfAnotherSizeOrACorruptOneCountsAsMissing) {
+  // A header that declares a huge image is refused before any pixel is decoded.
+  Surface wide(300, 2, 0x00FF00);
+  ASSERT_TRUE(platform::save_png("art/103.png", wide));
+  Surface untouched(1, 1, 0x123456);
+  EXPECT_FALSE(platform::load_png("art/103.png", untouched, 30, 2));
+  EXPECT_EQ(untouched.at(0, 0), 0x123456u);
+  EXPECT_TRUE(platform::load_png("art/103.png", untouched, 300, 2));
+
+  std::ofstream("art/104.png") << "\x89PNG\r\n\x1a\n but the rest is not";
+  platform::set_bitmap_size(103, 30, 2);
+  platform::set_bitmap_size(104, 8, 8);
+  EXPECT_EQ(platform::load_bitmaps(), 0);
+  for (int id : {103, 104}) {
+    EXPECT_FALSE(platform::bitmap_from_file(id)) << id;
+    EXPECT_EQ(platform::bitmap(id).pixels, std::vector<std::uint32_t>(static_cast<std::size_t>(platform::bitmap(id).width * platform::bitmap(id).height), 0xFFFFFF));
+  }
+  EXPECT_EQ(platform::bitmap(103).width, 30);
 }

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/scene_state.h"
+#include "base/sound.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/draw_calls.h"
 #include "support/test_workdir.h"
 

@@ -6,19 +6,21 @@
 #include <sstream>
 #include <vector>
 
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/table_state.h"
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
+#include "screens/screens.h"
 #include "shell/data_files.h"
-#include "shell/headless_script.h"
+#include "headless_script.h"
 #include "shell/input_front_end.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
+#include "support/draw_calls.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -186,19 +188,33 @@ TEST_F(Standings, TheClickBooksTheMatchAndSavesTheStatistics) {
     for (int w = 0; w < kStatsBasicWords; ++w) EXPECT_EQ(file[9 * c + w], g_stats_basic[c].words[w]);
 }
 
-TEST_F(Standings, AFailedSaveStaysAndARetryDoesNotBookTwice) {
+TEST_F(Standings, AFailedSaveStillLeavesForTheMenuWithTheMatchBookedOnce) {
   {
     FailingWrites failing;
     headless::left_click_at(300, 300);
   }
-  EXPECT_EQ(g_scene, SCENE_MATCH_STANDINGS);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
   EXPECT_EQ(g_last_write_failed, kWriteFailedStandings);
   EXPECT_FALSE(std::filesystem::exists(dir_.file("data/save.dat")));
-  headless::left_click();
-  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
   EXPECT_EQ(g_stats_basic[first_].words[kBasicScoreSum], 120);
   EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 1);
-  EXPECT_EQ(read_le_words(dir_.file("data/save.dat"))[9 * first_ + kBasicFirstPlaces], 1);
+}
+
+TEST_F(MenuAndStandings, TheMenuSaysWhichWriteFailedOnTheWayToIt) {
+  g_last_write_failed = kWriteOk;
+  const std::vector<DrawCall> plain = record_calls(scene_main_menu);
+  for (int failure : {kWriteFailedResume, kWriteFailedDecline, kWriteFailedStandings, kWriteFailedSettings}) {
+    g_last_write_failed = failure;
+    const std::vector<DrawCall> noticed = record_calls(scene_main_menu);
+    ASSERT_GT(noticed.size(), plain.size()) << failure;
+    const DrawCall& line = noticed.back();
+    EXPECT_GT(line.dy, 515) << "below the menu card";
+    EXPECT_LE(line.dx + line.w, kScreenWidth);
+  }
+  for (int failure : {kWriteFailedDeletion, kWriteFailedSuspend}) {
+    g_last_write_failed = failure;
+    EXPECT_EQ(record_calls(scene_main_menu).size(), plain.size()) << "said on its own screen";
+  }
 }
 
 TEST_F(Standings, BookingStopsAtTheLimitsTheStatisticsFileTakesBack) {

@@ -7,15 +7,15 @@
 #include <set>
 #include <vector>
 
-#include "core/yaku_switches.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/yaku_switches.h"
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/draw_calls.h"
 #include "support/test_workdir.h"
 
@@ -197,26 +197,6 @@ TEST_F(SettingScreens, TheHoverMarkIsDrawnExactlyWhereAClickActs) {
       EXPECT_EQ(drawn, expected) << "scene " << screen.scene << " pointer (" << x << ", " << y << ")";
       EXPECT_EQ(drawn.size(), acted ? 1u : 0u) << "scene " << screen.scene << " pointer (" << x << ", " << y << ")";
     }
-  }
-}
-
-TEST_F(SettingScreens, AFailedSaveIsReportedUntilTheScreenIsLeft) {
-  for (const Screen& screen : screens()) {
-    g_last_write_failed = kWriteOk;
-    const std::vector<DrawCall> saved = record_calls(screen.draw);
-    g_last_write_failed = kWriteFailedSettings;
-    const std::vector<DrawCall> failed = record_calls(screen.draw);
-    ASSERT_EQ(failed.size(), saved.size() + 1) << "scene " << screen.scene;
-    const auto added = std::find_if(failed.begin(), failed.end(), [&](const DrawCall& c) {
-      return call_at(saved, c.id, c.dx, c.dy) == nullptr;
-    });
-    ASSERT_NE(added, failed.end());
-    const DrawCall& line = *added;
-    EXPECT_GT(line.dy, screen.rows.back().y + 16) << "below the reset row";
-    EXPECT_LE(line.dy + line.h, kScreenHeight);
-    EXPECT_LE(line.dx + line.w, kScreenWidth);
-    g_last_write_failed = kWriteFailedDeletion;
-    EXPECT_EQ(record_calls(screen.draw).size(), saved.size()) << "another screen's failure";
   }
 }
 

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/stats.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/stats.h"
 #include "support/draw_calls.h"
 #include "support/test_workdir.h"
 

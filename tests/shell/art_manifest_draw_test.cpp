@@ -8,21 +8,22 @@
 #include <sstream>
 #include <tuple>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
 #include "core/tiles.h"
-#include "shell/art_manifest.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
+#include "draw/art_manifest.h"
+#include "draw/gdi.h"
 #include "shell/result_panels.h"
-#include "shell/scenes.h"
 #include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
-#include "shell/view_inputs.h"
 #include "shell/user_panels.h"
+#include "shell/view_inputs.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/art_manifest.h"
+#include "draw/art_manifest.h"
 
 #include <gtest/gtest.h>
 

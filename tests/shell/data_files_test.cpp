@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
+#include "base/options.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "core/hai_table.h"
-#include "core/yaku_table.h"
 #include "platform/headless/headless.h"
 #include "shell/data_files.h"
-#include "shell/options.h"
-#include "shell/stats.h"
 #include "shell/window_pos.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -265,13 +266,18 @@ TEST_F(DataFiles, OnlyAWholeConsistentRestartFileCountsAsASuspendedMatch) {
     int value;
   };
   for (Case bad : std::vector<Case>{{0, 2}, {0, 0}, {1, 1}, {2, 0}, {2, 7}, {3, 6}, {4, -1},
-                                    {5144 / 4, 4}, {5160 / 4, -1}, {5176 / 4, 5}}) {
+                                    {5144 / 4, 4}, {5160 / 4, -1}, {5176 / 4, 5}, {5192 / 4, INT_MIN},
+                                    {5192 / 4 + 3, INT_MAX}, {5192 / 4 + 1, 1'000'001}, {5192 / 4 + 2, -1'000'001}}) {
     std::vector<std::int32_t> w = valid_restart_words();
     w[bad.word] = bad.value;
     write_le_words(path, w);
     EXPECT_FALSE(suspended_match_waits()) << "word " << bad.word << " = " << bad.value;
   }
   std::vector<std::int32_t> w = valid_restart_words();
+  for (int seat = 0; seat < 4; ++seat) w[5192 / 4 + seat] = seat % 2 == 0 ? 1'000'000 : -1'000'000;
+  write_le_words(path, w);
+  EXPECT_TRUE(suspended_match_waits()) << "far, but not past any match's reach";
+  w = valid_restart_words();
   w.pop_back();
   write_le_words(path, w);
   EXPECT_FALSE(suspended_match_waits()) << "short";

@@ -2,13 +2,14 @@
 
 #include <utility>
 
-#include "screens/screen_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
 #include "platform/platform.h"
+#include "screens/screen_state.h"
 #include "shell/keys.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
 #include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/test_workdir.h"
 
 namespace {

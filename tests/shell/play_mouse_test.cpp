@@ -3,18 +3,18 @@
 // and the result screens' boxes.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/headless/headless.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "shell/user_panels.h"
 #include "support/draw_calls.h"
 #include "support/hand_builder.h"
 #include "support/user_table.h"
 #include "support/word_files.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -40,6 +40,19 @@ TEST_F(PlayMouse, TheDrawnTileFollowsTheFreeTilesWithItsGap) {
   EXPECT_EQ(g_pick, 14);
   move(478, 713);
   EXPECT_EQ(g_pick, 0);
+}
+
+TEST_F(PlayMouse, TheTurnAfterADrawJudgesThePointerWhereItRests) {
+  user_turn("123m 456p 789s 1z", kWhite, {kGreen});
+  g_hand[0][kDrawSlot] = 0;
+  g_scene = SCENE_SEAT0_DRAW;
+  g_scene_frame = 0;
+  move(slot_centre_x(kDrawSlot), kSlotCentreY);
+  g_pick = 0;
+  for (int i = 0; i < 100 && g_scene != SCENE_SEAT0_TURN; ++i) frames(1);
+  ASSERT_EQ(g_scene, SCENE_SEAT0_TURN);
+  EXPECT_EQ(g_hand[0][kDrawSlot], kGreen);
+  EXPECT_EQ(g_pick, 14) << "the drawn tile lit without a pointer move";
 }
 
 TEST_F(PlayMouse, NeighbouringTilesShareTwoColumnsWhereTheHigherWins) {

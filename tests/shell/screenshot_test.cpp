@@ -8,18 +8,19 @@
 #include <filesystem>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "platform/platform.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/result_panels.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
+#include "com/target/com_target.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -106,6 +107,20 @@ TEST_F(Screenshot, ExhaustiveDraw) {
   draw_table();
   shoot("exhaustive_draw");
   EXPECT_TRUE(shows(270, 325, 180, 70, 112, 0, 0));
+}
+
+// With the aim display on, the pattern the target script chose for the
+// user's seat in a seeded hand shows as its button under the hand.
+TEST_F(Screenshot, AimedPatternButton) {
+  g_options[opt_ai_target_display] = 1;
+  start_hand(0);
+  ASSERT_GE(run_until_scene(SCENE_SEAT0_TURN), 0);
+  run_frames(1);
+  const int aim = g_ai_target_yaku[0];
+  ASSERT_NE(aim, 0);
+  draw_table();
+  shoot("aim");
+  EXPECT_TRUE(shows(100, 610, 80, 30, 127, 80 * (aim / 20), 30 * (aim % 20))) << "aim " << aim;
 }
 
 }  // namespace

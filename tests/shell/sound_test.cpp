@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "base/options.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
-#include "shell/options.h"
-#include "shell/sound.h"
+#include "shell/sound_player.h"
 #include "support/test_workdir.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 
 namespace {
 

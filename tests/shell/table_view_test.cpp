@@ -4,13 +4,17 @@
 #include <algorithm>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "base/view_requests.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
-#include "core/visible.h"
+#include "draw/gdi.h"
 #include "shell/aim_preview.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/result_panels.h"
-#include "shell/scenes.h"
+#include "shell/scene_table.h"
 #include "shell/shell_state.h"
 #include "shell/table_centre.h"
 #include "shell/table_view.h"
@@ -21,7 +25,6 @@
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 namespace {
@@ -89,10 +92,15 @@ TEST_F(TableView, ThePointerOnTheCentreShowsLeadsForNinetyDrawings) {
   g_mouse_x = 10;
   for (int i = 0; i < kCentreViewFrames - 1; ++i) draw_table_centre();
   EXPECT_EQ(read_cells(record_calls([] { draw_table_centre(); }), 1), "250") << "the 90th drawing outside ends it";
+  // The view lasts across scenes until a new hand asks the views to start afresh.
   g_mouse_x = 360;
   draw_table_centre();
-  reset_table_view_state();
   g_mouse_x = 10;
+  g_scene = SCENE_HAND_RESULT;
+  dispatch_scene(g_scene);
+  EXPECT_EQ(read_cells(record_calls([] { draw_table_centre(); }), 1), "+150");
+  request_table_view_reset();
+  dispatch_scene(g_scene);
   EXPECT_EQ(read_cells(record_calls([] { draw_table_centre(); }), 1), "250");
 }
 

@@ -1,10 +1,11 @@
 // Tile geometry from the recorded draw calls: rivers, hands, melds and their looks.
 #include <gtest/gtest.h>
 
-#include "shell/gdi.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "draw/gdi.h"
 #include "shell/table_view.h"
 #include "shell/tile_draw.h"
 #include "shell/view_inputs.h"
@@ -12,7 +13,6 @@
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "support/table_scenes.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/table_state.h"
 #include "support/scripted_user.h"
 #include "support/test_workdir.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/gdi.h"
+#include "draw/gdi.h"
 
 // The calls recorded while `draw` runs.
 std::vector<DrawCall> record_calls(const std::function<void()>& draw);

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ai_record.h"
+#include "base/ai_record.h"
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "core/hai_table.h"
-#include "core/shanten.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 class HandEvaluationTest : public ::testing::Test {
  protected:

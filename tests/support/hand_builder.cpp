@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 namespace {
 

@@ -4,21 +4,21 @@
 #include <cstdlib>
 #include <utility>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "base/waits.h"
 #include "com/turn/advisor.h"
 #include "com/turn/com_turn.h"
 #include "core/tiles.h"
-#include "core/waits.h"
+#include "flow/claim_offers.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
 #include "table/kong_actions.h"
-#include "table/new_hand.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "support/scoring_fixture.h"
 
-#include "core/scorer.h"
-#include "core/visible.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
-#include "shell/options.h"
-#include "table/table_state.h"
+#include "base/options.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 
 void ScoringTest::SetUp() {
   reset_table_state();

@@ -4,22 +4,22 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/scorer.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 #include "com/target/com_target.h"
 #include "com/turn/com_turn.h"
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
+#include "flow/deal.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/hand_builder.h"
 #include "support/test_workdir.h"
-#include "table/deal.h"
-#include "table/new_hand.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
 #include "core/tiles.h"
-#include "shell/options.h"
 #include "shell/scene_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "support/hand_builder.h"
 
 namespace {

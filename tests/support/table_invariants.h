@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 class TableInvariants {
  public:

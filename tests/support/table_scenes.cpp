@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "support/hand_builder.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 void set_hand_with_melds(int seat, std::string_view free_tiles, std::initializer_list<MeldSpec> melds, int drawn) {

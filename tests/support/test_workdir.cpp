@@ -5,32 +5,33 @@
 #include <random>
 #include <vector>
 
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scorer.h"
+#include "base/shanten.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
+#include "base/yaku_table.h"
 #include "com/claim/claim_protocol.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
 #include "com/turn/com_turn.h"
 #include "com/turn/danger_filters.h"
+#include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
-#include "core/decomposition.h"
-#include "core/scorer.h"
-#include "core/shanten.h"
-#include "core/visible.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
-#include "core/yaku_table.h"
+#include "draw/gdi.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
-#include "shell/gdi.h"
-#include "shell/options.h"
 #include "shell/shell_state.h"
-#include "shell/sound.h"
-#include "shell/stats.h"
 #include "shell/table_view.h"
 #include "shell/view_inputs.h"
-#include "table/table_state.h"
 
 namespace fs = std::filesystem;
 
@@ -87,6 +88,7 @@ void reset_program_state() {
   headless::set_desktop({0, 0, 1920, 1080});
   reset_table_state();
   reset_shell_state();
+  reset_scene_state();
   reset_screen_state();
   reset_options();
   reset_sound_state();

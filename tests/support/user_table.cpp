@@ -1,13 +1,13 @@
 #include "support/user_table.h"
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "flow/new_hand.h"
 #include "platform/headless/headless.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/tile_draw.h"
 #include "support/hand_builder.h"
-#include "table/new_hand.h"
-#include "table/table_state.h"
 
 void UserTableTest::SetUp() {
   open_headless_program(kSeed);

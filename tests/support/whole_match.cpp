@@ -4,14 +4,14 @@
 #include <array>
 #include <numeric>
 
-#include "shell/options.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "flow/hand_end.h"
+#include "flow/match_stats.h"
+#include "flow/result.h"
 #include "shell/scene_table.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "table/hand_end.h"
-#include "table/match_stats.h"
-#include "table/result.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 namespace {

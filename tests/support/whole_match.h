@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/stats.h"
+#include "base/stats.h"
 #include "support/random_match.h"
 
 struct WholeMatchTally {

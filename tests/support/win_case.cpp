@@ -5,10 +5,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/scorer.h"
-#include "core/waits.h"
-#include "core/win_eval.h"
-#include "table/table_state.h"
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 // the tile, what meld and slot marks it leaves, and when the hand ends.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "com/turn/com_turn.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "flow/claim_offers.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
 #include "table/river.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

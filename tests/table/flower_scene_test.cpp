@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "flow/deal.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
-#include "table/deal.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <array>
 #include <map>
 
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "flow/hand_end.h"
+#include "flow/result.h"
 #include "support/table_fixture.h"
-#include "table/hand_end.h"
-#include "table/result.h"
-#include "table/table_state.h"
 
 namespace {
 

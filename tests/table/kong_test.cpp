@@ -2,14 +2,14 @@
 // marks, who may rob and in what order, and the replacement draw.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "com/target/com_target.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "table/kong_actions.h"
-#include "table/table_state.h"
 
 namespace {
 

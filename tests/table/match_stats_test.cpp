@@ -5,15 +5,15 @@
 
 #include <algorithm>
 
-#include "core/yaku_table.h"
-#include "shell/options.h"
-#include "shell/stats.h"
+#include "base/options.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
+#include "flow/hand_end.h"
+#include "flow/match_stats.h"
 #include "support/table_fixture.h"
 #include "support/win_case.h"
 #include "table/claim_actions.h"
-#include "table/hand_end.h"
-#include "table/match_stats.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 #include "table/win_test.h"
 

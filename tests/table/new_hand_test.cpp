@@ -3,13 +3,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/ai_record.h"
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "flow/new_hand.h"
 #include "platform/platform.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "support/table_fixture.h"
-#include "table/new_hand.h"
 
 namespace {
 

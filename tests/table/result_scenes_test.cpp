@@ -3,15 +3,15 @@
 
 #include <array>
 
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "flow/match_stats.h"
+#include "flow/result.h"
 #include "support/table_fixture.h"
 #include "support/win_case.h"
 #include "table/claim_actions.h"
-#include "table/match_stats.h"
-#include "table/result.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 
 namespace {

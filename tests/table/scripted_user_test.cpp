@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
 #include "core/tiles.h"
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
 #include "shell/tile_draw.h"
 #include "support/scripted_user.h"
 #include "support/test_workdir.h"
-#include "table/table_state.h"
 
 namespace {
 

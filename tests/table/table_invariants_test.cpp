@@ -1,9 +1,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
 #include "support/table_fixture.h"
 
 namespace {

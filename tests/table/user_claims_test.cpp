@@ -2,15 +2,15 @@
 // the computer seats' claims, the chow choice and the rob-the-kong panel.
 #include <algorithm>
 
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "flow/claim_offers.h"
 #include "support/hand_builder.h"
 #include "support/user_table.h"
-#include "table/claim_offers.h"
 #include "table/kong_actions.h"
 #include "table/river.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {

@@ -2,14 +2,14 @@
 // self-drawn win, kongs and flowers, and the kong choice.
 #include <algorithm>
 
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
 #include "platform/headless/headless.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "support/hand_builder.h"
 #include "support/user_table.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {
@@ -100,7 +100,7 @@ TEST_F(UserTurn, SelfDrawnWinFromThePopup) {
   EXPECT_EQ(headless::sound_log().front(), "voice/char1_fuu.wav");
 }
 
-TEST_F(UserTurn, AFalseSelfDrawnWinClosesThePopupAndBarsTheRow) {
+TEST_F(UserTurn, AFalseSelfDrawnWinLeavesThePopupOpenAndBarsTheRow) {
   g_options[opt_false_win] = 1;
   user_turn("123m 345p 789s 22z 23s", 21);
   const int points = win_points_with(0, 21, 0);
@@ -110,7 +110,8 @@ TEST_F(UserTurn, AFalseSelfDrawnWinClosesThePopupAndBarsTheRow) {
   click_popup_row(2);
   EXPECT_EQ(g_scene, SCENE_SEAT0_TURN);
   EXPECT_EQ(g_seat_state[0].false_win, 1);
-  EXPECT_EQ(g_popup_open, 0);
+  EXPECT_EQ(g_popup_open, 1);
+  open_popup();  // closes
   open_popup();
   EXPECT_EQ(g_user_naki_options[1], 0);
   g_options[opt_false_win] = 0;
@@ -166,9 +167,15 @@ TEST_F(UserTurn, TwoKongCandidatesWaitForTheChoice) {
   EXPECT_EQ(g_kan_choice, 2) << "the drawn 5p names the second candidate";
   move(slot_centre_x(9), kSlotCentreY);
   EXPECT_EQ(g_kan_choice, 0) << "8s is no candidate";
+  // Leaving the choice renews the claim hint on the discard on the table.
+  g_discarder = 3;
+  g_river[3][0] = kWhite;
+  g_river_count[3] = 1;
+  g_naki_hint_tile = 0;
   right_click_at(slot_centre_x(9), kSlotCentreY);
   EXPECT_EQ(g_scene, SCENE_SEAT0_TURN);
   EXPECT_EQ(g_popup_open, 0);
+  EXPECT_EQ(g_naki_hint_tile, kWhite);
   EXPECT_EQ(hand(), before);
   open_popup();
   click_popup_row(3);

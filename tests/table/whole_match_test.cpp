@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/stats.h"
+#include "base/stats.h"
 #include "support/table_fixture.h"
 #include "support/whole_match.h"
 

@@ -7,15 +7,15 @@
 #include <array>
 #include <numeric>
 
-#include "core/yaku_table.h"
-#include "shell/options.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
+#include "flow/claim_offers.h"
 #include "support/table_fixture.h"
 #include "support/win_case.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
-#include "table/table_state.h"
 #include "table/win_record.h"
 #include "table/win_test.h"
 

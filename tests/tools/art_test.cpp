@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/art_manifest.h"
+#include "draw/art_manifest.h"
 
 namespace fs = std::filesystem;
 

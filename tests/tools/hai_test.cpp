@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/hai_table.h"
+#include "shell/data_files.h"
 
 namespace fs = std::filesystem;
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "draw/art_manifest.h"
 #include "pattern_names.h"
-#include "shell/art_manifest.h"
 #include "ui_style.h"
 
 namespace art {

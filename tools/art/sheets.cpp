@@ -1,6 +1,6 @@
 #include "sheets.h"
 
-#include "shell/art_manifest.h"
+#include "draw/art_manifest.h"
 
 namespace art {
 

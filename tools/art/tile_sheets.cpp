@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "core/tiles.h"
+#include "draw/art_manifest.h"
 #include "sheets.h"
-#include "shell/art_manifest.h"
 
 namespace art {
 

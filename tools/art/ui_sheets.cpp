@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/tiles.h"
-#include "shell/art_manifest.h"
-#include "ui_style.h"
+#include "draw/art_manifest.h"
 #include "screens/character_names.h"
+#include "ui_style.h"
 
 namespace art {
 

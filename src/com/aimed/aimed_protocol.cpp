@@ -4,7 +4,7 @@
 
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 bool pick_for(int seat, int slot, int yaku, int subcode) {
   propose_pattern_discard(seat, slot, yaku, subcode);

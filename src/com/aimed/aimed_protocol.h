@@ -9,7 +9,7 @@
 
 #include "com/turn/planner_state.h"
 #include "core/tiles.h"
-#include "core/visible.h"
+#include "base/visible.h"
 
 // ---------------------------------------------------------------- choosers
 // Proposes pool slot `slot` for pattern `yaku` with `subcode`; true, so a

@@ -4,6 +4,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/claim/claim_protocol.h"
 #include "com/target/com_target.h"
@@ -11,8 +12,6 @@
 #include "core/tiles.h"
 #include "core/yaku_table.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
-#include "table/table_state.h"
 
 // Claims toward the three template chows of a chow pattern, the set and the
 // pair outside them, and for the mixed shifted chows a few honour calls and
@@ -66,8 +65,8 @@ struct ChowScene {
   Template t{};
   std::array<int, kTemplateTiles> covered{};      // by a melded chow or a hand tile
   int outside_melds = 0;                          // declared melds that are no template chow
-  TileCounts hand{};                              // the seat's free tiles
-  TileCounts left{};                              // those the template does not take
+  HeldCounts hand{};                              // the seat's free tiles
+  HeldCounts left{};                              // those the template does not take
   int sets = 0, chows = 0, pungs = 0, pairs = 0;  // read from the leftover
 };
 
@@ -99,7 +98,7 @@ void cover_template(ChowScene& s) {
 }
 
 // Takes `need[k]` copies of the tile k ranks above `tile` when every one is there.
-bool take_shape(TileCounts& w, int tile, std::initializer_list<int> need) {
+bool take_shape(HeldCounts& w, int tile, std::initializer_list<int> need) {
   int k = 0;
   for (int n : need)
     if (count_at(w.data(), tile, k++) < n) return false;
@@ -110,7 +109,7 @@ bool take_shape(TileCounts& w, int tile, std::initializer_list<int> need) {
 
 // Three ranks of one suit, each held once or twice, four tiles in all: a
 // chow and a pair waiting to be told apart.
-bool has_chow_pair_tangle(const TileCounts& left) {
+bool has_chow_pair_tangle(const HeldCounts& left) {
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int r = 1; r <= 7; ++r) {
       const int t = make_tile(suit, r);
@@ -124,7 +123,7 @@ bool has_chow_pair_tangle(const TileCounts& left) {
 // The leftover's sets, chows, pungs and pairs. A run with a pair beside it
 // settles the count at one set and one pair whatever came before.
 void read_leftover(ChowScene& s) {
-  TileCounts w = s.left;
+  HeldCounts w = s.left;
   s.sets = s.outside_melds;
   const auto each_start = [&](int last_rank, auto&& fn) {
     for (int suit = kCharacters; suit <= kBamboo; ++suit)
@@ -300,9 +299,9 @@ bool claim_outside_chow(const ChowScene& s) {
 
 // The leftover still holds a pair once the chow's two hand tiles are taken from it.
 bool pair_beside_chow(const ChowScene& s, int shape) {
-  TileCounts rest = s.left;
+  HeldCounts rest = s.left;
   for (int which : {0, 1}) {
-    const int offset = chow_partner(s.d, shape, which) - s.d;
+    const int offset = chi_partner_offset(shape, which);
     if (count_at(rest.data(), s.d, offset) == 0) return false;
     --rest[s.d + offset];
   }

@@ -2,14 +2,13 @@
 
 #include <array>
 
+#include "base/table_state.h"
 #include "com/claim/claim_protocol.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
 #include "core/tiles.h"
 #include "core/yaku_table.h"
 #include "table/claim_actions.h"
-#include "table/claim_offers.h"
-#include "table/table_state.h"
 
 // Claims of the fixed chow layouts, which only complete the layout's own
 // chows, and of the knitted straight, which keeps its nine tiles concealed
@@ -92,7 +91,7 @@ void claim_fixed_chows(int seat, int yaku, const ShapeOrder& order, bool stores_
   }
   int wanted = 0;  // copies of the discard the open chows use
   for (int j = 0; j < c.count; ++j) wanted += !melded[j] && d >= c.lowest[j] && d <= c.lowest[j] + 2;
-  const TileCounts n = free_tile_counts(seat);
+  const HeldCounts n = free_tile_counts(seat);
   if (n[d] >= wanted) return;
   for (int k = 0; k < 3; ++k) {
     const int place = order.places[k];
@@ -109,7 +108,7 @@ void claim_fixed_chows(int seat, int yaku, const ShapeOrder& order, bool stores_
 
 // The knitted straight's rest (the hand less one copy of each layout tile)
 // already holds its set: a run of three singles or a tile held three times.
-bool rest_has_set(const TileCounts& rest) {
+bool rest_has_set(const HeldCounts& rest) {
   for (int t = 1; t <= kRed; ++t) {
     if (rest[t] >= 3) return true;
     if (is_suited(t) && rank_of(t) <= 7 && rest[t] == 1 && rest[t + 1] == 1 && rest[t + 2] == 1) return true;
@@ -117,7 +116,7 @@ bool rest_has_set(const TileCounts& rest) {
   return false;
 }
 
-int pairs_in(const TileCounts& rest) {
+int pairs_in(const HeldCounts& rest) {
   int pairs = 0;
   for (int t = 1; t <= kRed; ++t) pairs += rest[t] == 2;
   return pairs;
@@ -134,12 +133,12 @@ void naki_quadruple_chow(int seat) { claim_fixed_chows(seat, kYaku65QuadrupleCho
 void naki_pure_terminal_chows(int seat) { claim_fixed_chows(seat, kYaku68PureTerminalChows, kPlainOrder, false); }
 
 void naki_knitted_straight(int seat) {
-  if (!aims_at_any(seat, {kYaku43KnittedStraight})) return;
-  if (g_seat_state[seat].open_naki_count != 0 || g_melds[seat][0] != 0) return;  // kept concealed
+  // Kept concealed: no meld at all (every open call is a meld too).
+  if (!aims_at_any(seat, {kYaku43KnittedStraight}) || g_melds[seat][0] != 0) return;
   const int d = latest_discard_tile();
   const int row = g_ai_target_variant[seat];
   if (row < 0 || row >= kKnittedArrangements) return;
-  TileCounts rest = free_tile_counts(seat);
+  HeldCounts rest = free_tile_counts(seat);
   for (int tile : g_knitted_tiles[row])
     if (rest[tile] > 0) --rest[tile];
   if (rest_has_set(rest)) return;
@@ -147,10 +146,10 @@ void naki_knitted_straight(int seat) {
   if (may_chow(seat, d)) {
     constexpr std::array<int, 3> kShapes{kChiDiscardLowest, kChiDiscardMiddle, kChiDiscardHighest};
     for (int k = 0; k < 3; ++k) {
-      TileCounts after = rest;
+      HeldCounts after = rest;
       bool held = true;
       for (int which : {0, 1}) {
-        const int offset = chow_partner(d, kShapes[k], which) - d;
+        const int offset = chi_partner_offset(kShapes[k], which);
         held = held && count_at(after.data(), d, offset) >= 1;
         if (held) --after[d + offset];
       }

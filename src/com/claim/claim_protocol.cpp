@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
-#include "core/ai_record.h"
-#include "core/visible.h"
+#include "base/ai_record.h"
+#include "base/scorer.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
+#include "base/yaku_table.h"
 #include "table/claim_actions.h"
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 int g_naki_decided;
 int g_naki_tile;
@@ -17,8 +21,8 @@ int take_naki_tile() {
 
 int free_copies(int seat, int tile) { return static_cast<int>(std::count(g_hand[seat], g_hand[seat] + kHandSlots, tile)); }
 
-TileCounts free_tile_counts(int seat) {
-  TileCounts counts{};
+HeldCounts free_tile_counts(int seat) {
+  HeldCounts counts{};
   for (int slot : g_hand[seat])
     if (is_playing_tile(slot)) ++counts[slot];
   return counts;
@@ -43,6 +47,55 @@ ClaimTrial::~ClaimTrial() {
   std::copy(hand_.begin(), hand_.end(), g_hand[seat_]);
   std::copy(melds_.begin(), melds_.end(), g_melds[seat_]);
   count_visible_tiles(seat_);
+}
+
+void ClaimTrial::put_back() const {
+  std::copy(hand_.begin(), hand_.end(), g_hand[seat_]);
+  std::copy(melds_.begin(), melds_.end(), g_melds[seat_]);
+}
+
+int ready_waits(int seat, int* waits) {
+  std::copy(g_hand[seat], g_hand[seat] + kDrawSlot, g_wait_hand);
+  g_wait_hand[kDrawSlot] = 0;
+  g_wait_slot = kDrawSlot;
+  find_waits();
+  std::copy(g_waits, g_waits + g_wait_count, waits);
+  return g_wait_count;
+}
+
+int score_win_on(int seat, int tile) {
+  int waits[kMaxWaits];
+  ready_waits(seat, waits);  // the hand form that evaluate_win reads
+  evaluate_win(seat, tile, 1);
+  score_yaku();
+  return yaku_points_without_flowers();
+}
+
+bool is_last_tile(int tile) { return g_visible_counts[tile] == 3; }
+
+int last_tile_value(int total) {
+  YakuEntry& chicken = g_yaku_table[kYaku40ChickenHand];
+  if (chicken.found != 1) return total + kLastTileBonus;
+  chicken.found = 0;
+  return kLastTileBonus;
+}
+
+int best_live_ready_value(int seat) {
+  int waits[kMaxWaits];
+  const int count = ready_waits(seat, waits);
+  int best = 0;
+  for (int i = 0; i < count; ++i) {
+    const int w = waits[i];
+    if (g_seen_counts[w] >= 4) continue;
+    int total = score_win_on(seat, w);
+    if (is_last_tile(w)) total = last_tile_value(total);
+    best = std::max(best, total);
+  }
+  return best;
+}
+
+int flowers_in_hand(int seat) {
+  return static_cast<int>(std::count_if(g_hand[seat], g_hand[seat] + kHandSlots, [](int v) { return is_flower(v); }));
 }
 
 void reset_claim_protocol_state() {

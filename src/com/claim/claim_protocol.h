@@ -19,6 +19,16 @@ enum ChiShape : int { kChiDiscardHighest = 1, kChiDiscardMiddle = 2, kChiDiscard
 // The shape with the discard at place p of its chow: 0 lowest, 1 middle, 2 highest.
 constexpr int chi_shape_at(int place) { return kChiDiscardLowest - place; }
 static_assert(chi_shape_at(0) == kChiDiscardLowest && chi_shape_at(2) == kChiDiscardHighest);
+// The ranks of a chow's two hand tiles (which 0 the lower, 1 the higher)
+// counted from the discard, for a chow of shape `shape`.
+constexpr int chi_partner_offset(int shape, int which) {
+  const int lowest = shape - kChiDiscardLowest;  // -2, -1 or 0
+  if (which == 0) return lowest == 0 ? 1 : lowest;
+  return lowest == -2 ? -1 : lowest + 2;
+}
+static_assert(chi_partner_offset(kChiDiscardHighest, 0) == -2 && chi_partner_offset(kChiDiscardHighest, 1) == -1);
+static_assert(chi_partner_offset(kChiDiscardMiddle, 0) == -1 && chi_partner_offset(kChiDiscardMiddle, 1) == 1);
+static_assert(chi_partner_offset(kChiDiscardLowest, 0) == 1 && chi_partner_offset(kChiDiscardLowest, 1) == 2);
 
 // Stores the latest discard (g_discarder's last river entry, offer mark
 // dropped) in g_naki_tile and returns it.
@@ -29,8 +39,8 @@ int free_copies(int seat, int tile);
 
 // Per tile code, the seat's free hand slots (of all 14) holding it: the
 // counts the decider prepares in g_hand_counts, taken from the hand itself.
-using TileCounts = std::array<int, kTileCodes>;
-TileCounts free_tile_counts(int seat);
+using HeldCounts = std::array<int, kTileCodes>;
+HeldCounts free_tile_counts(int seat);
 
 // A chow is claimed only from the seat's left neighbour and only for a suited tile.
 bool may_chow(int seat, int tile);
@@ -49,10 +59,42 @@ class ClaimTrial {
   ClaimTrial(const ClaimTrial&) = delete;
   ClaimTrial& operator=(const ClaimTrial&) = delete;
 
+  // The hand and melds as the rule found them.
+  const std::array<int, kHandSlots>& hand() const { return hand_; }
+  const std::array<int, kMeldSlots>& melds() const { return melds_; }
+  // Puts them back now, between two trials (the counts are left alone).
+  void put_back() const;
+
  private:
   int seat_;
   std::array<int, kHandSlots> hand_;
   std::array<int, kMeldSlots> melds_;
 };
+
+// The waits of the seat's slots 0-12 (slot 13 is the replaced slot and is
+// cleared in the work area), copied into `waits`: every valuation refinds
+// the shared list. Returns their number, 0 when the seat is not ready.
+int ready_waits(int seat, int* waits);
+
+// The points without flowers of winning on a discard of `tile` with the
+// seat's slots 0-12, the pattern table left for the caller to read (all
+// clear and 0 when the tile completes nothing). The scorer rebuilds the
+// visible and seen counts for the seat's hand as it stands.
+int score_win_on(int seat, int tile);
+
+// A wait whose other three copies are visible (the last-tile pattern): a hand
+// that is only a chicken hand counts 4, its chicken-hand flag cleared; any
+// other hand counts 4 more.
+constexpr int kLastTileBonus = 4;
+bool is_last_tile(int tile);
+int last_tile_value(int total);
+
+// The best value among the waits of the seat's ready hand of which a copy is
+// left for it to win on (seen fewer than 4 times), last tiles valued as
+// above; 0 when not ready or every wait is used up.
+int best_live_ready_value(int seat);
+
+// The seat's 14 hand slots that hold a flower.
+int flowers_in_hand(int seat);
 
 void reset_claim_protocol_state();

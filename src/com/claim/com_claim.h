@@ -17,5 +17,12 @@ void decide_naki_com6(int seat);
 // option and g_seat_character number them.
 void decide_naki_of_character(int character, int seat);
 
+// The chow-pattern rule run once per chow-pattern candidate of the seat
+// (ids 27, 33, 35, 49 in that order, slots in order; 47 only while the
+// target is 47), each with the candidate exchanged into the target and its
+// variant, and exchanged back; stops at the first that decides.
+using ClaimRule = void (*)(int seat);
+void run_chow_candidates(int seat, ClaimRule rule);
+
 // Calls are considered only while this many tiles are left in the wall.
 constexpr int kMinWallForCalls = 4;

@@ -3,17 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
 #include "com/target/target_script.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
-#include "core/yaku_table.h"
-#include "table/table_state.h"
-
-int g_ai_target_yaku[kSeats]{};
-int g_ai_target_variant[kSeats]{};
-int g_ai_chow_candidates[kSeats][kChowCandidates]{};
-int g_ai_chow_candidate_variants[kSeats][kChowCandidates]{};
-int g_ai_chow_near_ready[kSeats]{};
 
 namespace {
 

@@ -1,19 +1,12 @@
-// The target record: the scoring pattern each seat aims at, with its variant
-// and the alternative chow-pattern targets, the entry points that choose it
-// through the character's target script, and the tests the selectors share.
+// Choosing the computer players' aims: the entry points that fill the target
+// record (base/ai_record.h) through the character's target script, and the
+// tests the selectors share.
 #pragma once
 
 #include <initializer_list>
 
+#include "base/ai_record.h"
 #include "core/tiles.h"
-
-constexpr int kChowCandidates = 5;
-
-extern int g_ai_target_yaku[kSeats];     // pattern id the seat aims at; 0 none
-extern int g_ai_target_variant[kSeats];  // suit, start tile or template of the aim; 0 where none
-extern int g_ai_chow_candidates[kSeats][kChowCandidates];          // further chow-pattern ids (27, 33, 35, 47, 49), 0 free
-extern int g_ai_chow_candidate_variants[kSeats][kChowCandidates];  // their variants
-extern int g_ai_chow_near_ready[kSeats];  // 1 when a chow-pattern choice was judged near ready
 
 // Rechooses the seat's target through the script of its character (the
 // user's seat and COM1 share COM1's); visible counts first. A character

@@ -40,12 +40,13 @@ void aim_greater_honours_knitted(int seat, int threshold);  // 57
 void aim_knitted_straight(int seat, int threshold);  // 43
 void aim_seven_pairs(int seat, int threshold);  // 56
 
-// Tile-range selectors (selectors_range.cpp).
+// Tile-range selectors (selectors_range.cpp; all green and reversible tiles in selectors_tile_list.cpp).
 void aim_lower_tiles(int seat, int threshold);  // 61
 void aim_middle_tiles(int seat, int threshold);  // 60
 void aim_upper_tiles(int seat, int threshold);  // 59
 void aim_all_fives(int seat, int level);  // 52
 void aim_all_green(int seat);  // 78
+void aim_reversible_tiles(int seat, int level);  // 41
 
 // Chow-set selectors (selectors_chow_set.cpp).
 void aim_pure_triple_chow(int seat, int threshold);  // 53
@@ -55,7 +56,6 @@ void aim_pure_terminal_chows(int seat, int threshold);  // 68
 void aim_three_suited_terminal_chows(int seat, int threshold);  // 48
 
 // Whole-hand selectors (selectors_whole_hand.cpp).
-void aim_reversible_tiles(int seat, int level);  // 41
 void aim_all_types(int seat, int level);  // 30
 void aim_chicken_hand(int seat);  // 40
 void aim_melded_hand(int seat);  // 32

@@ -1,11 +1,302 @@
 #include "com/target/selectors.h"
 
-// Chow-pattern selectors: the three-chow templates and the alternatives list.
-// Each body is the place the selector's own tests fill; until they land the
-// selector passes nothing and the target stays as the script left it.
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <span>
 
-void aim_pure_straight(int /*seat*/, int /*level*/, int /*mode*/, int /*shape*/, int /*flag*/) {}
-void aim_mixed_triple_chow(int /*seat*/, int /*level*/, int /*mode*/, int /*shape*/, int /*flag*/, int /*middle_only*/) {}
-void aim_mixed_straight(int /*seat*/, int /*level*/, int /*mode*/, int /*shape*/, int /*flag*/) {}
-void aim_mixed_shifted_chows(int /*seat*/, int /*level*/, int /*mode*/, int /*shape*/, int /*flag*/) {}
-void aim_pure_shifted_chows(int /*seat*/, int /*level*/, int /*shape*/) {}
+#include "com/target/chow_fit.h"
+#include "com/target/com_target.h"
+#include "base/ai_record.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
+#include "base/table_state.h"
+
+// Chow-pattern selectors: the three-chow templates and the alternatives
+// list. One search serves the five patterns; a row of traits says where
+// they differ.
+
+namespace {
+
+struct ChowAimTraits {
+  int yaku;
+  PairCount pair_beside_chow;  // how the rest's chow-and-pair shapes count their pair
+  PairCount plain_pair;        // how its plain pairs count
+  bool counts_down;            // tries every template at each coverage from 9 down to the level
+  bool exact_coverage;         // ... taking at each count only the templates covering exactly that many
+  bool keeps_going;            // a template that sets the target does not end the call
+  bool yields_to_middle_chow;  // stays away from a mixed triple chow aimed at starts 2 to 6
+};
+
+constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne,
+                                         false, false, false, true};
+constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd,
+                                          true, true, false, false};
+constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd,
+                                            false, false, false, false};
+constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd,
+                                              true, false, true, false};
+constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd,
+                                             false, false, true, true};
+
+// The shape requirement; 0 asks for none.
+enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
+
+// One selector call.
+struct ChowCall {
+  int seat;
+  const ChowAimTraits& aim;
+  int level;           // fewest template positions the hand must cover, 6..9
+  bool candidate_mode;  // adds alternatives without the points test
+  int shape;           // Shape
+  bool spread;         // every part covered at least twice
+  int discard;         // the latest discard when the seat could chow it, else 0
+  bool near_seen = false;  // pure shifted chows: a layout of this call was near ready
+
+  bool shifted() const { return aim.yaku == kYaku47PureShiftedChows; }
+};
+
+bool is_chow_aim(int yaku) {
+  return yaku == kYaku27MixedShiftedChows || yaku == kYaku33MixedTripleChow || yaku == kYaku35MixedStraight ||
+         yaku == kYaku47PureShiftedChows || yaku == kYaku49PureStraight;
+}
+
+// ------------------------------------------------------------------ entry
+
+bool may_decide(int seat, const ChowAimTraits& aim) {
+  if (keeps_current_target(seat, aim.yaku)) return false;
+  const int variant = g_ai_target_variant[seat];
+  if (aim.yields_to_middle_chow && g_ai_target_yaku[seat] == kYaku33MixedTripleChow && variant >= 2 && variant <= 6)
+    return false;
+  return g_ai_chow_near_ready[seat] == 0;
+}
+
+// A seat that has called beside another aim, without an honour set, keeps
+// its honour pair rather than look for mixed shifted chows.
+bool honour_pair_holds_back(int seat) {
+  const int target = g_ai_target_yaku[seat];
+  if (target == 0 || target == kYaku27MixedShiftedChows || g_seat_state[seat].naki_count <= 0) return false;
+  for (int code : g_melds[seat])
+    if (code != 0 && is_honour(meld_tile(code))) return false;
+  bool pair = false;
+  for (int tile = kEast; tile <= kRed; ++tile) {
+    if (g_hand_counts[tile] >= 3) return false;
+    pair = pair || g_hand_counts[tile] == 2;
+  }
+  return pair;
+}
+
+bool may_add_candidates(int seat, const ChowAimTraits& aim) {
+  const int target = g_ai_target_yaku[seat];
+  if (target != 0 && !is_chow_aim(target)) return false;
+  return aim.yaku != kYaku27MixedShiftedChows || !honour_pair_holds_back(seat);
+}
+
+// ------------------------------------------------------- template tests
+
+bool spread_enough(const ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
+  if (call.shifted()) {
+    const bool step_one = t.tiles[3] - t.tiles[0] == 1;
+    return call.level > 6 || !step_one || fit.covered_of(t, t.tiles[0] + 2) >= 2;
+  }
+  for (int part = 0; part < kChowParts; ++part) {
+    if (call.level == 6 && fit.covered_in_part(part) < 1) return false;
+    if (call.spread && fit.covered_in_part(part) < 2) return false;
+  }
+  return true;
+}
+
+bool meets_shape(int shape, int level, const RestShape& r) {
+  if (shape == kShapeNear) {
+    if (level < 7) return false;
+    if (level == 7) return r.sets >= 1 && r.pairs >= 1;
+    if (level == 8) return r.sets >= 1 || r.pairs >= 2 || (r.pairs >= 1 && r.partials >= 1);
+    if (level == 9) return r.sets >= 1 || r.pairs >= 1 || r.partials >= 1;
+  } else if (shape == kShapeSome) {
+    if (level == 6) return (r.sets >= 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 1);
+    if (level == 7) return r.sets >= 1 || r.pairs >= 2 || (r.pairs == 1 && r.partials >= 1);
+    if (level == 8) return r.sets >= 1 || r.pairs >= 1 || r.partials >= 1;
+  }
+  return true;
+}
+
+// Pure shifted chows share tiles between their chows: a shared tile the
+// hand lacks while copies of it are already out makes the layout unlikely.
+bool shifted_lacks_shared_tile(const ChowLayout& t, const ChowFit& fit) {
+  const int a = t.tiles[0];
+  const auto lacks_seen = [&](int tile) { return fit.covered_of(t, tile) == 0 && g_visible_counts[tile] >= 1; };
+  if (t.tiles[3] - a == 2) return lacks_seen(a + 2) || lacks_seen(a + 4);
+  const int middle = fit.covered_of(t, a + 2);
+  return lacks_seen(a + 1) || middle == 0 || (middle == 1 && g_visible_counts[a + 2] >= 1) || lacks_seen(a + 3);
+}
+
+bool near_at_eight(const RestShape& r) { return r.sets >= 1 || r.pairs >= 2 || (r.pairs >= 1 && r.partials >= 1); }
+
+bool chow_near(const ChowCall& call, const ChowLayout& t, const ChowFit& fit, const RestShape& r) {
+  if ((call.level != 7 && call.level != 8) || AI[call.seat].min_shanten >= 3) return false;
+  bool near = false;
+  if (fit.coverage == 7) near = (r.sets == 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 1);
+  if (fit.coverage == 8) near = near_at_eight(r);
+  for (int i = 0; i < kChowPositions; ++i)
+    if (!fit.covered[i] && g_seen_counts[t.tiles[i]] >= 3) near = false;
+  for (int part = 0; part < kChowParts; ++part)
+    if (!call.candidate_mode && fit.covered_in_part(part) < 2) near = false;
+  return near;
+}
+
+// Once a layout of the call was near ready, every later one counts as near.
+bool shifted_near(ChowCall& call, const ChowFit& fit, const RestShape& r) {
+  if (fit.coverage == 7) call.near_seen = call.near_seen || (r.sets == 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 2);
+  if (fit.coverage == 8) call.near_seen = call.near_seen || near_at_eight(r);
+  return call.near_seen;
+}
+
+int quality(const RestShape& r) {
+  if ((r.sets >= 2 && r.pungs >= 1) || (r.sets >= 1 && r.pairs >= 1)) return 3;
+  if (near_at_eight(r)) return 2;
+  if (r.pairs == 1 || r.partials >= 1) return 1;
+  return 0;
+}
+
+// A decision at level 9 close to ready (distance 0 or 1) wants quality 1,
+// and each level lower or each step farther from ready one grade less: at
+// level 6 nothing passes at distance 0 or 1.
+bool quality_enough(int level, int min_shanten, const RestShape& r) {
+  if (level < 6 || level > 9) return true;
+  return quality(r) >= 11 - level - std::max(min_shanten, 1);
+}
+
+// Whether a template that covers enough passes, and then whether it is near ready.
+std::optional<bool> judge(ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
+  const bool shifted = call.shifted();
+  if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
+  if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
+  const RestShape rest = read_rest(rest_of_hand(t, fit), fit.other_melds, call.aim.pair_beside_chow, call.aim.plain_pair);
+  if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
+  if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
+  const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
+  const bool deciding = shifted || !call.candidate_mode;
+  if (deciding && call.shape == kShapeNear && !near) return std::nullopt;
+  if (!shifted && deciding && !quality_enough(call.level, AI[call.seat].min_shanten, rest)) return std::nullopt;
+  return near;
+}
+
+// ---------------------------------------------------------------- outcome
+
+int free_candidate_slot(int seat) {
+  for (int i = 0; i < kChowCandidates; ++i)
+    if (g_ai_chow_candidates[seat][i] == 0) return i;
+  return -1;
+}
+
+void put_candidate(int seat, int yaku, int variant) {
+  const int slot = free_candidate_slot(seat);
+  if (slot < 0) return;  // a sixth alternative is dropped
+  g_ai_chow_candidates[seat][slot] = yaku;
+  g_ai_chow_candidate_variants[seat][slot] = variant;
+}
+
+bool aims_at(int seat, int yaku, int variant) {
+  if (g_ai_target_yaku[seat] == yaku && g_ai_target_variant[seat] == variant) return true;
+  for (int i = 0; i < kChowCandidates; ++i)
+    if (g_ai_chow_candidates[seat][i] == yaku && g_ai_chow_candidate_variants[seat][i] == variant) return true;
+  return false;
+}
+
+void set_target(int seat, int yaku, int variant) {
+  g_ai_target_yaku[seat] = yaku;
+  g_ai_target_variant[seat] = variant;
+}
+
+// Records a template that passed; true when the call ends with it.
+bool take_template(const ChowCall& call, int variant, bool near) {
+  const int seat = call.seat;
+  const int yaku = call.aim.yaku;
+  int& near_flag = g_ai_chow_near_ready[seat];
+  bool ends = false;
+  if (call.shifted()) {
+    // Pure shifted chows outrank every target they meet here; a second
+    // layout becomes an alternative even when it repeats one.
+    if (g_ai_target_yaku[seat] != yaku) {
+      set_target(seat, yaku, variant);
+    } else if (near_flag == 0 || near) {
+      put_candidate(seat, yaku, variant);
+    }
+  } else if (g_ai_target_yaku[seat] == 0) {
+    set_target(seat, yaku, variant);
+    std::fill(std::begin(g_ai_chow_candidates[seat]), std::end(g_ai_chow_candidates[seat]), 0);
+    std::fill(std::begin(g_ai_chow_candidate_variants[seat]), std::end(g_ai_chow_candidate_variants[seat]), 0);
+    ends = !call.aim.keeps_going;
+  } else if (near_flag == 1 && !near) {
+    return false;
+  } else if (!aims_at(seat, yaku, variant)) {
+    put_candidate(seat, yaku, variant);
+  }
+  if (near) near_flag = 1;
+  return ends;
+}
+
+// --------------------------------------------------------------- search
+
+// True when the call ends with this template.
+bool try_template(ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
+  const std::optional<bool> near = judge(call, t, fit);
+  return near.has_value() && take_template(call, t.variant, *near);
+}
+
+// Templates first to first + count of the pattern's list.
+struct LayoutRange {
+  std::size_t first;
+  std::size_t count;
+};
+
+void search(ChowCall& call, LayoutRange range) {
+  const auto layouts = chow_layouts(call.aim.yaku).subspan(range.first, range.count);
+  const auto fits = chow_fits(call.seat, call.aim.yaku).subspan(range.first, range.count);
+  if (!call.aim.counts_down) {
+    for (std::size_t i = 0; i < layouts.size(); ++i)
+      if (fits[i].coverage >= call.level && try_template(call, layouts[i], fits[i])) return;
+    return;
+  }
+  const int lowest = call.level >= 1 && call.level <= 9 ? call.level : 9;
+  for (int k = 9; k >= lowest; --k) {
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+      const int coverage = fits[i].coverage;
+      const bool counted = call.aim.exact_coverage ? coverage == k : coverage >= k;
+      if (counted && try_template(call, layouts[i], fits[i])) return;
+    }
+  }
+}
+
+void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int shape, int flag,
+                  LayoutRange range = {0, std::dynamic_extent}) {
+  const bool candidate_mode = mode == 1;
+  if (candidate_mode ? !may_add_candidates(seat, aim) : !may_decide(seat, aim)) return;
+  ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat)};
+  search(call, range);
+}
+
+}  // namespace
+
+void aim_pure_straight(int seat, int level, int mode, int shape, int flag) {
+  run_chow_aim(kPureStraightAim, seat, level, mode, shape, flag);
+}
+
+void aim_mixed_triple_chow(int seat, int level, int mode, int shape, int flag, int middle_only) {
+  // The templates by start number 1 to 7; the middle-only form leaves out 1 and 7.
+  if (middle_only != 0 && middle_only != 1) return;
+  const LayoutRange range = middle_only == 1 ? LayoutRange{1, 5} : LayoutRange{0, std::dynamic_extent};
+  run_chow_aim(kMixedTripleChowAim, seat, level, mode, shape, flag, range);
+}
+
+void aim_mixed_straight(int seat, int level, int mode, int shape, int flag) {
+  run_chow_aim(kMixedStraightAim, seat, level, mode, shape, flag);
+}
+
+void aim_mixed_shifted_chows(int seat, int level, int mode, int shape, int flag) {
+  run_chow_aim(kMixedShiftedChowsAim, seat, level, mode, shape, flag);
+}
+
+void aim_pure_shifted_chows(int seat, int level, int shape) {
+  run_chow_aim(kPureShiftedChowsAim, seat, level, 0, shape, 0);
+}

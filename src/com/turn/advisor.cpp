@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "base/options.h"
+#include "base/table_state.h"
 #include "com/claim/com_claim.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 // The hint the hand drawing shows for each claim flag: win, pung, chow, kong.

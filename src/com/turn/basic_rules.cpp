@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 

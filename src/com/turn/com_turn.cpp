@@ -4,31 +4,29 @@
 #include <array>
 #include <utility>
 
+#include "base/ai_record.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/sound.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/yaku_table.h"
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
-#include "core/waits.h"
-#include "core/yaku_table.h"
 #include "platform/platform.h"
-#include "shell/scenes.h"
-#include "shell/shell_state.h"
-#include "shell/sound.h"
 #include "table/claim_actions.h"
 #include "table/kong_actions.h"
 #include "table/river.h"
 #include "table/shout.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 int g_ai_drawn_tile{};
 
 namespace {
-
-constexpr int kChickenHand = 40;
 
 struct KongVetoes {
   bool added;
@@ -54,16 +52,10 @@ int drawn_and_discarded_flag(int seat, int tile) {
 // A hand that is ready without the chosen discard decides alone: a wait
 // giving the chicken hand vetoes both kongs, any other wait allows both.
 void ready_hand_vetoes(int seat, bool first_wait_only, KongVetoes& vetoes) {
-  std::copy(std::begin(g_hand[seat]), std::end(g_hand[seat]), g_wait_hand);
-  g_wait_slot = kDrawSlot;
-  find_waits();
-  // Each evaluation rewrites the shared waits list: walk a copy.
-  std::array<int, kMaxWaits> waits{};
-  const int count = std::min(g_wait_count, kMaxWaits);
-  std::copy(g_waits, g_waits + count, waits.begin());
-  for (int i = 0; i < count && (i == 0 || !first_wait_only); ++i) {
-    win_points_with(seat, waits[i], 1);
-    const bool chicken = g_yaku_table[kChickenHand].found == 1;
+  const WaitSet waits = waits_of(g_hand[seat], kDrawSlot);
+  for (int i = 0; i < waits.count && (i == 0 || !first_wait_only); ++i) {
+    win_points_with(seat, waits.tiles[i], 1);
+    const bool chicken = g_yaku_table[kYaku40ChickenHand].found == 1;
     vetoes = {chicken, chicken};
     if (chicken) return;
   }

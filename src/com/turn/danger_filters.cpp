@@ -7,11 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 int g_ai_work_hand_backup[kHandSlots];
 

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/generic_rules.h"
+#include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/ai_record.h"
-#include "core/decomposition.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -159,8 +159,6 @@ void generic_rules(int seat, int level) {
   run(discard_rule_12_closed_partial, seat, 1);
 }
 
-void record_pool(int seat) { std::copy(std::begin(g_ai_work_hand), std::end(g_ai_work_hand), RH[seat]); }
-
 void restore_pool() { std::copy(std::begin(g_ai_work_hand_saved), std::end(g_ai_work_hand_saved), g_ai_work_hand); }
 
 int declared_pungs(int seat) {
@@ -235,11 +233,9 @@ void plan_discard(int seat, int character) {
   immediate_rules(seat);
   if (!none()) return;
   first_keepers(seat);
-  record_pool(seat);
   template_rules(seat);
   if (!none()) return;
   second_keepers_and_filters(seat, traits);
-  record_pool(seat);
   std::copy(std::begin(g_ai_work_hand), std::end(g_ai_work_hand), g_ai_work_hand_saved);
   for (int level = 0; none() && level <= kLastRelaxLevel; ++level) relax_level(seat, level, traits);
   if (none()) last_resort(seat);

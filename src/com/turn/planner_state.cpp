@@ -5,8 +5,8 @@
 #include <cassert>
 #include <cstring>
 
-#include "core/ai_record.h"
-#include "table/table_state.h"
+#include "base/ai_record.h"
+#include "base/table_state.h"
 
 int g_ai_work_hand[kHandSlots];
 int g_ai_discard_candidates[kHandSlots];
@@ -16,7 +16,6 @@ int g_ai_relax_level;
 int g_ai_strict_pass;
 int g_ai_pung_meld_count;
 int g_decomposition_prefer_pungs;
-int RH[kSeats][kHandSlots];
 
 void build_work_hand(int seat) {
   // Tiles first in ascending order, then the zeros of marked and empty slots.
@@ -59,5 +58,4 @@ void reset_planner_state() {
   g_ai_strict_pass = 0;
   g_ai_pung_meld_count = 0;
   g_decomposition_prefer_pungs = 0;
-  std::memset(RH, 0, sizeof RH);
 }

@@ -17,9 +17,6 @@ extern int g_ai_relax_level;                  // current relaxation level, 0 upw
 extern int g_ai_strict_pass;                  // level 7: 1 strict pass, then 0 loose pass
 extern int g_ai_pung_meld_count;              // declared pungs and kongs, plus pung blocks removed
 extern int g_decomposition_prefer_pungs;      // 0 prefer chows (set at every planner call)
-// Per seat, the pool as it stood after the first keepers and again after the
-// danger filters: a record of the last decision that no decision reads.
-extern int RH[kSeats][kHandSlots];
 
 // Builds the pool from the seat's hand: free slots (below 100) copied, marked
 // slots as 0, sorted ascending with the zeros moved to the end.
@@ -32,5 +29,5 @@ void propose_discard(int seat, int pool_slot, int reason, int subcode);
 // Proposes for a pattern rule: records discard_yaku and the subcode, leaves the reason.
 void propose_pattern_discard(int seat, int pool_slot, int yaku, int subcode);
 
-// Clears the candidates, the pool and the seats' pool records.
+// Clears the candidates and the pool.
 void reset_planner_state();

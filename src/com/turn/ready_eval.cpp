@@ -1,14 +1,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/yaku_table.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/ready_eval_choice.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
-#include "core/waits.h"
-#include "core/yaku_table.h"
-#include "table/table_state.h"
 #include "table/win_test.h"
 
 namespace {
@@ -70,18 +70,12 @@ int hypothetical_points(int seat, int wait, const int* visible) {
 
 void evaluate_slot(int seat, int slot, const int* visible, const int* seen) {
   int* r = g_seat_state[seat].eval[slot].words;
-  std::copy(g_hand[seat], g_hand[seat] + kHandSlots, g_wait_hand);
-  g_wait_slot = slot;
-  find_waits();
+  const WaitSet waits = waits_of(g_hand[seat], slot);
   r[kEvalTile] = tile_of(g_hand[seat][slot]);
-  // Every evaluation below rewrites the shared waits list: walk a copy.
-  int waits[kMaxWaits];
-  const int count = std::min(g_wait_count, kMaxWaits);
-  std::copy(g_waits, g_waits + count, waits);
   int saved[kHandSlots];
   std::copy(g_hand[seat], g_hand[seat] + kHandSlots, saved);
-  for (int i = 0; i < count; ++i) {
-    const int w = waits[i];
+  for (int i = 0; i < waits.count; ++i) {
+    const int w = waits.tiles[i];
     g_hand[seat][slot] = w;
     if (slot != kDrawSlot) std::swap(g_hand[seat][slot], g_hand[seat][kDrawSlot]);
     const int points = hypothetical_points(seat, w, visible);

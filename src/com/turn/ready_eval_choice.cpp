@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_template.h"
-#include "core/ai_record.h"
 #include "core/tiles.h"
-#include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // g_seat_state[seat].eval: numbered criteria, each replacing the choice.
 #pragma once
 
-#include "table/table_state.h"
+#include "base/table_state.h"
 
 struct ReadyChoice {
   int slot;     // the chosen hand slot

@@ -1,11 +1,11 @@
 #include <algorithm>
 
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/ready_eval_choice.h"
-#include "core/ai_record.h"
 #include "core/tiles.h"
-#include "core/visible.h"
-#include "shell/options.h"
-#include "table/table_state.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ void last_tiles_criterion(int seat, ReadyChoice& c) {
   if (g_wall_count != 4) return;
   int flowers = 0;
   for (const HanaRecord& h : g_hana) flowers += h.count;
-  if (option(opt_flowers) != 0 && flowers != 8) return;
+  if (option(opt_flowers) != kFlowersOff && flowers != 8) return;
   if (ready_record(seat, c.slot)[kEvalMaxPoints] >= 8) return;
   int best = ready_record(seat, c.slot)[kEvalLive1Plus];
   for (int s = 0; s < kHandSlots; ++s) {

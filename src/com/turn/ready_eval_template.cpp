@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/yaku_table.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_choice.h"
-#include "core/ai_record.h"
 #include "core/tiles.h"
-#include "core/yaku_table.h"
-#include "table/table_state.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cassert>
 #include <cstring>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "table/table_state.h"
 
 void count_pool(int* counts) {
   std::memset(counts, 0, kTileCodes * sizeof *counts);

@@ -2,12 +2,12 @@
 // a neighbour is visible) or that stand alone in their suit.
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
-#include "table/table_state.h"
 
 namespace {
 

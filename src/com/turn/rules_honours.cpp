@@ -1,10 +1,10 @@
 // Rules 50 to 54: honour tiles, the dead and the surplus first, the value
 // honours last.
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 
 namespace {
 

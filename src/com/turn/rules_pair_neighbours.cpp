@@ -3,9 +3,9 @@
 // written toward 1 and read mirrored toward 9.
 #include <array>
 
+#include "base/ai_record.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
-#include "core/ai_record.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 
 namespace {
 

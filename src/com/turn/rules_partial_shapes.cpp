@@ -1,7 +1,7 @@
 // Rules 10 to 12: break a two-tile partial of one suit, read on the pool.
+#include "base/visible.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
-#include "core/visible.h"
 
 namespace {
 constexpr int kRule10 = 10;

@@ -1,11 +1,11 @@
 // Rule 20: break one pair of a hand holding more pairs than a winning hand
 // can use. The modes run ever longer stretches of one list of tests; the
 // sub-code is mode x 1000 + the test's code.
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
-#include "core/ai_record.h"
-#include "core/visible.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/table_state.h"
+#include "base/visible.h"
 #include "com/turn/planner_state.h"
-#include "core/visible.h"
 #include "platform/platform.h"
-#include "table/table_state.h"
 
 int g_safe_marks[kSeats][kTileCodes]{};
 int g_safe_marks_snapshot[kSeats][kTileCodes]{};

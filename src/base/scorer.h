@@ -1,0 +1,22 @@
+// Scoring the hand that the last evaluate_win read, into the shared scoring
+// area (base/yaku_table.h); the scorer itself is core/scorer.h.
+#pragma once
+
+#include "base/yaku_table.h"
+#include "core/scorer.h"
+
+inline int& g_eval_total = g_scoring.total;                    // after the optional 88 cap, flowers included
+inline int& g_eval_total_uncapped = g_scoring.total_uncapped;  // the same before the cap
+// g_win_points (table state) receives g_eval_total as well.
+
+// Scores the shared reading (base/win_eval.h) in the form g_hand_form holds,
+// against the table as it stands. Unless a kong is being robbed the visible
+// counts are first rebuilt for the evaluated seat (the last-tile pattern
+// reads them, and they stay so).
+void score_yaku();
+
+// The total for the 8-point minimum of the last scoring.
+int yaku_points_without_flowers();
+
+// Zeroes the totals and puts the pattern table back to its fresh state.
+void reset_scorer_state();

@@ -1,0 +1,87 @@
+#include "base/seat_eval.h"
+
+#include <algorithm>
+
+#include "base/shanten.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+
+namespace {
+
+constexpr int kWorst[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
+
+// One slot's evaluation. Slots holding the same tile leave the same hand, so
+// each tile kind (and the empty slot, code 0) is evaluated once.
+struct SlotEval {
+  int form[kShantenForms];
+  int blocks;
+  int pairs;
+};
+
+void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], const bool (&evaluated)[kHandSlots],
+                          const int* hand) {
+  int minima[kShantenForms];
+  std::copy(kWorst, kWorst + kShantenForms, minima);
+  for (int slot = 0; slot < kHandSlots; ++slot)
+    for (int f = 0; f < kShantenForms; ++f) {
+      ai.syanten[f][slot] = evaluated[slot] ? eval[slot].form[f] : kWorst[f];
+      if (evaluated[slot] && eval[slot].form[f] < minima[f]) minima[f] = eval[slot].form[f];
+    }
+  ai.min_shanten = minima[kShantenNormal];
+  ai.min_shanten_chiitoi = minima[kShantenChiitoi];
+  ai.min_shanten_kokushi = minima[kShantenKokushi];
+  ai.min_shanten_knitted = minima[kShantenKnitted];
+
+  // Best discard: the lowest normal distance, then the most pairs, then the most blocks.
+  ai.best_blocks = 0;
+  ai.best_pairs = 0;
+  bool found = false;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (!evaluated[slot] || eval[slot].form[kShantenNormal] != ai.min_shanten) continue;
+    const SlotEval& e = eval[slot];
+    if (!found || e.pairs > ai.best_pairs || (e.pairs == ai.best_pairs && e.blocks > ai.best_blocks)) {
+      ai.best_pairs = e.pairs;
+      ai.best_blocks = e.blocks;
+      found = true;
+    }
+  }
+
+  for (int& d : ai.hai_syanten) d = kWorstNormal;
+  for (int slot = 0; slot < kHandSlots; ++slot)
+    if (is_free_slot(hand[slot]) && hand[slot] <= kRed) ai.hai_syanten[hand[slot]] = ai.syanten[kShantenNormal][slot];
+}
+
+void refresh_seat(int seat) {
+  const int* hand = g_hand[seat];
+  SlotEval eval[kHandSlots];
+  bool evaluated[kHandSlots] = {};
+  int slot_of_kind[kHaiSyantenEntries];
+  for (int& s : slot_of_kind) s = -1;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int v = hand[slot];
+    if (v < 0 || v > kRed) continue;  // a declared meld's tile or a flower
+    evaluated[slot] = true;
+    if (slot_of_kind[v] >= 0) {
+      eval[slot] = eval[slot_of_kind[v]];
+      continue;
+    }
+    calc_shanten(seat, slot);
+    eval[slot] = {{g_shanten_normal, g_shanten_chiitoi, g_shanten_kokushi, g_shanten_knitted},
+                  g_shanten_blocks,
+                  g_shanten_pairs};
+    slot_of_kind[v] = slot;
+  }
+  fill_distance_fields(AI[seat], eval, evaluated, hand);
+}
+
+}  // namespace
+
+void refresh_hand_evaluations() {
+  // The visible counts may date from before a kong replacement or a claim;
+  // the seen counts belong to whichever seat was counted last.
+  int seen[kTileCodes];
+  for (int t = 0; t < kTileCodes; ++t) seen[t] = g_seen_counts[t];
+  count_visible_tiles(0);
+  for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = seen[t];
+  for (int seat = 0; seat < kSeats; ++seat) refresh_seat(seat);
+}

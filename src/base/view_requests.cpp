@@ -1,0 +1,3 @@
+#include "base/view_requests.h"
+
+ViewRequests g_view_requests;

@@ -1,0 +1,18 @@
+// The shared visible and seen counts that the rules read, rebuilt from the
+// table by count_visible_tiles (the counting itself is core/visible.h).
+#pragma once
+
+#include "core/visible.h"
+
+extern int g_visible_counts[kTileCodes];  // TileCounts::visible of the table as it stands
+extern int g_seen_counts[kTileCodes];     // TileCounts::seen for the seat last counted
+
+// Rebuilds both tables for seat 0..3 from g_river, g_river_count, g_melds
+// and that seat's g_hand.
+void count_visible_tiles(int seat);
+
+// Both tables from a count made elsewhere.
+void publish_tile_counts(const TileCounts& c);
+
+// Zeroes both tables.
+void reset_visible_state();

@@ -1,0 +1,65 @@
+#include "base/win_eval.h"
+
+#include <algorithm>
+
+#include "base/scorer.h"
+#include "base/table_state.h"
+#include "base/visible.h"
+
+WinReading g_win_reading{};
+
+namespace {
+
+int discards_of_all_seats() {
+  int n = 0;
+  for (int count : g_river_count) n += count;
+  return n;
+}
+
+bool meld_declared_anywhere() {
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (declared_melds(seat) > 0) return true;
+  return false;
+}
+
+}  // namespace
+
+WinContext table_context_of(int seat, const int (&visible)[kTileCodes]) {
+  WinContext ctx{};
+  ctx.seat = seat;
+  ctx.seat_wind = seat_wind_index(seat, g_dealer);
+  ctx.round_wind = g_round_wind;
+  ctx.open_claims = g_seat_state[seat].open_naki_count;
+  std::copy(std::begin(g_melds[seat]), std::end(g_melds[seat]), ctx.melds);
+  ctx.melds_anywhere = meld_declared_anywhere() ? 1 : 0;
+  ctx.own_discards = g_river_count[seat];
+  ctx.discards_anywhere = discards_of_all_seats();
+  ctx.wall_count = g_wall_count;
+  ctx.robbing_kong = g_robbing_kong_flag;
+  ctx.kong_replacement = g_kong_draw_flag;
+  ctx.flowers = g_hana[seat].count;
+  std::copy(std::begin(visible), std::end(visible), ctx.visible);
+  return ctx;
+}
+
+bool evaluate_win(int seat, int tile, int by_discard) {
+  // Only the normal form scores while it reads; a scoring leaves the visible
+  // counts recounted for the seat (as score_yaku does).
+  const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
+  const TileCounts counts =
+      recount ? count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat) : TileCounts{};
+  const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
+  g_win_reading = read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, current_rule_switches(), g_scoring);
+  if (g_win_reading.scorings > 0) {
+    g_win_points = g_eval_total;
+    if (recount) publish_tile_counts(counts);
+  }
+  WaitSet read{};
+  std::copy(std::begin(g_win_reading.waits), std::end(g_win_reading.waits), read.tiles);
+  read.count = g_win_reading.wait_count;
+  read.form = g_win_reading.form;
+  publish_waits(read);
+  return g_eval_valid == 1;
+}
+
+void reset_win_eval_state() { g_win_reading = WinReading{}; }

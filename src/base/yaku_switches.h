@@ -1,0 +1,18 @@
+// The switches as the player set them: compound and local patterns (saved in
+// DATA\rule_yaku.dat and DATA\local_yaku.dat), read by every scoring.
+#pragma once
+
+#include <array>
+
+#include "core/yaku_switches.h"
+
+extern std::array<int, kRuleYakuWords> g_rule_yaku;    // 0/1 per compound-pattern rule
+extern std::array<int, kLocalYakuWords> g_local_yaku;  // 0/1: local patterns 81..83 scored
+
+inline bool rule_yaku_on(int word) { return g_rule_yaku[word] != 0; }
+
+// The switches and the flower and cap options, as the scorer takes them.
+RuleSwitches current_rule_switches();
+
+// Puts both sets of switches back to their defaults.
+void reset_yaku_switches();

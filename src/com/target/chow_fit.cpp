@@ -1,0 +1,256 @@
+#include "com/target/chow_fit.h"
+
+#include <algorithm>
+
+#include "base/ai_record.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
+#include "base/table_state.h"
+
+namespace {
+
+// Three chows whose lowest tiles are given.
+constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
+  ChowLayout t{{}, variant};
+  const int lows[kChowParts] = {first, second, third};
+  for (int part = 0; part < kChowParts; ++part)
+    for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
+  return t;
+}
+
+// The six orders of the three suits, one per variant of 35 and per
+// permutation of 27; the same order as the knitted arrangements.
+constexpr const auto& kSuitOrders = kKnittedSuits;
+
+constexpr auto kPureStraight = [] {
+  std::array<ChowLayout, 3> out{};
+  for (int s = 0; s < 3; ++s) out[s] = three_chows(s, make_tile(s, 1), make_tile(s, 4), make_tile(s, 7));
+  return out;
+}();
+
+constexpr auto kMixedStraight = [] {
+  std::array<ChowLayout, kSuitOrders.size()> out{};
+  for (int p = 0; p < static_cast<int>(out.size()); ++p) {
+    const auto& s = kSuitOrders[p];
+    out[p] = three_chows(p, make_tile(s[0], 1), make_tile(s[1], 4), make_tile(s[2], 7));
+  }
+  return out;
+}();
+
+constexpr auto kMixedTripleChow = [] {
+  std::array<ChowLayout, 7> out{};
+  for (int n = 1; n <= 7; ++n) out[n - 1] = three_chows(n, n, make_tile(kDots, n), make_tile(kBamboo, n));
+  return out;
+}();
+
+constexpr int kShiftedStarts = 5;  // start numbers 1..5 of mixed shifted chows
+constexpr auto kMixedShiftedChows = [] {
+  std::array<ChowLayout, kSuitOrders.size() * kShiftedStarts> out{};
+  int i = 0;
+  for (int p = 0; p < static_cast<int>(kSuitOrders.size()); ++p) {
+    const auto& s = kSuitOrders[p];
+    for (int n = 1; n <= kShiftedStarts; ++n)
+      out[i++] = three_chows(10 * p + n, make_tile(s[0], n), make_tile(s[1], n + 1), make_tile(s[2], n + 2));
+  }
+  return out;
+}();
+
+// Layouts 0-4 step by one from start 1-5, layouts 5-7 by two from start 1-3.
+constexpr int kLayoutsPerSuit = 8;
+constexpr auto kPureShiftedChows = [] {
+  std::array<ChowLayout, 3 * kLayoutsPerSuit> out{};
+  for (int s = 0; s < 3; ++s)
+    for (int l = 0; l < kLayoutsPerSuit; ++l) {
+      const int step = l <= 4 ? 1 : 2;
+      const int a = make_tile(s, l <= 4 ? l + 1 : l - 4);
+      out[kLayoutsPerSuit * s + l] = three_chows(10 * s + l, a, a + step, a + 2 * step);
+    }
+  return out;
+}();
+
+static_assert(kMixedShiftedChows[29].variant == 55 && kMixedShiftedChows[29].tiles[0] == 25 &&
+              kMixedShiftedChows[29].tiles[8] == 9);
+static_assert(kPureShiftedChows[4].tiles[0] == 5 && kPureShiftedChows[5].tiles[3] == 3);
+static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles[6] == 27);
+
+constexpr int kMostLayouts = static_cast<int>(kMixedShiftedChows.size());
+constexpr std::array<int, 5> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
+                                       kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
+
+// Per seat, the last fits worked out, with the hand they were read from.
+struct FitMemo {
+  bool kept = false;
+  std::array<int, kMeldSlots> melds{};    // the seat's g_melds then
+  std::array<int, kRed + 1> counts{};     // g_hand_counts[0..37] then
+  std::array<bool, kChowAims.size()> filled{};  // per pattern of kChowAims
+  std::array<std::array<ChowFit, kMostLayouts>, kChowAims.size()> fits{};
+};
+std::array<FitMemo, kSeats> g_fit_memos;
+
+bool memo_reads_hand(const FitMemo& m, int seat) {
+  return m.kept && std::equal(m.melds.begin(), m.melds.end(), g_melds[seat]) &&
+         std::equal(m.counts.begin(), m.counts.end(), g_hand_counts);
+}
+
+void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
+
+// Every rank n of every suit, suits in order and n rising, tested once:
+// when the ranks from n hold at least `shape` copies (a 0 in the shape:
+// exactly none), the shape is taken out and took() counts it.
+template <std::size_t N, class Took>
+void take_shapes(KindCounts& r, const std::array<int, N>& shape, Took took) {
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
+      const int t = make_tile(suit, n);
+      bool held = true;
+      for (std::size_t i = 0; i < N; ++i) held = held && (shape[i] == 0 ? r[t + i] == 0 : r[t + i] >= shape[i]);
+      if (!held) continue;
+      for (std::size_t i = 0; i < N; ++i) take_out(r, t + static_cast<int>(i), shape[i]);
+      took();
+    }
+}
+
+// The first run of three ranks holding one or two copies each, four in all.
+bool has_run_of_four_tiles(const KindCounts& r) {
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int n = 1; n <= 7; ++n) {
+      const int t = make_tile(suit, n);
+      const bool small = std::all_of(&r[t], &r[t] + 3, [](int c) { return c == 1 || c == 2; });
+      if (small && r[t] + r[t + 1] + r[t + 2] == 4) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+std::span<const ChowLayout> chow_layouts(int yaku) {
+  switch (yaku) {
+    case kYaku49PureStraight: return kPureStraight;
+    case kYaku35MixedStraight: return kMixedStraight;
+    case kYaku33MixedTripleChow: return kMixedTripleChow;
+    case kYaku27MixedShiftedChows: return kMixedShiftedChows;
+    case kYaku47PureShiftedChows: return kPureShiftedChows;
+    default: return {};
+  }
+}
+
+int ChowFit::covered_in_part(int part) const {
+  return std::count(covered.begin() + 3 * part, covered.begin() + 3 * part + 3, true);
+}
+
+int ChowFit::covered_of(const ChowLayout& layout, int tile) const {
+  int n = 0;
+  for (int i = 0; i < kChowPositions; ++i) n += covered[i] && layout.tiles[i] == tile;
+  return n;
+}
+
+ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
+  ChowFit fit;
+  for (int code : g_melds[seat]) {
+    if (code == 0) continue;
+    int part = 0;
+    while (part < kChowParts && (fit.melded[part] || meld_kind(code) != kMeldChow ||
+                                 meld_tile(code) != layout.tiles[3 * part]))
+      ++part;
+    if (part == kChowParts) {
+      ++fit.other_melds;
+    } else {
+      fit.melded[part] = true;
+    }
+  }
+  // Runs on every position of every template the script tries: counts the
+  // copies already used instead of copying the hand.
+  for (int i = 0; i < kChowPositions; ++i) {
+    const int tile = layout.tiles[i];
+    int used = 0;
+    for (int j = 0; j < i; ++j) used += layout.tiles[j] == tile && fit.covered[j] && !fit.melded[j / 3];
+    fit.covered[i] = fit.melded[i / 3] || g_hand_counts[tile] > used;
+    fit.coverage += fit.covered[i];
+  }
+  return fit;
+}
+
+std::span<const ChowFit> chow_fits(int seat, int yaku) {
+  FitMemo& m = g_fit_memos[seat];
+  if (!memo_reads_hand(m, seat)) {
+    m = FitMemo{};
+    m.kept = true;
+    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds.begin());
+    std::copy(g_hand_counts, g_hand_counts + m.counts.size(), m.counts.begin());
+  }
+  const auto aim = std::find(kChowAims.begin(), kChowAims.end(), yaku);
+  if (aim == kChowAims.end()) return {};
+  const auto index = aim - kChowAims.begin();
+  const std::span<const ChowLayout> layouts = chow_layouts(yaku);
+  if (!m.filled[index]) {
+    for (std::size_t i = 0; i < layouts.size(); ++i) m.fits[index][i] = fit_chow_layout(seat, layouts[i]);
+    m.filled[index] = true;
+  }
+  return std::span<const ChowFit>(m.fits[index]).first(layouts.size());
+}
+
+KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit) {
+  KindCounts rest{};
+  std::copy(std::begin(g_hand_counts), std::end(g_hand_counts), rest.begin());
+  for (int i = 0; i < kChowPositions; ++i)
+    if (fit.covered[i] && !fit.melded[i / 3]) take_out(rest, layout.tiles[i], 1);
+  return rest;
+}
+
+bool needs_dead_tile(const ChowLayout& layout, const ChowFit& fit, int discard) {
+  for (int i = 0; i < kChowPositions; ++i) {
+    const int tile = layout.tiles[i];
+    if (!fit.covered[i] && tile != discard && g_visible_counts[tile] >= 4) return true;
+  }
+  return false;
+}
+
+bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
+  for (int i = 0; i < kChowPositions; ++i) {
+    const int tile = layout.tiles[i];
+    int uses = 0;
+    int own_melded = 0;
+    for (int j = 0; j < kChowPositions; ++j) {
+      uses += layout.tiles[j] == tile;
+      own_melded += layout.tiles[j] == tile && fit.melded[j / 3];
+    }
+    if (g_visible_counts[tile] - own_melded + uses > 4) return true;
+  }
+  return false;
+}
+
+RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
+  RestShape s{other_melds, 0, 0, 0};
+  const KindCounts before = r;
+  auto count_pair = [&s](PairCount how) { s.pairs = how == PairCount::kAdd ? s.pairs + 1 : 1; };
+  auto chow_and_pair = [&] {
+    s.sets = other_melds + 1;
+    count_pair(pair_beside_chow);
+  };
+  take_shapes(r, std::array{2, 1, 1, 1}, chow_and_pair);
+  take_shapes(r, std::array{1, 1, 1, 2}, chow_and_pair);
+  take_shapes(r, std::array{1, 1, 1}, [&s] { ++s.sets; });
+  // Three ranks holding four tiles (a chow with one tile doubled), looked
+  // for in the rest as it was before the runs were taken out, count as a
+  // pair rather than a set.
+  if (s.sets >= 2 && has_run_of_four_tiles(before)) {
+    --s.sets;
+    ++s.pairs;
+  }
+  for (int tile : kPlayingTiles) {
+    if (r[tile] >= 3) {
+      take_out(r, tile, 3);
+      ++s.sets;
+      ++s.pungs;
+    }
+  }
+  for (int tile : kPlayingTiles) {
+    if (r[tile] == 2) {
+      take_out(r, tile, 2);
+      count_pair(plain_pair);
+    }
+  }
+  take_shapes(r, std::array{1, 1}, [&s] { ++s.partials; });
+  take_shapes(r, std::array{1, 0, 1}, [&s] { ++s.partials; });
+  return s;
+}

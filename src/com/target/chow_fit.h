@@ -1,0 +1,74 @@
+// The three-chow templates of the chow-pattern aims (pure straight, mixed
+// straight, mixed triple chow, mixed and pure shifted chows) and how far a
+// seat's hand fills one: which positions its melds and free tiles cover,
+// whether a missing tile is dead, and what the rest of the hand makes.
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "core/tiles.h"
+
+constexpr int kChowParts = 3;
+constexpr int kChowPositions = 9;
+
+// One template: three chows, part p at positions 3p to 3p + 2, lowest tile first.
+struct ChowLayout {
+  std::array<int, kChowPositions> tiles;
+  int variant;  // as the target record stores it
+};
+
+// The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
+// (rising variant); empty for any other id.
+std::span<const ChowLayout> chow_layouts(int yaku);
+
+using KindCounts = std::array<int, kTileCodes>;
+
+// How the seat's hand fills one template.
+struct ChowFit {
+  std::array<bool, kChowPositions> covered{};
+  std::array<bool, kChowParts> melded{};  // covered by a fitting chow meld
+  int coverage = 0;                        // covered positions, 0..9
+  int other_melds = 0;                     // declared melds that fill no part
+
+  int covered_in_part(int part) const;
+  int covered_of(const ChowLayout& layout, int tile) const;
+};
+
+// The first chow meld equal to a part fills it (a meld fills one part
+// only); each free tile (g_hand_counts) then fills one uncovered position of
+// its code, positions in order.
+ChowFit fit_chow_layout(int seat, const ChowLayout& layout);
+
+// The fits of every template of `yaku` for the seat's hand, in the order of
+// chow_layouts(yaku). The script tries these templates about a hundred
+// times per run, and runs for every seat on every frame of the user's turn,
+// on hands that seldom change: each seat's fits are kept until its melds or
+// g_hand_counts differ from those they were read from.
+std::span<const ChowFit> chow_fits(int seat, int yaku);
+
+// The free tiles left once those that cover the template are taken out.
+KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit);
+
+// A template is out when an uncovered position needs a tile whose four
+// copies are visible, unless that tile is `discard` (the seat may chow it).
+bool needs_dead_tile(const ChowLayout& layout, const ChowFit& fit, int discard);
+// The pure-shifted-chows form: out when a tile's visible copies, less those
+// of the seat's fitting melds, leave fewer than the template uses of it.
+bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit);
+
+// What the rest of the hand makes: sets (other melds included), pungs among
+// them, pairs and two-tile partials.
+struct RestShape {
+  int sets = 0;
+  int pungs = 0;
+  int pairs = 0;
+  int partials = 0;
+};
+
+// How a selector counts a pair: one more, or "there is a pair" (set to 1).
+enum class PairCount { kAdd, kSetOne };
+
+// Reads the rest: the pair-and-chow shapes (a set from the melds plus one,
+// not one more), runs, a run folded into a pair, pungs, pairs, then partials.
+RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);

@@ -1,0 +1,184 @@
+// The scorer's pattern checks, one function per pattern, split by family
+// over the pattern_checks_*.cpp files. Each reads the facts of the evaluated
+// hand, gathered once per scoring, and writes the scoring's pattern table:
+// it sets its own id when the hand holds the pattern and may clear or set
+// ids checked before it, so the scorer runs them in its fixed order.
+#pragma once
+
+#include "core/tiles.h"
+#include "core/win_eval.h"
+#include "core/yaku_table.h"
+
+// What the pattern checks read of one evaluated hand.
+struct HandFacts {
+  YakuTable* table;           // the pattern table the checks write
+  const WinContext* ctx;      // the table beside the hand
+  const RuleSwitches* rules;
+  int form;          // HandForm
+  int seat;
+  int win_tile;
+  int by_discard;    // 1 on a discard or a robbed kong
+  int open;          // 1 with a chow, pung or melded kong declared
+  int seat_wind;     // the seat's wind tile 31..34
+  int round_wind;    // the round's wind tile 31..34
+  int wait_count;    // waits before the win
+  int values[kHandSlots];     // WinReading::hand: slot values, sorted
+  int blocks[kWinBlocks];     // WinReading::blocks
+  int tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
+  int chow_at[kTileCodes];    // chow blocks by lowest tile
+  int set_at[kTileCodes];     // pung and kong blocks by tile
+  int chow_blocks;
+  int set_blocks;
+  int concealed_sets;   // blocks 300-399 and 500-599
+  int concealed_kongs;  // blocks 500-599
+  int melded_kongs;     // blocks 600-699
+  int dragon_sets;
+  int wind_sets;
+  int pair_tile;        // tile of the pair block, 0 without one
+  int suit_mask;        // bit s set when suit s (0..2) is among the hand tiles
+  int honour_tiles;     // hand tiles 31-37
+  int terminal_tiles;   // suit tiles of rank 1 or 9
+};
+
+// Fills f from the reading, the table and the switches; the checks write `table`.
+void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
+                       YakuTable& table);
+
+// ------------------------------------------------------- table helpers
+inline bool yaku_found(const HandFacts& f, int id) { return (*f.table)[id].found != 0; }
+inline void set_yaku(const HandFacts& f, int id) { (*f.table)[id].found = 1; }
+inline void set_yaku_points(const HandFacts& f, int id, int points) { (*f.table)[id] = {1, points}; }
+template <typename... Ids>
+void clear_yaku(const HandFacts& f, Ids... ids) {
+  (((*f.table)[ids].found = 0), ...);
+}
+inline bool rule_on(const HandFacts& f, int word) { return f.rules->rule_on(word); }
+// "A found 不求人 becomes 自摸": the switches that keep 不求人 off a pattern.
+void fully_concealed_becomes_self_drawn(const HandFacts& f);
+
+// --------------------------------------------------------- block helpers
+constexpr bool is_pair_block(int b) { return b > 0 && b < 100; }
+constexpr bool is_concealed_chow_block(int b) { return b >= 100 && b < 200; }
+constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (b >= 500 && b < 600); }
+constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
+// The wind pungs neither of the seat nor of the round.
+bool is_guest_wind(const HandFacts& f, int tile);
+// Suit set blocks of rank 1 or 9, plus guest wind sets when asked.
+int terminal_pung_count(const HandFacts& f, bool guest_winds);
+// 幺九刻 again beside three or four wind sets: the suit terminal sets, and the
+// guest wind sets only when compound switch 11 is on.
+void recount_terminal_pungs_beside_winds(const HandFacts& f);
+// A concealed chow holds the winning tile.
+bool win_tile_in_concealed_chow(const HandFacts& f);
+// n concealed sets once the win is made: on a discard, a concealed set that
+// holds the winning tile was completed by the discard and counts as open,
+// unless the tile can be read inside a concealed chow instead.
+bool has_concealed_sets(const HandFacts& f, int n);
+// The tiles of the suit set blocks, ascending (at most four); none when
+// there are fewer than three sets.
+int suit_set_tiles(const HandFacts& f, int* out);
+// Chows of one suit at ranks r0, r0 + step, ... (count of them).
+bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
+bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
+// Every hand tile satisfies pred.
+template <typename Pred>
+bool every_tile(const HandFacts& f, Pred pred) {
+  for (int v : f.values)
+    if (!pred(tile_of(v))) return false;
+  return true;
+}
+// Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
+// suits in any order, for some r from 1 to last_start.
+bool chows_across_suits(const HandFacts& f, int shift, int last_start);
+bool sets_across_suits(const HandFacts& f, int shift, int last_start);
+
+// ----------------------------------------------------------- the checks
+// Chow families and small patterns.
+void check_yaku_0_pure_double_chow(const HandFacts& f);
+void check_yaku_1_mixed_double_chow(const HandFacts& f);
+void check_yaku_2_two_terminal_chows(const HandFacts& f);
+void check_yaku_3_terminal_honour_pung(const HandFacts& f);
+void check_yaku_4_short_straight(const HandFacts& f);
+void check_yaku_5_melded_kong(const HandFacts& f);
+void check_yaku_6_one_voided_suit(const HandFacts& f);
+void check_yaku_7_no_honours(const HandFacts& f);
+void check_yaku_8_edge_wait(const HandFacts& f);
+void check_yaku_9_closed_wait(const HandFacts& f);
+void check_yaku_10_single_wait(const HandFacts& f);
+void check_yaku_11_self_drawn(const HandFacts& f);
+// Sets, honours and simple hands.
+void check_yaku_12_dragon_pung(const HandFacts& f);
+void check_yaku_13_prevalent_wind(const HandFacts& f);
+void check_yaku_14_seat_wind(const HandFacts& f);
+void check_yaku_15_double_pung(const HandFacts& f);
+void check_yaku_16_two_concealed_pungs(const HandFacts& f);
+void check_yaku_17_concealed_kong(const HandFacts& f);
+void check_yaku_18_all_simples(const HandFacts& f);
+void check_yaku_19_tile_hog(const HandFacts& f);
+void check_yaku_20_all_chows(const HandFacts& f);
+void check_yaku_21_concealed_hand(const HandFacts& f);
+void check_yaku_22_two_melded_kongs(const HandFacts& f);
+void check_yaku_23_outside_hand(const HandFacts& f);
+void check_yaku_24_last_tile(const HandFacts& f);
+void check_yaku_25_fully_concealed(const HandFacts& f);
+void check_yaku_26_two_dragon_pungs(const HandFacts& f);
+void check_yaku_27_mixed_shifted_chows(const HandFacts& f);
+void check_yaku_28_all_pungs(const HandFacts& f);
+void check_yaku_29_two_concealed_kongs(const HandFacts& f);
+void check_yaku_30_all_types(const HandFacts& f);
+void check_yaku_31_half_flush(const HandFacts& f);
+void check_yaku_32_melded_hand(const HandFacts& f);
+void check_yaku_33_mixed_triple_chow(const HandFacts& f);
+void check_yaku_34_mixed_shifted_pungs(const HandFacts& f);
+void check_yaku_35_mixed_straight(const HandFacts& f);
+// Special wins, knitted hands, tile ranges, the chicken hand, flowers and local patterns.
+void check_yaku_36_replacement_win(const HandFacts& f);
+void check_yaku_37_robbing_kong(const HandFacts& f);
+void check_yaku_38_last_draw(const HandFacts& f);
+void check_yaku_39_last_claim(const HandFacts& f);
+void check_yaku_40_chicken_hand(const HandFacts& f);
+void check_yaku_41_reversible_tiles(const HandFacts& f);
+void check_yaku_42_big_three_winds(const HandFacts& f);
+void check_yaku_43_knitted_straight(const HandFacts& f);
+void check_yaku_44_lesser_honours_knitted(const HandFacts& f);
+void check_yaku_45_upper_four(const HandFacts& f);
+void check_yaku_46_lower_four(const HandFacts& f);
+void check_yaku_80_flowers(const HandFacts& f);
+void check_yaku_81_heavenly_hand(const HandFacts& f);
+void check_yaku_82_earthly_hand(const HandFacts& f);
+void check_yaku_83_human_hand(const HandFacts& f);
+// Larger patterns.
+void check_yaku_47_pure_shifted_chows(const HandFacts& f);
+void check_yaku_48_three_suited_terminal_chows(const HandFacts& f);
+void check_yaku_49_pure_straight(const HandFacts& f);
+void check_yaku_50_triple_pung(const HandFacts& f);
+void check_yaku_51_three_concealed_pungs(const HandFacts& f);
+void check_yaku_52_all_fives(const HandFacts& f);
+void check_yaku_53_pure_triple_chow(const HandFacts& f);
+void check_yaku_54_pure_shifted_pungs(const HandFacts& f);
+void check_yaku_55_full_flush(const HandFacts& f);
+void check_yaku_56_seven_pairs(const HandFacts& f);
+void check_yaku_57_greater_honours_knitted(const HandFacts& f);
+void check_yaku_58_all_even_pungs(const HandFacts& f);
+void check_yaku_59_upper_tiles(const HandFacts& f);
+void check_yaku_60_middle_tiles(const HandFacts& f);
+void check_yaku_61_lower_tiles(const HandFacts& f);
+// Highest patterns.
+void check_yaku_62_four_shifted_chows(const HandFacts& f);
+void check_yaku_63_terminals_honours(const HandFacts& f);
+void check_yaku_64_three_kongs(const HandFacts& f);
+void check_yaku_65_quadruple_chow(const HandFacts& f);
+void check_yaku_66_four_shifted_pungs(const HandFacts& f);
+void check_yaku_67_little_three_dragons(const HandFacts& f);
+void check_yaku_68_pure_terminal_chows(const HandFacts& f);
+void check_yaku_69_little_four_winds(const HandFacts& f);
+void check_yaku_70_all_honours(const HandFacts& f);
+void check_yaku_71_four_concealed_pungs(const HandFacts& f);
+void check_yaku_72_all_terminals(const HandFacts& f);
+void check_yaku_73_big_four_winds(const HandFacts& f);
+void check_yaku_74_big_three_dragons(const HandFacts& f);
+void check_yaku_75_seven_shifted_pairs(const HandFacts& f);
+void check_yaku_76_four_kongs(const HandFacts& f);
+void check_yaku_77_thirteen_orphans(const HandFacts& f);
+void check_yaku_78_all_green(const HandFacts& f);
+void check_yaku_79_nine_gates(const HandFacts& f);

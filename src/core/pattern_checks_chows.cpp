@@ -1,0 +1,132 @@
+// Chow families and small patterns: ids 0 to 11.
+#include "core/pattern_checks.h"
+
+namespace {
+
+// Ids 0, 1, 2 and 4 score a count of points, but once one of them has
+// scored 2, every later one found scores 1.
+constexpr int kChowFamily[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
+                               kYaku4ShortStraight};
+
+void score_chow_family(const HandFacts& f, int id, int points) {
+  if (points <= 0) return;
+  bool limited = false;
+  for (int earlier : kChowFamily) {
+    if (earlier == id) break;
+    if (yaku_found(f, earlier) && (*f.table)[earlier].points >= 2) limited = true;
+  }
+  set_yaku_points(f, id, limited ? 1 : points);
+}
+
+int suits_with_chow_of_rank(const HandFacts& f, int rank) {
+  int n = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (f.chow_at[make_tile(s, rank)] > 0) ++n;
+  return n;
+}
+
+}  // namespace
+
+void check_yaku_0_pure_double_chow(const HandFacts& f) {
+  int twins = 0;  // chows with exactly one other chow of the same tile
+  for (int b : f.blocks)
+    if (is_win_chow(b) && f.chow_at[win_block_tile(b)] == 2) ++twins;
+  score_chow_family(f, kYaku0PureDoubleChow, twins / 2);
+}
+
+void check_yaku_1_mixed_double_chow(const HandFacts& f) {
+  int m = 0;  // chows whose rank is held as a chow in exactly two suits
+  for (int b : f.blocks)
+    if (is_win_chow(b) && suits_with_chow_of_rank(f, rank_of(win_block_tile(b))) == 2) ++m;
+  score_chow_family(f, kYaku1MixedDoubleChow, m / 2);
+}
+
+void check_yaku_2_two_terminal_chows(const HandFacts& f) {
+  int suits = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    const int low = f.chow_at[make_tile(s, 1)];
+    const int high = f.chow_at[make_tile(s, 7)];
+    if (low >= 2 && high >= 2) {
+      suits = 2;
+      break;
+    }
+    if (low >= 1 && high >= 1) ++suits;
+  }
+  score_chow_family(f, kYaku2TwoTerminalChows, suits);
+}
+
+void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
+  const int n = terminal_pung_count(f, true);
+  if (n > 0) set_yaku_points(f, kYaku3TerminalHonourPung, n);
+}
+
+void check_yaku_4_short_straight(const HandFacts& f) {
+  bool used[kWinBlocks]{};
+  int pairs = 0;
+  for (int i = 0; i < kWinBlocks; ++i) {
+    if (!is_win_chow(f.blocks[i]) || used[i]) continue;
+    const int ti = win_block_tile(f.blocks[i]);
+    for (int j = i + 1; j < kWinBlocks; ++j) {
+      const int tj = win_block_tile(f.blocks[j]);
+      if (!is_win_chow(f.blocks[j]) || used[j] || suit_of(ti) != suit_of(tj)) continue;
+      if (ti - tj != 3 && tj - ti != 3) continue;
+      used[i] = used[j] = true;
+      ++pairs;
+      break;
+    }
+  }
+  score_chow_family(f, kYaku4ShortStraight, pairs);
+}
+
+void check_yaku_5_melded_kong(const HandFacts& f) {
+  if (f.melded_kongs == 1) set_yaku(f, kYaku5MeldedKong);
+}
+
+void check_yaku_6_one_voided_suit(const HandFacts& f) {
+  if (__builtin_popcount(f.suit_mask) == 2) set_yaku(f, kYaku6OneVoidedSuit);
+}
+
+void check_yaku_7_no_honours(const HandFacts& f) {
+  if (f.honour_tiles == 0) set_yaku(f, kYaku7NoHonours);
+}
+
+void check_yaku_8_edge_wait(const HandFacts& f) {
+  if (f.wait_count != 1) return;
+  for (int b : f.blocks) {
+    if (!is_concealed_chow_block(b)) continue;
+    const int t = win_block_tile(b);
+    if ((rank_of(t) == 1 && t + 2 == f.win_tile) || (rank_of(t) == 7 && t == f.win_tile)) {
+      set_yaku(f, kYaku8EdgeWait);
+      clear_yaku(f, kYaku9ClosedWait, kYaku10SingleWait);
+      return;
+    }
+  }
+}
+
+void check_yaku_9_closed_wait(const HandFacts& f) {
+  if (f.wait_count != 1) return;
+  for (int b : f.blocks) {
+    if (is_concealed_chow_block(b) && win_block_tile(b) + 1 == f.win_tile) {
+      set_yaku(f, kYaku9ClosedWait);
+      clear_yaku(f, kYaku8EdgeWait, kYaku10SingleWait);
+      return;
+    }
+  }
+}
+
+void check_yaku_10_single_wait(const HandFacts& f) {
+  if (f.wait_count != 1 || f.pair_tile != f.win_tile) return;
+  // A winning tile that also starts a concealed run beside the pair, or
+  // lies three above one, is no single wait; the edge wait read from that
+  // run (7 + 789 waiting on 7) stays.
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (is_concealed_chow_block(b) && (t == f.win_tile || t + 3 == f.win_tile)) return;
+  }
+  set_yaku(f, kYaku10SingleWait);
+  clear_yaku(f, kYaku8EdgeWait, kYaku9ClosedWait);
+}
+
+void check_yaku_11_self_drawn(const HandFacts& f) {
+  if (f.open && !f.by_discard) set_yaku(f, kYaku11SelfDrawn);
+}

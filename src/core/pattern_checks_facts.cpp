@@ -1,0 +1,146 @@
+// The facts the pattern checks share, and the helpers over them.
+#include "core/pattern_checks.h"
+
+namespace {
+
+void add_block(HandFacts& f, int b) {
+  const int t = win_block_tile(b);
+  if (is_pair_block(b)) {
+    f.pair_tile = t;
+    return;
+  }
+  if (is_win_chow(b)) {
+    ++f.chow_blocks;
+    ++f.chow_at[t];
+    return;
+  }
+  ++f.set_blocks;
+  ++f.set_at[t];
+  if (is_concealed_set_block(b)) ++f.concealed_sets;
+  if (win_block_kind(b) == kWinConcealedKong) ++f.concealed_kongs;
+  if (win_block_kind(b) == kWinMeldedKong) ++f.melded_kongs;
+  if (is_dragon(t)) ++f.dragon_sets;
+  if (is_wind(t)) ++f.wind_sets;
+}
+
+}  // namespace
+
+void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
+                       YakuTable& table) {
+  f = HandFacts{};
+  f.table = &table;
+  f.ctx = &ctx;
+  f.rules = &rules;
+  f.form = r.form;
+  f.seat = r.seat;
+  f.win_tile = r.tile;
+  f.by_discard = r.by_discard;
+  f.open = r.open;
+  f.seat_wind = kEast + r.seat_wind;
+  f.round_wind = kEast + r.round_wind;
+  f.wait_count = r.wait_count;
+  for (int i = 0; i < kHandSlots; ++i) {
+    const int v = r.hand[i];
+    const int t = tile_of(v);
+    f.values[i] = v;
+    ++f.tile_count[t];
+    if (is_suited(t)) f.suit_mask |= 1 << suit_of(t);
+    if (is_honour(t)) ++f.honour_tiles;
+    if (is_terminal(t)) ++f.terminal_tiles;
+  }
+  for (int i = 0; i < kWinBlocks; ++i) {
+    f.blocks[i] = r.blocks[i];
+    if (r.blocks[i] != 0) add_block(f, r.blocks[i]);
+  }
+}
+
+void fully_concealed_becomes_self_drawn(const HandFacts& f) {
+  if (!yaku_found(f, kYaku25FullyConcealed)) return;
+  clear_yaku(f, kYaku25FullyConcealed);
+  set_yaku(f, kYaku11SelfDrawn);
+}
+
+bool is_guest_wind(const HandFacts& f, int tile) {
+  return is_wind(tile) && tile != f.seat_wind && tile != f.round_wind;
+}
+
+int terminal_pung_count(const HandFacts& f, bool guest_winds) {
+  int n = 0;
+  for (int b : f.blocks) {
+    if (!is_win_pung_or_kong(b)) continue;
+    const int t = win_block_tile(b);
+    if (is_terminal(t) || (guest_winds && is_guest_wind(f, t))) ++n;
+  }
+  return n;
+}
+
+void recount_terminal_pungs_beside_winds(const HandFacts& f) {
+  clear_yaku(f, kYaku3TerminalHonourPung);
+  const int n = terminal_pung_count(f, rule_on(f, kRuleWindPungsTerminal));
+  if (n > 0) set_yaku_points(f, kYaku3TerminalHonourPung, n);
+}
+
+bool win_tile_in_concealed_chow(const HandFacts& f) {
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (is_concealed_chow_block(b) && f.win_tile >= t && f.win_tile <= t + 2) return true;
+  }
+  return false;
+}
+
+bool has_concealed_sets(const HandFacts& f, int n) {
+  if (!f.by_discard) return f.concealed_sets == n;
+  if (f.concealed_sets == n + 1) return true;
+  if (f.concealed_sets != n) return false;
+  int with_win = 0;
+  for (int b : f.blocks)
+    if (is_concealed_set_block(b) && win_block_tile(b) == f.win_tile) ++with_win;
+  return with_win == 0 || win_tile_in_concealed_chow(f);
+}
+
+int suit_set_tiles(const HandFacts& f, int* out) {
+  int n = 0;
+  if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
+  for (int t = 1; t < kEast; ++t)
+    if (is_suited(t) && f.set_at[t] > 0) out[n++] = t;
+  return n;
+}
+
+bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count) {
+  for (int k = 0; k < count; ++k)
+    if (f.chow_at[make_tile(suit, r0 + k * step)] == 0) return false;
+  return true;
+}
+
+bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count) {
+  if (f.chow_blocks < count) return false;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (chows_of_suit(f, s, r0, step, count)) return true;
+  return false;
+}
+
+namespace {
+
+// The six ways of giving three ranks to the three suits.
+constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+
+bool in_three_suits(const int* at, int r0, int r1, int r2) {
+  for (const auto& s : kSuitOrders)
+    if (at[make_tile(s[0], r0)] > 0 && at[make_tile(s[1], r1)] > 0 && at[make_tile(s[2], r2)] > 0) return true;
+  return false;
+}
+
+bool across_suits(const int* at, int shift, int last_start) {
+  for (int r = 1; r <= last_start; ++r)
+    if (in_three_suits(at, r, r + shift, r + 2 * shift)) return true;
+  return false;
+}
+
+}  // namespace
+
+bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.chow_blocks >= 3 && across_suits(f.chow_at, shift, last_start);
+}
+bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
+  return f.set_blocks >= 3 && across_suits(f.set_at, shift, last_start);
+}

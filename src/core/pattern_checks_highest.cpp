@@ -1,0 +1,191 @@
+// Highest patterns: ids 62 to 79.
+#include "core/pattern_checks.h"
+
+namespace {
+
+constexpr bool is_green(int tile) {
+  return tile == 22 || tile == 23 || tile == 24 || tile == 26 || tile == 28 || tile == kGreen;
+}
+
+// The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
+bool terminal_chow_tiles(const HandFacts& f) {
+  constexpr int kCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    bool match = true;
+    for (int r = 1; r <= 9; ++r) match = match && f.tile_count[make_tile(s, r)] == kCopies[r];
+    if (match) return true;
+  }
+  return false;
+}
+
+// The open form: two chows 1-2-3, two chows 7-8-9 and the pair of 5 of one suit.
+bool terminal_chow_blocks(const HandFacts& f) {
+  if (!f.open) return false;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (f.chow_at[make_tile(s, 1)] >= 2 && f.chow_at[make_tile(s, 7)] >= 2 && f.pair_tile == make_tile(s, 5))
+      return true;
+  return false;
+}
+
+bool seven_shifted_pairs(const HandFacts& f) {
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    for (int start = 1; start <= 3; ++start) {
+      bool match = true;
+      for (int k = 0; k < 7; ++k) match = match && f.tile_count[make_tile(s, start + k)] == 2;
+      if (match) return true;
+    }
+  return false;
+}
+
+int kong_blocks(const HandFacts& f) { return f.concealed_kongs + f.melded_kongs; }
+
+}  // namespace
+
+void check_yaku_62_four_shifted_chows(const HandFacts& f) {
+  for (int r = 1; r <= 4; ++r)
+    if (chows_in_one_suit(f, r, 1, 4)) {
+      set_yaku(f, kYaku62FourShiftedChows);
+      clear_yaku(f, kYaku4ShortStraight, kYaku47PureShiftedChows);
+      return;
+    }
+  if (chows_in_one_suit(f, 1, 2, 4)) {
+    set_yaku(f, kYaku62FourShiftedChows);
+    clear_yaku(f, kYaku2TwoTerminalChows, kYaku47PureShiftedChows);
+  }
+}
+
+void check_yaku_63_terminals_honours(const HandFacts& f) {
+  if (f.form == kFormSevenPairs) {
+    if (f.terminal_tiles == 0 || !every_tile(f, is_terminal_or_honour)) return;
+    set_yaku(f, kYaku63TerminalsHonours);
+    clear_yaku(f, kYaku23OutsideHand);
+    return;
+  }
+  if (f.chow_blocks != 0) return;
+  bool terminal_block = false;
+  for (int b : f.blocks) {
+    if (!is_terminal_or_honour(win_block_tile(b))) return;
+    terminal_block = terminal_block || is_terminal(win_block_tile(b));
+  }
+  if (!terminal_block) return;
+  set_yaku(f, kYaku63TerminalsHonours);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku23OutsideHand, kYaku28AllPungs);
+}
+
+void check_yaku_64_three_kongs(const HandFacts& f) {
+  if (kong_blocks(f) != 3) return;
+  set_yaku(f, kYaku64ThreeKongs);
+  clear_yaku(f, kYaku5MeldedKong, kYaku22TwoMeldedKongs);
+}
+
+void check_yaku_65_quadruple_chow(const HandFacts& f) {
+  for (int i = 0; i < 2; ++i)
+    if (is_win_chow(f.blocks[i]) && f.chow_at[win_block_tile(f.blocks[i])] == 4) {
+      set_yaku(f, kYaku65QuadrupleChow);
+      clear_yaku(f, kYaku19TileHog);
+      return;
+    }
+}
+
+void check_yaku_66_four_shifted_pungs(const HandFacts& f) {
+  int tiles[kWinBlocks];
+  const int n = suit_set_tiles(f, tiles);
+  if (n < 4 || tiles[1] != tiles[0] + 1 || tiles[2] != tiles[0] + 2 || tiles[3] != tiles[0] + 3) return;
+  set_yaku(f, kYaku66FourShiftedPungs);
+  clear_yaku(f, kYaku28AllPungs, kYaku54PureShiftedPungs);
+}
+
+void check_yaku_67_little_three_dragons(const HandFacts& f) {
+  if (f.dragon_sets != 2 || !is_dragon(f.pair_tile)) return;
+  set_yaku(f, kYaku67LittleThreeDragons);
+  clear_yaku(f, kYaku12DragonPung, kYaku26TwoDragonPungs);
+}
+
+void check_yaku_68_pure_terminal_chows(const HandFacts& f) {
+  if (!terminal_chow_tiles(f) && !terminal_chow_blocks(f)) return;
+  set_yaku(f, kYaku68PureTerminalChows);
+  clear_yaku(f, kYaku0PureDoubleChow, kYaku2TwoTerminalChows, kYaku7NoHonours, kYaku20AllChows, kYaku55FullFlush,
+             kYaku56SevenPairs);
+  const int r = rank_of(f.win_tile);
+  if (r == 3 || r == 7) set_yaku(f, kYaku8EdgeWait);
+  if (r == 2 || r == 8) set_yaku(f, kYaku9ClosedWait);
+  if (r == 5) set_yaku(f, kYaku10SingleWait);
+  if (!f.open && f.by_discard) set_yaku(f, kYaku21ConcealedHand);
+  if (!f.open && !f.by_discard) {
+    // No longer seven pairs: a self-drawn closed hand is fully concealed
+    // whatever the seven-pairs switch turned it into.
+    set_yaku(f, kYaku25FullyConcealed);
+    clear_yaku(f, kYaku11SelfDrawn);
+  }
+}
+
+void check_yaku_69_little_four_winds(const HandFacts& f) {
+  if (!is_wind(f.pair_tile) || f.wind_sets != 3) return;
+  set_yaku(f, kYaku69LittleFourWinds);
+  clear_yaku(f, kYaku42BigThreeWinds);
+  recount_terminal_pungs_beside_winds(f);
+}
+
+void check_yaku_70_all_honours(const HandFacts& f) {
+  if (f.honour_tiles != kHandSlots) return;
+  set_yaku(f, kYaku70AllHonours);
+  clear_yaku(f, kYaku28AllPungs);
+}
+
+void check_yaku_71_four_concealed_pungs(const HandFacts& f) {
+  if (f.concealed_sets != 4 || (f.by_discard && f.pair_tile != f.win_tile)) return;
+  set_yaku(f, kYaku71FourConcealedPungs);
+  clear_yaku(f, kYaku21ConcealedHand, kYaku28AllPungs, kYaku51ThreeConcealedPungs);
+  if (!rule_on(f, kRuleFourConcealedFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}
+
+void check_yaku_72_all_terminals(const HandFacts& f) {
+  if (f.terminal_tiles != kHandSlots) return;
+  set_yaku(f, kYaku72AllTerminals);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku7NoHonours, kYaku23OutsideHand, kYaku28AllPungs,
+             kYaku63TerminalsHonours);
+  if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
+}
+
+void check_yaku_73_big_four_winds(const HandFacts& f) {
+  if (f.wind_sets != 4) return;
+  set_yaku(f, kYaku73BigFourWinds);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku13PrevalentWind, kYaku14SeatWind, kYaku28AllPungs,
+             kYaku42BigThreeWinds);
+}
+
+void check_yaku_74_big_three_dragons(const HandFacts& f) {
+  if (f.dragon_sets == 3) set_yaku(f, kYaku74BigThreeDragons);
+}
+
+void check_yaku_75_seven_shifted_pairs(const HandFacts& f) {
+  if (!seven_shifted_pairs(f)) return;
+  set_yaku(f, kYaku75SevenShiftedPairs);
+  clear_yaku(f, kYaku10SingleWait, kYaku21ConcealedHand, kYaku55FullFlush, kYaku56SevenPairs);
+  if (!rule_on(f, kRuleSevenPairsFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}
+
+void check_yaku_76_four_kongs(const HandFacts& f) {
+  if (kong_blocks(f) != 4) return;
+  set_yaku(f, kYaku76FourKongs);
+  clear_yaku(f, kYaku5MeldedKong, kYaku10SingleWait, kYaku22TwoMeldedKongs, kYaku28AllPungs, kYaku64ThreeKongs);
+}
+
+void check_yaku_77_thirteen_orphans(const HandFacts& f) {
+  set_yaku(f, kYaku77ThirteenOrphans);
+  clear_yaku(f, kYaku10SingleWait, kYaku21ConcealedHand, kYaku30AllTypes);
+  if (!rule_on(f, kRuleThirteenOrphansFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}
+
+void check_yaku_78_all_green(const HandFacts& f) {
+  if (!every_tile(f, is_green)) return;
+  set_yaku(f, kYaku78AllGreen);
+  if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
+}
+
+void check_yaku_79_nine_gates(const HandFacts& f) {
+  if (!yaku_found(f, kYaku55FullFlush) || f.wait_count != 9 || f.open) return;
+  set_yaku(f, kYaku79NineGates);
+  clear_yaku(f, kYaku3TerminalHonourPung, kYaku21ConcealedHand, kYaku55FullFlush);
+  if (!rule_on(f, kRuleNineGatesFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}

@@ -1,0 +1,136 @@
+// Larger patterns: ids 47 to 61, seven pairs last among them.
+#include "core/pattern_checks.h"
+
+namespace {
+
+bool every_block_holds_a_five(const HandFacts& f) {
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (!is_suited(t)) return false;
+    const int r = rank_of(t);
+    if (is_win_chow(b) ? (r < 3 || r > 5) : r != 5) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
+  for (int r = 1; r <= 5; ++r)
+    if (chows_in_one_suit(f, r, 1, 3)) return set_yaku(f, kYaku47PureShiftedChows);
+  for (int r = 1; r <= 3; ++r)
+    if (chows_in_one_suit(f, r, 2, 3)) return set_yaku(f, kYaku47PureShiftedChows);
+}
+
+void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
+  for (int five_suit = kCharacters; five_suit <= kBamboo; ++five_suit) {
+    if (f.pair_tile != make_tile(five_suit, 5)) continue;
+    for (int s = kCharacters; s <= kBamboo; ++s)
+      if (s != five_suit && (f.chow_at[make_tile(s, 1)] == 0 || f.chow_at[make_tile(s, 7)] == 0)) return;
+    set_yaku(f, kYaku48ThreeSuitedTerminalChows);
+    clear_yaku(f, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows, kYaku20AllChows);
+    return;
+  }
+}
+
+void check_yaku_49_pure_straight(const HandFacts& f) {
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    if (!chows_of_suit(f, s, 1, 3, 3)) continue;
+    set_yaku(f, kYaku49PureStraight);
+    clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
+    for (int r = 1; r <= 7; r += 3)
+      if (f.chow_at[make_tile(s, r)] >= 2) set_yaku(f, kYaku4ShortStraight);
+    return;
+  }
+}
+
+void check_yaku_50_triple_pung(const HandFacts& f) {
+  if (sets_across_suits(f, 0, 9)) set_yaku(f, kYaku50TriplePung);
+}
+
+void check_yaku_51_three_concealed_pungs(const HandFacts& f) {
+  if (!has_concealed_sets(f, 3)) return;
+  set_yaku(f, kYaku51ThreeConcealedPungs);
+  clear_yaku(f, kYaku16TwoConcealedPungs);
+}
+
+void check_yaku_52_all_fives(const HandFacts& f) {
+  if (!every_block_holds_a_five(f)) return;
+  set_yaku(f, kYaku52AllFives);
+  clear_yaku(f, kYaku18AllSimples);
+}
+
+void check_yaku_53_pure_triple_chow(const HandFacts& f) {
+  for (int i = 0; i < 3; ++i) {
+    const int b = f.blocks[i];
+    if (!is_win_chow(b) || f.chow_at[win_block_tile(b)] != 3) continue;
+    set_yaku(f, kYaku53PureTripleChow);
+    clear_yaku(f, kYaku0PureDoubleChow);
+    if (yaku_found(f, kYaku1MixedDoubleChow)) set_yaku_points(f, kYaku1MixedDoubleChow, 1);
+    return;
+  }
+}
+
+void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
+  int tiles[kWinBlocks];
+  const int n = suit_set_tiles(f, tiles);
+  for (int i = 0; i + 2 < n; ++i)
+    if (tiles[i + 1] == tiles[i] + 1 && tiles[i + 2] == tiles[i] + 2) return set_yaku(f, kYaku54PureShiftedPungs);
+}
+
+void check_yaku_55_full_flush(const HandFacts& f) {
+  const int first = tile_of(f.values[0]);
+  if (!is_suited(first) || !every_tile(f, [first](int t) { return is_suited(t) && suit_of(t) == suit_of(first); }))
+    return;
+  set_yaku(f, kYaku55FullFlush);
+  clear_yaku(f, kYaku7NoHonours);
+}
+
+void check_yaku_57_greater_honours_knitted(const HandFacts& f) {
+  for (int t = kEast; t <= kRed; ++t)
+    if (f.tile_count[t] == 0) return;
+  set_yaku(f, kYaku57GreaterHonoursKnitted);
+  clear_yaku(f, kYaku21ConcealedHand, kYaku30AllTypes, kYaku44LesserHonoursKnitted);
+  if (!rule_on(f, kRuleHonoursKnittedFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}
+
+void check_yaku_58_all_even_pungs(const HandFacts& f) {
+  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) % 2 == 0; })) return;
+  set_yaku(f, kYaku58AllEvenPungs);
+  clear_yaku(f, kYaku18AllSimples, kYaku28AllPungs);
+}
+
+void check_yaku_59_upper_tiles(const HandFacts& f) {
+  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) >= 7; })) return;
+  set_yaku(f, kYaku59UpperTiles);
+  clear_yaku(f, kYaku7NoHonours, kYaku45UpperFour);
+}
+
+void check_yaku_60_middle_tiles(const HandFacts& f) {
+  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; })) return;
+  set_yaku(f, kYaku60MiddleTiles);
+  clear_yaku(f, kYaku7NoHonours, kYaku18AllSimples);
+}
+
+void check_yaku_61_lower_tiles(const HandFacts& f) {
+  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) <= 3; })) return;
+  set_yaku(f, kYaku61LowerTiles);
+  clear_yaku(f, kYaku7NoHonours, kYaku46LowerFour);
+}
+
+void check_yaku_56_seven_pairs(const HandFacts& f) {
+  set_yaku(f, kYaku56SevenPairs);
+  clear_yaku(f, kYaku10SingleWait, kYaku21ConcealedHand);
+  if (!rule_on(f, kRuleSevenPairsAllTypes)) clear_yaku(f, kYaku30AllTypes);
+  if (!rule_on(f, kRuleSevenPairsReversible) && yaku_found(f, kYaku41ReversibleTiles)) {
+    clear_yaku(f, kYaku41ReversibleTiles);
+    // Only the one-voided-suit that reversible tiles replaced comes back:
+    // a one-suit hand never had it.
+    check_yaku_6_one_voided_suit(f);
+  }
+  if (!rule_on(f, kRuleSevenPairsTileRange))
+    clear_yaku(f, kYaku45UpperFour, kYaku46LowerFour, kYaku59UpperTiles, kYaku60MiddleTiles, kYaku61LowerTiles);
+  if (!rule_on(f, kRuleSevenPairsNoHonours)) clear_yaku(f, kYaku7NoHonours);
+  if (!rule_on(f, kRuleSevenPairsOneVoidedSuit)) clear_yaku(f, kYaku6OneVoidedSuit);
+  if (!rule_on(f, kRuleSevenPairsFullyConcealed)) fully_concealed_becomes_self_drawn(f);
+}

@@ -1,0 +1,184 @@
+// Sets, honours and simple hands: ids 12 to 35.
+#include "core/pattern_checks.h"
+#include "core/visible.h"
+
+namespace {
+
+bool is_outside_block(int b) {
+  const int t = win_block_tile(b);
+  if (is_win_chow(b)) return rank_of(t) == 1 || rank_of(t) == 7;
+  return is_terminal_or_honour(t);
+}
+
+int suits_with_set_of_rank(const HandFacts& f, int rank) {
+  int n = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (f.set_at[make_tile(s, rank)] > 0) ++n;
+  return n;
+}
+
+bool half_flush_by_blocks(const HandFacts& f) {
+  int honours = 0;
+  int suit = -1;
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (b == 0) continue;
+    if (is_honour(t)) {
+      ++honours;
+    } else if (suit < 0) {
+      suit = suit_of(t);
+    } else if (suit_of(t) != suit) {
+      return false;
+    }
+  }
+  return honours >= 1 && honours <= 4;
+}
+
+bool half_flush_by_pairs(const HandFacts& f) {
+  const int suit = suit_of(tile_of(f.values[0]));
+  if (!is_suited(tile_of(f.values[0]))) return false;
+  int honour_pairs = 0;
+  for (int i = 0; i < kHandSlots; i += 2) {
+    const int t = tile_of(f.values[i]);
+    if (is_honour(t))
+      ++honour_pairs;
+    else if (suit_of(t) != suit)
+      return false;
+  }
+  return honour_pairs >= 1 && honour_pairs <= 6;
+}
+
+}  // namespace
+
+void check_yaku_12_dragon_pung(const HandFacts& f) {
+  if (f.dragon_sets == 1) set_yaku(f, kYaku12DragonPung);
+}
+
+void check_yaku_13_prevalent_wind(const HandFacts& f) {
+  if (f.set_at[f.round_wind] > 0) set_yaku(f, kYaku13PrevalentWind);
+}
+
+void check_yaku_14_seat_wind(const HandFacts& f) {
+  if (f.set_at[f.seat_wind] > 0) set_yaku(f, kYaku14SeatWind);
+}
+
+void check_yaku_15_double_pung(const HandFacts& f) {
+  int m = 0;  // suit sets whose rank is held as a set in exactly two suits
+  for (int b : f.blocks) {
+    const int t = win_block_tile(b);
+    if (is_win_pung_or_kong(b) && is_suited(t) && suits_with_set_of_rank(f, rank_of(t)) == 2) ++m;
+  }
+  if (m > 0) set_yaku_points(f, kYaku15DoublePung, m);
+}
+
+void check_yaku_16_two_concealed_pungs(const HandFacts& f) {
+  if (has_concealed_sets(f, 2)) set_yaku(f, kYaku16TwoConcealedPungs);
+}
+
+void check_yaku_17_concealed_kong(const HandFacts& f) {
+  if (f.concealed_kongs == 1) set_yaku(f, kYaku17ConcealedKong);
+}
+
+void check_yaku_18_all_simples(const HandFacts& f) {
+  if (f.terminal_tiles > 0 || f.honour_tiles > 0) return;
+  set_yaku(f, kYaku18AllSimples);
+  clear_yaku(f, kYaku7NoHonours);
+}
+
+void check_yaku_19_tile_hog(const HandFacts& f) {
+  int m = 0;  // hand tiles outside kongs whose tile is held four times
+  for (int v : f.values)
+    if (v < 300 && f.tile_count[tile_of(v)] == 4) ++m;
+  if (m > 0) set_yaku_points(f, kYaku19TileHog, m / 2);
+}
+
+void check_yaku_20_all_chows(const HandFacts& f) {
+  const int chows_needed = f.form == kFormNormal ? 4 : 1;
+  if (f.chow_blocks != chows_needed || !is_suited(f.pair_tile)) return;
+  set_yaku(f, kYaku20AllChows);
+  clear_yaku(f, kYaku7NoHonours);
+}
+
+void check_yaku_21_concealed_hand(const HandFacts& f) {
+  if (!f.open && f.by_discard) set_yaku(f, kYaku21ConcealedHand);
+}
+
+void check_yaku_22_two_melded_kongs(const HandFacts& f) {
+  if ((f.concealed_kongs == 1 && f.melded_kongs == 1) || f.melded_kongs == 2) {
+    set_yaku(f, kYaku22TwoMeldedKongs);
+    clear_yaku(f, kYaku5MeldedKong);
+  }
+}
+
+void check_yaku_23_outside_hand(const HandFacts& f) {
+  bool suit_block = false;
+  for (int b : f.blocks) {
+    if (!is_outside_block(b)) return;
+    if (is_suited(win_block_tile(b))) suit_block = true;
+  }
+  if (suit_block) set_yaku(f, kYaku23OutsideHand);
+}
+
+void check_yaku_24_last_tile(const HandFacts& f) {
+  if (f.ctx->robbing_kong) return;
+  if (f.ctx->visible[f.win_tile] == (f.by_discard ? 4 : 3)) set_yaku(f, kYaku24LastTile);
+}
+
+void check_yaku_25_fully_concealed(const HandFacts& f) {
+  if (!f.open && !f.by_discard) set_yaku(f, kYaku25FullyConcealed);
+}
+
+void check_yaku_26_two_dragon_pungs(const HandFacts& f) {
+  if (f.dragon_sets == 2) set_yaku(f, kYaku26TwoDragonPungs);
+}
+
+void check_yaku_27_mixed_shifted_chows(const HandFacts& f) {
+  if (chows_across_suits(f, 1, 5)) set_yaku(f, kYaku27MixedShiftedChows);
+}
+
+void check_yaku_28_all_pungs(const HandFacts& f) {
+  if (f.set_blocks == 4) set_yaku(f, kYaku28AllPungs);
+}
+
+void check_yaku_29_two_concealed_kongs(const HandFacts& f) {
+  if (f.concealed_kongs != 2) return;
+  set_yaku(f, kYaku29TwoConcealedKongs);
+  clear_yaku(f, kYaku16TwoConcealedPungs);
+}
+
+void check_yaku_30_all_types(const HandFacts& f) {
+  bool wind = false;
+  bool dragon = false;
+  for (int v : f.values) {
+    wind = wind || is_wind(tile_of(v));
+    dragon = dragon || is_dragon(tile_of(v));
+  }
+  if (f.suit_mask == 0b111 && wind && dragon) set_yaku(f, kYaku30AllTypes);
+}
+
+void check_yaku_31_half_flush(const HandFacts& f) {
+  const bool holds = f.form == kFormSevenPairs ? half_flush_by_pairs(f) : half_flush_by_blocks(f);
+  if (holds) set_yaku(f, kYaku31HalfFlush);
+}
+
+void check_yaku_32_melded_hand(const HandFacts& f) {
+  if (!f.by_discard) return;
+  for (int code : f.ctx->melds)
+    if (code == 0 || meld_kind(code) == kMeldConcealedKong) return;
+  set_yaku(f, kYaku32MeldedHand);
+  clear_yaku(f, kYaku10SingleWait);
+}
+
+void check_yaku_33_mixed_triple_chow(const HandFacts& f) {
+  if (!chows_across_suits(f, 0, 7)) return;
+  set_yaku(f, kYaku33MixedTripleChow);
+  clear_yaku(f, kYaku1MixedDoubleChow);
+}
+
+void check_yaku_34_mixed_shifted_pungs(const HandFacts& f) {
+  if (sets_across_suits(f, 1, 7)) set_yaku(f, kYaku34MixedShiftedPungs);
+}
+
+void check_yaku_35_mixed_straight(const HandFacts& f) {
+  if (chows_across_suits(f, 3, 1)) set_yaku(f, kYaku35MixedStraight);
+}
