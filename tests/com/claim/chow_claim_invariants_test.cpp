@@ -131,7 +131,6 @@ TEST_F(ChowClaimInvariants, HoldOverRandomStates) {
       ++calls[claim.call];
     }
   }
-  printf("%d %d %d %d\n", calls[0], calls[1], calls[2], calls[3]);
   // The states must bring every kind of call, chows most.
   EXPECT_GE(calls[kNakiPung], 500);
   EXPECT_GE(calls[kNakiChow], 600);
