@@ -30,17 +30,11 @@ struct Aim {
   void (*rule)(int seat);
   int variants;  // drawn below this, some past the selector's range
 };
-constexpr std::array<Aim, 11> kAims{{{27, naki_chow_patterns, 66},
-                                     {33, naki_chow_patterns, 9},
-                                     {35, naki_chow_patterns, 7},
-                                     {47, naki_chow_patterns, 29},
-                                     {49, naki_chow_patterns, 4},
-                                     {43, naki_knitted_straight, 7},
-                                     {48, naki_three_suited_terminal_chows, 4},
-                                     {53, naki_pure_triple_chow, 29},
-                                     {62, naki_four_pure_shifted_chows, 26},
-                                     {65, naki_quadruple_chow, 29},
-                                     {68, naki_pure_terminal_chows, 4}}};
+constexpr std::array<Aim, 11> kAims{{
+    {27, naki_chow_patterns, 66}, {33, naki_chow_patterns, 9}, {35, naki_chow_patterns, 7},
+    {47, naki_chow_patterns, 29}, {49, naki_chow_patterns, 4}, {43, naki_knitted_straight, 7},
+    {48, naki_three_suited_terminal_chows, 4}, {53, naki_pure_triple_chow, 29}, {62, naki_four_pure_shifted_chows, 26},
+    {65, naki_quadruple_chow, 29}, {68, naki_pure_terminal_chows, 4}}};
 
 int pick(std::mt19937& rng, int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
 

@@ -42,7 +42,8 @@ const ClaimCase kCases[] = {
     // Mixed shifted chows: moving the template by a rank.
     {"ShiftUp", R, "123m 234p 34s 9m 9s 1p 6z 7z", "4m", chow(1, 27, 703), 27, 1},
     {"ShiftUpRefusedBelowAMeldedTopChow", R, "123m 234p 9m 9s 6z 7z", "4m", kNoClaim, 27, 1, {{kMeldChow, 23, 0}}},
-    {"ShiftDownBesideAMeldedChow", R, "23m 345s 77p 9m 9s 6z", "2s", chow(3, 27, 701), 27, 1, {{kMeldChow, 12, 0}}},
+    {"ShiftDownBesideAMeldedChow", R, "23m 34s 77p 9m 9s 6z", "2s", chow(3, 27, 701), 27, 1, {{kMeldChow, 12, 0}}},
+    {"ShiftDownNeedsTwoThirdsOfTheBottomChow", R, "3m 345s 77p 9m 9s 6z", "2s", kNoClaim, 27, 1, {{kMeldChow, 12, 0}}},
     {"ShiftDownNeedsTheBottomChowUnstarted", R, "123m 345s 77p 9m 9s", "2s", kNoClaim, 27, 1, {{kMeldChow, 12, 0}}},
     {"ShiftUpNeedsBothTiles", R, "13m 234p 34s 9m 9s 1p 6z 7z", "4m", kNoClaim, 27, 1},
     {"ShiftBesideAGuestWindMeld", R, "123m 234p 34s 9m 9s", "4m", chow(1, 27, 703), 27, 1, {{kMeldPung, 34, 0}}},
@@ -73,6 +74,7 @@ const ClaimCase kCases[] = {
     {"OutsideMeldAndTripleCloseTheOutside", R, "123m 456p 5556m", "4m", kNoClaim, 35, 0, {{kMeldPung, 36, 0}}},
     {"TangledRunAndPairCloseTheOutside", R, "123m 4456m 456p", "4m", kNoClaim, 35, 0, {{kMeldPung, 35, 0}}},
     {"ConcealedShiftedChowsShortOfATripledTile", R, "1223445m 99p 78s 15z", "6s", kNoClaim, 47, 0},
+    {"MeldedShiftedChowsShortOfATripledTile", R, "23445m 99p 78s", "6s", chow(3, 47, 303), 47, 0, {{kMeldChow, 1, 0}}},
     {"ConcealedShiftedChowsHoldingEveryRepeat", R, "1233445m 99p 78s", "6s", chow(3, 47, 303), 47, 0},
     {"TripleAndPairCloseTheOutside", R, "12m 456p 789s 555m 99p", "9p", kNoClaim, 35, 0, {}, 2},
     // Mixed shifted chows pung a pair only where no chow is lost.

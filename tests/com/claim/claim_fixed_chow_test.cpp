@@ -31,6 +31,7 @@ const ClaimCase kCases[] = {
     {"TerminalChowsLowMeldedTwice", k68, "23s 89s 55p", "1s", kNoClaim, 68, 2, {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
     {"TerminalChowsHighStillOpen", k68, "23s 89s 55p", "7s", chow(3, 68, 0), 68, 2, {{kMeldChow, 21, 0}, {kMeldChow, 21, 0}}},
     {"ThreeSuitedMiddle", k48, "79p 5m", "8p", chow(2, 48, 1), 48, 2},
+    {"ThreeSuitedLowestOfATerminalChow", k48, "23s 5m", "1s", chow(3, 48, 0), 48, 2},
     {"ThreeSuitedPairOfFives", k48, "46s 5s", "5s", kNoClaim, 48, 0},
     {"ThreeSuitedMeldedChow", k48, "79p 5m", "8p", kNoClaim, 48, 2, {{kMeldChow, 17, 0}}},
     {"ThreeSuitedTileHeld", k48, "789p 5m", "8p", kNoClaim, 48, 2},
