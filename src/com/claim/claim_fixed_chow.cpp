@@ -111,7 +111,7 @@ void claim_fixed_chows(int seat, int yaku, const ShapeOrder& order, bool stores_
 bool rest_has_set(const HeldCounts& rest) {
   for (int t = 1; t <= kRed; ++t) {
     if (rest[t] >= 3) return true;
-    if (is_suited(t) && rank_of(t) <= 7 && rest[t] == 1 && rest[t + 1] == 1 && rest[t + 2] == 1) return true;
+    if (is_suited(t) && rest[t] == 1 && rest[t + 1] == 1 && rest[t + 2] == 1) return true;  // codes 10, 20, 30 hold none
   }
   return false;
 }
