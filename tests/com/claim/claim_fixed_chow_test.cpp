@@ -39,7 +39,7 @@ const ClaimCase kCases[] = {
     {"ShiftedChowsMiddleAfterLowestAndHighest", k62, "24m 9p 9s", "3m", chow(2, 62, 102), 62, 0},
     {"ShiftedChowsTileHeldOnceOfTwo", k62, "456m 9p", "5m", chow(2, 62, 102), 62, 3},
     {"ShiftedChowsMeldLowersTheNeed", k62, "456m 9p", "5m", kNoClaim, 62, 3, {{kMeldChow, 5, 0}}},
-    {"ShiftedChowsTwoRanksApart", k62, "45m 9p", "3m", chow(3, 62, 100), 62, 4},
+    {"ShiftedChowsTwoRanksApart", k62, "89m 1p", "7m", chow(3, 62, 100), 62, 4},
     {"ShiftedChowsBesideAPungOfALowestTile", k62, "467m 9p", "5m", chow(3, 62, 100), 62, 3, {{kMeldPung, 5, 0}}},
     {"ShiftedChowsLayoutPastFour", k62, "12m", "3m", kNoClaim, 62, 5},
     // The knitted straight: chows and pungs for the set and pair beside the layout.
