@@ -300,12 +300,7 @@ bool claim_outside_chow(const ChowScene& s) {
 // The leftover still holds a pair once the chow's two hand tiles are taken from it.
 bool pair_beside_chow(const ChowScene& s, int shape) {
   HeldCounts rest = s.left;
-  for (int which : {0, 1}) {
-    const int offset = chi_partner_offset(shape, which);
-    if (count_at(rest.data(), s.d, offset) == 0) return false;
-    --rest[s.d + offset];
-  }
-  return std::any_of(&rest[1], &rest[kRed + 1], [](int n) { return n >= 2; });
+  return take_chow_partners(rest, s.d, shape) && std::any_of(&rest[1], &rest[kRed + 1], [](int n) { return n >= 2; });
 }
 
 // A mixed shifted chows aim with no other chow pattern in view pungs a pair

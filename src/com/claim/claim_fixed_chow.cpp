@@ -5,7 +5,6 @@
 #include "base/table_state.h"
 #include "com/claim/claim_protocol.h"
 #include "com/target/com_target.h"
-#include "com/turn/rule_shapes.h"
 #include "core/tiles.h"
 #include "core/yaku_table.h"
 #include "table/claim_actions.h"
@@ -147,13 +146,7 @@ void naki_knitted_straight(int seat) {
     constexpr std::array<int, 3> kShapes{kChiDiscardLowest, kChiDiscardMiddle, kChiDiscardHighest};
     for (int k = 0; k < 3; ++k) {
       HeldCounts after = rest;
-      bool held = true;
-      for (int which : {0, 1}) {
-        const int offset = chi_partner_offset(kShapes[k], which);
-        held = held && count_at(after.data(), d, offset) >= 1;
-        if (held) --after[d + offset];
-      }
-      if (held && (pairs == 0 || pairs_in(after) >= 1)) {
+      if (take_chow_partners(after, d, kShapes[k]) && (pairs == 0 || pairs_in(after) >= 1)) {
         decide_claim(seat, kNakiChow, kShapes[k], kYaku43KnittedStraight, 100 + k);
         return;
       }

@@ -42,6 +42,11 @@ int free_copies(int seat, int tile);
 using HeldCounts = std::array<int, kTileCodes>;
 HeldCounts free_tile_counts(int seat);
 
+// Takes one copy of each of the two hand tiles of a chow of shape `shape` on
+// the discard from `counts`; false, counts untouched, when the chow would
+// leave the suit or a tile is missing.
+bool take_chow_partners(HeldCounts& counts, int discard, int shape);
+
 // A chow is claimed only from the seat's left neighbour and only for a suited tile.
 bool may_chow(int seat, int tile);
 
