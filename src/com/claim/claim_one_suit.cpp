@@ -207,12 +207,10 @@ int in_suit_blocks(int seat, int suit) {
   return blocks;
 }
 
+// An honour is punged in the simulation only from a pair, not from a triplet.
 TrialCalls trial_calls(int seat, int discard) {
-  const Around c{g_hand_counts, discard};
   const bool chow = may_chow(seat, discard);
-  const int held = g_hand_counts[discard];
-  return {chow && c(-2) >= 1 && c(-1) >= 1, chow && c(-1) >= 1 && c(1) >= 1, chow && c(1) >= 1 && c(2) >= 1,
-          (is_suited(discard) && held >= 2) || (is_honour(discard) && held == 2)};
+  return {chow, chow, chow, is_suited(discard) || g_hand_counts[discard] == 2};
 }
 
 StrippedTiles other_suits(int suit) {
@@ -248,9 +246,9 @@ bool end_chow(const Around& a, int blocks) {
   return pair <= 3 || (pair == 4 && blocks < kFewBlocks && r != 3);
 }
 
+// D in the middle of two leftover neighbours.
 bool middle_chow(const Around& a) {
-  return a(-2) == 0 && a(-1) >= 1 && a(0) == 0 && a(1) >= 1 && a(2) == 0 &&
-         a(-1) + a(1) <= 3;
+  return a(-2) == 0 && a(-1) >= 1 && a(0) == 0 && a(1) >= 1 && a(2) == 0 && a(-1) + a(1) <= 3;
 }
 
 // Reasons first + 0 (D highest), + 1 (middle), + 2 (lowest).
@@ -301,6 +299,9 @@ Choice from_leftovers(int seat, int discard, int suit, int blocks) {
       return c;
   }
   if (const Choice c = leftover_pung(seat, discard, suit, left); c.call != 0) return c;
+  // Kept as the rule reads, though the best decomposition always takes a
+  // held honour triplet as a pung (no other block scores as much), so no
+  // three are left today.
   if (left[discard] == 3 && is_honour(discard) && open_meld_declared(seat)) return {kNakiKong, 0, 20};
   return {};
 }

@@ -1,7 +1,7 @@
 #include <array>
+#include <utility>
 
 #include "base/table_state.h"
-#include "base/ai_record.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_suit_calls.h"
@@ -40,24 +40,13 @@ bool in_range(const RangeRule& rule, int rank) { return rank >= rule.low && rank
 int inner_rank(const RangeRule& rule) { return rule.outward < 0 ? rule.high : rule.low; }
 
 // ------------------------------------------------------------ simulation
-// A chow of the discard whose lowest tile sits `below` ranks under it: its
-// ranks lie in the range and the two other tiles are held.
-bool chow_possible(const RangeRule& rule, const Around& c, int below) {
-  const int lowest = c.rank() - below;
-  if (!in_range(rule, lowest) || !in_range(rule, lowest + 2)) return false;
-  for (int x = -below; x <= 2 - below; ++x)
-    if (x != 0 && c(x) < 1) return false;
-  return true;
-}
-
+// The hand without honours and foreign ranks: a call needing any of them
+// cannot be placed on it, so only the chow gate is left to say.
 bool decide_simulated_call(int seat, const RangeRule& rule, int discard) {
-  const Around c{g_hand_counts, discard};
   const bool chow = may_chow(seat, discard);
-  const TrialCalls calls{chow && chow_possible(rule, c, 2), chow && chow_possible(rule, c, 1),
-                         chow && chow_possible(rule, c, 0), c(0) >= 2};
   StrippedTiles stripped{};
   for (int t = 1; t < kTileCodes; ++t) stripped[t] = is_honour(t) || (is_suited(t) && !in_range(rule, rank_of(t)));
-  return decide_single_improving_call(seat, discard, calls, stripped, rule.yaku);
+  return decide_single_improving_call(seat, discard, {chow, chow, chow, true}, stripped, rule.yaku);
 }
 
 // ------------------------------------------------------------ pung shapes
@@ -134,6 +123,18 @@ bool edge_chow(const RangeRule& rule, const Around& r, bool edge) {
   return r(2 * o) == 2 && r(o) >= 1 && r(0) == 0 && r(-o) == 1;
 }
 
+// The leftover chow case that holds: {shape, case number}, shape 0 none.
+// Case 0 is the edge case where the rule has one.
+std::pair<int, int> leftover_chow_case(const RangeRule& rule, const Around& r, bool edge) {
+  const int first = rule.outward != 0 ? 1 : 0;
+  if (first == 1 && edge_chow(rule, r, edge)) return {M, 0};
+  for (int i = 0; i < static_cast<int>(rule.chows.size()); ++i) {
+    const LeftoverChow& k = rule.chows[i];
+    if (k.rank == r.rank() && leftover_chow(r, k.shape)) return {k.shape, first + i};
+  }
+  return {0, 0};
+}
+
 void decide_range(int seat, const RangeRule& rule) {
   if (!aims_at_any(seat, {rule.yaku})) return;
   const int discard = take_naki_tile();
@@ -143,17 +144,15 @@ void decide_range(int seat, const RangeRule& rule) {
   for (int start = 0; start >= -2; --start)
     if (pung_shape(rule, c, start)) return decide_claim(seat, kNakiPung, 0, rule.yaku, rule.pung_reason - start);
   const Leftovers w = leftovers(seat, rule);
-  // Only the fitting ranks of the discard's suit are read.
-  Counts fitting{};
-  for (int r = rule.low; r <= rule.high; ++r) fitting[make_tile(suit_of(discard), r)] = w.left[make_tile(suit_of(discard), r)];
+  Counts fitting{};  // only the fitting ranks of the discard's suit are read
+  for (int rank = rule.low; rank <= rule.high; ++rank) {
+    const int t = make_tile(suit_of(discard), rank);
+    fitting[t] = w.left[t];
+  }
   const Around r{fitting.data(), discard};
   if (may_chow(seat, discard)) {
-    const int first = rule.outward != 0 ? 1 : 0;
-    if (first == 1 && edge_chow(rule, r, w.edge)) return decide_claim(seat, kNakiChow, M, rule.yaku, 0);
-    for (int i = 0; i < static_cast<int>(rule.chows.size()); ++i) {
-      const LeftoverChow& k = rule.chows[i];
-      if (k.rank == r.rank() && leftover_chow(r, k.shape)) return decide_claim(seat, kNakiChow, k.shape, rule.yaku, first + i);
-    }
+    const auto [shape, number] = leftover_chow_case(rule, r, w.edge);
+    if (shape != 0) return decide_claim(seat, kNakiChow, shape, rule.yaku, number);
   }
   if (r(0) == 2) decide_claim(seat, kNakiPung, 0, rule.yaku, 10);
 }

@@ -1,6 +1,7 @@
 #include "com/claim/claim_suit_calls.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "base/shanten.h"
 #include "base/table_state.h"
@@ -26,15 +27,17 @@ CallLayout layout_of(int call, int discard) {
 }
 
 // Writes the call onto the seat's hand and melds: the meld in the first
-// free meld slot, the first slot holding each used tile marked, the discard
-// marked in slot 13. False when the hand cannot make it.
+// free meld slot (the decider never runs with four melds), the first slot
+// holding each used tile marked, the discard marked in slot 13. False when
+// the stripped hand lacks a tile, which also turns away tiles outside the
+// discard's suit (a 2 of characters has no 0 below it).
 bool place_call(int seat, int call, int discard) {
   const CallLayout c = layout_of(call, discard);
   int* meld = std::find(g_melds[seat], g_melds[seat] + kMeldSlots, 0);
-  if (meld == g_melds[seat] + kMeldSlots) return false;
+  assert(meld != g_melds[seat] + kMeldSlots);
   for (int tile : c.uses) {
     int* slot = std::find(g_hand[seat], g_hand[seat] + kHandSlots, tile);
-    if (slot == g_hand[seat] + kHandSlots) return false;
+    if (suit_of(tile) != suit_of(discard) || !is_playing_tile(tile) || slot == g_hand[seat] + kHandSlots) return false;
     *slot = make_slot(tile, c.marker);
   }
   *meld = c.meld;

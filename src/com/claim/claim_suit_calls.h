@@ -31,7 +31,8 @@ constexpr int mirror_shape(int shape) { return 4 - shape; }
 // The calls in the order of their reason codes 911, 912, 913 and 920.
 enum TrialCall : int { kTrialChowHighest, kTrialChowMiddle, kTrialChowLowest, kTrialPung, kTrialCalls };
 
-// The calls whose own conditions (counts, ranks, discarder) the rule found met.
+// The calls the rule lets the simulation try (the chows only from the left
+// neighbour); a call whose tiles the stripped hand lacks is not tried.
 using TrialCalls = std::array<bool, kTrialCalls>;
 
 // Per tile code: the free slots holding it are emptied before the trials.
