@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "base/ai_record.h"
@@ -226,7 +227,7 @@ using Counts = std::array<int, kTileCodes>;
 // complete sets taken out; the counts of what is left. The work hand and
 // the decomposition are left so: the next discard decision rebuilds them.
 Counts leftovers(int seat) {
-  for (int i = 0; i < kHandSlots; ++i) g_ai_work_hand[i] = is_free_slot(g_hand[seat][i]) ? g_hand[seat][i] : 0;
+  std::transform(g_hand[seat], g_hand[seat] + kHandSlots, g_ai_work_hand, [](int v) { return is_free_slot(v) ? v : 0; });
   g_decomposition_prefer_pungs = 0;
   search_best_decomposition(seat);
   remove_picked_chows(g_decomposition, g_ai_work_hand);

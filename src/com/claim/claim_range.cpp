@@ -75,7 +75,6 @@ struct Leftovers {
 };
 
 bool touches_inner_edge(const RangeRule& rule, int meld) {
-  if (meld == 0) return false;
   const int digit = meld % 10;
   if (meld_kind(meld) == kMeldChow) return digit == rule.chow_lows[1];
   return digit == inner_rank(rule);

@@ -166,13 +166,16 @@ TEST_F(SuitClaims, OneSuit) {
       {"22456667p", "3p", chow(L, 863), chow(H, 861)},
       {"333456p", "7p", chow(H, 791), chow(L, 793)},
       {"3345p", "6p", chow(H, 781), chow(L, 783)},
+      {"1123p", "4p", chow(H, 781), chow(L, 783)},
       {"4456p", "5p", chow(M, 772), chow(M, 778)},
       {"3455p", "6p", chow(H, 761), chow(L, 763)},
       {"3455p", "6p", kNone, kSkip, {.visible = "44p"}},
+      {"3455p", "6p", kNone, kSkip, {.blocks = 5}},
       {"2233456p", "7p", chow(H, 751), chow(L, 753)},
       {"2345566p", "7p", chow(H, 741), chow(L, 743)},
       {"3344567p", "5p", chow(H, 731), chow(L, 733)},
       {"2345p", "6p", chow(H, 721), chow(L, 723)},
+      {"2345p", "6p", kNone, kSkip, {.blocks = 5}},
       {"4567p", "5p", chow(L, 713), chow(H, 711)},
       {"245566p", "3p", chow(M, 702), chow(M, 708)},
       {"3455p", "5p", chow(H, 693), chow(L, 697)},
@@ -180,6 +183,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"44568p", "4p", chow(L, 677)},  // unless an 8 vetoes it
       {"3345p", "5p", chow(H, 673)},
       {"3567p", "5p", chow(L, 663), chow(H, 667)},
+      {"1345p", "3p", chow(L, 663), chow(H, 667)},
       {"1122345p", "1p", pung(591), pung(599), kPungs},
       {"1122345p", "2p", pung(582), pung(588), kPungs},
       {"33456p", "3p", pung(491), pung(499), kPungs},
@@ -188,6 +192,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"11234568p", "1p", kNone, kSkip, kBarePungs},         // an 8 vetoes 471 on a 1
       {"4456789p 1s", "4p", pung(471), pung(479), kBarePungs},  // on a 4 the veto is no tile, not a 1s
       {"3345p", "3p", pung(461), pung(469), kBarePungs},
+      {"3345p", "3p", kNone, kSkip, kPungs},
       {"24446p", "4p", pung(450), pung(450), kPungs},
       {"4446p", "4p", kNone, kSkip, kPungs},
       {"13p", "2p", kNone, kSkip, kPungs},
@@ -204,6 +209,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"333456p 2333m", "7p", kNone, kSkip, {.blocks = 6}},
       // The simulation: the one call that alone brings the suit nearer.
       {"13579p 112233z 45z", "2p", chow(M, 912), kSkip, kSim},
+      {"12p 579p 112233z 45z", "3p", chow(H, 911), chow(L, 913), kSim},
       {"55p 19p 112233z 456z", "5p", pung(920), kSkip, kSimPungs},
       {"77z 159p 19s 123456z", "7z", pung(920), kSkip, kSimPungs},
       {"777z 159p 19s 12345z", "7z", kNone, kSkip, kSimPungs},  // an honour only from a pair
@@ -216,12 +222,13 @@ TEST_F(SuitClaims, OneSuit) {
       {"3344p 111z 222z", "5p", chow(H, 1)},
       {"3344p 111z 222z", "5p", chow(H, 11), kSkip, {.blocks = 5}},  // 3-4 as a run leaves 3 4
       {"1234557p 111z 222z", "6p", chow(M, 12)},
+      {"2335666p 111z 222z", "4p", chow(M, 12)},  // the run 2-3 too (else 28)
       {"466p 111z 222z 333z", "5p", chow(M, 2), chow(M, 2)},
       {"4466p 111z 222z 333z", "5p", kNone},
       {"3566789p 111z 222z", "4p", chow(M, 22)},  // 882 read on what 789 leaves
       {"55p 77z 111z 222z 333z", "5p", pung(10), kSkip, kPungs},
       {"123p 456p 789p 77z 1z", "7z", pung(11), kSkip, kPungs},
-      {"55p 123p 789p 123z", "5p", pung(12), kSkip, kPungs},
+      {"55p 123p 789p 111z 7z", "5p", pung(12), kSkip, kPungs},
       {"55p 123p 789p 1z 19s", "5p", pung(13), kSkip, {.from = kOpp, .min_shanten = 1}},
       {"55p 123p 789p 1s 222z", "5p", pung(13), kSkip, kPungs},
       {"55p 123p 789p 111z", "5p", kNone, kSkip, kPungs},
@@ -229,7 +236,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"13p 2m", "2m", kNone},
       {"13p 9s", "2p", kNone, kSkip, {.min_shanten = 1}},
       {"13p 19s", "2p", chow(M, 992), kSkip, {.min_shanten = 1}},
-      {"13p", "2p", chow(M, 992), kSkip, {.yaku = 75, .variant = 10 * kDots + 2}},
+      {"13s", "2s", chow(M, 992), kSkip, {.yaku = 75, .variant = 10 * kBamboo + 1}},
       {"13p", "2p", kNone, kSkip, {.yaku = 75, .variant = kDots}},
       {"13p", "2p", kNone, kSkip, {.yaku = 54}},
   });
@@ -252,12 +259,14 @@ TEST_F(SuitClaims, TileRanges) {
       {"33p 24p", "3p", kNone, kNone, kMid},
       // Pung shapes, then the pair the range's sets leave.
       {"11233p", "1p", pung(101), pung(109), kLowPungs},
+      {"1122233p", "1p", pung(101), pung(109), kLowPungs},
       {"23344p", "3p", pung(102), pung(108), kLowPungs},
       {"23344p", "4p", pung(103), pung(107), kLowPungs},
       {"112334p", "1p", kNone, kNone, kLowPungs},
       {"1144p", "1p", pung(10), pung(10), kLowPungs},
       {"112233p", "1p", kNone, kNone, kLowPungs},
       {"11123p", "1p", pung(10), pung(10), kLowPungs},  // the chow comes off before the pung
+      {"11333p", "1p", pung(10), pung(10), kLowPungs},
       {"1113p", "2p", kNone, kNone, kLow},
       {"44566p", "4p", pung(104), pung(106), kMidPungs},
       {"45566p", "5p", pung(105), pung(105), kMidPungs},
