@@ -203,9 +203,9 @@ TEST_F(SuitClaims, OneSuit) {
       {"333456p 1m 9s", "7p", kNone, kSkip, {.blocks = 5}},
       {"333456p 1223m", "7p", chow(H, 791), kSkip, {.blocks = 5}},
       {"333456p 11123m", "7p", chow(H, 791), kSkip, {.blocks = 6}},
-      {"333456p 12345m", "7p", chow(H, 791), kSkip, {.blocks = 6}},
+      {"333456p 12389m", "7p", chow(H, 791), kSkip, {.blocks = 6}},
       {"333456p 2479m", "7p", chow(H, 791), kSkip, {.blocks = 6}},
-      {"333456p 555m", "7p", chow(H, 791), kSkip, {.blocks = 5}},
+      {"333456p 999m", "7p", chow(H, 791), kSkip, {.blocks = 5}},
       {"333456p 13m 55s 99s", "7p", chow(H, 791), kSkip, {.blocks = 7}},
       {"333456p 1122m", "7p", kNone, kSkip, {.blocks = 7}},
       {"333456p 5556m", "7p", kNone, kSkip, {.blocks = 6}},
@@ -219,7 +219,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"1123344p 123456z", "2p", chow(M, 962), kSkip, kSim},     // two chows gain: the shapes decide
       {"13p 555777999p 11z", "2p", chow(M, 992), kSkip, {.table = true, .min_shanten = 2}},  // ready: no gain
       // What the best decomposition's sets leave.
-      {"34p 789p 111z 22z", "5p", chow(H, 1), chow(L, 3)},
+      {"34p 8p 111z 222z", "5p", chow(H, 1), chow(L, 3)},
       {"124p 789p 111z", "3p", chow(H, 1), chow(L, 3)},
       {"334p 111z 222z", "5p", chow(H, 1)},
       {"3344p 111z 222z", "5p", chow(H, 1)},
@@ -267,6 +267,7 @@ TEST_F(SuitClaims, TileRanges) {
       {"23344p", "4p", pung(103), pung(107), kLowPungs},
       {"112334p", "1p", kNone, kNone, kLowPungs},
       {"1144p", "1p", pung(10), pung(10), kLowPungs},
+      {"44566p", "4p", pung(10), pung(10), kLowPungs},  // 5 and 6 lie outside the range
       {"112233p", "1p", kNone, kNone, kLowPungs},
       {"11123p", "1p", pung(10), pung(10), kLowPungs},  // the chow comes off before the pung
       {"11333p", "1p", pung(10), pung(10), kLowPungs},
