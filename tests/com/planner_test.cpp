@@ -106,7 +106,8 @@ TEST_F(Planner, ARuleFoundAtLevelZeroEndsTheLoopThere) {
 TEST_F(Planner, LevelSevenTriesTheStrictPassFirst) {
   // A complete hand of pungs: the shape rules find nothing, level 7 strips
   // the pungs and, with the other two 5p in sight, its first variant offers
-  // a tile of the pair.
+  // a tile of the pair. Without an aim, so that no pung pattern keeps the tiles.
+  g_selector_table.fill([](int, const SelectorArgs&) {});
   kill_pung_hand_waits();
   plan("111m 222p 333s 444m 55p");
   EXPECT_EQ(AI[kSeat].relax_level, kThinSuitLevel);
@@ -117,6 +118,7 @@ TEST_F(Planner, LevelSevenTriesTheStrictPassFirst) {
 }
 
 TEST_F(Planner, LevelSevenLoosePassWhenNoTileKeepsTheDistance) {
+  g_selector_table.fill([](int, const SelectorArgs&) {});
   kill_pung_hand_waits();
   set_hand(kSeat, "111m 222p 333s 444m 55p");
   refresh_hand_evaluations();

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "base/table_state.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/target/com_target.h"
-#include "base/table_state.h"
+#include "com/turn/rule_shapes.h"
 
 bool pick_for(int seat, int slot, int yaku, int subcode) {
   propose_pattern_discard(seat, slot, yaku, subcode);
@@ -12,6 +13,7 @@ bool pick_for(int seat, int slot, int yaku, int subcode) {
 }
 
 int pool_slot_of(int tile) {
+  if (!is_playing_tile(tile)) return -1;  // an empty slot or a flower is never a pick
   for (int slot = 0; slot < kHandSlots; ++slot)
     if (g_ai_work_hand[slot] == tile) return slot;
   return -1;
@@ -21,9 +23,11 @@ PoolEntryCopy::PoolEntryCopy() { std::copy(g_ai_work_hand, g_ai_work_hand + kHan
 
 bool PoolEntryCopy::give_back_if_emptied() const {
   if (pool_has_playing_tile()) return false;
-  std::copy(pool_.begin(), pool_.end(), g_ai_work_hand);
+  put_back();
   return true;
 }
+
+void PoolEntryCopy::put_back() const { std::copy(pool_.begin(), pool_.end(), g_ai_work_hand); }
 
 bool pool_has_playing_tile() {
   return std::any_of(g_ai_work_hand, g_ai_work_hand + kHandSlots, [](int tile) { return is_playing_tile(tile); });
@@ -37,6 +41,20 @@ int keep_copies(int tile, int copies) {
     ++kept;
   }
   return kept;
+}
+
+void keep_need(const TileNeed& need) {
+  for (int tile : kPlayingTiles) keep_copies(tile, need[tile]);
+}
+
+bool thick_run(const int* counts, int tile, int together) {
+  int sum = 0;
+  for (int k = 0; k < 3; ++k) {
+    const int n = count_at(counts, tile, k);
+    if (n < 1 || n > 2) return false;
+    sum += n;
+  }
+  return sum == together;
 }
 
 namespace {

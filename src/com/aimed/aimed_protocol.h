@@ -17,7 +17,7 @@
 // scan can end on it.
 bool pick_for(int seat, int slot, int yaku, int subcode);
 
-// The first pool slot holding `tile`, or -1.
+// The first pool slot holding `tile` (1..37), or -1.
 int pool_slot_of(int tile);
 
 // Most visible first: for n = from down to 0, the pool's tiles in slot order
@@ -76,6 +76,8 @@ class PoolEntryCopy {
   PoolEntryCopy();
   // True when it put the copy back (the keeper had no effect).
   bool give_back_if_emptied() const;
+  // Puts the copy back whatever the pool holds.
+  void put_back() const;
 
  private:
   std::array<int, kHandSlots> pool_;
@@ -87,6 +89,15 @@ bool pool_has_playing_tile();
 // Zeroes the first `copies` pool slots holding `tile` (fewer when the pool
 // has fewer); returns how many it zeroed.
 int keep_copies(int tile, int copies);
+
+// Per tile code, the copies of it a keeper takes out of the pool.
+using TileNeed = std::array<int, kTileCodes>;
+// keep_copies of every tile 1..37 by its need.
+void keep_need(const TileNeed& need);
+
+// Ranks r, r+1, r+2 from suited `tile` each counted once or twice in
+// `counts` (indexed by tile code), `together` in all; false past the suit.
+bool thick_run(const int* counts, int tile, int together);
 
 // Declared melds of the seat that already supply a needed set: pungs and
 // kongs (kind 2 or more) of `tile`, chows (kind 1) whose lowest tile is `tile`.

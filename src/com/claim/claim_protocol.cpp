@@ -21,6 +21,23 @@ int take_naki_tile() {
 
 int free_copies(int seat, int tile) { return static_cast<int>(std::count(g_hand[seat], g_hand[seat] + kHandSlots, tile)); }
 
+HeldCounts free_tile_counts(int seat) {
+  HeldCounts counts{};
+  for (int slot : g_hand[seat])
+    if (is_playing_tile(slot)) ++counts[slot];
+  return counts;
+}
+
+bool take_chow_partners(HeldCounts& counts, int discard, int shape) {
+  const int lowest_rank = rank_of(discard) + shape - kChiDiscardLowest;
+  if (!is_suited(discard) || lowest_rank < 1 || lowest_rank > 7) return false;
+  const int low = discard + chi_partner_offset(shape, 0), high = discard + chi_partner_offset(shape, 1);
+  if (counts[low] < 1 || counts[high] < 1) return false;
+  --counts[low];
+  --counts[high];
+  return true;
+}
+
 bool may_chow(int seat, int tile) { return g_discarder == (seat + 3) % kSeats && is_suited(tile); }
 
 void decide_claim(int seat, NakiCall call, int chi_shape, int motive, int reason) {

@@ -16,6 +16,19 @@ enum NakiCall : int { kNakiPung = 1, kNakiChow = 2, kNakiKong = 3 };
 
 // The chow shapes: where the discard sits in the chow.
 enum ChiShape : int { kChiDiscardHighest = 1, kChiDiscardMiddle = 2, kChiDiscardLowest = 3 };
+// The shape with the discard at place p of its chow: 0 lowest, 1 middle, 2 highest.
+constexpr int chi_shape_at(int place) { return kChiDiscardLowest - place; }
+static_assert(chi_shape_at(0) == kChiDiscardLowest && chi_shape_at(2) == kChiDiscardHighest);
+// The ranks of a chow's two hand tiles (which 0 the lower, 1 the higher)
+// counted from the discard, for a chow of shape `shape`.
+constexpr int chi_partner_offset(int shape, int which) {
+  const int lowest = shape - kChiDiscardLowest;  // -2, -1 or 0
+  if (which == 0) return lowest == 0 ? 1 : lowest;
+  return lowest == -2 ? -1 : lowest + 2;
+}
+static_assert(chi_partner_offset(kChiDiscardHighest, 0) == -2 && chi_partner_offset(kChiDiscardHighest, 1) == -1);
+static_assert(chi_partner_offset(kChiDiscardMiddle, 0) == -1 && chi_partner_offset(kChiDiscardMiddle, 1) == 1);
+static_assert(chi_partner_offset(kChiDiscardLowest, 0) == 1 && chi_partner_offset(kChiDiscardLowest, 1) == 2);
 
 // Stores the latest discard (g_discarder's last river entry, offer mark
 // dropped) in g_naki_tile and returns it.
@@ -23,6 +36,16 @@ int take_naki_tile();
 
 // The seat's free hand slots (of all 14) holding `tile`.
 int free_copies(int seat, int tile);
+
+// Per tile code, the seat's free hand slots (of all 14) holding it: the
+// counts the decider prepares in g_hand_counts, taken from the hand itself.
+using HeldCounts = std::array<int, kTileCodes>;
+HeldCounts free_tile_counts(int seat);
+
+// Takes one copy of each of the two hand tiles of a chow of shape `shape` on
+// the discard from `counts`; false, counts untouched, when the chow would
+// leave the suit or a tile is missing.
+bool take_chow_partners(HeldCounts& counts, int discard, int shape);
 
 // A chow is claimed only from the seat's left neighbour and only for a suited tile.
 bool may_chow(int seat, int tile);

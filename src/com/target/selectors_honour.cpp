@@ -1,12 +1,197 @@
 #include "com/target/selectors.h"
 
-// Honour and terminal selectors.
-// Each body is the place the selector's own tests fill; until they land the
-// selector passes nothing and the target stays as the script left it.
+#include <array>
 
-void aim_big_three_dragons(int /*seat*/, int /*level*/) {}
-void aim_big_four_winds(int /*seat*/, int /*level*/) {}
-void aim_all_terminals(int /*seat*/, int /*mode*/) {}
-void aim_all_honours(int /*seat*/) {}
-void aim_all_terminals_and_honours(int /*seat*/, int /*mode*/) {}
-void aim_thirteen_orphans(int /*seat*/, int /*need*/, int /*knitted_limit*/) {}
+#include "com/target/aim_tools.h"
+#include "com/target/com_target.h"
+#include "base/ai_record.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
+#include "base/table_state.h"
+
+// Honour and terminal selectors: the dragon and wind limit hands, all
+// honours, all terminals (with or without honours) and thirteen orphans.
+
+namespace {
+
+constexpr std::array<int, 3> kDragons{kWhite, kGreen, kRed};
+constexpr std::array<int, 4> kWinds{kEast, kSouth, kWest, kNorth};
+constexpr std::array<int, 7> kHonourTiles{kEast, kSouth, kWest, kNorth, kWhite, kGreen, kRed};
+
+// Too many copies gone for the kind to become a pung: seen twice, or three
+// times when the latest discard (still claimable) is one of them.
+bool is_gone(int tile) { return g_visible_counts[tile] >= (tile == target_latest_discard() ? 3 : 2); }
+
+// A gone kind the seat has not already melded (one held three times cannot
+// be gone: at most one copy is left to be seen).
+bool is_dead_need(const MeldTally& m, int tile) { return !m.pung[tile] && is_gone(tile); }
+
+template <std::size_t N>
+int dead_needs(const MeldTally& m, const std::array<int, N>& tiles) {
+  int n = 0;
+  for (int t : tiles) n += is_dead_need(m, t) ? 1 : 0;
+  return n;
+}
+
+// --------------------------------------------------------- dragons, winds
+
+bool big_three_dragons_fit(int level, const MeldTally& m) {
+  int pungs = 0;
+  int pairs = 0;
+  int started = 0;  // melded, held 3 or more times or as a live pair
+  for (int t : kDragons) {
+    const bool pung = m.pung[t] || g_hand_counts[t] >= 3;
+    pungs += pung ? 1 : 0;
+    pairs += g_hand_counts[t] == 2 ? 1 : 0;
+    started += pung || is_live_pair(t) ? 1 : 0;
+  }
+  switch (level) {
+    case 0: return started >= 2;
+    case 1: return pungs + pairs >= 3;
+    case 2: return pungs == 2 || (pungs == 1 && pungs + pairs == 3);
+    default: return pungs >= 2 && pungs + pairs == 3;  // level 3
+  }
+}
+
+bool big_four_winds_fit(int level, const MeldTally& m) {
+  int started = 0;  // melded, held 3 or more times or as a live pair
+  int melded_or_pair = 0;
+  int tiles = 0;
+  int pungs = 0;
+  int pairs = 0;
+  for (int t : kWinds) {
+    const int held = g_hand_counts[t];
+    const bool pung = m.pung[t] || held >= 3;
+    started += pung || is_live_pair(t) ? 1 : 0;
+    melded_or_pair += m.pung[t] || held >= 2 ? 1 : 0;
+    tiles += pung ? 3 : held;
+    pungs += pung ? 1 : 0;
+    pairs += held == 2 ? 1 : 0;
+  }
+  if (started < 3) return false;
+  switch (level) {
+    case 0: return true;
+    case 1: return melded_or_pair >= 4;
+    case 2: return tiles >= 9;
+    default: return pungs == 4 || (pungs == 3 && pairs == 1) || (pungs == 2 && pairs == 2);  // level 3
+  }
+}
+
+// ------------------------------------------------- terminals (and honours)
+
+// All terminals counts the six terminals; all terminals and honours the
+// thirteen orphans. Every other kind is foreign to the pattern.
+struct OrphanPattern {
+  int yaku;
+  bool (*counts_for)(int tile);
+};
+constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, is_terminal};
+constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours,
+                                                [](int t) { return is_terminal(t) || is_honour(t); }};
+
+// A closed hand of five pairs with a foreign one is on its way to seven pairs.
+bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
+  if (g_seat_state[seat].open_naki_count != 0) return false;
+  int pairs = 0;
+  bool foreign = false;
+  for (int t : kPlayingTiles) {
+    if (g_hand_counts[t] != 2) continue;
+    ++pairs;
+    foreign = foreign || !p.counts_for(t);
+  }
+  return pairs == 5 && foreign;
+}
+
+void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
+  if (keeps_current_target(seat, p.yaku)) return;
+  const MeldTally m = tally_melds(seat);
+  if (m.chows > 0) return;
+  for (int t : kPlayingTiles)
+    if (!p.counts_for(t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
+  if (five_pairs_with_foreign(seat, p)) return;
+  // Dead kinds need no test of their own: one the seat has not made a pung
+  // of is neither a set nor a live pair, so three dead terminals (ten dead
+  // orphans) leave fewer than the four sets and live pairs asked for.
+  int pungs = 0;
+  int live_pairs = 0;
+  for (int t : kPlayingTiles) {
+    if (!p.counts_for(t)) continue;
+    pungs += m.pung[t] || g_hand_counts[t] >= 3 ? 1 : 0;
+    live_pairs += is_live_pair(t) ? 1 : 0;
+  }
+  if (mode == 1 && pungs < 1) return;
+  if (pungs + live_pairs >= 4) write_aim(seat, p.yaku, mode);
+}
+
+// One more for an orphan pair, the fourteenth tile of the pattern.
+int orphan_score() {
+  int kinds = 0;
+  bool pair = false;
+  for (int t : g_terminal_honour_tiles) {
+    kinds += g_hand_counts[t] > 0 ? 1 : 0;
+    pair = pair || g_hand_counts[t] >= 2;
+  }
+  return kinds + (pair ? 1 : 0);
+}
+
+}  // namespace
+
+void aim_big_three_dragons(int seat, int level) {
+  if (keeps_current_target(seat, kYaku74BigThreeDragons)) return;
+  const MeldTally m = tally_melds(seat);
+  if (m.melds - pung_melds_among(m, kDragons) >= 3) return;
+  for (int t : kDragons)
+    if (!m.pung[t] && g_visible_counts[t] >= 3) return;
+  if (dead_needs(m, kDragons) >= 2) return;
+  if (big_three_dragons_fit(level, m)) write_aim(seat, kYaku74BigThreeDragons, level);
+}
+
+void aim_big_four_winds(int seat, int level) {
+  if (keeps_current_target(seat, kYaku73BigFourWinds)) return;
+  const MeldTally m = tally_melds(seat);
+  if (m.melds != pung_melds_among(m, kWinds)) return;
+  // Two dead winds need no test of their own: a dead wind is neither a set
+  // nor a live pair, so they leave fewer than the three started winds needed.
+  if (!big_four_winds_fit(level, m)) return;
+  int seen = 0;  // winds with two or more copies visible
+  for (int t : kWinds) seen += g_visible_counts[t] >= 2 ? 1 : 0;
+  // With two or more such winds no case is named: the variant is 0 then too.
+  write_aim(seat, kYaku73BigFourWinds, seen == 1 ? 1 : 0);
+}
+
+void aim_all_honours(int seat) {
+  if (keeps_current_target(seat, kYaku70AllHonours)) return;
+  const MeldTally m = tally_melds(seat);
+  if (m.melds != pung_melds_among(m, kHonourTiles)) return;
+  int sets = 0;
+  int held = 0;
+  int visible = 0;
+  for (int t : kHonourTiles) {
+    sets += m.pung[t] || g_hand_counts[t] >= 3 || is_live_pair(t) ? 1 : 0;
+    held += g_hand_counts[t];
+    visible += g_visible_counts[t];
+  }
+  if (sets < 4 && (sets < 3 || held < 10)) {
+    // The concealed route: many honour tiles, most of their copies still out.
+    if (m.melds == 0 && held >= 10 && visible < 15) write_aim(seat, kYaku70AllHonours, 1);
+    return;
+  }
+  if (dead_needs(m, kHonourTiles) >= 3) return;
+  write_aim(seat, kYaku70AllHonours, 0);
+}
+
+void aim_all_terminals(int seat, int mode) { aim_orphan_pattern(seat, kAllTerminals, mode); }
+
+void aim_all_terminals_and_honours(int seat, int mode) { aim_orphan_pattern(seat, kAllTerminalsAndHonours, mode); }
+
+void aim_thirteen_orphans(int seat, int need, int knitted_limit) {
+  if (keeps_current_target(seat, kYaku77ThirteenOrphans)) return;
+  if (tally_melds(seat).melds > 0) return;
+  for (int t : g_terminal_honour_tiles)
+    if (g_visible_counts[t] >= 4) return;
+  const int orphans = orphan_score();
+  if (orphans < need) return;
+  const KnittedBest knitted = best_knitted(g_knitted_honour_tiles, 3);
+  if (knitted.score <= orphans || knitted.score < knitted_limit)
+    write_aim(seat, kYaku77ThirteenOrphans, knitted.arrangement);
+}
