@@ -13,6 +13,7 @@ namespace {
 
 bool is_flush_target(int target) { return target == 55 || target == 62 || target == 65 || target == 66; }
 bool reloads_hand(int target) { return target == 56 || target == 57 || target == 77; }
+bool narrows_pool(int target) { return target == 52 || target == 58 || target == 63 || target == 70 || target == 79; }
 
 std::string describe(const Proposals& p) {
   return p.tiles.empty() ? "nothing" : format_tiles(p.tiles) + " sub " + std::to_string(p.subcode);
@@ -59,7 +60,10 @@ Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
   Proposals got{
       {g_ai_discard_candidates, g_ai_discard_candidates + g_ai_discard_count}, ai.discard_yaku, ai.discard_subcode};
   if (got.tiles.empty()) {
-    EXPECT_TRUE(std::equal(before.begin(), before.end(), g_ai_work_hand)) << "nothing proposed, yet the pool changed";
+    for (int i = 0; i < kHandSlots && narrows_pool(target); ++i)
+      EXPECT_TRUE(g_ai_work_hand[i] == before[i] || g_ai_work_hand[i] == 0) << "a pool slot rewritten";
+    EXPECT_TRUE(narrows_pool(target) || std::equal(before.begin(), before.end(), g_ai_work_hand))
+        << "nothing proposed, yet the pool changed";
     EXPECT_EQ(ai.discard_yaku + ai.discard_subcode, 0) << "nothing proposed, yet the record changed";
     return got;
   }
@@ -83,7 +87,7 @@ Proposals ChooserTest::run_chooser(Chooser rule, int flag) {
   }
   EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](int n) { return n >= 0; }))
       << "a proposed tile came from no emptied slot";
-  if (!reloads_hand(target)) {
+  if (!reloads_hand(target) && !narrows_pool(target)) {
     EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](int n) { return n == 0; }))
         << "a slot emptied for no proposal";
   }
@@ -95,6 +99,20 @@ void ChooserTest::check(Chooser rule, int target, const ChooserCase& c) {
   const Proposals got = run_chooser(rule, c.seat.flag);
   const Proposals want{parse_tiles(c.expect), 0, *c.expect == '\0' ? 0 : c.subcode};
   EXPECT_EQ(describe(got), describe(want)) << c.name << ": hand " << c.hand;
+  if (c.seat.left != nullptr) {
+    EXPECT_EQ(format_tiles(g_ai_work_hand, kHandSlots), format_tiles(parse_tiles(c.seat.left))) << "the pool left";
+  }
+  if (c.seat.then == nullptr) return;
+  std::vector<int> more;
+  for (Proposals p = run_chooser(rule, c.seat.flag); !p.tiles.empty(); p = run_chooser(rule, c.seat.flag))
+    more.push_back(p.tiles.front());
+  EXPECT_EQ(format_tiles(more), format_tiles(parse_tiles(c.seat.then))) << "what further runs propose";
+}
+
+void ChooserTest::check_by_target(std::span<const AimedChooser> choosers, const ChooserCase& c) {
+  const auto it = std::find_if(choosers.begin(), choosers.end(), [&](const AimedChooser& a) { return a.target == c.seat.target; });
+  ASSERT_NE(it, choosers.end()) << c.name << ": no chooser serves target " << c.seat.target;
+  check(it->rule, it->target, c);
 }
 
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
