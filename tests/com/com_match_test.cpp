@@ -74,9 +74,10 @@ TEST_F(ComMatch, ComputerSeatsPlayWholeHandsByTheirOwnRules) {
   const SeededRun run = play_hands(1, 64, {0, 0, 0, 0});
   EXPECT_EQ(run.problems, "");
   EXPECT_EQ(run.tally.hands, 64);
-  // The planners win hands, both ways, and the table runs dry in others.
+  // The planners win hands, both ways. (Now that they aim and call, a wall
+  // run dry is rare among four computer seats: the drawn hands are the
+  // random matches' to check.)
   EXPECT_GT(run.tally.discard_wins + run.tally.self_drawn_wins, 10) << run.transcript;
-  EXPECT_GT(run.tally.exhaustive_draws, 0);
 }
 
 // The planners decide on the distance to ready of the one-suit table built
