@@ -59,13 +59,19 @@ std::vector<std::vector<int>> one_suit_hands(int total) {
   return out;
 }
 
+// The exhaustive comparisons run in shards that ctest runs side by side.
+class ShantenSearch : public Shanten, public testing::WithParamInterface<int> {};
+constexpr int kSearchShards = 4;
+
 // ------------------------------------------------------------- normal form
 
-TEST_F(Shanten, EveryOneSuitHandMatchesTheExhaustiveSearch) {
+// Shard k takes every fourth one-suit hand from the k-th on.
+TEST_P(ShantenSearch, EveryOneSuitHandMatchesTheExhaustiveSearch) {
   for (int melds = 0; melds <= 2; ++melds) {
     int mismatches = 0;
     const auto hands = one_suit_hands(13 - 3 * melds);
-    for (const std::vector<int>& tiles : hands) {
+    for (std::size_t h = GetParam(); h < hands.size(); h += kSearchShards) {
+      const std::vector<int>& tiles = hands[h];
       hold(tiles, melds);
       const int expected = reference_normal_distance(counts_of(tiles).data(), melds);
       if (g_shanten_normal != expected && ++mismatches <= 5)
@@ -120,9 +126,10 @@ TEST_F(Shanten, RandomMixedHandsMatchTheExhaustiveSearch) {
 
 // ------------------------------------------------------------ other forms
 
-TEST_F(Shanten, ClosedFormsMatchBruteForce) {
-  std::mt19937 rng(99);
-  for (int n = 0; n < 20000; ++n) {
+// 4 x 5000 random hands, each shard from its own seed.
+TEST_P(ShantenSearch, ClosedFormsMatchBruteForce) {
+  std::mt19937 rng(99 + GetParam());
+  for (int n = 0; n < 20000 / kSearchShards; ++n) {
     const std::vector<int> tiles = random_hand(rng, 13, static_cast<Pool>(n % 4));
     hold(tiles);
     const std::vector<int> counts = counts_of(tiles);
@@ -130,11 +137,15 @@ TEST_F(Shanten, ClosedFormsMatchBruteForce) {
     ASSERT_EQ(g_shanten_kokushi, reference_thirteen_orphans_distance(counts.data())) << format_tiles(tiles);
     ASSERT_EQ(g_shanten_knitted, reference_honours_knitted_distance(counts.data())) << format_tiles(tiles);
   }
-  for (const std::vector<int>& tiles : one_suit_hands(13)) {
+  const auto hands = one_suit_hands(13);
+  for (std::size_t h = GetParam(); h < hands.size(); h += kSearchShards) {
+    const std::vector<int>& tiles = hands[h];
     hold(tiles);
     ASSERT_EQ(g_shanten_chiitoi, reference_seven_pairs_distance(counts_of(tiles).data())) << format_tiles(tiles);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Shards, ShantenSearch, testing::Range(0, kSearchShards));
 
 TEST_F(Shanten, KnownHands) {
   struct Case {

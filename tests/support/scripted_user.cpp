@@ -25,8 +25,10 @@ std::vector<std::string> ScriptedUser::play_match(unsigned seed) {
   headless::left_click_at(10, 10);  // the title
   const HitBox new_match = menu_left_box(0);
   headless::left_click_at(new_match.left + 5, new_match.top + 5);
-  while (g_scene != SCENE_MATCH_STANDINGS && tally.frames < kFrameLimit && problems.size() < 20) step();
-  if (g_scene != SCENE_MATCH_STANDINGS) problems.push_back("stuck in scene " + std::to_string(g_scene));
+  const auto round_over = [&] { return only_round >= 0 && tally.hands > 0 && g_round_wind != only_round; };
+  while (g_scene != SCENE_MATCH_STANDINGS && !round_over() && tally.frames < kFrameLimit && problems.size() < 20)
+    step();
+  if (g_scene != SCENE_MATCH_STANDINGS && !round_over()) problems.push_back("stuck in scene " + std::to_string(g_scene));
   return problems;
 }
 
@@ -36,7 +38,7 @@ void ScriptedUser::step() {
   if (hand_ended && on_hand_end) on_hand_end();
   act();
   if (g_scene == SCENE_DEAL && g_scene_frame == 0) {
-    ++tally.hands;
+    if (++tally.hands == 1 && only_round >= 0) g_round_wind = only_round;
     invariants_.begin_hand();
   }
   headless::step_frames(1);

@@ -27,6 +27,11 @@ class ScriptedUser {
   // it is opened here); the problems found, one a line.
   std::vector<std::string> play_match(unsigned seed);
 
+  // A wind round (0 East .. 3 North) to play alone, or -1 for the whole
+  // match: the first deal is moved into that round, and play stops when the
+  // round has changed seats for the next one or shown the standings.
+  int only_round = -1;
+
   // Called when a hand has ended, on the first frame of its result scene.
   std::function<void()> on_hand_end;
 

@@ -1,7 +1,10 @@
 // Runs the built art generator into a temporary directory and holds every
 // sheet against the art manifest.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <png.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -53,6 +56,34 @@ fs::path run_generator(const std::string& tag) {
   return dir;
 }
 
+// ctest runs every test in its own process: the first one to take the lock
+// generates the sheets into the build directory, the others wait for it and
+// read them. The stamp names the generator build they came from.
+fs::path shared_sheets() {
+  const fs::path dir = fs::path(RUVELKA_BUILD_DIR) / "art_test_sheets";
+  const fs::path generator = fs::path(RUVELKA_BUILD_DIR) / "ruvelka-gen-art";
+  const std::string stamp =
+      std::to_string(fs::last_write_time(generator).time_since_epoch().count()) + " " +
+      std::to_string(fs::file_size(generator));
+  const std::string lock_path = std::string(RUVELKA_BUILD_DIR) + "/art_test_sheets.lock";
+  const int lock = ::open(lock_path.c_str(), O_CREAT | O_RDWR, 0644);
+  EXPECT_GE(lock, 0) << lock_path;
+  ::flock(lock, LOCK_EX);
+  std::ifstream stamp_in(dir / "stamp");
+  std::string found;
+  std::getline(stamp_in, found);
+  if (found != stamp) {
+    fs::remove_all(dir);
+    const std::string command = generator.string() + " " + dir.string() + " > /dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(status, 0) << command;
+    if (status == 0) std::ofstream(dir / "stamp") << stamp << "\n";
+  }
+  ::flock(lock, LOCK_UN);
+  ::close(lock);
+  return dir;
+}
+
 std::vector<std::uint32_t> cell_pixels(const Picture& p, ArtRect r) {
   std::vector<std::uint32_t> out;
   for (int y = r.y; y < r.y + r.h; ++y)
@@ -68,12 +99,11 @@ bool uniform(const Picture& p, ArtRect r) {
 class ArtSheets : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = new fs::path(run_generator("a"));
+    dir_ = new fs::path(shared_sheets());
     sheets_ = new std::map<int, Picture>;
     for (int id = 101; id <= 139; ++id) read_png(*dir_ / (std::to_string(id) + ".png"), (*sheets_)[id]);
   }
   static void TearDownTestSuite() {
-    fs::remove_all(*dir_);
     delete dir_;
     delete sheets_;
   }
