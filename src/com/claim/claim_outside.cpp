@@ -30,12 +30,11 @@ Counts free_counts() {
   return c;
 }
 
-// Sets aside every complete 1-2-3 and 7-8-9 (at most four of each per suit).
+// Sets aside every complete 1-2-3 and 7-8-9.
 void remove_terminal_runs(Counts& c) {
-  for (int pass = 0; pass < 4; ++pass)
-    for (int suit = kCharacters; suit <= kBamboo; ++suit)
-      for (int low : {make_tile(suit, 1), make_tile(suit, 7)})
-        if (c[low] >= 1 && c[low + 1] >= 1 && c[low + 2] >= 1) --c[low], --c[low + 1], --c[low + 2];
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int low : {make_tile(suit, 1), make_tile(suit, 7)})
+      while (c[low] >= 1 && c[low + 1] >= 1 && c[low + 2] >= 1) --c[low], --c[low + 1], --c[low + 2];
 }
 
 bool is_outside_tile(int t) { return is_terminal(t) || is_honour(t); }
@@ -107,7 +106,7 @@ bool wind_route_open(int seat) {
   if (wind != round_wind()) return false;
   const int* melds = g_melds[seat];
   return g_hand_counts[wind] >= 3 ||
-         std::any_of(melds, melds + kMeldSlots, [&](int code) { return code != 0 && meld_tile(code) == wind; });
+         std::any_of(melds, melds + kMeldSlots, [&](int code) { return meld_tile(code) == wind; });
 }
 
 // The chows and pungs of every route but the pung route. `pairs` is the

@@ -14,16 +14,16 @@
 
 namespace {
 
-constexpr std::array<int, 14> kReversibleTiles{11, 12, 13, 14, 15, 18, 19, 22, 24, 25, 26, 28, 29, 35};
-constexpr std::array<int, 4> kReversibleChows{11, 13, 12, 24};  // lowest tiles, in the order they are set aside
-constexpr std::array<int, 6> kGreenTiles{22, 23, 24, 26, 28, kGreen};
-constexpr std::array<int, 1> kGreenChows{22};
+constexpr std::array kReversibleTiles{11, 12, 13, 14, 15, 18, 19, 22, 24, 25, 26, 28, 29, 35};
+constexpr std::array kReversibleChows{11, 13, 12, 24};  // lowest tiles, in the order they are set aside
+constexpr std::array kGreenTiles{22, 23, 24, 26, 28, kGreen};
+constexpr std::array kGreenChows{22};
 constexpr std::array<int, 15> kFivesTiles = [] {
   std::array<int, 15> t{};
   for (int i = 0; i < 15; ++i) t[i] = make_tile(i / 5, 3 + i % 5);
   return t;
 }();
-constexpr std::array<int, 9> kFivesChows{3, 5, 4, 13, 15, 14, 23, 25, 24};  // 3-4-5, 5-6-7, 4-5-6 per suit
+constexpr std::array kFivesChows{3, 5, 4, 13, 15, 14, 23, 25, 24};  // 3-4-5, 5-6-7, 4-5-6 per suit
 
 struct TileSet {
   int yaku;
@@ -57,7 +57,7 @@ Counts leftovers(const TileSet& set) {
 bool prefers_pungs(int seat, const TileSet& set) {
   const int* hand = g_hand[seat];
   const int* melds = g_melds[seat];
-  if (std::any_of(melds, melds + kMeldSlots, [](int code) { return code != 0 && meld_kind(code) == kMeldChow; }))
+  if (std::any_of(melds, melds + kMeldSlots, [](int code) { return meld_kind(code) == kMeldChow; }))
     return false;
   const auto paired = std::count_if(set.pung_kinds.begin(), set.pung_kinds.end(), [&](int kind) {
     return std::count_if(hand, hand + kHandSlots, [&](int slot) { return tile_of(slot) == kind; }) >= 2;

@@ -32,7 +32,7 @@ bool is_listed_tile(const ChickenTemplate& row, int t) {
 bool anchor_used(int seat, int a) {
   const int* melds = g_melds[seat];
   return std::any_of(melds, melds + kMeldSlots, [&](int code) {
-    return code != 0 && meld_kind(code) == kMeldChow && (meld_tile(code) == a - 1 || meld_tile(code) == a);
+    return meld_kind(code) == kMeldChow && (meld_tile(code) == a - 1 || meld_tile(code) == a);
   });
 }
 

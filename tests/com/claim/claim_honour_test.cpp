@@ -34,6 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TileBeyondTheThreeStands", 74, 0, "124p 66z 7z 19s 9m", "3p", chow(1, 11), {kWhitePung}},
         Case{"TileBeyondTheFourStops", 74, 0, "235m 66z 7z 19p 9s", "4m", kNone, {kWhitePung}},
         Case{"ClosedWait", 74, 0, "13m 66z 77z 9p 59s", "2m", chow(2, 12), {kWhitePung}},
+        Case{"ClosedWaitAtEight", 74, 0, "79p 66z 77z 1m 9s", "8p", chow(2, 12), {kWhitePung}},
+        Case{"ConcealedDragonPungStands", 74, 0, "555z 23m 66z 9p", "4m", chow(1, 10), {{kMeldPung, kRed, 0}}},
         Case{"ChowAboveTheDiscard", 74, 0, "67p 66z 77z 1m 9s 9m", "5p", chow(3, 13), {kWhitePung}},
         Case{"TileBeyondTheSevenStands", 74, 0, "689s 55z 66z 1m 9p", "7s", chow(3, 14), {{kMeldPung, kRed, 0}}},
         Case{"PairBesideAPair", 74, 0, "44m 66z 7z 19p 19s", "4m", pung(20), {kWhitePung}, 2},

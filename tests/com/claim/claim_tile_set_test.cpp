@@ -25,6 +25,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ChowsSetAsideFirst", 41, 0, "12345p 22s 88s", "3p", chow(3, 2)},
         Case{"ReversibleMiddle", 41, 0, "13p 22s 88s 5z", "2p", chow(2, 1)},
         Case{"ReversibleBamboo", 41, 0, "22s 56s 88s 99p", "4s", chow(3, 2)},
+        Case{"ReversibleFiveOfBamboo", 41, 0, "46s 22s 88s", "5s", chow(2, 1)},
         Case{"FourPairsChow", 41, 0, "12p 99p 22s 44s 88s 5z", "3p", chow(1, 0)},
         Case{"FivePairsNoChow", 41, 0, "12p 99p 22s 44s 88s 55z", "3p", kNone},
         Case{"MeldedPairCounts", 41, 0, "12p 99p 44s 88s 55z", "3p", kNone, {{kMeldPung, 22, 0}}},
@@ -47,8 +48,27 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FivesHighest", 52, 0, "34m 99p", "5m", chow(1, 0)},
         Case{"FivesMiddle", 52, 0, "46m 99p", "5m", chow(2, 1)},
         Case{"FivesLowest", 52, 0, "45m 99p", "3m", chow(3, 2)},
-        Case{"FivesChowOrder", 52, 0, "34567m", "5m", chow(3, 2)}),
+        Case{"FivesChowOrder", 52, 0, "34567m", "5m", chow(3, 2)},
+        Case{"FivesDotsSeven", 52, 0, "56p 99s", "7p", chow(1, 0)},
+        Case{"FivesBambooLowest", 52, 0, "45s 99p", "3s", chow(3, 2)}),
     case_name);
+
+// A pair of every tile discarded from across the table (for all fives
+// beside pairs of the other suits' 5): only the pattern's own tiles are called.
+TEST(TileSetClaimsByTile, PairOfEachTile) {
+  for (const auto& [yaku, own_text] : {std::pair{41, "1234589p 245689s 5z"}, {78, "23468s 6z"}, {52, "34567m 34567p 34567s"}}) {
+    const std::vector<int> own = parse_tiles(own_text);
+    for (int t : kPlayingTiles) {
+      std::vector<int> hand{t, t};
+      for (int five : {5, 15, 25})
+        if (yaku == 52 && suit_of(five) != suit_of(t) && hand.size() < 6) hand.insert(hand.end(), {five, five});
+      const std::string hand_text = format_tiles(hand), discard = format_tiles(std::vector<int>{t});
+      set_up(Case{"", yaku, 0, hand_text.c_str(), discard.c_str(), kNone, {}, 2});
+      const bool called = std::find(own.begin(), own.end(), t) != own.end();
+      EXPECT_EQ(run(rule_of(yaku)), called ? pung(10) : kNone) << yaku << " " << discard;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace set_claims
