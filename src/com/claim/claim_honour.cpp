@@ -44,8 +44,8 @@ bool reading_lacks_ordinary_set() {
 using WorkCounts = std::array<int, kTileCodes>;
 
 struct ChowChoice {
-  int shape = 0;  // ChiShape, 0 none
-  int reason = 0;
+  int shape;  // ChiShape, 0 none
+  int reason;
 };
 
 // The discard's chow from the concealed tiles: the two it needs held (three

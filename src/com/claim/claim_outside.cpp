@@ -40,8 +40,8 @@ void remove_terminal_runs(Counts& c) {
 bool is_outside_tile(int t) { return is_terminal(t) || is_honour(t); }
 
 struct Chow {
-  int shape = 0;  // ChiShape, 0 none
-  int reason = 0;
+  int shape;  // ChiShape, 0 none
+  int reason;
 };
 
 // A chow that makes a terminal run from a pair of the terminal beside two

@@ -23,7 +23,11 @@ constexpr std::array<int, 15> kFivesTiles = [] {
   for (int i = 0; i < 15; ++i) t[i] = make_tile(i / 5, 3 + i % 5);
   return t;
 }();
-constexpr std::array kFivesChows{3, 5, 4, 13, 15, 14, 23, 25, 24};  // 3-4-5, 5-6-7, 4-5-6 per suit
+constexpr std::array<int, 9> kFivesChows = [] {  // 3-4-5, 5-6-7, 4-5-6 in each suit
+  std::array<int, 9> t{};
+  for (int i = 0; i < 9; ++i) t[i] = make_tile(i / 3, std::array{3, 5, 4}[i % 3]);
+  return t;
+}();
 
 struct TileSet {
   int yaku;

@@ -23,6 +23,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OnlyFromTheLeft", 41, 0, "12p 444p 22s 88s 5z", "3p", kNone, {}, 3},
         Case{"TripleSetAside", 41, 0, "3p 444p 22s 88s 5z", "5p", kNone},
         Case{"ChowsSetAsideFirst", 41, 0, "12345p 22s 88s", "3p", chow(3, 2)},
+        Case{"ReversibleMiddleChow", 41, 0, "23p 22s 88s", "4p", chow(1, 0)},
         Case{"ReversibleMiddle", 41, 0, "13p 22s 88s 5z", "2p", chow(2, 1)},
         Case{"ReversibleBamboo", 41, 0, "22s 56s 88s 99p", "4s", chow(3, 2)},
         Case{"ReversibleFiveOfBamboo", 41, 0, "46s 22s 88s", "5s", chow(2, 1)},
