@@ -7,6 +7,7 @@
 #include "com/target/com_target.h"
 #include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
+#include "core/yaku_table.h"
 
 // Claims of the big winds and dragons: pungs of honours, and once every
 // declared meld is of the pattern's own honours, the chow or pung that
@@ -19,8 +20,8 @@ struct HonourPattern {
   int first, last;        // the pattern's own honours
   bool needs_late_aim;    // the set beside them only for an aim past variants 0 and 1
 };
-constexpr HonourPattern kBigFourWinds{73, kEast, kNorth, true};
-constexpr HonourPattern kBigThreeDragons{74, kWhite, kRed, false};
+constexpr HonourPattern kBigFourWinds{kYaku73BigFourWinds, kEast, kNorth, true};
+constexpr HonourPattern kBigThreeDragons{kYaku74BigThreeDragons, kWhite, kRed, false};
 
 bool of_pattern(const HonourPattern& p, int tile) { return tile >= p.first && tile <= p.last; }
 

@@ -8,14 +8,13 @@
 #include "com/claim/claim_rules.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
+#include "core/yaku_table.h"
 
 // Claims of the outside hand: value-honour pungs and honour kongs on every
 // route, then by route the chows that complete a terminal run and the pungs
 // of terminal and honour pairs.
 
 namespace {
-
-constexpr int kOutsideHand = 23;
 
 // The routes of the aim (its variant) that the rule tells apart.
 constexpr int kTerminalChowRoute = 1;  // no terminal or honour pungs
@@ -122,39 +121,39 @@ void claim_by_shape(int seat, int t, int variant, int pairs) {
   remove_terminal_runs(b);
   if (chow.shape == 0 && may_chow(seat, t)) chow = terminal_run_chow(t, b);
   if (chow.shape != 0) {
-    decide_claim(seat, kNakiChow, chow.shape, kOutsideHand, chow.reason);
+    decide_claim(seat, kNakiChow, chow.shape, kYaku23OutsideHand, chow.reason);
     return;
   }
   // Three copies of an honour were taken as a kong before any route.
   if (variant != kTerminalChowRoute && is_outside_tile(t) && b[t] == 2 && (pairs >= 2 || blocks < 5))
-    decide_claim(seat, kNakiPung, 0, kOutsideHand, 410);
+    decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 410);
 }
 
 }  // namespace
 
 void naki_outside_hand(int seat) {
-  if (!aims_at_any(seat, {kOutsideHand})) return;
+  if (!aims_at_any(seat, {kYaku23OutsideHand})) return;
   // A 4, 5 or 6 meets no case below: it is neither a value honour nor part
   // of a terminal run.
   const int t = take_naki_tile();
   const int n = g_hand_counts[t];
   if (n == 2 && is_value_honour(seat, t)) {
-    decide_claim(seat, kNakiPung, 0, kOutsideHand, 0);
+    decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 0);
     return;
   }
   if (n == 3 && is_honour(t)) {
-    decide_claim(seat, kNakiKong, 0, kOutsideHand, 301);
+    decide_claim(seat, kNakiKong, 0, kYaku23OutsideHand, 301);
     return;
   }
   const int variant = g_ai_target_variant[seat];
   if (variant == kWindRoute && g_seat_state[seat].naki_count == 0 && !wind_route_open(seat)) return;
   if (variant == kPungRoute) {
-    if (n == 2 && is_outside_tile(t)) decide_claim(seat, kNakiPung, 0, kOutsideHand, 300);
+    if (n == 2 && is_outside_tile(t)) decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 300);
     return;
   }
   Counts a = free_counts();
   remove_terminal_runs(a);
-  const int pairs = static_cast<int>(
-      std::count_if(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int k) { return is_outside_tile(k) && a[k] == 2; }));
-  claim_by_shape(seat, t, variant, pairs);
+  const auto pairs = std::count_if(kPlayingTiles.begin(), kPlayingTiles.end(),
+                                   [&](int k) { return is_outside_tile(k) && a[k] == 2; });
+  claim_by_shape(seat, t, variant, static_cast<int>(pairs));
 }

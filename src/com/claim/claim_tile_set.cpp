@@ -7,6 +7,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/target/com_target.h"
+#include "core/yaku_table.h"
 
 // Claims of the patterns that admit a fixed set of tiles: the pattern's
 // complete sets are set aside, a discard that completes one of its chows from
@@ -37,9 +38,9 @@ struct TileSet {
   bool pung_beside_two_fives;       // all fives: a pung only while two suits keep a pair of their 5
 };
 
-constexpr TileSet kReversible{41, kReversibleTiles, kReversibleChows, kReversibleTiles, false};
-constexpr TileSet kAllGreen{78, kGreenTiles, kGreenChows, kGreenTiles, false};
-constexpr TileSet kAllFives{52, kFivesTiles, kFivesChows, {}, true};
+constexpr TileSet kReversible{kYaku41ReversibleTiles, kReversibleTiles, kReversibleChows, kReversibleTiles, false};
+constexpr TileSet kAllGreen{kYaku78AllGreen, kGreenTiles, kGreenChows, kGreenTiles, false};
+constexpr TileSet kAllFives{kYaku52AllFives, kFivesTiles, kFivesChows, {}, true};
 
 using Counts = std::array<int, kTileCodes>;
 
@@ -101,7 +102,7 @@ void naki_tile_set(int seat, const TileSet& set) {
   const Counts w = leftovers(set);
   const int shape = !prefers_pungs(seat, set) && may_chow(seat, t) ? chow_shape(set, t, w) : 0;
   if (shape != 0) {
-    decide_claim(seat, kNakiChow, shape, set.yaku, shape - 1);
+    decide_claim(seat, kNakiChow, shape, set.yaku, shape - 1);  // reasons 0, 1, 2
     return;
   }
   if (pung_allowed(set, t, w)) decide_claim(seat, kNakiPung, 0, set.yaku, 10);

@@ -9,6 +9,7 @@
 #include "com/target/chicken_templates.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
+#include "core/yaku_table.h"
 
 // Claims of the chicken hand and all types.
 
@@ -61,8 +62,7 @@ int tile_type(int tile) { return is_dragon(tile) ? kHonours + 1 : suit_of(tile);
 // a concealed kong, a melded kong of a terminal or an honour.
 bool has_scoring_element(int seat) {
   const int* c = g_hand_counts;
-  for (const int* m = g_melds[seat]; m != g_melds[seat] + kMeldSlots; ++m) {
-    if (*m == 0) continue;
+  for (const int* m = g_melds[seat]; m != g_melds[seat] + kMeldSlots; ++m) {  // an empty slot matches nothing
     const int kind = meld_kind(*m), tile = meld_tile(*m);
     if (is_value_honour(seat, tile) || kind == kMeldConcealedKong) return true;
     if (kind == kMeldPung && is_terminal(tile)) return true;
@@ -70,15 +70,18 @@ bool has_scoring_element(int seat) {
   }
   for (int k = kEast; k <= kRed; ++k)
     if (is_value_honour(seat, k) && (c[k] >= 3 || (c[k] == 2 && g_visible_counts[k] < 2))) return true;
-  return std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int k) { return is_terminal(k) && c[k] == 3; });
+  return std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int k) {
+    return is_terminal(k) && c[k] == 3;
+  });
 }
 
 // A suit that already has a set: declared, held three times, or a run in hand.
 bool suit_has_set(int seat, int suit) {
   const int* c = g_hand_counts;
   const int* melds = g_melds[seat];
-  if (std::any_of(melds, melds + kMeldSlots, [&](int code) { return code != 0 && suit_of(meld_tile(code)) == suit; }))
-    return true;
+  // An empty meld slot would read as characters.
+  const auto in_suit = [&](int code) { return code != 0 && suit_of(meld_tile(code)) == suit; };
+  if (std::any_of(melds, melds + kMeldSlots, in_suit)) return true;
   for (int r = 1; r <= 9; ++r) {
     const int t = make_tile(suit, r);
     if (c[t] >= 3 || (r <= 7 && c[t] >= 1 && c[t + 1] >= 1 && c[t + 2] >= 1)) return true;
@@ -105,30 +108,30 @@ bool has_pair_of_other_type(int t) {
 // Nothing scores yet: only a call that brings it.
 void claim_scoring_element(int seat, int t) {
   const int n = g_hand_counts[t];
-  if (n == 2 && is_value_honour(seat, t)) decide_claim(seat, kNakiPung, 0, 30, 100);
-  else if (n == 2 && is_terminal(t)) decide_claim(seat, kNakiPung, 0, 30, 110);
-  else if (n == 3 && (is_terminal(t) || is_honour(t))) decide_claim(seat, kNakiKong, 0, 30, 120);
+  if (n == 2 && is_value_honour(seat, t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 100);
+  else if (n == 2 && is_terminal(t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 110);
+  else if (n == 3 && (is_terminal(t) || is_honour(t))) decide_claim(seat, kNakiKong, 0, kYaku30AllTypes, 120);
 }
 
 }  // namespace
 
 void naki_chicken_hand(int seat) {
-  if (!aims_at_any(seat, {40})) return;
+  if (!aims_at_any(seat, {kYaku40ChickenHand})) return;
   const int t = take_naki_tile();  // an honour is neither chowed nor listed
   const int variant = g_ai_target_variant[seat];
   assert(variant >= 0 && variant < static_cast<int>(kChickenTemplates.size()));  // the selector's row
   const ChickenTemplate& row = kChickenTemplates[variant];
   const int shape = may_chow(seat, t) ? chicken_chow_shape(seat, row, t) : 0;
   if (shape != 0) {
-    decide_claim(seat, kNakiChow, shape, 40, shape == kChiDiscardHighest ? 0 : 1);
+    decide_claim(seat, kNakiChow, shape, kYaku40ChickenHand, shape == kChiDiscardHighest ? 0 : 1);
     return;
   }
   if (g_seat_state[seat].naki_count == 0 && g_hand_counts[t] == 3 && is_listed_tile(row, t))
-    decide_claim(seat, kNakiPung, 0, 40, 10);
+    decide_claim(seat, kNakiPung, 0, kYaku40ChickenHand, 10);
 }
 
 void naki_all_types(int seat) {
-  if (!aims_at_any(seat, {30})) return;
+  if (!aims_at_any(seat, {kYaku30AllTypes})) return;
   const int t = take_naki_tile();
   if (!has_scoring_element(seat)) {
     claim_scoring_element(seat, t);
@@ -136,9 +139,9 @@ void naki_all_types(int seat) {
   }
   const int shape = may_chow(seat, t) && !suit_has_set(seat, suit_of(t)) ? all_types_chow_shape(t) : 0;
   if (shape != 0) {
-    decide_claim(seat, kNakiChow, shape, 30, 9 + shape);
+    decide_claim(seat, kNakiChow, shape, kYaku30AllTypes, 9 + shape);  // reasons 10, 11, 12
     return;
   }
   if (g_hand_counts[t] == 2 && (has_pair_of_other_type(t) || AI[seat].best_blocks < 5))
-    decide_claim(seat, kNakiPung, 0, 30, 200);
+    decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 200);
 }

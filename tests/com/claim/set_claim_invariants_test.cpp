@@ -46,13 +46,16 @@ void random_state(std::mt19937& rng, const Aim& aim) {
   reset_program_state();
   const std::vector<int> favoured = parse_tiles(aim.tiles);
   std::array<int, kTileCodes> used{};
-  const auto any_tile = [&] { return pick(rng, 3) > 0 ? favoured[pick(rng, favoured.size())] : kPlayingTiles[pick(rng, 34)]; };
+  const auto any_tile = [&] {
+    return pick(rng, 3) > 0 ? favoured[pick(rng, favoured.size())] : kPlayingTiles[pick(rng, kPlayingTiles.size())];
+  };
   const auto take = [&](int t, int n) { return is_playing_tile(t) && used[t] + n <= 4 ? (used[t] += n, true) : false; };
   const auto runs = [](int t) { return is_suited(t) && rank_of(t) <= 7; };
   for (int m = pick(rng, 3) == 0 ? 0 : 1 + pick(rng, 3); m > 0; --m) {
     const int kind = kMeldChow + pick(rng, 4), t = any_tile();
-    if (kind == kMeldChow ? runs(t) && take(t, 1) && take(t + 1, 1) && take(t + 2, 1) : take(t, kind == kMeldPung ? 3 : 4))
-      add_meld(kSeat, kind, t);
+    const bool room = kind == kMeldChow ? runs(t) && take(t, 1) && take(t + 1, 1) && take(t + 2, 1)
+                                        : take(t, kind == kMeldPung ? 3 : 4);
+    if (room) add_meld(kSeat, kind, t);
   }
   std::vector<int> tiles;
   const int room = static_cast<int>(std::count(g_hand[kSeat], g_hand[kSeat] + kDrawSlot, 0));
@@ -83,7 +86,8 @@ std::vector<int> untouched() {
   std::vector<int> w(g_hand[kSeat], g_hand[kSeat] + kHandSlots);
   w.insert(w.end(), g_melds[kSeat], g_melds[kSeat] + kMeldSlots);
   w.insert(w.end(), {g_ai_target_yaku[kSeat], g_ai_target_variant[kSeat]});
-  for (const int* counts : {g_hand_counts, g_visible_counts, g_seen_counts}) w.insert(w.end(), counts, counts + kTileCodes);
+  for (const int* counts : {g_hand_counts, g_visible_counts, g_seen_counts})
+    w.insert(w.end(), counts, counts + kTileCodes);
   return w;
 }
 
