@@ -30,6 +30,7 @@ INSTANTIATE_TEST_SUITE_P(HonourPatterns, ClaimCaseTest, ::testing::Values(
     ClaimCase{"ClosedWait", naki_big_three_dragons, "13m 66z 77z 9p 59s", "2m", chow(2, 74, 12), 74, 0, {kWhitePung}},
     ClaimCase{"ClosedWaitAtEight", naki_big_three_dragons, "79p 66z 77z 1m 9s", "8p", chow(2, 74, 12), 74, 0, {kWhitePung}},
     ClaimCase{"ClosedWaitThreeTiles", naki_big_three_dragons, "355m 66z 7z 19p 9s", "4m", chow(2, 74, 12), 74, 0, {kWhitePung}},
+    ClaimCase{"ClosedWaitFourTiles", naki_big_three_dragons, "3355m 66z 7z 9p", "4m", kNoClaim, 74, 0, {kWhitePung}},
     ClaimCase{"ConcealedDragonPungStands", naki_big_three_dragons, "555z 23m 66z 9p", "4m", chow(1, 74, 10), 74, 0, {{kMeldPung, kRed, 0}}},
     ClaimCase{"ChowAboveTheDiscard", naki_big_three_dragons, "67p 66z 77z 1m 9s 9m", "5p", chow(3, 74, 13), 74, 0, {kWhitePung}},
     ClaimCase{"TileBeyondTheSevenStands", naki_big_three_dragons, "689s 55z 66z 1m 9p", "7s", chow(3, 74, 14), 74, 0, {{kMeldPung, kRed, 0}}},

@@ -66,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(AllTypes, ClaimCaseTest, ::testing::Values(
     ClaimCase{"PairOfAnotherSuit", naki_all_types, "555z 44p 77m 1s", "4p", pung(30, 200), 30, 0, {}, 2, "", -1, 5},
     ClaimCase{"PairOfTheSameSuit", naki_all_types, "555z 44p 77p 1s", "4p", kNoClaim, 30, 0, {}, 2, "", -1, 5},
     ClaimCase{"SameSuitFewBlocks", naki_all_types, "555z 44p 77p 1s", "4p", pung(30, 200), 30, 0, {}, 2},
+    ClaimCase{"BambooBesideDragonPair", naki_all_types, "555z 44s 66z 1m", "4s", pung(30, 200), 30, 0, {}, 2, "", -1, 5},
     ClaimCase{"WindBesideDragonPair", naki_all_types, "555z 33z 66z 1m", "3z", pung(30, 200), 30, 0, {}, 2, "", -1, 5},
     ClaimCase{"WindBesideWindPair", naki_all_types, "555z 33z 44z 1m", "3z", kNoClaim, 30, 0, {}, 2, "", -1, 5},
     ClaimCase{"DragonBesideDragonPair", naki_all_types, "555z 66z 77z 1m", "6z", kNoClaim, 30, 0, {}, 2, "", -1, 5}),
