@@ -35,6 +35,8 @@ void ClaimTest::set_up(const ClaimCase& c) {
   g_discarder = c.from;
   g_ai_target_yaku[kSeat] = c.target;
   g_ai_target_variant[kSeat] = c.variant;
+  AI[kSeat].best_blocks = c.best_blocks;
+  g_dealer = c.dealer;
 }
 
 ClaimResult ClaimTest::run(void (*rule)(int seat)) {

@@ -32,6 +32,8 @@ struct ClaimCase {
   int from = 0;              // the discarder; seat 0 is the left neighbour
   const char* visible = "";  // further copies in another river
   int calls = -1;            // naki_count; -1: one per meld
+  int best_blocks = 0;       // of the seat's AI record
+  int dealer = 0;
 };
 void PrintTo(const ClaimCase& c, std::ostream* os);
 

@@ -171,6 +171,7 @@ bool RandomMatch::step() {
     check_discard_was_free(seat, hand_before, river_before);
     if (on_discard && g_river_count[seat] == river_before + 1) on_discard(seat);
   }
+  if (is_discarded_scene(scene) && on_claims_decided) on_claims_decided(seat);
   if (is_discarded_scene(scene)) choose_claims(seat);
   tally_.false_wins += g_seat_state[0].false_win - false_wins_before;
   if (won_count() > won_before) win_scene_ = scene;

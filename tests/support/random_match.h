@@ -59,6 +59,10 @@ class RandomMatch {
   // that seat's decision record still describes it.
   std::function<void(int seat)> on_discard;
 
+  // Called with the discarder after the other seats decided their claims on
+  // a discard (the table's recheck done), before the driven seats choose.
+  std::function<void(int discarder)> on_claims_decided;
+
   // Plays one hand with a random dealer; returns false when it broke a rule
   // (the reasons are in problems()).
   bool play_hand();
