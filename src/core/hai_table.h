@@ -88,12 +88,16 @@ int hai_table_value(const int* ranks);
 // loaded (g_hai_table_loaded 1).
 void build_hai_table();
 
-// Whether the value of every row of g_hai_table (keys in order) describes a
-// split of that row's own tiles: some split has at least its sets, pairs and
-// partial sets.
-bool hai_table_values_possible();
+// The 64-bit hash of a table file's words (key, value per row, in file
+// order): FNV-1a taken a word at a time. Each step is a bijection of the
+// running hash, so a file that differs from the table in one word never
+// matches.
+std::uint64_t hai_table_hash(const std::vector<std::int32_t>& words);
 
-// Takes a table file's words (key, value per row) when its keys are the
-// expected ascending enumeration and every value is a split the row's tiles
-// can make: true, and the table is loaded. False leaves the table to be built.
+// The hash of the table build_hai_table makes (a test rebuilds and pins it).
+constexpr std::uint64_t kHaiTableHash = 0x587cd668c3bba9bdULL;
+
+// Takes a table file's words (key, value per row) when they are exactly the
+// table build_hai_table makes: true, and the table is loaded. Any other
+// content, even a split as good as the built one, leaves the table to be built.
 bool fill_hai_table(const std::vector<std::int32_t>& words);
