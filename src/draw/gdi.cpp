@@ -3,6 +3,7 @@
 #include <string>
 
 #include "draw/art_manifest.h"
+#include "draw/pixel_work.h"
 
 platform::Surface g_back_surface;
 bool g_bitmap_loaded[platform::kBitmapCount];
@@ -12,18 +13,86 @@ std::vector<DrawCall> g_draw_calls;
 namespace {
 constexpr int kTextureSize = 72;
 constexpr int kTexturePitch = 80;  // pattern p at x = 80 p of the sheet
-constexpr int kTextureRepeats = kScreenWidth / kTextureSize;
+constexpr int kBackgroundPatterns = 2;
 // Stand-ins for the textures: a felt green for the screens, a darker one for the table.
-constexpr std::uint32_t kPlainBackground[2] = {0x1E5A3C, 0x174A30};
+constexpr std::uint32_t kPlainBackground[kBackgroundPatterns] = {0x1E5A3C, 0x174A30};
 constexpr int kTextCellHeight = 16;
+// Work recorded beyond this without a background is drawn at once, so a
+// scene that never draws one cannot grow the list without end.
+constexpr std::size_t kMostPendingWork = 4096;
+
+// One drawing routine's call, kept until the pixels are needed.
+struct Work {
+  enum Kind : int { kBlit, kFill, kShade, kText, kEnlargedText, kBackground } kind = kBlit;
+  int x = 0, y = 0, w = 0, h = 0;
+  int id = 0, sx = 0, sy = 0;  // blit: the sheet and the source corner
+  platform::Rop rop = platform::Rop::Copy;
+  std::uint32_t colour = 0;
+  int amount = 0;              // shade: alpha; enlarged text: scale; background: pattern
+  std::size_t text = 0;        // texts: offset of its NUL-terminated bytes in PendingDrawing::texts
+};
+
+struct PendingDrawing {
+  std::vector<Work> work;  // in call order
+  std::string texts;       // the texts of the work, each NUL-terminated
+  // Each background pattern as a whole 720 x 720 surface, made from the
+  // texture sheet at its first use (empty before, and after the sheets load).
+  platform::Surface backgrounds[kBackgroundPatterns];
+};
+PendingDrawing g_pending;
 
 void record(const DrawCall& call) {
   if (g_draw_recording) g_draw_calls.push_back(call);
 }
+
+std::size_t keep_text(const char* utf8) {
+  const std::size_t at = g_pending.texts.size();
+  g_pending.texts.append(utf8).push_back('\0');
+  return at;
+}
+
+void add(Work work, const char* utf8 = nullptr) {
+  if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
+  if (utf8 != nullptr) work.text = keep_text(utf8);
+  g_pending.work.push_back(work);
+}
+
+// Whether the texture sheet holds the whole 72 x 72 cell of the pattern, so
+// that its copies cover every pixel.
+bool texture_covers(int pattern) {
+  const platform::Surface& sheet = platform::bitmap(kTextureSheet);
+  return sheet.width >= kTexturePitch * pattern + kTextureSize && sheet.height >= kTextureSize;
+}
+
+void draw_background_now(int pattern) {
+  if (!bitmap_loaded(kTextureSheet)) {
+    platform::fill_rect(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, kPlainBackground[pattern]);
+    return;
+  }
+  platform::Surface& whole = g_pending.backgrounds[pattern];
+  if (whole.pixels.empty()) whole = tiled_texture(platform::bitmap(kTextureSheet), pattern, kScreenWidth, kScreenHeight);
+  platform::blit(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, whole, 0, 0);
+}
+
+void draw_now(const Work& w) {
+  platform::Surface& s = g_back_surface;
+  switch (w.kind) {
+    case Work::kBlit: platform::blit(s, w.x, w.y, w.w, w.h, platform::bitmap(w.id), w.sx, w.sy, w.rop); break;
+    case Work::kFill: platform::fill_rect(s, w.x, w.y, w.w, w.h, w.colour); break;
+    case Work::kShade: shade_pixels(s, w.x, w.y, w.w, w.h, w.colour, w.amount); break;
+    case Work::kText: platform::text_out(s, w.x, w.y, g_pending.texts.c_str() + w.text); break;
+    case Work::kEnlargedText:
+      ink_enlarged_text(s, w.x, w.y, g_pending.texts.c_str() + w.text, w.amount, w.colour);
+      break;
+    case Work::kBackground: draw_background_now(w.amount); break;
+  }
+}
+
 }  // namespace
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  g_pending = PendingDrawing{};
   // A sheet whose file is missing still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
     platform::set_bitmap_fallback_size(id, art_sheet(id).width, art_sheet(id).height);
@@ -40,24 +109,52 @@ bool bitmap_loaded(int id) {
 }
 
 void draw_background(int pattern) {
-  if (!bitmap_loaded(kTextureSheet)) {
-    platform::fill_rect(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, kPlainBackground[pattern != 0]);
-    return;
+  pattern = pattern != 0 ? kBackgroundTable : kBackgroundScreens;
+  const bool textured = bitmap_loaded(kTextureSheet);
+  if (!textured || texture_covers(pattern)) {
+    // Every pixel is drawn again: what was recorded before can never show.
+    g_pending.work.clear();
+    g_pending.texts.clear();
+    add({.kind = Work::kBackground, .amount = pattern});
+  } else {
+    for (int row = 0; row < kScreenHeight / kTextureSize; ++row)
+      for (int col = 0; col < kScreenWidth / kTextureSize; ++col)
+        add({.kind = Work::kBlit, .x = kTextureSize * col, .y = kTextureSize * row, .w = kTextureSize,
+             .h = kTextureSize, .id = kTextureSheet, .sx = kTexturePitch * pattern, .sy = 0});
   }
-  for (int row = 0; row < kTextureRepeats; ++row)
-    for (int col = 0; col < kTextureRepeats; ++col)
-      blit_bitmap(kTextureSize * col, kTextureSize * row, kTextureSize, kTextureSize, kTextureSheet,
-                  kTexturePitch * pattern, 0);
+  if (!g_draw_recording || !textured) return;
+  for (int row = 0; row < kScreenHeight / kTextureSize; ++row)
+    for (int col = 0; col < kScreenWidth / kTextureSize; ++col)
+      record({kTextureSheet, kTextureSize * col, kTextureSize * row, kTextureSize, kTextureSize,
+              kTexturePitch * pattern, 0, platform::Rop::Copy});
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
   record({id, dx, dy, w, h, sx, sy, rop});
-  platform::blit(g_back_surface, dx, dy, w, h, platform::bitmap(id), sx, sy, rop);
+  add({.kind = Work::kBlit, .x = dx, .y = dy, .w = w, .h = h, .id = id, .sx = sx, .sy = sy, .rop = rop});
 }
 
 void draw_text(int x, int y, const char* utf8) {
-  const int width = platform::text_out(g_back_surface, x, y, utf8);
-  record({0, x, y, width, kTextCellHeight, 0, 0, platform::Rop::Copy});
+  record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy});
+  add({.kind = Work::kText, .x = x, .y = y}, utf8);
+}
+
+void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
+  add({.kind = Work::kFill, .x = x, .y = y, .w = w, .h = h, .colour = colour});
+}
+
+void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
+  add({.kind = Work::kShade, .x = x, .y = y, .w = w, .h = h, .colour = colour, .amount = alpha});
+}
+
+void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
+  add({.kind = Work::kEnlargedText, .x = left, .y = top, .colour = colour, .amount = scale}, utf8);
+}
+
+void finish_drawing() {
+  for (const Work& w : g_pending.work) draw_now(w);
+  g_pending.work.clear();
+  g_pending.texts.clear();
 }
 
 void start_draw_recording() {
@@ -70,4 +167,6 @@ void stop_draw_recording() { g_draw_recording = false; }
 void reset_gdi_state() {
   g_draw_recording = false;
   g_draw_calls.clear();
+  g_pending.work.clear();
+  g_pending.texts.clear();
 }

@@ -126,7 +126,7 @@ constexpr int kRuleGap = 22;         // from a gold rule down to the text under 
 constexpr int kFailedCardGap = 14;   // between the settings card and the failure card
 constexpr int kFailedCardHeight = 45;
 
-void draw_rule(int y) { platform::fill_rect(g_back_surface, kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
+void draw_rule(int y) { fill_box(kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
 
 // The background, the card down to the reset row, the title, and below the
 // card the failure line while the screen's file could not be saved.

@@ -64,6 +64,7 @@ TEST_F(Frame, FrontEndScenesDrawTheirScreen) {
 TEST_F(Frame, AnUnknownSceneLeavesTheSurfaceUnchanged) {
   g_scene = SCENE_TITLE;
   headless::step_frames(1);
+  finish_drawing();
   platform::fill_rect(g_back_surface, 100, 100, 50, 50, 0x123456);
   const std::vector<std::uint32_t> before = g_back_surface.pixels;
   g_scene = 999;
