@@ -51,10 +51,19 @@ std::size_t keep_text(const char* utf8) {
   return at;
 }
 
-void add(Work work, const char* utf8 = nullptr) {
+// A new entry at the end of the recorded work, its fields to be set by the
+// caller (written in place: a whole Work built elsewhere and copied in
+// costs more than the rest of a block copy's recording).
+Work& add(Work::Kind kind) {
   if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
-  if (utf8 != nullptr) work.text = keep_text(utf8);
-  g_pending.work.push_back(work);
+  Work& work = g_pending.work.emplace_back();
+  work.kind = kind;
+  return work;
+}
+
+void add_box(Work::Kind kind, int x, int y, int w, int h) {
+  Work& work = add(kind);
+  work.x = x, work.y = y, work.w = w, work.h = h;
 }
 
 // Whether the texture sheet holds the whole 72 x 72 cell of the pattern, so
@@ -62,6 +71,15 @@ void add(Work work, const char* utf8 = nullptr) {
 bool texture_covers(int pattern) {
   const platform::Surface& sheet = platform::bitmap(kTextureSheet);
   return sheet.width >= kTexturePitch * pattern + kTextureSize && sheet.height >= kTextureSize;
+}
+
+// Calls `copy` with the arguments of blit_bitmap for each 72 x 72 cell of the background.
+template <typename Copy>
+void for_each_texture_cell(int pattern, Copy copy) {
+  for (int row = 0; row < kScreenHeight / kTextureSize; ++row)
+    for (int col = 0; col < kScreenWidth / kTextureSize; ++col)
+      copy(kTextureSize * col, kTextureSize * row, kTextureSize, kTextureSize, kTextureSheet, kTexturePitch * pattern,
+           0, platform::Rop::Copy);
 }
 
 void draw_background_now(int pattern) {
@@ -111,44 +129,49 @@ bool bitmap_loaded(int id) {
 void draw_background(int pattern) {
   pattern = pattern != 0 ? kBackgroundTable : kBackgroundScreens;
   const bool textured = bitmap_loaded(kTextureSheet);
-  if (!textured || texture_covers(pattern)) {
-    // Every pixel is drawn again: what was recorded before can never show.
-    g_pending.work.clear();
-    g_pending.texts.clear();
-    add({.kind = Work::kBackground, .amount = pattern});
-  } else {
-    for (int row = 0; row < kScreenHeight / kTextureSize; ++row)
-      for (int col = 0; col < kScreenWidth / kTextureSize; ++col)
-        add({.kind = Work::kBlit, .x = kTextureSize * col, .y = kTextureSize * row, .w = kTextureSize,
-             .h = kTextureSize, .id = kTextureSheet, .sx = kTexturePitch * pattern, .sy = 0});
+  if (textured && !texture_covers(pattern)) {
+    // A sheet too small to cover the surface: its copies as they fall.
+    for_each_texture_cell(pattern, blit_bitmap);
+    return;
   }
-  if (!g_draw_recording || !textured) return;
-  for (int row = 0; row < kScreenHeight / kTextureSize; ++row)
-    for (int col = 0; col < kScreenWidth / kTextureSize; ++col)
-      record({kTextureSheet, kTextureSize * col, kTextureSize * row, kTextureSize, kTextureSize,
-              kTexturePitch * pattern, 0, platform::Rop::Copy});
+  // Every pixel is drawn again: what was recorded before can never show.
+  g_pending.work.clear();
+  g_pending.texts.clear();
+  add(Work::kBackground).amount = pattern;
+  if (g_draw_recording && textured)
+    for_each_texture_cell(pattern, [](int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
+      record({id, dx, dy, w, h, sx, sy, rop});
+    });
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
   record({id, dx, dy, w, h, sx, sy, rop});
-  add({.kind = Work::kBlit, .x = dx, .y = dy, .w = w, .h = h, .id = id, .sx = sx, .sy = sy, .rop = rop});
+  add_box(Work::kBlit, dx, dy, w, h);
+  Work& work = g_pending.work.back();
+  work.id = id, work.sx = sx, work.sy = sy, work.rop = rop;
 }
 
 void draw_text(int x, int y, const char* utf8) {
   record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy});
-  add({.kind = Work::kText, .x = x, .y = y}, utf8);
+  add_box(Work::kText, x, y, 0, 0);
+  g_pending.work.back().text = keep_text(utf8);
 }
 
 void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
-  add({.kind = Work::kFill, .x = x, .y = y, .w = w, .h = h, .colour = colour});
+  add_box(Work::kFill, x, y, w, h);
+  g_pending.work.back().colour = colour;
 }
 
 void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
-  add({.kind = Work::kShade, .x = x, .y = y, .w = w, .h = h, .colour = colour, .amount = alpha});
+  add_box(Work::kShade, x, y, w, h);
+  g_pending.work.back().colour = colour;
+  g_pending.work.back().amount = alpha;
 }
 
 void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
-  add({.kind = Work::kEnlargedText, .x = left, .y = top, .colour = colour, .amount = scale}, utf8);
+  add_box(Work::kEnlargedText, left, top, 0, 0);
+  Work& work = g_pending.work.back();
+  work.colour = colour, work.amount = scale, work.text = keep_text(utf8);
 }
 
 void finish_drawing() {
