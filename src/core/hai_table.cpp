@@ -5,6 +5,15 @@
 
 HaiTableEntry g_hai_table[kHaiTableRows];
 int g_hai_table_loaded = 0;
+std::uint16_t g_hai_splits[kHaiTableRows];
+
+void pack_hai_splits() {
+  for (int row = 0; row < kHaiTableRows; ++row) {
+    const int v = g_hai_table[row].value;
+    g_hai_splits[row] = static_cast<std::uint16_t>(
+        hai_value_sets(v) | hai_value_pairs(v) << kSplitFieldBits | hai_value_partials(v) << 2 * kSplitFieldBits);
+  }
+}
 
 int hai_table_value(const int* ranks) {
   const int index = hai_table_index(ranks);
@@ -29,6 +38,7 @@ bool fill_hai_table(const std::vector<std::int32_t>& words) {
     return false;
   for (std::size_t row = 0; row < static_cast<std::size_t>(kHaiTableRows); ++row)
     g_hai_table[row] = {words[2 * row], words[2 * row + 1]};
+  pack_hai_splits();
   g_hai_table_loaded = 1;
   return true;
 }

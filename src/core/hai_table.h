@@ -20,6 +20,15 @@ constexpr int kMaxCopies = 4;
 extern HaiTableEntry g_hai_table[kHaiTableRows];
 extern int g_hai_table_loaded;  // 1 once load_hai_table has filled the table (from the file or built)
 
+// Each row's split as the distance to ready reads it, packed in 16 bits
+// (sets, pairs, partial sets: 4 bits each from the lowest): a quarter of
+// the table's bytes, so the lookups stay in the cache. Filled with the table.
+extern std::uint16_t g_hai_splits[kHaiTableRows];
+constexpr int kSplitFieldBits = 4;
+constexpr int packed_sets(int split) { return split & 0xF; }
+constexpr int packed_pairs(int split) { return split >> kSplitFieldBits & 0xF; }
+constexpr int packed_partials(int split) { return split >> 2 * kSplitFieldBits & 0xF; }
+
 // ------------------------------------------------------------ value digits
 // value = A x 10000 + B x 1000 + C x 100 + D x 10 + E: A chows and B pungs
 // (both complete sets), C pairs, D adjacent partials (t, t+1) and E closed
@@ -82,6 +91,9 @@ bool next_suit_counts(int* ranks);
 // ---------------------------------------------------------------- access
 // The value of the row of `ranks` (nine counts as for hai_table_index).
 int hai_table_value(const int* ranks);
+
+// Fills g_hai_splits from g_hai_table.
+void pack_hai_splits();
 
 // Fills g_hai_table with every row and, for each, the split that maximises
 // 2 x sets + pairs + partial sets, then sets, then pairs; the table is then

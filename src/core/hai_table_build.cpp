@@ -92,5 +92,6 @@ void build_hai_table() {
     ++row;
   } while (next_suit_counts(ranks));
   assert(row == kHaiTableRows);
+  pack_hai_splits();
   g_hai_table_loaded = 1;
 }
