@@ -57,11 +57,13 @@ Split split_of_packed(int split) { return {packed_sets(split), packed_pairs(spli
 
 Split add(Split a, Split b) { return {a.sets + b.sets, a.pairs + b.pairs, a.partials + b.partials}; }
 
-Split suit_split(const int* counts, int suit) {
-  const int index = hai_table_index(counts + make_tile(suit, 1));
-  assert(index >= 0 && index < kHaiTableRows);
-  return split_of_packed(g_hai_splits[index]);
+int suit_row(const int* counts, int suit) {
+  const int row = hai_table_index(counts + make_tile(suit, 1));
+  assert(row >= 0 && row < kHaiTableRows);
+  return row;
 }
+
+Split suit_split(const int* counts, int suit) { return split_of_packed(g_hai_splits[suit_row(counts, suit)]); }
 
 Split honour_split(const int* counts) {
   Split s;
@@ -75,28 +77,29 @@ Split honour_split(const int* counts) {
 // Exactly t, t+2, t+3, t+3, t+4, t+6 (t = 1, 2, 3) and nothing else of the
 // suit: the table's best split (a pair and two partials) is one step short of
 // its set-and-singles reading once the hand has partials to spare.
-bool is_spread_suit(const int* counts, int suit) {
+// The rows of the three shapes.
+constexpr std::array<int, 3> kSpreadRows = [] {
   constexpr int kShape[7] = {1, 0, 1, 2, 1, 0, 1};
-  const int* ranks = counts + make_tile(suit, 1);
+  std::array<int, 3> rows{};
   for (int t = 0; t < 3; ++t) {
-    bool match = true;
-    for (int i = 0; i < kSuitRanks && match; ++i) {
-      const int want = i >= t && i < t + 7 ? kShape[i - t] : 0;
-      match = ranks[i] == want;
-    }
-    if (match) return true;
+    int ranks[kSuitRanks] = {};
+    for (int i = 0; i < 7; ++i) ranks[t + i] = kShape[i];
+    rows[t] = hai_table_index(ranks);
   }
-  return false;
-}
+  return rows;
+}();
+
+bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows[1] || row == kSpreadRows[2]; }
 
 Reading read_split(Split s, int melds, int spread_suits) {
   Reading r;
   r.distance = kWorstNormal - 2 * melds - 2 * s.sets;
+  // Partial sets count up to four blocks, pairs up to five.
   int blocks = melds + s.sets;
-  for (int i = 0; i < s.partials; ++i)
-    if (blocks < 4) --r.distance, ++blocks;
-  for (int i = 0; i < s.pairs; ++i)
-    if (blocks < 5) --r.distance, ++blocks;
+  const int partials = std::clamp(4 - blocks, 0, s.partials);
+  blocks += partials;
+  const int pairs = std::clamp(5 - blocks, 0, s.pairs);
+  r.distance -= partials + pairs;
   if (s.pairs + s.partials > 6 && s.pairs > 1) r.distance -= spread_suits;
   r.blocks = melds + s.sets + s.pairs + s.partials;
   r.pairs = s.pairs;
@@ -110,8 +113,9 @@ Reading normal_form(int* counts, TileMask pair_tiles, int melds) {
   Split base[kSuits + 1];
   int spread_suits = 0;
   for (int s = 0; s < kSuits; ++s) {
-    base[s] = suit_split(counts, s);
-    if (is_spread_suit(counts, s)) ++spread_suits;
+    const int row = suit_row(counts, s);
+    base[s] = split_of_packed(g_hai_splits[row]);
+    if (is_spread_row(row)) ++spread_suits;
   }
   base[kSuits] = honour_split(counts);
   const Split all = add(add(base[0], base[1]), add(base[2], base[3]));
