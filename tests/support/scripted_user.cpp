@@ -39,7 +39,7 @@ void ScriptedUser::step() {
     ++tally.hands;
     invariants_.begin_hand();
   }
-  headless::step_frames(1);
+  run_frame();
   ++tally.frames;
   if (g_scene < SCENE_SEAT0_DRAW || g_scene >= SCENE_HAND_RESULT) return;
   for (const std::string& v : invariants_.check())

@@ -1,0 +1,126 @@
+// The recorded drawing against the same work done at once on a copy of the
+// surface: the pixels must agree whatever was recorded, however much.
+#include "draw/gdi.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each channel mixed as the rule says: under + (over - under) x alpha / 255,
+// the division truncated towards zero.
+std::uint32_t mixed(std::uint32_t under, std::uint32_t over, int alpha) {
+  std::uint32_t out = 0;
+  for (int shift : {0, 8, 16}) {
+    const int a = static_cast<int>(under >> shift & 0xFF);
+    const int b = static_cast<int>(over >> shift & 0xFF);
+    out |= static_cast<std::uint32_t>(a + (b - a) * alpha / 255) << shift;
+  }
+  return out;
+}
+
+class Gdi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    reset_gdi_state();
+    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight);
+    for (int y = 0; y < kScreenHeight; ++y)
+      for (int x = 0; x < kScreenWidth; ++x) g_back_surface.at(x, y) = (x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+    expected_ = g_back_surface;
+    initial_ = g_back_surface.pixels;
+  }
+  void TearDown() override { reset_gdi_state(); }
+
+  // The pixels that differ from the expected ones, as "x,y" (the first few).
+  std::string differences() const {
+    std::string out;
+    int n = 0;
+    for (int y = 0; y < kScreenHeight; ++y)
+      for (int x = 0; x < kScreenWidth; ++x)
+        if (g_back_surface.at(x, y) != expected_.at(x, y) && n++ < 5) out += std::to_string(x) + "," + std::to_string(y) + " ";
+    return out;
+  }
+
+  platform::Surface expected_;
+  std::vector<std::uint32_t> initial_;
+};
+
+TEST_F(Gdi, ShadedBoxesMixEveryChannelAndStayOnTheSurface) {
+  struct Box {
+    int x, y, w, h;
+    std::uint32_t colour;
+    int alpha;
+  };
+  const Box boxes[] = {
+      {5, 5, 3, 4, 0x000000, 70},        // a few pixels
+      {100, 200, 300, 40, 0x000000, 70},  // a card's strip, many pixels
+      {-20, 700, 60, 50, 0xF1E3B8, 255},  // over two edges
+      {690, -5, 60, 400, 0x1E5A3C, 1},
+      {300, 300, 200, 200, 0x80FF01, 128},
+      {10, 10, 0, 50, 0xFFFFFF, 200},     // empty
+  };
+  for (const Box& b : boxes) {
+    shade_box(b.x, b.y, b.w, b.h, b.colour, b.alpha);
+    for (int y = std::max(b.y, 0); y < std::min(b.y + b.h, kScreenHeight); ++y)
+      for (int x = std::max(b.x, 0); x < std::min(b.x + b.w, kScreenWidth); ++x)
+        expected_.at(x, y) = mixed(expected_.at(x, y), b.colour, b.alpha);
+  }
+  EXPECT_EQ(g_back_surface.pixels, initial_) << "drawn before it was finished";
+  finish_drawing();
+  EXPECT_EQ(differences(), "");
+}
+
+// More work than the record holds, texts among it: drawn in order, each text
+// its own.
+TEST_F(Gdi, LongRecordsDrawInOrder) {
+  const char* texts[] = {"A", "和了", "Ruvelka", "中"};
+  for (int i = 0; i < 9000; ++i) {
+    const int x = i % 90 * 8;
+    const int y = i / 90 % 40 * 16;
+    if (i % 7 == 0) {
+      draw_text(x, y, texts[i % 4]);
+      platform::text_out(expected_, x, y, texts[i % 4]);
+    } else {
+      fill_box(x, y, 8, 16, static_cast<std::uint32_t>(i));
+      platform::fill_rect(expected_, x, y, 8, 16, static_cast<std::uint32_t>(i));
+    }
+  }
+  draw_enlarged_text(-30, 650, "Ruvelka", 4, 0x1E5A3C);
+  finish_drawing();
+  // The enlarged text: each glyph pixel a 4 x 4 block mixed by its ink.
+  platform::Surface glyphs(platform::text_width("Ruvelka"), 16);
+  platform::text_out(glyphs, 0, 0, "Ruvelka");
+  for (int gy = 0; gy < 16; ++gy)
+    for (int gx = 0; gx < glyphs.width; ++gx)
+      for (int d = 0; d < 16; ++d) {
+        const int x = -30 + 4 * gx + d % 4, y = 650 + 4 * gy + d / 4;
+        const int ink = 255 - static_cast<int>(glyphs.at(gx, gy) & 0xFF);
+        if (x >= 0 && y < kScreenHeight) expected_.at(x, y) = mixed(expected_.at(x, y), 0x1E5A3C, ink);
+      }
+  EXPECT_EQ(differences(), "");
+}
+
+// A background covers everything: what came before never shows, and a plain
+// one (no texture sheet here) is the same colour everywhere.
+TEST_F(Gdi, ABackgroundCoversWhatCameBefore) {
+  fill_box(0, 0, 720, 720, 0x123456);
+  draw_text(10, 10, "A");
+  draw_background(kBackgroundTable);
+  fill_box(700, 700, 30, 30, 0xABCDEF);
+  finish_drawing();
+  EXPECT_EQ(g_back_surface.at(0, 0), g_back_surface.at(10, 10));
+  EXPECT_EQ(g_back_surface.at(0, 0), g_back_surface.at(699, 719));
+  EXPECT_NE(g_back_surface.at(0, 0), 0x123456u);
+  EXPECT_EQ(g_back_surface.at(719, 719), 0xABCDEFu);
+  const std::uint32_t table = g_back_surface.at(0, 0);
+  draw_background(kBackgroundScreens);
+  finish_drawing();
+  EXPECT_EQ(g_back_surface.at(719, 719), g_back_surface.at(0, 0));
+  EXPECT_NE(g_back_surface.at(0, 0), table);
+}
+
+}  // namespace
