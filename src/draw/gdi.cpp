@@ -3,6 +3,7 @@
 #include <string>
 
 #include "draw/art_manifest.h"
+#include "draw/dirty_blocks.h"
 #include "draw/pixel_work.h"
 
 platform::Surface g_back_surface;
@@ -30,14 +31,25 @@ struct Work {
   std::uint32_t colour = 0;
   int amount = 0;              // shade: alpha; enlarged text: scale; background: pattern
   std::size_t text = 0;        // texts: offset of its NUL-terminated bytes in PendingDrawing::texts
+
+  bool operator==(const Work&) const = default;
 };
 
 struct PendingDrawing {
   std::vector<Work> work;  // in call order
   std::string texts;       // the texts of the work, each NUL-terminated
-  // Each background pattern as a whole 720 x 720 surface, made from the
-  // texture sheet at its first use (empty before, and after the sheets load).
+  // Each background pattern as a whole 720 x 720 surface, made at its first
+  // use (empty before, and after the sheets load).
   platform::Surface backgrounds[kBackgroundPatterns];
+  // The background last drawn whole into g_back_surface (-1: not known), the
+  // blocks drawn over since, and the pixel buffer they were drawn in (a
+  // surface put in its place is drawn whole again).
+  int shown_background = -1;
+  DirtyBlocks drawn;
+  const std::uint32_t* shown_pixels = nullptr;
+  // The work and texts last drawn: the same work again leaves the same pixels.
+  std::vector<Work> shown_work;
+  std::string shown_texts;
 };
 PendingDrawing g_pending;
 
@@ -82,14 +94,54 @@ void for_each_texture_cell(int pattern, Copy copy) {
            0, platform::Rop::Copy);
 }
 
-void draw_background_now(int pattern) {
-  if (!bitmap_loaded(kTextureSheet)) {
-    platform::fill_rect(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, kPlainBackground[pattern]);
-    return;
-  }
+const platform::Surface& background_surface(int pattern) {
   platform::Surface& whole = g_pending.backgrounds[pattern];
-  if (whole.pixels.empty()) whole = tiled_texture(platform::bitmap(kTextureSheet), pattern, kScreenWidth, kScreenHeight);
-  platform::blit(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, whole, 0, 0);
+  if (!whole.pixels.empty()) return whole;
+  if (bitmap_loaded(kTextureSheet))
+    whole = tiled_texture(platform::bitmap(kTextureSheet), pattern, kScreenWidth, kScreenHeight);
+  else
+    whole = platform::Surface(kScreenWidth, kScreenHeight, kPlainBackground[pattern]);
+  return whole;
+}
+
+void draw_background_now(int pattern) {
+  platform::blit(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, background_surface(pattern), 0, 0);
+  g_pending.shown_background = pattern;
+  g_pending.drawn.clear();
+}
+
+// The background of the frame before is still there but where that frame
+// drew over it: put back there only.
+void put_background_back(int pattern) {
+  const platform::Surface& whole = background_surface(pattern);
+  g_pending.drawn.take([&](int x, int y, int w, int h) { platform::blit(g_back_surface, x, y, w, h, whole, x, y); });
+}
+
+// Copies and fills set every pixel of their box; the masked copies, the
+// shades and the enlarged text mix with what is under them.
+void mark_covered(const Work& w) {
+  const bool opaque = (w.kind == Work::kBlit && w.rop == platform::Rop::Copy) || w.kind == Work::kFill;
+  if (!opaque) return;
+  // A copy from a sheet smaller than the box sets only what the sheet holds.
+  if (w.kind == Work::kBlit) {
+    const platform::Surface& sheet = platform::bitmap(w.id);
+    if (w.sx < 0 || w.sy < 0 || w.sx + w.w > sheet.width || w.sy + w.h > sheet.height) return;
+  }
+  g_pending.drawn.mark_covered(w.x, w.y, w.w, w.h);
+}
+
+void mark_drawn(const Work& w) {
+  switch (w.kind) {
+    case Work::kText:
+      g_pending.drawn.mark(w.x, w.y, platform::text_width(g_pending.texts.c_str() + w.text), kTextCellHeight);
+      break;
+    case Work::kEnlargedText:
+      g_pending.drawn.mark(w.x, w.y, w.amount * platform::text_width(g_pending.texts.c_str() + w.text),
+                           w.amount * kTextCellHeight);
+      break;
+    case Work::kBackground: break;
+    default: g_pending.drawn.mark(w.x, w.y, w.w, w.h); break;
+  }
 }
 
 void draw_now(const Work& w) {
@@ -175,9 +227,31 @@ void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uin
 }
 
 void finish_drawing() {
-  for (const Work& w : g_pending.work) draw_now(w);
-  g_pending.work.clear();
-  g_pending.texts.clear();
+  PendingDrawing& p = g_pending;
+  if (p.shown_pixels != g_back_surface.pixels.data() || g_back_surface.width != kScreenWidth ||
+      g_back_surface.height != kScreenHeight)
+    p.shown_background = -1;
+  const bool from_background = !p.work.empty() && p.work[0].kind == Work::kBackground;
+  if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
+    p.work.clear();
+    p.texts.clear();
+    return;
+  }
+  std::size_t first = 0;
+  if (from_background && p.work[0].amount == p.shown_background) {
+    for (const Work& w : p.work) mark_covered(w);
+    put_background_back(p.shown_background);
+    first = 1;
+  }
+  for (std::size_t i = first; i < p.work.size(); ++i) {
+    mark_drawn(p.work[i]);
+    draw_now(p.work[i]);
+  }
+  p.shown_pixels = g_back_surface.pixels.data();
+  std::swap(p.work, p.shown_work);
+  std::swap(p.texts, p.shown_texts);
+  p.work.clear();
+  p.texts.clear();
 }
 
 void start_draw_recording() {
@@ -192,4 +266,5 @@ void reset_gdi_state() {
   g_draw_calls.clear();
   g_pending.work.clear();
   g_pending.texts.clear();
+  g_pending.shown_background = -1;
 }

@@ -26,7 +26,16 @@ void draw_card(int left, int top, int right, int bottom, bool shadow) {
     shade_box(shadow_left, strip_top, right - shadow_left, bottom + kCardShadowOffset - strip_top, kCardShadow,
               kCardShadowAlpha);
   }
-  fill_box(left, top, right - left, bottom - top, kCardEdgeColour);
-  fill_box(left + kCardEdgeWidth, top + kCardEdgeWidth, right - left - 2 * kCardEdgeWidth,
-           bottom - top - 2 * kCardEdgeWidth, kCardFill);
+  const int inner_width = right - left - 2 * kCardEdgeWidth;
+  const int inner_height = bottom - top - 2 * kCardEdgeWidth;
+  if (inner_width <= 0 || inner_height <= 0) {
+    fill_box(left, top, right - left, bottom - top, kCardEdgeColour);
+    return;
+  }
+  // The edge as four strips around the fill, so that no pixel is filled twice.
+  fill_box(left, top, right - left, kCardEdgeWidth, kCardEdgeColour);
+  fill_box(left, bottom - kCardEdgeWidth, right - left, kCardEdgeWidth, kCardEdgeColour);
+  fill_box(left, top + kCardEdgeWidth, kCardEdgeWidth, inner_height, kCardEdgeColour);
+  fill_box(right - kCardEdgeWidth, top + kCardEdgeWidth, kCardEdgeWidth, inner_height, kCardEdgeColour);
+  fill_box(left + kCardEdgeWidth, top + kCardEdgeWidth, inner_width, inner_height, kCardFill);
 }

@@ -26,8 +26,8 @@ std::uint32_t mixed(std::uint32_t under, std::uint32_t over, int alpha) {
 class Gdi : public ::testing::Test {
  protected:
   void SetUp() override {
-    reset_gdi_state();
     g_back_surface = platform::Surface(kScreenWidth, kScreenHeight);
+    reset_gdi_state();
     for (int y = 0; y < kScreenHeight; ++y)
       for (int x = 0; x < kScreenWidth; ++x) g_back_surface.at(x, y) = (x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
     expected_ = g_back_surface;

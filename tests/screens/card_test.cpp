@@ -15,8 +15,8 @@ TEST(Card, ShadowShowsBelowAndRightOfTheCardOnly) {
   };
   const Case cases[] = {{150, 170, 610, 515}, {100, 545, 610, 590}, {690, 700, 716, 719}, {0, 0, 4, 3}};
   for (const Case& c : cases) {
-    reset_gdi_state();
     g_back_surface = platform::Surface(kScreenWidth, kScreenHeight);
+    reset_gdi_state();
     for (std::size_t i = 0; i < g_back_surface.pixels.size(); ++i)
       g_back_surface.pixels[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
     platform::Surface expected = g_back_surface;

@@ -55,6 +55,7 @@ class Frame : public ::testing::Test {
 
 TEST_F(Frame, FrontEndScenesDrawTheirScreen) {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  reset_gdi_state();  // the drawing knows nothing of the new surface
   g_scene = SCENE_MAIN_MENU;
   headless::step_frames(1);
   // The corner shows the background; the middle holds the menu's white card.
