@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,50 @@ TEST_F(Gdi, ABackgroundCoversWhatCameBefore) {
   finish_drawing();
   EXPECT_EQ(g_back_surface.at(719, 719), g_back_surface.at(0, 0));
   EXPECT_NE(g_back_surface.at(0, 0), table);
+}
+
+// Frames drawn one after another, each from its background: some repeat the
+// frame before, some move, add or drop a box. Every frame's pixels must be
+// those of the same work done at once on a fresh background.
+TEST_F(Gdi, FramesAfterFramesShowTheirOwnWork) {
+  std::mt19937 rng(3);
+  struct Box {
+    int x, y, w, h;
+    std::uint32_t colour;
+  };
+  std::vector<Box> boxes;
+  for (int frame = 0; frame < 60; ++frame) {
+    if (frame % 3 != 0) {  // a change: one box moved, added or dropped
+      const int what = static_cast<int>(rng() % 3);
+      if (what == 0 || boxes.empty())
+        boxes.push_back({static_cast<int>(rng() % 760) - 20, static_cast<int>(rng() % 760) - 20,
+                         static_cast<int>(rng() % 90), static_cast<int>(rng() % 90), static_cast<std::uint32_t>(rng() & 0xFFFFFF)});
+      else if (what == 1)
+        boxes[rng() % boxes.size()].x += static_cast<int>(rng() % 41) - 20;
+      else
+        boxes.erase(boxes.begin() + static_cast<long>(rng() % boxes.size()));
+    }
+    const int pattern = frame / 20 % 2 == 0 ? kBackgroundTable : kBackgroundScreens;
+    draw_background(pattern);
+    platform::fill_rect(expected_, 0, 0, kScreenWidth, kScreenHeight, pattern == kBackgroundTable ? 0x174A30 : 0x1E5A3C);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      const Box& b = boxes[i];
+      if (i % 3 == 2) {
+        shade_box(b.x, b.y, b.w, b.h, b.colour, 90);
+        for (int y = std::max(b.y, 0); y < std::min(b.y + b.h, kScreenHeight); ++y)
+          for (int x = std::max(b.x, 0); x < std::min(b.x + b.w, kScreenWidth); ++x)
+            expected_.at(x, y) = mixed(expected_.at(x, y), b.colour, 90);
+      } else if (i % 3 == 1) {
+        draw_text(b.x, b.y, "和了");
+        platform::text_out(expected_, b.x, b.y, "和了");
+      } else {
+        fill_box(b.x, b.y, b.w, b.h, b.colour);
+        platform::fill_rect(expected_, b.x, b.y, b.w, b.h, b.colour);
+      }
+    }
+    finish_drawing();
+    ASSERT_EQ(differences(), "") << "frame " << frame;
+  }
 }
 
 }  // namespace
