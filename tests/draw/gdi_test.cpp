@@ -6,9 +6,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "draw/art_manifest.h"
+#include "support/test_workdir.h"
 
 namespace {
 
@@ -166,6 +170,46 @@ TEST_F(Gdi, FramesAfterFramesShowTheirOwnWork) {
     finish_drawing();
     ASSERT_EQ(differences(), "") << "frame " << frame;
   }
+}
+
+// A box that covers part of a 16-pixel block row leaves the rest of that row
+// to the background, however the box before it lay.
+TEST_F(Gdi, BoxesThatCoverPartOfABlockLeaveTheRestToTheBackground) {
+  const int boxes[][4] = {{100, 100, 40, 40}, {100, 120, 40, 40}, {118, 120, 40, 40}, {100, 100, 40, 40}};
+  for (const auto& b : boxes) {
+    draw_background(kBackgroundTable);
+    fill_box(b[0], b[1], b[2], b[3], 0xFF0000);
+    finish_drawing();
+    platform::fill_rect(expected_, 0, 0, kScreenWidth, kScreenHeight, 0x174A30);
+    platform::fill_rect(expected_, b[0], b[1], b[2], b[3], 0xFF0000);
+    ASSERT_EQ(differences(), "") << b[0] << " " << b[1];
+  }
+}
+
+// With the texture sheet, the background is its 72 x 72 pattern repeated
+// from the corner, recorded as the hundred copies it is made of.
+TEST_F(Gdi, TexturedBackgroundsRepeatTheirPattern) {
+  TestWorkdir dir(false);
+  std::filesystem::create_directories("art");
+  platform::Surface sheet(art_sheet(kTextureSheet).width, art_sheet(kTextureSheet).height);
+  for (int y = 0; y < sheet.height; ++y)
+    for (int x = 0; x < sheet.width; ++x) sheet.at(x, y) = static_cast<std::uint32_t>(x * 977 + y * 131) & 0xFFFFFF;
+  ASSERT_TRUE(platform::save_png("art/118.png", sheet));
+  gdi_setup();
+  for (int pattern : {kBackgroundScreens, kBackgroundTable}) {
+    start_draw_recording();
+    draw_background(pattern);
+    fill_box(0, 0, 5, 5, 0);  // something over it, so the next frame puts the background back
+    EXPECT_EQ(g_draw_calls.size(), 100u);
+    finish_drawing();
+    draw_background(pattern);
+    finish_drawing();
+    for (int y = 0; y < kScreenHeight; y += 7)
+      for (int x = 0; x < kScreenWidth; x += 5)
+        ASSERT_EQ(g_back_surface.at(x, y), sheet.at(80 * pattern + x % 72, y % 72)) << x << "," << y;
+  }
+  platform::reset_platform_state();
+  std::fill(std::begin(g_bitmap_loaded), std::end(g_bitmap_loaded), false);
 }
 
 }  // namespace
