@@ -31,6 +31,7 @@ void BM_DrawTable(benchmark::State& state) {
   busy_table();
   for (auto _ : state) {
     draw_table();
+    finish_drawing();
     benchmark::DoNotOptimize(g_back_surface.pixels.data());
   }
 }

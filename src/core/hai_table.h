@@ -20,6 +20,15 @@ constexpr int kMaxCopies = 4;
 extern HaiTableEntry g_hai_table[kHaiTableRows];
 extern int g_hai_table_loaded;  // 1 once load_hai_table has filled the table (from the file or built)
 
+// Each row's split as the distance to ready reads it, packed in 16 bits
+// (sets, pairs, partial sets: 4 bits each from the lowest): a quarter of
+// the table's bytes, so the lookups stay in the cache. Filled with the table.
+extern std::uint16_t g_hai_splits[kHaiTableRows];
+constexpr int kSplitFieldBits = 4;
+constexpr int packed_sets(int split) { return split & 0xF; }
+constexpr int packed_pairs(int split) { return split >> kSplitFieldBits & 0xF; }
+constexpr int packed_partials(int split) { return split >> 2 * kSplitFieldBits & 0xF; }
+
 // ------------------------------------------------------------ value digits
 // value = A x 10000 + B x 1000 + C x 100 + D x 10 + E: A chows and B pungs
 // (both complete sets), C pairs, D adjacent partials (t, t+1) and E closed
@@ -83,17 +92,24 @@ bool next_suit_counts(int* ranks);
 // The value of the row of `ranks` (nine counts as for hai_table_index).
 int hai_table_value(const int* ranks);
 
+// Fills g_hai_splits from g_hai_table.
+void pack_hai_splits();
+
 // Fills g_hai_table with every row and, for each, the split that maximises
 // 2 x sets + pairs + partial sets, then sets, then pairs; the table is then
 // loaded (g_hai_table_loaded 1).
 void build_hai_table();
 
-// Whether the value of every row of g_hai_table (keys in order) describes a
-// split of that row's own tiles: some split has at least its sets, pairs and
-// partial sets.
-bool hai_table_values_possible();
+// The 64-bit hash of a table file's words (key, value per row, in file
+// order): FNV-1a taken a word at a time. Each step is a bijection of the
+// running hash, so a file that differs from the table in one word never
+// matches.
+std::uint64_t hai_table_hash(const std::vector<std::int32_t>& words);
 
-// Takes a table file's words (key, value per row) when its keys are the
-// expected ascending enumeration and every value is a split the row's tiles
-// can make: true, and the table is loaded. False leaves the table to be built.
+// The hash of the table build_hai_table makes (a test rebuilds and pins it).
+constexpr std::uint64_t kHaiTableHash = 0x587cd668c3bba9bdULL;
+
+// Takes a table file's words (key, value per row) when they are exactly the
+// table build_hai_table makes: true, and the table is loaded. Any other
+// content, even a split as good as the built one, leaves the table to be built.
 bool fill_hai_table(const std::vector<std::int32_t>& words);

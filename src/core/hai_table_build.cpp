@@ -1,10 +1,8 @@
 // Builds the one-suit table. Rows are filled in key order; every split of a
 // vector starts with what becomes of one copy of its lowest rank, and what
 // is left is a vector with a smaller key, whose best split is already known.
-#include <algorithm>
 #include <cassert>
 #include <cstdint>
-#include <vector>
 
 #include "core/hai_table.h"
 
@@ -82,60 +80,7 @@ int best_split(int* ranks) {
   return best;
 }
 
-// For one row, the most partial sets of any split with exactly s sets and p
-// pairs (-1 when none has them). Dropping a block leaves its tiles loose, so
-// a split with at least s sets, p pairs and q partial sets exists exactly
-// when the entry for s, p is q or more.
-constexpr int kMostSets = kMaxSuitTiles / 3;
-constexpr int kMostPairs = kMaxSuitTiles / 2;
-struct SplitReach {
-  std::int8_t partials[kMostSets + 1][kMostPairs + 1];
-};
-
-SplitReach reach_of(int* ranks, const std::vector<SplitReach>& rows) {
-  SplitReach out;
-  std::fill(&out.partials[0][0], &out.partials[0][0] + sizeof out.partials, std::int8_t{-1});
-  const int low = lowest_rank(ranks);
-  if (low == kSuitRanks) {
-    out.partials[0][0] = 0;
-    return out;
-  }
-  for (const Option& option : kOptions) {
-    const int row = row_after(ranks, low, option.take);
-    if (row < 0) continue;
-    const int ds = hai_value_sets(option.add);
-    const int dp = hai_value_pairs(option.add);
-    const int dq = hai_value_partials(option.add);
-    for (int s = 0; s + ds <= kMostSets; ++s)
-      for (int p = 0; p + dp <= kMostPairs; ++p) {
-        const int q = rows[static_cast<std::size_t>(row)].partials[s][p];
-        if (q >= 0) {
-          std::int8_t& best = out.partials[s + ds][p + dp];
-          best = static_cast<std::int8_t>(std::max<int>(best, q + dq));
-        }
-      }
-  }
-  return out;
-}
-
 }  // namespace
-
-bool hai_table_values_possible() {
-  std::vector<SplitReach> rows(kHaiTableRows);
-  int ranks[kSuitRanks] = {};
-  int row = 0;
-  bool possible = true;
-  do {
-    rows[static_cast<std::size_t>(row)] = reach_of(ranks, rows);
-    const int value = g_hai_table[row].value;
-    const int s = hai_value_sets(value);
-    const int p = hai_value_pairs(value);
-    possible = possible && s <= kMostSets && p <= kMostPairs &&
-               rows[static_cast<std::size_t>(row)].partials[s][p] >= hai_value_partials(value);
-    ++row;
-  } while (possible && next_suit_counts(ranks));
-  return possible;
-}
 
 void build_hai_table() {
   int ranks[kSuitRanks] = {};
@@ -147,5 +92,6 @@ void build_hai_table() {
     ++row;
   } while (next_suit_counts(ranks));
   assert(row == kHaiTableRows);
+  pack_hai_splits();
   g_hai_table_loaded = 1;
 }

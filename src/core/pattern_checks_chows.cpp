@@ -1,5 +1,6 @@
 // Chow families and small patterns: ids 0 to 11.
 #include "core/pattern_checks.h"
+#include "core/bits.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void check_yaku_5_melded_kong(const HandFacts& f) {
 }
 
 void check_yaku_6_one_voided_suit(const HandFacts& f) {
-  if (__builtin_popcount(f.suit_mask) == 2) set_yaku(f, kYaku6OneVoidedSuit);
+  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) set_yaku(f, kYaku6OneVoidedSuit);
 }
 
 void check_yaku_7_no_honours(const HandFacts& f) {

@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/hai_table.h"
 #include "core/tiles.h"
 
@@ -25,7 +26,20 @@ constexpr std::array<TileMask, kKnittedArrangements> kKnittedMasks = [] {
 constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
 
 // Distinct tiles of arrangement a that the hand holds.
-int knitted_held(TileMask present, int a) { return std::popcount(present & kKnittedMasks[a]); }
+int knitted_held(TileMask present, int a) { return bit_count(present & kKnittedMasks[a]); }
+
+constexpr TileMask kTerminalHonourMask = [] {
+  TileMask m = 0;
+  for (int t : g_terminal_honour_tiles) m |= TileMask{1} << t;
+  return m;
+}();
+
+// The tiles held once or more, twice or more and four times, as masks.
+struct HeldMasks {
+  TileMask present = 0;
+  TileMask pairs = 0;
+  TileMask fours = 0;
+};
 
 struct Split {
   int sets = 0;
@@ -39,16 +53,17 @@ struct Reading {
   int pairs = 0;
 };
 
-Split split_of_value(int value) { return {hai_value_sets(value), hai_value_pairs(value), hai_value_partials(value)}; }
+Split split_of_packed(int split) { return {packed_sets(split), packed_pairs(split), packed_partials(split)}; }
 
 Split add(Split a, Split b) { return {a.sets + b.sets, a.pairs + b.pairs, a.partials + b.partials}; }
 
-Split suit_split(const int* counts, int suit) {
-  const int* ranks = counts + make_tile(suit, 1);
-  for (int i = 0; i < kSuitRanks; ++i)
-    if (ranks[i] > 0) return split_of_value(hai_table_value(ranks));
-  return {};
+int suit_row(const int* counts, int suit) {
+  const int row = hai_table_index(counts + make_tile(suit, 1));
+  assert(row >= 0 && row < kHaiTableRows);
+  return row;
 }
+
+Split suit_split(const int* counts, int suit) { return split_of_packed(g_hai_splits[suit_row(counts, suit)]); }
 
 Split honour_split(const int* counts) {
   Split s;
@@ -62,28 +77,29 @@ Split honour_split(const int* counts) {
 // Exactly t, t+2, t+3, t+3, t+4, t+6 (t = 1, 2, 3) and nothing else of the
 // suit: the table's best split (a pair and two partials) is one step short of
 // its set-and-singles reading once the hand has partials to spare.
-bool is_spread_suit(const int* counts, int suit) {
+// The rows of the three shapes.
+constexpr std::array<int, 3> kSpreadRows = [] {
   constexpr int kShape[7] = {1, 0, 1, 2, 1, 0, 1};
-  const int* ranks = counts + make_tile(suit, 1);
+  std::array<int, 3> rows{};
   for (int t = 0; t < 3; ++t) {
-    bool match = true;
-    for (int i = 0; i < kSuitRanks && match; ++i) {
-      const int want = i >= t && i < t + 7 ? kShape[i - t] : 0;
-      match = ranks[i] == want;
-    }
-    if (match) return true;
+    int ranks[kSuitRanks] = {};
+    for (int i = 0; i < 7; ++i) ranks[t + i] = kShape[i];
+    rows[t] = hai_table_index(ranks);
   }
-  return false;
-}
+  return rows;
+}();
+
+bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows[1] || row == kSpreadRows[2]; }
 
 Reading read_split(Split s, int melds, int spread_suits) {
   Reading r;
   r.distance = kWorstNormal - 2 * melds - 2 * s.sets;
+  // Partial sets count up to four blocks, pairs up to five.
   int blocks = melds + s.sets;
-  for (int i = 0; i < s.partials; ++i)
-    if (blocks < 4) --r.distance, ++blocks;
-  for (int i = 0; i < s.pairs; ++i)
-    if (blocks < 5) --r.distance, ++blocks;
+  const int partials = std::clamp(4 - blocks, 0, s.partials);
+  blocks += partials;
+  const int pairs = std::clamp(5 - blocks, 0, s.pairs);
+  r.distance -= partials + pairs;
   if (s.pairs + s.partials > 6 && s.pairs > 1) r.distance -= spread_suits;
   r.blocks = melds + s.sets + s.pairs + s.partials;
   r.pairs = s.pairs;
@@ -93,12 +109,13 @@ Reading read_split(Split s, int melds, int spread_suits) {
 // The normal form: one reading without a head and one per tile held twice
 // or more with that pair as the head. Only the head's own suit changes
 // between readings, so the other suits are looked up once.
-Reading normal_form(int* counts, int melds) {
+Reading normal_form(int* counts, TileMask pair_tiles, int melds) {
   Split base[kSuits + 1];
   int spread_suits = 0;
   for (int s = 0; s < kSuits; ++s) {
-    base[s] = suit_split(counts, s);
-    if (is_spread_suit(counts, s)) ++spread_suits;
+    const int row = suit_row(counts, s);
+    base[s] = split_of_packed(g_hai_splits[row]);
+    if (is_spread_row(row)) ++spread_suits;
   }
   base[kSuits] = honour_split(counts);
   const Split all = add(add(base[0], base[1]), add(base[2], base[3]));
@@ -106,8 +123,8 @@ Reading normal_form(int* counts, int melds) {
 
   Reading heads[kMaxHeadCandidates];
   int head_count = 0;
-  for (int t = 1; t <= kRed && head_count < kMaxHeadCandidates; ++t) {
-    if (counts[t] < 2) continue;
+  for (TileMask left = pair_tiles; left != 0 && head_count < kMaxHeadCandidates; left &= left - 1) {
+    const int t = std::countr_zero(left);
     const int s = suit_of(t);
     counts[t] -= 2;
     const Split own = s < kSuits ? suit_split(counts, s) : honour_split(counts);
@@ -206,26 +223,17 @@ void knitted_straight(const int* counts, const int* visible, TileMask present, i
   if (found && best.distance < normal.distance) normal = best;
 }
 
-int seven_pairs(const int* counts) {
-  int d = kWorstChiitoi;
-  for (int t = 1; t <= kRed; ++t) d -= (counts[t] >= 2) + (counts[t] == 4);
-  return d;
-}
+int seven_pairs(const HeldMasks& m) { return kWorstChiitoi - bit_count(m.pairs) - bit_count(m.fours); }
 
-int thirteen_orphans(const int* counts) {
-  int d = kWorstKokushi;
-  bool pair = false;
-  for (int t : g_terminal_honour_tiles) {
-    if (counts[t] > 0) --d;
-    if (counts[t] >= 2) pair = true;
-  }
-  return d - (pair ? 1 : 0);
+int thirteen_orphans(const HeldMasks& m) {
+  const bool pair = (m.pairs & kTerminalHonourMask) != 0;
+  return kWorstKokushi - bit_count(m.present & kTerminalHonourMask) - (pair ? 1 : 0);
 }
 
 int honours_and_knitted(TileMask present) {
   int knitted = 0;
   for (int a = 0; a < kKnittedArrangements; ++a) knitted = std::max(knitted, knitted_held(present, a));
-  const int d = kWorstKnitted - std::popcount(present & kHonourMask) - knitted;
+  const int d = kWorstKnitted - bit_count(present & kHonourMask) - knitted;
   return d < -1 ? -1 : d;
 }
 
@@ -235,26 +243,29 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
                                 const int (&visible)[kTileCodes]) {
   assert(skip_slot >= 0 && skip_slot < kHandSlots);
   int counts[kTileCodes] = {};
-  TileMask present = 0;
+  HeldMasks m;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     const int v = hand[slot];
-    if (slot != skip_slot && v >= 1 && v <= kRed) ++counts[v], present |= TileMask{1} << v;
+    if (slot == skip_slot || v < 1 || v > kRed) continue;
+    // No real hand holds a fifth copy; a put-together one is judged hopeless.
+    if (++counts[v] > kMaxCopies) return ShantenResult{};
+    const TileMask bit = TileMask{1} << v;
+    if (counts[v] == 2) m.pairs |= bit;
+    if (counts[v] == 4) m.fours |= bit;
+    m.present |= bit;
   }
-  // No real hand holds a fifth copy; a put-together one is judged hopeless.
-  for (int t = 1; t <= kRed; ++t)
-    if (counts[t] > kMaxCopies) return ShantenResult{};
 
   Reading normal;
   if (g_hai_table_loaded) {
-    normal = normal_form(counts, melds);
-    knitted_straight(counts, visible, present, melds, normal);
+    normal = normal_form(counts, m.pairs, melds);
+    knitted_straight(counts, visible, m.present, melds, normal);
   }
   ShantenResult r;
   r.normal = normal.distance;
   r.blocks = normal.blocks;
   r.pairs = normal.pairs;
-  r.chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(counts);
-  r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(counts);
-  r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(present);
+  r.chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(m);
+  r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(m);
+  r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(m.present);
   return r;
 }

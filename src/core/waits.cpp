@@ -1,8 +1,13 @@
 #include "core/waits.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cassert>
+#include <cstdint>
 #include <cstring>
+
+#include "core/bits.h"
 
 namespace {
 
@@ -13,17 +18,27 @@ namespace {
 constexpr int kGroups = 50;
 constexpr int kMarkedSlotsForTwoMelds = 4;
 
-// The 13 slots other than the one left out, read once per call.
+using TileMask = std::uint64_t;  // bit t for tile code t
+
+constexpr TileMask kPlayingMask = [] {
+  TileMask m = 0;
+  for (int t : kPlayingTiles) m |= TileMask{1} << t;
+  return m;
+}();
+
+// The 13 slots other than the one left out, read once per call. Counts are
+// bytes so that clearing them costs little (a hand holds 14 tiles).
 struct OtherSlots {
   int values[kHandSlots - 1];
-  int count;                 // non-empty values
-  int copies[kTileCodes];    // copies of each tile, a kong's fourth included
-  int free[kTileCodes];      // free (unmarked) values by tile code
+  int count;                         // non-empty values
+  std::int8_t copies[kTileCodes];    // copies of each tile, a kong's fourth included
+  std::int8_t free[kTileCodes];      // free (unmarked) values by tile code
+  TileMask free_mask;                // the tiles of free[] above 0
 };
 
 void read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
   std::memset(&o, 0, sizeof o);
-  int kong_slots[kTileCodes]{};
+  std::int8_t kong_slots[kTileCodes]{};
   int n = 0;
   for (int i = 0; i < kHandSlots; ++i) {
     if (i == slot) continue;
@@ -34,7 +49,7 @@ void read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
     const int t = tile_of(v);
     if (t >= kTileCodes) continue;
     ++o.copies[t];
-    if (marker_of(v) == kFree) ++o.free[t];
+    if (marker_of(v) == kFree) ++o.free[t], o.free_mask |= TileMask{1} << t;
     if (marker_of(v) == kConcealedKongSlot || marker_of(v) == kMeldedKongSlot) ++kong_slots[t];
   }
   // A kong keeps three slots for four tiles.
@@ -90,40 +105,61 @@ bool group_fits(int* c, int n, int group, bool need_pair) {
   return splits(c, 0, group_allows_chows(group), need_pair);
 }
 
+// Only the groups a hand holds are cleared and judged: bit k of `held`.
 struct Groups {
   int counts[kGroups][10];
   int size[kGroups];
-  int unfit[2];  // groups that do not split into sets alone; a third ends the search
+  std::uint64_t held;
+  int unfit[2];           // groups that do not split into sets alone; a third ends the search
+  bool unfit_has_pair[2];  // whether that group splits into sets and a pair
   int unfit_count;
 };
+static_assert(kGroups <= 64);
+
+// A wait completes a set or the pair with free tiles of its own group, so it
+// is a free tile held or one within two ranks of one (a shift across a suit
+// or into the honours only adds candidates the test refuses).
+TileMask wait_candidates(const OtherSlots& o) {
+  const TileMask m = o.free_mask;
+  return (m | m << 1 | m >> 1 | m << 2 | m >> 2) & kPlayingMask;
+}
 
 // A complete hand is every group split into sets, one of them with the pair
 // as well. Each candidate changes only its own group, so the other groups
 // are judged once.
 void find_normal_waits(const OtherSlots& o, WaitSet& w) {
   Groups g;
-  std::memset(&g, 0, sizeof g);
+  g.held = 0;
+  g.unfit_count = 0;
   for (int v : o.values) {
     if (v == 0) continue;
-    assert(v / 10 < kGroups);
-    ++g.counts[v / 10][v % 10];
-    ++g.size[v / 10];
+    const int k = v / 10;
+    assert(k < kGroups);
+    if ((g.held >> k & 1) == 0) {
+      g.held |= std::uint64_t{1} << k;
+      std::fill(std::begin(g.counts[k]), std::end(g.counts[k]), 0);
+      g.size[k] = 0;
+    }
+    ++g.counts[k][v % 10];
+    ++g.size[k];
   }
-  bool unfit_has_pair[kGroups]{};
-  for (int k = 0; k < kGroups; ++k) {
-    if (g.size[k] == 0 || group_fits(g.counts[k], g.size[k], k, false)) continue;
+  for (std::uint64_t left = g.held; left != 0; left &= left - 1) {
+    const int k = std::countr_zero(left);
+    if (group_fits(g.counts[k], g.size[k], k, false)) continue;
     if (g.unfit_count == 2) return;  // a candidate mends at most one group
-    unfit_has_pair[k] = group_fits(g.counts[k], g.size[k], k, true);
+    g.unfit_has_pair[g.unfit_count] = group_fits(g.counts[k], g.size[k], k, true);
     g.unfit[g.unfit_count++] = k;
   }
-  for (int tile : kPlayingTiles) {
+  for (TileMask left = wait_candidates(o); left != 0; left &= left - 1) {
+    const int tile = std::countr_zero(left);
     if (four_copies_held(o, tile)) continue;
     const int k = tile / 10;
-    int other_unfit = -1;
+    if ((g.held >> k & 1) == 0) continue;  // a lone tile never completes a group
     int others = 0;
+    bool other_has_pair = false;
     for (int u = 0; u < g.unfit_count; ++u)
-      if (g.unfit[u] != k) other_unfit = g.unfit[u], ++others;
-    if (others > 1 || (others == 1 && !unfit_has_pair[other_unfit])) continue;
+      if (g.unfit[u] != k) other_has_pair = g.unfit_has_pair[u], ++others;
+    if (others > 1 || (others == 1 && !other_has_pair)) continue;
     ++g.counts[k][tile % 10];
     if (group_fits(g.counts[k], g.size[k] + 1, k, others == 0)) append_wait(w, tile);
     --g.counts[k][tile % 10];
@@ -134,15 +170,14 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
 // Returns true when the hand is six pairs and a lone tile (the search ends
 // there). Six pairs and a flower has no lone tile and is not ready this way.
 bool find_seven_pairs_wait(const OtherSlots& o, WaitSet& w) {
-  int counts[kTileCodes]{};
-  for (int v : o.values)
-    if (v > 0 && v < kTileCodes) ++counts[v];
   int pairs = 0;
   int lone = kNoTile;
-  for (int t : kPlayingTiles) {
-    if (counts[t] >= 2) ++pairs;
-    if (counts[t] == 4) ++pairs;
-    if (counts[t] == 1 || counts[t] == 3) lone = t;
+  for (TileMask left = o.free_mask & kPlayingMask; left != 0; left &= left - 1) {
+    const int t = std::countr_zero(left);
+    const int copies = o.free[t];
+    if (copies >= 2) ++pairs;
+    if (copies == 4) ++pairs;
+    if (copies == 1 || copies == 3) lone = t;
   }
   if (pairs != 6 || lone == kNoTile) return false;
   w.form = kFormSevenPairs;
@@ -164,10 +199,19 @@ bool set_and_pair(const int* e) {
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
 
+template <std::size_t N>
+constexpr std::array<TileMask, kKnittedArrangements> masks_of(
+    const std::array<std::array<int, N>, kKnittedArrangements>& lists) {
+  std::array<TileMask, kKnittedArrangements> m{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int t : lists[a]) m[a] |= TileMask{1} << t;
+  return m;
+}
+constexpr auto kKnittedMasks = masks_of(g_knitted_tiles);
+constexpr auto kKnittedHonourMasks = masks_of(g_knitted_honour_tiles);
+
 int arrangement_tiles_held(const OtherSlots& o, int arrangement) {
-  int found = 0;
-  for (int tile : g_knitted_tiles[arrangement]) found += holds_free(o, tile);
-  return found;
+  return bit_count(o.free_mask & kKnittedMasks[arrangement]);
 }
 
 // The 13 values less one copy of each arrangement tile held; returns their number.
@@ -231,18 +275,16 @@ void find_knitted_straight_waits(const OtherSlots& o, WaitSet& w) {
 
 // ------------------------------------------------------- thirteen orphans
 bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
-  int counts[kTileCodes]{};
-  for (int v : o.values) {
-    if (!is_terminal(v) && !is_honour(v)) return false;
-    if (++counts[v] > 2) return false;
-  }
+  // Every value is a free terminal or honour, none three times (free[] counts them).
+  for (int v : o.values)
+    if ((!is_terminal(v) && !is_honour(v)) || o.free[v] > 2) return false;
   int kinds = 0;
   int pairs = 0;
   int missing = kNoTile;
   for (int t : g_terminal_honour_tiles) {
-    if (counts[t] > 0) ++kinds;
-    if (counts[t] == 2) ++pairs;
-    if (counts[t] == 0 && missing == kNoTile) missing = t;
+    if (o.free[t] > 0) ++kinds;
+    if (o.free[t] == 2) ++pairs;
+    if (o.free[t] == 0 && missing == kNoTile) missing = t;
   }
   if (kinds == 13) {
     for (int t : g_terminal_honour_tiles) append_wait(w, t);
@@ -257,10 +299,9 @@ bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
 
 // ----------------------------------------------------- honours and knitted
 void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
-  for (const auto& tiles : g_knitted_honour_tiles) {
-    int held = 0;
-    for (int t : tiles) held += holds_free(o, t);
-    if (held != 13) continue;
+  for (int a = 0; a < kKnittedArrangements; ++a) {
+    const auto& tiles = g_knitted_honour_tiles[a];
+    if (bit_count(o.free_mask & kKnittedHonourMasks[a]) != 13) continue;
     for (int t : tiles)
       if (!holds_free(o, t)) append_wait(w, t);
     w.form = kFormHonoursKnitted;

@@ -1,7 +1,14 @@
 // The off-screen surface every drawing routine draws into, and block copies
 // from the bitmap sheets.
+//
+// The routines below record their work and the pixels are drawn only when
+// someone needs them (finish_drawing, which the presenting backend calls):
+// a background that covers the whole surface drops the work recorded before
+// it, so a frame that nobody looks at costs no pixel, and the pixels drawn
+// are the same as if every routine had drawn at once.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/platform.h"
@@ -32,6 +39,24 @@ bool bitmap_loaded(int id);
 // sheet is missing.
 void draw_background(int pattern);
 
+// A w x h box at (x, y) in one colour.
+void fill_box(int x, int y, int w, int h, std::uint32_t colour);
+
+// Every pixel of the box mixed with `colour` by alpha (as blend).
+void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha);
+
+// Text enlarged `scale` times with its top-left corner at (left, top): its
+// glyphs' ink in `colour`, their grey edges blended over what is there; the
+// paper around the glyphs leaves the surface as it is.
+void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour);
+
+// `under` mixed with `over` by alpha (0 keeps under, 255 gives over), per channel.
+std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha);
+
+// Draws the recorded work into g_back_surface. Whoever reads or writes its
+// pixels directly calls this first.
+void finish_drawing();
+
 // ------------------------------------------------------- draw-call recorder
 // For tests: while recording, every blit_bitmap and draw_text is appended to
 // g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height).
@@ -48,5 +73,6 @@ extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
 void start_draw_recording();
 void stop_draw_recording();
 
-// Stops recording and forgets the calls (the surface is left alone).
+// Stops recording, forgets the calls and drops the drawing not yet finished
+// (the surface is left alone).
 void reset_gdi_state();

@@ -183,6 +183,12 @@ int run_window(const WindowConfig& config);
 // Copies the surface to the window (the paint's one block transfer).
 void present(const Surface& surface);
 
+// The same for a surface whose drawing `finish` completes: the window calls
+// finish and presents it; the headless backend keeps the surface and calls
+// finish only when its pixels are read (headless::screen, dump_png), so a
+// frame nobody looks at is never drawn.
+void present_on_demand(const Surface& surface, void (*finish)());
+
 // Outer window rectangle on the screen.
 Rect window_rect();
 

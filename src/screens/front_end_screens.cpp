@@ -49,22 +49,7 @@ constexpr std::array<const char*, kWriteFailedSettings + 1> kMenuFailureLines{
 // The title's name as a large logo: the text's glyphs enlarged `scale` times
 // in `colour`, their grey edges blended, the centre of the logo at centre_x.
 void draw_logo(int centre_x, int top, const char* text, int scale, std::uint32_t colour) {
-  const int width = platform::text_width(text);
-  platform::Surface glyphs(width, 16, 0xFFFFFF);
-  platform::text_out(glyphs, 0, 0, text);
-  const int left = centre_x - width * scale / 2;
-  for (int y = 0; y < glyphs.height; ++y)
-    for (int x = 0; x < glyphs.width; ++x) {
-      const int ink = 255 - static_cast<int>(glyphs.at(x, y) & 0xFF);
-      if (ink == 0) continue;
-      for (int dy = 0; dy < scale; ++dy)
-        for (int dx = 0; dx < scale; ++dx) {
-          const int px = left + x * scale + dx;
-          const int py = top + y * scale + dy;
-          if (px < 0 || py < 0 || px >= kScreenWidth || py >= kScreenHeight) continue;
-          g_back_surface.at(px, py) = blend(g_back_surface.at(px, py), colour, ink);
-        }
-    }
+  draw_enlarged_text(centre_x - platform::text_width(text) * scale / 2, top, text, scale, colour);
 }
 
 // The logo contrasts with the background: deep green on the paper texture,
@@ -82,7 +67,7 @@ void scene_title() {
   draw_background(kBackgroundScreens);
   draw_logo(360, 62, "Ruvelka", 4, bitmap_loaded(kTextureSheet) ? kLogoOnTexture : kLogoOnPlain);
   draw_card(235, 175, 455, 375);
-  platform::fill_rect(g_back_surface, 265, 268, 160, 2, kCardEdgeColour);
+  fill_box(265, 268, 160, 2, kCardEdgeColour);
   draw_card(215, 440, 545, 625);
   draw_text(275, 200, "Ruvelka");
   draw_text(273, 340, "2022-2025　Dobrank");

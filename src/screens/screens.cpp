@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "draw/gdi.h"
-#include "platform/platform.h"
 
 namespace {
 constexpr int kCardEdgeWidth = 3;
@@ -15,25 +14,28 @@ constexpr int kCardShadowOffset = 6;
 
 void draw_screen_background() { draw_background(kBackgroundScreens); }
 
-std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const int a = static_cast<int>(under >> shift & 0xFF);
-    const int b = static_cast<int>(over >> shift & 0xFF);
-    out |= static_cast<std::uint32_t>(a + (b - a) * alpha / 255) << shift;
-  }
-  return out;
-}
-
 void draw_card(int left, int top, int right, int bottom, bool shadow) {
   if (shadow) {
-    const int x_end = std::min(right + kCardShadowOffset, kScreenWidth);
-    const int y_end = std::min(bottom + kCardShadowOffset, kScreenHeight);
-    for (int y = std::max(0, top + kCardShadowOffset); y < y_end; ++y)
-      for (int x = std::max(0, left + kCardShadowOffset); x < x_end; ++x)
-        g_back_surface.at(x, y) = blend(g_back_surface.at(x, y), kCardShadow, kCardShadowAlpha);
+    // The card covers the shadow but for a strip at its right and one below it.
+    const int shadow_left = left + kCardShadowOffset;
+    const int shadow_top = top + kCardShadowOffset;
+    const int strip_left = std::max(shadow_left, right);
+    const int strip_top = std::max(shadow_top, bottom);
+    shade_box(strip_left, shadow_top, right + kCardShadowOffset - strip_left, bottom + kCardShadowOffset - shadow_top,
+              kCardShadow, kCardShadowAlpha);
+    shade_box(shadow_left, strip_top, right - shadow_left, bottom + kCardShadowOffset - strip_top, kCardShadow,
+              kCardShadowAlpha);
   }
-  platform::fill_rect(g_back_surface, left, top, right - left, bottom - top, kCardEdgeColour);
-  platform::fill_rect(g_back_surface, left + kCardEdgeWidth, top + kCardEdgeWidth, right - left - 2 * kCardEdgeWidth,
-                      bottom - top - 2 * kCardEdgeWidth, kCardFill);
+  const int inner_width = right - left - 2 * kCardEdgeWidth;
+  const int inner_height = bottom - top - 2 * kCardEdgeWidth;
+  if (inner_width <= 0 || inner_height <= 0) {
+    fill_box(left, top, right - left, bottom - top, kCardEdgeColour);
+    return;
+  }
+  // The edge as four strips around the fill, so that no pixel is filled twice.
+  fill_box(left, top, right - left, kCardEdgeWidth, kCardEdgeColour);
+  fill_box(left, bottom - kCardEdgeWidth, right - left, kCardEdgeWidth, kCardEdgeColour);
+  fill_box(left, top + kCardEdgeWidth, kCardEdgeWidth, inner_height, kCardEdgeColour);
+  fill_box(right - kCardEdgeWidth, top + kCardEdgeWidth, kCardEdgeWidth, inner_height, kCardEdgeColour);
+  fill_box(left + kCardEdgeWidth, top + kCardEdgeWidth, inner_width, inner_height, kCardFill);
 }

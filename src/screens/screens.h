@@ -15,9 +15,6 @@ void draw_card(int left, int top, int right, int bottom, bool shadow = true);
 constexpr int kHelpCardLeft = 40;
 constexpr int kHelpCardRight = 690;
 
-// `under` mixed with `over` by alpha (0 keeps under, 255 gives over), per channel.
-std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha);
-
 void scene_title();
 void scene_suspended();
 void scene_resume_question();

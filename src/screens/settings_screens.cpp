@@ -122,7 +122,7 @@ constexpr int kCardTop = 75;
 constexpr int kCardMargin = 25;      // below the reset row
 constexpr int kRuleGap = 22;         // from a gold rule down to the text under it
 
-void draw_rule(int y) { platform::fill_rect(g_back_surface, kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
+void draw_rule(int y) { fill_box(kCardLeft + 20, y, kCardRight - kCardLeft - 40, 2, kCardEdgeColour); }
 
 // The background, the card down to the reset row and the title.
 void draw_frame(const char* title, const SettingRow& reset) {

@@ -37,8 +37,8 @@ void draw_panel() {
     blit_bitmap(60, 230, 300, 220, kPanelSheet, 0, 0);
     blit_bitmap(360, 230, 300, 220, kPanelSheet, 60, 0);
   } else {
-    platform::fill_rect(g_back_surface, 60, 230, 600, 220, kPanelEdge);
-    platform::fill_rect(g_back_surface, 64, 234, 592, 212, kPanelFill);
+    fill_box(60, 230, 600, 220, kPanelEdge);
+    fill_box(64, 234, 592, 212, kPanelFill);
   }
   if (bitmap_loaded(kButtonSheet)) blit_bitmap(310, 248, 90, 30, kButtonSheet, 60, 0);
   else draw_text(323, 255, "対局終了");
@@ -47,7 +47,7 @@ void draw_panel() {
     for (int i = 0; i < kDividerPieces; ++i) blit_bitmap(100 + 20 * i, kDividerY, 20, 5, kDigitSheet, 20, kDividerY);
     blit_bitmap(620, kDividerY, 20, 5, kDigitSheet, 120, kDividerY);
   } else {
-    platform::fill_rect(g_back_surface, 80, kDividerY + 1, 560, 3, kPanelEdge);
+    fill_box(80, kDividerY + 1, 560, 3, kPanelEdge);
   }
 }
 

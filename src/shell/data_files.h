@@ -75,9 +75,9 @@ bool write_suspended_match();
 // How the one-suit table was filled.
 enum class HaiTableSource { File, Built };
 
-// Takes the one-suit table from `path` when the file has the exact size and
-// its words pass fill_hai_table; otherwise builds it. Either way the table is
-// loaded afterwards.
+// Takes the one-suit table from `path` when the file is exactly the table
+// the program builds (its size, then its hash: fill_hai_table); otherwise
+// builds it. Either way the table is loaded afterwards.
 HaiTableSource load_hai_table_from(const std::string& path);
 
 // Loads data/hai.dat at start-up (the working directory is the game's root);

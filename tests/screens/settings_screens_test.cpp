@@ -56,6 +56,7 @@ using Pixels = std::vector<std::uint32_t>;
 // The 16-pixel-high strip of the off-screen surface holding a text drawn at (x, y).
 Pixels strip(int x, int y, int width) {
   Pixels out;
+  finish_drawing();
   for (int dy = 0; dy < 16; ++dy)
     for (int dx = 0; dx < width; ++dx) out.push_back(g_back_surface.at(x + dx, y + dy));
   return out;

@@ -55,6 +55,7 @@ class Frame : public ::testing::Test {
 
 TEST_F(Frame, FrontEndScenesDrawTheirScreen) {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
+  reset_gdi_state();  // the drawing knows nothing of the new surface
   g_scene = SCENE_MAIN_MENU;
   headless::step_frames(1);
   // The corner shows the background; the middle holds the menu's white card.
@@ -64,6 +65,7 @@ TEST_F(Frame, FrontEndScenesDrawTheirScreen) {
 TEST_F(Frame, AnUnknownSceneLeavesTheSurfaceUnchanged) {
   g_scene = SCENE_TITLE;
   headless::step_frames(1);
+  finish_drawing();
   platform::fill_rect(g_back_surface, 100, 100, 50, 50, 0x123456);
   const std::vector<std::uint32_t> before = g_back_surface.pixels;
   g_scene = 999;

@@ -37,12 +37,14 @@ class Screenshot : public TableTest {
   void shoot(const std::string& name) {
     const char* dir = std::getenv("RUVELKA_SCREENSHOT_DIR");
     if (dir == nullptr) return;
+    finish_drawing();
     EXPECT_TRUE(platform::save_png(std::string(dir) + "/" + name + ".png", g_back_surface));
   }
 
   // Whether the w x h block of the screen at (x, y) is the block of sheet id at (sx, sy).
   static bool shows(int x, int y, int w, int h, int id, int sx, int sy) {
     const platform::Surface& sheet = platform::bitmap(id);
+    finish_drawing();
     for (int row = 0; row < h; ++row)
       for (int col = 0; col < w; ++col)
         if (g_back_surface.at(x + col, y + row) != sheet.at(sx + col, sy + row)) return false;

@@ -41,7 +41,7 @@ void ScriptedUser::step() {
     if (++tally.hands == 1 && only_round >= 0) g_round_wind = only_round;
     invariants_.begin_hand();
   }
-  headless::step_frames(1);
+  run_frame();
   ++tally.frames;
   if (g_scene < SCENE_SEAT0_DRAW || g_scene >= SCENE_HAND_RESULT) return;
   for (const std::string& v : invariants_.check())

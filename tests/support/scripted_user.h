@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless.h"
 #include "support/table_invariants.h"
 
 struct UserTally {
@@ -34,6 +35,9 @@ class ScriptedUser {
 
   // Called when a hand has ended, on the first frame of its result scene.
   std::function<void()> on_hand_end;
+
+  // Runs one frame of the match (benchmarks time it and draw its pixels).
+  std::function<void()> run_frame = [] { headless::step_frames(1); };
 
   UserTally tally;
   std::vector<std::string> problems;

@@ -22,16 +22,15 @@ std::string tile_text(int tile) {
 
 // Counts every tile the table holds, the live wall included.
 std::array<int, kTileCodes> count_table_tiles(Violations& out) {
-  std::vector<PlacedTile> tiles = tiles_off_the_wall();
-  for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i)
-    tiles.push_back({g_wall[i], -1, "wall entry", i});
   std::array<int, kTileCodes> counts{};
-  for (const PlacedTile& placed : tiles) {
+  auto count = [&](const PlacedTile& placed) {
     if (placed.tile > 0 && placed.tile < kTileCodes)
       ++counts[placed.tile];
     else
       out.push_back(placed.where() + " holds " + tile_text(placed.tile));
-  }
+  };
+  for (const PlacedTile& placed : tiles_off_the_wall()) count(placed);
+  for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i) count({g_wall[i], -1, "wall entry", i});
   return counts;
 }
 

@@ -54,9 +54,13 @@ void right_click_at(int x, int y) {
 
 void key(int virtual_key) { deliver(platform::kMsgKeyDown, virtual_key, 0); }
 
-const platform::Surface& screen() { return g_screen; }
+const platform::Surface& screen() {
+  if (g_presented == nullptr) return g_screen;
+  if (g_finish_presented != nullptr) g_finish_presented();
+  return *g_presented;
+}
 
-bool dump_png(const std::string& path) { return platform::save_png(path, g_screen); }
+bool dump_png(const std::string& path) { return platform::save_png(path, screen()); }
 
 const std::vector<std::string>& sound_log() { return g_sound_log; }
 void clear_sound_log() { g_sound_log.clear(); }

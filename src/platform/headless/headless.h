@@ -39,7 +39,8 @@ void left_click_at(int x, int y);  // move there, then click
 void right_click_at(int x, int y);
 void key(int virtual_key);
 
-// Last surface presented (720 x 720), or the empty surface before any paint.
+// Last surface presented (720 x 720), its drawing finished, or the empty
+// surface before any paint.
 const platform::Surface& screen();
 bool dump_png(const std::string& path);
 

@@ -15,6 +15,8 @@ bool g_open = false;
 int g_mouse_x = 0;
 int g_mouse_y = 0;
 platform::Surface g_screen;
+const platform::Surface* g_presented = nullptr;
+void (*g_finish_presented)() = nullptr;
 std::vector<std::string> g_sound_log;
 std::vector<std::string> g_message_log;
 bool g_quit = false;
@@ -28,6 +30,8 @@ void reset() {
   g_mouse_x = 0;
   g_mouse_y = 0;
   g_screen = platform::Surface();
+  g_presented = nullptr;
+  g_finish_presented = nullptr;
   g_sound_log.clear();
   g_message_log.clear();
   g_quit = false;

@@ -14,7 +14,11 @@ extern platform::WindowConfig g_config;  // as given to open(); proc null before
 extern bool g_open;                      // between open() and the window's destruction
 extern int g_mouse_x;                    // client pixels of the last mouse_move
 extern int g_mouse_y;
-extern platform::Surface g_screen;       // copy of the last presented surface
+extern platform::Surface g_screen;       // copy of the last surface given to present
+// The last surface given to present_on_demand (null when present came
+// later), and what completes its drawing before it is read.
+extern const platform::Surface* g_presented;
+extern void (*g_finish_presented)();
 extern std::vector<std::string> g_sound_log;    // play_sound paths, in order
 extern std::vector<std::string> g_message_log;  // "caption: text", in order
 extern bool g_quit;        // the program asked to end

@@ -12,7 +12,15 @@ int run_window(const WindowConfig& config) {
   return headless::g_quit ? headless::g_exit_code : 0;
 }
 
-void present(const Surface& surface) { headless::g_screen = surface; }
+void present(const Surface& surface) {
+  headless::g_screen = surface;
+  headless::g_presented = nullptr;
+}
+
+void present_on_demand(const Surface& surface, void (*finish)()) {
+  headless::g_presented = &surface;
+  headless::g_finish_presented = finish;
+}
 
 // No frame: the outer rectangle is the client area where it was placed.
 Rect window_rect() {

@@ -115,6 +115,11 @@ void present(const Surface& surface) {
   SDL_RenderPresent(sdl::g_renderer);
 }
 
+void present_on_demand(const Surface& surface, void (*finish)()) {
+  finish();
+  present(surface);
+}
+
 Rect window_rect() {
   if (!sdl::g_window) return sdl::g_last_rect;
   int x = 0, y = 0, w = 0, h = 0;
