@@ -88,7 +88,9 @@ TEST_F(KeeperTest, PicksMostVisibleThenLowest) {
   set_visible("1m 55p 1z");
   EXPECT_EQ(pool_slot_of(0), -1);
   EXPECT_EQ(pool_slot_of(41), -1);
+  EXPECT_EQ(pool_slot_of(1), 0);
   EXPECT_EQ(pool_slot_of(15), 1);
+  EXPECT_EQ(pool_slot_of(9), -1);
   const auto any = [](int) { return true; };
   for (int want : {15, 1, 31}) {
     g_ai_discard_count = 0;
