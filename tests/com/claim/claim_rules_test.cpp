@@ -146,6 +146,7 @@ TEST_F(ClaimTest, MixedShiftedPungRowsAreTheSixSuitOrders) {
     const int offset = row % 3 * 3;
     std::array<int, 3> suit_at_rank{-1, -1, -1};
     for (int tile : kPlayingTiles) {
+      g_river_count[2] = g_discard_history_count[2] = 0;  // set_up appends its discard to the river
       set_up({"", nullptr, "", "1m", {}, 34, 10 * row + offset, {}, 2});
       g_hand[kSeat][0] = g_hand[kSeat][1] = g_river[2][g_river_count[2] - 1] = tile;
       if (run(naki_mixed_shifted_pungs) != pung(34)) continue;
