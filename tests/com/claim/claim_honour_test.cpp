@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(HonourPatterns, ClaimCaseTest, ::testing::Values(
     ClaimCase{"TileBeyondTheSevenStands", naki_big_three_dragons, "689s 55z 66z 1m 9p", "7s", chow(3, 74, 14), 74, 0, {{kMeldPung, kRed, 0}}},
     ClaimCase{"PairBesideAPair", naki_big_three_dragons, "44m 66z 7z 19p 19s", "4m", pung(74, 20), 74, 0, {kWhitePung}, 2},
     ClaimCase{"LonePairNotCalled", naki_big_three_dragons, "44m 6z 7z 19p 19s 5s", "4m", kNoClaim, 74, 0, {kWhitePung}, 2},
+    ClaimCase{"WindsFirstAimNoChow", naki_big_four_winds, "23m 22z 33z 19p 59s", "4m", kNoClaim, 73, 0, {{kMeldPung, kEast, 0}}},
     ClaimCase{"WindsEarlyAimNoChow", naki_big_four_winds, "23m 22z 33z 19p 59s", "4m", kNoClaim, 73, 1, {{kMeldPung, kEast, 0}}},
     ClaimCase{"WindsLateAimChows", naki_big_four_winds, "23m 22z 33z 19p 59s", "4m", chow(1, 73, 10), 73, 2, {{kMeldPung, kEast, 0}}},
     ClaimCase{"WindsLateAimDragonMeld", naki_big_four_winds, "23m 22z 33z 19p 59s", "4m", kNoClaim, 73, 2, {kWhitePung}}),
