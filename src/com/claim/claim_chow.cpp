@@ -71,7 +71,8 @@ struct ChowScene {
 };
 
 int covered_in_chow(const ChowScene& s, int j) {
-  return static_cast<int>(std::count(&s.covered[3 * j], &s.covered[3 * j + 3], 1));
+  const auto first = s.covered.begin() + 3 * j;
+  return static_cast<int>(std::count(first, first + 3, 1));
 }
 
 // A melded template chow covers its three places and leaves the hand's
