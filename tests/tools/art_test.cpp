@@ -12,11 +12,13 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "draw/art_manifest.h"
+#include "draw/help_pictures.h"
 
 namespace fs = std::filesystem;
 
@@ -149,6 +151,24 @@ TEST_F(ArtSheets, EveryTileFaceIsItsOwnInEveryViewAndSheet) {
     }
     const int views = id == 134 || id == 135 || id == 136 ? 4 : id == 132 || id == 138 ? 2 : 1;
     EXPECT_EQ(tiles, 42 * views) << id;
+  }
+}
+
+// The counting-rules pictures show each tile of their hands as the help
+// tiles (133) show it, as often as the hand holds it. The whole hand is left
+// out: its tiles are narrower to fit its cell.
+TEST_F(ArtSheets, HelpPicturesShowTheTilesOfTheirHands) {
+  for (int k = kHelpPairFirst; k < kHelpPictureCount; ++k) {
+    const HelpPicture& picture = kHelpPictures[k];
+    std::map<int, int> held, shown;
+    std::istringstream words{picture.tiles};
+    for (std::string w; words >> w;)
+      if (w != "/" && w != "+") ++held[std::stoi(w)];
+    const ArtRect r = picture.cell;
+    for (int x = r.x; x + 32 <= r.x + r.w; ++x)
+      for (const auto& [tile, count] : held)
+        if (cell_pixels(sheet(139), {x, r.y, 32, 52}) == cell_pixels(sheet(133), help_tile_cell(tile))) ++shown[tile];
+    EXPECT_EQ(shown, held) << picture.tiles;
   }
 }
 
