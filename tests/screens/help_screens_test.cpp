@@ -81,6 +81,27 @@ TEST_F(HelpScreens, CountingRulesPagesChangeTheTextAndTheLabel) {
   EXPECT_NE(pages[1], pages[2]);
 }
 
+// Sheet 139's pictures: the whole hand and the four chow pairs of the
+// second sub-page, the three caption hands and the hand of pungs of the third.
+TEST_F(HelpScreens, CountingRulesPicturesComeFromTheirCells) {
+  using Copy = std::vector<int>;  // dx, dy, w, sx, sy
+  const std::vector<std::vector<Copy>> expected{
+      {},
+      {{100, 236, 446, 0, 0}, {120, 331, 200, 0, 52}, {120, 406, 200, 0, 104}, {120, 481, 200, 200, 52},
+       {120, 556, 200, 200, 104}},
+      {{90, 181, 470, 0, 156}, {90, 271, 470, 0, 208}, {90, 361, 470, 0, 260}, {90, 536, 470, 0, 312}},
+  };
+  for (int page = 0; page < 3; ++page) {
+    g_help_page = page;
+    std::vector<Copy> copies;
+    for (const DrawCall& c : from_sheet(record_calls(draw_help_yaku_rules), 139)) {
+      EXPECT_EQ(c.h, 52);
+      copies.push_back({c.dx, c.dy, c.w, c.sx, c.sy});
+    }
+    EXPECT_EQ(copies, expected[static_cast<std::size_t>(page)]) << "sub-page " << page;
+  }
+}
+
 TEST_F(HelpScreens, PatternListSelectsOnTheMarkAndSoundsOnlyOnAChange) {
   g_mouse_x = 106, g_mouse_y = 161;
   draw_help_yaku_list();
