@@ -148,8 +148,8 @@ TEST_F(HelpScreens, PatternListExampleTilesFollowTheirGroups) {
 
 // The text pages drawn whole with the generated art: every pixel of ink of
 // every line is still there at the end of the frame (no picture, label or
-// later line covers it) and lies on the card; every picture copied shows
-// something.
+// later line covers it) and lies on the card, whose white runs down beside
+// every line; every picture copied shows something.
 class HelpPages : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -195,6 +195,7 @@ TEST_F(HelpPages, NoLineIsCoveredAndEveryPictureShowsTiles) {
       const auto [lost, outside] = lost_and_outside(line);
       EXPECT_EQ(lost, 0) << "covered: " << line.text;
       EXPECT_EQ(outside, 0) << "beyond the card: " << line.text;
+      EXPECT_EQ(g_back_surface.at(kHelpCardLeft + 10, line.dy + 8), 0xFFFFFFu) << "off the card: " << line.text;
     }
     const auto pictures = from_sheet(calls, 139);
     EXPECT_EQ(static_cast<int>(pictures.size()), page.pictures);
