@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -169,6 +170,20 @@ TEST_F(ArtSheets, HelpPicturesShowTheTilesOfTheirHands) {
       for (const auto& [tile, count] : held)
         if (cell_pixels(sheet(139), {x, r.y, 32, 52}) == cell_pixels(sheet(133), help_tile_cell(tile))) ++shown[tile];
     EXPECT_EQ(shown, held) << picture.tiles;
+  }
+}
+
+// Each picture stands in the middle of its cell on the card's white.
+TEST_F(ArtSheets, HelpPicturesStandCentred) {
+  for (const HelpPicture& picture : kHelpPictures) {
+    const ArtRect r = picture.cell;
+    int first = r.x + r.w, last = r.x - 1;
+    for (int x = r.x; x < r.x + r.w; ++x)
+      for (int y = r.y; y < r.y + r.h; ++y)
+        if (sheet(139).at(x, y) != 0xFFFFFF) first = std::min(first, x), last = std::max(last, x);
+    const int left = first - r.x, right = r.x + r.w - 1 - last;
+    EXPECT_LE(std::abs(left - right), 1) << picture.tiles;
+    EXPECT_LT(left, 12) << picture.tiles;
   }
 }
 
