@@ -80,6 +80,11 @@ TEST_F(HelpPictureHands, TheTextsClaimsHold) {
        {{kYaku56SevenPairs, 24}}},
       // Beside a pure straight only the first chow family found stays.
       {"1 2 3 / 1 2 3 / 4 5 6 / 7 8 9 / 22 + 22", straight, {{kYaku0PureDoubleChow, 1}, {kYaku49PureStraight, 16}}},
+      // A concealed kong is a concealed pung too, a melded one is not.
+      {"11 11 11 / 3 4 5 / 23 24 25 / 29 + 29 / (2 2 2 2)", {kYaku16TwoConcealedPungs, kYaku51ThreeConcealedPungs},
+       {{kYaku16TwoConcealedPungs, 2}}},
+      {"13 13 13 / 11 11 11 / 3 4 5 / 29 + 29 / [2 2 2 2]", {kYaku16TwoConcealedPungs, kYaku51ThreeConcealedPungs},
+       {{kYaku16TwoConcealedPungs, 2}}},
       {"3 4 5 / 23 24 25 / 29 + 29 / (2 2 2 2) / [11 11 11 11]", kongs,
        {{kYaku17ConcealedKong, 2}, {kYaku22TwoMeldedKongs, 4}}},
       {"3 4 + 5 / 29 29 / (2 2 2 2) / [11 11 11 11] / [15 15 15 15]", kongs,
