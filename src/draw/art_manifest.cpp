@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "core/tiles.h"
+#include "draw/help_pictures.h"
 
 namespace {
 
@@ -197,9 +198,7 @@ void cells_simple(int id, Cells& c) {
       break;
     case 128: add(c, 0, 0, 320, 60, "template preview panel"); break;
     case 139:
-      add(c, 0, 0, 446, 52, "example picture");
-      add_run(c, 4, 0, 52, 0, 52, 400, 52, "example picture");
-      add_run(c, 4, 0, 156, 0, 52, 470, 52, "example picture");
+      for (const HelpPicture& p : kHelpPictures) add(c, p.cell.x, p.cell.y, p.cell.w, p.cell.h, "example picture");
       break;
     default: break;
   }

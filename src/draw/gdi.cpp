@@ -194,7 +194,8 @@ void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform:
 }
 
 void draw_text(int x, int y, const char* utf8) {
-  record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy});
+  // Only a recording pays for the copy of the text.
+  if (g_draw_recording) record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy, utf8});
   add_box(Work::kText, x, y, 0, 0);
   g_pending.work.back().text = keep_text(utf8);
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -59,12 +60,14 @@ void finish_drawing();
 
 // ------------------------------------------------------- draw-call recorder
 // For tests: while recording, every blit_bitmap and draw_text is appended to
-// g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height).
+// g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height,
+// and the text itself).
 struct DrawCall {
   int id;
   int dx, dy, w, h;
   int sx, sy;
   platform::Rop rop;
+  std::string text = {};
 };
 extern bool g_draw_recording;               // set by tests only; off in the game
 extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started

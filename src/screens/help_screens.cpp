@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "draw/gdi.h"
+#include "draw/help_pictures.h"
 #include "screens/help_texts.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
@@ -26,7 +27,6 @@ constexpr int kPageLabelW = 50;
 constexpr int kPageLabelH = 30;
 
 constexpr int kExampleSheet = 139;
-constexpr int kExampleRowH = 52;
 
 template <std::size_t N>
 void draw_lines(const std::array<const char*, N>& lines, int x, int top, int step) {
@@ -41,7 +41,10 @@ void draw_titled_lines(const char* title, const std::array<const char*, N>& line
   draw_lines(lines, kLinesX, kLinesTop, kWideLineStep);
 }
 
-void draw_example(int dx, int dy, int w, int sx, int sy) { blit_bitmap(dx, dy, w, kExampleRowH, kExampleSheet, sx, sy); }
+void draw_example(int dx, int dy, int picture) {
+  const ArtRect& cell = kHelpPictures[static_cast<std::size_t>(picture)].cell;
+  blit_bitmap(dx, dy, cell.w, cell.h, kExampleSheet, cell.x, cell.y);
+}
 
 void draw_yaku_rules_page0() { draw_lines(kYakuRulesPage0, kLinesX, kLinesTop, kYakuRulesLineStep); }
 
@@ -51,17 +54,17 @@ void draw_yaku_rules_page1() {
   constexpr int kLastNotesY[2] = {563, 585};
   for (int i = 0; i < static_cast<int>(kYakuRulesPage1Notes.size()); ++i)
     draw_text(kNotesX, i < 9 ? 325 + 25 * i : kLastNotesY[i - 9], kYakuRulesPage1Notes[i]);
-  draw_example(100, 236, 446, 0, 0);
-  for (int j = 0; j < 4; ++j) draw_example(120, 331 + 75 * j, 200, j / 2 * 200, kExampleRowH + j % 2 * kExampleRowH);
+  draw_example(100, 236, kHelpWholeHand);
+  for (int j = 0; j < 4; ++j) draw_example(120, 331 + 75 * j, kHelpPairFirst + j);
 }
 
 void draw_yaku_rules_page2() {
   draw_lines(kYakuRulesPage2Top, kLinesX, kLinesTop, kYakuRulesLineStep);
   draw_lines(kYakuRulesPage2Captions, 95, 240, 90);
-  for (int i = 0; i < 3; ++i) draw_example(90, 181 + 90 * i, 470, 0, 3 * kExampleRowH + kExampleRowH * i);
+  for (int i = 0; i < 3; ++i) draw_example(90, 181 + 90 * i, kHelpCaptionFirst + i);
   draw_lines(kYakuRulesPage2Bottom, kLinesX, 475, kYakuRulesLineStep);
   draw_text(95, 595, kYakuRulesPage2Note);
-  draw_example(90, 536, 470, 0, 6 * kExampleRowH);
+  draw_example(90, 536, kHelpPungHand);
 }
 
 }  // namespace

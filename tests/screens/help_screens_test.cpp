@@ -1,13 +1,18 @@
 // The help screens' texts at their positions, the sub-pages of the counting
-// rules and the hover selection of the pattern list.
+// rules and the hover selection of the pattern list; the text pages drawn
+// with the generated art.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "base/scene_state.h"
 #include "base/sound.h"
+#include "draw/gdi.h"
+#include "platform/platform.h"
 #include "screens/screen_state.h"
 #include "screens/screens.h"
 #include "support/draw_calls.h"
@@ -76,6 +81,27 @@ TEST_F(HelpScreens, CountingRulesPagesChangeTheTextAndTheLabel) {
   EXPECT_NE(pages[1], pages[2]);
 }
 
+// Sheet 139's pictures: the whole hand and the four chow pairs of the
+// second sub-page, the three caption hands and the hand of pungs of the third.
+TEST_F(HelpScreens, CountingRulesPicturesComeFromTheirCells) {
+  using Copy = std::vector<int>;  // dx, dy, w, sx, sy
+  const std::vector<std::vector<Copy>> expected{
+      {},
+      {{100, 236, 446, 0, 0}, {120, 331, 200, 0, 52}, {120, 406, 200, 0, 104}, {120, 481, 200, 200, 52},
+       {120, 556, 200, 200, 104}},
+      {{90, 181, 470, 0, 156}, {90, 271, 470, 0, 208}, {90, 361, 470, 0, 260}, {90, 536, 470, 0, 312}},
+  };
+  for (int page = 0; page < 3; ++page) {
+    g_help_page = page;
+    std::vector<Copy> copies;
+    for (const DrawCall& c : from_sheet(record_calls(draw_help_yaku_rules), 139)) {
+      EXPECT_EQ(c.h, 52);
+      copies.push_back({c.dx, c.dy, c.w, c.sx, c.sy});
+    }
+    EXPECT_EQ(copies, expected[static_cast<std::size_t>(page)]) << "sub-page " << page;
+  }
+}
+
 TEST_F(HelpScreens, PatternListSelectsOnTheMarkAndSoundsOnlyOnAChange) {
   g_mouse_x = 106, g_mouse_y = 161;
   draw_help_yaku_list();
@@ -118,6 +144,63 @@ TEST_F(HelpScreens, PatternListExampleTilesFollowTheirGroups) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(meld[i].dx, 485 + 31 * i);
   EXPECT_EQ(hand[0].dy, 390);
   EXPECT_NE(call_at(calls, 126, 98, 112), nullptr) << "one-digit header shifted left";
+}
+
+// The text pages drawn whole with the generated art: every pixel of ink of
+// every line is still there at the end of the frame (no picture, label or
+// later line covers it) and lies on the card, whose white runs down beside
+// every line; every picture copied shows something.
+class HelpPages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists("art/139.png")) GTEST_SKIP() << "no generated art: run build/ruvelka-gen-art";
+    gdi_setup();
+  }
+
+  // The ink pixels of the line lost in the frame, and those right of the card.
+  static std::pair<int, int> lost_and_outside(const DrawCall& line) {
+    platform::Surface alone(line.w, line.h, 0xFFFFFF);
+    platform::text_out(alone, 0, 0, line.text);
+    int lost = 0, outside = 0;
+    for (int y = 0; y < alone.height; ++y)
+      for (int x = 0; x < alone.width; ++x) {
+        if (alone.at(x, y) == 0xFFFFFF) continue;
+        lost += g_back_surface.at(line.dx + x, line.dy + y) != alone.at(x, y);
+        outside += line.dx + x >= kHelpCardRight;
+      }
+    return {lost, outside};
+  }
+
+  static int colours_at(const DrawCall& copy) {
+    std::set<std::uint32_t> seen;
+    for (int y = 0; y < copy.h; ++y)
+      for (int x = 0; x < copy.w; ++x) seen.insert(g_back_surface.at(copy.dx + x, copy.dy + y));
+    return static_cast<int>(seen.size());
+  }
+};
+
+TEST_F(HelpPages, NoLineIsCoveredAndEveryPictureShowsTiles) {
+  struct Page {
+    void (*draw)();
+    int sub_page;
+    int pictures;
+  };
+  const std::vector<Page> pages{{draw_help_differences, 0, 0}, {draw_help_game_rules, 0, 0}, {draw_help_advice, 0, 0},
+                                {draw_help_yaku_rules, 0, 0},  {draw_help_yaku_rules, 1, 5}, {draw_help_yaku_rules, 2, 4}};
+  for (const Page& page : pages) {
+    g_help_page = page.sub_page;
+    const auto calls = record_calls(page.draw);
+    finish_drawing();
+    for (const DrawCall& line : from_sheet(calls, 0)) {
+      const auto [lost, outside] = lost_and_outside(line);
+      EXPECT_EQ(lost, 0) << "covered: " << line.text;
+      EXPECT_EQ(outside, 0) << "beyond the card: " << line.text;
+      EXPECT_EQ(g_back_surface.at(kHelpCardLeft + 10, line.dy + 8), 0xFFFFFFu) << "off the card: " << line.text;
+    }
+    const auto pictures = from_sheet(calls, 139);
+    EXPECT_EQ(static_cast<int>(pictures.size()), page.pictures);
+    for (const DrawCall& picture : pictures) EXPECT_GT(colours_at(picture), 40) << describe(picture);
+  }
 }
 
 }  // namespace

@@ -6,17 +6,20 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "draw/art_manifest.h"
+#include "draw/help_pictures.h"
 
 namespace fs = std::filesystem;
 
@@ -128,8 +131,8 @@ TEST_F(ArtSheets, EverySheetHasItsSizeAndHoldsEveryCell) {
 }
 
 TEST_F(ArtSheets, EveryCellShowsSomething) {
-  // Plain cells: the patch that clears the wall count, and the help pictures still to come.
-  for (int id = 101; id <= 138; ++id)
+  // The one plain cell: the patch that clears the wall count.
+  for (int id = 101; id <= 139; ++id)
     for (const ArtCell& c : art_cells(id)) {
       if (std::string(c.what) == "wall-count patch") continue;
       EXPECT_FALSE(uniform(sheet(id), c.rect)) << id << " " << c.what << " at " << c.rect.x << "," << c.rect.y;
@@ -149,6 +152,38 @@ TEST_F(ArtSheets, EveryTileFaceIsItsOwnInEveryViewAndSheet) {
     }
     const int views = id == 134 || id == 135 || id == 136 ? 4 : id == 132 || id == 138 ? 2 : 1;
     EXPECT_EQ(tiles, 42 * views) << id;
+  }
+}
+
+// The counting-rules pictures show each tile of their hands as the help
+// tiles (133) show it, as often as the hand holds it. The whole hand is left
+// out: its tiles are narrower to fit its cell.
+TEST_F(ArtSheets, HelpPicturesShowTheTilesOfTheirHands) {
+  for (int k = kHelpPairFirst; k < kHelpPictureCount; ++k) {
+    const HelpPicture& picture = kHelpPictures[k];
+    std::map<int, int> held, shown;
+    std::istringstream words{picture.tiles};
+    for (std::string w; words >> w;)
+      if (w != "/" && w != "+") ++held[std::stoi(w)];
+    const ArtRect r = picture.cell;
+    for (int x = r.x; x + 32 <= r.x + r.w; ++x)
+      for (const auto& [tile, count] : held)
+        if (cell_pixels(sheet(139), {x, r.y, 32, 52}) == cell_pixels(sheet(133), help_tile_cell(tile))) ++shown[tile];
+    EXPECT_EQ(shown, held) << picture.tiles;
+  }
+}
+
+// Each picture stands in the middle of its cell on the card's white.
+TEST_F(ArtSheets, HelpPicturesStandCentred) {
+  for (const HelpPicture& picture : kHelpPictures) {
+    const ArtRect r = picture.cell;
+    int first = r.x + r.w, last = r.x - 1;
+    for (int x = r.x; x < r.x + r.w; ++x)
+      for (int y = r.y; y < r.y + r.h; ++y)
+        if (sheet(139).at(x, y) != 0xFFFFFF) first = std::min(first, x), last = std::max(last, x);
+    const int left = first - r.x, right = r.x + r.w - 1 - last;
+    EXPECT_LE(std::abs(left - right), 1) << picture.tiles;
+    EXPECT_LT(left, 12) << picture.tiles;
   }
 }
 

@@ -16,7 +16,7 @@ void sheet_text(Image& img, const Fonts& fonts, Face face, const char* utf8, int
 }
 
 Image draw_sheet(int id, const Fonts& fonts) {
-  if (id >= 131 && id <= 138) return draw_tile_sheet(id, fonts);
+  if (id >= 131 && id <= 139) return draw_tile_sheet(id, fonts);
   if (is_text_sheet(id)) return draw_text_sheet(id, fonts);
   return draw_ui_sheet(id, fonts);
 }

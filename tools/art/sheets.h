@@ -12,8 +12,14 @@ namespace art {
 // Paints the engraving of one tile, upright, over the whole portrait layer.
 void paint_face(Layer& l, const Fonts& fonts, int tile);
 
-// Tile sheets 131 to 138.
+// A standing tile facing the camera, w x h sheet pixels with a top-edge strip
+// of `strip` pixels; tile 0 shows its back.
+Layer standing_tile(const Fonts& fonts, int w, int h, int strip, int tile);
+
+// Tile sheets 131 to 139.
 Image draw_tile_sheet(int id, const Fonts& fonts);
+// The example hands of the counting-rules help (139).
+Image draw_help_pictures(const Fonts& fonts);
 // Everything else: digits, plates, labels, panels, textures, buttons.
 Image draw_ui_sheet(int id, const Fonts& fonts);
 // Panels, frames, textures and pattern buttons (110 to 128).

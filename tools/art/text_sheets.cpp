@@ -1,7 +1,5 @@
 // The word sheets of the statistics and help screens: page numbers,
-// statistics labels and words, pattern names with their glyph row. The
-// example pictures of the rules help (139) come with that screen; until then
-// its sheet is a plain ground of the right size.
+// statistics labels and words, pattern names with their glyph row.
 #include <array>
 #include <string>
 
@@ -91,7 +89,7 @@ Image pattern_names(const Fonts& fonts) {
 
 }  // namespace
 
-bool is_text_sheet(int id) { return id == 109 || id == 124 || id == 125 || id == 126 || id == 139; }
+bool is_text_sheet(int id) { return id == 109 || id == 124 || id == 125 || id == 126; }
 
 Image draw_text_sheet(int id, const Fonts& fonts) {
   switch (id) {

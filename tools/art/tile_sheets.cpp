@@ -78,6 +78,8 @@ Layer lying_tile(const Fonts& fonts, int w, int h, int top, int tile, int quarte
   return l;
 }
 
+}  // namespace
+
 // A standing tile facing the camera: its top edge (back far, ivory near)
 // above the face, or above its back when seen from behind.
 Layer standing_tile(const Fonts& fonts, int w, int h, int strip, int tile) {
@@ -97,6 +99,8 @@ Layer standing_tile(const Fonts& fonts, int w, int h, int strip, int tile) {
   }
   return l;
 }
+
+namespace {
 
 // The hidden standing tiles of the side seats: the top edge seen from above
 // (ivory toward the seat's edge of the table) and the near side below.
@@ -197,6 +201,7 @@ Image draw_tile_sheet(int id, const Fonts& fonts) {
     case 135: return tinted(table_tiles(fonts), Tint::Grey);
     case 136: return tinted(table_tiles(fonts), Tint::Red);
     case 137: return small_tiles(fonts);
+    case 139: return draw_help_pictures(fonts);
     default: return tinted(standing_tiles(fonts), Tint::Dark);
   }
 }
