@@ -85,6 +85,8 @@ int run_headless_script(std::istream& script, std::ostream& out, std::ostream& e
     try {
       error = run_command(verb, args, out);
     } catch (const headless::ExitRequested& exit) {
+      // The fatal message box: without a window its text shows only here.
+      for (const std::string& message : headless::message_log()) err << message << '\n';
       err << "line " << number << ": the program ended with code " << exit.code << '\n';
       return 1;
     } catch (const std::exception& e) {

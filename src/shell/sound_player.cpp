@@ -28,9 +28,12 @@ bool load_sound_files() {
   std::vector<std::uint8_t> bytes;
   // Only a file that cannot be opened or read whole stops the program; an
   // empty one reads whole.
+  // The message's second line names the file, so a start from the wrong
+  // folder or before the sounds were generated says what is missing.
   for (const std::string& file : files) {
-    if (!platform::read_bytes(platform::native_path(file), bytes)) {
-      platform::message_box("wavファイルが正しく読み込めませんでした", "エラーにより強制終了します");
+    const std::string path = platform::native_path(file);
+    if (!platform::read_bytes(path, bytes)) {
+      platform::message_box("wavファイルが正しく読み込めませんでした\n" + path, "エラーにより強制終了します");
       return false;
     }
   }

@@ -100,6 +100,17 @@ TEST_F(Sound, EachFrameStartsOneVoiceAndOneEffect) {
                                              "wave/naki.wav"}));
 }
 
+// The female voice replaces the user's own shouts only: COM1's first shout,
+// the next in the table, keeps its own file.
+TEST_F(Sound, TheFemaleVoiceLeavesTheComputerPlayersShouts) {
+  TestWorkdir dir;
+  open_headless_program();
+  g_options[opt_player_female] = 1;
+  request_voice(1, VOICE_FUU);
+  headless::step_frames(1);
+  EXPECT_EQ(headless::sound_log(), std::vector<std::string>{"voice/char3_fuu.wav"});
+}
+
 TEST_F(Sound, StartUpEndsWhenASoundFileIsMissing) {
   TestWorkdir dir;
   std::filesystem::remove(dir.file("voice/char8_kan.wav"));
