@@ -13,7 +13,7 @@ constexpr int kYakuMaxRows = 2;
 constexpr std::array<int, kYakuPages> kYakuPagePoints{1, 2, 4, 6, 8, 12, 16, 24, 32, 48, 64, 88};
 
 struct YakuExampleRow {
-  int y = 0;
+  int y;
   const char* tiles = nullptr;  // the groups of the row (see help_yaku_entries.cpp); nullptr for no row
 };
 
