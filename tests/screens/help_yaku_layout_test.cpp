@@ -138,6 +138,7 @@ TEST(HelpYakuLayout, HeaderArrowsAndPageLabelFollowThePage) {
     const DrawCall* left = call_at(calls, 125, 20, 350);
     ASSERT_TRUE(right && left);
     EXPECT_TRUE(right->sx == 80 && right->sy == 80 && left->sx == 100 && left->sy == 80);
+    EXPECT_TRUE(right->w == 20 && right->h == 20 && left->w == 20 && left->h == 20);
     EXPECT_TRUE(text_spots_of(calls).contains({70, 270})) << "separator";
     const auto shown = strip(334, 485, 56);
     reset_gdi_state();
