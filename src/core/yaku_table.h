@@ -125,14 +125,13 @@ static_assert(kYakuUnitPoints[kYaku29TwoConcealedKongs] == 8 && kYakuUnitPoints[
 static_assert(kYakuUnitPoints[kYaku40ChickenHand] == 8 && kYakuUnitPoints[kYaku41ReversibleTiles] == 8);
 static_assert(kYakuUnitPoints[kYaku79NineGates] == 88 && kYakuUnitPoints[kYaku83HumanHand] == 88);
 
-// Pattern names as the pattern list stores them (UTF-8). "●●和" stands in
-// for two characters the list cannot write; a picture covers them on screen.
+// Pattern names as the pattern list shows them (UTF-8).
 constexpr std::array<const char*, kYakuCount> kYakuNames{
     "一般高",     "喜相逢",     "老少副",   "幺九刻",     "連六",       "明槓",       "缺一門",
     "無字",       "辺張",       "坎張",     "単調将",     "自摸",       "箭刻",       "圏風刻",
     "門風刻",     "双同刻",     "双暗刻",   "暗槓",       "断幺",       "四帰一",     "平和",
     "門前清",     "双明槓",     "全帯幺",   "和絶張",     "不求人",     "双箭刻",     "三色三歩高",
-    "●●和",       "双暗槓",     "五門斉",   "混一色",     "全求人",     "三色三同順", "三色三節高",
+    "碰碰和",     "双暗槓",     "五門斉",   "混一色",     "全求人",     "三色三同順", "三色三節高",
     "花竜",       "槓上開花",   "搶槓和",   "妙手回春",   "海底撈月",   "無番和",     "推不倒",
     "三風刻",     "組合竜",     "全不靠",   "大干五",     "小干五",     "一色三歩高", "三色双竜会",
     "清竜",       "三同刻",     "三暗刻",   "全帯五",     "一色三同順", "一色三節高", "清一色",

@@ -1,5 +1,5 @@
-// The pattern list's pages, list strings and, per list position, the
-// explanation lines and example hands.
+// The pattern list's pages and, per list position, the explanation lines
+// and example hands.
 #pragma once
 
 #include <array>
@@ -14,26 +14,31 @@ constexpr std::array<int, kYakuPages> kYakuPagePoints{1, 2, 4, 6, 8, 12, 16, 24,
 
 struct YakuExampleRow {
   int y;
-  const char* tiles;  // the groups of the row (see help_yaku_entries.cpp)
+  const char* tiles = nullptr;  // the groups of the row (see help_yaku_entries.cpp); nullptr for no row
 };
 
-struct YakuPatch {
-  int x = 0, y = 0;  // where the picture of "●●" covers its two characters; 0, 0 for none
-};
-
-struct YakuEntry {
+struct YakuListEntry {
   int pattern_id;
   int page;
-  std::array<const char*, kYakuMaxLines> lines;  // the title line, then the explanation
-  int line_count;
-  std::array<int, kYakuMaxLines> line_y;  // 0: the line stands at 320 + 30 x its index
-  YakuExampleRow rows[kYakuMaxRows];
-  int row_count;
-  YakuPatch patch;
+  std::array<const char*, kYakuMaxLines> lines;  // the title line, then the explanation; nullptr after the last
+  std::array<int, kYakuMaxLines> line_y;         // 0: the line stands at 320 + 30 x its index
+  std::array<YakuExampleRow, kYakuMaxRows> rows;
 };
 
 // Row v - 1 holds list position v.
-extern const std::array<YakuEntry, kYakuEntries> kYakuEntryTable;
+extern const std::array<YakuListEntry, kYakuEntries> kYakuEntryTable;
 
-// The short name of each list position, as the list shows it after its mark.
-extern const std::array<const char*, kYakuEntries> kYakuShortNames;
+constexpr int yaku_line_count(const YakuListEntry& e) {
+  int n = 0;
+  while (n < kYakuMaxLines && e.lines[n] != nullptr) ++n;
+  return n;
+}
+
+constexpr int yaku_row_count(const YakuListEntry& e) {
+  int n = 0;
+  while (n < kYakuMaxRows && e.rows[n].tiles != nullptr) ++n;
+  return n;
+}
+
+// Where line i of the entry stands.
+constexpr int yaku_line_y(const YakuListEntry& e, int i) { return e.line_y[i] != 0 ? e.line_y[i] : 320 + 30 * i; }

@@ -6,6 +6,7 @@
 
 #include "base/scene_state.h"
 #include "base/sound.h"
+#include "core/yaku_table.h"
 #include "draw/art_manifest.h"
 #include "draw/gdi.h"
 #include "screens/help_yaku_entries.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr int kWordSheet = 125;    // arrows and the "●●" picture
+constexpr int kWordSheet = 125;    // the arrow buttons
 constexpr int kHeaderSheet = 126;  // digits, brackets and "点役"
 constexpr int kHandSheet = 133;
 constexpr int kMeldSheet = 134;
@@ -44,8 +45,6 @@ void draw_header(int page) {
   blit_bitmap(115 + d, kHeaderY, 40, 20, kHeaderSheet, 240, 400);
   blit_bitmap(150, kHeaderY, 10, 20, kHeaderSheet, 390, 400);
 }
-
-void draw_patch(int x, int y) { blit_bitmap(x, y, 50, 20, kWordSheet, 80, 120); }
 
 // The hover of step 5: the first used slot whose mark holds the pointer
 // becomes the selection, with the select sound only when it changes.
@@ -97,11 +96,9 @@ void draw_example_row(const YakuExampleRow& row) {
   for (std::string group; std::getline(groups, group, '/');) draw_group(group, row.y);
 }
 
-void draw_explanation(const YakuEntry& entry) {
-  for (int i = 0; i < entry.line_count; ++i)
-    draw_text(90, entry.line_y[i] != 0 ? entry.line_y[i] : 320 + 30 * i, entry.lines[i]);
-  for (int r = 0; r < entry.row_count; ++r) draw_example_row(entry.rows[r]);
-  if (entry.patch.x != 0) draw_patch(entry.patch.x, entry.patch.y);
+void draw_explanation(const YakuListEntry& entry) {
+  for (int i = 0; i < yaku_line_count(entry); ++i) draw_text(90, yaku_line_y(entry, i), entry.lines[i]);
+  for (int r = 0; r < yaku_row_count(entry); ++r) draw_example_row(entry.rows[r]);
 }
 
 }  // namespace
@@ -114,9 +111,8 @@ void draw_help_yaku_list() {
   draw_header(page);
   for (int slot = 0; slot < kYakuSlots; ++slot) {
     const int v = slot_value(page, slot);
-    draw_text(slot_x(slot), slot_y(slot), v == 0 ? " " : ("〇 " + std::string(kYakuShortNames[v - 1])).c_str());
+    draw_text(slot_x(slot), slot_y(slot), v == 0 ? " " : ("〇 " + std::string(yaku_name(kYakuEntryTable[v - 1].pattern_id))).c_str());
   }
-  if (page == 3) draw_patch(392, 144);
   hover_select(page);
   draw_text(70, 270, "――――――――――――――――――――――――――――――――――――");
   blit_bitmap(680, 350, 20, 20, kWordSheet, 80, 80);

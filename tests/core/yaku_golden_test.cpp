@@ -1,5 +1,5 @@
-// The example hands of the scoring-pattern help list (a hand drawn twice is
-// kept once), scored by hand: the winner sits South in the East round and
+// Worked hands, most of them drawn in the scoring-pattern help list (a hand
+// drawn twice is kept once), scored by hand: the winner sits South in the East round and
 // wins on a discard unless the row says otherwise. Where the list draws a
 // concealed kong face down, the row names a tile that adds no pattern of
 // its own.
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(SetsHonoursAndSimpleHands, GoldenHands, ::testing::Valu
     GoldenHand{"三色三歩高", "2 3 4 13 14 15 24 25 26 32 32 35 35 + 32", kDiscard,
                {{kYaku14SeatWind, 2}, {kYaku21ConcealedHand, 2}, {kYaku27MixedShiftedChows, 6},
                 {kYaku30AllTypes, 6}}, 16},
-    GoldenHand{"●●和", "4 4 4 12 12 25 25 25 29 29 + 12 / [32 32 32]", kDiscard,
+    GoldenHand{"碰碰和", "4 4 4 12 12 25 25 25 29 29 + 12 / [32 32 32]", kDiscard,
                {{kYaku14SeatWind, 2}, {kYaku16TwoConcealedPungs, 2}, {kYaku28AllPungs, 6}}, 10},
     GoldenHand{"五門斉 (sets)", "3 4 5 24 25 34 34 34 37 37 + 23 / [11 11 11]", kDiscard,
                {{kYaku1MixedDoubleChow, 1}, {kYaku3TerminalHonourPung, 2}, {kYaku30AllTypes, 6}}, 9},
@@ -233,7 +233,6 @@ INSTANTIATE_TEST_SUITE_P(HighestPatterns, GoldenHands, ::testing::Values(
                {{kYaku6OneVoidedSuit, 1}, {kYaku67LittleThreeDragons, 64}}, 65},
     GoldenHand{"一色双竜会", "21 22 23 25 25 27 28 28 29 29 + 27 / [21 22 23]", kDiscard,
                {{kYaku8EdgeWait, 1}, {kYaku68PureTerminalChows, 64}}, 65},
-    // The list draws the East pung as 31 32 33.
     GoldenHand{"小四喜", "13 14 15 32 32 32 33 33 34 34 + 34 / [31 31 31]", kDiscard,
                {{kYaku13PrevalentWind, 2}, {kYaku14SeatWind, 2}, {kYaku31HalfFlush, 6},
                 {kYaku69LittleFourWinds, 64}}, 74},
@@ -265,8 +264,8 @@ INSTANTIATE_TEST_SUITE_P(HighestPatterns, GoldenHands, ::testing::Values(
     GoldenHand{"九蓮宝灯", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 2", kDiscard,
                {{kYaku4ShortStraight, 1}, {kYaku16TwoConcealedPungs, 2}, {kYaku79NineGates, 88}}, 91}));
 
-// Two rows of the list are no win: the tile after "+" completes nothing.
-// Evaluated anyway, they must score nothing at all, not a chicken hand.
+// Hands that are no win: the tile after "+" completes nothing. Evaluated
+// anyway, they must score nothing at all, not a chicken hand.
 class NotAWin : public ScoringTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(NotAWin, FindsNoReadingAndScoresNothing) {
@@ -278,7 +277,7 @@ TEST_P(NotAWin, FindsNoReadingAndScoresNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HelpListRows, NotAWin, ::testing::Values(
-    "5 6 13 14 15 21 22 23 26 27 28 34 34 + 34",  // drawn under 無番和
-    "3 3 4 4 5 5 12 13 25 25 + 21 / [3 4 5]"));   // drawn under 一色三同順
+    "5 6 13 14 15 21 22 23 26 27 28 34 34 + 34",
+    "3 3 4 4 5 5 12 13 25 25 + 21 / [3 4 5]"));
 
 }  // namespace
