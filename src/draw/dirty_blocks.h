@@ -37,6 +37,11 @@ class DirtyBlocks {
     }
   }
 
+  // Adds the blocks that `other` marked (not its covered ones).
+  void merge(const DirtyBlocks& other) {
+    for (int row = 0; row < kRows; ++row) rows_[row] |= other.rows_[row];
+  }
+
   void clear() {
     rows_.fill(0);
     covered_.fill(0);

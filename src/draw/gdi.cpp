@@ -47,6 +47,10 @@ struct PendingDrawing {
   // The work and texts last drawn: the same work again leaves the same pixels.
   std::vector<Work> shown_work;
   std::string shown_texts;
+  // The blocks whose pixels may have changed since finish_drawing_changes
+  // last gave them, and the boxes it gave then.
+  DirtyBlocks changed;
+  std::vector<platform::Rect> changed_boxes;
 };
 PendingDrawing g_pending;
 
@@ -105,6 +109,7 @@ void draw_background_now(int pattern) {
   platform::blit(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, background_surface(pattern), 0, 0);
   g_pending.shown_background = pattern;
   g_pending.drawn.clear();
+  g_pending.changed.mark(0, 0, kScreenWidth, kScreenHeight);
 }
 
 // The background of the frame before is still there but where that frame
@@ -219,8 +224,10 @@ void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uin
 void finish_drawing() {
   PendingDrawing& p = g_pending;
   if (p.shown_pixels != g_back_surface.pixels.data() || g_back_surface.width != kScreenWidth ||
-      g_back_surface.height != kScreenHeight)
+      g_back_surface.height != kScreenHeight) {
     p.shown_background = -1;
+    p.changed.mark(0, 0, kScreenWidth, kScreenHeight);
+  }
   const bool from_background = !p.work.empty() && p.work[0].kind == Work::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
@@ -230,6 +237,7 @@ void finish_drawing() {
   std::size_t first = 0;
   if (from_background && p.work[0].amount == p.shown_background) {
     for (const Work& w : p.work) mark_covered(w);
+    p.changed.merge(p.drawn);
     put_background_back(p.shown_background);
     first = 1;
   }
@@ -237,11 +245,33 @@ void finish_drawing() {
     mark_drawn(p.work[i]);
     draw_now(p.work[i]);
   }
+  p.changed.merge(p.drawn);
   p.shown_pixels = g_back_surface.pixels.data();
   std::swap(p.work, p.shown_work);
   std::swap(p.texts, p.shown_texts);
   p.work.clear();
   p.texts.clear();
+}
+
+namespace {
+// Adds the box, joined to a box that ends where it starts and spans the same
+// columns when one is among the latest (fewer boxes, the same pixels).
+void add_changed_box(std::vector<platform::Rect>& boxes, platform::Rect box) {
+  for (auto it = boxes.rbegin(); it != boxes.rend() && it->bottom >= box.top; ++it)
+    if (it->bottom == box.top && it->left == box.left && it->right == box.right) {
+      it->bottom = box.bottom;
+      return;
+    }
+  boxes.push_back(box);
+}
+}  // namespace
+
+std::span<const platform::Rect> finish_drawing_changes() {
+  finish_drawing();
+  std::vector<platform::Rect>& boxes = g_pending.changed_boxes;
+  boxes.clear();
+  g_pending.changed.take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
+  return boxes;
 }
 
 void start_draw_recording() {
@@ -257,4 +287,5 @@ void reset_gdi_state() {
   g_pending.work.clear();
   g_pending.texts.clear();
   g_pending.shown_background = -1;
+  g_pending.changed.mark(0, 0, kScreenWidth, kScreenHeight);
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/platform.h"
@@ -56,6 +57,11 @@ std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha);
 // Draws the recorded work into g_back_surface. Whoever reads or writes its
 // pixels directly calls this first.
 void finish_drawing();
+
+// Finishes the drawing and gives the boxes of g_back_surface whose pixels
+// may differ from what they were at the call before (none when the picture
+// is the same): a window shows only those.
+std::span<const platform::Rect> finish_drawing_changes();
 
 // ------------------------------------------------------- draw-call recorder
 // For tests: while recording, every blit_bitmap and draw_text is appended to
