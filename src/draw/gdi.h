@@ -79,6 +79,6 @@ extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
 void start_draw_recording();
 void stop_draw_recording();
 
-// Stops recording, forgets the calls and drops the drawing not yet finished
-// (the surface is left alone).
+// Stops recording, forgets the calls, drops the drawing not yet finished and
+// the backgrounds made from the sheets (the surface is left alone).
 void reset_gdi_state();

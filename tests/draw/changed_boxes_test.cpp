@@ -3,11 +3,15 @@
 // before gives none.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "draw/art_manifest.h"
 #include "draw/gdi.h"
+#include "support/test_workdir.h"
 
 namespace {
 
@@ -106,6 +110,63 @@ TEST_F(ChangedBoxes, AWindowGivenOnlyTheChangesShowsEveryFrame) {
       EXPECT_TRUE(changed.empty()) << "frame " << frame;
     }
   }
+}
+
+// Frames of copies from a sheet with every raster operation, texts, shades
+// and enlarged text over a textured background, each changed a little from
+// the one before: a frame drawn over the one before has the pixels of the
+// same frame drawn whole on a fresh surface.
+TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
+  TestWorkdir dir(false);
+  std::filesystem::create_directories("art");
+  std::mt19937 rng(11);
+  for (int id : {kTextureSheet, 101}) {
+    platform::Surface sheet(art_sheet(id).width, art_sheet(id).height);
+    for (std::uint32_t& px : sheet.pixels) px = rng() & 0xFFFFFF;
+    ASSERT_TRUE(platform::save_png("art/" + std::to_string(id) + ".png", sheet));
+  }
+  gdi_setup();
+  const platform::Surface& sheet = platform::bitmap(101);
+  struct Piece {
+    int kind, x, y, w, h, sx, sy;
+  };
+  std::vector<Piece> pieces;
+  const auto draw = [&] {
+    draw_background(kBackgroundTable);
+    for (const Piece& q : pieces) {
+      switch (q.kind) {
+        case 0: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy); break;
+        case 1: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::And); break;
+        case 2: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::Or); break;
+        case 3: draw_text(q.x, q.y, q.w % 2 == 0 ? "和了" : "Ruvelka"); break;
+        case 4: shade_box(q.x, q.y, q.w, q.h, 0x102030, 100); break;
+        default: draw_enlarged_text(q.x, q.y, "A", 1 + q.w % 3, 0xF1E3B8); break;
+      }
+    }
+  };
+  for (int frame = 0; frame < 70; ++frame) {
+    const auto random_piece = [&] {
+      const int w = 1 + static_cast<int>(rng() % 60), h = 1 + static_cast<int>(rng() % 60);
+      return Piece{static_cast<int>(rng() % 6), static_cast<int>(rng() % 740) - 10, static_cast<int>(rng() % 740) - 10,
+                   w, h, static_cast<int>(rng() % static_cast<unsigned>(sheet.width)),
+                   static_cast<int>(rng() % static_cast<unsigned>(sheet.height))};
+    };
+    if (pieces.size() < 40 || rng() % 3 == 0)
+      pieces.insert(pieces.begin() + static_cast<long>(rng() % (pieces.size() + 1)), random_piece());
+    else if (rng() % 2 == 0)
+      pieces[rng() % pieces.size()].x += static_cast<int>(rng() % 21) - 10;
+    else
+      pieces.erase(pieces.begin() + static_cast<long>(rng() % pieces.size()));
+    draw();
+    show();
+    const platform::Surface over_last = g_back_surface;
+    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
+    draw();
+    finish_drawing();
+    ASSERT_EQ(over_last.pixels, g_back_surface.pixels) << "frame " << frame;
+    ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
+  }
+  platform::reset_platform_state();
 }
 
 }  // namespace
