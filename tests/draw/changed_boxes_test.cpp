@@ -15,6 +15,42 @@
 
 namespace {
 
+// A piece of a frame: a copy from sheet 101 with each raster operation, a
+// text, a shade or an enlarged text.
+struct Piece {
+  int kind, x, y, w, h, sx, sy;
+};
+
+void draw_piece(const Piece& q) {
+  switch (q.kind) {
+    case 0: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy); break;
+    case 1: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::And); break;
+    case 2: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::Or); break;
+    case 3: draw_text(q.x, q.y, q.w % 2 == 0 ? "和了" : "Ruvelka"); break;
+    case 4: shade_box(q.x, q.y, q.w, q.h, 0x102030, 100); break;
+    case 5: fill_box(q.x, q.y, q.w, q.h, 0xC04080); break;
+    default: draw_enlarged_text(q.x, q.y, "A", 1 + q.w % 3, 0xF1E3B8); break;
+  }
+}
+
+void draw_frame(const std::vector<Piece>& pieces, int background = kBackgroundTable) {
+  if (background >= 0) draw_background(background);
+  for (const Piece& q : pieces) draw_piece(q);
+}
+
+// One piece added, moved or taken away (added while there are fewer than `least`).
+void change_one(std::vector<Piece>& pieces, std::mt19937& rng, std::size_t least) {
+  const auto random = [&](unsigned n) { return static_cast<int>(rng() % n); };
+  if (pieces.size() < least || rng() % 3 == 0)
+    pieces.insert(pieces.begin() + static_cast<long>(rng() % (pieces.size() + 1)),
+                  Piece{random(7), random(740) - 10, random(740) - 10, 1 + random(60), 1 + random(60), random(64),
+                        random(64)});
+  else if (rng() % 2 == 0)
+    pieces[rng() % pieces.size()].x += random(21) - 10;
+  else
+    pieces.erase(pieces.begin() + static_cast<long>(rng() % pieces.size()));
+}
+
 class ChangedBoxes : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,47 +107,6 @@ TEST_F(ChangedBoxes, WorkFinishedEarlierIsStillGiven) {
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
 }
 
-// Random frames of fills, texts and shades, some repeating the one before,
-// some without a background: the window's copy is the surface after each.
-TEST_F(ChangedBoxes, AWindowGivenOnlyTheChangesShowsEveryFrame) {
-  std::mt19937 rng(5);
-  struct Box {
-    int x, y, w, h;
-    std::uint32_t colour;
-  };
-  std::vector<Box> boxes;
-  for (int frame = 0; frame < 80; ++frame) {
-    const bool repeat = frame % 4 == 3;
-    if (!repeat) {
-      const int what = static_cast<int>(rng() % 3);
-      if (what == 0 || boxes.empty())
-        boxes.push_back({static_cast<int>(rng() % 760) - 20, static_cast<int>(rng() % 760) - 20,
-                         static_cast<int>(rng() % 90), static_cast<int>(rng() % 90),
-                         static_cast<std::uint32_t>(rng() & 0xFFFFFF)});
-      else if (what == 1)
-        boxes[rng() % boxes.size()].y += 1 + static_cast<int>(rng() % 30);
-      else
-        boxes.erase(boxes.begin() + static_cast<long>(rng() % boxes.size()));
-    }
-    const bool over_last = frame % 10 == 5;  // drawn over the frame before, no background
-    if (!over_last) draw_background(frame / 30 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-      const Box& b = boxes[i];
-      if (i % 3 == 2)
-        shade_box(b.x, b.y, b.w, b.h, b.colour, 90);
-      else if (i % 3 == 1)
-        draw_text(b.x, b.y, "中");
-      else
-        fill_box(b.x, b.y, b.w, b.h, b.colour);
-    }
-    const std::vector<platform::Rect> changed = show();
-    ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
-    if (repeat && !over_last && frame % 10 != 6) {
-      EXPECT_TRUE(changed.empty()) << "frame " << frame;
-    }
-  }
-}
-
 // Frames of copies from a sheet with every raster operation, texts, shades
 // and enlarged text over a textured background, each changed a little from
 // the one before: a frame drawn over the one before has the pixels of the
@@ -126,47 +121,76 @@ TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
     ASSERT_TRUE(platform::save_png("art/" + std::to_string(id) + ".png", sheet));
   }
   gdi_setup();
-  const platform::Surface& sheet = platform::bitmap(101);
-  struct Piece {
-    int kind, x, y, w, h, sx, sy;
-  };
   std::vector<Piece> pieces;
-  const auto draw = [&] {
-    draw_background(kBackgroundTable);
-    for (const Piece& q : pieces) {
-      switch (q.kind) {
-        case 0: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy); break;
-        case 1: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::And); break;
-        case 2: blit_bitmap(q.x, q.y, q.w, q.h, 101, q.sx, q.sy, platform::Rop::Or); break;
-        case 3: draw_text(q.x, q.y, q.w % 2 == 0 ? "和了" : "Ruvelka"); break;
-        case 4: shade_box(q.x, q.y, q.w, q.h, 0x102030, 100); break;
-        default: draw_enlarged_text(q.x, q.y, "A", 1 + q.w % 3, 0xF1E3B8); break;
-      }
-    }
-  };
   for (int frame = 0; frame < 70; ++frame) {
-    const auto random_piece = [&] {
-      const int w = 1 + static_cast<int>(rng() % 60), h = 1 + static_cast<int>(rng() % 60);
-      return Piece{static_cast<int>(rng() % 6), static_cast<int>(rng() % 740) - 10, static_cast<int>(rng() % 740) - 10,
-                   w, h, static_cast<int>(rng() % static_cast<unsigned>(sheet.width)),
-                   static_cast<int>(rng() % static_cast<unsigned>(sheet.height))};
-    };
-    if (pieces.size() < 40 || rng() % 3 == 0)
-      pieces.insert(pieces.begin() + static_cast<long>(rng() % (pieces.size() + 1)), random_piece());
-    else if (rng() % 2 == 0)
-      pieces[rng() % pieces.size()].x += static_cast<int>(rng() % 21) - 10;
-    else
-      pieces.erase(pieces.begin() + static_cast<long>(rng() % pieces.size()));
-    draw();
+    change_one(pieces, rng, 40);
+    draw_frame(pieces);
     show();
     const platform::Surface over_last = g_back_surface;
     g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-    draw();
+    draw_frame(pieces);
     finish_drawing();
     ASSERT_EQ(over_last.pixels, g_back_surface.pixels) << "frame " << frame;
     ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
   }
   platform::reset_platform_state();
 }
+
+// Random frames of pieces, some repeating the one before, some drawn over it
+// without a background: the window's copy is the surface after each.
+TEST_F(ChangedBoxes, AWindowGivenOnlyTheChangesShowsEveryFrame) {
+  std::mt19937 rng(5);
+  std::vector<Piece> pieces;
+  for (int frame = 0; frame < 80; ++frame) {
+    const bool repeat = frame % 4 == 3;
+    if (!repeat) change_one(pieces, rng, 10);
+    const bool over_last = frame % 10 == 5;
+    draw_frame(pieces, over_last ? -1 : frame / 30 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
+    const std::vector<platform::Rect> changed = show();
+    ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
+    if (repeat && !over_last && frame % 10 != 6) {
+      EXPECT_TRUE(changed.empty()) << "frame " << frame;
+    }
+  }
+}
+
+// A frame of fills A, B, C and an enlarged text E far from them, then the
+// same frame edited: only the blocks of 16 pixels of the pieces that came,
+// went or moved change, wherever in the work they lie (a box's last pixel
+// column is x + w - 1: B at 200..209 touches the blocks at 192 and 208).
+struct Edit {
+  const char* what;
+  std::vector<Piece> pieces;
+  const char* changed;
+};
+
+constexpr Piece kA{5, 0, 0, 10, 10, 0, 0}, kB{5, 200, 0, 10, 10, 0, 0}, kC{5, 400, 0, 10, 10, 0, 0};
+constexpr Piece kE{6, 600, 600, 1, 1, 0, 0};  // "A" twice its size: 16 x 32
+constexpr Piece kX{5, 100, 100, 10, 10, 0, 0}, kY{5, 300, 300, 5, 5, 0, 0};
+
+class ChangedBoxesEdits : public ChangedBoxes, public ::testing::WithParamInterface<Edit> {};
+
+TEST_P(ChangedBoxesEdits, ChangeOnlyTheBlocksOfTheEditedPieces) {
+  draw_frame({kA, kB, kC, kE});
+  show();
+  draw_frame(GetParam().pieces);
+  EXPECT_EQ(text(show()), GetParam().changed);
+  EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ChangedBoxesEdits,
+    ::testing::Values(Edit{"one added", {kA, kX, kB, kC, kE}, "96,96-112,112 "},
+                      Edit{"three added", {kA, kX, kX, kY, kB, kC, kE}, "96,96-112,112 288,288-320,320 "},
+                      Edit{"one gone", {kA, kC, kE}, "192,0-224,16 "},
+                      Edit{"one replaced", {kA, kY, kC, kE}, "192,0-224,16 288,288-320,320 "},
+                      Edit{"the last gone", {kA, kB, kC}, "592,592-624,640 "},
+                      Edit{"text moved", {kA, kB, kC, {6, 640, 600, 1, 1, 0, 0}}, "592,592-624,640 640,592-656,640 "},
+                      Edit{"the same", {kA, kB, kC, kE}, ""}),
+    [](const auto& info) {
+      std::string name = info.param.what;
+      for (char& c : name) c = c == ' ' ? '_' : c;
+      return name;
+    });
 
 }  // namespace
