@@ -176,6 +176,10 @@ TEST_P(ChangedBoxesEdits, ChangeOnlyTheBlocksOfTheEditedPieces) {
   draw_frame(GetParam().pieces);
   EXPECT_EQ(text(show()), GetParam().changed);
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
+  draw_frame(GetParam().pieces);
+  finish_drawing();
+  EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,6 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Edit{"one replaced", {kA, kY, kC, kE}, "192,0-224,16 288,288-320,320 "},
                       Edit{"the last gone", {kA, kB, kC}, "592,592-624,640 "},
                       Edit{"text moved", {kA, kB, kC, {6, 640, 600, 1, 1, 0, 0}}, "592,592-624,640 640,592-656,640 "},
+                      // A fill under the text's last row of blocks: the text's blocks change whole.
+                      Edit{"under the text", {kA, kB, kC, {5, 610, 630, 4, 4, 0, 0}, kE}, "592,592-624,640 "},
                       Edit{"the same", {kA, kB, kC, kE}, ""}),
     [](const auto& info) {
       std::string name = info.param.what;
