@@ -13,6 +13,22 @@ void DirtyBlocks::mark(int x, int y, int w, int h) {
   for (int row = y0 / kBlock; row <= (y1 - 1) / kBlock; ++row) rows_[row] |= span;
 }
 
+bool DirtyBlocks::touches(int x, int y, int w, int h) const {
+  const int x0 = std::max(x, 0), x1 = std::min(x + w, kBlock * kColumns);
+  const int y0 = std::max(y, 0), y1 = std::min(y + h, kBlock * kRows);
+  if (x0 >= x1 || y0 >= y1) return false;
+  const std::uint64_t span = columns(x0 / kBlock, (x1 - 1) / kBlock);
+  for (int row = y0 / kBlock; row <= (y1 - 1) / kBlock; ++row)
+    if ((rows_[row] & span) != 0) return true;
+  return false;
+}
+
+int DirtyBlocks::count() const {
+  int n = 0;
+  for (const std::uint64_t row : rows_) n += std::popcount(row);
+  return n;
+}
+
 void DirtyBlocks::mark_covered(int x, int y, int w, int h) {
   const int x0 = std::max(x, 0), x1 = std::min(x + w, kBlock * kColumns);
   const int y0 = std::max(y, 0), y1 = std::min(y + h, kBlock * kRows);

@@ -37,6 +37,17 @@ class DirtyBlocks {
     }
   }
 
+  // Whether any block the box (clipped to the surface) touches is marked.
+  bool touches(int x, int y, int w, int h) const;
+
+  // How many blocks are marked.
+  int count() const;
+
+  // Adds the blocks that `other` marked (not its covered ones).
+  void merge(const DirtyBlocks& other) {
+    for (int row = 0; row < kRows; ++row) rows_[row] |= other.rows_[row];
+  }
+
   void clear() {
     rows_.fill(0);
     covered_.fill(0);

@@ -1,5 +1,8 @@
 #include "draw/gdi.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "draw/art_manifest.h"
 #include "draw/dirty_blocks.h"
 #include "draw/pixel_work.h"
@@ -18,6 +21,10 @@ constexpr int kTextCellHeight = 16;
 // Work recorded beyond this without a background is drawn at once, so a
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
+// Past this many 16-pixel blocks of changes (of 2025), a frame is drawn whole.
+constexpr int kMostBlocksRedrawn = 800;
+// How far on in either list a piece of work's match is looked for.
+constexpr std::size_t kMatchLookAhead = 8;
 
 // One drawing routine's call, kept until the pixels are needed.
 struct Work {
@@ -47,6 +54,10 @@ struct PendingDrawing {
   // The work and texts last drawn: the same work again leaves the same pixels.
   std::vector<Work> shown_work;
   std::string shown_texts;
+  // The blocks whose pixels may have changed since finish_drawing_changes
+  // last gave them, and the boxes it gave then.
+  DirtyBlocks changed;
+  std::vector<platform::Rect> changed_boxes;
 };
 PendingDrawing g_pending;
 
@@ -105,6 +116,7 @@ void draw_background_now(int pattern) {
   platform::blit(g_back_surface, 0, 0, kScreenWidth, kScreenHeight, background_surface(pattern), 0, 0);
   g_pending.shown_background = pattern;
   g_pending.drawn.clear();
+  g_pending.changed.mark(0, 0, kScreenWidth, kScreenHeight);
 }
 
 // The background of the frame before is still there but where that frame
@@ -127,18 +139,23 @@ void mark_covered(const Work& w) {
   g_pending.drawn.mark_covered(w.x, w.y, w.w, w.h);
 }
 
-void mark_drawn(const Work& w) {
+// The box a piece of work draws in (before the surface clips it).
+platform::Rect box_of(const Work& w, const std::string& texts) {
   switch (w.kind) {
     case Work::kText:
-      g_pending.drawn.mark(w.x, w.y, platform::text_width(g_pending.texts.c_str() + w.text), kTextCellHeight);
-      break;
+      return {w.x, w.y, w.x + platform::text_width(texts.c_str() + w.text), w.y + kTextCellHeight};
     case Work::kEnlargedText:
-      g_pending.drawn.mark(w.x, w.y, w.amount * platform::text_width(g_pending.texts.c_str() + w.text),
-                           w.amount * kTextCellHeight);
-      break;
-    case Work::kBackground: break;
-    default: g_pending.drawn.mark(w.x, w.y, w.w, w.h); break;
+      return {w.x, w.y, w.x + w.amount * platform::text_width(texts.c_str() + w.text),
+              w.y + w.amount * kTextCellHeight};
+    case Work::kBackground: return {0, 0, kScreenWidth, kScreenHeight};
+    default: return {w.x, w.y, w.x + w.w, w.y + w.h};
   }
+}
+
+void mark_box(DirtyBlocks& blocks, const platform::Rect& r) { blocks.mark(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+void mark_drawn(const Work& w) {
+  if (w.kind != Work::kBackground) mark_box(g_pending.drawn, box_of(w, g_pending.texts));
 }
 
 void draw_now(const Work& w) {
@@ -153,6 +170,147 @@ void draw_now(const Work& w) {
       break;
     case Work::kBackground: draw_background_now(w.amount); break;
   }
+}
+
+// Adds the box, joined to a box that ends where it starts and spans the same
+// columns when one is among the latest (fewer boxes, the same pixels).
+void add_changed_box(std::vector<platform::Rect>& boxes, platform::Rect box) {
+  for (auto it = boxes.rbegin(); it != boxes.rend() && it->bottom >= box.top; ++it)
+    if (it->bottom == box.top && it->left == box.left && it->right == box.right) {
+      it->bottom = box.bottom;
+      return;
+    }
+  boxes.push_back(box);
+}
+
+// The work just drawn becomes the shown work; the record starts empty.
+void keep_as_shown() {
+  PendingDrawing& p = g_pending;
+  p.shown_pixels = g_back_surface.pixels.data();
+  std::swap(p.work, p.shown_work);
+  std::swap(p.texts, p.shown_texts);
+  p.work.clear();
+  p.texts.clear();
+}
+
+// Whether two pieces of work draw the same, each with its own texts.
+bool same_work(const Work& a, const std::string& a_texts, const Work& b, const std::string& b_texts) {
+  if (a.kind != Work::kText && a.kind != Work::kEnlargedText) return a == b;
+  Work b_as_a = b;
+  b_as_a.text = a.text;
+  return a == b_as_a && std::strcmp(a_texts.c_str() + a.text, b_texts.c_str() + b.text) == 0;
+}
+
+platform::Rect intersection(const platform::Rect& a, const platform::Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+// Draws the part of the work inside `clip`: each kind sets a pixel from
+// that pixel alone, so a part is the same as the whole seen there. Text is
+// made whole off the surface first (its cells are opaque).
+void draw_clipped(const Work& w, const platform::Rect& clip) {
+  const platform::Rect box = box_of(w, g_pending.texts);
+  const platform::Rect in = intersection(box, clip);
+  const int iw = in.right - in.left, ih = in.bottom - in.top;
+  if (iw <= 0 || ih <= 0) return;
+  platform::Surface& s = g_back_surface;
+  switch (w.kind) {
+    case Work::kBlit:
+      platform::blit(s, in.left, in.top, iw, ih, platform::bitmap(w.id), w.sx + in.left - w.x, w.sy + in.top - w.y,
+                     w.rop);
+      break;
+    case Work::kFill: platform::fill_rect(s, in.left, in.top, iw, ih, w.colour); break;
+    case Work::kShade: shade_pixels(s, in.left, in.top, iw, ih, w.colour, w.amount); break;
+    case Work::kText: {
+      platform::Surface cells(box.right - box.left, kTextCellHeight);
+      platform::text_out(cells, 0, 0, g_pending.texts.c_str() + w.text);
+      platform::blit(s, in.left, in.top, iw, ih, cells, in.left - w.x, in.top - w.y);
+      break;
+    }
+    default: draw_now(w); break;  // whole: the region was grown to hold it
+  }
+}
+
+// The blocks where the shown work and the work differ, or an empty set when
+// it is cheaper to draw everything. The two lists are matched in order, a
+// piece skipped on either side when its match lies a few pieces on: as the
+// matched pieces come in the same order in both, a pixel outside the boxes
+// of the unmatched ones is drawn by the same pieces and stays as it is.
+DirtyBlocks differing_blocks() {
+  const PendingDrawing& p = g_pending;
+  const std::vector<Work>& old_work = p.shown_work;
+  const std::vector<Work>& new_work = p.work;
+  const auto same = [&](std::size_t i, std::size_t j) {
+    return same_work(old_work[i], p.shown_texts, new_work[j], p.texts);
+  };
+  DirtyBlocks region;
+  const auto drop_old = [&](std::size_t i) { mark_box(region, box_of(old_work[i], p.shown_texts)); };
+  const auto drop_new = [&](std::size_t j) { mark_box(region, box_of(new_work[j], p.texts)); };
+  std::size_t i = 0, j = 0;
+  while (i < old_work.size() && j < new_work.size()) {
+    if (same(i, j)) {
+      ++i, ++j;
+      continue;
+    }
+    std::size_t skip = 1;
+    while (skip <= kMatchLookAhead && !(i + skip < old_work.size() && same(i + skip, j)) &&
+           !(j + skip < new_work.size() && same(i, j + skip)))
+      ++skip;
+    if (skip > kMatchLookAhead) {  // no match near: both replaced
+      drop_old(i++);
+      drop_new(j++);
+    } else if (i + skip < old_work.size() && same(i + skip, j)) {
+      for (std::size_t k = 0; k < skip; ++k) drop_old(i++);
+    } else {
+      for (std::size_t k = 0; k < skip; ++k) drop_new(j++);
+    }
+  }
+  for (; i < old_work.size(); ++i) drop_old(i);
+  for (; j < new_work.size(); ++j) drop_new(j);
+  // Enlarged text is drawn only whole: where it meets the region, the region takes all of it.
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (const Work& w : p.work) {
+      if (w.kind != Work::kEnlargedText) continue;
+      const platform::Rect box = box_of(w, p.texts);
+      DirtyBlocks alone;
+      mark_box(alone, box);
+      const int before = region.count();
+      if (!region.touches(box.left, box.top, box.right - box.left, box.bottom - box.top)) continue;
+      region.merge(alone);
+      grown = grown || region.count() != before;
+    }
+  }
+  if (region.count() > kMostBlocksRedrawn) region.clear();
+  return region;
+}
+
+// The surface shows the background with the shown work over it: puts the
+// background back where the work differs and draws the work there only.
+bool redraw_differences() {
+  PendingDrawing& p = g_pending;
+  DirtyBlocks region = differing_blocks();
+  if (region.count() == 0) return false;
+  p.changed.merge(region);
+  std::vector<platform::Rect> boxes;
+  region.take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
+  const platform::Surface& whole = background_surface(p.shown_background);
+  for (const platform::Rect& b : boxes)
+    platform::blit(g_back_surface, b.left, b.top, b.right - b.left, b.bottom - b.top, whole, b.left, b.top);
+  for (std::size_t i = 1; i < p.work.size(); ++i) {
+    mark_drawn(p.work[i]);
+    if (p.work[i].kind == Work::kEnlargedText) {
+      const platform::Rect box = box_of(p.work[i], p.texts);
+      if (std::any_of(boxes.begin(), boxes.end(), [&](const platform::Rect& b) {
+            const platform::Rect in = intersection(box, b);
+            return in.left < in.right && in.top < in.bottom;
+          }))
+        draw_now(p.work[i]);
+      continue;
+    }
+    for (const platform::Rect& b : boxes) draw_clipped(p.work[i], b);
+  }
+  return true;
 }
 
 }  // namespace
@@ -220,17 +378,26 @@ void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uin
 void finish_drawing() {
   PendingDrawing& p = g_pending;
   if (p.shown_pixels != g_back_surface.pixels.data() || g_back_surface.width != kScreenWidth ||
-      g_back_surface.height != kScreenHeight)
+      g_back_surface.height != kScreenHeight) {
     p.shown_background = -1;
+    p.changed.mark(0, 0, kScreenWidth, kScreenHeight);
+  }
   const bool from_background = !p.work.empty() && p.work[0].kind == Work::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
     p.texts.clear();
     return;
   }
+  const bool same_background = from_background && p.work[0].amount == p.shown_background;
+  // The frame before drew all of its work over this background: only the difference need be drawn.
+  if (same_background && !p.shown_work.empty() && p.shown_work[0] == p.work[0] && redraw_differences()) {
+    keep_as_shown();
+    return;
+  }
   std::size_t first = 0;
-  if (from_background && p.work[0].amount == p.shown_background) {
+  if (same_background) {
     for (const Work& w : p.work) mark_covered(w);
+    p.changed.merge(p.drawn);
     put_background_back(p.shown_background);
     first = 1;
   }
@@ -238,11 +405,17 @@ void finish_drawing() {
     mark_drawn(p.work[i]);
     draw_now(p.work[i]);
   }
-  p.shown_pixels = g_back_surface.pixels.data();
-  std::swap(p.work, p.shown_work);
-  std::swap(p.texts, p.shown_texts);
-  p.work.clear();
-  p.texts.clear();
+  p.changed.merge(p.drawn);
+  keep_as_shown();
+}
+
+
+std::span<const platform::Rect> finish_drawing_changes() {
+  finish_drawing();
+  std::vector<platform::Rect>& boxes = g_pending.changed_boxes;
+  boxes.clear();
+  g_pending.changed.take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
+  return boxes;
 }
 
 void start_draw_recording() {
@@ -255,7 +428,6 @@ void stop_draw_recording() { g_draw_recording = false; }
 void reset_gdi_state() {
   g_draw_recording = false;
   g_draw_calls.clear();
-  g_pending.work.clear();
-  g_pending.texts.clear();
-  g_pending.shown_background = -1;
+  g_pending = PendingDrawing{};
+  g_pending.changed.mark(0, 0, kScreenWidth, kScreenHeight);
 }

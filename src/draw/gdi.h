@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,11 @@ std::uint32_t blend(std::uint32_t under, std::uint32_t over, int alpha);
 // pixels directly calls this first.
 void finish_drawing();
 
+// Finishes the drawing and gives the boxes of g_back_surface whose pixels
+// may differ from what they were at the call before (none when the picture
+// is the same): a window shows only those.
+std::span<const platform::Rect> finish_drawing_changes();
+
 // ------------------------------------------------------- draw-call recorder
 // For tests: while recording, every blit_bitmap and draw_text is appended to
 // g_draw_calls (text as sheet 0 with its drawn width and a 16-pixel height,
@@ -76,6 +82,6 @@ extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
 void start_draw_recording();
 void stop_draw_recording();
 
-// Stops recording, forgets the calls and drops the drawing not yet finished
-// (the surface is left alone).
+// Stops recording, forgets the calls, drops the drawing not yet finished and
+// the backgrounds made from the sheets (the surface is left alone).
 void reset_gdi_state();

@@ -184,10 +184,13 @@ int run_window(const WindowConfig& config);
 void present(const Surface& surface);
 
 // The same for a surface whose drawing `finish` completes: the window calls
-// finish and presents it; the headless backend keeps the surface and calls
-// finish only when its pixels are read (headless::screen, dump_png), so a
-// frame nobody looks at is never drawn.
-void present_on_demand(const Surface& surface, void (*finish)());
+// finish and shows the boxes it returns, those whose pixels changed since
+// its call before (none: the picture is the same, and is not shown again
+// unless the window system asks for it); the headless backend keeps the
+// surface and calls finish only when its pixels are read (headless::screen,
+// dump_png), so a frame nobody looks at is never drawn.
+using FinishDrawing = std::span<const Rect> (*)();
+void present_on_demand(const Surface& surface, FinishDrawing finish);
 
 // Outer window rectangle on the screen.
 Rect window_rect();

@@ -82,7 +82,7 @@ void frame_step() {
   if (g_notice_frames > 0) --g_notice_frames;
   dispatch_scene(g_scene);
   if (option_on(opt_frame_rate)) draw_frame_rate();
-  platform::present_on_demand(g_back_surface, finish_drawing);
+  platform::present_on_demand(g_back_surface, finish_drawing_changes);
 }
 
 int window_proc(platform::Message msg, int a, int b) {

@@ -34,6 +34,34 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
 
 }  // namespace
 
+// A whole screen of flat boxes and noise, read by libpng itself: plain 8-bit
+// RGB (colour type 2), every channel where it belongs.
+TEST_F(Png, AScreenIsWrittenAsPlainRgb) {
+  Surface s(720, 720, 0x1E5A3C);
+  std::uint32_t noise = 12345;
+  for (int y = 0; y < 720; ++y)
+    for (int x = y % 3 == 0 ? 0 : 360; x < 720; ++x) s.at(x, y) = (noise = noise * 1103515245 + 12345) >> 8;
+  s.at(0, 0) = 0x123456;
+  ASSERT_TRUE(platform::save_png("screen.png", s));
+  const std::vector<char> bytes = file_bytes("screen.png");
+  ASSERT_GT(bytes.size(), 26u);
+  EXPECT_EQ(bytes[24], 8);  // bits per channel
+  EXPECT_EQ(bytes[25], 2);  // RGB, no alpha
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  ASSERT_TRUE(png_image_begin_read_from_file(&image, "screen.png"));
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+  EXPECT_EQ(rgb[0], 0x12);
+  EXPECT_EQ(rgb[1], 0x34);
+  EXPECT_EQ(rgb[2], 0x56);
+  for (std::size_t i = 0; i < s.pixels.size(); ++i)
+    ASSERT_EQ(static_cast<std::uint32_t>(rgb[3 * i] << 16 | rgb[3 * i + 1] << 8 | rgb[3 * i + 2]),
+              s.pixels[i] & 0xFFFFFF) << i;
+}
+
 TEST_F(Png, SavedSurfaceLoadsBackExactlyAndBytesAreDeterministic) {
   Surface s(7, 5);
   for (int y = 0; y < 5; ++y)

@@ -16,7 +16,7 @@ int g_mouse_x = 0;
 int g_mouse_y = 0;
 platform::Surface g_screen;
 const platform::Surface* g_presented = nullptr;
-void (*g_finish_presented)() = nullptr;
+platform::FinishDrawing g_finish_presented = nullptr;
 std::vector<std::string> g_sound_log;
 std::vector<std::string> g_message_log;
 bool g_quit = false;

@@ -18,7 +18,7 @@ extern platform::Surface g_screen;       // copy of the last surface given to pr
 // The last surface given to present_on_demand (null when present came
 // later), and what completes its drawing before it is read.
 extern const platform::Surface* g_presented;
-extern void (*g_finish_presented)();
+extern platform::FinishDrawing g_finish_presented;
 extern std::vector<std::string> g_sound_log;    // play_sound paths, in order
 extern std::vector<std::string> g_message_log;  // "caption: text", in order
 extern bool g_quit;        // the program asked to end

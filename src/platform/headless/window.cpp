@@ -17,7 +17,7 @@ void present(const Surface& surface) {
   headless::g_presented = nullptr;
 }
 
-void present_on_demand(const Surface& surface, void (*finish)()) {
+void present_on_demand(const Surface& surface, FinishDrawing finish) {
   headless::g_presented = &surface;
   headless::g_finish_presented = finish;
 }

@@ -7,6 +7,7 @@ platform::WindowConfig g_config;
 SDL_Window* g_window = nullptr;
 SDL_Renderer* g_renderer = nullptr;
 SDL_Texture* g_texture = nullptr;
+bool g_show_whole = true;
 bool g_destroying = false;
 bool g_quit = false;
 int g_exit_code = 0;
@@ -18,14 +19,12 @@ SDL_AudioSpec g_audio_spec{};
 std::unordered_map<std::string, std::vector<Uint8>> g_sounds;
 
 void reset_sdl_state() {
-  if (g_texture) SDL_DestroyTexture(g_texture);
-  if (g_renderer) SDL_DestroyRenderer(g_renderer);
+  close_drawing_target();
   if (g_window) SDL_DestroyWindow(g_window);
   if (g_audio_device) SDL_CloseAudioDevice(g_audio_device);
   g_config = platform::WindowConfig();
   g_window = nullptr;
-  g_renderer = nullptr;
-  g_texture = nullptr;
+  g_show_whole = true;
   g_destroying = false;
   g_quit = false;
   g_exit_code = 0;

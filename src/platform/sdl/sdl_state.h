@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,8 +16,9 @@ constexpr Uint64 kTickMs = 10;  // the frame timer's period
 
 extern platform::WindowConfig g_config;  // as given to run_window
 extern SDL_Window* g_window;             // null before creation and after destruction
-extern SDL_Renderer* g_renderer;
-extern SDL_Texture* g_texture;           // streaming, client-sized, 0x00RRGGBB
+extern SDL_Renderer* g_renderer;         // null while the window's own surface is drawn to
+extern SDL_Texture* g_texture;           // the renderer's: streaming, client-sized, 0x00RRGGBB
+extern bool g_show_whole;                // the next present shows the whole picture (new or exposed window)
 extern bool g_destroying;                // kMsgDestroy is being delivered
 extern bool g_quit;                      // post_quit was called
 extern int g_exit_code;                  // post_quit's code
@@ -30,6 +32,15 @@ extern std::unordered_map<std::string, std::vector<Uint8>> g_sounds;
 
 // Hands a message to the program's procedure while the window exists.
 void deliver(platform::Message msg, int a, int b);
+
+// The window's drawing target: its own surface, or else a renderer and a
+// texture. Opened once the window exists, closed before it goes.
+bool open_drawing_target();
+void close_drawing_target();
+
+// Shows the boxes of the surface (the whole of it when g_show_whole is set);
+// nothing without a box.
+void present_boxes(const platform::Surface& surface, std::span<const platform::Rect> boxes);
 
 // The program's virtual-key code of an SDL key, or -1 for keys it ignores.
 int virtual_key(SDL_Keycode key);

@@ -30,24 +30,36 @@ bool create_window() {
   const platform::WindowConfig& c = g_config;
   g_window = SDL_CreateWindow(c.caption, c.left, c.top, c.client_width, c.client_height, SDL_WINDOW_HIDDEN);
   if (!g_window) return false;
-  g_renderer = SDL_CreateRenderer(g_window, -1, 0);
-  if (!g_renderer) g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_SOFTWARE);
-  if (!g_renderer) return false;
-  g_texture = SDL_CreateTexture(g_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                c.client_width, c.client_height);
-  if (!g_texture) return false;
+  if (!open_drawing_target()) return false;
   SDL_ShowWindow(g_window);
   SDL_PumpEvents();
   place_outer_corner(c.left, c.top);
   return true;
 }
 
+// What the window system asks for; the picture is shown only when it changed
+// and again when the window system lost it.
+void on_window_event(Uint8 event) {
+  switch (event) {
+    case SDL_WINDOWEVENT_CLOSE: platform::destroy_window(); break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED: g_show_whole = true; break;
+    default: break;
+  }
+}
+
 void handle(const SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT: platform::destroy_window(); break;
-    case SDL_WINDOWEVENT:
-      if (e.window.event == SDL_WINDOWEVENT_CLOSE) platform::destroy_window();
-      break;
+    case SDL_WINDOWEVENT: on_window_event(e.window.event); break;
+    // The desktop or the renderer changed under the window: its picture is shown again.
+    case SDL_DISPLAYEVENT:
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET: g_show_whole = true; break;
     case SDL_MOUSEMOTION: deliver(platform::kMsgMouseMove, e.motion.x, e.motion.y); break;
     case SDL_MOUSEBUTTONDOWN:
       if (e.button.button == SDL_BUTTON_LEFT) deliver(platform::kMsgLeftDown, e.button.x, e.button.y);
@@ -106,20 +118,6 @@ int run_window(const WindowConfig& config) {
   return code;
 }
 
-void present(const Surface& surface) {
-  if (!sdl::g_texture || surface.width != sdl::g_config.client_width ||
-      surface.height != sdl::g_config.client_height)
-    return;
-  SDL_UpdateTexture(sdl::g_texture, nullptr, surface.pixels.data(), surface.width * 4);
-  SDL_RenderCopy(sdl::g_renderer, sdl::g_texture, nullptr, nullptr);
-  SDL_RenderPresent(sdl::g_renderer);
-}
-
-void present_on_demand(const Surface& surface, void (*finish)()) {
-  finish();
-  present(surface);
-}
-
 Rect window_rect() {
   if (!sdl::g_window) return sdl::g_last_rect;
   int x = 0, y = 0, w = 0, h = 0;
@@ -144,12 +142,10 @@ void destroy_window() {
   sdl::g_destroying = true;
   sdl::deliver(kMsgDestroy, 0, 0);
   window_rect();  // kept for anyone asking after the window is gone
-  SDL_DestroyTexture(sdl::g_texture);
-  SDL_DestroyRenderer(sdl::g_renderer);
+  sdl::close_drawing_target();
   SDL_DestroyWindow(sdl::g_window);
-  sdl::g_texture = nullptr;
-  sdl::g_renderer = nullptr;
   sdl::g_window = nullptr;
+  sdl::g_show_whole = true;
   sdl::g_destroying = false;
 }
 
