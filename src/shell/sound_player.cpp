@@ -1,6 +1,5 @@
 #include "shell/sound_player.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,11 @@ bool load_sound_files() {
   std::vector<std::string> files;
   for (int i = 0; i < kSoundEffects; ++i) files.emplace_back(se_file(i));
   for (int i = 0; i < kVoices; ++i) files.emplace_back(voice_file(i));
-  std::vector<std::uint8_t> bytes;
   // Only a file that cannot be opened or read whole stops the program; an
-  // empty one reads whole.
+  // empty one reads whole, and so does one of any size. Whether a file can
+  // be played is found when it is: one that cannot is not played.
   for (const std::string& file : files) {
-    if (!platform::read_bytes(platform::native_path(file), bytes)) {
+    if (!platform::file_reads_whole(platform::native_path(file))) {
       platform::message_box("wavファイルが正しく読み込めませんでした", "エラーにより強制終了します");
       return false;
     }

@@ -136,6 +136,7 @@ TEST_F(DataFiles, RestartFileHoldsItsTenFieldsAtTheirOffsets) {
 
 TEST_F(DataFiles, ResumeIgnoresTheWorkWordsOfTheFile) {
   g_seat_character[1] = 1, g_seat_character[2] = 2, g_seat_character[3] = 3;
+  g_dealer = 1;  // a hand after the first
   ASSERT_TRUE(write_suspended_match());
   std::vector<std::int32_t> file = words("data/restart.dat", nullptr);
   for (int i : {5148, 5152, 5156, 5164, 5168, 5172, 5180, 5184, 5188}) file[i / 4] = 77;
@@ -226,7 +227,7 @@ TEST_F(DataFiles, WordsOutOfRangeTakeTheirDefaultsOrAreClamped) {
 }
 
 TEST_F(DataFiles, TheStoredWindowPositionIsKeptOnTheDesktop) {
-  headless::set_desktop({0, 0, 1600, 900});
+  headless::set_displays({{0, 0, 1600, 900}});
   EXPECT_EQ(read_window_pos().left, 0) << "no file";
   const auto stored = [&](std::int32_t left, std::int32_t top) {
     write_le_words(dir_.file("data/win_xy.dat"), {left, top});

@@ -85,7 +85,6 @@ TestWorkdir::~TestWorkdir() {
 
 void reset_program_state() {
   headless::reset();
-  headless::set_desktop({0, 0, 1920, 1080});
   reset_table_state();
   reset_shell_state();
   reset_scene_state();
