@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::size_t kWordBytes = 4;
 constexpr std::size_t kReadChunkBytes = 64u << 10;
-constexpr int kMaxLinkHops = 40;               // the kernel's own limit when it follows a path
+constexpr int kMaxLinkHops = 40;               // links followed at most: the kernel's own limit for a path
 constexpr std::size_t kTemporaryLetters = 6;   // what mkstemp fills in
 // A write takes milliseconds: a temporary file this old was left by one
 // that was killed.
@@ -154,7 +154,7 @@ fs::path directory_of(const fs::path& file) { return file.has_parent_path() ? fi
 // The file a write of `file` replaces: `file` itself, or the end of its
 // chain of symbolic links. False for a loop or a link that cannot be read.
 bool resolve_links(fs::path& file) {
-  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+  for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
     std::error_code ec;
     if (!fs::is_symlink(fs::symlink_status(file, ec))) return true;
     const fs::path next = fs::read_symlink(file, ec);

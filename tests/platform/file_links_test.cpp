@@ -66,6 +66,18 @@ TEST_F(FileLinks, AChainOfLinksAndALinkToANewFileInAnExistingFolder) {
   EXPECT_EQ(text_of("shared/new.dat"), "first");
 }
 
+TEST_F(FileLinks, FortyLinksAreFollowedAsThePathLookupFollowsThem) {
+  put("data/hop40.dat", "end");
+  for (int hop = 40; hop > 0; --hop)
+    fs::create_symlink("hop" + std::to_string(hop) + ".dat", "data/hop" + std::to_string(hop - 1) + ".dat");
+  ASSERT_TRUE(save("data/hop0.dat", "far"));
+  EXPECT_EQ(text_of("data/hop40.dat"), "far");
+  fs::create_symlink("hop0.dat", "data/hop-1.dat");
+  EXPECT_FALSE(save("data/hop-1.dat", "too far"));
+  EXPECT_EQ(text_of("data/hop40.dat"), "far");
+  EXPECT_FALSE(save("data/", "no name"));
+}
+
 TEST_F(FileLinks, ALinkThatLeadsNowhereUsableFailsAndChangesNothing) {
   fs::create_directories("data");
   fs::create_symlink("gone/win_xy.dat", "data/win_xy.dat");

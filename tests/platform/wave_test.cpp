@@ -68,6 +68,13 @@ TEST(DecodeWave, EveryAcceptedSampleFormatReadsItsValues) {
   EXPECT_EQ(decoded(wave_bytes(floats)), (Samples{8192, 8192, 32767, 32767, 0, 0, 0, 0}));
 }
 
+TEST(DecodeWave, AFrameShorterThanAPlayedOneStillPlaysOne) {
+  WaveSpec spec;
+  spec.rate = 192000;
+  spec.samples = pcm16({-16384, 0, 16384});  // three frames: 0.69 of a played one
+  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{-16384, -16384}));
+}
+
 TEST(DecodeWave, OtherChunksAndAPadByteAreSteppedOver) {
   std::vector<std::uint8_t> file = game_like_wave(10);
   const std::vector<std::uint8_t> odd{'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
