@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -17,10 +18,6 @@ platform::Rect corner_area(const platform::Rect& d) {
   return {d.left, d.top, std::max(d.left, d.right - kMinVisible), std::max(d.top, d.bottom - kMinVisible)};
 }
 
-bool within(const platform::Rect& area, WindowPos pos) {
-  return pos.left >= area.left && pos.left <= area.right && pos.top >= area.top && pos.top <= area.bottom;
-}
-
 WindowPos pulled_into(const platform::Rect& area, WindowPos pos) {
   return {std::clamp(pos.left, area.left, area.right), std::clamp(pos.top, area.top, area.bottom)};
 }
@@ -31,18 +28,15 @@ std::int64_t squared_distance(WindowPos a, WindowPos b) {
   return dx * dx + dy * dy;
 }
 
-// A position on any display is kept; one off every display is pulled to the
-// nearest point of the nearest display (the first on a tie).
+// The nearest point of the nearest display (the first on a tie): a position
+// on any display is its own nearest point and is kept.
 WindowPos within_reach(WindowPos pos, const std::vector<platform::Rect>& displays) {
-  if (displays.empty()) return pos;
-  WindowPos best = pulled_into(corner_area(displays[0]), pos);
+  std::optional<WindowPos> best;
   for (const platform::Rect& d : displays) {
-    const platform::Rect area = corner_area(d);
-    if (within(area, pos)) return pos;
-    const WindowPos pulled = pulled_into(area, pos);
-    if (squared_distance(pulled, pos) < squared_distance(best, pos)) best = pulled;
+    const WindowPos pulled = pulled_into(corner_area(d), pos);
+    if (!best || squared_distance(pulled, pos) < squared_distance(*best, pos)) best = pulled;
   }
-  return best;
+  return best.value_or(pos);
 }
 
 }  // namespace

@@ -249,6 +249,8 @@ TEST_F(DataFiles, TheStoredWindowPositionIsJudgedAgainstEveryDisplay) {
   EXPECT_EQ(stored(9000, 9000), (std::vector<int>{3136, 656}));
   EXPECT_EQ(stored(-40, 2000), (std::vector<int>{0, 1016}));
 
+  headless::set_displays({{0, 0, 1000, 1000}, {2000, 0, 3000, 1000}});
+  EXPECT_EQ(stored(1468, 100), (std::vector<int>{936, 100})) << "halfway between: the first display";
   headless::set_displays({{-1280, 0, 0, 1024}, {0, 0, 1920, 1080}});
   EXPECT_EQ(stored(-600, 200), (std::vector<int>{0, 200})) << "a negative value still becomes 0";
   headless::set_displays({});
@@ -359,6 +361,11 @@ TEST_F(DataFiles, ARestartFileThatContradictsItselfIsNoSuspendedMatch) {
     write_le_words(path, w);
     EXPECT_EQ(suspended_match_waits(), c.waits) << c.what;
   }
+  std::vector<std::int32_t> w = valid_restart_words();
+  w.pop_back();
+  write_le_words(path, w);
+  RestartData read{};
+  EXPECT_FALSE(read_restart_file(read)) << "a short file is refused whatever its flag";
 }
 
 TEST_F(DataFiles, AFailedWriteIsReportedAndLeavesTheOldFile) {

@@ -45,9 +45,12 @@ TEST_F(Sound, FemalePlayerSwapsOnlyTheUsersVoice) {
   play_frame();
   request_voice(6, VOICE_KAN);
   play_frame();
-  ASSERT_EQ(log().size(), 2u);
+  request_voice(1, VOICE_FUU);
+  play_frame();
+  ASSERT_EQ(log().size(), 3u);
   EXPECT_EQ(log()[0], "voice/char2_fuu.wav");
   EXPECT_EQ(log()[1], "voice/char8_kan.wav");
+  EXPECT_EQ(log()[2], "voice/char3_fuu.wav") << "COM1's win shout, the first after the user's set";
 }
 
 TEST_F(Sound, SilencedRequestsAreDroppedNotKept) {
