@@ -359,6 +359,8 @@ TEST_F(DataFiles, ARestartFileThatContradictsItselfIsNoSuspendedMatch) {
     std::vector<std::int32_t> w = valid_restart_words();
     for (auto [word, value] : c.words) w[word] = value;
     write_le_words(path, w);
+    RestartData read{};
+    EXPECT_EQ(read_restart_file(read), c.waits) << c.what;
     EXPECT_EQ(suspended_match_waits(), c.waits) << c.what;
   }
   std::vector<std::int32_t> w = valid_restart_words();
