@@ -44,6 +44,13 @@ TEST(DecodeWave, StereoAt44kPlaysAsItIs) {
   EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{-32767, 32766, 100, -100}));
 }
 
+TEST(DecodeWave, StereoAt22kInterpolatesEachChannelOnItsOwn) {
+  WaveSpec spec;
+  spec.channels = 2;
+  spec.samples = pcm16({0, -16384, 16384, 0});
+  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{0, -16384, 8192, -8192, 16384, 0, 16384, 0}));
+}
+
 TEST(DecodeWave, EveryAcceptedSampleFormatReadsItsValues) {
   WaveSpec eight;
   eight.bits = 8;
