@@ -4,20 +4,30 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/platform.h"
 
 namespace platform {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr std::size_t kWordBytes = 4;
+constexpr std::size_t kReadChunkBytes = 64u << 10;
+constexpr int kMaxLinkHops = 40;               // links followed at most: the kernel's own limit for a path
+constexpr std::size_t kTemporaryLetters = 6;   // what mkstemp fills in
+// A write takes milliseconds: a temporary file this old was left by one
+// that was killed.
+constexpr auto kStaleAfter = std::chrono::minutes(1);
 
 // Closes a descriptor on every way out of a function.
 struct Fd {
@@ -52,7 +62,7 @@ bool write_all(int fd, const std::uint8_t* data, std::size_t size) {
 }
 
 // Makes a finished rename survive a crash; failure here loses nothing.
-void sync_directory(const std::filesystem::path& dir) {
+void sync_directory(const fs::path& dir) {
   Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY));
   if (fd.fd >= 0) ::fsync(fd.fd);
 }
@@ -72,15 +82,23 @@ std::string native_path(std::string_view program_path) {
 
 namespace {
 
-// Reads at most `limit` bytes of a regular file into `out`. The file is
-// opened without blocking, so a FIFO or a device never stalls the program;
-// anything but a regular file is unreadable.
-bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+// Opens a regular file for blocking reads and fills `info`; -1 for anything
+// else. The file is opened without blocking, so a FIFO or a device never
+// stalls the program.
+int open_regular(const std::string& path, struct stat& info) {
   Fd fd(::open(native_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat info {};
-  if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
   const int flags = ::fcntl(fd.fd, F_GETFL);
-  if (flags < 0 || ::fcntl(fd.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
+  if (flags < 0 || ::fcntl(fd.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
+  return std::exchange(fd.fd, -1);
+}
+
+// Reads at most `limit` bytes of a regular file into `out`; anything but a
+// regular file is unreadable.
+bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  struct stat info {};
+  Fd fd(open_regular(path, info));
+  if (fd.fd < 0) return false;
   std::vector<std::uint8_t> bytes(std::min<std::size_t>(limit, static_cast<std::size_t>(info.st_size) + 1));
   std::size_t filled = 0;
   while (filled < limit) {
@@ -113,15 +131,86 @@ bool file_size(const std::string& path, std::uint64_t& size) {
   return true;
 }
 
-bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  namespace fs = std::filesystem;
-  const fs::path target(native_path(path));
-  if (target.filename().empty()) return false;
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::error_code ignored;
-  fs::create_directories(dir, ignored);  // a failure shows when the file is created
+bool file_reads_whole(const std::string& path) {
+  struct stat info {};
+  Fd fd(open_regular(path, info));
+  if (fd.fd < 0) return false;
+  std::vector<std::uint8_t> chunk(kReadChunkBytes);
+  std::uint64_t total = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd.fd, chunk.data(), chunk.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    total += static_cast<std::uint64_t>(n);
+  }
+  return total >= static_cast<std::uint64_t>(info.st_size);
+}
 
-  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+namespace {
+
+fs::path directory_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// The file a write of `file` replaces: `file` itself, or the end of its
+// chain of symbolic links. False for a loop or a link that cannot be read.
+bool resolve_links(fs::path& file) {
+  for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(file, ec))) return true;
+    const fs::path next = fs::read_symlink(file, ec);
+    if (ec) return false;
+    file = next.is_absolute() ? next : directory_of(file) / next;
+  }
+  return false;
+}
+
+// A missing file may be created and a regular one replaced; a directory, a
+// device or a FIFO never.
+bool replaceable(const fs::path& file) {
+  struct stat info {};
+  if (::lstat(file.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
+// The name mkstemp fills in: a temporary of `name` is ".NAME." and six
+// letters or digits.
+std::string temporary_prefix(const fs::path& file) { return "." + file.filename().string() + "."; }
+
+bool is_temporary_of(const std::string& name, const std::string& prefix) {
+  if (name.size() != prefix.size() + kTemporaryLetters || name.compare(0, prefix.size(), prefix) != 0) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                     [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+}  // namespace
+
+int remove_stale_temporaries(const std::string& path) {
+  fs::path target(native_path(path));
+  if (target.filename().empty() || !resolve_links(target)) return 0;
+  const std::string prefix = temporary_prefix(target);
+  const auto stale_before = fs::file_time_type::clock::now() - kStaleAfter;
+  int removed = 0;
+  std::error_code ec;
+  for (fs::directory_iterator it(directory_of(target), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code entry_ec;
+    const fs::path& entry = it->path();
+    if (!is_temporary_of(entry.filename().string(), prefix) || !fs::is_regular_file(fs::symlink_status(entry, entry_ec)))
+      continue;
+    const auto written = fs::last_write_time(entry, entry_ec);
+    if (!entry_ec && written < stale_before && fs::remove(entry, entry_ec)) ++removed;
+  }
+  return removed;
+}
+
+bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+  fs::path target(native_path(path));
+  if (target.filename().empty()) return false;
+  std::error_code ignored;
+  fs::create_directories(directory_of(target), ignored);  // a failure shows when the file is created
+  if (!resolve_links(target) || !replaceable(target)) return false;
+  const fs::path dir = directory_of(target);
+
+  std::string temp = (dir / (temporary_prefix(target) + std::string(kTemporaryLetters, 'X'))).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;

@@ -96,9 +96,22 @@ constexpr std::size_t kMaxReadBytes = 64u << 20;
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes = kMaxReadBytes);
 bool file_size(const std::string& path, std::uint64_t& size);
 
+// True when a regular file reads to its end, at whatever size: the bytes
+// are read and dropped, none kept.
+bool file_reads_whole(const std::string& path);
+
 // Whole-file byte write with the same temporary-file-and-rename guarantee as
-// write_words.
+// write_words. A path that is a symbolic link writes the link's target, its
+// temporary file in the target's directory, and the link stays; a target
+// that exists and is not a regular file is never replaced.
 bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Removes the temporary files that writes of `path` left behind when they
+// were interrupted (a kill between creating one and renaming it): the files
+// beside `path` named as its temporaries are, and last written over a minute
+// ago, so that a write still running in another copy of the program is
+// left alone. Returns how many were removed.
+int remove_stale_temporaries(const std::string& path);
 
 // Maps the program's "DATA\x.dat" / "data\x.dat" / "wave\x.wav" spellings to
 // a path under the working directory ("data/x.dat"): backslashes become
@@ -195,8 +208,9 @@ void present_on_demand(const Surface& surface, FinishDrawing finish);
 // Outer window rectangle on the screen.
 Rect window_rect();
 
-// The usable desktop, for clamping a stored window position.
-Rect desktop_rect();
+// The usable area of every display, the primary first, for keeping a
+// stored window position within reach; empty when none can be asked.
+std::vector<Rect> display_rects();
 
 // Destroys the window: kMsgDestroy is delivered, then the loop ends.
 void destroy_window();

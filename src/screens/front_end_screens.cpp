@@ -42,7 +42,8 @@ constexpr std::array<const char*, kWriteFailedSettings + 1> kMenuFailureLines{
     nullptr,
     "中断データを書き換えられなかったため、再開を取りやめました",
     "中断データを削除できませんでした。次回の起動時にも再開を尋ねます",
-    "対局データを保存できませんでした。この対局は成績に残りません",
+    // The match stays booked in memory until the title click reads the file again.
+    "この対局の成績は保存できず、タイトルに戻ると消えます",
     "設定を保存できませんでした。設定は終了するまで有効です",
 };
 

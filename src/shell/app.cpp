@@ -34,6 +34,7 @@ void on_create() {
   gdi_setup();
   load_hai_table();
   if (!load_sound_files()) platform::exit_program(kSoundLoadFailure);
+  remove_interrupted_saves();
 }
 
 void on_destroy() {

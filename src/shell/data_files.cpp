@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "base/yaku_table.h"
 #include "core/hai_table.h"
 #include "platform/platform.h"
+#include "shell/window_pos.h"
 
 namespace {
 
@@ -66,6 +68,15 @@ constexpr int kScoreReach = 1'000'000;
 bool reachable_scores(const int (&scores)[kSeats]) {
   return std::all_of(std::begin(scores), std::end(scores), [](int s) { return s >= -kScoreReach && s <= kScoreReach; });
 }
+
+// Every payment moves points from seat to seat, so the scores always sum to zero.
+bool zero_sum(const int (&scores)[kSeats]) {
+  return std::accumulate(std::begin(scores), std::end(scores), std::int64_t{0}) == 0;
+}
+
+// A match is stored after a hand, when the dealer has moved on: in the first
+// round the dealer is the first dealer only before any hand was played.
+bool after_a_hand(const RestartData& d) { return d.round_block[0] != 0 || d.dealer_block[0] != d.first_dealer_block[0]; }
 
 }  // namespace
 
@@ -127,7 +138,7 @@ bool read_restart_file(RestartData& out) {
   const platform::FileStatus status = platform::read_words(file_path(kRestartFile), words_of(d), &count);
   if (status != platform::FileStatus::Ok || count != static_cast<std::size_t>(kRestartWords)) return false;
   if (!valid_seats(d.seat_character) || !in_seat_range(d.round_block[0]) || !in_seat_range(d.dealer_block[0]) ||
-      !in_seat_range(d.first_dealer_block[0]) || !reachable_scores(d.scores))
+      !in_seat_range(d.first_dealer_block[0]) || !after_a_hand(d) || !reachable_scores(d.scores) || !zero_sum(d.scores))
     return false;
   clamp_stats(d.stats);
   out = d;
@@ -153,6 +164,11 @@ void apply_restart_data(const RestartData& d) {
 }
 
 bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }
+
+void remove_interrupted_saves() {
+  for (const char* file : {kOptionFile, kRuleYakuFile, kLocalYakuFile, kSaveFile, kRestartFile, kWinXyFile})
+    platform::remove_stale_temporaries(file_path(file));
+}
 
 HaiTableSource load_hai_table_from(const std::string& path) {
   std::uint64_t size = 0;

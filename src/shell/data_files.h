@@ -56,9 +56,10 @@ static_assert(offsetof(RestartData, scores) == 5192);
 RestartData restart_data_from_memory(int flag);
 
 // Reads data\restart.dat aside. True only for a file of exactly its size
-// whose seats hold the user at seat 0 and three different COM characters
-// and whose round, dealer and first dealer are 0..3; anything else counts
-// as no suspended match. The statistics read are clamped.
+// whose seats hold the user at seat 0 and three different COM characters,
+// whose round, dealer and first dealer are 0..3 and tell of a hand already
+// played, and whose scores sum to zero; anything else counts as no
+// suspended match. The statistics read are clamped.
 bool read_restart_file(RestartData& out);
 bool write_restart_file(const RestartData& data);
 
@@ -79,6 +80,10 @@ enum class HaiTableSource { File, Built };
 // the program builds (its size, then its hash: fill_hai_table); otherwise
 // builds it. Either way the table is loaded afterwards.
 HaiTableSource load_hai_table_from(const std::string& path);
+
+// Start-up: removes the temporary files that saves of the data files left
+// when they were killed half-way.
+void remove_interrupted_saves();
 
 // Loads data/hai.dat at start-up (the working directory is the game's root);
 // nothing when the table is already filled.

@@ -118,8 +118,8 @@ TEST_F(Headless, ExitProgramThrowsAndMessagesAreLogged) {
 }
 
 TEST_F(Headless, ClockIsVirtualAndRunWindowStepsTheGivenFrames) {
-  headless::set_desktop({0, 0, 800, 600});
-  EXPECT_EQ(platform::desktop_rect().right, 800);
+  headless::set_displays({{0, 0, 800, 600}, {800, 0, 1600, 600}});
+  EXPECT_EQ(platform::display_rects().size(), 2u);
   headless::set_run_frames(25);
   EXPECT_EQ(platform::run_window(config()), 0);
   EXPECT_EQ(platform::clock_ms(), 250u);
@@ -131,6 +131,7 @@ TEST_F(Headless, ClockIsVirtualAndRunWindowStepsTheGivenFrames) {
 
   headless::reset();
   EXPECT_FALSE(headless::is_open());
-  EXPECT_EQ(platform::desktop_rect().right, 1920);
+  ASSERT_EQ(platform::display_rects().size(), 1u);
+  EXPECT_EQ(platform::display_rects()[0].right, 1920);
   EXPECT_TRUE(headless::sound_log().empty());
 }

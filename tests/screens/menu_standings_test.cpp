@@ -200,6 +200,28 @@ TEST_F(Standings, AFailedSaveStillLeavesForTheMenuWithTheMatchBookedOnce) {
   EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 1);
 }
 
+// What the menu says after the failed save: the match counts in the
+// statistics shown now, and the title's click reads the file back without it.
+TEST_F(Standings, AMatchWhoseSaveFailedCountsUntilTheTitleReadsTheFileAgain) {
+  g_stats_basic[first_].words[kBasicMatches] = 4;
+  ASSERT_TRUE(save_save_file());
+  {
+    FailingWrites failing;
+    headless::left_click_at(300, 300);
+  }
+  ASSERT_EQ(g_last_write_failed, kWriteFailedStandings);
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 1) << "booked in memory";
+  headless::left_click_at(200, 425);
+  EXPECT_EQ(g_scene, SCENE_CHARACTER_DATA);
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 1) << "the statistics screen shows it";
+  headless::key(platform::kVkReturn);
+  headless::left_click_at(10, 10);
+  EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicFirstPlaces], 0) << "back at the title the match is gone";
+  EXPECT_EQ(g_stats_basic[first_].words[kBasicMatches], 4);
+  EXPECT_EQ(g_last_write_failed, kWriteOk);
+}
+
 TEST_F(MenuAndStandings, TheMenuSaysWhichWriteFailedOnTheWayToIt) {
   g_last_write_failed = kWriteOk;
   const std::vector<DrawCall> plain = record_calls(scene_main_menu);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
+#include <filesystem>
+#include <set>
+#include <string>
 #include <cstdint>
 #include <vector>
 
@@ -136,6 +140,7 @@ TEST_F(DataFiles, RestartFileHoldsItsTenFieldsAtTheirOffsets) {
 
 TEST_F(DataFiles, ResumeIgnoresTheWorkWordsOfTheFile) {
   g_seat_character[1] = 1, g_seat_character[2] = 2, g_seat_character[3] = 3;
+  g_dealer = 1;  // a hand after the first
   ASSERT_TRUE(write_suspended_match());
   std::vector<std::int32_t> file = words("data/restart.dat", nullptr);
   for (int i : {5148, 5152, 5156, 5164, 5168, 5172, 5180, 5184, 5188}) file[i / 4] = 77;
@@ -225,8 +230,51 @@ TEST_F(DataFiles, WordsOutOfRangeTakeTheirDefaultsOrAreClamped) {
   EXPECT_EQ(g_stats_yaku[2].words[5], kYakuCountCap);
 }
 
+// Two displays side by side, the second shorter: a position on either is
+// kept, one off both goes to the nearest point where 64 pixels of the
+// window's corner show.
+TEST_F(DataFiles, TheStoredWindowPositionIsJudgedAgainstEveryDisplay) {
+  headless::set_displays({{0, 0, 1920, 1080}, {1920, 0, 3200, 720}});
+  const auto stored = [&](std::int32_t left, std::int32_t top) {
+    write_le_words(dir_.file("data/win_xy.dat"), {left, top});
+    const WindowPos pos = read_window_pos();
+    return std::vector<int>{pos.left, pos.top};
+  };
+  EXPECT_EQ(stored(2500, 300), (std::vector<int>{2500, 300})) << "on the second display";
+  EXPECT_EQ(stored(3136, 656), (std::vector<int>{3136, 656})) << "the second display's last reachable corner";
+  EXPECT_EQ(stored(1000, 1000), (std::vector<int>{1000, 1000})) << "low on the first";
+  EXPECT_EQ(stored(3137, 100), (std::vector<int>{3136, 100}));
+  EXPECT_EQ(stored(2500, 900), (std::vector<int>{2500, 656})) << "below the second, nearer it than the first";
+  EXPECT_EQ(stored(2000, 1200), (std::vector<int>{1856, 1016})) << "below both, nearer the first's corner";
+  EXPECT_EQ(stored(9000, 9000), (std::vector<int>{3136, 656}));
+  EXPECT_EQ(stored(-40, 2000), (std::vector<int>{0, 1016}));
+
+  headless::set_displays({{0, 0, 1000, 1000}, {2000, 0, 3000, 1000}});
+  EXPECT_EQ(stored(1468, 100), (std::vector<int>{936, 100})) << "halfway between: the first display";
+  headless::set_displays({{-1280, 0, 0, 1024}, {0, 0, 1920, 1080}});
+  EXPECT_EQ(stored(-600, 200), (std::vector<int>{0, 200})) << "a negative value still becomes 0";
+  headless::set_displays({});
+  EXPECT_EQ(stored(5000, 4000), (std::vector<int>{5000, 4000})) << "no display to judge by";
+}
+
+TEST_F(DataFiles, StartUpRemovesOnlyTheStaleTemporariesOfTheDataFiles) {
+  const std::vector<std::string> stale{".save.dat.Q1w2E3", ".option.dat.abcdef", ".win_xy.dat.000000", ".restart.dat.Zz9Zz9"};
+  const std::vector<std::string> foreign{".save.dat.Q1w2E", ".hai.dat.abcdef", ".notes.txt.abcdef", "save.dat"};
+  TestWorkdir sounds;
+  for (const std::string& name : stale) write_raw_bytes(sounds.file("data/" + name), 8, 1);
+  for (const std::string& name : foreign) write_raw_bytes(sounds.file("data/" + name), 8, 2);
+  const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const auto& entry : std::filesystem::directory_iterator(sounds.file("data")))
+    std::filesystem::last_write_time(entry.path(), an_hour_ago);
+  open_headless_program();
+  std::set<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(sounds.file("data")))
+    left.insert(entry.path().filename().string());
+  EXPECT_EQ(left, std::set<std::string>(foreign.begin(), foreign.end()));
+}
+
 TEST_F(DataFiles, TheStoredWindowPositionIsKeptOnTheDesktop) {
-  headless::set_desktop({0, 0, 1600, 900});
+  headless::set_displays({{0, 0, 1600, 900}});
   EXPECT_EQ(read_window_pos().left, 0) << "no file";
   const auto stored = [&](std::int32_t left, std::int32_t top) {
     write_le_words(dir_.file("data/win_xy.dat"), {left, top});
@@ -286,6 +334,40 @@ TEST_F(DataFiles, OnlyAWholeConsistentRestartFileCountsAsASuspendedMatch) {
   EXPECT_FALSE(suspended_match_waits()) << "one byte too long";
   write_raw_bytes(path, 5208, 0xFF);
   EXPECT_FALSE(suspended_match_waits()) << "garbage";
+}
+
+// The scores of a suspended match sum to zero, and it was stored after a
+// hand: in the first round the dealer has moved on from the first dealer.
+TEST_F(DataFiles, ARestartFileThatContradictsItselfIsNoSuspendedMatch) {
+  const auto path = dir_.file("data/restart.dat");
+  constexpr int kScores = 5192 / 4, kRound = 5144 / 4, kDealer = 5160 / 4, kFirstDealer = 5176 / 4;
+  struct Case {
+    const char* what;
+    std::vector<std::pair<int, int>> words;
+    bool waits;
+  };
+  const std::vector<Case> cases{
+      {"scores summing to 1", {{kScores, 31}, {kScores + 1, -10}, {kScores + 2, 3}, {kScores + 3, -23}}, false},
+      {"scores summing to -30", {{kScores, -30}}, false},
+      {"scores summing to 0", {{kScores, 31}, {kScores + 1, -10}, {kScores + 2, 2}, {kScores + 3, -23}}, true},
+      {"far scores summing to 4,000,000", {{kScores, 1'000'000}, {kScores + 1, 1'000'000}, {kScores + 2, 1'000'000}, {kScores + 3, 1'000'000}}, false},
+      {"the first hand of the match", {{kRound, 0}, {kDealer, 2}, {kFirstDealer, 2}}, false},
+      {"the second hand of the match", {{kRound, 0}, {kDealer, 3}, {kFirstDealer, 2}}, true},
+      {"the first hand of the second round", {{kRound, 1}, {kDealer, 2}, {kFirstDealer, 2}}, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::int32_t> w = valid_restart_words();
+    for (auto [word, value] : c.words) w[word] = value;
+    write_le_words(path, w);
+    RestartData read{};
+    EXPECT_EQ(read_restart_file(read), c.waits) << c.what;
+    EXPECT_EQ(suspended_match_waits(), c.waits) << c.what;
+  }
+  std::vector<std::int32_t> w = valid_restart_words();
+  w.pop_back();
+  write_le_words(path, w);
+  RestartData read{};
+  EXPECT_FALSE(read_restart_file(read)) << "a short file is refused whatever its flag";
 }
 
 TEST_F(DataFiles, AFailedWriteIsReportedAndLeavesTheOldFile) {

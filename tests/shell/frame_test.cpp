@@ -140,7 +140,7 @@ TEST(WindowPosition, MissingFileOpensAtTheOrigin) {
 TEST(WindowPosition, AStoredPositionOffTheDesktopIsPulledBack) {
   TestWorkdir dir;
   reset_program_state();
-  headless::set_desktop({0, 0, 1280, 800});
+  headless::set_displays({{0, 0, 1280, 800}});
   const std::array<std::int32_t, 2> stored{5000, 90000};
   ASSERT_TRUE(platform::write_words("data/win_xy.dat", stored));
   const platform::WindowConfig config = app_window_config();

@@ -30,6 +30,19 @@ TEST_P(DataFileFuzz, EveryDamagedFormStartsResumesAndStaysInRange) {
 INSTANTIATE_TEST_SUITE_P(Files, DataFileFuzz, ::testing::ValuesIn(fuzzed_files()),
                          [](const auto& info) { return std::filesystem::path(info.param).stem().string(); });
 
+// In four shards, each a quarter of the forms.
+class SoundFileFuzz : public ::testing::TestWithParam<int> {};
+
+TEST_P(SoundFileFuzz, EveryDamagedWavePlaysOrIsIgnoredOrStopsStartUpBeforeTheWindow) {
+  TestWorkdir dir;
+  FuzzTally tally;
+  fuzz_sound_files(20260707, size_from_env("RUVELKA_FUZZ_ROUNDS", 1), GetParam(), 4, tally);
+  EXPECT_TRUE(tally.problems.empty()) << join_lines(tally.problems);
+  EXPECT_GE(tally.files, 700);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, SoundFileFuzz, ::testing::Range(0, 4));
+
 // Every screen of the menu, a run each.
 TEST(Monkey, EveryScreenTakesSeededClicksAndKeys) {
   TestWorkdir dir;

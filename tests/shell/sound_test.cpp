@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/options.h"
 #include "base/sound.h"
 #include "base/table_state.h"
@@ -7,6 +9,7 @@
 #include "shell/app.h"
 #include "shell/sound_player.h"
 #include "support/test_workdir.h"
+#include "support/wave_builder.h"
 #include "table/shout.h"
 
 namespace {
@@ -42,9 +45,12 @@ TEST_F(Sound, FemalePlayerSwapsOnlyTheUsersVoice) {
   play_frame();
   request_voice(6, VOICE_KAN);
   play_frame();
-  ASSERT_EQ(log().size(), 2u);
+  request_voice(1, VOICE_FUU);
+  play_frame();
+  ASSERT_EQ(log().size(), 3u);
   EXPECT_EQ(log()[0], "voice/char2_fuu.wav");
   EXPECT_EQ(log()[1], "voice/char8_kan.wav");
+  EXPECT_EQ(log()[2], "voice/char3_fuu.wav") << "COM1's win shout, the first after the user's set";
 }
 
 TEST_F(Sound, SilencedRequestsAreDroppedNotKept) {
@@ -124,6 +130,75 @@ TEST_F(Sound, StartUpEndsWhenASoundFileIsMissing) {
   ASSERT_EQ(headless::message_log().size(), 1u);
   EXPECT_NE(headless::message_log()[0].find("wavファイルが正しく読み込めませんでした"), std::string::npos);
   EXPECT_NE(headless::message_log()[0].find("エラーにより強制終了します"), std::string::npos);
+  EXPECT_FALSE(headless::window_shown()) << "the message comes without a window";
+}
+
+TEST_F(Sound, AFolderInPlaceOfASoundFileStopsStartUpAndAGoodStartShowsTheWindow) {
+  TestWorkdir dir;
+  open_headless_program();
+  EXPECT_TRUE(headless::window_shown());
+  std::filesystem::remove(dir.file("wave/cut.wav"));
+  std::filesystem::create_directory(dir.file("wave/cut.wav"));
+  EXPECT_THROW(open_headless_program(), headless::ExitRequested);
+  EXPECT_FALSE(headless::window_shown());
+  EXPECT_EQ(headless::message_log().size(), 1u);
+}
+
+// A wave that cannot be played starts the program and is ignored when its
+// sound is asked for; the others still play.
+struct DamagedWave {
+  const char* what;
+  std::vector<std::uint8_t> bytes;
+};
+
+std::vector<DamagedWave> damaged_waves() {
+  std::vector<DamagedWave> waves;
+  const std::vector<std::uint8_t> good = game_like_wave();
+  std::vector<std::uint8_t> rate_one = good;
+  rate_one[kWaveRateOffset] = 1, rate_one[kWaveRateOffset + 1] = 0;
+  waves.push_back({"a sample rate of 1", rate_one});
+  waves.push_back({"truncated after its header", {good.begin(), good.begin() + kWaveHeaderBytes}});
+  std::vector<std::uint8_t> one_byte(good.begin(), good.begin() + kWaveHeaderBytes + 1);
+  one_byte[kWaveDataSizeOffset] = 1, one_byte[kWaveDataSizeOffset + 1] = 0;
+  waves.push_back({"one data byte", one_byte});
+  waves.push_back({"no data", wave_bytes(WaveSpec{})});
+  waves.push_back({"cut before its data chunk", {good.begin(), good.begin() + kWaveHeaderBytes - 8}});
+  WaveSpec long_one;
+  long_one.rate = 1;
+  long_one.samples.assign(400'000, 0x20);
+  waves.push_back({"400 KB of samples at a rate of 1", wave_bytes(long_one)});
+  waves.push_back({"six seconds", game_like_wave(6 * 22050)});
+  return waves;
+}
+
+TEST_F(Sound, ADamagedWaveStartsAndIsIgnoredWhenPlayed) {
+  for (const DamagedWave& wave : damaged_waves()) {
+    TestWorkdir dir;
+    write_file_bytes(dir.file("wave/ok.wav"), wave.bytes);
+    open_headless_program();
+    headless::left_click_at(10, 10);  // the title click asks for SE_OK
+    request_voice(2, VOICE_PON);
+    headless::step_frames(1);
+    EXPECT_EQ(log(), (std::vector<std::string>{"voice/char4_pon.wav", "wave/ok.wav"})) << wave.what;
+    EXPECT_EQ(headless::played_sounds(), std::vector<std::string>{"voice/char4_pon.wav"}) << wave.what;
+    request_se(SE_OK);
+    headless::step_frames(1);
+    EXPECT_EQ(headless::played_sounds().size(), 1u) << wave.what << ": still ignored";
+  }
+}
+
+TEST_F(Sound, AGameLikeWaveOfAnySizeOnDiskStartsAndPlays) {
+  TestWorkdir dir;
+  write_file_bytes(dir.file("wave/ok.wav"), game_like_wave());
+  write_file_bytes(dir.file("wave/hana.wav"), game_like_wave());
+  std::filesystem::resize_file(dir.file("wave/hana.wav"), platform::kMaxReadBytes + 1);
+  open_headless_program();
+  request_se(SE_OK);
+  headless::step_frames(1);
+  request_se(SE_HANA);
+  headless::step_frames(1);
+  EXPECT_EQ(headless::played_sounds(), std::vector<std::string>{"wave/ok.wav"}) << "too long a file is not played";
+  EXPECT_EQ(log().size(), 2u);
 }
 
 // An empty file is read whole (nothing is missing from it); only a file that

@@ -72,6 +72,14 @@ int main(int argc, char** argv) {
     counts.files += tally.files;
     counts.frames += tally.frames;
   }
+  {
+    TestWorkdir dir;
+    FuzzTally tally;
+    fuzz_sound_files(kFuzzSeed, size_from_env("RUVELKA_FUZZ_ROUNDS", 10), part, parts, tally);
+    counts.report("fuzz", tally.problems);
+    counts.files += tally.files;
+    counts.frames += tally.frames;
+  }
   std::printf("matches %d frames %lld files %d failures %d\n", counts.matches, counts.frames, counts.files, counts.failures);
   return counts.failures == 0 ? 0 : 1;
 }

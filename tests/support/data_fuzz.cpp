@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
 
@@ -20,6 +19,7 @@
 #include "support/monkey.h"
 #include "support/state_ranges.h"
 #include "support/test_workdir.h"
+#include "support/wave_builder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,7 +28,6 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 constexpr int kProblemLimit = 30;
-constexpr std::int32_t kExtremes[] = {0, -1, INT_MIN, INT_MAX, 1 << 24};
 constexpr const char* kHaiFile = "data/hai.dat";
 constexpr const char* kRestartFile = "data/restart.dat";
 
@@ -76,16 +75,7 @@ Bytes valid_file(const std::string& file) {
   return le_bytes(hai_words());
 }
 
-void write_bytes(const std::string& file, const Bytes& bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// One damaged form: a label and how to put it at the path.
-struct Form {
-  std::string label;
-  std::function<void(const std::string& path)> put;
-};
+using Form = DamagedForm;
 
 Bytes set_words(Bytes bytes, std::size_t first, std::size_t last, std::int32_t value) {
   for (std::size_t w = first; w < last; ++w)
@@ -95,14 +85,14 @@ Bytes set_words(Bytes bytes, std::size_t first, std::size_t last, std::int32_t v
 
 std::vector<Form> fixed_forms(const Bytes& valid) {
   std::vector<Form> forms{
-      {"empty", [](const std::string& p) { write_bytes(p, {}); }},
-      {"a directory", [](const std::string& p) { fs::create_directory(p); }},
-      {"a link to /dev/zero", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }},
-      {"a dangling link", [](const std::string& p) { fs::create_symlink("nowhere/gone.dat", p); }},
+      {"empty", [](const std::string& p) { write_file_bytes(p, {}); }, true},
+      {"a directory", [](const std::string& p) { fs::create_directory(p); }, false},
+      {"a link to /dev/zero", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }, false},
+      {"a dangling link", [](const std::string& p) { fs::create_symlink("nowhere/gone.dat", p); }, false},
   };
-  for (std::int32_t v : kExtremes)
+  for (std::int32_t v : kFuzzExtremes)
     forms.push_back({"every word " + std::to_string(v),
-                     [&valid, v](const std::string& p) { write_bytes(p, set_words(valid, 0, valid.size() / 4, v)); }});
+                     [&valid, v](const std::string& p) { write_file_bytes(p, set_words(valid, 0, valid.size() / 4, v)); }, true});
   return forms;
 }
 
@@ -119,22 +109,21 @@ std::vector<Form> random_forms(const Bytes& valid, std::mt19937& rng, int round)
   const std::size_t bit = below(8 * size);
   flipped[bit / 8] ^= static_cast<unsigned char>(1u << (bit % 8));
   std::vector<Form> forms{
-      {"truncated to " + std::to_string(truncated.size()), [truncated](const std::string& p) { write_bytes(p, truncated); }},
-      {"oversized to " + std::to_string(oversized.size()), [oversized](const std::string& p) { write_bytes(p, oversized); }},
-      {"random bytes", [noise](const std::string& p) { write_bytes(p, noise); }},
-      {"bit " + std::to_string(bit) + " flipped", [flipped](const std::string& p) { write_bytes(p, flipped); }},
+      {"truncated to " + std::to_string(truncated.size()), [truncated](const std::string& p) { write_file_bytes(p, truncated); }, true},
+      {"oversized to " + std::to_string(oversized.size()), [oversized](const std::string& p) { write_file_bytes(p, oversized); }, true},
+      {"random bytes", [noise](const std::string& p) { write_file_bytes(p, noise); }, true},
+      {"bit " + std::to_string(bit) + " flipped", [flipped](const std::string& p) { write_file_bytes(p, flipped); }, true},
   };
   // One word at an extreme, and a sound head with every later word at one.
   // The even rounds sweep the words from the file's end, so that enough
   // rounds reach every word; the odd ones pick at random.
-  std::size_t sweep = static_cast<std::size_t>(round / 2) * std::size(kExtremes);
-  for (std::int32_t v : kExtremes) {
+  std::size_t sweep = static_cast<std::size_t>(round / 2) * std::size(kFuzzExtremes);
+  for (std::int32_t v : kFuzzExtremes) {
     const std::size_t w = round % 2 == 0 ? words - 1 - (sweep++ % words) : below(words);
-    const Bytes one = set_words(valid, w, w + 1, v);
-    forms.push_back({"word " + std::to_string(w) + " " + std::to_string(v), [one](const std::string& p) { write_bytes(p, one); }});
+    forms.push_back(word_form(valid, w, v));
     const std::size_t from = below(words);
     const Bytes tail = set_words(valid, from, words, v);
-    forms.push_back({"words from " + std::to_string(from) + " " + std::to_string(v), [tail](const std::string& p) { write_bytes(p, tail); }});
+    forms.push_back({"words from " + std::to_string(from) + " " + std::to_string(v), [tail](const std::string& p) { write_file_bytes(p, tail); }, true});
   }
   return forms;
 }
@@ -206,7 +195,7 @@ class Fuzzer {
     fs::remove_all("data", ec);
     fs::create_directory("data");
     for (const std::string& other : fuzzed_files())
-      if (other != file_ && other != kHaiFile) write_bytes(other, valid_file(other));
+      if (other != file_ && other != kHaiFile) write_file_bytes(other, valid_file(other));
     form.put(file_);
     if (file_ == kHaiFile) g_hai_table_loaded = 0;
     open_headless_program(seed_ + static_cast<std::uint32_t>(tally_.files));
@@ -241,13 +230,23 @@ const std::vector<std::string>& fuzzed_files() {
   return files;
 }
 
+DamagedForm word_form(const std::vector<unsigned char>& valid, std::size_t word, std::int32_t value) {
+  const Bytes one = set_words(valid, word, word + 1, value);
+  return {"word " + std::to_string(word) + " " + std::to_string(value), [one](const std::string& p) { write_file_bytes(p, one); }, true};
+}
+
+void for_each_damaged_form(const std::vector<unsigned char>& valid, std::uint32_t seed, int rounds,
+                           const std::function<void(const DamagedForm&)>& run) {
+  for (const Form& form : fixed_forms(valid)) run(form);
+  std::mt19937 rng(seed);
+  for (int round = 0; round < rounds; ++round)
+    for (const Form& form : random_forms(valid, rng, round)) run(form);
+}
+
 void fuzz_data_file(const std::string& file, std::uint32_t seed, int rounds, int play_frames, FuzzTally& tally) {
   const Bytes valid = valid_file(file);
   Fuzzer fuzzer(file, seed, play_frames, tally);
-  for (const Form& form : fixed_forms(valid)) fuzzer.run(form);
-  std::mt19937 rng(seed);
-  for (int round = 0; round < rounds; ++round)
-    for (const Form& form : random_forms(valid, rng, round)) fuzzer.run(form);
+  for_each_damaged_form(valid, seed, rounds, [&fuzzer](const DamagedForm& form) { fuzzer.run(form); });
   // A damaged table can pass the load's checks and still not be the best
   // split everywhere; what runs next in this process gets the true one.
   if (file == kHaiFile) build_hai_table();

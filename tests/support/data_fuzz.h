@@ -8,7 +8,9 @@
 // program's state must be in range.
 #pragma once
 
+#include <climits>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,36 @@ struct FuzzTally {
 // The files, as data/option.dat etc.
 const std::vector<std::string>& fuzzed_files();
 
+// The values a damaged word takes.
+constexpr std::int32_t kFuzzExtremes[] = {0, -1, INT_MIN, INT_MAX, 1 << 24};
+
+// One damaged form: a label, how to put it at a path, and whether what it
+// puts there is a regular file (a directory and the links are not).
+struct DamagedForm {
+  std::string label;
+  std::function<void(const std::string& path)> put;
+  bool regular;
+};
+
+// The valid file with one word set to `value`.
+DamagedForm word_form(const std::vector<unsigned char>& valid, std::size_t word, std::int32_t value);
+
+// Runs every damaged form of a valid file: the fixed ones, then `rounds`
+// rounds of the random ones drawn from `seed`.
+void for_each_damaged_form(const std::vector<unsigned char>& valid, std::uint32_t seed, int rounds,
+                           const std::function<void(const DamagedForm&)>& run);
+
 // Fuzzes one file in the current working directory (a TestWorkdir): the
 // random forms `rounds` times, the fixed ones once, each with `play_frames`
 // frames of play after a resume.
 void fuzz_data_file(const std::string& file, std::uint32_t seed, int rounds, int play_frames, FuzzTally& tally);
+
+// Fuzzes the 6 effect and 32 voice files in the current working directory
+// (a TestWorkdir): each damaged form of a short wave, and each of its
+// header words at every extreme, put in place of every sound file at once,
+// then the program started and every sound played; and each form that is
+// not a regular file put in place of one sound file at a time, which must
+// end start-up with the fatal message before the window is shown. Runs
+// every `parts`-th form from `part` on (the check that every sound plays
+// unharmed in part 0).
+void fuzz_sound_files(std::uint32_t seed, int rounds, int part, int parts, FuzzTally& tally);

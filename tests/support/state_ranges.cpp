@@ -51,9 +51,12 @@ void check_match(std::vector<std::string>& out) {
 
 void check_window(std::vector<std::string>& out) {
   const platform::Rect w = platform::window_rect();
-  const platform::Rect d = platform::desktop_rect();
-  if (w.left < std::max(0, d.left) || w.top < std::max(0, d.top) || w.left >= d.right || w.top >= d.bottom)
-    out.push_back("the window at " + std::to_string(w.left) + "," + std::to_string(w.top) + " is off the desktop");
+  const std::vector<platform::Rect> displays = platform::display_rects();
+  const bool on_one = std::any_of(displays.begin(), displays.end(), [&](const platform::Rect& d) {
+    return w.left >= d.left && w.top >= d.top && w.left < d.right && w.top < d.bottom;
+  });
+  if (w.left < 0 || w.top < 0 || !on_one)
+    out.push_back("the window at " + std::to_string(w.left) + "," + std::to_string(w.top) + " is off every display");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "support/test_workdir.h"
 
 #include <cstdint>
-#include <fstream>
 #include <random>
 #include <vector>
 
@@ -32,39 +31,17 @@
 #include "shell/shell_state.h"
 #include "shell/table_view.h"
 #include "shell/view_inputs.h"
+#include "support/wave_builder.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void put_u32(std::ofstream& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i)));
-}
-void put_u16(std::ofstream& out, std::uint16_t v) {
-  out.put(static_cast<char>(v));
-  out.put(static_cast<char>(v >> 8));
-}
-
-}  // namespace
-
 void write_test_wave(const fs::path& path) {
-  fs::create_directories(path.parent_path());
-  constexpr std::uint32_t kRate = 8000;
-  constexpr std::uint32_t kSamples = 80;
-  std::ofstream out(path, std::ios::binary);
-  out.write("RIFF", 4);
-  put_u32(out, 36 + 2 * kSamples);
-  out.write("WAVEfmt ", 8);
-  put_u32(out, 16);
-  put_u16(out, 1);
-  put_u16(out, 1);
-  put_u32(out, kRate);
-  put_u32(out, 2 * kRate);
-  put_u16(out, 2);
-  put_u16(out, 16);
-  out.write("data", 4);
-  put_u32(out, 2 * kSamples);
-  for (std::uint32_t i = 0; i < kSamples; ++i) put_u16(out, static_cast<std::uint16_t>(i % 2 ? 3000 : -3000));
+  std::vector<std::int16_t> samples(80);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = i % 2 ? 3000 : -3000;
+  WaveSpec spec;
+  spec.rate = 8000;
+  spec.samples = pcm16(samples);
+  write_file_bytes(path, wave_bytes(spec));
 }
 
 TestWorkdir::TestWorkdir(bool with_sounds) : old_(fs::current_path()) {
@@ -85,7 +62,6 @@ TestWorkdir::~TestWorkdir() {
 
 void reset_program_state() {
   headless::reset();
-  headless::set_desktop({0, 0, 1920, 1080});
   reset_table_state();
   reset_shell_state();
   reset_scene_state();

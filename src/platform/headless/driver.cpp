@@ -1,4 +1,6 @@
 // The test driver: opens the window, steps frames and sends input.
+#include <utility>
+
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
 #include "platform/platform_state.h"
@@ -17,9 +19,11 @@ void open(const platform::WindowConfig& config) {
   platform::g_clock_virtual = true;
   platform::g_virtual_clock_ms = 0;
   deliver(platform::kMsgCreate, 0, 0);
+  g_shown = g_open;
 }
 
 bool is_open() { return g_open; }
+bool window_shown() { return g_shown; }
 
 void set_time_seed(std::uint32_t seed) { platform::g_fixed_time_seed = seed; }
 
@@ -63,12 +67,16 @@ const platform::Surface& screen() {
 bool dump_png(const std::string& path) { return platform::save_png(path, screen()); }
 
 const std::vector<std::string>& sound_log() { return g_sound_log; }
-void clear_sound_log() { g_sound_log.clear(); }
+const std::vector<std::string>& played_sounds() { return g_played_log; }
+void clear_sound_log() {
+  g_sound_log.clear();
+  g_played_log.clear();
+}
 const std::vector<std::string>& message_log() { return g_message_log; }
 
 bool quit_requested() { return g_quit; }
 int exit_code() { return g_exit_code; }
 
-void set_desktop(platform::Rect desktop) { g_desktop = desktop; }
+void set_displays(std::vector<platform::Rect> displays) { g_displays = std::move(displays); }
 
 }  // namespace headless

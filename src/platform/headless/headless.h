@@ -18,10 +18,12 @@ struct ExitRequested {
   int code;
 };
 
-// Opens the window without a message loop: stores the procedure and delivers
-// kMsgCreate.
+// Opens the window without a message loop: stores the procedure, delivers
+// kMsgCreate and then shows the window (so a creation that ends the
+// program never shows it).
 void open(const platform::WindowConfig& config);
 bool is_open();
+bool window_shown();
 
 // Makes platform::seed_from_time use this seed instead of the time, until reset.
 void set_time_seed(std::uint32_t seed);
@@ -46,7 +48,9 @@ bool dump_png(const std::string& path);
 
 // Every sound path requested through platform::play_sound, in order.
 const std::vector<std::string>& sound_log();
-void clear_sound_log();
+// The requests whose file decodes, in order: what the window would play.
+const std::vector<std::string>& played_sounds();
+void clear_sound_log();  // both logs
 
 // Every message box shown, "caption: text".
 const std::vector<std::string>& message_log();
@@ -59,8 +63,8 @@ int exit_code();
 // starts clean (platform::reset_platform_state forgets the rest).
 void reset();
 
-// The rectangle the headless backend pretends the desktop has
-// (0, 0, 1920, 1080 unless set).
-void set_desktop(platform::Rect desktop);
+// The displays the headless backend pretends to have, the first the
+// primary (one of 0, 0, 1920, 1080 unless set).
+void set_displays(std::vector<platform::Rect> displays);
 
 }  // namespace headless

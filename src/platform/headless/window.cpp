@@ -3,6 +3,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
+#include "platform/wave.h"
 
 namespace platform {
 
@@ -28,7 +29,7 @@ Rect window_rect() {
   return Rect{c.left, c.top, c.left + c.client_width, c.top + c.client_height};
 }
 
-Rect desktop_rect() { return headless::g_desktop; }
+std::vector<Rect> display_rects() { return headless::g_displays; }
 
 void destroy_window() {
   if (!headless::g_open) return;
@@ -54,6 +55,16 @@ void exit_program(int code) {
   throw headless::ExitRequested{code};
 }
 
-void play_sound(const std::string& path) { headless::g_sound_log.push_back(path); }
+// Decoded as the window decodes it, once per file.
+void play_sound(const std::string& path) {
+  headless::g_sound_log.push_back(path);
+  const std::string file = native_path(path);
+  auto known = headless::g_playable.find(file);
+  if (known == headless::g_playable.end()) {
+    std::vector<std::int16_t> samples;
+    known = headless::g_playable.emplace(file, load_wave(file, samples)).first;
+  }
+  if (known->second) headless::g_played_log.push_back(path);
+}
 
 }  // namespace platform

@@ -16,7 +16,7 @@ platform::Rect g_last_rect;
 bool g_audio_tried = false;
 SDL_AudioDeviceID g_audio_device = 0;
 SDL_AudioSpec g_audio_spec{};
-std::unordered_map<std::string, std::vector<Uint8>> g_sounds;
+std::unordered_map<std::string, std::vector<std::int16_t>> g_sounds;
 
 void reset_sdl_state() {
   close_drawing_target();

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -27,8 +28,9 @@ extern platform::Rect g_last_rect;       // outer rectangle when last asked, kep
 extern bool g_audio_tried;               // the device was opened or found missing
 extern SDL_AudioDeviceID g_audio_device;  // 0: no device, sounds are dropped
 extern SDL_AudioSpec g_audio_spec;        // the device's own format
-// Wave files already converted to the device's format, by native path.
-extern std::unordered_map<std::string, std::vector<Uint8>> g_sounds;
+// Wave files already decoded to the play format, by native path; empty for
+// a file that cannot be played.
+extern std::unordered_map<std::string, std::vector<std::int16_t>> g_sounds;
 
 // Hands a message to the program's procedure while the window exists.
 void deliver(platform::Message msg, int a, int b);

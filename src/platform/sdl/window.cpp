@@ -31,10 +31,15 @@ bool create_window() {
   g_window = SDL_CreateWindow(c.caption, c.left, c.top, c.client_width, c.client_height, SDL_WINDOW_HIDDEN);
   if (!g_window) return false;
   if (!open_drawing_target()) return false;
+  return true;
+}
+
+// Shown only once the create message went through, so that a start-up that
+// ends there (a sound file that cannot be read) never shows the window.
+void show_window() {
   SDL_ShowWindow(g_window);
   SDL_PumpEvents();
-  place_outer_corner(c.left, c.top);
-  return true;
+  place_outer_corner(g_config.left, g_config.top);
 }
 
 // What the window system asks for; the picture is shown only when it changed
@@ -111,6 +116,7 @@ int run_window(const WindowConfig& config) {
     return 1;
   }
   sdl::deliver(kMsgCreate, 0, 0);
+  if (sdl::g_window) sdl::show_window();
   sdl::message_loop();
   // A window that ends without post_quit still ends the run.
   const int code = sdl::g_exit_code;
@@ -129,12 +135,15 @@ Rect window_rect() {
   return sdl::g_last_rect;
 }
 
-Rect desktop_rect() {
-  SDL_Rect usable{0, 0, 0, 0};
-  const int display = sdl::g_window ? SDL_GetWindowDisplayIndex(sdl::g_window) : 0;
-  if (!sdl::ensure_video() || SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0)
-    return Rect{0, 0, 1024, 768};
-  return Rect{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+std::vector<Rect> display_rects() {
+  std::vector<Rect> rects;
+  if (!sdl::ensure_video()) return rects;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(i, &usable) == 0 && usable.w > 0 && usable.h > 0)
+      rects.push_back(Rect{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h});
+  }
+  return rects;
 }
 
 void destroy_window() {
@@ -157,7 +166,9 @@ void post_quit(int code) {
 void message_box(std::string_view text, std::string_view caption) {
   const std::string t(text), c(caption);
   std::fprintf(stderr, "%s: %s\n", c.c_str(), t.c_str());
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), sdl::g_window);
+  // A window not shown yet is no parent: the box stands alone.
+  SDL_Window* parent = sdl::g_window && (SDL_GetWindowFlags(sdl::g_window) & SDL_WINDOW_SHOWN) ? sdl::g_window : nullptr;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), parent);
 }
 
 void exit_program(int code) {
