@@ -4,9 +4,6 @@
 #include <cstring>
 #include <string>
 
-int g_se_request[kSoundEffects];
-int g_voice_request[kVoices];
-
 namespace {
 
 constexpr std::array<const char*, kSoundEffects> kSeFiles{
@@ -41,7 +38,3 @@ void request_voice(int character, int shout) {
   g_voice_request[4 * character + shout] = 1;
 }
 
-void reset_sound_state() {
-  std::memset(g_se_request, 0, sizeof g_se_request);
-  std::memset(g_voice_request, 0, sizeof g_voice_request);
-}

@@ -4,8 +4,6 @@
 
 #include "base/table_state.h"
 
-int g_visible_counts[kTileCodes]{};
-int g_seen_counts[kTileCodes]{};
 
 void publish_tile_counts(const TileCounts& c) {
   std::memcpy(g_visible_counts, c.visible, sizeof g_visible_counts);
@@ -13,8 +11,3 @@ void publish_tile_counts(const TileCounts& c) {
 }
 
 void count_visible_tiles(int seat) { publish_tile_counts(count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat)); }
-
-void reset_visible_state() {
-  std::memset(g_visible_counts, 0, sizeof g_visible_counts);
-  std::memset(g_seen_counts, 0, sizeof g_seen_counts);
-}

@@ -6,7 +6,6 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 
-WinReading g_win_reading{};
 
 namespace {
 
@@ -62,4 +61,3 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   return g_eval_valid == 1;
 }
 
-void reset_win_eval_state() { g_win_reading = WinReading{}; }

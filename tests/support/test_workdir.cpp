@@ -102,7 +102,7 @@ void reset_program_state() {
   reset_planner_state();
   reset_table_view_state();
   reset_gdi_state();
-  reset_yaku_table();
+  reset_scorer_state();
   reset_shanten_state();
   reset_decomposition_state();
   reset_com_target_state();
