@@ -16,7 +16,7 @@
 #include "base/win_record.h"
 #include "base/yaku_switches.h"
 #include "base/yaku_table.h"
-#include "core/state_list.h"
+#include "platform/state_list.h"
 
 #define BASE_STATE(X)                                        \
   X(TableState, g_table_state, reset_table_state)            \
@@ -36,4 +36,4 @@
 
 BASE_STATE(RUVELKA_DEFINE_STATE)
 
-void reset_base_state() { BASE_STATE(RUVELKA_RESET_STATE) }
+void reset_base_floor() { BASE_STATE(RUVELKA_RESET_STATE) }

@@ -1,17 +1,12 @@
 #include "draw/gdi.h"
 
 #include "draw/art_manifest.h"
-#include "draw/dirty_blocks.h"
+#include "draw/pending_drawing.h"
 #include "draw/pixel_work.h"
-
-platform::Surface g_back_surface;
-bool g_draw_recording = false;
-std::vector<DrawCall> g_draw_calls;
 
 namespace {
 constexpr int kTextureSize = 72;
 constexpr int kTexturePitch = 80;  // pattern p at x = 80 p of the sheet
-constexpr int kBackgroundPatterns = 2;
 // Stand-ins for the textures: a felt green for the screens, a darker one for the table.
 constexpr std::uint32_t kPlainBackground[kBackgroundPatterns] = {0x1E5A3C, 0x174A30};
 constexpr int kTextCellHeight = 16;
@@ -19,36 +14,6 @@ constexpr int kTextCellHeight = 16;
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
 
-// One drawing routine's call, kept until the pixels are needed.
-struct Work {
-  enum Kind : int { kBlit, kFill, kShade, kText, kEnlargedText, kBackground } kind = kBlit;
-  int x = 0, y = 0, w = 0, h = 0;
-  int id = 0, sx = 0, sy = 0;  // blit: the sheet and the source corner
-  platform::Rop rop = platform::Rop::Copy;
-  std::uint32_t colour = 0;
-  int amount = 0;              // shade: alpha; enlarged text: scale; background: pattern
-  std::size_t text = 0;        // texts: offset of its NUL-terminated bytes in PendingDrawing::texts
-
-  bool operator==(const Work&) const = default;
-};
-
-struct PendingDrawing {
-  std::vector<Work> work;  // in call order
-  std::string texts;       // the texts of the work, each NUL-terminated
-  // Each background pattern as a whole 720 x 720 surface, made at its first
-  // use (empty before, and after the sheets load).
-  platform::Surface backgrounds[kBackgroundPatterns];
-  // The background last drawn whole into g_back_surface (-1: not known), the
-  // blocks drawn over since, and the pixel buffer they were drawn in (a
-  // surface put in its place is drawn whole again).
-  int shown_background = -1;
-  DirtyBlocks drawn;
-  const std::uint32_t* shown_pixels = nullptr;
-  // The work and texts last drawn: the same work again leaves the same pixels.
-  std::vector<Work> shown_work;
-  std::string shown_texts;
-};
-PendingDrawing g_pending;
 
 void record(const DrawCall& call) {
   if (g_draw_recording) g_draw_calls.push_back(call);
@@ -61,17 +26,17 @@ std::size_t keep_text(const char* utf8) {
 }
 
 // A new entry at the end of the recorded work, its fields to be set by the
-// caller (written in place: a whole Work built elsewhere and copied in
+// caller (written in place: a whole work item built elsewhere and copied in
 // costs more than the rest of a block copy's recording).
-Work& add(Work::Kind kind) {
+PendingWork& add(PendingWork::Kind kind) {
   if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
-  Work& work = g_pending.work.emplace_back();
+  PendingWork& work = g_pending.work.emplace_back();
   work.kind = kind;
   return work;
 }
 
-void add_box(Work::Kind kind, int x, int y, int w, int h) {
-  Work& work = add(kind);
+void add_box(PendingWork::Kind kind, int x, int y, int w, int h) {
+  PendingWork& work = add(kind);
   work.x = x, work.y = y, work.w = w, work.h = h;
 }
 
@@ -116,50 +81,50 @@ void put_background_back(int pattern) {
 
 // Copies and fills set every pixel of their box; the masked copies, the
 // shades and the enlarged text mix with what is under them.
-void mark_covered(const Work& w) {
-  const bool opaque = (w.kind == Work::kBlit && w.rop == platform::Rop::Copy) || w.kind == Work::kFill;
+void mark_covered(const PendingWork& w) {
+  const bool opaque = (w.kind == PendingWork::kBlit && w.rop == platform::Rop::Copy) || w.kind == PendingWork::kFill;
   if (!opaque) return;
   // A copy from a sheet smaller than the box sets only what the sheet holds.
-  if (w.kind == Work::kBlit) {
+  if (w.kind == PendingWork::kBlit) {
     const platform::Surface& sheet = platform::bitmap(w.id);
     if (w.sx < 0 || w.sy < 0 || w.sx + w.w > sheet.width || w.sy + w.h > sheet.height) return;
   }
   g_pending.drawn.mark_covered(w.x, w.y, w.w, w.h);
 }
 
-void mark_drawn(const Work& w) {
+void mark_drawn(const PendingWork& w) {
   switch (w.kind) {
-    case Work::kText:
+    case PendingWork::kText:
       g_pending.drawn.mark(w.x, w.y, platform::text_width(g_pending.texts.c_str() + w.text), kTextCellHeight);
       break;
-    case Work::kEnlargedText:
+    case PendingWork::kEnlargedText:
       g_pending.drawn.mark(w.x, w.y, w.amount * platform::text_width(g_pending.texts.c_str() + w.text),
                            w.amount * kTextCellHeight);
       break;
-    case Work::kBackground: break;
+    case PendingWork::kBackground: break;
     default: g_pending.drawn.mark(w.x, w.y, w.w, w.h); break;
   }
 }
 
-void draw_now(const Work& w) {
+void draw_now(const PendingWork& w) {
   platform::Surface& s = g_back_surface;
   switch (w.kind) {
-    case Work::kBlit: platform::blit(s, w.x, w.y, w.w, w.h, platform::bitmap(w.id), w.sx, w.sy, w.rop); break;
-    case Work::kFill: platform::fill_rect(s, w.x, w.y, w.w, w.h, w.colour); break;
-    case Work::kShade: shade_pixels(s, w.x, w.y, w.w, w.h, w.colour, w.amount); break;
-    case Work::kText: platform::text_out(s, w.x, w.y, g_pending.texts.c_str() + w.text); break;
-    case Work::kEnlargedText:
+    case PendingWork::kBlit: platform::blit(s, w.x, w.y, w.w, w.h, platform::bitmap(w.id), w.sx, w.sy, w.rop); break;
+    case PendingWork::kFill: platform::fill_rect(s, w.x, w.y, w.w, w.h, w.colour); break;
+    case PendingWork::kShade: shade_pixels(s, w.x, w.y, w.w, w.h, w.colour, w.amount); break;
+    case PendingWork::kText: platform::text_out(s, w.x, w.y, g_pending.texts.c_str() + w.text); break;
+    case PendingWork::kEnlargedText:
       ink_enlarged_text(s, w.x, w.y, g_pending.texts.c_str() + w.text, w.amount, w.colour);
       break;
-    case Work::kBackground: draw_background_now(w.amount); break;
+    case PendingWork::kBackground: draw_background_now(w.amount); break;
   }
 }
 
 }  // namespace
 
 void gdi_setup() {
-  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
-  g_pending = PendingDrawing{};
+  reset_back_surface();
+  reset_pending_drawing();
   // A sheet whose file is missing or refused still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
     platform::set_bitmap_size(id, art_sheet(id).width, art_sheet(id).height);
@@ -179,7 +144,7 @@ void draw_background(int pattern) {
   // Every pixel is drawn again: what was recorded before can never show.
   g_pending.work.clear();
   g_pending.texts.clear();
-  add(Work::kBackground).amount = pattern;
+  add(PendingWork::kBackground).amount = pattern;
   if (g_draw_recording && textured)
     for_each_texture_cell(pattern, [](int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
       record({id, dx, dy, w, h, sx, sy, rop});
@@ -188,31 +153,31 @@ void draw_background(int pattern) {
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
   record({id, dx, dy, w, h, sx, sy, rop});
-  add_box(Work::kBlit, dx, dy, w, h);
-  Work& work = g_pending.work.back();
+  add_box(PendingWork::kBlit, dx, dy, w, h);
+  PendingWork& work = g_pending.work.back();
   work.id = id, work.sx = sx, work.sy = sy, work.rop = rop;
 }
 
 void draw_text(int x, int y, const char* utf8) {
   record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy});
-  add_box(Work::kText, x, y, 0, 0);
+  add_box(PendingWork::kText, x, y, 0, 0);
   g_pending.work.back().text = keep_text(utf8);
 }
 
 void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
-  add_box(Work::kFill, x, y, w, h);
+  add_box(PendingWork::kFill, x, y, w, h);
   g_pending.work.back().colour = colour;
 }
 
 void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
-  add_box(Work::kShade, x, y, w, h);
+  add_box(PendingWork::kShade, x, y, w, h);
   g_pending.work.back().colour = colour;
   g_pending.work.back().amount = alpha;
 }
 
 void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
-  add_box(Work::kEnlargedText, left, top, 0, 0);
-  Work& work = g_pending.work.back();
+  add_box(PendingWork::kEnlargedText, left, top, 0, 0);
+  PendingWork& work = g_pending.work.back();
   work.colour = colour, work.amount = scale, work.text = keep_text(utf8);
 }
 
@@ -221,7 +186,7 @@ void finish_drawing() {
   if (p.shown_pixels != g_back_surface.pixels.data() || g_back_surface.width != kScreenWidth ||
       g_back_surface.height != kScreenHeight)
     p.shown_background = -1;
-  const bool from_background = !p.work.empty() && p.work[0].kind == Work::kBackground;
+  const bool from_background = !p.work.empty() && p.work[0].kind == PendingWork::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
     p.texts.clear();
@@ -229,7 +194,7 @@ void finish_drawing() {
   }
   std::size_t first = 0;
   if (from_background && p.work[0].amount == p.shown_background) {
-    for (const Work& w : p.work) mark_covered(w);
+    for (const PendingWork& w : p.work) mark_covered(w);
     put_background_back(p.shown_background);
     first = 1;
   }
@@ -252,9 +217,6 @@ void start_draw_recording() {
 void stop_draw_recording() { g_draw_recording = false; }
 
 void reset_gdi_state() {
-  g_draw_recording = false;
-  g_draw_calls.clear();
-  g_pending.work.clear();
-  g_pending.texts.clear();
-  g_pending.shown_background = -1;
+  reset_draw_recorder();
+  reset_pending_drawing();
 }

@@ -16,7 +16,15 @@
 constexpr int kScreenWidth = 720;
 constexpr int kScreenHeight = 720;
 
-extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
+struct BackSurface {
+  platform::Surface surface{kScreenWidth, kScreenHeight, 0xFFFFFF};  // shown whole at the end of each frame
+};
+extern BackSurface g_back_surface_state;
+
+inline auto& g_back_surface = g_back_surface_state.surface;
+
+// A fresh white surface.
+void reset_back_surface();
 
 constexpr int kTextureSheet = 118;  // IDB_TEXTURES
 enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };
@@ -66,8 +74,17 @@ struct DrawCall {
   int sx, sy;
   platform::Rop rop;
 };
-extern bool g_draw_recording;               // set by tests only; off in the game
-extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
+struct DrawRecorder {
+  bool recording = false;            // set by tests only; off in the game
+  std::vector<DrawCall> calls;       // the calls since recording started
+};
+extern DrawRecorder g_draw_recorder;
+
+inline auto& g_draw_recording = g_draw_recorder.recording;
+inline auto& g_draw_calls = g_draw_recorder.calls;
+
+// Recording off, no call kept.
+void reset_draw_recorder();
 
 // Clears the list and starts recording.
 void start_draw_recording();

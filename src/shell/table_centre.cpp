@@ -11,8 +11,6 @@
 #include "shell/sheet_ids.h"
 #include "shell/tile_draw.h"
 
-int g_centre_view_frames = 0;
-
 namespace {
 
 constexpr int kScorePlaces = 4;
@@ -123,4 +121,3 @@ void draw_table_centre() {
   }
 }
 
-void reset_table_centre_state() { g_centre_view_frames = 0; }

@@ -24,7 +24,6 @@
 #include "table/shout.h"
 #include "table/win_test.h"
 
-int g_ai_drawn_tile{};
 
 namespace {
 
@@ -127,4 +126,3 @@ void clear_com_hand_records() {
   }
 }
 
-void reset_com_turn_state() { g_ai_drawn_tile = 0; }

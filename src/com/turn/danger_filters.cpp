@@ -13,7 +13,6 @@
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
 
-int g_ai_work_hand_backup[kHandSlots];
 
 namespace {
 
@@ -213,4 +212,3 @@ void guard_all_green(int seat) {
   });
 }
 
-void reset_danger_filter_state() { std::memset(g_ai_work_hand_backup, 0, sizeof g_ai_work_hand_backup); }
