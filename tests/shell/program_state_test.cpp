@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scenes.h"
+#include "base/table_state.h"
+#include "com/target/target_script.h"
+#include "com/turn/planner_state.h"
+#include "draw/gdi.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "screens/screen_state.h"
+#include "shell/app.h"
+#include "shell/shell_state.h"
+#include "support/test_workdir.h"
+
+namespace {
+
+// Leaves a mark in every floor, as a match and a test would.
+void dirty_every_floor() {
+  platform::rand_seed(77);
+  platform::message_box("text", "caption");
+  g_dealt_in_seat = 2;
+  g_standings[1].character = 3;
+  AI[2].min_shanten = 0;
+  g_options[opt_flowers] = 0;
+  g_scene = SCENE_MAIN_MENU;
+  g_ai_work_hand[0] = 5;
+  g_selector_table.fill(nullptr);
+  start_draw_recording();
+  g_help_page = 3;
+  g_notice_frames = 5;
+  set_fixed_seed(9);
+}
+
+TEST(ProgramState, OneResetReachesEveryFloor) {
+  reset_program_state();
+  platform::rand_seed(1);
+  const int first_of_seed_1 = platform::rand15();
+  dirty_every_floor();
+  reset_program_state();
+  EXPECT_EQ(platform::rand15(), first_of_seed_1) << "the generator starts from state 1";
+  EXPECT_TRUE(headless::message_log().empty());
+  EXPECT_EQ(g_dealt_in_seat, 9) << "9: nobody paid";
+  EXPECT_EQ(g_standings[1].character, -1) << "-1 until filled";
+  EXPECT_EQ(AI[2].min_shanten, 8) << "a fresh record is far from ready";
+  EXPECT_EQ(g_options[opt_flowers], kOptionDefaults[opt_flowers]);
+  EXPECT_EQ(g_scene, SCENE_TITLE);
+  EXPECT_EQ(g_ai_work_hand[0], 0);
+  for (SelectorFn fn : g_selector_table) EXPECT_NE(fn, nullptr);
+  EXPECT_FALSE(g_draw_recording);
+  EXPECT_EQ(g_help_page, 0);
+  EXPECT_EQ(g_notice_frames, 0);
+  EXPECT_FALSE(g_fixed_seed.has_value());
+  EXPECT_EQ(g_back_surface.width, kScreenWidth);
+}
+
+}  // namespace
