@@ -6,7 +6,7 @@
 #include "platform/state_list.h"
 
 #define DRAW_STATE(X)                                      \
-  X(BackSurface, g_back_surface_state, reset_back_surface) \
+  X(platform::Surface, g_back_surface, reset_back_surface) \
   X(DrawRecorder, g_draw_recorder, reset_draw_recorder)    \
   X(PendingDrawing, g_pending, reset_pending_drawing)
 

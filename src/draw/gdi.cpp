@@ -123,7 +123,7 @@ void draw_now(const PendingWork& w) {
 }  // namespace
 
 void gdi_setup() {
-  reset_back_surface();
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
   reset_pending_drawing();
   // A sheet whose file is missing or refused still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)

@@ -16,15 +16,8 @@
 constexpr int kScreenWidth = 720;
 constexpr int kScreenHeight = 720;
 
-struct BackSurface {
-  platform::Surface surface{kScreenWidth, kScreenHeight, 0xFFFFFF};  // shown whole at the end of each frame
-};
-extern BackSurface g_back_surface_state;
-
-inline auto& g_back_surface = g_back_surface_state.surface;
-
-// A fresh white surface.
-void reset_back_surface();
+// 720 x 720 from gdi_setup on (empty before), shown whole at the end of each frame.
+extern platform::Surface g_back_surface;
 
 constexpr int kTextureSheet = 118;  // IDB_TEXTURES
 enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };
