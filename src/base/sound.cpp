@@ -1,7 +1,6 @@
 #include "base/sound.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -37,4 +36,3 @@ void request_voice(int character, int shout) {
   if (character < 0 || character >= kVoiceSets - 1 || shout < 0 || shout > 3) return;
   g_voice_request[4 * character + shout] = 1;
 }
-

@@ -4,7 +4,6 @@
 
 #include "base/table_state.h"
 
-
 void publish_tile_counts(const TileCounts& c) {
   std::memcpy(g_visible_counts, c.visible, sizeof g_visible_counts);
   std::memcpy(g_seen_counts, c.seen, sizeof g_seen_counts);

@@ -6,7 +6,6 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 
-
 namespace {
 
 int discards_of_all_seats() {
@@ -60,4 +59,3 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   publish_waits(read);
   return g_eval_valid == 1;
 }
-

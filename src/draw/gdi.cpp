@@ -14,7 +14,6 @@ constexpr int kTextCellHeight = 16;
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
 
-
 void record(const DrawCall& call) {
   if (g_draw_recording) g_draw_calls.push_back(call);
 }

@@ -120,4 +120,3 @@ void draw_table_centre() {
       draw_seat_score(seat, seat == 0 ? 0 : g_scores[seat] - g_scores[0], true);
   }
 }
-

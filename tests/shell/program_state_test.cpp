@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
+
 #include "base/ai_record.h"
 #include "base/options.h"
 #include "base/scene_state.h"
@@ -10,6 +13,7 @@
 #include "draw/gdi.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "platform/platform_state.h"
 #include "screens/screen_state.h"
 #include "shell/app.h"
 #include "shell/shell_state.h"
@@ -21,6 +25,9 @@ namespace {
 void dirty_every_floor() {
   platform::rand_seed(77);
   platform::message_box("text", "caption");
+  headless::set_time_seed(1234);
+  headless::set_desktop({0, 0, 800, 600});
+  platform::g_clock_virtual = true;
   g_dealt_in_seat = 2;
   g_standings[1].character = 3;
   AI[2].min_shanten = 0;
@@ -42,6 +49,16 @@ TEST(ProgramState, OneResetReachesEveryFloor) {
   reset_program_state();
   EXPECT_EQ(platform::rand15(), first_of_seed_1) << "the generator starts from state 1";
   EXPECT_TRUE(headless::message_log().empty());
+  const std::time_t before = std::time(nullptr);
+  const std::uint32_t seed = platform::seed_from_time();
+  EXPECT_GE(seed, static_cast<std::uint32_t>(before)) << "the seed is the time again";
+  EXPECT_LE(seed, static_cast<std::uint32_t>(std::time(nullptr)));
+  const auto steady = std::chrono::steady_clock::now().time_since_epoch();
+  const auto steady_ms = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(steady).count());
+  EXPECT_LE(steady_ms - platform::clock_ms(), 1000u) << "the clock is the real one again";
+  const platform::Rect desktop = platform::desktop_rect();
+  EXPECT_EQ(desktop.right - desktop.left, 1920);
+  EXPECT_EQ(desktop.bottom - desktop.top, 1080);
   EXPECT_EQ(g_dealt_in_seat, 9) << "9: nobody paid";
   EXPECT_EQ(g_standings[1].character, -1) << "-1 until filled";
   EXPECT_EQ(AI[2].min_shanten, 8) << "a fresh record is far from ready";

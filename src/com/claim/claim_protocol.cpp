@@ -11,7 +11,6 @@
 #include "table/claim_actions.h"
 #include "base/table_state.h"
 
-
 int take_naki_tile() {
   g_naki_tile = latest_discard_tile();
   return g_naki_tile;

@@ -24,7 +24,6 @@
 #include "table/shout.h"
 #include "table/win_test.h"
 
-
 namespace {
 
 struct KongVetoes {
@@ -125,4 +124,3 @@ void clear_com_hand_records() {
     record.naki_yaku = record.naki_reason = 0;
   }
 }
-

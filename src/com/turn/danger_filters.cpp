@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstring>
 #include <span>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-
 
 namespace {
 
@@ -211,4 +209,3 @@ void guard_all_green(int seat) {
     return Tiles(kGreenTiles.begin(), kGreenTiles.end());
   });
 }
-

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cstring>
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
-
 
 void build_work_hand(int seat) {
   // Tiles first in ascending order, then the zeros of marked and empty slots.

@@ -8,7 +8,6 @@
 #include "com/turn/planner_state.h"
 #include "platform/platform.h"
 
-
 namespace {
 
 constexpr int kMarkScore = 2;  // per other seat against which the tile is safe

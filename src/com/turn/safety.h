@@ -13,7 +13,6 @@ extern SafetyState g_safety_state;
 inline auto& g_safe_marks = g_safety_state.marks;
 inline auto& g_safe_marks_snapshot = g_safety_state.marks_snapshot;
 
-
 // For every seat with four melds, marks safe every tile with three or more
 // copies visible (by the visible counts last computed).
 void mark_safe_vs_four_melds();
