@@ -30,7 +30,7 @@ void dirty_every_floor() {
   platform::g_clock_virtual = true;
   g_dealt_in_seat = 2;
   g_standings[1].character = 3;
-  AI[2].min_shanten = 0;
+  AI[2] = SeatAiRecord{};
   g_options[opt_flowers] = 0;
   g_scene = SCENE_MAIN_MENU;
   g_ai_work_hand[0] = 5;
@@ -61,7 +61,15 @@ TEST(ProgramState, OneResetReachesEveryFloor) {
   EXPECT_EQ(desktop.bottom - desktop.top, 1080);
   EXPECT_EQ(g_dealt_in_seat, 9) << "9: nobody paid";
   EXPECT_EQ(g_standings[1].character, -1) << "-1 until filled";
-  EXPECT_EQ(AI[2].min_shanten, 8) << "a fresh record is far from ready";
+  // A fresh record is as far from ready as each form can be: 8 normal, 6
+  // seven pairs, 13 thirteen orphans, 13 honours and knitted.
+  EXPECT_EQ(AI[2].min_shanten, 8);
+  EXPECT_EQ(AI[2].hai_syanten[kRed], 8);
+  EXPECT_EQ(AI[2].syanten[0][kHandSlots - 1], 8);
+  EXPECT_EQ(AI[2].syanten[1][0], 6);
+  EXPECT_EQ(AI[2].syanten[2][0], 13);
+  EXPECT_EQ(AI[2].syanten[3][0], 13);
+  EXPECT_EQ(AI[2].min_shanten_knitted, 13);
   EXPECT_EQ(g_options[opt_flowers], kOptionDefaults[opt_flowers]);
   EXPECT_EQ(g_scene, SCENE_TITLE);
   EXPECT_EQ(g_ai_work_hand[0], 0);
