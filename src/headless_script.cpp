@@ -9,6 +9,7 @@
 #include "base/scene_state.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
+#include "shell/program_state.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ std::string run_command(const std::string& verb, std::istringstream& args, std::
 }  // namespace
 
 int run_headless_script(std::istream& script, std::ostream& out, std::ostream& err) {
+  reset_program_state();
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     std::istringstream args(line);

@@ -16,5 +16,6 @@
 
 #include <iosfwd>
 
-// Runs the script; returns 0, or 1 after the first failing line (reported on `err`).
+// Runs the script over a fresh program state; returns 0, or 1 after the first
+// failing line (reported on `err`).
 int run_headless_script(std::istream& script, std::ostream& out, std::ostream& err);

@@ -44,7 +44,12 @@ constexpr std::array<int, kOptionWords> kOptionDefaults = [] {
   return values;
 }();
 
-extern std::array<int, kOptionWords> g_options;  // current values, indexed by OptionWord
+struct OptionsState {
+  std::array<int, kOptionWords> values = kOptionDefaults;  // current values, indexed by OptionWord
+};
+extern OptionsState g_options_state;
+
+inline auto& g_options = g_options_state.values;
 
 // The option's value, clamped into its range (words read from a file may be anything).
 int option(OptionWord word);

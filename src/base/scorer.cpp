@@ -13,5 +13,3 @@ void score_yaku() {
 }
 
 int yaku_points_without_flowers() { return yaku_points_without_flowers(g_yaku_table); }
-
-void reset_scorer_state() { g_scoring = Scoring{}; }

@@ -17,6 +17,3 @@ void score_yaku();
 
 // The total for the 8-point minimum of the last scoring.
 int yaku_points_without_flowers();
-
-// Zeroes the totals and puts the pattern table back to its fresh state.
-void reset_scorer_state();

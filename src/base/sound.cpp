@@ -1,11 +1,7 @@
 #include "base/sound.h"
 
 #include <array>
-#include <cstring>
 #include <string>
-
-int g_se_request[kSoundEffects];
-int g_voice_request[kVoices];
 
 namespace {
 
@@ -39,9 +35,4 @@ void request_voice(int character, int shout) {
   // The user's female set is reached only through the swap at playback.
   if (character < 0 || character >= kVoiceSets - 1 || shout < 0 || shout > 3) return;
   g_voice_request[4 * character + shout] = 1;
-}
-
-void reset_sound_state() {
-  std::memset(g_se_request, 0, sizeof g_se_request);
-  std::memset(g_voice_request, 0, sizeof g_voice_request);
 }

@@ -7,8 +7,14 @@ enum VoiceShout : int { VOICE_FUU = 0, VOICE_CHI = 1, VOICE_PON = 2, VOICE_KAN =
 constexpr int kVoiceSets = 8;
 constexpr int kVoices = 4 * kVoiceSets;
 
-extern int g_se_request[kSoundEffects];  // 1 = requested
-extern int g_voice_request[kVoices];     // 1 = requested; index 4 x voice set + shout
+struct SoundRequests {
+  int se[kSoundEffects]{};  // 1 = requested
+  int voice[kVoices]{};     // 1 = requested; index 4 x voice set + shout
+};
+extern SoundRequests g_sound_requests;
+
+inline auto& g_se_request = g_sound_requests.se;
+inline auto& g_voice_request = g_sound_requests.voice;
 
 void request_se(int effect);
 // Requests the shout of the character (0 the user, 1..6 COM1..COM6); out-of-range characters are ignored.
@@ -17,4 +23,5 @@ void request_voice(int character, int shout);
 const char* se_file(int effect);     // "wave\\ok.wav" ...
 const char* voice_file(int index);   // "voice\\char1_fuu.wav" ...
 
+// No request left.
 void reset_sound_state();

@@ -6,12 +6,6 @@
 
 namespace {
 
-constexpr StatsBlocks built_in_stats() {
-  StatsBlocks b{};
-  for (StatsBasic& row : b.basic) row.words[kBasicBuiltIn] = 1;
-  return b;
-}
-
 constexpr int kLastPlace = 4;
 constexpr int kBasicClearedFrom = kBasicMatches;
 
@@ -40,13 +34,6 @@ void clamp_character(StatsBlocks& b, int c) {
 }
 
 }  // namespace
-
-StatsBasic g_stats_basic[kPlayerCharacters] = {{{1}}, {{1}}, {{1}}, {{1}}, {{1}}, {{1}}, {{1}}};
-StatsRecent g_stats_recent[kPlayerCharacters][kRecentMatches];
-StatsAi g_stats_ai[kPlayerCharacters];
-StatsYaku g_stats_yaku[kPlayerCharacters];
-StatsBlocks g_match_stats = built_in_stats();
-static_assert(kPlayerCharacters == 7, "g_stats_basic lists one built-in row per character");
 
 StatsBlocks saved_stats() {
   StatsBlocks b;
@@ -78,9 +65,4 @@ void copy_match_stats_to_saved() { set_saved_stats(g_match_stats); }
 
 void clamp_stats(StatsBlocks& blocks) {
   for (int c = 0; c < kPlayerCharacters; ++c) clamp_character(blocks, c);
-}
-
-void reset_stats_state() {
-  set_saved_stats(built_in_stats());
-  g_match_stats = built_in_stats();
 }

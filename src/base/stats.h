@@ -94,13 +94,24 @@ static_assert(sizeof(StatsYaku) * kPlayerCharacters == kStatsYakuBytes);
 static_assert(sizeof(StatsBlocks) == 5124);
 constexpr int kStatsWords = static_cast<int>(sizeof(StatsBlocks) / 4);
 
-// The saved blocks, rows by character.
-extern StatsBasic g_stats_basic[kPlayerCharacters];
-extern StatsRecent g_stats_recent[kPlayerCharacters][kRecentMatches];
-extern StatsAi g_stats_ai[kPlayerCharacters];
-extern StatsYaku g_stats_yaku[kPlayerCharacters];
-// The in-match copies, updated by table play during a match.
-extern StatsBlocks g_match_stats;
+// Built-in values: StatsBasic word 0 of every character 1, all else 0.
+constexpr StatsBlocks kBuiltInStats = [] {
+  StatsBlocks b{};
+  for (StatsBasic& row : b.basic) row.words[kBasicBuiltIn] = 1;
+  return b;
+}();
+
+struct StatsState {
+  StatsBlocks saved = kBuiltInStats;  // the saved blocks, rows by character
+  StatsBlocks match = kBuiltInStats;  // the in-match copies, updated by table play during a match
+};
+extern StatsState g_stats_state;
+
+inline auto& g_stats_basic = g_stats_state.saved.basic;
+inline auto& g_stats_recent = g_stats_state.saved.recent;
+inline auto& g_stats_ai = g_stats_state.saved.ai;
+inline auto& g_stats_yaku = g_stats_state.saved.yaku;
+inline auto& g_match_stats = g_stats_state.match;
 
 // The saved blocks gathered in file order, and spread back.
 StatsBlocks saved_stats();
@@ -122,5 +133,5 @@ constexpr int kStatCountMax = 9'999'999;
 constexpr int kStatSumMax = 99'999'999;
 void clamp_stats(StatsBlocks& blocks);
 
-// Built-in values: StatsBasic word 0 of every character 1, all else 0, both copies.
+// Built-in values in both copies.
 void reset_stats_state();

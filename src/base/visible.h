@@ -4,8 +4,14 @@
 
 #include "core/visible.h"
 
-extern int g_visible_counts[kTileCodes];  // TileCounts::visible of the table as it stands
-extern int g_seen_counts[kTileCodes];     // TileCounts::seen for the seat last counted
+struct VisibleState {
+  int visible_counts[kTileCodes]{};  // TileCounts::visible of the table as it stands
+  int seen_counts[kTileCodes]{};     // TileCounts::seen for the seat last counted
+};
+extern VisibleState g_visible_state;
+
+inline auto& g_visible_counts = g_visible_state.visible_counts;
+inline auto& g_seen_counts = g_visible_state.seen_counts;
 
 // Rebuilds both tables for seat 0..3 from g_river, g_river_count, g_melds
 // and that seat's g_hand.

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-WaitsArea g_waits_area{};
-
 void publish_waits(const WaitSet& w) {
   std::copy(std::begin(w.tiles), std::end(w.tiles), g_waits);
   g_wait_count = w.count;
@@ -19,5 +17,3 @@ WaitSet current_waits() {
 }
 
 void find_waits() { publish_waits(waits_of(g_wait_hand, g_wait_slot)); }
-
-void reset_waits_state() { g_waits_area = WaitsArea{}; }

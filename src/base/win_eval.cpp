@@ -6,8 +6,6 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 
-WinReading g_win_reading{};
-
 namespace {
 
 int discards_of_all_seats() {
@@ -61,5 +59,3 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   publish_waits(read);
   return g_eval_valid == 1;
 }
-
-void reset_win_eval_state() { g_win_reading = WinReading{}; }

@@ -23,4 +23,5 @@ struct WinRecord {
 };
 extern WinRecord g_win_record;  // the hand's win; meaningful while g_hand_drawn is 0 after a win
 
+// No win recorded.
 void reset_win_record_state();

@@ -2,9 +2,6 @@
 
 #include "base/options.h"
 
-std::array<int, kRuleYakuWords> g_rule_yaku = kRuleYakuDefaults;
-std::array<int, kLocalYakuWords> g_local_yaku = kLocalYakuDefaults;
-
 RuleSwitches current_rule_switches() {
   RuleSwitches rules;
   rules.rule_yaku = g_rule_yaku;
@@ -12,9 +9,4 @@ RuleSwitches current_rule_switches() {
   rules.flowers = option(opt_flowers) != kFlowersOff ? 1 : 0;
   rules.score_cap = option_on(opt_score_cap) ? 1 : 0;
   return rules;
-}
-
-void reset_yaku_switches() {
-  g_rule_yaku = kRuleYakuDefaults;
-  g_local_yaku = kLocalYakuDefaults;
 }

@@ -6,8 +6,14 @@
 
 #include "core/yaku_switches.h"
 
-extern std::array<int, kRuleYakuWords> g_rule_yaku;    // 0/1 per compound-pattern rule
-extern std::array<int, kLocalYakuWords> g_local_yaku;  // 0/1: local patterns 81..83 scored
+struct YakuSwitches {
+  std::array<int, kRuleYakuWords> rule_yaku = kRuleYakuDefaults;     // 0/1 per compound-pattern rule
+  std::array<int, kLocalYakuWords> local_yaku = kLocalYakuDefaults;  // 0/1: local patterns 81..83 scored
+};
+extern YakuSwitches g_yaku_switches;
+
+inline auto& g_rule_yaku = g_yaku_switches.rule_yaku;
+inline auto& g_local_yaku = g_yaku_switches.local_yaku;
 
 inline bool rule_yaku_on(int word) { return g_rule_yaku[word] != 0; }
 

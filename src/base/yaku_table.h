@@ -10,5 +10,5 @@
 extern Scoring g_scoring;
 inline YakuTable& g_yaku_table = g_scoring.table;
 
-// Every row back to {0, unit points}.
-void reset_yaku_table();
+// Every row back to {0, unit points}, the totals zero.
+void reset_scorer_state();

@@ -4,21 +4,16 @@
 #include <cstring>
 
 #include "draw/art_manifest.h"
-#include "draw/dirty_blocks.h"
+#include "draw/pending_drawing.h"
 #include "draw/pixel_work.h"
-
-platform::Surface g_back_surface;
-bool g_draw_recording = false;
-std::vector<DrawCall> g_draw_calls;
 
 namespace {
 constexpr int kTextureSize = 72;
 constexpr int kTexturePitch = 80;  // pattern p at x = 80 p of the sheet
-constexpr int kBackgroundPatterns = 2;
 // Stand-ins for the textures: a felt green for the screens, a darker one for the table.
 constexpr std::uint32_t kPlainBackground[kBackgroundPatterns] = {0x1E5A3C, 0x174A30};
 constexpr int kTextCellHeight = 16;
-// Work recorded beyond this without a background is drawn at once, so a
+// PendingWork recorded beyond this without a background is drawn at once, so a
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
 // Past this many 16-pixel blocks of changes (of 2025), a frame is drawn whole.
@@ -26,40 +21,6 @@ constexpr int kMostBlocksRedrawn = 800;
 // How far on in either list a piece of work's match is looked for.
 constexpr std::size_t kMatchLookAhead = 8;
 
-// One drawing routine's call, kept until the pixels are needed.
-struct Work {
-  enum Kind : int { kBlit, kFill, kShade, kText, kEnlargedText, kBackground } kind = kBlit;
-  int x = 0, y = 0, w = 0, h = 0;
-  int id = 0, sx = 0, sy = 0;  // blit: the sheet and the source corner
-  platform::Rop rop = platform::Rop::Copy;
-  std::uint32_t colour = 0;
-  int amount = 0;              // shade: alpha; enlarged text: scale; background: pattern
-  std::size_t text = 0;        // texts: offset of its NUL-terminated bytes in PendingDrawing::texts
-
-  bool operator==(const Work&) const = default;
-};
-
-struct PendingDrawing {
-  std::vector<Work> work;  // in call order
-  std::string texts;       // the texts of the work, each NUL-terminated
-  // Each background pattern as a whole 720 x 720 surface, made at its first
-  // use (empty before, and after the sheets load).
-  platform::Surface backgrounds[kBackgroundPatterns];
-  // The background last drawn whole into g_back_surface (-1: not known), the
-  // blocks drawn over since, and the pixel buffer they were drawn in (a
-  // surface put in its place is drawn whole again).
-  int shown_background = -1;
-  DirtyBlocks drawn;
-  const std::uint32_t* shown_pixels = nullptr;
-  // The work and texts last drawn: the same work again leaves the same pixels.
-  std::vector<Work> shown_work;
-  std::string shown_texts;
-  // The blocks whose pixels may have changed since finish_drawing_changes
-  // last gave them, and the boxes it gave then.
-  DirtyBlocks changed;
-  std::vector<platform::Rect> changed_boxes;
-};
-PendingDrawing g_pending;
 
 void record(const DrawCall& call) {
   if (g_draw_recording) g_draw_calls.push_back(call);
@@ -72,17 +33,17 @@ std::size_t keep_text(const char* utf8) {
 }
 
 // A new entry at the end of the recorded work, its fields to be set by the
-// caller (written in place: a whole Work built elsewhere and copied in
+// caller (written in place: a whole PendingWork built elsewhere and copied in
 // costs more than the rest of a block copy's recording).
-Work& add(Work::Kind kind) {
+PendingWork& add(PendingWork::Kind kind) {
   if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
-  Work& work = g_pending.work.emplace_back();
+  PendingWork& work = g_pending.work.emplace_back();
   work.kind = kind;
   return work;
 }
 
-void add_box(Work::Kind kind, int x, int y, int w, int h) {
-  Work& work = add(kind);
+void add_box(PendingWork::Kind kind, int x, int y, int w, int h) {
+  PendingWork& work = add(kind);
   work.x = x, work.y = y, work.w = w, work.h = h;
 }
 
@@ -128,11 +89,11 @@ void put_background_back(int pattern) {
 
 // Copies and fills set every pixel of their box; the masked copies, the
 // shades and the enlarged text mix with what is under them.
-void mark_covered(const Work& w) {
-  const bool opaque = (w.kind == Work::kBlit && w.rop == platform::Rop::Copy) || w.kind == Work::kFill;
+void mark_covered(const PendingWork& w) {
+  const bool opaque = (w.kind == PendingWork::kBlit && w.rop == platform::Rop::Copy) || w.kind == PendingWork::kFill;
   if (!opaque) return;
   // A copy from a sheet smaller than the box sets only what the sheet holds.
-  if (w.kind == Work::kBlit) {
+  if (w.kind == PendingWork::kBlit) {
     const platform::Surface& sheet = platform::bitmap(w.id);
     if (w.sx < 0 || w.sy < 0 || w.sx + w.w > sheet.width || w.sy + w.h > sheet.height) return;
   }
@@ -140,35 +101,35 @@ void mark_covered(const Work& w) {
 }
 
 // The box a piece of work draws in (before the surface clips it).
-platform::Rect box_of(const Work& w, const std::string& texts) {
+platform::Rect box_of(const PendingWork& w, const std::string& texts) {
   switch (w.kind) {
-    case Work::kText:
+    case PendingWork::kText:
       return {w.x, w.y, w.x + platform::text_width(texts.c_str() + w.text), w.y + kTextCellHeight};
-    case Work::kEnlargedText:
+    case PendingWork::kEnlargedText:
       return {w.x, w.y, w.x + w.amount * platform::text_width(texts.c_str() + w.text),
               w.y + w.amount * kTextCellHeight};
-    case Work::kBackground: return {0, 0, kScreenWidth, kScreenHeight};
+    case PendingWork::kBackground: return {0, 0, kScreenWidth, kScreenHeight};
     default: return {w.x, w.y, w.x + w.w, w.y + w.h};
   }
 }
 
 void mark_box(DirtyBlocks& blocks, const platform::Rect& r) { blocks.mark(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
-void mark_drawn(const Work& w) {
-  if (w.kind != Work::kBackground) mark_box(g_pending.drawn, box_of(w, g_pending.texts));
+void mark_drawn(const PendingWork& w) {
+  if (w.kind != PendingWork::kBackground) mark_box(g_pending.drawn, box_of(w, g_pending.texts));
 }
 
-void draw_now(const Work& w) {
+void draw_now(const PendingWork& w) {
   platform::Surface& s = g_back_surface;
   switch (w.kind) {
-    case Work::kBlit: platform::blit(s, w.x, w.y, w.w, w.h, platform::bitmap(w.id), w.sx, w.sy, w.rop); break;
-    case Work::kFill: platform::fill_rect(s, w.x, w.y, w.w, w.h, w.colour); break;
-    case Work::kShade: shade_pixels(s, w.x, w.y, w.w, w.h, w.colour, w.amount); break;
-    case Work::kText: platform::text_out(s, w.x, w.y, g_pending.texts.c_str() + w.text); break;
-    case Work::kEnlargedText:
+    case PendingWork::kBlit: platform::blit(s, w.x, w.y, w.w, w.h, platform::bitmap(w.id), w.sx, w.sy, w.rop); break;
+    case PendingWork::kFill: platform::fill_rect(s, w.x, w.y, w.w, w.h, w.colour); break;
+    case PendingWork::kShade: shade_pixels(s, w.x, w.y, w.w, w.h, w.colour, w.amount); break;
+    case PendingWork::kText: platform::text_out(s, w.x, w.y, g_pending.texts.c_str() + w.text); break;
+    case PendingWork::kEnlargedText:
       ink_enlarged_text(s, w.x, w.y, g_pending.texts.c_str() + w.text, w.amount, w.colour);
       break;
-    case Work::kBackground: draw_background_now(w.amount); break;
+    case PendingWork::kBackground: draw_background_now(w.amount); break;
   }
 }
 
@@ -194,9 +155,9 @@ void keep_as_shown() {
 }
 
 // Whether two pieces of work draw the same, each with its own texts.
-bool same_work(const Work& a, const std::string& a_texts, const Work& b, const std::string& b_texts) {
-  if (a.kind != Work::kText && a.kind != Work::kEnlargedText) return a == b;
-  Work b_as_a = b;
+bool same_work(const PendingWork& a, const std::string& a_texts, const PendingWork& b, const std::string& b_texts) {
+  if (a.kind != PendingWork::kText && a.kind != PendingWork::kEnlargedText) return a == b;
+  PendingWork b_as_a = b;
   b_as_a.text = a.text;
   return a == b_as_a && std::strcmp(a_texts.c_str() + a.text, b_texts.c_str() + b.text) == 0;
 }
@@ -208,20 +169,20 @@ platform::Rect intersection(const platform::Rect& a, const platform::Rect& b) {
 // Draws the part of the work inside `clip`: each kind sets a pixel from
 // that pixel alone, so a part is the same as the whole seen there. Text is
 // made whole off the surface first (its cells are opaque).
-void draw_clipped(const Work& w, const platform::Rect& clip) {
+void draw_clipped(const PendingWork& w, const platform::Rect& clip) {
   const platform::Rect box = box_of(w, g_pending.texts);
   const platform::Rect in = intersection(box, clip);
   const int iw = in.right - in.left, ih = in.bottom - in.top;
   if (iw <= 0 || ih <= 0) return;
   platform::Surface& s = g_back_surface;
   switch (w.kind) {
-    case Work::kBlit:
+    case PendingWork::kBlit:
       platform::blit(s, in.left, in.top, iw, ih, platform::bitmap(w.id), w.sx + in.left - w.x, w.sy + in.top - w.y,
                      w.rop);
       break;
-    case Work::kFill: platform::fill_rect(s, in.left, in.top, iw, ih, w.colour); break;
-    case Work::kShade: shade_pixels(s, in.left, in.top, iw, ih, w.colour, w.amount); break;
-    case Work::kText: {
+    case PendingWork::kFill: platform::fill_rect(s, in.left, in.top, iw, ih, w.colour); break;
+    case PendingWork::kShade: shade_pixels(s, in.left, in.top, iw, ih, w.colour, w.amount); break;
+    case PendingWork::kText: {
       platform::Surface cells(box.right - box.left, kTextCellHeight);
       platform::text_out(cells, 0, 0, g_pending.texts.c_str() + w.text);
       platform::blit(s, in.left, in.top, iw, ih, cells, in.left - w.x, in.top - w.y);
@@ -238,8 +199,8 @@ void draw_clipped(const Work& w, const platform::Rect& clip) {
 // of the unmatched ones is drawn by the same pieces and stays as it is.
 DirtyBlocks differing_blocks() {
   const PendingDrawing& p = g_pending;
-  const std::vector<Work>& old_work = p.shown_work;
-  const std::vector<Work>& new_work = p.work;
+  const std::vector<PendingWork>& old_work = p.shown_work;
+  const std::vector<PendingWork>& new_work = p.work;
   const auto same = [&](std::size_t i, std::size_t j) {
     return same_work(old_work[i], p.shown_texts, new_work[j], p.texts);
   };
@@ -270,8 +231,8 @@ DirtyBlocks differing_blocks() {
   // Enlarged text is drawn only whole: where it meets the region, the region takes all of it.
   for (bool grown = true; grown;) {
     grown = false;
-    for (const Work& w : p.work) {
-      if (w.kind != Work::kEnlargedText) continue;
+    for (const PendingWork& w : p.work) {
+      if (w.kind != PendingWork::kEnlargedText) continue;
       const platform::Rect box = box_of(w, p.texts);
       DirtyBlocks alone;
       mark_box(alone, box);
@@ -299,7 +260,7 @@ bool redraw_differences() {
     platform::blit(g_back_surface, b.left, b.top, b.right - b.left, b.bottom - b.top, whole, b.left, b.top);
   for (std::size_t i = 1; i < p.work.size(); ++i) {
     mark_drawn(p.work[i]);
-    if (p.work[i].kind == Work::kEnlargedText) {
+    if (p.work[i].kind == PendingWork::kEnlargedText) {
       const platform::Rect box = box_of(p.work[i], p.texts);
       if (std::any_of(boxes.begin(), boxes.end(), [&](const platform::Rect& b) {
             const platform::Rect in = intersection(box, b);
@@ -317,7 +278,7 @@ bool redraw_differences() {
 
 void gdi_setup() {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
-  g_pending = PendingDrawing{};
+  reset_pending_drawing();
   // A sheet whose file is missing or refused still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
     platform::set_bitmap_size(id, art_sheet(id).width, art_sheet(id).height);
@@ -337,7 +298,7 @@ void draw_background(int pattern) {
   // Every pixel is drawn again: what was recorded before can never show.
   g_pending.work.clear();
   g_pending.texts.clear();
-  add(Work::kBackground).amount = pattern;
+  add(PendingWork::kBackground).amount = pattern;
   if (g_draw_recording && textured)
     for_each_texture_cell(pattern, [](int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
       record({id, dx, dy, w, h, sx, sy, rop});
@@ -346,32 +307,32 @@ void draw_background(int pattern) {
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
   record({id, dx, dy, w, h, sx, sy, rop});
-  add_box(Work::kBlit, dx, dy, w, h);
-  Work& work = g_pending.work.back();
+  add_box(PendingWork::kBlit, dx, dy, w, h);
+  PendingWork& work = g_pending.work.back();
   work.id = id, work.sx = sx, work.sy = sy, work.rop = rop;
 }
 
 void draw_text(int x, int y, const char* utf8) {
   // Only a recording pays for the copy of the text.
   if (g_draw_recording) record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy, utf8});
-  add_box(Work::kText, x, y, 0, 0);
+  add_box(PendingWork::kText, x, y, 0, 0);
   g_pending.work.back().text = keep_text(utf8);
 }
 
 void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
-  add_box(Work::kFill, x, y, w, h);
+  add_box(PendingWork::kFill, x, y, w, h);
   g_pending.work.back().colour = colour;
 }
 
 void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
-  add_box(Work::kShade, x, y, w, h);
+  add_box(PendingWork::kShade, x, y, w, h);
   g_pending.work.back().colour = colour;
   g_pending.work.back().amount = alpha;
 }
 
 void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
-  add_box(Work::kEnlargedText, left, top, 0, 0);
-  Work& work = g_pending.work.back();
+  add_box(PendingWork::kEnlargedText, left, top, 0, 0);
+  PendingWork& work = g_pending.work.back();
   work.colour = colour, work.amount = scale, work.text = keep_text(utf8);
 }
 
@@ -382,7 +343,7 @@ void finish_drawing() {
     p.shown_background = -1;
     p.changed.mark(0, 0, kScreenWidth, kScreenHeight);
   }
-  const bool from_background = !p.work.empty() && p.work[0].kind == Work::kBackground;
+  const bool from_background = !p.work.empty() && p.work[0].kind == PendingWork::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
     p.texts.clear();
@@ -396,7 +357,7 @@ void finish_drawing() {
   }
   std::size_t first = 0;
   if (same_background) {
-    for (const Work& w : p.work) mark_covered(w);
+    for (const PendingWork& w : p.work) mark_covered(w);
     p.changed.merge(p.drawn);
     put_background_back(p.shown_background);
     first = 1;
@@ -426,8 +387,6 @@ void start_draw_recording() {
 void stop_draw_recording() { g_draw_recording = false; }
 
 void reset_gdi_state() {
-  g_draw_recording = false;
-  g_draw_calls.clear();
-  g_pending = PendingDrawing{};
-  g_pending.changed.mark(0, 0, kScreenWidth, kScreenHeight);
+  reset_draw_recorder();
+  reset_pending_drawing();
 }

@@ -18,7 +18,8 @@
 constexpr int kScreenWidth = 720;
 constexpr int kScreenHeight = 720;
 
-extern platform::Surface g_back_surface;  // 720 x 720, shown whole at the end of each frame
+// 720 x 720 from gdi_setup on (empty before), shown whole at the end of each frame.
+extern platform::Surface g_back_surface;
 
 constexpr int kTextureSheet = 118;  // IDB_TEXTURES
 enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };
@@ -75,8 +76,17 @@ struct DrawCall {
   platform::Rop rop;
   std::string text = {};
 };
-extern bool g_draw_recording;               // set by tests only; off in the game
-extern std::vector<DrawCall> g_draw_calls;  // the calls since recording started
+struct DrawRecorder {
+  bool recording = false;            // set by tests only; off in the game
+  std::vector<DrawCall> calls;       // the calls since recording started
+};
+extern DrawRecorder g_draw_recorder;
+
+inline auto& g_draw_recording = g_draw_recorder.recording;
+inline auto& g_draw_calls = g_draw_recorder.calls;
+
+// Recording off, no call kept.
+void reset_draw_recorder();
 
 // Clears the list and starts recording.
 void start_draw_recording();

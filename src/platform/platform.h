@@ -227,8 +227,13 @@ void message_box(std::string_view text, std::string_view caption);
 
 // ------------------------------------------------------------------ state
 
-// Forgets the generator, the loaded bitmaps and their fallback sizes, the
-// glyph cache and the clock settings (not the window: see the backends).
+// The platform layer's reset: forgets the generator, the loaded bitmaps and
+// their fallback sizes, the glyph cache and the clock settings (not the
+// window: see reset_backend_state).
 void reset_platform_state();
+
+// Defined by each backend: its window, sounds and logs back to fresh,
+// anything it holds of the system given back first.
+void reset_backend_state();
 
 }  // namespace platform

@@ -23,21 +23,44 @@ struct Glyph {
   std::vector<std::uint8_t> coverage;  // width x height, 0 paper .. 255 ink
 };
 
-extern std::uint32_t g_rand_state;  // the generator's whole 32-bit state
-extern std::int64_t g_fixed_time_seed;  // -1: seed_from_time reads the time; else the seed it uses
-extern bool g_clock_virtual;            // clock_ms returns g_virtual_clock_ms (headless runs)
-extern std::uint32_t g_virtual_clock_ms;  // advanced by the headless frame stepper
+constexpr std::array<int, kBitmapCount> kNoBitmapSizes = [] {
+  std::array<int, kBitmapCount> sizes{};
+  sizes.fill(1);
+  return sizes;
+}();
 
-extern std::array<Surface, kBitmapCount> g_bitmaps;  // sheet of id 101 + index
-extern std::array<int, kBitmapCount> g_bitmap_fallback_width;   // the sheet's size in pixels, >= 1
-extern std::array<int, kBitmapCount> g_bitmap_fallback_height;  // pixels, >= 1
-extern std::array<bool, kBitmapCount> g_bitmap_from_file;        // the sheet came from its file
+struct PlatformState {
+  std::uint32_t rand_state = 1;       // the generator's whole 32-bit state
+  std::int64_t fixed_time_seed = -1;  // -1: seed_from_time reads the time; else the seed it uses
+  bool clock_virtual = false;         // clock_ms returns g_virtual_clock_ms (headless runs)
+  std::uint32_t virtual_clock_ms = 0;  // advanced by the headless frame stepper
+
+  std::array<Surface, kBitmapCount> bitmaps;  // sheet of id 101 + index
+  std::array<int, kBitmapCount> bitmap_fallback_width = kNoBitmapSizes;   // the sheet's size in pixels, >= 1
+  std::array<int, kBitmapCount> bitmap_fallback_height = kNoBitmapSizes;  // pixels, >= 1
+  std::array<bool, kBitmapCount> bitmap_from_file{};                      // the sheet came from its file
+
+  bool font_tried = false;          // the face was looked for (once, lazily)
+  FT_Library ft_library = nullptr;  // null until the face is found; released by release_font
+  FT_Face ft_face = nullptr;        // IPA Gothic at 16 px, or null when not found
+  std::unordered_map<std::uint32_t, Glyph> glyph_cache;  // by code point
+};
+extern PlatformState g_platform_state;
+
+inline auto& g_rand_state = g_platform_state.rand_state;
+inline auto& g_fixed_time_seed = g_platform_state.fixed_time_seed;
+inline auto& g_clock_virtual = g_platform_state.clock_virtual;
+inline auto& g_virtual_clock_ms = g_platform_state.virtual_clock_ms;
+inline auto& g_bitmaps = g_platform_state.bitmaps;
+inline auto& g_bitmap_fallback_width = g_platform_state.bitmap_fallback_width;
+inline auto& g_bitmap_fallback_height = g_platform_state.bitmap_fallback_height;
+inline auto& g_bitmap_from_file = g_platform_state.bitmap_from_file;
+inline auto& g_font_tried = g_platform_state.font_tried;
+inline auto& g_ft_library = g_platform_state.ft_library;
+inline auto& g_ft_face = g_platform_state.ft_face;
+inline auto& g_glyph_cache = g_platform_state.glyph_cache;
+
 extern const Surface g_no_sheet;  // what bitmap() gives for an id outside 101..139: empty
-
-extern bool g_font_tried;      // the face was looked for (once, lazily)
-extern FT_Library g_ft_library;  // null until the face is found
-extern FT_Face g_ft_face;        // IPA Gothic at 16 px, or null when not found
-extern std::unordered_map<std::uint32_t, Glyph> g_glyph_cache;  // by code point
 
 // Releases the face and the library (the next text_out finds them again).
 void release_font();

@@ -1,19 +1,10 @@
+// Every piece of the screens' state, defined and reset here.
 #include "screens/screen_state.h"
 
-int g_character_page = 0;
-int g_data_page = 0;
-int g_help_page = 0;
-int g_help_selection = 0;
-int g_stats_deleted = 0;
-int g_last_write_failed = kWriteOk;
-int g_standings_booked = 0;
+#include "platform/state_list.h"
 
-void reset_screen_state() {
-  g_character_page = 0;
-  g_data_page = 0;
-  g_help_page = 0;
-  g_help_selection = 0;
-  g_stats_deleted = 0;
-  g_last_write_failed = kWriteOk;
-  g_standings_booked = 0;
-}
+#define SCREEN_STATE(X) X(ScreenState, g_screen_state, reset_screen_state)
+
+SCREEN_STATE(RUVELKA_DEFINE_STATE)
+
+void reset_screens_floor() { SCREEN_STATE(RUVELKA_RESET_STATE) }

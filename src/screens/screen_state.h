@@ -1,12 +1,6 @@
 // Page and selection state of the statistics and help screens.
 #pragma once
 
-extern int g_character_page;  // character shown on the statistics screen, 0..6
-extern int g_data_page;       // data page of the statistics screen, 0..3
-extern int g_help_page;       // help page (0..2 in 1010, 0..11 in 1030) or statistics sub-page 0..4
-extern int g_help_selection;  // pattern selected on the pattern list
-extern int g_stats_deleted;   // 1 once the statistics were deleted on the deletion screen
-
 // Which data-file write last failed, so that the screen shown next can say
 // so; cleared by the next title or menu click. A failed write never holds
 // the player on a screen: every way out works as usual.
@@ -19,7 +13,27 @@ enum WriteFailure : int {
   kWriteFailedDeletion,   // the cleared statistics could not be saved (deletion screen)
   kWriteFailedSuspend,    // the suspended match could not be stored (suspension notice)
 };
-extern int g_last_write_failed;  // a WriteFailure
-extern int g_standings_booked;   // 1 once the standings on show were added to the statistics
+struct ScreenState {
+  int character_page = 0;   // character shown on the statistics screen, 0..6
+  int data_page = 0;        // data page of the statistics screen, 0..3
+  int help_page = 0;        // help page (0..2 in 1010, 0..11 in 1030) or statistics sub-page 0..4
+  int help_selection = 0;   // pattern selected on the pattern list
+  int stats_deleted = 0;    // 1 once the statistics were deleted on the deletion screen
+  int last_write_failed = kWriteOk;  // a WriteFailure
+  int standings_booked = 0;  // 1 once the standings on show were added to the statistics
+};
+extern ScreenState g_screen_state;
 
+inline auto& g_character_page = g_screen_state.character_page;
+inline auto& g_data_page = g_screen_state.data_page;
+inline auto& g_help_page = g_screen_state.help_page;
+inline auto& g_help_selection = g_screen_state.help_selection;
+inline auto& g_stats_deleted = g_screen_state.stats_deleted;
+inline auto& g_last_write_failed = g_screen_state.last_write_failed;
+inline auto& g_standings_booked = g_screen_state.standings_booked;
+
+// Every page back to the first, nothing deleted, failed or booked.
 void reset_screen_state();
+
+// The screens floor's reset: every piece of its state (above) back to its fresh value.
+void reset_screens_floor();

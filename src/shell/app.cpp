@@ -1,7 +1,5 @@
 #include "shell/app.h"
 
-#include <optional>
-
 #include "base/options.h"
 #include "base/scene_state.h"
 #include "base/sound.h"
@@ -9,6 +7,7 @@
 #include "shell/data_files.h"
 #include "shell/input.h"
 #include "shell/keys.h"
+#include "shell/program_state.h"
 #include "shell/scene_table.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
@@ -23,8 +22,6 @@ constexpr int kFpsX = 684;
 constexpr int kFpsY = 10;
 constexpr int kFpsSheet = 101;
 constexpr int kSoundLoadFailure = -1;
-
-std::optional<std::uint32_t> g_fixed_seed;  // replaces the time seed when set
 
 void on_create() {
   platform::rand_seed(g_fixed_seed ? *g_fixed_seed : platform::seed_from_time());
@@ -65,7 +62,10 @@ platform::WindowConfig app_window_config() {
   return config;
 }
 
-int app_main() { return platform::run_window(app_window_config()); }
+int app_main() {
+  reset_program_state();
+  return platform::run_window(app_window_config());
+}
 
 int fps_tick() {
   ++g_fps_frames;

@@ -1,18 +1,13 @@
-#include "base/scene_state.h"
+// Every piece of the shell floor's state, defined and reset here.
 #include "shell/shell_state.h"
 
-int g_notice_frames = 0;
-int g_notice_kind = 0;
-int g_fps = 0;
-int g_fps_frames = 0;
-int g_fps_sample_frames = 0;
-std::uint32_t g_fps_sample_ms = 0;
+#include "platform/state_list.h"
+#include "shell/table_centre.h"
 
-void reset_shell_state() {
-  g_notice_frames = 0;
-  g_notice_kind = 0;
-  g_fps = 0;
-  g_fps_frames = 0;
-  g_fps_sample_frames = 0;
-  g_fps_sample_ms = 0;
-}
+#define SHELL_STATE(X)                          \
+  X(ShellState, g_shell_state, reset_shell_state) \
+  X(TableCentreState, g_table_centre_state, reset_table_centre_state)
+
+SHELL_STATE(RUVELKA_DEFINE_STATE)
+
+void reset_shell_floor() { SHELL_STATE(RUVELKA_RESET_STATE) }

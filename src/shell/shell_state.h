@@ -1,14 +1,31 @@
-// State of the frame loop's own display: the on-table notice and the frame rate.
+// State of the frame loop's own display: the on-table notice and the frame
+// rate; and the shell floor's reset.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-extern int g_notice_frames;  // frames left of the on-table notice after a toggle key
-extern int g_notice_kind;    // 3 drawn-and-discarded display, 4 knitted-straight support
-extern int g_fps;                       // measured frames per second, 0 in the first second
-extern int g_fps_frames;                // frames counted so far
-extern int g_fps_sample_frames;         // frame count at the last sample
-extern std::uint32_t g_fps_sample_ms;   // clock (ms) at the last sample
+struct ShellState {
+  int notice_frames = 0;  // frames left of the on-table notice after a toggle key
+  int notice_kind = 0;    // 3 drawn-and-discarded display, 4 knitted-straight support
+  int fps = 0;                       // measured frames per second, 0 in the first second
+  int fps_frames = 0;                // frames counted so far
+  int fps_sample_frames = 0;         // frame count at the last sample
+  std::uint32_t fps_sample_ms = 0;   // clock (ms) at the last sample
+  std::optional<std::uint32_t> fixed_seed;  // replaces the time seed at window creation when set
+};
+extern ShellState g_shell_state;
 
-// Zeroes the shell state.
+inline auto& g_notice_frames = g_shell_state.notice_frames;
+inline auto& g_notice_kind = g_shell_state.notice_kind;
+inline auto& g_fps = g_shell_state.fps;
+inline auto& g_fps_frames = g_shell_state.fps_frames;
+inline auto& g_fps_sample_frames = g_shell_state.fps_sample_frames;
+inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
+inline auto& g_fixed_seed = g_shell_state.fixed_seed;
+
+// No notice, no frame counted, the time seed.
 void reset_shell_state();
+
+// The shell floor's reset: every piece of its state back to its fresh value.
+void reset_shell_floor();

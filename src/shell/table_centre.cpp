@@ -11,8 +11,6 @@
 #include "shell/sheet_ids.h"
 #include "shell/tile_draw.h"
 
-int g_centre_view_frames = 0;
-
 namespace {
 
 constexpr int kScorePlaces = 4;
@@ -122,5 +120,3 @@ void draw_table_centre() {
       draw_seat_score(seat, seat == 0 ? 0 : g_scores[seat] - g_scores[0], true);
   }
 }
-
-void reset_table_centre_state() { g_centre_view_frames = 0; }

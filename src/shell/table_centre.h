@@ -5,7 +5,12 @@
 
 constexpr int kCentreViewFrames = 90;  // the difference view outlasts the pointer by this many drawings
 
-extern int g_centre_view_frames;  // drawings left of the difference view; 0 off (new hand: 0)
+struct TableCentreState {
+  int view_frames = 0;  // drawings left of the difference view; 0 off (new hand: 0)
+};
+extern TableCentreState g_table_centre_state;
+
+inline auto& g_centre_view_frames = g_table_centre_state.view_frames;
 
 void draw_table_centre();
 

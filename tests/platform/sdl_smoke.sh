@@ -25,7 +25,8 @@ inside() {
   # The title click plays wave/ok.wav, which the caller damaged: it is ignored.
   xdotool windowfocus --sync "$id" mousemove --window "$id" 360 360 click 1
   sleep 0.3
-  xdotool key --window "$id" Escape
+  # Only the key press: the game may be gone before a release could reach it.
+  xdotool keydown --window "$id" Escape
   for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1

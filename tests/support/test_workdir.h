@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "shell/program_state.h"
+
 class TestWorkdir {
  public:
   // with_sounds: write the 6 effects and 32 voices the program loads at start-up.
@@ -24,10 +26,6 @@ class TestWorkdir {
 
 // Writes a short valid 16-bit mono wave file.
 void write_test_wave(const std::filesystem::path& path);
-
-// Resets every subsystem's state, the headless backend included, so a test
-// starts from a fresh program. Every subsystem's reset belongs here.
-void reset_program_state();
 
 // Opens the headless window over a fresh program with a fixed seed.
 void open_headless_program(unsigned seed = 1);

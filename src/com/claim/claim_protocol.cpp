@@ -11,9 +11,6 @@
 #include "table/claim_actions.h"
 #include "base/table_state.h"
 
-int g_naki_decided;
-int g_naki_tile;
-
 int take_naki_tile() {
   g_naki_tile = latest_discard_tile();
   return g_naki_tile;
@@ -106,9 +103,4 @@ int best_live_ready_value(int seat) {
 
 int flowers_in_hand(int seat) {
   return static_cast<int>(std::count_if(g_hand[seat], g_hand[seat] + kHandSlots, [](int v) { return is_flower(v); }));
-}
-
-void reset_claim_protocol_state() {
-  g_naki_decided = 0;
-  g_naki_tile = 0;
 }

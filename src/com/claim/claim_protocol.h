@@ -7,10 +7,14 @@
 
 #include "core/tiles.h"
 
-// 1 once a rule of the running decision has decided; the chain stops there.
-extern int g_naki_decided;
-// The discard under evaluation (1..37), stored by the rules.
-extern int g_naki_tile;
+struct ClaimProtocolState {
+  int decided = 0;  // 1 once a rule of the running decision has decided; the chain stops there
+  int tile = 0;     // the discard under evaluation (1..37), stored by the rules
+};
+extern ClaimProtocolState g_claim_protocol_state;
+
+inline auto& g_naki_decided = g_claim_protocol_state.decided;
+inline auto& g_naki_tile = g_claim_protocol_state.tile;
 
 enum NakiCall : int { kNakiPung = 1, kNakiChow = 2, kNakiKong = 3 };
 

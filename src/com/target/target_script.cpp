@@ -9,6 +9,8 @@ namespace {
 
 using S = Selector;
 
+}  // namespace
+
 constexpr std::array<SelectorFn, kSelectorCount> kRealSelectors{
     [](int s, const SelectorArgs& a) { aim_pure_straight(s, a[0], a[1], a[2], a[3]); },
     [](int s, const SelectorArgs& a) { aim_mixed_triple_chow(s, a[0], a[1], a[2], a[3], a[4]); },
@@ -51,10 +53,6 @@ constexpr std::array<SelectorFn, kSelectorCount> kRealSelectors{
     [](int s, const SelectorArgs& ) { aim_chicken_hand(s); },
     [](int s, const SelectorArgs& ) { aim_melded_hand(s); },
     [](int s, const SelectorArgs& a) { aim_outside_hand(s, a[0], a[1]); },};
-
-}  // namespace
-
-std::array<SelectorFn, kSelectorCount> g_selector_table = kRealSelectors;
 
 namespace {
 
@@ -225,8 +223,4 @@ void run_target_script(int seat, int character) {
       return;
     }
   }
-}
-
-void reset_target_script_state() {
-  g_selector_table = kRealSelectors;
 }

@@ -76,9 +76,16 @@ struct TargetScript {
 // inside segment 16; the others run the common form).
 const TargetScript& target_script(int character);
 
-// The function each selector runs; the real selectors unless a test
-// installed others. Reset by reset_target_script_state.
-extern std::array<SelectorFn, kSelectorCount> g_selector_table;
+// The selectors the program runs.
+extern const std::array<SelectorFn, kSelectorCount> kRealSelectors;
+
+struct TargetScriptState {
+  // The function each selector runs; the real selectors unless a test installed others.
+  std::array<SelectorFn, kSelectorCount> selectors = kRealSelectors;
+};
+extern TargetScriptState g_target_script_state;
+
+inline auto& g_selector_table = g_target_script_state.selectors;
 
 // Runs the script of `character` for the seat: segment by segment, stopping
 // after a segment once a target is set. After segment 33 a set target runs

@@ -24,8 +24,6 @@
 #include "table/shout.h"
 #include "table/win_test.h"
 
-int g_ai_drawn_tile{};
-
 namespace {
 
 struct KongVetoes {
@@ -126,5 +124,3 @@ void clear_com_hand_records() {
     record.naki_yaku = record.naki_reason = 0;
   }
 }
-
-void reset_com_turn_state() { g_ai_drawn_tile = 0; }

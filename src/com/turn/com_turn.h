@@ -3,7 +3,12 @@
 // discard chosen by the character's planner and the final pick.
 #pragma once
 
-extern int g_ai_drawn_tile;  // slot 13 at the start of the turn: the tile drawn or moved there after a claim
+struct ComTurnState {
+  int drawn_tile = 0;  // slot 13 at the start of the turn: the tile drawn or moved there after a claim
+};
+extern ComTurnState g_com_turn_state;
+
+inline auto& g_ai_drawn_tile = g_com_turn_state.drawn_tile;
 
 // Seat 1..3, called from the seat's turn scene: the handler of the seat's
 // character, then the safety marks against seats with four melds.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstring>
 #include <span>
 #include <vector>
 
@@ -12,8 +11,6 @@
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-
-int g_ai_work_hand_backup[kHandSlots];
 
 namespace {
 
@@ -212,5 +209,3 @@ void guard_all_green(int seat) {
     return Tiles(kGreenTiles.begin(), kGreenTiles.end());
   });
 }
-
-void reset_danger_filter_state() { std::memset(g_ai_work_hand_backup, 0, sizeof g_ai_work_hand_backup); }

@@ -6,6 +6,11 @@
 
 // The pool as the running danger filter found it on entry; put back when
 // holding tiles back would leave no tile 1-37 to discard.
-extern int g_ai_work_hand_backup[kHandSlots];
+struct DangerFilterState {
+  int work_hand_backup[kHandSlots]{};
+};
+extern DangerFilterState g_danger_filter_state;
+
+inline auto& g_ai_work_hand_backup = g_danger_filter_state.work_hand_backup;
 
 void reset_danger_filter_state();

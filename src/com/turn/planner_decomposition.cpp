@@ -6,8 +6,6 @@
 #include "base/visible.h"
 #include "com/turn/planner_state.h"
 
-Decomposition g_decomposition{};
-
 void search_best_decomposition(int seat) {
   search_decompositions(g_ai_work_hand, declared_melds(seat), g_decomposition_prefer_pungs, g_visible_counts,
                         g_decomposition);
@@ -17,5 +15,3 @@ void search_best_decomposition(int seat) {
 void remove_decomposition_chows() { remove_picked_chows(g_decomposition, g_ai_work_hand); }
 
 void remove_decomposition_pungs() { g_ai_pung_meld_count += remove_picked_pungs(g_decomposition, g_ai_work_hand); }
-
-void reset_decomposition_state() { g_decomposition = Decomposition{}; }

@@ -3,19 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cstring>
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
-
-int g_ai_work_hand[kHandSlots];
-int g_ai_discard_candidates[kHandSlots];
-int g_ai_discard_count;
-int g_ai_work_hand_saved[kHandSlots];
-int g_ai_relax_level;
-int g_ai_strict_pass;
-int g_ai_pung_meld_count;
-int g_decomposition_prefer_pungs;
 
 void build_work_hand(int seat) {
   // Tiles first in ascending order, then the zeros of marked and empty slots.
@@ -47,15 +37,4 @@ void propose_pattern_discard(int seat, int pool_slot, int yaku, int subcode) {
   append_candidate(pool_slot);
   AI[seat].discard_yaku = yaku;
   AI[seat].discard_subcode = subcode;
-}
-
-void reset_planner_state() {
-  std::memset(g_ai_work_hand, 0, sizeof g_ai_work_hand);
-  std::memset(g_ai_discard_candidates, 0, sizeof g_ai_discard_candidates);
-  g_ai_discard_count = 0;
-  std::memset(g_ai_work_hand_saved, 0, sizeof g_ai_work_hand_saved);
-  g_ai_relax_level = 0;
-  g_ai_strict_pass = 0;
-  g_ai_pung_meld_count = 0;
-  g_decomposition_prefer_pungs = 0;
 }

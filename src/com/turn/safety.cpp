@@ -8,9 +8,6 @@
 #include "com/turn/planner_state.h"
 #include "platform/platform.h"
 
-int g_safe_marks[kSeats][kTileCodes]{};
-int g_safe_marks_snapshot[kSeats][kTileCodes]{};
-
 namespace {
 
 constexpr int kMarkScore = 2;  // per other seat against which the tile is safe
@@ -96,8 +93,3 @@ void pick_discard(int seat) {
 }
 
 void clear_safe_marks() { std::memset(g_safe_marks, 0, sizeof g_safe_marks); }
-
-void reset_safety_state() {
-  clear_safe_marks();
-  std::memset(g_safe_marks_snapshot, 0, sizeof g_safe_marks_snapshot);
-}

@@ -4,9 +4,14 @@
 
 #include "core/tiles.h"
 
-extern int g_safe_marks[kSeats][kTileCodes];           // [p][t] 1: t cannot complete p's hand; cleared per hand
-extern int g_safe_marks_snapshot[kSeats][kTileCodes];  // copy taken at each planner start; what the pick reads
+struct SafetyState {
+  int marks[kSeats][kTileCodes]{};           // [p][t] 1: t cannot complete p's hand; cleared per hand
+  int marks_snapshot[kSeats][kTileCodes]{};  // copy taken at each planner start; what the pick reads
+};
+extern SafetyState g_safety_state;
 
+inline auto& g_safe_marks = g_safety_state.marks;
+inline auto& g_safe_marks_snapshot = g_safety_state.marks_snapshot;
 
 // For every seat with four melds, marks safe every tile with three or more
 // copies visible (by the visible counts last computed).

@@ -1,38 +1,20 @@
-// Definitions of the SDL backend's state and its release.
+// Every piece of the SDL backend's state, defined and reset here, and its release.
 #include "platform/sdl/sdl_state.h"
+
+#include "platform/state_list.h"
 
 namespace sdl {
 
-platform::WindowConfig g_config;
-SDL_Window* g_window = nullptr;
-SDL_Renderer* g_renderer = nullptr;
-SDL_Texture* g_texture = nullptr;
-bool g_show_whole = true;
-bool g_destroying = false;
-bool g_quit = false;
-int g_exit_code = 0;
-platform::Rect g_last_rect;
+#define SDL_STATE(X) X(SdlState, g_sdl_state, forget_sdl_state)
 
-bool g_audio_tried = false;
-SDL_AudioDeviceID g_audio_device = 0;
-SDL_AudioSpec g_audio_spec{};
-std::unordered_map<std::string, std::vector<std::int16_t>> g_sounds;
+SDL_STATE(RUVELKA_DEFINE_STATE)
 
 void reset_sdl_state() {
+  // What SDL holds for us is given back before the handles are forgotten.
   close_drawing_target();
   if (g_window) SDL_DestroyWindow(g_window);
   if (g_audio_device) SDL_CloseAudioDevice(g_audio_device);
-  g_config = platform::WindowConfig();
-  g_window = nullptr;
-  g_show_whole = true;
-  g_destroying = false;
-  g_quit = false;
-  g_exit_code = 0;
-  g_last_rect = platform::Rect();
-  g_audio_tried = false;
-  g_audio_device = 0;
-  g_audio_spec = SDL_AudioSpec{};
-  g_sounds.clear();
+  SDL_STATE(RUVELKA_RESET_STATE)
 }
 
 void release_sdl() {
@@ -41,3 +23,5 @@ void release_sdl() {
 }
 
 }  // namespace sdl
+
+void platform::reset_backend_state() { sdl::reset_sdl_state(); }

@@ -15,22 +15,39 @@ namespace sdl {
 
 constexpr Uint64 kTickMs = 10;  // the frame timer's period
 
-extern platform::WindowConfig g_config;  // as given to run_window
-extern SDL_Window* g_window;             // null before creation and after destruction
-extern SDL_Renderer* g_renderer;         // null while the window's own surface is drawn to
-extern SDL_Texture* g_texture;           // the renderer's: streaming, client-sized, 0x00RRGGBB
-extern bool g_show_whole;                // the next present shows the whole picture (new or exposed window)
-extern bool g_destroying;                // kMsgDestroy is being delivered
-extern bool g_quit;                      // post_quit was called
-extern int g_exit_code;                  // post_quit's code
-extern platform::Rect g_last_rect;       // outer rectangle when last asked, kept after destruction
+struct SdlState {
+  platform::WindowConfig config;      // as given to run_window
+  SDL_Window* window = nullptr;       // null before creation and after destruction
+  SDL_Renderer* renderer = nullptr;   // null while the window's own surface is drawn to
+  SDL_Texture* texture = nullptr;     // the renderer's: streaming, client-sized, 0x00RRGGBB
+  bool show_whole = true;             // the next present shows the whole picture (new or exposed window)
+  bool destroying = false;            // kMsgDestroy is being delivered
+  bool quit = false;                  // post_quit was called
+  int exit_code = 0;                  // post_quit's code
+  platform::Rect last_rect;           // outer rectangle when last asked, kept after destruction
 
-extern bool g_audio_tried;               // the device was opened or found missing
-extern SDL_AudioDeviceID g_audio_device;  // 0: no device, sounds are dropped
-extern SDL_AudioSpec g_audio_spec;        // the device's own format
-// Wave files already decoded to the play format, by native path; empty for
-// a file that cannot be played.
-extern std::unordered_map<std::string, std::vector<std::int16_t>> g_sounds;
+  bool audio_tried = false;            // the device was opened or found missing
+  SDL_AudioDeviceID audio_device = 0;  // 0: no device, sounds are dropped
+  SDL_AudioSpec audio_spec{};          // the device's own format
+  // Wave files already decoded to the play format, by native path; empty for
+  // a file that cannot be played.
+  std::unordered_map<std::string, std::vector<std::int16_t>> sounds;
+};
+extern SdlState g_sdl_state;
+
+inline auto& g_config = g_sdl_state.config;
+inline auto& g_window = g_sdl_state.window;
+inline auto& g_renderer = g_sdl_state.renderer;
+inline auto& g_texture = g_sdl_state.texture;
+inline auto& g_show_whole = g_sdl_state.show_whole;
+inline auto& g_destroying = g_sdl_state.destroying;
+inline auto& g_quit = g_sdl_state.quit;
+inline auto& g_exit_code = g_sdl_state.exit_code;
+inline auto& g_last_rect = g_sdl_state.last_rect;
+inline auto& g_audio_tried = g_sdl_state.audio_tried;
+inline auto& g_audio_device = g_sdl_state.audio_device;
+inline auto& g_audio_spec = g_sdl_state.audio_spec;
+inline auto& g_sounds = g_sdl_state.sounds;
 
 // Hands a message to the program's procedure while the window exists.
 void deliver(platform::Message msg, int a, int b);

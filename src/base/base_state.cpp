@@ -1,0 +1,39 @@
+// Every piece of the base floor's state, defined and reset here.
+#include "base/base_state.h"
+
+#include "base/ai_record.h"
+#include "base/options.h"
+#include "base/scene_state.h"
+#include "base/scorer.h"
+#include "base/shanten.h"
+#include "base/sound.h"
+#include "base/stats.h"
+#include "base/table_state.h"
+#include "base/view_requests.h"
+#include "base/visible.h"
+#include "base/waits.h"
+#include "base/win_eval.h"
+#include "base/win_record.h"
+#include "base/yaku_switches.h"
+#include "base/yaku_table.h"
+#include "platform/state_list.h"
+
+#define BASE_STATE(X)                                        \
+  X(TableState, g_table_state, reset_table_state)            \
+  X(WinRecord, g_win_record, reset_win_record_state)         \
+  X(AiRecordState, g_ai_record_state, reset_ai_record_state) \
+  X(SceneState, g_scene_state, reset_scene_state)            \
+  X(OptionsState, g_options_state, reset_options)            \
+  X(YakuSwitches, g_yaku_switches, reset_yaku_switches)      \
+  X(SoundRequests, g_sound_requests, reset_sound_state)      \
+  X(ViewRequests, g_view_requests, reset_view_requests)      \
+  X(StatsState, g_stats_state, reset_stats_state)            \
+  X(VisibleState, g_visible_state, reset_visible_state)      \
+  X(WaitsArea, g_waits_area, reset_waits_state)              \
+  X(WinReading, g_win_reading, reset_win_eval_state)         \
+  X(ShantenResult, g_shanten, reset_shanten_state)           \
+  X(Scoring, g_scoring, reset_scorer_state)
+
+BASE_STATE(RUVELKA_DEFINE_STATE)
+
+void reset_base_floor() { BASE_STATE(RUVELKA_RESET_STATE) }

@@ -1,0 +1,4 @@
+// The base floor's reset: every piece of its state back to its fresh value.
+#pragma once
+
+void reset_base_floor();

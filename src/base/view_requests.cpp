@@ -1,3 +1,0 @@
-#include "base/view_requests.h"
-
-ViewRequests g_view_requests;

@@ -1,0 +1,24 @@
+// Every piece of the computer players' state, defined and reset here.
+#include "com/com_state.h"
+
+#include "com/claim/claim_protocol.h"
+#include "com/target/target_script.h"
+#include "com/turn/com_turn.h"
+#include "com/turn/danger_filters.h"
+#include "com/turn/planner_decomposition.h"
+#include "com/turn/planner_state.h"
+#include "com/turn/safety.h"
+#include "platform/state_list.h"
+
+#define COM_STATE(X)                                                  \
+  X(PlannerState, g_planner_state, reset_planner_state)               \
+  X(Decomposition, g_decomposition, reset_decomposition_state)        \
+  X(DangerFilterState, g_danger_filter_state, reset_danger_filter_state) \
+  X(SafetyState, g_safety_state, reset_safety_state)                  \
+  X(ComTurnState, g_com_turn_state, reset_com_turn_state)             \
+  X(ClaimProtocolState, g_claim_protocol_state, reset_claim_protocol_state) \
+  X(TargetScriptState, g_target_script_state, reset_target_script_state)
+
+COM_STATE(RUVELKA_DEFINE_STATE)
+
+void reset_com_floor() { COM_STATE(RUVELKA_RESET_STATE) }
