@@ -99,7 +99,7 @@ Need repeated_chow_need(int seat, int v, int copies) {
 // no tile 1..37, else record the pattern when the member records.
 void keep_fixed(int seat, int yaku, const Need& need, bool records) {
   if (!need) return;
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   keep_need(*need);
   if (entry.give_back_if_emptied() || !records) return;
   AI[seat].discard_yaku = yaku;

@@ -12,9 +12,6 @@
 
 namespace {
 
-int held(int tile) { return g_hand_counts[tile]; }
-int seen_by_all(int tile) { return g_visible_counts[tile]; }
-
 // ================================================================ outside hand
 constexpr int kOutside = kYaku23OutsideHand;
 constexpr int kTerminalChowRoute = 1;  // the only route the rules tell apart

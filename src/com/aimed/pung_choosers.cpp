@@ -17,7 +17,6 @@ constexpr int kAllTerminals = 72;
 constexpr int kMostVisibleSingle = 3;  // a tile held once has at most 3 copies elsewhere
 constexpr int kMostVisiblePair = 2;
 
-bool is_middle_rank(int tile) { return is_suited(tile) && rank_of(tile) >= 2 && rank_of(tile) <= 8; }
 bool is_off_even_pungs(int tile) { return is_honour(tile) || rank_of(tile) % 2 == 1; }
 
 // All even pungs and all terminals and honours: the same rules over the

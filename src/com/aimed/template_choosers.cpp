@@ -94,7 +94,7 @@ void discard_nine_gates(int seat) {
   const int suit = g_ai_target_variant[seat];
   if (!is_suit_index(suit)) return;
   if (pick_off_suit(seat, kNineGates, suit, {0, 10, 1})) return;
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   for (int rank : kNineGatesRanks) keep_copies(make_tile(suit, rank), 1);
   if (pick_first(seat, kNineGates, 20, any_tile)) return;
   entry.give_back_if_emptied();

@@ -7,6 +7,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_suit_calls.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
@@ -189,7 +190,7 @@ int off_suit_slots(int seat, int suit) {
 // of the counts in a fixed order: chows, pungs, pairs, runs, gaps.
 int in_suit_blocks(int seat, int suit) {
   int blocks = AI[seat].best_blocks;
-  std::array<int, kTileCodes> w{};
+  KindCounts w{};
   std::copy(g_hand_counts, g_hand_counts + kTileCodes, w.begin());
   for (int s = 0; s < 3; ++s) {
     if (s == suit) continue;
@@ -221,7 +222,7 @@ StrippedTiles other_suits(int suit) {
 }
 
 // ------------------------------------------------------------- leftovers
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 // The work hand rebuilt from the seat's free slots, its best decomposition's
 // complete sets taken out; the counts of what is left. The work hand and

@@ -3,6 +3,7 @@
 
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -23,22 +24,10 @@ bool has_meld(int seat, bool (*test)(int code)) {
   return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, [&](int code) { return code != 0 && test(code); });
 }
 
-// The seat's free copies of the tile `offset` ranks from `tile`, 0 when
-// that rank lies outside the suit.
-int held_at(int tile, int offset) {
-  const int rank = rank_of(tile) + offset;
-  return rank >= 1 && rank <= 9 ? g_hand_counts[tile + offset] : 0;
-}
-
-bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 
 // ---------------------------------------------------------- two dragon pungs
 
-bool dragon_declared(int seat, int dragon) {
-  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                     [&](int code) { return code != 0 && meld_kind(code) >= kMeldPung && meld_tile(code) == dragon; });
-}
-bool dragon_held(int seat, int dragon) { return g_hand_counts[dragon] >= 3 || dragon_declared(seat, dragon); }
+bool dragon_held(int seat, int dragon) { return g_hand_counts[dragon] >= 3 || declared_pungs_of(seat, dragon) > 0; }
 bool dragon_live_pair(int dragon) { return g_hand_counts[dragon] == 2 && g_visible_counts[dragon] < 2; }
 bool dragon_counts(int seat, int dragon) { return dragon_held(seat, dragon) || dragon_live_pair(dragon); }
 

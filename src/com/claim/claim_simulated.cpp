@@ -128,7 +128,7 @@ int kong_value(int seat, int tile) {
   const bool round_wind = tile == kEast + g_round_wind;
   if (seat_wind && round_wind) return 4;
   if (seat_wind || round_wind || is_dragon(tile)) return 2;
-  return is_terminal(tile) || is_honour(tile) ? 1 : 0;
+  return is_terminal_or_honour(tile) ? 1 : 0;
 }
 
 void decide_simulated(int seat, NakiCall kind, int shape, int motive) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "com/hand_terms.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"

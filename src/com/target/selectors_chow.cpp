@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "com/hand_terms.h"
 #include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -203,11 +204,6 @@ bool aims_at(int seat, int yaku, int variant) {
   return false;
 }
 
-void set_target(int seat, int yaku, int variant) {
-  g_ai_target_yaku[seat] = yaku;
-  g_ai_target_variant[seat] = variant;
-}
-
 // Records a template that passed; true when the call ends with it.
 bool take_template(const ChowCall& call, int variant, bool near) {
   const int seat = call.seat;
@@ -218,12 +214,12 @@ bool take_template(const ChowCall& call, int variant, bool near) {
     // Pure shifted chows outrank every target they meet here; a second
     // layout becomes an alternative even when it repeats one.
     if (g_ai_target_yaku[seat] != yaku) {
-      set_target(seat, yaku, variant);
+      write_target(seat, yaku, variant);
     } else if (near_flag == 0 || near) {
       put_candidate(seat, yaku, variant);
     }
   } else if (g_ai_target_yaku[seat] == 0) {
-    set_target(seat, yaku, variant);
+    write_target(seat, yaku, variant);
     std::fill(std::begin(g_ai_chow_candidates[seat]), std::end(g_ai_chow_candidates[seat]), 0);
     std::fill(std::begin(g_ai_chow_candidate_variants[seat]), std::end(g_ai_chow_candidate_variants[seat]), 0);
     ends = !call.aim.keeps_going;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -25,7 +26,7 @@ bool has_pung_or_kong_meld(int seat) {
 // ------------------------------------------------------ pure triple chow
 
 bool pure_triple_chow_passes(int seat, int low, int threshold) {
-  int chows = chow_melds_of(seat, low);
+  int chows = declared_chows_at(seat, low);
   int in_hand = 0;
   for (int j = 0; j < 3; ++j) in_hand += std::min(g_hand_counts[low + j], std::max(0, 3 - chows));
   // Two melds of anything else leave no room: the declared chows no longer count.
@@ -149,7 +150,7 @@ int pure_terminal_score(int seat, int suit, const KindCounts& slots) {
 
 // One end of the pattern (its 123 or 789) declared, or nearly complete in hand.
 bool terminal_end_covered(int seat, int low) {
-  if (chow_melds_of(seat, low) > 0) return true;
+  if (declared_chows_at(seat, low) > 0) return true;
   const int* n = g_hand_counts + low;
   const int doubled = (n[0] >= 2) + (n[1] >= 2) + (n[2] >= 2);
   return doubled >= 2 || (n[0] && n[1] && n[2] && doubled >= 1);
@@ -162,7 +163,7 @@ void aim_pure_triple_chow(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s)
     for (int n = 1; n <= 7; ++n)
       if (pure_triple_chow_passes(seat, make_tile(s, n), threshold))
-        return set_aim(seat, kYaku53PureTripleChow, make_tile(s, n));
+        return write_target(seat, kYaku53PureTripleChow, make_tile(s, n));
 }
 
 void aim_quadruple_chow(int seat, int threshold) {
@@ -171,13 +172,13 @@ void aim_quadruple_chow(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     for (int n = 1; n <= 7; ++n) {
       const int low = make_tile(s, n);
-      const int chows = chow_melds_of(seat, low);
+      const int chows = declared_chows_at(seat, low);
       if (melds != chows) continue;
       if (g_hand_counts[low] + g_hand_counts[low + 1] + g_hand_counts[low + 2] + 3 * chows < threshold) continue;
       // Every copy of the chow's tiles is needed: none may show outside the seat's own chows.
       if (g_visible_counts[low] != chows || g_visible_counts[low + 1] != chows || g_visible_counts[low + 2] != chows)
         continue;
-      return set_aim(seat, kYaku65QuadrupleChow, low);
+      return write_target(seat, kYaku65QuadrupleChow, low);
     }
   }
 }
@@ -187,7 +188,7 @@ void aim_four_pure_shifted_chows(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s)
     for (int layout = 0; layout < kShiftedLayouts; ++layout)
       if (shifted_layout_passes(seat, s, layout, threshold))
-        return set_aim(seat, kYaku62FourShiftedChows, layout + 10 * s);
+        return write_target(seat, kYaku62FourShiftedChows, layout + 10 * s);
 }
 
 void aim_three_suited_terminal_chows(int seat, int threshold) {
@@ -199,7 +200,7 @@ void aim_three_suited_terminal_chows(int seat, int threshold) {
     const int score = terminal_template_open(seat, tpl) ? terminal_template_score(tpl, slots) : 0;
     if (score > best_score) best = k, best_score = score;
   }
-  if (best_score >= threshold) set_aim(seat, kYaku48ThreeSuitedTerminalChows, best);
+  if (best_score >= threshold) write_target(seat, kYaku48ThreeSuitedTerminalChows, best);
 }
 
 void aim_pure_terminal_chows(int seat, int threshold) {
@@ -213,5 +214,5 @@ void aim_pure_terminal_chows(int seat, int threshold) {
   if (threshold <= 10 && (g_hand_counts[make_tile(best, 5)] == 0 || !terminal_end_covered(seat, make_tile(best, 1)) ||
                           !terminal_end_covered(seat, make_tile(best, 7))))
     return;
-  if (best_score >= threshold) set_aim(seat, kYaku68PureTerminalChows, best);
+  if (best_score >= threshold) write_target(seat, kYaku68PureTerminalChows, best);
 }

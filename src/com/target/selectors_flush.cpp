@@ -162,7 +162,7 @@ void aim_full_flush(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     // A declared meld of another suit could never join this flush.
     if (meld_suit >= 0 && s != meld_suit) continue;
-    if (c[s] >= threshold) return set_aim(seat, kYaku55FullFlush, s);
+    if (c[s] >= threshold) return write_target(seat, kYaku55FullFlush, s);
   }
 }
 
@@ -184,7 +184,7 @@ void aim_half_flush(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     const int o1 = (s + 1) % kSuits, o2 = (s + 2) % kSuits;
     if (c[s] + c[kHonours] >= t && c[kHonours] >= 1 && c[s] >= c[o1] && c[s] >= c[o2] && !h.meld[o1] && !h.meld[o2])
-      return set_aim(seat, kYaku31HalfFlush, s);
+      return write_target(seat, kYaku31HalfFlush, s);
   }
 }
 
@@ -208,7 +208,7 @@ void aim_seven_shifted_pairs(int seat, int threshold) {
       if (sum < threshold || sum < best) continue;
       // A window with a nearly dead tile still raises the bar for the next.
       best = sum;
-      if (live) set_aim(seat, kYaku75SevenShiftedPairs, make_tile(s, start));
+      if (live) write_target(seat, kYaku75SevenShiftedPairs, make_tile(s, start));
     }
   }
 }
@@ -232,6 +232,6 @@ void aim_nine_gates(int seat, int threshold) {
       if (w[r] >= 2) w[r] = 1, w[0] = 1;
     int score = 0;
     for (int n : w) score += n;
-    if (score >= threshold) return set_aim(seat, kYaku79NineGates, s);
+    if (score >= threshold) return write_target(seat, kYaku79NineGates, s);
   }
 }

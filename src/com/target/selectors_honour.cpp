@@ -24,7 +24,7 @@ bool is_gone(int tile) { return g_visible_counts[tile] >= (tile == target_latest
 
 // A gone kind the seat has not already melded (one held three times cannot
 // be gone: at most one copy is left to be seen).
-bool is_dead_need(const MeldTally& m, int tile) { return !m.pung[tile] && is_gone(tile); }
+bool is_dead_need(const MeldTally& m, int tile) { return !m.pungs[tile] && is_gone(tile); }
 
 template <std::size_t N>
 int dead_needs(const MeldTally& m, const std::array<int, N>& tiles) {
@@ -40,7 +40,7 @@ bool big_three_dragons_fit(int level, const MeldTally& m) {
   int pairs = 0;
   int started = 0;  // melded, held 3 or more times or as a live pair
   for (int t : kDragons) {
-    const bool pung = m.pung[t] || g_hand_counts[t] >= 3;
+    const bool pung = m.pungs[t] || g_hand_counts[t] >= 3;
     pungs += pung ? 1 : 0;
     pairs += g_hand_counts[t] == 2 ? 1 : 0;
     started += pung || is_live_pair(t) ? 1 : 0;
@@ -61,9 +61,9 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
   int pairs = 0;
   for (int t : kWinds) {
     const int held = g_hand_counts[t];
-    const bool pung = m.pung[t] || held >= 3;
+    const bool pung = m.pungs[t] || held >= 3;
     started += pung || is_live_pair(t) ? 1 : 0;
-    melded_or_pair += m.pung[t] || held >= 2 ? 1 : 0;
+    melded_or_pair += m.pungs[t] || held >= 2 ? 1 : 0;
     tiles += pung ? 3 : held;
     pungs += pung ? 1 : 0;
     pairs += held == 2 ? 1 : 0;
@@ -87,7 +87,7 @@ struct OrphanPattern {
 };
 constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, is_terminal};
 constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours,
-                                                [](int t) { return is_terminal(t) || is_honour(t); }};
+                                                [](int t) { return is_terminal_or_honour(t); }};
 
 // A closed hand of five pairs with a foreign one is on its way to seven pairs.
 bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
@@ -107,7 +107,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   const MeldTally m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
-    if (!p.counts_for(t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
+    if (!p.counts_for(t) && (g_hand_counts[t] >= 3 || m.pungs[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
   // Dead kinds need no test of their own: one the seat has not made a pung
   // of is neither a set nor a live pair, so three dead terminals (ten dead
@@ -116,11 +116,11 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
     if (!p.counts_for(t)) continue;
-    pungs += m.pung[t] || g_hand_counts[t] >= 3 ? 1 : 0;
+    pungs += m.pungs[t] || g_hand_counts[t] >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }
   if (mode == 1 && pungs < 1) return;
-  if (pungs + live_pairs >= 4) write_aim(seat, p.yaku, mode);
+  if (pungs + live_pairs >= 4) write_target(seat, p.yaku, mode);
 }
 
 // One more for an orphan pair, the fourteenth tile of the pattern.
@@ -141,9 +141,9 @@ void aim_big_three_dragons(int seat, int level) {
   const MeldTally m = tally_melds(seat);
   if (m.melds - pung_melds_among(m, kDragons) >= 3) return;
   for (int t : kDragons)
-    if (!m.pung[t] && g_visible_counts[t] >= 3) return;
+    if (!m.pungs[t] && g_visible_counts[t] >= 3) return;
   if (dead_needs(m, kDragons) >= 2) return;
-  if (big_three_dragons_fit(level, m)) write_aim(seat, kYaku74BigThreeDragons, level);
+  if (big_three_dragons_fit(level, m)) write_target(seat, kYaku74BigThreeDragons, level);
 }
 
 void aim_big_four_winds(int seat, int level) {
@@ -156,7 +156,7 @@ void aim_big_four_winds(int seat, int level) {
   int seen = 0;  // winds with two or more copies visible
   for (int t : kWinds) seen += g_visible_counts[t] >= 2 ? 1 : 0;
   // With two or more such winds no case is named: the variant is 0 then too.
-  write_aim(seat, kYaku73BigFourWinds, seen == 1 ? 1 : 0);
+  write_target(seat, kYaku73BigFourWinds, seen == 1 ? 1 : 0);
 }
 
 void aim_all_honours(int seat) {
@@ -167,17 +167,17 @@ void aim_all_honours(int seat) {
   int held = 0;
   int visible = 0;
   for (int t : kHonourTiles) {
-    sets += m.pung[t] || g_hand_counts[t] >= 3 || is_live_pair(t) ? 1 : 0;
+    sets += m.pungs[t] || g_hand_counts[t] >= 3 || is_live_pair(t) ? 1 : 0;
     held += g_hand_counts[t];
     visible += g_visible_counts[t];
   }
   if (sets < 4 && (sets < 3 || held < 10)) {
     // The concealed route: many honour tiles, most of their copies still out.
-    if (m.melds == 0 && held >= 10 && visible < 15) write_aim(seat, kYaku70AllHonours, 1);
+    if (m.melds == 0 && held >= 10 && visible < 15) write_target(seat, kYaku70AllHonours, 1);
     return;
   }
   if (dead_needs(m, kHonourTiles) >= 3) return;
-  write_aim(seat, kYaku70AllHonours, 0);
+  write_target(seat, kYaku70AllHonours, 0);
 }
 
 void aim_all_terminals(int seat, int mode) { aim_orphan_pattern(seat, kAllTerminals, mode); }
@@ -193,5 +193,5 @@ void aim_thirteen_orphans(int seat, int need, int knitted_limit) {
   if (orphans < need) return;
   const KnittedBest knitted = best_knitted(g_knitted_honour_tiles, 3);
   if (knitted.score <= orphans || knitted.score < knitted_limit)
-    write_aim(seat, kYaku77ThirteenOrphans, knitted.arrangement);
+    write_target(seat, kYaku77ThirteenOrphans, knitted.arrangement);
 }

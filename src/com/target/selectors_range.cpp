@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -75,7 +76,7 @@ void aim_range(int seat, int threshold, const RangeTraits& traits) {
     const int t = tile_of(slot);
     counted += is_suited(t) && has_rank(traits.counted_ranks, rank_of(t));
   }
-  if (counted >= threshold) set_aim(seat, traits.yaku, 0);
+  if (counted >= threshold) write_target(seat, traits.yaku, 0);
 }
 
 // ------------------------------------------------------------- all fives
@@ -152,5 +153,5 @@ void aim_all_fives(int seat, int level) {
   if (is_closed_hand(seat) &&
       (holds_terminal_run() || g_hand_counts[5] == 0 || g_hand_counts[15] == 0 || g_hand_counts[25] == 0))
     return;
-  if (five_groups() >= 4) set_aim(seat, kYaku52AllFives, 0);
+  if (five_groups() >= 4) write_target(seat, kYaku52AllFives, 0);
 }

@@ -113,7 +113,7 @@ void aim_seven_pairs(int seat, int threshold) {
     threshold = kFallbackPairs;
   }
   if (list.count < threshold) return;
-  write_aim(seat, kYaku56SevenPairs, seven_pairs_variant(list));
+  write_target(seat, kYaku56SevenPairs, seven_pairs_variant(list));
 }
 
 void aim_greater_honours_knitted(int seat, int threshold) {
@@ -126,7 +126,7 @@ void aim_greater_honours_knitted(int seat, int threshold) {
   const std::optional<int> need = honours_knitted_threshold(seat, threshold);
   if (!need) return;
   const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
-  if (best.score >= *need) write_aim(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
+  if (best.score >= *need) write_target(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
 }
 
 void aim_knitted_straight(int seat, int threshold) {
@@ -134,5 +134,5 @@ void aim_knitted_straight(int seat, int threshold) {
   if (tally_melds(seat).melds >= 2) return;
   if (AI[seat].min_shanten_knitted < AI[seat].min_shanten) return;
   const KnittedBest best = best_knitted(g_knitted_tiles, 1);
-  if (best.score >= threshold) write_aim(seat, kYaku43KnittedStraight, best.arrangement);
+  if (best.score >= threshold) write_target(seat, kYaku43KnittedStraight, best.arrangement);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -131,11 +132,11 @@ void aim_all_green(int seat) {
   if (keeps_current_target(seat, kYaku78AllGreen) || !melds_fit_green(seat) || green_wall_thin(seat)) return;
   const KindCounts slots = slot_tile_counts(seat);
   if (holds_many_non_green(slots) || honour_weight(slots) >= 3) return;
-  if (green_groups(seat) >= 4) set_aim(seat, kYaku78AllGreen, 0);
+  if (green_groups(seat) >= 4) write_target(seat, kYaku78AllGreen, 0);
 }
 
 void aim_reversible_tiles(int seat, int level) {
   if (keeps_current_target(seat, kYaku41ReversibleTiles) || !melds_fit_reversible(seat)) return;
   if (g_seat_state[seat].open_naki_count == 0 && !few_strays(seat)) return;
-  if (reversible_groups_pass(seat, level)) set_aim(seat, kYaku41ReversibleTiles, 0);
+  if (reversible_groups_pass(seat, level)) write_target(seat, kYaku41ReversibleTiles, 0);
 }

@@ -52,7 +52,7 @@ int terminal_honour_slots(int seat) {
   int count = 0;
   for (int slot : g_hand[seat]) {
     const int tile = tile_of(slot);
-    if (is_terminal(tile) || is_honour(tile)) ++count;
+    if (is_terminal_or_honour(tile)) ++count;
   }
   return count;
 }

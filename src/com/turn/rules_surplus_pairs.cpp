@@ -26,7 +26,6 @@ struct PairHand {
   bool take(int slot, int code) const { return ::take(seat, slot, kRule20, base + code); }
 };
 
-bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 
 // A pool honour pair for a seat after the mixed shifted chows whose
 // concealed honours are pairs only, while a suited pair keeps the distance.
