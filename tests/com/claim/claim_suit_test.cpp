@@ -197,6 +197,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"3345p", "3p", kNone, kSkip, kPungs},
       {"24446p", "4p", pung(450), pung(450), kPungs},
       {"4446p", "4p", kNone, kSkip, kPungs},
+      {"24446p", "4p", kNone, kSkip, kBarePungs},  // 450 wants a pair in the best reading
       {"13p", "2p", kNone, kSkip, kPungs},
       // B: best_blocks less the other suits' blocks (chows, pungs, pairs, runs, gaps in turn) below 5.
       {"333456p 1m 9s", "7p", chow(H, 791)},
