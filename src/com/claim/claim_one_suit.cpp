@@ -284,12 +284,6 @@ Choice leftover_pung(int seat, int discard, int suit, const Counts& left) {
   return {};
 }
 
-bool open_meld_declared(int seat) {
-  for (int code : g_melds[seat])
-    if (is_open_meld(code)) return true;
-  return false;
-}
-
 Choice from_leftovers(int seat, int discard, int suit, int blocks) {
   const Counts left = leftovers(seat);
   if (may_chow(seat, discard)) {
@@ -304,7 +298,7 @@ Choice from_leftovers(int seat, int discard, int suit, int blocks) {
   // Kept as the rule reads, though the best decomposition always takes a
   // held honour triplet as a pung (no other block scores as much), so no
   // three are left today.
-  if (left[discard] == 3 && is_honour(discard) && open_meld_declared(seat)) return {kNakiKong, 0, 20};
+  if (left[discard] == 3 && is_honour(discard) && !is_closed_hand(seat)) return {kNakiKong, 0, 20};
   return {};
 }
 

@@ -201,9 +201,7 @@ enum ChowRating : int { kNoChow = 0, kComplete = 1, kOneShort = 2 };
 
 // The chow with lowest tile `lowest` in the seat's declared chows or its free tiles.
 int rate_chow(int seat, int lowest) {
-  if (std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                  [&](int code) { return code != 0 && meld_kind(code) == kMeldChow && meld_tile(code) == lowest; }))
-    return kComplete;
+  if (declared_chows_at(seat, lowest) > 0) return kComplete;
   const bool a = g_hand_counts[lowest] >= 1;
   const bool b = g_hand_counts[lowest + 1] >= 1;
   const bool c = g_hand_counts[lowest + 2] >= 1;

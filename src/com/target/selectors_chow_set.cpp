@@ -19,8 +19,7 @@ namespace {
 constexpr int kSuits = 3;
 
 bool has_pung_or_kong_meld(int seat) {
-  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                     [](int code) { return code != 0 && meld_kind(code) != kMeldChow; });
+  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_pung_meld);
 }
 
 // ------------------------------------------------------ pure triple chow

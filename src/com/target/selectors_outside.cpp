@@ -184,7 +184,7 @@ void aim_outside_hand(int seat, int min_open_calls, int mode) {
   if (keeps_current_target(seat, kYaku23OutsideHand) || has_inner_meld(seat)) return;
   if (mode == 2 && !few_middle_tiles(seat)) return;
   // The pung route passes on its count alone.
-  const bool declared = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, [](int code) { return code != 0; });
+  const bool declared = tally_melds(seat).melds > 0;
   int route = -1;
   if (declared && orphan_pung_route_count(seat) >= 4) {
     route = kRoutePungs;

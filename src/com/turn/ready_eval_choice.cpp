@@ -5,6 +5,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_template.h"
 #include "core/tiles.h"
@@ -123,7 +124,7 @@ void live_counts(int seat, ReadyChoice& c) {
   if (!any_record(seat, [](const int* r) { return r[kEvalLive8Plus] > 0; }) &&
       any_record(seat, [](const int* r) { return r[kEvalLive7Plus] > 0; }))
     scan_greater(seat, c, 9, kEvalLive7Plus, [](const int* r) { return r[kEvalLive7Plus] > 0; });
-  const bool open = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld);
+  const bool open = !is_closed_hand(seat);
   if (!open && !any_record(seat, [](const int* r) {
         return r[kEvalMaxPoints] >= 8 && (r[kEvalLive8Plus] > 0 || r[kEvalLive7Plus] >= 1);
       }))

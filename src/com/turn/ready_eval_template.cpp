@@ -6,6 +6,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_choice.h"
 #include "core/tiles.h"
@@ -221,6 +222,6 @@ void template_criteria(int seat, ReadyChoice& c) {
     }
     if (k >= 1) exchange_with_candidate(seat, k - 1);
   }
-  if (g_ai_target_yaku[seat] == 0 && !std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld))
+  if (g_ai_target_yaku[seat] == 0 && is_closed_hand(seat))
     c.commit = 1;
 }
