@@ -39,6 +39,11 @@ const AimCase kCases[] = {
     // All types anchored on the honours at levels 0 to 2.
     {.name = "LevelTwoNeedsOnlyTheHonours", .call = kAllTypes2, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "30:0"},
     {.name = "LevelZeroNeedsTwoSuits", .call = kAllTypes0, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "0:0"},
+    // An 8-9 reads its one outer tile, the 7: all four 7s out leave it no group.
+    {.name = "EightNineBesideADeadSeven", .call = kAllTypes0, .hand = "11z 55z 123m 89p 1s 5s 9m 3z", .expect = "0:0",
+     .visible = "7p 7p 7p 7p"},
+    {.name = "EightNineBesideALiveSeven", .call = kAllTypes0, .hand = "11z 55z 123m 89p 1s 5s 9m 3z", .expect = "30:0",
+     .visible = "7p 7p 7p"},
     {.name = "LevelZeroWithTwoSuits", .call = kAllTypes0, .hand = "33z 777z 12p 13s 5m 9m 4z 6z", .expect = "30:0"},
     {.name = "TwoTerminalPungsMarkTheHand", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "30:0",
      .melds = "p1m p9p", .visible = "5z 5z"},
