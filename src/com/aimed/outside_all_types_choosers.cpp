@@ -379,22 +379,21 @@ class AllTypes {
     return false;
   }
 
-  // For each open suit and each group held there (held_group(s, g), g below
-  // `groups`), the suit's tiles the group can spare (spare(g, tile)): first
-  // those with an open side (code_open), then any (code_any). A suit in which
-  // a group has nothing to spare is settled, and its remaining groups are
-  // still tried.
-  template <class Held, class Spare>
-  bool beside_groups(int groups, Held&& held_group, Spare&& spare, int code_open, int code_any) {
+  // For each open suit and each of `groups` held there (held_group(s, g)),
+  // the suit's tiles the group can spare (spare(g, tile)): first those with
+  // an open side (code_open), then any (code_any). A suit in which a group
+  // has nothing to spare is settled, and its remaining groups are still tried.
+  template <class Groups, class Held, class Spare>
+  bool beside_groups(const Groups& groups, Held&& held_group, Spare&& spare, int code_open, int code_any) {
     for (int s = 0; s < kSuits; ++s) {
       if (settled_[s]) continue;
-      for (int g = 0; g < groups; ++g)
+      for (const auto& g : groups)
         if (held_group(s, g) && pick_in_suit(s, code_open, [&](int t) { return spare(g, t) && has_open_side(t); }))
           return true;
     }
     for (int s = 0; s < kSuits; ++s) {
       if (settled_[s]) continue;
-      for (int g = 0; g < groups; ++g) {
+      for (const auto& g : groups) {
         if (!held_group(s, g)) continue;
         if (pick_in_suit(s, code_any, [&](int t) { return spare(g, t); })) return true;
         settled_[s] = true;
@@ -402,16 +401,17 @@ class AllTypes {
     }
     return false;
   }
-  // A triple of rank g + 1 spares the suit's other ranks.
+  // A triple of a rank spares the suit's other ranks.
   bool beside_triples() {
+    static constexpr std::array<int, 9> kRanks{1, 2, 3, 4, 5, 6, 7, 8, 9};
     return beside_groups(
-        9, [](int s, int g) { return held_rank(s, g + 1) >= 3; }, [](int g, int t) { return rank_of(t) != g + 1; }, 10,
-        11);
+        kRanks, [](int s, int rank) { return held_rank(s, rank) >= 3; },
+        [](int rank, int t) { return rank_of(t) != rank; }, 10, 11);
   }
   bool beside_templates() {
     return beside_groups(
-        static_cast<int>(kChowTemplates.size()), [](int s, int g) { return shape_held(s, kChowTemplates[g]); },
-        [](int g, int t) { return not_only_copy(kChowTemplates[g], t); }, 20, 21);
+        kChowTemplates, [](int s, const Ranks3& ranks) { return shape_held(s, ranks); },
+        [](const Ranks3& ranks, int t) { return not_only_copy(ranks, t); }, 20, 21);
   }
 
   int suit_total(int s) const {
