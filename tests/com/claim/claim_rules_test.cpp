@@ -92,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(WithoutAnAim, ClaimCaseTest, ::testing::Values(
     ClaimCase{"MeldedChowCase50", naki_melded_hand, "34567m" N8, "5m", chow(3, 32, 50), 32, 0},
     ClaimCase{"MeldedChowSeven", naki_melded_hand, "89m" N11, "7m", chow(3, 32, 0), 32, 0},
     ClaimCase{"MeldedChowSevenNarrow", naki_melded_hand, "89m" N11, "7m", kNoClaim, 32, 2},
+    ClaimCase{"MeldedChowOneNarrow", naki_melded_hand, "23m" N11, "1m", kNoClaim, 32, 2},
     ClaimCase{"MeldedChowSevenHighest", naki_melded_hand, "56m" N11, "7m", chow(1, 32, 1), 32, 2},
     ClaimCase{"MeldedChowLacking", naki_melded_hand, "6m 6p" N11, "5m", kNoClaim, 32, 0},
     ClaimCase{"MeldedChowHighestTooLowNarrow", naki_melded_hand, "12m" N11, "3m", kNoClaim, 32, 2},
