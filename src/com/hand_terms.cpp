@@ -10,6 +10,10 @@ int held(int tile) { return g_hand_counts[tile]; }
 int seen_by_all(int tile) { return g_visible_counts[tile]; }
 bool out_of_play(int tile) { return g_visible_counts[tile] >= 4; }
 
+bool honour_held_twice() {
+  return std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
+}
+
 KindCounts free_tile_counts() {
   KindCounts counts{};
   std::copy(g_hand_counts, g_hand_counts + kTileCodes, counts.begin());

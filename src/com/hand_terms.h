@@ -19,6 +19,8 @@ int held(int tile);
 int seen_by_all(int tile);
 // All four copies are out on the table.
 bool out_of_play(int tile);
+// Some honour is held twice or more.
+bool honour_held_twice();
 // The free tiles as the script counted them.
 KindCounts free_tile_counts();
 

@@ -29,7 +29,7 @@ bool pick_most_visible(int seat, int yaku, int subcode, int from, Want&& want) {
   for (int n = from; n >= 0; --n) {
     for (int slot = 0; slot < kHandSlots; ++slot) {
       const int tile = g_ai_work_hand[slot];
-      if (is_playing_tile(tile) && g_visible_counts[tile] == n && want(tile)) return pick_for(seat, slot, yaku, subcode);
+      if (is_playing_tile(tile) && seen_by_all(tile) == n && want(tile)) return pick_for(seat, slot, yaku, subcode);
     }
   }
   return false;

@@ -208,10 +208,10 @@ void keep_pairs_or_chiitoi(int seat) {
   if (!aims_at_any(seat, {kYaku27MixedShiftedChows}) || has_declared_meld(seat)) return;
   if (lone_honour_pair() == 0) return;
   int pairs = 0;
-  for (int t : kPlayingTiles) pairs += g_hand_counts[t] == 4 ? 2 : g_hand_counts[t] >= 2;
+  for (int t : kPlayingTiles) pairs += held(t) == 4 ? 2 : held(t) >= 2;
   if (pairs != kPairsForSevenPairs) return;
   for (int& tile : g_ai_work_hand)
-    if (is_playing_tile(tile) && (g_hand_counts[tile] == 2 || g_hand_counts[tile] == 4)) tile = 0;
+    if (is_playing_tile(tile) && (held(tile) == 2 || held(tile) == 4)) tile = 0;
   if (pool_has_playing_tile()) return record_plan(seat, kYaku56SevenPairs);
   // Nothing but pairs: aim at seven pairs for the rest of the decision.
   write_target(seat, kYaku56SevenPairs, 0);

@@ -258,7 +258,7 @@ bool holds_live_gap(int s) {
 }
 
 // A neighbour one rank away is not held.
-bool has_open_side(int tile) { return count_at(g_hand_counts, tile, -1) == 0 || count_at(g_hand_counts, tile, 1) == 0; }
+bool has_open_side(int tile) { return held_at(tile, -1) == 0 || held_at(tile, 1) == 0; }
 
 bool has_meld_where(int seat, bool (*where)(int tile)) {
   for (int code : g_melds[seat])

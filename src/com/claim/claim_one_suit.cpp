@@ -212,7 +212,7 @@ int in_suit_blocks(int seat, int suit) {
 // An honour is punged in the simulation only from a pair, not from a triplet.
 TrialCalls trial_calls(int seat, int discard) {
   const bool chow = may_chow(seat, discard);
-  return {chow, chow, chow, is_suited(discard) || g_hand_counts[discard] == 2};
+  return {chow, chow, chow, is_suited(discard) || held(discard) == 2};
 }
 
 StrippedTiles other_suits(int suit) {
@@ -278,7 +278,7 @@ Choice leftover_pung(int seat, int discard, int suit, const Counts& left) {
   if (pairs > 1) return {kNakiPung, 0, 10};
   if (is_honour(discard)) return {kNakiPung, 0, 11};
   bool lone_honour = false;
-  for (int t = kEast; t <= kRed; ++t) lone_honour = lone_honour || g_hand_counts[t] == 1;
+  for (int t = kEast; t <= kRed; ++t) lone_honour = lone_honour || held(t) == 1;
   if (AI[seat].min_shanten > 1 && lone_honour) return {kNakiPung, 0, 12};
   if (off_suit_slots(seat, suit) > 0) return {kNakiPung, 0, 13};
   return {};

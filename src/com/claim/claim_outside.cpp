@@ -99,7 +99,7 @@ bool wind_route_open(int seat) {
   const int wind = seat_wind(seat);
   if (wind != round_wind()) return false;
   const int* melds = g_melds[seat];
-  return g_hand_counts[wind] >= 3 ||
+  return held(wind) >= 3 ||
          std::any_of(melds, melds + kMeldSlots, [&](int code) { return meld_tile(code) == wind; });
 }
 
@@ -131,7 +131,7 @@ void naki_outside_hand(int seat) {
   // A 4, 5 or 6 meets no case below: it is neither a value honour nor part
   // of a terminal run.
   const int t = take_naki_tile();
-  const int n = g_hand_counts[t];
+  const int n = held(t);
   if (n == 2 && is_value_honour(seat, t)) {
     decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 0);
     return;

@@ -4,6 +4,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -241,7 +242,7 @@ bool honour_pair_only(int seat) {
   const bool honour_meld = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
                                        [](int code) { return code != 0 && is_honour(meld_tile(code)); });
   int honours = 0;
-  for (int t = kEast; t <= kRed; ++t) honours += g_hand_counts[t];
+  for (int t = kEast; t <= kRed; ++t) honours += held(t);
   return !honour_meld && honours == 2;
 }
 

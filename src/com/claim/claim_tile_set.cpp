@@ -90,7 +90,7 @@ int chow_shape(const TileSet& set, int t, const Counts& w) {
 }
 
 bool pung_allowed(const TileSet& set, int t, const Counts& w) {
-  if (!set.pung_beside_two_fives) return g_hand_counts[t] == 2;
+  if (!set.pung_beside_two_fives) return held(t) == 2;
   int paired_fives = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) paired_fives += w[make_tile(suit, 5)] >= 2;
   return paired_fives >= 2 && w[t] == 2;

@@ -25,8 +25,8 @@ KnittedBest best_knitted(const std::array<std::array<int, N>, kKnittedArrangemen
     int present = 0;
     int dead = 0;
     for (int t : arrangements[a]) {
-      present += g_hand_counts[t] > 0 ? 1 : 0;
-      dead += g_visible_counts[t] >= 4 ? 1 : 0;
+      present += held(t) > 0 ? 1 : 0;
+      dead += seen_by_all(t) >= 4 ? 1 : 0;
     }
     const int score = dead >= dead_limit ? 0 : present;
     if (score > best.score) best = {a, score};

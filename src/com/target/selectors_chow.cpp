@@ -81,8 +81,8 @@ bool honour_pair_holds_back(int seat) {
     if (code != 0 && is_honour(meld_tile(code))) return false;
   bool pair = false;
   for (int tile = kEast; tile <= kRed; ++tile) {
-    if (g_hand_counts[tile] >= 3) return false;
-    pair = pair || g_hand_counts[tile] == 2;
+    if (held(tile) >= 3) return false;
+    pair = pair || held(tile) == 2;
   }
   return pair;
 }
@@ -125,10 +125,10 @@ bool meets_shape(int shape, int level, const RestShape& r) {
 // hand lacks while copies of it are already out makes the layout unlikely.
 bool shifted_lacks_shared_tile(const ChowLayout& t, const ChowFit& fit) {
   const int a = t.tiles[0];
-  const auto lacks_seen = [&](int tile) { return fit.covered_of(t, tile) == 0 && g_visible_counts[tile] >= 1; };
+  const auto lacks_seen = [&](int tile) { return fit.covered_of(t, tile) == 0 && seen_by_all(tile) >= 1; };
   if (t.tiles[3] - a == 2) return lacks_seen(a + 2) || lacks_seen(a + 4);
   const int middle = fit.covered_of(t, a + 2);
-  return lacks_seen(a + 1) || middle == 0 || (middle == 1 && g_visible_counts[a + 2] >= 1) || lacks_seen(a + 3);
+  return lacks_seen(a + 1) || middle == 0 || (middle == 1 && seen_by_all(a + 2) >= 1) || lacks_seen(a + 3);
 }
 
 bool near_at_eight(const RestShape& r) { return r.sets >= 1 || r.pairs >= 2 || (r.pairs >= 1 && r.partials >= 1); }

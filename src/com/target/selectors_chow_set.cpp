@@ -27,14 +27,14 @@ bool has_pung_or_kong_meld(int seat) {
 bool pure_triple_chow_passes(int seat, int low, int threshold) {
   int chows = declared_chows_at(seat, low);
   int in_hand = 0;
-  for (int j = 0; j < 3; ++j) in_hand += std::min(g_hand_counts[low + j], std::max(0, 3 - chows));
+  for (int j = 0; j < 3; ++j) in_hand += std::min(held(low + j), std::max(0, 3 - chows));
   // Two melds of anything else leave no room: the declared chows no longer count.
   if (declared_melds(seat) - chows >= 2) chows = 0;
   if (in_hand + 3 * chows < threshold) return false;
   // A tile shown this often leaves too few copies for the missing chows. A
   // tile the hand holds enough of never is: its own copies cap what can show.
   const auto shown_below = [low](int limit) {
-    return g_visible_counts[low] < limit && g_visible_counts[low + 1] < limit && g_visible_counts[low + 2] < limit;
+    return seen_by_all(low) < limit && seen_by_all(low + 1) < limit && seen_by_all(low + 2) < limit;
   };
   switch (chows) {
     case 3: return true;
@@ -76,13 +76,13 @@ bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
   int total = 0;
   std::array<int, 10> filled{};
   for (int r = 1; r <= 9; ++r) {
-    filled[r] = std::min(places[r], own[r] + g_hand_counts[make_tile(suit, r)]);
+    filled[r] = std::min(places[r], own[r] + held(make_tile(suit, r)));
     total += filled[r];
   }
   if (total < threshold || declared_melds(seat) > matched_melds) return false;
   // Every place needs a copy not shown beyond the seat's own chows.
   for (int r = 1; r <= 9; ++r)
-    if (places[r] > 0 && g_visible_counts[make_tile(suit, r)] - own[r] + places[r] > 4) return false;
+    if (places[r] > 0 && seen_by_all(make_tile(suit, r)) - own[r] + places[r] > 4) return false;
   // At the lower threshold the shared middle numbers must already be doubled.
   const int n = starts[0];
   return threshold > 10 || layout == kSeriesLayout || (filled[n + 2] >= 2 && filled[n + 3] >= 2);
@@ -114,7 +114,7 @@ bool terminal_template_open(int seat, const TerminalTemplate& tpl) {
   for (int k = 0; k < 4; ++k)
     for (int j = 0; j < 3; ++j)
       if (!declared[k] && is_dead_tile(starts[k] + j)) return false;
-  return g_visible_counts[tpl.pair] < 3;
+  return seen_by_all(tpl.pair) < 3;
 }
 
 // Chow tiles held (each of the twelve once) and up to two of the pair tile.
@@ -142,7 +142,7 @@ int pure_terminal_score(int seat, int suit, const KindCounts& slots) {
   for (int r : kTerminalChowNumbers) {
     const int t = make_tile(suit, r);
     score += std::min(slots[t], 2);
-    if ((marks[r] == 0 && g_visible_counts[t] >= 3) || (marks[r] == 1 && g_visible_counts[t] >= 4)) return 0;
+    if ((marks[r] == 0 && seen_by_all(t) >= 3) || (marks[r] == 1 && seen_by_all(t) >= 4)) return 0;
   }
   return score;
 }
@@ -173,9 +173,9 @@ void aim_quadruple_chow(int seat, int threshold) {
       const int low = make_tile(s, n);
       const int chows = declared_chows_at(seat, low);
       if (melds != chows) continue;
-      if (g_hand_counts[low] + g_hand_counts[low + 1] + g_hand_counts[low + 2] + 3 * chows < threshold) continue;
+      if (held(low) + held(low + 1) + held(low + 2) + 3 * chows < threshold) continue;
       // Every copy of the chow's tiles is needed: none may show outside the seat's own chows.
-      if (g_visible_counts[low] != chows || g_visible_counts[low + 1] != chows || g_visible_counts[low + 2] != chows)
+      if (seen_by_all(low) != chows || seen_by_all(low + 1) != chows || seen_by_all(low + 2) != chows)
         continue;
       return write_target(seat, kYaku65QuadrupleChow, low);
     }
@@ -210,7 +210,7 @@ void aim_pure_terminal_chows(int seat, int threshold) {
     const int score = pure_terminal_score(seat, s, slots);
     if (score > best_score) best = s, best_score = score;
   }
-  if (threshold <= 10 && (g_hand_counts[make_tile(best, 5)] == 0 || !terminal_end_covered(seat, make_tile(best, 1)) ||
+  if (threshold <= 10 && (held(make_tile(best, 5)) == 0 || !terminal_end_covered(seat, make_tile(best, 1)) ||
                           !terminal_end_covered(seat, make_tile(best, 7))))
     return;
   if (best_score >= threshold) write_target(seat, kYaku68PureTerminalChows, best);

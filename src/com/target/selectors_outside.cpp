@@ -48,13 +48,13 @@ bool few_middle_tiles(int seat) {
   if (AI[seat].min_shanten >= 2) return false;
   int middle = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int n = 4; n <= 6; ++n) middle += g_hand_counts[make_tile(suit, n)];
+    for (int n = 4; n <= 6; ++n) middle += held(make_tile(suit, n));
   return middle < 2 || (middle == 2 && g_hand[seat][kDrawSlot] != 0);
 }
 
 int orphan_pung_route_count(int seat) {
   int k = pung_melds(seat);
-  for (int t : g_terminal_honour_tiles) k += g_hand_counts[t] >= 3 || is_live_pair(t);
+  for (int t : g_terminal_honour_tiles) k += held(t) >= 3 || is_live_pair(t);
   return k;
 }
 
@@ -106,7 +106,7 @@ bool terminal_chows_route(int seat) {
       r[t] -= 2;
       ++pairs;
     }
-  const bool honour_pair = std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
+  const bool honour_pair = honour_held_twice();
   return (chows + partials >= 4 && pairs >= 1) || (chows >= 2 && chows + partials >= 5 && !honour_pair);
 }
 
@@ -116,8 +116,8 @@ int double_wind_mark(int seat) {
   if (wind != round_wind_tile()) return 0;
   for (int code : g_melds[seat])
     if (is_pung_meld(code) && meld_tile(code) == wind) return 1;
-  if (g_hand_counts[wind] >= 3) return 1;
-  return g_hand_counts[wind] == 2 && g_visible_counts[wind] < 2 ? 2 : 0;
+  if (held(wind) >= 3) return 1;
+  return held(wind) == 2 && seen_by_all(wind) < 2 ? 2 : 0;
 }
 
 struct OutsideCount {
@@ -131,9 +131,9 @@ struct OutsideCount {
 // A pair of orphans still worth keeping: fewer copies out the better; a
 // terminal taken from three (the third in a chow) only when none is out.
 bool orphan_pair(int t) {
-  const int held = g_hand_counts[t], out = g_visible_counts[t];
+  const int copies = held(t), out = seen_by_all(t);
   if (is_honour(t)) return out <= 2;
-  return (held == 2 && out <= 2) || (held == 3 && out <= 1) || held == 4;
+  return (copies == 2 && out <= 2) || (copies == 3 && out <= 1) || copies == 4;
 }
 
 OutsideCount count_outside(int seat) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -29,7 +30,7 @@ PairList list_pairs() {
   PairList list;
   for (int t : kPlayingTiles) {
     for (int need = 2; need <= 4 && list.count < kSevenPairsEntries; need += 2)
-      if (g_hand_counts[t] >= need) list.tiles[list.count++] = t;
+      if (held(t) >= need) list.tiles[list.count++] = t;
   }
   return list;
 }

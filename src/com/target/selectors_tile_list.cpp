@@ -29,7 +29,7 @@ constexpr bool listed(const std::array<int, N>& list, int tile) {
 // A pair still worth keeping: fewer than 2 copies visible, or 3 when one is
 // the latest discard.
 bool is_live_pair_of(const KindCounts& r, int t) {
-  return r[t] == 2 && g_visible_counts[t] < (t == target_latest_discard() ? 3 : 2);
+  return r[t] == 2 && seen_by_all(t) < (t == target_latest_discard() ? 3 : 2);
 }
 
 // Pungs, then live pairs, of the listed tiles still in the counts.
@@ -55,7 +55,7 @@ bool melds_fit_green(int seat) {
 // Green copies visible beyond the seat's own melds: 8 or more leave too few.
 bool green_wall_thin(int seat) {
   int visible = 0;
-  for (int t : kGreenTiles) visible += g_visible_counts[t];
+  for (int t : kGreenTiles) visible += seen_by_all(t);
   for (int code : g_melds[seat])
     if (code != 0) visible -= is_kong_meld(code) ? 4 : 3;
   return visible >= 8;
@@ -105,7 +105,7 @@ bool melds_fit_reversible(int seat) {
 bool few_strays(int seat) {
   int strays = 0;
   for (int t = 1; t < kEast; ++t)
-    if (is_suited(t) && !listed(kReversibleTiles, t)) strays += g_hand_counts[t];
+    if (is_suited(t) && !listed(kReversibleTiles, t)) strays += held(t);
   return strays - 1 <= AI[seat].min_shanten;
 }
 

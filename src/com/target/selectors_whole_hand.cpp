@@ -16,10 +16,6 @@
 
 namespace {
 
-bool honour_held_twice() {
-  return std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
-}
-
 // ---------------------------------------------------------------- all types
 
 enum TileType : int { kTypeWinds = 3, kTypeDragons = 4, kTileTypes = 5 };  // 0..2 the suits
@@ -68,10 +64,10 @@ AllTypes count_types(int seat) {
   }
   for (int t : kPlayingTiles) {
     TypeGroups& type = g[type_of(t)];
-    type.tiles += g_hand_counts[t];
-    type.sets += g_hand_counts[t] >= 3;
-    type.pairs += g_hand_counts[t] == 2;
-    type.doubled = type.doubled || g_hand_counts[t] >= 2;
+    type.tiles += held(t);
+    type.sets += held(t) >= 3;
+    type.pairs += held(t) == 2;
+    type.doubled = type.doubled || held(t) >= 2;
     if (is_suited(t) && rank_of(t) <= 7) type.sets += run_held(t);
   }
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
@@ -91,7 +87,7 @@ bool extra_mark(int seat) {
   }
   if (big_sets >= 2) return true;
   for (int t = kEast; t <= kRed; ++t)
-    if (is_value_honour_of(seat, t) && (g_hand_counts[t] >= 3 || is_live_pair(t))) return true;
+    if (is_value_honour_of(seat, t) && (held(t) >= 3 || is_live_pair(t))) return true;
   return false;
 }
 
@@ -117,8 +113,8 @@ bool honours_show_group(const AllTypes& g, int type, bool mark) {
   const int first = type == kTypeWinds ? kEast : kWhite;
   const int last = type == kTypeWinds ? kNorth : kRed;
   for (int t = first; t <= last; ++t) {
-    if (g_hand_counts[t] >= 3) return true;
-    if (g_hand_counts[t] == 2 && (mark || g_visible_counts[t] < 2)) return true;
+    if (held(t) >= 3) return true;
+    if (held(t) == 2 && (mark || seen_by_all(t) < 2)) return true;
   }
   return g[type].melds > 0;
 }
@@ -127,8 +123,8 @@ bool suit_shows_group(const AllTypes& g, int suit) {
   if (g[suit].melds > 0) return true;
   for (int n = 1; n <= 9; ++n) {
     const int t = make_tile(suit, n);
-    const int c = g_hand_counts[t];
-    if (c >= 3 || (c == 2 && g_visible_counts[t] < 2)) return true;
+    const int c = held(t);
+    if (c >= 3 || (c == 2 && seen_by_all(t) < 2)) return true;
     if (n <= 7 && (run_held(t) || (held(t) && held(t + 2) && !out_of_play(t + 1)))) return true;
     if (n <= 8 && held(t) && held(t + 1) && live_adjacent(t)) return true;
   }
@@ -182,7 +178,7 @@ bool chicken_row_fits(int seat, const ChickenTemplate& row) {
     const int p = row.partials[i];
     filled[i] = filled[i] || (held(p) && held(p + 1) && !(gone(p - 1) && gone(p + 2)));
   }
-  for (int t : row.pungs) pung = pung || g_hand_counts[t] >= 3;
+  for (int t : row.pungs) pung = pung || held(t) >= 3;
   const bool all_filled = filled[0] && filled[1] && filled[2];
   return matched == g_seat_state[seat].naki_count && all_filled && pung;
 }

@@ -7,6 +7,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/rule_target.h"
 #include "com/turn/template_leftovers.h"
@@ -18,7 +19,7 @@ bool template_rule_gate(int seat, bool with_34, std::initializer_list<int> sizes
                                        kYaku49PureStraight}) &&
                     (with_34 || !aims_at_any(seat, {kYaku34MixedShiftedPungs}));
   const bool single_honour =
-      std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_honour(t) && g_hand_counts[t] == 1; });
+      std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_honour(t) && held(t) == 1; });
   if (!aims || single_honour) return false;
   count_pool(out.c.data());
   out.n = 0;
