@@ -47,6 +47,9 @@ const AimCase kCases[] = {
     {.name = "LevelZeroWithTwoSuits", .call = kAllTypes0, .hand = "33z 777z 12p 13s 5m 9m 4z 6z", .expect = "30:0"},
     {.name = "TwoTerminalPungsMarkTheHand", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "30:0",
      .melds = "p1m p9p", .visible = "5z 5z"},
+    {.name = "TwoSimplePungsMarkNothing", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "0:0",
+     .melds = "p2m p8p", .visible = "5z 5z"},
+    {.name = "ATypeWithoutTilesStopsFourSets", .call = kAllTypes3, .hand = "123m 456p 789s 111z 9m", .expect = "0:0"},
     {.name = "TwoDragonMeldsStopIt", .call = kAllTypes2, .hand = "33z 123m 1p 5s", .expect = "0:0",
      .melds = "p5z p6z"},
     // The chicken hand: each template row, first row that fits.

@@ -67,7 +67,7 @@ bool has_scoring_element(int seat) {
     const int kind = meld_kind(*m), tile = meld_tile(*m);
     if (is_value_honour(seat, tile) || kind == kMeldConcealedKong) return true;
     if (kind == kMeldPung && is_terminal(tile)) return true;
-    if (kind == kMeldMeldedKong && (is_terminal_or_honour(tile))) return true;
+    if (kind == kMeldMeldedKong && is_terminal_or_honour(tile)) return true;
   }
   for (int k = kEast; k <= kRed; ++k)
     if (is_value_honour(seat, k) && (c[k] >= 3 || (c[k] == 2 && seen_by_all(k) < 2))) return true;
@@ -111,7 +111,7 @@ void claim_scoring_element(int seat, int t) {
   const int n = held(t);
   if (n == 2 && is_value_honour(seat, t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 100);
   else if (n == 2 && is_terminal(t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 110);
-  else if (n == 3 && (is_terminal_or_honour(t))) decide_claim(seat, kNakiKong, 0, kYaku30AllTypes, 120);
+  else if (n == 3 && is_terminal_or_honour(t)) decide_claim(seat, kNakiKong, 0, kYaku30AllTypes, 120);
 }
 
 }  // namespace

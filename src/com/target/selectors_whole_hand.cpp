@@ -83,7 +83,7 @@ bool extra_mark(int seat) {
     if (code == 0) continue;
     const int t = meld_tile(code);
     if (is_value_honour_of(seat, t) || meld_kind(code) == kMeldConcealedKong) return true;
-    big_sets += (is_pung_meld(code) && (is_terminal_or_honour(t))) || meld_kind(code) == kMeldMeldedKong;
+    big_sets += (is_pung_meld(code) && is_terminal_or_honour(t)) || meld_kind(code) == kMeldMeldedKong;
   }
   if (big_sets >= 2) return true;
   for (int t = kEast; t <= kRed; ++t)
@@ -241,7 +241,7 @@ int melded_hand_route(const MeldTally& m) {
   for (int s = 0; s < 3; ++s) edge_chow = edge_chow || chows_of(m, s, 1) > 0 || chows_of(m, s, 7) > 0;
   for (int t : kPlayingTiles) {
     any_pung = any_pung || m.pungs[t] > 0;
-    big_pung = big_pung || (m.pungs[t] > 0 && (is_terminal_or_honour(t)));
+    big_pung = big_pung || (m.pungs[t] > 0 && is_terminal_or_honour(t));
     terminal = terminal || (is_terminal(t) && held(t));
   }
   if (!edge_chow && !big_pung && !terminal && !honour_held_twice()) return 2;
@@ -266,7 +266,7 @@ void aim_chicken_hand(int seat) {
   if (keeps_current_target(seat, kYaku40ChickenHand) || !honour_held_twice()) return;
   for (int code : g_melds[seat]) {
     const int t = meld_tile(code);
-    if (is_kong_meld(code) || (meld_kind(code) == kMeldPung && (is_terminal_or_honour(t)))) return;
+    if (is_kong_meld(code) || (meld_kind(code) == kMeldPung && is_terminal_or_honour(t))) return;
   }
   for (int row = 0; row < static_cast<int>(kChickenTemplates.size()); ++row) {
     if (chicken_row_fits(seat, kChickenTemplates[row])) {

@@ -61,7 +61,7 @@ bool melds_allow_open_play(int seat) {
     if (code == 0) continue;
     if (is_kong_meld(code)) return false;
     const int t = meld_tile(code);
-    if (meld_kind(code) == kMeldPung && (is_terminal_or_honour(t))) return false;
+    if (meld_kind(code) == kMeldPung && is_terminal_or_honour(t)) return false;
   }
   return true;
 }
