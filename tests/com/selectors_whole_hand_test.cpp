@@ -25,6 +25,8 @@ const AimCase kCases[] = {
     {.name = "ThreeSetsAndOnePairWantLevelFive", .call = kAllTypes3, .hand = kThreeSuitsWindPair, .expect = "0:0"},
     {.name = "LevelFiveTakesThreeSetsAndOnePair", .call = kAllTypes5, .hand = kThreeSuitsWindPair, .expect = "30:0"},
     {.name = "ALivePartialCompletesAType", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "30:0"},
+    {.name = "AClosedPartialReadsItsOwnMiddle", .call = kAllTypes5, .hand = "123m 456p 111z 13s 5z 9m 7p",
+     .expect = "30:0", .visible = "4s 4s 4s 4s"},
     {.name = "ADeadPartialCountsForNothing", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "0:0",
      .visible = "3s 3s 3s 3s"},
     {.name = "TwoSetsAndThreePairs", .call = kAllTypes3, .hand = "123m 9m 456p 9p 11s 22z 55z", .expect = "30:0"},
