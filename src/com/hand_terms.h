@@ -25,6 +25,9 @@ bool honour_held_twice();
 KindCounts free_tile_counts();
 
 // --------------------------------------------------- ranks and neighbours
+// The three suits in their order: characters, dots, bamboo.
+constexpr std::array<int, 3> kEverySuit{kCharacters, kDots, kBamboo};
+
 // A suited tile of rank 2 to 8.
 constexpr bool is_middle_rank(int tile) { return is_suited(tile) && rank_of(tile) >= 2 && rank_of(tile) <= 8; }
 

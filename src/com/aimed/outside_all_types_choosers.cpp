@@ -198,7 +198,6 @@ bool outside_edge_shapes(int seat) {
 
 // =================================================================== all types
 constexpr int kAllTypes = kYaku30AllTypes;
-constexpr int kSuits = 3;
 
 // Shapes of a suit as ranks, in the order the rules try them.
 using Ranks3 = std::array<int, 3>;
@@ -366,7 +365,7 @@ class AllTypes {
 
   // ----------------------------------------------------------- suits
   bool declared_suits() {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (!has_meld_in_suit(s)) continue;
       if (pick_in_suit(s, 0, [](int) { return true; })) return true;
       settled_[s] = true;
@@ -385,13 +384,13 @@ class AllTypes {
   // has nothing to spare is settled, and its remaining groups are still tried.
   template <class Groups, class Held, class Spare>
   bool beside_groups(const Groups& groups, Held&& held_group, Spare&& spare, int code_open, int code_any) {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
       for (const auto& g : groups)
         if (held_group(s, g) && pick_in_suit(s, code_open, [&](int t) { return spare(g, t) && has_open_side(t); }))
           return true;
     }
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
       for (const auto& g : groups) {
         if (!held_group(s, g)) continue;
@@ -447,7 +446,7 @@ class AllTypes {
 
   // Open suits that already hold a shape give up their lone tiles.
   bool weakest_singles() const {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s] || !(holds_pair(s) || holds_run(s) || holds_live_gap(s))) continue;
       const bool fired = each_by_distance(0, 4, [&](int slot, int t) {
         return suit_of(t) == s && held(t) == 1 && side_run(g_hand_counts, t, kTowardOne, -2, {0, 0, 1, 0, 0}) &&
@@ -456,7 +455,7 @@ class AllTypes {
       if (fired) return true;
     }
     const auto lone_rank = [this](int code, bool (*gaps)(int s, int r)) {
-      for (int s = 0; s < kSuits; ++s) {
+      for (int s : kEverySuit) {
         if (settled_[s] || !(holds_pair(s) || holds_run(s))) continue;
         for (int r = 1; r <= 9; ++r)
           if (held_rank(s, r) == 1 && held_rank(s, r - 1) == 0 && held_rank(s, r + 1) == 0 && gaps(s, r) &&
@@ -473,7 +472,7 @@ class AllTypes {
 
   // 1-2 without the 3 (8-9 without the 7) beside another shape of the suit.
   bool open_edges() const {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
       if (held_rank(s, 1) == 1 && held_rank(s, 2) == 1 && held_rank(s, 3) == 0 &&
           (holds_pair(s) || holds_run(s, 4, 8) || holds_gapped(s, 2, 7)) && pick_rank(s, 1, 221))
@@ -489,7 +488,7 @@ class AllTypes {
   bool weakest_shapes() const {
     const auto outside = [](const Ranks2& shape) { return [&shape](int t) { return !in_shape(shape, rank_of(t)); }; };
     const auto each_open_suit = [this](auto&& fn) {
-      for (int s = 0; s < kSuits; ++s)
+      for (int s : kEverySuit)
         if (!settled_[s] && fn(s)) return true;
       return false;
     };
@@ -539,7 +538,7 @@ class AllTypes {
       return true;
     };
     for (int r0 = 1; r0 <= 3; ++r0)
-      for (int s = 0; s < kSuits; ++s) {
+      for (int s : kEverySuit) {
         if (settled_[s]) continue;
         const bool fired = pick_first_coded(seat_, kAllTypes, [&](int t) {
           if (!is_suited(t) || suit_of(t) != s) return kNoCode;
@@ -552,7 +551,7 @@ class AllTypes {
   }
 
   int seat_;
-  std::array<bool, kSuits> settled_{};  // a suit with a group the pattern can use; its tiles are kept
+  std::array<bool, kEverySuit.size()> settled_{};  // a suit with a group the pattern can use; its tiles are kept
 };
 
 }  // namespace
