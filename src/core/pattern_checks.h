@@ -60,7 +60,6 @@ void fully_concealed_becomes_self_drawn(const HandFacts& f);
 constexpr bool is_pair_block(int b) { return b > 0 && b < 100; }
 constexpr bool is_concealed_chow_block(int b) { return b >= 100 && b < 200; }
 constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (b >= 500 && b < 600); }
-constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 // The wind pungs neither of the seat nor of the round.
 bool is_guest_wind(const HandFacts& f, int tile);
 // Suit set blocks of rank 1 or 9, plus guest wind sets when asked.

@@ -31,6 +31,7 @@ constexpr bool is_wind(int tile) { return tile >= kEast && tile <= kNorth; }
 constexpr bool is_dragon(int tile) { return tile >= kWhite && tile <= kRed; }
 constexpr bool is_flower(int tile) { return tile >= kFirstFlower && tile <= kLastFlower; }
 constexpr bool is_terminal(int tile) { return is_suited(tile) && (tile % 10 == 1 || tile % 10 == 9); }
+constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 constexpr bool is_playing_tile(int tile) { return is_suited(tile) || is_honour(tile); }
 constexpr bool is_tile(int tile) { return is_playing_tile(tile) || is_flower(tile); }
 

@@ -75,6 +75,7 @@ const ChooserCase kAllTypesCases[] = {
     {"OtherWindBesideSeenPair", "33z 44z 123m 456p 78s", "3z", 50, {.visible = "4z"}},
     {"OtherDragonBesidePair", "55z 66z 123m 456p 78s", "6z", 51},
     {"WindPairBesideWindMeld", "33z 123m 456p 78s", "3z", 700, {.meld = kPungEast}},
+    {"DragonPairBesideDragonMeld", "66z 123m 456p 78s", "6z", 701, {.meld = kPungWhite}},
     {"WindTripleBesideWindTriple", "333z 444z 123m 45p", "4z", 710},
     {"DeclaredSuitFirst", "7p 123m 789s 11z 55z", "7p", 0, {.meld = kChow234Pin}},
     {"OpenSideBesideTriple", "555p 9p 123m 78s 11z 55z", "9p", 10},

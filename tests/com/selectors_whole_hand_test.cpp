@@ -25,6 +25,8 @@ const AimCase kCases[] = {
     {.name = "ThreeSetsAndOnePairWantLevelFive", .call = kAllTypes3, .hand = kThreeSuitsWindPair, .expect = "0:0"},
     {.name = "LevelFiveTakesThreeSetsAndOnePair", .call = kAllTypes5, .hand = kThreeSuitsWindPair, .expect = "30:0"},
     {.name = "ALivePartialCompletesAType", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "30:0"},
+    {.name = "AClosedPartialReadsItsOwnMiddle", .call = kAllTypes5, .hand = "123m 456p 111z 13s 5z 9m 7p",
+     .expect = "30:0", .visible = "4s 4s 4s 4s"},
     {.name = "ADeadPartialCountsForNothing", .call = kAllTypes5, .hand = kPartialInBamboo, .expect = "0:0",
      .visible = "3s 3s 3s 3s"},
     {.name = "TwoSetsAndThreePairs", .call = kAllTypes3, .hand = "123m 9m 456p 9p 11s 22z 55z", .expect = "30:0"},
@@ -39,9 +41,17 @@ const AimCase kCases[] = {
     // All types anchored on the honours at levels 0 to 2.
     {.name = "LevelTwoNeedsOnlyTheHonours", .call = kAllTypes2, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "30:0"},
     {.name = "LevelZeroNeedsTwoSuits", .call = kAllTypes0, .hand = "33z 777z 123m 1p 5p 1s 5s 9s", .expect = "0:0"},
+    // An 8-9 reads its one outer tile, the 7: all four 7s out leave it no group.
+    {.name = "EightNineBesideADeadSeven", .call = kAllTypes0, .hand = "11z 55z 123m 89p 1s 5s 9m 3z", .expect = "0:0",
+     .visible = "7p 7p 7p 7p"},
+    {.name = "EightNineBesideALiveSeven", .call = kAllTypes0, .hand = "11z 55z 123m 89p 1s 5s 9m 3z", .expect = "30:0",
+     .visible = "7p 7p 7p"},
     {.name = "LevelZeroWithTwoSuits", .call = kAllTypes0, .hand = "33z 777z 12p 13s 5m 9m 4z 6z", .expect = "30:0"},
     {.name = "TwoTerminalPungsMarkTheHand", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "30:0",
      .melds = "p1m p9p", .visible = "5z 5z"},
+    {.name = "TwoSimplePungsMarkNothing", .call = kAllTypes1, .hand = "33z 55z 123s 4z", .expect = "0:0",
+     .melds = "p2m p8p", .visible = "5z 5z"},
+    {.name = "ATypeWithoutTilesStopsFourSets", .call = kAllTypes3, .hand = "123m 456p 789s 111z 9m", .expect = "0:0"},
     {.name = "TwoDragonMeldsStopIt", .call = kAllTypes2, .hand = "33z 123m 1p 5s", .expect = "0:0",
      .melds = "p5z p6z"},
     // The chicken hand: each template row, first row that fits.

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/ai_record.h"
@@ -79,6 +83,157 @@ std::vector<int> range(int from, int to) {
   std::vector<int> v;
   for (int s = from; s <= to; ++s) v.push_back(s);
   return v;
+}
+
+// The common script as the rule table lists it, one segment a line, calls
+// apart by two spaces; Q(L, m, s, f) stands for the four chow-pattern calls
+// pure straight (L, m, s, f), mixed triple chow (L, m, s, f, 0), mixed
+// straight and mixed shifted chows (L, m, s, f).
+constexpr const char* kCommonScript =
+    "1: big_three_dragons(3)  big_four_winds(3)\n"
+    "2: greater_honours_knitted(12)\n"
+    "3: pure_shifted_pungs(9)  pure_triple_chow(9)  triple_pung(9)\n"
+    "4: pure_straight(9, 0, 0, 0)  pure_shifted_chows(9, 0)  mixed_triple_chow(9, 0, 0, 0, 0)  mixed_shifted_pungs(9)  mixed_straight(9, 0, 0, 0)  knitted_straight(9)  mixed_shifted_chows(9, 0, 0, 0)\n"
+    "5: big_three_dragons(2)  big_four_winds(2)\n"
+    "6: lower_tiles(13)  middle_tiles(13)  upper_tiles(13)  full_flush(12)  half_flush(13)  all_fives(1)  reversible_tiles(1)  all_types(3)\n"
+    "7: all_pungs(2)\n"
+    "8: outside_hand(0, 2)\n"
+    "9: three_concealed_pungs\n"
+    "10: thirteen_orphans(10, 12)  greater_honours_knitted(0)\n"
+    "11: pure_shifted_chows(8, 0)  Q(8, 0, 0, 0)  pure_straight(8, 1, 0, 0)  pure_shifted_chows(7, 1)  mixed_triple_chow(7, 0, 1, 1, 1)  Q(7, 0, 1, 1)  Q(7, 1, 1, 1)\n"
+    "12: mixed_triple_chow(7, 1, 1, 0, 1)  Q(7, 1, 1, 0)\n"
+    "13: mixed_triple_chow(7, 0, 1, 0, 1)  Q(7, 0, 1, 0)\n"
+    "14: full_flush(12)  half_flush(12)\n"
+    "15: big_three_dragons(1)  big_four_winds(1)\n"
+    "16: lower_tiles(12)  middle_tiles(12)  upper_tiles(12)  nine_gates(12)  four_pure_shifted_chows(11)  full_flush(12)  half_flush(12)  all_types(5)\n"
+    "17: outside_hand(3, 0)\n"
+    "18: greater_honours_knitted(11)\n"
+    "19: pure_shifted_pungs(8)  triple_pung(8)  mixed_shifted_pungs(8)\n"
+    "20: pure_triple_chow(8)  pure_shifted_chows(8, 0)  mixed_triple_chow(8, 0, 0, 0, 1)  Q(8, 0, 0, 0)  Q(8, 1, 0, 0)\n"
+    "21: greater_honours_knitted(10)\n"
+    "22: knitted_straight(8)\n"
+    "23: reversible_tiles(2)\n"
+    "24: nine_gates(11)  all_green  seven_shifted_pairs(10)  big_four_winds(0)  all_terminals(0)  four_concealed_pungs  all_honours\n"
+    "25: pure_terminal_chows(11)  four_pure_shifted_pungs  quadruple_chow(11)  four_pure_shifted_chows(11)  all_terminals_and_honours(0)\n"
+    "26: full_flush(11)  half_flush(11)\n"
+    "27: seven_pairs(5)  all_types(1)\n"
+    "28: big_three_dragons(0)\n"
+    "29: outside_hand(2, 0)\n"
+    "30: full_flush(11)  half_flush(11)\n"
+    "31: pure_shifted_chows(7, 2)  mixed_triple_chow(7, 0, 2, 1, 1)  Q(7, 0, 2, 1)  Q(7, 1, 2, 1)\n"
+    "32: pure_shifted_chows(7, 0)  mixed_triple_chow(7, 0, 0, 1, 1)  Q(7, 0, 0, 1)  Q(7, 1, 0, 1)\n"
+    "33: mixed_triple_chow(7, 0, 0, 0, 1)  Q(7, 0, 0, 0)  Q(7, 1, 0, 0)\n"
+    "34: Q(6, 1, 2, 1)\n"
+    "35: pure_shifted_pungs(7)  triple_pung(7)\n"
+    "36: pure_terminal_chows(10)  quadruple_chow(10)  four_pure_shifted_chows(10)  lower_tiles(11)  middle_tiles(11)  upper_tiles(11)\n"
+    "37: all_even_pungs  full_flush(11)  all_fives(0)  three_suited_terminal_chows(11)  reversible_tiles(0)  mixed_shifted_pungs(7)  all_types(0)  half_flush(11)  all_pungs(0)\n"
+    "38: chicken_hand\n"
+    "39: Q(6, 0, 2, 1)  Q(6, 1, 2, 1)\n"
+    "40: Q(6, 0, 0, 1)  Q(6, 1, 0, 1)\n"
+    "41: triple_pung(6)  outside_hand(0, 0)\n"
+    "42: greater_honours_knitted(99)\n"
+    "43: full_flush(10)  half_flush(99)\n"
+    "44: seven_pairs(99)\n"
+    "45: all_types(2)\n"
+    "46: outside_hand(0, 3)\n"
+    "47: pure_shifted_chows(7, 3)  Q(6, 0, 2, 0)  Q(6, 1, 2, 0)\n"
+    "48: Q(6, 0, 0, 0)  Q(6, 1, 0, 0)\n"
+    "49: all_pungs(1)\n"
+    "50: outside_hand(0, 1)\n"
+    "51: half_flush(10)\n"
+    "52: melded_hand\n";
+
+constexpr std::pair<std::string_view, Selector> kSelectorNames[] = {
+    {"pure_straight", Selector::kPureStraight},
+    {"mixed_triple_chow", Selector::kMixedTripleChow},
+    {"mixed_straight", Selector::kMixedStraight},
+    {"mixed_shifted_chows", Selector::kMixedShiftedChows},
+    {"pure_shifted_chows", Selector::kPureShiftedChows},
+    {"full_flush", Selector::kFullFlush},
+    {"half_flush", Selector::kHalfFlush},
+    {"nine_gates", Selector::kNineGates},
+    {"seven_shifted_pairs", Selector::kSevenShiftedPairs},
+    {"pure_shifted_pungs", Selector::kPureShiftedPungs},
+    {"triple_pung", Selector::kTriplePung},
+    {"mixed_shifted_pungs", Selector::kMixedShiftedPungs},
+    {"all_pungs", Selector::kAllPungs},
+    {"three_concealed_pungs", Selector::kThreeConcealedPungs},
+    {"four_concealed_pungs", Selector::kFourConcealedPungs},
+    {"four_pure_shifted_pungs", Selector::kFourPureShiftedPungs},
+    {"all_even_pungs", Selector::kAllEvenPungs},
+    {"big_three_dragons", Selector::kBigThreeDragons},
+    {"big_four_winds", Selector::kBigFourWinds},
+    {"all_terminals", Selector::kAllTerminals},
+    {"all_honours", Selector::kAllHonours},
+    {"all_terminals_and_honours", Selector::kAllTerminalsAndHonours},
+    {"thirteen_orphans", Selector::kThirteenOrphans},
+    {"greater_honours_knitted", Selector::kGreaterHonoursKnitted},
+    {"knitted_straight", Selector::kKnittedStraight},
+    {"seven_pairs", Selector::kSevenPairs},
+    {"lower_tiles", Selector::kLowerTiles},
+    {"middle_tiles", Selector::kMiddleTiles},
+    {"upper_tiles", Selector::kUpperTiles},
+    {"all_fives", Selector::kAllFives},
+    {"all_green", Selector::kAllGreen},
+    {"pure_triple_chow", Selector::kPureTripleChow},
+    {"four_pure_shifted_chows", Selector::kFourPureShiftedChows},
+    {"quadruple_chow", Selector::kQuadrupleChow},
+    {"pure_terminal_chows", Selector::kPureTerminalChows},
+    {"three_suited_terminal_chows", Selector::kThreeSuitedTerminalChows},
+    {"reversible_tiles", Selector::kReversibleTiles},
+    {"all_types", Selector::kAllTypes},
+    {"chicken_hand", Selector::kChickenHand},
+    {"melded_hand", Selector::kMeldedHand},
+    {"outside_hand", Selector::kOutsideHand},
+};
+
+struct TableCall {
+  int segment;
+  Recorded call;
+};
+
+Recorded table_call(std::string_view name, SelectorArgs args) {
+  for (const auto& [n, id] : kSelectorNames)
+    if (n == name) return {1, id, args};
+  ADD_FAILURE() << "no selector " << name;
+  return {};
+}
+
+// "name(a, b)" or "name" into calls (Q into four).
+void add_calls(int segment, const std::string& word, std::vector<TableCall>& out) {
+  const size_t open = word.find('(');
+  const std::string name = word.substr(0, open);
+  SelectorArgs args{};
+  if (open != std::string::npos) {
+    std::istringstream in(word.substr(open + 1));
+    for (int& a : args)
+      if (!(in >> a) || in.get() != ',') break;
+  }
+  if (name != "Q") return out.push_back({segment, table_call(name, args)});
+  for (const char* q : {"pure_straight", "mixed_triple_chow", "mixed_straight", "mixed_shifted_chows"})
+    out.push_back({segment, table_call(q, args)});
+}
+
+std::vector<TableCall> common_script() {
+  std::vector<TableCall> calls;
+  std::istringstream lines(kCommonScript);
+  for (std::string line; std::getline(lines, line);) {
+    const int segment = std::stoi(line);
+    std::string rest = line.substr(line.find(':') + 2);
+    for (size_t at = 0; at < rest.size();) {
+      const size_t end = std::min(rest.find("  ", at), rest.size());
+      add_calls(segment, rest.substr(at, end - at), calls);
+      at = end + 2;
+    }
+  }
+  return calls;
+}
+
+std::vector<Recorded> calls_in(const std::vector<TableCall>& script, bool (*wanted)(int segment)) {
+  std::vector<Recorded> out;
+  for (const TableCall& c : script)
+    if (wanted(c.segment)) out.push_back(c.call);
+  return out;
 }
 
 TEST_F(TargetScripts, WithoutATargetEverySegmentRunsButTheCandidateSegment) {
@@ -188,6 +343,40 @@ TEST_F(TargetScripts, ASeatOfNoKnownCharacterRunsNoScript) {
   EXPECT_EQ(g_ai_target_yaku[seat], 55) << "the record is not cleared either";
   EXPECT_EQ(g_ai_target_variant[seat], 1);
   EXPECT_EQ(g_visible_counts[5], 1) << "the visible counts are rebuilt all the same";
+}
+
+TEST_F(TargetScripts, TheCommonScriptMakesTheCallsOfTheRuleTable) {
+  const std::vector<TableCall> table = common_script();
+  ASSERT_EQ(table.size(), 201u);
+  const auto without_34 = calls_in(table, [](int s) { return s != 34; });
+  for (int character : {2, 3, 4, 5, 6}) {
+    g_calls.clear();
+    select_target_of_character(character, 1);
+    EXPECT_EQ(g_calls, without_34) << "character " << character;
+  }
+}
+
+TEST_F(TargetScripts, ATargetFromSegmentThirtyThreeRunsTheTablesCandidateCalls) {
+  const std::vector<TableCall> table = common_script();
+  g_set_at_call = static_cast<int>(calls_in(table, [](int s) { return s <= 33; }).size()) - 1;
+  g_set_yaku = 33;
+  g_calls.clear();
+  select_target_of_character(2, 1);
+  EXPECT_EQ(g_calls, calls_in(table, [](int s) { return s <= 34; }));
+}
+
+TEST_F(TargetScripts, ComOneOpensSegmentElevenWithShapeOne) {
+  const std::vector<TableCall> table = common_script();
+  std::vector<TableCall> com1;
+  for (const char* word : {"pure_shifted_chows(8, 1)", "Q(8, 0, 1, 0)", "pure_straight(8, 1, 1, 0)"}) add_calls(11, word, com1);
+  auto expected = calls_in(table, [](int s) { return s != 34; });
+  const auto first = std::find_if(table.begin(), table.end(), [](const TableCall& c) { return c.segment == 11; });
+  std::transform(com1.begin(), com1.end(), expected.begin() + (first - table.begin()), [](const TableCall& c) { return c.call; });
+  for (int character : {0, 1}) {
+    g_calls.clear();
+    select_target_of_character(character, 1);
+    EXPECT_EQ(g_calls, expected) << "character " << character;
+  }
 }
 
 }  // namespace

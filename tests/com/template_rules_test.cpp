@@ -77,6 +77,7 @@ const Row kRows[] = {
     {"R540OuterPairFirst", 540, 35, "789s 22p 99m", "9m", 0, -1, "", "789s 22p 99m 456p"},
     {"R540HeldTwiceFirst", 540, 35, "789s 22p 99m", "2p", 0, -1, "", "789s 22p 99m 9m 456p"},
     {"R540NoChowNoTriplet", 540, 35, "23m 55s 99m 4p", ""},
+    {"R540FivesInTheLastPass", 540, 35, "55m 55p 789s", "5m", 0},
     {"R540PungPass", 540, 34, "555p 22m 88s", "2m", 100},
     // 530: six or more leftovers read as two groups and singles
     {"R530ChowThenPair", 530, 43, "789m 55p 13s", "1s"},

@@ -6,6 +6,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/com_claim.h"
 #include "com/target/com_target.h"
+#include "core/hai_table.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "support/hand_builder.h"
@@ -17,6 +18,10 @@ void PrintTo(const ClaimResult& r, std::ostream* os) {
   *os << "{call " << r.call << " shape " << r.shape << " motive " << r.motive << " reason " << r.reason << "}";
 }
 void PrintTo(const ClaimCase& c, std::ostream* os) { *os << c.name; }
+
+void ClaimTest::SetUpTestSuite() {
+  if (!g_hai_table_loaded) build_hai_table();
+}
 
 void ClaimTest::SetUp() {
   reset_program_state();

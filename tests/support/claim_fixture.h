@@ -42,6 +42,8 @@ class ClaimTest : public ::testing::Test {
   static constexpr int kSeat = 1;
 
  protected:
+  // The one-suit table the distances read, built once for the binary.
+  static void SetUpTestSuite();
   void SetUp() override;
   void set_up(const ClaimCase& c);
   // The rule run on the counts the decider prepares for it (or the whole

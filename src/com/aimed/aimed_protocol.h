@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_shapes.h"
 #include "core/tiles.h"
@@ -28,7 +29,7 @@ bool pick_most_visible(int seat, int yaku, int subcode, int from, Want&& want) {
   for (int n = from; n >= 0; --n) {
     for (int slot = 0; slot < kHandSlots; ++slot) {
       const int tile = g_ai_work_hand[slot];
-      if (is_playing_tile(tile) && g_visible_counts[tile] == n && want(tile)) return pick_for(seat, slot, yaku, subcode);
+      if (is_playing_tile(tile) && seen_by_all(tile) == n && want(tile)) return pick_for(seat, slot, yaku, subcode);
     }
   }
   return false;
@@ -69,37 +70,15 @@ bool pick_either_side(int seat, int yaku, int code_one, int code_nine, Shape&& s
 }
 
 // ----------------------------------------------------------------- keepers
-// The pool as a keeper found it; give_back_if_emptied() puts it back whole
-// when the keeper left no tile 1..37 in it.
-class PoolEntryCopy {
- public:
-  PoolEntryCopy();
-  // True when it put the copy back (the keeper had no effect).
-  bool give_back_if_emptied() const;
-  // Puts the copy back whatever the pool holds.
-  void put_back() const;
-
- private:
-  std::array<int, kHandSlots> pool_;
-};
-
-// True when the pool still holds a tile 1..37.
-bool pool_has_playing_tile();
-
 // Zeroes the first `copies` pool slots holding `tile` (fewer when the pool
 // has fewer); returns how many it zeroed.
 int keep_copies(int tile, int copies);
 
 // Per tile code, the copies of it a keeper takes out of the pool.
-using TileNeed = std::array<int, kTileCodes>;
+using TileNeed = KindCounts;
 // keep_copies of every tile 1..37 by its need.
 void keep_need(const TileNeed& need);
 
 // Ranks r, r+1, r+2 from suited `tile` each counted once or twice in
 // `counts` (indexed by tile code), `together` in all; false past the suit.
 bool thick_run(const int* counts, int tile, int together);
-
-// Declared melds of the seat that already supply a needed set: pungs and
-// kongs (kind 2 or more) of `tile`, chows (kind 1) whose lowest tile is `tile`.
-int declared_pungs_of(int seat, int tile);
-int declared_chows_at(int seat, int lowest);

@@ -7,6 +7,7 @@
 
 #include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
+#include "com/hand_terms.h"
 #include "com/turn/rule_shapes.h"
 
 constexpr int kMostCopies = 4;
@@ -16,16 +17,16 @@ constexpr int kMostCopies = 4;
 template <class Want>
 bool pick_least_held(int seat, int yaku, int subcode, Want&& want, int from = 1, int to = kMostCopies) {
   for (int n = from; n <= to; ++n)
-    if (pick_first(seat, yaku, subcode, [&](int tile) { return g_hand_counts[tile] == n && want(tile); })) return true;
+    if (pick_first(seat, yaku, subcode, [&](int tile) { return held(tile) == n && want(tile); })) return true;
   return false;
 }
 
 inline bool any_tile(int) { return true; }
-inline bool held_once(int tile) { return g_hand_counts[tile] == 1; }
-inline bool held_twice(int tile) { return g_hand_counts[tile] == 2; }
-inline bool held_four_times(int tile) { return g_hand_counts[tile] == 4; }
-inline bool three_visible(int tile) { return g_visible_counts[tile] == 3; }
-inline bool two_visible(int tile) { return g_visible_counts[tile] == 2; }
+inline bool held_once(int tile) { return held(tile) == 1; }
+inline bool held_twice(int tile) { return held(tile) == 2; }
+inline bool held_four_times(int tile) { return held(tile) == 4; }
+inline bool three_visible(int tile) { return seen_by_all(tile) == 3; }
+inline bool two_visible(int tile) { return seen_by_all(tile) == 2; }
 
 // Empties every pool slot whose tile 1..37 passes drop(tile).
 template <class Drop>

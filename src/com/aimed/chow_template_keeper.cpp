@@ -11,6 +11,7 @@
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chow_template_keeper.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_template.h"
 #include "com/turn/rule_shapes.h"
@@ -28,7 +29,7 @@ struct Choice {
   int value;    // 0 (closest) to 8
 };
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 bool is_chow_pattern(int yaku) {
   return yaku == kYaku27MixedShiftedChows || yaku == kYaku33MixedTripleChow || yaku == kYaku35MixedStraight ||
@@ -253,7 +254,7 @@ void keep_chow_template(int seat) {
     if (c.yaku != 0) c.value = rate(seat, c.tiles);
   strike_all_but_closest(choices);
 
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   constexpr std::array<int, 3> kEntriesPerAttempt{kChoices, 2, 1};
   for (size_t attempt = 0; attempt < kEntriesPerAttempt.size(); ++attempt) {
     keep_need(attempt_need(choices, kEntriesPerAttempt[attempt]));

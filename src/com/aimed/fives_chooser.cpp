@@ -79,13 +79,12 @@ bool pick_simple(int seat) {
 void discard_all_fives(int seat) {
   if (!aims_at_any(seat, {kAllFives})) return;
   if (pick_simple(seat)) return;
-  std::array<int, kHandSlots> entry{};
-  std::copy(g_ai_work_hand, g_ai_work_hand + kHandSlots, entry.begin());
+  const PoolCopy entry;
   for (const TrialPass& pass : kTrialPasses) {
-    std::copy(entry.begin(), entry.end(), g_ai_work_hand);
+    entry.put_back();
     apply_removals(pass.removals);
     if (pick_first(seat, kAllFives, pass.not_five_code, is_not_five)) return;
     if (pick_first(seat, kAllFives, pass.any_code, any_tile)) return;
   }
-  std::copy(entry.begin(), entry.end(), g_ai_work_hand);
+  entry.put_back();
 }

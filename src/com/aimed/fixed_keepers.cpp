@@ -12,6 +12,7 @@
 #include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/yaku_table.h"
 
@@ -99,7 +100,7 @@ Need repeated_chow_need(int seat, int v, int copies) {
 // no tile 1..37, else record the pattern when the member records.
 void keep_fixed(int seat, int yaku, const Need& need, bool records) {
   if (!need) return;
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   keep_need(*need);
   if (entry.give_back_if_emptied() || !records) return;
   AI[seat].discard_yaku = yaku;
@@ -115,7 +116,7 @@ void keep_honours(int seat, int yaku, int first, int last) {
   if (!other) return;
   TileNeed need{};
   for (int tile = first; tile <= last; ++tile)
-    if (declared_pungs_of(seat, tile) == 0 && g_hand_counts[tile] != 4) need[tile] = kEveryCopy;
+    if (declared_pungs_of(seat, tile) == 0 && held(tile) != 4) need[tile] = kEveryCopy;
   keep_fixed(seat, yaku, need, true);
 }
 
@@ -147,7 +148,7 @@ Need triple_pung_need(int seat) {
 Need concealed_pungs_need() {
   TileNeed need{};
   for (int tile : kPlayingTiles)
-    if (g_hand_counts[tile] == 3) need[tile] = kEveryCopy;
+    if (held(tile) == 3) need[tile] = kEveryCopy;
   return need;
 }
 

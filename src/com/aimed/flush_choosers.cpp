@@ -17,9 +17,6 @@ constexpr int kHalfFlush = kYaku31HalfFlush;
 constexpr int kFullFlush = kYaku55FullFlush;
 constexpr int kNoSuit = -1;
 
-int held(int tile) { return g_hand_counts[tile]; }
-int seen_by_all(int tile) { return g_visible_counts[tile]; }
-bool held_at(int tile, int offset) { return count_at(g_hand_counts, tile, offset) > 0; }
 
 bool is_off_suit(int tile, int suit) { return is_suited(tile) && suit_of(tile) != suit; }
 bool is_single_honour(int tile) { return is_honour(tile) && held(tile) == 1; }

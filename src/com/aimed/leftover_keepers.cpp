@@ -10,6 +10,7 @@
 #include "base/ai_record.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
 #include "base/yaku_table.h"
@@ -27,7 +28,7 @@ constexpr int kSetsForPairs = 2;
 constexpr int kPairsForSevenPairs = 5;
 constexpr int kLiveSeen = 5;  // two waiting kinds with fewer copies seen than this together are live
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 bool aims_at_template(int seat) {
   return aims_at_any(seat, {kYaku27MixedShiftedChows, kYaku33MixedTripleChow, kYaku34MixedShiftedPungs,
@@ -74,12 +75,6 @@ bool each_run_start(Fn&& fn) {
   return false;
 }
 
-// A chow of the counts starting at suited tile t of rank 1..7.
-bool chow_at(const Counts& c, int t) { return c[t] >= 1 && c[t + 1] >= 1 && c[t + 2] >= 1; }
-void take_chow(Counts& c, int t) {
-  for (int k = 0; k < 3; ++k) --c[t + k];
-}
-
 void record_plan(int seat, int code) {
   AI[seat].discard_subcode = AI[seat].discard_yaku;
   AI[seat].discard_yaku = code;
@@ -116,7 +111,7 @@ bool pair_beside_run(const Counts& e, int x) {
 int set_count(Counts c) {
   int sets = 0;
   each_run_start([&](int t) {
-    if (chow_at(c, t)) take_chow(c, t), ++sets;
+    if (chow_at(c.data(), t)) take_chow(c, t), ++sets;
     return false;
   });
   for (int t = kEast; t <= kRed; ++t) sets += c[t] >= 3;
@@ -125,11 +120,8 @@ int set_count(Counts c) {
 
 // The lowest (or highest) chow of the counts set aside.
 void take_end_chow(Counts& e, bool lowest) {
-  constexpr int kLastSuited = make_tile(kBamboo, 9);
-  for (int k = 0; k < kLastSuited; ++k) {
-    const int t = lowest ? 1 + k : kLastSuited - k;
-    if (is_suited(t) && rank_of(t) <= 7 && chow_at(e, t)) return take_chow(e, t);
-  }
+  const int low = lowest ? lowest_chow(e) : highest_chow(e);
+  if (low != kNoTile) take_chow(e, low);
 }
 
 // The pair to keep: the only pair with a free side, or, beside an open
@@ -207,7 +199,7 @@ void keep_leftover_pair_a(int seat) {
   if (isolated_five) return;
   const int pair = pair_to_keep(c);
   if (pair == kNoTile) return;
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   keep_copies(pair, kHandSlots);
   entry.give_back_if_emptied();
 }
@@ -216,14 +208,13 @@ void keep_pairs_or_chiitoi(int seat) {
   if (!aims_at_any(seat, {kYaku27MixedShiftedChows}) || has_declared_meld(seat)) return;
   if (lone_honour_pair() == 0) return;
   int pairs = 0;
-  for (int t : kPlayingTiles) pairs += g_hand_counts[t] == 4 ? 2 : g_hand_counts[t] >= 2;
+  for (int t : kPlayingTiles) pairs += held(t) == 4 ? 2 : held(t) >= 2;
   if (pairs != kPairsForSevenPairs) return;
   for (int& tile : g_ai_work_hand)
-    if (is_playing_tile(tile) && (g_hand_counts[tile] == 2 || g_hand_counts[tile] == 4)) tile = 0;
+    if (is_playing_tile(tile) && (held(tile) == 2 || held(tile) == 4)) tile = 0;
   if (pool_has_playing_tile()) return record_plan(seat, kYaku56SevenPairs);
   // Nothing but pairs: aim at seven pairs for the rest of the decision.
-  g_ai_target_yaku[seat] = kYaku56SevenPairs;
-  g_ai_target_variant[seat] = 0;
+  write_target(seat, kYaku56SevenPairs, 0);
   build_work_hand(seat);
 }
 

@@ -12,9 +12,6 @@
 
 namespace {
 
-int held(int tile) { return g_hand_counts[tile]; }
-int seen_by_all(int tile) { return g_visible_counts[tile]; }
-
 // ================================================================ outside hand
 constexpr int kOutside = kYaku23OutsideHand;
 constexpr int kTerminalChowRoute = 1;  // the only route the rules tell apart
@@ -201,7 +198,6 @@ bool outside_edge_shapes(int seat) {
 
 // =================================================================== all types
 constexpr int kAllTypes = kYaku30AllTypes;
-constexpr int kSuits = 3;
 
 // Shapes of a suit as ranks, in the order the rules try them.
 using Ranks3 = std::array<int, 3>;
@@ -261,7 +257,7 @@ bool holds_live_gap(int s) {
 }
 
 // A neighbour one rank away is not held.
-bool has_open_side(int tile) { return count_at(g_hand_counts, tile, -1) == 0 || count_at(g_hand_counts, tile, 1) == 0; }
+bool has_open_side(int tile) { return held_at(tile, -1) == 0 || held_at(tile, 1) == 0; }
 
 bool has_meld_where(int seat, bool (*where)(int tile)) {
   for (int code : g_melds[seat])
@@ -369,7 +365,7 @@ class AllTypes {
 
   // ----------------------------------------------------------- suits
   bool declared_suits() {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (!has_meld_in_suit(s)) continue;
       if (pick_in_suit(s, 0, [](int) { return true; })) return true;
       settled_[s] = true;
@@ -382,22 +378,21 @@ class AllTypes {
     return false;
   }
 
-  // For each open suit and each group held there (held_group(s, g), g below
-  // `groups`), the suit's tiles the group can spare (spare(g, tile)): first
-  // those with an open side (code_open), then any (code_any). A suit in which
-  // a group has nothing to spare is settled, and its remaining groups are
-  // still tried.
-  template <class Held, class Spare>
-  bool beside_groups(int groups, Held&& held_group, Spare&& spare, int code_open, int code_any) {
-    for (int s = 0; s < kSuits; ++s) {
+  // For each open suit and each of `groups` held there (held_group(s, g)),
+  // the suit's tiles the group can spare (spare(g, tile)): first those with
+  // an open side (code_open), then any (code_any). A suit in which a group
+  // has nothing to spare is settled, and its remaining groups are still tried.
+  template <class Groups, class Held, class Spare>
+  bool beside_groups(const Groups& groups, Held&& held_group, Spare&& spare, int code_open, int code_any) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
-      for (int g = 0; g < groups; ++g)
+      for (const auto& g : groups)
         if (held_group(s, g) && pick_in_suit(s, code_open, [&](int t) { return spare(g, t) && has_open_side(t); }))
           return true;
     }
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
-      for (int g = 0; g < groups; ++g) {
+      for (const auto& g : groups) {
         if (!held_group(s, g)) continue;
         if (pick_in_suit(s, code_any, [&](int t) { return spare(g, t); })) return true;
         settled_[s] = true;
@@ -405,16 +400,17 @@ class AllTypes {
     }
     return false;
   }
-  // A triple of rank g + 1 spares the suit's other ranks.
+  // A triple of a rank spares the suit's other ranks.
   bool beside_triples() {
+    static constexpr std::array<int, 9> kRanks{1, 2, 3, 4, 5, 6, 7, 8, 9};
     return beside_groups(
-        9, [](int s, int g) { return held_rank(s, g + 1) >= 3; }, [](int g, int t) { return rank_of(t) != g + 1; }, 10,
-        11);
+        kRanks, [](int s, int rank) { return held_rank(s, rank) >= 3; },
+        [](int rank, int t) { return rank_of(t) != rank; }, 10, 11);
   }
   bool beside_templates() {
     return beside_groups(
-        static_cast<int>(kChowTemplates.size()), [](int s, int g) { return shape_held(s, kChowTemplates[g]); },
-        [](int g, int t) { return not_only_copy(kChowTemplates[g], t); }, 20, 21);
+        kChowTemplates, [](int s, const Ranks3& ranks) { return shape_held(s, ranks); },
+        [](const Ranks3& ranks, int t) { return not_only_copy(ranks, t); }, 20, 21);
   }
 
   int suit_total(int s) const {
@@ -450,7 +446,7 @@ class AllTypes {
 
   // Open suits that already hold a shape give up their lone tiles.
   bool weakest_singles() const {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s] || !(holds_pair(s) || holds_run(s) || holds_live_gap(s))) continue;
       const bool fired = each_by_distance(0, 4, [&](int slot, int t) {
         return suit_of(t) == s && held(t) == 1 && side_run(g_hand_counts, t, kTowardOne, -2, {0, 0, 1, 0, 0}) &&
@@ -459,7 +455,7 @@ class AllTypes {
       if (fired) return true;
     }
     const auto lone_rank = [this](int code, bool (*gaps)(int s, int r)) {
-      for (int s = 0; s < kSuits; ++s) {
+      for (int s : kEverySuit) {
         if (settled_[s] || !(holds_pair(s) || holds_run(s))) continue;
         for (int r = 1; r <= 9; ++r)
           if (held_rank(s, r) == 1 && held_rank(s, r - 1) == 0 && held_rank(s, r + 1) == 0 && gaps(s, r) &&
@@ -476,7 +472,7 @@ class AllTypes {
 
   // 1-2 without the 3 (8-9 without the 7) beside another shape of the suit.
   bool open_edges() const {
-    for (int s = 0; s < kSuits; ++s) {
+    for (int s : kEverySuit) {
       if (settled_[s]) continue;
       if (held_rank(s, 1) == 1 && held_rank(s, 2) == 1 && held_rank(s, 3) == 0 &&
           (holds_pair(s) || holds_run(s, 4, 8) || holds_gapped(s, 2, 7)) && pick_rank(s, 1, 221))
@@ -492,7 +488,7 @@ class AllTypes {
   bool weakest_shapes() const {
     const auto outside = [](const Ranks2& shape) { return [&shape](int t) { return !in_shape(shape, rank_of(t)); }; };
     const auto each_open_suit = [this](auto&& fn) {
-      for (int s = 0; s < kSuits; ++s)
+      for (int s : kEverySuit)
         if (!settled_[s] && fn(s)) return true;
       return false;
     };
@@ -542,7 +538,7 @@ class AllTypes {
       return true;
     };
     for (int r0 = 1; r0 <= 3; ++r0)
-      for (int s = 0; s < kSuits; ++s) {
+      for (int s : kEverySuit) {
         if (settled_[s]) continue;
         const bool fired = pick_first_coded(seat_, kAllTypes, [&](int t) {
           if (!is_suited(t) || suit_of(t) != s) return kNoCode;
@@ -555,7 +551,7 @@ class AllTypes {
   }
 
   int seat_;
-  std::array<bool, kSuits> settled_{};  // a suit with a group the pattern can use; its tiles are kept
+  std::array<bool, kEverySuit.size()> settled_{};  // a suit with a group the pattern can use; its tiles are kept
 };
 
 }  // namespace

@@ -10,28 +10,25 @@
 #include "base/table_state.h"
 #include "com/aimed/aimed_protocol.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/turn/rule_shapes.h"
 #include "base/yaku_table.h"
 
 namespace {
 
-int held(int tile) { return g_hand_counts[tile]; }
-int seen_by_all(int tile) { return g_visible_counts[tile]; }
-bool is_middle(int tile) { return is_suited(tile) && rank_of(tile) >= 2 && rank_of(tile) <= 8; }
 
 // The pool on entry, and the seat's whole hand loaded in its place: the
 // free slots in the hand's (ascending) order, marked slots as 0.
 class WholeHandReload {
  public:
   explicit WholeHandReload(int seat) {
-    std::copy(g_ai_work_hand, g_ai_work_hand + kHandSlots, entry_.begin());
     for (int i = 0; i < kHandSlots; ++i) g_ai_work_hand[i] = is_free_slot(g_hand[seat][i]) ? g_hand[seat][i] : 0;
   }
   // Every rule found nothing: the call has had no effect on the pool.
-  void put_back() const { std::copy(entry_.begin(), entry_.end(), g_ai_work_hand); }
+  void put_back() const { entry_.put_back(); }
 
  private:
-  std::array<int, kHandSlots> entry_;
+  PoolCopy entry_;  // made before the constructor's body reloads the pool
 };
 
 // From the middle of the suits outwards: 5, then 4 and 6, ... 1 and 9.
@@ -247,16 +244,15 @@ class HonoursKnitted {
   // One copy of every row tile leaves the pool (unless that would leave it
   // empty); what stays is thrown by visibility, then by its surplus.
   bool off_row() {
-    std::array<int, kHandSlots> whole{};
-    std::copy(g_ai_work_hand, g_ai_work_hand + kHandSlots, whole.begin());
+    const PoolCopy whole;
     for (int t : row_) keep_copies(t, 1);
-    if (!pool_has_playing_tile()) std::copy(whole.begin(), whole.end(), g_ai_work_hand);
+    whole.give_back_if_emptied();
     const auto single = [](bool (*kind)(int)) { return [kind](int t) { return kind(t) && held(t) == 1; }; };
-    if (pick_most_visible(seat_, kHonoursKnitted, 10, 3, single(is_middle)) ||
+    if (pick_most_visible(seat_, kHonoursKnitted, 10, 3, single(is_middle_rank)) ||
         pick_most_visible(seat_, kHonoursKnitted, 11, 3, single(is_suited)) ||
         pick_most_visible(seat_, kHonoursKnitted, 12, 3, single(is_playing_tile)))
       return true;
-    std::array<int, kTileCodes> standing{};
+    KindCounts standing{};
     count_pool(standing.data());
     for (int t : kPlayingTiles) surplus_[t] = standing[t] - (in_row(row_, t) && standing[t] > 0 ? 1 : 0);
     // Code and count, in the order tried.
@@ -271,7 +267,7 @@ class HonoursKnitted {
 
   int seat_;
   const Row& row_;
-  std::array<int, kTileCodes> surplus_{};  // copies beyond the one the row uses
+  KindCounts surplus_{};  // copies beyond the one the row uses
   int honours_held_ = 0;    // honour kinds held at least once
   int honour_pairs_ = 0;    // held exactly twice
   int honour_triples_ = 0;  // held three or four times
@@ -285,12 +281,12 @@ void thirteen_orphans(int seat, const std::array<int, 9>& row) {
   for (int t : g_terminal_honour_tiles)
     if (held(t) >= 2) ++orphan_pairs;
   const auto row_tile = [&row](int t) { return std::find(row.begin(), row.end(), t) != row.end(); };
-  if (pick(900, [](int t) { return is_middle(t) && held(t) >= 2; }) ||
+  if (pick(900, [](int t) { return is_middle_rank(t) && held(t) >= 2; }) ||
       (orphan_pairs >= 2 && (pick(910, [](int t) { return is_honour(t) && held(t) >= 2; }) ||
                              pick(911, [](int t) { return is_terminal(t) && held(t) >= 2; }))) ||
       pick(10, [](int t) { return held(t) >= 3; }) ||
-      pick(20, [&](int t) { return is_middle(t) && (!row_tile(t) || held(t) >= 2); }) ||
-      pick(21, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; }) || pick(22, is_middle))
+      pick(20, [&](int t) { return is_middle_rank(t) && (!row_tile(t) || held(t) >= 2); }) ||
+      pick(21, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; }) || pick(22, is_middle_rank))
     return;
   // The orphans leave, and one more copy of the first that still stands: the
   // pair. (Past the rules above, the hand has no middle tile, no triple and

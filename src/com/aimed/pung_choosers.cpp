@@ -3,6 +3,7 @@
 // whose other copies are on the table goes first (it cannot grow).
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chooser_scans.h"
+#include "com/hand_terms.h"
 #include "base/table_state.h"
 
 namespace {
@@ -17,7 +18,6 @@ constexpr int kAllTerminals = 72;
 constexpr int kMostVisibleSingle = 3;  // a tile held once has at most 3 copies elsewhere
 constexpr int kMostVisiblePair = 2;
 
-bool is_middle_rank(int tile) { return is_suited(tile) && rank_of(tile) >= 2 && rank_of(tile) <= 8; }
 bool is_off_even_pungs(int tile) { return is_honour(tile) || rank_of(tile) % 2 == 1; }
 
 // All even pungs and all terminals and honours: the same rules over the
@@ -28,7 +28,7 @@ void discard_pung_twin(int seat, int yaku, bool (*off)(int)) {
   if (pick_first(seat, yaku, 0, held_four_times)) return;
   if (is_two_triples_four_pairs()) {
     if (pick_most_visible(seat, yaku, 10, kMostVisibleSingle, off)) return;
-    zero_pool_where([](int tile) { return g_hand_counts[tile] == 3; });
+    zero_pool_where([](int tile) { return held(tile) == 3; });
     if (pick_most_visible(seat, yaku, 11, kMostVisibleSingle, any_tile)) return;
   }
   keep_loosest_tiles();
@@ -40,7 +40,7 @@ void discard_pung_twin(int seat, int yaku, bool (*off)(int)) {
 // Pairs form: the pairs are the hand; the singles and each triple's third
 // copy are what may go.
 void discard_all_honours_pairs(int seat) {
-  for (int tile : kPlayingTiles) keep_copies(tile, g_hand_counts[tile] / 2 * 2);
+  for (int tile : kPlayingTiles) keep_copies(tile, held(tile) / 2 * 2);
   if (pick_first(seat, kAllHonours, 0, three_visible)) return;
   if (pick_most_visible(seat, kAllHonours, 1, kMostVisibleSingle, is_suited)) return;
   pick_most_visible(seat, kAllHonours, 2, kMostVisibleSingle, any_tile);
@@ -51,7 +51,7 @@ void discard_all_honours_pairs(int seat) {
 bool discard_all_honours_near_shape(int seat) {
   if (pick_first(seat, kAllHonours, 20, is_suited)) return true;
   if (pick_first(seat, kAllHonours, 21, two_visible)) return true;
-  const bool dragons_paired = g_hand_counts[kWhite] >= 2 && g_hand_counts[kGreen] >= 2 && g_hand_counts[kRed] >= 2;
+  const bool dragons_paired = held(kWhite) >= 2 && held(kGreen) >= 2 && held(kRed) >= 2;
   if (!dragons_paired && pick_most_visible(seat, kAllHonours, 23, kMostVisiblePair, is_dragon)) return true;
   if (dragons_paired && pick_most_visible(seat, kAllHonours, 22, kMostVisiblePair, is_wind)) return true;
   return pick_most_visible(seat, kAllHonours, 30, kMostVisibleSingle, any_tile);

@@ -5,6 +5,7 @@
 
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chooser_scans.h"
+#include "com/hand_terms.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void discard_shifted_pairs(int seat, int suit, int start) {
   const auto of_suit = [=](int tile) { return in_suit(tile, suit); };
   for (const HeldStep& step : kShiftedPairSteps) {
     const auto pick = [&](int code, auto kind) {
-      const auto qualifies = [&](int tile) { return g_hand_counts[tile] == step.held && kind(tile); };
+      const auto qualifies = [&](int tile) { return held(tile) == step.held && kind(tile); };
       return pick_first(seat, kSevenShiftedPairs, code, qualifies);
     };
     const int code = step.first_code;
@@ -81,7 +82,7 @@ void discard_pure_terminal_chows(int seat) {
   const int suit = g_ai_target_variant[seat];
   if (!is_suit_index(suit)) return;
   if (pick_off_suit(seat, kPureTerminalChows, suit, {0, 1, 2})) return;
-  const auto set_of_suit = [=](int tile) { return in_suit(tile, suit) && g_hand_counts[tile] >= 3; };
+  const auto set_of_suit = [=](int tile) { return in_suit(tile, suit) && held(tile) >= 3; };
   const auto four_or_six = [=](int tile) { return in_suit(tile, suit) && (rank_of(tile) == 4 || rank_of(tile) == 6); };
   if (pick_first(seat, kPureTerminalChows, 3, set_of_suit)) return;
   pick_first(seat, kPureTerminalChows, 4, four_or_six);
@@ -94,7 +95,7 @@ void discard_nine_gates(int seat) {
   const int suit = g_ai_target_variant[seat];
   if (!is_suit_index(suit)) return;
   if (pick_off_suit(seat, kNineGates, suit, {0, 10, 1})) return;
-  const PoolEntryCopy entry;
+  const PoolCopy entry;
   for (int rank : kNineGatesRanks) keep_copies(make_tile(suit, rank), 1);
   if (pick_first(seat, kNineGates, 20, any_tile)) return;
   entry.give_back_if_emptied();

@@ -5,6 +5,7 @@
 
 #include "com/aimed/aimed_rules.h"
 #include "com/aimed/chooser_scans.h"
+#include "com/hand_terms.h"
 #include "com/target/chicken_templates.h"
 #include "base/table_state.h"
 
@@ -79,14 +80,14 @@ constexpr std::array kSurplusDots{
 
 bool holds_shape(const DotsShape& shape) {
   for (int i = 0; i < 6; ++i)
-    if (g_hand_counts[11 + i] != shape.held[i]) return false;
-  return g_visible_counts[shape.live] < 2;
+    if (held(11 + i) != shape.held[i]) return false;
+  return seen_by_all(shape.live) < 2;
 }
 
 bool is_one_of(int tile, std::initializer_list<int> tiles) {
   return std::find(tiles.begin(), tiles.end(), tile) != tiles.end();
 }
-bool not_held(int tile) { return g_hand_counts[tile] == 0; }
+bool not_held(int tile) { return held(tile) == 0; }
 
 }  // namespace
 
@@ -100,8 +101,8 @@ void discard_chicken_hand(int seat) {
   const auto listed = [&](int tile) { return is_suited(tile) && is_listed(row, tile); };
   const auto off_template = [&](int tile) { return is_suited(tile) && !is_template_tile(row, tile); };
   const auto by_covered_anchor = [&](int tile) { return is_suited(tile) && in_covered_anchor(melds, tile); };
-  const auto unlisted_pair = [&](int tile) { return is_suited(tile) && !listed(tile) && g_hand_counts[tile] >= 2; };
-  const auto honour_set = [](int tile) { return is_honour(tile) && g_hand_counts[tile] >= 3; };
+  const auto unlisted_pair = [&](int tile) { return is_suited(tile) && !listed(tile) && held(tile) >= 2; };
+  const auto honour_set = [](int tile) { return is_honour(tile) && held(tile) >= 3; };
   const auto single_honour = [](int tile) { return is_honour(tile) && held_once(tile); };
   if (pick_first(seat, kChickenHand, 0, held_four_times)) return;
   if (melds.conflict && pick_first(seat, kChickenHand, 1, listed)) return;

@@ -28,28 +28,32 @@ bool build_template(int yaku, int v, Template& t) {
   std::array<int, 3> lowest{};
   const int high = v / 10, low = v % 10;
   switch (yaku) {
-    case kYaku27MixedShiftedChows:  // suit order x 10 + start rank
+    case kYaku27MixedShiftedChows: {  // suit order x 10 + start rank
       if (v < 0 || high >= kKnittedArrangements || low < 1 || low > 5) return false;
-      for (int j = 0; j < 3; ++j) lowest[j] = make_tile(kKnittedSuits[high][j], low + j);
+      const auto& suit = kKnittedSuits[high];
+      lowest = {make_tile(suit[0], low), make_tile(suit[1], low + 1), make_tile(suit[2], low + 2)};
       break;
+    }
     case kYaku33MixedTripleChow:  // start rank, the same chow in every suit
       if (v < 1 || v > 7) return false;
-      for (int j = 0; j < 3; ++j) lowest[j] = make_tile(j, v);
+      lowest = {make_tile(kCharacters, v), make_tile(kDots, v), make_tile(kBamboo, v)};
       break;
-    case kYaku35MixedStraight:  // suit order
+    case kYaku35MixedStraight: {  // suit order
       if (v < 0 || v >= kKnittedArrangements) return false;
-      for (int j = 0; j < 3; ++j) lowest[j] = make_tile(kKnittedSuits[v][j], 1 + 3 * j);
+      const auto& suit = kKnittedSuits[v];
+      lowest = {make_tile(suit[0], 1), make_tile(suit[1], 4), make_tile(suit[2], 7)};
       break;
+    }
     case kYaku47PureShiftedChows: {  // suit x 10 + layout: 0-4 one rank apart, 5-7 two
       if (v < 0 || high > kBamboo || low > 7) return false;
       const int start = low <= 4 ? low + 1 : low - 4;
       const int step = low <= 4 ? 1 : 2;
-      for (int j = 0; j < 3; ++j) lowest[j] = make_tile(high, start + step * j);
+      lowest = {make_tile(high, start), make_tile(high, start + step), make_tile(high, start + 2 * step)};
       break;
     }
     default:  // pure straight: the suit
       if (v < 0 || v > kBamboo) return false;
-      for (int j = 0; j < 3; ++j) lowest[j] = make_tile(v, 1 + 3 * j);
+      lowest = {make_tile(v, 1), make_tile(v, 4), make_tile(v, 7)};
   }
   for (int i = 0; i < kTemplateTiles; ++i) t[i] = lowest[i / 3] + i % 3;
   return true;

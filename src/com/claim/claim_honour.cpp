@@ -4,6 +4,7 @@
 #include "base/table_state.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
@@ -42,7 +43,7 @@ bool reading_lacks_ordinary_set() {
   });
 }
 
-using WorkCounts = std::array<int, kTileCodes>;
+using WorkCounts = KindCounts;
 
 struct ChowChoice {
   int shape;  // ChiShape, 0 none

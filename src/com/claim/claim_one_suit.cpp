@@ -7,6 +7,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_suit_calls.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_decomposition.h"
 #include "com/turn/planner_state.h"
@@ -189,7 +190,7 @@ int off_suit_slots(int seat, int suit) {
 // of the counts in a fixed order: chows, pungs, pairs, runs, gaps.
 int in_suit_blocks(int seat, int suit) {
   int blocks = AI[seat].best_blocks;
-  std::array<int, kTileCodes> w{};
+  KindCounts w{};
   std::copy(g_hand_counts, g_hand_counts + kTileCodes, w.begin());
   for (int s = 0; s < 3; ++s) {
     if (s == suit) continue;
@@ -211,7 +212,7 @@ int in_suit_blocks(int seat, int suit) {
 // An honour is punged in the simulation only from a pair, not from a triplet.
 TrialCalls trial_calls(int seat, int discard) {
   const bool chow = may_chow(seat, discard);
-  return {chow, chow, chow, is_suited(discard) || g_hand_counts[discard] == 2};
+  return {chow, chow, chow, is_suited(discard) || held(discard) == 2};
 }
 
 StrippedTiles other_suits(int suit) {
@@ -221,7 +222,7 @@ StrippedTiles other_suits(int suit) {
 }
 
 // ------------------------------------------------------------- leftovers
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 // The work hand rebuilt from the seat's free slots, its best decomposition's
 // complete sets taken out; the counts of what is left. The work hand and
@@ -277,16 +278,10 @@ Choice leftover_pung(int seat, int discard, int suit, const Counts& left) {
   if (pairs > 1) return {kNakiPung, 0, 10};
   if (is_honour(discard)) return {kNakiPung, 0, 11};
   bool lone_honour = false;
-  for (int t = kEast; t <= kRed; ++t) lone_honour = lone_honour || g_hand_counts[t] == 1;
+  for (int t = kEast; t <= kRed; ++t) lone_honour = lone_honour || held(t) == 1;
   if (AI[seat].min_shanten > 1 && lone_honour) return {kNakiPung, 0, 12};
   if (off_suit_slots(seat, suit) > 0) return {kNakiPung, 0, 13};
   return {};
-}
-
-bool open_meld_declared(int seat) {
-  for (int code : g_melds[seat])
-    if (is_open_meld(code)) return true;
-  return false;
 }
 
 Choice from_leftovers(int seat, int discard, int suit, int blocks) {
@@ -303,7 +298,7 @@ Choice from_leftovers(int seat, int discard, int suit, int blocks) {
   // Kept as the rule reads, though the best decomposition always takes a
   // held honour triplet as a pung (no other block scores as much), so no
   // three are left today.
-  if (left[discard] == 3 && is_honour(discard) && open_meld_declared(seat)) return {kNakiKong, 0, 20};
+  if (left[discard] == 3 && is_honour(discard) && !is_closed_hand(seat)) return {kNakiKong, 0, 20};
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include "base/visible.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
 #include "base/yaku_table.h"
@@ -21,13 +22,8 @@ constexpr int kTerminalChowRoute = 1;  // no terminal or honour pungs
 constexpr int kWindRoute = 2;          // waits for the seat's own doubled wind
 constexpr int kPungRoute = 3;          // pungs only
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
-Counts free_counts() {
-  Counts c{};
-  std::copy(g_hand_counts, g_hand_counts + kTileCodes, c.begin());
-  return c;
-}
 
 // Sets aside every complete 1-2-3 and 7-8-9.
 void remove_terminal_runs(Counts& c) {
@@ -36,7 +32,6 @@ void remove_terminal_runs(Counts& c) {
       while (c[low] >= 1 && c[low + 1] >= 1 && c[low + 2] >= 1) --c[low], --c[low + 1], --c[low + 2];
 }
 
-bool is_outside_tile(int t) { return is_terminal(t) || is_honour(t); }
 
 struct Chow {
   int shape;  // ChiShape, 0 none
@@ -104,14 +99,14 @@ bool wind_route_open(int seat) {
   const int wind = seat_wind(seat);
   if (wind != round_wind()) return false;
   const int* melds = g_melds[seat];
-  return g_hand_counts[wind] >= 3 ||
+  return held(wind) >= 3 ||
          std::any_of(melds, melds + kMeldSlots, [&](int code) { return meld_tile(code) == wind; });
 }
 
 // The chows and pungs of every route but the pung route. `pairs` is the
 // number of terminal and honour pairs outside the complete terminal runs.
 void claim_by_shape(int seat, int t, int variant, int pairs) {
-  Counts b = free_counts();
+  Counts b = free_tile_counts();
   const int blocks = AI[seat].best_blocks;
   Chow chow{};
   if (may_chow(seat, t)) {
@@ -125,7 +120,7 @@ void claim_by_shape(int seat, int t, int variant, int pairs) {
     return;
   }
   // Three copies of an honour were taken as a kong before any route.
-  if (variant != kTerminalChowRoute && is_outside_tile(t) && b[t] == 2 && (pairs >= 2 || blocks < 5))
+  if (variant != kTerminalChowRoute && is_terminal_or_honour(t) && b[t] == 2 && (pairs >= 2 || blocks < 5))
     decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 410);
 }
 
@@ -136,7 +131,7 @@ void naki_outside_hand(int seat) {
   // A 4, 5 or 6 meets no case below: it is neither a value honour nor part
   // of a terminal run.
   const int t = take_naki_tile();
-  const int n = g_hand_counts[t];
+  const int n = held(t);
   if (n == 2 && is_value_honour(seat, t)) {
     decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 0);
     return;
@@ -148,12 +143,12 @@ void naki_outside_hand(int seat) {
   const int variant = g_ai_target_variant[seat];
   if (variant == kWindRoute && g_seat_state[seat].naki_count == 0 && !wind_route_open(seat)) return;
   if (variant == kPungRoute) {
-    if (n == 2 && is_outside_tile(t)) decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 300);
+    if (n == 2 && is_terminal_or_honour(t)) decide_claim(seat, kNakiPung, 0, kYaku23OutsideHand, 300);
     return;
   }
-  Counts a = free_counts();
+  Counts a = free_tile_counts();
   remove_terminal_runs(a);
   const auto pairs = std::count_if(kPlayingTiles.begin(), kPlayingTiles.end(),
-                                   [&](int k) { return is_outside_tile(k) && a[k] == 2; });
+                                   [&](int k) { return is_terminal_or_honour(k) && a[k] == 2; });
   claim_by_shape(seat, t, variant, static_cast<int>(pairs));
 }

@@ -3,6 +3,7 @@
 
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -23,29 +24,17 @@ bool has_meld(int seat, bool (*test)(int code)) {
   return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, [&](int code) { return code != 0 && test(code); });
 }
 
-// The seat's free copies of the tile `offset` ranks from `tile`, 0 when
-// that rank lies outside the suit.
-int held_at(int tile, int offset) {
-  const int rank = rank_of(tile) + offset;
-  return rank >= 1 && rank <= 9 ? g_hand_counts[tile + offset] : 0;
-}
-
-bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 
 // ---------------------------------------------------------- two dragon pungs
 
-bool dragon_declared(int seat, int dragon) {
-  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                     [&](int code) { return code != 0 && meld_kind(code) >= kMeldPung && meld_tile(code) == dragon; });
-}
-bool dragon_held(int seat, int dragon) { return g_hand_counts[dragon] >= 3 || dragon_declared(seat, dragon); }
-bool dragon_live_pair(int dragon) { return g_hand_counts[dragon] == 2 && g_visible_counts[dragon] < 2; }
+bool dragon_held(int seat, int dragon) { return held(dragon) >= 3 || declared_pungs_of(seat, dragon) > 0; }
+bool dragon_live_pair(int dragon) { return held(dragon) == 2 && seen_by_all(dragon) < 2; }
 bool dragon_counts(int seat, int dragon) { return dragon_held(seat, dragon) || dragon_live_pair(dragon); }
 
 // Each of them held or a live pair also promises, but that is already one
 // held, or two live pairs with few copies seen.
 bool other_dragons_promise(int seat, int o1, int o2) {
-  const bool few_visible = g_visible_counts[o1] < 2 && g_visible_counts[o2] < 2;
+  const bool few_visible = seen_by_all(o1) < 2 && seen_by_all(o2) < 2;
   return ((dragon_live_pair(o1) || dragon_live_pair(o2)) && few_visible) || dragon_held(seat, o1) ||
          dragon_held(seat, o2);
 }
@@ -67,7 +56,7 @@ int other_melded_value(int seat) {
 bool dragon_kong_wanted(int seat) {
   const bool all_dragons = dragon_counts(seat, kWhite) && dragon_counts(seat, kGreen) && dragon_counts(seat, kRed);
   int triples = 0;
-  for (int dragon = kWhite; dragon <= kRed; ++dragon) triples += g_hand_counts[dragon] >= 3;
+  for (int dragon = kWhite; dragon <= kRed; ++dragon) triples += held(dragon) >= 3;
   return !all_dragons && triples < 2 && other_melded_value(seat) < 2;
 }
 
@@ -154,7 +143,7 @@ bool melded_hand_chow(int seat, int tile) {
 // second one with no upper neighbour.
 bool melded_hand_pung(int seat, int tile) {
   const int variant = g_ai_target_variant[seat];
-  if (g_hand_counts[tile] < 2) return false;
+  if (held(tile) < 2) return false;
   if (is_suited(tile)) {
     const int rank = rank_of(tile);
     if (variant != 0 && !(variant == 2 && rank >= 2 && rank <= 8)) return false;
@@ -168,7 +157,7 @@ bool melded_hand_pung(int seat, int tile) {
     return true;
   }
   const bool value_honour = tile == seat_wind_tile(seat, g_dealer) || tile == kEast + g_round_wind || is_dragon(tile);
-  if (g_hand_counts[tile] != 2 || (variant != 0 && !value_honour)) return false;
+  if (held(tile) != 2 || (variant != 0 && !value_honour)) return false;
   decide_claim(seat, kNakiPung, 0, kMotiveMeldedHand, 110);
   return true;
 }
@@ -177,13 +166,13 @@ bool melded_hand_pung(int seat, int tile) {
 void concealed_kongs_call(int seat, int tile) {
   const SeatState& state = g_seat_state[seat];
   if (state.naki_count == 0 || state.open_naki_count != 0) return;
-  const int held = g_hand_counts[tile];
+  const int copies = held(tile);
   const bool outside = is_terminal_or_honour(tile);
-  if (outside && held == 2) decide_claim(seat, kNakiPung, 0, kMotiveMeldedHand, 900);
+  if (outside && copies == 2) decide_claim(seat, kNakiPung, 0, kMotiveMeldedHand, 900);
   // Suited tiles from 2m on below rank 9: the 1 of dots and of bamboo fall here too.
-  else if (tile >= 2 && is_suited(tile) && rank_of(tile) < 9 && held == 3)
+  else if (tile >= 2 && is_suited(tile) && rank_of(tile) < 9 && copies == 3)
     decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 901);
-  else if (outside && held == 3)
+  else if (outside && copies == 3)
     decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 910);
 }
 
@@ -202,8 +191,8 @@ bool one_honour_pair(int seat) {
   if (has_meld(seat, [](int code) { return meld_tile(code) > 30; })) return false;
   int pairs = 0;
   for (int t = kEast; t <= kRed; ++t) {
-    if (g_hand_counts[t] >= 3) return false;
-    pairs += g_hand_counts[t] == 2;
+    if (held(t) >= 3) return false;
+    pairs += held(t) == 2;
   }
   return pairs == 1;
 }
@@ -212,15 +201,13 @@ enum ChowRating : int { kNoChow = 0, kComplete = 1, kOneShort = 2 };
 
 // The chow with lowest tile `lowest` in the seat's declared chows or its free tiles.
 int rate_chow(int seat, int lowest) {
-  if (std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                  [&](int code) { return code != 0 && meld_kind(code) == kMeldChow && meld_tile(code) == lowest; }))
-    return kComplete;
-  const bool a = g_hand_counts[lowest] >= 1;
-  const bool b = g_hand_counts[lowest + 1] >= 1;
-  const bool c = g_hand_counts[lowest + 2] >= 1;
+  if (declared_chows_at(seat, lowest) > 0) return kComplete;
+  const bool a = held(lowest) >= 1;
+  const bool b = held(lowest + 1) >= 1;
+  const bool c = held(lowest + 2) >= 1;
   if (a && b && c) return kComplete;
-  if ((b && c && g_visible_counts[lowest] < 4) || (a && c && g_visible_counts[lowest + 1] < 4) ||
-      (a && b && g_visible_counts[lowest + 2] < 4))
+  if ((b && c && seen_by_all(lowest) < 4) || (a && c && seen_by_all(lowest + 1) < 4) ||
+      (a && b && seen_by_all(lowest + 2) < 4))
     return kOneShort;
   return kNoChow;
 }
@@ -245,15 +232,15 @@ void naki_extra_kong(int seat) {
 
 void naki_two_dragon_pungs(int seat) {
   const int tile = take_naki_tile();
-  if (g_ai_target_yaku[seat] != 0 || !is_dragon(tile) || g_hand_counts[tile] < 2) return;
+  if (g_ai_target_yaku[seat] != 0 || !is_dragon(tile) || held(tile) < 2) return;
   const int o1 = tile == kWhite ? kGreen : kWhite;
   const int o2 = tile == kRed ? kGreen : kRed;
   if (!other_dragons_promise(seat, o1, o2)) return;
-  if (g_hand_counts[tile] == 2) {
+  if (held(tile) == 2) {
     decide_claim(seat, kNakiPung, 0, kMotiveTwoDragonPungs, 0);
     return;
   }
-  if (g_hand_counts[tile] == 3 && dragon_kong_wanted(seat)) decide_claim(seat, kNakiKong, 0, kMotiveTwoDragonPungs, 1);
+  if (held(tile) == 3 && dragon_kong_wanted(seat)) decide_claim(seat, kNakiKong, 0, kMotiveTwoDragonPungs, 1);
 }
 
 void naki_melded_hand(int seat) {
@@ -265,7 +252,7 @@ void naki_melded_hand(int seat) {
     return;
   }
   if (melded_hand_chow(seat, tile) || melded_hand_pung(seat, tile)) return;
-  if (is_honour(tile) && g_hand_counts[tile] == 3) decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 200);
+  if (is_honour(tile) && held(tile) == 3) decide_claim(seat, kNakiKong, 0, kMotiveMeldedHand, 200);
 }
 
 void naki_fallback(int seat) {
@@ -276,10 +263,10 @@ void naki_fallback(int seat) {
   const bool low_pair = held_at(tile, -2) == 1 && held_at(tile, -1) == 1 && rank >= 3;
   const bool high_pair = held_at(tile, 1) == 1 && held_at(tile, 2) == 1 && rank <= 7;
   if (!(low_pair || high_pair) || !may_chow(seat, tile)) return;
-  if (high_pair && g_hand_counts[tile] == 0 && other_suits_match(seat, tile, rank)) {
+  if (high_pair && held(tile) == 0 && other_suits_match(seat, tile, rank)) {
     decide_claim(seat, kNakiChow, kChiDiscardLowest, kMotiveFallback, 3);
     return;
   }
-  if (low_pair && g_hand_counts[tile] == 0 && other_suits_match(seat, tile, rank - 2))
+  if (low_pair && held(tile) == 0 && other_suits_match(seat, tile, rank - 2))
     decide_claim(seat, kNakiChow, kChiDiscardHighest, kMotiveFallback, 1);
 }

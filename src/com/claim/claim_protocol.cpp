@@ -10,6 +10,7 @@
 #include "base/yaku_table.h"
 #include "table/claim_actions.h"
 #include "base/table_state.h"
+#include "com/hand_terms.h"
 
 int take_naki_tile() {
   g_naki_tile = latest_discard_tile();
@@ -78,7 +79,7 @@ int score_win_on(int seat, int tile) {
   return yaku_points_without_flowers();
 }
 
-bool is_last_tile(int tile) { return g_visible_counts[tile] == 3; }
+bool is_last_tile(int tile) { return seen_by_all(tile) == 3; }
 
 int last_tile_value(int total) {
   YakuEntry& chicken = g_yaku_table[kYaku40ChickenHand];

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/tiles.h"
+#include "com/hand_terms.h"
 
 struct ClaimProtocolState {
   int decided = 0;  // 1 once a rule of the running decision has decided; the chain stops there
@@ -43,7 +44,7 @@ int free_copies(int seat, int tile);
 
 // Per tile code, the seat's free hand slots (of all 14) holding it: the
 // counts the decider prepares in g_hand_counts, taken from the hand itself.
-using HeldCounts = std::array<int, kTileCodes>;
+using HeldCounts = KindCounts;
 HeldCounts free_tile_counts(int seat);
 
 // Takes one copy of each of the two hand tiles of a chow of shape `shape` on

@@ -3,6 +3,7 @@
 
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/table_state.h"
 
@@ -52,7 +53,7 @@ bool four_shifted_pung_tile(int seat, int tile) { return shifted_in_suit(seat, t
 bool kong_allowed(int seat, KongCase kong) {
   switch (kong) {
     case KongCase::kAfterACall: return g_seat_state[seat].naki_count != 0;
-    case KongCase::kWithAnOpenMeld: return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld);
+    case KongCase::kWithAnOpenMeld: return !is_closed_hand(seat);
     case KongCase::kNone: break;
   }
   return false;

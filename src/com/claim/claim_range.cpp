@@ -5,6 +5,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_suit_calls.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 
 // Claims of the tile-range patterns (lower, middle and upper tiles): one
@@ -67,7 +68,7 @@ bool pung_shape(const RangeRule& rule, const Around& c, int start) {
 }
 
 // ------------------------------------------------------------ leftovers
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 struct Leftovers {
   Counts left{};

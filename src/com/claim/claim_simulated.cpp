@@ -4,6 +4,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -128,7 +129,7 @@ int kong_value(int seat, int tile) {
   const bool round_wind = tile == kEast + g_round_wind;
   if (seat_wind && round_wind) return 4;
   if (seat_wind || round_wind || is_dragon(tile)) return 2;
-  return is_terminal(tile) || is_honour(tile) ? 1 : 0;
+  return is_terminal_or_honour(tile) ? 1 : 0;
 }
 
 void decide_simulated(int seat, NakiCall kind, int shape, int motive) {
@@ -241,7 +242,7 @@ bool honour_pair_only(int seat) {
   const bool honour_meld = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
                                        [](int code) { return code != 0 && is_honour(meld_tile(code)); });
   int honours = 0;
-  for (int t = kEast; t <= kRed; ++t) honours += g_hand_counts[t];
+  for (int t = kEast; t <= kRed; ++t) honours += held(t);
   return !honour_meld && honours == 2;
 }
 

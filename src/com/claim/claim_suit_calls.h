@@ -7,6 +7,7 @@
 #include <array>
 
 #include "core/tiles.h"
+#include "com/hand_terms.h"
 
 // Per-tile counts around a suited discard D seen from one side: offset x
 // reads D + x, or D - x in the mirror image, and a position outside D's
@@ -16,10 +17,7 @@ struct Around {
   int discard;
   int dir = 1;        // 1, or -1 for the mirror image
 
-  int operator()(int x) const {
-    const int rank = rank_of(discard) + dir * x;
-    return rank >= 1 && rank <= 9 ? counts[discard + dir * x] : 0;
-  }
+  int operator()(int x) const { return count_at(counts, discard, dir * x); }
   // D's rank as the side reads it (10 - rank in the mirror image).
   constexpr int rank() const { return dir > 0 ? rank_of(discard) : 10 - rank_of(discard); }
 };

@@ -6,6 +6,7 @@
 #include "base/table_state.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/yaku_table.h"
 
@@ -42,7 +43,7 @@ constexpr TileSet kReversible{kYaku41ReversibleTiles, kReversibleTiles, kReversi
 constexpr TileSet kAllGreen{kYaku78AllGreen, kGreenTiles, kGreenChows, kGreenTiles, false};
 constexpr TileSet kAllFives{kYaku52AllFives, kFivesTiles, kFivesChows, {}, true};
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 // The free tiles less the pattern's complete sets: each chow as often as it
 // is held, then three copies of each pung kind held three times or more.
@@ -89,7 +90,7 @@ int chow_shape(const TileSet& set, int t, const Counts& w) {
 }
 
 bool pung_allowed(const TileSet& set, int t, const Counts& w) {
-  if (!set.pung_beside_two_fives) return g_hand_counts[t] == 2;
+  if (!set.pung_beside_two_fives) return held(t) == 2;
   int paired_fives = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) paired_fives += w[make_tile(suit, 5)] >= 2;
   return paired_fives >= 2 && w[t] == 2;

@@ -6,6 +6,7 @@
 #include "base/visible.h"
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/chicken_templates.h"
 #include "com/target/com_target.h"
 #include "com/turn/rule_shapes.h"
@@ -66,10 +67,10 @@ bool has_scoring_element(int seat) {
     const int kind = meld_kind(*m), tile = meld_tile(*m);
     if (is_value_honour(seat, tile) || kind == kMeldConcealedKong) return true;
     if (kind == kMeldPung && is_terminal(tile)) return true;
-    if (kind == kMeldMeldedKong && (is_terminal(tile) || is_honour(tile))) return true;
+    if (kind == kMeldMeldedKong && is_terminal_or_honour(tile)) return true;
   }
   for (int k = kEast; k <= kRed; ++k)
-    if (is_value_honour(seat, k) && (c[k] >= 3 || (c[k] == 2 && g_visible_counts[k] < 2))) return true;
+    if (is_value_honour(seat, k) && (c[k] >= 3 || (c[k] == 2 && seen_by_all(k) < 2))) return true;
   return std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int k) {
     return is_terminal(k) && c[k] == 3;
   });
@@ -101,16 +102,16 @@ int all_types_chow_shape(int t) {
 
 bool has_pair_of_other_type(int t) {
   for (int k : kPlayingTiles)
-    if (g_hand_counts[k] == 2 && tile_type(k) != tile_type(t)) return true;
+    if (held(k) == 2 && tile_type(k) != tile_type(t)) return true;
   return false;
 }
 
 // Nothing scores yet: only a call that brings it.
 void claim_scoring_element(int seat, int t) {
-  const int n = g_hand_counts[t];
+  const int n = held(t);
   if (n == 2 && is_value_honour(seat, t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 100);
   else if (n == 2 && is_terminal(t)) decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 110);
-  else if (n == 3 && (is_terminal(t) || is_honour(t))) decide_claim(seat, kNakiKong, 0, kYaku30AllTypes, 120);
+  else if (n == 3 && is_terminal_or_honour(t)) decide_claim(seat, kNakiKong, 0, kYaku30AllTypes, 120);
 }
 
 }  // namespace
@@ -126,7 +127,7 @@ void naki_chicken_hand(int seat) {
     decide_claim(seat, kNakiChow, shape, kYaku40ChickenHand, shape == kChiDiscardHighest ? 0 : 1);
     return;
   }
-  if (g_seat_state[seat].naki_count == 0 && g_hand_counts[t] == 3 && is_listed_tile(row, t))
+  if (g_seat_state[seat].naki_count == 0 && held(t) == 3 && is_listed_tile(row, t))
     decide_claim(seat, kNakiPung, 0, kYaku40ChickenHand, 10);
 }
 
@@ -142,6 +143,6 @@ void naki_all_types(int seat) {
     decide_claim(seat, kNakiChow, shape, kYaku30AllTypes, 9 + shape);  // reasons 10, 11, 12
     return;
   }
-  if (g_hand_counts[t] == 2 && (has_pair_of_other_type(t) || AI[seat].best_blocks < 5))
+  if (held(t) == 2 && (has_pair_of_other_type(t) || AI[seat].best_blocks < 5))
     decide_claim(seat, kNakiPung, 0, kYaku30AllTypes, 200);
 }

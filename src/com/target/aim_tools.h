@@ -1,6 +1,5 @@
-// What the pung, honour and special-form selectors read alike: the seat's
-// declared melds gathered once, the best knitted arrangement of the hand,
-// and the write of an aim.
+// What the honour and special-form selectors read alike: the best knitted
+// arrangement of the hand.
 #pragma once
 
 #include <array>
@@ -9,27 +8,7 @@
 #include "base/ai_record.h"
 #include "core/tiles.h"
 #include "base/visible.h"
-
-// The seat's declared melds (g_melds) as counts.
-struct MeldTally {
-  int melds = 0;            // declared melds, 0..4
-  int chows = 0;
-  int concealed_kongs = 0;
-  int melded_kongs = 0;     // melded and added kongs
-  std::array<bool, kTileCodes> pung{};  // a pung or kong meld of that tile
-};
-MeldTally tally_melds(int seat);
-
-// Pung or kong melds of the listed tiles.
-template <std::size_t N>
-int pung_melds_among(const MeldTally& m, const std::array<int, N>& tiles) {
-  int n = 0;
-  for (int t : tiles) n += m.pung[t] ? 1 : 0;
-  return n;
-}
-
-// Sets the seat's target and its variant.
-void write_aim(int seat, int yaku, int variant);
+#include "com/hand_terms.h"
 
 struct KnittedBest {
   int arrangement = 0;  // 0..5, the first of the best on ties
@@ -46,8 +25,8 @@ KnittedBest best_knitted(const std::array<std::array<int, N>, kKnittedArrangemen
     int present = 0;
     int dead = 0;
     for (int t : arrangements[a]) {
-      present += g_hand_counts[t] > 0 ? 1 : 0;
-      dead += g_visible_counts[t] >= 4 ? 1 : 0;
+      present += held(t) > 0 ? 1 : 0;
+      dead += seen_by_all(t) >= 4 ? 1 : 0;
     }
     const int score = dead >= dead_limit ? 0 : present;
     if (score > best.score) best = {a, score};

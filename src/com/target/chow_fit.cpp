@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "com/hand_terms.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -81,7 +82,7 @@ constexpr std::array<int, 5> kChowAims{kYaku49PureStraight, kYaku35MixedStraight
 struct FitMemo {
   bool kept = false;
   std::array<int, kMeldSlots> melds{};    // the seat's g_melds then
-  std::array<int, kRed + 1> counts{};     // g_hand_counts[0..37] then
+  std::array<int, kRed + 1> counts{};     // held(0..37) then
   std::array<bool, kChowAims.size()> filled{};  // per pattern of kChowAims
   std::array<std::array<ChowFit, kMostLayouts>, kChowAims.size()> fits{};
 };
@@ -164,7 +165,7 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
     const int tile = layout.tiles[i];
     int used = 0;
     for (int j = 0; j < i; ++j) used += layout.tiles[j] == tile && fit.covered[j] && !fit.melded[j / 3];
-    fit.covered[i] = fit.melded[i / 3] || g_hand_counts[tile] > used;
+    fit.covered[i] = fit.melded[i / 3] || held(tile) > used;
     fit.coverage += fit.covered[i];
   }
   return fit;
@@ -200,7 +201,7 @@ KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit) {
 bool needs_dead_tile(const ChowLayout& layout, const ChowFit& fit, int discard) {
   for (int i = 0; i < kChowPositions; ++i) {
     const int tile = layout.tiles[i];
-    if (!fit.covered[i] && tile != discard && g_visible_counts[tile] >= 4) return true;
+    if (!fit.covered[i] && tile != discard && seen_by_all(tile) >= 4) return true;
   }
   return false;
 }
@@ -214,7 +215,7 @@ bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
       uses += layout.tiles[j] == tile;
       own_melded += layout.tiles[j] == tile && fit.melded[j / 3];
     }
-    if (g_visible_counts[tile] - own_melded + uses > 4) return true;
+    if (seen_by_all(tile) - own_melded + uses > 4) return true;
   }
   return false;
 }

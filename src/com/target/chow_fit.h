@@ -8,6 +8,7 @@
 #include <span>
 
 #include "core/tiles.h"
+#include "com/hand_terms.h"
 
 constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
@@ -22,7 +23,6 @@ struct ChowLayout {
 // (rising variant); empty for any other id.
 std::span<const ChowLayout> chow_layouts(int yaku);
 
-using KindCounts = std::array<int, kTileCodes>;
 
 // How the seat's hand fills one template.
 struct ChowFit {

@@ -7,6 +7,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/target/target_script.h"
 
 namespace {
@@ -70,11 +71,11 @@ int target_latest_discard() {
 int latest_discard_for_chow(int seat) { return seat == next_seat(g_discarder) ? target_latest_discard() : 0; }
 
 bool is_live_pair(int tile) {
-  if (!is_playing_tile(tile) || g_hand_counts[tile] != 2) return false;
-  return g_visible_counts[tile] < (tile == target_latest_discard() ? 3 : 2);
+  if (!is_playing_tile(tile) || held(tile) != 2) return false;
+  return seen_by_all(tile) < (tile == target_latest_discard() ? 3 : 2);
 }
 
-bool is_dead_tile(int tile) { return is_playing_tile(tile) && g_visible_counts[tile] >= 4; }
+bool is_dead_tile(int tile) { return is_playing_tile(tile) && seen_by_all(tile) >= 4; }
 
 void clear_target_records() {
   for (int seat = 0; seat < kSeats; ++seat) clear_seat_target(seat);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "com/hand_terms.h"
 #include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -80,8 +81,8 @@ bool honour_pair_holds_back(int seat) {
     if (code != 0 && is_honour(meld_tile(code))) return false;
   bool pair = false;
   for (int tile = kEast; tile <= kRed; ++tile) {
-    if (g_hand_counts[tile] >= 3) return false;
-    pair = pair || g_hand_counts[tile] == 2;
+    if (held(tile) >= 3) return false;
+    pair = pair || held(tile) == 2;
   }
   return pair;
 }
@@ -124,10 +125,10 @@ bool meets_shape(int shape, int level, const RestShape& r) {
 // hand lacks while copies of it are already out makes the layout unlikely.
 bool shifted_lacks_shared_tile(const ChowLayout& t, const ChowFit& fit) {
   const int a = t.tiles[0];
-  const auto lacks_seen = [&](int tile) { return fit.covered_of(t, tile) == 0 && g_visible_counts[tile] >= 1; };
+  const auto lacks_seen = [&](int tile) { return fit.covered_of(t, tile) == 0 && seen_by_all(tile) >= 1; };
   if (t.tiles[3] - a == 2) return lacks_seen(a + 2) || lacks_seen(a + 4);
   const int middle = fit.covered_of(t, a + 2);
-  return lacks_seen(a + 1) || middle == 0 || (middle == 1 && g_visible_counts[a + 2] >= 1) || lacks_seen(a + 3);
+  return lacks_seen(a + 1) || middle == 0 || (middle == 1 && seen_by_all(a + 2) >= 1) || lacks_seen(a + 3);
 }
 
 bool near_at_eight(const RestShape& r) { return r.sets >= 1 || r.pairs >= 2 || (r.pairs >= 1 && r.partials >= 1); }
@@ -203,11 +204,6 @@ bool aims_at(int seat, int yaku, int variant) {
   return false;
 }
 
-void set_target(int seat, int yaku, int variant) {
-  g_ai_target_yaku[seat] = yaku;
-  g_ai_target_variant[seat] = variant;
-}
-
 // Records a template that passed; true when the call ends with it.
 bool take_template(const ChowCall& call, int variant, bool near) {
   const int seat = call.seat;
@@ -218,12 +214,12 @@ bool take_template(const ChowCall& call, int variant, bool near) {
     // Pure shifted chows outrank every target they meet here; a second
     // layout becomes an alternative even when it repeats one.
     if (g_ai_target_yaku[seat] != yaku) {
-      set_target(seat, yaku, variant);
+      write_target(seat, yaku, variant);
     } else if (near_flag == 0 || near) {
       put_candidate(seat, yaku, variant);
     }
   } else if (g_ai_target_yaku[seat] == 0) {
-    set_target(seat, yaku, variant);
+    write_target(seat, yaku, variant);
     std::fill(std::begin(g_ai_chow_candidates[seat]), std::end(g_ai_chow_candidates[seat]), 0);
     std::fill(std::begin(g_ai_chow_candidate_variants[seat]), std::end(g_ai_chow_candidate_variants[seat]), 0);
     ends = !call.aim.keeps_going;

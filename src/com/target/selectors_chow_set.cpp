@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -18,23 +19,22 @@ namespace {
 constexpr int kSuits = 3;
 
 bool has_pung_or_kong_meld(int seat) {
-  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
-                     [](int code) { return code != 0 && meld_kind(code) != kMeldChow; });
+  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_pung_meld);
 }
 
 // ------------------------------------------------------ pure triple chow
 
 bool pure_triple_chow_passes(int seat, int low, int threshold) {
-  int chows = chow_melds_of(seat, low);
+  int chows = declared_chows_at(seat, low);
   int in_hand = 0;
-  for (int j = 0; j < 3; ++j) in_hand += std::min(g_hand_counts[low + j], std::max(0, 3 - chows));
+  for (int j = 0; j < 3; ++j) in_hand += std::min(held(low + j), std::max(0, 3 - chows));
   // Two melds of anything else leave no room: the declared chows no longer count.
   if (declared_melds(seat) - chows >= 2) chows = 0;
   if (in_hand + 3 * chows < threshold) return false;
   // A tile shown this often leaves too few copies for the missing chows. A
   // tile the hand holds enough of never is: its own copies cap what can show.
   const auto shown_below = [low](int limit) {
-    return g_visible_counts[low] < limit && g_visible_counts[low + 1] < limit && g_visible_counts[low + 2] < limit;
+    return seen_by_all(low) < limit && seen_by_all(low + 1) < limit && seen_by_all(low + 2) < limit;
   };
   switch (chows) {
     case 3: return true;
@@ -76,13 +76,13 @@ bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
   int total = 0;
   std::array<int, 10> filled{};
   for (int r = 1; r <= 9; ++r) {
-    filled[r] = std::min(places[r], own[r] + g_hand_counts[make_tile(suit, r)]);
+    filled[r] = std::min(places[r], own[r] + held(make_tile(suit, r)));
     total += filled[r];
   }
   if (total < threshold || declared_melds(seat) > matched_melds) return false;
   // Every place needs a copy not shown beyond the seat's own chows.
   for (int r = 1; r <= 9; ++r)
-    if (places[r] > 0 && g_visible_counts[make_tile(suit, r)] - own[r] + places[r] > 4) return false;
+    if (places[r] > 0 && seen_by_all(make_tile(suit, r)) - own[r] + places[r] > 4) return false;
   // At the lower threshold the shared middle numbers must already be doubled.
   const int n = starts[0];
   return threshold > 10 || layout == kSeriesLayout || (filled[n + 2] >= 2 && filled[n + 3] >= 2);
@@ -114,7 +114,7 @@ bool terminal_template_open(int seat, const TerminalTemplate& tpl) {
   for (int k = 0; k < 4; ++k)
     for (int j = 0; j < 3; ++j)
       if (!declared[k] && is_dead_tile(starts[k] + j)) return false;
-  return g_visible_counts[tpl.pair] < 3;
+  return seen_by_all(tpl.pair) < 3;
 }
 
 // Chow tiles held (each of the twelve once) and up to two of the pair tile.
@@ -142,14 +142,14 @@ int pure_terminal_score(int seat, int suit, const KindCounts& slots) {
   for (int r : kTerminalChowNumbers) {
     const int t = make_tile(suit, r);
     score += std::min(slots[t], 2);
-    if ((marks[r] == 0 && g_visible_counts[t] >= 3) || (marks[r] == 1 && g_visible_counts[t] >= 4)) return 0;
+    if ((marks[r] == 0 && seen_by_all(t) >= 3) || (marks[r] == 1 && seen_by_all(t) >= 4)) return 0;
   }
   return score;
 }
 
 // One end of the pattern (its 123 or 789) declared, or nearly complete in hand.
 bool terminal_end_covered(int seat, int low) {
-  if (chow_melds_of(seat, low) > 0) return true;
+  if (declared_chows_at(seat, low) > 0) return true;
   const int* n = g_hand_counts + low;
   const int doubled = (n[0] >= 2) + (n[1] >= 2) + (n[2] >= 2);
   return doubled >= 2 || (n[0] && n[1] && n[2] && doubled >= 1);
@@ -162,7 +162,7 @@ void aim_pure_triple_chow(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s)
     for (int n = 1; n <= 7; ++n)
       if (pure_triple_chow_passes(seat, make_tile(s, n), threshold))
-        return set_aim(seat, kYaku53PureTripleChow, make_tile(s, n));
+        return write_target(seat, kYaku53PureTripleChow, make_tile(s, n));
 }
 
 void aim_quadruple_chow(int seat, int threshold) {
@@ -171,13 +171,13 @@ void aim_quadruple_chow(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     for (int n = 1; n <= 7; ++n) {
       const int low = make_tile(s, n);
-      const int chows = chow_melds_of(seat, low);
+      const int chows = declared_chows_at(seat, low);
       if (melds != chows) continue;
-      if (g_hand_counts[low] + g_hand_counts[low + 1] + g_hand_counts[low + 2] + 3 * chows < threshold) continue;
+      if (held(low) + held(low + 1) + held(low + 2) + 3 * chows < threshold) continue;
       // Every copy of the chow's tiles is needed: none may show outside the seat's own chows.
-      if (g_visible_counts[low] != chows || g_visible_counts[low + 1] != chows || g_visible_counts[low + 2] != chows)
+      if (seen_by_all(low) != chows || seen_by_all(low + 1) != chows || seen_by_all(low + 2) != chows)
         continue;
-      return set_aim(seat, kYaku65QuadrupleChow, low);
+      return write_target(seat, kYaku65QuadrupleChow, low);
     }
   }
 }
@@ -187,7 +187,7 @@ void aim_four_pure_shifted_chows(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s)
     for (int layout = 0; layout < kShiftedLayouts; ++layout)
       if (shifted_layout_passes(seat, s, layout, threshold))
-        return set_aim(seat, kYaku62FourShiftedChows, layout + 10 * s);
+        return write_target(seat, kYaku62FourShiftedChows, layout + 10 * s);
 }
 
 void aim_three_suited_terminal_chows(int seat, int threshold) {
@@ -199,7 +199,7 @@ void aim_three_suited_terminal_chows(int seat, int threshold) {
     const int score = terminal_template_open(seat, tpl) ? terminal_template_score(tpl, slots) : 0;
     if (score > best_score) best = k, best_score = score;
   }
-  if (best_score >= threshold) set_aim(seat, kYaku48ThreeSuitedTerminalChows, best);
+  if (best_score >= threshold) write_target(seat, kYaku48ThreeSuitedTerminalChows, best);
 }
 
 void aim_pure_terminal_chows(int seat, int threshold) {
@@ -210,8 +210,8 @@ void aim_pure_terminal_chows(int seat, int threshold) {
     const int score = pure_terminal_score(seat, s, slots);
     if (score > best_score) best = s, best_score = score;
   }
-  if (threshold <= 10 && (g_hand_counts[make_tile(best, 5)] == 0 || !terminal_end_covered(seat, make_tile(best, 1)) ||
+  if (threshold <= 10 && (held(make_tile(best, 5)) == 0 || !terminal_end_covered(seat, make_tile(best, 1)) ||
                           !terminal_end_covered(seat, make_tile(best, 7))))
     return;
-  if (best_score >= threshold) set_aim(seat, kYaku68PureTerminalChows, best);
+  if (best_score >= threshold) write_target(seat, kYaku68PureTerminalChows, best);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -25,7 +26,7 @@ void add_free_suited_tiles(int seat, SuitCounts& c) {
 
 int honour_kinds_held(int copies) {
   int kinds = 0;
-  for (int t = kEast; t <= kRed; ++t) kinds += g_hand_counts[t] == copies;
+  for (int t = kEast; t <= kRed; ++t) kinds += held(t) == copies;
   return kinds;
 }
 
@@ -39,7 +40,7 @@ int live_honour_pairs() {
 
 // A kind whose copies still come: fewer than 2 visible, or 3 when one of
 // them is the latest discard (which the seat may still claim).
-bool is_live_honour(int t) { return g_visible_counts[t] < (t == target_latest_discard() ? 3 : 2); }
+bool is_live_honour(int t) { return seen_by_all(t) < (t == target_latest_discard() ? 3 : 2); }
 
 // ------------------------------------------------------------ half flush
 
@@ -74,7 +75,7 @@ bool count_half_flush(int seat, HalfFlushCount& h) {
   if (std::count(h.meld.begin(), h.meld.end(), true) >= 2) return false;
   add_free_suited_tiles(seat, h.c);
   for (int t = kEast; t <= kRed; ++t) {
-    if (g_hand_counts[t] >= 3) {
+    if (held(t) >= 3) {
       h.c[kHonours] += 3;
       ++h.honour_sets;
     } else if (is_live_pair(t)) {
@@ -162,7 +163,7 @@ void aim_full_flush(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     // A declared meld of another suit could never join this flush.
     if (meld_suit >= 0 && s != meld_suit) continue;
-    if (c[s] >= threshold) return set_aim(seat, kYaku55FullFlush, s);
+    if (c[s] >= threshold) return write_target(seat, kYaku55FullFlush, s);
   }
 }
 
@@ -184,14 +185,14 @@ void aim_half_flush(int seat, int threshold) {
   for (int s = 0; s < kSuits; ++s) {
     const int o1 = (s + 1) % kSuits, o2 = (s + 2) % kSuits;
     if (c[s] + c[kHonours] >= t && c[kHonours] >= 1 && c[s] >= c[o1] && c[s] >= c[o2] && !h.meld[o1] && !h.meld[o2])
-      return set_aim(seat, kYaku31HalfFlush, s);
+      return write_target(seat, kYaku31HalfFlush, s);
   }
 }
 
 void aim_seven_shifted_pairs(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku75SevenShiftedPairs) || declared_melds(seat) > 0) return;
   SuitCounts pairs{};
-  for (int t = 1; t <= kRed; ++t) pairs[suit_of(t)] += g_hand_counts[t] / 2;
+  for (int t = 1; t <= kRed; ++t) pairs[suit_of(t)] += held(t) / 2;
   if (pairs[kHonours] > 0 || std::count_if(pairs.begin(), pairs.begin() + kSuits, [](int p) { return p > 0; }) >= 2) return;
   // Windows of seven numbers by their first number, in the order tried; on
   // equal sums the later window wins.
@@ -202,13 +203,13 @@ void aim_seven_shifted_pairs(int seat, int threshold) {
       int sum = 0;
       bool live = true;
       for (int r = start; r < start + 7; ++r) {
-        sum += std::min(g_hand_counts[make_tile(s, r)], 2);
-        live &= g_visible_counts[make_tile(s, r)] < 3;
+        sum += std::min(held(make_tile(s, r)), 2);
+        live &= seen_by_all(make_tile(s, r)) < 3;
       }
       if (sum < threshold || sum < best) continue;
       // A window with a nearly dead tile still raises the bar for the next.
       best = sum;
-      if (live) set_aim(seat, kYaku75SevenShiftedPairs, make_tile(s, start));
+      if (live) write_target(seat, kYaku75SevenShiftedPairs, make_tile(s, start));
     }
   }
 }
@@ -232,6 +233,6 @@ void aim_nine_gates(int seat, int threshold) {
       if (w[r] >= 2) w[r] = 1, w[0] = 1;
     int score = 0;
     for (int n : w) score += n;
-    if (score >= threshold) return set_aim(seat, kYaku79NineGates, s);
+    if (score >= threshold) return write_target(seat, kYaku79NineGates, s);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -20,11 +21,11 @@ constexpr std::array<int, 7> kHonourTiles{kEast, kSouth, kWest, kNorth, kWhite, 
 
 // Too many copies gone for the kind to become a pung: seen twice, or three
 // times when the latest discard (still claimable) is one of them.
-bool is_gone(int tile) { return g_visible_counts[tile] >= (tile == target_latest_discard() ? 3 : 2); }
+bool is_gone(int tile) { return seen_by_all(tile) >= (tile == target_latest_discard() ? 3 : 2); }
 
 // A gone kind the seat has not already melded (one held three times cannot
 // be gone: at most one copy is left to be seen).
-bool is_dead_need(const MeldTally& m, int tile) { return !m.pung[tile] && is_gone(tile); }
+bool is_dead_need(const MeldTally& m, int tile) { return !m.pungs[tile] && is_gone(tile); }
 
 template <std::size_t N>
 int dead_needs(const MeldTally& m, const std::array<int, N>& tiles) {
@@ -40,9 +41,9 @@ bool big_three_dragons_fit(int level, const MeldTally& m) {
   int pairs = 0;
   int started = 0;  // melded, held 3 or more times or as a live pair
   for (int t : kDragons) {
-    const bool pung = m.pung[t] || g_hand_counts[t] >= 3;
+    const bool pung = m.pungs[t] || held(t) >= 3;
     pungs += pung ? 1 : 0;
-    pairs += g_hand_counts[t] == 2 ? 1 : 0;
+    pairs += held(t) == 2 ? 1 : 0;
     started += pung || is_live_pair(t) ? 1 : 0;
   }
   switch (level) {
@@ -60,13 +61,13 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
   int pungs = 0;
   int pairs = 0;
   for (int t : kWinds) {
-    const int held = g_hand_counts[t];
-    const bool pung = m.pung[t] || held >= 3;
+    const int copies = held(t);
+    const bool pung = m.pungs[t] || copies >= 3;
     started += pung || is_live_pair(t) ? 1 : 0;
-    melded_or_pair += m.pung[t] || held >= 2 ? 1 : 0;
-    tiles += pung ? 3 : held;
+    melded_or_pair += m.pungs[t] || copies >= 2 ? 1 : 0;
+    tiles += pung ? 3 : copies;
     pungs += pung ? 1 : 0;
-    pairs += held == 2 ? 1 : 0;
+    pairs += copies == 2 ? 1 : 0;
   }
   if (started < 3) return false;
   switch (level) {
@@ -87,7 +88,7 @@ struct OrphanPattern {
 };
 constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, is_terminal};
 constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours,
-                                                [](int t) { return is_terminal(t) || is_honour(t); }};
+                                                [](int t) { return is_terminal_or_honour(t); }};
 
 // A closed hand of five pairs with a foreign one is on its way to seven pairs.
 bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
@@ -95,7 +96,7 @@ bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
   int pairs = 0;
   bool foreign = false;
   for (int t : kPlayingTiles) {
-    if (g_hand_counts[t] != 2) continue;
+    if (held(t) != 2) continue;
     ++pairs;
     foreign = foreign || !p.counts_for(t);
   }
@@ -107,7 +108,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   const MeldTally m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
-    if (!p.counts_for(t) && (g_hand_counts[t] >= 3 || m.pung[t])) return;
+    if (!p.counts_for(t) && (held(t) >= 3 || m.pungs[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
   // Dead kinds need no test of their own: one the seat has not made a pung
   // of is neither a set nor a live pair, so three dead terminals (ten dead
@@ -116,11 +117,11 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
     if (!p.counts_for(t)) continue;
-    pungs += m.pung[t] || g_hand_counts[t] >= 3 ? 1 : 0;
+    pungs += m.pungs[t] || held(t) >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }
   if (mode == 1 && pungs < 1) return;
-  if (pungs + live_pairs >= 4) write_aim(seat, p.yaku, mode);
+  if (pungs + live_pairs >= 4) write_target(seat, p.yaku, mode);
 }
 
 // One more for an orphan pair, the fourteenth tile of the pattern.
@@ -128,8 +129,8 @@ int orphan_score() {
   int kinds = 0;
   bool pair = false;
   for (int t : g_terminal_honour_tiles) {
-    kinds += g_hand_counts[t] > 0 ? 1 : 0;
-    pair = pair || g_hand_counts[t] >= 2;
+    kinds += held(t) > 0 ? 1 : 0;
+    pair = pair || held(t) >= 2;
   }
   return kinds + (pair ? 1 : 0);
 }
@@ -141,9 +142,9 @@ void aim_big_three_dragons(int seat, int level) {
   const MeldTally m = tally_melds(seat);
   if (m.melds - pung_melds_among(m, kDragons) >= 3) return;
   for (int t : kDragons)
-    if (!m.pung[t] && g_visible_counts[t] >= 3) return;
+    if (!m.pungs[t] && seen_by_all(t) >= 3) return;
   if (dead_needs(m, kDragons) >= 2) return;
-  if (big_three_dragons_fit(level, m)) write_aim(seat, kYaku74BigThreeDragons, level);
+  if (big_three_dragons_fit(level, m)) write_target(seat, kYaku74BigThreeDragons, level);
 }
 
 void aim_big_four_winds(int seat, int level) {
@@ -154,9 +155,9 @@ void aim_big_four_winds(int seat, int level) {
   // nor a live pair, so they leave fewer than the three started winds needed.
   if (!big_four_winds_fit(level, m)) return;
   int seen = 0;  // winds with two or more copies visible
-  for (int t : kWinds) seen += g_visible_counts[t] >= 2 ? 1 : 0;
+  for (int t : kWinds) seen += seen_by_all(t) >= 2 ? 1 : 0;
   // With two or more such winds no case is named: the variant is 0 then too.
-  write_aim(seat, kYaku73BigFourWinds, seen == 1 ? 1 : 0);
+  write_target(seat, kYaku73BigFourWinds, seen == 1 ? 1 : 0);
 }
 
 void aim_all_honours(int seat) {
@@ -164,20 +165,20 @@ void aim_all_honours(int seat) {
   const MeldTally m = tally_melds(seat);
   if (m.melds != pung_melds_among(m, kHonourTiles)) return;
   int sets = 0;
-  int held = 0;
+  int honours_held = 0;
   int visible = 0;
   for (int t : kHonourTiles) {
-    sets += m.pung[t] || g_hand_counts[t] >= 3 || is_live_pair(t) ? 1 : 0;
-    held += g_hand_counts[t];
-    visible += g_visible_counts[t];
+    sets += m.pungs[t] || held(t) >= 3 || is_live_pair(t) ? 1 : 0;
+    honours_held += held(t);
+    visible += seen_by_all(t);
   }
-  if (sets < 4 && (sets < 3 || held < 10)) {
+  if (sets < 4 && (sets < 3 || honours_held < 10)) {
     // The concealed route: many honour tiles, most of their copies still out.
-    if (m.melds == 0 && held >= 10 && visible < 15) write_aim(seat, kYaku70AllHonours, 1);
+    if (m.melds == 0 && honours_held >= 10 && visible < 15) write_target(seat, kYaku70AllHonours, 1);
     return;
   }
   if (dead_needs(m, kHonourTiles) >= 3) return;
-  write_aim(seat, kYaku70AllHonours, 0);
+  write_target(seat, kYaku70AllHonours, 0);
 }
 
 void aim_all_terminals(int seat, int mode) { aim_orphan_pattern(seat, kAllTerminals, mode); }
@@ -188,10 +189,10 @@ void aim_thirteen_orphans(int seat, int need, int knitted_limit) {
   if (keeps_current_target(seat, kYaku77ThirteenOrphans)) return;
   if (tally_melds(seat).melds > 0) return;
   for (int t : g_terminal_honour_tiles)
-    if (g_visible_counts[t] >= 4) return;
+    if (seen_by_all(t) >= 4) return;
   const int orphans = orphan_score();
   if (orphans < need) return;
   const KnittedBest knitted = best_knitted(g_knitted_honour_tiles, 3);
   if (knitted.score <= orphans || knitted.score < knitted_limit)
-    write_aim(seat, kYaku77ThirteenOrphans, knitted.arrangement);
+    write_target(seat, kYaku77ThirteenOrphans, knitted.arrangement);
 }

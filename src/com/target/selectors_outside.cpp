@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/seat_winds.h"
 #include "base/ai_record.h"
@@ -23,15 +24,12 @@ enum OutsideRoute : int {
   kRouteConcealed = 4,     // one group of each kind, or a concealed hand
 };
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
-bool is_pung_meld(int code) { return code != 0 && meld_kind(code) != kMeldChow; }  // pungs and kongs
-
-int chow_melds(int seat) {
-  return static_cast<int>(std::count_if(g_melds[seat], g_melds[seat] + kMeldSlots,
-                                        [](int code) { return code != 0 && meld_kind(code) == kMeldChow; }));
+int pung_melds(int seat) {
+  const MeldTally m = tally_melds(seat);
+  return m.melds - m.chows;
 }
-int pung_melds(int seat) { return static_cast<int>(std::count_if(g_melds[seat], g_melds[seat] + kMeldSlots, is_pung_meld)); }
 
 // A chow 2-3-4 to 6-7-8 or a pung of 2 to 8 keeps a set without a terminal.
 bool has_inner_meld(int seat) {
@@ -50,20 +48,14 @@ bool few_middle_tiles(int seat) {
   if (AI[seat].min_shanten >= 2) return false;
   int middle = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int n = 4; n <= 6; ++n) middle += g_hand_counts[make_tile(suit, n)];
+    for (int n = 4; n <= 6; ++n) middle += held(make_tile(suit, n));
   return middle < 2 || (middle == 2 && g_hand[seat][kDrawSlot] != 0);
 }
 
 int orphan_pung_route_count(int seat) {
   int k = pung_melds(seat);
-  for (int t : g_terminal_honour_tiles) k += g_hand_counts[t] >= 3 || is_live_pair(t);
+  for (int t : g_terminal_honour_tiles) k += held(t) >= 3 || is_live_pair(t);
   return k;
-}
-
-Counts free_counts() {
-  Counts r{};
-  std::copy(std::begin(g_hand_counts), std::end(g_hand_counts), r.begin());
-  return r;
 }
 
 // Four passes over the suits, each taking 1-2-3 and 7-8-9 once where held.
@@ -103,8 +95,8 @@ int take_terminal_partials(Counts& r, bool* edge_or_closed = nullptr) {
 
 // Route 1: terminal chows, made or waiting, with a pair of 1s or 9s.
 bool terminal_chows_route(int seat) {
-  Counts r = free_counts();
-  const int chows = take_terminal_chows(r) + chow_melds(seat);
+  Counts r = free_tile_counts();
+  const int chows = take_terminal_chows(r) + tally_melds(seat).chows;
   const int partials = take_terminal_partials(r);
   int pairs = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
@@ -114,7 +106,7 @@ bool terminal_chows_route(int seat) {
       r[t] -= 2;
       ++pairs;
     }
-  const bool honour_pair = std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
+  const bool honour_pair = honour_held_twice();
   return (chows + partials >= 4 && pairs >= 1) || (chows >= 2 && chows + partials >= 5 && !honour_pair);
 }
 
@@ -124,8 +116,8 @@ int double_wind_mark(int seat) {
   if (wind != round_wind_tile()) return 0;
   for (int code : g_melds[seat])
     if (is_pung_meld(code) && meld_tile(code) == wind) return 1;
-  if (g_hand_counts[wind] >= 3) return 1;
-  return g_hand_counts[wind] == 2 && g_visible_counts[wind] < 2 ? 2 : 0;
+  if (held(wind) >= 3) return 1;
+  return held(wind) == 2 && seen_by_all(wind) < 2 ? 2 : 0;
 }
 
 struct OutsideCount {
@@ -139,15 +131,15 @@ struct OutsideCount {
 // A pair of orphans still worth keeping: fewer copies out the better; a
 // terminal taken from three (the third in a chow) only when none is out.
 bool orphan_pair(int t) {
-  const int held = g_hand_counts[t], out = g_visible_counts[t];
+  const int copies = held(t), out = seen_by_all(t);
   if (is_honour(t)) return out <= 2;
-  return (held == 2 && out <= 2) || (held == 3 && out <= 1) || held == 4;
+  return (copies == 2 && out <= 2) || (copies == 3 && out <= 1) || copies == 4;
 }
 
 OutsideCount count_outside(int seat) {
   OutsideCount c;
-  Counts r = free_counts();
-  c.sets = take_terminal_chows(r) + chow_melds(seat) + pung_melds(seat);
+  Counts r = free_tile_counts();
+  c.sets = take_terminal_chows(r) + tally_melds(seat).chows + pung_melds(seat);
   for (int t : g_terminal_honour_tiles) {
     if (r[t] < 3) continue;
     r[t] -= 3;
@@ -186,18 +178,13 @@ int general_route(int seat, int mode, const OutsideCount& c) {
   return -1;
 }
 
-void set_outside(int seat, int route) {
-  g_ai_target_yaku[seat] = kYaku23OutsideHand;
-  g_ai_target_variant[seat] = route;
-}
-
 }  // namespace
 
 void aim_outside_hand(int seat, int min_open_calls, int mode) {
   if (keeps_current_target(seat, kYaku23OutsideHand) || has_inner_meld(seat)) return;
   if (mode == 2 && !few_middle_tiles(seat)) return;
   // The pung route passes on its count alone.
-  const bool declared = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, [](int code) { return code != 0; });
+  const bool declared = tally_melds(seat).melds > 0;
   int route = -1;
   if (declared && orphan_pung_route_count(seat) >= 4) {
     route = kRoutePungs;
@@ -208,5 +195,5 @@ void aim_outside_hand(int seat, int min_open_calls, int mode) {
   } else {
     route = general_route(seat, mode, count_outside(seat));
   }
-  if (route >= 0) set_outside(seat, route);
+  if (route >= 0) write_target(seat, kYaku23OutsideHand, route);
 }

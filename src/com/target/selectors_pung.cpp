@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -18,7 +19,7 @@ namespace {
 // A kind held exactly twice of which nobody has seen a copy; the latest
 // discard may be the one copy seen.
 bool is_fresh_pair(int tile) {
-  return g_hand_counts[tile] == 2 && g_visible_counts[tile] < (tile == target_latest_discard() ? 2 : 1);
+  return held(tile) == 2 && seen_by_all(tile) < (tile == target_latest_discard() ? 2 : 1);
 }
 
 // ------------------------------------------------------------- all pungs
@@ -37,19 +38,19 @@ struct PungTally {
 PungTally tally_pungs(const MeldTally& m) {
   PungTally p;
   for (int t : kPlayingTiles) {
-    const int held = g_hand_counts[t];
-    if (held >= 3) {
+    const int copies = held(t);
+    if (copies >= 3) {
       ++p.hand_pungs;
       ++p.pungs;
       p.in_pung[t] = true;
-    } else if (held == 2) {
+    } else if (copies == 2) {
       ++p.pairs;
       p.in_pair[t] = true;
       p.live_pairs += is_live_pair(t) ? 1 : 0;
       p.fresh_pairs += is_fresh_pair(t) ? 1 : 0;
-      p.pair_visible += g_visible_counts[t];
+      p.pair_visible += seen_by_all(t);
     }
-    if (m.pung[t]) {
+    if (m.pungs[t]) {
       ++p.pungs;
       p.in_pung[t] = true;
     }
@@ -146,12 +147,12 @@ WindowCount count_window(const MeldTally& m, const std::array<int, N>& tiles) {
   WindowCount w;
   if (m.melds - pung_melds_among(m, tiles) >= 2) return w;
   for (int t : tiles) {
-    const int held = g_hand_counts[t];
-    if (m.pung[t] || held >= 3) {
+    const int copies = held(t);
+    if (m.pungs[t] || copies >= 3) {
       ++w.done;
-    } else if (held >= 2 && g_visible_counts[t] == 0) {
+    } else if (copies >= 2 && seen_by_all(t) == 0) {
       ++w.fresh;
-    } else if (held >= 2 && g_visible_counts[t] == 1) {
+    } else if (copies >= 2 && seen_by_all(t) == 1) {
       ++w.thin;
     }
   }
@@ -200,9 +201,9 @@ bool mixed_shifted_window_fits(const MeldTally& m, const std::array<int, 3>& til
   if (m.melds - pung_melds_among(m, tiles) >= 2) return false;
   int sum = 0;
   for (int t : tiles) {
-    const int held = m.pung[t] ? 3 : g_hand_counts[t];
-    if (held < 3 && (held != 2 || g_visible_counts[t] >= 2)) return false;
-    sum += held;
+    const int copies = m.pungs[t] ? 3 : held(t);
+    if (copies < 3 && (copies != 2 || seen_by_all(t) >= 2)) return false;
+    sum += copies;
   }
   return sum >= level;
 }
@@ -213,7 +214,7 @@ void aim_all_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku28AllPungs)) return;
   const MeldTally m = tally_melds(seat);
   if (m.chows > 0) return;
-  if (all_pungs_fits(seat, level, m, tally_pungs(m))) write_aim(seat, kYaku28AllPungs, 0);
+  if (all_pungs_fits(seat, level, m, tally_pungs(m))) write_target(seat, kYaku28AllPungs, 0);
 }
 
 void aim_all_even_pungs(int seat) {
@@ -224,13 +225,13 @@ void aim_all_even_pungs(int seat) {
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
     const bool even = is_suited(t) && rank_of(t) % 2 == 0;
-    if (!even && (g_hand_counts[t] >= 3 || m.pung[t])) return;
+    if (!even && (held(t) >= 3 || m.pungs[t])) return;
     if (!even) continue;
-    pungs += g_hand_counts[t] >= 3 ? 1 : 0;
+    pungs += held(t) >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }
   const bool fits = m.melds > 0 ? pungs >= 1 && pungs + live_pairs >= 4 : pungs >= 2 && pungs + live_pairs == 4;
-  if (fits) write_aim(seat, kYaku58AllEvenPungs, 0);
+  if (fits) write_target(seat, kYaku58AllEvenPungs, 0);
 }
 
 void aim_four_concealed_pungs(int seat) {
@@ -239,10 +240,10 @@ void aim_four_concealed_pungs(int seat) {
   int pungs = tally_melds(seat).concealed_kongs;
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
-    pungs += g_hand_counts[t] >= 3 ? 1 : 0;
-    live_pairs += g_hand_counts[t] == 2 && g_visible_counts[t] <= 1 ? 1 : 0;
+    pungs += held(t) >= 3 ? 1 : 0;
+    live_pairs += held(t) == 2 && seen_by_all(t) <= 1 ? 1 : 0;
   }
-  if (pungs == 2 && live_pairs == 3) write_aim(seat, kYaku71FourConcealedPungs, 0);
+  if (pungs == 2 && live_pairs == 3) write_target(seat, kYaku71FourConcealedPungs, 0);
 }
 
 void aim_three_concealed_pungs(int seat) {
@@ -250,8 +251,8 @@ void aim_three_concealed_pungs(int seat) {
   const int current = g_ai_target_yaku[seat];
   if (current > 0 && g_yaku_table[current].points > g_yaku_table[kYaku51ThreeConcealedPungs].points) return;
   int pungs = 0;
-  for (int t : kPlayingTiles) pungs += g_hand_counts[t] >= 3 ? 1 : 0;
-  if (pungs == 3) write_aim(seat, kYaku51ThreeConcealedPungs, 0);
+  for (int t : kPlayingTiles) pungs += held(t) >= 3 ? 1 : 0;
+  if (pungs == 3) write_target(seat, kYaku51ThreeConcealedPungs, 0);
 }
 
 void aim_triple_pung(int seat, int level) {
@@ -260,7 +261,7 @@ void aim_triple_pung(int seat, int level) {
   for (int rank = 1; rank <= 9; ++rank) {
     const std::array<int, 3> tiles{rank, 10 + rank, 20 + rank};
     if (triple_pung_fits(level, rank, count_window(m, tiles))) {
-      write_aim(seat, kYaku50TriplePung, rank);
+      write_target(seat, kYaku50TriplePung, rank);
       return;
     }
   }
@@ -273,7 +274,7 @@ void aim_pure_shifted_pungs(int seat, int level) {
     for (int start = 1; start <= 7; ++start) {
       const int low = make_tile(suit, start);
       if (shifted_pungs_fit(level, count_window(m, run_from<3>(low)))) {
-        write_aim(seat, kYaku54PureShiftedPungs, low);
+        write_target(seat, kYaku54PureShiftedPungs, low);
         return;
       }
     }
@@ -288,7 +289,7 @@ void aim_four_pure_shifted_pungs(int seat) {
       const int low = make_tile(suit, start);
       const WindowCount w = count_window(m, run_from<4>(low));
       if (w.done >= 1 && w.done + w.fresh + w.thin == 4) {
-        write_aim(seat, kYaku66FourShiftedPungs, low);
+        write_target(seat, kYaku66FourShiftedPungs, low);
         return;
       }
     }
@@ -304,7 +305,7 @@ void aim_mixed_shifted_pungs(int seat, int level) {
       std::array<int, 3> tiles = kShiftedPungBases[row];
       for (int& t : tiles) t += offset;
       if (mixed_shifted_window_fits(m, tiles, level)) {
-        write_aim(seat, kYaku34MixedShiftedPungs, 10 * row + offset);
+        write_target(seat, kYaku34MixedShiftedPungs, 10 * row + offset);
         return;
       }
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -75,7 +76,7 @@ void aim_range(int seat, int threshold, const RangeTraits& traits) {
     const int t = tile_of(slot);
     counted += is_suited(t) && has_rank(traits.counted_ranks, rank_of(t));
   }
-  if (counted >= threshold) set_aim(seat, traits.yaku, 0);
+  if (counted >= threshold) write_target(seat, traits.yaku, 0);
 }
 
 // ------------------------------------------------------------- all fives
@@ -103,9 +104,9 @@ int declared_fives(int seat) {
 int five_set_estimate(int seat) {
   int estimate = declared_melds(seat);
   for (int five : kFives) {
-    const int held = g_hand_counts[five];
-    const bool alone = g_hand_counts[five - 1] == 0 && g_hand_counts[five + 1] == 0;
-    estimate += held - (alone && held == 2 ? 1 : 0) - (alone && held >= 3 ? 2 : 0);
+    const int copies = held(five);
+    const bool alone = held(five - 1) == 0 && held(five + 1) == 0;
+    estimate += copies - (alone && copies == 2 ? 1 : 0) - (alone && copies >= 3 ? 2 : 0);
   }
   return estimate;
 }
@@ -145,12 +146,12 @@ void aim_all_fives(int seat, int level) {
   if (g_ai_target_yaku[seat] != kYaku60MiddleTiles && keeps_current_target(seat, kYaku52AllFives)) return;
   const int own = declared_fives(seat);
   if (own < 0) return;
-  const int visible = g_visible_counts[5] + g_visible_counts[15] + g_visible_counts[25];
+  const int visible = seen_by_all(5) + seen_by_all(15) + seen_by_all(25);
   if (visible - own >= 7) return;
   if (level == 1 && AI[seat].min_shanten >= 2) return;
   if (five_set_estimate(seat) < 6) return;
   if (is_closed_hand(seat) &&
-      (holds_terminal_run() || g_hand_counts[5] == 0 || g_hand_counts[15] == 0 || g_hand_counts[25] == 0))
+      (holds_terminal_run() || held(5) == 0 || held(15) == 0 || held(25) == 0))
     return;
-  if (five_groups() >= 4) set_aim(seat, kYaku52AllFives, 0);
+  if (five_groups() >= 4) write_target(seat, kYaku52AllFives, 0);
 }

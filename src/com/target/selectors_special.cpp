@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -29,7 +30,7 @@ PairList list_pairs() {
   PairList list;
   for (int t : kPlayingTiles) {
     for (int need = 2; need <= 4 && list.count < kSevenPairsEntries; need += 2)
-      if (g_hand_counts[t] >= need) list.tiles[list.count++] = t;
+      if (held(t) >= need) list.tiles[list.count++] = t;
   }
   return list;
 }
@@ -113,7 +114,7 @@ void aim_seven_pairs(int seat, int threshold) {
     threshold = kFallbackPairs;
   }
   if (list.count < threshold) return;
-  write_aim(seat, kYaku56SevenPairs, seven_pairs_variant(list));
+  write_target(seat, kYaku56SevenPairs, seven_pairs_variant(list));
 }
 
 void aim_greater_honours_knitted(int seat, int threshold) {
@@ -126,7 +127,7 @@ void aim_greater_honours_knitted(int seat, int threshold) {
   const std::optional<int> need = honours_knitted_threshold(seat, threshold);
   if (!need) return;
   const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
-  if (best.score >= *need) write_aim(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
+  if (best.score >= *need) write_target(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
 }
 
 void aim_knitted_straight(int seat, int threshold) {
@@ -134,5 +135,5 @@ void aim_knitted_straight(int seat, int threshold) {
   if (tally_melds(seat).melds >= 2) return;
   if (AI[seat].min_shanten_knitted < AI[seat].min_shanten) return;
   const KnittedBest best = best_knitted(g_knitted_tiles, 1);
-  if (best.score >= threshold) write_aim(seat, kYaku43KnittedStraight, best.arrangement);
+  if (best.score >= threshold) write_target(seat, kYaku43KnittedStraight, best.arrangement);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
@@ -28,7 +29,7 @@ constexpr bool listed(const std::array<int, N>& list, int tile) {
 // A pair still worth keeping: fewer than 2 copies visible, or 3 when one is
 // the latest discard.
 bool is_live_pair_of(const KindCounts& r, int t) {
-  return r[t] == 2 && g_visible_counts[t] < (t == target_latest_discard() ? 3 : 2);
+  return r[t] == 2 && seen_by_all(t) < (t == target_latest_discard() ? 3 : 2);
 }
 
 // Pungs, then live pairs, of the listed tiles still in the counts.
@@ -54,7 +55,7 @@ bool melds_fit_green(int seat) {
 // Green copies visible beyond the seat's own melds: 8 or more leave too few.
 bool green_wall_thin(int seat) {
   int visible = 0;
-  for (int t : kGreenTiles) visible += g_visible_counts[t];
+  for (int t : kGreenTiles) visible += seen_by_all(t);
   for (int code : g_melds[seat])
     if (code != 0) visible -= is_kong_meld(code) ? 4 : 3;
   return visible >= 8;
@@ -104,7 +105,7 @@ bool melds_fit_reversible(int seat) {
 bool few_strays(int seat) {
   int strays = 0;
   for (int t = 1; t < kEast; ++t)
-    if (is_suited(t) && !listed(kReversibleTiles, t)) strays += g_hand_counts[t];
+    if (is_suited(t) && !listed(kReversibleTiles, t)) strays += held(t);
   return strays - 1 <= AI[seat].min_shanten;
 }
 
@@ -131,11 +132,11 @@ void aim_all_green(int seat) {
   if (keeps_current_target(seat, kYaku78AllGreen) || !melds_fit_green(seat) || green_wall_thin(seat)) return;
   const KindCounts slots = slot_tile_counts(seat);
   if (holds_many_non_green(slots) || honour_weight(slots) >= 3) return;
-  if (green_groups(seat) >= 4) set_aim(seat, kYaku78AllGreen, 0);
+  if (green_groups(seat) >= 4) write_target(seat, kYaku78AllGreen, 0);
 }
 
 void aim_reversible_tiles(int seat, int level) {
   if (keeps_current_target(seat, kYaku41ReversibleTiles) || !melds_fit_reversible(seat)) return;
   if (g_seat_state[seat].open_naki_count == 0 && !few_strays(seat)) return;
-  if (reversible_groups_pass(seat, level)) set_aim(seat, kYaku41ReversibleTiles, 0);
+  if (reversible_groups_pass(seat, level)) write_target(seat, kYaku41ReversibleTiles, 0);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "com/hand_terms.h"
 #include "com/target/chicken_templates.h"
 #include "com/target/com_target.h"
 #include "com/target/seat_winds.h"
@@ -12,22 +13,8 @@
 #include "base/table_state.h"
 
 // Whole-hand selectors: all types, the chicken hand and the melded hand.
-// Reversible tiles' body is still empty: until it lands that selector
-// passes nothing and the target stays as the script left it.
 
 namespace {
-
-bool held(int tile) { return g_hand_counts[tile] > 0; }
-bool out_of_play(int tile) { return g_visible_counts[tile] >= 4; }
-bool is_pung_meld(int code) { return code != 0 && meld_kind(code) != kMeldChow; }  // pungs and kongs
-bool honour_held_twice() {
-  return std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
-}
-
-void set_target(int seat, int yaku, int variant) {
-  g_ai_target_yaku[seat] = yaku;
-  g_ai_target_variant[seat] = variant;
-}
 
 // ---------------------------------------------------------------- all types
 
@@ -77,10 +64,10 @@ AllTypes count_types(int seat) {
   }
   for (int t : kPlayingTiles) {
     TypeGroups& type = g[type_of(t)];
-    type.tiles += g_hand_counts[t];
-    type.sets += g_hand_counts[t] >= 3;
-    type.pairs += g_hand_counts[t] == 2;
-    type.doubled = type.doubled || g_hand_counts[t] >= 2;
+    type.tiles += held(t);
+    type.sets += held(t) >= 3;
+    type.pairs += held(t) == 2;
+    type.doubled = type.doubled || held(t) >= 2;
     if (is_suited(t) && rank_of(t) <= 7) type.sets += run_held(t);
   }
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
@@ -96,11 +83,11 @@ bool extra_mark(int seat) {
     if (code == 0) continue;
     const int t = meld_tile(code);
     if (is_value_honour_of(seat, t) || meld_kind(code) == kMeldConcealedKong) return true;
-    big_sets += (is_pung_meld(code) && (is_honour(t) || is_terminal(t))) || meld_kind(code) == kMeldMeldedKong;
+    big_sets += (is_pung_meld(code) && is_terminal_or_honour(t)) || meld_kind(code) == kMeldMeldedKong;
   }
   if (big_sets >= 2) return true;
   for (int t = kEast; t <= kRed; ++t)
-    if (is_value_honour_of(seat, t) && (g_hand_counts[t] >= 3 || is_live_pair(t))) return true;
+    if (is_value_honour_of(seat, t) && (held(t) >= 3 || is_live_pair(t))) return true;
   return false;
 }
 
@@ -126,8 +113,8 @@ bool honours_show_group(const AllTypes& g, int type, bool mark) {
   const int first = type == kTypeWinds ? kEast : kWhite;
   const int last = type == kTypeWinds ? kNorth : kRed;
   for (int t = first; t <= last; ++t) {
-    if (g_hand_counts[t] >= 3) return true;
-    if (g_hand_counts[t] == 2 && (mark || g_visible_counts[t] < 2)) return true;
+    if (held(t) >= 3) return true;
+    if (held(t) == 2 && (mark || seen_by_all(t) < 2)) return true;
   }
   return g[type].melds > 0;
 }
@@ -136,8 +123,8 @@ bool suit_shows_group(const AllTypes& g, int suit) {
   if (g[suit].melds > 0) return true;
   for (int n = 1; n <= 9; ++n) {
     const int t = make_tile(suit, n);
-    const int c = g_hand_counts[t];
-    if (c >= 3 || (c == 2 && g_visible_counts[t] < 2)) return true;
+    const int c = held(t);
+    if (c >= 3 || (c == 2 && seen_by_all(t) < 2)) return true;
     if (n <= 7 && (run_held(t) || (held(t) && held(t + 2) && !out_of_play(t + 1)))) return true;
     if (n <= 8 && held(t) && held(t + 1) && live_adjacent(t)) return true;
   }
@@ -191,35 +178,15 @@ bool chicken_row_fits(int seat, const ChickenTemplate& row) {
     const int p = row.partials[i];
     filled[i] = filled[i] || (held(p) && held(p + 1) && !(gone(p - 1) && gone(p + 2)));
   }
-  for (int t : row.pungs) pung = pung || g_hand_counts[t] >= 3;
+  for (int t : row.pungs) pung = pung || held(t) >= 3;
   const bool all_filled = filled[0] && filled[1] && filled[2];
   return matched == g_seat_state[seat].naki_count && all_filled && pung;
 }
 
 // ---------------------------------------------------------------- melded hand
 
-struct MeldTally {
-  std::array<std::array<int, 8>, 3> chows{};  // chow melds per suit and start 1..7
-  std::array<int, kTileCodes> pungs{};        // pung and kong melds per tile
-  int melds = 0;
-  int melded_kongs = 0;
-};
-
-MeldTally tally_melds(int seat) {
-  MeldTally m;
-  for (int code : g_melds[seat]) {
-    if (code == 0) continue;
-    const int t = meld_tile(code);
-    ++m.melds;
-    if (meld_kind(code) == kMeldChow) {
-      ++m.chows[suit_of(t)][rank_of(t)];
-    } else {
-      ++m.pungs[t];
-      m.melded_kongs += meld_kind(code) == kMeldMeldedKong;
-    }
-  }
-  return m;
-}
+// Chow melds of `suit` from rank `low`.
+int chows_of(const MeldTally& m, int suit, int low) { return m.chows_from[make_tile(suit, low)]; }
 
 // Chow melds that make patterns together; counted once a second meld is down.
 int chow_pattern_bonus(const MeldTally& m) {
@@ -227,15 +194,15 @@ int chow_pattern_bonus(const MeldTally& m) {
   for (int n = 1; n <= 7; ++n) {
     int suits = 0;
     for (int s = 0; s < 3; ++s) {
-      bonus += m.chows[s][n] == 2;
-      suits += m.chows[s][n] > 0;
+      bonus += chows_of(m, s, n) == 2;
+      suits += chows_of(m, s, n) > 0;
     }
     bonus += suits >= 2;
   }
-  for (int s = 0; s < 3; ++s) bonus += m.chows[s][1] == 1 && m.chows[s][7] == 1;
+  for (int s = 0; s < 3; ++s) bonus += chows_of(m, s, 1) == 1 && chows_of(m, s, 7) == 1;
   for (int n = 1; n <= 6; ++n) {
     bool shifted = false;
-    for (int s = 0; s < 3; ++s) shifted = shifted || (m.chows[s][n] > 0 && m.chows[s][n + 1] > 0);
+    for (int s = 0; s < 3; ++s) shifted = shifted || (chows_of(m, s, n) > 0 && chows_of(m, s, n + 1) > 0);
     bonus += shifted;
   }
   return bonus;
@@ -246,18 +213,18 @@ int melded_hand_bonus(int seat, const MeldTally& m) {
   int bonus = m.melded_kongs;
   for (int t : kPlayingTiles) {
     if (m.pungs[t] == 0) continue;
-    bonus += is_value_honour_of(seat, t) ? 2 : is_honour(t) || is_terminal(t) ? 1 : 0;
+    bonus += is_value_honour_of(seat, t) ? 2 : is_terminal_or_honour(t) ? 1 : 0;
     if (is_suited(t))
-      for (int start = std::max(1, rank_of(t) - 2); start <= std::min(7, rank_of(t)); ++start)
-        bonus += 2 * m.chows[suit_of(t)][start];
+      for (int low = chow_starts_holding(t).first; low <= chow_starts_holding(t).last; ++low)
+        bonus += 2 * m.chows_from[low];
   }
   // A double pung scores alike for every rank.
   for (int n = 1; n <= 9; ++n)
     bonus += 2 * ((m.pungs[n] > 0) + (m.pungs[10 + n] > 0) + (m.pungs[20 + n] > 0) == 2);
   if (m.melds >= 2) bonus += chow_pattern_bonus(m);
   for (int s = 0; s < 3; ++s) {
-    bool empty = std::all_of(&m.chows[s][1], &m.chows[s][1] + 7, [](int c) { return c == 0; });
-    for (int n = 1; n <= 9; ++n) empty = empty && m.pungs[make_tile(s, n)] == 0 && !held(make_tile(s, n));
+    bool empty = true;
+    for (int n = 1; n <= 9; ++n) empty = empty && chows_of(m, s, n) == 0 && m.pungs[make_tile(s, n)] == 0 && !held(make_tile(s, n));
     if (empty) {
       ++bonus;
       break;
@@ -271,10 +238,10 @@ int melded_hand_bonus(int seat, const MeldTally& m) {
 // Variant 2: every set and tile a simple; variant 1: chows only.
 int melded_hand_route(const MeldTally& m) {
   bool edge_chow = false, big_pung = false, any_pung = false, terminal = false;
-  for (int s = 0; s < 3; ++s) edge_chow = edge_chow || m.chows[s][1] > 0 || m.chows[s][7] > 0;
+  for (int s = 0; s < 3; ++s) edge_chow = edge_chow || chows_of(m, s, 1) > 0 || chows_of(m, s, 7) > 0;
   for (int t : kPlayingTiles) {
     any_pung = any_pung || m.pungs[t] > 0;
-    big_pung = big_pung || (m.pungs[t] > 0 && (is_honour(t) || is_terminal(t)));
+    big_pung = big_pung || (m.pungs[t] > 0 && is_terminal_or_honour(t));
     terminal = terminal || (is_terminal(t) && held(t));
   }
   if (!edge_chow && !big_pung && !terminal && !honour_held_twice()) return 2;
@@ -292,18 +259,18 @@ void aim_all_types(int seat, int level) {
   if (level == 1 && !mark) return;
   const bool by_types = (level == 3 || level == 5) && every_type_grouped(g, level);
   const bool by_honours = level >= 0 && level <= 2 && honour_anchored(g, level, mark);
-  if (by_types || by_honours) set_target(seat, kYaku30AllTypes, 0);
+  if (by_types || by_honours) write_target(seat, kYaku30AllTypes, 0);
 }
 
 void aim_chicken_hand(int seat) {
   if (keeps_current_target(seat, kYaku40ChickenHand) || !honour_held_twice()) return;
   for (int code : g_melds[seat]) {
     const int t = meld_tile(code);
-    if (is_kong_meld(code) || (meld_kind(code) == kMeldPung && (is_honour(t) || is_terminal(t)))) return;
+    if (is_kong_meld(code) || (meld_kind(code) == kMeldPung && is_terminal_or_honour(t))) return;
   }
   for (int row = 0; row < static_cast<int>(kChickenTemplates.size()); ++row) {
     if (chicken_row_fits(seat, kChickenTemplates[row])) {
-      set_target(seat, kYaku40ChickenHand, row);
+      write_target(seat, kYaku40ChickenHand, row);
       return;
     }
   }
@@ -315,5 +282,5 @@ void aim_melded_hand(int seat) {
     if (code != 0 && meld_kind(code) == kMeldConcealedKong) return;
   const MeldTally m = tally_melds(seat);
   const int variant = melded_hand_bonus(seat, m) >= 2 ? 0 : melded_hand_route(m);
-  if (variant >= 0) set_target(seat, kYaku32MeldedHand, variant);
+  if (variant >= 0) write_target(seat, kYaku32MeldedHand, variant);
 }

@@ -5,6 +5,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
 
@@ -33,12 +34,12 @@ bool propose_first(int seat, int reason, int subcode, Test test) {
 }
 
 // Copies of a kind the seat can account for: its own and the visible ones.
-int accounted(int tile) { return g_hand_counts[tile] + g_visible_counts[tile]; }
+int accounted(int tile) { return held(tile) + seen_by_all(tile); }
 
 // The hand count of the tile `d` ranks away in the same suit; 0 outside it.
 int held_beside(int tile, int d) {
   const int rank = rank_of(tile) + d;
-  return rank >= 1 && rank <= 9 ? g_hand_counts[tile + d] : 0;
+  return rank >= 1 && rank <= 9 ? held(tile + d) : 0;
 }
 
 bool defence_gate_closed(int seat, int strict) {
@@ -64,7 +65,7 @@ bool table_is_dangerous(int seat) {
     if (p != seat && g_melds[p][0] == 0) all_melded = false;
   int dead_visible = 0, dead_seen = 0;
   for (int t = kEast; t <= kRed; ++t) {
-    dead_visible += g_visible_counts[t] == 4;
+    dead_visible += seen_by_all(t) == 4;
     dead_seen += g_seen_counts[t] == 4;
   }
   return all_melded || dead_visible >= 3 || dead_seen >= 4;
@@ -106,7 +107,7 @@ void discard_rule_900_dead_tile(int seat, int strict) {
   if (defence_gate_closed(seat, strict)) return;
   g_seat_state[seat].defend = should_defend(seat) ? 1 : 0;
   if (g_seat_state[seat].defend == 0 || !table_is_dangerous(seat)) return;
-  if (propose_first(seat, kReasonDeadTile, 0, [](int t) { return is_honour(t) && g_hand_counts[t] >= 1 && accounted(t) == 4; }))
+  if (propose_first(seat, kReasonDeadTile, 0, [](int t) { return is_honour(t) && held(t) >= 1 && accounted(t) == 4; }))
     return;
   if (propose_first(seat, kReasonDeadTile, 10, [](int t) { return dead_suited(t, 1, 3, 1, 7); })) return;
   if (propose_first(seat, kReasonDeadTile, 11, [](int t) { return dead_suited(t, 2, 3, 1, 8); })) return;
@@ -120,7 +121,7 @@ void discard_rule_910_safe_tile(int seat, int strict) {
   for (int k = 0; k < 3; ++k) {
     const int last = latest_river_tile(order[k]);
     if (last == 0) continue;
-    if (propose_first(seat, kReasonSafeTile, 2 * k, [last](int t) { return t == last && g_visible_counts[t] < 3; })) return;
+    if (propose_first(seat, kReasonSafeTile, 2 * k, [last](int t) { return t == last && seen_by_all(t) < 3; })) return;
     if (propose_first(seat, kReasonSafeTile, 2 * k + 1, [last](int t) { return t == last && is_honour(t); })) return;
   }
   if (propose_first(seat, kReasonSafeTile, 10, [seat](int t) {
@@ -149,15 +150,15 @@ void discard_rule_800_thin_suit(int seat, int variant, int strict) {
       return;
   }
   for (int n = 1; n <= 4; ++n)
-    if (propose_first(seat, kReasonThinSuit, variant + 100, [&](int t) { return ok(t) && is_honour(t) && g_hand_counts[t] == n; }))
+    if (propose_first(seat, kReasonThinSuit, variant + 100, [&](int t) { return ok(t) && is_honour(t) && held(t) == n; }))
       return;
   const auto lone = [&](int t, int most_beside) {
-    if (!ok(t) || !is_suited(t) || g_hand_counts[t] != 1 || held_beside(t, -1) || held_beside(t, 1)) return false;
+    if (!ok(t) || !is_suited(t) || held(t) != 1 || held_beside(t, -1) || held_beside(t, 1)) return false;
     return (held_beside(t, -2) > 0) + (held_beside(t, 2) > 0) <= most_beside;
   };
   if (propose_first(seat, kReasonThinSuit, variant + 200, [&](int t) { return lone(t, 0); })) return;
   if (propose_first(seat, kReasonThinSuit, variant + 300, [&](int t) { return lone(t, 1); })) return;
   for (int n = 1; n <= 4; ++n)
-    if (propose_first(seat, kReasonThinSuit, variant + 400, [&](int t) { return ok(t) && is_suited(t) && g_hand_counts[t] == n; }))
+    if (propose_first(seat, kReasonThinSuit, variant + 400, [&](int t) { return ok(t) && is_suited(t) && held(t) == n; }))
       return;
 }

@@ -114,7 +114,7 @@ constexpr std::array<int, 6> kGreenTiles{22, 23, 24, 26, 28, kGreen};
 constexpr int kGreenChow = 22;  // the chow 234 of bamboo
 
 bool is_terminal_or_honour_pung(int code) {
-  return is_pung_or_kong(code) && (is_terminal(meld_tile(code)) || is_honour(meld_tile(code)));
+  return is_pung_or_kong(code) && (is_terminal_or_honour(meld_tile(code)));
 }
 bool is_terminal_pung(int code) { return is_pung_or_kong(code) && is_terminal(meld_tile(code)); }
 bool is_honour_meld(int code) { return is_honour(meld_tile(code)); }

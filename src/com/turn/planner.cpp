@@ -6,6 +6,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/basic_rules.h"
 #include "com/turn/cascade_places.h"
@@ -273,7 +274,7 @@ void strip_lone_pair() {
     pairs += c[1] == 2 && c[2] == 0 && c[3] == 0;
     pairs += c[9] == 2 && c[8] == 0 && c[7] == 0;
   }
-  for (int t = kEast; t <= kRed; ++t) pairs += g_hand_counts[t] == 2;
+  for (int t = kEast; t <= kRed; ++t) pairs += held(t) == 2;
   for (int i = 0; i < kDecompositionSteps; ++i) pairs += is_pair_block(row[i]);
   if (pairs >= 2) return;
   for (int i = 0; i < kDecompositionSteps; ++i) {

@@ -6,6 +6,7 @@
 #include "base/visible.h"
 #include "base/waits.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/ready_eval_choice.h"
@@ -119,12 +120,11 @@ bool update_ready_flags(int seat) {
   return true;
 }
 
-bool has_open_meld(int seat) { return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld); }
 
 // Commit when the choice is worth it, else every tile kind becomes neutral.
 void commit_or_release(int seat, const ReadyChoice& choice) {
   const int* b = g_seat_state[seat].eval[choice.slot].words;
-  if (choice.commit == 0 && !(b[kEvalLive6Plus] > 0 && (!has_open_meld(seat) || b[kEvalLive7Plus] > 0))) {
+  if (choice.commit == 0 && !(b[kEvalLive6Plus] > 0 && (is_closed_hand(seat) || b[kEvalLive7Plus] > 0))) {
     std::fill(std::begin(AI[seat].hai_syanten) + 1, std::end(AI[seat].hai_syanten), AI[seat].min_shanten);
     return;
   }

@@ -5,6 +5,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_template.h"
 #include "core/tiles.h"
@@ -123,7 +124,7 @@ void live_counts(int seat, ReadyChoice& c) {
   if (!any_record(seat, [](const int* r) { return r[kEvalLive8Plus] > 0; }) &&
       any_record(seat, [](const int* r) { return r[kEvalLive7Plus] > 0; }))
     scan_greater(seat, c, 9, kEvalLive7Plus, [](const int* r) { return r[kEvalLive7Plus] > 0; });
-  const bool open = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld);
+  const bool open = !is_closed_hand(seat);
   if (!open && !any_record(seat, [](const int* r) {
         return r[kEvalMaxPoints] >= 8 && (r[kEvalLive8Plus] > 0 || r[kEvalLive7Plus] >= 1);
       }))
@@ -152,7 +153,7 @@ void thin_suits(int seat, ReadyChoice& c) {
     if (is_honour(t)) ++suits[3];
   }
   bool honour_pung = false;
-  for (int t = kEast; t <= kRed; ++t) honour_pung = honour_pung || g_hand_counts[t] == 3;
+  for (int t = kEast; t <= kRed; ++t) honour_pung = honour_pung || held(t) == 3;
   if (suits[3] > 0 && !honour_pung && g_ai_target_yaku[seat] == kYaku31HalfFlush) return;
   if (suits[0] == 2 && (suits[1] == 0 || suits[2] == 0))
     first_slot_where(seat, c, 13, [](int t) { return is_suited(t) && suit_of(t) == 0; });
@@ -164,7 +165,7 @@ void thin_suits(int seat, ReadyChoice& c) {
 
 bool honour_pair_held() {
   for (int t = kEast; t <= kRed; ++t)
-    if (g_hand_counts[t] == 2) return true;
+    if (held(t) == 2) return true;
   return false;
 }
 
@@ -177,8 +178,8 @@ void complete_template_pair(int seat, ReadyChoice& c) {
   ChowTemplate t;
   if (!build_chow_template(seat, kYaku27MixedShiftedChows, g_ai_target_variant[seat], t)) return;
   for (int i = 0; i < kTemplatePositions; ++i)
-    if (t.melded[i / 3] == 0 && g_hand_counts[t.tiles[i]] < 1) return;
-  first_slot_where(seat, c, 16, [](int tile) { return is_honour(tile) && g_hand_counts[tile] == 2; });
+    if (t.melded[i / 3] == 0 && held(t.tiles[i]) < 1) return;
+  first_slot_where(seat, c, 16, [](int tile) { return is_honour(tile) && held(tile) == 2; });
 }
 
 // Criterion 17: two dragon pungs without the third dragon, a 7-point low

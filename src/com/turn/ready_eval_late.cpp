@@ -4,6 +4,7 @@
 #include "base/options.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/ready_eval_choice.h"
 #include "core/tiles.h"
 
@@ -27,11 +28,11 @@ constexpr ShapeRow kShapeRows[] = {
 
 bool row_holds(const ShapeRow& row, int suit) {
   for (int rank = 1; rank <= 9; ++rank) {
-    const int n = g_hand_counts[make_tile(suit, rank)], want = row.counts[rank - 1];
+    const int n = held(make_tile(suit, rank)), want = row.counts[rank - 1];
     if (want == kOdd ? (n != 1 && n != 3 && n != 4) : n != want) return false;
   }
   for (int rank : row.unseen_ranks)
-    if (g_visible_counts[make_tile(suit, rank)] >= 4) return false;
+    if (seen_by_all(make_tile(suit, rank)) >= 4) return false;
   return true;
 }
 
@@ -60,7 +61,7 @@ bool melds_allow_open_play(int seat) {
     if (code == 0) continue;
     if (is_kong_meld(code)) return false;
     const int t = meld_tile(code);
-    if (meld_kind(code) == kMeldPung && (is_terminal(t) || is_honour(t))) return false;
+    if (meld_kind(code) == kMeldPung && is_terminal_or_honour(t)) return false;
   }
   return true;
 }
@@ -68,20 +69,20 @@ bool melds_allow_open_play(int seat) {
 bool tiles_allow_open_play() {
   int honours = 0;
   for (int t = kEast; t <= kRed; ++t) {
-    if (g_hand_counts[t] >= 3) return false;
-    honours += g_hand_counts[t];
+    if (held(t) >= 3) return false;
+    honours += held(t);
   }
   if (honours < 2 || honours > 3) return false;
   int triples = 0;
   for (int suit = 0; suit < 3; ++suit) {
     int in_suit = 0;
     for (int rank = 1; rank <= 9; ++rank) {
-      const int n = g_hand_counts[make_tile(suit, rank)];
+      const int n = held(make_tile(suit, rank));
       if (n == 4 || (n >= 3 && (rank == 1 || rank == 9))) return false;
       triples += n >= 3;
       in_suit += n;
     }
-    auto c = [suit](int rank) { return g_hand_counts[make_tile(suit, rank)]; };
+    auto c = [suit](int rank) { return held(make_tile(suit, rank)); };
     if ((c(1) == 1 && c(2) == 1 && c(3) == 0) || (c(8) == 1 && c(9) == 1 && c(7) == 0)) return false;
     if (in_suit < 2) return false;
   }

@@ -6,6 +6,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/yaku_table.h"
+#include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "com/turn/ready_eval_choice.h"
 #include "core/tiles.h"
@@ -144,7 +145,7 @@ int positions_kept(int seat, int slot, const ChowTemplate& t) {
 // A tile the template needs every held copy of.
 bool is_protected(const ChowTemplate& t, int tile) {
   for (int i = 0; i < kTemplatePositions; ++i)
-    if (t.melded[i / 3] == 0 && t.tiles[i] == tile && g_hand_counts[tile] == t.weights[i]) return true;
+    if (t.melded[i / 3] == 0 && t.tiles[i] == tile && held(tile) == t.weights[i]) return true;
   return false;
 }
 
@@ -153,9 +154,9 @@ bool is_protected(const ChowTemplate& t, int tile) {
 bool has_gap_shape(int seat) {
   const int aim = g_ai_target_yaku[seat], v = g_ai_target_variant[seat];
   auto gap = [](int suit) {
-    if (g_hand_counts[make_tile(suit, 5)] != 0) return false;
+    if (held(make_tile(suit, 5)) != 0) return false;
     for (int rank : {2, 3, 4, 6, 7, 8})
-      if (g_hand_counts[make_tile(suit, rank)] != 1) return false;
+      if (held(make_tile(suit, rank)) != 1) return false;
     return true;
   };
   if (aim == kYaku33MixedTripleChow && v == 4) return gap(0) || gap(1) || gap(2);
@@ -186,7 +187,7 @@ bool spare_template(int seat, const ChowTemplate& t, ReadyChoice& c) {
   const int* b = ready_record(seat, c.slot);
   if (b[kEvalMaxPoints] >= 8 && b[kEvalLive8Plus] > 0) return false;
   const int tile = b[kEvalTile];
-  if (!is_playing_tile(tile) || g_hand_counts[tile] < 1 || !template_holds(t, tile)) return false;
+  if (!is_playing_tile(tile) || held(tile) < 1 || !template_holds(t, tile)) return false;
   const int floor = g_seat_state[seat].naki_count == 0 ? 6 : 7;
   int best = 0;
   bool taken = false;
@@ -221,6 +222,6 @@ void template_criteria(int seat, ReadyChoice& c) {
     }
     if (k >= 1) exchange_with_candidate(seat, k - 1);
   }
-  if (g_ai_target_yaku[seat] == 0 && !std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld))
+  if (g_ai_target_yaku[seat] == 0 && is_closed_hand(seat))
     c.commit = 1;
 }

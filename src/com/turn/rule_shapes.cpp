@@ -5,6 +5,7 @@
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
+#include "com/hand_terms.h"
 #include "com/turn/rule_target.h"
 
 void count_pool(int* counts) {
@@ -52,7 +53,7 @@ int terminal_honour_slots(int seat) {
   int count = 0;
   for (int slot : g_hand[seat]) {
     const int tile = tile_of(slot);
-    if (is_terminal(tile) || is_honour(tile)) ++count;
+    if (is_terminal_or_honour(tile)) ++count;
   }
   return count;
 }
@@ -73,8 +74,8 @@ int lone_honour_pair() {
   int total = 0;
   int pair = 0;
   for (int tile = kEast; tile <= kRed; ++tile) {
-    total += g_hand_counts[tile];
-    if (g_hand_counts[tile] == 2) pair = tile;
+    total += held(tile);
+    if (held(tile) == 2) pair = tile;
   }
   return total == 2 ? pair : 0;
 }

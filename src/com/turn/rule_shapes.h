@@ -12,18 +12,11 @@
 
 #include <initializer_list>
 
+#include "com/hand_terms.h"
 #include "com/turn/planner_state.h"
 #include "core/tiles.h"
 
 // ------------------------------------------------------------- counts
-// Count of `counts` `offset` ranks from `tile` within its suit; 0 outside
-// ranks 1..9 and for a tile that is not suited.
-constexpr int count_at(const int* counts, int tile, int offset) {
-  if (!is_suited(tile)) return 0;
-  const int rank = rank_of(tile) + offset;
-  return rank >= 1 && rank <= 9 ? counts[tile + offset] : 0;
-}
-
 // Rebuilds `counts` (kTileCodes entries) from the pool: tiles 1..37 still in
 // it; zeroed slots and flowers are not counted.
 void count_pool(int* counts);

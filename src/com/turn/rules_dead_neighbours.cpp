@@ -5,6 +5,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
@@ -30,9 +31,9 @@ constexpr std::array<std::array<int, 9>, 6> kShiftedChowTemplates{{
 // The suit of a one-suit concealed hand, or kNoSuit.
 int flush_suit() {
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    int held = 0;
-    for (int rank = 1; rank <= 9; ++rank) held += g_hand_counts[make_tile(suit, rank)];
-    if (held >= kFlushTiles) return suit;
+    int in_suit = 0;
+    for (int rank = 1; rank <= 9; ++rank) in_suit += held(make_tile(suit, rank));
+    if (in_suit >= kFlushTiles) return suit;
   }
   return kNoSuit;
 }
@@ -106,12 +107,12 @@ void take_isolated_tile(int seat, const int* pool, int flush, int base) {
     int code;
   };
   constexpr std::array<Pass, 4> kPasses{{{true, true, 310}, {false, true, 320}, {true, false, 10}, {false, false, 20}}};
-  for (int held = 1; held <= 4; ++held)
+  for (int copies = 1; copies <= 4; ++copies)
     for (const Pass& pass : kPasses)
       if (each_by_distance(0, 4, [&](int slot, int tile) {
-            return outside_flush(tile) && g_hand_counts[tile] == held && isolated_in(pool, tile) &&
+            return outside_flush(tile) && held(tile) == copies && isolated_in(pool, tile) &&
                    (!pass.neutral || is_neutral(seat, tile)) &&
-                   (!pass.bare_in_hand || (count_at(g_hand_counts, tile, -1) == 0 && count_at(g_hand_counts, tile, 1) == 0)) &&
+                   (!pass.bare_in_hand || (held_at(tile, -1) == 0 && held_at(tile, 1) == 0)) &&
                    take(seat, slot, 60, base + pass.code);
           }))
         return;

@@ -2,6 +2,7 @@
 // honours last.
 #include "base/ai_record.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
@@ -21,8 +22,8 @@ bool take_honour(int seat, int reason, int subcode, Pred&& test) {
 int honour_sets(int first, int last) {
   int sets = 0;
   for (int tile = first; tile <= last; ++tile) {
-    const int held = g_hand_counts[tile];
-    sets += held >= 3 || (held == 2 && g_visible_counts[tile] < 2) ? 1 : 0;
+    const int copies = held(tile);
+    sets += copies >= 3 || (copies == 2 && seen_by_all(tile) < 2) ? 1 : 0;
   }
   return sets;
 }
@@ -33,7 +34,7 @@ template <class... Tests>
 bool take_single_honour(int seat, int reason, int code, Tests&&... tests) {
   return each_count_down(3, [&](int n) {
     int subcode = code;
-    const auto single = [&](int tile) { return g_hand_counts[tile] == 1 && g_visible_counts[tile] == n; };
+    const auto single = [&](int tile) { return held(tile) == 1 && seen_by_all(tile) == n; };
     return ((take_honour(seat, reason, subcode++, [&](int tile) { return single(tile) && tests(tile); })) || ...);
   });
 }
@@ -41,12 +42,12 @@ bool take_single_honour(int seat, int reason, int code, Tests&&... tests) {
 }  // namespace
 
 void discard_rule_50_dead_honour(int seat) {
-  take_honour(seat, 50, 0, [&](int tile) { return is_neutral(seat, tile) && g_visible_counts[tile] == 3; });
+  take_honour(seat, 50, 0, [&](int tile) { return is_neutral(seat, tile) && seen_by_all(tile) == 3; });
 }
 
 void discard_rule_51_fourth_honour(int seat) {
   if (rule_target(seat).yaku == kSevenPairs) return;
-  take_honour(seat, 51, 0, [&](int tile) { return is_neutral(seat, tile) && g_hand_counts[tile] == 4; });
+  take_honour(seat, 51, 0, [&](int tile) { return is_neutral(seat, tile) && held(tile) == 4; });
 }
 
 void discard_rule_52_single_honours(int seat) {
@@ -81,6 +82,6 @@ void discard_rule_54_lone_honour_pair(int seat) {
   const int pair = lone_honour_pair();
   if (pair == 0) return;
   // A live double-wind pair stays.
-  if (pair == round_wind() && pair == seat_wind(seat) && g_visible_counts[pair] < 2) return;
+  if (pair == round_wind() && pair == seat_wind(seat) && seen_by_all(pair) < 2) return;
   take_tile(seat, pair, 54, 0);
 }

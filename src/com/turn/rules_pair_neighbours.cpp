@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/ai_record.h"
+#include "com/hand_terms.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 
@@ -97,7 +98,7 @@ bool strict_allows_with_pair(int seat, int strict) {
 // Concealed pairs; four of a kind make two.
 int concealed_pairs() {
   int pairs = 0;
-  for (int tile = 1; tile <= kRed; ++tile) pairs += g_hand_counts[tile] == 4 ? 2 : g_hand_counts[tile] >= 2 ? 1 : 0;
+  for (int tile = 1; tile <= kRed; ++tile) pairs += held(tile) == 4 ? 2 : held(tile) >= 2 ? 1 : 0;
   return pairs;
 }
 

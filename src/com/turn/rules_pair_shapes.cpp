@@ -5,6 +5,7 @@
 
 #include "base/ai_record.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
@@ -64,7 +65,7 @@ bool take_pair_beside_single(int seat, const int* stripped, int reason, int firs
 bool holds_pairs_to_spare(int seat, const int* stripped, int needed) {
   const int value_honours[5] = {seat_wind(seat), round_wind(), kWhite, kGreen, kRed};
   for (int tile : value_honours)
-    if (stripped[tile] == 2 && g_visible_counts[tile] < 2) return true;
+    if (stripped[tile] == 2 && seen_by_all(tile) < 2) return true;
   return pairs_among(stripped, [&](int tile) { return is_suited(tile) || is_guest_wind(seat, tile); }) >= needed;
 }
 
@@ -81,9 +82,9 @@ bool take_lone_terminal(int seat) {
   if (rule_target(seat).yaku != 0) return false;
   int terminals = 0;
   for (int tile = kEast; tile <= kRed; ++tile)
-    if (g_hand_counts[tile] != 0) return false;
+    if (held(tile) != 0) return false;
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    terminals += g_hand_counts[make_tile(suit, 1)] + g_hand_counts[make_tile(suit, 9)];
+    terminals += held(make_tile(suit, 1)) + held(make_tile(suit, 9));
   if (terminals != 1) return false;
   int pool[kTileCodes];
   count_pool(pool);
@@ -108,8 +109,8 @@ void discard_rule_41_adjacent_pairs(int seat) {
       if (stripped[t] != 2 || stripped[t + 1] != 2) continue;
       int tile = t + offsets[rank - 1];
       int code = 10;
-      if (g_visible_counts[t] != g_visible_counts[t + 1]) {
-        tile = g_visible_counts[t] > g_visible_counts[t + 1] ? t : t + 1;
+      if (seen_by_all(t) != seen_by_all(t + 1)) {
+        tile = seen_by_all(t) > seen_by_all(t + 1) ? t : t + 1;
         code = tile - t;
       }
       // A tile two ranks off would be left a closed partial: keep the pair.

@@ -3,6 +3,7 @@
 // sub-code is mode x 1000 + the test's code.
 #include "base/ai_record.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/generic_rules.h"
 #include "com/turn/rule_shapes.h"
 #include "com/turn/rule_target.h"
@@ -26,7 +27,6 @@ struct PairHand {
   bool take(int slot, int code) const { return ::take(seat, slot, kRule20, base + code); }
 };
 
-bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 
 // A pool honour pair for a seat after the mixed shifted chows whose
 // concealed honours are pairs only, while a suited pair keeps the distance.
@@ -36,8 +36,8 @@ void take_honour_pair_for_shifted_chows(int seat, const int* pool) {
   bool honour_single = false;
   bool honour_pair = false;
   for (int tile = kEast; tile <= kRed; ++tile) {
-    honour_single |= g_hand_counts[tile] == 1;
-    honour_pair |= g_hand_counts[tile] == 2;
+    honour_single |= held(tile) == 1;
+    honour_pair |= held(tile) == 2;
   }
   if (honour_single || !honour_pair || has_honour_meld(seat)) return;
   bool suited_pair = false;
@@ -69,14 +69,14 @@ bool take_by_common_tests(const PairHand& h) {
   if (two_or_three && !has_honour_meld(h.seat) && h.lone_honour_pair &&
       each_count_down(2, [&](int n) {
         return each_pool_tile([&](int slot, int t) {
-          return is_honour(t) && g_visible_counts[t] == n && (h.free || is_neutral(h.seat, t)) && h.take(slot, 100);
+          return is_honour(t) && seen_by_all(t) == n && (h.free || is_neutral(h.seat, t)) && h.take(slot, 100);
         });
       }))
     return true;
   if (two_or_three && terminal_honour_slots(h.seat) == 2 &&
       each_count_down(2, [&](int n) {
         return each_pool_tile([&](int slot, int t) {
-          return is_terminal_or_honour(t) && g_hand_counts[t] == 2 && g_visible_counts[t] == n && h.take(slot, 110);
+          return is_terminal_or_honour(t) && held(t) == 2 && seen_by_all(t) == n && h.take(slot, 110);
         });
       }))
     return true;
@@ -97,7 +97,7 @@ bool take_by_common_tests(const PairHand& h) {
     return true;
   return h.free && each_count_down(2, [&](int n) {
            return each_pool_tile([&](int slot, int t) {
-             if (!is_terminal_or_honour(t) || g_visible_counts[t] != n || !h.pair(t)) return false;
+             if (!is_terminal_or_honour(t) || seen_by_all(t) != n || !h.pair(t)) return false;
              const bool bare = is_honour(t) || side_run(h.pool, t, rank_of(t) == 1 ? kTowardOne : kTowardNine, 1, {0, 0});
              return bare && h.take(slot, 110);
            });
@@ -108,11 +108,11 @@ bool take_by_common_tests(const PairHand& h) {
 void take_half_dead_honour_or_terminal(const PairHand& h) {
   if (!h.free || (h.pairs != 2 && h.pairs != 3)) return;
   if (each_pool_tile([&](int slot, int t) {
-        return is_honour(t) && is_neutral(h.seat, t) && g_visible_counts[t] == 2 && h.take(slot, 40);
+        return is_honour(t) && is_neutral(h.seat, t) && seen_by_all(t) == 2 && h.take(slot, 40);
       }))
     return;
   each_neutral_suited(h.seat, [&](int slot, int t) {
-    return g_visible_counts[t] == 2 && each_side([&](int side) {
+    return seen_by_all(t) == 2 && each_side([&](int side) {
              return side_rank(t, side) == 1 && side_run(h.pool, t, side, 1, {0, 0}) && h.take(slot, side_code(side, 41, 42));
            });
   });
@@ -125,7 +125,7 @@ bool take_lone_honour_pair(const PairHand& h) {
     return each_pool_tile([&](int slot, int t) { return is_honour(t) && is_neutral(h.seat, t) && test(t) && h.take(slot, code); });
   };
   return scan(0, [&](int t) { return !is_value_honour(h.seat, t); }) ||
-         scan(1, [&](int t) { return g_visible_counts[t] == 2; }) ||
+         scan(1, [&](int t) { return seen_by_all(t) == 2; }) ||
          scan(2, [&](int t) { return t != seat_wind(h.seat) && t != round_wind(); });
 }
 
@@ -163,7 +163,7 @@ bool holds_gapped_pair_run() {
 void take_by_last_tests(const PairHand& h) {
   if (h.free && g_ai_pung_meld_count == 0 &&
       each_pool_tile([&](int slot, int t) {
-        return is_honour(t) && h.neutral_pair(t) && g_visible_counts[t] == 2 && h.take(slot, 40);
+        return is_honour(t) && h.neutral_pair(t) && seen_by_all(t) == 2 && h.take(slot, 40);
       }))
     return;
   if (take_pair_by_rank_group(h, 4, 10, 3)) return;

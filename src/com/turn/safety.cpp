@@ -5,6 +5,7 @@
 
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "com/hand_terms.h"
 #include "com/turn/planner_state.h"
 #include "platform/platform.h"
 
@@ -65,7 +66,7 @@ void mark_safe_vs_four_melds() {
   for (int p = 0; p < kSeats; ++p) {
     if (g_melds[p][kMeldSlots - 1] == 0) continue;
     for (int t = 1; t <= kRed; ++t)
-      if (g_visible_counts[t] >= 3) g_safe_marks[p][t] = 1;
+      if (seen_by_all(t) >= 3) g_safe_marks[p][t] = 1;
   }
 }
 

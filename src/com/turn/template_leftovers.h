@@ -6,10 +6,11 @@
 #include <array>
 #include <initializer_list>
 
+#include "com/hand_terms.h"
 #include "com/turn/rule_shapes.h"
 
 struct Leftovers {
-  std::array<int, kTileCodes> c;  // per tile code, the copies left in the pool
+  KindCounts c;  // per tile code, the copies left in the pool
   int n;                          // tiles 1..37 left
 };
 
@@ -18,6 +19,10 @@ struct Leftovers {
 // exactly once. Then the leftovers, when their number is one of `sizes`
 // (an empty list: any number).
 bool template_rule_gate(int seat, bool with_34, std::initializer_list<int> sizes, Leftovers& out);
+
+enum class Group { kChow, kPair, kTriplet };
+// Takes the lowest group of its kind from the counts; false when there is none.
+bool take_lowest(KindCounts& counts, Group group);
 
 constexpr int kNoPairSingle = -99;
 

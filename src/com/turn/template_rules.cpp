@@ -7,6 +7,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/rule_target.h"
 #include "com/turn/template_leftovers.h"
@@ -18,7 +19,7 @@ bool template_rule_gate(int seat, bool with_34, std::initializer_list<int> sizes
                                        kYaku49PureStraight}) &&
                     (with_34 || !aims_at_any(seat, {kYaku34MixedShiftedPungs}));
   const bool single_honour =
-      std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_honour(t) && g_hand_counts[t] == 1; });
+      std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_honour(t) && held(t) == 1; });
   if (!aims || single_honour) return false;
   count_pool(out.c.data());
   out.n = 0;
@@ -33,6 +34,19 @@ bool fits(const int* counts, int tile, int side, const MirroredShape& shape) {
   const int a = side_count(counts, tile, side, shape.pair_single);
   const int b = side_count(counts, tile, side, shape.pair_single + 1);
   return a >= 1 && b >= 1 && a + b == 3;
+}
+
+bool take_lowest(KindCounts& counts, Group group) {
+  if (group == Group::kChow) {
+    const int low = lowest_chow(counts);
+    if (low != kNoTile) take_chow(counts, low);
+    return low != kNoTile;
+  }
+  const int size = group == Group::kTriplet ? 3 : 2;
+  const auto* lowest = std::find_if(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int t) { return counts[t] >= size; });
+  if (lowest == kPlayingTiles.end()) return false;
+  counts[*lowest] -= size;
+  return true;
 }
 
 bool take_first_fit_by_passes(int seat, int reason, const int* counts, const MirroredShape& shape) {
@@ -86,25 +100,6 @@ bool has_stray_single(const Leftovers& l) {
   });
 }
 
-enum class Group { kChow, kPair, kTriplet };
-
-// Takes the lowest group of its kind; false when there is none.
-bool take_lowest(std::array<int, kTileCodes>& d, Group group) {
-  const int size = group == Group::kTriplet ? 3 : 2;
-  for (int t : kPlayingTiles) {
-    if (group == Group::kChow) {
-      if (!is_suited(t) || rank_of(t) > 7 || std::min({d[t], d[t + 1], d[t + 2]}) == 0) continue;
-      --d[t], --d[t + 1], --d[t + 2];
-      return true;
-    }
-    if (d[t] >= size) {
-      d[t] -= size;
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 void discard_rule_500_template_leftover(int seat) {
@@ -154,7 +149,7 @@ void discard_rule_530_template_leftover(int seat) {
                                           {Group::kTriplet, Group::kPair, 20},
                                           {Group::kPair, Group::kTriplet, 30}};
   for (const Reading& r : kReadings) {
-    std::array<int, kTileCodes> d = l.c;
+    KindCounts d = l.c;
     if (!take_lowest(d, r.first) || !take_lowest(d, r.second)) continue;
     if (each_pool_tile([&](int slot, int t) { return d[t] == 1 && take(seat, slot, 530, r.subcode); })) return;
   }

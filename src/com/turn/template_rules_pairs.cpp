@@ -6,19 +6,17 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "com/aimed/aimed_rules.h"
+#include "com/hand_terms.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/template_leftovers.h"
 #include "base/yaku_table.h"
 
 namespace {
 
-using Counts = std::array<int, kTileCodes>;
+using Counts = KindCounts;
 
 constexpr int kA = kAnyCount;
 
-int held(int tile) { return g_hand_counts[tile]; }
-bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
-bool is_middle(int tile) { return is_suited(tile) && rank_of(tile) >= 2 && rank_of(tile) <= 8; }
 
 template <class Pred>
 int held_among(Pred&& pred) {
@@ -49,9 +47,9 @@ HandFlags hand_flags(int seat) {
   }) && held_among(is_terminal_or_honour) == 2;
   const bool middle_meld = any_meld(seat, [](int m) {
     const int t = meld_tile(m);
-    return meld_kind(m) == kMeldChow ? rank_of(t) >= 2 && rank_of(t) <= 6 : is_middle(t);
+    return meld_kind(m) == kMeldChow ? rank_of(t) >= 2 && rank_of(t) <= 6 : is_middle_rank(t);
   });
-  const bool middle_triple = std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_middle(t) && held(t) >= 3; });
+  const bool middle_triple = std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) { return is_middle_rank(t) && held(t) >= 3; });
   const bool middle_chow = std::any_of(kPlayingTiles.begin(), kPlayingTiles.end(), [](int t) {
     return is_suited(t) && rank_of(t) >= 3 && rank_of(t) <= 5 && held(t) >= 1 && held(t + 1) >= 1 && held(t + 2) >= 1;
   });
@@ -69,7 +67,7 @@ bool take_surplus_pair(int seat, const Counts& d, const HandFlags& f, const Pass
   const auto pair_of = [&](bool (*kind)(int), int subcode) {
     return each_pool_tile([&](int slot, int t) { return kind(t) && d[t] == 2 && take(seat, slot, 540, subcode); });
   };
-  if (f.middles && pair_of(is_middle, codes.middle)) return true;
+  if (f.middles && pair_of(is_middle_rank, codes.middle)) return true;
   if (f.honours && pair_of(is_honour, codes.honour)) return true;
   if (f.outside && pair_of(is_terminal_or_honour, codes.outside)) return true;
   for (int k = 2; k <= 4; ++k) {
@@ -87,11 +85,7 @@ bool take_surplus_pair(int seat, const Counts& d, const HandFlags& f, const Pass
 // Sets aside the lowest chow (or the lowest triplet); true when there was
 // one and it leaves exactly two kinds with a pair or more.
 bool set_aside(Counts& d, bool chow) {
-  const int* start = std::find_if(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int t) {
-    return chow ? is_suited(t) && rank_of(t) <= 7 && d[t] >= 1 && d[t + 1] >= 1 && d[t + 2] >= 1 : d[t] >= 3;
-  });
-  if (start == kPlayingTiles.end()) return false;
-  for (int k = 0; k < 3; ++k) --d[chow ? *start + k : *start];
+  if (!take_lowest(d, chow ? Group::kChow : Group::kTriplet)) return false;
   return std::count_if(d.begin(), d.end(), [](int n) { return n >= 2; }) == 2;
 }
 

@@ -18,6 +18,9 @@ const ClaimCase kCases[] = {
     // Template chows: the missing place of a chow, from the left neighbour only.
     {"MiddleOfAnEndChow", R, "13m 456p 789s 1155z 7z", "2m", chow(2, 35, 0), 35, 0},
     {"LowestOfAChow", R, "23m 56p 789s 1155z 7z 9m", "1m", chow(3, 35, 3), 35, 0},
+    // A melded template chow covers all three of its places.
+    {"NoHighestPlaceInAMeldedChow", R, "456789m 1155z", "3m", kNoClaim, 49, 0, {{kMeldChow, 1, 0}}},
+    {"NoLowestPlaceInAMeldedChow", R, "456789m 1155z", "1m", kNoClaim, 49, 0, {{kMeldChow, 1, 0}}},
     {"LowestBesideAMeldedChow", R, "56p 789s 1155z", "4p", chow(3, 35, 3), 35, 0, {{kMeldChow, 1, 0}}},
     {"MiddleOfTheMiddleChow", R, "123m 46p 789s 1155z 7z", "5p", chow(2, 35, 2), 35, 0},
     {"MixedTripleChowLowest", R, "89m 789p 789s 1155z", "7m", chow(3, 33, 3), 33, 7},

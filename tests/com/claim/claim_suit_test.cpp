@@ -179,11 +179,21 @@ TEST_F(SuitClaims, OneSuit) {
       {"2345p", "6p", chow(H, 721), chow(L, 723)},
       {"2345p", "6p", kNone, kSkip, {.blocks = 5}},
       {"4567p", "5p", chow(L, 713), chow(H, 711)},
+      {"2345p", "3p", chow(L, 713), chow(H, 711)},  // ranks 3 and 7
+      {"6789p", "7p", chow(L, 713), chow(H, 711)},
+      {"1234p", "2p", kNone, kNone},                // rank 2 (and 8) lie outside
+      {"2345p 7p", "3p", kNone},                    // D+4 vetoes it
+      {"4567p", "5p", kNone, kSkip, {.blocks = 5}},
       {"245566p", "3p", chow(M, 702), chow(M, 708)},
       {"3455p", "5p", chow(H, 693), chow(L, 697)},
       {"4456p", "4p", chow(L, 697)},   // 693's mirror reads 677's window first
       {"44568p", "4p", chow(L, 677)},  // unless an 8 vetoes it
       {"3345p", "5p", chow(H, 673)},
+      {"1123p", "3p", chow(H, 673)},                          // its lowest rank
+      {"7789p", "9p", chow(H, 673)},                          // and its highest
+      {"5677p", "5p", kNone},                                 // it has no mirror image
+      {"3345p", "5p", kNone, kSkip, {.blocks = 5}},
+      {"3345p", "5p", kNone, kSkip, {.visible = "444p"}},     // every 4 seen
       {"3567p", "5p", chow(L, 663), chow(H, 667)},
       {"1345p", "3p", chow(L, 663), chow(H, 667)},
       {"1122345p", "1p", pung(591), pung(599), kPungs},
@@ -197,6 +207,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"3345p", "3p", kNone, kSkip, kPungs},
       {"24446p", "4p", pung(450), pung(450), kPungs},
       {"4446p", "4p", kNone, kSkip, kPungs},
+      {"24446p", "4p", kNone, kSkip, kBarePungs},  // 450 wants a pair in the best reading
       {"13p", "2p", kNone, kSkip, kPungs},
       // B: best_blocks less the other suits' blocks (chows, pungs, pairs, runs, gaps in turn) below 5.
       {"333456p 1m 9s", "7p", chow(H, 791)},
