@@ -1,20 +1,11 @@
 #include "base/visible.h"
 
-#include <cstring>
-
 #include "base/table_state.h"
 
-int g_visible_counts[kTileCodes]{};
-int g_seen_counts[kTileCodes]{};
+TileCounts g_tile_counts{};
 
-void publish_tile_counts(const TileCounts& c) {
-  std::memcpy(g_visible_counts, c.visible, sizeof g_visible_counts);
-  std::memcpy(g_seen_counts, c.seen, sizeof g_seen_counts);
-}
+void publish_tile_counts(const TileCounts& c) { g_tile_counts = c; }
 
-void count_visible_tiles(int seat) { publish_tile_counts(count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat)); }
+void count_visible_tiles(int seat) { count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, g_tile_counts); }
 
-void reset_visible_state() {
-  std::memset(g_visible_counts, 0, sizeof g_visible_counts);
-  std::memset(g_seen_counts, 0, sizeof g_seen_counts);
-}
+void reset_visible_state() { g_tile_counts = TileCounts{}; }

@@ -124,13 +124,13 @@ namespace {
 // The six ways of giving three ranks to the three suits.
 constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 
-bool in_three_suits(const int* at, int r0, int r1, int r2) {
+bool in_three_suits(const std::int8_t* at, int r0, int r1, int r2) {
   for (const auto& s : kSuitOrders)
     if (at[make_tile(s[0], r0)] > 0 && at[make_tile(s[1], r1)] > 0 && at[make_tile(s[2], r2)] > 0) return true;
   return false;
 }
 
-bool across_suits(const int* at, int shift, int last_start) {
+bool across_suits(const std::int8_t* at, int shift, int last_start) {
   for (int r = 1; r <= last_start; ++r)
     if (in_three_suits(at, r, r + shift, r + 2 * shift)) return true;
   return false;

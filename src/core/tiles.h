@@ -152,6 +152,7 @@ enum HandForm : int {
   kFormKnittedStraight = 3,
   kFormHonoursKnitted = 4,
 };
+constexpr int kHandForms = 5;
 
 // ------------------------------------------------------------------- seats
 constexpr int kSeats = 4;
