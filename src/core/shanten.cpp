@@ -237,24 +237,9 @@ int honours_and_knitted(TileMask present) {
   return d < -1 ? -1 : d;
 }
 
-}  // namespace
-
-ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, int melds,
-                                const int (&visible)[kTileCodes]) {
-  assert(skip_slot >= 0 && skip_slot < kHandSlots);
-  int counts[kTileCodes] = {};
-  HeldMasks m;
-  for (int slot = 0; slot < kHandSlots; ++slot) {
-    const int v = hand[slot];
-    if (slot == skip_slot || v < 1 || v > kRed) continue;
-    // No real hand holds a fifth copy; a put-together one is judged hopeless.
-    if (++counts[v] > kMaxCopies) return ShantenResult{};
-    const TileMask bit = TileMask{1} << v;
-    if (counts[v] == 2) m.pairs |= bit;
-    if (counts[v] == 4) m.fours |= bit;
-    m.present |= bit;
-  }
-
+// The distances of counted tiles; counts may be changed on the way and are
+// restored.
+ShantenResult distance_of_counts(int* counts, const HeldMasks& m, int melds, const int (&visible)[kTileCodes]) {
   Reading normal;
   if (g_hai_table_loaded) {
     normal = normal_form(counts, m.pairs, melds);
@@ -268,4 +253,60 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
   r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(m);
   r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(m.present);
   return r;
+}
+
+constexpr bool counted(int v) { return v >= 1 && v <= kRed; }
+
+// Bit t of each mask as the count of t says.
+void set_held_bits(HeldMasks& m, int t, int count) {
+  const TileMask bit = TileMask{1} << t;
+  m.present = count >= 1 ? m.present | bit : m.present & ~bit;
+  m.pairs = count >= 2 ? m.pairs | bit : m.pairs & ~bit;
+  m.fours = count >= kMaxCopies ? m.fours | bit : m.fours & ~bit;
+}
+
+}  // namespace
+
+ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, int melds,
+                                const int (&visible)[kTileCodes]) {
+  assert(skip_slot >= 0 && skip_slot < kHandSlots);
+  int counts[kTileCodes] = {};
+  HeldMasks m;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int v = hand[slot];
+    if (slot == skip_slot || !counted(v)) continue;
+    // No real hand holds a fifth copy; a put-together one is judged hopeless.
+    if (++counts[v] > kMaxCopies) return ShantenResult{};
+    const TileMask bit = TileMask{1} << v;
+    if (counts[v] == 2) m.pairs |= bit;
+    if (counts[v] == 4) m.fours |= bit;
+    m.present |= bit;
+  }
+  return distance_of_counts(counts, m, melds, visible);
+}
+
+void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
+                          const bool (&wanted)[kHandSlots], ShantenResult (&out)[kHandSlots]) {
+  int counts[kTileCodes] = {};
+  HeldMasks whole;
+  for (int v : hand)
+    if (counted(v)) set_held_bits(whole, v, ++counts[v]);
+  int fifth_copies = 0;  // tiles held more than four times
+  for (int t = 1; t <= kRed; ++t) fifth_copies += counts[t] > kMaxCopies ? 1 : 0;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (!wanted[slot]) continue;
+    const int v = hand[slot];
+    if (!counted(v)) {
+      out[slot] = fifth_copies > 0 ? ShantenResult{} : distance_of_counts(counts, whole, melds, visible);
+      continue;
+    }
+    if (fifth_copies - (counts[v] == kMaxCopies + 1 ? 1 : 0) > 0) {
+      out[slot] = ShantenResult{};
+      continue;
+    }
+    HeldMasks m = whole;
+    set_held_bits(m, v, --counts[v]);
+    out[slot] = distance_of_counts(counts, m, melds, visible);
+    ++counts[v];
+  }
 }
