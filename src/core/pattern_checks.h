@@ -30,6 +30,8 @@ struct HandFacts {
   std::int8_t tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
   std::int8_t chow_at[kTileCodes];    // chow blocks by lowest tile
   std::int8_t set_at[kTileCodes];     // pung and kong blocks by tile
+  int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
+  int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
   int chow_blocks;
   int set_blocks;
   int concealed_sets;   // blocks 300-399 and 500-599

@@ -17,16 +17,10 @@ constexpr int kSuits = 3;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
 
-constexpr std::array<TileMask, kKnittedArrangements> kKnittedMasks = [] {
-  std::array<TileMask, kKnittedArrangements> m{};
-  for (int a = 0; a < kKnittedArrangements; ++a)
-    for (int t : g_knitted_tiles[a]) m[a] |= TileMask{1} << t;
-  return m;
-}();
 constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
 
 // Distinct tiles of arrangement a that the hand holds.
-int knitted_held(TileMask present, int a) { return bit_count(present & kKnittedMasks[a]); }
+int knitted_held(TileMask present, int a) { return bit_count(present & g_knitted_masks[a]); }
 
 constexpr TileMask kTerminalHonourMask = [] {
   TileMask m = 0;

@@ -211,19 +211,9 @@ bool set_and_pair(const int* e) {
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
 
-template <std::size_t N>
-constexpr std::array<TileMask, kKnittedArrangements> masks_of(
-    const std::array<std::array<int, N>, kKnittedArrangements>& lists) {
-  std::array<TileMask, kKnittedArrangements> m{};
-  for (int a = 0; a < kKnittedArrangements; ++a)
-    for (int t : lists[a]) m[a] |= TileMask{1} << t;
-  return m;
-}
-constexpr auto kKnittedMasks = masks_of(g_knitted_tiles);
-constexpr auto kKnittedHonourMasks = masks_of(g_knitted_honour_tiles);
 
 int arrangement_tiles_held(const OtherSlots& o, int arrangement) {
-  return bit_count(o.free_mask & kKnittedMasks[arrangement]);
+  return bit_count(o.free_mask & g_knitted_masks[arrangement]);
 }
 
 // The 13 values less one copy of each arrangement tile held; returns their number.
@@ -313,7 +303,7 @@ bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
 void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const auto& tiles = g_knitted_honour_tiles[a];
-    if (bit_count(o.free_mask & kKnittedHonourMasks[a]) != 13) continue;
+    if (bit_count(o.free_mask & g_knitted_honour_masks[a]) != 13) continue;
     for (int t : tiles)
       if (!holds_free(o, t)) append_wait(w, t);
     w.form = kFormHonoursKnitted;

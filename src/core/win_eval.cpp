@@ -1,7 +1,7 @@
 #include "core/win_eval.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdint>
 
 #include "core/win_blocks.h"
 
@@ -62,14 +62,15 @@ bool reads_as_thirteen_orphans(const int* v) {
   return kinds == static_cast<int>(g_terminal_honour_tiles.size());
 }
 
+// Fourteen different free tiles, all of one arrangement's sixteen.
 bool reads_as_honours_and_knitted(const int* v) {
-  for (const auto& tiles : g_knitted_honour_tiles) {
-    bool all_in = true;
-    for (int i = 0; i < kHandSlots && all_in; ++i)
-      all_in = is_free_slot(v[i]) && (i == 0 || v[i] != v[i - 1]) &&
-               std::find(tiles.begin(), tiles.end(), v[i]) != tiles.end();
-    if (all_in) return true;
+  std::uint64_t held = 0;
+  for (int i = 0; i < kHandSlots; ++i) {
+    if (!is_free_slot(v[i]) || v[i] >= kTileCodes || (i > 0 && v[i] == v[i - 1])) return false;
+    held |= std::uint64_t{1} << v[i];
   }
+  for (std::uint64_t tiles : g_knitted_honour_masks)
+    if ((held & ~tiles) == 0) return true;
   return false;
 }
 
@@ -98,26 +99,23 @@ bool read_pair_and_set(WinReading& reading, const int* r) {
 }
 
 // The values left once one copy of each arrangement tile is taken, in
-// order; false when a tile of the arrangement is missing.
-bool take_arrangement(const std::array<int, 9>& tiles, const int* v, int* rest) {
-  int found = 0;
-  bool taken[kTileCodes]{};
+// order; false when a tile of the arrangement is missing. Arrangement tiles
+// are free, so a marked value is never one.
+bool take_arrangement(std::uint64_t tiles, const int* v, int* rest) {
+  std::uint64_t missing = tiles;
   int n = 0;
   for (int i = 0; i < kHandSlots; ++i) {
-    const int t = v[i];
-    const bool wanted = t < kTileCodes && !taken[t] && std::find(tiles.begin(), tiles.end(), t) != tiles.end();
-    if (wanted) {
-      taken[t] = true;
-      ++found;
-    } else {
-      rest[n++] = t;
-    }
+    const std::uint64_t bit = v[i] < kTileCodes ? std::uint64_t{1} << v[i] : 0;
+    if (missing & bit)
+      missing &= ~bit;
+    else
+      rest[n++] = v[i];
   }
-  return found == static_cast<int>(tiles.size());
+  return missing == 0;
 }
 
 bool read_knitted_straight(WinReading& r, const int* v) {
-  for (const auto& tiles : g_knitted_tiles) {
+  for (std::uint64_t tiles : g_knitted_masks) {
     int rest[kHandSlots];
     if (take_arrangement(tiles, v, rest)) return read_pair_and_set(r, rest);
   }
