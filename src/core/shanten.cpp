@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kMaxHeadCandidates = 7;
+constexpr int kCountedTiles = kRed + 1;  // counts by tile code; flowers are not counted
 constexpr int kSuits = 3;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
@@ -202,8 +203,8 @@ void knitted_straight(const int* counts, const int* visible, TileMask present, i
     bool dead = false;
     for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && visible[t] >= 4);
     if (dead) continue;
-    int rest[kTileCodes];
-    for (int t = 0; t < kTileCodes; ++t) rest[t] = counts[t];
+    int rest[kCountedTiles];
+    for (int t = 0; t < kCountedTiles; ++t) rest[t] = counts[t];
     for (int t : g_knitted_tiles[a])
       if (rest[t] > 0) --rest[t];
     const KnittedRest r = knitted_rest(rest, melds == 1);
@@ -264,7 +265,7 @@ void set_held_bits(HeldMasks& m, int t, int count) {
 ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, int melds,
                                 const int (&visible)[kTileCodes]) {
   assert(skip_slot >= 0 && skip_slot < kHandSlots);
-  int counts[kTileCodes] = {};
+  int counts[kCountedTiles] = {};
   HeldMasks m;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     const int v = hand[slot];
@@ -281,7 +282,7 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
 
 void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
                           const bool (&wanted)[kHandSlots], ShantenResult (&out)[kHandSlots]) {
-  int counts[kTileCodes] = {};
+  int counts[kCountedTiles] = {};
   HeldMasks whole;
   for (int v : hand)
     if (counted(v)) set_held_bits(whole, v, ++counts[v]);

@@ -86,12 +86,12 @@ Taken take_pair(const SortedHand& h, Positions left) {
   const Positions second = without_front(left);
   const int v = h.values[front(left)];
   const int block = pair_block_of(v);
-  if (block == 0 || second == 0 || h.values[front(second)] != v) return {};
+  if (block == 0 || h.values[front(second)] != v) return {};
   return {block, without_front(second)};
 }
 
 Taken take_step(const SortedHand& h, BlockStep step, Positions left) {
-  assert(left != 0);  // four blocks leave at least two tiles of fourteen
+  assert(without_front(left) != 0);  // four blocks leave at least two tiles of fourteen
   switch (step) {
     case kStepPung: return take_pung(h, left);
     case kStepChow: return take_chow(h, left);
