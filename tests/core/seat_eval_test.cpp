@@ -142,6 +142,24 @@ TEST_F(SeatEval, AHandWithNothingToEvaluateKeepsTheWorstValues) {
   EXPECT_EQ(AI[0].best_pairs, 0);
 }
 
+// No real hand holds a fifth copy; a put-together one is hopeless unless
+// the discard is one of the five.
+TEST_F(SeatEval, AFifthCopyLeavesOnlyItsOwnDiscardsJudged) {
+  set_hand(0, "11111m 234p 567s 99s 1z");
+  refresh_hand_evaluations();
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (g_hand[0][slot] == 1) {
+      expect_slot_matches_references(0, slot);
+      EXPECT_EQ(AI[0].syanten[kShantenNormal][slot], 1) << slot;  // 1m 1z beside three sets and a pair
+      continue;
+    }
+    EXPECT_EQ(AI[0].syanten[kShantenNormal][slot], kWorstNormal) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenChiitoi][slot], kWorstChiitoi) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenKokushi][slot], kWorstKokushi) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenKnitted][slot], kWorstKnitted) << slot;
+  }
+}
+
 TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   set_hand(0, "147m 258p 36s 123m 55z");  // lacks 9s: ready only while a 9s is live
   for (int i = 0; i < 4; ++i) g_river[1 + i % 3][g_river_count[1 + i % 3]++] = 29;
