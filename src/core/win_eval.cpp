@@ -99,25 +99,27 @@ bool read_pair_and_set(WinReading& reading, const int* r) {
 }
 
 // The values left once one copy of each arrangement tile is taken, in
-// order; false when a tile of the arrangement is missing. Arrangement tiles
-// are free, so a marked value is never one.
-bool take_arrangement(std::uint64_t tiles, const int* v, int* rest) {
-  std::uint64_t missing = tiles;
+// order. Arrangement tiles are free, so a marked value is never one.
+void take_arrangement(std::uint64_t tiles, const int* v, int* rest) {
   int n = 0;
   for (int i = 0; i < kHandSlots; ++i) {
     const std::uint64_t bit = v[i] < kTileCodes ? std::uint64_t{1} << v[i] : 0;
-    if (missing & bit)
-      missing &= ~bit;
+    if (tiles & bit)
+      tiles &= ~bit;
     else
       rest[n++] = v[i];
   }
-  return missing == 0;
 }
 
 bool read_knitted_straight(WinReading& r, const int* v) {
+  std::uint64_t held = 0;
+  for (int i = 0; i < kHandSlots; ++i)
+    if (v[i] < kTileCodes) held |= std::uint64_t{1} << v[i];
   for (std::uint64_t tiles : g_knitted_masks) {
+    if ((held & tiles) != tiles) continue;
     int rest[kHandSlots];
-    if (take_arrangement(tiles, v, rest)) return read_pair_and_set(r, rest);
+    take_arrangement(tiles, v, rest);
+    return read_pair_and_set(r, rest);
   }
   return false;
 }
