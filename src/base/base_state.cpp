@@ -28,7 +28,7 @@
   X(SoundRequests, g_sound_requests, reset_sound_state)      \
   X(ViewRequests, g_view_requests, reset_view_requests)      \
   X(StatsState, g_stats_state, reset_stats_state)            \
-  X(VisibleState, g_visible_state, reset_visible_state)      \
+  X(TileCounts, g_tile_counts, reset_visible_state)          \
   X(WaitsArea, g_waits_area, reset_waits_state)              \
   X(WinReading, g_win_reading, reset_win_eval_state)         \
   X(ShantenResult, g_shanten, reset_shanten_state)           \

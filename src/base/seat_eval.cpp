@@ -5,6 +5,7 @@
 #include "base/shanten.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "core/shanten.h"
 
 namespace {
 
@@ -51,27 +52,31 @@ void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], 
     if (is_free_slot(hand[slot]) && hand[slot] <= kRed) ai.hai_syanten[hand[slot]] = ai.syanten[kShantenNormal][slot];
 }
 
-void refresh_seat(int seat) {
+// Returns the distances of the last slot evaluated.
+ShantenResult refresh_seat(int seat) {
   const int* hand = g_hand[seat];
-  SlotEval eval[kHandSlots];
   bool evaluated[kHandSlots] = {};
+  bool first_of_kind[kHandSlots] = {};
   int slot_of_kind[kHaiSyantenEntries];
   for (int& s : slot_of_kind) s = -1;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     const int v = hand[slot];
     if (v < 0 || v > kRed) continue;  // a declared meld's tile or a flower
     evaluated[slot] = true;
-    if (slot_of_kind[v] >= 0) {
-      eval[slot] = eval[slot_of_kind[v]];
-      continue;
-    }
-    calc_shanten(seat, slot);
-    eval[slot] = {{g_shanten_normal, g_shanten_chiitoi, g_shanten_kokushi, g_shanten_knitted},
-                  g_shanten_blocks,
-                  g_shanten_pairs};
-    slot_of_kind[v] = slot;
+    if (slot_of_kind[v] < 0) slot_of_kind[v] = slot, first_of_kind[slot] = true;
+  }
+  ShantenResult found[kHandSlots];
+  distances_by_discard(g_hand[seat], declared_melds(seat), g_visible_counts, first_of_kind, found);
+  SlotEval eval[kHandSlots];
+  int last = -1;
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (!evaluated[slot]) continue;
+    const ShantenResult& r = found[slot_of_kind[hand[slot]]];
+    eval[slot] = {{r.normal, r.chiitoi, r.kokushi, r.knitted}, r.blocks, r.pairs};
+    if (first_of_kind[slot]) last = slot;
   }
   fill_distance_fields(AI[seat], eval, evaluated, hand);
+  return last >= 0 ? found[last] : g_shanten;
 }
 
 }  // namespace
@@ -83,5 +88,6 @@ void refresh_hand_evaluations() {
   for (int t = 0; t < kTileCodes; ++t) seen[t] = g_seen_counts[t];
   count_visible_tiles(0);
   for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = seen[t];
-  for (int seat = 0; seat < kSeats; ++seat) refresh_seat(seat);
+  // The shared distance area ends as the last evaluation of one slot left it.
+  for (int seat = 0; seat < kSeats; ++seat) g_shanten = refresh_seat(seat);
 }

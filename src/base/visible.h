@@ -4,14 +4,9 @@
 
 #include "core/visible.h"
 
-struct VisibleState {
-  int visible_counts[kTileCodes]{};  // TileCounts::visible of the table as it stands
-  int seen_counts[kTileCodes]{};     // TileCounts::seen for the seat last counted
-};
-extern VisibleState g_visible_state;
-
-inline auto& g_visible_counts = g_visible_state.visible_counts;
-inline auto& g_seen_counts = g_visible_state.seen_counts;
+extern TileCounts g_tile_counts;
+inline auto& g_visible_counts = g_tile_counts.visible;  // of the table as it stands
+inline auto& g_seen_counts = g_tile_counts.seen;        // for the seat last counted
 
 // Rebuilds both tables for seat 0..3 from g_river, g_river_count, g_melds
 // and that seat's g_hand.

@@ -23,20 +23,22 @@ bool meld_declared_anywhere() {
 }  // namespace
 
 WinContext table_context_of(int seat, const int (&visible)[kTileCodes]) {
-  WinContext ctx{};
-  ctx.seat = seat;
-  ctx.seat_wind = seat_wind_index(seat, g_dealer);
-  ctx.round_wind = g_round_wind;
-  ctx.open_claims = g_seat_state[seat].open_naki_count;
+  WinContext ctx{
+      .seat = seat,
+      .seat_wind = seat_wind_index(seat, g_dealer),
+      .round_wind = g_round_wind,
+      .open_claims = g_seat_state[seat].open_naki_count,
+      .melds = {},
+      .melds_anywhere = meld_declared_anywhere() ? 1 : 0,
+      .own_discards = g_river_count[seat],
+      .discards_anywhere = discards_of_all_seats(),
+      .wall_count = g_wall_count,
+      .robbing_kong = g_robbing_kong_flag,
+      .kong_replacement = g_kong_draw_flag,
+      .flowers = g_hana[seat].count,
+      .visible = visible,
+  };
   std::copy(std::begin(g_melds[seat]), std::end(g_melds[seat]), ctx.melds);
-  ctx.melds_anywhere = meld_declared_anywhere() ? 1 : 0;
-  ctx.own_discards = g_river_count[seat];
-  ctx.discards_anywhere = discards_of_all_seats();
-  ctx.wall_count = g_wall_count;
-  ctx.robbing_kong = g_robbing_kong_flag;
-  ctx.kong_replacement = g_kong_draw_flag;
-  ctx.flowers = g_hana[seat].count;
-  std::copy(std::begin(visible), std::end(visible), ctx.visible);
   return ctx;
 }
 
@@ -44,10 +46,10 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   // Only the normal form scores while it reads; a scoring leaves the visible
   // counts recounted for the seat (as score_yaku does).
   const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
-  const TileCounts counts =
-      recount ? count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat) : TileCounts{};
+  TileCounts counts;  // written only on a recount
+  if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
   const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
-  g_win_reading = read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, current_rule_switches(), g_scoring);
+  read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, current_rule_switches(), g_scoring, g_win_reading);
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
     if (recount) publish_tile_counts(counts);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 
 
@@ -78,74 +79,128 @@ struct Search {
 
 int lowest(Mask m) { return m ? std::countr_zero(m) : 0; }
 
-// One extraction step on `pool`; false when it finds nothing or refuses.
-// The first fitting tile is the lowest, as the work hand is ascending.
-bool extract(int step, const Search& s, Pool& pool, Row& row) {
+// The block one step finds in a pool, code 0 when it finds nothing or
+// refuses. The first fitting tile is the lowest, as the work hand is ascending.
+struct Block {
+  int code;
+  int score;
+};
+
+Block find_block(int step, const Search& s, const Pool& pool, int set_count) {
   const Mask* h = pool.held;
-  const bool sets_full = row.set_count >= kMaxSetsTaken;
+  const bool sets_full = set_count >= kMaxSetsTaken;
   int t = 0;
-  int code = 0;
-  int score = 0;
   switch (step) {
     case 0:  // extract_complete_chow
-      if (sets_full || !(t = lowest(h[0] & h[0] >> 1 & h[0] >> 2 & kChowStarts))) return false;
-      pool.take(t, 1), pool.take(t + 1, 1), pool.take(t + 2, 1);
-      code = kPlanChow + t, score = s.chow_score;
-      break;
+      if (sets_full || !(t = lowest(h[0] & h[0] >> 1 & h[0] >> 2 & kChowStarts))) return {};
+      return {kPlanChow + t, s.chow_score};
     case 1:  // extract_pung
-      if (sets_full || !(t = lowest(h[2]))) return false;
-      pool.take(t, 3);
-      code = kPlanPung + t, score = s.pung_score;
-      break;
+      if (sets_full || !(t = lowest(h[2]))) return {};
+      return {kPlanPung + t, s.pung_score};
     case 2:  // extract_pair
-      if (!(t = lowest(h[1] & ~s.blocked.pair))) return false;
-      pool.take(t, 2);
-      code = kPlanPair + t, score = kPairScore;
-      break;
+      if (!(t = lowest(h[1] & ~s.blocked.pair))) return {};
+      return {kPlanPair + t, kPairScore};
     case 3:  // extract_two_sided_wait
-      if (sets_full || !(t = lowest(h[0] & h[0] >> 1 & kTwoSidedStarts & ~s.blocked.two_sided))) return false;
-      pool.take(t, 1), pool.take(t + 1, 1);
-      code = kPlanTwoSided + t, score = kTwoSidedScore;
-      break;
+      if (sets_full || !(t = lowest(h[0] & h[0] >> 1 & kTwoSidedStarts & ~s.blocked.two_sided))) return {};
+      return {kPlanTwoSided + t, kTwoSidedScore};
     default:  // extract_closed_wait
-      if (sets_full || !(t = lowest(h[0] & h[0] >> 2 & kClosedStarts & ~s.blocked.closed))) return false;
-      pool.take(t, 1), pool.take(t + 2, 1);
-      code = kPlanClosed + t, score = kClosedScore;
-  }
-  row.entries[row.entry_count++] = code;
-  row.score += score;
-  if (code >= kPlanChow) ++row.set_count;
-  return true;
-}
-
-// Writes every row whose digits from `first_position` on are those of `high`.
-void write_rows(const Search& s, const Row& row, int high, Decomposition& d) {
-  int run = 1;
-  for (int k = 0; k < s.first_position; ++k) run *= kDecompositionSteps;
-  for (int r = high; r < high + run; ++r) {
-    std::copy(row.entries, row.entries + kDecompositionSteps, d.rows[r]);
-    d.scores[r] = row.score;
+      if (sets_full || !(t = lowest(h[0] & h[0] >> 2 & kClosedStarts & ~s.blocked.closed))) return {};
+      return {kPlanClosed + t, kClosedScore};
   }
 }
 
-// Position k of the step order; `high` holds the digits chosen so far.
-void walk(const Search& s, const Pool& pool, const Row& row, int k, int place, int high, Decomposition& d) {
-  if (k == kDecompositionSteps) {
-    write_rows(s, row, high, d);
-    return;
+void take_block(int code, Pool& pool) {
+  const int t = code % 100;
+  switch (code / 100 * 100) {
+    case kPlanChow: return pool.take(t, 1), pool.take(t + 1, 1), pool.take(t + 2, 1);
+    case kPlanPung: return pool.take(t, 3);
+    case kPlanPair: return pool.take(t, 2);
+    case kPlanTwoSided: return pool.take(t, 1), pool.take(t + 1, 1);
+    default: return pool.take(t, 1), pool.take(t + 2, 1);
   }
+}
+
+void add_block(const Block& b, Row& row) {
+  row.entries[row.entry_count++] = b.code;
+  row.score += b.score;
+  if (b.code >= kPlanChow) ++row.set_count;
+}
+
+// Where the rows of one node of the tree lie: the digits chosen so far
+// (`high`), the place value of the node's own position, and the run of
+// identical rows that the meld positions below `first_position` make.
+struct Rows {
+  int high;
+  int place;
+  int run;
+};
+
+// The rows of `row` with `last` (code 0: none) after its entries.
+void write_rows(const Row& row, const Block& last, int at, int run, Decomposition& d) {
+  for (int r = at; r < at + run; ++r) {
+    for (int i = 0; i < kDecompositionSteps; ++i) d.rows[r][i] = row.entries[i];
+    if (last.code != 0) d.rows[r][row.entry_count] = last.code;
+    d.scores[r] = row.score + last.score;
+  }
+}
+
+// The five rows of the last position, one per step.
+void write_last_position(const Search& s, const Pool& pool, const Row& row, const Rows& at, Decomposition& d) {
+  for (int step = 0; step < kDecompositionSteps; ++step)
+    write_rows(row, find_block(step, s, pool, row.set_count), at.high + step * at.place, at.run, d);
+}
+
+// A step that finds nothing leaves the node's tiles as they were, so its
+// rows repeat those of the first step at the same node that found nothing:
+// copied from there, `width` rows apart, `count` of them.
+void copy_rows(int from, int to, int width, int count, int run, Decomposition& d) {
+  for (int n = 0; n < count; ++n)
+    for (int u = 0; u < run; ++u) {
+      const int src = from + n * width + u;
+      const int dst = to + n * width + u;
+      for (int i = 0; i < kDecompositionSteps; ++i) d.rows[dst][i] = d.rows[src][i];
+      d.scores[dst] = d.scores[src];
+    }
+}
+
+// Position k of the step order and every position after it.
+void walk(const Search& s, const Pool& pool, const Row& row, int k, const Rows& at, Decomposition& d) {
+  if (k == kDecompositionSteps - 1) return write_last_position(s, pool, row, at, d);
+  const int child_place = at.place * kDecompositionSteps;
+  int child_rows = 1;  // the rows of one child, counted in steps of child_place
+  for (int j = k + 1; j < kDecompositionSteps; ++j) child_rows *= kDecompositionSteps;
+  int first_empty_step = -1;
   for (int step = 0; step < kDecompositionSteps; ++step) {
-    Pool next_pool = pool;
-    Row next_row = row;
-    extract(step, s, next_pool, next_row);
-    walk(s, next_pool, next_row, k + 1, place * kDecompositionSteps, high + step * place, d);
+    const int child = at.high + step * at.place;
+    const Block b = find_block(step, s, pool, row.set_count);
+    if (b.code != 0) {
+      Pool next_pool = pool;
+      Row next_row = row;
+      take_block(b.code, next_pool);
+      add_block(b, next_row);
+      walk(s, next_pool, next_row, k + 1, Rows{child, child_place, at.run}, d);
+    } else if (first_empty_step >= 0) {
+      copy_rows(at.high + first_empty_step * at.place, child, child_place, child_rows, at.run, d);
+    } else {
+      first_empty_step = step;
+      walk(s, pool, row, k + 1, Rows{child, child_place, at.run}, d);
+    }
   }
+}
+
+// The first row with the highest score above 0, else 0.
+int first_best_row(const int (&scores)[kDecompositionRows]) {
+  int best = 0;
+  for (int score : scores) best = std::max(best, score);
+  if (best == 0) return 0;
+  return static_cast<int>(std::find(std::begin(scores), std::end(scores), best) - std::begin(scores));
 }
 
 void sort_hand(const int (&hand)[kHandSlots], int (&sorted)[kHandSlots]) {
   std::copy(hand, hand + kHandSlots, sorted);
   std::sort(sorted, sorted + kHandSlots);
-  std::stable_partition(sorted, sorted + kHandSlots, [](int v) { return v != 0; });
+  // The empty entries sort first; they go last, the tiles keeping their order.
+  std::rotate(sorted, std::find_if(sorted, sorted + kHandSlots, [](int v) { return v != 0; }), sorted + kHandSlots);
 }
 
 void zero_first(int (&hand)[kHandSlots], int tile, int copies) {
@@ -167,16 +222,14 @@ void search_decompositions(const int (&hand)[kHandSlots], int melds, int prefer_
 
   Search s{};
   s.blocked = blocked_by_visible(visible);
+  assert(melds >= 0 && melds < kDecompositionSteps);
   s.first_position = melds;
   s.chow_score = kSetScore + (prefer_pungs == 0);
   s.pung_score = kSetScore + (prefer_pungs == 1);
-  int place = 1;
-  for (int k = 0; k < s.first_position; ++k) place *= kDecompositionSteps;
-  walk(s, pool, Row{}, s.first_position, place, 0, d);
-
-  d.pick = 0;
-  for (int r = 0, best = 0; r < kDecompositionRows; ++r)
-    if (d.scores[r] > best) best = d.scores[r], d.pick = r;
+  int run = 1;
+  for (int k = 0; k < s.first_position; ++k) run *= kDecompositionSteps;
+  walk(s, pool, Row{}, s.first_position, Rows{0, run, run}, d);
+  d.pick = first_best_row(d.scores);
 }
 
 void remove_picked_chows(const Decomposition& d, int (&hand)[kHandSlots]) {

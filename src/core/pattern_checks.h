@@ -5,6 +5,8 @@
 // ids checked before it, so the scorer runs them in its fixed order.
 #pragma once
 
+#include <cstdint>
+
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
@@ -24,9 +26,12 @@ struct HandFacts {
   int wait_count;    // waits before the win
   int values[kHandSlots];     // WinReading::hand: slot values, sorted
   int blocks[kWinBlocks];     // WinReading::blocks
-  int tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
-  int chow_at[kTileCodes];    // chow blocks by lowest tile
-  int set_at[kTileCodes];     // pung and kong blocks by tile
+  // Counts by tile code, in bytes so that clearing them for each scoring costs little.
+  std::int8_t tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
+  std::int8_t chow_at[kTileCodes];    // chow blocks by lowest tile
+  std::int8_t set_at[kTileCodes];     // pung and kong blocks by tile
+  int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
+  int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
   int chow_blocks;
   int set_blocks;
   int concealed_sets;   // blocks 300-399 and 500-599

@@ -1,6 +1,8 @@
 // The facts the pattern checks share, and the helpers over them.
 #include "core/pattern_checks.h"
 
+#include <bit>
+
 namespace {
 
 void add_block(HandFacts& f, int b) {
@@ -12,10 +14,12 @@ void add_block(HandFacts& f, int b) {
   if (is_win_chow(b)) {
     ++f.chow_blocks;
     ++f.chow_at[t];
+    f.chow_ranks[suit_of(t)] |= 1 << rank_of(t);
     return;
   }
   ++f.set_blocks;
   ++f.set_at[t];
+  if (is_suited(t)) f.set_ranks[suit_of(t)] |= 1 << rank_of(t);
   if (is_concealed_set_block(b)) ++f.concealed_sets;
   if (win_block_kind(b) == kWinConcealedKong) ++f.concealed_kongs;
   if (win_block_kind(b) == kWinMeldedKong) ++f.melded_kongs;
@@ -101,8 +105,8 @@ bool has_concealed_sets(const HandFacts& f, int n) {
 int suit_set_tiles(const HandFacts& f, int* out) {
   int n = 0;
   if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
-  for (int t = 1; t < kEast; ++t)
-    if (is_suited(t) && f.set_at[t] > 0) out[n++] = t;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    for (unsigned left = f.set_ranks[s]; left != 0; left &= left - 1) out[n++] = make_tile(s, std::countr_zero(left));
   return n;
 }
 
@@ -124,23 +128,20 @@ namespace {
 // The six ways of giving three ranks to the three suits.
 constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 
-bool in_three_suits(const int* at, int r0, int r1, int r2) {
+// Rank masks: some r from 1 to last_start is held in one suit, r + shift in
+// a second and r + 2 x shift in the third.
+bool across_suits(const int (&ranks)[3], int shift, int last_start) {
+  const int starts = ((1 << (last_start + 1)) - 1) & ~1;
   for (const auto& s : kSuitOrders)
-    if (at[make_tile(s[0], r0)] > 0 && at[make_tile(s[1], r1)] > 0 && at[make_tile(s[2], r2)] > 0) return true;
-  return false;
-}
-
-bool across_suits(const int* at, int shift, int last_start) {
-  for (int r = 1; r <= last_start; ++r)
-    if (in_three_suits(at, r, r + shift, r + 2 * shift)) return true;
+    if (ranks[s[0]] & ranks[s[1]] >> shift & ranks[s[2]] >> 2 * shift & starts) return true;
   return false;
 }
 
 }  // namespace
 
 bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.chow_blocks >= 3 && across_suits(f.chow_at, shift, last_start);
+  return f.chow_blocks >= 3 && across_suits(f.chow_ranks, shift, last_start);
 }
 bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.set_blocks >= 3 && across_suits(f.set_at, shift, last_start);
+  return f.set_blocks >= 3 && across_suits(f.set_ranks, shift, last_start);
 }

@@ -1,5 +1,6 @@
 #include "core/scorer.h"
 
+#include <array>
 #include <cassert>
 
 #include "core/pattern_checks.h"
@@ -109,6 +110,19 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku83HumanHand, kAll, check_yaku_83_human_hand},
 };
 
+// The checks of each hand form, in the order above.
+struct FormChecks {
+  std::array<void (*)(const HandFacts&), kYakuCount> run;
+  int count;
+};
+constexpr std::array<FormChecks, kHandForms> kChecksByForm = [] {
+  std::array<FormChecks, kHandForms> out{};
+  for (int form = 0; form < kHandForms; ++form)
+    for (const PatternCheck& check : kPatternChecks)
+      if (check.forms & (1 << form)) out[form].run[out[form].count++] = check.run;
+  return out;
+}();
+
 // Every id is tested exactly once.
 static_assert([] {
   int seen[kYakuCount]{};
@@ -149,21 +163,20 @@ void total_points(const RuleSwitches& rules, Scoring& out) {
 }  // namespace
 
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out) {
-  out = Scoring{};
+  for (int id = 0; id < kYakuCount; ++id) out.table[id] = {0, kYakuUnitPoints[id]};
+  out.total = out.total_uncapped = 0;
   if (!r.valid) return;
   HandFacts f;
   gather_hand_facts(f, r, ctx, rules, out.table);
-  assert(f.form >= kFormNormal && f.form <= kFormHonoursKnitted);
-  const int form_bit = 1 << f.form;
-  for (const PatternCheck& check : kPatternChecks)
-    if (check.forms & form_bit) check.run(f);
+  assert(f.form >= kFormNormal && f.form < kHandForms);
+  const FormChecks& checks = kChecksByForm[f.form];
+  for (int i = 0; i < checks.count; ++i) checks.run[i](f);
   limit_chow_families(f);
   total_points(rules, out);
 }
 
 int yaku_points_without_flowers(const YakuTable& table) {
   int sum = 0;
-  for (int id = 0; id < kYakuCount; ++id)
-    if (id != kYaku80Flowers && table[id].found != 0) sum += table[id].points;
-  return sum;
+  for (int id = 0; id < kYakuCount; ++id) sum += table[id].found != 0 ? table[id].points : 0;
+  return sum - (table[kYaku80Flowers].found != 0 ? table[kYaku80Flowers].points : 0);
 }

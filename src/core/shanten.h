@@ -26,3 +26,8 @@ struct ShantenResult {
 // the normal form stays at 8 with 0 blocks and pairs.
 ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, int melds,
                                 const int (&visible)[kTileCodes]);
+
+// distance_to_ready(hand, slot, melds, visible) for every slot that is
+// wanted, the tiles counted once for them all.
+void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
+                          const bool (&wanted)[kHandSlots], ShantenResult (&out)[kHandSlots]);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 // ------------------------------------------------------------------- tiles
 // 0 empty; 1-9 characters, 11-19 dots, 21-29 bamboo; 31-34 winds East,
@@ -79,6 +81,18 @@ constexpr std::array<std::array<int, 16>, kKnittedArrangements> g_knitted_honour
   return out;
 }();
 
+// The same lists as masks, bit t for tile code t.
+template <std::size_t N>
+constexpr std::array<std::uint64_t, kKnittedArrangements> tile_masks_of(
+    const std::array<std::array<int, N>, kKnittedArrangements>& lists) {
+  std::array<std::uint64_t, kKnittedArrangements> m{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int t : lists[a]) m[a] |= std::uint64_t{1} << t;
+  return m;
+}
+constexpr auto g_knitted_masks = tile_masks_of(g_knitted_tiles);
+constexpr auto g_knitted_honour_masks = tile_masks_of(g_knitted_honour_tiles);
+
 static_assert(g_knitted_tiles[0][0] == 1 && g_knitted_tiles[0][3] == 12 && g_knitted_tiles[0][8] == 29);
 static_assert(g_knitted_tiles[5][0] == 21 && g_knitted_tiles[5][3] == 12 && g_knitted_tiles[5][6] == 3);
 
@@ -153,6 +167,7 @@ enum HandForm : int {
   kFormKnittedStraight = 3,
   kFormHonoursKnitted = 4,
 };
+constexpr int kHandForms = 5;
 
 // ------------------------------------------------------------------- seats
 constexpr int kSeats = 4;

@@ -24,10 +24,10 @@ void count_meld(int code, int* counts) {
 
 }  // namespace
 
-TileCounts count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
-                       const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat) {
+void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                 const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
   assert(seat >= 0 && seat < kSeats);
-  TileCounts c{};
+  std::memset(c.visible, 0, sizeof c.visible);
   for (int s = 0; s < kSeats; ++s) {
     assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
     // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.
@@ -42,5 +42,4 @@ TileCounts count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&
     if (is_playing_tile(v)) ++c.seen[v];
   for (int code : melds[seat])
     if (code != 0 && meld_kind(code) == kMeldConcealedKong) c.seen[meld_tile(code)] += 4;
-  return c;
 }

@@ -18,5 +18,6 @@ struct TileCounts {
 
 // The rivers (entries 0..count-1; +200 marks a discard on offer, 0 a claimed
 // or won-on one), every seat's melds, and the counted seat's hand and melds.
-TileCounts count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
-                       const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat);
+// Every entry of `out` is written.
+void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                 const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& out);

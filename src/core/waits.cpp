@@ -5,7 +5,6 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
-#include <cstring>
 
 #include "core/bits.h"
 
@@ -30,15 +29,24 @@ constexpr TileMask kPlayingMask = [] {
 // bytes so that clearing them costs little (a hand holds 14 tiles).
 struct OtherSlots {
   int values[kHandSlots - 1];
-  int count;                         // non-empty values
-  std::int8_t copies[kTileCodes];    // copies of each tile, a kong's fourth included
-  std::int8_t free[kTileCodes];      // free (unmarked) values by tile code
-  TileMask free_mask;                // the tiles of free[] above 0
+  int count = 0;                          // non-empty values
+  std::int8_t copies[kTileCodes] = {};    // copies of each tile, a kong's fourth included
+  std::int8_t free[kTileCodes] = {};      // free (unmarked) values by tile code
+  TileMask free_mask = 0;                 // the tiles of free[] above 0
 };
 
+constexpr bool is_kong_slot(int v) { return marker_of(v) == kConcealedKongSlot || marker_of(v) == kMeldedKongSlot; }
+
+// Slots other than `slot` that hold a kong's tile t.
+int count_kong_slots(const int (&hand)[kHandSlots], int slot, int t) {
+  int n = 0;
+  for (int i = 0; i < kHandSlots; ++i)
+    if (i != slot && tile_of(hand[i]) == t && is_kong_slot(hand[i])) ++n;
+  return n;
+}
+
 void read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
-  std::memset(&o, 0, sizeof o);
-  std::int8_t kong_slots[kTileCodes]{};
+  TileMask kong_tiles = 0;
   int n = 0;
   for (int i = 0; i < kHandSlots; ++i) {
     if (i == slot) continue;
@@ -50,11 +58,13 @@ void read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
     if (t >= kTileCodes) continue;
     ++o.copies[t];
     if (marker_of(v) == kFree) ++o.free[t], o.free_mask |= TileMask{1} << t;
-    if (marker_of(v) == kConcealedKongSlot || marker_of(v) == kMeldedKongSlot) ++kong_slots[t];
+    if (is_kong_slot(v)) kong_tiles |= TileMask{1} << t;
   }
   // A kong keeps three slots for four tiles.
-  for (int t = 0; t < kTileCodes; ++t)
-    if (kong_slots[t] == 3) ++o.copies[t];
+  for (TileMask left = kong_tiles; left != 0; left &= left - 1) {
+    const int t = std::countr_zero(left);
+    if (count_kong_slots(hand, slot, t) == 3) ++o.copies[t];
+  }
 }
 
 bool four_copies_held(const OtherSlots& o, int tile) { return o.copies[tile] >= 4; }
@@ -67,47 +77,51 @@ void append_wait(WaitSet& w, int tile) {
 }
 
 // ------------------------------------------------------------ normal form
-// Whether the counts of one group (ranks 0..9) split wholly into pungs and,
-// where allowed, chows, plus exactly one pair when need_pair. The lowest
-// held rank must open a pung, a chow or the pair, so trying those three
-// from the lowest rank up is a complete search.
-bool splits(int* c, int from, bool chows, bool need_pair) {
-  int i = from;
-  while (i < 10 && c[i] == 0) ++i;
-  if (i == 10) return !need_pair;
-  bool ok = false;
-  if (c[i] >= 3) {
-    c[i] -= 3;
-    ok = splits(c, i, chows, need_pair);
-    c[i] += 3;
-    if (ok) return true;
+// The counts of one group by rank 0..9, four bits each: a group holds at
+// most 14 values.
+using RankCounts = std::uint64_t;
+constexpr int kRankBits = 4;
+constexpr RankCounts one_at(int rank) { return RankCounts{1} << kRankBits * rank; }
+constexpr int count_at(RankCounts c, int rank) { return static_cast<int>(c >> kRankBits * rank & 0xF); }
+
+// Whether the counts split wholly into pungs and, where allowed, chows. The
+// lowest tile held opens a pung or a chow, and three chows from one rank
+// hold the tiles of three pungs, so from the lowest rank up exactly
+// count % 3 chows start at each rank.
+bool splits_into_sets(RankCounts c, bool chows) {
+  for (int rank = 0; c != 0; ++rank, c >>= kRankBits) {
+    const int k = count_at(c, 0) % 3;
+    if (k == 0) continue;
+    if (!chows || rank > 7 || count_at(c, 1) < k || count_at(c, 2) < k) return false;
+    c -= static_cast<RankCounts>(k) * (one_at(1) + one_at(2));
   }
-  if (chows && i <= 7 && c[i + 1] > 0 && c[i + 2] > 0) {
-    --c[i], --c[i + 1], --c[i + 2];
-    ok = splits(c, i, chows, need_pair);
-    ++c[i], ++c[i + 1], ++c[i + 2];
-    if (ok) return true;
-  }
-  if (need_pair && c[i] >= 2) {
-    c[i] -= 2;
-    ok = splits(c, i, chows, false);
-    c[i] += 2;
-  }
-  return ok;
+  return true;
+}
+
+// The same plus exactly one pair when need_pair: some rank held twice. A
+// pung or chow adds a multiple of 3 to the sum of rank x count, the pair at
+// rank r adds 2r, so r = 2 x that sum (mod 3) and only those ranks are tried.
+bool splits(RankCounts c, bool chows, bool need_pair) {
+  if (!need_pair) return splits_into_sets(c, chows);
+  int rank_sum = 0;
+  for (int rank = 1; rank < 10; ++rank) rank_sum += rank * count_at(c, rank);
+  for (int rank = 2 * rank_sum % 3; rank < 10; rank += 3)
+    if (count_at(c, rank) >= 2 && splits_into_sets(c - 2 * one_at(rank), chows)) return true;
+  return false;
 }
 
 constexpr bool group_allows_chows(int group) { return group % 10 < kHonours; }
 
 // Whether a group of n tiles splits as sets only (n % 3 == 0) or as sets
 // and a pair (n % 3 == 2).
-bool group_fits(int* c, int n, int group, bool need_pair) {
+bool group_fits(RankCounts c, int n, int group, bool need_pair) {
   if (n % 3 != (need_pair ? 2 : 0)) return false;
-  return splits(c, 0, group_allows_chows(group), need_pair);
+  return splits(c, group_allows_chows(group), need_pair);
 }
 
 // Only the groups a hand holds are cleared and judged: bit k of `held`.
 struct Groups {
-  int counts[kGroups][10];
+  RankCounts counts[kGroups];
   int size[kGroups];
   std::uint64_t held;
   int unfit[2];           // groups that do not split into sets alone; a third ends the search
@@ -137,10 +151,10 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
     assert(k < kGroups);
     if ((g.held >> k & 1) == 0) {
       g.held |= std::uint64_t{1} << k;
-      std::fill(std::begin(g.counts[k]), std::end(g.counts[k]), 0);
+      g.counts[k] = 0;
       g.size[k] = 0;
     }
-    ++g.counts[k][v % 10];
+    g.counts[k] += one_at(v % 10);
     ++g.size[k];
   }
   for (std::uint64_t left = g.held; left != 0; left &= left - 1) {
@@ -160,9 +174,7 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
     for (int u = 0; u < g.unfit_count; ++u)
       if (g.unfit[u] != k) other_has_pair = g.unfit_has_pair[u], ++others;
     if (others > 1 || (others == 1 && !other_has_pair)) continue;
-    ++g.counts[k][tile % 10];
-    if (group_fits(g.counts[k], g.size[k] + 1, k, others == 0)) append_wait(w, tile);
-    --g.counts[k][tile % 10];
+    if (group_fits(g.counts[k] + one_at(tile % 10), g.size[k] + 1, k, others == 0)) append_wait(w, tile);
   }
 }
 
@@ -199,19 +211,9 @@ bool set_and_pair(const int* e) {
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
 
-template <std::size_t N>
-constexpr std::array<TileMask, kKnittedArrangements> masks_of(
-    const std::array<std::array<int, N>, kKnittedArrangements>& lists) {
-  std::array<TileMask, kKnittedArrangements> m{};
-  for (int a = 0; a < kKnittedArrangements; ++a)
-    for (int t : lists[a]) m[a] |= TileMask{1} << t;
-  return m;
-}
-constexpr auto kKnittedMasks = masks_of(g_knitted_tiles);
-constexpr auto kKnittedHonourMasks = masks_of(g_knitted_honour_tiles);
 
 int arrangement_tiles_held(const OtherSlots& o, int arrangement) {
-  return bit_count(o.free_mask & kKnittedMasks[arrangement]);
+  return bit_count(o.free_mask & g_knitted_masks[arrangement]);
 }
 
 // The 13 values less one copy of each arrangement tile held; returns their number.
@@ -301,7 +303,7 @@ bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
 void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const auto& tiles = g_knitted_honour_tiles[a];
-    if (bit_count(o.free_mask & kKnittedHonourMasks[a]) != 13) continue;
+    if (bit_count(o.free_mask & g_knitted_honour_masks[a]) != 13) continue;
     for (int t : tiles)
       if (!holds_free(o, t)) append_wait(w, t);
     w.form = kFormHonoursKnitted;

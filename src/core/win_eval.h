@@ -27,7 +27,7 @@ struct WinContext {
   int robbing_kong;         // 1 while a robbing win is scored
   int kong_replacement;     // 1 while the seat's draw is a kong replacement
   int flowers;              // flowers the seat has set aside
-  int visible[kTileCodes];  // visible counts of the table (not read while robbing a kong)
+  const int* visible;       // the caller's visible counts by tile code (not read while robbing a kong)
 };
 
 // One extraction order's reading: {found, its total, its five blocks}.
@@ -61,10 +61,11 @@ struct WinReading {
   int scorings;          // scorings the normal reading ran (the work area holds the last)
 };
 
-// Reads slots 0-12 of `hand` completed by `tile`, in the form of `waits`.
-// Settles seven pairs against the normal reading, and for the normal form
-// keeps the decomposition of the best-scoring extraction order, the lowest
-// order on equal totals (`work` then holds the last scored order: score the
-// reading again). Slot 13 is never read.
-WinReading read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const WaitSet& waits,
-                    const WinContext& ctx, const RuleSwitches& rules, Scoring& work);
+// Reads slots 0-12 of `hand` completed by `tile`, in the form of `waits`,
+// into `r` (every field written). Settles seven pairs against the normal
+// reading, and for the normal form keeps the decomposition of the
+// best-scoring extraction order, the lowest order on equal totals (`work`
+// then holds the last scored order: score the reading again). Slot 13 is
+// never read.
+void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const WaitSet& waits, const WinContext& ctx,
+              const RuleSwitches& rules, Scoring& work, WinReading& r);

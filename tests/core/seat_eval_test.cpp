@@ -142,6 +142,39 @@ TEST_F(SeatEval, AHandWithNothingToEvaluateKeepsTheWorstValues) {
   EXPECT_EQ(AI[0].best_pairs, 0);
 }
 
+// No real hand holds a fifth copy; a put-together one is hopeless unless
+// the discard is one of the five.
+TEST_F(SeatEval, AFifthCopyLeavesOnlyItsOwnDiscardsJudged) {
+  set_hand(0, "11111m 234p 567s 99s 1z");
+  refresh_hand_evaluations();
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (g_hand[0][slot] == 1) {
+      expect_slot_matches_references(0, slot);
+      EXPECT_EQ(AI[0].syanten[kShantenNormal][slot], 1) << slot;  // 1m 1z beside three sets and a pair
+      continue;
+    }
+    EXPECT_EQ(AI[0].syanten[kShantenNormal][slot], kWorstNormal) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenChiitoi][slot], kWorstChiitoi) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenKokushi][slot], kWorstKokushi) << slot;
+    EXPECT_EQ(AI[0].syanten[kShantenKnitted][slot], kWorstKnitted) << slot;
+  }
+}
+
+// The shared distance area is left as the last evaluation of one slot left
+// it: seat 3 has nothing to evaluate, so seat 2's last tile kind (East).
+TEST_F(SeatEval, TheSharedDistancesAreThoseOfTheLastSlotEvaluated) {
+  set_hand(2, "123m 456p 11z 45s 77s 88s");
+  set_hand(3, "1234f");
+  for (int slot = 4; slot < kHandSlots; ++slot) g_hand[3][slot] = make_slot(kRed, kPungSlot);
+  refresh_hand_evaluations();
+  const ShantenResult left = g_shanten;
+  calc_shanten(2, slot_of(2, kEast));
+  EXPECT_EQ(left.normal, g_shanten_normal);
+  EXPECT_EQ(left.blocks, g_shanten_blocks);
+  EXPECT_EQ(left.pairs, g_shanten_pairs);
+  EXPECT_EQ(left.chiitoi, g_shanten_chiitoi);
+}
+
 TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   set_hand(0, "147m 258p 36s 123m 55z");  // lacks 9s: ready only while a 9s is live
   for (int i = 0; i < 4; ++i) g_river[1 + i % 3][g_river_count[1 + i % 3]++] = 29;

@@ -107,6 +107,15 @@ TEST_F(WinEval, KnittedStraightWithCalledChowRecordsItsBlock) {
   EXPECT_TRUE(s.found.count(kYaku43KnittedStraight));
 }
 
+// Honours and knitted is fourteen different tiles: a pair among them is no
+// such reading, even where the form says so.
+TEST_F(WinEval, HonoursAndKnittedHoldsNoPair) {
+  EXPECT_TRUE(win("1 4 7 12 15 18 23 26 29 31 32 33 34 + 35").valid);
+  place_and_find_waits("1 1 4 7 12 15 18 23 26 29 31 32 33 + 34");
+  g_hand_form = kFormHonoursKnitted;
+  EXPECT_FALSE(evaluate_win(kSeat, 34, 1));
+}
+
 TEST_F(WinEval, EvaluationRecordsWhoWinsAndHow) {
   g_dealer = 2;
   g_round_wind = 3;

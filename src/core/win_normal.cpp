@@ -1,0 +1,176 @@
+// The normal reading: four sets and a pair, searched once per extraction
+// order over the sorted hand. The tiles still to take are a mask of hand
+// positions, so a step neither copies nor compacts the hand.
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+
+#include "core/scorer.h"
+#include "core/win_blocks.h"
+
+namespace {
+
+enum BlockStep : int { kStepPung, kStepChow, kStepPair };
+
+// The block kind that each extraction order tries at steps 0, 1 and 2.
+constexpr BlockStep kOrderSteps[kExtractionOrders][3] = {
+    {kStepPung, kStepPair, kStepChow}, {kStepPung, kStepChow, kStepPair}, {kStepChow, kStepPung, kStepPair},
+    {kStepChow, kStepPair, kStepPung}, {kStepPair, kStepPung, kStepChow}, {kStepPair, kStepChow, kStepPung},
+};
+
+using Positions = std::uint32_t;  // bit i: position i of the sorted hand is still to take
+constexpr Positions kWholeHand = (Positions{1} << kHandSlots) - 1;
+
+int front(Positions p) { return std::countr_zero(p); }
+Positions without_front(Positions p) { return p & (p - 1); }
+Positions front_bit(Positions p) { return p & (~p + 1); }
+
+// The sorted hand and, for each position, the positions of the values one
+// and two above its own (a chow's other tiles; values carry the marker, so
+// they share the first tile's).
+struct SortedHand {
+  const int* values;
+  Positions one_up[kHandSlots];
+  Positions two_up[kHandSlots];
+};
+
+void find_values_above(const int* v, SortedHand& h) {
+  h.values = v;
+  Positions runs[kHandSlots]{};  // positions of each run of equal values
+  int run_of[kHandSlots];
+  int first_of_run[kHandSlots];
+  int runs_count = 0;
+  for (int i = 0; i < kHandSlots; ++i) {
+    if (i == 0 || v[i] != v[i - 1]) first_of_run[runs_count++] = i;
+    run_of[i] = runs_count - 1;
+    runs[runs_count - 1] |= Positions{1} << i;
+  }
+  for (int i = 0; i < kHandSlots; ++i) {
+    h.one_up[i] = h.two_up[i] = 0;
+    for (int k = run_of[i] + 1; k < runs_count && k <= run_of[i] + 2; ++k) {
+      const int above = v[first_of_run[k]] - v[i];
+      if (above == 1) h.one_up[i] = runs[k];
+      if (above == 2) h.two_up[i] = runs[k];
+    }
+  }
+}
+
+// One step on the front of the positions left: the block taken (0 when the
+// step finds none) and what is left after it.
+struct Taken {
+  int block;
+  Positions left;
+};
+
+Taken take_pung(const SortedHand& h, Positions left) {
+  const Positions second = without_front(left);
+  const Positions third = without_front(second);
+  const int v = h.values[front(left)];
+  const int block = set_block_of(v);
+  if (block == 0 || third == 0 || h.values[front(second)] != v || h.values[front(third)] != v) return {};
+  return {block, without_front(third)};
+}
+
+Taken take_chow(const SortedHand& h, Positions left) {
+  const int at = front(left);
+  const int block = chow_block_of(h.values[at]);
+  const Positions second = left & h.one_up[at];
+  const Positions third = left & h.two_up[at];
+  if (block == 0 || second == 0 || third == 0) return {};
+  return {block, without_front(left) & ~front_bit(second) & ~front_bit(third)};
+}
+
+Taken take_pair(const SortedHand& h, Positions left) {
+  const Positions second = without_front(left);
+  const int v = h.values[front(left)];
+  const int block = pair_block_of(v);
+  if (block == 0 || h.values[front(second)] != v) return {};
+  return {block, without_front(second)};
+}
+
+Taken take_step(const SortedHand& h, BlockStep step, Positions left) {
+  assert(without_front(left) != 0);  // four blocks leave at least two tiles of fourteen
+  switch (step) {
+    case kStepPung: return take_pung(h, left);
+    case kStepChow: return take_chow(h, left);
+    default: return take_pair(h, left);
+  }
+}
+
+// Depth-first search for five blocks that take every position, trying the
+// order's three steps at each level; the path found stays in `blocks`.
+// Five blocks cover fourteen tiles only as four sets and one pair, so a
+// second pair is never tried: the path found is the same, sooner.
+bool extract_from_level(const SortedHand& h, int order, int level, Positions left, bool pair_taken, int* blocks) {
+  for (BlockStep step : kOrderSteps[order]) {
+    if (step == kStepPair && pair_taken) continue;
+    const Taken t = take_step(h, step, left);
+    if (t.block == 0) continue;
+    blocks[level] = t.block;
+    if (level == kWinBlocks - 1) {
+      if (t.left == 0) return true;
+      continue;
+    }
+    if (extract_from_level(h, order, level + 1, t.left, pair_taken || step == kStepPair, blocks)) return true;
+  }
+  return false;
+}
+
+using BlockSet = std::array<int, kWinBlocks>;  // a reading's blocks, ascending
+
+BlockSet block_set_of(const int* blocks) {
+  BlockSet s;
+  std::copy(blocks, blocks + kWinBlocks, s.begin());
+  std::sort(s.begin(), s.end());
+  return s;
+}
+
+// An earlier order that read the same blocks, in any order, scored the same
+// total: no pattern depends on the order the blocks were taken in.
+int earlier_same_reading(const WinReading& r, const BlockSet (&sets)[kExtractionOrders], int order) {
+  for (int k = 0; k < order; ++k)
+    if (r.orders[k].found && sets[k] == sets[order]) return k;
+  return -1;
+}
+
+void clear_blocks(WinReading& r) {
+  std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
+  r.block_count = 0;
+}
+
+}  // namespace
+
+bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
+  SortedHand h;
+  find_values_above(r.hand, h);
+  BlockSet sets[kExtractionOrders];
+  int best = -1;
+  for (int order = 0; order < kExtractionOrders; ++order) {
+    EvalOrderRecord& rec = r.orders[order];
+    rec = {};
+    if (!extract_from_level(h, order, 0, kWholeHand, false, rec.blocks)) {
+      rec = {};
+      continue;
+    }
+    sets[order] = block_set_of(rec.blocks);
+    const int same = earlier_same_reading(r, sets, order);
+    if (same >= 0) {
+      rec.points = r.orders[same].points;
+    } else {
+      std::copy(std::begin(rec.blocks), std::end(rec.blocks), r.blocks);
+      r.block_count = kWinBlocks;
+      score_hand(r, ctx, rules, work);
+      ++r.scorings;
+      rec.points = work.total;
+    }
+    rec.found = 1;
+    if (best < 0 || rec.points > r.orders[best].points) best = order;
+  }
+  clear_blocks(r);
+  if (best < 0) return false;
+  std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
+  r.block_count = kWinBlocks;
+  return true;
+}
