@@ -44,6 +44,10 @@ const ValueCase kValues[] = {
     {"PairBelowChowSetsOneSet", "123456m 55678p", 49, 0, 2, {{P, 31}}},
     {"PairBelowTheTopChow", "123456m 66789s 9p 12z", 49, 0, 2},
     {"PairAboveChowSetsOneSet", "123456m 67899p", 49, 0, 2, {{P, 31}}},
+    // The chow with the pair above it goes first: one set and a pair, not a
+    // chow and a pung (two sets), nor two chows and a closed partial.
+    {"PairAboveChowBeforeThePung", "123456m 123444p 9s 7z", 49, 0, 2},
+    {"PairAboveChowBeforeTwoChows", "123456m 23444566p", 49, 0, 2},
     {"DoubledChowCountsAPair", "123456m 123p 4456s 7z", 49, 0, 2},
     {"DeclaredChowMatchesThree", "123p 4p 78p 5s 9s 11z 2z", 49, 1, 2, {{C, 14}}},
     {"ShiftedChowsOverlap", "12223333444s 123z", 47, 20, 1},
