@@ -48,6 +48,7 @@ const ValueCase kValues[] = {
     // chow and a pung (two sets), nor two chows and a closed partial.
     {"PairAboveChowBeforeThePung", "123456m 123444p 9s 7z", 49, 0, 2},
     {"PairAboveChowBeforeTwoChows", "123456m 23444566p", 49, 0, 2},
+    {"PairAboveAGappedRunIsNoChow", "123456m 1244p 1344s", 49, 0, 3},
     {"DoubledChowCountsAPair", "123456m 123p 4456s 7z", 49, 0, 2},
     {"DeclaredChowMatchesThree", "123p 4p 78p 5s 9s 11z 2z", 49, 1, 2, {{C, 14}}},
     {"ShiftedChowsOverlap", "12223333444s 123z", 47, 20, 1},
