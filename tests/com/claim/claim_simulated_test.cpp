@@ -3,6 +3,7 @@
 // hand is worth, and the table that keeps the first 49 and the last.
 #include <vector>
 
+#include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -105,5 +106,27 @@ TEST_F(KongKept, TheCurrentHandCountsLiveCopiesOfItsEightPointWaits) {
   EXPECT_EQ(seven_or_eight.live, 4) << "only the 9p are worth 8";
   EXPECT_TRUE(seven_or_eight.live_eight);
 }
+
+// Not ready; with 3p chowed and 9s thrown ready on 2s or 5s, each worth 4
+// open (all chows 2, short straight 1, mixed double chow 1) or 6 concealed.
+// Three 2s lie in a river, so 2s is the last copy: worth 4 more only to a
+// seat that has called before. Unclaimed the concealed hand reaches only 6.
+#define LAST_2S_AFTER_CHOW "456m 12p 55p 34s 9s"
+const MeldSpec kChow1m{kMeldChow, 1, 0};
+
+void to_get_ready(int seat) { naki_to_get_ready(seat, 8); }
+
+class ToGetReady : public ClaimCaseTest {};
+
+TEST_P(ToGetReady, Decides) {
+  set_up(GetParam());
+  EXPECT_EQ(run(GetParam().rule), GetParam().expect);
+}
+
+INSTANTIATE_TEST_SUITE_P(LastCopy, ToGetReady, ::testing::Values(
+    ClaimCase{"CalledSeatCountsItFourMore", to_get_ready, LAST_2S_AFTER_CHOW, "3p", chow(1, 90, 0), 0, 0, {kChow1m},
+              0, "2s 2s 2s"},
+    ClaimCase{"ConcealedSeatDoesNot", to_get_ready, "123m " LAST_2S_AFTER_CHOW, "3p", kNoClaim, 0, 0, {}, 0, "2s 2s 2s"}),
+    claim_case_name);
 
 }  // namespace
