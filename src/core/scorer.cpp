@@ -1,5 +1,6 @@
 #include "core/scorer.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -179,4 +180,14 @@ int yaku_points_without_flowers(const YakuTable& table) {
   int sum = 0;
   for (int id = 0; id < kYakuCount; ++id) sum += table[id].found != 0 ? table[id].points : 0;
   return sum - (table[kYaku80Flowers].found != 0 ? table[kYaku80Flowers].points : 0);
+}
+
+ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
+  ScoringInputs in{r.valid, r.form, r.seat, r.tile, r.by_discard, r.open, r.seat_wind, r.round_wind, r.wait_count,
+                   {}, {}, ctx, {}, rules};
+  std::copy(std::begin(r.hand), std::end(r.hand), in.hand.begin());
+  std::copy(std::begin(r.blocks), std::end(r.blocks), in.blocks.begin());
+  in.ctx.visible = nullptr;
+  if (ctx.visible != nullptr) std::copy(ctx.visible, ctx.visible + kTileCodes, in.visible.begin());
+  return in;
 }

@@ -210,6 +210,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
       r.block_count = kWinBlocks;
       score_hand(r, ctx, rules, work);
       ++r.scorings;
+      r.work_order = order;
       rec.points = work.total;
     }
     rec.found = 1;
