@@ -38,21 +38,24 @@ struct SortedHand {
 
 void find_values_above(const int* v, SortedHand& h) {
   h.values = v;
+  int run_value[kHandSlots];
   Positions runs[kHandSlots]{};  // positions of each run of equal values
-  int run_of[kHandSlots];
-  int first_of_run[kHandSlots];
   int runs_count = 0;
   for (int i = 0; i < kHandSlots; ++i) {
-    if (i == 0 || v[i] != v[i - 1]) first_of_run[runs_count++] = i;
-    run_of[i] = runs_count - 1;
+    if (i == 0 || v[i] != v[i - 1]) run_value[runs_count++] = v[i];
     runs[runs_count - 1] |= Positions{1} << i;
   }
-  for (int i = 0; i < kHandSlots; ++i) {
-    h.one_up[i] = h.two_up[i] = 0;
-    for (int k = run_of[i] + 1; k < runs_count && k <= run_of[i] + 2; ++k) {
-      const int above = v[first_of_run[k]] - v[i];
-      if (above == 1) h.one_up[i] = runs[k];
-      if (above == 2) h.two_up[i] = runs[k];
+  for (int k = 0; k < runs_count; ++k) {
+    Positions one_up = 0;
+    Positions two_up = 0;
+    for (int j = k + 1; j < runs_count && j <= k + 2; ++j) {
+      const int above = run_value[j] - run_value[k];
+      if (above == 1) one_up = runs[j];
+      if (above == 2) two_up = runs[j];
+    }
+    for (Positions p = runs[k]; p != 0; p = without_front(p)) {
+      h.one_up[front(p)] = one_up;
+      h.two_up[front(p)] = two_up;
     }
   }
 }
@@ -171,10 +174,12 @@ BlockSet block_set_of(const int* blocks) {
 
 // An earlier order that read the same blocks, in any order, scored the same
 // total: no pattern depends on the order the blocks were taken in.
-int earlier_same_reading(const int (&path_of)[kExtractionOrders], const BlockSet (&sets)[kExtractionOrders],
-                         int order) {
+int earlier_same_reading(const Paths& paths, const int (&path_of)[kExtractionOrders], int order) {
   for (int k = 0; k < order; ++k)
-    if (path_of[k] >= 0 && (path_of[k] == path_of[order] || sets[k] == sets[order])) return k;
+    if (path_of[k] == path_of[order]) return k;
+  const BlockSet set = block_set_of(paths.list[path_of[order]].blocks);
+  for (int k = 0; k < order; ++k)
+    if (path_of[k] >= 0 && block_set_of(paths.list[path_of[k]].blocks) == set) return k;
   return -1;
 }
 
@@ -192,7 +197,6 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   Path at;
   collect_paths(h, 0, kWholeHand, false, at, paths);
   int path_of[kExtractionOrders];
-  BlockSet sets[kExtractionOrders];
   int best = -1;
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
@@ -201,8 +205,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     if (path_of[order] < 0) continue;
     const Path& p = paths.list[path_of[order]];
     std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
-    sets[order] = block_set_of(rec.blocks);
-    const int same = earlier_same_reading(path_of, sets, order);
+    const int same = earlier_same_reading(paths, path_of, order);
     if (same >= 0) {
       rec.points = r.orders[same].points;
     } else {
