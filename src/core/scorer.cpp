@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
 
 #include "core/pattern_checks.h"
 
@@ -35,12 +36,10 @@ int needs_held(const HandFacts& f) {
   return held;
 }
 
-using CheckFunction = void (*)(const HandFacts&);
-
 struct PatternCheck {
   int id;
   int forms;
-  CheckFunction run;
+  void (*run)(const HandFacts&);
   int needs;  // CheckNeeds
 };
 
@@ -133,20 +132,23 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kAny},
 };
 
-// The checks of each hand form, in the order above.
-struct FormChecks {
-  std::array<CheckFunction, kYakuCount> run;
-  std::array<int, kYakuCount> needs;
+// The checks to run for each hand form and each set of CheckNeeds a hand
+// holds, as places in the list above, in its order.
+constexpr int kNeedSets = 1 << 5;
+struct CheckList {
+  std::array<std::uint8_t, kYakuCount> at;
   int count;
 };
-constexpr std::array<FormChecks, kHandForms> kChecksByForm = [] {
-  std::array<FormChecks, kHandForms> out{};
+constexpr auto kChecksByForm = [] {
+  std::array<std::array<CheckList, kNeedSets>, kHandForms> out{};
   for (int form = 0; form < kHandForms; ++form)
-    for (const PatternCheck& check : kPatternChecks)
-      if (check.forms & (1 << form)) {
-        out[form].run[out[form].count] = check.run;
-        out[form].needs[out[form].count++] = check.needs;
+    for (int held = 0; held < kNeedSets; ++held) {
+      CheckList& list = out[form][held];
+      for (int i = 0; i < kYakuCount; ++i) {
+        const PatternCheck& check = kPatternChecks[i];
+        if ((check.forms & (1 << form)) && (check.needs & ~held) == 0) list.at[list.count++] = i;
       }
+    }
   return out;
 }();
 
@@ -196,10 +198,8 @@ void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& 
   HandFacts f;
   gather_hand_facts(f, r, ctx, rules, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);
-  const FormChecks& checks = kChecksByForm[f.form];
-  const int held = needs_held(f);
-  for (int i = 0; i < checks.count; ++i)
-    if ((checks.needs[i] & ~held) == 0) checks.run[i](f);
+  const CheckList& checks = kChecksByForm[f.form][needs_held(f)];
+  for (int i = 0; i < checks.count; ++i) kPatternChecks[checks.at[i]].run(f);
   limit_chow_families(f);
   total_points(rules, out);
 }
