@@ -32,7 +32,8 @@
   X(WaitsArea, g_waits_area, reset_waits_state)              \
   X(WinReading, g_win_reading, reset_win_eval_state)         \
   X(ShantenResult, g_shanten, reset_shanten_state)           \
-  X(Scoring, g_scoring, reset_scorer_state)
+  X(Scoring, g_scoring, reset_scorer_state)                  \
+  X(ScoringMemo, g_scoring_memo, reset_scoring_memo)
 
 BASE_STATE(RUVELKA_DEFINE_STATE)
 

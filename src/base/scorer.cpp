@@ -4,12 +4,32 @@
 #include "base/visible.h"
 #include "base/win_eval.h"
 
+namespace {
+
+// Only normal readings are kept, so other forms skip the comparison.
+bool kept_scoring_of(const WinContext& ctx, const RuleSwitches& rules) {
+  if (g_scoring_memo.held != 1 || g_win_reading.form != g_scoring_memo.inputs.form) return false;
+  return g_scoring_memo.inputs == scoring_inputs_of(g_win_reading, ctx, rules);
+}
+
+}  // namespace
+
 void score_yaku() {
   g_win_reading.form = g_hand_form;
   if (g_eval_valid == 1 && g_robbing_kong_flag == 0) count_visible_tiles(g_eval_seat);
   const WinContext ctx = table_context_of(g_eval_seat, g_visible_counts);
-  score_hand(g_win_reading, ctx, current_rule_switches(), g_scoring);
+  const RuleSwitches rules = current_rule_switches();
+  if (kept_scoring_of(ctx, rules))
+    g_scoring = g_scoring_memo.result;
+  else
+    score_hand(g_win_reading, ctx, rules, g_scoring);
   g_win_points = g_eval_total;
+}
+
+void remember_scoring(const ScoringInputs& inputs) {
+  g_scoring_memo.held = 1;
+  g_scoring_memo.inputs = inputs;
+  g_scoring_memo.result = g_scoring;
 }
 
 int yaku_points_without_flowers() { return yaku_points_without_flowers(g_yaku_table); }

@@ -9,6 +9,19 @@ inline int& g_eval_total = g_scoring.total;                    // after the opti
 inline int& g_eval_total_uncapped = g_scoring.total_uncapped;  // the same before the cap
 // g_win_points (table state) receives g_eval_total as well.
 
+// The scoring of the chosen reading that evaluate_win left, kept apart with
+// what it was scored from, so that score_yaku on the same is a copy (the
+// shared area itself may have been changed by its readers since).
+struct ScoringMemo {
+  int held = 0;           // 1 once a scoring is kept
+  ScoringInputs inputs{};
+  Scoring result;
+};
+extern ScoringMemo g_scoring_memo;
+void reset_scoring_memo();
+// Keeps g_scoring as the scoring of `inputs`.
+void remember_scoring(const ScoringInputs& inputs);
+
 // Scores the shared reading (base/win_eval.h) in the form g_hand_form holds,
 // against the table as it stands. Unless a kong is being robbed the visible
 // counts are first rebuilt for the evaluated seat (the last-tile pattern

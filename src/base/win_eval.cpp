@@ -49,7 +49,9 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   TileCounts counts;  // written only on a recount
   if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
   const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
-  read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, current_rule_switches(), g_scoring, g_win_reading);
+  const RuleSwitches rules = current_rule_switches();
+  read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, rules, g_scoring, g_win_reading);
+  if (work_holds_reading(g_win_reading)) remember_scoring(scoring_inputs_of(g_win_reading, ctx, rules));
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
     if (recount) publish_tile_counts(counts);

@@ -1,6 +1,6 @@
 // Rows that begin with the same steps share those steps' work: the search
-// walks the tree of step orders once, so each prefix is extracted only once,
-// and every leaf writes the rows it stands for.
+// builds the tree of step orders once, a position at a time, so each prefix
+// is extracted only once, and then writes the rows in order from its leaves.
 #include "core/decomposition.h"
 
 #include <algorithm>
@@ -86,7 +86,7 @@ struct Block {
   int score;
 };
 
-Block find_block(int step, const Search& s, const Pool& pool, int set_count) {
+[[gnu::always_inline]] inline Block find_block(int step, const Search& s, const Pool& pool, int set_count) {
   const Mask* h = pool.held;
   const bool sets_full = set_count >= kMaxSetsTaken;
   int t = 0;
@@ -126,66 +126,59 @@ void add_block(const Block& b, Row& row) {
   if (b.code >= kPlanChow) ++row.set_count;
 }
 
-// Where the rows of one node of the tree lie: the digits chosen so far
-// (`high`), the place value of the node's own position, and the run of
-// identical rows that the meld positions below `first_position` make.
-struct Rows {
-  int high;
-  int place;
-  int run;
+// One node of the tree of step orders: the tiles left and the row so far.
+struct Node {
+  Pool pool;
+  Row row;
 };
 
-// The rows of `row` with `last` (code 0: none) after its entries.
-void write_rows(const Row& row, const Block& last, int at, int run, Decomposition& d) {
-  for (int r = at; r < at + run; ++r) {
-    for (int i = 0; i < kDecompositionSteps; ++i) d.rows[r][i] = row.entries[i];
-    if (last.code != 0) d.rows[r][row.entry_count] = last.code;
-    d.scores[r] = row.score + last.score;
+// The node after one more position, written over `child` (which may be
+// the parent itself): a step that finds nothing, or a position of a
+// declared meld (`skipped`), leaves the node as it was.
+void make_child(const Search& s, const Node& parent, int step, bool skipped, Node& child) {
+  const Block b = skipped ? Block{} : find_block(step, s, parent.pool, parent.row.set_count);
+  if (&child != &parent) child = parent;
+  if (b.code == 0) return;
+  take_block(b.code, child.pool);
+  add_block(b, child.row);
+}
+
+constexpr int kLastNodes = kDecompositionRows / kDecompositionSteps;  // the nodes before the last position
+
+// The nodes after positions 0 to 3, node i having taken at position k the
+// step of digit k of i, built a position at a time in place: the children
+// of step 0 overwrite their parents, so they are made last.
+void build_nodes(const Search& s, const Pool& pool, Node (&nodes)[kLastNodes]) {
+  nodes[0] = Node{pool, Row{}};
+  int count = 1;
+  for (int k = 0; k < kDecompositionSteps - 1; ++k) {
+    for (int step = kDecompositionSteps - 1; step >= 0; --step)
+      for (int parent = 0; parent < count; ++parent)
+        make_child(s, nodes[parent], step, k < s.first_position, nodes[parent + step * count]);
+    count *= kDecompositionSteps;
   }
 }
 
-// The five rows of the last position, one per step.
-void write_last_position(const Search& s, const Pool& pool, const Row& row, const Rows& at, Decomposition& d) {
-  for (int step = 0; step < kDecompositionSteps; ++step)
-    write_rows(row, find_block(step, s, pool, row.set_count), at.high + step * at.place, at.run, d);
-}
-
-// A step that finds nothing leaves the node's tiles as they were, so its
-// rows repeat those of the first step at the same node that found nothing:
-// copied from there, `width` rows apart, `count` of them.
-void copy_rows(int from, int to, int width, int count, int run, Decomposition& d) {
-  for (int n = 0; n < count; ++n)
-    for (int u = 0; u < run; ++u) {
-      const int src = from + n * width + u;
-      const int dst = to + n * width + u;
-      for (int i = 0; i < kDecompositionSteps; ++i) d.rows[dst][i] = d.rows[src][i];
-      d.scores[dst] = d.scores[src];
-    }
-}
-
-// Position k of the step order and every position after it.
-void walk(const Search& s, const Pool& pool, const Row& row, int k, const Rows& at, Decomposition& d) {
-  if (k == kDecompositionSteps - 1) return write_last_position(s, pool, row, at, d);
-  const int child_place = at.place * kDecompositionSteps;
-  int child_rows = 1;  // the rows of one child, counted in steps of child_place
-  for (int j = k + 1; j < kDecompositionSteps; ++j) child_rows *= kDecompositionSteps;
-  int first_empty_step = -1;
-  for (int step = 0; step < kDecompositionSteps; ++step) {
-    const int child = at.high + step * at.place;
-    const Block b = find_block(step, s, pool, row.set_count);
-    if (b.code != 0) {
-      Pool next_pool = pool;
-      Row next_row = row;
-      take_block(b.code, next_pool);
-      add_block(b, next_row);
-      walk(s, next_pool, next_row, k + 1, Rows{child, child_place, at.run}, d);
-    } else if (first_empty_step >= 0) {
-      copy_rows(at.high + first_empty_step * at.place, child, child_place, child_rows, at.run, d);
-    } else {
-      first_empty_step = step;
-      walk(s, pool, row, k + 1, Rows{child, child_place, at.run}, d);
-    }
+// Rows Step x kLastNodes onwards: each node with the block of the last
+// position's step, in order. One function per step, so that the step's
+// test is all that is left of find_block in the loop.
+template <int Step>
+void write_step_rows(const Search& s, const Node (&nodes)[kLastNodes], Decomposition& d) {
+  int r = Step * kLastNodes;
+  for (const Node& node : nodes) {
+    const Block last = find_block(Step, s, node.pool, node.row.set_count);
+    for (int i = 0; i < kDecompositionSteps; ++i) d.rows[r][i] = node.row.entries[i];
+    if (last.code != 0) d.rows[r][node.row.entry_count] = last.code;
+    d.scores[r++] = node.row.score + last.score;
   }
+}
+
+void write_rows(const Search& s, const Node (&nodes)[kLastNodes], Decomposition& d) {
+  write_step_rows<0>(s, nodes, d);
+  write_step_rows<1>(s, nodes, d);
+  write_step_rows<2>(s, nodes, d);
+  write_step_rows<3>(s, nodes, d);
+  write_step_rows<4>(s, nodes, d);
 }
 
 // The first row with the highest score above 0, else 0.
@@ -226,9 +219,9 @@ void search_decompositions(const int (&hand)[kHandSlots], int melds, int prefer_
   s.first_position = melds;
   s.chow_score = kSetScore + (prefer_pungs == 0);
   s.pung_score = kSetScore + (prefer_pungs == 1);
-  int run = 1;
-  for (int k = 0; k < s.first_position; ++k) run *= kDecompositionSteps;
-  walk(s, pool, Row{}, s.first_position, Rows{0, run, run}, d);
+  Node nodes[kLastNodes];
+  build_nodes(s, pool, nodes);
+  write_rows(s, nodes, d);
   d.pick = first_best_row(d.scores);
 }
 

@@ -1,9 +1,24 @@
 // The facts the pattern checks share, and the helpers over them.
 #include "core/pattern_checks.h"
 
+#include <array>
 #include <bit>
 
 namespace {
+
+// What each tile code adds to the tile facts: bit s for a tile of suit s,
+// then an honour bit and a terminal bit.
+constexpr int kHonourBit = 1 << 3;
+constexpr int kTerminalBit = 1 << 4;
+constexpr auto kTileKinds = [] {
+  std::array<int, kTileCodes> kinds{};
+  for (int t = 0; t < kTileCodes; ++t) {
+    if (is_suited(t)) kinds[t] |= 1 << suit_of(t);
+    if (is_honour(t)) kinds[t] |= kHonourBit;
+    if (is_terminal(t)) kinds[t] |= kTerminalBit;
+  }
+  return kinds;
+}();
 
 void add_block(HandFacts& f, int b) {
   const int t = win_block_tile(b);
@@ -48,9 +63,10 @@ void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
     const int t = tile_of(v);
     f.values[i] = v;
     ++f.tile_count[t];
-    if (is_suited(t)) f.suit_mask |= 1 << suit_of(t);
-    if (is_honour(t)) ++f.honour_tiles;
-    if (is_terminal(t)) ++f.terminal_tiles;
+    const int kind = kTileKinds[t];
+    f.suit_mask |= kind & 0b111;
+    f.honour_tiles += (kind & kHonourBit) != 0;
+    f.terminal_tiles += (kind & kTerminalBit) != 0;
   }
   for (int i = 0; i < kWinBlocks; ++i) {
     f.blocks[i] = r.blocks[i];

@@ -1,7 +1,9 @@
 #include "core/scorer.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
 
 #include "core/pattern_checks.h"
 
@@ -15,111 +17,138 @@ constexpr int kKnitted = 1 << kFormKnittedStraight;
 constexpr int kHonoursKnitted = 1 << kFormHonoursKnitted;
 constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
 
+// What a check needs of the hand to find anything: a hand without it would
+// leave the table as the check found it, so the check is not run.
+enum CheckNeeds : int {
+  kAny = 0,
+  kTwoChows = 1 << 0,   // two chow blocks
+  kOneSet = 1 << 1,     // a pung or kong block
+  kTwoSets = 1 << 2,    // two of them
+  kHonour = 1 << 3,     // an honour tile
+  kNoHonour = 1 << 4,   // no honour tile
+};
+
+int needs_held(const HandFacts& f) {
+  int held = f.honour_tiles > 0 ? kHonour : kNoHonour;
+  if (f.chow_blocks >= 2) held |= kTwoChows;
+  if (f.set_blocks >= 1) held |= kOneSet;
+  if (f.set_blocks >= 2) held |= kTwoSets;
+  return held;
+}
+
 struct PatternCheck {
   int id;
   int forms;
   void (*run)(const HandFacts&);
+  int needs;  // CheckNeeds
 };
 
 // The pattern checks in the order the rules run them: a later check may clear
 // or set what an earlier one decided.
 constexpr PatternCheck kPatternChecks[kYakuCount] = {
-    {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow},
-    {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow},
-    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows},
-    {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung},
-    {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight},
-    {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong},
-    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit},
-    {kYaku7NoHonours, kAll, check_yaku_7_no_honours},
-    {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait},
-    {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait},
-    {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait},
-    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn},
-    {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung},
-    {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind},
-    {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind},
-    {kYaku15DoublePung, kNormal, check_yaku_15_double_pung},
-    {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs},
-    {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong},
-    {kYaku18AllSimples, kAll, check_yaku_18_all_simples},
-    {kYaku19TileHog, kAll, check_yaku_19_tile_hog},
-    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows},
-    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand},
-    {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs},
-    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand},
-    {kYaku24LastTile, kAll, check_yaku_24_last_tile},
-    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed},
-    {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs},
-    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows},
-    {kYaku28AllPungs, kAll, check_yaku_28_all_pungs},
-    {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs},
-    {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types},
-    {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush},
-    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand},
-    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow},
-    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs},
-    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight},
-    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong},
-    {kYaku38LastDraw, kAll, check_yaku_38_last_draw},
-    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win},
-    {kYaku39LastClaim, kAll, check_yaku_39_last_claim},
-    {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles},
-    {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds},
-    {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight},
-    {kYaku44LesserHonoursKnitted, kHonoursKnitted, check_yaku_44_lesser_honours_knitted},
-    {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four},
-    {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four},
-    {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows},
-    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows},
-    {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight},
-    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung},
-    {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs},
-    {kYaku52AllFives, kNormal, check_yaku_52_all_fives},
-    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow},
-    {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs},
-    {kYaku55FullFlush, kAll, check_yaku_55_full_flush},
-    {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted},
-    {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs},
-    {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles},
-    {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles},
-    {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles},
-    {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs},
-    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows},
-    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours},
-    {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs},
-    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow},
-    {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs},
-    {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons},
-    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows},
-    {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds},
-    {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours},
-    {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs},
-    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals},
-    {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds},
-    {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons},
-    {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs},
-    {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs},
-    {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans},
-    {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green},
-    {kYaku79NineGates, kAll, check_yaku_79_nine_gates},
-    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand},
-    {kYaku80Flowers, kAll, check_yaku_80_flowers},
-    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand},
-    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand},
-    {kYaku83HumanHand, kAll, check_yaku_83_human_hand},
+    {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow, kTwoChows},
+    {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow, kTwoChows},
+    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTwoChows},
+    {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung, kOneSet},
+    {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight, kTwoChows},
+    {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong, kOneSet},
+    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit, kAny},
+    {kYaku7NoHonours, kAll, check_yaku_7_no_honours, kNoHonour},
+    {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kAny},
+    {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kAny},
+    {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait, kAny},
+    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kAny},
+    {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung, kOneSet | kHonour},
+    {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind, kOneSet | kHonour},
+    {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind, kOneSet | kHonour},
+    {kYaku15DoublePung, kNormal, check_yaku_15_double_pung, kTwoSets},
+    {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs, kTwoSets},
+    {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kOneSet},
+    {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kNoHonour},
+    {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kAny},
+    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
+    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
+    {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets},
+    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kAny},
+    {kYaku24LastTile, kAll, check_yaku_24_last_tile, kAny},
+    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kAny},
+    {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonour},
+    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kTwoChows},
+    {kYaku28AllPungs, kAll, check_yaku_28_all_pungs, kTwoSets},
+    {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets},
+    {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types, kHonour},
+    {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush, kHonour},
+    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kAny},
+    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kTwoChows},
+    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kTwoSets},
+    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kTwoChows},
+    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kAny},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kAny},
+    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kAny},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kAny},
+    {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kAny},
+    {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kTwoSets | kHonour},
+    {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
+    {kYaku44LesserHonoursKnitted, kHonoursKnitted, check_yaku_44_lesser_honours_knitted, kAny},
+    {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kNoHonour},
+    {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kNoHonour},
+    {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kTwoChows},
+    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kTwoChows},
+    {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kTwoChows},
+    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kTwoSets},
+    {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kTwoSets},
+    {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kNoHonour},
+    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kTwoChows},
+    {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs, kTwoSets},
+    {kYaku55FullFlush, kAll, check_yaku_55_full_flush, kNoHonour},
+    {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted, kHonour},
+    {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs, kNoHonour},
+    {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles, kNoHonour},
+    {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles, kNoHonour},
+    {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles, kNoHonour},
+    {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs, kAny},
+    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kTwoChows},
+    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kAny},
+    {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs, kTwoSets},
+    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kTwoChows},
+    {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs, kTwoSets},
+    {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons, kTwoSets | kHonour},
+    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kNoHonour},
+    {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds, kTwoSets | kHonour},
+    {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours, kHonour},
+    {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs, kTwoSets},
+    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals, kNoHonour},
+    {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds, kTwoSets | kHonour},
+    {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons, kTwoSets | kHonour},
+    {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs, kNoHonour},
+    {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kTwoSets},
+    {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
+    {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kAny},
+    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kNoHonour},
+    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
+    {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
+    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kAny},
+    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kAny},
+    {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kAny},
 };
 
-// The checks of each hand form, in the order above.
-struct FormChecks {
-  std::array<void (*)(const HandFacts&), kYakuCount> run;
+// The checks to run for each hand form and each set of CheckNeeds a hand
+// holds, as places in the list above, in its order.
+constexpr int kNeedSets = 1 << 5;
+struct CheckList {
+  std::array<std::uint8_t, kYakuCount> at;
   int count;
 };
-constexpr std::array<FormChecks, kHandForms> kChecksByForm = [] {
-  std::array<FormChecks, kHandForms> out{};
+constexpr auto kChecksByForm = [] {
+  std::array<std::array<CheckList, kNeedSets>, kHandForms> out{};
   for (int form = 0; form < kHandForms; ++form)
-    for (const PatternCheck& check : kPatternChecks)
-      if (check.forms & (1 << form)) out[form].run[out[form].count++] = check.run;
+    for (int held = 0; held < kNeedSets; ++held) {
+      CheckList& list = out[form][held];
+      for (int i = 0; i < kYakuCount; ++i) {
+        const PatternCheck& check = kPatternChecks[i];
+        if ((check.forms & (1 << form)) && (check.needs & ~held) == 0) list.at[list.count++] = i;
+      }
+    }
   return out;
 }();
 
@@ -169,8 +198,8 @@ void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& 
   HandFacts f;
   gather_hand_facts(f, r, ctx, rules, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);
-  const FormChecks& checks = kChecksByForm[f.form];
-  for (int i = 0; i < checks.count; ++i) checks.run[i](f);
+  const CheckList& checks = kChecksByForm[f.form][needs_held(f)];
+  for (int i = 0; i < checks.count; ++i) kPatternChecks[checks.at[i]].run(f);
   limit_chow_families(f);
   total_points(rules, out);
 }
@@ -179,4 +208,14 @@ int yaku_points_without_flowers(const YakuTable& table) {
   int sum = 0;
   for (int id = 0; id < kYakuCount; ++id) sum += table[id].found != 0 ? table[id].points : 0;
   return sum - (table[kYaku80Flowers].found != 0 ? table[kYaku80Flowers].points : 0);
+}
+
+ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
+  ScoringInputs in{r.valid, r.form, r.seat, r.tile, r.by_discard, r.open, r.seat_wind, r.round_wind, r.wait_count,
+                   {}, {}, ctx, {}, rules};
+  std::copy(std::begin(r.hand), std::end(r.hand), in.hand.begin());
+  std::copy(std::begin(r.blocks), std::end(r.blocks), in.blocks.begin());
+  in.ctx.visible = nullptr;
+  if (ctx.visible != nullptr) std::copy(ctx.visible, ctx.visible + kTileCodes, in.visible.begin());
+  return in;
 }

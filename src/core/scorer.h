@@ -3,12 +3,27 @@
 // totals the points. Over values.
 #pragma once
 
+#include <array>
+
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
 
 // Scores the reading into `out` (its table fresh first). A reading that is
 // not valid finds nothing and totals 0.
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out);
+
+// Everything score_hand reads of its arguments: equal inputs score equally.
+struct ScoringInputs {
+  int valid, form, seat, tile, by_discard, open, seat_wind, round_wind, wait_count;  // of the reading
+  std::array<int, kHandSlots> hand;
+  std::array<int, kWinBlocks> blocks;
+  WinContext ctx;                       // its visible pointer null: the counts are below
+  std::array<int, kTileCodes> visible;
+  RuleSwitches rules;
+
+  bool operator==(const ScoringInputs&) const = default;
+};
+ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
 
 // The total for the 8-point minimum: points of every found pattern except
 // the flowers, never capped.

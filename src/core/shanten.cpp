@@ -101,14 +101,20 @@ Reading read_split(Split s, int melds, int spread_suits) {
   return r;
 }
 
+// The one-suit table rows of the three suits' counts.
+using SuitRows = std::array<int, kSuits>;
+
+SuitRows suit_rows(const int* counts) { return {suit_row(counts, 0), suit_row(counts, 1), suit_row(counts, 2)}; }
+
 // The normal form: one reading without a head and one per tile held twice
 // or more with that pair as the head. Only the head's own suit changes
-// between readings, so the other suits are looked up once.
-[[gnu::always_inline]] inline Reading normal_form(int* counts, TileMask pair_tiles, int melds) {
+// between readings, so the other suits are looked up once; `rows` are the
+// suits' rows of `counts`.
+[[gnu::always_inline]] inline Reading normal_form(int* counts, const SuitRows& rows, TileMask pair_tiles, int melds) {
   Split base[kSuits + 1];
   int spread_suits = 0;
   for (int s = 0; s < kSuits; ++s) {
-    const int row = suit_row(counts, s);
+    const int row = rows[s];
     base[s] = split_of_packed(g_hai_splits[row]);
     if (is_spread_row(row)) ++spread_suits;
   }
@@ -236,11 +242,11 @@ int thirteen_orphans(const HeldMasks& m) {
 // The distances of counted tiles; counts may be changed on the way and are
 // restored. It and the forms it reads are inlined whole into both callers (a
 // call costs one evaluation about a tenth of its time).
-[[gnu::always_inline]] inline ShantenResult distance_of_counts(int* counts, const HeldMasks& m, int melds,
-                                                                const int (&visible)[kTileCodes]) {
+[[gnu::always_inline]] inline ShantenResult distance_of_counts(int* counts, const SuitRows& rows, const HeldMasks& m,
+                                                                int melds, const int (&visible)[kTileCodes]) {
   Reading normal;
   if (g_hai_table_loaded) {
-    normal = normal_form(counts, m.pairs, melds);
+    normal = normal_form(counts, rows, m.pairs, melds);
     knitted_straight(counts, visible, m.present, melds, normal);
   }
   ShantenResult r;
@@ -280,7 +286,7 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
     if (counts[v] == 4) m.fours |= bit;
     m.present |= bit;
   }
-  return distance_of_counts(counts, m, melds, visible);
+  return distance_of_counts(counts, suit_rows(counts), m, melds, visible);
 }
 
 void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
@@ -291,11 +297,14 @@ void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&
     if (counted(v)) set_held_bits(whole, v, ++counts[v]);
   int fifth_copies = 0;  // tiles held more than four times
   for (int t = 1; t <= kRed; ++t) fifth_copies += counts[t] > kMaxCopies ? 1 : 0;
+  // A discard changes only its own suit's row; a hand with a fifth copy has
+  // no rows of its own (only the discard of that copy is judged).
+  const SuitRows whole_rows = fifth_copies > 0 ? SuitRows{} : suit_rows(counts);
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (!wanted[slot]) continue;
     const int v = hand[slot];
     if (!counted(v)) {
-      out[slot] = fifth_copies > 0 ? ShantenResult{} : distance_of_counts(counts, whole, melds, visible);
+      out[slot] = fifth_copies > 0 ? ShantenResult{} : distance_of_counts(counts, whole_rows, whole, melds, visible);
       continue;
     }
     if (fifth_copies - (counts[v] == kMaxCopies + 1 ? 1 : 0) > 0) {
@@ -304,7 +313,12 @@ void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&
     }
     HeldMasks m = whole;
     set_held_bits(m, v, --counts[v]);
-    out[slot] = distance_of_counts(counts, m, melds, visible);
+    SuitRows rows = whole_rows;
+    if (fifth_copies > 0)
+      rows = suit_rows(counts);
+    else if (is_suited(v))
+      rows[suit_of(v)] = suit_row(counts, suit_of(v));
+    out[slot] = distance_of_counts(counts, rows, m, melds, visible);
     ++counts[v];
   }
 }

@@ -163,6 +163,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.valid = 0;
   r.orders = {};
   r.scorings = 0;
+  r.work_order = -1;
   if (!well_formed(r.hand)) return;
 
   // Seven pairs beats the normal reading unless it is refused; a refused
@@ -178,4 +179,10 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
     valid = true;
   }
   r.valid = valid ? 1 : 0;
+}
+
+bool work_holds_reading(const WinReading& r) {
+  if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
+  const EvalOrderRecord& scored = r.orders[r.work_order];
+  return std::equal(std::begin(r.blocks), std::end(r.blocks), std::begin(scored.blocks));
 }

@@ -28,6 +28,8 @@ struct WinContext {
   int kong_replacement;     // 1 while the seat's draw is a kong replacement
   int flowers;              // flowers the seat has set aside
   const int* visible;       // the caller's visible counts by tile code (not read while robbing a kong)
+
+  bool operator==(const WinContext&) const = default;
 };
 
 // One extraction order's reading: {found, its total, its five blocks}.
@@ -59,7 +61,12 @@ struct WinReading {
   int valid;
   std::array<EvalOrderRecord, kExtractionOrders> orders;  // the normal reading, by extraction order
   int scorings;          // scorings the normal reading ran (the work area holds the last)
+  int work_order;        // the extraction order whose scoring the work area holds, -1 for none
 };
+
+// The work area that read_win left holds the scoring of the reading as it
+// now stands: the chosen order was the last one scored.
+bool work_holds_reading(const WinReading& r);
 
 // Reads slots 0-12 of `hand` completed by `tile`, in the form of `waits`,
 // into `r` (every field written). Settles seven pairs against the normal

@@ -38,21 +38,24 @@ struct SortedHand {
 
 void find_values_above(const int* v, SortedHand& h) {
   h.values = v;
+  int run_value[kHandSlots];
   Positions runs[kHandSlots]{};  // positions of each run of equal values
-  int run_of[kHandSlots];
-  int first_of_run[kHandSlots];
   int runs_count = 0;
   for (int i = 0; i < kHandSlots; ++i) {
-    if (i == 0 || v[i] != v[i - 1]) first_of_run[runs_count++] = i;
-    run_of[i] = runs_count - 1;
+    if (i == 0 || v[i] != v[i - 1]) run_value[runs_count++] = v[i];
     runs[runs_count - 1] |= Positions{1} << i;
   }
-  for (int i = 0; i < kHandSlots; ++i) {
-    h.one_up[i] = h.two_up[i] = 0;
-    for (int k = run_of[i] + 1; k < runs_count && k <= run_of[i] + 2; ++k) {
-      const int above = v[first_of_run[k]] - v[i];
-      if (above == 1) h.one_up[i] = runs[k];
-      if (above == 2) h.two_up[i] = runs[k];
+  for (int k = 0; k < runs_count; ++k) {
+    Positions one_up = 0;
+    Positions two_up = 0;
+    for (int j = k + 1; j < runs_count && j <= k + 2; ++j) {
+      const int above = run_value[j] - run_value[k];
+      if (above == 1) one_up = runs[j];
+      if (above == 2) two_up = runs[j];
+    }
+    for (Positions p = runs[k]; p != 0; p = without_front(p)) {
+      h.one_up[front(p)] = one_up;
+      h.two_up[front(p)] = two_up;
     }
   }
 }
@@ -99,23 +102,65 @@ Taken take_step(const SortedHand& h, BlockStep step, Positions left) {
   }
 }
 
-// Depth-first search for five blocks that take every position, trying the
-// order's three steps at each level; the path found stays in `blocks`.
-// Five blocks cover fourteen tiles only as four sets and one pair, so a
-// second pair is never tried: the path found is the same, sooner.
-bool extract_from_level(const SortedHand& h, int order, int level, Positions left, bool pair_taken, int* blocks) {
-  for (BlockStep step : kOrderSteps[order]) {
+// Every way of taking five blocks that take every position: the step taken
+// at each level and its block. Each step at a node takes the one block it
+// finds, so a path is known by its steps, and an extraction order's
+// depth-first search finds the first path when the paths are ranked by
+// that order's steps. Five blocks cover fourteen tiles only as four sets and
+// one pair, so a second pair is never tried: no path is lost.
+struct Path {
+  BlockStep steps[kWinBlocks];
+  int blocks[kWinBlocks];
+};
+// A pair at one of five levels and a pung or a chow at each other level.
+constexpr int kMaxPaths = kWinBlocks * (1 << (kWinBlocks - 1));
+
+struct Paths {
+  Path list[kMaxPaths];
+  int count = 0;
+};
+
+void collect_paths(const SortedHand& h, int level, Positions left, bool pair_taken, Path& at, Paths& out) {
+  for (BlockStep step : {kStepPung, kStepChow, kStepPair}) {
     if (step == kStepPair && pair_taken) continue;
     const Taken t = take_step(h, step, left);
     if (t.block == 0) continue;
-    blocks[level] = t.block;
-    if (level == kWinBlocks - 1) {
-      if (t.left == 0) return true;
-      continue;
-    }
-    if (extract_from_level(h, order, level + 1, t.left, pair_taken || step == kStepPair, blocks)) return true;
+    at.steps[level] = step;
+    at.blocks[level] = t.block;
+    if (level < kWinBlocks - 1)
+      collect_paths(h, level + 1, t.left, pair_taken || step == kStepPair, at, out);
+    else if (t.left == 0)
+      out.list[out.count++] = at;
   }
-  return false;
+}
+
+// The place of each step in each order's list of steps.
+constexpr auto kStepRank = [] {
+  std::array<std::array<int, 3>, kExtractionOrders> rank{};
+  for (int order = 0; order < kExtractionOrders; ++order)
+    for (int i = 0; i < 3; ++i) rank[order][kOrderSteps[order][i]] = i;
+  return rank;
+}();
+
+// The path's steps as ranks in the order, the first level most significant.
+int path_key(const Path& p, int order) {
+  int key = 0;
+  for (BlockStep step : p.steps) key = key * 3 + kStepRank[order][step];
+  return key;
+}
+
+// The path the order's search finds first, -1 when there is none.
+int first_path(const Paths& paths, int order) {
+  int first = -1;
+  int first_key = 0;
+  for (int i = 0; i < paths.count; ++i) {
+    const int key = path_key(paths.list[i], order);
+    if (first < 0 || key < first_key) {
+      first = i;
+      first_key = key;
+    }
+  }
+  return first;
 }
 
 using BlockSet = std::array<int, kWinBlocks>;  // a reading's blocks, ascending
@@ -129,9 +174,12 @@ BlockSet block_set_of(const int* blocks) {
 
 // An earlier order that read the same blocks, in any order, scored the same
 // total: no pattern depends on the order the blocks were taken in.
-int earlier_same_reading(const WinReading& r, const BlockSet (&sets)[kExtractionOrders], int order) {
+int earlier_same_reading(const Paths& paths, const int (&path_of)[kExtractionOrders], int order) {
   for (int k = 0; k < order; ++k)
-    if (r.orders[k].found && sets[k] == sets[order]) return k;
+    if (path_of[k] == path_of[order]) return k;
+  const BlockSet set = block_set_of(paths.list[path_of[order]].blocks);
+  for (int k = 0; k < order; ++k)
+    if (path_of[k] >= 0 && block_set_of(paths.list[path_of[k]].blocks) == set) return k;
   return -1;
 }
 
@@ -145,17 +193,19 @@ void clear_blocks(WinReading& r) {
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
   SortedHand h;
   find_values_above(r.hand, h);
-  BlockSet sets[kExtractionOrders];
+  Paths paths;
+  Path at;
+  collect_paths(h, 0, kWholeHand, false, at, paths);
+  int path_of[kExtractionOrders];
   int best = -1;
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     rec = {};
-    if (!extract_from_level(h, order, 0, kWholeHand, false, rec.blocks)) {
-      rec = {};
-      continue;
-    }
-    sets[order] = block_set_of(rec.blocks);
-    const int same = earlier_same_reading(r, sets, order);
+    path_of[order] = first_path(paths, order);
+    if (path_of[order] < 0) continue;
+    const Path& p = paths.list[path_of[order]];
+    std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
+    const int same = earlier_same_reading(paths, path_of, order);
     if (same >= 0) {
       rec.points = r.orders[same].points;
     } else {
@@ -163,6 +213,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
       r.block_count = kWinBlocks;
       score_hand(r, ctx, rules, work);
       ++r.scorings;
+      r.work_order = order;
       rec.points = work.total;
     }
     rec.found = 1;

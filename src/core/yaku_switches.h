@@ -19,4 +19,5 @@ struct RuleSwitches {
   int score_cap = 0;  // 1: a total of 88 or more without flowers is cut to 88
 
   bool rule_on(int word) const { return rule_yaku[word] != 0; }
+  bool operator==(const RuleSwitches&) const = default;
 };

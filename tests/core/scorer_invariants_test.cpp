@@ -66,6 +66,37 @@ TEST_F(ScorerInvariants, ReadingIsTheFirstBestExtractionOrder) {
   EXPECT_GT(ties, 0) << "no run met two different readings of equal total";
 }
 
+bool same_scoring(const Scoring& a, const Scoring& b) {
+  for (int id = 0; id < kYakuCount; ++id)
+    if (a.table[id].found != b.table[id].found || a.table[id].points != b.table[id].points) return false;
+  return a.total == b.total && a.total_uncapped == b.total_uncapped;
+}
+
+// score_yaku right after evaluate_win may copy the scoring the reading
+// kept: the copy is the fresh scoring whatever a reader wrote over the
+// shared area, and a changed table beside the hand is scored afresh.
+TEST_F(ScorerInvariants, KeptScoringIsTheFreshScoring) {
+  std::mt19937 rng(515);
+  for (int round = 0; round < 400; ++round) {
+    random_table(rng);
+    score(random_complete_hand(rng));
+    const Scoring first = g_scoring;
+    for (YakuEntry& e : g_yaku_table) e = {1, 0};
+    score_yaku();
+    ASSERT_TRUE(same_scoring(g_scoring, first)) << round;
+    ++g_hana[kSeat].count;  // one flower more
+    score_yaku();
+    const Scoring moved = g_scoring;
+    ASSERT_EQ(moved.total, first.total + 1) << round;
+    reset_scoring_memo();
+    score_yaku();
+    ASSERT_TRUE(same_scoring(g_scoring, moved)) << round;
+    --g_hana[kSeat].count;
+    score_yaku();
+    ASSERT_TRUE(same_scoring(g_scoring, first)) << round;
+  }
+}
+
 bool names_a_suit(const Found& f) { return f.count(kYaku41ReversibleTiles) || f.count(kYaku78AllGreen); }
 
 TEST_F(ScorerInvariants, ExchangingSuitsKeepsThePatterns) {
