@@ -30,25 +30,25 @@ std::vector<std::uint8_t> float_samples(const std::vector<float>& values) {
 
 // Played values are the sample's fraction of full scale times 32767, rounded half away from zero.
 TEST(DecodeWave, A22kMonoWaveDoublesItsFramesInterpolatedAndFillsBothChannels) {
-  WaveSpec spec;
-  spec.samples = pcm16({0, 16384});
+  WaveSpec wave;
+  wave.samples = pcm16({0, 16384});
   // Played frames at source positions 0, 0.5, 1, 1.5; past the last frame it is held.
-  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{0, 0, 8192, 8192, 16384, 16384, 16384, 16384}));
+  EXPECT_EQ(decoded(wave_bytes(wave)), (Samples{0, 0, 8192, 8192, 16384, 16384, 16384, 16384}));
 }
 
 TEST(DecodeWave, StereoAt44kPlaysAsItIs) {
-  WaveSpec spec;
-  spec.channels = 2;
-  spec.rate = 44100;
-  spec.samples = pcm16({-32768, 32767, 100, -100});
-  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{-32767, 32766, 100, -100}));
+  WaveSpec wave;
+  wave.channels = 2;
+  wave.rate = 44100;
+  wave.samples = pcm16({-32768, 32767, 100, -100});
+  EXPECT_EQ(decoded(wave_bytes(wave)), (Samples{-32767, 32766, 100, -100}));
 }
 
 TEST(DecodeWave, StereoAt22kInterpolatesEachChannelOnItsOwn) {
-  WaveSpec spec;
-  spec.channels = 2;
-  spec.samples = pcm16({0, -16384, 16384, 0});
-  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{0, -16384, 8192, -8192, 16384, 0, 16384, 0}));
+  WaveSpec wave;
+  wave.channels = 2;
+  wave.samples = pcm16({0, -16384, 16384, 0});
+  EXPECT_EQ(decoded(wave_bytes(wave)), (Samples{0, -16384, 8192, -8192, 16384, 0, 16384, 0}));
 }
 
 TEST(DecodeWave, EveryAcceptedSampleFormatReadsItsValues) {
@@ -76,10 +76,10 @@ TEST(DecodeWave, EveryAcceptedSampleFormatReadsItsValues) {
 }
 
 TEST(DecodeWave, AFrameShorterThanAPlayedOneStillPlaysOne) {
-  WaveSpec spec;
-  spec.rate = 192000;
-  spec.samples = pcm16({-16384, 0, 16384});  // three frames: 0.69 of a played one
-  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{-16384, -16384}));
+  WaveSpec wave;
+  wave.rate = 192000;
+  wave.samples = pcm16({-16384, 0, 16384});  // three frames: 0.69 of a played one
+  EXPECT_EQ(decoded(wave_bytes(wave)), (Samples{-16384, -16384}));
 }
 
 TEST(DecodeWave, OtherChunksAndAPadByteAreSteppedOver) {
@@ -90,12 +90,12 @@ TEST(DecodeWave, OtherChunksAndAPadByteAreSteppedOver) {
 }
 
 TEST(DecodeWave, ADataChunkCutShortGivesTheWholeFramesTheFileHolds) {
-  WaveSpec spec;
-  spec.rate = 44100;
-  spec.data_size = 0xFFFFFFFF;
-  spec.samples = pcm16({1000, 2000, 3000});
-  spec.samples.push_back(0x7F);  // half a frame
-  EXPECT_EQ(decoded(wave_bytes(spec)), (Samples{1000, 1000, 2000, 2000, 3000, 3000}));
+  WaveSpec wave;
+  wave.rate = 44100;
+  wave.data_size = 0xFFFFFFFF;
+  wave.samples = pcm16({1000, 2000, 3000});
+  wave.samples.push_back(0x7F);  // half a frame
+  EXPECT_EQ(decoded(wave_bytes(wave)), (Samples{1000, 1000, 2000, 2000, 3000, 3000}));
 }
 
 struct Refused {
@@ -106,10 +106,10 @@ struct Refused {
 std::vector<Refused> refused_files() {
   std::vector<Refused> cases;
   const auto with = [&](const char* what, auto change) {
-    WaveSpec spec;
-    spec.samples = pcm16(Samples(400, 500));
-    change(spec);
-    cases.push_back({what, wave_bytes(spec)});
+    WaveSpec wave;
+    wave.samples = pcm16(Samples(400, 500));
+    change(wave);
+    cases.push_back({what, wave_bytes(wave)});
   };
   with("a rate of 1", [](WaveSpec& s) { s.rate = 1; });
   with("a rate of 2", [](WaveSpec& s) { s.rate = 2; });
@@ -167,11 +167,11 @@ TEST(DecodeWave, AbsurdShortOrOverlongFilesAreRefusedAndLeaveTheOutputAlone) {
 }
 
 TEST(DecodeWave, FiveSecondsAtTheLowestRatePlayWhole) {
-  WaveSpec spec;
-  spec.rate = 8000;
-  spec.samples.assign(2 * 40'000, 0);
+  WaveSpec wave;
+  wave.rate = 8000;
+  wave.samples.assign(2 * 40'000, 0);
   Samples out;
-  ASSERT_TRUE(platform::decode_wave(wave_bytes(spec), out));
+  ASSERT_TRUE(platform::decode_wave(wave_bytes(wave), out));
   EXPECT_EQ(out.size(), 2u * 5 * 44100);
 }
 

@@ -14,10 +14,10 @@ namespace fs = std::filesystem;
 void write_test_wave(const fs::path& path) {
   std::vector<std::int16_t> samples(80);
   for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = i % 2 ? 3000 : -3000;
-  WaveSpec spec;
-  spec.rate = 8000;
-  spec.samples = pcm16(samples);
-  write_file_bytes(path, wave_bytes(spec));
+  WaveSpec wave;
+  wave.rate = 8000;
+  wave.samples = pcm16(samples);
+  write_file_bytes(path, wave_bytes(wave));
 }
 
 TestWorkdir::TestWorkdir(bool with_sounds) : old_(fs::current_path()) {

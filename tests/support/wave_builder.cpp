@@ -14,25 +14,25 @@ void put_id(std::vector<std::uint8_t>& out, const char* id) {
 
 }  // namespace
 
-std::vector<std::uint8_t> wave_bytes(const WaveSpec& spec) {
-  const std::uint32_t align = spec.block_align >= 0 ? static_cast<std::uint32_t>(spec.block_align)
-                                                    : spec.channels * spec.bits / 8u;
-  const auto data_size = static_cast<std::uint32_t>(spec.data_size >= 0 ? spec.data_size : spec.samples.size());
+std::vector<std::uint8_t> wave_bytes(const WaveSpec& wave) {
+  const std::uint32_t align = wave.block_align >= 0 ? static_cast<std::uint32_t>(wave.block_align)
+                                                    : wave.channels * wave.bits / 8u;
+  const auto data_size = static_cast<std::uint32_t>(wave.data_size >= 0 ? wave.data_size : wave.samples.size());
   std::vector<std::uint8_t> out;
   put_id(out, "RIFF");
-  put(out, static_cast<std::uint32_t>(36 + spec.samples.size()), 4);
+  put(out, static_cast<std::uint32_t>(36 + wave.samples.size()), 4);
   put_id(out, "WAVE");
   put_id(out, "fmt ");
   put(out, 16, 4);
-  put(out, spec.tag, 2);
-  put(out, spec.channels, 2);
-  put(out, spec.rate, 4);
-  put(out, spec.rate * align, 4);
+  put(out, wave.tag, 2);
+  put(out, wave.channels, 2);
+  put(out, wave.rate, 4);
+  put(out, wave.rate * align, 4);
   put(out, align, 2);
-  put(out, spec.bits, 2);
+  put(out, wave.bits, 2);
   put_id(out, "data");
   put(out, data_size, 4);
-  out.insert(out.end(), spec.samples.begin(), spec.samples.end());
+  out.insert(out.end(), wave.samples.begin(), wave.samples.end());
   return out;
 }
 
@@ -45,9 +45,9 @@ std::vector<std::uint8_t> pcm16(const std::vector<std::int16_t>& samples) {
 std::vector<std::uint8_t> game_like_wave(std::size_t frames) {
   std::vector<std::int16_t> samples(frames);
   for (std::size_t i = 0; i < frames; ++i) samples[i] = i / 50 % 2 ? 6000 : -6000;
-  WaveSpec spec;
-  spec.samples = pcm16(samples);
-  return wave_bytes(spec);
+  WaveSpec wave;
+  wave.samples = pcm16(samples);
+  return wave_bytes(wave);
 }
 
 void write_file_bytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -22,7 +22,7 @@ constexpr std::size_t kWaveRateOffset = 24;
 constexpr std::size_t kWaveDataSizeOffset = 40;
 constexpr std::size_t kWaveHeaderBytes = 44;
 
-std::vector<std::uint8_t> wave_bytes(const WaveSpec& spec);
+std::vector<std::uint8_t> wave_bytes(const WaveSpec& wave);
 
 // 16-bit samples, little-endian.
 std::vector<std::uint8_t> pcm16(const std::vector<std::int16_t>& samples);
