@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-#include "base/ai_record.h"
 #include "base/table_state.h"
-#include "base/visible.h"
-
-int held(int tile) { return g_hand_counts[tile]; }
-int seen_by_all(int tile) { return g_visible_counts[tile]; }
-bool out_of_play(int tile) { return g_visible_counts[tile] >= 4; }
 
 bool honour_held_twice() {
   return std::any_of(&g_hand_counts[kEast], &g_hand_counts[kRed] + 1, [](int c) { return c >= 2; });
@@ -19,8 +13,6 @@ KindCounts free_tile_counts() {
   std::copy(g_hand_counts, g_hand_counts + kTileCodes, counts.begin());
   return counts;
 }
-
-int held_at(int tile, int offset) { return count_at(g_hand_counts, tile, offset); }
 
 int lowest_chow(const KindCounts& counts) {
   const auto* low = std::find_if(kPlayingTiles.begin(), kPlayingTiles.end(), [&](int t) { return chow_at(counts.data(), t); });

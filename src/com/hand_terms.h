@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "base/ai_record.h"
+#include "base/visible.h"
 #include "com/turn/planner_state.h"
 #include "core/tiles.h"
 
@@ -13,12 +15,13 @@
 using KindCounts = std::array<int, kTileCodes>;
 
 // ------------------------------------------------------ tiles held and seen
-// Free copies of `tile` in the hand as the script counted it (g_hand_counts).
-int held(int tile);
-// Copies of `tile` out on the table for every seat to see (g_visible_counts).
-int seen_by_all(int tile);
+// Free copies of `tile` in the hand as the script counted it. Inline: the
+// rules read it in their innermost loops.
+inline int held(int tile) { return g_hand_counts[tile]; }
+// Copies of `tile` out on the table for every seat to see.
+inline int seen_by_all(int tile) { return g_visible_counts[tile]; }
 // All four copies are out on the table.
-bool out_of_play(int tile);
+inline bool out_of_play(int tile) { return g_visible_counts[tile] >= 4; }
 // Some honour is held twice or more.
 bool honour_held_twice();
 // The free tiles as the script counted them.
@@ -39,7 +42,7 @@ constexpr int count_at(const int* counts, int tile, int offset) {
   return rank >= 1 && rank <= 9 ? counts[tile + offset] : 0;
 }
 // The free copies `offset` ranks from `tile`, as count_at reads them.
-int held_at(int tile, int offset);
+inline int held_at(int tile, int offset) { return count_at(g_hand_counts, tile, offset); }
 
 // ------------------------------------------------------------------ chows
 // A suited tile that can be the lowest of a chow (rank 7 at most).
