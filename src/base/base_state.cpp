@@ -38,3 +38,8 @@
 BASE_STATE(RUVELKA_DEFINE_STATE)
 
 void reset_base_floor() { BASE_STATE(RUVELKA_RESET_STATE) }
+
+std::span<const StateBytes> base_state_bytes() {
+  static constexpr StateBytes kPieces[] = {BASE_STATE(RUVELKA_STATE_BYTES)};
+  return kPieces;
+}

@@ -22,3 +22,8 @@
 COM_STATE(RUVELKA_DEFINE_STATE)
 
 void reset_com_floor() { COM_STATE(RUVELKA_RESET_STATE) }
+
+std::span<const StateBytes> com_state_bytes() {
+  static constexpr StateBytes kPieces[] = {COM_STATE(RUVELKA_STATE_BYTES)};
+  return kPieces;
+}

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/state_list.h"
+
 namespace platform {
 
 // ---------------------------------------------------------------- surfaces
@@ -126,6 +128,8 @@ std::string native_path(std::string_view program_path);
 // One generator serves the whole program.
 void rand_seed(std::uint32_t seed);
 int rand15();
+// The generator's state by its bytes: it changes with every number drawn.
+std::span<const StateBytes> rand_state_bytes();
 // Seeds the generator from the current time (seconds) and returns the seed.
 // The headless backend may fix the seed (headless::set_time_seed).
 std::uint32_t seed_from_time();

@@ -12,6 +12,11 @@ int rand15() {
   return static_cast<int>((g_rand_state >> 16) & 0x7FFF);
 }
 
+std::span<const StateBytes> rand_state_bytes() {
+  static constexpr StateBytes kPieces[] = {state_bytes(g_rand_state)};
+  return kPieces;
+}
+
 std::uint32_t seed_from_time() {
   const std::uint32_t seed = g_fixed_time_seed >= 0
                                  ? static_cast<std::uint32_t>(g_fixed_time_seed)

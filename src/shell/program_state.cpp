@@ -3,6 +3,7 @@
 #include "base/base_state.h"
 #include "com/com_state.h"
 #include "draw/draw_state.h"
+#include "flow/flow_state.h"
 #include "platform/platform.h"
 #include "screens/screen_state.h"
 #include "shell/shell_state.h"
@@ -15,6 +16,7 @@ void reset_program_state() {
   platform::reset_backend_state();
   reset_base_floor();
   reset_com_floor();
+  reset_flow_floor();
   reset_draw_floor();
   reset_screens_floor();
   reset_shell_floor();
