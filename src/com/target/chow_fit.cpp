@@ -1,6 +1,7 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "com/hand_terms.h"
 #include "base/ai_record.h"
@@ -12,10 +13,15 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant};
+  ChowLayout t{{}, variant, {}};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
+  for (int i = 0; i < kChowPositions; ++i) {
+    t.earlier[i] = -1;
+    for (int j = 0; j < i; ++j)
+      if (t.tiles[j] == t.tiles[i]) t.earlier[i] = j;
+  }
   return t;
 }
 
@@ -73,25 +79,15 @@ static_assert(kMixedShiftedChows[29].variant == 55 && kMixedShiftedChows[29].til
               kMixedShiftedChows[29].tiles[8] == 9);
 static_assert(kPureShiftedChows[4].tiles[0] == 5 && kPureShiftedChows[5].tiles[3] == 3);
 static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles[6] == 27);
+static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earlier[6] == 4 &&
+              kPureShiftedChows[0].earlier[2] == -1);
 
-constexpr int kMostLayouts = static_cast<int>(kMixedShiftedChows.size());
-constexpr std::array<int, 5> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
+constexpr std::array<int, kChowAimCount> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
                                        kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
 
-// Per seat, the last fits worked out, with the hand they were read from.
-struct FitMemo {
-  bool kept = false;
-  std::array<int, kMeldSlots> melds{};    // the seat's g_melds then
-  std::array<int, kRed + 1> counts{};     // held(0..37) then
-  std::array<bool, kChowAims.size()> filled{};  // per pattern of kChowAims
-  std::array<std::array<ChowFit, kMostLayouts>, kChowAims.size()> fits{};
-};
-std::array<FitMemo, kSeats> g_fit_memos;
+static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
-bool memo_reads_hand(const FitMemo& m, int seat) {
-  return m.kept && std::equal(m.melds.begin(), m.melds.end(), g_melds[seat]) &&
-         std::equal(m.counts.begin(), m.counts.end(), g_hand_counts);
-}
+std::array<ChowFitMemo, kSeats> g_chow_fit_memos;
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
 
@@ -159,35 +155,16 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
       fit.melded[part] = true;
     }
   }
-  // Runs on every position of every template the script tries: counts the
-  // copies already used instead of copying the hand.
+  // Free copies of a tile that earlier positions took: counted along the
+  // positions of the same tile rather than from a copy of the hand.
+  std::array<int, kChowPositions> used{};
   for (int i = 0; i < kChowPositions; ++i) {
-    const int tile = layout.tiles[i];
-    int used = 0;
-    for (int j = 0; j < i; ++j) used += layout.tiles[j] == tile && fit.covered[j] && !fit.melded[j / 3];
-    fit.covered[i] = fit.melded[i / 3] || held(tile) > used;
+    const int e = layout.earlier[i];
+    if (e >= 0) used[i] = used[e] + (fit.covered[e] && !fit.melded[e / 3]);
+    fit.covered[i] = fit.melded[i / 3] || held(layout.tiles[i]) > used[i];
     fit.coverage += fit.covered[i];
   }
   return fit;
-}
-
-std::span<const ChowFit> chow_fits(int seat, int yaku) {
-  FitMemo& m = g_fit_memos[seat];
-  if (!memo_reads_hand(m, seat)) {
-    m = FitMemo{};
-    m.kept = true;
-    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds.begin());
-    std::copy(g_hand_counts, g_hand_counts + m.counts.size(), m.counts.begin());
-  }
-  const auto aim = std::find(kChowAims.begin(), kChowAims.end(), yaku);
-  if (aim == kChowAims.end()) return {};
-  const auto index = aim - kChowAims.begin();
-  const std::span<const ChowLayout> layouts = chow_layouts(yaku);
-  if (!m.filled[index]) {
-    for (std::size_t i = 0; i < layouts.size(); ++i) m.fits[index][i] = fit_chow_layout(seat, layouts[i]);
-    m.filled[index] = true;
-  }
-  return std::span<const ChowFit>(m.fits[index]).first(layouts.size());
 }
 
 KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit) {
@@ -254,4 +231,48 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   take_shapes(r, std::array{1, 1}, [&s] { ++s.partials; });
   take_shapes(r, std::array{1, 0, 1}, [&s] { ++s.partials; });
   return s;
+}
+
+int ChowFitMemo::aim_index(int yaku) const {
+  const auto aim = std::find(kChowAims.begin(), kChowAims.end(), yaku);
+  assert(aim != kChowAims.end());
+  return static_cast<int>(aim - kChowAims.begin());
+}
+
+std::span<const ChowFit> ChowFitMemo::fits(int yaku) {
+  const int a = aim_index(yaku);
+  const std::span<const ChowLayout> layouts = chow_layouts(yaku);
+  if (!filled_[a]) {
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+      fits_[a][i] = fit_chow_layout(seat_, layouts[i]);
+      rests_[a][i].read = false;
+    }
+    filled_[a] = true;
+  }
+  return std::span<const ChowFit>(fits_[a]).first(layouts.size());
+}
+
+const RestShape& ChowFitMemo::rest(int yaku, std::size_t index, RestCounting counting) {
+  const ChowFit& fit = fits(yaku)[index];
+  KeptRest& kept = rests_[aim_index(yaku)][index];
+  const bool same = kept.read && kept.counting.pair_beside_chow == counting.pair_beside_chow &&
+                    kept.counting.plain_pair == counting.plain_pair;
+  if (!same) {
+    const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], fit);
+    kept = {true, counting, read_rest(left, fit.other_melds, counting.pair_beside_chow, counting.plain_pair)};
+  }
+  return kept.shape;
+}
+
+ChowFitMemo& chow_fit_memo(int seat) {
+  ChowFitMemo& m = g_chow_fit_memos[seat];
+  const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
+                    std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
+  if (!same) {
+    m.seat_ = seat;
+    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
+    std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
+    m.filled_ = {};
+  }
+  return m;
 }

@@ -12,11 +12,14 @@
 
 constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
+constexpr int kChowAimCount = 5;      // the patterns above
+constexpr int kMostChowLayouts = 30;  // those of mixed shifted chows
 
 // One template: three chows, part p at positions 3p to 3p + 2, lowest tile first.
 struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
+  std::array<int, kChowPositions> earlier;  // the previous position of the same tile, -1 for its first
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -40,13 +43,6 @@ struct ChowFit {
 // its code, positions in order.
 ChowFit fit_chow_layout(int seat, const ChowLayout& layout);
 
-// The fits of every template of `yaku` for the seat's hand, in the order of
-// chow_layouts(yaku). The script tries these templates about a hundred
-// times per run, and runs for every seat on every frame of the user's turn,
-// on hands that seldom change: each seat's fits are kept until its melds or
-// g_hand_counts differ from those they were read from.
-std::span<const ChowFit> chow_fits(int seat, int yaku);
-
 // The free tiles left once those that cover the template are taken out.
 KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit);
 
@@ -69,6 +65,44 @@ struct RestShape {
 // How a selector counts a pair: one more, or "there is a pair" (set to 1).
 enum class PairCount { kAdd, kSetOne };
 
+// How a pattern counts the pairs of the rest (read_rest): beside a chow, and plain.
+struct RestCounting {
+  PairCount pair_beside_chow;
+  PairCount plain_pair;
+};
+
 // Reads the rest: the pair-and-chow shapes (a set from the melds plus one,
 // not one more), runs, a run folded into a pair, pungs, pairs, then partials.
 RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
+
+// The fits of every template of `yaku` for one seat's hand, in the order of
+// chow_layouts(yaku), and what the rest beside each makes. The script asks
+// for these about a hundred times per run, on every frame of the user's
+// turn, of hands that seldom change: each is worked out when first asked
+// for and kept until the seat's melds or g_hand_counts differ from those
+// it was read from.
+class ChowFitMemo {
+ public:
+  std::span<const ChowFit> fits(int yaku);
+  // The rest beside template `index` of `yaku`, its pairs counted as `counting`.
+  const RestShape& rest(int yaku, std::size_t index, RestCounting counting);
+
+ private:
+  friend ChowFitMemo& chow_fit_memo(int seat);
+  struct KeptRest {
+    bool read = false;  // false until read for the fits kept
+    RestCounting counting{};
+    RestShape shape;
+  };
+  int aim_index(int yaku) const;
+
+  int seat_ = -1;                        // -1 while nothing is kept
+  std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
+  std::array<int, kRed + 1> counts_{};   // held(0..37) then
+  std::array<bool, kChowAimCount> filled_{};     // per pattern: its fits and rests belong to the hand above
+  std::array<std::array<ChowFit, kMostChowLayouts>, kChowAimCount> fits_{};
+  std::array<std::array<KeptRest, kMostChowLayouts>, kChowAimCount> rests_{};
+};
+
+// The seat's memo, emptied first when the seat's hand is not the one it read.
+ChowFitMemo& chow_fit_memo(int seat);
