@@ -88,6 +88,15 @@ bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
   return threshold > 10 || layout == kSeriesLayout || (filled[n + 2] >= 2 && filled[n + 3] >= 2);
 }
 
+// The most places of the suit any layout fills: three per chow meld of the
+// suit and one per free tile of it.
+int shifted_chows_reach(int seat, int suit) {
+  const MeldTally& m = tally_melds(seat);
+  int reach = 0;
+  for (int r = 1; r <= 9; ++r) reach += 3 * m.chows_from[make_tile(suit, r)] + held(make_tile(suit, r));
+  return reach;
+}
+
 // ------------------------------------------- three-suited terminal chows
 
 struct TerminalTemplate {
@@ -184,10 +193,12 @@ void aim_quadruple_chow(int seat, int threshold) {
 
 void aim_four_pure_shifted_chows(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku62FourShiftedChows)) return;
-  for (int s = 0; s < kSuits; ++s)
+  for (int s = 0; s < kSuits; ++s) {
+    if (shifted_chows_reach(seat, s) < threshold) continue;
     for (int layout = 0; layout < kShiftedLayouts; ++layout)
       if (shifted_layout_passes(seat, s, layout, threshold))
         return write_target(seat, kYaku62FourShiftedChows, layout + 10 * s);
+  }
 }
 
 void aim_three_suited_terminal_chows(int seat, int threshold) {

@@ -1,6 +1,8 @@
 #include "com/target/selectors.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
@@ -140,6 +142,21 @@ struct WindowCount {
   int thin = 0;   // the rest held twice with one copy visible
 };
 
+// Tiles melded as a pung or held at least twice, one bit per tile code:
+// every window fit below asks that of each of its tiles.
+static_assert(kRed < 64);
+std::uint64_t pung_ready_tiles(const MeldTally& m) {
+  std::uint64_t bits = 0;
+  for (int t : kPlayingTiles)
+    if (m.pungs[t] || held(t) >= 2) bits |= std::uint64_t{1} << t;
+  return bits;
+}
+
+template <std::size_t N>
+bool all_pung_ready(std::uint64_t ready, const std::array<int, N>& tiles) {
+  return std::all_of(tiles.begin(), tiles.end(), [ready](int t) { return (ready >> t & 1) != 0; });
+}
+
 // Counts a window of tiles that each want a pung; nothing counts when two
 // or more declared melds lie outside the window.
 template <std::size_t N>
@@ -212,14 +229,14 @@ bool mixed_shifted_window_fits(const MeldTally& m, const std::array<int, 3>& til
 
 void aim_all_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku28AllPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   if (all_pungs_fits(seat, level, m, tally_pungs(m))) write_target(seat, kYaku28AllPungs, 0);
 }
 
 void aim_all_even_pungs(int seat) {
   if (keeps_current_target(seat, kYaku58AllEvenPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   int pungs = 0;
   int live_pairs = 0;
@@ -257,10 +274,11 @@ void aim_three_concealed_pungs(int seat) {
 
 void aim_triple_pung(int seat, int level) {
   if (keeps_current_target(seat, kYaku50TriplePung)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   for (int rank = 1; rank <= 9; ++rank) {
     const std::array<int, 3> tiles{rank, 10 + rank, 20 + rank};
-    if (triple_pung_fits(level, rank, count_window(m, tiles))) {
+    if (all_pung_ready(ready, tiles) && triple_pung_fits(level, rank, count_window(m, tiles))) {
       write_target(seat, kYaku50TriplePung, rank);
       return;
     }
@@ -269,11 +287,13 @@ void aim_triple_pung(int seat, int level) {
 
 void aim_pure_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku54PureShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int start = 1; start <= 7; ++start) {
       const int low = make_tile(suit, start);
-      if (shifted_pungs_fit(level, count_window(m, run_from<3>(low)))) {
+      const auto tiles = run_from<3>(low);
+      if (all_pung_ready(ready, tiles) && shifted_pungs_fit(level, count_window(m, tiles))) {
         write_target(seat, kYaku54PureShiftedPungs, low);
         return;
       }
@@ -283,11 +303,14 @@ void aim_pure_shifted_pungs(int seat, int level) {
 
 void aim_four_pure_shifted_pungs(int seat) {
   if (keeps_current_target(seat, kYaku66FourShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int start = 1; start <= 6; ++start) {
       const int low = make_tile(suit, start);
-      const WindowCount w = count_window(m, run_from<4>(low));
+      const auto tiles = run_from<4>(low);
+      if (!all_pung_ready(ready, tiles)) continue;
+      const WindowCount w = count_window(m, tiles);
       if (w.done >= 1 && w.done + w.fresh + w.thin == 4) {
         write_target(seat, kYaku66FourShiftedPungs, low);
         return;
@@ -298,13 +321,14 @@ void aim_four_pure_shifted_pungs(int seat) {
 
 void aim_mixed_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku34MixedShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   // The offset is the outer loop: a lower window in any suit order wins.
   for (int offset = 0; offset < kShiftedPungOffsets; ++offset) {
     for (int row = 0; row < kSuitOrders; ++row) {
       std::array<int, 3> tiles = kShiftedPungBases[row];
       for (int& t : tiles) t += offset;
-      if (mixed_shifted_window_fits(m, tiles, level)) {
+      if (all_pung_ready(ready, tiles) && mixed_shifted_window_fits(m, tiles, level)) {
         write_target(seat, kYaku34MixedShiftedPungs, 10 * row + offset);
         return;
       }
