@@ -17,11 +17,8 @@ constexpr ChowLayout three_chows(int variant, int first, int second, int third) 
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
-  for (int i = 0; i < kChowPositions; ++i) {
-    t.earlier[i] = -1;
-    for (int j = 0; j < i; ++j)
-      if (t.tiles[j] == t.tiles[i]) t.earlier[i] = j;
-  }
+  for (int i = 0; i < kChowPositions; ++i)
+    for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
   return t;
 }
 
@@ -79,8 +76,8 @@ static_assert(kMixedShiftedChows[29].variant == 55 && kMixedShiftedChows[29].til
               kMixedShiftedChows[29].tiles[8] == 9);
 static_assert(kPureShiftedChows[4].tiles[0] == 5 && kPureShiftedChows[5].tiles[3] == 3);
 static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles[6] == 27);
-static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earlier[6] == 4 &&
-              kPureShiftedChows[0].earlier[2] == -1);
+static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earlier[6] == 2 &&
+              kPureShiftedChows[0].earlier[4] == 1 && kPureShiftedChows[0].earlier[2] == 0);
 
 constexpr std::array<int, kChowAimCount> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
                                        kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
@@ -155,15 +152,20 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
       fit.melded[part] = true;
     }
   }
-  // Free copies of a tile that earlier positions took: counted along the
-  // positions of the same tile rather than from a copy of the hand.
-  std::array<int, kChowPositions> used{};
+  // The free copies go to the unmelded positions of their tile in order: a
+  // position is covered when the hand holds more copies than there are
+  // such positions before it.
+  const bool any_melded = fit.melded[0] || fit.melded[1] || fit.melded[2];
+  int coverage = 0;
   for (int i = 0; i < kChowPositions; ++i) {
-    const int e = layout.earlier[i];
-    if (e >= 0) used[i] = used[e] + (fit.covered[e] && !fit.melded[e / 3]);
-    fit.covered[i] = fit.melded[i / 3] || held(layout.tiles[i]) > used[i];
-    fit.coverage += fit.covered[i];
+    const int tile = layout.tiles[i];
+    int before = layout.earlier[i];
+    for (int j = 0; any_melded && j < i; ++j) before -= layout.tiles[j] == tile && fit.melded[j / 3];
+    const bool covered = fit.melded[i / 3] || held(tile) > before;
+    fit.covered[i] = covered;
+    coverage += covered;
   }
+  fit.coverage = coverage;
   return fit;
 }
 

@@ -19,7 +19,7 @@ constexpr int kMostChowLayouts = 30;  // those of mixed shifted chows
 struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
-  std::array<int, kChowPositions> earlier;  // the previous position of the same tile, -1 for its first
+  std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
