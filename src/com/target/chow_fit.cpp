@@ -1,6 +1,7 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
 #include "com/hand_terms.h"
@@ -13,12 +14,14 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}};
+  ChowLayout t{{}, variant, {}, {}};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
-  for (int i = 0; i < kChowPositions; ++i)
+  for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
+    t.repeats[t.earlier[i]] |= std::uint64_t{1} << t.tiles[i];
+  }
   return t;
 }
 
@@ -82,6 +85,7 @@ static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earli
 constexpr std::array<int, kChowAimCount> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
                                        kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
 
+static_assert(kRed < 64, "a tile code is a bit of a 64-bit mask");
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
 std::array<ChowFitMemo, kSeats> g_chow_fit_memos;
@@ -241,40 +245,75 @@ int ChowFitMemo::aim_index(int yaku) const {
   return static_cast<int>(aim - kChowAims.begin());
 }
 
-std::span<const ChowFit> ChowFitMemo::fits(int yaku) {
-  const int a = aim_index(yaku);
+void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
-  if (!filled_[a]) {
-    for (std::size_t i = 0; i < layouts.size(); ++i) {
-      fits_[a][i] = fit_chow_layout(seat_, layouts[i]);
-      rests_[a][i].read = false;
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
+    KeptFit& kept = kept_[aim][i];
+    kept.made = kept.rest_read = false;
+    if (chow_melded_) {
+      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}, {}};
+      coverages_[aim][i] = kept.fit.coverage;
+      continue;
     }
-    filled_[a] = true;
+    // With no chow meld every position is the free tiles' to fill: a tile
+    // covers as many of its positions as the copies held.
+    int coverage = 0;
+    for (int k = 0; k < 3; ++k) coverage += std::popcount(held_more_than_[k] & layouts[i].repeats[k]);
+    coverages_[aim][i] = coverage;
   }
-  return std::span<const ChowFit>(fits_[a]).first(layouts.size());
+  const auto covered = std::span<const int>(coverages_[aim]).first(layouts.size());
+  best_[aim] = *std::max_element(covered.begin(), covered.end());
+  filled_[aim] = true;
+}
+
+std::span<const int> ChowFitMemo::coverages(int yaku) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  return std::span<const int>(coverages_[a]).first(chow_layouts(yaku).size());
+}
+
+int ChowFitMemo::best_coverage(int yaku) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  return best_[a];
+}
+
+const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  KeptFit& kept = kept_[a][index];
+  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}, {}};
+  return kept.fit;
 }
 
 const RestShape& ChowFitMemo::rest(int yaku, std::size_t index, RestCounting counting) {
-  const ChowFit& fit = fits(yaku)[index];
-  KeptRest& kept = rests_[aim_index(yaku)][index];
-  const bool same = kept.read && kept.counting.pair_beside_chow == counting.pair_beside_chow &&
+  const ChowFit& f = fit(yaku, index);
+  KeptFit& kept = kept_[aim_index(yaku)][index];
+  const bool same = kept.rest_read && kept.counting.pair_beside_chow == counting.pair_beside_chow &&
                     kept.counting.plain_pair == counting.plain_pair;
   if (!same) {
-    const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], fit);
-    kept = {true, counting, read_rest(left, fit.other_melds, counting.pair_beside_chow, counting.plain_pair)};
+    const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], f);
+    kept.rest = read_rest(left, f.other_melds, counting.pair_beside_chow, counting.plain_pair);
+    kept.counting = counting;
+    kept.rest_read = true;
   }
-  return kept.shape;
+  return kept.rest;
 }
 
 ChowFitMemo& chow_fit_memo(int seat) {
   ChowFitMemo& m = g_chow_fit_memos[seat];
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
                     std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
-  if (!same) {
-    m.seat_ = seat;
-    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
-    std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
-    m.filled_ = {};
-  }
+  if (same) return m;
+  m.seat_ = seat;
+  std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
+  std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
+  m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
+                               [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
+  m.held_more_than_ = {};
+  for (int t = 0; t <= kRed; ++t)
+    for (int k = 0; k < 3; ++k)
+      if (held(t) > k) m.held_more_than_[k] |= std::uint64_t{1} << t;
+  m.filled_ = {};
   return m;
 }

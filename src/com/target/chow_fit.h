@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "core/tiles.h"
@@ -20,6 +21,7 @@ struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
+  std::array<std::uint64_t, 3> repeats;     // entry k: a bit per tile code filling more than k positions
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -75,33 +77,42 @@ struct RestCounting {
 // not one more), runs, a run folded into a pair, pungs, pairs, then partials.
 RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
 
-// The fits of every template of `yaku` for one seat's hand, in the order of
-// chow_layouts(yaku), and what the rest beside each makes. The script asks
-// for these about a hundred times per run, on every frame of the user's
-// turn, of hands that seldom change: each is worked out when first asked
-// for and kept until the seat's melds or g_hand_counts differ from those
-// it was read from.
+// How one seat's hand fills every template of the five patterns, and what
+// the rest beside each makes. The script asks for these about a hundred
+// times per run, on every frame of the user's turn, of hands that seldom
+// change: each is worked out when first asked for and kept until the
+// seat's melds or g_hand_counts differ from those it was read from.
 class ChowFitMemo {
  public:
-  std::span<const ChowFit> fits(int yaku);
+  // The coverage of every template of `yaku`, in the order of chow_layouts(yaku).
+  std::span<const int> coverages(int yaku);
+  // The most any template of `yaku` covers.
+  int best_coverage(int yaku);
+  const ChowFit& fit(int yaku, std::size_t index);
   // The rest beside template `index` of `yaku`, its pairs counted as `counting`.
   const RestShape& rest(int yaku, std::size_t index, RestCounting counting);
 
  private:
   friend ChowFitMemo& chow_fit_memo(int seat);
-  struct KeptRest {
-    bool read = false;  // false until read for the fits kept
+  struct KeptFit {
+    bool made = false;       // false until fitted for the hand kept
+    bool rest_read = false;  // false until the rest was read for it
+    ChowFit fit;
     RestCounting counting{};
-    RestShape shape;
+    RestShape rest;
   };
   int aim_index(int yaku) const;
+  void fill(int aim, int yaku);
 
   int seat_ = -1;                        // -1 while nothing is kept
   std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
   std::array<int, kRed + 1> counts_{};   // held(0..37) then
-  std::array<bool, kChowAimCount> filled_{};     // per pattern: its fits and rests belong to the hand above
-  std::array<std::array<ChowFit, kMostChowLayouts>, kChowAimCount> fits_{};
-  std::array<std::array<KeptRest, kMostChowLayouts>, kChowAimCount> rests_{};
+  bool chow_melded_ = false;             // a chow among those melds
+  std::array<std::uint64_t, 3> held_more_than_{};  // entry k: a bit per tile held more than k times
+  std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
+  std::array<int, kChowAimCount> best_{};
+  std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
+  std::array<std::array<KeptFit, kMostChowLayouts>, kChowAimCount> kept_{};
 };
 
 // The seat's memo, emptied first when the seat's hand is not the one it read.

@@ -170,7 +170,7 @@ bool quality_enough(int level, int min_shanten, const RestShape& r) {
 // Whether template `index` of the pattern, covering enough, passes, and then whether it is near ready.
 std::optional<bool> judge(ChowCall& call, std::size_t index) {
   const ChowLayout& t = chow_layouts(call.aim.yaku)[index];
-  const ChowFit& fit = call.memo.fits(call.aim.yaku)[index];
+  const ChowFit& fit = call.memo.fit(call.aim.yaku, index);
   const bool shifted = call.shifted();
   if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
@@ -248,22 +248,25 @@ struct LayoutRange {
   std::size_t count;
 };
 
+// The fewest positions a template of the call must cover to be tried.
+int fewest_covered(const ChowAimTraits& aim, int level) {
+  if (!aim.counts_down) return level;
+  return level >= 1 && level <= 9 ? level : 9;
+}
+
 void search(ChowCall& call, LayoutRange range) {
-  const auto fits = call.memo.fits(call.aim.yaku).subspan(range.first, range.count);
+  const auto coverages = call.memo.coverages(call.aim.yaku).subspan(range.first, range.count);
   const auto tries = [&](std::size_t i) { return try_template(call, range.first + i); };
+  const int lowest = fewest_covered(call.aim, call.level);
   if (!call.aim.counts_down) {
-    for (std::size_t i = 0; i < fits.size(); ++i)
-      if (fits[i].coverage >= call.level && tries(i)) return;
+    for (std::size_t i = 0; i < coverages.size(); ++i)
+      if (coverages[i] >= lowest && tries(i)) return;
     return;
   }
   // No template covers more than the best of them: the counts above it find nothing.
-  const int lowest = call.level >= 1 && call.level <= 9 ? call.level : 9;
-  int best = 0;
-  for (const ChowFit& fit : fits) best = std::max(best, fit.coverage);
-  for (int k = best; k >= lowest; --k) {
-    for (std::size_t i = 0; i < fits.size(); ++i) {
-      const int coverage = fits[i].coverage;
-      const bool counted = call.aim.exact_coverage ? coverage == k : coverage >= k;
+  for (int k = call.memo.best_coverage(call.aim.yaku); k >= lowest; --k) {
+    for (std::size_t i = 0; i < coverages.size(); ++i) {
+      const bool counted = call.aim.exact_coverage ? coverages[i] == k : coverages[i] >= k;
       if (counted && tries(i)) return;
     }
   }
@@ -273,7 +276,10 @@ void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int s
                   LayoutRange range = {0, std::dynamic_extent}) {
   const bool candidate_mode = mode == 1;
   if (candidate_mode ? !may_add_candidates(seat, aim) : !may_decide(seat, aim)) return;
-  ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), chow_fit_memo(seat)};
+  ChowFitMemo& memo = chow_fit_memo(seat);
+  // Most calls end here: no template of the pattern covers enough.
+  if (memo.best_coverage(aim.yaku) < fewest_covered(aim, level)) return;
+  ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), memo};
   search(call, range);
 }
 
