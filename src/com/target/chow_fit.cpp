@@ -1,7 +1,6 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 
 #include "com/hand_terms.h"
@@ -14,13 +13,12 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}, {}};
+  ChowLayout t{{}, variant, {}};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
   for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
-    t.repeats[t.earlier[i]] |= std::uint64_t{1} << t.tiles[i];
   }
   return t;
 }
@@ -85,7 +83,6 @@ static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earli
 constexpr std::array<int, kChowAimCount> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
                                        kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
 
-static_assert(kRed < 64, "a tile code is a bit of a 64-bit mask");
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
 std::array<ChowFitMemo, kSeats> g_chow_fit_memos;
@@ -255,10 +252,11 @@ void ChowFitMemo::fill(int aim, int yaku) {
       coverages_[aim][i] = kept.fit.coverage;
       continue;
     }
-    // With no chow meld every position is the free tiles' to fill: a tile
-    // covers as many of its positions as the copies held.
+    // With no chow meld every position is the free tiles' to fill: a
+    // position is covered when the hand holds more copies of its tile than
+    // the positions of that tile before it.
     int coverage = 0;
-    for (int k = 0; k < 3; ++k) coverage += std::popcount(held_more_than_[k] & layouts[i].repeats[k]);
+    for (int p = 0; p < kChowPositions; ++p) coverage += held(layouts[i].tiles[p]) > layouts[i].earlier[p];
     coverages_[aim][i] = coverage;
   }
   const auto covered = std::span<const int>(coverages_[aim]).first(layouts.size());
@@ -310,10 +308,6 @@ ChowFitMemo& chow_fit_memo(int seat) {
   std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
   m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
                                [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
-  m.held_more_than_ = {};
-  for (int t = 0; t <= kRed; ++t)
-    for (int k = 0; k < 3; ++k)
-      if (held(t) > k) m.held_more_than_[k] |= std::uint64_t{1} << t;
   m.filled_ = {};
   return m;
 }

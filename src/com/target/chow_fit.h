@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <span>
 
 #include "core/tiles.h"
@@ -21,7 +20,6 @@ struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
-  std::array<std::uint64_t, 3> repeats;     // entry k: a bit per tile code filling more than k positions
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -108,7 +106,6 @@ class ChowFitMemo {
   std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
   std::array<int, kRed + 1> counts_{};   // held(0..37) then
   bool chow_melded_ = false;             // a chow among those melds
-  std::array<std::uint64_t, 3> held_more_than_{};  // entry k: a bit per tile held more than k times
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};
   std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
