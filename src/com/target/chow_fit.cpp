@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "com/hand_terms.h"
+#include "com/target/target_script.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -300,6 +301,7 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index, RestCounting cou
 
 ChowFitMemo& chow_fit_memo(int seat) {
   ChowFitMemo& m = g_chow_fit_memos[seat];
+  if (g_target_script_state.running_seat == seat) return m;  // checked as the run began
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
                     std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
   if (same) return m;

@@ -112,5 +112,6 @@ class ChowFitMemo {
   std::array<std::array<KeptFit, kMostChowLayouts>, kChowAimCount> kept_{};
 };
 
-// The seat's memo, emptied first when the seat's hand is not the one it read.
+// The seat's memo, emptied first when the seat's hand is not the one it
+// read; while the seat's script runs, the one checked as the run began.
 ChowFitMemo& chow_fit_memo(int seat);
