@@ -89,6 +89,11 @@ const AimCase kCases[] = {
      .record = "0:0 | 35:4"},
     // Coverage order and templates tried more than once.
     {.name = "NinesBeforeEights", .call = kMixedStraight8, .hand = "123m 456s 789p 456p 89s", .expect = "35:1"},
+    // The search starts at the best coverage of any template: 8 here, so level 8 finds it and 9 nothing.
+    {.name = "BestCoverageEightMeetsLevelEight", .call = kShifted8, .hand = "123m 234p 34s 11z 55z 9m 9p",
+     .expect = "27:1 | | near 1"},
+    {.name = "BestCoverageEightMissesLevelNine", .call = kShifted9, .hand = "123m 234p 34s 11z 55z 9m 9p",
+     .expect = "0:0"},
     {.name = "ShiftedChowsGoOnAfterTheTarget", .call = kShifted9, .hand = kTwoShifted, .expect = "27:1 | 27:2"},
     {.name = "LowerCountsSkipTheTargetItself", .call = kShifted8, .hand = kTwoShifted,
      .expect = "27:1 | 27:2 27:11 27:12 27:21 27:22 | near 1", .min_shanten = 2},

@@ -112,6 +112,13 @@ const AimCase kWindowCases[] = {
       .expect = "0:0", .visible = "5p"},
     {.name = "TripleL6ThreeEndPairs", .call = call<aim_triple_pung, 6>, .hand = "99m 99p 99s 34567z 568m",
       .expect = "50:9"},
+    // Every tile of a window wants a pung meld or a pair at least.
+    {.name = "TripleL8LoneThirdTile", .call = call<aim_triple_pung, 8>, .hand = "333m 333p 3s 124567z 7m",
+      .expect = "0:0"},
+    {.name = "MixedShiftedLoneTile", .call = call<aim_mixed_shifted_pungs, 7>, .hand = "111m 22p 3s 12345z 79m",
+      .expect = "0:0"},
+    {.name = "FourShiftedOneLoneTile", .call = aim_four_pure_shifted_pungs, .hand = "222s 33s 44s 5s 12345z",
+      .expect = "0:0"},
     {.name = "TripleTwoForeignMelds", .call = call<aim_triple_pung, 8>, .hand = "555m 555p 55s", .expect = "0:0",
       .melds = "c1s p7z"},
     {.name = "PureShiftedSuitBeforeStart", .call = call<aim_pure_shifted_pungs, 7>,
