@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
     .hand = "12233444556m 1z 2z 3z", .expect = "62:0"},
   AimCase{.name = "FourShiftedChowsMiddleTileShownTwice", .call = call<aim_four_pure_shifted_chows, 11>,
     .hand = "12233444556m 1z 2z 3z", .expect = "0:0", .visible = "3m 3m"},
+  AimCase{.name = "FourShiftedChowsTwoShownTwiceLeaveFour", .call = call<aim_four_pure_shifted_chows, 11>,
+    .hand = "12233444556m 1z 2z 3z", .expect = "62:0", .visible = "2m 2m"},
   AimCase{.name = "FourShiftedChowsTenWithDoubledMiddle", .call = call<aim_four_pure_shifted_chows, 10>,
     .hand = "12233444556m 1z 2z 3z", .expect = "62:0"},
   AimCase{.name = "FourShiftedChowsTenWithLoneFour", .call = call<aim_four_pure_shifted_chows, 10>,
