@@ -81,8 +81,20 @@ static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles
 static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earlier[6] == 2 &&
               kPureShiftedChows[0].earlier[4] == 1 && kPureShiftedChows[0].earlier[2] == 0);
 
-constexpr std::array<int, kChowAimCount> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
-                                       kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
+// The five patterns, and how each counts the pairs of the rest beside a
+// template (read_rest): beside a chow, and plain.
+struct ChowAimRow {
+  int yaku;
+  PairCount pair_beside_chow;
+  PairCount plain_pair;
+};
+constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
+    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne},
+    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd},
+    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd},
+    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd},
+    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd},
+}};
 
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
@@ -238,7 +250,7 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
 }
 
 int ChowFitMemo::aim_index(int yaku) const {
-  const auto aim = std::find(kChowAims.begin(), kChowAims.end(), yaku);
+  const auto aim = std::find_if(kChowAims.begin(), kChowAims.end(), [yaku](const ChowAimRow& row) { return row.yaku == yaku; });
   assert(aim != kChowAims.end());
   return static_cast<int>(aim - kChowAims.begin());
 }
@@ -249,7 +261,7 @@ void ChowFitMemo::fill(int aim, int yaku) {
     KeptFit& kept = kept_[aim][i];
     kept.made = kept.rest_read = false;
     if (chow_melded_) {
-      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}, {}};
+      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}};
       coverages_[aim][i] = kept.fit.coverage;
       continue;
     }
@@ -281,19 +293,17 @@ const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
   const int a = aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   KeptFit& kept = kept_[a][index];
-  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}, {}};
+  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}};
   return kept.fit;
 }
 
-const RestShape& ChowFitMemo::rest(int yaku, std::size_t index, RestCounting counting) {
+const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   const ChowFit& f = fit(yaku, index);
+  const ChowAimRow& aim = kChowAims[aim_index(yaku)];
   KeptFit& kept = kept_[aim_index(yaku)][index];
-  const bool same = kept.rest_read && kept.counting.pair_beside_chow == counting.pair_beside_chow &&
-                    kept.counting.plain_pair == counting.plain_pair;
-  if (!same) {
+  if (!kept.rest_read) {
     const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], f);
-    kept.rest = read_rest(left, f.other_melds, counting.pair_beside_chow, counting.plain_pair);
-    kept.counting = counting;
+    kept.rest = read_rest(left, f.other_melds, aim.pair_beside_chow, aim.plain_pair);
     kept.rest_read = true;
   }
   return kept.rest;

@@ -65,12 +65,6 @@ struct RestShape {
 // How a selector counts a pair: one more, or "there is a pair" (set to 1).
 enum class PairCount { kAdd, kSetOne };
 
-// How a pattern counts the pairs of the rest (read_rest): beside a chow, and plain.
-struct RestCounting {
-  PairCount pair_beside_chow;
-  PairCount plain_pair;
-};
-
 // Reads the rest: the pair-and-chow shapes (a set from the melds plus one,
 // not one more), runs, a run folded into a pair, pungs, pairs, then partials.
 RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
@@ -87,8 +81,8 @@ class ChowFitMemo {
   // The most any template of `yaku` covers.
   int best_coverage(int yaku);
   const ChowFit& fit(int yaku, std::size_t index);
-  // The rest beside template `index` of `yaku`, its pairs counted as `counting`.
-  const RestShape& rest(int yaku, std::size_t index, RestCounting counting);
+  // The rest beside template `index` of `yaku`, its pairs counted as the pattern counts them.
+  const RestShape& rest(int yaku, std::size_t index);
 
  private:
   friend ChowFitMemo& chow_fit_memo(int seat);
@@ -96,7 +90,6 @@ class ChowFitMemo {
     bool made = false;       // false until fitted for the hand kept
     bool rest_read = false;  // false until the rest was read for it
     ChowFit fit;
-    RestCounting counting{};
     RestShape rest;
   };
   int aim_index(int yaku) const;

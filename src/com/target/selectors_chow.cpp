@@ -21,23 +21,17 @@ namespace {
 
 struct ChowAimTraits {
   int yaku;
-  RestCounting rest_counting;
   bool counts_down;            // tries every template at each coverage from 9 down to the level
   bool exact_coverage;         // ... taking at each count only the templates covering exactly that many
   bool keeps_going;            // a template that sets the target does not end the call
   bool yields_to_middle_chow;  // stays away from a mixed triple chow aimed at starts 2 to 6
 };
 
-constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, {PairCount::kAdd, PairCount::kSetOne},
-                                         false, false, false, true};
-constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, {PairCount::kAdd, PairCount::kAdd},
-                                          true, true, false, false};
-constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, {PairCount::kSetOne, PairCount::kAdd},
-                                            false, false, false, false};
-constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, {PairCount::kAdd, PairCount::kAdd},
-                                              true, false, true, false};
-constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, {PairCount::kAdd, PairCount::kAdd},
-                                             false, false, true, true};
+constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, false, true};
+constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, true, false, false};
+constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false, false};
+constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, false, true, false};
+constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, false, true, true};
 
 // The shape requirement; 0 asks for none.
 enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
@@ -174,7 +168,7 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   const bool shifted = call.shifted();
   if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
-  const RestShape& rest = call.memo.rest(call.aim.yaku, index, call.aim.rest_counting);
+  const RestShape& rest = call.memo.rest(call.aim.yaku, index);
   if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
