@@ -129,6 +129,8 @@ const AimCase kWindowCases[] = {
       .expect = "54:27", .visible = "9s"},
     {.name = "PureShiftedL7FreshAndThin", .call = call<aim_pure_shifted_pungs, 7>, .hand = "444s 55s 66s 1234567z",
       .expect = "54:24", .visible = "5s"},
+    {.name = "PureShiftedL7ThreePairsWithoutAPung", .call = call<aim_pure_shifted_pungs, 7>,
+      .hand = "44s 55s 66s 1234567z", .expect = "0:0", .visible = "5s"},
     {.name = "FourShiftedOnePungThreePairs", .call = aim_four_pure_shifted_pungs, .hand = "222s 33s 44s 55s 123z",
       .expect = "66:22", .visible = "3s"},
     {.name = "FourShiftedNeedsAPung", .call = aim_four_pure_shifted_pungs, .hand = "22s 33s 44s 55s 123456z",

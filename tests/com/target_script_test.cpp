@@ -270,6 +270,17 @@ TEST_F(TargetScripts, CharactersDifferOnlyWhereTheirScriptsSay) {
   EXPECT_EQ(com1[first + 1].args, (SelectorArgs{8, 0, 1, 0, 0}));
 }
 
+TEST_F(TargetScripts, ARunStartsFromAClearedRecord) {
+  set_hand(1, "123456789s 11p 45m 7z");
+  g_ai_target_yaku[1] = 49;
+  g_ai_target_variant[1] = 2;
+  g_ai_chow_candidates[1][0] = 27;
+  g_ai_chow_candidate_variants[1][0] = 1;
+  g_ai_chow_near_ready[1] = 1;
+  select_target_of_character(2, 1);
+  EXPECT_EQ(describe_target_record(1), "0:0 | | near 0");
+}
+
 TEST_F(TargetScripts, ATargetStopsTheScriptAfterItsSegment) {
   g_set_at_call = first_call_of(2, 6) + 2;  // upper tiles in segment 6
   g_set_yaku = 59;
