@@ -135,6 +135,8 @@ const AimCase kWindowCases[] = {
       .expect = "66:22", .visible = "3s"},
     {.name = "FourShiftedNeedsAPung", .call = aim_four_pure_shifted_pungs, .hand = "22s 33s 44s 55s 123456z",
       .expect = "0:0"},
+    {.name = "FourShiftedFromTheOne", .call = aim_four_pure_shifted_pungs, .hand = "111m 22m 33m 44m 1234z",
+      .expect = "66:1"},
     {.name = "FourShiftedHighestStart", .call = aim_four_pure_shifted_pungs, .hand = "666p 77p 88p 99p 123z",
       .expect = "66:16"},
     {.name = "MixedShiftedOffsetBeforeRow", .call = call<aim_mixed_shifted_pungs, 7>,
