@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <vector>
 
+#include "base/ai_record.h"
 #include "base/options.h"
 #include "base/scene_state.h"
 #include "base/scenes.h"
@@ -71,28 +74,89 @@ void play_user_scene() {
   }
 }
 
+// Deals a seeded hand, the user's seat playing by the advisor.
+void deal_seeded_hand(std::uint32_t seed) {
+  reset_table_state();
+  reset_com_target_state();
+  platform::rand_seed(seed);
+  g_options[opt_com_speed] = 0;
+  g_options[opt_ai_tile_choice] = 1;
+  for (int seat = 1; seat < kSeats; ++seat) g_seat_character[seat] = seat + 2;
+  setup_new_hand();
+  g_scene = SCENE_DEAL;
+  g_scene_frame = 0;
+}
+
+// Plays frames until the hand ends or `stop` holds; false when the hand ended.
+template <class Stop>
+bool play_until(Stop stop) {
+  for (int frame = 0; frame < kFrameLimit && g_scene != SCENE_WIN && g_scene != SCENE_EXHAUSTIVE_DRAW; ++frame) {
+    if (stop()) return true;
+    if (g_scene == seat_turn_scene(0) || g_scene == SCENE_USER_CLAIM || g_scene == SCENE_USER_ROB_KONG)
+      play_user_scene();
+    else if (!dispatch_scene(g_scene))
+      break;
+  }
+  return false;
+}
+
 void BM_WholeHeadlessHand(benchmark::State& state) {
   build_hai_table();
   std::uint32_t seed = 1;
   for (auto _ : state) {
-    reset_table_state();
-    reset_com_target_state();
-    platform::rand_seed(seed++);
-    g_options[opt_com_speed] = 0;
-    g_options[opt_ai_tile_choice] = 1;
-    for (int seat = 1; seat < kSeats; ++seat) g_seat_character[seat] = seat + 2;
-    setup_new_hand();
-    g_scene = SCENE_DEAL;
-    g_scene_frame = 0;
-    for (int frame = 0; frame < kFrameLimit && g_scene != SCENE_WIN && g_scene != SCENE_EXHAUSTIVE_DRAW; ++frame) {
-      if (g_scene == seat_turn_scene(0) || g_scene == SCENE_USER_CLAIM || g_scene == SCENE_USER_ROB_KONG)
-        play_user_scene();
-      else if (!dispatch_scene(g_scene))
-        break;
-    }
+    deal_seeded_hand(seed++);
+    play_until([] { return false; });
   }
 }
 BENCHMARK(BM_WholeHeadlessHand)->Unit(benchmark::kMillisecond);
+
+// A table part-way through a seeded hand: the table and the computer
+// players' records as they stood at a seat's turn.
+struct MidHandTable {
+  TableState table;
+  AiRecordState records;
+};
+
+int discards_so_far() {
+  int n = 0;
+  for (int seat = 0; seat < kSeats; ++seat) n += g_discard_history_count[seat];
+  return n;
+}
+
+bool at_a_turn() {
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (g_scene == seat_turn_scene(seat)) return true;
+  return false;
+}
+
+// Tables after 4 to 52 discards of seeded hands; a hand that ends sooner gives none.
+std::vector<MidHandTable> mid_hand_tables() {
+  build_hai_table();
+  std::vector<MidHandTable> tables;
+  for (std::uint32_t seed = 1; seed <= 48; ++seed) {
+    deal_seeded_hand(seed);
+    const int discards = 4 + static_cast<int>(seed % 13) * 4;
+    if (play_until([&] { return at_a_turn() && discards_so_far() >= discards; }))
+      tables.push_back({g_table_state, g_ai_record_state});
+  }
+  return tables;
+}
+
+// One selection for all four seats per iteration, the tables taken in turn
+// so that no seat's hand is the one it read last time.
+void BM_SelectTargets(benchmark::State& state) {
+  const std::vector<MidHandTable> tables = mid_hand_tables();
+  std::size_t next = 0;
+  for (auto _ : state) {
+    g_table_state = tables[next].table;
+    g_ai_record_state = tables[next].records;
+    next = (next + 1) % tables.size();
+    com_select_target_all_seats();
+    benchmark::DoNotOptimize(g_ai_record_state);
+  }
+  state.counters["tables"] = static_cast<double>(tables.size());
+}
+BENCHMARK(BM_SelectTargets)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

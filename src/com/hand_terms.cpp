@@ -28,9 +28,19 @@ void take_chow(KindCounts& counts, int low) {
   for (int k = 0; k < 3; ++k) --counts[low + k];
 }
 
-MeldTally tally_melds(int seat) {
+namespace {
+
+// Per seat, the last tally made and the melds it was made from.
+struct KeptTally {
+  bool made = false;
+  std::array<int, kMeldSlots> melds{};
+  MeldTally tally;
+};
+std::array<KeptTally, kSeats> g_kept_tallies;
+
+MeldTally count_melds(const int (&melds)[kMeldSlots]) {
   MeldTally m;
-  for (int code : g_melds[seat]) {
+  for (int code : melds) {
     if (code == 0) continue;
     ++m.melds;
     const int kind = meld_kind(code);
@@ -45,6 +55,18 @@ MeldTally tally_melds(int seat) {
     if (kind == kMeldMeldedKong) ++m.melded_kongs;
   }
   return m;
+}
+
+}  // namespace
+
+const MeldTally& tally_melds(int seat) {
+  KeptTally& kept = g_kept_tallies[seat];
+  if (!kept.made || !std::equal(kept.melds.begin(), kept.melds.end(), g_melds[seat])) {
+    kept.made = true;
+    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, kept.melds.begin());
+    kept.tally = count_melds(g_melds[seat]);
+  }
+  return kept.tally;
 }
 
 bool is_closed_hand(int seat) { return std::none_of(g_melds[seat], g_melds[seat] + kMeldSlots, is_open_meld); }

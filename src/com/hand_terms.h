@@ -82,7 +82,9 @@ struct MeldTally {
   KindCounts pungs{};       // pung and kong melds per tile
   KindCounts chows_from{};  // chow melds per lowest tile
 };
-MeldTally tally_melds(int seat);
+// The tally of the seat's melds as they stand. The target script asks for
+// it a dozen times per seat: each seat's tally is kept until its melds change.
+const MeldTally& tally_melds(int seat);
 
 // Pung or kong melds of the listed tiles.
 template <class Tiles>

@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
     .hand = "12233444556m 1z 2z 3z", .expect = "62:0"},
   AimCase{.name = "FourShiftedChowsMiddleTileShownTwice", .call = call<aim_four_pure_shifted_chows, 11>,
     .hand = "12233444556m 1z 2z 3z", .expect = "0:0", .visible = "3m 3m"},
+  AimCase{.name = "FourShiftedChowsTwoShownTwiceLeaveFour", .call = call<aim_four_pure_shifted_chows, 11>,
+    .hand = "12233444556m 1z 2z 3z", .expect = "62:0", .visible = "2m 2m"},
   AimCase{.name = "FourShiftedChowsTenWithDoubledMiddle", .call = call<aim_four_pure_shifted_chows, 10>,
     .hand = "12233444556m 1z 2z 3z", .expect = "62:0"},
   AimCase{.name = "FourShiftedChowsTenWithLoneFour", .call = call<aim_four_pure_shifted_chows, 10>,
@@ -53,6 +55,13 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowSetSelectors, ::testing::Values(
     .hand = "12334556778 9p 1z 2z", .expect = "62:14"},
   AimCase{.name = "FourShiftedChowsSeriesThreeShownThrice", .call = call<aim_four_pure_shifted_chows, 11>,
     .hand = "12345567789p 1z 2z 3z", .expect = "0:0", .visible = "3p 3p 3p"},
+  // Ten places need ten tiles of the suit, a chow meld of it giving three.
+  AimCase{.name = "FourShiftedChowsTenTilesOfTheSuit", .call = call<aim_four_pure_shifted_chows, 10>,
+    .hand = "1223344556m 1z 2z 3z 4z", .expect = "62:0"},
+  AimCase{.name = "FourShiftedChowsTenWithAChowMeld", .call = call<aim_four_pure_shifted_chows, 10>,
+    .hand = "1223445m 1z 2z 3z", .expect = "62:0", .melds = "c3m"},
+  AimCase{.name = "FourShiftedChowsNineTilesOfTheSuit", .call = call<aim_four_pure_shifted_chows, 10>,
+    .hand = "122334456m 1z 2z 3z 4z 5z", .expect = "0:0"},
   AimCase{.name = "FourShiftedChowsForeignMeld", .call = call<aim_four_pure_shifted_chows, 11>, .hand = "12233344455m",
     .expect = "0:0", .melds = "p1z"},
 

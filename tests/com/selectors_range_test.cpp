@@ -15,6 +15,8 @@ constexpr const char* kFivesHand = "345m 55m 456p 567s 5s 2m 9p";
 INSTANTIATE_TEST_SUITE_P(Hands, RangeSelectors, ::testing::Values(
   AimCase{.name = "LowerTilesCountTheFours", .call = call<aim_lower_tiles, 12>, .hand = "1234m 1234p 1234s 6m 1z",
     .expect = "61:0"},
+  AimCase{.name = "LowerTilesOneShortOfThirteen", .call = call<aim_lower_tiles, 13>,
+    .hand = "1234m 1234p 1234s 6m 1z", .expect = "0:0"},
   AimCase{.name = "LowerTilesClosedRunAboveTheRange", .call = call<aim_lower_tiles, 12>,
     .hand = "1234m 456m 123p 1234s", .expect = "0:0"},
   AimCase{.name = "LowerTilesOpenHandSkipsTheRunTest", .call = call<aim_lower_tiles, 12>, .hand = "1234m 456m 1234s",

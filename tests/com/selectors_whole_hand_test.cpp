@@ -98,6 +98,11 @@ const AimCase kCases[] = {
     {.name = "NeitherRouteNorBonus", .call = kMelded, .hand = "123m 456s 78s 11z", .expect = "0:0", .melds = "p5p"},
     {.name = "ADoublePungOfFivesScores", .call = kMelded, .hand = "123s 78s 11z 9m", .expect = "32:0",
      .melds = "p5m p5p"},
+    // The winds and the dragons each need a tile in hand or a meld.
+    {.name = "ADragonMeldIsTheDragonType", .call = kAllTypes3, .hand = "123m 456p 789s 11z", .expect = "30:0",
+     .melds = "p5z"},
+    {.name = "AWindMeldIsTheWindType", .call = kAllTypes3, .hand = "123m 456p 789s 55z", .expect = "30:0",
+     .melds = "p1z"},
     {.name = "ChowsTogetherScore", .call = kMelded, .hand = "55z 789s", .expect = "32:0", .melds = "c1m c2m c1p"},
     {.name = "APungInsideAChowScores", .call = kMelded, .hand = "55z 456p 78s 9s", .expect = "32:0",
      .melds = "p3m c3m"},

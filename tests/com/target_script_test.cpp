@@ -12,6 +12,9 @@
 #include "base/visible.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
+#include "com/target/selectors.h"
+#include "support/aim_case.h"
+#include "support/hand_builder.h"
 #include "support/table_fixture.h"
 
 namespace {
@@ -267,6 +270,17 @@ TEST_F(TargetScripts, CharactersDifferOnlyWhereTheirScriptsSay) {
   EXPECT_EQ(com1[first + 1].args, (SelectorArgs{8, 0, 1, 0, 0}));
 }
 
+TEST_F(TargetScripts, ARunStartsFromAClearedRecord) {
+  set_hand(1, "123456789s 11p 45m 7z");
+  g_ai_target_yaku[1] = 49;
+  g_ai_target_variant[1] = 2;
+  g_ai_chow_candidates[1][0] = 27;
+  g_ai_chow_candidate_variants[1][0] = 1;
+  g_ai_chow_near_ready[1] = 1;
+  select_target_of_character(2, 1);
+  EXPECT_EQ(describe_target_record(1), "0:0 | | near 0");
+}
+
 TEST_F(TargetScripts, ATargetStopsTheScriptAfterItsSegment) {
   g_set_at_call = first_call_of(2, 6) + 2;  // upper tiles in segment 6
   g_set_yaku = 59;
@@ -377,6 +391,37 @@ TEST_F(TargetScripts, ComOneOpensSegmentElevenWithShapeOne) {
     select_target_of_character(character, 1);
     EXPECT_EQ(g_calls, expected) << "character " << character;
   }
+}
+
+// The real script on hands whose pure straights lie in different suits: a
+// run reads the hand it runs on, whatever the seat's last run read.
+class ScriptRuns : public TableTest {
+ protected:
+  void TearDown() override { reset_com_target_state(); }
+
+  std::string run_on(const char* hand) {
+    set_hand(1, hand);
+    select_target_of_character(2, 1);
+    return describe_target_record(1);
+  }
+};
+
+constexpr const char* kBambooStraight = "123456789s 11p 45m 7z";
+constexpr const char* kCharacterStraight = "123456789m 11p 45s 7z";
+
+TEST_F(ScriptRuns, EachRunReadsItsOwnHand) {
+  EXPECT_EQ(run_on(kBambooStraight), "49:2 | | near 0");
+  EXPECT_EQ(run_on(kCharacterStraight), "49:0 | | near 0");
+  EXPECT_EQ(run_on(kBambooStraight), "49:2 | | near 0");
+}
+
+TEST_F(ScriptRuns, ASelectorCalledAfterARunReadsTheHandAsItIsNow) {
+  run_on(kBambooStraight);
+  set_hand(1, kCharacterStraight);
+  count_hand_tiles(1);
+  g_ai_target_yaku[1] = 0;
+  aim_pure_straight(1, 9, 0, 0, 0);
+  EXPECT_EQ(describe_target_record(1), "49:0 | | near 0");
 }
 
 }  // namespace

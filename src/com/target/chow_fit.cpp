@@ -1,8 +1,10 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "com/hand_terms.h"
+#include "com/target/target_script.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -12,10 +14,13 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant};
+  ChowLayout t{{}, variant, {}};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
+  for (int i = 0; i < kChowPositions; ++i) {
+    for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
+  }
   return t;
 }
 
@@ -73,25 +78,27 @@ static_assert(kMixedShiftedChows[29].variant == 55 && kMixedShiftedChows[29].til
               kMixedShiftedChows[29].tiles[8] == 9);
 static_assert(kPureShiftedChows[4].tiles[0] == 5 && kPureShiftedChows[5].tiles[3] == 3);
 static_assert(kPureShiftedChows[23].variant == 27 && kPureShiftedChows[23].tiles[6] == 27);
+static_assert(kPureShiftedChows[0].earlier[3] == 1 && kPureShiftedChows[0].earlier[6] == 2 &&
+              kPureShiftedChows[0].earlier[4] == 1 && kPureShiftedChows[0].earlier[2] == 0);
 
-constexpr int kMostLayouts = static_cast<int>(kMixedShiftedChows.size());
-constexpr std::array<int, 5> kChowAims{kYaku49PureStraight, kYaku35MixedStraight, kYaku33MixedTripleChow,
-                                       kYaku27MixedShiftedChows, kYaku47PureShiftedChows};
-
-// Per seat, the last fits worked out, with the hand they were read from.
-struct FitMemo {
-  bool kept = false;
-  std::array<int, kMeldSlots> melds{};    // the seat's g_melds then
-  std::array<int, kRed + 1> counts{};     // held(0..37) then
-  std::array<bool, kChowAims.size()> filled{};  // per pattern of kChowAims
-  std::array<std::array<ChowFit, kMostLayouts>, kChowAims.size()> fits{};
+// The five patterns, and how each counts the pairs of the rest beside a
+// template (read_rest): beside a chow, and plain.
+struct ChowAimRow {
+  int yaku;
+  PairCount pair_beside_chow;
+  PairCount plain_pair;
 };
-std::array<FitMemo, kSeats> g_fit_memos;
+constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
+    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne},
+    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd},
+    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd},
+    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd},
+    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd},
+}};
 
-bool memo_reads_hand(const FitMemo& m, int seat) {
-  return m.kept && std::equal(m.melds.begin(), m.melds.end(), g_melds[seat]) &&
-         std::equal(m.counts.begin(), m.counts.end(), g_hand_counts);
-}
+static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
+
+std::array<ChowFitMemo, kSeats> g_chow_fit_memos;
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
 
@@ -159,35 +166,21 @@ ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
       fit.melded[part] = true;
     }
   }
-  // Runs on every position of every template the script tries: counts the
-  // copies already used instead of copying the hand.
+  // The free copies go to the unmelded positions of their tile in order: a
+  // position is covered when the hand holds more copies than there are
+  // such positions before it.
+  const bool any_melded = fit.melded[0] || fit.melded[1] || fit.melded[2];
+  int coverage = 0;
   for (int i = 0; i < kChowPositions; ++i) {
     const int tile = layout.tiles[i];
-    int used = 0;
-    for (int j = 0; j < i; ++j) used += layout.tiles[j] == tile && fit.covered[j] && !fit.melded[j / 3];
-    fit.covered[i] = fit.melded[i / 3] || held(tile) > used;
-    fit.coverage += fit.covered[i];
+    int before = layout.earlier[i];
+    for (int j = 0; any_melded && j < i; ++j) before -= layout.tiles[j] == tile && fit.melded[j / 3];
+    const bool covered = fit.melded[i / 3] || held(tile) > before;
+    fit.covered[i] = covered;
+    coverage += covered;
   }
+  fit.coverage = coverage;
   return fit;
-}
-
-std::span<const ChowFit> chow_fits(int seat, int yaku) {
-  FitMemo& m = g_fit_memos[seat];
-  if (!memo_reads_hand(m, seat)) {
-    m = FitMemo{};
-    m.kept = true;
-    std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds.begin());
-    std::copy(g_hand_counts, g_hand_counts + m.counts.size(), m.counts.begin());
-  }
-  const auto aim = std::find(kChowAims.begin(), kChowAims.end(), yaku);
-  if (aim == kChowAims.end()) return {};
-  const auto index = aim - kChowAims.begin();
-  const std::span<const ChowLayout> layouts = chow_layouts(yaku);
-  if (!m.filled[index]) {
-    for (std::size_t i = 0; i < layouts.size(); ++i) m.fits[index][i] = fit_chow_layout(seat, layouts[i]);
-    m.filled[index] = true;
-  }
-  return std::span<const ChowFit>(m.fits[index]).first(layouts.size());
 }
 
 KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit) {
@@ -254,4 +247,79 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   take_shapes(r, std::array{1, 1}, [&s] { ++s.partials; });
   take_shapes(r, std::array{1, 0, 1}, [&s] { ++s.partials; });
   return s;
+}
+
+int ChowFitMemo::aim_index(int yaku) const {
+  const auto aim = std::find_if(kChowAims.begin(), kChowAims.end(), [yaku](const ChowAimRow& row) { return row.yaku == yaku; });
+  assert(aim != kChowAims.end());
+  return static_cast<int>(aim - kChowAims.begin());
+}
+
+void ChowFitMemo::fill(int aim, int yaku) {
+  const std::span<const ChowLayout> layouts = chow_layouts(yaku);
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
+    KeptFit& kept = kept_[aim][i];
+    kept.made = kept.rest_read = false;
+    if (chow_melded_) {
+      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}};
+      coverages_[aim][i] = kept.fit.coverage;
+      continue;
+    }
+    // With no chow meld every position is the free tiles' to fill: a
+    // position is covered when the hand holds more copies of its tile than
+    // the positions of that tile before it.
+    int coverage = 0;
+    for (int p = 0; p < kChowPositions; ++p) coverage += held(layouts[i].tiles[p]) > layouts[i].earlier[p];
+    coverages_[aim][i] = coverage;
+  }
+  const auto covered = std::span<const int>(coverages_[aim]).first(layouts.size());
+  best_[aim] = *std::max_element(covered.begin(), covered.end());
+  filled_[aim] = true;
+}
+
+std::span<const int> ChowFitMemo::coverages(int yaku) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  return std::span<const int>(coverages_[a]).first(chow_layouts(yaku).size());
+}
+
+int ChowFitMemo::best_coverage(int yaku) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  return best_[a];
+}
+
+const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
+  const int a = aim_index(yaku);
+  if (!filled_[a]) fill(a, yaku);
+  KeptFit& kept = kept_[a][index];
+  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}};
+  return kept.fit;
+}
+
+const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
+  const ChowFit& f = fit(yaku, index);
+  const ChowAimRow& aim = kChowAims[aim_index(yaku)];
+  KeptFit& kept = kept_[aim_index(yaku)][index];
+  if (!kept.rest_read) {
+    const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], f);
+    kept.rest = read_rest(left, f.other_melds, aim.pair_beside_chow, aim.plain_pair);
+    kept.rest_read = true;
+  }
+  return kept.rest;
+}
+
+ChowFitMemo& chow_fit_memo(int seat) {
+  ChowFitMemo& m = g_chow_fit_memos[seat];
+  if (g_target_script_state.running_seat == seat) return m;  // checked as the run began
+  const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
+                    std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
+  if (same) return m;
+  m.seat_ = seat;
+  std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
+  std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
+  m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
+                               [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
+  m.filled_ = {};
+  return m;
 }

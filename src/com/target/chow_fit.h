@@ -12,11 +12,14 @@
 
 constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
+constexpr int kChowAimCount = 5;      // the patterns above
+constexpr int kMostChowLayouts = 30;  // those of mixed shifted chows
 
 // One template: three chows, part p at positions 3p to 3p + 2, lowest tile first.
 struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
+  std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -39,13 +42,6 @@ struct ChowFit {
 // only); each free tile (g_hand_counts) then fills one uncovered position of
 // its code, positions in order.
 ChowFit fit_chow_layout(int seat, const ChowLayout& layout);
-
-// The fits of every template of `yaku` for the seat's hand, in the order of
-// chow_layouts(yaku). The script tries these templates about a hundred
-// times per run, and runs for every seat on every frame of the user's turn,
-// on hands that seldom change: each seat's fits are kept until its melds or
-// g_hand_counts differ from those they were read from.
-std::span<const ChowFit> chow_fits(int seat, int yaku);
 
 // The free tiles left once those that cover the template are taken out.
 KindCounts rest_of_hand(const ChowLayout& layout, const ChowFit& fit);
@@ -72,3 +68,43 @@ enum class PairCount { kAdd, kSetOne };
 // Reads the rest: the pair-and-chow shapes (a set from the melds plus one,
 // not one more), runs, a run folded into a pair, pungs, pairs, then partials.
 RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
+
+// How one seat's hand fills every template of the five patterns, and what
+// the rest beside each makes. The script asks for these about a hundred
+// times per run, on every frame of the user's turn, of hands that seldom
+// change: each is worked out when first asked for and kept until the
+// seat's melds or g_hand_counts differ from those it was read from.
+class ChowFitMemo {
+ public:
+  // The coverage of every template of `yaku`, in the order of chow_layouts(yaku).
+  std::span<const int> coverages(int yaku);
+  // The most any template of `yaku` covers.
+  int best_coverage(int yaku);
+  const ChowFit& fit(int yaku, std::size_t index);
+  // The rest beside template `index` of `yaku`, its pairs counted as the pattern counts them.
+  const RestShape& rest(int yaku, std::size_t index);
+
+ private:
+  friend ChowFitMemo& chow_fit_memo(int seat);
+  struct KeptFit {
+    bool made = false;       // false until fitted for the hand kept
+    bool rest_read = false;  // false until the rest was read for it
+    ChowFit fit;
+    RestShape rest;
+  };
+  int aim_index(int yaku) const;
+  void fill(int aim, int yaku);
+
+  int seat_ = -1;                        // -1 while nothing is kept
+  std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
+  std::array<int, kRed + 1> counts_{};   // held(0..37) then
+  bool chow_melded_ = false;             // a chow among those melds
+  std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
+  std::array<int, kChowAimCount> best_{};
+  std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
+  std::array<std::array<KeptFit, kMostChowLayouts>, kChowAimCount> kept_{};
+};
+
+// The seat's memo, emptied first when the seat's hand is not the one it
+// read; while the seat's script runs, the one checked as the run began.
+ChowFitMemo& chow_fit_memo(int seat);

@@ -20,13 +20,26 @@ void clear_seat_target(int seat) {
   g_ai_chow_near_ready[seat] = 0;
 }
 
-void select_target(int seat, int character) {
-  // A seat with four melds waits on one tile: its aim stays as it was.
-  if (g_melds[seat][kMeldSlots - 1] != 0) return;
-  count_visible_tiles(seat);
+// A seat with four melds waits on one tile: its aim stays as it was.
+bool keeps_aim_at_four_melds(int seat) { return g_melds[seat][kMeldSlots - 1] != 0; }
+
+// The script of character 1..6 once the seat's visible counts are made.
+void run_script_on_counted_table(int seat, int character) {
   count_hand_tiles(seat);
   clear_seat_target(seat);
   run_target_script(seat, character);
+}
+
+void select_target(int seat, int character) {
+  if (keeps_aim_at_four_melds(seat)) return;
+  count_visible_tiles(seat);
+  run_script_on_counted_table(seat, character);
+}
+
+// The script that character 0..6 runs (COM1's for the user), 0 for none.
+int script_of_character(int character) {
+  if (character < 0 || character > 6) return 0;
+  return character >= 2 ? character : 1;
 }
 
 }  // namespace
@@ -40,13 +53,15 @@ void select_target_com6(int seat) { select_target(seat, 6); }
 
 void select_target_of_character(int character, int seat) {
   // No character has a script beyond 0..6: such a seat keeps its record.
-  if (character < 0 || character > 6) return;
-  select_target(seat, character >= 2 ? character : 1);
+  const int script = script_of_character(character);
+  if (script != 0) select_target(seat, script);
 }
 
 void com_select_target(int seat) {
+  // The counts are made for every seat, also one whose aim stays.
   count_visible_tiles(seat);
-  select_target_of_character(g_seat_character[seat], seat);
+  const int script = script_of_character(g_seat_character[seat]);
+  if (script != 0 && !keeps_aim_at_four_melds(seat)) run_script_on_counted_table(seat, script);
 }
 
 void com_select_target_all_seats() {

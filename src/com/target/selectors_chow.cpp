@@ -21,24 +21,17 @@ namespace {
 
 struct ChowAimTraits {
   int yaku;
-  PairCount pair_beside_chow;  // how the rest's chow-and-pair shapes count their pair
-  PairCount plain_pair;        // how its plain pairs count
   bool counts_down;            // tries every template at each coverage from 9 down to the level
   bool exact_coverage;         // ... taking at each count only the templates covering exactly that many
   bool keeps_going;            // a template that sets the target does not end the call
   bool yields_to_middle_chow;  // stays away from a mixed triple chow aimed at starts 2 to 6
 };
 
-constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne,
-                                         false, false, false, true};
-constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd,
-                                          true, true, false, false};
-constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd,
-                                            false, false, false, false};
-constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd,
-                                              true, false, true, false};
-constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd,
-                                             false, false, true, true};
+constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, false, true};
+constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, true, false, false};
+constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false, false};
+constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, false, true, false};
+constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, false, true, true};
 
 // The shape requirement; 0 asks for none.
 enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
@@ -52,6 +45,7 @@ struct ChowCall {
   int shape;           // Shape
   bool spread;         // every part covered at least twice
   int discard;         // the latest discard when the seat could chow it, else 0
+  ChowFitMemo& memo;   // the seat's fits
   bool near_seen = false;  // pure shifted chows: a layout of this call was near ready
 
   bool shifted() const { return aim.yaku == kYaku47PureShiftedChows; }
@@ -167,12 +161,14 @@ bool quality_enough(int level, int min_shanten, const RestShape& r) {
   return quality(r) >= 11 - level - std::max(min_shanten, 1);
 }
 
-// Whether a template that covers enough passes, and then whether it is near ready.
-std::optional<bool> judge(ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
+// Whether template `index` of the pattern, covering enough, passes, and then whether it is near ready.
+std::optional<bool> judge(ChowCall& call, std::size_t index) {
+  const ChowLayout& t = chow_layouts(call.aim.yaku)[index];
+  const ChowFit& fit = call.memo.fit(call.aim.yaku, index);
   const bool shifted = call.shifted();
   if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
-  const RestShape rest = read_rest(rest_of_hand(t, fit), fit.other_melds, call.aim.pair_beside_chow, call.aim.plain_pair);
+  const RestShape& rest = call.memo.rest(call.aim.yaku, index);
   if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
@@ -234,10 +230,10 @@ bool take_template(const ChowCall& call, int variant, bool near) {
 
 // --------------------------------------------------------------- search
 
-// True when the call ends with this template.
-bool try_template(ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
-  const std::optional<bool> near = judge(call, t, fit);
-  return near.has_value() && take_template(call, t.variant, *near);
+// True when the call ends with template `index` of the pattern.
+bool try_template(ChowCall& call, std::size_t index) {
+  const std::optional<bool> near = judge(call, index);
+  return near.has_value() && take_template(call, chow_layouts(call.aim.yaku)[index].variant, *near);
 }
 
 // Templates first to first + count of the pattern's list.
@@ -246,20 +242,26 @@ struct LayoutRange {
   std::size_t count;
 };
 
+// The fewest positions a template of the call must cover to be tried.
+int fewest_covered(const ChowAimTraits& aim, int level) {
+  if (!aim.counts_down) return level;
+  return level >= 1 && level <= 9 ? level : 9;
+}
+
 void search(ChowCall& call, LayoutRange range) {
-  const auto layouts = chow_layouts(call.aim.yaku).subspan(range.first, range.count);
-  const auto fits = chow_fits(call.seat, call.aim.yaku).subspan(range.first, range.count);
+  const auto coverages = call.memo.coverages(call.aim.yaku).subspan(range.first, range.count);
+  const auto tries = [&](std::size_t i) { return try_template(call, range.first + i); };
+  const int lowest = fewest_covered(call.aim, call.level);
   if (!call.aim.counts_down) {
-    for (std::size_t i = 0; i < layouts.size(); ++i)
-      if (fits[i].coverage >= call.level && try_template(call, layouts[i], fits[i])) return;
+    for (std::size_t i = 0; i < coverages.size(); ++i)
+      if (coverages[i] >= lowest && tries(i)) return;
     return;
   }
-  const int lowest = call.level >= 1 && call.level <= 9 ? call.level : 9;
-  for (int k = 9; k >= lowest; --k) {
-    for (std::size_t i = 0; i < layouts.size(); ++i) {
-      const int coverage = fits[i].coverage;
-      const bool counted = call.aim.exact_coverage ? coverage == k : coverage >= k;
-      if (counted && try_template(call, layouts[i], fits[i])) return;
+  // No template covers more than the best of them: the counts above it find nothing.
+  for (int k = call.memo.best_coverage(call.aim.yaku); k >= lowest; --k) {
+    for (std::size_t i = 0; i < coverages.size(); ++i) {
+      const bool counted = call.aim.exact_coverage ? coverages[i] == k : coverages[i] >= k;
+      if (counted && tries(i)) return;
     }
   }
 }
@@ -268,7 +270,10 @@ void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int s
                   LayoutRange range = {0, std::dynamic_extent}) {
   const bool candidate_mode = mode == 1;
   if (candidate_mode ? !may_add_candidates(seat, aim) : !may_decide(seat, aim)) return;
-  ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat)};
+  ChowFitMemo& memo = chow_fit_memo(seat);
+  // Most calls end here: no template of the pattern covers enough.
+  if (memo.best_coverage(aim.yaku) < fewest_covered(aim, level)) return;
+  ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), memo};
   search(call, range);
 }
 

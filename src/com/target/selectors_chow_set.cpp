@@ -24,12 +24,12 @@ bool has_pung_or_kong_meld(int seat) {
 
 // ------------------------------------------------------ pure triple chow
 
-bool pure_triple_chow_passes(int seat, int low, int threshold) {
-  int chows = declared_chows_at(seat, low);
+bool pure_triple_chow_passes(const MeldTally& m, int low, int threshold) {
+  int chows = m.chows_from[low];
   int in_hand = 0;
   for (int j = 0; j < 3; ++j) in_hand += std::min(held(low + j), std::max(0, 3 - chows));
   // Two melds of anything else leave no room: the declared chows no longer count.
-  if (declared_melds(seat) - chows >= 2) chows = 0;
+  if (m.melds - chows >= 2) chows = 0;
   if (in_hand + 3 * chows < threshold) return false;
   // A tile shown this often leaves too few copies for the missing chows. A
   // tile the hand holds enough of never is: its own copies cap what can show.
@@ -86,6 +86,15 @@ bool shifted_layout_passes(int seat, int suit, int layout, int threshold) {
   // At the lower threshold the shared middle numbers must already be doubled.
   const int n = starts[0];
   return threshold > 10 || layout == kSeriesLayout || (filled[n + 2] >= 2 && filled[n + 3] >= 2);
+}
+
+// The most places of the suit any layout fills: three per chow meld of the
+// suit and one per free tile of it.
+int shifted_chows_reach(int seat, int suit) {
+  const MeldTally& m = tally_melds(seat);
+  int reach = 0;
+  for (int r = 1; r <= 9; ++r) reach += 3 * m.chows_from[make_tile(suit, r)] + held(make_tile(suit, r));
+  return reach;
 }
 
 // ------------------------------------------- three-suited terminal chows
@@ -159,20 +168,21 @@ bool terminal_end_covered(int seat, int low) {
 
 void aim_pure_triple_chow(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku53PureTripleChow)) return;
+  const MeldTally& m = tally_melds(seat);
   for (int s = 0; s < kSuits; ++s)
     for (int n = 1; n <= 7; ++n)
-      if (pure_triple_chow_passes(seat, make_tile(s, n), threshold))
+      if (pure_triple_chow_passes(m, make_tile(s, n), threshold))
         return write_target(seat, kYaku53PureTripleChow, make_tile(s, n));
 }
 
 void aim_quadruple_chow(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku65QuadrupleChow)) return;
-  const int melds = declared_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   for (int s = 0; s < kSuits; ++s) {
     for (int n = 1; n <= 7; ++n) {
       const int low = make_tile(s, n);
-      const int chows = declared_chows_at(seat, low);
-      if (melds != chows) continue;
+      const int chows = m.chows_from[low];
+      if (m.melds != chows) continue;
       if (held(low) + held(low + 1) + held(low + 2) + 3 * chows < threshold) continue;
       // Every copy of the chow's tiles is needed: none may show outside the seat's own chows.
       if (seen_by_all(low) != chows || seen_by_all(low + 1) != chows || seen_by_all(low + 2) != chows)
@@ -184,10 +194,12 @@ void aim_quadruple_chow(int seat, int threshold) {
 
 void aim_four_pure_shifted_chows(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku62FourShiftedChows)) return;
-  for (int s = 0; s < kSuits; ++s)
+  for (int s = 0; s < kSuits; ++s) {
+    if (shifted_chows_reach(seat, s) < threshold) continue;
     for (int layout = 0; layout < kShiftedLayouts; ++layout)
       if (shifted_layout_passes(seat, s, layout, threshold))
         return write_target(seat, kYaku62FourShiftedChows, layout + 10 * s);
+  }
 }
 
 void aim_three_suited_terminal_chows(int seat, int threshold) {

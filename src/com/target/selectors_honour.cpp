@@ -105,7 +105,7 @@ bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
 
 void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   if (keeps_current_target(seat, p.yaku)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
     if (!p.counts_for(t) && (held(t) >= 3 || m.pungs[t])) return;
@@ -139,7 +139,7 @@ int orphan_score() {
 
 void aim_big_three_dragons(int seat, int level) {
   if (keeps_current_target(seat, kYaku74BigThreeDragons)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.melds - pung_melds_among(m, kDragons) >= 3) return;
   for (int t : kDragons)
     if (!m.pungs[t] && seen_by_all(t) >= 3) return;
@@ -149,7 +149,7 @@ void aim_big_three_dragons(int seat, int level) {
 
 void aim_big_four_winds(int seat, int level) {
   if (keeps_current_target(seat, kYaku73BigFourWinds)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.melds != pung_melds_among(m, kWinds)) return;
   // Two dead winds need no test of their own: a dead wind is neither a set
   // nor a live pair, so they leave fewer than the three started winds needed.
@@ -162,7 +162,7 @@ void aim_big_four_winds(int seat, int level) {
 
 void aim_all_honours(int seat) {
   if (keeps_current_target(seat, kYaku70AllHonours)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.melds != pung_melds_among(m, kHonourTiles)) return;
   int sets = 0;
   int honours_held = 0;

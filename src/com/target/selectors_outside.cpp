@@ -27,7 +27,7 @@ enum OutsideRoute : int {
 using Counts = KindCounts;
 
 int pung_melds(int seat) {
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   return m.melds - m.chows;
 }
 

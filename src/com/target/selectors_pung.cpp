@@ -1,6 +1,8 @@
 #include "com/target/selectors.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
@@ -140,6 +142,25 @@ struct WindowCount {
   int thin = 0;   // the rest held twice with one copy visible
 };
 
+// Tiles melded as a pung or held at least twice, one bit per tile code:
+// every window fit below asks that of each of its tiles.
+static_assert(kRed < 64);
+std::uint64_t pung_ready_tiles(const MeldTally& m) {
+  std::uint64_t bits = 0;
+  for (int t : kPlayingTiles)
+    if (m.pungs[t] || held(t) >= 2) bits |= std::uint64_t{1} << t;
+  return bits;
+}
+
+// Bit o set when every tile of the window, moved o ranks up, is ready.
+template <std::size_t N>
+std::uint64_t ready_shifts(std::uint64_t ready, const std::array<int, N>& tiles) {
+  std::uint64_t shifts = ~std::uint64_t{0};
+  for (int t : tiles) shifts &= ready >> t;
+  return shifts;
+}
+constexpr bool has_shift(std::uint64_t shifts, int o) { return (shifts >> o & 1) != 0; }
+
 // Counts a window of tiles that each want a pung; nothing counts when two
 // or more declared melds lie outside the window.
 template <std::size_t N>
@@ -212,14 +233,14 @@ bool mixed_shifted_window_fits(const MeldTally& m, const std::array<int, 3>& til
 
 void aim_all_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku28AllPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   if (all_pungs_fits(seat, level, m, tally_pungs(m))) write_target(seat, kYaku28AllPungs, 0);
 }
 
 void aim_all_even_pungs(int seat) {
   if (keeps_current_target(seat, kYaku58AllEvenPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   int pungs = 0;
   int live_pairs = 0;
@@ -257,10 +278,12 @@ void aim_three_concealed_pungs(int seat) {
 
 void aim_triple_pung(int seat, int level) {
   if (keeps_current_target(seat, kYaku50TriplePung)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t shifts = ready_shifts(pung_ready_tiles(m), std::array{1, 11, 21});
+  if (shifts == 0) return;
   for (int rank = 1; rank <= 9; ++rank) {
     const std::array<int, 3> tiles{rank, 10 + rank, 20 + rank};
-    if (triple_pung_fits(level, rank, count_window(m, tiles))) {
+    if (has_shift(shifts, rank - 1) && triple_pung_fits(level, rank, count_window(m, tiles))) {
       write_target(seat, kYaku50TriplePung, rank);
       return;
     }
@@ -269,11 +292,13 @@ void aim_triple_pung(int seat, int level) {
 
 void aim_pure_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku54PureShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    for (int start = 1; start <= 7; ++start) {
+    const std::uint64_t shifts = ready_shifts(ready, run_from<3>(make_tile(suit, 1)));
+    for (int start = 1; start <= 7 && shifts != 0; ++start) {
       const int low = make_tile(suit, start);
-      if (shifted_pungs_fit(level, count_window(m, run_from<3>(low)))) {
+      if (has_shift(shifts, start - 1) && shifted_pungs_fit(level, count_window(m, run_from<3>(low)))) {
         write_target(seat, kYaku54PureShiftedPungs, low);
         return;
       }
@@ -283,10 +308,13 @@ void aim_pure_shifted_pungs(int seat, int level) {
 
 void aim_four_pure_shifted_pungs(int seat) {
   if (keeps_current_target(seat, kYaku66FourShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    for (int start = 1; start <= 6; ++start) {
+    const std::uint64_t shifts = ready_shifts(ready, run_from<4>(make_tile(suit, 1)));
+    for (int start = 1; start <= 6 && shifts != 0; ++start) {
       const int low = make_tile(suit, start);
+      if (!has_shift(shifts, start - 1)) continue;
       const WindowCount w = count_window(m, run_from<4>(low));
       if (w.done >= 1 && w.done + w.fresh + w.thin == 4) {
         write_target(seat, kYaku66FourShiftedPungs, low);
@@ -298,13 +326,17 @@ void aim_four_pure_shifted_pungs(int seat) {
 
 void aim_mixed_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku34MixedShiftedPungs)) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
+  const std::uint64_t ready = pung_ready_tiles(m);
+  std::array<std::uint64_t, kSuitOrders> shifts{};
+  for (int row = 0; row < kSuitOrders; ++row) shifts[row] = ready_shifts(ready, kShiftedPungBases[row]);
+  if (std::all_of(shifts.begin(), shifts.end(), [](std::uint64_t s) { return s == 0; })) return;
   // The offset is the outer loop: a lower window in any suit order wins.
   for (int offset = 0; offset < kShiftedPungOffsets; ++offset) {
     for (int row = 0; row < kSuitOrders; ++row) {
       std::array<int, 3> tiles = kShiftedPungBases[row];
       for (int& t : tiles) t += offset;
-      if (mixed_shifted_window_fits(m, tiles, level)) {
+      if (has_shift(shifts[row], offset) && mixed_shifted_window_fits(m, tiles, level)) {
         write_target(seat, kYaku34MixedShiftedPungs, 10 * row + offset);
         return;
       }

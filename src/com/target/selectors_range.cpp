@@ -68,15 +68,21 @@ bool holds_set_outside(const RangeTraits& traits) {
   return false;
 }
 
-void aim_range(int seat, int threshold, const RangeTraits& traits) {
-  if (keeps_current_target(seat, traits.yaku) || !melds_fit_range(seat, traits)) return;
-  if (is_closed_hand(seat) && holds_set_outside(traits)) return;
+// The seat's slot tiles, declared ones too, of the range's numbers.
+int tiles_in_range(int seat, const RangeTraits& traits) {
   int counted = 0;
   for (int slot : g_hand[seat]) {
     const int t = tile_of(slot);
     counted += is_suited(t) && has_rank(traits.counted_ranks, rank_of(t));
   }
-  if (counted >= threshold) write_target(seat, traits.yaku, 0);
+  return counted;
+}
+
+void aim_range(int seat, int threshold, const RangeTraits& traits) {
+  if (keeps_current_target(seat, traits.yaku) || tiles_in_range(seat, traits) < threshold) return;
+  if (!melds_fit_range(seat, traits)) return;
+  if (is_closed_hand(seat) && holds_set_outside(traits)) return;
+  write_target(seat, traits.yaku, 0);
 }
 
 // ------------------------------------------------------------- all fives

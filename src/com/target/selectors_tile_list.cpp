@@ -101,11 +101,20 @@ bool melds_fit_reversible(int seat) {
   return true;
 }
 
+// The suited tiles that are not reversible.
+constexpr auto kStraySuitedTiles = [] {
+  std::array<int, 27 - 13> out{};
+  int n = 0;
+  for (int t = 1; t < kEast; ++t)
+    if (is_suited(t) && !listed(kReversibleTiles, t)) out[n++] = t;
+  return out;
+}();
+static_assert(kStraySuitedTiles.front() == 1 && kStraySuitedTiles.back() == 27);
+
 // A closed hand may hold no more stray suited tiles than it has steps to ready, plus one.
 bool few_strays(int seat) {
   int strays = 0;
-  for (int t = 1; t < kEast; ++t)
-    if (is_suited(t) && !listed(kReversibleTiles, t)) strays += held(t);
+  for (int t : kStraySuitedTiles) strays += held(t);
   return strays - 1 <= AI[seat].min_shanten;
 }
 

@@ -75,6 +75,17 @@ AllTypes count_types(int seat) {
   return g;
 }
 
+// A free tile or a meld of the winds or of the dragons: every route to all
+// types asks for both.
+bool holds_honour_type(int seat, int type) {
+  const int first = type == kTypeWinds ? kEast : kWhite;
+  const int last = type == kTypeWinds ? kNorth : kRed;
+  for (int t = first; t <= last; ++t)
+    if (held(t) > 0) return true;
+  return std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
+                     [type](int code) { return code != 0 && type_of(meld_tile(code)) == type; });
+}
+
 // A value honour set or live pair, a concealed kong or two terminal or
 // honour sets (melded kongs counted among them) beside all types.
 bool extra_mark(int seat) {
@@ -253,6 +264,7 @@ int melded_hand_route(const MeldTally& m) {
 
 void aim_all_types(int seat, int level) {
   if (keeps_current_target(seat, kYaku30AllTypes) || !normal_form_nearest(seat)) return;
+  if (!holds_honour_type(seat, kTypeWinds) || !holds_honour_type(seat, kTypeDragons)) return;
   const AllTypes g = count_types(seat);
   if (two_melds_of_one_type(g)) return;
   const bool mark = extra_mark(seat);
@@ -280,7 +292,7 @@ void aim_melded_hand(int seat) {
   if (g_ai_target_yaku[seat] != 0 || g_seat_state[seat].naki_count == 0) return;
   for (int code : g_melds[seat])
     if (code != 0 && meld_kind(code) == kMeldConcealedKong) return;
-  const MeldTally m = tally_melds(seat);
+  const MeldTally& m = tally_melds(seat);
   const int variant = melded_hand_bonus(seat, m) >= 2 ? 0 : melded_hand_route(m);
   if (variant >= 0) write_target(seat, kYaku32MeldedHand, variant);
 }

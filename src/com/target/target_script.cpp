@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
 #include "com/target/selectors.h"
 
@@ -205,8 +206,9 @@ const TargetScript& target_script(int character) {
   return kScripts[character];
 }
 
-void run_target_script(int seat, int character) {
-  const TargetScript& script = target_script(character);
+namespace {
+
+void run_segments(int seat, const TargetScript& script) {
   int i = 0;
   while (i >= 0 && i < script.count) {
     const int segment = script.calls[i].segment;
@@ -223,4 +225,15 @@ void run_target_script(int seat, int character) {
       return;
     }
   }
+}
+
+}  // namespace
+
+void run_target_script(int seat, int character) {
+  // The chow-pattern fits are checked against the hand once, here, rather
+  // than on each of the hundred calls that read them.
+  chow_fit_memo(seat);
+  g_target_script_state.running_seat = seat;
+  run_segments(seat, target_script(character));
+  g_target_script_state.running_seat = -1;
 }

@@ -82,6 +82,10 @@ extern const std::array<SelectorFn, kSelectorCount> kRealSelectors;
 struct TargetScriptState {
   // The function each selector runs; the real selectors unless a test installed others.
   std::array<SelectorFn, kSelectorCount> selectors = kRealSelectors;
+  // The seat whose script is running, -1 between runs. The selectors write
+  // only the target record: the seat's hand counts and melds stand still
+  // while its script runs.
+  int running_seat = -1;
 };
 extern TargetScriptState g_target_script_state;
 
