@@ -2,6 +2,8 @@
 #include "com/com_state.h"
 
 #include "com/claim/claim_protocol.h"
+#include "com/hand_terms.h"
+#include "com/target/chow_fit.h"
 #include "com/target/target_script.h"
 #include "com/turn/com_turn.h"
 #include "com/turn/danger_filters.h"
@@ -17,7 +19,9 @@
   X(SafetyState, g_safety_state, reset_safety_state)                  \
   X(ComTurnState, g_com_turn_state, reset_com_turn_state)             \
   X(ClaimProtocolState, g_claim_protocol_state, reset_claim_protocol_state) \
-  X(TargetScriptState, g_target_script_state, reset_target_script_state)
+  X(TargetScriptState, g_target_script_state, reset_target_script_state) \
+  X(MeldTallyMemo, g_meld_tally_memo, reset_meld_tally_memo)            \
+  X(ChowFitMemos, g_chow_fit_memos, reset_chow_fit_memos)
 
 COM_STATE(RUVELKA_DEFINE_STATE)
 

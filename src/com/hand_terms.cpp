@@ -30,14 +30,6 @@ void take_chow(KindCounts& counts, int low) {
 
 namespace {
 
-// Per seat, the last tally made and the melds it was made from.
-struct KeptTally {
-  bool made = false;
-  std::array<int, kMeldSlots> melds{};
-  MeldTally tally;
-};
-std::array<KeptTally, kSeats> g_kept_tallies;
-
 MeldTally count_melds(const int (&melds)[kMeldSlots]) {
   MeldTally m;
   for (int code : melds) {
@@ -60,7 +52,7 @@ MeldTally count_melds(const int (&melds)[kMeldSlots]) {
 }  // namespace
 
 const MeldTally& tally_melds(int seat) {
-  KeptTally& kept = g_kept_tallies[seat];
+  MeldTallyMemo::Seat& kept = g_meld_tally_memo.seats[seat];
   if (!kept.made || !std::equal(kept.melds.begin(), kept.melds.end(), g_melds[seat])) {
     kept.made = true;
     std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, kept.melds.begin());

@@ -86,6 +86,17 @@ struct MeldTally {
 // it a dozen times per seat: each seat's tally is kept until its melds change.
 const MeldTally& tally_melds(int seat);
 
+// Per seat, the last tally made and the melds it was made from.
+struct MeldTallyMemo {
+  struct Seat {
+    bool made = false;
+    std::array<int, kMeldSlots> melds{};
+    MeldTally tally;
+  };
+  std::array<Seat, kSeats> seats;
+};
+extern MeldTallyMemo g_meld_tally_memo;
+
 // Pung or kong melds of the listed tiles.
 template <class Tiles>
 int pung_melds_among(const MeldTally& m, const Tiles& tiles) {

@@ -98,8 +98,6 @@ constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
 
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
-std::array<ChowFitMemo, kSeats> g_chow_fit_memos;
-
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
 
 // Every rank n of every suit, suits in order and n rising, tested once:
@@ -310,7 +308,7 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
 }
 
 ChowFitMemo& chow_fit_memo(int seat) {
-  ChowFitMemo& m = g_chow_fit_memos[seat];
+  ChowFitMemo& m = g_chow_fit_memos.seats[seat];
   if (g_target_script_state.running_seat == seat) return m;  // checked as the run began
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
                     std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);

@@ -108,3 +108,9 @@ class ChowFitMemo {
 // The seat's memo, emptied first when the seat's hand is not the one it
 // read; while the seat's script runs, the one checked as the run began.
 ChowFitMemo& chow_fit_memo(int seat);
+
+// Every seat's memo: computer players' state, reset with their floor.
+struct ChowFitMemos {
+  std::array<ChowFitMemo, kSeats> seats;
+};
+extern ChowFitMemos g_chow_fit_memos;
