@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,32 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
   image.height = static_cast<png_uint_32>(h);
   image.format = PNG_FORMAT_GA;
   ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
+}
+
+// Writes 8-bit RGB rows with libpng's full interface, one colour marked
+// transparent (a tRNS chunk): a kind the program never writes itself.
+void write_rgb_with_transparent_colour(const std::string& path, std::vector<png_byte> rgb, int w, int h,
+                                       png_color_16 transparent) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_tRNS(png, info, nullptr, 0, &transparent);
+  png_write_info(png, info);
+  for (int y = 0; y < h; ++y) png_write_row(png, &rgb[static_cast<std::size_t>(3 * w * y)]);
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(file);
+}
+
+Surface noise_surface(int w, int h) {
+  Surface s(w, h);
+  std::uint32_t noise = 777;
+  for (std::uint32_t& p : s.pixels) p = (noise = noise * 1103515245 + 12345) >> 8 & 0xFFFFFF;
+  return s;
 }
 
 }  // namespace
@@ -75,6 +102,39 @@ TEST_F(Png, SavedSurfaceLoadsBackExactlyAndBytesAreDeterministic) {
   EXPECT_EQ(back.height, 5);
   EXPECT_EQ(back.pixels, s.pixels);
   EXPECT_FALSE(platform::save_png("c.png", Surface()));
+}
+
+// The generated sheets are stored: larger than their raw pixels, read back
+// the same as a compressed file, and a flipped pixel byte or a cut file is
+// still refused.
+TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
+  const Surface s = noise_surface(61, 37);
+  ASSERT_TRUE(platform::save_png("quick.png", s));
+  ASSERT_TRUE(platform::save_png("stored.png", s, platform::PngPacking::Stored));
+  std::vector<char> stored = file_bytes("stored.png");
+  EXPECT_GT(stored.size(), 61u * 37u * 3u);
+  Surface quick_back, stored_back;
+  ASSERT_TRUE(platform::load_png("quick.png", quick_back));
+  ASSERT_TRUE(platform::load_png("stored.png", stored_back, 61, 37));
+  EXPECT_EQ(quick_back.pixels, s.pixels);
+  EXPECT_EQ(stored_back.pixels, s.pixels);
+  EXPECT_EQ(stored_back.width, 61);
+
+  Surface untouched(1, 1, 0x123456);
+  std::vector<char> flipped = stored;
+  flipped[stored.size() / 2] ^= 0x10;
+  std::ofstream("flipped.png", std::ios::binary).write(flipped.data(), static_cast<std::streamsize>(flipped.size()));
+  EXPECT_FALSE(platform::load_png("flipped.png", untouched));
+  std::ofstream("cut.png", std::ios::binary).write(stored.data(), static_cast<std::streamsize>(stored.size() - 100));
+  EXPECT_FALSE(platform::load_png("cut.png", untouched));
+  EXPECT_EQ(untouched.pixels, std::vector<std::uint32_t>{0x123456});
+}
+
+TEST_F(Png, TheTransparentColourOfAnRgbFileIsBlack) {
+  write_rgb_with_transparent_colour("trns.png", {0x10, 0x20, 0x30, 0xA0, 0xB0, 0xC0}, 2, 1, {0, 0xA0, 0xB0, 0xC0, 0});
+  Surface s;
+  ASSERT_TRUE(platform::load_png("trns.png", s));
+  EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x102030, 0x000000}));
 }
 
 TEST_F(Png, AnyColourTypeArrivesAsRgb) {
