@@ -37,11 +37,11 @@ bool plain_rgb(png_structp png, png_infop info) {
          (png_get_valid(png, info, PNG_INFO_sRGB) || !png_get_valid(png, info, PNG_INFO_gAMA));
 }
 
-// Decodes plain 8-bit RGB straight into the rows of `out`, which already
-// has the header's size (no C++ object lives here, as libpng's errors jump
-// back past them). Other kinds are left to the simplified reader.
+// Decodes plain 8-bit RGB into `out`, a row at a time through `row` (no
+// C++ object lives here, as libpng's errors jump back past them). Other
+// kinds are left to the simplified reader.
 Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int want_width, int want_height,
-                     Surface& out) {
+                     std::vector<png_byte>& row, Surface& out) {
   if (setjmp(png_jmpbuf(png))) return Decoded::Refused;
   png_set_read_fn(png, &source, read_from_bytes);
   png_read_info(png, info);
@@ -52,15 +52,14 @@ Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int wa
   out.width = width;
   out.height = height;
   out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  // Each pixel's fourth byte is the surface's unused high byte, zero.
-  if constexpr (std::endian::native == std::endian::little) {
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-    png_set_bgr(png);
-  } else {
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
+  row.resize(3 * static_cast<std::size_t>(width));
+  for (int y = 0; y < height; ++y) {
+    png_read_row(png, row.data(), nullptr);
+    std::uint32_t* to = &out.at(0, y);
+    const png_byte* from = row.data();
+    for (int x = 0; x < width; ++x, from += 3)
+      to[x] = static_cast<std::uint32_t>(from[0]) << 16 | static_cast<std::uint32_t>(from[1]) << 8 | from[2];
   }
-  png_read_update_info(png, info);
-  for (int y = 0; y < height; ++y) png_read_row(png, reinterpret_cast<png_bytep>(&out.at(0, y)), nullptr);
   png_read_end(png, nullptr);
   return Decoded::Done;
 }
@@ -101,8 +100,9 @@ bool load_png(const std::string& path, Surface& out, int want_width, int want_he
     return false;
   }
   ByteSource source{&bytes, 0};
+  std::vector<png_byte> row;
   Surface surface;
-  const Decoded decoded = decode_plain(png, info, source, want_width, want_height, surface);
+  const Decoded decoded = decode_plain(png, info, source, want_width, want_height, row, surface);
   png_destroy_read_struct(&png, &info, nullptr);
   if (decoded == Decoded::Refused) return false;
   if (decoded == Decoded::Other) return decode_any(bytes, out);
