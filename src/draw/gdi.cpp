@@ -22,9 +22,7 @@ constexpr int kMostBlocksRedrawn = 800;
 constexpr std::size_t kMatchLookAhead = 8;
 
 
-void record(const DrawCall& call) {
-  if (g_draw_recording) g_draw_calls.push_back(call);
-}
+void record(const DrawCall& call) { g_draw_calls.push_back(call); }
 
 std::size_t keep_text(const char* utf8) {
   const std::size_t at = g_pending.texts.size();
@@ -32,19 +30,14 @@ std::size_t keep_text(const char* utf8) {
   return at;
 }
 
-// A new entry at the end of the recorded work, its fields to be set by the
-// caller (written in place: a whole PendingWork built elsewhere and copied in
-// costs more than the rest of a block copy's recording).
-PendingWork& add(PendingWork::Kind kind) {
+// A new entry at the end of the recorded work, its fields in declaration
+// order from the kind on (built in place: a whole PendingWork built
+// elsewhere and copied in costs more than the rest of a block copy's
+// recording).
+template <typename... Fields>
+PendingWork& add(Fields... fields) {
   if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
-  PendingWork& work = g_pending.work.emplace_back();
-  work.kind = kind;
-  return work;
-}
-
-void add_box(PendingWork::Kind kind, int x, int y, int w, int h) {
-  PendingWork& work = add(kind);
-  work.x = x, work.y = y, work.w = w, work.h = h;
+  return g_pending.work.emplace_back(fields...);
 }
 
 // Whether the texture sheet holds the whole 72 x 72 cell of the pattern, so
@@ -306,33 +299,28 @@ void draw_background(int pattern) {
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
-  record({id, dx, dy, w, h, sx, sy, rop});
-  add_box(PendingWork::kBlit, dx, dy, w, h);
-  PendingWork& work = g_pending.work.back();
-  work.id = id, work.sx = sx, work.sy = sy, work.rop = rop;
+  if (g_draw_recording) record({id, dx, dy, w, h, sx, sy, rop});
+  add(PendingWork::kBlit, dx, dy, w, h, id, sx, sy, rop);
 }
 
 void draw_text(int x, int y, const char* utf8) {
   // Only a recording pays for the copy of the text.
   if (g_draw_recording) record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy, utf8});
-  add_box(PendingWork::kText, x, y, 0, 0);
-  g_pending.work.back().text = keep_text(utf8);
+  add(PendingWork::kText, x, y).text = keep_text(utf8);
 }
 
 void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
-  add_box(PendingWork::kFill, x, y, w, h);
-  g_pending.work.back().colour = colour;
+  add(PendingWork::kFill, x, y, w, h).colour = colour;
 }
 
 void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
-  add_box(PendingWork::kShade, x, y, w, h);
-  g_pending.work.back().colour = colour;
-  g_pending.work.back().amount = alpha;
+  PendingWork& work = add(PendingWork::kShade, x, y, w, h);
+  work.colour = colour;
+  work.amount = alpha;
 }
 
 void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
-  add_box(PendingWork::kEnlargedText, left, top, 0, 0);
-  PendingWork& work = g_pending.work.back();
+  PendingWork& work = add(PendingWork::kEnlargedText, left, top);
   work.colour = colour, work.amount = scale, work.text = keep_text(utf8);
 }
 
