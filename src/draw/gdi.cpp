@@ -108,8 +108,8 @@ platform::Rect box_of(const PendingWork& w, const std::string& texts) {
 
 void mark_box(DirtyBlocks& blocks, const platform::Rect& r) { blocks.mark(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
-void mark_drawn(const PendingWork& w) {
-  if (w.kind != PendingWork::kBackground) mark_box(g_pending.drawn, box_of(w, g_pending.texts));
+void mark_drawn(const PendingWork& w, const platform::Rect& box) {
+  if (w.kind != PendingWork::kBackground) mark_box(g_pending.drawn, box);
 }
 
 void draw_now(const PendingWork& w) {
@@ -159,11 +159,10 @@ platform::Rect intersection(const platform::Rect& a, const platform::Rect& b) {
   return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-// Draws the part of the work inside `clip`: each kind sets a pixel from
+// Draws the part of the work (drawn whole in `box`) inside `clip`: each kind sets a pixel from
 // that pixel alone, so a part is the same as the whole seen there. Text is
 // made whole off the surface first (its cells are opaque).
-void draw_clipped(const PendingWork& w, const platform::Rect& clip) {
-  const platform::Rect box = box_of(w, g_pending.texts);
+void draw_clipped(const PendingWork& w, const platform::Rect& box, const platform::Rect& clip) {
   const platform::Rect in = intersection(box, clip);
   const int iw = in.right - in.left, ih = in.bottom - in.top;
   if (iw <= 0 || ih <= 0) return;
@@ -243,26 +242,26 @@ DirtyBlocks differing_blocks() {
 // background back where the work differs and draws the work there only.
 bool redraw_differences() {
   PendingDrawing& p = g_pending;
-  DirtyBlocks region = differing_blocks();
+  const DirtyBlocks region = differing_blocks();
   if (region.count() == 0) return false;
   p.changed.merge(region);
-  std::vector<platform::Rect> boxes;
-  region.take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
+  std::vector<platform::Rect>& boxes = p.redrawn_boxes;
+  boxes.clear();
+  DirtyBlocks(region).take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
   const platform::Surface& whole = background_surface(p.shown_background);
   for (const platform::Rect& b : boxes)
     platform::blit(g_back_surface, b.left, b.top, b.right - b.left, b.bottom - b.top, whole, b.left, b.top);
   for (std::size_t i = 1; i < p.work.size(); ++i) {
-    mark_drawn(p.work[i]);
-    if (p.work[i].kind == PendingWork::kEnlargedText) {
-      const platform::Rect box = box_of(p.work[i], p.texts);
-      if (std::any_of(boxes.begin(), boxes.end(), [&](const platform::Rect& b) {
-            const platform::Rect in = intersection(box, b);
-            return in.left < in.right && in.top < in.bottom;
-          }))
-        draw_now(p.work[i]);
+    const PendingWork& w = p.work[i];
+    const platform::Rect box = box_of(w, p.texts);
+    mark_drawn(w, box);
+    // Work that meets none of the boxes leaves their pixels alone.
+    if (!region.touches(box.left, box.top, box.right - box.left, box.bottom - box.top)) continue;
+    if (w.kind == PendingWork::kEnlargedText) {
+      draw_now(w);
       continue;
     }
-    for (const platform::Rect& b : boxes) draw_clipped(p.work[i], b);
+    for (const platform::Rect& b : boxes) draw_clipped(w, box, b);
   }
   return true;
 }
@@ -351,7 +350,7 @@ void finish_drawing() {
     first = 1;
   }
   for (std::size_t i = first; i < p.work.size(); ++i) {
-    mark_drawn(p.work[i]);
+    mark_drawn(p.work[i], box_of(p.work[i], p.texts));
     draw_now(p.work[i]);
   }
   p.changed.merge(p.drawn);
