@@ -3,7 +3,6 @@
 // writing through the full one (for the compression settings).
 #include <png.h>
 
-#include <bit>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -127,11 +126,9 @@ void append_bytes(png_structp png, png_bytep data, png_size_t length) {
 
 void no_flush(png_structp) {}
 
-// Encodes 8-bit RGB straight from the surface's rows (no C++ object lives
-// here, as libpng's errors jump back past them): libpng drops each
-// pixel's unused high byte (0x00RRGGBB is B, G, R, 0 in memory on a
-// little-endian machine, 0, R, G, B on a big-endian one).
-bool encode(const Surface& surface, png_bytep* rows, int level, std::vector<std::uint8_t>& out) {
+// Encodes the surface as 8-bit RGB, a row at a time through `row` (no C++
+// object lives here, as libpng's errors jump back past them).
+bool encode(const Surface& surface, std::vector<png_byte>& row, int level, std::vector<std::uint8_t>& out) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -146,13 +143,16 @@ bool encode(const Surface& surface, png_bytep* rows, int level, std::vector<std:
   png_set_compression_level(png, level);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, kRowFilter);
   png_write_info(png, info);
-  if constexpr (std::endian::native == std::endian::little) {
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-    png_set_bgr(png);
-  } else {
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
+  for (int y = 0; y < surface.height; ++y) {
+    const std::uint32_t* from = surface.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width);
+    png_byte* to = row.data();
+    for (int x = 0; x < surface.width; ++x, to += 3) {
+      to[0] = static_cast<png_byte>(from[x] >> 16);
+      to[1] = static_cast<png_byte>(from[x] >> 8);
+      to[2] = static_cast<png_byte>(from[x]);
+    }
+    png_write_row(png, row.data());
   }
-  png_write_image(png, rows);
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return true;
@@ -162,12 +162,12 @@ bool encode(const Surface& surface, png_bytep* rows, int level, std::vector<std:
 
 bool save_png(const std::string& path, const Surface& surface, PngPacking packing) {
   if (surface.width <= 0 || surface.height <= 0) return false;
-  std::vector<png_bytep> rows(static_cast<std::size_t>(surface.height));
-  for (std::size_t y = 0; y < rows.size(); ++y)
-    rows[y] = reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(&surface.pixels[y * surface.width]));
+  std::vector<png_byte> row(3 * static_cast<std::size_t>(surface.width));
+  const bool stored = packing == PngPacking::Stored;
   std::vector<std::uint8_t> bytes;
-  bytes.reserve(surface.pixels.size());
-  if (!encode(surface, rows.data(), packing == PngPacking::Stored ? kStoredLevel : kQuickLevel, bytes)) return false;
+  // A stored file holds every row's bytes; a quick one of a screen packs to about a tenth of them.
+  bytes.reserve(stored ? row.size() * static_cast<std::size_t>(surface.height) * 11 / 10 + 1024 : surface.pixels.size());
+  if (!encode(surface, row, stored ? kStoredLevel : kQuickLevel, bytes)) return false;
   return write_bytes(path, bytes);
 }
 
