@@ -136,6 +136,40 @@ TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
   platform::reset_platform_state();
 }
 
+// Frames whose pixels are read only now and then (a headless match reads
+// none for hundreds of frames), a piece sometimes moved and moved back
+// between two reads: each read shows the pixels of the same frame in a run
+// that read every frame.
+TEST_F(ChangedBoxes, AReadAfterUnreadFramesShowsWhatAReadEveryFrameShows) {
+  std::mt19937 rng(23);
+  std::vector<std::vector<Piece>> frames;
+  std::vector<Piece> pieces;
+  for (int frame = 0; frame < 90; ++frame) {
+    if (frame % 6 == 5 && frames.size() >= 2) pieces = frames[frames.size() - 2];  // changed back
+    else change_one(pieces, rng, 25);
+    frames.push_back(pieces);
+  }
+  const auto read_now = [](std::size_t frame) { return frame % 7 == 0 || frame % 11 == 3; };
+  std::vector<platform::Surface> every_frame;
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    draw_frame(frames[frame], frame / 40 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
+    finish_drawing();
+    if (read_now(frame)) every_frame.push_back(g_back_surface);
+  }
+  reset_gdi_state();
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0x808080);
+  std::size_t reads = 0;
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    draw_frame(frames[frame], frame / 40 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
+    if (!read_now(frame)) continue;
+    show();
+    ASSERT_EQ(g_back_surface.pixels, every_frame[reads].pixels) << "frame " << frame;
+    ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
+    ++reads;
+  }
+  EXPECT_EQ(reads, every_frame.size());
+}
+
 // Random frames of pieces, some repeating the one before, some drawn over it
 // without a background: the window's copy is the surface after each.
 TEST_F(ChangedBoxes, AWindowGivenOnlyTheChangesShowsEveryFrame) {
