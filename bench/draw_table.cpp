@@ -1,4 +1,5 @@
-// One frame of the table view on a busy mid-hand table: drawn, and only recorded.
+// One frame of the table view on a busy mid-hand table: drawn, drawn over
+// a different one, and only recorded.
 #include <benchmark/benchmark.h>
 
 #include "base/options.h"
@@ -36,6 +37,24 @@ void BM_DrawTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DrawTable)->Unit(benchmark::kMicrosecond);
+
+// Frames that alternate between the busy table and the same table a
+// discard later (the user's tile gone from the hand, one more in the
+// river): each is drawn over the one before, only where they differ.
+void BM_RedrawTable(benchmark::State& state) {
+  gdi_setup();
+  busy_table();
+  bool discarded = false;
+  for (auto _ : state) {
+    discarded = !discarded;
+    g_hand[0][kDrawSlot] = discarded ? 0 : 35;
+    g_river_count[0] = discarded ? 24 : 23;
+    draw_table();
+    finish_drawing();
+    benchmark::DoNotOptimize(g_back_surface.pixels.data());
+  }
+}
+BENCHMARK(BM_RedrawTable)->Unit(benchmark::kMicrosecond);
 
 // The same frame recorded and never looked at, as in a headless match whose
 // pixels nobody reads: the next frame's background drops the record.
