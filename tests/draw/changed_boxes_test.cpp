@@ -136,6 +136,39 @@ TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
   platform::reset_platform_state();
 }
 
+// A frame that changes most blocks is drawn whole over its background: the
+// background goes back everywhere but under the copies and fills that set
+// every pixel of their blocks, so a shade or a copy that runs off its sheet
+// over the last frame's fills shows the background beneath, not the fills.
+TEST_F(ChangedBoxes, AFrameThatChangesMostBlocksPutsTheBackgroundBackUnderWhatDoesNotCoverIt) {
+  TestWorkdir dir(false);
+  gdi_setup();  // no art: white sheets of their own sizes
+  const int sheet_width = platform::bitmap(kTextureSheet).width;
+  const auto frame = [&](bool second) {
+    draw_background(kBackgroundTable);
+    fill_box(0, 0, 720, 400, second ? 0x203040 : 0x405060);  // 1125 blocks of change
+    if (!second) {
+      for (int x : {96, 304, 512, 608}) fill_box(x, 496, 64, 64, 0xFF0000);
+      return;
+    }
+    shade_box(96, 496, 64, 64, 0x000000, 80);
+    blit_bitmap(304, 496, 64, 64, kTextureSheet, sheet_width - 8, 0);  // 8 columns from the sheet
+    blit_bitmap(608, 496, 64, 64, kTextureSheet, -8, 0);               // all but 8 columns
+    blit_bitmap(512, 496, 64, 64, kTextureSheet, 0, 0, platform::Rop::And);
+  };
+  frame(false);
+  show();
+  frame(true);
+  show();
+  const platform::Surface over_last = g_back_surface;
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
+  frame(true);
+  finish_drawing();
+  EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
+  EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
+  platform::reset_platform_state();
+}
+
 // Frames whose pixels are read only now and then (a headless match reads
 // none for hundreds of frames), a piece sometimes moved and moved back
 // between two reads: each read shows the pixels of the same frame in a run
