@@ -267,3 +267,18 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+// A frame whose scene draws nothing changes no pixel, and the frame after it
+// is still drawn over the one before: only the blocks of the piece added.
+TEST_F(ChangedBoxes, AFrameThatDrawsNothingChangesNothingAndKeepsTheFrameBefore) {
+  draw_frame({kA, kB, kC, kE});
+  show();
+  EXPECT_EQ(text(show()), "");
+  draw_frame({kA, kX, kB, kC, kE});
+  EXPECT_EQ(text(show()), "96,96-112,112 ");
+  const platform::Surface over_last = g_back_surface;
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
+  draw_frame({kA, kX, kB, kC, kE});
+  finish_drawing();
+  EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
+}
