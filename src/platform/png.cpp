@@ -3,6 +3,7 @@
 // writing through the full one (for the compression settings).
 #include <png.h>
 
+#include <bit>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -126,6 +127,22 @@ void append_bytes(png_structp png, png_bytep data, png_size_t length) {
 
 void no_flush(png_structp) {}
 
+// One row of pixels as R, G, B bytes into `to`, which holds a byte more than
+// the row: on a little-endian machine each pixel is stored whole as R, G, B
+// and a zero, the zero overwritten by the next pixel.
+void pack_rgb(const std::uint32_t* from, int width, png_byte* to) {
+  for (int x = 0; x < width; ++x, to += 3) {
+    if constexpr (std::endian::native == std::endian::little) {
+      const std::uint32_t bgr = __builtin_bswap32(from[x]) >> 8;
+      std::memcpy(to, &bgr, 4);
+    } else {
+      to[0] = static_cast<png_byte>(from[x] >> 16);
+      to[1] = static_cast<png_byte>(from[x] >> 8);
+      to[2] = static_cast<png_byte>(from[x]);
+    }
+  }
+}
+
 // Encodes the surface as 8-bit RGB, a row at a time through `row` (no C++
 // object lives here, as libpng's errors jump back past them).
 bool encode(const Surface& surface, std::vector<png_byte>& row, int level, std::vector<std::uint8_t>& out) {
@@ -144,13 +161,8 @@ bool encode(const Surface& surface, std::vector<png_byte>& row, int level, std::
   png_set_filter(png, PNG_FILTER_TYPE_BASE, kRowFilter);
   png_write_info(png, info);
   for (int y = 0; y < surface.height; ++y) {
-    const std::uint32_t* from = surface.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width);
-    png_byte* to = row.data();
-    for (int x = 0; x < surface.width; ++x, to += 3) {
-      to[0] = static_cast<png_byte>(from[x] >> 16);
-      to[1] = static_cast<png_byte>(from[x] >> 8);
-      to[2] = static_cast<png_byte>(from[x]);
-    }
+    pack_rgb(surface.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width),
+             surface.width, row.data());
     png_write_row(png, row.data());
   }
   png_write_end(png, nullptr);
@@ -162,7 +174,7 @@ bool encode(const Surface& surface, std::vector<png_byte>& row, int level, std::
 
 bool save_png(const std::string& path, const Surface& surface, PngPacking packing) {
   if (surface.width <= 0 || surface.height <= 0) return false;
-  std::vector<png_byte> row(3 * static_cast<std::size_t>(surface.width));
+  std::vector<png_byte> row(3 * static_cast<std::size_t>(surface.width) + 1);
   const bool stored = packing == PngPacking::Stored;
   std::vector<std::uint8_t> bytes;
   // A stored file holds every row's bytes; a quick one of a screen packs to about a tenth of them.
