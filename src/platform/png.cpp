@@ -37,6 +37,21 @@ bool plain_rgb(png_structp png, png_infop info) {
          (png_get_valid(png, info, PNG_INFO_sRGB) || !png_get_valid(png, info, PNG_INFO_gAMA));
 }
 
+// One row of R, G, B bytes as pixels. `from` holds a byte more than the
+// row: on a little-endian machine each pixel is loaded as four bytes, the
+// fourth (the next pixel's red) shifted out.
+void unpack_rgb(const png_byte* from, int width, std::uint32_t* to) {
+  for (int x = 0; x < width; ++x, from += 3) {
+    if constexpr (std::endian::native == std::endian::little) {
+      std::uint32_t rgbx = 0;
+      std::memcpy(&rgbx, from, 4);
+      to[x] = __builtin_bswap32(rgbx) >> 8;
+    } else {
+      to[x] = static_cast<std::uint32_t>(from[0]) << 16 | static_cast<std::uint32_t>(from[1]) << 8 | from[2];
+    }
+  }
+}
+
 // Decodes plain 8-bit RGB into `out`, a row at a time through `row` (no
 // C++ object lives here, as libpng's errors jump back past them). Other
 // kinds are left to the simplified reader.
@@ -52,13 +67,10 @@ Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int wa
   out.width = width;
   out.height = height;
   out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  row.resize(3 * static_cast<std::size_t>(width));
+  row.resize(3 * static_cast<std::size_t>(width) + 1);
   for (int y = 0; y < height; ++y) {
     png_read_row(png, row.data(), nullptr);
-    std::uint32_t* to = &out.at(0, y);
-    const png_byte* from = row.data();
-    for (int x = 0; x < width; ++x, from += 3)
-      to[x] = static_cast<std::uint32_t>(from[0]) << 16 | static_cast<std::uint32_t>(from[1]) << 8 | from[2];
+    unpack_rgb(row.data(), width, &out.at(0, y));
   }
   png_read_end(png, nullptr);
   return Decoded::Done;
