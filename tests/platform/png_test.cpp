@@ -121,6 +121,7 @@ TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
   EXPECT_EQ(stored_back.width, 61);
 
   Surface untouched(1, 1, 0x123456);
+  EXPECT_FALSE(platform::load_png("stored.png", untouched, 1, 37));  // a sheet one pixel wide is another size
   std::vector<char> flipped = stored;
   flipped[stored.size() / 2] ^= 0x10;
   std::ofstream("flipped.png", std::ios::binary).write(flipped.data(), static_cast<std::streamsize>(flipped.size()));
