@@ -33,20 +33,24 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
   ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
 }
 
-// Writes 8-bit RGB rows with libpng's full interface, one colour marked
-// transparent (a tRNS chunk): a kind the program never writes itself.
-void write_rgb_with_transparent_colour(const std::string& path, std::vector<png_byte> rgb, int w, int h,
-                                       png_color_16 transparent) {
+// Writes 8-bit rows of one colour type with libpng's full interface, with
+// no gamma chunk, interlaced or not, one colour marked transparent when
+// given (a tRNS chunk): kinds the program never writes itself.
+void write_png_rows(const std::string& path, std::vector<png_byte> bytes, int w, int h, int colour_type,
+                    int interlace, const png_color_16* transparent = nullptr) {
   FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_set_tRNS(png, info, nullptr, 0, &transparent);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, colour_type, interlace,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (transparent != nullptr) png_set_tRNS(png, info, nullptr, 0, transparent);
   png_write_info(png, info);
-  for (int y = 0; y < h; ++y) png_write_row(png, &rgb[static_cast<std::size_t>(3 * w * y)]);
+  const std::size_t row_bytes = bytes.size() / static_cast<std::size_t>(h);
+  std::vector<png_bytep> rows;
+  for (int y = 0; y < h; ++y) rows.push_back(&bytes[row_bytes * static_cast<std::size_t>(y)]);
+  png_write_image(png, rows.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   std::fclose(file);
@@ -132,10 +136,30 @@ TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
 }
 
 TEST_F(Png, TheTransparentColourOfAnRgbFileIsBlack) {
-  write_rgb_with_transparent_colour("trns.png", {0x10, 0x20, 0x30, 0xA0, 0xB0, 0xC0}, 2, 1, {0, 0xA0, 0xB0, 0xC0, 0});
+  const png_color_16 transparent{0, 0xA0, 0xB0, 0xC0, 0};
+  write_png_rows("trns.png", {0x10, 0x20, 0x30, 0xA0, 0xB0, 0xC0}, 2, 1, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 &transparent);
   Surface s;
   ASSERT_TRUE(platform::load_png("trns.png", s));
   EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x102030, 0x000000}));
+}
+
+// An interlaced RGB file and a grey one, neither with a gamma chunk, arrive
+// as the same RGB pixels as a plain file.
+TEST_F(Png, InterlacedAndGreyFilesArriveAsTheirPixels) {
+  const Surface s = noise_surface(9, 7);
+  std::vector<png_byte> rgb, grey;
+  for (std::uint32_t p : s.pixels) {
+    rgb.insert(rgb.end(), {static_cast<png_byte>(p >> 16), static_cast<png_byte>(p >> 8), static_cast<png_byte>(p)});
+    grey.push_back(static_cast<png_byte>(p));
+  }
+  write_png_rows("interlaced.png", rgb, 9, 7, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7);
+  write_png_rows("grey.png", grey, 9, 7, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE);
+  Surface back;
+  ASSERT_TRUE(platform::load_png("interlaced.png", back));
+  EXPECT_EQ(back.pixels, s.pixels);
+  ASSERT_TRUE(platform::load_png("grey.png", back));
+  for (std::size_t i = 0; i < s.pixels.size(); ++i) ASSERT_EQ(back.pixels[i], (s.pixels[i] & 0xFF) * 0x010101u) << i;
 }
 
 TEST_F(Png, AnyColourTypeArrivesAsRgb) {
