@@ -56,6 +56,20 @@ void BM_RedrawTable(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawTable)->Unit(benchmark::kMicrosecond);
 
+// Frames that alternate between the busy table and the same table with the
+// open wall's panel over it (about half the screen changes each time).
+void BM_RedrawTablePanel(benchmark::State& state) {
+  gdi_setup();
+  busy_table();
+  for (auto _ : state) {
+    g_options[opt_open_wall] ^= 1;
+    draw_table();
+    finish_drawing();
+    benchmark::DoNotOptimize(g_back_surface.pixels.data());
+  }
+}
+BENCHMARK(BM_RedrawTablePanel)->Unit(benchmark::kMicrosecond);
+
 // The same frame recorded and never looked at, as in a headless match whose
 // pixels nobody reads: the next frame's background drops the record.
 void BM_RecordTable(benchmark::State& state) {

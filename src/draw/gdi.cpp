@@ -17,7 +17,7 @@ constexpr int kTextCellHeight = 16;
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
 // Past this many 16-pixel blocks of changes (of 2025), a frame is drawn whole.
-constexpr int kMostBlocksRedrawn = 800;
+constexpr int kMostBlocksRedrawn = 1300;
 // How far on in either list a piece of work's match is looked for.
 constexpr std::size_t kMatchLookAhead = 8;
 

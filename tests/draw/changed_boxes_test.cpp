@@ -146,7 +146,7 @@ TEST_F(ChangedBoxes, AFrameThatChangesMostBlocksPutsTheBackgroundBackUnderWhatDo
   const int sheet_width = platform::bitmap(kTextureSheet).width;
   const auto frame = [&](bool second) {
     draw_background(kBackgroundTable);
-    fill_box(0, 0, 720, 400, second ? 0x203040 : 0x405060);  // 1125 blocks of change
+    fill_box(0, 0, 720, 480, second ? 0x203040 : 0x405060);  // 1350 blocks of change
     if (!second) {
       for (int x : {96, 304, 512, 608}) fill_box(x, 496, 64, 64, 0xFF0000);
       return;
