@@ -67,6 +67,16 @@ class ChangedBoxes : public ::testing::Test {
     return {boxes.begin(), boxes.end()};
   }
 
+  // The surface the frame was drawn over; the frame is then drawn whole on
+  // a fresh surface in its place.
+  static platform::Surface drawn_over_then_whole(const std::function<void()>& draw) {
+    platform::Surface over_last = g_back_surface;
+    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);
+    draw();
+    finish_drawing();
+    return over_last;
+  }
+
   static std::string text(const std::vector<platform::Rect>& boxes) {
     std::string out;
     for (const platform::Rect& b : boxes)
@@ -126,10 +136,7 @@ TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
     change_one(pieces, rng, 40);
     draw_frame(pieces);
     show();
-    const platform::Surface over_last = g_back_surface;
-    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-    draw_frame(pieces);
-    finish_drawing();
+    const platform::Surface over_last = drawn_over_then_whole([&] { draw_frame(pieces); });
     ASSERT_EQ(over_last.pixels, g_back_surface.pixels) << "frame " << frame;
     ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
   }
@@ -160,10 +167,7 @@ TEST_F(ChangedBoxes, AFrameThatChangesMostBlocksPutsTheBackgroundBackUnderWhatDo
   show();
   frame(true);
   show();
-  const platform::Surface over_last = g_back_surface;
-  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-  frame(true);
-  finish_drawing();
+  const platform::Surface over_last = drawn_over_then_whole([&] { frame(true); });
   EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
   platform::reset_platform_state();
@@ -243,9 +247,7 @@ TEST_P(ChangedBoxesEdits, ChangeOnlyTheBlocksOfTheEditedPieces) {
   draw_frame(GetParam().pieces);
   EXPECT_EQ(text(show()), GetParam().changed);
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
-  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-  draw_frame(GetParam().pieces);
-  finish_drawing();
+  drawn_over_then_whole([] { draw_frame(GetParam().pieces); });
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
 }
 
@@ -276,9 +278,6 @@ TEST_F(ChangedBoxes, AFrameThatDrawsNothingChangesNothingAndKeepsTheFrameBefore)
   EXPECT_EQ(text(show()), "");
   draw_frame({kA, kX, kB, kC, kE});
   EXPECT_EQ(text(show()), "96,96-112,112 ");
-  const platform::Surface over_last = g_back_surface;
-  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-  draw_frame({kA, kX, kB, kC, kE});
-  finish_drawing();
+  const platform::Surface over_last = drawn_over_then_whole([] { draw_frame({kA, kX, kB, kC, kE}); });
   EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
 }
