@@ -17,14 +17,12 @@ constexpr int kTextCellHeight = 16;
 // scene that never draws one cannot grow the list without end.
 constexpr std::size_t kMostPendingWork = 4096;
 // Past this many 16-pixel blocks of changes (of 2025), a frame is drawn whole.
-constexpr int kMostBlocksRedrawn = 800;
+constexpr int kMostBlocksRedrawn = 1300;
 // How far on in either list a piece of work's match is looked for.
 constexpr std::size_t kMatchLookAhead = 8;
 
 
-void record(const DrawCall& call) {
-  if (g_draw_recording) g_draw_calls.push_back(call);
-}
+void record(const DrawCall& call) { g_draw_calls.push_back(call); }
 
 std::size_t keep_text(const char* utf8) {
   const std::size_t at = g_pending.texts.size();
@@ -32,19 +30,14 @@ std::size_t keep_text(const char* utf8) {
   return at;
 }
 
-// A new entry at the end of the recorded work, its fields to be set by the
-// caller (written in place: a whole PendingWork built elsewhere and copied in
-// costs more than the rest of a block copy's recording).
-PendingWork& add(PendingWork::Kind kind) {
+// A new entry at the end of the recorded work, its fields in declaration
+// order from the kind on (built in place: a whole PendingWork built
+// elsewhere and copied in costs more than the rest of a block copy's
+// recording).
+template <typename... Fields>
+PendingWork& add(Fields... fields) {
   if (g_pending.work.size() >= kMostPendingWork) finish_drawing();
-  PendingWork& work = g_pending.work.emplace_back();
-  work.kind = kind;
-  return work;
-}
-
-void add_box(PendingWork::Kind kind, int x, int y, int w, int h) {
-  PendingWork& work = add(kind);
-  work.x = x, work.y = y, work.w = w, work.h = h;
+  return g_pending.work.emplace_back(fields...);
 }
 
 // Whether the texture sheet holds the whole 72 x 72 cell of the pattern, so
@@ -115,8 +108,8 @@ platform::Rect box_of(const PendingWork& w, const std::string& texts) {
 
 void mark_box(DirtyBlocks& blocks, const platform::Rect& r) { blocks.mark(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
-void mark_drawn(const PendingWork& w) {
-  if (w.kind != PendingWork::kBackground) mark_box(g_pending.drawn, box_of(w, g_pending.texts));
+void mark_drawn(const PendingWork& w, const platform::Rect& box) {
+  if (w.kind != PendingWork::kBackground) mark_box(g_pending.drawn, box);
 }
 
 void draw_now(const PendingWork& w) {
@@ -166,11 +159,10 @@ platform::Rect intersection(const platform::Rect& a, const platform::Rect& b) {
   return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-// Draws the part of the work inside `clip`: each kind sets a pixel from
+// Draws the part of the work (drawn whole in `box`) inside `clip`: each kind sets a pixel from
 // that pixel alone, so a part is the same as the whole seen there. Text is
 // made whole off the surface first (its cells are opaque).
-void draw_clipped(const PendingWork& w, const platform::Rect& clip) {
-  const platform::Rect box = box_of(w, g_pending.texts);
+void draw_clipped(const PendingWork& w, const platform::Rect& box, const platform::Rect& clip) {
   const platform::Rect in = intersection(box, clip);
   const int iw = in.right - in.left, ih = in.bottom - in.top;
   if (iw <= 0 || ih <= 0) return;
@@ -250,26 +242,26 @@ DirtyBlocks differing_blocks() {
 // background back where the work differs and draws the work there only.
 bool redraw_differences() {
   PendingDrawing& p = g_pending;
-  DirtyBlocks region = differing_blocks();
+  const DirtyBlocks region = differing_blocks();
   if (region.count() == 0) return false;
   p.changed.merge(region);
-  std::vector<platform::Rect> boxes;
-  region.take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
+  std::vector<platform::Rect>& boxes = p.redrawn_boxes;
+  boxes.clear();
+  DirtyBlocks(region).take([&](int x, int y, int w, int h) { add_changed_box(boxes, {x, y, x + w, y + h}); });
   const platform::Surface& whole = background_surface(p.shown_background);
   for (const platform::Rect& b : boxes)
     platform::blit(g_back_surface, b.left, b.top, b.right - b.left, b.bottom - b.top, whole, b.left, b.top);
   for (std::size_t i = 1; i < p.work.size(); ++i) {
-    mark_drawn(p.work[i]);
-    if (p.work[i].kind == PendingWork::kEnlargedText) {
-      const platform::Rect box = box_of(p.work[i], p.texts);
-      if (std::any_of(boxes.begin(), boxes.end(), [&](const platform::Rect& b) {
-            const platform::Rect in = intersection(box, b);
-            return in.left < in.right && in.top < in.bottom;
-          }))
-        draw_now(p.work[i]);
+    const PendingWork& w = p.work[i];
+    const platform::Rect box = box_of(w, p.texts);
+    mark_drawn(w, box);
+    // Work that meets none of the boxes leaves their pixels alone.
+    if (!region.touches(box.left, box.top, box.right - box.left, box.bottom - box.top)) continue;
+    if (w.kind == PendingWork::kEnlargedText) {
+      draw_now(w);
       continue;
     }
-    for (const platform::Rect& b : boxes) draw_clipped(p.work[i], b);
+    for (const platform::Rect& b : boxes) draw_clipped(w, box, b);
   }
   return true;
 }
@@ -306,33 +298,28 @@ void draw_background(int pattern) {
 }
 
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy, platform::Rop rop) {
-  record({id, dx, dy, w, h, sx, sy, rop});
-  add_box(PendingWork::kBlit, dx, dy, w, h);
-  PendingWork& work = g_pending.work.back();
-  work.id = id, work.sx = sx, work.sy = sy, work.rop = rop;
+  if (g_draw_recording) record({id, dx, dy, w, h, sx, sy, rop});
+  add(PendingWork::kBlit, dx, dy, w, h, id, sx, sy, rop);
 }
 
 void draw_text(int x, int y, const char* utf8) {
   // Only a recording pays for the copy of the text.
   if (g_draw_recording) record({0, x, y, platform::text_width(utf8), kTextCellHeight, 0, 0, platform::Rop::Copy, utf8});
-  add_box(PendingWork::kText, x, y, 0, 0);
-  g_pending.work.back().text = keep_text(utf8);
+  add(PendingWork::kText, x, y).text = keep_text(utf8);
 }
 
 void fill_box(int x, int y, int w, int h, std::uint32_t colour) {
-  add_box(PendingWork::kFill, x, y, w, h);
-  g_pending.work.back().colour = colour;
+  add(PendingWork::kFill, x, y, w, h).colour = colour;
 }
 
 void shade_box(int x, int y, int w, int h, std::uint32_t colour, int alpha) {
-  add_box(PendingWork::kShade, x, y, w, h);
-  g_pending.work.back().colour = colour;
-  g_pending.work.back().amount = alpha;
+  PendingWork& work = add(PendingWork::kShade, x, y, w, h);
+  work.colour = colour;
+  work.amount = alpha;
 }
 
 void draw_enlarged_text(int left, int top, const char* utf8, int scale, std::uint32_t colour) {
-  add_box(PendingWork::kEnlargedText, left, top, 0, 0);
-  PendingWork& work = g_pending.work.back();
+  PendingWork& work = add(PendingWork::kEnlargedText, left, top);
   work.colour = colour, work.amount = scale, work.text = keep_text(utf8);
 }
 
@@ -343,6 +330,9 @@ void finish_drawing() {
     p.shown_background = -1;
     p.changed.mark(0, 0, kScreenWidth, kScreenHeight);
   }
+  // Nothing drawn since the last finish (a frame whose scene draws nothing):
+  // the surface still shows the shown work, which the next frame is drawn over.
+  if (p.work.empty()) return;
   const bool from_background = !p.work.empty() && p.work[0].kind == PendingWork::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
@@ -363,7 +353,7 @@ void finish_drawing() {
     first = 1;
   }
   for (std::size_t i = first; i < p.work.size(); ++i) {
-    mark_drawn(p.work[i]);
+    mark_drawn(p.work[i], box_of(p.work[i], p.texts));
     draw_now(p.work[i]);
   }
   p.changed.merge(p.drawn);

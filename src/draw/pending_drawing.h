@@ -45,6 +45,8 @@ struct PendingDrawing {
   // pixel buffer, so its first finish marks the whole surface here.
   DirtyBlocks changed;
   std::vector<platform::Rect> changed_boxes;
+  // The boxes a frame drawn over the one before redraws (kept for their room).
+  std::vector<platform::Rect> redrawn_boxes;
 };
 extern PendingDrawing g_pending;
 

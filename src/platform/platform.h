@@ -73,7 +73,11 @@ bool bitmap_from_file(int id);
 // above 0, a file whose header declares another size is refused undecoded.
 constexpr std::size_t kMaxPngBytes = 16u << 20;
 bool load_png(const std::string& path, Surface& out, int want_width = 0, int want_height = 0);
-bool save_png(const std::string& path, const Surface& surface);
+// How save_png packs the rows: Quick for pictures people keep (zlib's
+// fastest level), Stored for files the program reads at every start (not
+// compressed: they decode at the speed of a copy).
+enum class PngPacking { Quick, Stored };
+bool save_png(const std::string& path, const Surface& surface, PngPacking packing = PngPacking::Quick);
 
 // -------------------------------------------------------------- word files
 

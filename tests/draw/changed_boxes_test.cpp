@@ -67,6 +67,16 @@ class ChangedBoxes : public ::testing::Test {
     return {boxes.begin(), boxes.end()};
   }
 
+  // The surface the frame was drawn over; the frame is then drawn whole on
+  // a fresh surface in its place.
+  static platform::Surface drawn_over_then_whole(const std::function<void()>& draw) {
+    platform::Surface over_last = g_back_surface;
+    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);
+    draw();
+    finish_drawing();
+    return over_last;
+  }
+
   static std::string text(const std::vector<platform::Rect>& boxes) {
     std::string out;
     for (const platform::Rect& b : boxes)
@@ -126,14 +136,75 @@ TEST_F(ChangedBoxes, AFrameDrawnOverTheOneBeforeIsTheFrameDrawnWhole) {
     change_one(pieces, rng, 40);
     draw_frame(pieces);
     show();
-    const platform::Surface over_last = g_back_surface;
-    g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-    draw_frame(pieces);
-    finish_drawing();
+    const platform::Surface over_last = drawn_over_then_whole([&] { draw_frame(pieces); });
     ASSERT_EQ(over_last.pixels, g_back_surface.pixels) << "frame " << frame;
     ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
   }
   platform::reset_platform_state();
+}
+
+// A frame that changes most blocks is drawn whole over its background: the
+// background goes back everywhere but under the copies and fills that set
+// every pixel of their blocks, so a shade or a copy that runs off its sheet
+// over the last frame's fills shows the background beneath, not the fills.
+TEST_F(ChangedBoxes, AFrameThatChangesMostBlocksPutsTheBackgroundBackUnderWhatDoesNotCoverIt) {
+  TestWorkdir dir(false);
+  gdi_setup();  // no art: white sheets of their own sizes
+  const int sheet_width = platform::bitmap(kTextureSheet).width;
+  const auto frame = [&](bool second) {
+    draw_background(kBackgroundTable);
+    fill_box(0, 0, 720, 480, second ? 0x203040 : 0x405060);  // 1350 blocks of change
+    if (!second) {
+      for (int x : {96, 304, 512, 608}) fill_box(x, 496, 64, 64, 0xFF0000);
+      return;
+    }
+    shade_box(96, 496, 64, 64, 0x000000, 80);
+    blit_bitmap(304, 496, 64, 64, kTextureSheet, sheet_width - 8, 0);  // 8 columns from the sheet
+    blit_bitmap(608, 496, 64, 64, kTextureSheet, -8, 0);               // all but 8 columns
+    blit_bitmap(512, 496, 64, 64, kTextureSheet, 0, 0, platform::Rop::And);
+  };
+  frame(false);
+  show();
+  frame(true);
+  show();
+  const platform::Surface over_last = drawn_over_then_whole([&] { frame(true); });
+  EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
+  EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
+  platform::reset_platform_state();
+}
+
+// Frames whose pixels are read only now and then (a headless match reads
+// none for hundreds of frames), a piece sometimes moved and moved back
+// between two reads: each read shows the pixels of the same frame in a run
+// that read every frame.
+TEST_F(ChangedBoxes, AReadAfterUnreadFramesShowsWhatAReadEveryFrameShows) {
+  std::mt19937 rng(23);
+  std::vector<std::vector<Piece>> frames;
+  std::vector<Piece> pieces;
+  for (int frame = 0; frame < 90; ++frame) {
+    if (frame % 6 == 5 && frames.size() >= 2) pieces = frames[frames.size() - 2];  // changed back
+    else change_one(pieces, rng, 25);
+    frames.push_back(pieces);
+  }
+  const auto read_now = [](std::size_t frame) { return frame % 7 == 0 || frame % 11 == 3; };
+  std::vector<platform::Surface> every_frame;
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    draw_frame(frames[frame], frame / 40 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
+    finish_drawing();
+    if (read_now(frame)) every_frame.push_back(g_back_surface);
+  }
+  reset_gdi_state();
+  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0x808080);
+  std::size_t reads = 0;
+  for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+    draw_frame(frames[frame], frame / 40 % 2 == 0 ? kBackgroundTable : kBackgroundScreens);
+    if (!read_now(frame)) continue;
+    show();
+    ASSERT_EQ(g_back_surface.pixels, every_frame[reads].pixels) << "frame " << frame;
+    ASSERT_EQ(shown_.pixels, g_back_surface.pixels) << "frame " << frame;
+    ++reads;
+  }
+  EXPECT_EQ(reads, every_frame.size());
 }
 
 // Random frames of pieces, some repeating the one before, some drawn over it
@@ -176,9 +247,7 @@ TEST_P(ChangedBoxesEdits, ChangeOnlyTheBlocksOfTheEditedPieces) {
   draw_frame(GetParam().pieces);
   EXPECT_EQ(text(show()), GetParam().changed);
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
-  g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0);  // a fresh surface: drawn whole
-  draw_frame(GetParam().pieces);
-  finish_drawing();
+  drawn_over_then_whole([] { draw_frame(GetParam().pieces); });
   EXPECT_EQ(shown_.pixels, g_back_surface.pixels);
 }
 
@@ -200,3 +269,15 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+// A frame whose scene draws nothing changes no pixel, and the frame after it
+// is still drawn over the one before: only the blocks of the piece added.
+TEST_F(ChangedBoxes, AFrameThatDrawsNothingChangesNothingAndKeepsTheFrameBefore) {
+  draw_frame({kA, kB, kC, kE});
+  show();
+  EXPECT_EQ(text(show()), "");
+  draw_frame({kA, kX, kB, kC, kE});
+  EXPECT_EQ(text(show()), "96,96-112,112 ");
+  const platform::Surface over_last = drawn_over_then_whole([] { draw_frame({kA, kX, kB, kC, kE}); });
+  EXPECT_EQ(over_last.pixels, g_back_surface.pixels);
+}

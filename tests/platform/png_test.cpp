@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,36 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
   image.height = static_cast<png_uint_32>(h);
   image.format = PNG_FORMAT_GA;
   ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
+}
+
+// Writes 8-bit rows of one colour type with libpng's full interface, with
+// no gamma chunk, interlaced or not, one colour marked transparent when
+// given (a tRNS chunk): kinds the program never writes itself.
+void write_png_rows(const std::string& path, std::vector<png_byte> bytes, int w, int h, int colour_type,
+                    int interlace, const png_color_16* transparent = nullptr) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, colour_type, interlace,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (transparent != nullptr) png_set_tRNS(png, info, nullptr, 0, transparent);
+  png_write_info(png, info);
+  const std::size_t row_bytes = bytes.size() / static_cast<std::size_t>(h);
+  std::vector<png_bytep> rows;
+  for (int y = 0; y < h; ++y) rows.push_back(&bytes[row_bytes * static_cast<std::size_t>(y)]);
+  png_write_image(png, rows.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(file);
+}
+
+Surface noise_surface(int w, int h) {
+  Surface s(w, h);
+  std::uint32_t noise = 777;
+  for (std::uint32_t& p : s.pixels) p = (noise = noise * 1103515245 + 12345) >> 8 & 0xFFFFFF;
+  return s;
 }
 
 }  // namespace
@@ -75,6 +106,60 @@ TEST_F(Png, SavedSurfaceLoadsBackExactlyAndBytesAreDeterministic) {
   EXPECT_EQ(back.height, 5);
   EXPECT_EQ(back.pixels, s.pixels);
   EXPECT_FALSE(platform::save_png("c.png", Surface()));
+}
+
+// The generated sheets are stored: larger than their raw pixels, read back
+// the same as a compressed file, and a flipped pixel byte or a cut file is
+// still refused.
+TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
+  const Surface s = noise_surface(61, 37);
+  ASSERT_TRUE(platform::save_png("quick.png", s));
+  ASSERT_TRUE(platform::save_png("stored.png", s, platform::PngPacking::Stored));
+  std::vector<char> stored = file_bytes("stored.png");
+  EXPECT_GT(stored.size(), 61u * 37u * 3u);
+  Surface quick_back, stored_back;
+  ASSERT_TRUE(platform::load_png("quick.png", quick_back));
+  ASSERT_TRUE(platform::load_png("stored.png", stored_back, 61, 37));
+  EXPECT_EQ(quick_back.pixels, s.pixels);
+  EXPECT_EQ(stored_back.pixels, s.pixels);
+  EXPECT_EQ(stored_back.width, 61);
+
+  Surface untouched(1, 1, 0x123456);
+  EXPECT_FALSE(platform::load_png("stored.png", untouched, 1, 37));  // a sheet one pixel wide is another size
+  std::vector<char> flipped = stored;
+  flipped[stored.size() / 2] ^= 0x10;
+  std::ofstream("flipped.png", std::ios::binary).write(flipped.data(), static_cast<std::streamsize>(flipped.size()));
+  EXPECT_FALSE(platform::load_png("flipped.png", untouched));
+  std::ofstream("cut.png", std::ios::binary).write(stored.data(), static_cast<std::streamsize>(stored.size() - 100));
+  EXPECT_FALSE(platform::load_png("cut.png", untouched));
+  EXPECT_EQ(untouched.pixels, std::vector<std::uint32_t>{0x123456});
+}
+
+TEST_F(Png, TheTransparentColourOfAnRgbFileIsBlack) {
+  const png_color_16 transparent{0, 0xA0, 0xB0, 0xC0, 0};
+  write_png_rows("trns.png", {0x10, 0x20, 0x30, 0xA0, 0xB0, 0xC0}, 2, 1, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 &transparent);
+  Surface s;
+  ASSERT_TRUE(platform::load_png("trns.png", s));
+  EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x102030, 0x000000}));
+}
+
+// An interlaced RGB file and a grey one, neither with a gamma chunk, arrive
+// as the same RGB pixels as a plain file.
+TEST_F(Png, InterlacedAndGreyFilesArriveAsTheirPixels) {
+  const Surface s = noise_surface(9, 7);
+  std::vector<png_byte> rgb, grey;
+  for (std::uint32_t p : s.pixels) {
+    rgb.insert(rgb.end(), {static_cast<png_byte>(p >> 16), static_cast<png_byte>(p >> 8), static_cast<png_byte>(p)});
+    grey.push_back(static_cast<png_byte>(p));
+  }
+  write_png_rows("interlaced.png", rgb, 9, 7, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7);
+  write_png_rows("grey.png", grey, 9, 7, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE);
+  Surface back;
+  ASSERT_TRUE(platform::load_png("interlaced.png", back));
+  EXPECT_EQ(back.pixels, s.pixels);
+  ASSERT_TRUE(platform::load_png("grey.png", back));
+  for (std::size_t i = 0; i < s.pixels.size(); ++i) ASSERT_EQ(back.pixels[i], (s.pixels[i] & 0xFF) * 0x010101u) << i;
 }
 
 TEST_F(Png, AnyColourTypeArrivesAsRgb) {

@@ -43,7 +43,7 @@ void ScriptedUser::step() {
   }
   run_frame();
   ++tally.frames;
-  if (g_scene < SCENE_SEAT0_DRAW || g_scene >= SCENE_HAND_RESULT) return;
+  if (!check_table || g_scene < SCENE_SEAT0_DRAW || g_scene >= SCENE_HAND_RESULT) return;
   for (const std::string& v : invariants_.check())
     problems.push_back("hand " + std::to_string(tally.hands) + ", scene " + std::to_string(g_scene) + ": " + v);
 }

@@ -33,6 +33,10 @@ class ScriptedUser {
   // round has changed seats for the next one or shown the standings.
   int only_round = -1;
 
+  // Whether the table's rules are checked after every frame (a benchmark
+  // that timed one checked match plays the same match again unchecked).
+  bool check_table = true;
+
   // Called when a hand has ended, on the first frame of its result scene.
   std::function<void()> on_hand_end;
 

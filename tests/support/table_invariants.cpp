@@ -1,6 +1,7 @@
 #include "support/table_invariants.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 #include "base/options.h"
@@ -29,7 +30,7 @@ std::array<int, kTileCodes> count_table_tiles(Violations& out) {
     else
       out.push_back(placed.where() + " holds " + tile_text(placed.tile));
   };
-  for (const PlacedTile& placed : tiles_off_the_wall()) count(placed);
+  for_each_tile_off_the_wall(count);
   for (int i = 0; i < std::clamp(g_wall_count, 0, kWallCapacity); ++i) count({g_wall[i], -1, "wall entry", i});
   return counts;
 }
@@ -58,29 +59,44 @@ void check_wall_history(const std::array<int, kWallCapacity>& start, int& last_c
   last_count = std::min(last_count, g_wall_count);
 }
 
-// The three marked slots a meld code stands for, or empty for a bad code.
-std::vector<int> meld_slots(int code) {
+// Up to three marked slots a seat's melds stand for, and a hand's marked
+// slots, kept in place: the check runs at every frame of a match.
+template <std::size_t N>
+struct SlotList {
+  std::array<int, N> slots{};
+  std::size_t size = 0;
+  void push(int slot) { slots[size++] = slot; }
+  std::span<int> view() { return {slots.data(), size}; }
+};
+using MeldSlots = SlotList<3>;
+
+// The three marked slots a meld code stands for, or none for a bad code.
+MeldSlots meld_slots(int code) {
   const int tile = meld_tile(code);
   const int source = meld_source(code);
-  if (!is_playing_tile(tile)) return {};
+  MeldSlots out;
+  if (!is_playing_tile(tile)) return out;
   switch (meld_kind(code)) {
     case kMeldChow:
-      if (!is_suited(tile) || rank_of(tile) > 7 || source > 2) return {};
-      return {make_slot(tile, kChowSlot), make_slot(tile + 1, kChowSlot), make_slot(tile + 2, kChowSlot)};
+      if (!is_suited(tile) || rank_of(tile) > 7 || source > 2) return out;
+      for (int i = 0; i < 3; ++i) out.push(make_slot(tile + i, kChowSlot));
+      return out;
     case kMeldPung:
     case kMeldMeldedKong:
-      if (source > 2) return {};
-      return std::vector<int>(3, make_slot(tile, meld_kind(code) == kMeldPung ? kPungSlot : kMeldedKongSlot));
+      if (source > 2) return out;
+      for (int i = 0; i < 3; ++i) out.push(make_slot(tile, meld_kind(code) == kMeldPung ? kPungSlot : kMeldedKongSlot));
+      return out;
     case kMeldConcealedKong:
-      if (source != 1) return {};
-      return std::vector<int>(3, make_slot(tile, kConcealedKongSlot));
+      if (source != 1) return out;
+      for (int i = 0; i < 3; ++i) out.push(make_slot(tile, kConcealedKongSlot));
+      return out;
     default:
-      return {};
+      return out;
   }
 }
 
 void check_melds(int seat, Violations& out) {
-  std::vector<int> expected;
+  SlotList<3 * kMeldSlots> expected;
   bool free_seen = false;
   for (int code : g_melds[seat]) {
     if (code == 0) {
@@ -88,20 +104,20 @@ void check_melds(int seat, Violations& out) {
       continue;
     }
     if (free_seen) out.push_back(seat_text(seat) + "meld " + std::to_string(code) + " after a free meld entry");
-    const std::vector<int> slots = meld_slots(code);
-    if (slots.empty()) out.push_back(seat_text(seat) + "bad meld code " + std::to_string(code));
-    expected.insert(expected.end(), slots.begin(), slots.end());
+    MeldSlots slots = meld_slots(code);
+    if (slots.size == 0) out.push_back(seat_text(seat) + "bad meld code " + std::to_string(code));
+    for (int slot : slots.view()) expected.push(slot);
   }
-  std::vector<int> marked;
+  SlotList<kHandSlots> marked;
   for (int slot : g_hand[seat])
-    if (marker_of(slot) != kFree) marked.push_back(slot);
-  std::sort(expected.begin(), expected.end());
-  std::sort(marked.begin(), marked.end());
-  if (marked != expected) {
+    if (marker_of(slot) != kFree) marked.push(slot);
+  std::ranges::sort(expected.view());
+  std::ranges::sort(marked.view());
+  if (!std::ranges::equal(marked.view(), expected.view())) {
     std::string text = seat_text(seat) + "marked slots";
-    for (int slot : marked) text += " " + std::to_string(slot);
+    for (int slot : marked.view()) text += " " + std::to_string(slot);
     text += " do not match the melds, which need";
-    for (int slot : expected) text += " " + std::to_string(slot);
+    for (int slot : expected.view()) text += " " + std::to_string(slot);
     out.push_back(text);
   }
 }
@@ -213,16 +229,7 @@ std::string PlacedTile::where() const {
 std::vector<PlacedTile> tiles_off_the_wall() {
   std::vector<PlacedTile> tiles;
   tiles.reserve(kWallCapacity);
-  for (int seat = 0; seat < kSeats; ++seat) {
-    for (int slot : g_hand[seat])
-      if (slot != 0) tiles.push_back({tile_of(slot), seat, "hand"});
-    for (int meld : g_melds[seat])
-      if (meld != 0 && is_kong_meld(meld)) tiles.push_back({meld_tile(meld), seat, "kong"});
-    for (int i = 0; i < std::clamp(g_river_count[seat], 0, kRiverCapacity); ++i)
-      if (g_river[seat][i] != 0) tiles.push_back({tile_of(g_river[seat][i]), seat, "river"});
-    for (int i = 0; i < std::clamp(g_hana[seat].count, 0, kMaxFlowers); ++i)
-      tiles.push_back({g_hana[seat].tiles[i], seat, "flower record"});
-  }
+  for_each_tile_off_the_wall([&](const PlacedTile& placed) { tiles.push_back(placed); });
   return tiles;
 }
 

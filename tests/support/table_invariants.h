@@ -4,6 +4,7 @@
 // is one line of text, so a test can assert on the list and print it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -38,8 +39,23 @@ struct PlacedTile {
   std::string where() const;  // "seat 2: river"
 };
 
-// Every tile off the wall: hands, the fourth tile of each kong, live river
-// entries and flowers set aside.
+// Calls visit(PlacedTile) for every tile off the wall: hands, the fourth
+// tile of each kong, live river entries and flowers set aside.
+template <typename Visit>
+void for_each_tile_off_the_wall(Visit visit) {
+  for (int seat = 0; seat < kSeats; ++seat) {
+    for (int slot : g_hand[seat])
+      if (slot != 0) visit(PlacedTile{tile_of(slot), seat, "hand"});
+    for (int meld : g_melds[seat])
+      if (meld != 0 && is_kong_meld(meld)) visit(PlacedTile{meld_tile(meld), seat, "kong"});
+    for (int i = 0; i < std::clamp(g_river_count[seat], 0, kRiverCapacity); ++i)
+      if (g_river[seat][i] != 0) visit(PlacedTile{tile_of(g_river[seat][i]), seat, "river"});
+    for (int i = 0; i < std::clamp(g_hana[seat].count, 0, kMaxFlowers); ++i)
+      visit(PlacedTile{g_hana[seat].tiles[i], seat, "flower record"});
+  }
+}
+
+// The same tiles as a list.
 std::vector<PlacedTile> tiles_off_the_wall();
 
 // One violation a line, for failure messages.

@@ -65,7 +65,9 @@ void paste(Layer& dst, int dx, int dy, const Layer& src, int quarter);
 // Reduces the layer by kSuper onto the sheet at (x, y), over what the sheet holds.
 void reduce_onto(Image& img, int x, int y, const Layer& l);
 
-// Writes the sheet as an 8-bit RGB PNG; false (with a message) on failure.
-bool write_png(const std::string& path, const Image& img);
+// Writes the sheet as an 8-bit RGB PNG, packed as asked (the program's
+// sheets stored, as it reads them at every start); false (with a message)
+// on failure.
+bool write_png(const std::string& path, const Image& img, platform::PngPacking packing);
 
 }  // namespace art

@@ -1,5 +1,6 @@
-// ruvelka-gen-art: draws the program's bitmap sheets into art/<id>.png and a
-// contact sheet of all of them into art/contact_sheet.png. An optional
+// ruvelka-gen-art: draws the program's bitmap sheets into art/<id>.png (not
+// compressed: the program decodes them at every start) and a contact sheet
+// of all of them into art/contact_sheet.png. An optional
 // argument names another output directory. Same bytes on every run.
 #include <cstdio>
 #include <filesystem>
@@ -22,9 +23,12 @@ int main(int argc, char** argv) {
   std::vector<art::Image> sheets;
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id) {
     sheets.push_back(art::draw_sheet(id, fonts));
-    if (!art::write_png((out / (std::to_string(id) + ".png")).string(), sheets.back())) return 1;
+    if (!art::write_png((out / (std::to_string(id) + ".png")).string(), sheets.back(), platform::PngPacking::Stored))
+      return 1;
   }
-  if (!art::write_png((out / "contact_sheet.png").string(), art::draw_contact_sheet(sheets, fonts))) return 1;
+  if (!art::write_png((out / "contact_sheet.png").string(), art::draw_contact_sheet(sheets, fonts),
+                      platform::PngPacking::Quick))
+    return 1;
   std::printf("ruvelka-gen-art: %zu sheets and the contact sheet in %s\n", sheets.size(), out.string().c_str());
   return 0;
 }

@@ -7,8 +7,8 @@
 
 namespace art {
 
-bool write_png(const std::string& path, const Image& img) {
-  if (platform::save_png(path, img)) return true;
+bool write_png(const std::string& path, const Image& img, platform::PngPacking packing) {
+  if (platform::save_png(path, img, packing)) return true;
   std::fprintf(stderr, "ruvelka-gen-art: cannot write %s\n", path.c_str());
   return false;
 }
