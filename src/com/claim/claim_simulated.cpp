@@ -4,6 +4,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
+#include "com/turn/ready_reach.h"
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -12,8 +13,6 @@
 #include "base/yaku_table.h"
 #include "base/table_state.h"
 #include "table/win_test.h"
-#include "core/hai_table.h"
-#include "core/shanten.h"
 
 // Calls tried on the seat's own hand: each possible chow, pung or kong of
 // the discard followed by each possible discard, every ready hand it leaves
@@ -148,7 +147,9 @@ bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, 
   hand[kDrawSlot] = tile;
   // The searches skipped here would find no waits; the next search of the
   // decider (the better-ready-hand rule's) overwrites the waits area anyway.
-  if (too_far_to_get_ready(hand, declared_melds(seat))) return false;
+  int slots[kHandSlots];
+  std::copy(hand.begin(), hand.end(), slots);
+  if (too_far_to_get_ready(slots)) return false;
   const bool three_open = std::all_of(g_melds[seat], g_melds[seat] + 3, is_open_meld);
   std::array<bool, 100> tried{};  // throwing another copy of a tile leaves the same hand
   for (int slot = 0; slot < kHandSlots; ++slot) {
@@ -295,18 +296,6 @@ CurrentHand value_current_hand(int seat, const int* waits, int count) {
 
 // More points than a current hand worth less than 8 also counts as better;
 // such a hand has no live wait worth 8, which the last test covers.
-bool too_far_to_get_ready(const std::array<int, kHandSlots>& hand, int melds) {
-  if (g_hai_table_loaded != 1) return false;
-  KindCounts counts{};
-  for (int v : hand)
-    if (is_playing_tile(v) && ++counts[v] > 4) return false;
-  int slots[kHandSlots];
-  std::copy(hand.begin(), hand.end(), slots);
-  const int nowhere[kTileCodes] = {};  // no arrangement judged dead: the waits search knows none
-  const ShantenResult r = distance_to_ready(slots, kDrawSlot, melds, nowhere);
-  return std::min({r.normal, r.chiitoi, r.kokushi, r.knitted}) >= 2;
-}
-
 bool better_than(const CurrentHand& cur, int points, int live) {
   if (points < kMinimumWinPoints || live < 1) return false;
   return live > cur.live || (points > cur.points && live >= cur.live) || !cur.live_eight;

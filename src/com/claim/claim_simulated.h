@@ -4,8 +4,6 @@
 
 #include <array>
 
-#include "core/tiles.h"
-
 constexpr int kSimulatedRecords = 50;
 
 // The fixed-size table of candidate calls: past its last record every
@@ -65,10 +63,3 @@ bool better_than(const CurrentHand& cur, int points, int live);
 // kong's own value is what would make the difference.
 bool kong_kept(int seat, int tile, const CurrentHand& cur, int waits);
 
-// Whether no discard from `hand` (slots 0-12 the seat's hand, slot 13 the
-// tile taken) can leave it ready, judged from the distance of slots 0-12:
-// taking one tile and throwing one brings a hand at most one exchange
-// nearer in every form, so a hand two or more away in all of them stays at
-// least one away. False whenever the distance cannot tell (the one-suit
-// table not loaded, a fifth copy).
-bool too_far_to_get_ready(const std::array<int, kHandSlots>& hand, int melds);

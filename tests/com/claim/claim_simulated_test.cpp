@@ -1,9 +1,6 @@
 // The figures of the simulated-call rules: which record is chosen, when a
 // call beats the current ready hand, when a kong is kept, what the current
 // hand is worth, and the table that keeps the first 49 and the last.
-#include <algorithm>
-#include <array>
-#include <random>
 #include <vector>
 
 #include "com/claim/claim_rules.h"
@@ -13,9 +10,6 @@
 #include "base/visible.h"
 #include "support/claim_fixture.h"
 #include "base/table_state.h"
-#include "core/hai_table.h"
-#include "core/waits.h"
-#include "support/hand_builder.h"
 
 namespace {
 
@@ -134,59 +128,5 @@ INSTANTIATE_TEST_SUITE_P(LastCopy, ToGetReady, ::testing::Values(
               0, "2s 2s 2s"},
     ClaimCase{"ConcealedSeatDoesNot", to_get_ready, "123m " LAST_2S_AFTER_CHOW, "3p", kNoClaim, 0, 0, {}, 0, "2s 2s 2s"}),
     claim_case_name);
-
-class TooFarToGetReady : public ClaimTest {
- protected:
-  // The seat's slots 0-12 as written, the tile taken in slot 13.
-  static std::array<int, kHandSlots> with_tile(const char* hand, const char* tile) {
-    std::array<int, kHandSlots> h = make_hand(hand);
-    h[kDrawSlot] = parse_tiles(tile)[0];
-    return h;
-  }
-};
-
-// 1111m 3579p 258s 13z is four away in the normal form and in seven pairs,
-// five in honours and knitted, eight in thirteen orphans.
-TEST_F(TooFarToGetReady, WorkedHands) {
-  EXPECT_TRUE(too_far_to_get_ready(with_tile("1111m 3579p 258s 13z", "2z"), 0));
-  EXPECT_FALSE(too_far_to_get_ready(with_tile("1111m 3579p 258s 13z", "1m"), 0)) << "a fifth copy";
-  EXPECT_FALSE(too_far_to_get_ready(with_tile("123m 456p 789s 11z 2z 3z", "2z"), 0)) << "one away";
-  EXPECT_FALSE(too_far_to_get_ready(with_tile("19m 19p 19s 123456z", "7z"), 0)) << "thirteen orphans ready";
-  g_hai_table_loaded = 0;
-  EXPECT_FALSE(too_far_to_get_ready(with_tile("1111m 3579p 258s 13z", "2z"), 0)) << "no distances yet";
-  g_hai_table_loaded = 1;
-}
-
-// Against the searches it spares: no discard of a hand it calls too far
-// leaves waits, on hands of one suit, two suits and all tiles, with melds.
-TEST_F(TooFarToGetReady, NoDiscardOfAHandTooFarLeavesWaits) {
-  std::mt19937 rng(44);
-  int far = 0, near = 0, ready = 0;
-  for (int n = 0; n < 3000; ++n) {
-    const int top = n % 3 == 0 ? kRed : (n % 3 == 1 ? 9 : 19);
-    std::vector<int> wall;
-    for (int t : kPlayingTiles)
-      if (t <= top) wall.insert(wall.end(), 4, t);
-    std::shuffle(wall.begin(), wall.end(), rng);
-    const int melds = n % 4 == 3 ? 1 + static_cast<int>(rng() % 3) : 0;
-    std::fill(g_hand[kSeat], g_hand[kSeat] + kHandSlots, 0);
-    std::fill(g_melds[kSeat], g_melds[kSeat] + kMeldSlots, 0);
-    std::copy(wall.begin(), wall.begin() + 13 - 3 * melds, g_hand[kSeat]);
-    for (int m = 0; m < melds; ++m) add_meld(kSeat, kMeldChow, make_tile(m, 1));
-    g_hand[kSeat][kDrawSlot] = wall[13];
-    bool waits = false;
-    for (int slot = 0; slot < kHandSlots; ++slot)
-      if (is_free_slot(g_hand[kSeat][slot]) && waits_of(g_hand[kSeat], slot).count > 0) waits = true;
-    std::array<int, kHandSlots> hand{};
-    std::copy(g_hand[kSeat], g_hand[kSeat] + kHandSlots, hand.begin());
-    const bool too_far = too_far_to_get_ready(hand, melds);
-    ASSERT_FALSE(too_far && waits) << format_tiles(hand.data(), kHandSlots) << " melds " << melds;
-    ++(too_far ? far : near);
-    ready += waits;
-  }
-  EXPECT_GT(far, 500);
-  EXPECT_GT(near, 500);
-  EXPECT_GT(ready, 100);
-}
 
 }  // namespace
