@@ -7,6 +7,8 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 
 namespace {
@@ -193,6 +195,14 @@ void expand(const Search& s, Levels& l) {
   }
 }
 
+// What step `step` from `state` at position k (place 5^k) leads to: its
+// score onwards and the digits of its best row at positions k..4.
+std::pair<int, int> step_outcome(const Levels& l, const State& state, int k, int place, int step) {
+  if (k + 1 == kDecompositionSteps) return {state.gain[step], step * place};
+  const State& child = l.states[kPositionStart[k + 1] + state.child[step]];
+  return {state.gain[step] + child.best, step * place + child.best_digits};
+}
+
 // Each state's best from position 4 back to 0; on equal scores the lower
 // digits, that is the earlier row, win.
 void solve(Levels& l) {
@@ -200,14 +210,9 @@ void solve(Levels& l) {
        --k, place /= kDecompositionSteps) {
     for (int i = 0; i < l.count[k]; ++i) {
       State& state = l.states[kPositionStart[k] + i];
-      state.best = -1;
-      for (int step = 0; step < kDecompositionSteps; ++step) {
-        int score = state.gain[step], digits = step * place;
-        if (k + 1 < kDecompositionSteps) {
-          const State& child = l.states[kPositionStart[k + 1] + state.child[step]];
-          score += child.best;
-          digits += child.best_digits;
-        }
+      std::tie(state.best, state.best_digits) = step_outcome(l, state, k, place, 0);
+      for (int step = 1; step < kDecompositionSteps; ++step) {
+        const auto [score, digits] = step_outcome(l, state, k, place, step);
         if (score > state.best || (score == state.best && digits < state.best_digits))
           state.best = score, state.best_digits = digits;
       }

@@ -210,6 +210,14 @@ TEST_F(Decomposition, RemovalsLeaveTheLooseTiles) {
   EXPECT_EQ(g_ai_pung_meld_count, 2);
 }
 
+TEST_F(Decomposition, RemovingAChowLeavesTheNextTile) {
+  work("2345m 66p");
+  search_best_decomposition(0);
+  EXPECT_EQ(picked_row(), (std::vector<int>{16, 102, 0, 0, 0}));  // row 2: the pair first
+  remove_decomposition_chows();
+  EXPECT_EQ(work_hand(), (std::vector<int>{0, 0, 0, 5, 16, 16, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
 TEST_F(Decomposition, RemovalsTakeTheFirstCopies) {
   work("111123m");
   g_decomposition_prefer_pungs = 1;

@@ -177,6 +177,14 @@ TEST_F(SeatEval, TheSharedDistancesAreThoseOfTheLastSlotEvaluated) {
   EXPECT_EQ(left.blocks, g_shanten_blocks);
   EXPECT_EQ(left.pairs, g_shanten_pairs);
   EXPECT_EQ(left.chiitoi, g_shanten_chiitoi);
+
+  g_hand[3][0] = 5;  // one free tile, in slot 0: the last evaluation is of slot 0
+  refresh_hand_evaluations();
+  const ShantenResult only = g_shanten;
+  calc_shanten(3, 0);
+  EXPECT_EQ(only.normal, g_shanten_normal);
+  EXPECT_EQ(only.blocks, g_shanten_blocks);
+  EXPECT_EQ(only.blocks, 0);
 }
 
 TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
