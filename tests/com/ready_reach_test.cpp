@@ -34,6 +34,7 @@ class TooFarToGetReady : public ::testing::Test {
 TEST_F(TooFarToGetReady, WorkedHands) {
   EXPECT_TRUE(too_far_to_get_ready(with_tile("1111m 3579p 258s 13z", "2z")));
   EXPECT_FALSE(too_far_to_get_ready(with_tile("1111m 3579p 258s 13z", "1m"))) << "a fifth copy";
+  EXPECT_TRUE(too_far_to_get_ready(with_tile("123m 456p 789s 1234z", "5z"))) << "two away: three sets, four lone honours";
   EXPECT_FALSE(too_far_to_get_ready(with_tile("123m 456p 789s 11z 2z 3z", "2z"))) << "one away";
   EXPECT_FALSE(too_far_to_get_ready(with_tile("19m 19p 19s 123456z", "7z"))) << "thirteen orphans ready";
   set_hand(kSeat, "456m 79p 258s 13z");
