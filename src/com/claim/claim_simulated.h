@@ -62,4 +62,3 @@ bool better_than(const CurrentHand& cur, int points, int live);
 // already while the seat aims at a pattern of concealed sets, nor when the
 // kong's own value is what would make the difference.
 bool kong_kept(int seat, int tile, const CurrentHand& cur, int waits);
-
