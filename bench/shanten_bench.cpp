@@ -72,6 +72,26 @@ void BM_RefreshHandEvaluations(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshHandEvaluations);
 
+// As in play: between two refreshes two seats' hands change (the one that
+// discarded, the one that drew) and the other two stand still.
+void BM_RefreshAfterDraw(benchmark::State& state) {
+  prepare();
+  reset_seat_eval_memo();
+  const auto hands = deal_hands(2);
+  for (int seat = 0; seat < kSeats; ++seat) std::copy(hands[seat].begin(), hands[seat].end(), g_hand[seat]);
+  std::size_t n = kSeats;
+  for (auto _ : state) {
+    const int seat = static_cast<int>(n % kSeats);
+    std::copy(hands[n].begin(), hands[n].end(), g_hand[seat]);
+    const auto& other = hands[(n + hands.size() / 2) % hands.size()];
+    std::copy(other.begin(), other.end(), g_hand[(seat + 1) % kSeats]);
+    refresh_hand_evaluations();
+    benchmark::DoNotOptimize(AI[3].min_shanten);
+    n = (n + 1) % hands.size();
+  }
+}
+BENCHMARK(BM_RefreshAfterDraw);
+
 void BM_SearchBestDecomposition(benchmark::State& state) {
   prepare();
   reset_decomposition_state();

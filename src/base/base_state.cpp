@@ -5,6 +5,7 @@
 #include "base/options.h"
 #include "base/scene_state.h"
 #include "base/scorer.h"
+#include "base/seat_eval.h"
 #include "base/shanten.h"
 #include "base/sound.h"
 #include "base/stats.h"
@@ -33,7 +34,8 @@
   X(WinReading, g_win_reading, reset_win_eval_state)         \
   X(ShantenResult, g_shanten, reset_shanten_state)           \
   X(Scoring, g_scoring, reset_scorer_state)                  \
-  X(ScoringMemo, g_scoring_memo, reset_scoring_memo)
+  X(ScoringMemo, g_scoring_memo, reset_scoring_memo)         \
+  X(SeatEvalMemo, g_seat_eval_memo, reset_seat_eval_memo)
 
 BASE_STATE(RUVELKA_DEFINE_STATE)
 

@@ -1,10 +1,12 @@
 #include "base/seat_eval.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "base/shanten.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "core/hai_table.h"
 #include "core/shanten.h"
 
 namespace {
@@ -52,8 +54,32 @@ void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], 
     if (is_free_slot(hand[slot]) && hand[slot] <= kRed) ai.hai_syanten[hand[slot]] = ai.syanten[kShantenNormal][slot];
 }
 
+std::uint64_t all_visible_tiles() {
+  std::uint64_t mask = 0;
+  for (int t = 1; t <= kRed; ++t)
+    if (g_visible_counts[t] >= 4) mask |= std::uint64_t{1} << t;
+  return mask;
+}
+
+// distances_by_discard for the seat's hand, from the memo when its inputs
+// are those it was found for.
+const ShantenResult* distances_of_seat(int seat, std::uint64_t all_visible, const bool (&wanted)[kHandSlots]) {
+  SeatEvalMemo::Seat& m = g_seat_eval_memo.seats[seat];
+  const int melds = declared_melds(seat);
+  if (m.held == 1 && std::equal(m.hand, m.hand + kHandSlots, g_hand[seat]) && m.melds == melds &&
+      m.all_visible == all_visible && m.table_loaded == g_hai_table_loaded)
+    return m.found;
+  distances_by_discard(g_hand[seat], melds, g_visible_counts, wanted, m.found);
+  m.held = 1;
+  std::copy(g_hand[seat], g_hand[seat] + kHandSlots, m.hand);
+  m.melds = melds;
+  m.all_visible = all_visible;
+  m.table_loaded = g_hai_table_loaded;
+  return m.found;
+}
+
 // Returns the distances of the last slot evaluated.
-ShantenResult refresh_seat(int seat) {
+ShantenResult refresh_seat(int seat, std::uint64_t all_visible) {
   const int* hand = g_hand[seat];
   bool evaluated[kHandSlots] = {};
   bool first_of_kind[kHandSlots] = {};
@@ -65,8 +91,7 @@ ShantenResult refresh_seat(int seat) {
     evaluated[slot] = true;
     if (slot_of_kind[v] < 0) slot_of_kind[v] = slot, first_of_kind[slot] = true;
   }
-  ShantenResult found[kHandSlots];
-  distances_by_discard(g_hand[seat], declared_melds(seat), g_visible_counts, first_of_kind, found);
+  const ShantenResult* found = distances_of_seat(seat, all_visible, first_of_kind);
   SlotEval eval[kHandSlots];
   int last = -1;
   for (int slot = 0; slot < kHandSlots; ++slot) {
@@ -89,5 +114,6 @@ void refresh_hand_evaluations() {
   count_visible_tiles(0);
   for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = seen[t];
   // The shared distance area ends as the last evaluation of one slot left it.
-  for (int seat = 0; seat < kSeats; ++seat) g_shanten = refresh_seat(seat);
+  const std::uint64_t all_visible = all_visible_tiles();
+  for (int seat = 0; seat < kSeats; ++seat) g_shanten = refresh_seat(seat, all_visible);
 }

@@ -1,12 +1,14 @@
 // Rows that begin with the same steps share those steps' work: the search
-// builds the tree of step orders once, a position at a time, so each prefix
-// is extracted only once, and then writes the rows in order from its leaves.
+// walks the tree of step orders depth first, so each prefix is extracted only
+// once, and only the picked row is written out, replayed from its digits.
 #include "core/decomposition.h"
 
 #include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 
 namespace {
@@ -30,18 +32,18 @@ constexpr Mask kChowStarts = suit_ranks_mask(1, 7);
 constexpr Mask kTwoSidedStarts = suit_ranks_mask(2, 7);
 constexpr Mask kClosedStarts = suit_ranks_mask(1, 7);
 
-// The tiles left at one node of the tree as four masks: held[k] has bit t
+// The tiles left at one state of the search as four masks: held[k] has bit t
 // when tile t is held more than k times. Small to copy, and each step is a
 // mask test.
 struct Pool {
   Mask held[kMaxCopies];
 
-  void take(int t, int n) {
-    const Mask bit = Mask{1} << t;
-    int count = 0;
-    while (count < kMaxCopies && (held[count] & bit)) ++count;
-    for (int k = count - n; k < count; ++k) held[k] &= ~bit;
+  // Takes n copies of each tile of `tiles`: a tile's count drops by n, so
+  // "held more than k times" becomes what "more than k + n" was.
+  void take(Mask tiles, int n) {
+    for (int k = 0; k < kMaxCopies; ++k) held[k] = (held[k] & ~tiles) | (k + n < kMaxCopies ? held[k + n] & tiles : 0);
   }
+  bool operator==(const Pool&) const = default;
 };
 
 // Masks of the start tiles whose block the visible tiles forbid.
@@ -110,13 +112,13 @@ struct Block {
 }
 
 void take_block(int code, Pool& pool) {
-  const int t = code % 100;
+  const Mask bit = Mask{1} << code % 100;
   switch (code / 100 * 100) {
-    case kPlanChow: return pool.take(t, 1), pool.take(t + 1, 1), pool.take(t + 2, 1);
-    case kPlanPung: return pool.take(t, 3);
-    case kPlanPair: return pool.take(t, 2);
-    case kPlanTwoSided: return pool.take(t, 1), pool.take(t + 1, 1);
-    default: return pool.take(t, 1), pool.take(t + 2, 1);
+    case kPlanChow: return pool.take(bit | bit << 1 | bit << 2, 1);
+    case kPlanPung: return pool.take(bit, 3);
+    case kPlanPair: return pool.take(bit, 2);
+    case kPlanTwoSided: return pool.take(bit | bit << 1, 1);
+    default: return pool.take(bit | bit << 2, 1);
   }
 }
 
@@ -126,67 +128,110 @@ void add_block(const Block& b, Row& row) {
   if (b.code >= kPlanChow) ++row.set_count;
 }
 
-// One node of the tree of step orders: the tiles left and the row so far.
-struct Node {
+// What the positions from k on can still add depends only on the tiles left
+// and the sets taken, not on the order that led there: the orders that take
+// the same blocks meet in one state, and each state is solved once.
+struct State {
   Pool pool;
-  Row row;
+  int set_count;
+  int child[kDecompositionSteps];  // each step's state at the next position
+  int gain[kDecompositionSteps];   // each step's block score, 0 when it takes none
+  int best;                        // the highest score positions k..4 add from here
+  int best_digits;                 // the lowest sum of step x 5^position over k..4 that reaches it
 };
 
-// The node after one more position, written over `child` (which may be
-// the parent itself): a step that finds nothing, or a position of a
-// declared meld (`skipped`), leaves the node as it was.
-void make_child(const Search& s, const Node& parent, int step, bool skipped, Node& child) {
-  const Block b = skipped ? Block{} : find_block(step, s, parent.pool, parent.row.set_count);
-  if (&child != &parent) child = parent;
-  if (b.code == 0) return;
-  take_block(b.code, child.pool);
-  add_block(b, child.row);
+// The states at positions 0..4, at most 5^k at position k, found again by
+// an open-addressed table of their indices (-1 free).
+constexpr int kPositionStart[kDecompositionSteps + 1] = {0, 1, 6, 31, 156, 781};
+constexpr int kTableBits = 11;  // 2048 entries, over twice the states
+constexpr std::uint64_t kTableMask = (1u << kTableBits) - 1;
+
+struct Levels {
+  State states[kPositionStart[kDecompositionSteps]];
+  int count[kDecompositionSteps] = {};
+  std::int16_t table[1 << kTableBits];
+  Levels() { std::fill(std::begin(table), std::end(table), -1); }
+};
+
+std::uint64_t table_slot(int k, const Pool& pool, int set_count) {
+  std::uint64_t h = pool.held[0] * 0x9E3779B97F4A7C15u;
+  h = (h ^ pool.held[1] ^ pool.held[2] << 1 ^ pool.held[3] << 2) * 0xC2B2AE3D27D4EB4Fu;
+  h = (h ^ static_cast<std::uint64_t>(set_count * kDecompositionSteps + k)) * 0x165667B19E3779F9u;
+  return h >> (64 - kTableBits);
 }
 
-constexpr int kLastNodes = kDecompositionRows / kDecompositionSteps;  // the nodes before the last position
-
-// The nodes after positions 0 to 3, node i having taken at position k the
-// step of digit k of i, built a position at a time in place: the children
-// of step 0 overwrite their parents, so they are made last.
-void build_nodes(const Search& s, const Pool& pool, Node (&nodes)[kLastNodes]) {
-  nodes[0] = Node{pool, Row{}};
-  int count = 1;
-  for (int k = 0; k < kDecompositionSteps - 1; ++k) {
-    for (int step = kDecompositionSteps - 1; step >= 0; --step)
-      for (int parent = 0; parent < count; ++parent)
-        make_child(s, nodes[parent], step, k < s.first_position, nodes[parent + step * count]);
-    count *= kDecompositionSteps;
+int find_or_add(Levels& l, int k, const Pool& pool, int set_count) {
+  for (std::uint64_t at = table_slot(k, pool, set_count);; at = (at + 1) & kTableMask) {
+    const int index = l.table[at];
+    if (index < 0) {
+      const int i = l.count[k]++;
+      // The rest of the state is filled by expand and solve.
+      l.states[kPositionStart[k] + i].pool = pool;
+      l.states[kPositionStart[k] + i].set_count = set_count;
+      l.table[at] = static_cast<std::int16_t>(kPositionStart[k] + i);
+      return i;
+    }
+    const State& found = l.states[index];
+    if (index >= kPositionStart[k] && index < kPositionStart[k + 1] && found.set_count == set_count && found.pool == pool)
+      return index - kPositionStart[k];
   }
 }
 
-// Rows Step x kLastNodes onwards: each node with the block of the last
-// position's step, in order. One function per step, so that the step's
-// test is all that is left of find_block in the loop.
-template <int Step>
-void write_step_rows(const Search& s, const Node (&nodes)[kLastNodes], Decomposition& d) {
-  int r = Step * kLastNodes;
-  for (const Node& node : nodes) {
-    const Block last = find_block(Step, s, node.pool, node.row.set_count);
-    for (int i = 0; i < kDecompositionSteps; ++i) d.rows[r][i] = node.row.entries[i];
-    if (last.code != 0) d.rows[r][node.row.entry_count] = last.code;
-    d.scores[r++] = node.row.score + last.score;
+// The children of every state at positions 0..3; a step that finds nothing,
+// or a position of a declared meld, leads to the state itself.
+void expand(const Search& s, Levels& l) {
+  for (int k = 0; k < kDecompositionSteps; ++k) {
+    for (int i = 0; i < l.count[k]; ++i) {
+      State& state = l.states[kPositionStart[k] + i];
+      for (int step = 0; step < kDecompositionSteps; ++step) {
+        const Block b = k < s.first_position ? Block{} : find_block(step, s, state.pool, state.set_count);
+        state.gain[step] = b.score;
+        if (k == kDecompositionSteps - 1) continue;
+        Pool child = state.pool;
+        if (b.code != 0) take_block(b.code, child);
+        state.child[step] = find_or_add(l, k + 1, child, state.set_count + (b.code >= kPlanChow));
+      }
+    }
   }
 }
 
-void write_rows(const Search& s, const Node (&nodes)[kLastNodes], Decomposition& d) {
-  write_step_rows<0>(s, nodes, d);
-  write_step_rows<1>(s, nodes, d);
-  write_step_rows<2>(s, nodes, d);
-  write_step_rows<3>(s, nodes, d);
-  write_step_rows<4>(s, nodes, d);
+// What step `step` from `state` at position k (place 5^k) leads to: its
+// score onwards and the digits of its best row at positions k..4.
+std::pair<int, int> step_outcome(const Levels& l, const State& state, int k, int place, int step) {
+  if (k + 1 == kDecompositionSteps) return {state.gain[step], step * place};
+  const State& child = l.states[kPositionStart[k + 1] + state.child[step]];
+  return {state.gain[step] + child.best, step * place + child.best_digits};
 }
 
-// The first row with the highest score above 0, else 0.
-int first_best_row(const int (&scores)[kDecompositionRows]) {
-  int best = 0;
-  for (int score : scores) best = std::max(best, score);
-  if (best == 0) return 0;
-  return static_cast<int>(std::find(std::begin(scores), std::end(scores), best) - std::begin(scores));
+// Each state's best from position 4 back to 0; on equal scores the lower
+// digits, that is the earlier row, win.
+void solve(Levels& l) {
+  for (int k = kDecompositionSteps - 1, place = kDecompositionRows / kDecompositionSteps; k >= 0;
+       --k, place /= kDecompositionSteps) {
+    for (int i = 0; i < l.count[k]; ++i) {
+      State& state = l.states[kPositionStart[k] + i];
+      std::tie(state.best, state.best_digits) = step_outcome(l, state, k, place, 0);
+      for (int step = 1; step < kDecompositionSteps; ++step) {
+        const auto [score, digits] = step_outcome(l, state, k, place, step);
+        if (score > state.best || (score == state.best && digits < state.best_digits))
+          state.best = score, state.best_digits = digits;
+      }
+    }
+  }
+}
+
+// The blocks of row `r` taken in order from `pool`; returns its score.
+int replay_row(const Search& s, Pool pool, int r, int (&blocks)[kDecompositionSteps]) {
+  Row row{};
+  for (int k = 0; k < kDecompositionSteps; ++k, r /= kDecompositionSteps) {
+    if (k < s.first_position) continue;
+    const Block b = find_block(r % kDecompositionSteps, s, pool, row.set_count);
+    if (b.code == 0) continue;
+    take_block(b.code, pool);
+    add_block(b, row);
+  }
+  std::copy(row.entries, row.entries + kDecompositionSteps, blocks);
+  return row.score;
 }
 
 void sort_hand(const int (&hand)[kHandSlots], int (&sorted)[kHandSlots]) {
@@ -219,15 +264,20 @@ void search_decompositions(const int (&hand)[kHandSlots], int melds, int prefer_
   s.first_position = melds;
   s.chow_score = kSetScore + (prefer_pungs == 0);
   s.pung_score = kSetScore + (prefer_pungs == 1);
-  Node nodes[kLastNodes];
-  build_nodes(s, pool, nodes);
-  write_rows(s, nodes, d);
-  d.pick = first_best_row(d.scores);
+  Levels levels;
+  find_or_add(levels, 0, pool, 0);
+  expand(s, levels);
+  solve(levels);
+  const State& root = levels.states[0];
+  // A hand with no block scores 0 in every row: row 0 is picked.
+  d.pick = root.best > 0 ? root.best_digits : 0;
+  d.score = replay_row(s, pool, d.pick, d.row);
+  assert(d.score == root.best);
 }
 
 void remove_picked_chows(const Decomposition& d, int (&hand)[kHandSlots]) {
   for (int i = 0; i < kDecompositionSteps; ++i) {
-    const int code = d.rows[d.pick][i];
+    const int code = d.row[i];
     if (code >= kPlanChow && code < kPlanPung)
       for (int k = 0; k < 3; ++k) zero_first(hand, code - kPlanChow + k, 1);
   }
@@ -236,7 +286,7 @@ void remove_picked_chows(const Decomposition& d, int (&hand)[kHandSlots]) {
 int remove_picked_pungs(const Decomposition& d, int (&hand)[kHandSlots]) {
   int removed = 0;
   for (int i = 0; i < kDecompositionSteps; ++i) {
-    const int code = d.rows[d.pick][i];
+    const int code = d.row[i];
     if (code >= kPlanPung && code < kPlanTwoSided) {
       zero_first(hand, code - kPlanPung, 3);
       ++removed;

@@ -1,7 +1,7 @@
 // The best planning decomposition of a computer player's concealed tiles:
 // every order of five extraction steps (complete chow, pung, pair, two-sided
-// partial, closed partial) is tried on the hand, each resulting split is kept
-// as a row of PlanBlock codes with its score, and the best row is marked.
+// partial, closed partial) is tried on the hand, each resulting split being a
+// row of PlanBlock codes with its score, and the best row is kept.
 // Over values, with the caller's work area.
 #pragma once
 
@@ -9,16 +9,15 @@
 
 constexpr int kDecompositionSteps = 5;      // steps per row, one per position 0..4
 constexpr int kDecompositionRows = 3125;    // 5^5 step orders
-constexpr int kDecompositionRowWords = 7;   // entries 0-4 the blocks in the order taken, 5-6 unused
 
 struct Decomposition {
   int sorted_hand[kHandSlots];  // the hand ascending, empty entries last
   // Row r tries at position k the step of digit k of r in base 5 (0 chow, 1
   // pung, 2 pair, 3 two-sided, 4 closed); positions below the meld count are
   // skipped, so a hand with m melds has runs of 5^m identical rows.
-  int rows[kDecompositionRows][kDecompositionRowWords];
-  int scores[kDecompositionRows];  // sets 13 (+1 the preferred kind), pair and two-sided 4, closed 3
-  int pick;                        // the first row with the highest score above 0, else 0
+  int pick;                         // the first row with the highest score above 0, else 0
+  int row[kDecompositionSteps];     // the picked row's blocks in the order taken, 0 past them
+  int score;                        // its score: sets 13 (+1 the preferred kind), pair and two-sided 4, closed 3
 };
 
 // Fills d for the free tiles of `hand` (any order, 0 empty) with `melds`

@@ -60,8 +60,8 @@ class Planner : public TableTest {
   }
   void set_row(std::initializer_list<int> blocks) {
     g_decomposition_pick = 0;
-    std::fill(std::begin(g_decompositions[0]), std::end(g_decompositions[0]), 0);
-    std::copy(blocks.begin(), blocks.end(), g_decompositions[0]);
+    std::fill(std::begin(g_decomposition_row), std::end(g_decomposition_row), 0);
+    std::copy(blocks.begin(), blocks.end(), g_decomposition_row);
   }
 };
 

@@ -94,15 +94,14 @@ class Decomposition : public ::testing::Test {
   static void declare_melds(int seat, int n) {
     for (int m = 0; m < n; ++m) g_melds[seat][m] = make_meld(0, kMeldPung, kEast + m);
   }
-  static int best_score() { return g_decomposition_scores[g_decomposition_pick]; }
+  static int best_score() { return g_decomposition_score; }
   static std::vector<int> picked_row() {
-    const int* row = g_decompositions[g_decomposition_pick];
-    return std::vector<int>(row, row + kDecompositionSteps);
+    return std::vector<int>(g_decomposition_row, g_decomposition_row + kDecompositionSteps);
   }
   static std::vector<int> work_hand() { return std::vector<int>(g_ai_work_hand, g_ai_work_hand + kHandSlots); }
 };
 
-TEST_F(Decomposition, SameRowsScoresAndPickAsTheLiteralSearch) {
+TEST_F(Decomposition, SamePickRowAndScoreAsTheLiteralSearch) {
   std::mt19937 rng(17);
   static Literal expected;
   for (int n = 0; n < 300; ++n) {
@@ -125,11 +124,9 @@ TEST_F(Decomposition, SameRowsScoresAndPickAsTheLiteralSearch) {
     literal_search(g_ai_work_hand, melds, n % 2, expected);
     search_best_decomposition(2);
     ASSERT_EQ(g_decomposition_pick, expected.pick) << n << " " << format_tiles(expected.sorted, kHandSlots);
-    for (int r = 0; r < kDecompositionRows; ++r) {
-      ASSERT_EQ(g_decomposition_scores[r], expected.scores[r]) << n << " row " << r;
-      for (int i = 0; i < kDecompositionSteps; ++i)
-        ASSERT_EQ(g_decompositions[r][i], expected.rows[r][i]) << n << " row " << r << " " << format_tiles(expected.sorted, kHandSlots);
-    }
+    ASSERT_EQ(g_decomposition_score, expected.scores[expected.pick]) << n;
+    for (int i = 0; i < kDecompositionSteps; ++i)
+      ASSERT_EQ(g_decomposition_row[i], expected.rows[expected.pick][i]) << n << " " << format_tiles(expected.sorted, kHandSlots);
     for (int i = 0; i < kHandSlots; ++i) ASSERT_EQ(g_ai_work_hand[i], expected.sorted[i]) << n;
   }
 }
@@ -143,7 +140,6 @@ TEST_F(Decomposition, ChowsOrPungsByPreference) {
   search_best_decomposition(0);
   EXPECT_EQ(best_score(), 42);
   EXPECT_EQ(picked_row(), (std::vector<int>{201, 202, 203, 0, 0}));
-  EXPECT_EQ(g_decomposition_scores[0], 39);  // all chow steps: three chows without the extra point
 }
 
 TEST_F(Decomposition, VisibleTilesForbidPairsAndPartials) {
@@ -178,12 +174,20 @@ TEST_F(Decomposition, FourMeldsLeaveOneStep) {
   declare_melds(1, 4);
   work("11m");
   search_best_decomposition(1);
-  for (int r = 0; r < kDecompositionRows; ++r) {
-    const int step = r / 625;
-    EXPECT_EQ(g_decompositions[r][0], step == 2 ? 1 : 0) << r;
-    EXPECT_EQ(g_decompositions[r][1], 0) << r;
-  }
+  // Only the last position's step counts: the first row with the pair there.
   EXPECT_EQ(g_decomposition_pick, 2 * 625);
+  EXPECT_EQ(picked_row(), (std::vector<int>{1, 0, 0, 0, 0}));
+  EXPECT_EQ(best_score(), 4);
+}
+
+// Two pairs and two two-sided partials leave the same tiles, but the
+// partials use up two of the four sets and lose the third chow.
+TEST_F(Decomposition, OrdersThatLeaveTheSameTilesKeepTheirOwnSetCounts) {
+  work("2233m 123p 456p 789p");
+  search_best_decomposition(0);
+  EXPECT_EQ(best_score(), 3 * 14 + 2 * 4);
+  EXPECT_EQ(picked_row(), (std::vector<int>{2, 3, 111, 114, 117}));
+  EXPECT_EQ(g_decomposition_pick, 2 + 2 * 5);  // pair, pair, then three chow steps (digit 0)
 }
 
 TEST_F(Decomposition, AtMostFourSetsPerRow) {
@@ -204,6 +208,14 @@ TEST_F(Decomposition, RemovalsLeaveTheLooseTiles) {
   remove_decomposition_pungs();
   EXPECT_EQ(work_hand(), (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 21, 21, 25, 28, 42}));
   EXPECT_EQ(g_ai_pung_meld_count, 2);
+}
+
+TEST_F(Decomposition, RemovingAChowLeavesTheNextTile) {
+  work("2345m 66p");
+  search_best_decomposition(0);
+  EXPECT_EQ(picked_row(), (std::vector<int>{16, 102, 0, 0, 0}));  // row 2: the pair first
+  remove_decomposition_chows();
+  EXPECT_EQ(work_hand(), (std::vector<int>{0, 0, 0, 5, 16, 16, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(Decomposition, RemovalsTakeTheFirstCopies) {

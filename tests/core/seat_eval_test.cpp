@@ -18,6 +18,10 @@ namespace {
 
 class SeatEval : public HandEvaluationTest {
  protected:
+  void SetUp() override {
+    HandEvaluationTest::SetUp();
+    reset_seat_eval_memo();
+  }
   static int slot_of(int seat, int tile) {
     return static_cast<int>(std::find(g_hand[seat], g_hand[seat] + kHandSlots, tile) - g_hand[seat]);
   }
@@ -173,6 +177,14 @@ TEST_F(SeatEval, TheSharedDistancesAreThoseOfTheLastSlotEvaluated) {
   EXPECT_EQ(left.blocks, g_shanten_blocks);
   EXPECT_EQ(left.pairs, g_shanten_pairs);
   EXPECT_EQ(left.chiitoi, g_shanten_chiitoi);
+
+  g_hand[3][0] = 5;  // one free tile, in slot 0: the last evaluation is of slot 0
+  refresh_hand_evaluations();
+  const ShantenResult only = g_shanten;
+  calc_shanten(3, 0);
+  EXPECT_EQ(only.normal, g_shanten_normal);
+  EXPECT_EQ(only.blocks, g_shanten_blocks);
+  EXPECT_EQ(only.blocks, 0);
 }
 
 TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
@@ -188,6 +200,41 @@ TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   g_visible_counts[29] = 4;
   refresh_hand_evaluations();
   EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
+}
+
+// Each refresh answers for the table as it stands, whatever the refresh
+// before it saw: a new tile, the same tiles in other slots, a declared
+// meld, and the seats that did not move.
+TEST_F(SeatEval, ARefreshAfterAnotherReadsTheHandsAsTheyAreNow) {
+  const auto expect_every_discard_matches = [](int seat) {
+    for (int slot = 0; slot < kHandSlots; ++slot)
+      if (is_free_slot(g_hand[seat][slot])) expect_slot_matches_references(seat, slot);
+  };
+  set_hand(0, "123m 456p 789s 11z 22z 5m");
+  set_hand(1, "147m 258p 369s 1234z 5z");
+  refresh_hand_evaluations();
+  const SeatAiRecord seat1 = AI[1];
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][slot_of(0, 5)], 0);
+
+  set_hand(0, "123m 456p 789s 11z 2z 57m");  // the 5m stays, one 2z became a 7m
+  refresh_hand_evaluations();
+  expect_every_discard_matches(0);
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][slot_of(0, 32)], 0);  // waiting on 6m
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][slot_of(0, 5)], 1);
+  for (int slot = 0; slot < kHandSlots; ++slot)
+    for (int f = 0; f < kShantenForms; ++f) EXPECT_EQ(AI[1].syanten[f][slot], seat1.syanten[f][slot]) << slot;
+
+  std::swap(g_hand[0][0], g_hand[0][kDrawSlot]);  // the 2z to slot 0, the 1m to slot 13
+  refresh_hand_evaluations();
+  expect_every_discard_matches(0);
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][0], 0);
+  EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 1);
+
+  set_hand(0, "456p 789s 11z 2z 57m");
+  add_meld(0, kMeldChow, 1);  // the 123m declared
+  refresh_hand_evaluations();
+  expect_every_discard_matches(0);
+  EXPECT_EQ(AI[0].min_shanten, 0);
 }
 
 }  // namespace

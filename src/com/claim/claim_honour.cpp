@@ -37,7 +37,7 @@ bool melds_only_of_pattern(int seat, const HonourPattern& p) {
 // dragon's, so the ordinary set beside the honours is still to be made
 // (a concealed wind pung counts as made for the winds too).
 bool reading_lacks_ordinary_set() {
-  const int* row = g_decompositions[g_decomposition_pick];
+  const int* row = g_decomposition_row;
   return std::none_of(row, row + kDecompositionSteps, [](int code) {
     return (code >= kPlanChow && code < kPlanPung) || (code >= kPlanPung && code < kPlanPung + kWhite);
   });

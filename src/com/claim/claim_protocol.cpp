@@ -62,18 +62,34 @@ void ClaimTrial::put_back() const {
   std::copy(melds_.begin(), melds_.end(), g_melds[seat_]);
 }
 
-int ready_waits(int seat, int* waits) {
+namespace {
+
+// The search inputs as ready_waits sets them: slots 0-12, slot 13 cleared.
+void set_ready_wait_inputs(int seat) {
   std::copy(g_hand[seat], g_hand[seat] + kDrawSlot, g_wait_hand);
   g_wait_hand[kDrawSlot] = 0;
   g_wait_slot = kDrawSlot;
-  find_waits();
-  std::copy(g_waits, g_waits + g_wait_count, waits);
-  return g_wait_count;
 }
 
-int score_win_on(int seat, int tile) {
-  int waits[kMaxWaits];
-  ready_waits(seat, waits);  // the hand form that evaluate_win reads
+}  // namespace
+
+int ready_waits(int seat, int* waits) {
+  const WaitSet w = seat_ready_waits(seat);
+  std::copy(w.tiles, w.tiles + w.count, waits);
+  return w.count;
+}
+
+WaitSet seat_ready_waits(int seat) {
+  set_ready_wait_inputs(seat);
+  find_waits();
+  return current_waits();
+}
+
+int score_win_on(int seat, int tile) { return score_win_with(seat, tile, seat_ready_waits(seat)); }
+
+int score_win_with(int seat, int tile, const WaitSet& waits) {
+  set_ready_wait_inputs(seat);
+  publish_waits(waits);  // the hand form that evaluate_win reads
   evaluate_win(seat, tile, 1);
   score_yaku();
   return yaku_points_without_flowers();
@@ -89,13 +105,12 @@ int last_tile_value(int total) {
 }
 
 int best_live_ready_value(int seat) {
-  int waits[kMaxWaits];
-  const int count = ready_waits(seat, waits);
+  const WaitSet waits = seat_ready_waits(seat);
   int best = 0;
-  for (int i = 0; i < count; ++i) {
-    const int w = waits[i];
+  for (int i = 0; i < waits.count; ++i) {
+    const int w = waits.tiles[i];
     if (g_seen_counts[w] >= 4) continue;
-    int total = score_win_on(seat, w);
+    int total = score_win_with(seat, w, waits);
     if (is_last_tile(w)) total = last_tile_value(total);
     best = std::max(best, total);
   }

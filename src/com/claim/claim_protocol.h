@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/tiles.h"
+#include "core/waits.h"
 #include "com/hand_terms.h"
 
 struct ClaimProtocolState {
@@ -85,12 +86,19 @@ class ClaimTrial {
 // cleared in the work area), copied into `waits`: every valuation refinds
 // the shared list. Returns their number, 0 when the seat is not ready.
 int ready_waits(int seat, int* waits);
+// The same search, its result as a value.
+WaitSet seat_ready_waits(int seat);
 
 // The points without flowers of winning on a discard of `tile` with the
 // seat's slots 0-12, the pattern table left for the caller to read (all
 // clear and 0 when the tile completes nothing). The scorer rebuilds the
 // visible and seen counts for the seat's hand as it stands.
 int score_win_on(int seat, int tile);
+// score_win_on with the search of slots 0-12 already done: `waits` is what
+// seat_ready_waits would find now. The waits depend on the tiles of those
+// slots alone, not on their order, so one search serves every wait of a
+// hand and every order of its tiles.
+int score_win_with(int seat, int tile, const WaitSet& waits);
 
 // A wait whose other three copies are visible (the last-tile pattern): a hand
 // that is only a chicken hand counts 4, its chicken-hand flag cleared; any

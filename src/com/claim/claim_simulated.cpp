@@ -4,6 +4,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
+#include "com/turn/ready_reach.h"
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -98,20 +99,20 @@ bool make_call(int seat, const ClaimTrial& trial, SimCall call, int tile, Hand& 
 }
 
 // The waits left after discarding `slot` of the hand.
-int waits_after_discard(const Hand& hand, int slot, int* waits) {
+WaitSet waits_after_discard(const Hand& hand, int slot) {
   std::copy(hand.begin(), hand.end(), g_wait_hand);
   g_wait_slot = slot;
   find_waits();
-  std::copy(g_waits, g_waits + g_wait_count, waits);
-  return g_wait_count;
+  return current_waits();
 }
 
-// Values the hand with `slot` discarded and won on `wait`.
-int value_after_discard(int seat, const Hand& hand, int slot, int wait) {
+// Values the hand with `slot` discarded and won on `wait`, one of `waits`
+// (those after that discard: the tiles of the seat's slots 0-12 below).
+int value_after_discard(int seat, const Hand& hand, int slot, const WaitSet& waits, int wait) {
   std::copy(hand.begin(), hand.end(), g_hand[seat]);
   if (slot != kDrawSlot) std::swap(g_hand[seat][slot], g_hand[seat][kDrawSlot]);
   g_hand[seat][kDrawSlot] = wait;
-  return score_win_on(seat, wait);
+  return score_win_with(seat, wait, waits);
 }
 
 bool found(int yaku) { return g_yaku_table[yaku].found == 1; }
@@ -144,16 +145,20 @@ void decide_simulated(int seat, NakiCall kind, int shape, int motive) {
 bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, bool called) {
   Hand hand = trial.hand();
   hand[kDrawSlot] = tile;
+  // The searches skipped here would find no waits; the next search of the
+  // decider (the better-ready-hand rule's) overwrites the waits area anyway.
+  int slots[kHandSlots];
+  std::copy(hand.begin(), hand.end(), slots);
+  if (too_far_to_get_ready(slots)) return false;
   const bool three_open = std::all_of(g_melds[seat], g_melds[seat] + 3, is_open_meld);
   std::array<bool, 100> tried{};  // throwing another copy of a tile leaves the same hand
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (hand[slot] >= 100 || tried[hand[slot]]) continue;
     tried[hand[slot]] = true;
-    int waits[kMaxWaits];
-    const int count = waits_after_discard(hand, slot, waits);
-    for (int i = 0; i < count; ++i) {
-      const int w = waits[i];
-      int total = value_after_discard(seat, hand, slot, w);
+    const WaitSet waits = waits_after_discard(hand, slot);
+    for (int i = 0; i < waits.count; ++i) {
+      const int w = waits.tiles[i];
+      int total = value_after_discard(seat, hand, slot, waits, w);
       if (three_open) {
         g_yaku_table[kYaku40ChickenHand].found = 0;
         total += 6;  // the hand can only grow into a melded hand
@@ -173,13 +178,12 @@ void simulate_to_get_ready(int seat, SimCall call, const Hand& hand, int tile, i
   bool chicken = false;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (hand[slot] >= 100) continue;
-    int waits[kMaxWaits];
-    const int count = waits_after_discard(hand, slot, waits);
-    if (count == 0) continue;
+    const WaitSet waits = waits_after_discard(hand, slot);
+    if (waits.count == 0) continue;
     ReadyRecord r{call.kind, call.shape};
-    for (int i = 0; i < count; ++i) {
-      const int w = waits[i];
-      int total = value_after_discard(seat, hand, slot, w);
+    for (int i = 0; i < waits.count; ++i) {
+      const int w = waits.tiles[i];
+      int total = value_after_discard(seat, hand, slot, waits, w);
       total = ready_last_tile_value(w, total, called);
       const int seen = g_seen_counts[w];
       const bool counted_twice = seen > 4 && w != tile;
@@ -211,14 +215,13 @@ void simulate_better(const BetterContext& ctx, SimCall call, const Hand& hand, R
   const bool kong = call.kind == kNakiKong;
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (hand[slot] >= 100) continue;
-    int waits[kMaxWaits];
-    const int count = waits_after_discard(hand, slot, waits);
-    if (count == 0) continue;
+    const WaitSet waits = waits_after_discard(hand, slot);
+    if (waits.count == 0) continue;
     BetterRecord r{call.kind, call.shape};
     bool single_wait = false;
-    for (int i = 0; i < count; ++i) {
-      const int w = waits[i];
-      int total = value_after_discard(seat, hand, slot, w);
+    for (int i = 0; i < waits.count; ++i) {
+      const int w = waits.tiles[i];
+      int total = value_after_discard(seat, hand, slot, waits, w);
       if (!ctx.open && found(kYaku24LastTile)) total -= g_yaku_table[kYaku24LastTile].points;
       if (call.kind == kNakiChow && found(kYaku10SingleWait)) single_wait = true;
       const int seen = g_seen_counts[w];
@@ -227,7 +230,7 @@ void simulate_better(const BetterContext& ctx, SimCall call, const Hand& hand, R
       if (total >= kMinimumWinPoints) r.live += 5 - seen + (w == ctx.tile && !kong ? 1 : 0);
     }
     if (better_than(ctx.cur, r.points, r.live)) {
-      if (!kong || kong_kept(seat, ctx.tile, ctx.cur, count)) table.add(r);
+      if (!kong || kong_kept(seat, ctx.tile, ctx.cur, waits.count)) table.add(r);
       continue;
     }
     // A mixed-shifted-chows seat one point short takes a call that keeps
@@ -274,9 +277,10 @@ const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
 
 CurrentHand value_current_hand(int seat, const int* waits, int count) {
   CurrentHand cur;
+  const WaitSet ready = count > 0 ? seat_ready_waits(seat) : WaitSet{};  // no waits listed: no search, as before
   for (int i = 0; i < count; ++i) {
     const int w = waits[i];
-    int total = score_win_on(seat, w);
+    int total = score_win_with(seat, w, ready);
     if (is_last_tile(w)) total = last_tile_value(total);
     const int seen = g_seen_counts[w];
     if (seen < 4) {

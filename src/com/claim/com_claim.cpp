@@ -20,10 +20,9 @@ namespace {
 // Seat 0's value of the completed hand is shown whatever it is.
 bool wins_on_discard(int seat) {
   const int tile = latest_discard_tile();
-  int waits[kMaxWaits];
-  const int count = ready_waits(seat, waits);
-  if (std::find(waits, waits + count, tile) == waits + count) return false;
-  const int points = score_win_on(seat, tile);
+  const WaitSet waits = seat_ready_waits(seat);
+  if (std::find(waits.tiles, waits.tiles + waits.count, tile) == waits.tiles + waits.count) return false;
+  const int points = score_win_with(seat, tile, waits);
   if (seat == 0) g_shown_points = points;
   if (points < kMinimumWinPoints) return false;
   g_naki_flags[seat][kWinFlag] = 1;

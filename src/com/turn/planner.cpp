@@ -242,7 +242,7 @@ void plan_discard(int seat, int character) {
   if (none()) last_resort(seat);
 }
 
-const int* picked_row() { return g_decompositions[g_decomposition_pick]; }
+const int* picked_row() { return g_decomposition_row; }
 
 // Zeroes the first pool slot holding the tile; false when none holds it.
 bool take_from_pool(int tile) {

@@ -1,8 +1,10 @@
 // The figures of the simulated-call rules: which record is chosen, when a
 // call beats the current ready hand, when a kong is kept, what the current
 // hand is worth, and the table that keeps the first 49 and the last.
+#include <algorithm>
 #include <vector>
 
+#include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
 #include "com/target/com_target.h"
@@ -10,6 +12,7 @@
 #include "base/visible.h"
 #include "support/claim_fixture.h"
 #include "base/table_state.h"
+#include "base/waits.h"
 
 namespace {
 
@@ -105,6 +108,28 @@ TEST_F(KongKept, TheCurrentHandCountsLiveCopiesOfItsEightPointWaits) {
   EXPECT_EQ(seven_or_eight.points, 8);
   EXPECT_EQ(seven_or_eight.live, 4) << "only the 9p are worth 8";
   EXPECT_TRUE(seven_or_eight.live_eight);
+}
+
+// One search of slots 0-12 values every wait, whatever the order of those
+// slots: ready on 6p (7 points) and 9p (8).
+class ScoreWinWith : public ClaimTest {};
+
+TEST_F(ScoreWinWith, OneSearchServesEveryWaitAndEveryOrder) {
+  set_up({"", nullptr, "123m 456m 123p 78p 55p", "5z", {}, 0, 0, {}, 2});
+  count_visible_tiles(kSeat);
+  const WaitSet waits = seat_ready_waits(kSeat);
+  ASSERT_EQ(waits.count, 2);
+  std::reverse(g_hand[kSeat], g_hand[kSeat] + kDrawSlot);
+  const int expected[] = {7, 8};
+  for (int i = 0; i < waits.count; ++i) {
+    const int searched = score_win_on(kSeat, waits.tiles[i]);
+    const int form = g_hand_form;
+    EXPECT_EQ(score_win_with(kSeat, waits.tiles[i], waits), searched);
+    EXPECT_EQ(searched, expected[i]);
+    EXPECT_EQ(g_hand_form, form);
+    EXPECT_EQ(g_wait_slot, kDrawSlot);
+    EXPECT_EQ(g_wait_hand[0], g_hand[kSeat][0]) << "the search inputs are set as the search sets them";
+  }
 }
 
 // Not ready; with 3p chowed and 9s thrown ready on 2s or 5s, each worth 4
