@@ -25,6 +25,7 @@ struct HandFacts {
   int round_wind;    // the round's wind tile 31..34
   int wait_count;    // waits before the win
   int values[kHandSlots];     // WinReading::hand: slot values, sorted
+  std::uint64_t tiles_held;   // bit t: tile t is among the 14 hand tiles
   int blocks[kWinBlocks];     // WinReading::blocks
   // Counts by tile code, in bytes so that clearing them for each scoring costs little.
   std::int8_t tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
@@ -84,13 +85,16 @@ int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
 bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
-// Every hand tile satisfies pred.
+// The tile codes that satisfy pred, bit t for tile t.
 template <typename Pred>
-bool every_tile(const HandFacts& f, Pred pred) {
-  for (int v : f.values)
-    if (!pred(tile_of(v))) return false;
-  return true;
+constexpr std::uint64_t tiles_where(Pred pred) {
+  std::uint64_t m = 0;
+  for (int t = 0; t < kTileCodes; ++t)
+    if (pred(t)) m |= std::uint64_t{1} << t;
+  return m;
 }
+// Every hand tile is one of `tiles` (a mask from tiles_where).
+inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
 // Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
 // suits in any order, for some r from 1 to last_start.
 bool chows_across_suits(const HandFacts& f, int shift, int last_start);

@@ -63,6 +63,7 @@ void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
     const int t = tile_of(v);
     f.values[i] = v;
     ++f.tile_count[t];
+    f.tiles_held |= std::uint64_t{1} << t;
     const int kind = kTileKinds[t];
     f.suit_mask |= kind & 0b111;
     f.honour_tiles += (kind & kHonourBit) != 0;

@@ -17,8 +17,8 @@ struct ScoringInputs {
   int valid, form, seat, tile, by_discard, open, seat_wind, round_wind, wait_count;  // of the reading
   std::array<int, kHandSlots> hand;
   std::array<int, kWinBlocks> blocks;
-  WinContext ctx;                       // its visible pointer null: the counts are below
-  std::array<int, kTileCodes> visible;
+  WinContext ctx;        // its visible pointer null: the one count read is below
+  int win_tile_visible;  // visible copies of the winning tile, the only count the checks read (0 unread)
   RuleSwitches rules;
 
   bool operator==(const ScoringInputs&) const = default;
