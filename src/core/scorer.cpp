@@ -228,15 +228,23 @@ void total_points(const RuleSwitches& rules, Scoring& out) {
 }  // namespace
 
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out) {
+  if (!r.valid) {
+    out = Scoring{};
+    return;
+  }
+  HandFacts f;
+  gather_tile_facts(f, r, ctx, rules);
+  score_blocks(f, r.blocks, out);
+}
+
+void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out) {
   for (int id = 0; id < kYakuCount; ++id) out.table[id] = {0, kYakuUnitPoints[id]};
   out.total = out.total_uncapped = 0;
-  if (!r.valid) return;
-  HandFacts f;
-  gather_hand_facts(f, r, ctx, rules, out.table);
+  gather_block_facts(f, blocks, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);
   run_checks(f);
   limit_chow_families(f);
-  total_points(rules, out);
+  total_points(*f.rules, out);
 }
 
 int yaku_points_without_flowers(const YakuTable& table) {

@@ -12,6 +12,12 @@
 // not valid finds nothing and totals 0.
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out);
 
+// score_hand for a valid reading whose tile facts f holds (gather_tile_facts
+// in core/pattern_checks.h), under `blocks`: the extraction orders of one
+// reading share the facts of its tiles.
+struct HandFacts;
+void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out);
+
 // Everything score_hand reads of its arguments: equal inputs score equally.
 struct ScoringInputs {
   int valid, form, seat, tile, by_discard, open, seat_wind, round_wind, wait_count;  // of the reading
