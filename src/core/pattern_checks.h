@@ -32,6 +32,7 @@ struct TileFacts {
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
   int honour_tiles;        // hand tiles 31-37
   int terminal_tiles;      // suit tiles of rank 1 or 9
+  int fourfold_tiles;      // tiles held four times
 };
 
 // The block counts, small enough to be cleared as one value.

@@ -58,12 +58,12 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.wait_count = r.wait_count;
   f.tiles_held = 0;
   std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
-  f.suit_mask = f.honour_tiles = f.terminal_tiles = 0;
+  f.suit_mask = f.honour_tiles = f.terminal_tiles = f.fourfold_tiles = 0;
   for (int i = 0; i < kHandSlots; ++i) {
     const int v = r.hand[i];
     const int t = tile_of(v);
     f.values[i] = v;
-    ++f.tile_count[t];
+    if (++f.tile_count[t] == 4) ++f.fourfold_tiles;
     f.tiles_held |= std::uint64_t{1} << t;
     const int kind = kTileKinds[t];
     f.suit_mask |= kind & 0b111;

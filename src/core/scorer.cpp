@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/pattern_checks.h"
 
 namespace {
@@ -34,8 +35,14 @@ enum CheckNeeds : int {
   kOneSuit = 1 << 9,     // every tile of one suit
   kTerminal = 1 << 10,   // a suit tile of rank 1 or 9
   kOneWait = 1 << 11,    // a single wait before the win
+  kTwoSuits = 1 << 12,   // tiles of exactly two suits
+  kFourfold = 1 << 13,   // a tile held four times
+  kRobbing = 1 << 14,    // a kong being robbed
+  kReplacement = 1 << 15,  // a kong replacement draw
+  kWallEmpty = 1 << 16,  // no tile left in the wall
+  kLocal = 1 << 17,      // a local pattern allowed
 };
-constexpr int kNeedKinds = 12;
+constexpr int kNeedKinds = 18;
 
 int needs_held(const HandFacts& f) {
   int held = f.honour_tiles > 0 ? kHonour : kNoHonour;
@@ -49,6 +56,13 @@ int needs_held(const HandFacts& f) {
   if (f.honour_tiles == 0 && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
   if (f.terminal_tiles > 0) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
+  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
+  if (f.fourfold_tiles > 0) held |= kFourfold;
+  if (f.ctx->robbing_kong) held |= kRobbing;
+  if (f.ctx->kong_replacement) held |= kReplacement;
+  if (f.ctx->wall_count == 0) held |= kWallEmpty;
+  for (int word : f.rules->local_yaku)
+    if (word == 1) held |= kLocal;
   return held;
 }
 
@@ -68,7 +82,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung, kOneSet},
     {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight, kTwoChows},
     {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong, kKong},
-    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit, kAny},
+    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit, kTwoSuits},
     {kYaku7NoHonours, kAll, check_yaku_7_no_honours, kNoHonour},
     {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kOneWait},
     {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kOneWait},
@@ -81,7 +95,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs, kTwoSets},
     {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kNoHonour},
-    {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kAny},
+    {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
@@ -98,10 +112,10 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows},
     {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets},
     {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows},
-    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kAny},
-    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kAny},
-    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kAny},
-    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kAny},
+    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kRobbing},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty},
+    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kReplacement},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty},
     {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kAny},
     {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kThreeSets | kHonourSet},
     {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
@@ -143,9 +157,9 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit},
     {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
-    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kAny},
-    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kAny},
-    {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kAny},
+    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
+    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kLocal},
+    {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kLocal},
 };
 
 // Sets of checks as bits by place in the list above, two words of 64.

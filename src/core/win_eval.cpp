@@ -157,24 +157,28 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   std::sort(std::begin(r.hand), std::end(r.hand));
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), is_open_meld) ? 1 : 0;
+  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;
-  r.orders = {};
   r.scorings = 0;
   r.work_order = -1;
-  if (!well_formed(r.hand)) return;
+  if (!well_formed(r.hand)) {
+    r.orders = {};
+    return;
+  }
 
   // Seven pairs beats the normal reading unless it is refused; a refused
   // reading comes back when no extraction order reads the hand either.
-  const bool seven_pairs = !r.open && pairs_up(r.hand);
-  const bool refused = three_quads_beside_pair(r.hand) || one_rank_block_refused(ctx, rules, r.hand);
-  if (r.form == kFormNormal && seven_pairs && !refused) take_seven_pairs(r, tile);
+  const bool seven_pairs = r.form == kFormNormal && !r.open && pairs_up(r.hand);
+  if (seven_pairs && !three_quads_beside_pair(r.hand) && !one_rank_block_refused(ctx, rules, r.hand))
+    take_seven_pairs(r, tile);
+  // The normal reading writes every order record; the others leave them empty.
+  if (r.form != kFormNormal) r.orders = {};
 
   r.valid = 1;  // lets the normal reading score its orders
   bool valid = read_hand_form(r, ctx, rules, work);
-  if (!valid && r.form == kFormNormal && seven_pairs) {
+  if (!valid && seven_pairs && r.form == kFormNormal) {
     take_seven_pairs(r, tile);
     valid = true;
   }
