@@ -98,14 +98,7 @@ int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
 bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
-// The tile codes that satisfy pred, bit t for tile t.
-template <typename Pred>
-constexpr std::uint64_t tiles_where(Pred pred) {
-  std::uint64_t m = 0;
-  for (int t = 0; t < kTileCodes; ++t)
-    if (pred(t)) m |= std::uint64_t{1} << t;
-  return m;
-}
+using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).
 inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
 // Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the

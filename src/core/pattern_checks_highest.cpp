@@ -8,7 +8,6 @@ constexpr bool is_green(int tile) {
 }
 
 constexpr auto kGreenTiles = tiles_where(is_green);
-constexpr auto kTerminalHonourTiles = tiles_where(is_terminal_or_honour);
 
 // The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
 bool terminal_chow_tiles(const HandFacts& f) {
@@ -59,7 +58,7 @@ void check_yaku_62_four_shifted_chows(const HandFacts& f) {
 
 void check_yaku_63_terminals_honours(const HandFacts& f) {
   if (f.form == kFormSevenPairs) {
-    if (f.terminal_tiles == 0 || !every_tile(f, kTerminalHonourTiles)) return;
+    if (f.terminal_tiles == 0 || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
     set_yaku(f, kYaku63TerminalsHonours);
     clear_yaku(f, kYaku23OutsideHand);
     return;

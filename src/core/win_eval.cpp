@@ -78,15 +78,9 @@ HandScan scan_hand(const int* v) {
   return scan;
 }
 
-constexpr std::uint64_t kTerminalHonourTiles = [] {
-  std::uint64_t m = 0;
-  for (int t : g_terminal_honour_tiles) m |= std::uint64_t{1} << t;
-  return m;
-}();
-
 // Fourteen free terminals and honours of all thirteen kinds.
 bool reads_as_thirteen_orphans(const HandScan& scan) {
-  return scan.all_free && scan.free_tiles == kTerminalHonourTiles;
+  return scan.all_free && scan.free_tiles == tile_classes::kTerminalOrHonour;
 }
 
 // Fourteen different free tiles, all of one arrangement's sixteen.
