@@ -11,25 +11,32 @@
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
 
-// What the pattern checks read of one evaluated hand.
-struct HandFacts {
-  YakuTable* table;           // the pattern table the checks write
-  const WinContext* ctx;      // the table beside the hand
+// What the pattern checks read of one evaluated hand: the facts of its
+// tiles, the same for every extraction order of a reading, and the facts of
+// the blocks of the one being scored. The gather functions below write every
+// field: a reset of the whole would cost more than a scoring's checks.
+struct TileFacts {
+  const WinContext* ctx;   // the table beside the hand
   const RuleSwitches* rules;
-  int form;          // HandForm
+  int form;                // HandForm
   int seat;
   int win_tile;
-  int by_discard;    // 1 on a discard or a robbed kong
-  int open;          // 1 with a chow, pung or melded kong declared
-  int seat_wind;     // the seat's wind tile 31..34
-  int round_wind;    // the round's wind tile 31..34
-  int wait_count;    // waits before the win
-  int values[kHandSlots];     // WinReading::hand: slot values, sorted
-  int blocks[kWinBlocks];     // WinReading::blocks
-  // Counts by tile code, in bytes so that clearing them for each scoring costs little.
-  std::int8_t tile_count[kTileCodes]; // copies of each tile among the 14 hand tiles
-  std::int8_t chow_at[kTileCodes];    // chow blocks by lowest tile
-  std::int8_t set_at[kTileCodes];     // pung and kong blocks by tile
+  int by_discard;          // 1 on a discard or a robbed kong
+  int open;                // 1 with a chow, pung or melded kong declared
+  int seat_wind;           // the seat's wind tile 31..34
+  int round_wind;          // the round's wind tile 31..34
+  int wait_count;          // waits before the win
+  int values[kHandSlots];  // WinReading::hand: slot values, sorted
+  std::uint64_t tiles_held;            // bit t: tile t is among the 14 hand tiles
+  std::int8_t tile_count[kTileCodes];  // copies of each tile among the 14 hand tiles
+  int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
+  int honour_tiles;        // hand tiles 31-37
+  int terminal_tiles;      // suit tiles of rank 1 or 9
+  int fourfold_tiles;      // tiles held four times
+};
+
+// The block counts, small enough to be cleared as one value.
+struct BlockCounts {
   int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
   int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
   int chow_blocks;
@@ -40,14 +47,21 @@ struct HandFacts {
   int dragon_sets;
   int wind_sets;
   int pair_tile;        // tile of the pair block, 0 without one
-  int suit_mask;        // bit s set when suit s (0..2) is among the hand tiles
-  int honour_tiles;     // hand tiles 31-37
-  int terminal_tiles;   // suit tiles of rank 1 or 9
 };
 
-// Fills f from the reading, the table and the switches; the checks write `table`.
-void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
-                       YakuTable& table);
+struct BlockFacts : BlockCounts {
+  YakuTable* table;                 // the pattern table the checks write
+  int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
+  std::int8_t chow_at[kTileCodes];  // chow blocks by lowest tile
+  std::int8_t set_at[kTileCodes];   // pung and kong blocks by tile
+};
+
+struct HandFacts : TileFacts, BlockFacts {};
+
+// Fills the tile facts of f from the reading, the table and the switches.
+void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
+// Replaces the block facts of f by those of `blocks`; the checks write `table`.
+void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table);
 
 // ------------------------------------------------------- table helpers
 inline bool yaku_found(const HandFacts& f, int id) { return (*f.table)[id].found != 0; }
@@ -84,13 +98,9 @@ int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
 bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
-// Every hand tile satisfies pred.
-template <typename Pred>
-bool every_tile(const HandFacts& f, Pred pred) {
-  for (int v : f.values)
-    if (!pred(tile_of(v))) return false;
-  return true;
-}
+using tile_classes::tiles_where;
+// Every hand tile is one of `tiles` (a mask from tiles_where).
+inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
 // Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
 // suits in any order, for some r from 1 to last_start.
 bool chows_across_suits(const HandFacts& f, int shift, int last_start);

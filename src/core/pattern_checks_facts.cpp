@@ -1,6 +1,7 @@
 // The facts the pattern checks share, and the helpers over them.
 #include "core/pattern_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -44,10 +45,7 @@ void add_block(HandFacts& f, int b) {
 
 }  // namespace
 
-void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules,
-                       YakuTable& table) {
-  f = HandFacts{};
-  f.table = &table;
+void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
   f.ctx = &ctx;
   f.rules = &rules;
   f.form = r.form;
@@ -58,19 +56,30 @@ void gather_hand_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.seat_wind = kEast + r.seat_wind;
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
+  f.tiles_held = 0;
+  std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
+  f.suit_mask = f.honour_tiles = f.terminal_tiles = f.fourfold_tiles = 0;
   for (int i = 0; i < kHandSlots; ++i) {
     const int v = r.hand[i];
     const int t = tile_of(v);
     f.values[i] = v;
-    ++f.tile_count[t];
+    if (++f.tile_count[t] == 4) ++f.fourfold_tiles;
+    f.tiles_held |= std::uint64_t{1} << t;
     const int kind = kTileKinds[t];
     f.suit_mask |= kind & 0b111;
     f.honour_tiles += (kind & kHonourBit) != 0;
     f.terminal_tiles += (kind & kTerminalBit) != 0;
   }
+}
+
+void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
+  static_cast<BlockCounts&>(f) = BlockCounts{};
+  f.table = &table;
+  std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
+  std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
   for (int i = 0; i < kWinBlocks; ++i) {
-    f.blocks[i] = r.blocks[i];
-    if (r.blocks[i] != 0) add_block(f, r.blocks[i]);
+    f.blocks[i] = blocks[i];
+    if (blocks[i] != 0) add_block(f, blocks[i]);
   }
 }
 

@@ -7,6 +7,8 @@ constexpr bool is_green(int tile) {
   return tile == 22 || tile == 23 || tile == 24 || tile == 26 || tile == 28 || tile == kGreen;
 }
 
+constexpr auto kGreenTiles = tiles_where(is_green);
+
 // The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
 bool terminal_chow_tiles(const HandFacts& f) {
   constexpr int kCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
@@ -56,7 +58,7 @@ void check_yaku_62_four_shifted_chows(const HandFacts& f) {
 
 void check_yaku_63_terminals_honours(const HandFacts& f) {
   if (f.form == kFormSevenPairs) {
-    if (f.terminal_tiles == 0 || !every_tile(f, is_terminal_or_honour)) return;
+    if (f.terminal_tiles == 0 || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
     set_yaku(f, kYaku63TerminalsHonours);
     clear_yaku(f, kYaku23OutsideHand);
     return;
@@ -178,7 +180,7 @@ void check_yaku_77_thirteen_orphans(const HandFacts& f) {
 }
 
 void check_yaku_78_all_green(const HandFacts& f) {
-  if (!every_tile(f, is_green)) return;
+  if (!every_tile(f, kGreenTiles)) return;
   set_yaku(f, kYaku78AllGreen);
   if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
 }

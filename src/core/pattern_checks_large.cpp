@@ -1,7 +1,19 @@
 // Larger patterns: ids 47 to 61, seven pairs last among them.
 #include "core/pattern_checks.h"
 
+#include <array>
+
 namespace {
+
+constexpr auto kSuitTiles = [] {
+  std::array<std::uint64_t, 3> m{};
+  for (int s = kCharacters; s <= kBamboo; ++s) m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s; });
+  return m;
+}();
+constexpr auto kEvenTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) % 2 == 0; });
+constexpr auto kUpperTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 7; });
+constexpr auto kMiddleTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; });
+constexpr auto kLowerTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) <= 3; });
 
 bool every_block_holds_a_five(const HandFacts& f) {
   for (int b : f.blocks) {
@@ -80,8 +92,7 @@ void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
 
 void check_yaku_55_full_flush(const HandFacts& f) {
   const int first = tile_of(f.values[0]);
-  if (!is_suited(first) || !every_tile(f, [first](int t) { return is_suited(t) && suit_of(t) == suit_of(first); }))
-    return;
+  if (!is_suited(first) || !every_tile(f, kSuitTiles[suit_of(first)])) return;
   set_yaku(f, kYaku55FullFlush);
   clear_yaku(f, kYaku7NoHonours);
 }
@@ -95,25 +106,25 @@ void check_yaku_57_greater_honours_knitted(const HandFacts& f) {
 }
 
 void check_yaku_58_all_even_pungs(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) % 2 == 0; })) return;
+  if (!every_tile(f, kEvenTiles)) return;
   set_yaku(f, kYaku58AllEvenPungs);
   clear_yaku(f, kYaku18AllSimples, kYaku28AllPungs);
 }
 
 void check_yaku_59_upper_tiles(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) >= 7; })) return;
+  if (!every_tile(f, kUpperTiles)) return;
   set_yaku(f, kYaku59UpperTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku45UpperFour);
 }
 
 void check_yaku_60_middle_tiles(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; })) return;
+  if (!every_tile(f, kMiddleTiles)) return;
   set_yaku(f, kYaku60MiddleTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku18AllSimples);
 }
 
 void check_yaku_61_lower_tiles(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) <= 3; })) return;
+  if (!every_tile(f, kLowerTiles)) return;
   set_yaku(f, kYaku61LowerTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku46LowerFour);
 }

@@ -119,6 +119,7 @@ void check_yaku_23_outside_hand(const HandFacts& f) {
   if (suit_block) set_yaku(f, kYaku23OutsideHand);
 }
 
+// The checks' only read of the visible counts: the scoring memo keeps just this one.
 void check_yaku_24_last_tile(const HandFacts& f) {
   if (f.ctx->robbing_kong) return;
   if (f.ctx->visible[f.win_tile] == (f.by_discard ? 4 : 3)) set_yaku(f, kYaku24LastTile);
@@ -147,12 +148,10 @@ void check_yaku_29_two_concealed_kongs(const HandFacts& f) {
 }
 
 void check_yaku_30_all_types(const HandFacts& f) {
-  bool wind = false;
-  bool dragon = false;
-  for (int v : f.values) {
-    wind = wind || is_wind(tile_of(v));
-    dragon = dragon || is_dragon(tile_of(v));
-  }
+  constexpr auto kWinds = tiles_where(is_wind);
+  constexpr auto kDragons = tiles_where(is_dragon);
+  const bool wind = (f.tiles_held & kWinds) != 0;
+  const bool dragon = (f.tiles_held & kDragons) != 0;
   if (f.suit_mask == 0b111 && wind && dragon) set_yaku(f, kYaku30AllTypes);
 }
 

@@ -14,6 +14,10 @@ constexpr bool is_reversible(int tile) {
   }
 }
 
+constexpr auto kReversibleTiles = tiles_where(is_reversible);
+constexpr auto kUpperFourTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 6; });
+constexpr auto kLowerFourTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) <= 4; });
+
 int distinct_honours(const HandFacts& f) {
   int n = 0;
   for (int t = kEast; t <= kRed; ++t)
@@ -55,7 +59,7 @@ void check_yaku_39_last_claim(const HandFacts& f) {
 }
 
 void check_yaku_41_reversible_tiles(const HandFacts& f) {
-  if (!every_tile(f, is_reversible)) return;
+  if (!every_tile(f, kReversibleTiles)) return;
   set_yaku(f, kYaku41ReversibleTiles);
   clear_yaku(f, kYaku6OneVoidedSuit);
 }
@@ -91,13 +95,13 @@ void check_yaku_44_lesser_honours_knitted(const HandFacts& f) {
 }
 
 void check_yaku_45_upper_four(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) >= 6; })) return;
+  if (!every_tile(f, kUpperFourTiles)) return;
   set_yaku(f, kYaku45UpperFour);
   clear_yaku(f, kYaku7NoHonours);
 }
 
 void check_yaku_46_lower_four(const HandFacts& f) {
-  if (!every_tile(f, [](int t) { return is_suited(t) && rank_of(t) <= 4; })) return;
+  if (!every_tile(f, kLowerFourTiles)) return;
   set_yaku(f, kYaku46LowerFour);
   clear_yaku(f, kYaku7NoHonours);
 }

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/pattern_checks.h"
 
 namespace {
@@ -21,18 +23,46 @@ constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
 // leave the table as the check found it, so the check is not run.
 enum CheckNeeds : int {
   kAny = 0,
-  kTwoChows = 1 << 0,   // two chow blocks
-  kOneSet = 1 << 1,     // a pung or kong block
-  kTwoSets = 1 << 2,    // two of them
-  kHonour = 1 << 3,     // an honour tile
-  kNoHonour = 1 << 4,   // no honour tile
+  kTwoChows = 1 << 0,    // two chow blocks
+  kThreeChows = 1 << 1,  // three of them
+  kOneSet = 1 << 2,      // a pung or kong block
+  kTwoSets = 1 << 3,     // two of them
+  kThreeSets = 1 << 4,   // three of them
+  kKong = 1 << 5,        // a kong block
+  kHonourSet = 1 << 6,   // a set block of an honour
+  kHonour = 1 << 7,      // an honour tile
+  kNoHonour = 1 << 8,    // no honour tile
+  kOneSuit = 1 << 9,     // every tile of one suit
+  kTerminal = 1 << 10,   // a suit tile of rank 1 or 9
+  kOneWait = 1 << 11,    // a single wait before the win
+  kTwoSuits = 1 << 12,   // tiles of exactly two suits
+  kFourfold = 1 << 13,   // a tile held four times
+  kRobbing = 1 << 14,    // a kong being robbed
+  kReplacement = 1 << 15,  // a kong replacement draw
+  kWallEmpty = 1 << 16,  // no tile left in the wall
+  kLocal = 1 << 17,      // a local pattern allowed
 };
+constexpr int kNeedKinds = 18;
 
 int needs_held(const HandFacts& f) {
   int held = f.honour_tiles > 0 ? kHonour : kNoHonour;
   if (f.chow_blocks >= 2) held |= kTwoChows;
+  if (f.chow_blocks >= 3) held |= kThreeChows;
   if (f.set_blocks >= 1) held |= kOneSet;
   if (f.set_blocks >= 2) held |= kTwoSets;
+  if (f.set_blocks >= 3) held |= kThreeSets;
+  if (f.concealed_kongs + f.melded_kongs > 0) held |= kKong;
+  if (f.dragon_sets + f.wind_sets > 0) held |= kHonourSet;
+  if (f.honour_tiles == 0 && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
+  if (f.terminal_tiles > 0) held |= kTerminal;
+  if (f.wait_count == 1) held |= kOneWait;
+  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
+  if (f.fourfold_tiles > 0) held |= kFourfold;
+  if (f.ctx->robbing_kong) held |= kRobbing;
+  if (f.ctx->kong_replacement) held |= kReplacement;
+  if (f.ctx->wall_count == 0) held |= kWallEmpty;
+  for (int word : f.rules->local_yaku)
+    if (word == 1) held |= kLocal;
   return held;
 }
 
@@ -48,109 +78,129 @@ struct PatternCheck {
 constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow, kTwoChows},
     {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow, kTwoChows},
-    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTwoChows},
+    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTwoChows | kTerminal},
     {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung, kOneSet},
     {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight, kTwoChows},
-    {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong, kOneSet},
-    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit, kAny},
+    {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong, kKong},
+    {kYaku6OneVoidedSuit, kAll, check_yaku_6_one_voided_suit, kTwoSuits},
     {kYaku7NoHonours, kAll, check_yaku_7_no_honours, kNoHonour},
-    {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kAny},
-    {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kAny},
-    {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait, kAny},
+    {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kOneWait},
+    {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kOneWait},
+    {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait, kOneWait},
     {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kAny},
-    {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung, kOneSet | kHonour},
-    {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind, kOneSet | kHonour},
-    {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind, kOneSet | kHonour},
+    {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung, kHonourSet},
+    {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind, kHonourSet},
+    {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind, kHonourSet},
     {kYaku15DoublePung, kNormal, check_yaku_15_double_pung, kTwoSets},
     {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs, kTwoSets},
-    {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kOneSet},
+    {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kNoHonour},
-    {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kAny},
+    {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
-    {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets},
-    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kAny},
+    {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
+    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kTerminal},
     {kYaku24LastTile, kAll, check_yaku_24_last_tile, kAny},
     {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kAny},
-    {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonour},
-    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kTwoChows},
-    {kYaku28AllPungs, kAll, check_yaku_28_all_pungs, kTwoSets},
-    {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets},
+    {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonourSet},
+    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kThreeChows},
+    {kYaku28AllPungs, kAll, check_yaku_28_all_pungs, kThreeSets},
+    {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets | kKong},
     {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types, kHonour},
     {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush, kHonour},
     {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kAny},
-    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kTwoChows},
-    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kTwoSets},
-    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kTwoChows},
-    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kAny},
-    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kAny},
-    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kAny},
-    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kAny},
+    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows},
+    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets},
+    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows},
+    {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kRobbing},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty},
+    {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kReplacement},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty},
     {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kAny},
-    {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kTwoSets | kHonour},
+    {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kThreeSets | kHonourSet},
     {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
     {kYaku44LesserHonoursKnitted, kHonoursKnitted, check_yaku_44_lesser_honours_knitted, kAny},
     {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kNoHonour},
     {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kNoHonour},
-    {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kTwoChows},
-    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kTwoChows},
-    {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kTwoChows},
-    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kTwoSets},
-    {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kTwoSets},
+    {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kThreeChows},
+    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminal},
+    {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kThreeChows},
+    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kThreeSets},
+    {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kThreeSets},
     {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kNoHonour},
-    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kTwoChows},
-    {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs, kTwoSets},
-    {kYaku55FullFlush, kAll, check_yaku_55_full_flush, kNoHonour},
+    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kThreeChows},
+    {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs, kThreeSets},
+    {kYaku55FullFlush, kAll, check_yaku_55_full_flush, kOneSuit},
     {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted, kHonour},
     {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs, kNoHonour},
     {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles, kNoHonour},
     {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles, kNoHonour},
     {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles, kNoHonour},
     {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs, kAny},
-    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kTwoChows},
-    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kAny},
-    {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs, kTwoSets},
-    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kTwoChows},
-    {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs, kTwoSets},
-    {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons, kTwoSets | kHonour},
-    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kNoHonour},
-    {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds, kTwoSets | kHonour},
+    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kThreeChows},
+    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kTerminal},
+    {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs, kThreeSets | kKong},
+    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kThreeChows},
+    {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs, kThreeSets},
+    {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons, kTwoSets | kHonourSet},
+    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kOneSuit | kTerminal},
+    {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds, kThreeSets | kHonourSet},
     {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours, kHonour},
-    {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs, kTwoSets},
-    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals, kNoHonour},
-    {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds, kTwoSets | kHonour},
-    {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons, kTwoSets | kHonour},
-    {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs, kNoHonour},
-    {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kTwoSets},
+    {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs, kThreeSets},
+    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals, kNoHonour | kTerminal},
+    {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds, kThreeSets | kHonourSet},
+    {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons, kThreeSets | kHonourSet},
+    {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs, kOneSuit},
+    {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kThreeSets | kKong},
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
     {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kAny},
-    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kNoHonour},
+    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit},
     {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
-    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kAny},
-    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kAny},
-    {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kAny},
+    {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
+    {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kLocal},
+    {kYaku83HumanHand, kAll, check_yaku_83_human_hand, kLocal},
 };
 
-// The checks to run for each hand form and each set of CheckNeeds a hand
-// holds, as places in the list above, in its order.
-constexpr int kNeedSets = 1 << 5;
-struct CheckList {
-  std::array<std::uint8_t, kYakuCount> at;
-  int count;
+// Sets of checks as bits by place in the list above, two words of 64.
+struct CheckSet {
+  std::uint64_t words[2];
 };
-constexpr auto kChecksByForm = [] {
-  std::array<std::array<CheckList, kNeedSets>, kHandForms> out{};
+static_assert(kYakuCount <= 128);
+
+template <typename Pred>
+constexpr CheckSet checks_where(Pred pred) {
+  CheckSet set{};
+  for (int i = 0; i < kYakuCount; ++i)
+    if (pred(kPatternChecks[i])) set.words[i / 64] |= std::uint64_t{1} << i % 64;
+  return set;
+}
+
+// The checks each hand form runs, and those each CheckNeeds bit gates.
+constexpr auto kChecksOfForm = [] {
+  std::array<CheckSet, kHandForms> out{};
   for (int form = 0; form < kHandForms; ++form)
-    for (int held = 0; held < kNeedSets; ++held) {
-      CheckList& list = out[form][held];
-      for (int i = 0; i < kYakuCount; ++i) {
-        const PatternCheck& check = kPatternChecks[i];
-        if ((check.forms & (1 << form)) && (check.needs & ~held) == 0) list.at[list.count++] = i;
-      }
-    }
+    out[form] = checks_where([form](const PatternCheck& c) { return (c.forms & (1 << form)) != 0; });
   return out;
 }();
+constexpr auto kChecksNeeding = [] {
+  std::array<CheckSet, kNeedKinds> out{};
+  for (int k = 0; k < kNeedKinds; ++k)
+    out[k] = checks_where([k](const PatternCheck& c) { return (c.needs >> k & 1) != 0; });
+  return out;
+}();
+
+// Runs the form's checks that the hand holds the needs of, in list order.
+void run_checks(const HandFacts& f) {
+  CheckSet run = kChecksOfForm[f.form];
+  const int held = needs_held(f);
+  for (int k = 0; k < kNeedKinds; ++k)
+    if ((held >> k & 1) == 0)
+      for (int w = 0; w < 2; ++w) run.words[w] &= ~kChecksNeeding[k].words[w];
+  for (int w = 0; w < 2; ++w)
+    for (std::uint64_t left = run.words[w]; left != 0; left &= left - 1)
+      kPatternChecks[64 * w + std::countr_zero(left)].run(f);
+}
 
 // Every id is tested exactly once.
 static_assert([] {
@@ -192,16 +242,23 @@ void total_points(const RuleSwitches& rules, Scoring& out) {
 }  // namespace
 
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out) {
+  if (!r.valid) {
+    out = Scoring{};
+    return;
+  }
+  HandFacts f;
+  gather_tile_facts(f, r, ctx, rules);
+  score_blocks(f, r.blocks, out);
+}
+
+void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out) {
   for (int id = 0; id < kYakuCount; ++id) out.table[id] = {0, kYakuUnitPoints[id]};
   out.total = out.total_uncapped = 0;
-  if (!r.valid) return;
-  HandFacts f;
-  gather_hand_facts(f, r, ctx, rules, out.table);
+  gather_block_facts(f, blocks, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);
-  const CheckList& checks = kChecksByForm[f.form][needs_held(f)];
-  for (int i = 0; i < checks.count; ++i) kPatternChecks[checks.at[i]].run(f);
+  run_checks(f);
   limit_chow_families(f);
-  total_points(rules, out);
+  total_points(*f.rules, out);
 }
 
 int yaku_points_without_flowers(const YakuTable& table) {
@@ -212,10 +269,11 @@ int yaku_points_without_flowers(const YakuTable& table) {
 
 ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
   ScoringInputs in{r.valid, r.form, r.seat, r.tile, r.by_discard, r.open, r.seat_wind, r.round_wind, r.wait_count,
-                   {}, {}, ctx, {}, rules};
+                   {}, {}, ctx, 0, rules};
   std::copy(std::begin(r.hand), std::end(r.hand), in.hand.begin());
   std::copy(std::begin(r.blocks), std::end(r.blocks), in.blocks.begin());
   in.ctx.visible = nullptr;
-  if (ctx.visible != nullptr) std::copy(ctx.visible, ctx.visible + kTileCodes, in.visible.begin());
+  if (ctx.visible != nullptr && !ctx.robbing_kong && r.tile >= 0 && r.tile < kTileCodes)
+    in.win_tile_visible = ctx.visible[r.tile];
   return in;
 }

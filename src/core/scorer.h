@@ -12,13 +12,19 @@
 // not valid finds nothing and totals 0.
 void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& out);
 
+// score_hand for a valid reading whose tile facts f holds (gather_tile_facts
+// in core/pattern_checks.h), under `blocks`: the extraction orders of one
+// reading share the facts of its tiles.
+struct HandFacts;
+void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out);
+
 // Everything score_hand reads of its arguments: equal inputs score equally.
 struct ScoringInputs {
   int valid, form, seat, tile, by_discard, open, seat_wind, round_wind, wait_count;  // of the reading
   std::array<int, kHandSlots> hand;
   std::array<int, kWinBlocks> blocks;
-  WinContext ctx;                       // its visible pointer null: the counts are below
-  std::array<int, kTileCodes> visible;
+  WinContext ctx;        // its visible pointer null: the one count read is below
+  int win_tile_visible;  // visible copies of the winning tile, the only count the checks read (0 unread)
   RuleSwitches rules;
 
   bool operator==(const ScoringInputs&) const = default;

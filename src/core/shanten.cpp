@@ -20,8 +20,27 @@ using TileMask = std::uint64_t;  // bit t for tile code t
 
 constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
 
-// Distinct tiles of arrangement a that the hand holds.
-int knitted_held(TileMask present, int a) { return bit_count(present & g_knitted_masks[a]); }
+// For each nine-bit mask of one suit's ranks (bit r - 1 for rank r), how
+// many of ranks 1-4-7, 2-5-8 and 3-6-9 it holds, two bits each.
+constexpr auto kKnittedGroupsHeld = [] {
+  std::array<std::uint8_t, 1 << kSuitRanks> held{};
+  for (int m = 0; m < (1 << kSuitRanks); ++m)
+    for (int r = 0; r < kSuitRanks; ++r)
+      if (m >> r & 1) held[m] = static_cast<std::uint8_t>(held[m] + (1 << 2 * (r % 3)));
+  return held;
+}();
+
+using KnittedHeld = std::array<int, kKnittedArrangements>;
+
+// Distinct tiles of each arrangement that the hand holds.
+KnittedHeld knitted_held(TileMask present) {
+  int groups[kSuits];
+  for (int s = 0; s < kSuits; ++s) groups[s] = kKnittedGroupsHeld[present >> make_tile(s, 1) & ((1 << kSuitRanks) - 1)];
+  KnittedHeld held{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int g = 0; g < 3; ++g) held[a] += groups[kKnittedSuits[a][g]] >> 2 * g & 3;
+  return held;
+}
 
 constexpr TileMask kTerminalHonourMask = [] {
   TileMask m = 0;
@@ -199,13 +218,13 @@ KnittedRest knitted_rest(int* counts, bool has_meld) {
 }
 
 // The knitted-straight reading replaces the normal one when it is closer.
-[[gnu::always_inline]] inline void knitted_straight(const int* counts, const int* visible, TileMask present, int melds,
-                                                    Reading& normal) {
+[[gnu::always_inline]] inline void knitted_straight(const int* counts, const int* visible, const KnittedHeld& knitted,
+                                                    int melds, Reading& normal) {
   if (melds > 1) return;
   Reading best;
   bool found = false;
   for (int a = 0; a < kKnittedArrangements; ++a) {
-    const int held = knitted_held(present, a);
+    const int held = knitted[a];
     if (held < 8) continue;
     bool dead = false;
     for (int t : g_knitted_tiles[a]) dead = dead || (counts[t] == 0 && visible[t] >= 4);
@@ -232,10 +251,9 @@ int thirteen_orphans(const HeldMasks& m) {
   return kWorstKokushi - bit_count(m.present & kTerminalHonourMask) - (pair ? 1 : 0);
 }
 
-[[gnu::always_inline]] inline int honours_and_knitted(TileMask present) {
-  int knitted = 0;
-  for (int a = 0; a < kKnittedArrangements; ++a) knitted = std::max(knitted, knitted_held(present, a));
-  const int d = kWorstKnitted - bit_count(present & kHonourMask) - knitted;
+[[gnu::always_inline]] inline int honours_and_knitted(TileMask present, const KnittedHeld& knitted) {
+  const int most = *std::max_element(knitted.begin(), knitted.end());
+  const int d = kWorstKnitted - bit_count(present & kHonourMask) - most;
   return d < -1 ? -1 : d;
 }
 
@@ -245,9 +263,10 @@ int thirteen_orphans(const HeldMasks& m) {
 [[gnu::always_inline]] inline ShantenResult distance_of_counts(int* counts, const SuitRows& rows, const HeldMasks& m,
                                                                 int melds, const int (&visible)[kTileCodes]) {
   Reading normal;
+  const KnittedHeld knitted = knitted_held(m.present);
   if (g_hai_table_loaded) {
     normal = normal_form(counts, rows, m.pairs, melds);
-    knitted_straight(counts, visible, m.present, melds, normal);
+    knitted_straight(counts, visible, knitted, melds, normal);
   }
   ShantenResult r;
   r.normal = normal.distance;
@@ -255,7 +274,7 @@ int thirteen_orphans(const HeldMasks& m) {
   r.pairs = normal.pairs;
   r.chiitoi = melds > 0 ? kWorstChiitoi : seven_pairs(m);
   r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(m);
-  r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(m.present);
+  r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(m.present, knitted);
   return r;
 }
 

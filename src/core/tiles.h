@@ -27,14 +27,37 @@ enum Suit : int { kCharacters = 0, kDots = 1, kBamboo = 2, kHonours = 3, kFlower
 constexpr int suit_of(int tile) { return tile / 10; }
 constexpr int rank_of(int tile) { return tile % 10; }
 constexpr int make_tile(int suit, int rank) { return 10 * suit + rank; }
-constexpr bool is_suited(int tile) { return tile >= 1 && tile < 30 && tile % 10 != 0; }
+
+// Tile classes as masks of codes 0..63, so that a test is one shift and no
+// division: the scorer asks them of every tile of every reading.
+namespace tile_classes {
+// The codes 0..63 that satisfy pred, bit t for code t.
+template <typename Pred>
+constexpr std::uint64_t tiles_where(Pred pred) {
+  std::uint64_t m = 0;
+  for (int t = 0; t < 64; ++t)
+    if (pred(t)) m |= std::uint64_t{1} << t;
+  return m;
+}
+constexpr bool in(std::uint64_t mask, int tile) { return tile >= 0 && tile < 64 && (mask >> tile & 1) != 0; }
+constexpr std::uint64_t kSuited = tiles_where([](int t) { return t >= 1 && t < 30 && t % 10 != 0; });
+constexpr std::uint64_t kTerminal = tiles_where([](int t) { return (kSuited >> t & 1) && (t % 10 == 1 || t % 10 == 9); });
+}  // namespace tile_classes
+
+constexpr bool is_suited(int tile) { return tile_classes::in(tile_classes::kSuited, tile); }
 constexpr bool is_honour(int tile) { return tile >= kEast && tile <= kRed; }
 constexpr bool is_wind(int tile) { return tile >= kEast && tile <= kNorth; }
 constexpr bool is_dragon(int tile) { return tile >= kWhite && tile <= kRed; }
 constexpr bool is_flower(int tile) { return tile >= kFirstFlower && tile <= kLastFlower; }
-constexpr bool is_terminal(int tile) { return is_suited(tile) && (tile % 10 == 1 || tile % 10 == 9); }
+constexpr bool is_terminal(int tile) { return tile_classes::in(tile_classes::kTerminal, tile); }
 constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 constexpr bool is_playing_tile(int tile) { return is_suited(tile) || is_honour(tile); }
+namespace tile_classes {
+constexpr std::uint64_t kTerminalOrHonour = tiles_where(is_terminal_or_honour);
+}  // namespace tile_classes
+static_assert(is_suited(1) && is_suited(29) && !is_suited(0) && !is_suited(10) && !is_suited(30) && !is_suited(-9) &&
+              !is_suited(101));
+static_assert(is_terminal(1) && is_terminal(19) && !is_terminal(5) && !is_terminal(31) && !is_terminal(41));
 constexpr bool is_tile(int tile) { return is_playing_tile(tile) || is_flower(tile); }
 
 // The 34 playing tiles in ascending order.

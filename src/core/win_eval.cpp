@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/win_blocks.h"
 
 namespace {
@@ -53,24 +54,40 @@ void take_seven_pairs(WinReading& r, int tile) {
   r.wait_count = 1;
 }
 
-bool reads_as_thirteen_orphans(const int* v) {
-  int kinds = 0;
+// One pass over the hand: whether it holds playing tiles only (an empty
+// slot or a flower is no hand), and its free tiles.
+struct HandScan {
+  bool well_formed = true;
+  bool all_free = true;
+  std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
+};
+
+HandScan scan_hand(const int* v) {
+  HandScan scan;
   for (int i = 0; i < kHandSlots; ++i) {
-    if (!is_free_slot(v[i]) || !(is_terminal(v[i]) || is_honour(v[i]))) return false;
-    if (i == 0 || v[i] != v[i - 1]) ++kinds;
+    const int t = tile_of(v[i]);
+    if (!is_playing_tile(t) || marker_of(v[i]) > kMeldedKongSlot) {
+      scan.well_formed = false;
+      continue;
+    }
+    if (is_free_slot(v[i]))
+      scan.free_tiles |= std::uint64_t{1} << t;
+    else
+      scan.all_free = false;
   }
-  return kinds == static_cast<int>(g_terminal_honour_tiles.size());
+  return scan;
+}
+
+// Fourteen free terminals and honours of all thirteen kinds.
+bool reads_as_thirteen_orphans(const HandScan& scan) {
+  return scan.all_free && scan.free_tiles == tile_classes::kTerminalOrHonour;
 }
 
 // Fourteen different free tiles, all of one arrangement's sixteen.
-bool reads_as_honours_and_knitted(const int* v) {
-  std::uint64_t held = 0;
-  for (int i = 0; i < kHandSlots; ++i) {
-    if (!is_free_slot(v[i]) || v[i] >= kTileCodes || (i > 0 && v[i] == v[i - 1])) return false;
-    held |= std::uint64_t{1} << v[i];
-  }
+bool reads_as_honours_and_knitted(const HandScan& scan) {
+  if (!scan.all_free || bit_count(scan.free_tiles) != kHandSlots) return false;
   for (std::uint64_t tiles : g_knitted_honour_masks)
-    if ((held & ~tiles) == 0) return true;
+    if ((scan.free_tiles & ~tiles) == 0) return true;
   return false;
 }
 
@@ -111,12 +128,9 @@ void take_arrangement(std::uint64_t tiles, const int* v, int* rest) {
   }
 }
 
-bool read_knitted_straight(WinReading& r, const int* v) {
-  std::uint64_t held = 0;
-  for (int i = 0; i < kHandSlots; ++i)
-    if (v[i] < kTileCodes) held |= std::uint64_t{1} << v[i];
+bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles) {
   for (std::uint64_t tiles : g_knitted_masks) {
-    if ((held & tiles) != tiles) continue;
+    if ((free_tiles & tiles) != tiles) continue;
     int rest[kHandSlots];
     take_arrangement(tiles, v, rest);
     return read_pair_and_set(r, rest);
@@ -124,22 +138,16 @@ bool read_knitted_straight(WinReading& r, const int* v) {
   return false;
 }
 
-bool read_hand_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
+bool read_hand_form(WinReading& r, const HandScan& scan, const WinContext& ctx, const RuleSwitches& rules,
+                    Scoring& work) {
   switch (r.form) {
     case kFormNormal: return read_normal_form(r, ctx, rules, work);
     case kFormSevenPairs: return !r.open && pairs_up(r.hand);
-    case kFormThirteenOrphans: return reads_as_thirteen_orphans(r.hand);
-    case kFormKnittedStraight: return read_knitted_straight(r, r.hand);
-    case kFormHonoursKnitted: return reads_as_honours_and_knitted(r.hand);
+    case kFormThirteenOrphans: return reads_as_thirteen_orphans(scan);
+    case kFormKnittedStraight: return read_knitted_straight(r, r.hand, scan.free_tiles);
+    case kFormHonoursKnitted: return reads_as_honours_and_knitted(scan);
     default: return false;
   }
-}
-
-// Hand slots of playing tiles only: an empty slot or a flower is no hand.
-bool well_formed(const int* v) {
-  for (int i = 0; i < kHandSlots; ++i)
-    if (!is_playing_tile(tile_of(v[i])) || marker_of(v[i]) > kMeldedKongSlot) return false;
-  return true;
 }
 
 }  // namespace
@@ -157,24 +165,29 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   std::sort(std::begin(r.hand), std::end(r.hand));
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), is_open_meld) ? 1 : 0;
+  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;
-  r.orders = {};
   r.scorings = 0;
   r.work_order = -1;
-  if (!well_formed(r.hand)) return;
+  const HandScan scan = scan_hand(r.hand);
+  if (!scan.well_formed) {
+    r.orders = {};
+    return;
+  }
 
   // Seven pairs beats the normal reading unless it is refused; a refused
   // reading comes back when no extraction order reads the hand either.
-  const bool seven_pairs = !r.open && pairs_up(r.hand);
-  const bool refused = three_quads_beside_pair(r.hand) || one_rank_block_refused(ctx, rules, r.hand);
-  if (r.form == kFormNormal && seven_pairs && !refused) take_seven_pairs(r, tile);
+  const bool seven_pairs = r.form == kFormNormal && !r.open && pairs_up(r.hand);
+  if (seven_pairs && !three_quads_beside_pair(r.hand) && !one_rank_block_refused(ctx, rules, r.hand))
+    take_seven_pairs(r, tile);
+  // The normal reading writes every order record; the others leave them empty.
+  if (r.form != kFormNormal) r.orders = {};
 
   r.valid = 1;  // lets the normal reading score its orders
-  bool valid = read_hand_form(r, ctx, rules, work);
-  if (!valid && r.form == kFormNormal && seven_pairs) {
+  bool valid = read_hand_form(r, scan, ctx, rules, work);
+  if (!valid && seven_pairs && r.form == kFormNormal) {
     take_seven_pairs(r, tile);
     valid = true;
   }

@@ -27,7 +27,8 @@ struct WinContext {
   int robbing_kong;         // 1 while a robbing win is scored
   int kong_replacement;     // 1 while the seat's draw is a kong replacement
   int flowers;              // flowers the seat has set aside
-  const int* visible;       // the caller's visible counts by tile code (not read while robbing a kong)
+  const int* visible;       // the caller's visible counts by tile code (only the winning tile's is read,
+                            // and not while robbing a kong)
 
   bool operator==(const WinContext&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/pattern_checks.h"
 #include "core/scorer.h"
 #include "core/win_blocks.h"
 
@@ -191,6 +192,7 @@ void clear_blocks(WinReading& r) {
 }  // namespace
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
+  HandFacts facts;  // of the tiles, gathered for the first scoring
   SortedHand h;
   find_values_above(r.hand, h);
   Paths paths;
@@ -209,9 +211,8 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     if (same >= 0) {
       rec.points = r.orders[same].points;
     } else {
-      std::copy(std::begin(rec.blocks), std::end(rec.blocks), r.blocks);
-      r.block_count = kWinBlocks;
-      score_hand(r, ctx, rules, work);
+      if (r.scorings == 0) gather_tile_facts(facts, r, ctx, rules);
+      score_blocks(facts, rec.blocks, work);
       ++r.scorings;
       r.work_order = order;
       rec.points = work.total;

@@ -97,6 +97,27 @@ TEST_F(ScorerInvariants, KeptScoringIsTheFreshScoring) {
   }
 }
 
+// The kept scoring holds the one visible count the patterns read, that of
+// the winning tile: once its last copies show, the same hand scores afresh
+// with 和絶張, and other tiles showing change nothing.
+TEST_F(ScorerInvariants, KeptScoringFollowsTheWinningTilesVisibleCopies) {
+  place_win_hand(kSeat, parse_win_hand("1 2 3 4 5 6 7 8 9 11 12 31 31 + 13"));
+  const WinScore before = score_placed_hand(kSeat, 1);
+  ASSERT_TRUE(before.valid);
+  ASSERT_EQ(before.found.count(kYaku24LastTile), 0u);
+  for (int i = 0; i < 3; ++i) g_river[0][i] = 22;
+  g_river_count[0] = 3;
+  score_yaku();
+  EXPECT_EQ(found_patterns(), before.found) << "other tiles showing";
+  for (int i = 0; i < 4; ++i) g_river[0][i] = 13;
+  g_river_count[0] = 4;  // the three discarded and the one on offer
+  score_yaku();
+  Found last = before.found;
+  last[kYaku24LastTile] = 4;
+  EXPECT_EQ(found_patterns(), last) << describe_patterns(found_patterns());
+  EXPECT_EQ(g_eval_total, before.total + 4);
+}
+
 bool names_a_suit(const Found& f) { return f.count(kYaku41ReversibleTiles) || f.count(kYaku78AllGreen); }
 
 TEST_F(ScorerInvariants, ExchangingSuitsKeepsThePatterns) {

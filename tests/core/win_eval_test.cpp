@@ -116,6 +116,21 @@ TEST_F(WinEval, HonoursAndKnittedHoldsNoPair) {
   EXPECT_FALSE(evaluate_win(kSeat, 34, 1));
 }
 
+// Only a normal reading records extraction orders: a reading in another
+// form right after one leaves none of its records behind.
+TEST_F(WinEval, OtherFormsLeaveNoOrderRecords) {
+  ASSERT_TRUE(win("1 2 3 4 5 6 7 8 9 11 12 13 31 + 31").valid);
+  ASSERT_EQ(g_eval_orders[0].found, 1);
+  for (const char* hand : {"1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", "1 1 2 2 3 3 11 11 15 15 22 22 24 + 24"}) {
+    ASSERT_TRUE(win(hand).valid) << hand;
+    for (const EvalOrderRecord& rec : g_eval_orders) {
+      EXPECT_EQ(rec.found, 0) << hand;
+      EXPECT_EQ(rec.points, 0) << hand;
+      EXPECT_EQ(std::count(rec.blocks, rec.blocks + kWinBlocks, 0), kWinBlocks) << hand;
+    }
+  }
+}
+
 TEST_F(WinEval, EvaluationRecordsWhoWinsAndHow) {
   g_dealer = 2;
   g_round_wind = 3;

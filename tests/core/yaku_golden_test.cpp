@@ -264,6 +264,36 @@ INSTANTIATE_TEST_SUITE_P(HighestPatterns, GoldenHands, ::testing::Values(
     GoldenHand{"九蓮宝灯", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 2", kDiscard,
                {{kYaku4ShortStraight, 1}, {kYaku16TwoConcealedPungs, 2}, {kYaku79NineGates, 88}}, 91}));
 
+// Hands of the special forms and their neighbours: nine gates completed by
+// each rank (the best reading of the fourteen tiles counts), honours and
+// knitted with five and seven honours, a self-drawn thirteen orphans, and a
+// nine-gates shape with a declared pung, which is no nine gates.
+INSTANTIATE_TEST_SUITE_P(SpecialForms, GoldenHands, ::testing::Values(
+    GoldenHand{"九蓮宝灯 +1", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 1", kDiscard,
+               {{kYaku19TileHog, 2}, {kYaku49PureStraight, 16}, {kYaku79NineGates, 88}}, 106},
+    GoldenHand{"九蓮宝灯 +3", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 3", kDiscard,
+               {{kYaku4ShortStraight, 1}, {kYaku79NineGates, 88}}, 89},
+    GoldenHand{"九蓮宝灯 +4", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 4", kDiscard,
+               {{kYaku4ShortStraight, 1}, {kYaku79NineGates, 88}}, 89},
+    GoldenHand{"九蓮宝灯 +5", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 5", kDiscard,
+               {{kYaku16TwoConcealedPungs, 2}, {kYaku79NineGates, 88}}, 90},
+    GoldenHand{"九蓮宝灯 +6", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 6", kDiscard,
+               {{kYaku4ShortStraight, 1}, {kYaku79NineGates, 88}}, 89},
+    GoldenHand{"九蓮宝灯 +7", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 7", kDiscard,
+               {{kYaku4ShortStraight, 1}, {kYaku79NineGates, 88}}, 89},
+    GoldenHand{"九蓮宝灯 +8", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 8", kDiscard,
+               {{kYaku4ShortStraight, 1}, {kYaku16TwoConcealedPungs, 2}, {kYaku79NineGates, 88}}, 91},
+    GoldenHand{"九蓮宝灯 +9", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 9", kDiscard,
+               {{kYaku19TileHog, 2}, {kYaku49PureStraight, 16}, {kYaku79NineGates, 88}}, 106},
+    GoldenHand{"清一色, not 九蓮宝灯 (declared pung)", "2 3 4 5 6 7 8 9 9 9 + 5 / [1 1 1]", kDiscard,
+               {{kYaku3TerminalHonourPung, 2}, {kYaku55FullFlush, 24}}, 26},
+    GoldenHand{"全不靠 with five honours", "1 4 7 12 15 18 23 26 29 31 32 33 35 + 37", kDiscard,
+               {{kYaku43KnittedStraight, 12}, {kYaku44LesserHonoursKnitted, 12}}, 24},
+    GoldenHand{"七星不靠 self-drawn", "1 7 12 23 26 29 31 32 33 34 35 36 37 + 18", kSelfDrawn,
+               {{kYaku25FullyConcealed, 4}, {kYaku57GreaterHonoursKnitted, 24}}, 28},
+    GoldenHand{"十三幺 self-drawn", "1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", kSelfDrawn,
+               {{kYaku25FullyConcealed, 4}, {kYaku77ThirteenOrphans, 88}}, 92}));
+
 // Hands that are no win: the tile after "+" completes nothing. Evaluated
 // anyway, they must score nothing at all, not a chicken hand.
 class NotAWin : public ScoringTest, public ::testing::WithParamInterface<const char*> {};
@@ -278,6 +308,10 @@ TEST_P(NotAWin, FindsNoReadingAndScoresNothing) {
 
 INSTANTIATE_TEST_SUITE_P(HelpListRows, NotAWin, ::testing::Values(
     "5 6 13 14 15 21 22 23 26 27 28 34 34 + 34",
-    "3 3 4 4 5 5 12 13 25 25 + 21 / [3 4 5]"));
+    "3 3 4 4 5 5 12 13 25 25 + 21 / [3 4 5]",
+    // Twelve kinds of terminals and honours and a pair wait on the
+    // thirteenth kind only; an honours-and-knitted hand holds no pair.
+    "1 1 9 11 19 21 29 31 32 33 34 35 36 + 36",
+    "1 4 7 12 15 18 23 26 29 31 32 33 35 + 35"));
 
 }  // namespace
