@@ -1,5 +1,5 @@
-// evaluate_win + score_yaku on winning hands: the work a COM player repeats
-// for every wait it weighs. Mixed random hands, then one row per hand form.
+// evaluate_win + score_yaku on winning hands, as the program runs them back
+// to back: the work a COM player repeats for every wait it weighs. Mixed random hands, then one row per hand form.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -167,8 +167,7 @@ void run_win_tests(benchmark::State& state, const std::vector<Prepared>& hands, 
       g_wait_slot = kDrawSlot;
       find_waits();
     }
-    evaluate_win(kSeat, p.tile, p.by_discard);
-    score_yaku();
+    score_evaluated(evaluate_win_for_scoring(kSeat, p.tile, p.by_discard));
     benchmark::DoNotOptimize(g_eval_total);
   }
   state.SetItemsProcessed(state.iterations());

@@ -26,6 +26,15 @@ void score_yaku() {
   g_win_points = g_eval_total;
 }
 
+void score_evaluated(const WinEvaluation& e) {
+  if (!e.scored_now) {
+    score_yaku();
+    return;
+  }
+  g_win_reading.form = g_hand_form;
+  g_win_points = g_eval_total;
+}
+
 void remember_scoring(const ScoringInputs& inputs) {
   g_scoring_memo.held = 1;
   g_scoring_memo.inputs = inputs;

@@ -2,6 +2,7 @@
 // area (base/yaku_table.h); the scorer itself is core/scorer.h.
 #pragma once
 
+#include "base/win_eval.h"
 #include "base/yaku_table.h"
 #include "core/scorer.h"
 
@@ -27,6 +28,10 @@ void remember_scoring(const ScoringInputs& inputs);
 // counts are first rebuilt for the evaluated seat (the last-tile pattern
 // reads them, and they stay so).
 void score_yaku();
+// score_yaku right after the evaluation that returned `e`, nothing changed
+// since: when that evaluation already rebuilt the counts and kept the
+// chosen reading's scoring, the shared area holds the result as it stands.
+void score_evaluated(const WinEvaluation& e);
 
 // The total for the 8-point minimum of the last scoring.
 int yaku_points_without_flowers();

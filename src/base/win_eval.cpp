@@ -42,7 +42,7 @@ WinContext table_context_of(int seat, const int (&visible)[kTileCodes]) {
   return ctx;
 }
 
-bool evaluate_win(int seat, int tile, int by_discard) {
+WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   // Only the normal form scores while it reads; a scoring leaves the visible
   // counts recounted for the seat (as score_yaku does).
   const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
@@ -51,7 +51,9 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
   const RuleSwitches rules = current_rule_switches();
   read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, rules, g_scoring, g_win_reading);
-  if (work_holds_reading(g_win_reading)) remember_scoring(scoring_inputs_of(g_win_reading, ctx, rules));
+  const bool kept = work_holds_reading(g_win_reading);
+  if (kept) remember_scoring(scoring_inputs_of(g_win_reading, ctx, rules));
+  const bool published = recount && g_win_reading.scorings > 0;
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
     if (recount) publish_tile_counts(counts);
@@ -61,5 +63,7 @@ bool evaluate_win(int seat, int tile, int by_discard) {
   read.count = g_win_reading.wait_count;
   read.form = g_win_reading.form;
   publish_waits(read);
-  return g_eval_valid == 1;
+  return {.valid = g_eval_valid == 1, .scored_now = kept && published};
 }
+
+bool evaluate_win(int seat, int tile, int by_discard) { return evaluate_win_for_scoring(seat, tile, by_discard).valid; }

@@ -33,6 +33,14 @@ inline auto& g_eval_orders = g_win_reading.orders;
 // again), and g_win_points its total. Returns g_eval_valid.
 bool evaluate_win(int seat, int tile, int by_discard);
 
+// What an evaluation leaves for a score_evaluated that follows it at once.
+struct WinEvaluation {
+  bool valid = false;       // what evaluate_win returns
+  bool scored_now = false;  // the counts were rebuilt and the chosen reading's scoring kept as it stands
+};
+// evaluate_win, telling what the scoring right after it may take as done.
+WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard);
+
 // The table beside the seat's hand, as the reading and the scorer take it,
 // with the given visible counts.
 WinContext table_context_of(int seat, const int (&visible)[kTileCodes]);

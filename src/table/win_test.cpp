@@ -16,7 +16,8 @@ bool is_wait_of(int seat, int tile) {
 
 int win_points_with(int seat, int tile, int by_discard) {
   if (!is_wait_of(seat, tile)) return kNotAWait;
-  if (!evaluate_win(seat, tile, by_discard)) return kNotAWait;
-  score_yaku();
+  const WinEvaluation evaluation = evaluate_win_for_scoring(seat, tile, by_discard);
+  if (!evaluation.valid) return kNotAWait;
+  score_evaluated(evaluation);
   return yaku_points_without_flowers();
 }

@@ -243,4 +243,63 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScoringRecount, ::testing::Values(
     RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 1, true},
     RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 5", 0, false}));
 
+// The program scores right after evaluating. Where the evaluation already
+// scored the chosen reading against freshly rebuilt counts (a normal-form
+// win, no kong robbed), that scoring stands; every other case scores as
+// score_yaku does. Both ways leave the same result.
+struct BackToBackCase {
+  const char* hand;
+  int robbing;
+  bool scored_by_evaluation;
+};
+
+class EvaluatedScoring : public WinEval, public ::testing::WithParamInterface<BackToBackCase> {
+ protected:
+  struct Outcome {
+    WinScore score;
+    int win_points;
+    std::vector<int> visible;
+  };
+  Outcome outcome() const {
+    return {{.valid = g_eval_valid == 1, .form = g_win_reading.form, .found = found_patterns(), .total = g_eval_total},
+            g_win_points,
+            {std::begin(g_visible_counts), std::end(g_visible_counts)}};
+  }
+  void make_stale() {
+    std::fill(std::begin(g_visible_counts), std::end(g_visible_counts), 9);
+    g_win_points = -1;
+  }
+};
+
+TEST_P(EvaluatedScoring, LeavesWhatScoreYakuLeaves) {
+  const BackToBackCase& c = GetParam();
+  place_and_find_waits(c.hand);
+  g_robbing_kong_flag = c.robbing;
+  make_stale();
+  evaluate_win(kSeat, g_hand[kSeat][kDrawSlot], 1);
+  score_yaku();
+  const Outcome apart = outcome();
+
+  place_and_find_waits(c.hand);
+  make_stale();
+  const WinEvaluation evaluation = evaluate_win_for_scoring(kSeat, g_hand[kSeat][kDrawSlot], 1);
+  EXPECT_EQ(evaluation.scored_now, c.scored_by_evaluation);
+  score_evaluated(evaluation);
+  const Outcome together = outcome();
+  EXPECT_EQ(together.score.valid, apart.score.valid);
+  EXPECT_EQ(together.score.form, apart.score.form);
+  EXPECT_EQ(together.score.total, apart.score.total);
+  EXPECT_EQ(together.score.found, apart.score.found) << describe_patterns(together.score.found);
+  EXPECT_EQ(together.win_points, apart.win_points);
+  EXPECT_EQ(together.visible, apart.visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EvaluatedScoring, ::testing::Values(
+    BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 0, true},
+    BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 1, false},
+    BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 5", 0, false},
+    BackToBackCase{"1 1 5 5 9 9 12 12 24 24 31 31 35 + 35", 0, false},
+    BackToBackCase{"1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", 0, false},
+    BackToBackCase{"1 1 1 2 3 4 5 6 7 8 9 9 9 + 5", 0, true}));
+
 }  // namespace

@@ -127,8 +127,9 @@ WinScore score_placed_hand(int seat, int by_discard) {
   find_waits();
   const int tile = g_hand[seat][kDrawSlot];
   s.listed = std::find(g_waits, g_waits + g_wait_count, tile) != g_waits + g_wait_count;
-  s.valid = evaluate_win(seat, tile, by_discard);
-  score_yaku();
+  const WinEvaluation evaluation = evaluate_win_for_scoring(seat, tile, by_discard);
+  s.valid = evaluation.valid;
+  score_evaluated(evaluation);
   s.form = g_hand_form;
   s.found = found_patterns();
   s.total = g_eval_total;

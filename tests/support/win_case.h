@@ -32,7 +32,8 @@ struct WinScore {
   int total = 0;             // g_eval_total
 };
 
-// find_waits on the seat's 14 slots, evaluate_win, score_yaku.
+// find_waits on the seat's 14 slots, then the evaluation and its scoring as
+// the program runs them.
 WinScore score_placed_hand(int seat, int by_discard);
 WinScore score_win(int seat, std::string_view text, int by_discard);
 
