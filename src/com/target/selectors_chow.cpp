@@ -21,17 +21,22 @@ namespace {
 
 struct ChowAimTraits {
   int yaku;
-  bool counts_down;            // tries every template at each coverage from 9 down to the level
-  bool exact_coverage;         // ... taking at each count only the templates covering exactly that many
+  bool counts_down;            // tries the templates by coverage, the best first, down to the level
   bool keeps_going;            // a template that sets the target does not end the call
   bool yields_to_middle_chow;  // stays away from a mixed triple chow aimed at starts 2 to 6
 };
 
-constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, false, true};
-constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, true, false, false};
-constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false, false};
-constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, false, true, false};
-constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, false, true, true};
+constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, true};
+constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, false, false};
+constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false};
+// Mixed shifted chows used to try at each count every template covering at
+// least that many, so a template came up again at each lower count. Its
+// judgement stands within a call and the record already held what it wrote
+// (the target, an alternative, nothing when alternatives were full or it
+// was not near after a near one; the near flag set once), and the call never
+// ends early: trying each template once, at its own count, writes the same.
+constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, true, false};
+constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, true, true};
 
 // The shape requirement; 0 asks for none.
 enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
@@ -259,10 +264,8 @@ void search(ChowCall& call, LayoutRange range) {
   }
   // No template covers more than the best of them: the counts above it find nothing.
   for (int k = call.memo.best_coverage(call.aim.yaku); k >= lowest; --k) {
-    for (std::size_t i = 0; i < coverages.size(); ++i) {
-      const bool counted = call.aim.exact_coverage ? coverages[i] == k : coverages[i] >= k;
-      if (counted && tries(i)) return;
-    }
+    for (std::size_t i = 0; i < coverages.size(); ++i)
+      if (coverages[i] == k && tries(i)) return;
   }
 }
 
