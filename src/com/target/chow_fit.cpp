@@ -14,12 +14,13 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}};
+  ChowLayout t{{}, variant, {}, false};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
   for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
+    t.repeats = t.repeats || t.earlier[i] > 0;
   }
   return t;
 }
@@ -253,8 +254,21 @@ int ChowFitMemo::aim_index(int yaku) const {
   return static_cast<int>(aim - kChowAims.begin());
 }
 
+namespace {
+
+// Per lowest tile, the tiles of that chow held at least once.
+std::array<int, kTileCodes> chow_tiles_held() {
+  std::array<int, kTileCodes> n{};
+  for (int t : kPlayingTiles)
+    if (is_chow_start(t)) n[t] = (held(t) > 0) + (held(t + 1) > 0) + (held(t + 2) > 0);
+  return n;
+}
+
+}  // namespace
+
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
+  const std::array<int, kTileCodes> chow_held = chow_tiles_held();
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     KeptFit& kept = kept_[aim][i];
     kept.made = kept.rest_read = false;
@@ -265,9 +279,14 @@ void ChowFitMemo::fill(int aim, int yaku) {
     }
     // With no chow meld every position is the free tiles' to fill: a
     // position is covered when the hand holds more copies of its tile than
-    // the positions of that tile before it.
+    // the positions of that tile before it; once, with no tile repeated.
+    const ChowLayout& t = layouts[i];
     int coverage = 0;
-    for (int p = 0; p < kChowPositions; ++p) coverage += held(layouts[i].tiles[p]) > layouts[i].earlier[p];
+    if (t.repeats) {
+      for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
+    } else {
+      for (int part = 0; part < kChowParts; ++part) coverage += chow_held[t.tiles[3 * part]];
+    }
     coverages_[aim][i] = coverage;
   }
   const auto covered = std::span<const int>(coverages_[aim]).first(layouts.size());

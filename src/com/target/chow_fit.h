@@ -20,6 +20,7 @@ struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
+  bool repeats;  // some tile at two positions
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
