@@ -254,21 +254,9 @@ int ChowFitMemo::aim_index(int yaku) const {
   return static_cast<int>(aim - kChowAims.begin());
 }
 
-namespace {
-
-// Per lowest tile, the tiles of that chow held at least once.
-std::array<int, kTileCodes> chow_tiles_held() {
-  std::array<int, kTileCodes> n{};
-  for (int t : kPlayingTiles)
-    if (is_chow_start(t)) n[t] = (held(t) > 0) + (held(t + 1) > 0) + (held(t + 2) > 0);
-  return n;
-}
-
-}  // namespace
 
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
-  const std::array<int, kTileCodes> chow_held = chow_tiles_held();
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     KeptFit& kept = kept_[aim][i];
     kept.made = kept.rest_read = false;
@@ -285,7 +273,7 @@ void ChowFitMemo::fill(int aim, int yaku) {
     if (t.repeats) {
       for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
     } else {
-      for (int part = 0; part < kChowParts; ++part) coverage += chow_held[t.tiles[3 * part]];
+      for (int part = 0; part < kChowParts; ++part) coverage += chow_held_[t.tiles[3 * part]];
     }
     coverages_[aim][i] = coverage;
   }
@@ -338,5 +326,9 @@ ChowFitMemo& chow_fit_memo(int seat) {
   m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
                                [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
   m.filled_ = {};
+  m.chow_held_ = {};
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low)
+      m.chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
   return m;
 }
