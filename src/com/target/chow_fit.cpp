@@ -151,6 +151,21 @@ int ChowFit::covered_of(const ChowLayout& layout, int tile) const {
   return n;
 }
 
+namespace {
+
+// The fit with no chow meld among the seat's `melds`: none fills a part.
+ChowFit fit_free_tiles(const ChowLayout& layout, int melds) {
+  ChowFit fit;
+  fit.other_melds = melds;
+  for (int i = 0; i < kChowPositions; ++i) {
+    fit.covered[i] = held(layout.tiles[i]) > layout.earlier[i];
+    fit.coverage += fit.covered[i];
+  }
+  return fit;
+}
+
+}  // namespace
+
 ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
   ChowFit fit;
   for (int code : g_melds[seat]) {
@@ -298,7 +313,9 @@ const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
   const int a = aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   KeptFit& kept = kept_[a][index];
-  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}};
+  if (kept.made) return kept.fit;
+  const ChowLayout& layout = chow_layouts(yaku)[index];
+  kept = {true, false, chow_melded_ ? fit_chow_layout(seat_, layout) : fit_free_tiles(layout, melds_held_), {}};
   return kept.fit;
 }
 
@@ -323,6 +340,7 @@ ChowFitMemo& chow_fit_memo(int seat) {
   m.seat_ = seat;
   std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
   std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
+  m.melds_held_ = static_cast<int>(std::count_if(m.melds_.begin(), m.melds_.end(), [](int code) { return code != 0; }));
   m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
                                [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
   m.filled_ = {};
