@@ -451,13 +451,15 @@ TEST_P(ScriptFacts, ARunAfterAnotherHandMatchesAFreshRun) {
 
 // Half flush of bamboo, then characters or a full flush; lower tiles, then
 // upper tiles or a flush; pure shifted pungs from 1m, then from 1p; a triple
-// pung of ones, then none once the dots move on to twos.
+// pung of ones, then none once the dots move on to twos; greater honours and
+// knitted tiles in the first arrangement, then in the last.
 INSTANTIATE_TEST_SUITE_P(Hands, ScriptFacts,
                          ::testing::Values(HandPair{"1135778999s 11p 7z", "31:2", "1135778999m 11p 7z", "31:0"},
                                            HandPair{"1135778999s 11p 7z", "31:2", "1113557789999s", "55:2"},
                                            HandPair{"1122334m 1223p 3s", "61:0", "6677889m 6789p 9s", "59:0"},
                                            HandPair{"1122334m 1223p 3s", "61:0", "1135778999s 11p 7z", "31:2"},
                                            HandPair{"111222333m 5p 46s 7z", "54:1", "111222333p 5p 46s 7z", "54:11"},
-                                           HandPair{"111m 111p 11s 459s 35z", "50:1", "111m 222p 11s 459s 35z", "0:0"}));
+                                           HandPair{"111m 111p 11s 459s 35z", "50:1", "111m 222p 11s 459s 35z", "0:0"},
+                                           HandPair{"147m 258p 369s 1234z", "57:0", "369m 258p 147s 1234z", "57:5"}));
 
 }  // namespace

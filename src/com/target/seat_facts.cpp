@@ -9,6 +9,7 @@ void fill_seat_facts(int seat) {
   g_seat_facts.flush = flush_facts(seat);
   g_seat_facts.pung = pung_facts(tally_melds(seat));
   g_seat_facts.range = range_facts(seat);
+  g_seat_facts.knitted = {best_knitted(g_knitted_honour_tiles, 3), best_knitted(g_knitted_tiles, 1)};
 }
 
 const SeatFacts& seat_facts(int seat) {

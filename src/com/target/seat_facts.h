@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "com/hand_terms.h"
+#include "com/target/aim_tools.h"
 #include "core/tiles.h"
 
 // Per suit: characters, dots, bamboo, then the honours.
@@ -58,11 +59,18 @@ struct RangeFacts {
 };
 RangeFacts range_facts(int seat);
 
+// The best knitted arrangements (aim_tools.h).
+struct KnittedFacts {
+  KnittedBest with_honours;  // of the sixteen with honours, three dead kinds scoring 0
+  KnittedBest straight;      // of the nine suited, one dead kind scoring 0
+};
+
 struct SeatFacts {
   int seat = -1;  // the seat they were worked out for, -1 before any
   FlushFacts flush;
   PungFacts pung;
   RangeFacts range;
+  KnittedFacts knitted;
 };
 
 // Works the seat's facts out from its hand, melds and the tiles out.

@@ -5,6 +5,7 @@
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -198,7 +199,7 @@ void aim_thirteen_orphans(int seat, int need, int knitted_limit) {
     if (seen_by_all(t) >= 4) return;
   const int orphans = orphan_score();
   if (orphans < need) return;
-  const KnittedBest knitted = best_knitted(g_knitted_honour_tiles, 3);
+  const KnittedBest& knitted = seat_facts(seat).knitted.with_honours;
   if (knitted.score <= orphans || knitted.score < knitted_limit)
     write_target(seat, kYaku77ThirteenOrphans, knitted.arrangement);
 }
