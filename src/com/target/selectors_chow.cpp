@@ -199,8 +199,16 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool deciding = shifted || !call.candidate_mode;
-  // The rest is read last: a template that must be near and cannot be fails without it.
-  if (!shifted && deciding && call.shape == kShapeNear && !fit_may_be_near(call, t, fit)) return std::nullopt;
+  if (!shifted) {
+    // The rest is read last, and only when a test asks it: a template that
+    // must be near and cannot be fails without it; one that cannot be near,
+    // of a call with no shape and no quality to meet, passes without it.
+    const bool may_be_near = call_may_be_near(call) && fit_may_be_near(call, t, fit);
+    if (deciding && call.shape == kShapeNear && !may_be_near) return std::nullopt;
+    const bool shaped = call.shape == kShapeNear || call.shape == kShapeSome;
+    if (!may_be_near && !shaped && (!deciding || quality_needed(call.level, AI[call.seat].min_shanten) <= 0))
+      return false;
+  }
   const RestShape& rest = call.memo.rest(call.aim.yaku, index);
   if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
   const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
