@@ -4,6 +4,7 @@
 #include "com/claim/claim_protocol.h"
 #include "com/hand_terms.h"
 #include "com/target/chow_fit.h"
+#include "com/target/seat_facts.h"
 #include "com/target/target_script.h"
 #include "com/turn/com_turn.h"
 #include "com/turn/danger_filters.h"
@@ -21,7 +22,8 @@
   X(ClaimProtocolState, g_claim_protocol_state, reset_claim_protocol_state) \
   X(TargetScriptState, g_target_script_state, reset_target_script_state) \
   X(MeldTallyMemo, g_meld_tally_memo, reset_meld_tally_memo)            \
-  X(ChowFitMemos, g_chow_fit_memos, reset_chow_fit_memos)
+  X(ChowFitMemos, g_chow_fit_memos, reset_chow_fit_memos)             \
+  X(SeatFacts, g_seat_facts, reset_seat_facts)
 
 COM_STATE(RUVELKA_DEFINE_STATE)
 

@@ -31,6 +31,10 @@ constexpr Call kPureShifted6Free = [](int s) { aim_pure_shifted_chows(s, 6, 3); 
 constexpr Call kStraight7NearAlt = [](int s) { aim_pure_straight(s, 7, 1, 1, 0); };
 constexpr Call kTriple9NoStart = [](int s) { aim_mixed_triple_chow(s, 9, 0, 0, 0, 2); };
 constexpr Call kTriple7Spread = [](int s) { aim_mixed_triple_chow(s, 7, 0, 0, 1, 0); };
+constexpr Call kStraight9Near = [](int s) { aim_pure_straight(s, 9, 0, 1, 0); };
+constexpr Call kTriple6Near = [](int s) { aim_mixed_triple_chow(s, 6, 0, 1, 0, 0); };
+constexpr Call kTriple6Alt = [](int s) { aim_mixed_triple_chow(s, 6, 1, 0, 0, 0); };
+constexpr Call kTriple6Shape2Alt = [](int s) { aim_mixed_triple_chow(s, 6, 1, 2, 0, 0); };
 
 constexpr const char* kStraightS = "123456789s 11p 45m";
 constexpr const char* kStraightNoOne = "23456789m 11p 456s 9p";
@@ -171,6 +175,22 @@ const AimCase kCases[] = {
      .expect = "0:0", .min_shanten = 4},
     {.name = "ShapeOneAtEightTakesASet", .call = kStraight8NearAlt, .hand = "12345678m 456p 1z 5s 9s",
      .expect = "49:0 | | near 1"},
+    // Calls that no template passes, beside their neighbours that pass.
+    {.name = "LevelSixTakesAFullRestTwoFromReady", .call = kTriple6, .hand = "123m 12p 3s 456m 789p 11z",
+     .expect = "33:1", .min_shanten = 2},
+    {.name = "ShapeOneBelowSevenTakesNothing", .call = kTriple6Near, .hand = "123m 12p 3s 456m 789p 11z",
+     .expect = "0:0", .min_shanten = 4},
+    {.name = "ShapeOneAtNineIsNeverNear", .call = kStraight9Near, .hand = kStraightS, .expect = "0:0"},
+    {.name = "ShapeOneTakesNearTwoFromReady", .call = kStraight8Near, .hand = kStraightNoOne,
+     .expect = "49:0 | | near 1", .visible = "1m 1m", .min_shanten = 2},
+    {.name = "ShapeOneThreeFromReadyTakesNothing", .call = kStraight8Near, .hand = kStraightNoOne, .expect = "0:0",
+     .visible = "1m 1m", .min_shanten = 3},
+    {.name = "ShapeOneWithTheMissingTileSeenThriceTakesNothing", .call = kStraight8Near, .hand = kStraightNoOne,
+     .expect = "0:0", .visible = "1m 1m 1m", .min_shanten = 2},
+    {.name = "CandidatesWithoutAShapeTakeALooseRest", .call = kTriple6Alt, .hand = "123m 12p 3s 5m 9p 5s 9s 147z",
+     .expect = "33:1"},
+    {.name = "CandidatesOfShapeTwoWantASetAndAPair", .call = kTriple6Shape2Alt,
+     .hand = "123m 12p 3s 5m 9p 5s 9s 147z", .expect = "0:0"},
     {.name = "ShapeOneAtEightWantsSomething", .call = kStraight8NearAlt, .hand = "12345678m 1p 5s 9p 1z 7z 4z",
      .expect = "0:0"},
 };

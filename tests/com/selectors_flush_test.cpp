@@ -66,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, FlushSelectors, ::testing::Values(
     .hand = "1234m 11z 22z 33z 19p 19s", .expect = "31:0"},
   AimCase{.name = "HalfFlushLivePairsNearOtherForms", .call = call<aim_half_flush, 11>,
     .hand = "1234m 11z 22z 33z 19p 19s", .expect = "0:0", .min_shanten_kokushi = 4, .min_shanten_knitted = 4},
+  AimCase{.name = "HalfFlushLivePairsFiveFromOtherForms", .call = call<aim_half_flush, 11>,
+    .hand = "1234m 11z 22z 33z 19p 19s", .expect = "31:0", .min_shanten_kokushi = 5, .min_shanten_knitted = 5},
   AimCase{.name = "HalfFlushRecountBesideHonourSets", .call = call<aim_half_flush, kRecount>,
     .hand = "1234m 11z 22z 33z 4z 12p 5s", .expect = "31:0"},
   AimCase{.name = "HalfFlushNoRecountBesideThreeOfEachOtherSuit", .call = call<aim_half_flush, 11>,

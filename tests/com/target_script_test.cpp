@@ -10,6 +10,7 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/visible.h"
+#include "com/com_state.h"
 #include "com/target/com_target.h"
 #include "com/target/target_script.h"
 #include "com/target/selectors.h"
@@ -423,5 +424,42 @@ TEST_F(ScriptRuns, ASelectorCalledAfterARunReadsTheHandAsItIsNow) {
   aim_pure_straight(1, 9, 0, 0, 0);
   EXPECT_EQ(describe_target_record(1), "49:0 | | near 0");
 }
+
+}  // namespace
+
+namespace {
+
+// Facts read by the flush, tile-range and pung selectors: a run on one hand,
+// then on another, finds the second hand's target, as a run from fresh
+// state does.
+struct HandPair {
+  const char* first;
+  const char* first_target;
+  const char* second;
+  const char* second_target;
+};
+
+class ScriptFacts : public ScriptRuns, public ::testing::WithParamInterface<HandPair> {};
+
+TEST_P(ScriptFacts, ARunAfterAnotherHandMatchesAFreshRun) {
+  const HandPair& p = GetParam();
+  EXPECT_EQ(run_on(p.first), std::string(p.first_target) + " | | near 0");
+  EXPECT_EQ(run_on(p.second), std::string(p.second_target) + " | | near 0");
+  reset_com_floor();
+  EXPECT_EQ(run_on(p.second), std::string(p.second_target) + " | | near 0");
+}
+
+// Half flush of bamboo, then characters or a full flush; lower tiles, then
+// upper tiles or a flush; pure shifted pungs from 1m, then from 1p; a triple
+// pung of ones, then none once the dots move on to twos; greater honours and
+// knitted tiles in the first arrangement, then in the last.
+INSTANTIATE_TEST_SUITE_P(Hands, ScriptFacts,
+                         ::testing::Values(HandPair{"1135778999s 11p 7z", "31:2", "1135778999m 11p 7z", "31:0"},
+                                           HandPair{"1135778999s 11p 7z", "31:2", "1113557789999s", "55:2"},
+                                           HandPair{"1122334m 1223p 3s", "61:0", "6677889m 6789p 9s", "59:0"},
+                                           HandPair{"1122334m 1223p 3s", "61:0", "1135778999s 11p 7z", "31:2"},
+                                           HandPair{"111222333m 5p 46s 7z", "54:1", "111222333p 5p 46s 7z", "54:11"},
+                                           HandPair{"111m 111p 11s 459s 35z", "50:1", "111m 222p 11s 459s 35z", "0:0"},
+                                           HandPair{"147m 258p 369s 1234z", "57:0", "369m 258p 147s 1234z", "57:5"}));
 
 }  // namespace

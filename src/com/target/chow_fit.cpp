@@ -14,12 +14,13 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}};
+  ChowLayout t{{}, variant, {}, false};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
   for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
+    t.repeats = t.repeats || t.earlier[i] > 0;
   }
   return t;
 }
@@ -150,6 +151,21 @@ int ChowFit::covered_of(const ChowLayout& layout, int tile) const {
   return n;
 }
 
+namespace {
+
+// The fit with no chow meld among the seat's `melds`: none fills a part.
+ChowFit fit_free_tiles(const ChowLayout& layout, int melds) {
+  ChowFit fit;
+  fit.other_melds = melds;
+  for (int i = 0; i < kChowPositions; ++i) {
+    fit.covered[i] = held(layout.tiles[i]) > layout.earlier[i];
+    fit.coverage += fit.covered[i];
+  }
+  return fit;
+}
+
+}  // namespace
+
 ChowFit fit_chow_layout(int seat, const ChowLayout& layout) {
   ChowFit fit;
   for (int code : g_melds[seat]) {
@@ -253,6 +269,7 @@ int ChowFitMemo::aim_index(int yaku) const {
   return static_cast<int>(aim - kChowAims.begin());
 }
 
+
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
   for (std::size_t i = 0; i < layouts.size(); ++i) {
@@ -265,9 +282,14 @@ void ChowFitMemo::fill(int aim, int yaku) {
     }
     // With no chow meld every position is the free tiles' to fill: a
     // position is covered when the hand holds more copies of its tile than
-    // the positions of that tile before it.
+    // the positions of that tile before it; once, with no tile repeated.
+    const ChowLayout& t = layouts[i];
     int coverage = 0;
-    for (int p = 0; p < kChowPositions; ++p) coverage += held(layouts[i].tiles[p]) > layouts[i].earlier[p];
+    if (t.repeats) {
+      for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
+    } else {
+      for (int part = 0; part < kChowParts; ++part) coverage += chow_held_[t.tiles[3 * part]];
+    }
     coverages_[aim][i] = coverage;
   }
   const auto covered = std::span<const int>(coverages_[aim]).first(layouts.size());
@@ -291,7 +313,9 @@ const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
   const int a = aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   KeptFit& kept = kept_[a][index];
-  if (!kept.made) kept = {true, false, fit_chow_layout(seat_, chow_layouts(yaku)[index]), {}};
+  if (kept.made) return kept.fit;
+  const ChowLayout& layout = chow_layouts(yaku)[index];
+  kept = {true, false, chow_melded_ ? fit_chow_layout(seat_, layout) : fit_free_tiles(layout, melds_held_), {}};
   return kept.fit;
 }
 
@@ -316,8 +340,13 @@ ChowFitMemo& chow_fit_memo(int seat) {
   m.seat_ = seat;
   std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
   std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
+  m.melds_held_ = static_cast<int>(std::count_if(m.melds_.begin(), m.melds_.end(), [](int code) { return code != 0; }));
   m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
                                [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
   m.filled_ = {};
+  m.chow_held_ = {};
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low)
+      m.chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
   return m;
 }

@@ -20,6 +20,7 @@ struct ChowLayout {
   std::array<int, kChowPositions> tiles;
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
+  bool repeats;  // some tile at two positions
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -99,6 +100,8 @@ class ChowFitMemo {
   std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
   std::array<int, kRed + 1> counts_{};   // held(0..37) then
   bool chow_melded_ = false;             // a chow among those melds
+  int melds_held_ = 0;                   // declared melds among them
+  std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};
   std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};

@@ -21,17 +21,22 @@ namespace {
 
 struct ChowAimTraits {
   int yaku;
-  bool counts_down;            // tries every template at each coverage from 9 down to the level
-  bool exact_coverage;         // ... taking at each count only the templates covering exactly that many
+  bool counts_down;            // tries the templates by coverage, the best first, down to the level
   bool keeps_going;            // a template that sets the target does not end the call
   bool yields_to_middle_chow;  // stays away from a mixed triple chow aimed at starts 2 to 6
 };
 
-constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, false, true};
-constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, true, false, false};
-constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false, false};
-constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, false, true, false};
-constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, false, true, true};
+constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, true};
+constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, false, false};
+constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false};
+// Mixed shifted chows used to try at each count every template covering at
+// least that many, so a template came up again at each lower count. Its
+// judgement stands within a call and the record already held what it wrote
+// (the target, an alternative, nothing when alternatives were full or it
+// was not near after a near one; the near flag set once), and the call never
+// ends early: trying each template once, at its own count, writes the same.
+constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, true, false};
+constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, true, true};
 
 // The shape requirement; 0 asks for none.
 enum Shape : int { kShapeNear = 1, kShapeSome = 2, kNoDoubledTileRule = 3 };
@@ -127,16 +132,24 @@ bool shifted_lacks_shared_tile(const ChowLayout& t, const ChowFit& fit) {
 
 bool near_at_eight(const RestShape& r) { return r.sets >= 1 || r.pairs >= 2 || (r.pairs >= 1 && r.partials >= 1); }
 
-bool chow_near(const ChowCall& call, const ChowLayout& t, const ChowFit& fit, const RestShape& r) {
-  if ((call.level != 7 && call.level != 8) || AI[call.seat].min_shanten >= 3) return false;
-  bool near = false;
-  if (fit.coverage == 7) near = (r.sets == 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 1);
-  if (fit.coverage == 8) near = near_at_eight(r);
+// What a near template asks of the call and of its fit, the rest aside.
+bool call_may_be_near(const ChowCall& call) {
+  return (call.level == 7 || call.level == 8) && AI[call.seat].min_shanten < 3;
+}
+
+bool fit_may_be_near(const ChowCall& call, const ChowLayout& t, const ChowFit& fit) {
+  if (fit.coverage != 7 && fit.coverage != 8) return false;
   for (int i = 0; i < kChowPositions; ++i)
-    if (!fit.covered[i] && g_seen_counts[t.tiles[i]] >= 3) near = false;
+    if (!fit.covered[i] && g_seen_counts[t.tiles[i]] >= 3) return false;
   for (int part = 0; part < kChowParts; ++part)
-    if (!call.candidate_mode && fit.covered_in_part(part) < 2) near = false;
-  return near;
+    if (!call.candidate_mode && fit.covered_in_part(part) < 2) return false;
+  return true;
+}
+
+bool chow_near(const ChowCall& call, const ChowLayout& t, const ChowFit& fit, const RestShape& r) {
+  if (!call_may_be_near(call) || !fit_may_be_near(call, t, fit)) return false;
+  if (fit.coverage == 7) return (r.sets == 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 1);
+  return near_at_eight(r);
 }
 
 // Once a layout of the call was near ready, every later one counts as near.
@@ -146,8 +159,10 @@ bool shifted_near(ChowCall& call, const ChowFit& fit, const RestShape& r) {
   return call.near_seen;
 }
 
+constexpr int kBestQuality = 3;
+
 int quality(const RestShape& r) {
-  if ((r.sets >= 2 && r.pungs >= 1) || (r.sets >= 1 && r.pairs >= 1)) return 3;
+  if ((r.sets >= 2 && r.pungs >= 1) || (r.sets >= 1 && r.pairs >= 1)) return kBestQuality;
   if (near_at_eight(r)) return 2;
   if (r.pairs == 1 || r.partials >= 1) return 1;
   return 0;
@@ -156,9 +171,23 @@ int quality(const RestShape& r) {
 // A decision at level 9 close to ready (distance 0 or 1) wants quality 1,
 // and each level lower or each step farther from ready one grade less: at
 // level 6 nothing passes at distance 0 or 1.
+int quality_needed(int level, int min_shanten) {
+  return level < 6 || level > 9 ? 0 : 11 - level - std::max(min_shanten, 1);
+}
+
 bool quality_enough(int level, int min_shanten, const RestShape& r) {
-  if (level < 6 || level > 9) return true;
-  return quality(r) >= 11 - level - std::max(min_shanten, 1);
+  return quality(r) >= quality_needed(level, min_shanten);
+}
+
+// A call that no template passes, whatever the rest beside it: a near
+// shape below level 7; a decision on a pattern other than pure shifted
+// chows that asks more than the best quality, or a near template where
+// none can be near.
+bool no_template_passes(const ChowCall& call) {
+  if (call.shape == kShapeNear && call.level < 7) return true;
+  if (call.shifted() || call.candidate_mode) return false;
+  if (quality_needed(call.level, AI[call.seat].min_shanten) > kBestQuality) return true;
+  return call.shape == kShapeNear && !call_may_be_near(call);
 }
 
 // Whether template `index` of the pattern, covering enough, passes, and then whether it is near ready.
@@ -168,11 +197,21 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   const bool shifted = call.shifted();
   if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
+  if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
+  const bool deciding = shifted || !call.candidate_mode;
+  if (!shifted) {
+    // The rest is read last, and only when a test asks it: a template that
+    // must be near and cannot be fails without it; one that cannot be near,
+    // of a call with no shape and no quality to meet, passes without it.
+    const bool may_be_near = call_may_be_near(call) && fit_may_be_near(call, t, fit);
+    if (deciding && call.shape == kShapeNear && !may_be_near) return std::nullopt;
+    const bool shaped = call.shape == kShapeNear || call.shape == kShapeSome;
+    if (!may_be_near && !shaped && (!deciding || quality_needed(call.level, AI[call.seat].min_shanten) <= 0))
+      return false;
+  }
   const RestShape& rest = call.memo.rest(call.aim.yaku, index);
   if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
-  if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
-  const bool deciding = shifted || !call.candidate_mode;
   if (deciding && call.shape == kShapeNear && !near) return std::nullopt;
   if (!shifted && deciding && !quality_enough(call.level, AI[call.seat].min_shanten, rest)) return std::nullopt;
   return near;
@@ -259,10 +298,8 @@ void search(ChowCall& call, LayoutRange range) {
   }
   // No template covers more than the best of them: the counts above it find nothing.
   for (int k = call.memo.best_coverage(call.aim.yaku); k >= lowest; --k) {
-    for (std::size_t i = 0; i < coverages.size(); ++i) {
-      const bool counted = call.aim.exact_coverage ? coverages[i] == k : coverages[i] >= k;
-      if (counted && tries(i)) return;
-    }
+    for (std::size_t i = 0; i < coverages.size(); ++i)
+      if (coverages[i] == k && tries(i)) return;
   }
 }
 
@@ -274,7 +311,7 @@ void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int s
   // Most calls end here: no template of the pattern covers enough.
   if (memo.best_coverage(aim.yaku) < fewest_covered(aim, level)) return;
   ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), memo};
-  search(call, range);
+  if (!no_template_passes(call)) search(call, range);
 }
 
 }  // namespace

@@ -169,6 +169,7 @@ bool terminal_end_covered(int seat, int low) {
 void aim_pure_triple_chow(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku53PureTripleChow)) return;
   const MeldTally& m = tally_melds(seat);
+  if (m.chows == 0) return;  // the hand alone is never aimed at it
   for (int s = 0; s < kSuits; ++s)
     for (int n = 1; n <= 7; ++n)
       if (pure_triple_chow_passes(m, make_tile(s, n), threshold))

@@ -5,6 +5,7 @@
 
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr int kSuits = 3;
-using SuitCounts = std::array<int, 4>;  // characters, dots, bamboo, honours
 
 void add_free_suited_tiles(int seat, SuitCounts& c) {
   for (int slot : g_hand[seat])
@@ -29,8 +29,6 @@ int honour_kinds_held(int copies) {
   for (int t = kEast; t <= kRed; ++t) kinds += held(t) == copies;
   return kinds;
 }
-
-bool holds_honour() { return std::any_of(g_hand_counts + kEast, g_hand_counts + kRed + 1, [](int n) { return n > 0; }); }
 
 int live_honour_pairs() {
   int kinds = 0;
@@ -50,16 +48,10 @@ constexpr int kSpreadThreshold = 10;  // the lowest threshold, where the spread 
 constexpr int kFallbackThreshold = 99;
 constexpr int kFarFromOtherForms = 5;  // distance to thirteen orphans and honours-and-knitted
 
-struct HalfFlushCount {
-  SuitCounts c{};                   // tiles that fit each suit and the honours
-  std::array<bool, kSuits> meld{};  // a declared meld in that suit
-  int honour_sets = 0;              // honour melds, pungs in hand and live honour pairs
-};
-
 // The threshold the test runs at; 0 when the selector stops.
-int half_flush_threshold(int threshold) {
-  if (threshold == kTopThreshold && !holds_honour()) return kHighThreshold;
-  if (threshold == kFallbackThreshold) return honour_kinds_held(1) > 0 ? 0 : kSpreadThreshold;
+int half_flush_threshold(int threshold, const FlushFacts& f) {
+  if (threshold == kTopThreshold && !f.holds_honour) return kHighThreshold;
+  if (threshold == kFallbackThreshold) return f.single_honours > 0 ? 0 : kSpreadThreshold;
   return threshold;
 }
 
@@ -115,7 +107,7 @@ bool suit_has_partial(int suit) {
 
 // At the lowest threshold the suited tiles must be gathered enough; lone
 // honours count toward the honours when the other suits hold little.
-bool passes_spread_test(int seat, HalfFlushCount& h) {
+bool passes_spread_test(int seat, const FlushFacts& f, HalfFlushCount& h) {
   int honour_slots = 0;  // declared honour tiles included
   for (int slot : g_hand[seat]) honour_slots += is_honour(tile_of(slot));
   bool gathered = false, at_ten = false;
@@ -124,42 +116,65 @@ bool passes_spread_test(int seat, HalfFlushCount& h) {
     at_ten |= h.c[s] + honour_slots == 10;
   }
   if (!gathered) return false;
-  if (at_ten && honour_kinds_held(1) >= 3 && honour_kinds_held(2) <= 1) return false;
+  if (at_ten && f.single_honours >= 3 && f.paired_honours <= 1) return false;
   const int v = g_ai_target_variant[seat];
   const int o1 = (v + 1) % kSuits, o2 = (v + 2) % kSuits;
   if (!suit_has_set(o1) && !suit_has_set(o2) && suit_has_partial(o1) + suit_has_partial(o2) < 2)
-    h.c[kHonours] += honour_kinds_held(1);
+    h.c[kHonours] += f.single_honours;
   return true;
 }
 
 // With honour sets to spare or a thin pair of suits, the honours are
 // counted one by one: live free copies and declared ones.
-void recount_honours(int seat, int threshold, HalfFlushCount& h) {
+void recount_honours(const FlushFacts& f, int threshold, HalfFlushCount& h) {
   const SuitCounts& c = h.c;
   const bool recount = (threshold >= kHighThreshold && h.honour_sets >= 2) || c[0] + c[1] < 3 || c[1] + c[2] < 3 || c[2] + c[0] < 3;
-  if (!recount) return;
+  if (recount) h.c[kHonours] = f.honour_slots_kept;
+}
+
+int honour_slots_kept(int seat) {
   int honours = 0;
   for (int slot : g_hand[seat]) {
     const int t = tile_of(slot);
     if (is_honour(t) && (!is_free_slot(slot) || is_live_honour(t))) ++honours;
   }
-  h.c[kHonours] = honours;
+  return honours;
+}
+
+// The full flush's count: declared tiles and free suited tiles; false when
+// a meld is of honours or the melds lie in two suits.
+bool count_full_flush(int seat, FlushFacts& f) {
+  for (int code : g_melds[seat]) {
+    if (code == 0) continue;
+    const int suit = suit_of(meld_tile(code));
+    if (suit == kHonours || (f.full_meld_suit >= 0 && suit != f.full_meld_suit)) return false;
+    f.full_meld_suit = suit;
+    f.full[suit] += 3;
+  }
+  add_free_suited_tiles(seat, f.full);
+  return true;
 }
 
 }  // namespace
 
+FlushFacts flush_facts(int seat) {
+  FlushFacts f;
+  f.full_open = count_full_flush(seat, f);
+  f.half_open = count_half_flush(seat, f.half);
+  f.honour_slots_kept = honour_slots_kept(seat);
+  f.single_honours = honour_kinds_held(1);
+  f.paired_honours = honour_kinds_held(2);
+  f.holds_honour = std::any_of(g_hand_counts + kEast, g_hand_counts + kRed + 1, [](int n) { return n > 0; });
+  f.live_honour_pairs = live_honour_pairs();
+  return f;
+}
+
 void aim_full_flush(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku55FullFlush)) return;
-  SuitCounts c{};
-  int meld_suit = -1;
-  for (int code : g_melds[seat]) {
-    if (code == 0) continue;
-    const int suit = suit_of(meld_tile(code));
-    if (suit == kHonours || (meld_suit >= 0 && suit != meld_suit)) return;
-    meld_suit = suit;
-    c[suit] += 3;
-  }
-  add_free_suited_tiles(seat, c);
+  const FlushFacts& f = seat_facts(seat).flush;
+  if (!f.full_open) return;
+  const int meld_suit = f.full_meld_suit;
+  const SuitCounts& c = f.full;
   for (int s = 0; s < kSuits; ++s) {
     // A declared meld of another suit could never join this flush.
     if (meld_suit >= 0 && s != meld_suit) continue;
@@ -169,16 +184,16 @@ void aim_full_flush(int seat, int threshold) {
 
 void aim_half_flush(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku31HalfFlush)) return;
-  int t = half_flush_threshold(threshold);
-  if (t == 0) return;
-  HalfFlushCount h;
-  if (!count_half_flush(seat, h)) return;
-  if (t == kSpreadThreshold && !passes_spread_test(seat, h)) return;
-  recount_honours(seat, t, h);
+  const FlushFacts& f = seat_facts(seat).flush;
+  int t = half_flush_threshold(threshold, f);
+  if (t == 0 || !f.half_open) return;
+  HalfFlushCount h = f.half;
+  if (t == kSpreadThreshold && !passes_spread_test(seat, f, h)) return;
+  recount_honours(f, t, h);
   const SeatAiRecord& ai = AI[seat];
   if (ai.min_shanten_kokushi >= kFarFromOtherForms && ai.min_shanten_knitted >= kFarFromOtherForms) {
     // Three or more live honour pairs already make the honour half of the hand.
-    const int pairs = live_honour_pairs();
+    const int pairs = f.live_honour_pairs;
     if (pairs >= 3) t -= pairs - 2;
   }
   const SuitCounts& c = h.c;

@@ -5,6 +5,7 @@
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -84,11 +85,17 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
 // thirteen orphans. Every other kind is foreign to the pattern.
 struct OrphanPattern {
   int yaku;
-  bool (*counts_for)(int tile);
+  std::array<bool, kTileCodes> counts;  // per tile code: the kind counts for the pattern
 };
-constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, is_terminal};
-constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours,
-                                                [](int t) { return is_terminal_or_honour(t); }};
+constexpr std::array<bool, kTileCodes> tiles_where(bool (*test)(int tile)) {
+  std::array<bool, kTileCodes> out{};
+  for (int t = 0; t < kTileCodes; ++t) out[t] = test(t);
+  return out;
+}
+constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, tiles_where(is_terminal)};
+constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, tiles_where(is_terminal_or_honour)};
+static_assert(kAllTerminals.counts[19] && !kAllTerminals.counts[kEast] && kAllTerminalsAndHonours.counts[kRed] &&
+              !kAllTerminalsAndHonours.counts[5]);
 
 // A closed hand of five pairs with a foreign one is on its way to seven pairs.
 bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
@@ -98,7 +105,7 @@ bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
   for (int t : kPlayingTiles) {
     if (held(t) != 2) continue;
     ++pairs;
-    foreign = foreign || !p.counts_for(t);
+    foreign = foreign || !p.counts[t];
   }
   return pairs == 5 && foreign;
 }
@@ -108,7 +115,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
-    if (!p.counts_for(t) && (held(t) >= 3 || m.pungs[t])) return;
+    if (!p.counts[t] && (held(t) >= 3 || m.pungs[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
   // Dead kinds need no test of their own: one the seat has not made a pung
   // of is neither a set nor a live pair, so three dead terminals (ten dead
@@ -116,7 +123,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   int pungs = 0;
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
-    if (!p.counts_for(t)) continue;
+    if (!p.counts[t]) continue;
     pungs += m.pungs[t] || held(t) >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }
@@ -192,7 +199,7 @@ void aim_thirteen_orphans(int seat, int need, int knitted_limit) {
     if (seen_by_all(t) >= 4) return;
   const int orphans = orphan_score();
   if (orphans < need) return;
-  const KnittedBest knitted = best_knitted(g_knitted_honour_tiles, 3);
+  const KnittedBest& knitted = seat_facts(seat).knitted.with_honours;
   if (knitted.score <= orphans || knitted.score < knitted_limit)
     write_target(seat, kYaku77ThirteenOrphans, knitted.arrangement);
 }

@@ -7,6 +7,7 @@
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -25,17 +26,6 @@ bool is_fresh_pair(int tile) {
 }
 
 // ------------------------------------------------------------- all pungs
-
-struct PungTally {
-  int pungs = 0;         // kinds held 3 or more times, plus pung melds
-  int hand_pungs = 0;    // kinds held 3 or more times
-  int pairs = 0;         // kinds held exactly twice
-  int live_pairs = 0;
-  int fresh_pairs = 0;
-  int pair_visible = 0;  // visible copies of the pair kinds together
-  std::array<bool, kTileCodes> in_pung{};
-  std::array<bool, kTileCodes> in_pair{};
-};
 
 PungTally tally_pungs(const MeldTally& m) {
   PungTally p;
@@ -231,11 +221,13 @@ bool mixed_shifted_window_fits(const MeldTally& m, const std::array<int, 3>& til
 
 }  // namespace
 
+PungFacts pung_facts(const MeldTally& m) { return {tally_pungs(m), pung_ready_tiles(m)}; }
+
 void aim_all_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku28AllPungs)) return;
   const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
-  if (all_pungs_fits(seat, level, m, tally_pungs(m))) write_target(seat, kYaku28AllPungs, 0);
+  if (all_pungs_fits(seat, level, m, seat_facts(seat).pung.tally)) write_target(seat, kYaku28AllPungs, 0);
 }
 
 void aim_all_even_pungs(int seat) {
@@ -279,7 +271,7 @@ void aim_three_concealed_pungs(int seat) {
 void aim_triple_pung(int seat, int level) {
   if (keeps_current_target(seat, kYaku50TriplePung)) return;
   const MeldTally& m = tally_melds(seat);
-  const std::uint64_t shifts = ready_shifts(pung_ready_tiles(m), std::array{1, 11, 21});
+  const std::uint64_t shifts = ready_shifts(seat_facts(seat).pung.ready, std::array{1, 11, 21});
   if (shifts == 0) return;
   for (int rank = 1; rank <= 9; ++rank) {
     const std::array<int, 3> tiles{rank, 10 + rank, 20 + rank};
@@ -293,7 +285,7 @@ void aim_triple_pung(int seat, int level) {
 void aim_pure_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku54PureShiftedPungs)) return;
   const MeldTally& m = tally_melds(seat);
-  const std::uint64_t ready = pung_ready_tiles(m);
+  const std::uint64_t ready = seat_facts(seat).pung.ready;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     const std::uint64_t shifts = ready_shifts(ready, run_from<3>(make_tile(suit, 1)));
     for (int start = 1; start <= 7 && shifts != 0; ++start) {
@@ -309,7 +301,7 @@ void aim_pure_shifted_pungs(int seat, int level) {
 void aim_four_pure_shifted_pungs(int seat) {
   if (keeps_current_target(seat, kYaku66FourShiftedPungs)) return;
   const MeldTally& m = tally_melds(seat);
-  const std::uint64_t ready = pung_ready_tiles(m);
+  const std::uint64_t ready = seat_facts(seat).pung.ready;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     const std::uint64_t shifts = ready_shifts(ready, run_from<4>(make_tile(suit, 1)));
     for (int start = 1; start <= 6 && shifts != 0; ++start) {
@@ -327,7 +319,7 @@ void aim_four_pure_shifted_pungs(int seat) {
 void aim_mixed_shifted_pungs(int seat, int level) {
   if (keeps_current_target(seat, kYaku34MixedShiftedPungs)) return;
   const MeldTally& m = tally_melds(seat);
-  const std::uint64_t ready = pung_ready_tiles(m);
+  const std::uint64_t ready = seat_facts(seat).pung.ready;
   std::array<std::uint64_t, kSuitOrders> shifts{};
   for (int row = 0; row < kSuitOrders; ++row) shifts[row] = ready_shifts(ready, kShiftedPungBases[row]);
   if (std::all_of(shifts.begin(), shifts.end(), [](std::uint64_t s) { return s == 0; })) return;

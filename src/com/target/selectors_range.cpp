@@ -4,6 +4,7 @@
 
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "com/target/selector_counts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -69,19 +70,17 @@ bool holds_set_outside(const RangeTraits& traits) {
 }
 
 // The seat's slot tiles, declared ones too, of the range's numbers.
-int tiles_in_range(int seat, const RangeTraits& traits) {
+int tiles_in_range(const RangeFacts& f, const RangeTraits& traits) {
   int counted = 0;
-  for (int slot : g_hand[seat]) {
-    const int t = tile_of(slot);
-    counted += is_suited(t) && has_rank(traits.counted_ranks, rank_of(t));
-  }
+  for (int r = 1; r <= 9; ++r) counted += has_rank(traits.counted_ranks, r) ? f.suited_slots[r] : 0;
   return counted;
 }
 
 void aim_range(int seat, int threshold, const RangeTraits& traits) {
-  if (keeps_current_target(seat, traits.yaku) || tiles_in_range(seat, traits) < threshold) return;
-  if (!melds_fit_range(seat, traits)) return;
-  if (is_closed_hand(seat) && holds_set_outside(traits)) return;
+  if (keeps_current_target(seat, traits.yaku)) return;
+  const RangeFacts& f = seat_facts(seat).range;
+  if (tiles_in_range(f, traits) < threshold || !melds_fit_range(seat, traits)) return;
+  if (f.closed && holds_set_outside(traits)) return;
   write_target(seat, traits.yaku, 0);
 }
 
@@ -142,6 +141,16 @@ int five_groups() {
 }
 
 }  // namespace
+
+RangeFacts range_facts(int seat) {
+  RangeFacts f;
+  for (int slot : g_hand[seat]) {
+    const int t = tile_of(slot);
+    if (is_suited(t)) ++f.suited_slots[rank_of(t)];
+  }
+  f.closed = is_closed_hand(seat);
+  return f;
+}
 
 void aim_lower_tiles(int seat, int threshold) { aim_range(seat, threshold, kLowerTiles); }
 void aim_middle_tiles(int seat, int threshold) { aim_range(seat, threshold, kMiddleTiles); }

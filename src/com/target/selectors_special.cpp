@@ -6,6 +6,7 @@
 #include "com/hand_terms.h"
 #include "com/target/aim_tools.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -126,7 +127,7 @@ void aim_greater_honours_knitted(int seat, int threshold) {
   if (tally_melds(seat).melds > 0) return;
   const std::optional<int> need = honours_knitted_threshold(seat, threshold);
   if (!need) return;
-  const KnittedBest best = best_knitted(g_knitted_honour_tiles, 3);
+  const KnittedBest& best = seat_facts(seat).knitted.with_honours;
   if (best.score >= *need) write_target(seat, kYaku57GreaterHonoursKnitted, best.arrangement);
 }
 
@@ -134,6 +135,6 @@ void aim_knitted_straight(int seat, int threshold) {
   if (keeps_current_target(seat, kYaku43KnittedStraight)) return;
   if (tally_melds(seat).melds >= 2) return;
   if (AI[seat].min_shanten_knitted < AI[seat].min_shanten) return;
-  const KnittedBest best = best_knitted(g_knitted_tiles, 1);
+  const KnittedBest& best = seat_facts(seat).knitted.straight;
   if (best.score >= threshold) write_target(seat, kYaku43KnittedStraight, best.arrangement);
 }

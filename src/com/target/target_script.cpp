@@ -4,6 +4,7 @@
 
 #include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "com/target/selectors.h"
 
 namespace {
@@ -230,9 +231,10 @@ void run_segments(int seat, const TargetScript& script) {
 }  // namespace
 
 void run_target_script(int seat, int character) {
-  // The chow-pattern fits are checked against the hand once, here, rather
-  // than on each of the hundred calls that read them.
+  // The chow-pattern fits are checked against the hand, and the facts every
+  // level reads alike are worked out, once here rather than on each call.
   chow_fit_memo(seat);
+  fill_seat_facts(seat);
   g_target_script_state.running_seat = seat;
   run_segments(seat, target_script(character));
   g_target_script_state.running_seat = -1;
