@@ -130,10 +130,11 @@ bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows
 // One suit's share of the normal form (the honours are the fourth suit):
 // its split, whether its row is a spread shape, and its split with each
 // pair it holds taken out as the head, in rank order.
+// Every field is set by fill_share.
 struct SuitShare {
-  Split split = 0;
-  int spread = 0;
-  int head_count = 0;
+  Split split;
+  int spread;
+  int head_count;
   Split heads[kMaxHeadCandidates];  // left unset beyond head_count
 };
 
