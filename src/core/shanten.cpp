@@ -143,7 +143,7 @@ constexpr TileMask kSuitMasks[kSuits + 1] = {TileMask{0x3FE}, TileMask{0x3FE} <<
 
 // Fills the share of suit s (kSuits for the honours) of counts whose tiles
 // held twice or more are `pairs`; counts are restored.
-[[gnu::always_inline]] inline void fill_share(SuitShare& share, int* counts, TileMask pairs, int s) {
+void fill_share(SuitShare& share, int* counts, TileMask pairs, int s) {
   const bool honours = s == kSuits;
   if (honours) {
     share.split = honour_split(counts);
