@@ -10,8 +10,7 @@ std::uint16_t g_hai_splits[kHaiTableRows];
 void pack_hai_splits() {
   for (int row = 0; row < kHaiTableRows; ++row) {
     const int v = g_hai_table[row].value;
-    g_hai_splits[row] = static_cast<std::uint16_t>(
-        hai_value_sets(v) | hai_value_pairs(v) << kSplitFieldBits | hai_value_partials(v) << 2 * kSplitFieldBits);
+    g_hai_splits[row] = pack_split(hai_value_sets(v), hai_value_pairs(v), hai_value_partials(v));
   }
 }
 

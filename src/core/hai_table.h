@@ -28,6 +28,9 @@ constexpr int kSplitFieldBits = 4;
 constexpr int packed_sets(int split) { return split & 0xF; }
 constexpr int packed_pairs(int split) { return split >> kSplitFieldBits & 0xF; }
 constexpr int packed_partials(int split) { return split >> 2 * kSplitFieldBits & 0xF; }
+constexpr std::uint16_t pack_split(int sets, int pairs, int partials) {
+  return static_cast<std::uint16_t>(sets | pairs << kSplitFieldBits | partials << 2 * kSplitFieldBits);
+}
 
 // ------------------------------------------------------------ value digits
 // value = A x 10000 + B x 1000 + C x 100 + D x 10 + E: A chows and B pungs

@@ -55,11 +55,15 @@ struct HeldMasks {
   TileMask fours = 0;
 };
 
-struct Split {
-  int sets = 0;
-  int pairs = 0;
-  int partials = 0;
-};
+// Sets, pairs and partial sets as one word, a byte each from the lowest, so
+// that splits add and subtract as numbers (no field of a hand exceeds 14).
+using Split = std::uint32_t;
+constexpr Split kOneSet = 1;
+constexpr Split kOnePair = Split{1} << 8;
+constexpr Split kOnePartial = Split{1} << 16;
+constexpr int sets_of(Split s) { return static_cast<int>(s & 0xFF); }
+constexpr int pairs_of(Split s) { return static_cast<int>(s >> 8 & 0xFF); }
+constexpr int partials_of(Split s) { return static_cast<int>(s >> 16 & 0xFF); }
 
 struct Reading {
   int distance = kWorstNormal;
@@ -67,9 +71,9 @@ struct Reading {
   int pairs = 0;
 };
 
-Split split_of_packed(int split) { return {packed_sets(split), packed_pairs(split), packed_partials(split)}; }
-
-Split add(Split a, Split b) { return {a.sets + b.sets, a.pairs + b.pairs, a.partials + b.partials}; }
+Split split_of_packed(int split) {
+  return packed_sets(split) * kOneSet + packed_pairs(split) * kOnePair + packed_partials(split) * kOnePartial;
+}
 
 int suit_row(const int* counts, int suit) {
   const int row = hai_table_index(counts + make_tile(suit, 1));
@@ -77,15 +81,15 @@ int suit_row(const int* counts, int suit) {
   return row;
 }
 
-Split suit_split(const int* counts, int suit) { return split_of_packed(g_hai_splits[suit_row(counts, suit)]); }
-
 Split honour_split(const int* counts) {
-  Split s;
-  for (int t = kEast; t <= kRed; ++t) {
-    if (counts[t] == 2) ++s.pairs;
-    if (counts[t] >= 3) ++s.sets;
-  }
+  Split s = 0;
+  for (int t = kEast; t <= kRed; ++t) s += counts[t] == 2 ? kOnePair : counts[t] >= 3 ? kOneSet : 0;
   return s;
+}
+
+// The honours' split with a pair of a tile held `count` times (2..4) taken out.
+constexpr Split honour_split_without_pair(Split whole, int count) {
+  return whole - (count == 2 ? kOnePair : kOneSet) + (count == 4 ? kOnePair : 0);
 }
 
 // Exactly t, t+2, t+3, t+3, t+4, t+6 (t = 1, 2, 3) and nothing else of the
@@ -105,67 +109,92 @@ constexpr std::array<int, 3> kSpreadRows = [] {
 
 bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows[1] || row == kSpreadRows[2]; }
 
-Reading read_split(Split s, int melds, int spread_suits) {
+[[gnu::always_inline]] inline Reading read_split(Split split, int melds, int spread_suits) {
+  const int sets = sets_of(split);
+  const int held_pairs = pairs_of(split);
+  const int held_partials = partials_of(split);
   Reading r;
-  r.distance = kWorstNormal - 2 * melds - 2 * s.sets;
+  r.distance = kWorstNormal - 2 * melds - 2 * sets;
   // Partial sets count up to four blocks, pairs up to five.
-  int blocks = melds + s.sets;
-  const int partials = std::clamp(4 - blocks, 0, s.partials);
+  int blocks = melds + sets;
+  const int partials = std::clamp(4 - blocks, 0, held_partials);
   blocks += partials;
-  const int pairs = std::clamp(5 - blocks, 0, s.pairs);
+  const int pairs = std::clamp(5 - blocks, 0, held_pairs);
   r.distance -= partials + pairs;
-  if (s.pairs + s.partials > 6 && s.pairs > 1) r.distance -= spread_suits;
-  r.blocks = melds + s.sets + s.pairs + s.partials;
-  r.pairs = s.pairs;
+  if (held_pairs + held_partials > 6 && held_pairs > 1) r.distance -= spread_suits;
+  r.blocks = melds + sets + held_pairs + held_partials;
+  r.pairs = held_pairs;
   return r;
 }
 
-// The one-suit table rows of the three suits' counts.
-using SuitRows = std::array<int, kSuits>;
+// One suit's share of the normal form (the honours are the fourth suit):
+// its split, whether its row is a spread shape, and its split with each
+// pair it holds taken out as the head, in rank order.
+// Every field is set by fill_share.
+struct SuitShare {
+  Split split;
+  int spread;
+  int head_count;
+  Split heads[kMaxHeadCandidates];  // left unset beyond head_count
+};
 
-SuitRows suit_rows(const int* counts) { return {suit_row(counts, 0), suit_row(counts, 1), suit_row(counts, 2)}; }
+constexpr TileMask kSuitMasks[kSuits + 1] = {TileMask{0x3FE}, TileMask{0x3FE} << 10, TileMask{0x3FE} << 20,
+                                              kHonourMask};
+
+// Fills the share of suit s (kSuits for the honours) of counts whose tiles
+// held twice or more are `pairs`; counts are restored.
+void fill_share(SuitShare& share, int* counts, TileMask pairs, int s) {
+  const bool honours = s == kSuits;
+  if (honours) {
+    share.split = honour_split(counts);
+    share.spread = 0;
+  } else {
+    const int row = suit_row(counts, s);
+    share.split = split_of_packed(g_hai_splits[row]);
+    share.spread = is_spread_row(row) ? 1 : 0;
+  }
+  share.head_count = 0;
+  for (TileMask left = pairs & kSuitMasks[s]; left != 0; left &= left - 1) {
+    const int t = std::countr_zero(left);
+    if (honours) {
+      share.heads[share.head_count++] = honour_split_without_pair(share.split, counts[t]);
+      continue;
+    }
+    counts[t] -= 2;
+    share.heads[share.head_count++] = split_of_packed(g_hai_splits[suit_row(counts, s)]);
+    counts[t] += 2;
+  }
+}
+
+using SuitShares = std::array<const SuitShare*, kSuits + 1>;
 
 // The normal form: one reading without a head and one per tile held twice
-// or more with that pair as the head. Only the head's own suit changes
-// between readings, so the other suits are looked up once; `rows` are the
-// suits' rows of `counts`.
-[[gnu::always_inline]] inline Reading normal_form(int* counts, const SuitRows& rows, TileMask pair_tiles, int melds) {
-  Split base[kSuits + 1];
+// or more with that pair as the head (at most kMaxHeadCandidates, in tile
+// order). A head changes only its own suit's share.
+[[gnu::always_inline]] inline Reading normal_form(const SuitShares& shares, int melds) {
+  Split all = 0;
   int spread_suits = 0;
-  for (int s = 0; s < kSuits; ++s) {
-    const int row = rows[s];
-    base[s] = split_of_packed(g_hai_splits[row]);
-    if (is_spread_row(row)) ++spread_suits;
-  }
-  base[kSuits] = honour_split(counts);
-  const Split all = add(add(base[0], base[1]), add(base[2], base[3]));
+  for (const SuitShare* share : shares) all += share->split, spread_suits += share->spread;
   const Reading plain = read_split(all, melds, spread_suits);
 
-  Reading heads[kMaxHeadCandidates];
+  // A head reading replaces the plain one when closer (the first of the
+  // closest), or when the plain one has no pair and it is as close with as
+  // many blocks (the first such).
+  // Splits are kept rather than readings (a reading is read again at the end).
+  int closest_distance = plain.distance;
+  Split closest = 0;
+  Split even = 0;
   int head_count = 0;
-  for (TileMask left = pair_tiles; left != 0 && head_count < kMaxHeadCandidates; left &= left - 1) {
-    const int t = std::countr_zero(left);
-    const int s = suit_of(t);
-    counts[t] -= 2;
-    const Split own = s < kSuits ? suit_split(counts, s) : honour_split(counts);
-    counts[t] += 2;
-    Split total = add(add(all, own), Split{0, 1, 0});
-    total.sets -= base[s].sets;
-    total.pairs -= base[s].pairs;
-    total.partials -= base[s].partials;
-    heads[head_count++] = read_split(total, melds, spread_suits);
-  }
-
-  Reading choice = plain;
-  if (plain.pairs == 0)
-    for (int h = 0; h < head_count; ++h)
-      if (heads[h].distance == plain.distance && heads[h].blocks == plain.blocks && heads[h].pairs >= 1) {
-        choice = heads[h];
-        break;
-      }
-  for (int h = 0; h < head_count; ++h)
-    if (heads[h].distance < choice.distance) choice = heads[h];
-  return choice;
+  for (const SuitShare* share : shares)
+    for (int h = 0; h < share->head_count && head_count < kMaxHeadCandidates; ++h, ++head_count) {
+      // Every head split holds a pair, so a found split is never 0.
+      const Split total = all - share->split + share->heads[h] + kOnePair;
+      const Reading r = read_split(total, melds, spread_suits);
+      if (r.distance < closest_distance) closest_distance = r.distance, closest = total;
+      if (even == 0 && r.distance == plain.distance && r.blocks == plain.blocks) even = total;
+    }
+  if (closest != 0) return read_split(closest, melds, spread_suits);
+  return plain.pairs == 0 && even != 0 ? read_split(even, melds, spread_suits) : plain;
 }
 
 int first_pair(const int* counts) {
@@ -257,15 +286,13 @@ int thirteen_orphans(const HeldMasks& m) {
   return d < -1 ? -1 : d;
 }
 
-// The distances of counted tiles; counts may be changed on the way and are
-// restored. It and the forms it reads are inlined whole into both callers (a
-// call costs one evaluation about a tenth of its time).
-[[gnu::always_inline]] inline ShantenResult distance_of_counts(int* counts, const SuitRows& rows, const HeldMasks& m,
-                                                                int melds, const int (&visible)[kTileCodes]) {
+// The distances of counted tiles whose normal-form shares and knitted
+// arrangement tiles are given.
+[[gnu::always_inline]] inline ShantenResult distance_of_counts(const int* counts, const SuitShares& shares, const HeldMasks& m,
+                                                                const KnittedHeld& knitted, int melds, const int (&visible)[kTileCodes]) {
   Reading normal;
-  const KnittedHeld knitted = knitted_held(m.present);
   if (g_hai_table_loaded) {
-    normal = normal_form(counts, rows, m.pairs, melds);
+    normal = normal_form(shares, melds);
     knitted_straight(counts, visible, knitted, melds, normal);
   }
   ShantenResult r;
@@ -276,6 +303,19 @@ int thirteen_orphans(const HeldMasks& m) {
   r.kokushi = melds > 0 ? kWorstKokushi : thirteen_orphans(m);
   r.knitted = melds > 0 ? kWorstKnitted : honours_and_knitted(m.present, knitted);
   return r;
+}
+
+// The same with every share found anew in `own`; counts are restored.
+ShantenResult distance_of_fresh_counts(int* counts, SuitShare (&own)[kSuits + 1], const HeldMasks& m, int melds,
+                                       const int (&visible)[kTileCodes]) {
+  SuitShares shares;
+  for (int s = 0; s <= kSuits; ++s) fill_share(own[s], counts, m.pairs, s), shares[s] = &own[s];
+  return distance_of_counts(counts, shares, m, knitted_held(m.present), melds, visible);
+}
+
+// The arrangement tiles held once the last copy of tile t is given up.
+void lose_knitted_tile(KnittedHeld& held, int t) {
+  for (int a = 0; a < kKnittedArrangements; ++a) held[a] -= static_cast<int>(g_knitted_masks[a] >> t & 1);
 }
 
 constexpr bool counted(int v) { return v >= 1 && v <= kRed; }
@@ -305,9 +345,12 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
     if (counts[v] == 4) m.fours |= bit;
     m.present |= bit;
   }
-  return distance_of_counts(counts, suit_rows(counts), m, melds, visible);
+  SuitShare own[kSuits + 1];
+  return distance_of_fresh_counts(counts, own, m, melds, visible);
 }
 
+// A discard changes only its own suit's share (the honours count as one),
+// so the other suits' shares are found once for the whole hand.
 void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
                           const bool (&wanted)[kHandSlots], ShantenResult (&out)[kHandSlots]) {
   int counts[kCountedTiles] = {};
@@ -316,14 +359,21 @@ void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&
     if (counted(v)) set_held_bits(whole, v, ++counts[v]);
   int fifth_copies = 0;  // tiles held more than four times
   for (int t = 1; t <= kRed; ++t) fifth_copies += counts[t] > kMaxCopies ? 1 : 0;
-  // A discard changes only its own suit's row; a hand with a fifth copy has
-  // no rows of its own (only the discard of that copy is judged).
-  const SuitRows whole_rows = fifth_copies > 0 ? SuitRows{} : suit_rows(counts);
+  // A hand with a fifth copy has no shares of its own (only the discard of
+  // that copy is judged, from scratch).
+  SuitShare whole_own[kSuits + 1];
+  SuitShares whole_shares{};
+  KnittedHeld whole_knitted{};
+  if (fifth_copies == 0) {
+    for (int s = 0; s <= kSuits; ++s) fill_share(whole_own[s], counts, whole.pairs, s), whole_shares[s] = &whole_own[s];
+    whole_knitted = knitted_held(whole.present);
+  }
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (!wanted[slot]) continue;
     const int v = hand[slot];
     if (!counted(v)) {
-      out[slot] = fifth_copies > 0 ? ShantenResult{} : distance_of_counts(counts, whole_rows, whole, melds, visible);
+      out[slot] = fifth_copies > 0 ? ShantenResult{}
+                                   : distance_of_counts(counts, whole_shares, whole, whole_knitted, melds, visible);
       continue;
     }
     if (fifth_copies - (counts[v] == kMaxCopies + 1 ? 1 : 0) > 0) {
@@ -332,12 +382,18 @@ void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&
     }
     HeldMasks m = whole;
     set_held_bits(m, v, --counts[v]);
-    SuitRows rows = whole_rows;
-    if (fifth_copies > 0)
-      rows = suit_rows(counts);
-    else if (is_suited(v))
-      rows[suit_of(v)] = suit_row(counts, suit_of(v));
-    out[slot] = distance_of_counts(counts, rows, m, melds, visible);
+    if (fifth_copies > 0) {
+      SuitShare own[kSuits + 1];
+      out[slot] = distance_of_fresh_counts(counts, own, m, melds, visible);
+    } else {
+      SuitShare own;
+      fill_share(own, counts, m.pairs, suit_of(v));
+      SuitShares shares = whole_shares;
+      shares[suit_of(v)] = &own;
+      KnittedHeld knitted = whole_knitted;
+      if (counts[v] == 0) lose_knitted_tile(knitted, v);
+      out[slot] = distance_of_counts(counts, shares, m, knitted, melds, visible);
+    }
     ++counts[v];
   }
 }
