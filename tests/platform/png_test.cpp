@@ -224,3 +224,27 @@ TEST_F(Png, ASheetOfAnotherSizeOrACorruptOneCountsAsMissing) {
   }
   EXPECT_EQ(platform::bitmap(103).width, 30);
 }
+
+TEST_F(Png, ASheetWhosePixelsTurnOutCorruptIsFoundThenDrawnPlain) {
+  // The header is whole, so the sheet is found; its rows end early.
+  ASSERT_TRUE(platform::save_png("art/105.png", Surface(20, 10, 0x102030)));
+  std::vector<char> bytes = file_bytes("art/105.png");
+  bytes.resize(bytes.size() - 30);
+  std::ofstream("art/105.png", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  platform::set_bitmap_size(105, 20, 10);
+  EXPECT_EQ(platform::load_bitmaps(), 1);
+  EXPECT_FALSE(platform::bitmap_from_file(105));
+  EXPECT_EQ(platform::bitmap(105).pixels, std::vector<std::uint32_t>(200, 0xFFFFFF));
+}
+
+TEST_F(Png, LoadingAgainDecodesTheFilesAsTheyAreThen) {
+  platform::set_bitmap_size(101, 3, 2);
+  ASSERT_TRUE(platform::save_png("art/101.png", Surface(3, 2, 0x0000FF)));
+  platform::load_bitmaps();
+  EXPECT_EQ(platform::bitmap(101).at(2, 1), 0x0000FFu);
+  ASSERT_TRUE(platform::save_png("art/101.png", Surface(3, 2, 0x00FF00)));
+  EXPECT_EQ(platform::bitmap(101).at(2, 1), 0x0000FFu);  // decoded once
+  platform::load_bitmaps();
+  EXPECT_TRUE(platform::bitmap_from_file(101));
+  EXPECT_EQ(platform::bitmap(101).at(2, 1), 0x00FF00u);
+}
