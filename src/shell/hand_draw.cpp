@@ -96,10 +96,10 @@ void draw_hint_mark(int x) {
   blit_bitmap(x + 11, 647, 16, 16, kSheetPlate, 200, 210, platform::Rop::Or);
 }
 
-void draw_user_tile(int slot, int x, bool dark, bool hint) {
+void draw_user_tile(int slot, int x, bool dark, bool hint, bool deal_hidden) {
   const int tile = g_hand[0][slot];
   bool second = false;
-  if (dealing_hidden()) {
+  if (deal_hidden) {
     blit_bitmap(x, kUserHandY, 38, 62, kSheetStanding, 266, 496);
   } else {
     second = in_second_look(slot);
@@ -117,9 +117,10 @@ void draw_user_hand() {
   bool hint[kHandSlots];
   draw_knitted_support(dark);
   mark_hints(hint);
+  const bool deal_hidden = dealing_hidden();
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (!is_free_slot(g_hand[0][slot])) continue;
-    draw_user_tile(slot, line_position(0, slot, true), dark[slot], hint[slot]);
+    draw_user_tile(slot, line_position(0, slot, true), dark[slot], hint[slot], deal_hidden);
   }
 }
 
@@ -131,22 +132,24 @@ bool shown_face_up(int seat, int slot) {
   return slot == kDrawSlot && st.won == 1;
 }
 
-void draw_other_tile(int seat, int slot) {
+void draw_other_tile(int seat, int slot, bool deal_hidden) {
   const HandLine& line = kHandLines[seat];
-  const bool face_up = shown_face_up(seat, slot) || dealing_hidden();
+  const bool shown = shown_face_up(seat, slot);
+  const bool face_up = shown || deal_hidden;
   const int along = line_position(seat, slot, face_up);
   const int cross = face_up ? line.face_cross : line.hidden_cross;
   const int x = line.along_x ? along : cross;
   const int y = line.along_x ? cross : along;
-  const int kind = dealing_hidden() ? kTileFaceDown : shown_face_up(seat, slot) ? kTileFaceUp : kTileStanding;
+  const int kind = deal_hidden ? kTileFaceDown : shown ? kTileFaceUp : kTileStanding;
   draw_tile(seat, kind, x, y, g_hand[seat][slot]);
 }
 
 void draw_other_hand(int seat) {
+  const bool deal_hidden = dealing_hidden();
   // Seat 1's nearer tiles (lower slots) cover the farther ones.
   for (int step = 0; step < kHandSlots; ++step) {
     const int slot = seat == 1 ? kDrawSlot - step : step;
-    if (is_free_slot(g_hand[seat][slot])) draw_other_tile(seat, slot);
+    if (is_free_slot(g_hand[seat][slot])) draw_other_tile(seat, slot, deal_hidden);
   }
 }
 

@@ -89,26 +89,56 @@ bool river_tile_has_shadow(int seat, int n) {
   }
 }
 
-int river_look(int seat, int index, int entry) {
+// The options a river's looks depend on, read once per river.
+struct RiverOptions {
+  bool grey_tsumogiri;  // a drawn-and-discarded tile is grey
+  bool sliding;         // a new discard slides in
+};
+
+int river_look(int seat, int index, int entry, const RiverOptions& options) {
   if (entry >= 100) return kTileRed;
-  if (option_on(opt_tsumogiri_grey) && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
+  if (options.grey_tsumogiri && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
   return kTileFaceUp;
 }
 
-void draw_river_tile(int seat, const RiverTile& t) {
+void draw_river_tile(int seat, const RiverTile& t, const RiverOptions& options) {
   const RiverGeometry& g = kRivers[seat];
   const int entry = g_river[seat][t.index];
-  const int s = option_on(opt_tile_animation) ? g_river_slide[seat][t.index] : 0;
+  const int s = options.sliding ? g_river_slide[seat][t.index] : 0;
   const int x = g.x0 + g.x_row * t.row + g.x_k * t.k + g.x_s * s;
   const int y = g.y0 + g.y_row * t.row + g.y_k * t.k + g.y_s * s;
-  draw_tile(g.view, river_look(seat, t.index, entry), x, y, tile_of(entry));
+  draw_tile(g.view, river_look(seat, t.index, entry, options), x, y, tile_of(entry));
   if (s != 0 || !river_tile_has_shadow(seat, t.n)) return;
   const int e = seat == 3 && t.n == kRiverGrowAt ? 1 : 0;
   draw_shadow(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e);
 }
 
-// Written without a branch so that the whole river is counted in vector steps.
+// The order a river's n laid tiles are drawn in, farthest first so that
+// nearer tiles cover them: for seat 1 by place along the row from the end
+// (the grown row's tail, then each place of the full rows, nearest row
+// first), for seat 2 by row from the last; otherwise as laid.
+template <typename Draw>
+void for_each_in_drawing_order(int seat, int n, Draw draw) {
+  if (seat == 1) {
+    for (int t = n - 1; t >= kRiverGrowAt; --t) draw(t);
+    for (int k = kRiverRowLength - 1; k >= 0; --k)
+      for (int t = k; t < std::min(n, kRiverGrowAt); t += kRiverRowLength) draw(t);
+  } else if (seat == 2) {
+    for (int row = kRiverFullRows - 1; row >= 0; --row) {
+      const int end = row == kRiverFullRows - 1 ? n : std::min(n, (row + 1) * kRiverRowLength);
+      for (int t = row * kRiverRowLength; t < end; ++t) draw(t);
+    }
+  } else {
+    for (int t = 0; t < n; ++t) draw(t);
+  }
+}
+
+// Written without a branch so that the whole river is counted in vector
+// steps; a river with nothing sliding (most frames) is only read.
 void count_down(int* offsets, int n) {
+  int any = 0;
+  for (int i = 0; i < n; ++i) any |= offsets[i];
+  if (any == 0) return;
   for (int i = 0; i < n; ++i) offsets[i] -= offsets[i] > 0 ? 1 : 0;
 }
 
@@ -167,27 +197,15 @@ void draw_shadow(int x, int y, int w, int h) {
 void draw_sutehai(int seat) {
   std::array<RiverTile, kRiverCapacity> tiles;
   int n = 0;
-  int last_k = 0;
   for (int i = 0; i < g_river_count[seat]; ++i) {
     if (g_river[seat][i] == 0) continue;
     const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
     const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
     tiles[n] = {i, n, row, k};
-    last_k = std::max(last_k, k);
     ++n;
   }
-  if (seat == 1) {
-    // Farthest places first, so that nearer tiles cover them.
-    for (int k = last_k; k >= 0; --k)
-      for (int t = 0; t < n; ++t)
-        if (tiles[t].k == k) draw_river_tile(seat, tiles[t]);
-  } else if (seat == 2) {
-    for (int row = kRiverFullRows - 1; row >= 0; --row)
-      for (int t = 0; t < n; ++t)
-        if (tiles[t].row == row) draw_river_tile(seat, tiles[t]);
-  } else {
-    for (int t = 0; t < n; ++t) draw_river_tile(seat, tiles[t]);
-  }
+  const RiverOptions options{option_on(opt_tsumogiri_grey), option_on(opt_tile_animation)};
+  for_each_in_drawing_order(seat, n, [&](int t) { draw_river_tile(seat, tiles[t], options); });
   for (auto& offsets : g_river_slide) count_down(offsets, kRiverCapacity);
 }
 

@@ -83,6 +83,52 @@ TEST_F(TileDraw, ShadowsFollowThePlacesNotTheRiverIndex) {
   for (const DrawCall& c : left) EXPECT_EQ(c.dx, 198 + 39) << describe(c);
 }
 
+// The exact order of a long river with a claimed entry: seat 1 from the
+// grown row's tail back, then place 5 down to 0, each from row 0 to row 3;
+// seat 2 row 3 first, each row from its first tile.
+struct RiverOrderCase {
+  int seat;
+  int entries;                   // the entry at index 4 claimed
+  std::vector<Place> order;      // row, place of each call in turn
+};
+
+class RiverOrder : public TileDraw, public ::testing::WithParamInterface<RiverOrderCase> {};
+
+TEST_P(RiverOrder, FarthestPlacesFirstWithClaimedEntriesSkipped) {
+  const RiverOrderCase& c = GetParam();
+  g_river_count[c.seat] = c.entries;
+  for (int i = 0; i < c.entries; ++i) {
+    g_river[c.seat][i] = i == 4 ? 0 : 11;
+    g_river_tsumogiri[c.seat][i] = 0;
+    g_river_slide[c.seat][i] = 0;
+  }
+  const auto calls = from_sheet(record_calls([&] { draw_sutehai(c.seat); }), 134);
+  ASSERT_EQ(calls.size(), c.order.size());
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    const Place p = c.order[i];
+    const int x = c.seat == 1 ? 483 + 38 * p.row : 421 - 31 * p.k;
+    const int y = c.seat == 1 ? 412 - 31 * p.k : 207 - 38 * p.row;
+    EXPECT_EQ(calls[i].dx, x) << "call " << i;
+    EXPECT_EQ(calls[i].dy, y) << "call " << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongRivers, RiverOrder,
+    ::testing::Values(
+        RiverOrderCase{1, 27, {{3, 7}, {3, 6}, {0, 5}, {1, 5}, {2, 5}, {3, 5}, {0, 4}, {1, 4}, {2, 4}, {3, 4},
+                               {0, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {0, 1}, {1, 1},
+                               {2, 1}, {3, 1}, {0, 0}, {1, 0}, {2, 0}, {3, 0}}},
+        RiverOrderCase{1, 9, {{0, 5}, {0, 4}, {0, 3}, {0, 2}, {0, 1}, {1, 1}, {0, 0}, {1, 0}}},
+        RiverOrderCase{2, 16, {{2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5},
+                               {0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}}},
+        RiverOrderCase{2, 27, {{3, 0}, {3, 1}, {3, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {2, 0}, {2, 1},
+                               {2, 2}, {2, 3}, {2, 4}, {2, 5}, {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5},
+                               {0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}}}),
+    [](const auto& info) {
+      return "Seat" + std::to_string(info.param.seat) + "With" + std::to_string(info.param.entries) + "Entries";
+    });
+
 TEST_F(TileDraw, AnOfferedDiscardIsRedBeforeGrey) {
   g_options[opt_tsumogiri_grey] = 1;
   const int last = g_river_count[0] - 1;
