@@ -51,6 +51,31 @@ Cell standing_cell(int view, int kind, int a, int b) {
   }
 }
 
+SheetCopy hai_copy(int view, int kind, int x, int y, int a, int b) {
+  Cell cell{};
+  switch (kind) {
+    case kTileFaceDown: cell = face_down_cell(view); break;
+    case kTileStanding:
+    case kTileStandingDark: cell = standing_cell(view, kind, a, b); break;
+    default:
+      assert(view <= kViewLeft);
+      cell = face_cell(view, kind, a, b);
+      break;
+  }
+  return {x, y, cell.w, cell.h, cell.id, cell.sx, cell.sy};
+}
+
+SheetCopy tile_copy(int view, int kind, int x, int y, int tile) {
+  const int r = tile_rank_index(tile);
+  const int s = tile_row_index(tile);
+  const bool lying = view == kViewRight || view == kViewLeft;
+  return hai_copy(view, kind, x, y, lying ? s : r, lying ? r : s);
+}
+
+SheetCopy shadow_copy(int x, int y, int w, int h) { return {x, y, w, h, kSheetTextures, kShadowSourceX, kShadowSourceY}; }
+
+void copy(const SheetCopy& c) { blit_bitmap(c.x, c.y, c.w, c.h, c.id, c.sx, c.sy); }
+
 // ------------------------------------------------------------------ rivers
 
 struct RiverGeometry {
@@ -101,16 +126,16 @@ int river_look(int seat, int index, int entry, const RiverOptions& options) {
   return kTileFaceUp;
 }
 
-void draw_river_tile(int seat, const RiverTile& t, const RiverOptions& options) {
+void lay_river_tile(int seat, const RiverTile& t, const RiverOptions& options, std::vector<SheetCopy>& copies) {
   const RiverGeometry& g = kRivers[seat];
   const int entry = g_river[seat][t.index];
   const int s = options.sliding ? g_river_slide[seat][t.index] : 0;
   const int x = g.x0 + g.x_row * t.row + g.x_k * t.k + g.x_s * s;
   const int y = g.y0 + g.y_row * t.row + g.y_k * t.k + g.y_s * s;
-  draw_tile(g.view, river_look(seat, t.index, entry, options), x, y, tile_of(entry));
+  copies.push_back(tile_copy(g.view, river_look(seat, t.index, entry, options), x, y, tile_of(entry)));
   if (s != 0 || !river_tile_has_shadow(seat, t.n)) return;
   const int e = seat == 3 && t.n == kRiverGrowAt ? 1 : 0;
-  draw_shadow(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e);
+  copies.push_back(shadow_copy(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e));
 }
 
 // The order a river's n laid tiles are drawn in, farthest first so that
@@ -142,6 +167,40 @@ void count_down(int* offsets, int n) {
   for (int i = 0; i < n; ++i) offsets[i] -= offsets[i] > 0 ? 1 : 0;
 }
 
+// Whether the memo was laid out from the river as it stands.
+bool memo_holds(const RiverMemo& memo, int seat, const RiverOptions& options) {
+  const int n = g_river_count[seat];
+  if (!memo.valid || memo.count != n || memo.grey_tsumogiri != options.grey_tsumogiri || memo.sliding != options.sliding)
+    return false;
+  auto same = [n](const auto& kept, const int* now) { return std::equal(kept.begin(), kept.begin() + n, now); };
+  return same(memo.entries, g_river[seat]) && same(memo.tsumogiri, g_river_tsumogiri[seat]) &&
+         same(memo.slides, g_river_slide[seat]);
+}
+
+// Lays the river out into the memo's copies, and keeps what it was laid out from.
+void lay_river(RiverMemo& memo, int seat, const RiverOptions& options) {
+  const int count = g_river_count[seat];
+  assert(count >= 0 && count <= kRiverCapacity);
+  std::array<RiverTile, kRiverCapacity> tiles;
+  int n = 0;
+  for (int i = 0; i < count; ++i) {
+    if (g_river[seat][i] == 0) continue;
+    const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
+    const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
+    tiles[n] = {i, n, row, k};
+    ++n;
+  }
+  memo.copies.clear();
+  for_each_in_drawing_order(seat, n, [&](int t) { lay_river_tile(seat, tiles[t], options, memo.copies); });
+  memo.valid = true;
+  memo.grey_tsumogiri = options.grey_tsumogiri;
+  memo.sliding = options.sliding;
+  memo.count = count;
+  std::copy_n(g_river[seat], count, memo.entries.begin());
+  std::copy_n(g_river_tsumogiri[seat], count, memo.tsumogiri.begin());
+  std::copy_n(g_river_slide[seat], count, memo.slides.begin());
+}
+
 // ----------------------------------------------------------------- flowers
 
 struct FlowerGeometry {
@@ -165,47 +224,21 @@ constexpr int kFlowersPerRow = 4;
 
 }  // namespace
 
-void draw_hai(int view, int kind, int x, int y, int a, int b) {
-  Cell cell{};
-  switch (kind) {
-    case kTileFaceDown: cell = face_down_cell(view); break;
-    case kTileStanding:
-    case kTileStandingDark: cell = standing_cell(view, kind, a, b); break;
-    default:
-      assert(view <= kViewLeft);
-      cell = face_cell(view, kind, a, b);
-      break;
-  }
-  blit_bitmap(x, y, cell.w, cell.h, cell.id, cell.sx, cell.sy);
-}
+void draw_hai(int view, int kind, int x, int y, int a, int b) { copy(hai_copy(view, kind, x, y, a, b)); }
 
-void draw_tile(int view, int kind, int x, int y, int tile) {
-  const int r = tile_rank_index(tile);
-  const int s = tile_row_index(tile);
-  const bool lying = view == kViewRight || view == kViewLeft;
-  draw_hai(view, kind, x, y, lying ? s : r, lying ? r : s);
-}
+void draw_tile(int view, int kind, int x, int y, int tile) { copy(tile_copy(view, kind, x, y, tile)); }
 
 void draw_small_tile(int x, int y, int tile) {
   blit_bitmap(x, y, 32, 39, kSheetSmallTiles, 32 * tile_rank_index(tile), 40 * tile_row_index(tile));
 }
 
-void draw_shadow(int x, int y, int w, int h) {
-  blit_bitmap(x, y, w, h, kSheetTextures, kShadowSourceX, kShadowSourceY);
-}
+void draw_shadow(int x, int y, int w, int h) { copy(shadow_copy(x, y, w, h)); }
 
 void draw_sutehai(int seat) {
-  std::array<RiverTile, kRiverCapacity> tiles;
-  int n = 0;
-  for (int i = 0; i < g_river_count[seat]; ++i) {
-    if (g_river[seat][i] == 0) continue;
-    const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
-    const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
-    tiles[n] = {i, n, row, k};
-    ++n;
-  }
   const RiverOptions options{option_on(opt_tsumogiri_grey), option_on(opt_tile_animation)};
-  for_each_in_drawing_order(seat, n, [&](int t) { draw_river_tile(seat, tiles[t], options); });
+  RiverMemo& memo = g_river_draw_state.rivers[seat];
+  if (!memo_holds(memo, seat, options)) lay_river(memo, seat, options);
+  for (const SheetCopy& c : memo.copies) copy(c);
   for (auto& offsets : g_river_slide) count_down(offsets, kRiverCapacity);
 }
 

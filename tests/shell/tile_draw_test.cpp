@@ -129,6 +129,39 @@ INSTANTIATE_TEST_SUITE_P(
       return "Seat" + std::to_string(info.param.seat) + "With" + std::to_string(info.param.entries) + "Entries";
     });
 
+std::vector<std::string> described(const std::vector<DrawCall>& calls) {
+  std::vector<std::string> out;
+  for (const DrawCall& c : calls) out.push_back(describe(c));
+  return out;
+}
+
+// Each river is laid out once and its copies replayed while nothing changes:
+// every change since must show in the next drawing.
+TEST_F(TileDraw, ARiverDrawnAgainShowsWhatChangedSince) {
+  g_options[opt_tsumogiri_grey] = 1;
+  for (int i = 0; i < g_river_count[2]; ++i) g_river_tsumogiri[2][i] = g_river_slide[2][i] = 0;
+  const auto first = described(record_calls([] { draw_sutehai(2); }));
+  EXPECT_EQ(described(record_calls([] { draw_sutehai(2); })), first);
+  // Seat 2's first place is at (421, 207); 3m (31) at the top view's cell (0, 260 + 3 x 52).
+  g_river[2][0] = 31;
+  const DrawCall* c = call_at(record_calls([] { draw_sutehai(2); }), 134, 421, 207);
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->sy, 416);
+  g_river_tsumogiri[2][0] = 1;
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 135, 421, 207), nullptr) << "now grey";
+  g_options[opt_tsumogiri_grey] = 0;
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421, 207), nullptr) << "the option off";
+  g_river_slide[2][0] = 8;  // counted down to 7 by the drawing; 2 px across and 1 down a step
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421 - 16, 207 - 8), nullptr);
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421 - 14, 207 - 7), nullptr);
+  g_river_slide[2][0] = 0;
+  const auto before_claim = from_sheet(record_calls([] { draw_sutehai(2); }), 134);
+  g_river[2][0] = 0;
+  EXPECT_EQ(from_sheet(record_calls([] { draw_sutehai(2); }), 134).size() + 1, before_claim.size());
+  --g_river_count[2];
+  EXPECT_EQ(from_sheet(record_calls([] { draw_sutehai(2); }), 134).size() + 2, before_claim.size());
+}
+
 TEST_F(TileDraw, AnOfferedDiscardIsRedBeforeGrey) {
   g_options[opt_tsumogiri_grey] = 1;
   const int last = g_river_count[0] - 1;
