@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstring>
 
 #include "base/options.h"
 #include "base/table_state.h"
@@ -158,13 +159,15 @@ void for_each_in_drawing_order(int seat, int n, Draw draw) {
   }
 }
 
-// Written without a branch so that the whole river is counted in vector
-// steps; a river with nothing sliding (most frames) is only read.
-void count_down(int* offsets, int n) {
-  int any = 0;
-  for (int i = 0; i < n; ++i) any |= offsets[i];
-  if (any == 0) return;
-  for (int i = 0; i < n; ++i) offsets[i] -= offsets[i] > 0 ? 1 : 0;
+// Every river's slide-in offsets one step nearer to 0. Most frames nothing
+// slides: the offsets are then only compared with zeros (in wide steps)
+// rather than counted down one by one.
+void count_down_slides() {
+  using Offsets = decltype(g_table_state.river_slide);
+  static constexpr Offsets kNoSlides{};
+  if (std::memcmp(g_river_slide, kNoSlides, sizeof kNoSlides) == 0) return;
+  for (auto& offsets : g_river_slide)
+    for (int& offset : offsets) offset -= offset > 0 ? 1 : 0;
 }
 
 // Whether the memo was laid out from the river as it stands.
@@ -239,7 +242,7 @@ void draw_sutehai(int seat) {
   RiverMemo& memo = g_river_draw_state.rivers[seat];
   if (!memo_holds(memo, seat, options)) lay_river(memo, seat, options);
   for (const SheetCopy& c : memo.copies) copy(c);
-  for (auto& offsets : g_river_slide) count_down(offsets, kRiverCapacity);
+  count_down_slides();
 }
 
 void draw_hana(int seat) {
