@@ -249,3 +249,11 @@ TEST_F(Png, LoadingAgainDecodesTheFilesAsTheyAreThen) {
   EXPECT_FALSE(platform::bitmap_from_file(140));
   EXPECT_EQ(platform::bitmap(107).at(2, 1), 0x00FF00u);
 }
+
+TEST_F(Png, AFileLongerThanAnyPngIsNotFound) {
+  ASSERT_TRUE(platform::save_png("art/106.png", Surface(4, 4, 0x102030)));
+  EXPECT_TRUE(platform::png_declares_size("art/106.png", 4, 4));
+  std::filesystem::resize_file("art/106.png", platform::kMaxPngBytes + 1);  // sparse: no time spent writing
+  EXPECT_FALSE(platform::png_declares_size("art/106.png", 4, 4));
+  EXPECT_FALSE(platform::png_declares_size("art/none.png", 4, 4));
+}
