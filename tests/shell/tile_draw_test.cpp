@@ -359,4 +359,15 @@ TEST_F(TileDraw, TheDealShowsBacksUnlessHandsAreOpen) {
   EXPECT_EQ(from_sheet(calls, 134).size(), 13u);
 }
 
+TEST_F(TileDraw, AnotherSeatThatWonShowsOnlyItsWinningTile) {
+  set_hand_with_melds(2, "123456789m 1234p", {}, 0);
+  g_hand[2][kDrawSlot] = 35;
+  g_seat_state[2].won = 1;
+  const auto calls = record_calls([] { draw_tehai(2); });
+  const auto faces = from_sheet(calls, 134);
+  ASSERT_EQ(faces.size(), 1u);
+  EXPECT_EQ(faces[0].sx, 32 * 4) << "5p, face up";
+  EXPECT_EQ(from_sheet(calls, 131).size(), 13u) << "the rest standing backs";
+}
+
 }  // namespace
