@@ -1,4 +1,4 @@
-// The program's 39 bitmap sheets, loaded from art/<id>.png.
+// The program's 39 bitmap sheets, loaded from art/<id>.png as they are first used.
 #include <cstdio>
 #include <string>
 
@@ -10,6 +10,26 @@ namespace {
 
 bool valid_id(int id) { return id >= kFirstBitmapId && id <= kLastBitmapId; }
 
+std::string sheet_path(int id) { return "art/" + std::to_string(id) + ".png"; }
+
+// The sheet of `index` as a white one of its size.
+void set_plain(int index) {
+  g_bitmap_from_file[index] = false;
+  g_bitmaps[index] = Surface(g_bitmap_fallback_width[index], g_bitmap_fallback_height[index], kWhite);
+}
+
+// Decodes the sheet's file if load_bitmaps found it and it has not been
+// decoded since: most screens use a few sheets, and a start decodes only those.
+void decode_pending(int index) {
+  if (!g_bitmap_pending[index]) return;
+  g_bitmap_pending[index] = false;
+  const int id = kFirstBitmapId + index;
+  if (load_png(sheet_path(id), g_bitmaps[index], g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]))
+    return;
+  set_plain(index);
+  std::fprintf(stderr, "ruvelka: bitmap art/%d.png is corrupt, drawn plain\n", id);
+}
+
 }  // namespace
 
 void set_bitmap_size(int id, int width, int height) {
@@ -19,32 +39,37 @@ void set_bitmap_size(int id, int width, int height) {
 }
 
 int load_bitmaps() {
-  int loaded = 0;
+  int found = 0;
   std::string missing;
   for (int id = kFirstBitmapId; id <= kLastBitmapId; ++id) {
     const int index = id - kFirstBitmapId;
-    Surface& sheet = g_bitmaps[index];
-    const int width = g_bitmap_fallback_width[index];
-    const int height = g_bitmap_fallback_height[index];
-    g_bitmap_from_file[index] = load_png("art/" + std::to_string(id) + ".png", sheet, width, height);
-    if (g_bitmap_from_file[index]) {
-      ++loaded;
+    const bool here = png_declares_size(sheet_path(id), g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]);
+    g_bitmap_from_file[index] = here;
+    g_bitmap_pending[index] = here;
+    if (here) {
+      g_bitmaps[index] = Surface();
+      ++found;
     } else {
-      sheet = Surface(width, height, kWhite);
+      set_plain(index);
       missing += (missing.empty() ? "" : ", ") + std::to_string(id);
     }
   }
   // Said once, so that a player or a packager can tell why a screen is plain.
-  if (loaded == 0) std::fprintf(stderr, "ruvelka: no bitmap under art/ could be read; every screen is drawn plain\n");
+  if (found == 0) std::fprintf(stderr, "ruvelka: no bitmap under art/ could be read; every screen is drawn plain\n");
   else if (!missing.empty()) std::fprintf(stderr, "ruvelka: bitmaps missing or unreadable, drawn plain: art/{%s}.png\n", missing.c_str());
-  return loaded;
+  return found;
 }
 
 const Surface& bitmap(int id) {
   if (!valid_id(id)) return g_no_sheet;
+  decode_pending(id - kFirstBitmapId);
   return g_bitmaps[id - kFirstBitmapId];
 }
 
-bool bitmap_from_file(int id) { return valid_id(id) && g_bitmap_from_file[id - kFirstBitmapId]; }
+bool bitmap_from_file(int id) {
+  if (!valid_id(id)) return false;
+  decode_pending(id - kFirstBitmapId);
+  return g_bitmap_from_file[id - kFirstBitmapId];
+}
 
 }  // namespace platform

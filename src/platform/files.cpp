@@ -93,8 +93,8 @@ int open_regular(const std::string& path, struct stat& info) {
   return std::exchange(fd.fd, -1);
 }
 
-// Reads at most `limit` bytes of a regular file into `out`; anything but a
-// regular file is unreadable.
+}  // namespace
+
 bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
   struct stat info {};
   Fd fd(open_regular(path, info));
@@ -113,8 +113,6 @@ bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::ui
   out = std::move(bytes);
   return true;
 }
-
-}  // namespace
 
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
   std::vector<std::uint8_t> bytes;

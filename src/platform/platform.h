@@ -60,19 +60,24 @@ constexpr int kBitmapCount = kLastBitmapId - kFirstBitmapId + 1;
 // harmless.
 void set_bitmap_size(int id, int width, int height);
 
-// Loads art/<id>.png for every id 101..139 under the working directory.
-// A missing, unreadable, corrupt or wrongly sized file leaves a white sheet;
-// the missing ones are named once on standard error. Returns the number of
-// files that loaded.
+// Finds art/<id>.png for every id 101..139 under the working directory;
+// each found file's pixels are decoded when its sheet is first asked for.
+// A missing, unreadable or wrongly sized file leaves a white sheet, and so
+// does one whose pixels turn out corrupt when decoded; the missing ones are
+// named once on standard error, a corrupt one when it is found. Returns the
+// number of files found.
 int load_bitmaps();
 const Surface& bitmap(int id);
-// True when the sheet came from its file.
+// True when the sheet came from its file (decoding it first if need be).
 bool bitmap_from_file(int id);
 
 // Reads a PNG of at most kMaxPngBytes; with want_width and want_height
 // above 0, a file whose header declares another size is refused undecoded.
 constexpr std::size_t kMaxPngBytes = 16u << 20;
 bool load_png(const std::string& path, Surface& out, int want_width = 0, int want_height = 0);
+// Whether the file is a PNG of at most kMaxPngBytes whose header declares
+// this size; only the first bytes are read, no pixel is decoded.
+bool png_declares_size(const std::string& path, int width, int height);
 // How save_png packs the rows: Quick for pictures people keep (zlib's
 // fastest level), Stored for files the program reads at every start (not
 // compressed: they decode at the speed of a copy).
@@ -101,6 +106,9 @@ bool write_words(const std::string& path, std::span<const std::int32_t> words);
 constexpr std::size_t kMaxReadBytes = 64u << 20;
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes = kMaxReadBytes);
 bool file_size(const std::string& path, std::uint64_t& size);
+// The first bytes of a regular file, at most `limit` of them (all of a
+// shorter file); false as read_bytes.
+bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
 
 // True when a regular file reads to its end, at whatever size: the bytes
 // are read and dropped, none kept.

@@ -38,7 +38,8 @@ struct PlatformState {
   std::array<Surface, kBitmapCount> bitmaps;  // sheet of id 101 + index
   std::array<int, kBitmapCount> bitmap_fallback_width = kNoBitmapSizes;   // the sheet's size in pixels, >= 1
   std::array<int, kBitmapCount> bitmap_fallback_height = kNoBitmapSizes;  // pixels, >= 1
-  std::array<bool, kBitmapCount> bitmap_from_file{};                      // the sheet came from its file
+  std::array<bool, kBitmapCount> bitmap_from_file{};                      // the sheet came (or comes) from its file
+  std::array<bool, kBitmapCount> bitmap_pending{};  // its file was found, its pixels not yet decoded
 
   bool font_tried = false;          // the face was looked for (once, lazily)
   FT_Library ft_library = nullptr;  // null until the face is found; released by release_font
@@ -55,6 +56,7 @@ inline auto& g_bitmaps = g_platform_state.bitmaps;
 inline auto& g_bitmap_fallback_width = g_platform_state.bitmap_fallback_width;
 inline auto& g_bitmap_fallback_height = g_platform_state.bitmap_fallback_height;
 inline auto& g_bitmap_from_file = g_platform_state.bitmap_from_file;
+inline auto& g_bitmap_pending = g_platform_state.bitmap_pending;
 inline auto& g_font_tried = g_platform_state.font_tried;
 inline auto& g_ft_library = g_platform_state.ft_library;
 inline auto& g_ft_face = g_platform_state.ft_face;

@@ -52,11 +52,18 @@ void unpack_rgb(const png_byte* from, int width, std::uint32_t* to) {
   }
 }
 
+// The buffers a plain decode passes each row through: its bytes as read and
+// its pixels, appended to the surface (never filled first and overwritten).
+struct RowBuffers {
+  std::vector<png_byte> bytes;
+  std::vector<std::uint32_t> pixels;
+};
+
 // Decodes plain 8-bit RGB into `out`, a row at a time through `row` (no
 // C++ object lives here, as libpng's errors jump back past them). Other
 // kinds are left to the simplified reader.
 Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int want_width, int want_height,
-                     std::vector<png_byte>& row, Surface& out) {
+                     RowBuffers& row, Surface& out) {
   if (setjmp(png_jmpbuf(png))) return Decoded::Refused;
   png_set_read_fn(png, &source, read_from_bytes);
   png_read_info(png, info);
@@ -66,11 +73,13 @@ Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int wa
   if (!plain_rgb(png, info)) return Decoded::Other;
   out.width = width;
   out.height = height;
-  out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  row.resize(3 * static_cast<std::size_t>(width) + 1);
+  out.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  row.bytes.resize(3 * static_cast<std::size_t>(width) + 1);
+  row.pixels.resize(static_cast<std::size_t>(width));
   for (int y = 0; y < height; ++y) {
-    png_read_row(png, row.data(), nullptr);
-    unpack_rgb(row.data(), width, &out.at(0, y));
+    png_read_row(png, row.bytes.data(), nullptr);
+    unpack_rgb(row.bytes.data(), width, row.pixels.data());
+    out.pixels.insert(out.pixels.end(), row.pixels.begin(), row.pixels.end());
   }
   png_read_end(png, nullptr);
   return Decoded::Done;
@@ -112,7 +121,7 @@ bool load_png(const std::string& path, Surface& out, int want_width, int want_he
     return false;
   }
   ByteSource source{&bytes, 0};
-  std::vector<png_byte> row;
+  RowBuffers row;
   Surface surface;
   const Decoded decoded = decode_plain(png, info, source, want_width, want_height, row, surface);
   png_destroy_read_struct(&png, &info, nullptr);
@@ -120,6 +129,18 @@ bool load_png(const std::string& path, Surface& out, int want_width, int want_he
   if (decoded == Decoded::Other) return decode_any(bytes, out);
   out = std::move(surface);
   return true;
+}
+
+bool png_declares_size(const std::string& path, int width, int height) {
+  // The signature, the header chunk's length and name, then its width and height (big-endian).
+  constexpr std::size_t kSizeAt = 16, kHeadBytes = kSizeAt + 8;
+  std::uint64_t size = 0;
+  std::vector<std::uint8_t> head;
+  if (!file_size(path, size) || size > kMaxPngBytes || !read_prefix(path, kHeadBytes, head)) return false;
+  if (head.size() < kHeadBytes || png_sig_cmp(head.data(), 0, 8) != 0 || std::memcmp(head.data() + 12, "IHDR", 4) != 0)
+    return false;
+  return png_get_uint_32(head.data() + kSizeAt) == static_cast<png_uint_32>(width) &&
+         png_get_uint_32(head.data() + kSizeAt + 4) == static_cast<png_uint_32>(height);
 }
 
 namespace {

@@ -48,12 +48,23 @@ int line_position(int seat, int slot, bool face_up) {
 
 bool dealing_hidden() { return g_scene == SCENE_DEAL && !option_on(opt_open_hands); }
 
+// What every tile of a hand's look depends on, read once per hand.
+struct HandLooks {
+  bool deal_hidden;  // dealing_hidden()
+  bool open;         // shown face up: the open-hands option, or this hand or every hand revealed
+};
+
+HandLooks hand_looks(int seat) {
+  const SeatState& st = g_seat_state[seat];
+  return {dealing_hidden(), option_on(opt_open_hands) || st.hand_revealed == 1 || g_hands_revealed == 1};
+}
+
 // ------------------------------------------------------------- the user
 
-bool in_second_look(int slot) {
+// A revealed hand counts as open: it shows the second look whether hovered or not.
+bool in_second_look(int slot, bool open) {
   const SeatState& me = g_seat_state[0];
   const bool hovered = g_pick == slot + 1;
-  const bool open = option_on(opt_open_hands);
   if (slot == kDrawSlot && me.won == 1) return true;
   return me.hand_revealed == 1 || g_hands_revealed == 1 || (open && !hovered) || (!open && hovered);
 }
@@ -96,13 +107,13 @@ void draw_hint_mark(int x) {
   blit_bitmap(x + 11, 647, 16, 16, kSheetPlate, 200, 210, platform::Rop::Or);
 }
 
-void draw_user_tile(int slot, int x, bool dark, bool hint) {
+void draw_user_tile(int slot, int x, bool dark, bool hint, const HandLooks& looks) {
   const int tile = g_hand[0][slot];
   bool second = false;
-  if (dealing_hidden()) {
+  if (looks.deal_hidden) {
     blit_bitmap(x, kUserHandY, 38, 62, kSheetStanding, 266, 496);
   } else {
-    second = in_second_look(slot);
+    second = in_second_look(slot, looks.open);
     draw_tile(second ? kViewSecondLook : kViewBottom, dark ? kTileStandingDark : kTileStanding, x, kUserHandY, tile);
   }
   if (second)
@@ -117,36 +128,38 @@ void draw_user_hand() {
   bool hint[kHandSlots];
   draw_knitted_support(dark);
   mark_hints(hint);
+  const HandLooks looks = hand_looks(0);
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (!is_free_slot(g_hand[0][slot])) continue;
-    draw_user_tile(slot, line_position(0, slot, true), dark[slot], hint[slot]);
+    draw_user_tile(slot, line_position(0, slot, true), dark[slot], hint[slot], looks);
   }
 }
 
 // -------------------------------------------------------- the other seats
 
-bool shown_face_up(int seat, int slot) {
-  const SeatState& st = g_seat_state[seat];
-  if (option_on(opt_open_hands) || st.hand_revealed == 1 || g_hands_revealed == 1) return true;
-  return slot == kDrawSlot && st.won == 1;
+bool shown_face_up(int seat, int slot, const HandLooks& looks) {
+  return looks.open || (slot == kDrawSlot && g_seat_state[seat].won == 1);
 }
 
-void draw_other_tile(int seat, int slot) {
+void draw_other_tile(int seat, int slot, const HandLooks& looks) {
   const HandLine& line = kHandLines[seat];
-  const bool face_up = shown_face_up(seat, slot) || dealing_hidden();
+  const bool deal_hidden = looks.deal_hidden;
+  const bool shown = shown_face_up(seat, slot, looks);
+  const bool face_up = shown || deal_hidden;
   const int along = line_position(seat, slot, face_up);
   const int cross = face_up ? line.face_cross : line.hidden_cross;
   const int x = line.along_x ? along : cross;
   const int y = line.along_x ? cross : along;
-  const int kind = dealing_hidden() ? kTileFaceDown : shown_face_up(seat, slot) ? kTileFaceUp : kTileStanding;
+  const int kind = deal_hidden ? kTileFaceDown : shown ? kTileFaceUp : kTileStanding;
   draw_tile(seat, kind, x, y, g_hand[seat][slot]);
 }
 
 void draw_other_hand(int seat) {
+  const HandLooks looks = hand_looks(seat);
   // Seat 1's nearer tiles (lower slots) cover the farther ones.
   for (int step = 0; step < kHandSlots; ++step) {
     const int slot = seat == 1 ? kDrawSlot - step : step;
-    if (is_free_slot(g_hand[seat][slot])) draw_other_tile(seat, slot);
+    if (is_free_slot(g_hand[seat][slot])) draw_other_tile(seat, slot, looks);
   }
 }
 

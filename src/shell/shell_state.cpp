@@ -3,10 +3,12 @@
 
 #include "platform/state_list.h"
 #include "shell/table_centre.h"
+#include "shell/tile_draw.h"
 
 #define SHELL_STATE(X)                          \
   X(ShellState, g_shell_state, reset_shell_state) \
-  X(TableCentreState, g_table_centre_state, reset_table_centre_state)
+  X(TableCentreState, g_table_centre_state, reset_table_centre_state) \
+  X(RiverDrawState, g_river_draw_state, reset_river_draw_state)
 
 SHELL_STATE(RUVELKA_DEFINE_STATE)
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstring>
 
 #include "base/options.h"
 #include "base/table_state.h"
@@ -51,6 +52,31 @@ Cell standing_cell(int view, int kind, int a, int b) {
   }
 }
 
+SheetCopy hai_copy(int view, int kind, int x, int y, int a, int b) {
+  Cell cell{};
+  switch (kind) {
+    case kTileFaceDown: cell = face_down_cell(view); break;
+    case kTileStanding:
+    case kTileStandingDark: cell = standing_cell(view, kind, a, b); break;
+    default:
+      assert(view <= kViewLeft);
+      cell = face_cell(view, kind, a, b);
+      break;
+  }
+  return {x, y, cell.w, cell.h, cell.id, cell.sx, cell.sy};
+}
+
+SheetCopy tile_copy(int view, int kind, int x, int y, int tile) {
+  const int r = tile_rank_index(tile);
+  const int s = tile_row_index(tile);
+  const bool lying = view == kViewRight || view == kViewLeft;
+  return hai_copy(view, kind, x, y, lying ? s : r, lying ? r : s);
+}
+
+SheetCopy shadow_copy(int x, int y, int w, int h) { return {x, y, w, h, kSheetTextures, kShadowSourceX, kShadowSourceY}; }
+
+void copy(const SheetCopy& c) { blit_bitmap(c.x, c.y, c.w, c.h, c.id, c.sx, c.sy); }
+
 // ------------------------------------------------------------------ rivers
 
 struct RiverGeometry {
@@ -89,27 +115,93 @@ bool river_tile_has_shadow(int seat, int n) {
   }
 }
 
-int river_look(int seat, int index, int entry) {
+// The options a river's looks depend on, read once per river.
+struct RiverOptions {
+  bool grey_tsumogiri;  // a drawn-and-discarded tile is grey
+  bool sliding;         // a new discard slides in
+};
+
+int river_look(int seat, int index, int entry, const RiverOptions& options) {
   if (entry >= 100) return kTileRed;
-  if (option_on(opt_tsumogiri_grey) && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
+  if (options.grey_tsumogiri && g_river_tsumogiri[seat][index] == 1) return kTileGrey;
   return kTileFaceUp;
 }
 
-void draw_river_tile(int seat, const RiverTile& t) {
+void lay_river_tile(int seat, const RiverTile& t, const RiverOptions& options, std::vector<SheetCopy>& copies) {
   const RiverGeometry& g = kRivers[seat];
   const int entry = g_river[seat][t.index];
-  const int s = option_on(opt_tile_animation) ? g_river_slide[seat][t.index] : 0;
+  const int s = options.sliding ? g_river_slide[seat][t.index] : 0;
   const int x = g.x0 + g.x_row * t.row + g.x_k * t.k + g.x_s * s;
   const int y = g.y0 + g.y_row * t.row + g.y_k * t.k + g.y_s * s;
-  draw_tile(g.view, river_look(seat, t.index, entry), x, y, tile_of(entry));
+  copies.push_back(tile_copy(g.view, river_look(seat, t.index, entry, options), x, y, tile_of(entry)));
   if (s != 0 || !river_tile_has_shadow(seat, t.n)) return;
   const int e = seat == 3 && t.n == kRiverGrowAt ? 1 : 0;
-  draw_shadow(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e);
+  copies.push_back(shadow_copy(x + g.shadow_dx, y + g.shadow_dy + e, g.shadow_w, g.shadow_h - e));
 }
 
-// Written without a branch so that the whole river is counted in vector steps.
-void count_down(int* offsets, int n) {
-  for (int i = 0; i < n; ++i) offsets[i] -= offsets[i] > 0 ? 1 : 0;
+// The order a river's n laid tiles are drawn in, farthest first so that
+// nearer tiles cover them: for seat 1 by place along the row from the end
+// (the grown row's tail, then each place of the full rows, nearest row
+// first), for seat 2 by row from the last; otherwise as laid.
+template <typename Draw>
+void for_each_in_drawing_order(int seat, int n, Draw draw) {
+  if (seat == 1) {
+    for (int t = n - 1; t >= kRiverGrowAt; --t) draw(t);
+    for (int k = kRiverRowLength - 1; k >= 0; --k)
+      for (int t = k; t < std::min(n, kRiverGrowAt); t += kRiverRowLength) draw(t);
+  } else if (seat == 2) {
+    for (int row = kRiverFullRows - 1; row >= 0; --row) {
+      const int end = row == kRiverFullRows - 1 ? n : std::min(n, (row + 1) * kRiverRowLength);
+      for (int t = row * kRiverRowLength; t < end; ++t) draw(t);
+    }
+  } else {
+    for (int t = 0; t < n; ++t) draw(t);
+  }
+}
+
+// Every river's slide-in offsets one step nearer to 0. Most frames nothing
+// slides: the offsets are then only compared with zeros (in wide steps)
+// rather than counted down one by one.
+void count_down_slides() {
+  using Offsets = decltype(g_table_state.river_slide);
+  static constexpr Offsets kNoSlides{};
+  if (std::memcmp(g_river_slide, kNoSlides, sizeof kNoSlides) == 0) return;
+  for (auto& offsets : g_river_slide)
+    for (int& offset : offsets) offset -= offset > 0 ? 1 : 0;
+}
+
+// Whether the memo was laid out from the river as it stands.
+bool memo_holds(const RiverMemo& memo, int seat, const RiverOptions& options) {
+  const int n = g_river_count[seat];
+  if (!memo.valid || memo.count != n || memo.grey_tsumogiri != options.grey_tsumogiri || memo.sliding != options.sliding)
+    return false;
+  auto same = [n](const auto& kept, const int* now) { return std::equal(kept.begin(), kept.begin() + n, now); };
+  return same(memo.entries, g_river[seat]) && same(memo.tsumogiri, g_river_tsumogiri[seat]) &&
+         same(memo.slides, g_river_slide[seat]);
+}
+
+// Lays the river out into the memo's copies, and keeps what it was laid out from.
+void lay_river(RiverMemo& memo, int seat, const RiverOptions& options) {
+  const int count = g_river_count[seat];
+  assert(count >= 0 && count <= kRiverCapacity);
+  std::array<RiverTile, kRiverCapacity> tiles;
+  int n = 0;
+  for (int i = 0; i < count; ++i) {
+    if (g_river[seat][i] == 0) continue;
+    const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
+    const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
+    tiles[n] = {i, n, row, k};
+    ++n;
+  }
+  memo.copies.clear();
+  for_each_in_drawing_order(seat, n, [&](int t) { lay_river_tile(seat, tiles[t], options, memo.copies); });
+  memo.valid = true;
+  memo.grey_tsumogiri = options.grey_tsumogiri;
+  memo.sliding = options.sliding;
+  memo.count = count;
+  std::copy_n(g_river[seat], count, memo.entries.begin());
+  std::copy_n(g_river_tsumogiri[seat], count, memo.tsumogiri.begin());
+  std::copy_n(g_river_slide[seat], count, memo.slides.begin());
 }
 
 // ----------------------------------------------------------------- flowers
@@ -135,60 +227,22 @@ constexpr int kFlowersPerRow = 4;
 
 }  // namespace
 
-void draw_hai(int view, int kind, int x, int y, int a, int b) {
-  Cell cell{};
-  switch (kind) {
-    case kTileFaceDown: cell = face_down_cell(view); break;
-    case kTileStanding:
-    case kTileStandingDark: cell = standing_cell(view, kind, a, b); break;
-    default:
-      assert(view <= kViewLeft);
-      cell = face_cell(view, kind, a, b);
-      break;
-  }
-  blit_bitmap(x, y, cell.w, cell.h, cell.id, cell.sx, cell.sy);
-}
+void draw_hai(int view, int kind, int x, int y, int a, int b) { copy(hai_copy(view, kind, x, y, a, b)); }
 
-void draw_tile(int view, int kind, int x, int y, int tile) {
-  const int r = tile_rank_index(tile);
-  const int s = tile_row_index(tile);
-  const bool lying = view == kViewRight || view == kViewLeft;
-  draw_hai(view, kind, x, y, lying ? s : r, lying ? r : s);
-}
+void draw_tile(int view, int kind, int x, int y, int tile) { copy(tile_copy(view, kind, x, y, tile)); }
 
 void draw_small_tile(int x, int y, int tile) {
   blit_bitmap(x, y, 32, 39, kSheetSmallTiles, 32 * tile_rank_index(tile), 40 * tile_row_index(tile));
 }
 
-void draw_shadow(int x, int y, int w, int h) {
-  blit_bitmap(x, y, w, h, kSheetTextures, kShadowSourceX, kShadowSourceY);
-}
+void draw_shadow(int x, int y, int w, int h) { copy(shadow_copy(x, y, w, h)); }
 
 void draw_sutehai(int seat) {
-  std::array<RiverTile, kRiverCapacity> tiles;
-  int n = 0;
-  int last_k = 0;
-  for (int i = 0; i < g_river_count[seat]; ++i) {
-    if (g_river[seat][i] == 0) continue;
-    const int row = n < kRiverGrowAt ? n / kRiverRowLength : kRiverFullRows - 1;
-    const int k = n < kRiverGrowAt ? n % kRiverRowLength : n - kRiverGrowAt + kRiverRowLength;
-    tiles[n] = {i, n, row, k};
-    last_k = std::max(last_k, k);
-    ++n;
-  }
-  if (seat == 1) {
-    // Farthest places first, so that nearer tiles cover them.
-    for (int k = last_k; k >= 0; --k)
-      for (int t = 0; t < n; ++t)
-        if (tiles[t].k == k) draw_river_tile(seat, tiles[t]);
-  } else if (seat == 2) {
-    for (int row = kRiverFullRows - 1; row >= 0; --row)
-      for (int t = 0; t < n; ++t)
-        if (tiles[t].row == row) draw_river_tile(seat, tiles[t]);
-  } else {
-    for (int t = 0; t < n; ++t) draw_river_tile(seat, tiles[t]);
-  }
-  for (auto& offsets : g_river_slide) count_down(offsets, kRiverCapacity);
+  const RiverOptions options{option_on(opt_tsumogiri_grey), option_on(opt_tile_animation)};
+  RiverMemo& memo = g_river_draw_state.rivers[seat];
+  if (!memo_holds(memo, seat, options)) lay_river(memo, seat, options);
+  for (const SheetCopy& c : memo.copies) copy(c);
+  count_down_slides();
 }
 
 void draw_hana(int seat) {

@@ -4,6 +4,9 @@
 // slide-in offsets are counted down by the drawing itself.
 #pragma once
 
+#include <array>
+#include <vector>
+
 #include "core/tiles.h"
 #include "draw/art_manifest.h"
 
@@ -45,3 +48,28 @@ void draw_haiyama_open();
 
 // The melds of one seat (part of draw_tehai, without the slide count-down).
 void draw_melds(int seat);
+
+// One copy from a sheet, as blit_bitmap takes it (always a plain copy).
+struct SheetCopy {
+  int x, y, w, h;  // on the screen
+  int id, sx, sy;  // the sheet and the corner in it
+};
+
+// The copies a river was last drawn with and everything they were laid out
+// from: drawn again from the same entries, marks, offsets and options, it
+// copies the same cells in the same order, so they are replayed as they are.
+struct RiverMemo {
+  bool valid = false;           // the fields below describe the copies
+  bool grey_tsumogiri = false;  // the drawn-and-discarded option then
+  bool sliding = false;         // the slide-in option then
+  int count = 0;                // the river's entry count then (0..kRiverCapacity)
+  std::array<int, kRiverCapacity> entries{}, tsumogiri{}, slides{};  // its first `count` of each then
+  std::vector<SheetCopy> copies;  // in drawing order
+};
+
+struct RiverDrawState {
+  std::array<RiverMemo, kSeats> rivers;  // by seat; written by draw_sutehai only
+};
+extern RiverDrawState g_river_draw_state;
+
+void reset_river_draw_state();

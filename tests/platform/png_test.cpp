@@ -224,3 +224,36 @@ TEST_F(Png, ASheetOfAnotherSizeOrACorruptOneCountsAsMissing) {
   }
   EXPECT_EQ(platform::bitmap(103).width, 30);
 }
+
+TEST_F(Png, ASheetWhosePixelsTurnOutCorruptIsFoundThenDrawnPlain) {
+  // The header is whole, so the sheet is found; its rows end early.
+  ASSERT_TRUE(platform::save_png("art/105.png", Surface(20, 10, 0x102030)));
+  std::vector<char> bytes = file_bytes("art/105.png");
+  bytes.resize(bytes.size() - 30);
+  std::ofstream("art/105.png", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  platform::set_bitmap_size(105, 20, 10);
+  EXPECT_EQ(platform::load_bitmaps(), 1);
+  EXPECT_FALSE(platform::bitmap_from_file(105));
+  EXPECT_EQ(platform::bitmap(105).pixels, std::vector<std::uint32_t>(200, 0xFFFFFF));
+}
+
+TEST_F(Png, LoadingAgainDecodesTheFilesAsTheyAreThen) {
+  platform::set_bitmap_size(107, 3, 2);
+  ASSERT_TRUE(platform::save_png("art/107.png", Surface(3, 2, 0x0000FF)));
+  platform::load_bitmaps();
+  EXPECT_EQ(platform::bitmap(107).at(2, 1), 0x0000FFu);
+  ASSERT_TRUE(platform::save_png("art/107.png", Surface(3, 2, 0x00FF00)));
+  EXPECT_EQ(platform::bitmap(107).at(2, 1), 0x0000FFu);  // decoded once
+  platform::load_bitmaps();
+  EXPECT_TRUE(platform::bitmap_from_file(107));
+  EXPECT_FALSE(platform::bitmap_from_file(140));
+  EXPECT_EQ(platform::bitmap(107).at(2, 1), 0x00FF00u);
+}
+
+TEST_F(Png, AFileLongerThanAnyPngIsNotFound) {
+  ASSERT_TRUE(platform::save_png("art/106.png", Surface(4, 4, 0x102030)));
+  EXPECT_TRUE(platform::png_declares_size("art/106.png", 4, 4));
+  std::filesystem::resize_file("art/106.png", platform::kMaxPngBytes + 1);  // sparse: no time spent writing
+  EXPECT_FALSE(platform::png_declares_size("art/106.png", 4, 4));
+  EXPECT_FALSE(platform::png_declares_size("art/none.png", 4, 4));
+}

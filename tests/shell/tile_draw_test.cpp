@@ -83,6 +83,85 @@ TEST_F(TileDraw, ShadowsFollowThePlacesNotTheRiverIndex) {
   for (const DrawCall& c : left) EXPECT_EQ(c.dx, 198 + 39) << describe(c);
 }
 
+// The exact order of a long river with a claimed entry: seat 1 from the
+// grown row's tail back, then place 5 down to 0, each from row 0 to row 3;
+// seat 2 row 3 first, each row from its first tile.
+struct RiverOrderCase {
+  int seat;
+  int entries;                   // the entry at index 4 claimed
+  std::vector<Place> order;      // row, place of each call in turn
+};
+
+class RiverOrder : public TileDraw, public ::testing::WithParamInterface<RiverOrderCase> {};
+
+TEST_P(RiverOrder, FarthestPlacesFirstWithClaimedEntriesSkipped) {
+  const RiverOrderCase& c = GetParam();
+  g_river_count[c.seat] = c.entries;
+  for (int i = 0; i < c.entries; ++i) {
+    g_river[c.seat][i] = i == 4 ? 0 : 11;
+    g_river_tsumogiri[c.seat][i] = 0;
+    g_river_slide[c.seat][i] = 0;
+  }
+  const auto calls = from_sheet(record_calls([&] { draw_sutehai(c.seat); }), 134);
+  ASSERT_EQ(calls.size(), c.order.size());
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    const Place p = c.order[i];
+    const int x = c.seat == 1 ? 483 + 38 * p.row : 421 - 31 * p.k;
+    const int y = c.seat == 1 ? 412 - 31 * p.k : 207 - 38 * p.row;
+    EXPECT_EQ(calls[i].dx, x) << "call " << i;
+    EXPECT_EQ(calls[i].dy, y) << "call " << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongRivers, RiverOrder,
+    ::testing::Values(
+        RiverOrderCase{1, 27, {{3, 7}, {3, 6}, {0, 5}, {1, 5}, {2, 5}, {3, 5}, {0, 4}, {1, 4}, {2, 4}, {3, 4},
+                               {0, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {0, 1}, {1, 1},
+                               {2, 1}, {3, 1}, {0, 0}, {1, 0}, {2, 0}, {3, 0}}},
+        RiverOrderCase{1, 9, {{0, 5}, {0, 4}, {0, 3}, {0, 2}, {0, 1}, {1, 1}, {0, 0}, {1, 0}}},
+        RiverOrderCase{2, 16, {{2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5},
+                               {0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}}},
+        RiverOrderCase{2, 27, {{3, 0}, {3, 1}, {3, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {2, 0}, {2, 1},
+                               {2, 2}, {2, 3}, {2, 4}, {2, 5}, {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5},
+                               {0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}}}),
+    [](const auto& info) {
+      return "Seat" + std::to_string(info.param.seat) + "With" + std::to_string(info.param.entries) + "Entries";
+    });
+
+std::vector<std::string> described(const std::vector<DrawCall>& calls) {
+  std::vector<std::string> out;
+  for (const DrawCall& c : calls) out.push_back(describe(c));
+  return out;
+}
+
+// Each river is laid out once and its copies replayed while nothing changes:
+// every change since must show in the next drawing.
+TEST_F(TileDraw, ARiverDrawnAgainShowsWhatChangedSince) {
+  g_options[opt_tsumogiri_grey] = 1;
+  for (int i = 0; i < g_river_count[2]; ++i) g_river_tsumogiri[2][i] = g_river_slide[2][i] = 0;
+  const auto first = described(record_calls([] { draw_sutehai(2); }));
+  EXPECT_EQ(described(record_calls([] { draw_sutehai(2); })), first);
+  // Seat 2's first place is at (421, 207); 3m (31) at the top view's cell (0, 260 + 3 x 52).
+  g_river[2][0] = 31;
+  const DrawCall* c = call_at(record_calls([] { draw_sutehai(2); }), 134, 421, 207);
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->sy, 416);
+  g_river_tsumogiri[2][0] = 1;
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 135, 421, 207), nullptr) << "now grey";
+  g_options[opt_tsumogiri_grey] = 0;
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421, 207), nullptr) << "the option off";
+  g_river_slide[2][0] = 8;  // counted down to 7 by the drawing; 2 px across and 1 down a step
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421 - 16, 207 - 8), nullptr);
+  EXPECT_NE(call_at(record_calls([] { draw_sutehai(2); }), 134, 421 - 14, 207 - 7), nullptr);
+  g_river_slide[2][0] = 0;
+  const auto before_claim = from_sheet(record_calls([] { draw_sutehai(2); }), 134);
+  g_river[2][0] = 0;
+  EXPECT_EQ(from_sheet(record_calls([] { draw_sutehai(2); }), 134).size() + 1, before_claim.size());
+  --g_river_count[2];
+  EXPECT_EQ(from_sheet(record_calls([] { draw_sutehai(2); }), 134).size() + 2, before_claim.size());
+}
+
 TEST_F(TileDraw, AnOfferedDiscardIsRedBeforeGrey) {
   g_options[opt_tsumogiri_grey] = 1;
   const int last = g_river_count[0] - 1;
@@ -278,6 +357,17 @@ TEST_F(TileDraw, TheDealShowsBacksUnlessHandsAreOpen) {
   g_options[opt_open_hands] = 1;
   calls = record_calls([] { draw_tehai(1); });
   EXPECT_EQ(from_sheet(calls, 134).size(), 13u);
+}
+
+TEST_F(TileDraw, AnotherSeatThatWonShowsOnlyItsWinningTile) {
+  set_hand_with_melds(2, "123456789m 1234p", {}, 0);
+  g_hand[2][kDrawSlot] = 35;
+  g_seat_state[2].won = 1;
+  const auto calls = record_calls([] { draw_tehai(2); });
+  const auto faces = from_sheet(calls, 134);
+  ASSERT_EQ(faces.size(), 1u);
+  EXPECT_EQ(faces[0].sx, 32 * 4) << "5p, face up";
+  EXPECT_EQ(from_sheet(calls, 131).size(), 13u) << "the rest standing backs";
 }
 
 }  // namespace
