@@ -1,7 +1,8 @@
 // A 16-hand match through the headless driver, the scripted user at seat 0:
 // with the screen read at every hand's end (its pixels drawn then), and with
-// no pixel ever read; the program's time, the test harness's checks left out. Start-up: the program opened until its first frame is
-// on the screen, the one-suit table read from data/hai.dat.
+// no pixel ever read; the program's time, the test harness's checks left
+// out. Start-up: the program opened until its first frame is on the screen,
+// the one-suit table read from data/hai.dat.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
