@@ -27,6 +27,12 @@ class WinEval : public ScoringTest {
     find_waits();
   }
   bool waits_on(int tile) const { return std::find(g_waits, g_waits + g_wait_count, tile) != g_waits + g_wait_count; }
+  // Counts and points no scoring would leave, to tell whether one rewrote them.
+  static constexpr int kStale = 9;
+  void make_stale() {
+    std::fill(std::begin(g_visible_counts), std::end(g_visible_counts), kStale);
+    g_win_points = -1;
+  }
   std::vector<int> chosen_blocks() const { return {g_meld_list, g_meld_list + kWinBlocks}; }
 };
 
@@ -215,11 +221,6 @@ struct RecountCase {
 
 class ScoringRecount : public WinEval, public ::testing::WithParamInterface<RecountCase> {
  protected:
-  static constexpr int kStale = 9;
-  void make_stale() {
-    std::fill(std::begin(g_visible_counts), std::end(g_visible_counts), kStale);
-    g_win_points = -1;
-  }
   bool recounted() const { return g_visible_counts[1] == 0 && g_seen_counts[1] == 1; }
 };
 
@@ -264,10 +265,6 @@ class EvaluatedScoring : public WinEval, public ::testing::WithParamInterface<Ba
     return {{.valid = g_eval_valid == 1, .form = g_win_reading.form, .found = found_patterns(), .total = g_eval_total},
             g_win_points,
             {std::begin(g_visible_counts), std::end(g_visible_counts)}};
-  }
-  void make_stale() {
-    std::fill(std::begin(g_visible_counts), std::end(g_visible_counts), 9);
-    g_win_points = -1;
   }
 };
 
