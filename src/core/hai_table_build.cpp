@@ -3,6 +3,7 @@
 // is left is a vector with a smaller key, whose best split is already known.
 #include <cassert>
 #include <cstdint>
+#include <vector>
 
 #include "core/hai_table.h"
 
@@ -25,7 +26,7 @@ namespace {
 // Orders splits: 2 x sets + pairs + partials first, then sets, then pairs.
 // Sets stay at 4 or fewer and pairs at 7 or fewer, so the weights never let
 // a lower criterion outweigh a higher one.
-int split_merit(int value) {
+constexpr int split_merit(int value) {
   const int sets = hai_value_sets(value);
   const int pairs = hai_value_pairs(value);
   return 100 * (2 * sets + pairs + hai_value_partials(value)) + 10 * sets + pairs;
@@ -38,6 +39,7 @@ int split_merit(int value) {
 struct Option {
   int take[3];
   int add;
+  int merit = split_merit(add);
 };
 constexpr Option kOptions[] = {
     {{1, 1, 1}, make_hai_value(1, 0, 0, 0, 0)},
@@ -67,15 +69,23 @@ int row_after(int* ranks, int low, const int (&take)[3]) {
   return index;
 }
 
-// The best split of `ranks`, from the rows of smaller keys.
-int best_split(int* ranks) {
+// The best split of `ranks`, from the rows of smaller keys and their merits.
+// A value's digits never carry, so the merit of a row's split plus a block
+// is the row's merit plus the block's.
+int best_split(int* ranks, const std::vector<int>& merits, int& merit) {
   const int low = lowest_rank(ranks);
+  merit = 0;
   if (low == kSuitRanks) return 0;
   int best = -1;
   for (const Option& option : kOptions) {
     const int row = row_after(ranks, low, option.take);
-    const int value = row < 0 ? -1 : g_hai_table[row].value + option.add;
-    if (value >= 0 && (best < 0 || split_merit(value) > split_merit(best))) best = value;
+    if (row < 0) continue;
+    const int value = g_hai_table[row].value + option.add;
+    const int value_merit = merits[row] + option.merit;
+    if (best < 0 || value_merit > merit) {
+      best = value;
+      merit = value_merit;
+    }
   }
   return best;
 }
@@ -84,11 +94,13 @@ int best_split(int* ranks) {
 
 void build_hai_table() {
   int ranks[kSuitRanks] = {};
+  std::vector<int> merits(kHaiTableRows);
   int row = 0;
   do {
     assert(row < kHaiTableRows && hai_table_index(ranks) == row);
     g_hai_table[row].key = hai_table_key(ranks);
-    g_hai_table[row].value = best_split(ranks);
+    g_hai_table[row].value = best_split(ranks, merits, merits[row]);
+    assert(merits[row] == split_merit(g_hai_table[row].value));
     ++row;
   } while (next_suit_counts(ranks));
   assert(row == kHaiTableRows);
