@@ -18,8 +18,6 @@ constexpr int kSuits = 3;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
 
-constexpr TileMask kHonourMask = ((TileMask{1} << (kRed + 1)) - 1) & ~((TileMask{1} << kEast) - 1);
-
 // For each nine-bit mask of one suit's ranks (bit r - 1 for rank r), how
 // many of ranks 1-4-7, 2-5-8 and 3-6-9 it holds, two bits each.
 constexpr auto kKnittedGroupsHeld = [] {
@@ -41,12 +39,6 @@ KnittedHeld knitted_held(TileMask present) {
     for (int g = 0; g < 3; ++g) held[a] += groups[kKnittedSuits[a][g]] >> 2 * g & 3;
   return held;
 }
-
-constexpr TileMask kTerminalHonourMask = [] {
-  TileMask m = 0;
-  for (int t : g_terminal_honour_tiles) m |= TileMask{1} << t;
-  return m;
-}();
 
 // The tiles held once or more, twice or more and four times, as masks.
 struct HeldMasks {
@@ -139,7 +131,7 @@ struct SuitShare {
 };
 
 constexpr TileMask kSuitMasks[kSuits + 1] = {TileMask{0x3FE}, TileMask{0x3FE} << 10, TileMask{0x3FE} << 20,
-                                              kHonourMask};
+                                              tile_classes::kHonour};
 
 // Fills the share of suit s (kSuits for the honours) of counts whose tiles
 // held twice or more are `pairs`; counts are restored.
@@ -276,13 +268,13 @@ KnittedRest knitted_rest(int* counts, bool has_meld) {
 int seven_pairs(const HeldMasks& m) { return kWorstChiitoi - bit_count(m.pairs) - bit_count(m.fours); }
 
 int thirteen_orphans(const HeldMasks& m) {
-  const bool pair = (m.pairs & kTerminalHonourMask) != 0;
-  return kWorstKokushi - bit_count(m.present & kTerminalHonourMask) - (pair ? 1 : 0);
+  const bool pair = (m.pairs & tile_classes::kTerminalOrHonour) != 0;
+  return kWorstKokushi - bit_count(m.present & tile_classes::kTerminalOrHonour) - (pair ? 1 : 0);
 }
 
 [[gnu::always_inline]] inline int honours_and_knitted(TileMask present, const KnittedHeld& knitted) {
   const int most = *std::max_element(knitted.begin(), knitted.end());
-  const int d = kWorstKnitted - bit_count(present & kHonourMask) - most;
+  const int d = kWorstKnitted - bit_count(present & tile_classes::kHonour) - most;
   return d < -1 ? -1 : d;
 }
 

@@ -53,6 +53,7 @@ constexpr bool is_terminal(int tile) { return tile_classes::in(tile_classes::kTe
 constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_honour(tile); }
 constexpr bool is_playing_tile(int tile) { return is_suited(tile) || is_honour(tile); }
 namespace tile_classes {
+constexpr std::uint64_t kHonour = tiles_where(is_honour);
 constexpr std::uint64_t kTerminalOrHonour = tiles_where(is_terminal_or_honour);
 }  // namespace tile_classes
 static_assert(is_suited(1) && is_suited(29) && !is_suited(0) && !is_suited(10) && !is_suited(30) && !is_suited(-9) &&

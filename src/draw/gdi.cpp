@@ -333,7 +333,7 @@ void finish_drawing() {
   // Nothing drawn since the last finish (a frame whose scene draws nothing):
   // the surface still shows the shown work, which the next frame is drawn over.
   if (p.work.empty()) return;
-  const bool from_background = !p.work.empty() && p.work[0].kind == PendingWork::kBackground;
+  const bool from_background = p.work[0].kind == PendingWork::kBackground;
   if (from_background && p.shown_background >= 0 && p.work == p.shown_work && p.texts == p.shown_texts) {
     p.work.clear();
     p.texts.clear();
