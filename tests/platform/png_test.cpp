@@ -148,6 +148,10 @@ TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
   EXPECT_FALSE(platform::load_png("flipped.png", untouched));
   std::ofstream("cut.png", std::ios::binary).write(stored.data(), static_cast<std::streamsize>(stored.size() - 100));
   EXPECT_FALSE(platform::load_png("cut.png", untouched));
+  std::vector<char> quick = file_bytes("quick.png");  // packed rows are checked by their chunk's CRC alone
+  quick[quick.size() / 2] ^= 0x01;
+  std::ofstream("flipped.png", std::ios::binary).write(quick.data(), static_cast<std::streamsize>(quick.size()));
+  EXPECT_FALSE(platform::load_png("flipped.png", untouched));
   EXPECT_EQ(untouched.pixels, std::vector<std::uint32_t>{0x123456});
 }
 
