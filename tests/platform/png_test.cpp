@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -328,14 +329,19 @@ INSTANTIATE_TEST_SUITE_P(Shapes, PngRoundTrip,
                          });
 
 // A flat screen packs to a sliver of its 1.5 MB of rows; stored, it keeps
-// every byte. Both say they show sRGB, as the screen does.
+// every byte. Both say they show sRGB, as the screen does, and end as every
+// PNG does.
 TEST_F(Png, QuickFilesPackAndEveryFileIsSrgb) {
   const Surface flat(720, 720, 0x1E5A3C);
   ASSERT_TRUE(platform::save_png("quick.png", flat));
   ASSERT_TRUE(platform::save_png("stored.png", flat, platform::PngPacking::Stored));
   EXPECT_LT(file_bytes("quick.png").size(), 20'000u);
   EXPECT_GT(file_bytes("stored.png").size(), 720u * 2161u);
+  // The closing chunk every PNG ends with: no data, and its CRC.
+  const std::vector<char> end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', '\xAE', '\x42', '\x60', '\x82'};
   for (const char* path : {"quick.png", "stored.png"}) {
+    const std::vector<char> bytes = file_bytes(path);
+    EXPECT_TRUE(std::equal(end.begin(), end.end(), bytes.end() - 12)) << path;
     FILE* file = std::fopen(path, "rb");
     ASSERT_NE(file, nullptr);
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
