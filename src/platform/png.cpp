@@ -239,8 +239,8 @@ std::uint8_t* put_head(std::uint8_t* at, const Surface& surface) {
 
 using Compressor = std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)>;
 
-// The whole file, the rows in one chunk. Returns its length, 0 when it
-// could not be made.
+// The whole file, the rows in one chunk. Returns its length, 0 when there
+// was no memory for the compressor.
 std::size_t encode(const Surface& surface, int level, std::unique_ptr<std::uint8_t[]>& file) {
   const Compressor compressor(libdeflate_alloc_compressor(level), libdeflate_free_compressor);
   if (!compressor) return 0;
@@ -249,9 +249,9 @@ std::size_t encode(const Surface& surface, int level, std::unique_ptr<std::uint8
   const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), rows_length);
   file = std::make_unique_for_overwrite<std::uint8_t[]>(kFrameBytes + bound);
   std::uint8_t* at = put_head(file.get(), surface);
+  // Into room for the bound, compression cannot fail.
   const std::size_t packed =
       libdeflate_zlib_compress(compressor.get(), rows.get(), rows_length, at + kChunkHead, bound);
-  if (packed == 0) return 0;
   at = close_chunk(at, "IDAT", packed);
   at = close_chunk(at, "IEND", 0);
   return static_cast<std::size_t>(at - file.get());
