@@ -78,7 +78,7 @@ bool load_png(const std::string& path, Surface& out, int want_width = 0, int wan
 // Whether the file is a PNG of at most kMaxPngBytes whose header declares
 // this size; only the first bytes are read, no pixel is decoded.
 bool png_declares_size(const std::string& path, int width, int height);
-// How save_png packs the rows: Quick for pictures people keep (zlib's
+// How save_png packs the rows: Quick for pictures people keep (libdeflate's
 // fastest level), Stored for files the program reads at every start (not
 // compressed: they decode at the speed of a copy).
 enum class PngPacking { Quick, Stored };

@@ -1,10 +1,14 @@
 // PNG reading through libpng's full interface for plain 8-bit RGB (straight
 // into the surface's rows) and its simplified one for every other kind;
-// writing through the full one (for the compression settings).
+// writing the file's few chunks here, around libdeflate's compression of
+// the whole image at once.
+#include <libdeflate.h>
 #include <png.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 #include "platform/platform.h"
 
@@ -66,6 +70,9 @@ Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int wa
                      RowBuffers& row, Surface& out) {
   if (setjmp(png_jmpbuf(png))) return Decoded::Refused;
   png_set_read_fn(png, &source, read_from_bytes);
+  // Every chunk's CRC already covers the compressed rows; zlib's own sum of
+  // the rows again would take a fifth of the decode.
+  png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
   png_read_info(png, info);
   const auto width = static_cast<int>(png_get_image_width(png, info));
   const auto height = static_cast<int>(png_get_image_height(png, info));
@@ -145,75 +152,118 @@ bool png_declares_size(const std::string& path, int width, int height) {
 
 namespace {
 
-// zlib's fastest level on the rows as they are: a screen of flat colours and
-// repeated textures packs about as small as at the default level with every
-// row filter tried (137 KB against 128 KB for a table), ten times faster.
-// Stored files are not compressed at all.
+// libdeflate's fastest level on the rows as they are, the whole image in one
+// call: a screen of flat colours and repeated textures packs smaller than at
+// zlib's fastest level (123 KB against 137 KB for a table) in half the time,
+// and smaller than at zlib's default level with every row filter tried
+// (128 KB). Stored files are not compressed at all.
 constexpr int kQuickLevel = 1;
 constexpr int kStoredLevel = 0;
-constexpr int kRowFilter = PNG_FILTER_NONE;
+constexpr std::uint8_t kRowFilterNone = 0;
 
-void append_bytes(png_structp png, png_bytep data, png_size_t length) {
-  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + length);
+constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// A chunk's length and type before its data, and its CRC after.
+constexpr std::size_t kChunkHead = 8, kChunkTail = 4;
+constexpr std::size_t kHeaderData = 13, kSrgbData = 1;
+// Everything but the compressed rows: the signature, the header and sRGB
+// chunks, the rows' chunk around them and the closing chunk.
+constexpr std::size_t kFrameBytes =
+    sizeof kSignature + 4 * (kChunkHead + kChunkTail) + kHeaderData + kSrgbData;
+
+std::uint8_t* put_u32(std::uint8_t* at, std::uint32_t value) {  // big-endian, as every number in a PNG
+  at[0] = static_cast<std::uint8_t>(value >> 24);
+  at[1] = static_cast<std::uint8_t>(value >> 16);
+  at[2] = static_cast<std::uint8_t>(value >> 8);
+  at[3] = static_cast<std::uint8_t>(value);
+  return at + 4;
 }
 
-void no_flush(png_structp) {}
+// Closes the chunk whose `length` bytes of data already stand at at + 8:
+// its length and type before them, the CRC of type and data after. Returns
+// the end of the chunk.
+std::uint8_t* close_chunk(std::uint8_t* at, const char (&type)[5], std::size_t length) {
+  put_u32(at, static_cast<std::uint32_t>(length));
+  std::memcpy(at + 4, type, 4);
+  return put_u32(at + kChunkHead + length, libdeflate_crc32(0, at + 4, 4 + length));
+}
 
-// One row of pixels as R, G, B bytes into `to`, which holds a byte more than
-// the row: on a little-endian machine each pixel is stored whole as R, G, B
-// and a zero, the zero overwritten by the next pixel.
-void pack_rgb(const std::uint32_t* from, int width, png_byte* to) {
-  for (int x = 0; x < width; ++x, to += 3) {
-    if constexpr (std::endian::native == std::endian::little) {
-      const std::uint32_t bgr = __builtin_bswap32(from[x]) >> 8;
-      std::memcpy(to, &bgr, 4);
-    } else {
-      to[0] = static_cast<png_byte>(from[x] >> 16);
-      to[1] = static_cast<png_byte>(from[x] >> 8);
-      to[2] = static_cast<png_byte>(from[x]);
+// One row of pixels as R, G, B bytes. On a little-endian machine four pixels
+// at a time go as three whole words (each pixel's bytes reversed put its red
+// first), twice as fast as a pixel at a time.
+void pack_rgb(const std::uint32_t* from, int width, std::uint8_t* to) {
+  int x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 4 <= width; x += 4, to += 12) {
+      const std::uint32_t p0 = __builtin_bswap32(from[x]) >> 8, p1 = __builtin_bswap32(from[x + 1]) >> 8,
+                          p2 = __builtin_bswap32(from[x + 2]) >> 8, p3 = __builtin_bswap32(from[x + 3]) >> 8;
+      const std::uint32_t words[3] = {p0 | p1 << 24, p1 >> 8 | p2 << 16, p2 >> 16 | p3 << 8};
+      std::memcpy(to, words, sizeof words);
     }
   }
+  for (; x < width; ++x, to += 3) {
+    to[0] = static_cast<std::uint8_t>(from[x] >> 16);
+    to[1] = static_cast<std::uint8_t>(from[x] >> 8);
+    to[2] = static_cast<std::uint8_t>(from[x]);
+  }
 }
 
-// Encodes the surface as 8-bit RGB, a row at a time through `row` (no C++
-// object lives here, as libpng's errors jump back past them).
-bool encode(const Surface& surface, std::vector<png_byte>& row, int level, std::vector<std::uint8_t>& out) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  if (!png) return false;
-  png_infop info = png_create_info_struct(png);
-  if (!info || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
-  }
-  png_set_write_fn(png, &out, append_bytes, no_flush);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width), static_cast<png_uint_32>(surface.height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);  // as the screen shows it, like before
-  png_set_compression_level(png, level);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, kRowFilter);
-  png_write_info(png, info);
+// The rows as the compressed stream holds them: each its filter byte and
+// its pixels' R, G, B bytes. Returns their length.
+std::size_t filtered_rows(const Surface& surface, std::unique_ptr<std::uint8_t[]>& rows) {
+  const std::size_t row_bytes = 1 + 3 * static_cast<std::size_t>(surface.width);
+  const std::size_t length = row_bytes * static_cast<std::size_t>(surface.height);
+  rows = std::make_unique_for_overwrite<std::uint8_t[]>(length);
   for (int y = 0; y < surface.height; ++y) {
+    std::uint8_t* row = rows.get() + row_bytes * static_cast<std::size_t>(y);
+    row[0] = kRowFilterNone;
     pack_rgb(surface.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width),
-             surface.width, row.data());
-    png_write_row(png, row.data());
+             surface.width, row + 1);
   }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return true;
+  return length;
+}
+
+using Compressor = std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)>;
+
+// The signature, then the header and sRGB chunks of 8-bit RGB as the
+// screen shows it. Returns the end of the last.
+std::uint8_t* put_head(std::uint8_t* at, const Surface& surface) {
+  at = std::copy(std::begin(kSignature), std::end(kSignature), at);
+  std::uint8_t* data = put_u32(at + kChunkHead, static_cast<std::uint32_t>(surface.width));
+  data = put_u32(data, static_cast<std::uint32_t>(surface.height));
+  const std::uint8_t header_rest[] = {8, 2, 0, 0, 0};  // bits per channel, RGB, deflate, row filters, no interlace
+  std::copy(std::begin(header_rest), std::end(header_rest), data);
+  at = close_chunk(at, "IHDR", kHeaderData);
+  at[kChunkHead] = 0;  // the perceptual intent
+  return close_chunk(at, "sRGB", kSrgbData);
+}
+
+using Compressor = std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)>;
+
+// The whole file, the rows in one chunk. Returns its length, 0 when there
+// was no memory for the compressor.
+std::size_t encode(const Surface& surface, int level, std::unique_ptr<std::uint8_t[]>& file) {
+  const Compressor compressor(libdeflate_alloc_compressor(level), libdeflate_free_compressor);
+  if (!compressor) return 0;
+  std::unique_ptr<std::uint8_t[]> rows;
+  const std::size_t rows_length = filtered_rows(surface, rows);
+  const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), rows_length);
+  file = std::make_unique_for_overwrite<std::uint8_t[]>(kFrameBytes + bound);
+  std::uint8_t* at = put_head(file.get(), surface);
+  // Into room for the bound, compression cannot fail.
+  const std::size_t packed =
+      libdeflate_zlib_compress(compressor.get(), rows.get(), rows_length, at + kChunkHead, bound);
+  at = close_chunk(at, "IDAT", packed);
+  at = close_chunk(at, "IEND", 0);
+  return static_cast<std::size_t>(at - file.get());
 }
 
 }  // namespace
 
 bool save_png(const std::string& path, const Surface& surface, PngPacking packing) {
   if (surface.width <= 0 || surface.height <= 0) return false;
-  std::vector<png_byte> row(3 * static_cast<std::size_t>(surface.width) + 1);
-  const bool stored = packing == PngPacking::Stored;
-  std::vector<std::uint8_t> bytes;
-  // A stored file holds every row's bytes; a quick one of a screen packs to about a tenth of them.
-  bytes.reserve(stored ? row.size() * static_cast<std::size_t>(surface.height) * 11 / 10 + 1024 : surface.pixels.size());
-  if (!encode(surface, row, stored ? kStoredLevel : kQuickLevel, bytes)) return false;
-  return write_bytes(path, bytes);
+  std::unique_ptr<std::uint8_t[]> file;
+  const std::size_t length = encode(surface, packing == PngPacking::Stored ? kStoredLevel : kQuickLevel, file);
+  return length > 0 && write_bytes(path, std::span<const std::uint8_t>(file.get(), length));
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -61,6 +62,22 @@ Surface noise_surface(int w, int h) {
   std::uint32_t noise = 777;
   for (std::uint32_t& p : s.pixels) p = (noise = noise * 1103515245 + 12345) >> 8 & 0xFFFFFF;
   return s;
+}
+
+// The pixels of a file as libpng's simplified reader hands them over, apart
+// from the program's own reader.
+bool read_with_libpng(const std::string& path, Surface& out) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return false;
+  out = Surface(static_cast<int>(image.width), static_cast<int>(image.height));
+  for (std::size_t i = 0; i < out.pixels.size(); ++i)
+    out.pixels[i] = static_cast<std::uint32_t>(rgb[3 * i] << 16 | rgb[3 * i + 1] << 8 | rgb[3 * i + 2]);
+  return true;
 }
 
 }  // namespace
@@ -132,6 +149,10 @@ TEST_F(Png, StoredFilesLoadLikeCompressedOnesAndAreStillChecked) {
   EXPECT_FALSE(platform::load_png("flipped.png", untouched));
   std::ofstream("cut.png", std::ios::binary).write(stored.data(), static_cast<std::streamsize>(stored.size() - 100));
   EXPECT_FALSE(platform::load_png("cut.png", untouched));
+  std::vector<char> quick = file_bytes("quick.png");  // packed rows are checked by their chunk's CRC alone
+  quick[quick.size() / 2] ^= 0x01;
+  std::ofstream("flipped.png", std::ios::binary).write(quick.data(), static_cast<std::streamsize>(quick.size()));
+  EXPECT_FALSE(platform::load_png("flipped.png", untouched));
   EXPECT_EQ(untouched.pixels, std::vector<std::uint32_t>{0x123456});
 }
 
@@ -256,4 +277,98 @@ TEST_F(Png, AFileLongerThanAnyPngIsNotFound) {
   std::filesystem::resize_file("art/106.png", platform::kMaxPngBytes + 1);  // sparse: no time spent writing
   EXPECT_FALSE(platform::png_declares_size("art/106.png", 4, 4));
   EXPECT_FALSE(platform::png_declares_size("art/none.png", 4, 4));
+}
+
+namespace {
+
+// Surfaces of the shapes a writer gets wrong: one pixel; widths that leave
+// one, two or three pixels after whole groups of four; sizes past one byte
+// of the header's numbers; flat areas (long repeats) and gradients (none);
+// the unused top byte of a pixel set.
+struct Shape {
+  const char* name;
+  int width, height;
+  std::uint32_t (*pixel)(int x, int y);
+};
+
+const Shape kShapes[] = {
+    {"OnePixel", 1, 1, [](int, int) -> std::uint32_t { return 0xABCDEF; }},
+    {"TwoWide", 2, 3, [](int x, int y) -> std::uint32_t { return static_cast<std::uint32_t>(x * 0x800000 + y * 0x4001); }},
+    {"SevenWide", 7, 2, [](int x, int y) -> std::uint32_t { return static_cast<std::uint32_t>(x * 0x240000 + y * 0x8000 + x); }},
+    {"Gradient", 301, 257, [](int x, int y) -> std::uint32_t { return static_cast<std::uint32_t>((x & 0xFF) << 16 | y << 8 | ((x ^ y) & 0xFF)); }},
+    {"FlatWithABox", 720, 720, [](int x, int y) -> std::uint32_t { return x > 100 && x < 250 && y > 30 && y < 400 ? 0x102030 : 0x1E5A3C; }},
+    {"TopByteSet", 6, 6, [](int x, int y) -> std::uint32_t { return 0xFF000000u | static_cast<std::uint32_t>(x * 40 << 8 | y * 40); }},
+};
+
+class PngRoundTrip : public TempDirTest, public ::testing::WithParamInterface<std::tuple<Shape, platform::PngPacking>> {};
+
+}  // namespace
+
+TEST_P(PngRoundTrip, PixelsComeBackAsTheyWere) {
+  const auto& [shape, packing] = GetParam();
+  Surface s(shape.width, shape.height);
+  for (int y = 0; y < shape.height; ++y)
+    for (int x = 0; x < shape.width; ++x) s.at(x, y) = shape.pixel(x, y);
+  ASSERT_TRUE(platform::save_png("round.png", s, packing));
+  for (std::uint32_t& p : s.pixels) p &= 0xFFFFFF;
+  Surface back;
+  ASSERT_TRUE(read_with_libpng("round.png", back));
+  EXPECT_EQ(back.width, shape.width);
+  EXPECT_EQ(back.height, shape.height);
+  EXPECT_EQ(back.pixels, s.pixels);
+  ASSERT_TRUE(platform::load_png("round.png", back, shape.width, shape.height));
+  EXPECT_EQ(back.pixels, s.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, PngRoundTrip,
+                         ::testing::Combine(::testing::ValuesIn(kShapes),
+                                            ::testing::Values(platform::PngPacking::Quick, platform::PngPacking::Stored)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) == platform::PngPacking::Quick ? "Quick" : "Stored");
+                         });
+
+// A flat screen packs to a sliver of its 1.5 MB of rows; stored, it keeps
+// every byte. Both say they show sRGB, as the screen does, and end as every
+// PNG does.
+TEST_F(Png, QuickFilesPackAndEveryFileIsSrgb) {
+  const Surface flat(720, 720, 0x1E5A3C);
+  ASSERT_TRUE(platform::save_png("quick.png", flat));
+  ASSERT_TRUE(platform::save_png("stored.png", flat, platform::PngPacking::Stored));
+  EXPECT_LT(file_bytes("quick.png").size(), 20'000u);
+  EXPECT_GT(file_bytes("stored.png").size(), 720u * 2161u);
+  // The closing chunk every PNG ends with: no data, and its CRC.
+  const std::vector<char> end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', '\xAE', '\x42', '\x60', '\x82'};
+  for (const char* path : {"quick.png", "stored.png"}) {
+    const std::vector<char> bytes = file_bytes(path);
+    EXPECT_TRUE(std::equal(end.begin(), end.end(), bytes.end() - 12)) << path;
+    FILE* file = std::fopen(path, "rb");
+    ASSERT_NE(file, nullptr);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_read_info(png, info);
+    int intent = -1;
+    EXPECT_EQ(png_get_sRGB(png, info, &intent), PNG_INFO_sRGB) << path;
+    EXPECT_EQ(intent, PNG_sRGB_INTENT_PERCEPTUAL) << path;
+    png_destroy_read_struct(&png, &info, nullptr);
+    std::fclose(file);
+  }
+}
+
+// Nothing to write, or nowhere to write it: a failure, and no file.
+TEST_F(Png, AWriteThatCannotHappenReportsFailure) {
+  EXPECT_FALSE(platform::save_png("wide.png", Surface(5, 0)));
+  EXPECT_FALSE(platform::save_png("tall.png", Surface(0, 5)));
+  EXPECT_FALSE(std::filesystem::exists("wide.png") || std::filesystem::exists("tall.png"));
+  std::ofstream("plain") << "a file, not a folder";
+  EXPECT_FALSE(platform::save_png("plain/shot.png", Surface(2, 2)));
+  std::filesystem::create_directory("folder");
+  EXPECT_FALSE(platform::save_png("folder", Surface(2, 2)));
+  EXPECT_FALSE(platform::save_png("shots/", Surface(2, 2)));
+  EXPECT_TRUE(std::filesystem::is_directory("folder"));
+  std::ifstream plain("plain");
+  std::string text;
+  std::getline(plain, text);
+  EXPECT_EQ(text, "a file, not a folder");
 }
