@@ -222,8 +222,6 @@ std::size_t filtered_rows(const Surface& surface, std::unique_ptr<std::uint8_t[]
   return length;
 }
 
-using Compressor = std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)>;
-
 // The signature, then the header and sRGB chunks of 8-bit RGB as the
 // screen shows it. Returns the end of the last.
 std::uint8_t* put_head(std::uint8_t* at, const Surface& surface) {
