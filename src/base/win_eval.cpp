@@ -63,7 +63,9 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   read.count = g_win_reading.wait_count;
   read.form = g_win_reading.form;
   publish_waits(read);
-  return {.valid = g_eval_valid == 1, .scored_now = kept && published};
+  WinEvaluation done{.valid = g_eval_valid == 1, .scored_now = kept && published, .ctx = ctx, .rules = rules};
+  done.ctx.visible = g_visible_counts;
+  return done;
 }
 
 bool evaluate_win(int seat, int tile, int by_discard) { return evaluate_win_for_scoring(seat, tile, by_discard).valid; }
