@@ -4,19 +4,21 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 namespace {
 
-// What each tile code adds to the tile facts: bit s for a tile of suit s,
-// then an honour bit and a terminal bit.
-constexpr int kHonourBit = 1 << 3;
-constexpr int kTerminalBit = 1 << 4;
+// What each copy of a tile code adds to the tile facts, packed so that one
+// addition counts both: the honour count in the low byte, the terminal count
+// in the next, and bit s of the third for a tile of suit s.
+constexpr int kTerminalShift = 8;
+constexpr int kSuitShift = 16;
 constexpr auto kTileKinds = [] {
   std::array<int, kTileCodes> kinds{};
   for (int t = 0; t < kTileCodes; ++t) {
-    if (is_suited(t)) kinds[t] |= 1 << suit_of(t);
-    if (is_honour(t)) kinds[t] |= kHonourBit;
-    if (is_terminal(t)) kinds[t] |= kTerminalBit;
+    if (is_suited(t)) kinds[t] |= 1 << (kSuitShift + suit_of(t));
+    if (is_honour(t)) kinds[t] |= 1;
+    if (is_terminal(t)) kinds[t] |= 1 << kTerminalShift;
   }
   return kinds;
 }();
@@ -56,20 +58,24 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.seat_wind = kEast + r.seat_wind;
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
-  f.tiles_held = 0;
+  std::memcpy(f.values, r.hand, sizeof f.values);
   std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
-  f.suit_mask = f.honour_tiles = f.terminal_tiles = f.fourfold_tiles = 0;
-  for (int i = 0; i < kHandSlots; ++i) {
-    const int v = r.hand[i];
-    const int t = tile_of(v);
-    f.values[i] = v;
-    if (++f.tile_count[t] == 4) ++f.fourfold_tiles;
-    f.tiles_held |= std::uint64_t{1} << t;
-    const int kind = kTileKinds[t];
-    f.suit_mask |= kind & 0b111;
-    f.honour_tiles += (kind & kHonourBit) != 0;
-    f.terminal_tiles += (kind & kTerminalBit) != 0;
+  std::uint64_t held = 0;
+  int kinds = 0;  // the honour and terminal bytes of kTileKinds, summed over the tiles
+  int suits = 0;
+  int fourfold = 0;
+  for (int v : r.hand) {
+    const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
+    if (++f.tile_count[t] == 4) ++fourfold;
+    held |= std::uint64_t{1} << t;
+    kinds += kTileKinds[t] & 0xFFFF;
+    suits |= kTileKinds[t] >> kSuitShift;
   }
+  f.tiles_held = held;
+  f.suit_mask = suits;
+  f.honour_tiles = kinds & 0xFF;
+  f.terminal_tiles = kinds >> kTerminalShift;
+  f.fourfold_tiles = fourfold;
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {

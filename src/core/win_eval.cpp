@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "core/bits.h"
 #include "core/win_blocks.h"
@@ -62,18 +63,17 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-HandScan scan_hand(const int* v) {
-  HandScan scan;
-  for (int i = 0; i < kHandSlots; ++i) {
-    const int t = tile_of(v[i]);
-    if (!is_playing_tile(t) || marker_of(v[i]) > kMeldedKongSlot) {
-      scan.well_formed = false;
-      continue;
-    }
-    if (is_free_slot(v[i]))
-      scan.free_tiles |= std::uint64_t{1} << t;
-    else
-      scan.all_free = false;
+// v ascending: the marked slots follow the free ones, so the last slot's
+// marker is the highest.
+HandScan scan_hand(const int (&v)[kHandSlots]) {
+  constexpr std::uint64_t kPlaying = tile_classes::kSuited | tile_classes::kHonour;
+  const int last = v[kHandSlots - 1];
+  HandScan scan{.well_formed = marker_of(last) <= kMeldedKongSlot, .all_free = marker_of(last) == kFree};
+  for (int value : v) {
+    const int t = tile_of(value);
+    const bool playing = tile_classes::in(kPlaying, t);
+    scan.well_formed = scan.well_formed && playing;
+    if (playing && marker_of(value) == kFree) scan.free_tiles |= std::uint64_t{1} << t;
   }
   return scan;
 }
@@ -138,6 +138,16 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
   return false;
 }
 
+// Slots 0-12 and the winning tile, ascending. The table keeps its hands
+// sorted, so this is as a rule one insertion.
+void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
+  std::memcpy(out, hand, kDrawSlot * sizeof(int));
+  if (!std::is_sorted(out, out + kDrawSlot)) std::sort(out, out + kDrawSlot);
+  int i = kDrawSlot;
+  for (; i > 0 && out[i - 1] > tile; --i) out[i] = out[i - 1];
+  out[i] = tile;
+}
+
 bool read_hand_form(WinReading& r, const HandScan& scan, const WinContext& ctx, const RuleSwitches& rules,
                     Scoring& work) {
   switch (r.form) {
@@ -157,12 +167,10 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.seat = ctx.seat;
   r.tile = tile;
   r.by_discard = by_discard;
-  std::copy(std::begin(waits.tiles), std::end(waits.tiles), r.waits);
+  std::memcpy(r.waits, waits.tiles, sizeof r.waits);
   r.wait_count = waits.count;
   r.form = waits.form;
-  std::copy(hand, hand + kDrawSlot, r.hand);
-  r.hand[kDrawSlot] = tile;
-  std::sort(std::begin(r.hand), std::end(r.hand));
+  sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
   r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
