@@ -15,9 +15,8 @@ int discards_of_all_seats() {
 }
 
 bool meld_declared_anywhere() {
-  for (int seat = 0; seat < kSeats; ++seat)
-    if (declared_melds(seat) > 0) return true;
-  return false;
+  const int* codes = &g_melds[0][0];
+  return std::any_of(codes, codes + kSeats * kMeldSlots, [](int code) { return code != 0; });
 }
 
 }  // namespace

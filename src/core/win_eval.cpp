@@ -1,10 +1,12 @@
 #include "core/win_eval.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
 #include "core/bits.h"
+#include "core/clear.h"
 #include "core/win_blocks.h"
 
 namespace {
@@ -63,17 +65,24 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-// v ascending: the marked slots follow the free ones, so the last slot's
-// marker is the highest.
+// Slot values 0 .. kSlotValues - 1 have a marker of at most kMeldedKongSlot;
+// kPlayingValue tells those that hold a playing tile.
+constexpr int kSlotValues = make_slot(0, kMeldedKongSlot + 1);
+constexpr auto kPlayingValue = [] {
+  std::array<bool, kSlotValues> playing{};
+  for (int v = 0; v < kSlotValues; ++v) playing[v] = is_playing_tile(tile_of(v));
+  return playing;
+}();
+
+// v ascending: the marked slots follow the free ones.
 HandScan scan_hand(const int (&v)[kHandSlots]) {
-  constexpr std::uint64_t kPlaying = tile_classes::kSuited | tile_classes::kHonour;
-  const int last = v[kHandSlots - 1];
-  HandScan scan{.well_formed = marker_of(last) <= kMeldedKongSlot, .all_free = marker_of(last) == kFree};
+  if (v[0] < 0 || v[kHandSlots - 1] >= kSlotValues) return {.well_formed = false};
+  HandScan scan{.all_free = marker_of(v[kHandSlots - 1]) == kFree};
   for (int value : v) {
-    const int t = tile_of(value);
-    const bool playing = tile_classes::in(kPlaying, t);
+    const bool playing = kPlayingValue[value];
     scan.well_formed = scan.well_formed && playing;
-    if (playing && marker_of(value) == kFree) scan.free_tiles |= std::uint64_t{1} << t;
+    // a free playing tile's value is its code, below 64
+    scan.free_tiles |= std::uint64_t{playing && value < make_slot(0, kChowSlot)} << (value & 63);
   }
   return scan;
 }
@@ -181,7 +190,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.work_order = -1;
   const HandScan scan = scan_hand(r.hand);
   if (!scan.well_formed) {
-    r.orders = {};
+    clear_small(r.orders);
     return;
   }
 
@@ -191,7 +200,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   if (seven_pairs && !three_quads_beside_pair(r.hand) && !one_rank_block_refused(ctx, rules, r.hand))
     take_seven_pairs(r, tile);
   // The normal reading writes every order record; the others leave them empty.
-  if (r.form != kFormNormal) r.orders = {};
+  if (r.form != kFormNormal) clear_small(r.orders);
 
   r.valid = 1;  // lets the normal reading score its orders
   bool valid = read_hand_form(r, scan, ctx, rules, work);
