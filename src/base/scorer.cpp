@@ -3,6 +3,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "base/win_eval.h"
+#include "core/clear.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void score_against(const WinContext& ctx, const RuleSwitches& rules) {
   g_win_reading.form = g_hand_form;
   if (g_eval_valid == 1 && g_robbing_kong_flag == 0) count_visible_tiles(g_eval_seat);
   if (kept_scoring_of(ctx, rules))
-    g_scoring = g_scoring_memo.result;
+    copy_small(g_scoring, g_scoring_memo.result);
   else
     score_hand(g_win_reading, ctx, rules, g_scoring);
   g_win_points = g_eval_total;
@@ -39,8 +40,8 @@ void score_evaluated(const WinEvaluation& e) {
 
 void remember_scoring(const ScoringInputs& inputs) {
   g_scoring_memo.held = 1;
-  g_scoring_memo.inputs = inputs;
-  g_scoring_memo.result = g_scoring;
+  copy_small(g_scoring_memo.inputs, inputs);
+  copy_small(g_scoring_memo.result, g_scoring);
 }
 
 int yaku_points_without_flowers() { return yaku_points_without_flowers(g_yaku_table); }

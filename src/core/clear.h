@@ -31,10 +31,13 @@ void clear_small(std::array<T, N>& a) {
   clear_detail::clear_each(a.data(), std::make_index_sequence<N>{});
 }
 
-// to = from, for a value whose size is a multiple of 16 bytes.
+// to = from, for a value that can be copied bytewise.
 template <typename T>
 void copy_small(T& to, const T& from) {
-  static_assert(std::is_trivially_copyable_v<T> && sizeof(T) % 16 == 0);
-  clear_detail::copy_chunks(reinterpret_cast<char*>(&to), reinterpret_cast<const char*>(&from),
-                            std::make_index_sequence<sizeof(T) / 16>{});
+  static_assert(std::is_trivially_copyable_v<T>);
+  constexpr std::size_t kChunks = sizeof(T) / 16;
+  auto* out = reinterpret_cast<char*>(&to);
+  const auto* in = reinterpret_cast<const char*>(&from);
+  clear_detail::copy_chunks(out, in, std::make_index_sequence<kChunks>{});
+  std::memcpy(out + 16 * kChunks, in + 16 * kChunks, sizeof(T) % 16);
 }
