@@ -132,17 +132,24 @@ class WinTestForms : public ScoringTest {
     find_waits();
   }
   bool listed(int tile) const { return std::find(g_waits, g_waits + g_wait_count, tile) != g_waits + g_wait_count; }
+  // The round's hand placed on a random table and its waits found; false
+  // when they do not list its winning tile, which no win test evaluates.
+  bool next_win(std::mt19937& rng, int round, WinHand& hand, int& by_discard) {
+    hand = kMakers[round % std::size(kMakers)](rng);
+    place_win_hand(kSeat, hand);
+    by_discard = random_table(rng, hand);
+    find_waits_of_seat();
+    return listed(hand.win_tile);
+  }
 };
 
 TEST_F(WinTestForms, BackToBackLeavesWhatTheCallsOneByOneLeave) {
   std::mt19937 rng(2024);
   int scored[kHandForms]{};
+  WinHand hand;
+  int by_discard = 0;
   for (int round = 0; round < 2500; ++round) {
-    const WinHand hand = kMakers[round % std::size(kMakers)](rng);
-    place_win_hand(kSeat, hand);
-    const int by_discard = random_table(rng, hand);
-    find_waits_of_seat();
-    if (!listed(hand.win_tile)) continue;
+    if (!next_win(rng, round, hand, by_discard)) continue;
     const Areas before = Areas::now();
     evaluate_win(kSeat, hand.win_tile, by_discard);
     score_yaku();
@@ -157,12 +164,10 @@ TEST_F(WinTestForms, BackToBackLeavesWhatTheCallsOneByOneLeave) {
 
 TEST_F(WinTestForms, SlotOrderDoesNotMatter) {
   std::mt19937 rng(99);
+  WinHand hand;
+  int by_discard = 0;
   for (int round = 0; round < 1000; ++round) {
-    const WinHand hand = kMakers[round % std::size(kMakers)](rng);
-    place_win_hand(kSeat, hand);
-    const int by_discard = random_table(rng, hand);
-    find_waits_of_seat();
-    if (!listed(hand.win_tile)) continue;
+    if (!next_win(rng, round, hand, by_discard)) continue;
     const Areas before = Areas::now();
     score_evaluated(evaluate_win_for_scoring(kSeat, hand.win_tile, by_discard));
     const Areas sorted = Areas::now();
@@ -172,6 +177,33 @@ TEST_F(WinTestForms, SlotOrderDoesNotMatter) {
     expect_same(sorted, Areas::now(), false, round);
   }
 }
+
+// The five tiles beside the knitted 147m 258p 369s read as a pair and a set,
+// in each shape five sorted values can take: block 0 the pair, block 1 the
+// set.
+struct KnittedCase {
+  const char* hand;
+  int pair;
+  int set;
+};
+
+class KnittedRest : public WinTestForms, public ::testing::WithParamInterface<KnittedCase> {};
+
+TEST_P(KnittedRest, ReadsAsAPairAndASet) {
+  const KnittedCase& c = GetParam();
+  const WinScore s = win(c.hand);
+  ASSERT_TRUE(s.valid);
+  ASSERT_EQ(s.form, kFormKnittedStraight);
+  EXPECT_EQ(std::vector<int>(g_meld_list, g_meld_list + kWinBlocks), (std::vector<int>{c.pair, c.set, 0, 0, 0}));
+  EXPECT_EQ(g_meld_list_count, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, KnittedRest, ::testing::Values(
+    KnittedCase{"1 4 7 12 15 18 23 26 29 2 2 5 6 + 7", 2, kWinConcealedChow + 5},     // pair, chow
+    KnittedCase{"1 4 7 12 15 18 23 26 29 5 6 6 6 + 7", 6, kWinConcealedChow + 5},     // chow around its pair
+    KnittedCase{"1 4 7 12 15 18 23 26 29 5 6 7 9 + 9", 9, kWinConcealedChow + 5},     // chow, pair
+    KnittedCase{"1 4 7 12 15 18 23 26 29 31 31 31 33 + 33", 33, kWinConcealedPung + 31},  // pung, pair
+    KnittedCase{"1 4 7 12 15 18 23 26 29 2 2 35 35 + 35", 2, kWinConcealedPung + 35}));   // pair, pung
 
 // Each hand completes its form; one slot then holds an empty slot, a
 // flower, a marker past the kongs, a negative value or a marked value of no
