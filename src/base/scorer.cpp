@@ -3,6 +3,7 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "base/win_eval.h"
+#include "core/clear.h"
 
 namespace {
 
@@ -12,23 +13,25 @@ bool kept_scoring_of(const WinContext& ctx, const RuleSwitches& rules) {
   return g_scoring_memo.inputs == scoring_inputs_of(g_win_reading, ctx, rules);
 }
 
-}  // namespace
-
-void score_yaku() {
+// score_yaku against the table and switches given, which must be those of
+// the table as it stands.
+void score_against(const WinContext& ctx, const RuleSwitches& rules) {
   g_win_reading.form = g_hand_form;
   if (g_eval_valid == 1 && g_robbing_kong_flag == 0) count_visible_tiles(g_eval_seat);
-  const WinContext ctx = table_context_of(g_eval_seat, g_visible_counts);
-  const RuleSwitches rules = current_rule_switches();
   if (kept_scoring_of(ctx, rules))
-    g_scoring = g_scoring_memo.result;
+    copy_small(g_scoring, g_scoring_memo.result);
   else
     score_hand(g_win_reading, ctx, rules, g_scoring);
   g_win_points = g_eval_total;
 }
 
+}  // namespace
+
+void score_yaku() { score_against(table_context_of(g_eval_seat, g_visible_counts), current_rule_switches()); }
+
 void score_evaluated(const WinEvaluation& e) {
   if (!e.scored_now) {
-    score_yaku();
+    score_against(e.ctx, e.rules);
     return;
   }
   g_win_reading.form = g_hand_form;
@@ -37,8 +40,8 @@ void score_evaluated(const WinEvaluation& e) {
 
 void remember_scoring(const ScoringInputs& inputs) {
   g_scoring_memo.held = 1;
-  g_scoring_memo.inputs = inputs;
-  g_scoring_memo.result = g_scoring;
+  copy_small(g_scoring_memo.inputs, inputs);
+  copy_small(g_scoring_memo.result, g_scoring);
 }
 
 int yaku_points_without_flowers() { return yaku_points_without_flowers(g_yaku_table); }

@@ -30,7 +30,8 @@ void remember_scoring(const ScoringInputs& inputs);
 void score_yaku();
 // score_yaku right after the evaluation that returned `e`, nothing changed
 // since: when that evaluation already rebuilt the counts and kept the
-// chosen reading's scoring, the shared area holds the result as it stands.
+// chosen reading's scoring, the shared area holds the result as it stands;
+// otherwise it scores against the table and switches `e` carries.
 void score_evaluated(const WinEvaluation& e);
 
 // The total for the 8-point minimum of the last scoring.

@@ -1,6 +1,7 @@
 #include "base/win_eval.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "base/scorer.h"
 #include "base/table_state.h"
@@ -15,9 +16,8 @@ int discards_of_all_seats() {
 }
 
 bool meld_declared_anywhere() {
-  for (int seat = 0; seat < kSeats; ++seat)
-    if (declared_melds(seat) > 0) return true;
-  return false;
+  const int* codes = &g_melds[0][0];
+  return std::any_of(codes, codes + kSeats * kMeldSlots, [](int code) { return code != 0; });
 }
 
 }  // namespace
@@ -50,7 +50,8 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
   const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
   const RuleSwitches rules = current_rule_switches();
-  read_win(g_hand[seat], tile, by_discard, current_waits(), ctx, rules, g_scoring, g_win_reading);
+  const WaitSet waits = current_waits();
+  read_win(g_hand[seat], tile, by_discard, waits, ctx, rules, g_scoring, g_win_reading);
   const bool kept = work_holds_reading(g_win_reading);
   if (kept) remember_scoring(scoring_inputs_of(g_win_reading, ctx, rules));
   const bool published = recount && g_win_reading.scorings > 0;
@@ -58,12 +59,19 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
     g_win_points = g_eval_total;
     if (recount) publish_tile_counts(counts);
   }
-  WaitSet read{};
-  std::copy(std::begin(g_win_reading.waits), std::end(g_win_reading.waits), read.tiles);
-  read.count = g_win_reading.wait_count;
-  read.form = g_win_reading.form;
-  publish_waits(read);
-  return {.valid = g_eval_valid == 1, .scored_now = kept && published};
+  // A reading changes the waits only where it takes seven pairs, and then the form too.
+  if (g_win_reading.form != waits.form) {
+    WaitSet read{};
+    std::copy(std::begin(g_win_reading.waits), std::end(g_win_reading.waits), read.tiles);
+    read.count = g_win_reading.wait_count;
+    read.form = g_win_reading.form;
+    publish_waits(read);
+  }
+  assert(std::equal(std::begin(g_win_reading.waits), std::end(g_win_reading.waits), g_waits) &&
+         g_win_reading.wait_count == g_wait_count && g_win_reading.form == g_hand_form);
+  WinEvaluation done{.valid = g_eval_valid == 1, .scored_now = kept && published, .ctx = ctx, .rules = rules};
+  done.ctx.visible = g_visible_counts;
+  return done;
 }
 
 bool evaluate_win(int seat, int tile, int by_discard) { return evaluate_win_for_scoring(seat, tile, by_discard).valid; }

@@ -4,22 +4,25 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 namespace {
 
-// What each tile code adds to the tile facts: bit s for a tile of suit s,
-// then an honour bit and a terminal bit.
-constexpr int kHonourBit = 1 << 3;
-constexpr int kTerminalBit = 1 << 4;
+// What each copy of a tile code adds to the tile facts, one byte a count so
+// that one addition counts them all (14 tiles never carry a byte over): the
+// honour tiles, the terminal tiles, then the tiles of each suit.
+constexpr int kTerminalByte = 1;
+constexpr int kSuitByte = 2;  // the byte of suit 0; suits 1 and 2 follow
 constexpr auto kTileKinds = [] {
-  std::array<int, kTileCodes> kinds{};
+  std::array<std::uint64_t, kTileCodes> kinds{};
   for (int t = 0; t < kTileCodes; ++t) {
-    if (is_suited(t)) kinds[t] |= 1 << suit_of(t);
-    if (is_honour(t)) kinds[t] |= kHonourBit;
-    if (is_terminal(t)) kinds[t] |= kTerminalBit;
+    if (is_honour(t)) kinds[t] |= 1;
+    if (is_terminal(t)) kinds[t] |= std::uint64_t{1} << 8 * kTerminalByte;
+    if (is_suited(t)) kinds[t] |= std::uint64_t{1} << 8 * (kSuitByte + suit_of(t));
   }
   return kinds;
 }();
+constexpr int byte_of(std::uint64_t counts, int byte) { return static_cast<int>(counts >> 8 * byte & 0xFF); }
 
 void add_block(HandFacts& f, int b) {
   const int t = win_block_tile(b);
@@ -56,20 +59,24 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.seat_wind = kEast + r.seat_wind;
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
-  f.tiles_held = 0;
+  std::memcpy(f.values, r.hand, sizeof f.values);
   std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
-  f.suit_mask = f.honour_tiles = f.terminal_tiles = f.fourfold_tiles = 0;
-  for (int i = 0; i < kHandSlots; ++i) {
-    const int v = r.hand[i];
-    const int t = tile_of(v);
-    f.values[i] = v;
-    if (++f.tile_count[t] == 4) ++f.fourfold_tiles;
-    f.tiles_held |= std::uint64_t{1} << t;
-    const int kind = kTileKinds[t];
-    f.suit_mask |= kind & 0b111;
-    f.honour_tiles += (kind & kHonourBit) != 0;
-    f.terminal_tiles += (kind & kTerminalBit) != 0;
+  std::uint64_t held = 0;
+  std::uint64_t kinds = 0;  // kTileKinds summed over the tiles
+  int fourfold = 0;
+  for (int v : r.hand) {
+    const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
+    if (++f.tile_count[t] == 4) ++fourfold;
+    held |= std::uint64_t{1} << t;
+    kinds += kTileKinds[t];
   }
+  f.tiles_held = held;
+  f.suit_mask = 0;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (byte_of(kinds, kSuitByte + s) != 0) f.suit_mask |= 1 << s;
+  f.honour_tiles = byte_of(kinds, 0);
+  f.terminal_tiles = byte_of(kinds, kTerminalByte);
+  f.fourfold_tiles = fourfold;
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {

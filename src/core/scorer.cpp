@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/bits.h"
+#include "core/clear.h"
 #include "core/pattern_checks.h"
 
 namespace {
@@ -252,7 +253,7 @@ void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& 
 }
 
 void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out) {
-  for (int id = 0; id < kYakuCount; ++id) out.table[id] = {0, kYakuUnitPoints[id]};
+  copy_small(out.table, kFreshYakuTable);
   out.total = out.total_uncapped = 0;
   gather_block_facts(f, blocks, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);

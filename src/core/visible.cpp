@@ -3,6 +3,8 @@
 #include <cassert>
 #include <cstring>
 
+#include "core/clear.h"
+
 namespace {
 
 void count_meld(int code, int* counts) {
@@ -27,7 +29,7 @@ void count_meld(int code, int* counts) {
 void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
                  const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
   assert(seat >= 0 && seat < kSeats);
-  std::memset(c.visible, 0, sizeof c.visible);
+  clear_small(c.visible);
   for (int s = 0; s < kSeats; ++s) {
     assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
     // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.

@@ -1,9 +1,12 @@
 #include "core/win_eval.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "core/bits.h"
+#include "core/clear.h"
 #include "core/win_blocks.h"
 
 namespace {
@@ -62,18 +65,24 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-HandScan scan_hand(const int* v) {
-  HandScan scan;
-  for (int i = 0; i < kHandSlots; ++i) {
-    const int t = tile_of(v[i]);
-    if (!is_playing_tile(t) || marker_of(v[i]) > kMeldedKongSlot) {
-      scan.well_formed = false;
-      continue;
-    }
-    if (is_free_slot(v[i]))
-      scan.free_tiles |= std::uint64_t{1} << t;
-    else
-      scan.all_free = false;
+// Slot values 0 .. kSlotValues - 1 have a marker of at most kMeldedKongSlot;
+// kPlayingValue tells those that hold a playing tile.
+constexpr int kSlotValues = make_slot(0, kMeldedKongSlot + 1);
+constexpr auto kPlayingValue = [] {
+  std::array<bool, kSlotValues> playing{};
+  for (int v = 0; v < kSlotValues; ++v) playing[v] = is_playing_tile(tile_of(v));
+  return playing;
+}();
+
+// v ascending: the marked slots follow the free ones.
+HandScan scan_hand(const int (&v)[kHandSlots]) {
+  if (v[0] < 0 || v[kHandSlots - 1] >= kSlotValues) return {.well_formed = false};
+  HandScan scan{.all_free = marker_of(v[kHandSlots - 1]) == kFree};
+  for (int value : v) {
+    const bool playing = kPlayingValue[value];
+    scan.well_formed = scan.well_formed && playing;
+    // a free playing tile's value is its code, below 64
+    scan.free_tiles |= std::uint64_t{playing && value < make_slot(0, kChowSlot)} << (value & 63);
   }
   return scan;
 }
@@ -138,6 +147,16 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
   return false;
 }
 
+// Slots 0-12 and the winning tile, ascending. The table keeps its hands
+// sorted, so this is as a rule one insertion.
+void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
+  std::memcpy(out, hand, kDrawSlot * sizeof(int));
+  if (!std::is_sorted(out, out + kDrawSlot)) std::sort(out, out + kDrawSlot);
+  int i = kDrawSlot;
+  for (; i > 0 && out[i - 1] > tile; --i) out[i] = out[i - 1];
+  out[i] = tile;
+}
+
 bool read_hand_form(WinReading& r, const HandScan& scan, const WinContext& ctx, const RuleSwitches& rules,
                     Scoring& work) {
   switch (r.form) {
@@ -157,12 +176,10 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.seat = ctx.seat;
   r.tile = tile;
   r.by_discard = by_discard;
-  std::copy(std::begin(waits.tiles), std::end(waits.tiles), r.waits);
+  std::memcpy(r.waits, waits.tiles, sizeof r.waits);
   r.wait_count = waits.count;
   r.form = waits.form;
-  std::copy(hand, hand + kDrawSlot, r.hand);
-  r.hand[kDrawSlot] = tile;
-  std::sort(std::begin(r.hand), std::end(r.hand));
+  sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
   r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
@@ -173,7 +190,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.work_order = -1;
   const HandScan scan = scan_hand(r.hand);
   if (!scan.well_formed) {
-    r.orders = {};
+    clear_small(r.orders);
     return;
   }
 
@@ -183,7 +200,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   if (seven_pairs && !three_quads_beside_pair(r.hand) && !one_rank_block_refused(ctx, rules, r.hand))
     take_seven_pairs(r, tile);
   // The normal reading writes every order record; the others leave them empty.
-  if (r.form != kFormNormal) r.orders = {};
+  if (r.form != kFormNormal) clear_small(r.orders);
 
   r.valid = 1;  // lets the normal reading score its orders
   bool valid = read_hand_form(r, scan, ctx, rules, work);

@@ -80,6 +80,18 @@ TEST_F(WinEval, OneRankBlockSwitchDecidesBetweenPairsAndRuns) {
   EXPECT_EQ(win("1 1 2 2 3 3 11 11 13 13 22 22 23 + 23").form, kFormSevenPairs);
 }
 
+// The refusal takes the rank block of the hand's lowest tile: 1-3 when that
+// tile is a 3, and the middle and upper blocks alike.
+TEST_F(WinEval, OneRankBlockRefusalInEveryBlock) {
+  g_rule_yaku[kRuleSevenPairsTileRange] = 0;
+  for (const char* hand : {"3 3 11 11 12 12 13 13 21 21 22 22 23 + 23", "4 4 5 5 6 6 14 14 15 15 16 16 26 + 26",
+                           "7 7 8 8 9 9 17 17 18 18 19 19 28 + 28"}) {
+    const WinScore s = win(hand);
+    ASSERT_TRUE(s.valid) << hand;
+    EXPECT_EQ(s.form, kFormNormal) << hand;
+  }
+}
+
 // Mended: declared pungs of 5, 6 and 7 were readable as three chows.
 TEST_F(WinEval, DeclaredPungsNeverMakeChows) {
   const WinScore s = win("12 13 29 29 + 11 / [5 5 5] / [6 6 6] / [7 7 7]");
