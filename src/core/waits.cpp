@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/bits.h"
-
 namespace {
 
 // ------------------------------------------------------------ the 13 tiles
@@ -45,11 +43,11 @@ static_assert(group_size(4 * one_at(0) + 3 * one_at(5) + 2 * one_at(9)) == 9);
 constexpr int kFreeBytes = 64;  // a word's read past the flowers' group stays inside
 struct OtherSlots {
   int values[kHandSlots - 1];
-  int marked = 0;                     // marked values
+  int marked;                         // marked values
   std::uint8_t free[kFreeBytes] = {};  // free copies by tile code
   RankCounts groups[kGroups];         // counts by group where held
-  std::uint64_t held = 0;             // bit k: group k holds a value
-  TileMask free_mask = 0;             // free tiles held
+  std::uint64_t held;                 // bit k: group k holds a value
+  TileMask free_mask;                 // free tiles held
 };
 static_assert(kGroups <= 64 && kFreeGroups * 10 + 8 <= kFreeBytes);
 static_assert(std::endian::native == std::endian::little);
@@ -67,6 +65,11 @@ RankCounts pack_counts(const std::uint8_t* bytes) {
 // Returns false when the 13 slots are not all filled; the free groups are
 // then left uncounted.
 bool read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
+  // Kept in locals: a store to a byte count could alias o's words, so
+  // they would go through memory on every tile.
+  TileMask free_mask = 0;
+  std::uint64_t held = 0;
+  int marked = 0;
   int n = 0;
   int filled = 0;
   for (int i = 0; i < kHandSlots; ++i) {
@@ -77,22 +80,25 @@ bool read_other_slots(OtherSlots& o, const int (&hand)[kHandSlots], int slot) {
     ++filled;
     if (v < kTileCodes) {
       ++o.free[v];
-      o.free_mask |= TileMask{1} << v;
+      free_mask |= TileMask{1} << v;
       continue;
     }
-    o.marked += marker_of(v) != kFree;
+    marked += marker_of(v) != kFree;
     const int k = v / 10;
     assert(k < kGroups);
-    if ((o.held >> k & 1) == 0) o.groups[k] = 0;
-    o.held |= std::uint64_t{1} << k;
+    if ((held >> k & 1) == 0) o.groups[k] = 0;
+    held |= std::uint64_t{1} << k;
     o.groups[k] += one_at(v % 10);
   }
+  o.free_mask = free_mask;
+  o.marked = marked;
   if (filled != kHandSlots - 1) return false;
   for (int k = 0; k < kFreeGroups; ++k) {
-    if ((o.free_mask >> 10 * k & 0x3FF) == 0) continue;
-    o.held |= std::uint64_t{1} << k;
+    if ((free_mask >> 10 * k & 0x3FF) == 0) continue;
+    held |= std::uint64_t{1} << k;
     o.groups[k] = pack_counts(o.free + 10 * k);
   }
+  o.held = held;
   return true;
 }
 
@@ -282,10 +288,13 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
       if (group_fits(o.groups[other], other, true)) waits |= group_waits(o, unfit[u], false);
     }
   }
+  int n = w.count;
   for (TileMask left = waits & kPlayingMask; left != 0; left &= left - 1) {
     const int tile = std::countr_zero(left);
-    if (!four_copies_held(o, tile)) append_wait(w, tile);
+    assert(n < kMaxWaits);
+    if (!four_copies_held(o, tile)) w.tiles[n++] = tile;
   }
+  w.count = n;
 }
 
 // ------------------------------------------------------------ seven pairs
@@ -322,9 +331,12 @@ bool set_and_pair(const int* e) {
 }
 
 
-int arrangement_tiles_held(const OtherSlots& o, int arrangement) {
-  return bit_count(o.free_mask & g_knitted_masks[arrangement]);
+// Whether a mask has exactly n bits set (n >= 1).
+constexpr bool has_bits(TileMask m, int n) {
+  for (int k = 1; k < n; ++k) m &= m - 1;
+  return m != 0 && (m & (m - 1)) == 0;
 }
+static_assert(has_bits(0b1011, 3) && !has_bits(0b1011, 2) && !has_bits(0b1111, 3) && !has_bits(0, 1));
 
 // The 13 values less one copy of each arrangement tile held; returns their number.
 int rest_after_arrangement(const OtherSlots& o, int arrangement, int* rest) {
@@ -375,8 +387,9 @@ bool knitted_complete(const OtherSlots& o, const int* rest, WaitSet& w) {
 
 void find_knitted_straight_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
-    const int found = arrangement_tiles_held(o, a);
-    if (found < 8) continue;
+    const TileMask lacking = g_knitted_masks[a] & ~o.free_mask;
+    if (lacking != 0 && !has_bits(lacking, 1)) continue;
+    const int found = lacking == 0 ? 9 : 8;
     int rest[kHandSlots - 1];
     [[maybe_unused]] const int rest_count = rest_after_arrangement(o, a, rest);
     assert(rest_count == kHandSlots - 1 - found);
@@ -414,7 +427,7 @@ bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
 void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const auto& tiles = g_knitted_honour_tiles[a];
-    if (bit_count(o.free_mask & g_knitted_honour_masks[a]) != 13) continue;
+    if (!has_bits(g_knitted_honour_masks[a] & ~o.free_mask, 3)) continue;  // 13 of the 16 held
     for (int t : tiles)
       if (!holds_free(o, t)) append_wait(w, t);
     w.form = kFormHonoursKnitted;
