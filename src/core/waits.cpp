@@ -229,8 +229,10 @@ RankSet completing_ranks(RankCounts c, bool chows, bool need_pair) {
   const int first = lowest == 0 ? 0 : std::max(1, lowest - reach);
   const int last = std::min(kRanks - 1, highest + reach);
   const StateSet keep = need_pair ? kAllStates : kPairlessStates;
-  const StateSet opening = keep & (chows ? kAllStates : kNoNewChowStates);
-  const StateSet closing = keep & kNoNewChowStates;  // no chow opens at ranks 8 and 9
+  // A chow begun at rank 8 or 9 is still open where the walks end (rank 9
+  // at the latest), and only a state with no chow open ends them, so the
+  // ranks need no masks of their own.
+  const StateSet allowed = keep & (chows ? kAllStates : kNoNewChowStates);
   StateSet with_added[kRanks] = {};
   StateSet plain = StateSet{1} << state_of(false, 0, 0);
   for (int rank = first; rank <= last && plain != 0; ++rank) {
@@ -242,7 +244,6 @@ RankSet completing_ranks(RankCounts c, bool chows, bool need_pair) {
       next |= kStep[s][x];
       added |= kStep[s][x + 1];
     }
-    const StateSet allowed = rank <= 7 ? opening : closing;
     plain = next & allowed;
     with_added[rank] = added & allowed;
   }
@@ -252,7 +253,7 @@ RankSet completing_ranks(RankCounts c, bool chows, bool need_pair) {
     if ((with_added[rank] & ends) != 0) ranks |= RankSet{1} << rank;
     const int x = count_at(c, rank);
     StateSet before = 0;
-    for (StateSet left = ends & (rank <= 7 ? opening : closing); left != 0; left &= left - 1)
+    for (StateSet left = ends & allowed; left != 0; left &= left - 1)
       before |= kBefore[std::countr_zero(left)][x];
     ends = before;
   }

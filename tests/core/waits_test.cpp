@@ -58,6 +58,8 @@ const WaitCase kWaitCases[] = {
     {"HonoursKnittedWithDuplicate", "17p 25m 369s 124557z", {}, {}, kFormNormal},
     {"ConcealedKongNeverSevenPairs", "33p 55p 77s 99s 11z", {make_meld(1, kMeldConcealedKong, 1)}, {}, kFormNormal},
     {"NotReady", "159m 159p 159s 1357z", {}, {}, kFormNormal},
+    // Lacks 8p, but honours form no chow: 1z 22z 33z is not a set and a pair.
+    {"KnittedRestNotASetAndPair", "147m 25p 369s 1z 22z 33z", {}, {}, kFormNormal},
     // 3334567m: 234+33+567, 333+44+567, 33+345+567, 333+456+77, 33+345+678.
     {"OneSuitFiveWaits", "3334567m 123p 456s", {}, tiles("24578m"), kFormNormal},
     {"PairsInTwoSuits", "11m 99p 123s 456s 789s", {}, tiles("1m 9p"), kFormNormal},
