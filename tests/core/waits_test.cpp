@@ -74,6 +74,8 @@ const WaitCase kWaitCases[] = {
     // The declared pung holds three 4m; the fourth is still a wait.
     {"WaitBesideDeclaredPung", "23m 55p 678s 789p", {make_meld(1, kMeldPung, 4)}, tiles("14m"), kFormNormal},
     // 123 123 345 456 or 123 123 456 456 with 99p, and the lone 6m of six pairs.
+    // 123 123 456 456 waiting on 7s alone, and the same lone tile of six pairs.
+    {"SevenPairsAfterOneNormalWait", "112233m 445566p 7s", {}, tiles("77s"), kFormNormal},
     {"SevenPairsAfterTwoNormalWaits", "11223344556m 99p", {}, tiles("366m"), kFormNormal},
 };
 
