@@ -40,16 +40,15 @@ static_assert(group_size(4 * one_at(0) + 3 * one_at(5) + 2 * one_at(9)) == 9);
 // are counted in bytes, so that a run of tiles of one suit adds to
 // different bytes rather than to one word, and packed into their groups
 // once; marked values (and values of no tile) add to their group directly.
-constexpr int kFreeBytes = 64;  // a word's read past the flowers' group stays inside
 struct OtherSlots {
   int values[kHandSlots - 1];
   int marked;                         // marked values
-  std::uint8_t free[kFreeBytes] = {};  // free copies by tile code
+  std::uint8_t free[kTileCodes] = {};  // free copies by tile code
   RankCounts groups[kGroups];         // counts by group where held
   std::uint64_t held;                 // bit k: group k holds a value
   TileMask free_mask;                 // free tiles held
 };
-static_assert(kGroups <= 64 && kFreeGroups * 10 + 8 <= kFreeBytes);
+static_assert(kGroups <= 64 && kFreeGroups * 10 == kTileCodes);
 static_assert(std::endian::native == std::endian::little);
 
 // Ten byte counts from `bytes` as the four-bit fields of a group.
@@ -330,7 +329,6 @@ bool set_and_pair(const int* e) {
          (is_chow(e[0], e[1], e[2]) && e[3] == e[4]) ||
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
-
 
 // Whether a mask has exactly n bits set (n >= 1).
 constexpr bool has_bits(TileMask m, int n) {
