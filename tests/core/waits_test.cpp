@@ -58,6 +58,25 @@ const WaitCase kWaitCases[] = {
     {"HonoursKnittedWithDuplicate", "17p 25m 369s 124557z", {}, {}, kFormNormal},
     {"ConcealedKongNeverSevenPairs", "33p 55p 77s 99s 11z", {make_meld(1, kMeldConcealedKong, 1)}, {}, kFormNormal},
     {"NotReady", "159m 159p 159s 1357z", {}, {}, kFormNormal},
+    // Lacks 8p, but honours form no chow: 1z 22z 33z is not a set and a pair.
+    {"KnittedRestNotASetAndPair", "147m 25p 369s 1z 22z 33z", {}, {}, kFormNormal},
+    // 3334567m: 234+33+567, 333+44+567, 33+345+567, 333+456+77, 33+345+678.
+    {"OneSuitFiveWaits", "3334567m 123p 456s", {}, tiles("24578m"), kFormNormal},
+    {"PairsInTwoSuits", "11m 99p 123s 456s 789s", {}, tiles("1m 9p"), kFormNormal},
+    // 22p can become a pung only if 13m were a pair.
+    {"ClosedWaitBesideAPair", "13m 22p 123s 456s 789s", {}, tiles("2m"), kFormNormal},
+    {"HonourPairs", "11z 22z 123m 456m 789m", {}, {kEast, kSouth}, kFormNormal},
+    {"HonourSingle", "1z 123m 456m 789m 111p", {}, {kEast}, kFormNormal},
+    // A fifth East is no tile: 1111z waits on nothing.
+    {"HonourQuadWaitsOnNothing", "1111z 123m 456m 789m", {}, {}, kFormNormal},
+    {"TwoDeclaredMelds", "23m 55p 678s", {make_meld(0, kMeldChow, 21), make_meld(2, kMeldPung, kRed)}, tiles("14m"),
+     kFormNormal},
+    // The declared pung holds three 4m; the fourth is still a wait.
+    {"WaitBesideDeclaredPung", "23m 55p 678s 789p", {make_meld(1, kMeldPung, 4)}, tiles("14m"), kFormNormal},
+    // 123 123 345 456 or 123 123 456 456 with 99p, and the lone 6m of six pairs.
+    // 123 123 456 456 waiting on 7s alone, and the same lone tile of six pairs.
+    {"SevenPairsAfterOneNormalWait", "112233m 445566p 7s", {}, tiles("77s"), kFormNormal},
+    {"SevenPairsAfterTwoNormalWaits", "11223344556m 99p", {}, tiles("366m"), kFormNormal},
 };
 
 INSTANTIATE_TEST_SUITE_P(FindWaits, FindWaitsTable, testing::ValuesIn(kWaitCases),
@@ -148,6 +167,32 @@ TEST(FindWaitsReference, EveryOneSuitHand) {
   each_suit_hand(1, 13, counts, check);
   EXPECT_EQ(hands, 93600);
   EXPECT_GT(ready, 10000);  // the table must not be a table of not-ready hands
+}
+
+// Every way of holding four tiles in two groups beside three sets of a
+// third suit: one group to mend while the other holds the pair, or both
+// groups unfit at once.
+TEST(FindWaitsReference, EveryFourTilesInTwoGroups) {
+  for (const int second : {kDots, kHonours}) {
+    // The four tiles as ascending indices into the characters, then the second group.
+    std::vector<int> kinds = tiles("123456789m");
+    for (int rank = 1; rank <= (second == kHonours ? 7 : 9); ++rank) kinds.push_back(make_tile(second, rank));
+    const int n = static_cast<int>(kinds.size());
+    int hands = 0;
+    int ready = 0;
+    for (int a = 0; a < n; ++a)
+      for (int b = a; b < n; ++b)
+        for (int c = b; c < n; ++c)
+          for (int d = c; d < n; ++d) {
+            RefHand hand = ref_hand("123s 456s 789s");
+            for (int i : {a, b, c, d}) ++hand.free[kinds[i]];
+            expect_reference_waits(hand);
+            ++hands;
+            ready += g_wait_count > 0;
+          }
+    EXPECT_EQ(hands, second == kHonours ? 3876 : 5985);  // multisets of four out of 16 or 18 kinds
+    EXPECT_GT(ready, 300) << second;
+  }
 }
 
 // Random hands out of one set of 136 tiles.
@@ -243,6 +288,37 @@ TEST(FindWaitsReference, RandomHandsWithDeclaredMelds) {
     ready += g_wait_count > 0;
   }
   EXPECT_GT(ready, 800);
+}
+
+// Two-suit hands: four sets and a pair of characters and dots less one
+// tile, every other hand with one more tile swapped. Long groups with many
+// waits, either group the one to mend.
+TEST(FindWaitsReference, RandomTwoSuitHands) {
+  std::mt19937 rng(7);
+  auto any_tile = [&] { return make_tile(static_cast<int>(rng() % 2), 1 + static_cast<int>(rng() % 9)); };
+  auto any_held = [&](const RefHand& h) {
+    for (;;)
+      if (const int t = any_tile(); h.free[t] > 0) return t;
+  };
+  int hands = 0;
+  int ready = 0;
+  for (int n = 0; n < 4000; ++n) {
+    RefHand hand;
+    for (int set = 0; set < 4; ++set) {
+      const int t = any_tile();
+      const bool chow = rank_of(t) <= 7 && rng() % 2 == 0;
+      for (int k = 0; k < 3; ++k) ++hand.free[chow ? t + k : t];
+    }
+    hand.free[any_tile()] += 2;
+    --hand.free[any_held(hand)];
+    if (n % 2 == 1) --hand.free[any_held(hand)], ++hand.free[any_tile()];
+    if (std::any_of(hand.free.begin(), hand.free.end(), [](int c) { return c > 4; })) continue;
+    expect_reference_waits(hand);
+    ++hands;
+    ready += g_wait_count > 0;
+  }
+  EXPECT_GT(hands, 2000);
+  EXPECT_GT(ready, hands / 2);
 }
 
 // Complete hands of the special forms, closed.
