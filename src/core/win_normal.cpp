@@ -1,6 +1,8 @@
-// The normal reading: four sets and a pair, searched once per extraction
-// order over the sorted hand. The tiles still to take are a mask of hand
-// positions, so a step neither copies nor compacts the hand.
+// The normal reading: four sets and a pair, searched once over the sorted
+// hand for every way of reading it, then each extraction order takes the
+// way its own search would find first. The tiles still to take are counts
+// of the hand's distinct slot values, four bits each, so a step is one
+// subtraction.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -14,105 +16,78 @@
 namespace {
 
 enum BlockStep : int { kStepPung, kStepChow, kStepPair };
+constexpr int kSteps = 3;
 
 // The block kind that each extraction order tries at steps 0, 1 and 2.
-constexpr BlockStep kOrderSteps[kExtractionOrders][3] = {
+constexpr BlockStep kOrderSteps[kExtractionOrders][kSteps] = {
     {kStepPung, kStepPair, kStepChow}, {kStepPung, kStepChow, kStepPair}, {kStepChow, kStepPung, kStepPair},
     {kStepChow, kStepPair, kStepPung}, {kStepPair, kStepPung, kStepChow}, {kStepPair, kStepChow, kStepPung},
 };
 
-using Positions = std::uint32_t;  // bit i: position i of the sorted hand is still to take
-constexpr Positions kWholeHand = (Positions{1} << kHandSlots) - 1;
+// Nibble k: copies of the hand's k-th distinct value still to take.
+using Counts = std::uint64_t;
+constexpr int kNibble = 4;
+static_assert(kHandSlots * kNibble <= 64);
 
-int front(Positions p) { return std::countr_zero(p); }
-Positions without_front(Positions p) { return p & (p - 1); }
-Positions front_bit(Positions p) { return p & (~p + 1); }
+int count_at(Counts c, int k) { return static_cast<int>(c >> (kNibble * k) & 0xF); }
+int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 
-// The sorted hand and, for each position, the positions of the values one
-// and two above its own (a chow's other tiles; values carry the marker, so
-// they share the first tile's).
-struct SortedHand {
-  const int* values;
-  Positions one_up[kHandSlots];
-  Positions two_up[kHandSlots];
+// The distinct values of the sorted hand and the block each step takes
+// from the front of what is left (0 when the step can take none there).
+struct Runs {
+  Counts whole = 0;
+  int blocks[kHandSlots][kSteps];
 };
 
-void find_values_above(const int* v, SortedHand& h) {
-  h.values = v;
-  int run_value[kHandSlots];
-  Positions runs[kHandSlots]{};  // positions of each run of equal values
-  int runs_count = 0;
-  for (int i = 0; i < kHandSlots; ++i) {
-    if (i == 0 || v[i] != v[i - 1]) run_value[runs_count++] = v[i];
-    runs[runs_count - 1] |= Positions{1} << i;
+Runs runs_of(const int (&values)[kHandSlots]) {
+  Runs h;
+  int value[kHandSlots];
+  int n = 0;  // the run of position i
+  value[0] = values[0];
+  h.whole = 1;
+  for (int i = 1; i < kHandSlots; ++i) {
+    n += values[i] != values[i - 1] ? 1 : 0;
+    value[n] = values[i];
+    h.whole += Counts{1} << (kNibble * n);
   }
-  for (int k = 0; k < runs_count; ++k) {
-    Positions one_up = 0;
-    Positions two_up = 0;
-    for (int j = k + 1; j < runs_count && j <= k + 2; ++j) {
-      const int above = run_value[j] - run_value[k];
-      if (above == 1) one_up = runs[j];
-      if (above == 2) two_up = runs[j];
-    }
-    for (Positions p = runs[k]; p != 0; p = without_front(p)) {
-      h.one_up[front(p)] = one_up;
-      h.two_up[front(p)] = two_up;
-    }
+  ++n;
+  // Values carry the marker, so a chow's tiles are the next two runs only
+  // when their values are one and two above the first's.
+  for (int k = 0; k < n; ++k) {
+    const int v = value[k];
+    const bool run_above = k + 2 < n && value[k + 1] == v + 1 && value[k + 2] == v + 2;
+    h.blocks[k][kStepPung] = set_block_of(v);
+    h.blocks[k][kStepChow] = run_above ? chow_block_of(v) : 0;
+    h.blocks[k][kStepPair] = pair_block_of(v);
   }
+  return h;
 }
 
-// One step on the front of the positions left: the block taken (0 when the
-// step finds none) and what is left after it.
-struct Taken {
-  int block;
-  Positions left;
-};
+// What a step takes at run k: a pung three copies, a chow one of each of
+// three runs, a pair two copies.
+constexpr Counts kTaken[kSteps] = {3, 0x111, 2};
 
-Taken take_pung(const SortedHand& h, Positions left) {
-  const Positions second = without_front(left);
-  const Positions third = without_front(second);
-  const int v = h.values[front(left)];
-  const int block = set_block_of(v);
-  if (block == 0 || third == 0 || h.values[front(second)] != v || h.values[front(third)] != v) return {};
-  return {block, without_front(third)};
+// One step on the front run: what is left, or `left` unchanged when the
+// step cannot be taken there.
+Counts take_step(const Runs& h, BlockStep step, Counts left, int k) {
+  if (h.blocks[k][step] == 0) return left;
+  const Counts taken = kTaken[step] << (kNibble * k);
+  if (step == kStepChow) return count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0 ? left - taken : left;
+  return count_at(left, k) >= static_cast<int>(kTaken[step]) ? left - taken : left;
 }
 
-Taken take_chow(const SortedHand& h, Positions left) {
-  const int at = front(left);
-  const int block = chow_block_of(h.values[at]);
-  const Positions second = left & h.one_up[at];
-  const Positions third = left & h.two_up[at];
-  if (block == 0 || second == 0 || third == 0) return {};
-  return {block, without_front(left) & ~front_bit(second) & ~front_bit(third)};
-}
-
-Taken take_pair(const SortedHand& h, Positions left) {
-  const Positions second = without_front(left);
-  const int v = h.values[front(left)];
-  const int block = pair_block_of(v);
-  if (block == 0 || h.values[front(second)] != v) return {};
-  return {block, without_front(second)};
-}
-
-Taken take_step(const SortedHand& h, BlockStep step, Positions left) {
-  assert(without_front(left) != 0);  // four blocks leave at least two tiles of fourteen
-  switch (step) {
-    case kStepPung: return take_pung(h, left);
-    case kStepChow: return take_chow(h, left);
-    default: return take_pair(h, left);
-  }
-}
-
-// Every way of taking five blocks that take every position: the step taken
-// at each level and its block. Each step at a node takes the one block it
+// Every way of taking five blocks that take every tile: the step taken at
+// each level and its block. Each step at a node takes the one block it
 // finds, so a path is known by its steps, and an extraction order's
 // depth-first search finds the first path when the paths are ranked by
 // that order's steps. Five blocks cover fourteen tiles only as four sets and
 // one pair, so a second pair is never tried: no path is lost.
 struct Path {
-  BlockStep steps[kWinBlocks];
+  int steps;  // the step at each level as a base-3 digit, the first level most significant
   int blocks[kWinBlocks];
 };
+constexpr int kStepCodes = kSteps * kSteps * kSteps * kSteps * kSteps;  // one digit a level
+static_assert(kWinBlocks == 5);
 // A pair at one of five levels and a pung or a chow at each other level.
 constexpr int kMaxPaths = kWinBlocks * (1 << (kWinBlocks - 1));
 
@@ -121,42 +96,54 @@ struct Paths {
   int count = 0;
 };
 
-void collect_paths(const SortedHand& h, int level, Positions left, bool pair_taken, Path& at, Paths& out) {
-  for (BlockStep step : {kStepPung, kStepChow, kStepPair}) {
-    if (step == kStepPair && pair_taken) continue;
-    const Taken t = take_step(h, step, left);
-    if (t.block == 0) continue;
-    at.steps[level] = step;
-    at.blocks[level] = t.block;
-    if (level < kWinBlocks - 1)
-      collect_paths(h, level + 1, t.left, pair_taken || step == kStepPair, at, out);
-    else if (t.left == 0)
-      out.list[out.count++] = at;
-  }
+void collect_paths(const Runs& h, int level, Counts left, bool pair_taken, Path& at, Paths& out);
+
+void try_step(const Runs& h, BlockStep step, int level, Counts left, bool pair_taken, Path& at, Paths& out) {
+  const int k = front_run(left);
+  const Counts rest = take_step(h, step, left, k);
+  if (rest == left) return;
+  at.blocks[level] = h.blocks[k][step];
+  const int steps = at.steps;
+  at.steps = steps * kSteps + step;
+  if (level < kWinBlocks - 1)
+    collect_paths(h, level + 1, rest, pair_taken || step == kStepPair, at, out);
+  else if (rest == 0)
+    out.list[out.count++] = at;
+  at.steps = steps;
 }
 
-// The place of each step in each order's list of steps.
-constexpr auto kStepRank = [] {
-  std::array<std::array<int, 3>, kExtractionOrders> rank{};
+void collect_paths(const Runs& h, int level, Counts left, bool pair_taken, Path& at, Paths& out) {
+  assert(left != 0);  // four blocks leave at least two tiles of fourteen
+  try_step(h, kStepPung, level, left, pair_taken, at, out);
+  try_step(h, kStepChow, level, left, pair_taken, at, out);
+  if (!pair_taken) try_step(h, kStepPair, level, left, pair_taken, at, out);
+}
+
+// Each order's rank of each path's steps: the steps as ranks in the
+// order's list of steps, the first level most significant.
+constexpr auto kPathKey = [] {
+  std::array<std::array<std::uint8_t, kStepCodes>, kExtractionOrders> key{};
   for (int order = 0; order < kExtractionOrders; ++order)
-    for (int i = 0; i < 3; ++i) rank[order][kOrderSteps[order][i]] = i;
-  return rank;
-}();
-
-// The path's steps as ranks in the order, the first level most significant.
-int path_key(const Path& p, int order) {
-  int key = 0;
-  for (BlockStep step : p.steps) key = key * 3 + kStepRank[order][step];
+    for (int code = 0; code < kStepCodes; ++code) {
+      int rank[kSteps];
+      for (int i = 0; i < kSteps; ++i) rank[kOrderSteps[order][i]] = i;
+      int k = 0;
+      for (int digits = code, place = 1; place < kStepCodes; digits /= kSteps, place *= kSteps)
+        k += rank[digits % kSteps] * place;
+      key[order][code] = static_cast<std::uint8_t>(k);
+    }
   return key;
-}
+}();
+static_assert(kPathKey[1][42] == 42, "order 1 ranks pung, chow, pair as the search tries them");
+static_assert(kPathKey[0][1] == 2 && kPathKey[0][2] == 1, "order 0 tries the pair before the chow");
 
-// The path the order's search finds first, -1 when there is none.
+// The path the order's search finds first (there is at least one).
 int first_path(const Paths& paths, int order) {
-  int first = -1;
-  int first_key = 0;
-  for (int i = 0; i < paths.count; ++i) {
-    const int key = path_key(paths.list[i], order);
-    if (first < 0 || key < first_key) {
+  int first = 0;
+  int first_key = kPathKey[order][paths.list[0].steps];
+  for (int i = 1; i < paths.count; ++i) {
+    const int key = kPathKey[order][paths.list[i].steps];
+    if (key < first_key) {
       first = i;
       first_key = key;
     }
@@ -173,15 +160,34 @@ BlockSet block_set_of(const int* blocks) {
   return s;
 }
 
-// An earlier order that read the same blocks, in any order, scored the same
-// total: no pattern depends on the order the blocks were taken in.
-int earlier_same_reading(const Paths& paths, const int (&path_of)[kExtractionOrders], int order) {
-  for (int k = 0; k < order; ++k)
-    if (path_of[k] == path_of[order]) return k;
-  const BlockSet set = block_set_of(paths.list[path_of[order]].blocks);
-  for (int k = 0; k < order; ++k)
-    if (path_of[k] >= 0 && block_set_of(paths.list[path_of[k]].blocks) == set) return k;
-  return -1;
+// The orders' first paths, and for each order the earlier order that read
+// the same blocks in any order (-1 for none): such an order scored the same
+// total, as no pattern depends on the order the blocks were taken in.
+struct OrderPaths {
+  int path_of[kExtractionOrders];
+  int same_as[kExtractionOrders];
+};
+
+OrderPaths order_paths(const Paths& paths) {
+  assert(paths.count > 0);
+  int reading_of[kMaxPaths];  // the first path that reads the same blocks
+  BlockSet sets[kMaxPaths];
+  for (int i = 0; i < paths.count; ++i) {
+    reading_of[i] = i;
+    if (paths.count == 1) break;
+    sets[i] = block_set_of(paths.list[i].blocks);
+    for (int j = 0; j < i && reading_of[i] == i; ++j)
+      if (sets[j] == sets[i]) reading_of[i] = j;
+  }
+  OrderPaths o;
+  for (int order = 0; order < kExtractionOrders; ++order) {
+    o.path_of[order] = first_path(paths, order);
+    o.same_as[order] = -1;
+    const int reading = reading_of[o.path_of[order]];
+    for (int k = 0; k < order && o.same_as[order] < 0; ++k)
+      if (reading_of[o.path_of[k]] == reading) o.same_as[order] = k;
+  }
+  return o;
 }
 
 void clear_blocks(WinReading& r) {
@@ -193,23 +199,24 @@ void clear_blocks(WinReading& r) {
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
   HandFacts facts;  // of the tiles, gathered for the first scoring
-  SortedHand h;
-  find_values_above(r.hand, h);
+  const Runs h = runs_of(r.hand);
   Paths paths;
-  Path at;
-  collect_paths(h, 0, kWholeHand, false, at, paths);
-  int path_of[kExtractionOrders];
+  Path at{};
+  collect_paths(h, 0, h.whole, false, at, paths);
+  clear_blocks(r);
+  if (paths.count == 0) {
+    r.orders = {};
+    return false;
+  }
+  const OrderPaths o = order_paths(paths);
   int best = -1;
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     rec = {};
-    path_of[order] = first_path(paths, order);
-    if (path_of[order] < 0) continue;
-    const Path& p = paths.list[path_of[order]];
+    const Path& p = paths.list[o.path_of[order]];
     std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
-    const int same = earlier_same_reading(paths, path_of, order);
-    if (same >= 0) {
-      rec.points = r.orders[same].points;
+    if (o.same_as[order] >= 0) {
+      rec.points = r.orders[o.same_as[order]].points;
     } else {
       if (r.scorings == 0) gather_tile_facts(facts, r, ctx, rules);
       score_blocks(facts, rec.blocks, work);
@@ -220,8 +227,6 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     rec.found = 1;
     if (best < 0 || rec.points > r.orders[best].points) best = order;
   }
-  clear_blocks(r);
-  if (best < 0) return false;
   std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
   r.block_count = kWinBlocks;
   return true;
