@@ -97,7 +97,12 @@ bool has_concealed_sets(const HandFacts& f, int n);
 int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at ranks r0, r0 + step, ... (count of them).
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
-bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
+// Chows of one suit at ranks r, r + step, ... (count of them) for some r.
+bool chows_in_one_suit(const HandFacts& f, int step, int count);
+// The ranks held in exactly two of three suits' rank masks.
+constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
+  return (ranks[0] & ranks[1] & ~ranks[2]) | (ranks[0] & ranks[2] & ~ranks[1]) | (ranks[1] & ranks[2] & ~ranks[0]);
+}
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).
 inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }

@@ -136,15 +136,18 @@ int suit_set_tiles(const HandFacts& f, int* out) {
 }
 
 bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count) {
-  for (int k = 0; k < count; ++k)
-    if (f.chow_at[make_tile(suit, r0 + k * step)] == 0) return false;
-  return true;
+  int ranks = 0;
+  for (int k = 0; k < count; ++k) ranks |= 1 << (r0 + k * step);
+  return (f.chow_ranks[suit] & ranks) == ranks;
 }
 
-bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count) {
-  if (f.chow_blocks < count) return false;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (chows_of_suit(f, s, r0, step, count)) return true;
+// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
+bool chows_in_one_suit(const HandFacts& f, int step, int count) {
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    int starts = f.chow_ranks[s];
+    for (int k = 1; k < count; ++k) starts &= f.chow_ranks[s] >> (k * step);
+    if (starts != 0) return true;
+  }
   return false;
 }
 

@@ -28,10 +28,7 @@ bool every_block_holds_a_five(const HandFacts& f) {
 }  // namespace
 
 void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
-  for (int r = 1; r <= 5; ++r)
-    if (chows_in_one_suit(f, r, 1, 3)) return set_yaku(f, kYaku47PureShiftedChows);
-  for (int r = 1; r <= 3; ++r)
-    if (chows_in_one_suit(f, r, 2, 3)) return set_yaku(f, kYaku47PureShiftedChows);
+  if (chows_in_one_suit(f, 1, 3) || chows_in_one_suit(f, 2, 3)) set_yaku(f, kYaku47PureShiftedChows);
 }
 
 void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
