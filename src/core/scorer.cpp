@@ -190,13 +190,28 @@ constexpr auto kChecksNeeding = [] {
   return out;
 }();
 
+// The checks that a hand lacking some needs skips, by the needs it holds,
+// six need kinds a table: the union of the checks of each kind not held.
+constexpr int kNeedChunk = 6;
+constexpr int kNeedChunks = (kNeedKinds + kNeedChunk - 1) / kNeedChunk;
+constexpr auto kChecksSkipped = [] {
+  std::array<std::array<CheckSet, 1 << kNeedChunk>, kNeedChunks> out{};
+  for (int chunk = 0; chunk < kNeedChunks; ++chunk)
+    for (int held = 0; held < 1 << kNeedChunk; ++held)
+      for (int i = 0; i < kNeedChunk && chunk * kNeedChunk + i < kNeedKinds; ++i)
+        if ((held >> i & 1) == 0)
+          for (int w = 0; w < 2; ++w) out[chunk][held].words[w] |= kChecksNeeding[chunk * kNeedChunk + i].words[w];
+  return out;
+}();
+
 // Runs the form's checks that the hand holds the needs of, in list order.
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
   const int held = needs_held(f);
-  for (int k = 0; k < kNeedKinds; ++k)
-    if ((held >> k & 1) == 0)
-      for (int w = 0; w < 2; ++w) run.words[w] &= ~kChecksNeeding[k].words[w];
+  for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
+    const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
+    for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
+  }
   for (int w = 0; w < 2; ++w)
     for (std::uint64_t left = run.words[w]; left != 0; left &= left - 1)
       kPatternChecks[64 * w + std::countr_zero(left)].run(f);

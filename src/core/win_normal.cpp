@@ -37,6 +37,7 @@ int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 struct Runs {
   Counts whole = 0;
   int blocks[kHandSlots][kSteps];
+  int steps[kHandSlots];  // bit s: blocks[k][s] is a block
 };
 
 Runs runs_of(const int (&values)[kHandSlots]) {
@@ -59,6 +60,8 @@ Runs runs_of(const int (&values)[kHandSlots]) {
     h.blocks[k][kStepPung] = set_block_of(v);
     h.blocks[k][kStepChow] = run_above ? chow_block_of(v) : 0;
     h.blocks[k][kStepPair] = pair_block_of(v);
+    h.steps[k] = 0;
+    for (int step = 0; step < kSteps; ++step) h.steps[k] |= h.blocks[k][step] != 0 ? 1 << step : 0;
   }
   return h;
 }
@@ -67,13 +70,14 @@ Runs runs_of(const int (&values)[kHandSlots]) {
 // three runs, a pair two copies.
 constexpr Counts kTaken[kSteps] = {3, 0x111, 2};
 
-// One step on the front run: what is left, or `left` unchanged when the
-// step cannot be taken there.
-Counts take_step(const Runs& h, BlockStep step, Counts left, int k) {
-  if (h.blocks[k][step] == 0) return left;
-  const Counts taken = kTaken[step] << (kNibble * k);
-  if (step == kStepChow) return count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0 ? left - taken : left;
-  return count_at(left, k) >= static_cast<int>(kTaken[step]) ? left - taken : left;
+// The steps that can be taken at the front run k of `left`, bit s for
+// BlockStep s.
+int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
+  const int copies = count_at(left, k);
+  const bool chow_tiles = count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0;
+  const int held = (copies >= 3 ? 1 << kStepPung : 0) | (chow_tiles ? 1 << kStepChow : 0) |
+                   (copies >= 2 && !pair_taken ? 1 << kStepPair : 0);
+  return h.steps[k] & held;
 }
 
 // Every way of taking five blocks that take every tile: the step taken at
@@ -96,27 +100,21 @@ struct Paths {
   int count = 0;
 };
 
-void collect_paths(const Runs& h, int level, Counts left, bool pair_taken, Path& at, Paths& out);
-
-void try_step(const Runs& h, BlockStep step, int level, Counts left, bool pair_taken, Path& at, Paths& out) {
-  const int k = front_run(left);
-  const Counts rest = take_step(h, step, left, k);
-  if (rest == left) return;
-  at.blocks[level] = h.blocks[k][step];
-  const int steps = at.steps;
-  at.steps = steps * kSteps + step;
-  if (level < kWinBlocks - 1)
-    collect_paths(h, level + 1, rest, pair_taken || step == kStepPair, at, out);
-  else if (rest == 0)
-    out.list[out.count++] = at;
-  at.steps = steps;
-}
-
-void collect_paths(const Runs& h, int level, Counts left, bool pair_taken, Path& at, Paths& out) {
+// steps: the steps taken above this level, as a base-3 code.
+void collect_paths(const Runs& h, int level, int steps, Counts left, bool pair_taken, Path& at, Paths& out) {
   assert(left != 0);  // four blocks leave at least two tiles of fourteen
-  try_step(h, kStepPung, level, left, pair_taken, at, out);
-  try_step(h, kStepChow, level, left, pair_taken, at, out);
-  if (!pair_taken) try_step(h, kStepPair, level, left, pair_taken, at, out);
+  const int k = front_run(left);
+  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
+    const Counts rest = left - (kTaken[step] << (kNibble * k));
+    at.blocks[level] = h.blocks[k][step];
+    if (level < kWinBlocks - 1) {
+      collect_paths(h, level + 1, steps * kSteps + step, rest, pair_taken || step == kStepPair, at, out);
+    } else if (rest == 0) {
+      at.steps = steps * kSteps + step;
+      out.list[out.count++] = at;
+    }
+  }
 }
 
 // Each order's rank of each path's steps: the steps as ranks in the
@@ -202,7 +200,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   const Runs h = runs_of(r.hand);
   Paths paths;
   Path at{};
-  collect_paths(h, 0, h.whole, false, at, paths);
+  collect_paths(h, 0, 0, h.whole, false, at, paths);
   clear_blocks(r);
   if (paths.count == 0) {
     r.orders = {};
