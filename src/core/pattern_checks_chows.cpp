@@ -56,6 +56,8 @@ void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
 }
 
 void check_yaku_4_short_straight(const HandFacts& f) {
+  const int* ranks = f.chow_ranks;
+  if ((ranks[0] & ranks[0] >> 3) == 0 && (ranks[1] & ranks[1] >> 3) == 0 && (ranks[2] & ranks[2] >> 3) == 0) return;
   bool used[kWinBlocks]{};
   int pairs = 0;
   for (int i = 0; i < kWinBlocks; ++i) {

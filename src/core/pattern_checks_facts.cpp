@@ -159,6 +159,7 @@ constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {
 // Rank masks: some r from 1 to last_start is held in one suit, r + shift in
 // a second and r + 2 x shift in the third.
 bool across_suits(const int (&ranks)[3], int shift, int last_start) {
+  if (ranks[0] == 0 || ranks[1] == 0 || ranks[2] == 0) return false;
   const int starts = ((1 << (last_start + 1)) - 1) & ~1;
   for (const auto& s : kSuitOrders)
     if (ranks[s[0]] & ranks[s[1]] >> shift & ranks[s[2]] >> 2 * shift & starts) return true;

@@ -57,11 +57,12 @@ Runs runs_of(const int (&values)[kHandSlots]) {
   for (int k = 0; k < n; ++k) {
     const int v = value[k];
     const bool run_above = k + 2 < n && value[k + 1] == v + 1 && value[k + 2] == v + 2;
-    h.blocks[k][kStepPung] = set_block_of(v);
-    h.blocks[k][kStepChow] = run_above ? chow_block_of(v) : 0;
-    h.blocks[k][kStepPair] = pair_block_of(v);
-    h.steps[k] = 0;
-    for (int step = 0; step < kSteps; ++step) h.steps[k] |= h.blocks[k][step] != 0 ? 1 << step : 0;
+    int* blocks = h.blocks[k];
+    blocks[kStepPung] = set_block_of(v);
+    blocks[kStepChow] = run_above ? chow_block_of(v) : 0;
+    blocks[kStepPair] = pair_block_of(v);
+    h.steps[k] = (blocks[kStepPung] != 0 ? 1 << kStepPung : 0) | (blocks[kStepChow] != 0 ? 1 << kStepChow : 0) |
+                 (blocks[kStepPair] != 0 ? 1 << kStepPair : 0);
   }
   return h;
 }
