@@ -35,14 +35,14 @@ int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 // The distinct values of the sorted hand and the block each step takes
 // from the front of what is left (0 when the step can take none there).
 struct Runs {
-  Counts whole = 0;
+  Counts whole;
   int blocks[kHandSlots][kSteps];
   int steps[kHandSlots];  // bit s: blocks[k][s] is a block
 };
 
 Runs runs_of(const int (&values)[kHandSlots]) {
   Runs h;
-  int value[kHandSlots];
+  int value[kHandSlots + 2]{};  // two past the last run stay 0, no value
   int n = 0;  // the run of position i
   value[0] = values[0];
   h.whole = 1;
@@ -56,7 +56,7 @@ Runs runs_of(const int (&values)[kHandSlots]) {
   // when their values are one and two above the first's.
   for (int k = 0; k < n; ++k) {
     const int v = value[k];
-    const bool run_above = k + 2 < n && value[k + 1] == v + 1 && value[k + 2] == v + 2;
+    const bool run_above = value[k + 1] == v + 1 && value[k + 2] == v + 2;
     int* blocks = h.blocks[k];
     blocks[kStepPung] = set_block_of(v);
     blocks[kStepChow] = run_above ? chow_block_of(v) : 0;
@@ -183,8 +183,11 @@ OrderPaths order_paths(const Paths& paths) {
     o.path_of[order] = first_path(paths, order);
     o.same_as[order] = -1;
     const int reading = reading_of[o.path_of[order]];
-    for (int k = 0; k < order && o.same_as[order] < 0; ++k)
-      if (reading_of[o.path_of[k]] == reading) o.same_as[order] = k;
+    for (int k = 0; k < order; ++k) {
+      if (reading_of[o.path_of[k]] != reading) continue;
+      o.same_as[order] = k;
+      break;
+    }
   }
   return o;
 }

@@ -201,6 +201,33 @@ TEST_F(NormalReading, RandomHandsWithMeldsMatchTheRulesSearch) {
   EXPECT_GT(hands, 1000);
 }
 
+// A hand that no order reads leaves no blocks and empty order records,
+// whatever the reading before it left.
+TEST_F(NormalReading, UnreadHandLeavesNothing) {
+  const WinContext ctx = table_context_of(kSeat, g_visible_counts);
+  const RuleSwitches rules = current_rule_switches();
+  Scoring work;
+  WinReading r;
+  const auto read = [&](const char* text) {
+    place_win_hand(kSeat, parse_win_hand(text));
+    const int tile = g_hand[kSeat][kDrawSlot];
+    read_win(g_hand[kSeat], tile, 1, waits_of(g_hand[kSeat], kDrawSlot), ctx, rules, work, r);
+  };
+  read("1 1 1 2 3 4 5 6 7 8 9 9 9 + 5");
+  ASSERT_EQ(r.valid, 1);
+  read("1 1 1 2 3 4 5 6 7 8 9 9 11 + 5");
+  EXPECT_EQ(r.valid, 0);
+  EXPECT_EQ(r.block_count, 0);
+  EXPECT_EQ(r.scorings, 0);
+  EXPECT_EQ(r.work_order, -1);
+  EXPECT_EQ(std::count(r.blocks, r.blocks + kWinBlocks, 0), kWinBlocks);
+  for (const EvalOrderRecord& rec : r.orders) {
+    EXPECT_EQ(rec.found, 0);
+    EXPECT_EQ(rec.points, 0);
+    EXPECT_EQ(std::count(rec.blocks, rec.blocks + kWinBlocks, 0), kWinBlocks);
+  }
+}
+
 // Worked hands with more than one way of taking the blocks: the winner
 // sits South in the East round; characters 1-9, dots 11-19, bamboo 21-29.
 struct ReadHand {
