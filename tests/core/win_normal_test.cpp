@@ -259,7 +259,7 @@ TEST_P(WorkedReadings, ScoreTheBestReading) {
 constexpr int kDiscard = 1;
 constexpr int kSelfDrawn = 0;
 
-INSTANTIATE_TEST_SUITE_P(NineGatesAndShiftedSets, WorkedReadings, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Hands, WorkedReadings, ::testing::Values(
     // 111 234 55 678 999: the two terminal pungs stay concealed beside the
     // discarded 5, and nine gates takes 清一色, 門前清 and 幺九刻.
     ReadHand{"九蓮宝灯 on a 5", "1 1 1 2 3 4 5 6 7 8 9 9 9 + 5", kDiscard,
@@ -283,6 +283,12 @@ INSTANTIATE_TEST_SUITE_P(NineGatesAndShiftedSets, WorkedReadings, ::testing::Val
     ReadHand{"three pungs over three chows", "1 1 1 2 2 2 3 3 3 17 18 25 25 + 19", kDiscard,
              {{kYaku3TerminalHonourPung, 1}, {kYaku7NoHonours, 1}, {kYaku21ConcealedHand, 2},
               {kYaku51ThreeConcealedPungs, 16}, {kYaku54PureShiftedPungs, 24}},
-             44, {44, 44, 28, 28, 44, 28}, {301, 302, 303, 117, 25}}));
+             44, {44, 44, 28, 28, 44, 28}, {301, 302, 303, 117, 25}},
+    // One reading, 345 456 567 555 55: a 5-6-7 chow holds a 5 for 全帯五,
+    // which takes 断幺; 345 456 567 of one suit are shifted chows.
+    ReadHand{"全帯五 with a 5-6-7 chow", "3 4 4 5 5 5 6 6 7 15 15 15 25 + 25", kDiscard,
+             {{kYaku10SingleWait, 1}, {kYaku21ConcealedHand, 2}, {kYaku47PureShiftedChows, 16},
+              {kYaku52AllFives, 16}},
+             35, {35, 35, 35, 35, 35, 35}, {103, 104, 105, 315, 25}}));
 
 }  // namespace
