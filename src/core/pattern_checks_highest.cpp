@@ -5,12 +5,6 @@
 
 namespace {
 
-constexpr bool is_green(int tile) {
-  return tile == 22 || tile == 23 || tile == 24 || tile == 26 || tile == 28 || tile == kGreen;
-}
-
-constexpr auto kGreenTiles = tiles_where(is_green);
-
 // The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
 constexpr int kTerminalChowCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
 constexpr auto kTerminalChowTiles = [] {
@@ -189,7 +183,7 @@ void check_yaku_77_thirteen_orphans(const HandFacts& f) {
 }
 
 void check_yaku_78_all_green(const HandFacts& f) {
-  if (!every_tile(f, kGreenTiles)) return;
+  if (!every_tile(f, pattern_tiles::kGreenTiles)) return;
   set_yaku(f, kYaku78AllGreen);
   if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
 }

@@ -10,10 +10,6 @@ constexpr auto kSuitTiles = [] {
   for (int s = kCharacters; s <= kBamboo; ++s) m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s; });
   return m;
 }();
-constexpr auto kEvenTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) % 2 == 0; });
-constexpr auto kUpperTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 7; });
-constexpr auto kMiddleTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; });
-constexpr auto kLowerTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) <= 3; });
 
 bool every_block_holds_a_five(const HandFacts& f) {
   for (int b : f.blocks) {
@@ -103,25 +99,25 @@ void check_yaku_57_greater_honours_knitted(const HandFacts& f) {
 }
 
 void check_yaku_58_all_even_pungs(const HandFacts& f) {
-  if (!every_tile(f, kEvenTiles)) return;
+  if (!every_tile(f, pattern_tiles::kEven)) return;
   set_yaku(f, kYaku58AllEvenPungs);
   clear_yaku(f, kYaku18AllSimples, kYaku28AllPungs);
 }
 
 void check_yaku_59_upper_tiles(const HandFacts& f) {
-  if (!every_tile(f, kUpperTiles)) return;
+  if (!every_tile(f, pattern_tiles::kUpper)) return;
   set_yaku(f, kYaku59UpperTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku45UpperFour);
 }
 
 void check_yaku_60_middle_tiles(const HandFacts& f) {
-  if (!every_tile(f, kMiddleTiles)) return;
+  if (!every_tile(f, pattern_tiles::kMiddle)) return;
   set_yaku(f, kYaku60MiddleTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku18AllSimples);
 }
 
 void check_yaku_61_lower_tiles(const HandFacts& f) {
-  if (!every_tile(f, kLowerTiles)) return;
+  if (!every_tile(f, pattern_tiles::kLower)) return;
   set_yaku(f, kYaku61LowerTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku46LowerFour);
 }
