@@ -95,10 +95,18 @@ bool has_concealed_sets(const HandFacts& f, int n);
 // The tiles of the suit set blocks, ascending (at most four); none when
 // there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
-// Chows of one suit at ranks r0, r0 + step, ... (count of them).
-bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
 // Chows of one suit at ranks r, r + step, ... (count of them) for some r.
-bool chows_in_one_suit(const HandFacts& f, int step, int count);
+// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
+// Inline: the checks pass constants, which unroll the shifts.
+inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
+  if (f.chow_blocks < count) return false;
+  for (int ranks : f.chow_ranks) {
+    int starts = ranks;
+    for (int k = 1; k < count; ++k) starts &= ranks >> (k * step);
+    if (starts != 0) return true;
+  }
+  return false;
+}
 // The ranks held in exactly two of three suits' rank masks.
 constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
   return (ranks[0] & ranks[1] & ~ranks[2]) | (ranks[0] & ranks[2] & ~ranks[1]) | (ranks[1] & ranks[2] & ~ranks[0]);

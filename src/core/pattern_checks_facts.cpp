@@ -135,22 +135,6 @@ int suit_set_tiles(const HandFacts& f, int* out) {
   return n;
 }
 
-bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count) {
-  int ranks = 0;
-  for (int k = 0; k < count; ++k) ranks |= 1 << (r0 + k * step);
-  return (f.chow_ranks[suit] & ranks) == ranks;
-}
-
-// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
-bool chows_in_one_suit(const HandFacts& f, int step, int count) {
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    int starts = f.chow_ranks[s];
-    for (int k = 1; k < count; ++k) starts &= f.chow_ranks[s] >> (k * step);
-    if (starts != 0) return true;
-  }
-  return false;
-}
-
 namespace {
 
 // The six ways of giving three ranks to the three suits.

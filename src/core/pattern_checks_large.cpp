@@ -39,8 +39,9 @@ void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
 }
 
 void check_yaku_49_pure_straight(const HandFacts& f) {
+  constexpr int kStraightRanks = 1 << 1 | 1 << 4 | 1 << 7;
   for (int s = kCharacters; s <= kBamboo; ++s) {
-    if (!chows_of_suit(f, s, 1, 3, 3)) continue;
+    if ((f.chow_ranks[s] & kStraightRanks) != kStraightRanks) continue;
     set_yaku(f, kYaku49PureStraight);
     clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
     for (int r = 1; r <= 7; r += 3)
