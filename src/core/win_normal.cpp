@@ -101,18 +101,42 @@ struct Paths {
   int count = 0;
 };
 
-// steps: the steps taken above this level, as a base-3 code.
-void collect_paths(const Runs& h, int level, int steps, Counts left, bool pair_taken, Path& at, Paths& out) {
+// One level of the search: what is left at it and the steps still to try.
+struct Node {
+  Counts left;
+  int front;       // the front run of left
+  int open;        // steps still to try there, bit s for BlockStep s
+  int steps;       // the steps taken above this level, as a base-3 code
+  bool pair_taken;
+};
+
+Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
   assert(left != 0);  // four blocks leave at least two tiles of fourteen
   const int k = front_run(left);
-  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
-    const Counts rest = left - (kTaken[step] << (kNibble * k));
-    at.blocks[level] = h.blocks[k][step];
+  return {left, k, open_steps(h, left, k, pair_taken), steps, pair_taken};
+}
+
+// Depth first, the steps of a node in the order pung, chow, pair.
+void collect_paths(const Runs& h, Paths& out) {
+  Node nodes[kWinBlocks];
+  Path at{};
+  nodes[0] = node_at(h, h.whole, 0, false);
+  for (int level = 0; level >= 0;) {
+    Node& n = nodes[level];
+    if (n.open == 0) {
+      --level;
+      continue;
+    }
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(n.open)));
+    n.open &= n.open - 1;
+    const Counts rest = n.left - (kTaken[step] << (kNibble * n.front));
+    at.blocks[level] = h.blocks[n.front][step];
+    const int steps = n.steps * kSteps + step;
     if (level < kWinBlocks - 1) {
-      collect_paths(h, level + 1, steps * kSteps + step, rest, pair_taken || step == kStepPair, at, out);
+      nodes[level + 1] = node_at(h, rest, steps, n.pair_taken || step == kStepPair);
+      ++level;
     } else if (rest == 0) {
-      at.steps = steps * kSteps + step;
+      at.steps = steps;
       out.list[out.count++] = at;
     }
   }
@@ -203,8 +227,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   HandFacts facts;  // of the tiles, gathered for the first scoring
   const Runs h = runs_of(r.hand);
   Paths paths;
-  Path at{};
-  collect_paths(h, 0, 0, h.whole, false, at, paths);
+  collect_paths(h, paths);
   clear_blocks(r);
   if (paths.count == 0) {
     r.orders = {};
