@@ -284,6 +284,11 @@ INSTANTIATE_TEST_SUITE_P(Hands, WorkedReadings, ::testing::Values(
              {{kYaku3TerminalHonourPung, 1}, {kYaku7NoHonours, 1}, {kYaku21ConcealedHand, 2},
               {kYaku51ThreeConcealedPungs, 16}, {kYaku54PureShiftedPungs, 24}},
              44, {44, 44, 28, 28, 44, 28}, {301, 302, 303, 117, 25}},
+    // The same drawn: three concealed pungs, 不求人 for 門前清 (30 for the chows).
+    ReadHand{"three pungs over three chows, drawn", "1 1 1 2 2 2 3 3 3 17 18 25 25 + 19", kSelfDrawn,
+             {{kYaku3TerminalHonourPung, 1}, {kYaku7NoHonours, 1}, {kYaku25FullyConcealed, 4},
+              {kYaku51ThreeConcealedPungs, 16}, {kYaku54PureShiftedPungs, 24}},
+             46, {46, 46, 30, 30, 46, 30}, {301, 302, 303, 117, 25}},
     // One reading, 345 456 567 555 55: a 5-6-7 chow holds a 5 for 全帯五,
     // which takes 断幺; 345 456 567 of one suit are shifted chows.
     ReadHand{"全帯五 with a 5-6-7 chow", "3 4 4 5 5 5 6 6 7 15 15 15 25 + 25", kDiscard,
