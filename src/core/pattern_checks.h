@@ -95,12 +95,55 @@ bool has_concealed_sets(const HandFacts& f, int n);
 // The tiles of the suit set blocks, ascending (at most four); none when
 // there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
-// Chows of one suit at ranks r0, r0 + step, ... (count of them).
-bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count);
-bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count);
+// Chows of one suit at ranks r, r + step, ... (count of them) for some r.
+// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
+// Inline: the checks pass constants, which unroll the shifts.
+inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
+  if (f.chow_blocks < count) return false;
+  for (int ranks : f.chow_ranks) {
+    int starts = ranks;
+    for (int k = 1; k < count; ++k) starts &= ranks >> (k * step);
+    if (starts != 0) return true;
+  }
+  return false;
+}
+// The ranks held in exactly two of three suits' rank masks.
+constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
+  return (ranks[0] & ranks[1] & ~ranks[2]) | (ranks[0] & ranks[2] & ~ranks[1]) | (ranks[1] & ranks[2] & ~ranks[0]);
+}
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).
 inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
+
+// The tiles that patterns over the whole hand allow, as masks.
+namespace pattern_tiles {
+constexpr bool suited_in(int tile, int low, int high) {
+  return is_suited(tile) && rank_of(tile) >= low && rank_of(tile) <= high;
+}
+constexpr bool is_reversible(int tile) {
+  switch (tile) {
+    case 11: case 12: case 13: case 14: case 15: case 18: case 19:
+    case 22: case 24: case 25: case 26: case 28: case 29: case kWhite:
+      return true;
+    default:
+      return false;
+  }
+}
+constexpr bool is_green(int tile) {
+  return tile == 22 || tile == 23 || tile == 24 || tile == 26 || tile == 28 || tile == kGreen;
+}
+constexpr auto kReversible = tiles_where(is_reversible);
+constexpr auto kGreenTiles = tiles_where(is_green);
+constexpr auto kUpperFour = tiles_where([](int t) { return suited_in(t, 6, 9); });
+constexpr auto kLowerFour = tiles_where([](int t) { return suited_in(t, 1, 4); });
+constexpr auto kUpper = tiles_where([](int t) { return suited_in(t, 7, 9); });
+constexpr auto kMiddle = tiles_where([](int t) { return suited_in(t, 4, 6); });
+constexpr auto kLower = tiles_where([](int t) { return suited_in(t, 1, 3); });
+constexpr auto kEven = tiles_where([](int t) { return is_suited(t) && rank_of(t) % 2 == 0; });
+constexpr auto kSimple = tiles_where([](int t) { return suited_in(t, 2, 8); });
+// The tiles of blocks that each hold a five: chows of rank 3 to 5, sets and pairs of 5.
+constexpr auto kNearFive = tiles_where([](int t) { return suited_in(t, 3, 7); });
+}  // namespace pattern_tiles
 // Blocks in all three suits at ranks r, r + shift and r + 2 x shift, the
 // suits in any order, for some r from 1 to last_start.
 bool chows_across_suits(const HandFacts& f, int shift, int last_start);

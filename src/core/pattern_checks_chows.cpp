@@ -19,13 +19,6 @@ void score_chow_family(const HandFacts& f, int id, int points) {
   set_yaku_points(f, id, limited ? 1 : points);
 }
 
-int suits_with_chow_of_rank(const HandFacts& f, int rank) {
-  int n = 0;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (f.chow_at[make_tile(s, rank)] > 0) ++n;
-  return n;
-}
-
 }  // namespace
 
 void check_yaku_0_pure_double_chow(const HandFacts& f) {
@@ -36,9 +29,10 @@ void check_yaku_0_pure_double_chow(const HandFacts& f) {
 }
 
 void check_yaku_1_mixed_double_chow(const HandFacts& f) {
+  const int two_suits = ranks_in_two_suits(f.chow_ranks);
   int m = 0;  // chows whose rank is held as a chow in exactly two suits
   for (int b : f.blocks)
-    if (is_win_chow(b) && suits_with_chow_of_rank(f, rank_of(win_block_tile(b))) == 2) ++m;
+    if (is_win_chow(b) && (two_suits >> rank_of(win_block_tile(b)) & 1) != 0) ++m;
   score_chow_family(f, kYaku1MixedDoubleChow, m / 2);
 }
 
@@ -62,6 +56,8 @@ void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
 }
 
 void check_yaku_4_short_straight(const HandFacts& f) {
+  const int* ranks = f.chow_ranks;
+  if ((ranks[0] & ranks[0] >> 3) == 0 && (ranks[1] & ranks[1] >> 3) == 0 && (ranks[2] & ranks[2] >> 3) == 0) return;
   bool used[kWinBlocks]{};
   int pairs = 0;
   for (int i = 0; i < kWinBlocks; ++i) {

@@ -142,19 +142,6 @@ int suit_set_tiles(const HandFacts& f, int* out) {
   return n;
 }
 
-bool chows_of_suit(const HandFacts& f, int suit, int r0, int step, int count) {
-  for (int k = 0; k < count; ++k)
-    if (f.chow_at[make_tile(suit, r0 + k * step)] == 0) return false;
-  return true;
-}
-
-bool chows_in_one_suit(const HandFacts& f, int r0, int step, int count) {
-  if (f.chow_blocks < count) return false;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (chows_of_suit(f, s, r0, step, count)) return true;
-  return false;
-}
-
 namespace {
 
 // The six ways of giving three ranks to the three suits.
@@ -163,6 +150,7 @@ constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {
 // Rank masks: some r from 1 to last_start is held in one suit, r + shift in
 // a second and r + 2 x shift in the third.
 bool across_suits(const int (&ranks)[3], int shift, int last_start) {
+  if (ranks[0] == 0 || ranks[1] == 0 || ranks[2] == 0) return false;
   const int starts = ((1 << (last_start + 1)) - 1) & ~1;
   for (const auto& s : kSuitOrders)
     if (ranks[s[0]] & ranks[s[1]] >> shift & ranks[s[2]] >> 2 * shift & starts) return true;

@@ -1,20 +1,24 @@
 // Highest patterns: ids 62 to 79.
 #include "core/pattern_checks.h"
 
+#include <array>
+
 namespace {
 
-constexpr bool is_green(int tile) {
-  return tile == 22 || tile == 23 || tile == 24 || tile == 26 || tile == 28 || tile == kGreen;
-}
-
-constexpr auto kGreenTiles = tiles_where(is_green);
-
 // The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
+constexpr int kTerminalChowCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
+constexpr auto kTerminalChowTiles = [] {
+  std::array<std::uint64_t, 3> m{};
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s && kTerminalChowCopies[rank_of(t)] > 0; });
+  return m;
+}();
+
 bool terminal_chow_tiles(const HandFacts& f) {
-  constexpr int kCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
   for (int s = kCharacters; s <= kBamboo; ++s) {
+    if (f.tiles_held != kTerminalChowTiles[s]) continue;
     bool match = true;
-    for (int r = 1; r <= 9; ++r) match = match && f.tile_count[make_tile(s, r)] == kCopies[r];
+    for (int r = 1; r <= 9; ++r) match = match && f.tile_count[make_tile(s, r)] == kTerminalChowCopies[r];
     if (match) return true;
   }
   return false;
@@ -44,13 +48,12 @@ int kong_blocks(const HandFacts& f) { return f.concealed_kongs + f.melded_kongs;
 }  // namespace
 
 void check_yaku_62_four_shifted_chows(const HandFacts& f) {
-  for (int r = 1; r <= 4; ++r)
-    if (chows_in_one_suit(f, r, 1, 4)) {
-      set_yaku(f, kYaku62FourShiftedChows);
-      clear_yaku(f, kYaku4ShortStraight, kYaku47PureShiftedChows);
-      return;
-    }
-  if (chows_in_one_suit(f, 1, 2, 4)) {
+  if (chows_in_one_suit(f, 1, 4)) {
+    set_yaku(f, kYaku62FourShiftedChows);
+    clear_yaku(f, kYaku4ShortStraight, kYaku47PureShiftedChows);
+    return;
+  }
+  if (chows_in_one_suit(f, 2, 4)) {
     set_yaku(f, kYaku62FourShiftedChows);
     clear_yaku(f, kYaku2TwoTerminalChows, kYaku47PureShiftedChows);
   }
@@ -180,7 +183,7 @@ void check_yaku_77_thirteen_orphans(const HandFacts& f) {
 }
 
 void check_yaku_78_all_green(const HandFacts& f) {
-  if (!every_tile(f, kGreenTiles)) return;
+  if (!every_tile(f, pattern_tiles::kGreenTiles)) return;
   set_yaku(f, kYaku78AllGreen);
   if (yaku_found(f, kYaku56SevenPairs)) clear_yaku(f, kYaku19TileHog);
 }

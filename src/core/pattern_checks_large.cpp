@@ -10,10 +10,6 @@ constexpr auto kSuitTiles = [] {
   for (int s = kCharacters; s <= kBamboo; ++s) m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s; });
   return m;
 }();
-constexpr auto kEvenTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) % 2 == 0; });
-constexpr auto kUpperTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 7; });
-constexpr auto kMiddleTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 4 && rank_of(t) <= 6; });
-constexpr auto kLowerTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) <= 3; });
 
 bool every_block_holds_a_five(const HandFacts& f) {
   for (int b : f.blocks) {
@@ -28,10 +24,7 @@ bool every_block_holds_a_five(const HandFacts& f) {
 }  // namespace
 
 void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
-  for (int r = 1; r <= 5; ++r)
-    if (chows_in_one_suit(f, r, 1, 3)) return set_yaku(f, kYaku47PureShiftedChows);
-  for (int r = 1; r <= 3; ++r)
-    if (chows_in_one_suit(f, r, 2, 3)) return set_yaku(f, kYaku47PureShiftedChows);
+  if (chows_in_one_suit(f, 1, 3) || chows_in_one_suit(f, 2, 3)) set_yaku(f, kYaku47PureShiftedChows);
 }
 
 void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
@@ -46,8 +39,9 @@ void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
 }
 
 void check_yaku_49_pure_straight(const HandFacts& f) {
+  constexpr int kStraightRanks = 1 << 1 | 1 << 4 | 1 << 7;
   for (int s = kCharacters; s <= kBamboo; ++s) {
-    if (!chows_of_suit(f, s, 1, 3, 3)) continue;
+    if ((f.chow_ranks[s] & kStraightRanks) != kStraightRanks) continue;
     set_yaku(f, kYaku49PureStraight);
     clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
     for (int r = 1; r <= 7; r += 3)
@@ -106,25 +100,25 @@ void check_yaku_57_greater_honours_knitted(const HandFacts& f) {
 }
 
 void check_yaku_58_all_even_pungs(const HandFacts& f) {
-  if (!every_tile(f, kEvenTiles)) return;
+  if (!every_tile(f, pattern_tiles::kEven)) return;
   set_yaku(f, kYaku58AllEvenPungs);
   clear_yaku(f, kYaku18AllSimples, kYaku28AllPungs);
 }
 
 void check_yaku_59_upper_tiles(const HandFacts& f) {
-  if (!every_tile(f, kUpperTiles)) return;
+  if (!every_tile(f, pattern_tiles::kUpper)) return;
   set_yaku(f, kYaku59UpperTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku45UpperFour);
 }
 
 void check_yaku_60_middle_tiles(const HandFacts& f) {
-  if (!every_tile(f, kMiddleTiles)) return;
+  if (!every_tile(f, pattern_tiles::kMiddle)) return;
   set_yaku(f, kYaku60MiddleTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku18AllSimples);
 }
 
 void check_yaku_61_lower_tiles(const HandFacts& f) {
-  if (!every_tile(f, kLowerTiles)) return;
+  if (!every_tile(f, pattern_tiles::kLower)) return;
   set_yaku(f, kYaku61LowerTiles);
   clear_yaku(f, kYaku7NoHonours, kYaku46LowerFour);
 }

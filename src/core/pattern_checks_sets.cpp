@@ -10,13 +10,6 @@ bool is_outside_block(int b) {
   return is_terminal_or_honour(t);
 }
 
-int suits_with_set_of_rank(const HandFacts& f, int rank) {
-  int n = 0;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (f.set_at[make_tile(s, rank)] > 0) ++n;
-  return n;
-}
-
 bool half_flush_by_blocks(const HandFacts& f) {
   int honours = 0;
   int suit = -1;
@@ -63,10 +56,11 @@ void check_yaku_14_seat_wind(const HandFacts& f) {
 }
 
 void check_yaku_15_double_pung(const HandFacts& f) {
+  const int two_suits = ranks_in_two_suits(f.set_ranks);
   int m = 0;  // suit sets whose rank is held as a set in exactly two suits
   for (int b : f.blocks) {
     const int t = win_block_tile(b);
-    if (is_win_pung_or_kong(b) && is_suited(t) && suits_with_set_of_rank(f, rank_of(t)) == 2) ++m;
+    if (is_win_pung_or_kong(b) && is_suited(t) && (two_suits >> rank_of(t) & 1) != 0) ++m;
   }
   if (m > 0) set_yaku_points(f, kYaku15DoublePung, m);
 }

@@ -4,20 +4,6 @@
 
 namespace {
 
-constexpr bool is_reversible(int tile) {
-  switch (tile) {
-    case 11: case 12: case 13: case 14: case 15: case 18: case 19:
-    case 22: case 24: case 25: case 26: case 28: case 29: case kWhite:
-      return true;
-    default:
-      return false;
-  }
-}
-
-constexpr auto kReversibleTiles = tiles_where(is_reversible);
-constexpr auto kUpperFourTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) >= 6; });
-constexpr auto kLowerFourTiles = tiles_where([](int t) { return is_suited(t) && rank_of(t) <= 4; });
-
 int distinct_honours(const HandFacts& f) {
   int n = 0;
   for (int t = kEast; t <= kRed; ++t)
@@ -59,7 +45,7 @@ void check_yaku_39_last_claim(const HandFacts& f) {
 }
 
 void check_yaku_41_reversible_tiles(const HandFacts& f) {
-  if (!every_tile(f, kReversibleTiles)) return;
+  if (!every_tile(f, pattern_tiles::kReversible)) return;
   set_yaku(f, kYaku41ReversibleTiles);
   clear_yaku(f, kYaku6OneVoidedSuit);
 }
@@ -95,13 +81,13 @@ void check_yaku_44_lesser_honours_knitted(const HandFacts& f) {
 }
 
 void check_yaku_45_upper_four(const HandFacts& f) {
-  if (!every_tile(f, kUpperFourTiles)) return;
+  if (!every_tile(f, pattern_tiles::kUpperFour)) return;
   set_yaku(f, kYaku45UpperFour);
   clear_yaku(f, kYaku7NoHonours);
 }
 
 void check_yaku_46_lower_four(const HandFacts& f) {
-  if (!every_tile(f, kLowerFourTiles)) return;
+  if (!every_tile(f, pattern_tiles::kLowerFour)) return;
   set_yaku(f, kYaku46LowerFour);
   clear_yaku(f, kYaku7NoHonours);
 }

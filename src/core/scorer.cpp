@@ -42,8 +42,33 @@ enum CheckNeeds : int {
   kReplacement = 1 << 15,  // a kong replacement draw
   kWallEmpty = 1 << 16,  // no tile left in the wall
   kLocal = 1 << 17,      // a local pattern allowed
+  // Every hand tile one of the tiles that a pattern over the whole hand allows:
+  kOnlySimples = 1 << 18,      // suit ranks 2 to 8
+  kOnlyUpperFour = 1 << 19,    // suit ranks 6 to 9
+  kOnlyLowerFour = 1 << 20,    // suit ranks 1 to 4
+  kOnlyMiddle = 1 << 21,       // suit ranks 4 to 6
+  kOnlyEven = 1 << 22,         // even suit ranks
+  kOnlyTerminals = 1 << 23,    // suit ranks 1 and 9
+  kOnlyGreen = 1 << 24,
+  kOnlyReversible = 1 << 25,
+  kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
 };
-constexpr int kNeedKinds = 18;
+constexpr int kNeedKinds = 27;
+
+int tiles_held_only(const HandFacts& f) {
+  namespace tiles = pattern_tiles;
+  int held = 0;
+  if (every_tile(f, tiles::kSimple)) held |= kOnlySimples;
+  if (every_tile(f, tiles::kUpperFour)) held |= kOnlyUpperFour;
+  if (every_tile(f, tiles::kLowerFour)) held |= kOnlyLowerFour;
+  if (every_tile(f, tiles::kMiddle)) held |= kOnlyMiddle;
+  if (every_tile(f, tiles::kEven)) held |= kOnlyEven;
+  if (every_tile(f, tile_classes::kTerminal)) held |= kOnlyTerminals;
+  if (every_tile(f, tiles::kGreenTiles)) held |= kOnlyGreen;
+  if (every_tile(f, tiles::kReversible)) held |= kOnlyReversible;
+  if (every_tile(f, tiles::kNearFive)) held |= kOnlyNearFive;
+  return held;
+}
 
 int needs_held(const HandFacts& f) {
   int held = f.honour_tiles > 0 ? kHonour : kNoHonour;
@@ -64,7 +89,7 @@ int needs_held(const HandFacts& f) {
   if (f.ctx->wall_count == 0) held |= kWallEmpty;
   for (int word : f.rules->local_yaku)
     if (word == 1) held |= kLocal;
-  return held;
+  return held | tiles_held_only(f);
 }
 
 struct PatternCheck {
@@ -95,7 +120,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku15DoublePung, kNormal, check_yaku_15_double_pung, kTwoSets},
     {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs, kTwoSets},
     {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
-    {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kNoHonour},
+    {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kOnlySimples},
     {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
@@ -117,26 +142,26 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty},
     {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kReplacement},
     {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty},
-    {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kAny},
+    {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kOnlyReversible},
     {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kThreeSets | kHonourSet},
     {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
     {kYaku44LesserHonoursKnitted, kHonoursKnitted, check_yaku_44_lesser_honours_knitted, kAny},
-    {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kNoHonour},
-    {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kNoHonour},
+    {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kOnlyUpperFour},
+    {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kOnlyLowerFour},
     {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kThreeChows},
     {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminal},
     {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kThreeChows},
     {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kThreeSets},
     {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kThreeSets},
-    {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kNoHonour},
+    {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kOnlyNearFive},
     {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kThreeChows},
     {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs, kThreeSets},
     {kYaku55FullFlush, kAll, check_yaku_55_full_flush, kOneSuit},
     {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted, kHonour},
-    {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs, kNoHonour},
-    {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles, kNoHonour},
-    {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles, kNoHonour},
-    {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles, kNoHonour},
+    {kYaku58AllEvenPungs, kNormal, check_yaku_58_all_even_pungs, kOnlyEven},
+    {kYaku59UpperTiles, kNormal | kPairs, check_yaku_59_upper_tiles, kOnlyUpperFour},
+    {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles, kOnlyMiddle},
+    {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles, kOnlyLowerFour},
     {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs, kAny},
     {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kThreeChows},
     {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kTerminal},
@@ -148,13 +173,13 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds, kThreeSets | kHonourSet},
     {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours, kHonour},
     {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs, kThreeSets},
-    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals, kNoHonour | kTerminal},
+    {kYaku72AllTerminals, kNormal | kPairs, check_yaku_72_all_terminals, kOnlyTerminals},
     {kYaku73BigFourWinds, kNormal, check_yaku_73_big_four_winds, kThreeSets | kHonourSet},
     {kYaku74BigThreeDragons, kNormal, check_yaku_74_big_three_dragons, kThreeSets | kHonourSet},
     {kYaku75SevenShiftedPairs, kPairs, check_yaku_75_seven_shifted_pairs, kOneSuit},
     {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kThreeSets | kKong},
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
-    {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kAny},
+    {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kOnlyGreen},
     {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit},
     {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
@@ -191,13 +216,28 @@ constexpr auto kChecksNeeding = [] {
   return out;
 }();
 
+// The checks that a hand lacking some needs skips, by the needs it holds,
+// six need kinds a table: the union of the checks of each kind not held.
+constexpr int kNeedChunk = 6;
+constexpr int kNeedChunks = (kNeedKinds + kNeedChunk - 1) / kNeedChunk;
+constexpr auto kChecksSkipped = [] {
+  std::array<std::array<CheckSet, 1 << kNeedChunk>, kNeedChunks> out{};
+  for (int chunk = 0; chunk < kNeedChunks; ++chunk)
+    for (int held = 0; held < 1 << kNeedChunk; ++held)
+      for (int i = 0; i < kNeedChunk && chunk * kNeedChunk + i < kNeedKinds; ++i)
+        if ((held >> i & 1) == 0)
+          for (int w = 0; w < 2; ++w) out[chunk][held].words[w] |= kChecksNeeding[chunk * kNeedChunk + i].words[w];
+  return out;
+}();
+
 // Runs the form's checks that the hand holds the needs of, in list order.
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
   const int held = needs_held(f);
-  for (int k = 0; k < kNeedKinds; ++k)
-    if ((held >> k & 1) == 0)
-      for (int w = 0; w < 2; ++w) run.words[w] &= ~kChecksNeeding[k].words[w];
+  for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
+    const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
+    for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
+  }
   for (int w = 0; w < 2; ++w)
     for (std::uint64_t left = run.words[w]; left != 0; left &= left - 1)
       kPatternChecks[64 * w + std::countr_zero(left)].run(f);

@@ -1,6 +1,8 @@
-// The normal reading: four sets and a pair, searched once per extraction
-// order over the sorted hand. The tiles still to take are a mask of hand
-// positions, so a step neither copies nor compacts the hand.
+// The normal reading: four sets and a pair, searched once over the sorted
+// hand for every way of reading it, then each extraction order takes the
+// way its own search would find first. The tiles still to take are counts
+// of the hand's distinct slot values, four bits each, so a step is one
+// subtraction.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -14,105 +16,83 @@
 namespace {
 
 enum BlockStep : int { kStepPung, kStepChow, kStepPair };
+constexpr int kSteps = 3;
 
 // The block kind that each extraction order tries at steps 0, 1 and 2.
-constexpr BlockStep kOrderSteps[kExtractionOrders][3] = {
+constexpr BlockStep kOrderSteps[kExtractionOrders][kSteps] = {
     {kStepPung, kStepPair, kStepChow}, {kStepPung, kStepChow, kStepPair}, {kStepChow, kStepPung, kStepPair},
     {kStepChow, kStepPair, kStepPung}, {kStepPair, kStepPung, kStepChow}, {kStepPair, kStepChow, kStepPung},
 };
 
-using Positions = std::uint32_t;  // bit i: position i of the sorted hand is still to take
-constexpr Positions kWholeHand = (Positions{1} << kHandSlots) - 1;
+// Nibble k: copies of the hand's k-th distinct value still to take.
+using Counts = std::uint64_t;
+constexpr int kNibble = 4;
+static_assert(kHandSlots * kNibble <= 64);
 
-int front(Positions p) { return std::countr_zero(p); }
-Positions without_front(Positions p) { return p & (p - 1); }
-Positions front_bit(Positions p) { return p & (~p + 1); }
+int count_at(Counts c, int k) { return static_cast<int>(c >> (kNibble * k) & 0xF); }
+int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 
-// The sorted hand and, for each position, the positions of the values one
-// and two above its own (a chow's other tiles; values carry the marker, so
-// they share the first tile's).
-struct SortedHand {
-  const int* values;
-  Positions one_up[kHandSlots];
-  Positions two_up[kHandSlots];
+// The distinct values of the sorted hand and the block each step takes
+// from the front of what is left (0 when the step can take none there).
+struct Runs {
+  Counts whole;
+  int blocks[kHandSlots][kSteps];
+  int steps[kHandSlots];  // bit s: blocks[k][s] is a block
 };
 
-void find_values_above(const int* v, SortedHand& h) {
-  h.values = v;
-  int run_value[kHandSlots];
-  Positions runs[kHandSlots]{};  // positions of each run of equal values
-  int runs_count = 0;
-  for (int i = 0; i < kHandSlots; ++i) {
-    if (i == 0 || v[i] != v[i - 1]) run_value[runs_count++] = v[i];
-    runs[runs_count - 1] |= Positions{1} << i;
+Runs runs_of(const int (&values)[kHandSlots]) {
+  Runs h;
+  int value[kHandSlots + 2]{};  // two past the last run stay 0, no value
+  int n = 0;  // the run of position i
+  value[0] = values[0];
+  h.whole = 1;
+  for (int i = 1; i < kHandSlots; ++i) {
+    n += values[i] != values[i - 1] ? 1 : 0;
+    value[n] = values[i];
+    h.whole += Counts{1} << (kNibble * n);
   }
-  for (int k = 0; k < runs_count; ++k) {
-    Positions one_up = 0;
-    Positions two_up = 0;
-    for (int j = k + 1; j < runs_count && j <= k + 2; ++j) {
-      const int above = run_value[j] - run_value[k];
-      if (above == 1) one_up = runs[j];
-      if (above == 2) two_up = runs[j];
-    }
-    for (Positions p = runs[k]; p != 0; p = without_front(p)) {
-      h.one_up[front(p)] = one_up;
-      h.two_up[front(p)] = two_up;
-    }
+  ++n;
+  // Values carry the marker, so a chow's tiles are the next two runs only
+  // when their values are one and two above the first's.
+  for (int k = 0; k < n; ++k) {
+    const int v = value[k];
+    const bool run_above = value[k + 1] == v + 1 && value[k + 2] == v + 2;
+    int* blocks = h.blocks[k];
+    blocks[kStepPung] = set_block_of(v);
+    blocks[kStepChow] = run_above ? chow_block_of(v) : 0;
+    blocks[kStepPair] = pair_block_of(v);
+    h.steps[k] = (blocks[kStepPung] != 0 ? 1 << kStepPung : 0) | (blocks[kStepChow] != 0 ? 1 << kStepChow : 0) |
+                 (blocks[kStepPair] != 0 ? 1 << kStepPair : 0);
   }
+  return h;
 }
 
-// One step on the front of the positions left: the block taken (0 when the
-// step finds none) and what is left after it.
-struct Taken {
-  int block;
-  Positions left;
-};
+// What a step takes at run k: a pung three copies, a chow one of each of
+// three runs, a pair two copies.
+constexpr Counts kTaken[kSteps] = {3, 0x111, 2};
 
-Taken take_pung(const SortedHand& h, Positions left) {
-  const Positions second = without_front(left);
-  const Positions third = without_front(second);
-  const int v = h.values[front(left)];
-  const int block = set_block_of(v);
-  if (block == 0 || third == 0 || h.values[front(second)] != v || h.values[front(third)] != v) return {};
-  return {block, without_front(third)};
+// The steps that can be taken at the front run k of `left`, bit s for
+// BlockStep s.
+int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
+  const int copies = count_at(left, k);
+  const bool chow_tiles = count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0;
+  const int held = (copies >= 3 ? 1 << kStepPung : 0) | (chow_tiles ? 1 << kStepChow : 0) |
+                   (copies >= 2 && !pair_taken ? 1 << kStepPair : 0);
+  return h.steps[k] & held;
 }
 
-Taken take_chow(const SortedHand& h, Positions left) {
-  const int at = front(left);
-  const int block = chow_block_of(h.values[at]);
-  const Positions second = left & h.one_up[at];
-  const Positions third = left & h.two_up[at];
-  if (block == 0 || second == 0 || third == 0) return {};
-  return {block, without_front(left) & ~front_bit(second) & ~front_bit(third)};
-}
-
-Taken take_pair(const SortedHand& h, Positions left) {
-  const Positions second = without_front(left);
-  const int v = h.values[front(left)];
-  const int block = pair_block_of(v);
-  if (block == 0 || h.values[front(second)] != v) return {};
-  return {block, without_front(second)};
-}
-
-Taken take_step(const SortedHand& h, BlockStep step, Positions left) {
-  assert(without_front(left) != 0);  // four blocks leave at least two tiles of fourteen
-  switch (step) {
-    case kStepPung: return take_pung(h, left);
-    case kStepChow: return take_chow(h, left);
-    default: return take_pair(h, left);
-  }
-}
-
-// Every way of taking five blocks that take every position: the step taken
-// at each level and its block. Each step at a node takes the one block it
+// Every way of taking five blocks that take every tile: the step taken at
+// each level and its block. Each step at a node takes the one block it
 // finds, so a path is known by its steps, and an extraction order's
 // depth-first search finds the first path when the paths are ranked by
 // that order's steps. Five blocks cover fourteen tiles only as four sets and
 // one pair, so a second pair is never tried: no path is lost.
 struct Path {
-  BlockStep steps[kWinBlocks];
+  int steps;  // the step at each level as a base-3 digit, the first level most significant
   int blocks[kWinBlocks];
 };
+constexpr int kStepCodes = kSteps * kSteps * kSteps * kSteps * kSteps;  // one digit a level
+static_assert(kWinBlocks == 5);
 // A pair at one of five levels and a pung or a chow at each other level.
 constexpr int kMaxPaths = kWinBlocks * (1 << (kWinBlocks - 1));
 
@@ -121,42 +101,72 @@ struct Paths {
   int count = 0;
 };
 
-void collect_paths(const SortedHand& h, int level, Positions left, bool pair_taken, Path& at, Paths& out) {
-  for (BlockStep step : {kStepPung, kStepChow, kStepPair}) {
-    if (step == kStepPair && pair_taken) continue;
-    const Taken t = take_step(h, step, left);
-    if (t.block == 0) continue;
-    at.steps[level] = step;
-    at.blocks[level] = t.block;
-    if (level < kWinBlocks - 1)
-      collect_paths(h, level + 1, t.left, pair_taken || step == kStepPair, at, out);
-    else if (t.left == 0)
+// One level of the search: what is left at it and the steps still to try.
+struct Node {
+  Counts left;
+  int front;       // the front run of left
+  int open;        // steps still to try there, bit s for BlockStep s
+  int steps;       // the steps taken above this level, as a base-3 code
+  bool pair_taken;
+};
+
+Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
+  assert(left != 0);  // four blocks leave at least two tiles of fourteen
+  const int k = front_run(left);
+  return {left, k, open_steps(h, left, k, pair_taken), steps, pair_taken};
+}
+
+// Depth first, the steps of a node in the order pung, chow, pair.
+void collect_paths(const Runs& h, Paths& out) {
+  Node nodes[kWinBlocks];
+  Path at{};
+  nodes[0] = node_at(h, h.whole, 0, false);
+  for (int level = 0; level >= 0;) {
+    Node& n = nodes[level];
+    if (n.open == 0) {
+      --level;
+      continue;
+    }
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(n.open)));
+    n.open &= n.open - 1;
+    const Counts rest = n.left - (kTaken[step] << (kNibble * n.front));
+    at.blocks[level] = h.blocks[n.front][step];
+    const int steps = n.steps * kSteps + step;
+    if (level < kWinBlocks - 1) {
+      nodes[level + 1] = node_at(h, rest, steps, n.pair_taken || step == kStepPair);
+      ++level;
+    } else if (rest == 0) {
+      at.steps = steps;
       out.list[out.count++] = at;
+    }
   }
 }
 
-// The place of each step in each order's list of steps.
-constexpr auto kStepRank = [] {
-  std::array<std::array<int, 3>, kExtractionOrders> rank{};
+// Each order's rank of each path's steps: the steps as ranks in the
+// order's list of steps, the first level most significant.
+constexpr auto kPathKey = [] {
+  std::array<std::array<std::uint8_t, kStepCodes>, kExtractionOrders> key{};
   for (int order = 0; order < kExtractionOrders; ++order)
-    for (int i = 0; i < 3; ++i) rank[order][kOrderSteps[order][i]] = i;
-  return rank;
-}();
-
-// The path's steps as ranks in the order, the first level most significant.
-int path_key(const Path& p, int order) {
-  int key = 0;
-  for (BlockStep step : p.steps) key = key * 3 + kStepRank[order][step];
+    for (int code = 0; code < kStepCodes; ++code) {
+      int rank[kSteps];
+      for (int i = 0; i < kSteps; ++i) rank[kOrderSteps[order][i]] = i;
+      int k = 0;
+      for (int digits = code, place = 1; place < kStepCodes; digits /= kSteps, place *= kSteps)
+        k += rank[digits % kSteps] * place;
+      key[order][code] = static_cast<std::uint8_t>(k);
+    }
   return key;
-}
+}();
+static_assert(kPathKey[1][42] == 42, "order 1 ranks pung, chow, pair as the search tries them");
+static_assert(kPathKey[0][1] == 2 && kPathKey[0][2] == 1, "order 0 tries the pair before the chow");
 
-// The path the order's search finds first, -1 when there is none.
+// The path the order's search finds first (there is at least one).
 int first_path(const Paths& paths, int order) {
-  int first = -1;
-  int first_key = 0;
-  for (int i = 0; i < paths.count; ++i) {
-    const int key = path_key(paths.list[i], order);
-    if (first < 0 || key < first_key) {
+  int first = 0;
+  int first_key = kPathKey[order][paths.list[0].steps];
+  for (int i = 1; i < paths.count; ++i) {
+    const int key = kPathKey[order][paths.list[i].steps];
+    if (key < first_key) {
       first = i;
       first_key = key;
     }
@@ -173,15 +183,37 @@ BlockSet block_set_of(const int* blocks) {
   return s;
 }
 
-// An earlier order that read the same blocks, in any order, scored the same
-// total: no pattern depends on the order the blocks were taken in.
-int earlier_same_reading(const Paths& paths, const int (&path_of)[kExtractionOrders], int order) {
-  for (int k = 0; k < order; ++k)
-    if (path_of[k] == path_of[order]) return k;
-  const BlockSet set = block_set_of(paths.list[path_of[order]].blocks);
-  for (int k = 0; k < order; ++k)
-    if (path_of[k] >= 0 && block_set_of(paths.list[path_of[k]].blocks) == set) return k;
-  return -1;
+// The orders' first paths, and for each order the earlier order that read
+// the same blocks in any order (-1 for none): such an order scored the same
+// total, as no pattern depends on the order the blocks were taken in.
+struct OrderPaths {
+  int path_of[kExtractionOrders];
+  int same_as[kExtractionOrders];
+};
+
+OrderPaths order_paths(const Paths& paths) {
+  assert(paths.count > 0);
+  int reading_of[kMaxPaths];  // the first path that reads the same blocks
+  BlockSet sets[kMaxPaths];
+  for (int i = 0; i < paths.count; ++i) {
+    reading_of[i] = i;
+    if (paths.count == 1) break;
+    sets[i] = block_set_of(paths.list[i].blocks);
+    for (int j = 0; j < i && reading_of[i] == i; ++j)
+      if (sets[j] == sets[i]) reading_of[i] = j;
+  }
+  OrderPaths o;
+  for (int order = 0; order < kExtractionOrders; ++order) {
+    o.path_of[order] = first_path(paths, order);
+    o.same_as[order] = -1;
+    const int reading = reading_of[o.path_of[order]];
+    for (int k = 0; k < order; ++k) {
+      if (reading_of[o.path_of[k]] != reading) continue;
+      o.same_as[order] = k;
+      break;
+    }
+  }
+  return o;
 }
 
 void clear_blocks(WinReading& r) {
@@ -193,23 +225,23 @@ void clear_blocks(WinReading& r) {
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
   HandFacts facts;  // of the tiles, gathered for the first scoring
-  SortedHand h;
-  find_values_above(r.hand, h);
+  const Runs h = runs_of(r.hand);
   Paths paths;
-  Path at;
-  collect_paths(h, 0, kWholeHand, false, at, paths);
-  int path_of[kExtractionOrders];
+  collect_paths(h, paths);
+  clear_blocks(r);
+  if (paths.count == 0) {
+    r.orders = {};
+    return false;
+  }
+  const OrderPaths o = order_paths(paths);
   int best = -1;
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     rec = {};
-    path_of[order] = first_path(paths, order);
-    if (path_of[order] < 0) continue;
-    const Path& p = paths.list[path_of[order]];
+    const Path& p = paths.list[o.path_of[order]];
     std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
-    const int same = earlier_same_reading(paths, path_of, order);
-    if (same >= 0) {
-      rec.points = r.orders[same].points;
+    if (o.same_as[order] >= 0) {
+      rec.points = r.orders[o.same_as[order]].points;
     } else {
       if (r.scorings == 0) gather_tile_facts(facts, r, ctx, rules);
       score_blocks(facts, rec.blocks, work);
@@ -220,8 +252,6 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     rec.found = 1;
     if (best < 0 || rec.points > r.orders[best].points) best = order;
   }
-  clear_blocks(r);
-  if (best < 0) return false;
   std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
   r.block_count = kWinBlocks;
   return true;
