@@ -275,20 +275,25 @@ void ChowFitMemo::fill(int aim, int yaku) {
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     KeptFit& kept = kept_[aim][i];
     kept.made = kept.rest_read = false;
-    if (chow_melded_) {
-      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}};
+    const ChowLayout& t = layouts[i];
+    if (chow_melded_ && t.repeats) {
+      kept = {true, false, fit_chow_layout(seat_, t), {}};
       coverages_[aim][i] = kept.fit.coverage;
       continue;
     }
-    // With no chow meld every position is the free tiles' to fill: a
-    // position is covered when the hand holds more copies of its tile than
-    // the positions of that tile before it; once, with no tile repeated.
-    const ChowLayout& t = layouts[i];
+    // With no tile repeated the three parts start at three different tiles:
+    // a chow meld from a part's first tile fills it whole, and each other
+    // position is covered by one free copy of its tile. With a tile repeated
+    // and no chow meld, a position is covered when the hand holds more
+    // copies of its tile than the positions of that tile before it.
     int coverage = 0;
     if (t.repeats) {
       for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
     } else {
-      for (int part = 0; part < kChowParts; ++part) coverage += chow_held_[t.tiles[3 * part]];
+      for (int part = 0; part < kChowParts; ++part) {
+        const int low = t.tiles[3 * part];
+        coverage += chow_meld_from_[low] ? 3 : chow_held_[low];
+      }
     }
     coverages_[aim][i] = coverage;
   }
@@ -341,9 +346,14 @@ ChowFitMemo& chow_fit_memo(int seat) {
   std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
   std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
   m.melds_held_ = static_cast<int>(std::count_if(m.melds_.begin(), m.melds_.end(), [](int code) { return code != 0; }));
-  m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
-                               [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
   m.filled_ = {};
+  m.chow_melded_ = false;
+  m.chow_meld_from_ = {};
+  for (int code : m.melds_) {
+    if (code == 0 || meld_kind(code) != kMeldChow) continue;
+    m.chow_melded_ = true;
+    m.chow_meld_from_[meld_tile(code)] = true;
+  }
   m.chow_held_ = {};
   for (int suit = kCharacters; suit <= kBamboo; ++suit)
     for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low)

@@ -101,6 +101,7 @@ class ChowFitMemo {
   std::array<int, kRed + 1> counts_{};   // held(0..37) then
   bool chow_melded_ = false;             // a chow among those melds
   int melds_held_ = 0;                   // declared melds among them
+  std::array<bool, kTileCodes> chow_meld_from_{};  // per lowest tile, a chow meld from it among those melds
   std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};

@@ -1,0 +1,69 @@
+// How far a seat's hand fills the chow-pattern templates: worked hands with
+// chow melds, and the seat's memo reading a changed hand afresh.
+#include "com/target/chow_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/ai_record.h"
+#include "base/yaku_table.h"
+#include "support/hand_builder.h"
+#include "support/table_fixture.h"
+
+namespace {
+
+constexpr int kSeat = 2;
+
+struct CoverageCase {
+  const char* name;
+  const char* hand;                 // free tiles
+  std::vector<const char*> chows;   // chow melds by lowest tile
+  int yaku;
+  int index;                        // the template, in the order of chow_layouts
+  int coverage;
+};
+
+// Pure straight templates 0..2 run 123-456-789 in characters, dots, bamboo;
+// mixed triple chow 0 is 123 in every suit; pure shifted chows 0 is
+// 123-234-345 of characters.
+const CoverageCase kCases[] = {
+    {"AMeldedFirstPartAndSixFree", "456789m 11p 5s", {"1m"}, kYaku49PureStraight, 0, 9},
+    {"TheOtherSuitsCountTheirFreeTiles", "456789m 11p 5s", {"1m"}, kYaku49PureStraight, 1, 1},
+    {"AMeldFromAMiddleTileFillsNoPart", "156789m 11p", {"2m"}, kYaku49PureStraight, 0, 6},
+    {"ASecondEqualMeldFillsNoSecondPart", "56789m 11p", {"1m", "1m"}, kYaku49PureStraight, 0, 8},
+    {"TwoMeldedSuitsAndTwoFreeTiles", "23s 789m 11z", {"1m", "1p"}, kYaku33MixedTripleChow, 0, 8},
+    {"ARepeatedTileShortOfItsMeldedCopy", "12345m 11p", {"2m"}, kYaku47PureShiftedChows, 0, 8},
+    {"NoMeldRepeatedTilesByCopies", "1223345m 11p", {}, kYaku47PureShiftedChows, 0, 7},
+};
+
+class ChowCoverage : public TableTest, public ::testing::WithParamInterface<CoverageCase> {
+ protected:
+  int coverage_of(const char* hand, const std::vector<const char*>& chows, int yaku, int index) {
+    set_hand(kSeat, hand);
+    for (int seat = 0; seat < kSeats; ++seat) std::fill(std::begin(g_melds[seat]), std::end(g_melds[seat]), 0);
+    for (const char* low : chows) add_meld(kSeat, kMeldChow, parse_tiles(low).at(0));
+    count_hand_tiles(kSeat);
+    return chow_fit_memo(kSeat).coverages(yaku)[index];
+  }
+};
+
+TEST_P(ChowCoverage, CoversThePositionsOfTheWorkedHand) {
+  const CoverageCase& c = GetParam();
+  EXPECT_EQ(coverage_of(c.hand, c.chows, c.yaku, c.index), c.coverage);
+  EXPECT_EQ(chow_fit_memo(kSeat).fit(c.yaku, c.index).coverage, c.coverage);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hands, ChowCoverage, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A chow meld from 1m, then one from 4m: the second hand's first part is
+// two free tiles, not the earlier meld.
+TEST_F(ChowCoverage, AMeldOfAnEarlierHandFillsNothingNow) {
+  EXPECT_EQ(coverage_of("456789m 11p 5s", {"1m"}, kYaku49PureStraight, 0), 9);
+  EXPECT_EQ(coverage_of("12789m 11p 5s 9s", {"4m"}, kYaku49PureStraight, 0), 8);
+  EXPECT_EQ(chow_fit_memo(kSeat).best_coverage(kYaku49PureStraight), 8);
+}
+
+}  // namespace
