@@ -1,5 +1,6 @@
 // How far a seat's hand fills the chow-pattern templates: worked hands with
-// chow melds, and the seat's memo reading a changed hand afresh.
+// chow melds, the seat's memo reading a changed hand afresh, and what the
+// rest of a hand makes.
 #include "com/target/chow_fit.h"
 
 #include <gtest/gtest.h>
@@ -65,5 +66,44 @@ TEST_F(ChowCoverage, AMeldOfAnEarlierHandFillsNothingNow) {
   EXPECT_EQ(coverage_of("12789m 11p 5s 9s", {"4m"}, kYaku49PureStraight, 0), 8);
   EXPECT_EQ(chow_fit_memo(kSeat).best_coverage(kYaku49PureStraight), 8);
 }
+
+struct RestCase {
+  const char* name;
+  const char* rest;
+  int other_melds;
+  PairCount plain_pair;
+  RestShape shape;
+};
+
+// Pairs beside a chow count one more.
+const RestCase kRests[] = {
+    {"APairBelowARunIsASetAndAPair", "11234m 9p", 0, PairCount::kAdd, {1, 0, 1, 0}},
+    {"APairAboveARunIsASetAndAPair", "12344m 9p", 0, PairCount::kAdd, {1, 0, 1, 0}},
+    {"BesideAMeldThePairAndRunFoldIntoPairs", "11234m 9p", 1, PairCount::kAdd, {1, 0, 2, 0}},
+    {"TwoRunsAreTwoSets", "123m 456p", 1, PairCount::kAdd, {3, 0, 0, 0}},
+    {"ARunWithADoubledTileIsASetAndAPair", "1223m 456p", 1, PairCount::kAdd, {2, 0, 1, 0}},
+    {"APungBeforeThePairs", "555s 66s", 1, PairCount::kAdd, {2, 1, 1, 0}},
+    {"TwoPairsCountTwo", "1133m", 1, PairCount::kAdd, {1, 0, 2, 0}},
+    {"TwoPairsCountOneWhereAPairIsAPair", "1133m", 1, PairCount::kSetOne, {1, 0, 1, 0}},
+    {"ClosedShapesNeedTheirMiddleAbsent", "13m 79p 2s 4s", 1, PairCount::kAdd, {1, 0, 0, 3}},
+    {"ANeighbourShapeBeforeAClosedOne", "124m", 1, PairCount::kAdd, {1, 0, 0, 1}},
+    {"ThePairIsTakenBeforeTheNeighbours", "122m", 1, PairCount::kAdd, {1, 0, 1, 0}},
+};
+
+class RestReading : public ::testing::TestWithParam<RestCase> {};
+
+TEST_P(RestReading, CountsTheShapesOfTheWorkedRest) {
+  const RestCase& c = GetParam();
+  KindCounts rest{};
+  for (int tile : parse_tiles(c.rest)) ++rest[tile];
+  const RestShape got = read_rest(rest, c.other_melds, PairCount::kAdd, c.plain_pair);
+  EXPECT_EQ(got.sets, c.shape.sets);
+  EXPECT_EQ(got.pungs, c.shape.pungs);
+  EXPECT_EQ(got.pairs, c.shape.pairs);
+  EXPECT_EQ(got.partials, c.shape.partials);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rests, RestReading, ::testing::ValuesIn(kRests),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -101,20 +101,36 @@ static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
 
+// Bit n - 1 set when the counts hold rank n of the suit.
+unsigned ranks_held(const KindCounts& r, int suit) {
+  unsigned ranks = 0;
+  for (int n = 1; n <= 9; ++n) ranks |= (r[make_tile(suit, n)] > 0 ? 1u : 0u) << (n - 1);
+  return ranks;
+}
+
 // Every rank n of every suit, suits in order and n rising, tested once:
 // when the ranks from n hold at least `shape` copies (a 0 in the shape:
-// exactly none), the shape is taken out and took() counts it.
+// exactly none), the shape is taken out and took() counts it. The ranks
+// held rule most ranks out before their copies are compared.
 template <std::size_t N, class Took>
 void take_shapes(KindCounts& r, const std::array<int, N>& shape, Took took) {
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+  unsigned need = 0;
+  unsigned none = 0;
+  for (std::size_t i = 0; i < N; ++i) (shape[i] == 0 ? none : need) |= 1u << i;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    unsigned held_ranks = ranks_held(r, suit);
     for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
+      const unsigned window = held_ranks >> (n - 1);
+      if ((window & need) != need || (window & none) != 0) continue;
       const int t = make_tile(suit, n);
       bool held = true;
-      for (std::size_t i = 0; i < N; ++i) held = held && (shape[i] == 0 ? r[t + i] == 0 : r[t + i] >= shape[i]);
+      for (std::size_t i = 0; i < N; ++i) held = held && r[t + i] >= shape[i];
       if (!held) continue;
       for (std::size_t i = 0; i < N; ++i) take_out(r, t + static_cast<int>(i), shape[i]);
       took();
+      held_ranks = ranks_held(r, suit);
     }
+  }
 }
 
 // The first run of three ranks holding one or two copies each, four in all.
@@ -245,14 +261,14 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
     --s.sets;
     ++s.pairs;
   }
+  // Pungs, then pairs: neither changes what the other counts, so one pass
+  // takes both.
   for (int tile : kPlayingTiles) {
     if (r[tile] >= 3) {
       take_out(r, tile, 3);
       ++s.sets;
       ++s.pungs;
     }
-  }
-  for (int tile : kPlayingTiles) {
     if (r[tile] == 2) {
       take_out(r, tile, 2);
       count_pair(plain_pair);
