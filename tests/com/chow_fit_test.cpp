@@ -39,7 +39,7 @@ const CoverageCase kCases[] = {
     {"NoMeldRepeatedTilesByCopies", "1223345m 11p", {}, kYaku47PureShiftedChows, 0, 7},
 };
 
-class ChowCoverage : public TableTest, public ::testing::WithParamInterface<CoverageCase> {
+class ChowFitTest : public TableTest {
  protected:
   int coverage_of(const char* hand, const std::vector<const char*>& chows, int yaku, int index) {
     set_hand(kSeat, hand);
@@ -49,6 +49,8 @@ class ChowCoverage : public TableTest, public ::testing::WithParamInterface<Cove
     return chow_fit_memo(kSeat).coverages(yaku)[index];
   }
 };
+
+class ChowCoverage : public ChowFitTest, public ::testing::WithParamInterface<CoverageCase> {};
 
 TEST_P(ChowCoverage, CoversThePositionsOfTheWorkedHand) {
   const CoverageCase& c = GetParam();
@@ -60,12 +62,50 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChowCoverage, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A chow meld from 1m, then one from 4m: the second hand's first part is
-// two free tiles, not the earlier meld.
-TEST_F(ChowCoverage, AMeldOfAnEarlierHandFillsNothingNow) {
+// two free tiles, not the earlier meld, and its five characters and one
+// meld bound a template in one suit to 8 positions.
+TEST_F(ChowFitTest, AMeldOfAnEarlierHandFillsNothingNow) {
   EXPECT_EQ(coverage_of("456789m 11p 5s", {"1m"}, kYaku49PureStraight, 0), 9);
   EXPECT_EQ(coverage_of("12789m 11p 5s 9s", {"4m"}, kYaku49PureStraight, 0), 8);
   EXPECT_EQ(chow_fit_memo(kSeat).best_coverage(kYaku49PureStraight), 8);
+  EXPECT_EQ(chow_fit_memo(kSeat).coverage_bound(kYaku49PureStraight), 8);
 }
+
+struct BoundCase {
+  const char* name;
+  const char* hand;
+  std::vector<const char*> chows;
+  int yaku;
+  int bound;  // coverage_bound
+  int best;   // best_coverage
+};
+
+// One suit: the best chow's kinds three times over, or the suit's copies
+// (three of a kind at most) and three per chow meld, the smaller. A part in
+// each suit: the best chow of each suit.
+const BoundCase kBounds[] = {
+    {"SevenCopiesOfOneSuitBoundSeven", "1223345m 19p 19s", {}, kYaku47PureShiftedChows, 7, 7},
+    {"SixCopiesOfOneSuitBoundSix", "122334m 19p 19s 1z", {}, kYaku47PureShiftedChows, 6, 6},
+    {"AFourthCopyAddsNothing", "1222234m 19p 19s", {}, kYaku47PureShiftedChows, 6, 5},
+    {"AChowMeldAddsThree", "12345m 11p", {"2m"}, kYaku47PureShiftedChows, 8, 8},
+    {"FourCopiesBoundFour", "1245m 2245p", {}, kYaku49PureStraight, 4, 4},
+    {"TwoKindsAChowBoundSix", "11224455m 19p", {}, kYaku49PureStraight, 6, 4},
+    {"TheBestChowOfEachSuit", "123m 456p 78s 11z", {}, kYaku35MixedStraight, 8, 8},
+    {"TheBestChowsNeedNotLineUp", "12m 12p 12s 789m 11z", {}, kYaku33MixedTripleChow, 7, 6},
+    {"AMeldedChowIsThree", "56p 67s 11z", {"7m"}, kYaku27MixedShiftedChows, 7, 7},
+};
+
+class CoverageBound : public ChowFitTest, public ::testing::WithParamInterface<BoundCase> {};
+
+TEST_P(CoverageBound, BoundsTheBestTemplate) {
+  const BoundCase& c = GetParam();
+  coverage_of(c.hand, c.chows, c.yaku, 0);
+  EXPECT_EQ(chow_fit_memo(kSeat).coverage_bound(c.yaku), c.bound);
+  EXPECT_EQ(chow_fit_memo(kSeat).best_coverage(c.yaku), c.best);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hands, CoverageBound, ::testing::ValuesIn(kBounds),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct RestCase {
   const char* name;

@@ -88,13 +88,14 @@ struct ChowAimRow {
   int yaku;
   PairCount pair_beside_chow;
   PairCount plain_pair;
+  bool one_suit;  // all three parts in one suit; else one part in each suit
 };
 constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
-    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne},
-    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd},
-    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd},
-    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd},
-    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd},
+    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne, true},
+    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd, false},
+    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd, false},
+    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd, false},
+    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd, true},
 }};
 
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
@@ -324,6 +325,10 @@ std::span<const int> ChowFitMemo::coverages(int yaku) {
   return std::span<const int>(coverages_[a]).first(chow_layouts(yaku).size());
 }
 
+int ChowFitMemo::coverage_bound(int yaku) const {
+  return kChowAims[aim_index(yaku)].one_suit ? one_suit_bound_ : three_suit_bound_;
+}
+
 int ChowFitMemo::best_coverage(int yaku) {
   const int a = aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
@@ -371,8 +376,23 @@ ChowFitMemo& chow_fit_memo(int seat) {
     m.chow_meld_from_[meld_tile(code)] = true;
   }
   m.chow_held_ = {};
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low)
+  m.one_suit_bound_ = m.three_suit_bound_ = 0;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    // A part covers at most its chow's free kinds, or 3 when a chow meld
+    // starts at its first tile. A template in one suit covers at most
+    // three such parts and, its tiles used at most three times, at most
+    // three copies of each free kind plus three per chow meld of the suit.
+    int best_part = 0;
+    int suit_tiles = 0;
+    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
       m.chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+      best_part = std::max(best_part, m.chow_meld_from_[low] ? 3 : m.chow_held_[low]);
+    }
+    for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
+    for (int code : m.melds_)
+      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
+    m.one_suit_bound_ = std::max(m.one_suit_bound_, std::min(3 * best_part, suit_tiles));
+    m.three_suit_bound_ += best_part;
+  }
   return m;
 }

@@ -79,6 +79,8 @@ class ChowFitMemo {
  public:
   // The coverage of every template of `yaku`, in the order of chow_layouts(yaku).
   std::span<const int> coverages(int yaku);
+  // At least the most any template of `yaku` covers, known without fitting one.
+  int coverage_bound(int yaku) const;
   // The most any template of `yaku` covers.
   int best_coverage(int yaku);
   const ChowFit& fit(int yaku, std::size_t index);
@@ -103,6 +105,8 @@ class ChowFitMemo {
   int melds_held_ = 0;                   // declared melds among them
   std::array<bool, kTileCodes> chow_meld_from_{};  // per lowest tile, a chow meld from it among those melds
   std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
+  int one_suit_bound_ = 0;    // coverage_bound of the patterns with their parts in one suit
+  int three_suit_bound_ = 0;  // coverage_bound of those with a part in each suit
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};
   std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
