@@ -1,6 +1,7 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
 #include "com/hand_terms.h"
@@ -102,46 +103,55 @@ static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
 
-// Bit n - 1 set when the counts hold rank n of the suit.
-unsigned ranks_held(const KindCounts& r, int suit) {
-  unsigned ranks = 0;
-  for (int n = 1; n <= 9; ++n) ranks |= (r[make_tile(suit, n)] > 0 ? 1u : 0u) << (n - 1);
+// Per suit, bit n - 1 set when the counts hold rank n: the shapes below
+// rule most ranks out by these bits before their copies are compared.
+using HeldRanks = std::array<unsigned, 3>;
+
+HeldRanks ranks_held(const KindCounts& r) {
+  HeldRanks ranks{};
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int n = 1; n <= 9; ++n) ranks[suit] |= (r[make_tile(suit, n)] > 0 ? 1u : 0u) << (n - 1);
   return ranks;
+}
+
+// take_out, the bit of the tile's rank cleared with its last copy.
+void take_out(KindCounts& r, HeldRanks& ranks, int tile, int copies) {
+  take_out(r, tile, copies);
+  if (is_suited(tile) && r[tile] == 0) ranks[suit_of(tile)] &= ~(1u << (rank_of(tile) - 1));
 }
 
 // Every rank n of every suit, suits in order and n rising, tested once:
 // when the ranks from n hold at least `shape` copies (a 0 in the shape:
-// exactly none), the shape is taken out and took() counts it. The ranks
-// held rule most ranks out before their copies are compared.
+// exactly none), the shape is taken out and took() counts it.
 template <std::size_t N, class Took>
-void take_shapes(KindCounts& r, const std::array<int, N>& shape, Took took) {
+void take_shapes(KindCounts& r, HeldRanks& ranks, const std::array<int, N>& shape, Took took) {
   unsigned need = 0;
   unsigned none = 0;
   for (std::size_t i = 0; i < N; ++i) (shape[i] == 0 ? none : need) |= 1u << i;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    unsigned held_ranks = ranks_held(r, suit);
     for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
-      const unsigned window = held_ranks >> (n - 1);
+      const unsigned window = ranks[suit] >> (n - 1);
       if ((window & need) != need || (window & none) != 0) continue;
       const int t = make_tile(suit, n);
       bool held = true;
       for (std::size_t i = 0; i < N; ++i) held = held && r[t + i] >= shape[i];
       if (!held) continue;
-      for (std::size_t i = 0; i < N; ++i) take_out(r, t + static_cast<int>(i), shape[i]);
+      for (std::size_t i = 0; i < N; ++i) take_out(r, ranks, t + static_cast<int>(i), shape[i]);
       took();
-      held_ranks = ranks_held(r, suit);
     }
   }
 }
 
 // The first run of three ranks holding one or two copies each, four in all.
-bool has_run_of_four_tiles(const KindCounts& r) {
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int n = 1; n <= 7; ++n) {
-      const int t = make_tile(suit, n);
+bool has_run_of_four_tiles(const KindCounts& r, const HeldRanks& ranks) {
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    const unsigned m = ranks[suit];
+    for (unsigned runs = m & m >> 1 & m >> 2; runs != 0; runs &= runs - 1) {
+      const int t = make_tile(suit, 1 + std::countr_zero(runs));
       const bool small = std::all_of(&r[t], &r[t] + 3, [](int c) { return c == 1 || c == 2; });
       if (small && r[t] + r[t + 1] + r[t + 2] == 4) return true;
     }
+  }
   return false;
 }
 
@@ -247,18 +257,20 @@ bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
 RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
   RestShape s{other_melds, 0, 0, 0};
   const KindCounts before = r;
+  HeldRanks ranks = ranks_held(r);
+  const HeldRanks ranks_before = ranks;
   auto count_pair = [&s](PairCount how) { s.pairs = how == PairCount::kAdd ? s.pairs + 1 : 1; };
   auto chow_and_pair = [&] {
     s.sets = other_melds + 1;
     count_pair(pair_beside_chow);
   };
-  take_shapes(r, std::array{2, 1, 1, 1}, chow_and_pair);
-  take_shapes(r, std::array{1, 1, 1, 2}, chow_and_pair);
-  take_shapes(r, std::array{1, 1, 1}, [&s] { ++s.sets; });
+  take_shapes(r, ranks, std::array{2, 1, 1, 1}, chow_and_pair);
+  take_shapes(r, ranks, std::array{1, 1, 1, 2}, chow_and_pair);
+  take_shapes(r, ranks, std::array{1, 1, 1}, [&s] { ++s.sets; });
   // Three ranks holding four tiles (a chow with one tile doubled), looked
   // for in the rest as it was before the runs were taken out, count as a
   // pair rather than a set.
-  if (s.sets >= 2 && has_run_of_four_tiles(before)) {
+  if (s.sets >= 2 && has_run_of_four_tiles(before, ranks_before)) {
     --s.sets;
     ++s.pairs;
   }
@@ -266,17 +278,17 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   // takes both.
   for (int tile : kPlayingTiles) {
     if (r[tile] >= 3) {
-      take_out(r, tile, 3);
+      take_out(r, ranks, tile, 3);
       ++s.sets;
       ++s.pungs;
     }
     if (r[tile] == 2) {
-      take_out(r, tile, 2);
+      take_out(r, ranks, tile, 2);
       count_pair(plain_pair);
     }
   }
-  take_shapes(r, std::array{1, 1}, [&s] { ++s.partials; });
-  take_shapes(r, std::array{1, 0, 1}, [&s] { ++s.partials; });
+  take_shapes(r, ranks, std::array{1, 1}, [&s] { ++s.partials; });
+  take_shapes(r, ranks, std::array{1, 0, 1}, [&s] { ++s.partials; });
   return s;
 }
 
