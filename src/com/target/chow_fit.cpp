@@ -369,9 +369,8 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   return kept.rest;
 }
 
-ChowFitMemo& chow_fit_memo(int seat) {
+ChowFitMemo& checked_chow_fit_memo(int seat) {
   ChowFitMemo& m = g_chow_fit_memos.seats[seat];
-  if (g_target_script_state.running_seat == seat) return m;  // checked as the run began
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
                     std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
   if (same) return m;

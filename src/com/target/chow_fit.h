@@ -9,6 +9,7 @@
 
 #include "core/tiles.h"
 #include "com/hand_terms.h"
+#include "com/target/target_script.h"
 
 constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
@@ -88,7 +89,7 @@ class ChowFitMemo {
   const RestShape& rest(int yaku, std::size_t index);
 
  private:
-  friend ChowFitMemo& chow_fit_memo(int seat);
+  friend ChowFitMemo& checked_chow_fit_memo(int seat);
   struct KeptFit {
     bool made = false;       // false until fitted for the hand kept
     bool rest_read = false;  // false until the rest was read for it
@@ -113,12 +114,17 @@ class ChowFitMemo {
   std::array<std::array<KeptFit, kMostChowLayouts>, kChowAimCount> kept_{};
 };
 
-// The seat's memo, emptied first when the seat's hand is not the one it
-// read; while the seat's script runs, the one checked as the run began.
-ChowFitMemo& chow_fit_memo(int seat);
-
 // Every seat's memo: computer players' state, reset with their floor.
 struct ChowFitMemos {
   std::array<ChowFitMemo, kSeats> seats;
 };
 extern ChowFitMemos g_chow_fit_memos;
+
+// The seat's memo, emptied first when the seat's hand is not the one it read.
+ChowFitMemo& checked_chow_fit_memo(int seat);
+// The same; while the seat's script runs, the one checked as the run began
+// (inline: the script's chow-pattern calls ask for it some sixty times).
+inline ChowFitMemo& chow_fit_memo(int seat) {
+  if (g_target_script_state.running_seat == seat) return g_chow_fit_memos.seats[seat];
+  return checked_chow_fit_memo(seat);
+}

@@ -68,11 +68,6 @@ void com_select_target_all_seats() {
   for (int seat = 0; seat < kSeats; ++seat) com_select_target(seat);
 }
 
-bool keeps_current_target(int seat, int yaku) {
-  const int current = g_ai_target_yaku[seat];
-  return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
-}
-
 bool aims_at_any(int seat, std::initializer_list<int> ids) {
   return std::find(ids.begin(), ids.end(), g_ai_target_yaku[seat]) != ids.end();
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/ai_record.h"
+#include "base/yaku_table.h"
 #include "core/tiles.h"
 
 // Rechooses the seat's target through the script of its character (the
@@ -28,7 +29,11 @@ void select_target_of_character(int character, int seat);
 
 // The keep test every selector starts with: true when the seat already aims
 // at a pattern worth at least as many points as `yaku`.
-bool keeps_current_target(int seat, int yaku);
+// Inline: every selector call of a script run starts with it.
+inline bool keeps_current_target(int seat, int yaku) {
+  const int current = g_ai_target_yaku[seat];
+  return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
+}
 
 // True when the seat aims at one of the ids: the gate of every rule of an
 // aimed pattern and of every claim rule of one.
