@@ -99,6 +99,11 @@ constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
     {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd, true},
 }};
 
+static_assert([] {
+  for (int a = 0; a < kChowAimCount; ++a)
+    if (chow_aim_index(kChowAims[a].yaku) != a) return false;
+  return true;
+}());
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
@@ -292,12 +297,6 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   return s;
 }
 
-int ChowFitMemo::aim_index(int yaku) const {
-  const auto aim = std::find_if(kChowAims.begin(), kChowAims.end(), [yaku](const ChowAimRow& row) { return row.yaku == yaku; });
-  assert(aim != kChowAims.end());
-  return static_cast<int>(aim - kChowAims.begin());
-}
-
 
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
@@ -332,23 +331,13 @@ void ChowFitMemo::fill(int aim, int yaku) {
 }
 
 std::span<const int> ChowFitMemo::coverages(int yaku) {
-  const int a = aim_index(yaku);
+  const int a = chow_aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   return std::span<const int>(coverages_[a]).first(chow_layouts(yaku).size());
 }
 
-int ChowFitMemo::coverage_bound(int yaku) const {
-  return kChowAims[aim_index(yaku)].one_suit ? one_suit_bound_ : three_suit_bound_;
-}
-
-int ChowFitMemo::best_coverage(int yaku) {
-  const int a = aim_index(yaku);
-  if (!filled_[a]) fill(a, yaku);
-  return best_[a];
-}
-
 const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
-  const int a = aim_index(yaku);
+  const int a = chow_aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   KeptFit& kept = kept_[a][index];
   if (kept.made) return kept.fit;
@@ -359,8 +348,8 @@ const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
 
 const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   const ChowFit& f = fit(yaku, index);
-  const ChowAimRow& aim = kChowAims[aim_index(yaku)];
-  KeptFit& kept = kept_[aim_index(yaku)][index];
+  const ChowAimRow& aim = kChowAims[chow_aim_index(yaku)];
+  KeptFit& kept = kept_[chow_aim_index(yaku)][index];
   if (!kept.rest_read) {
     const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], f);
     kept.rest = read_rest(left, f.other_melds, aim.pair_beside_chow, aim.plain_pair);
@@ -387,7 +376,8 @@ ChowFitMemo& checked_chow_fit_memo(int seat) {
     m.chow_meld_from_[meld_tile(code)] = true;
   }
   m.chow_held_ = {};
-  m.one_suit_bound_ = m.three_suit_bound_ = 0;
+  int one_suit_bound = 0;
+  int three_suit_bound = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     // A part covers at most its chow's free kinds, or 3 when a chow meld
     // starts at its first tile. A template in one suit covers at most
@@ -402,8 +392,9 @@ ChowFitMemo& checked_chow_fit_memo(int seat) {
     for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
     for (int code : m.melds_)
       if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
-    m.one_suit_bound_ = std::max(m.one_suit_bound_, std::min(3 * best_part, suit_tiles));
-    m.three_suit_bound_ += best_part;
+    one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
+    three_suit_bound += best_part;
   }
+  for (int a = 0; a < kChowAimCount; ++a) m.bounds_[a] = kChowAims[a].one_suit ? one_suit_bound : three_suit_bound;
   return m;
 }

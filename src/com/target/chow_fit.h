@@ -5,9 +5,11 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <span>
 
 #include "core/tiles.h"
+#include "core/yaku_table.h"
 #include "com/hand_terms.h"
 #include "com/target/target_script.h"
 
@@ -15,6 +17,17 @@ constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
 constexpr int kChowAimCount = 5;      // the patterns above
 constexpr int kMostChowLayouts = 30;  // those of mixed shifted chows
+
+// The place of pattern 49, 35, 33, 27 or 47 among the five (no other id is asked for).
+constexpr int chow_aim_index(int yaku) {
+  switch (yaku) {
+    case kYaku35MixedStraight: return 1;
+    case kYaku33MixedTripleChow: return 2;
+    case kYaku27MixedShiftedChows: return 3;
+    case kYaku47PureShiftedChows: return 4;
+    default: assert(yaku == kYaku49PureStraight); return 0;
+  }
+}
 
 // One template: three chows, part p at positions 3p to 3p + 2, lowest tile first.
 struct ChowLayout {
@@ -81,9 +94,13 @@ class ChowFitMemo {
   // The coverage of every template of `yaku`, in the order of chow_layouts(yaku).
   std::span<const int> coverages(int yaku);
   // At least the most any template of `yaku` covers, known without fitting one.
-  int coverage_bound(int yaku) const;
+  int coverage_bound(int yaku) const { return bounds_[chow_aim_index(yaku)]; }
   // The most any template of `yaku` covers.
-  int best_coverage(int yaku);
+  int best_coverage(int yaku) {
+    const int a = chow_aim_index(yaku);
+    if (!filled_[a]) fill(a, yaku);
+    return best_[a];
+  }
   const ChowFit& fit(int yaku, std::size_t index);
   // The rest beside template `index` of `yaku`, its pairs counted as the pattern counts them.
   const RestShape& rest(int yaku, std::size_t index);
@@ -96,7 +113,6 @@ class ChowFitMemo {
     ChowFit fit;
     RestShape rest;
   };
-  int aim_index(int yaku) const;
   void fill(int aim, int yaku);
 
   int seat_ = -1;                        // -1 while nothing is kept
@@ -106,8 +122,7 @@ class ChowFitMemo {
   int melds_held_ = 0;                   // declared melds among them
   std::array<bool, kTileCodes> chow_meld_from_{};  // per lowest tile, a chow meld from it among those melds
   std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
-  int one_suit_bound_ = 0;    // coverage_bound of the patterns with their parts in one suit
-  int three_suit_bound_ = 0;  // coverage_bound of those with a part in each suit
+  std::array<int, kChowAimCount> bounds_{};  // per pattern, coverage_bound
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};
   std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
