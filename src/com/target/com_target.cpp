@@ -80,11 +80,6 @@ int target_latest_discard() {
 
 int latest_discard_for_chow(int seat) { return seat == next_seat(g_discarder) ? target_latest_discard() : 0; }
 
-bool is_live_pair(int tile) {
-  if (!is_playing_tile(tile) || held(tile) != 2) return false;
-  return seen_by_all(tile) < (tile == target_latest_discard() ? 3 : 2);
-}
-
 bool is_dead_tile(int tile) { return is_playing_tile(tile) && seen_by_all(tile) >= 4; }
 
 void clear_target_records() {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/ai_record.h"
+#include "base/visible.h"
 #include "base/yaku_table.h"
 #include "core/tiles.h"
 
@@ -45,7 +46,12 @@ int target_latest_discard();
 int latest_discard_for_chow(int seat);
 // A kind held exactly twice (g_hand_counts) with fewer than 2 copies
 // visible, or fewer than 3 when it is the latest discard.
-bool is_live_pair(int tile);
+// Inline: the selectors ask it of every kind in their loops, and most kinds
+// are not held twice.
+inline bool is_live_pair(int tile) {
+  if (!is_playing_tile(tile) || g_hand_counts[tile] != 2) return false;
+  return g_visible_counts[tile] < (tile == target_latest_discard() ? 3 : 2);
+}
 // All four copies visible.
 bool is_dead_tile(int tile);
 
