@@ -27,8 +27,8 @@ struct CoverageCase {
 };
 
 // Pure straight templates 0..2 run 123-456-789 in characters, dots, bamboo;
-// mixed triple chow 0 is 123 in every suit; pure shifted chows 0 is
-// 123-234-345 of characters.
+// mixed triple chow 0 is 123 in every suit, 6 is 789; pure shifted chows 0
+// is 123-234-345 of characters, 1 is 234-345-456.
 const CoverageCase kCases[] = {
     {"AMeldedFirstPartAndSixFree", "456789m 11p 5s", {"1m"}, kYaku49PureStraight, 0, 9},
     {"TheOtherSuitsCountTheirFreeTiles", "456789m 11p 5s", {"1m"}, kYaku49PureStraight, 1, 1},
@@ -37,6 +37,8 @@ const CoverageCase kCases[] = {
     {"TwoMeldedSuitsAndTwoFreeTiles", "23s 789m 11z", {"1m", "1p"}, kYaku33MixedTripleChow, 0, 8},
     {"ARepeatedTileShortOfItsMeldedCopy", "12345m 11p", {"2m"}, kYaku47PureShiftedChows, 0, 8},
     {"NoMeldRepeatedTilesByCopies", "1223345m 11p", {}, kYaku47PureShiftedChows, 0, 7},
+    {"TilesBelowTheTemplateCoverNothing", "1123445566m 9p", {}, kYaku47PureShiftedChows, 1, 7},
+    {"TheLastTripleChowStartsAtSeven", "789m 789p 78s", {}, kYaku33MixedTripleChow, 6, 8},
 };
 
 class ChowFitTest : public TableTest {
@@ -88,9 +90,11 @@ const BoundCase kBounds[] = {
     {"SixCopiesOfOneSuitBoundSix", "122334m 19p 19s 1z", {}, kYaku47PureShiftedChows, 6, 6},
     {"AFourthCopyAddsNothing", "1222234m 19p 19s", {}, kYaku47PureShiftedChows, 6, 5},
     {"AChowMeldAddsThree", "12345m 11p", {"2m"}, kYaku47PureShiftedChows, 8, 8},
+    {"AChowMeldOfAnotherSuitAddsNothing", "1223345m 19s", {"1p"}, kYaku47PureShiftedChows, 7, 7},
     {"FourCopiesBoundFour", "1245m 2245p", {}, kYaku49PureStraight, 4, 4},
     {"TwoKindsAChowBoundSix", "11224455m 19p", {}, kYaku49PureStraight, 6, 4},
     {"TheBestChowOfEachSuit", "123m 456p 78s 11z", {}, kYaku35MixedStraight, 8, 8},
+    {"ASuitWithoutTilesAddsNothing", "123m 456p 11z 99p", {}, kYaku35MixedStraight, 6, 6},
     {"TheBestChowsNeedNotLineUp", "12m 12p 12s 789m 11z", {}, kYaku33MixedTripleChow, 7, 6},
     {"AMeldedChowIsThree", "56p 67s 11z", {"7m"}, kYaku27MixedShiftedChows, 7, 7},
 };
