@@ -297,7 +297,6 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   return s;
 }
 
-
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
   for (std::size_t i = 0; i < layouts.size(); ++i) {
@@ -358,6 +357,30 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   return kept.rest;
 }
 
+void ChowFitMemo::read_chows_held() {
+  chow_held_ = {};
+  int one_suit_bound = 0;
+  int three_suit_bound = 0;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    // A part covers at most its chow's free kinds, or 3 when a chow meld
+    // starts at its first tile. A template in one suit covers at most
+    // three such parts and, its tiles used at most three times, at most
+    // three copies of each free kind plus three per chow meld of the suit.
+    int best_part = 0;
+    int suit_tiles = 0;
+    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
+      chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+      best_part = std::max(best_part, chow_meld_from_[low] ? 3 : chow_held_[low]);
+    }
+    for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
+    for (int code : melds_)
+      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
+    one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
+    three_suit_bound += best_part;
+  }
+  for (int a = 0; a < kChowAimCount; ++a) bounds_[a] = kChowAims[a].one_suit ? one_suit_bound : three_suit_bound;
+}
+
 ChowFitMemo& checked_chow_fit_memo(int seat) {
   ChowFitMemo& m = g_chow_fit_memos.seats[seat];
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
@@ -375,26 +398,6 @@ ChowFitMemo& checked_chow_fit_memo(int seat) {
     m.chow_melded_ = true;
     m.chow_meld_from_[meld_tile(code)] = true;
   }
-  m.chow_held_ = {};
-  int one_suit_bound = 0;
-  int three_suit_bound = 0;
-  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    // A part covers at most its chow's free kinds, or 3 when a chow meld
-    // starts at its first tile. A template in one suit covers at most
-    // three such parts and, its tiles used at most three times, at most
-    // three copies of each free kind plus three per chow meld of the suit.
-    int best_part = 0;
-    int suit_tiles = 0;
-    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
-      m.chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
-      best_part = std::max(best_part, m.chow_meld_from_[low] ? 3 : m.chow_held_[low]);
-    }
-    for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
-    for (int code : m.melds_)
-      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
-    one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
-    three_suit_bound += best_part;
-  }
-  for (int a = 0; a < kChowAimCount; ++a) m.bounds_[a] = kChowAims[a].one_suit ? one_suit_bound : three_suit_bound;
+  m.read_chows_held();
   return m;
 }

@@ -114,6 +114,8 @@ class ChowFitMemo {
     RestShape rest;
   };
   void fill(int aim, int yaku);
+  // chow_held_ and bounds_ from the hand and the melds kept.
+  void read_chows_held();
 
   int seat_ = -1;                        // -1 while nothing is kept
   std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
