@@ -3,7 +3,8 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
+#include <bit>
+#include <cstdint>
 
 #include "base/ai_record.h"
 #include "core/tiles.h"
@@ -15,19 +16,30 @@ struct KnittedBest {
   int score = 0;        // tiles of the arrangement present among the free tiles
 };
 
-// Scores every knitted arrangement by the kinds of it the hand holds (each
-// kind once, g_hand_counts); an arrangement with `dead_limit` or more of its
-// kinds fully visible scores 0.
-template <std::size_t N>
-KnittedBest best_knitted(const std::array<std::array<int, N>, kKnittedArrangements>& arrangements, int dead_limit) {
+// The kinds the hand holds (g_hand_counts) and those with all four copies
+// visible, bit t for tile code t.
+struct KindMasks {
+  std::uint64_t held = 0;
+  std::uint64_t dead = 0;
+};
+inline KindMasks kind_masks() {
+  KindMasks k;
+  for (int t : kPlayingTiles) {
+    k.held |= std::uint64_t{held(t) > 0} << t;
+    k.dead |= std::uint64_t{seen_by_all(t) >= 4} << t;
+  }
+  return k;
+}
+
+// Scores every knitted arrangement (its distinct kinds as a mask) by the
+// kinds of it the hand holds; an arrangement with `dead_limit` or more of
+// its kinds fully visible scores 0.
+inline KnittedBest best_knitted(const std::array<std::uint64_t, kKnittedArrangements>& arrangements, int dead_limit,
+                                const KindMasks& kinds) {
   KnittedBest best;
   for (int a = 0; a < kKnittedArrangements; ++a) {
-    int present = 0;
-    int dead = 0;
-    for (int t : arrangements[a]) {
-      present += held(t) > 0 ? 1 : 0;
-      dead += seen_by_all(t) >= 4 ? 1 : 0;
-    }
+    const int present = std::popcount(kinds.held & arrangements[a]);
+    const int dead = std::popcount(kinds.dead & arrangements[a]);
     const int score = dead >= dead_limit ? 0 : present;
     if (score > best.score) best = {a, score};
   }

@@ -1,6 +1,7 @@
 #include "com/target/chow_fit.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
 #include "com/hand_terms.h"
@@ -88,43 +89,74 @@ struct ChowAimRow {
   int yaku;
   PairCount pair_beside_chow;
   PairCount plain_pair;
+  bool one_suit;  // all three parts in one suit; else one part in each suit
 };
 constexpr std::array<ChowAimRow, kChowAimCount> kChowAims{{
-    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne},
-    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd},
-    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd},
-    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd},
-    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd},
+    {kYaku49PureStraight, PairCount::kAdd, PairCount::kSetOne, true},
+    {kYaku35MixedStraight, PairCount::kAdd, PairCount::kAdd, false},
+    {kYaku33MixedTripleChow, PairCount::kSetOne, PairCount::kAdd, false},
+    {kYaku27MixedShiftedChows, PairCount::kAdd, PairCount::kAdd, false},
+    {kYaku47PureShiftedChows, PairCount::kAdd, PairCount::kAdd, true},
 }};
 
+static_assert([] {
+  for (int a = 0; a < kChowAimCount; ++a)
+    if (chow_aim_index(kChowAims[a].yaku) != a) return false;
+  return true;
+}());
 static_assert(kMixedShiftedChows.size() == kMostChowLayouts && kPureShiftedChows.size() < kMostChowLayouts);
 
 void take_out(KindCounts& r, int tile, int copies) { r[tile] -= copies; }
+
+// Per suit, bit n - 1 set when the counts hold rank n: the shapes below
+// rule most ranks out by these bits before their copies are compared.
+using HeldRanks = std::array<unsigned, 3>;
+
+HeldRanks ranks_held(const KindCounts& r) {
+  HeldRanks ranks{};
+  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+    for (int n = 1; n <= 9; ++n) ranks[suit] |= (r[make_tile(suit, n)] > 0 ? 1u : 0u) << (n - 1);
+  return ranks;
+}
+
+// take_out, the bit of the tile's rank cleared with its last copy.
+void take_out(KindCounts& r, HeldRanks& ranks, int tile, int copies) {
+  take_out(r, tile, copies);
+  if (is_suited(tile) && r[tile] == 0) ranks[suit_of(tile)] &= ~(1u << (rank_of(tile) - 1));
+}
 
 // Every rank n of every suit, suits in order and n rising, tested once:
 // when the ranks from n hold at least `shape` copies (a 0 in the shape:
 // exactly none), the shape is taken out and took() counts it.
 template <std::size_t N, class Took>
-void take_shapes(KindCounts& r, const std::array<int, N>& shape, Took took) {
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
+void take_shapes(KindCounts& r, HeldRanks& ranks, const std::array<int, N>& shape, Took took) {
+  unsigned need = 0;
+  unsigned none = 0;
+  for (std::size_t i = 0; i < N; ++i) (shape[i] == 0 ? none : need) |= 1u << i;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
     for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
+      const unsigned window = ranks[suit] >> (n - 1);
+      if ((window & need) != need || (window & none) != 0) continue;
       const int t = make_tile(suit, n);
       bool held = true;
-      for (std::size_t i = 0; i < N; ++i) held = held && (shape[i] == 0 ? r[t + i] == 0 : r[t + i] >= shape[i]);
+      for (std::size_t i = 0; i < N; ++i) held = held && r[t + i] >= shape[i];
       if (!held) continue;
-      for (std::size_t i = 0; i < N; ++i) take_out(r, t + static_cast<int>(i), shape[i]);
+      for (std::size_t i = 0; i < N; ++i) take_out(r, ranks, t + static_cast<int>(i), shape[i]);
       took();
     }
+  }
 }
 
 // The first run of three ranks holding one or two copies each, four in all.
-bool has_run_of_four_tiles(const KindCounts& r) {
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int n = 1; n <= 7; ++n) {
-      const int t = make_tile(suit, n);
+bool has_run_of_four_tiles(const KindCounts& r, const HeldRanks& ranks) {
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    const unsigned m = ranks[suit];
+    for (unsigned runs = m & m >> 1 & m >> 2; runs != 0; runs &= runs - 1) {
+      const int t = make_tile(suit, 1 + std::countr_zero(runs));
       const bool small = std::all_of(&r[t], &r[t] + 3, [](int c) { return c == 1 || c == 2; });
       if (small && r[t] + r[t + 1] + r[t + 2] == 4) return true;
     }
+  }
   return false;
 }
 
@@ -230,65 +262,65 @@ bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
 RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
   RestShape s{other_melds, 0, 0, 0};
   const KindCounts before = r;
+  HeldRanks ranks = ranks_held(r);
+  const HeldRanks ranks_before = ranks;
   auto count_pair = [&s](PairCount how) { s.pairs = how == PairCount::kAdd ? s.pairs + 1 : 1; };
   auto chow_and_pair = [&] {
     s.sets = other_melds + 1;
     count_pair(pair_beside_chow);
   };
-  take_shapes(r, std::array{2, 1, 1, 1}, chow_and_pair);
-  take_shapes(r, std::array{1, 1, 1, 2}, chow_and_pair);
-  take_shapes(r, std::array{1, 1, 1}, [&s] { ++s.sets; });
+  take_shapes(r, ranks, std::array{2, 1, 1, 1}, chow_and_pair);
+  take_shapes(r, ranks, std::array{1, 1, 1, 2}, chow_and_pair);
+  take_shapes(r, ranks, std::array{1, 1, 1}, [&s] { ++s.sets; });
   // Three ranks holding four tiles (a chow with one tile doubled), looked
   // for in the rest as it was before the runs were taken out, count as a
   // pair rather than a set.
-  if (s.sets >= 2 && has_run_of_four_tiles(before)) {
+  if (s.sets >= 2 && has_run_of_four_tiles(before, ranks_before)) {
     --s.sets;
     ++s.pairs;
   }
+  // Pungs, then pairs: neither changes what the other counts, so one pass
+  // takes both.
   for (int tile : kPlayingTiles) {
     if (r[tile] >= 3) {
-      take_out(r, tile, 3);
+      take_out(r, ranks, tile, 3);
       ++s.sets;
       ++s.pungs;
     }
-  }
-  for (int tile : kPlayingTiles) {
     if (r[tile] == 2) {
-      take_out(r, tile, 2);
+      take_out(r, ranks, tile, 2);
       count_pair(plain_pair);
     }
   }
-  take_shapes(r, std::array{1, 1}, [&s] { ++s.partials; });
-  take_shapes(r, std::array{1, 0, 1}, [&s] { ++s.partials; });
+  take_shapes(r, ranks, std::array{1, 1}, [&s] { ++s.partials; });
+  take_shapes(r, ranks, std::array{1, 0, 1}, [&s] { ++s.partials; });
   return s;
 }
-
-int ChowFitMemo::aim_index(int yaku) const {
-  const auto aim = std::find_if(kChowAims.begin(), kChowAims.end(), [yaku](const ChowAimRow& row) { return row.yaku == yaku; });
-  assert(aim != kChowAims.end());
-  return static_cast<int>(aim - kChowAims.begin());
-}
-
 
 void ChowFitMemo::fill(int aim, int yaku) {
   const std::span<const ChowLayout> layouts = chow_layouts(yaku);
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     KeptFit& kept = kept_[aim][i];
     kept.made = kept.rest_read = false;
-    if (chow_melded_) {
-      kept = {true, false, fit_chow_layout(seat_, layouts[i]), {}};
+    const ChowLayout& t = layouts[i];
+    if (chow_melded_ && t.repeats) {
+      kept = {true, false, fit_chow_layout(seat_, t), {}};
       coverages_[aim][i] = kept.fit.coverage;
       continue;
     }
-    // With no chow meld every position is the free tiles' to fill: a
-    // position is covered when the hand holds more copies of its tile than
-    // the positions of that tile before it; once, with no tile repeated.
-    const ChowLayout& t = layouts[i];
+    // With no tile repeated the three parts start at three different tiles:
+    // a chow meld from a part's first tile fills it whole, and each other
+    // position is covered by one free copy of its tile. With a tile repeated
+    // and no chow meld, a position is covered when the hand holds more
+    // copies of its tile than the positions of that tile before it.
     int coverage = 0;
     if (t.repeats) {
       for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
     } else {
-      for (int part = 0; part < kChowParts; ++part) coverage += chow_held_[t.tiles[3 * part]];
+      for (int part = 0; part < kChowParts; ++part) {
+        const int low = t.tiles[3 * part];
+        coverage += chow_meld_from_[low] ? 3 : chow_held_[low];
+      }
     }
     coverages_[aim][i] = coverage;
   }
@@ -298,19 +330,13 @@ void ChowFitMemo::fill(int aim, int yaku) {
 }
 
 std::span<const int> ChowFitMemo::coverages(int yaku) {
-  const int a = aim_index(yaku);
+  const int a = chow_aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   return std::span<const int>(coverages_[a]).first(chow_layouts(yaku).size());
 }
 
-int ChowFitMemo::best_coverage(int yaku) {
-  const int a = aim_index(yaku);
-  if (!filled_[a]) fill(a, yaku);
-  return best_[a];
-}
-
 const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
-  const int a = aim_index(yaku);
+  const int a = chow_aim_index(yaku);
   if (!filled_[a]) fill(a, yaku);
   KeptFit& kept = kept_[a][index];
   if (kept.made) return kept.fit;
@@ -321,8 +347,8 @@ const ChowFit& ChowFitMemo::fit(int yaku, std::size_t index) {
 
 const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   const ChowFit& f = fit(yaku, index);
-  const ChowAimRow& aim = kChowAims[aim_index(yaku)];
-  KeptFit& kept = kept_[aim_index(yaku)][index];
+  const ChowAimRow& aim = kChowAims[chow_aim_index(yaku)];
+  KeptFit& kept = kept_[chow_aim_index(yaku)][index];
   if (!kept.rest_read) {
     const KindCounts left = rest_of_hand(chow_layouts(yaku)[index], f);
     kept.rest = read_rest(left, f.other_melds, aim.pair_beside_chow, aim.plain_pair);
@@ -331,9 +357,32 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
   return kept.rest;
 }
 
-ChowFitMemo& chow_fit_memo(int seat) {
+void ChowFitMemo::read_chows_held() {
+  chow_held_ = {};
+  int one_suit_bound = 0;
+  int three_suit_bound = 0;
+  for (int suit = kCharacters; suit <= kBamboo; ++suit) {
+    // A part covers at most its chow's free kinds, or 3 when a chow meld
+    // starts at its first tile. A template in one suit covers at most
+    // three such parts and, its tiles used at most three times, at most
+    // three copies of each free kind plus three per chow meld of the suit.
+    int best_part = 0;
+    int suit_tiles = 0;
+    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
+      chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+      best_part = std::max(best_part, chow_meld_from_[low] ? 3 : chow_held_[low]);
+    }
+    for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
+    for (int code : melds_)
+      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
+    one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
+    three_suit_bound += best_part;
+  }
+  for (int a = 0; a < kChowAimCount; ++a) bounds_[a] = kChowAims[a].one_suit ? one_suit_bound : three_suit_bound;
+}
+
+ChowFitMemo& checked_chow_fit_memo(int seat) {
   ChowFitMemo& m = g_chow_fit_memos.seats[seat];
-  if (g_target_script_state.running_seat == seat) return m;  // checked as the run began
   const bool same = m.seat_ == seat && std::equal(m.melds_.begin(), m.melds_.end(), g_melds[seat]) &&
                     std::equal(m.counts_.begin(), m.counts_.end(), g_hand_counts);
   if (same) return m;
@@ -341,12 +390,14 @@ ChowFitMemo& chow_fit_memo(int seat) {
   std::copy(g_melds[seat], g_melds[seat] + kMeldSlots, m.melds_.begin());
   std::copy(g_hand_counts, g_hand_counts + m.counts_.size(), m.counts_.begin());
   m.melds_held_ = static_cast<int>(std::count_if(m.melds_.begin(), m.melds_.end(), [](int code) { return code != 0; }));
-  m.chow_melded_ = std::any_of(m.melds_.begin(), m.melds_.end(),
-                               [](int code) { return code != 0 && meld_kind(code) == kMeldChow; });
   m.filled_ = {};
-  m.chow_held_ = {};
-  for (int suit = kCharacters; suit <= kBamboo; ++suit)
-    for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low)
-      m.chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+  m.chow_melded_ = false;
+  m.chow_meld_from_ = {};
+  for (int code : m.melds_) {
+    if (code == 0 || meld_kind(code) != kMeldChow) continue;
+    m.chow_melded_ = true;
+    m.chow_meld_from_[meld_tile(code)] = true;
+  }
+  m.read_chows_held();
   return m;
 }

@@ -5,15 +5,29 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <span>
 
 #include "core/tiles.h"
+#include "core/yaku_table.h"
 #include "com/hand_terms.h"
+#include "com/target/target_script.h"
 
 constexpr int kChowParts = 3;
 constexpr int kChowPositions = 9;
 constexpr int kChowAimCount = 5;      // the patterns above
 constexpr int kMostChowLayouts = 30;  // those of mixed shifted chows
+
+// The place of pattern 49, 35, 33, 27 or 47 among the five (no other id is asked for).
+constexpr int chow_aim_index(int yaku) {
+  switch (yaku) {
+    case kYaku35MixedStraight: return 1;
+    case kYaku33MixedTripleChow: return 2;
+    case kYaku27MixedShiftedChows: return 3;
+    case kYaku47PureShiftedChows: return 4;
+    default: assert(yaku == kYaku49PureStraight); return 0;
+  }
+}
 
 // One template: three chows, part p at positions 3p to 3p + 2, lowest tile first.
 struct ChowLayout {
@@ -79,41 +93,55 @@ class ChowFitMemo {
  public:
   // The coverage of every template of `yaku`, in the order of chow_layouts(yaku).
   std::span<const int> coverages(int yaku);
+  // At least the most any template of `yaku` covers, known without fitting one.
+  int coverage_bound(int yaku) const { return bounds_[chow_aim_index(yaku)]; }
   // The most any template of `yaku` covers.
-  int best_coverage(int yaku);
+  int best_coverage(int yaku) {
+    const int a = chow_aim_index(yaku);
+    if (!filled_[a]) fill(a, yaku);
+    return best_[a];
+  }
   const ChowFit& fit(int yaku, std::size_t index);
   // The rest beside template `index` of `yaku`, its pairs counted as the pattern counts them.
   const RestShape& rest(int yaku, std::size_t index);
 
  private:
-  friend ChowFitMemo& chow_fit_memo(int seat);
+  friend ChowFitMemo& checked_chow_fit_memo(int seat);
   struct KeptFit {
     bool made = false;       // false until fitted for the hand kept
     bool rest_read = false;  // false until the rest was read for it
     ChowFit fit;
     RestShape rest;
   };
-  int aim_index(int yaku) const;
   void fill(int aim, int yaku);
+  // chow_held_ and bounds_ from the hand and the melds kept.
+  void read_chows_held();
 
   int seat_ = -1;                        // -1 while nothing is kept
   std::array<int, kMeldSlots> melds_{};  // the seat's g_melds then
   std::array<int, kRed + 1> counts_{};   // held(0..37) then
   bool chow_melded_ = false;             // a chow among those melds
   int melds_held_ = 0;                   // declared melds among them
+  std::array<bool, kTileCodes> chow_meld_from_{};  // per lowest tile, a chow meld from it among those melds
   std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
+  std::array<int, kChowAimCount> bounds_{};  // per pattern, coverage_bound
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};
   std::array<std::array<int, kMostChowLayouts>, kChowAimCount> coverages_{};
   std::array<std::array<KeptFit, kMostChowLayouts>, kChowAimCount> kept_{};
 };
 
-// The seat's memo, emptied first when the seat's hand is not the one it
-// read; while the seat's script runs, the one checked as the run began.
-ChowFitMemo& chow_fit_memo(int seat);
-
 // Every seat's memo: computer players' state, reset with their floor.
 struct ChowFitMemos {
   std::array<ChowFitMemo, kSeats> seats;
 };
 extern ChowFitMemos g_chow_fit_memos;
+
+// The seat's memo, emptied first when the seat's hand is not the one it read.
+ChowFitMemo& checked_chow_fit_memo(int seat);
+// The same; while the seat's script runs, the one checked as the run began
+// (inline: the script's chow-pattern calls ask for it some sixty times).
+inline ChowFitMemo& chow_fit_memo(int seat) {
+  if (g_target_script_state.running_seat == seat) return g_chow_fit_memos.seats[seat];
+  return checked_chow_fit_memo(seat);
+}

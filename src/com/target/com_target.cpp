@@ -68,11 +68,6 @@ void com_select_target_all_seats() {
   for (int seat = 0; seat < kSeats; ++seat) com_select_target(seat);
 }
 
-bool keeps_current_target(int seat, int yaku) {
-  const int current = g_ai_target_yaku[seat];
-  return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
-}
-
 bool aims_at_any(int seat, std::initializer_list<int> ids) {
   return std::find(ids.begin(), ids.end(), g_ai_target_yaku[seat]) != ids.end();
 }
@@ -84,11 +79,6 @@ int target_latest_discard() {
 }
 
 int latest_discard_for_chow(int seat) { return seat == next_seat(g_discarder) ? target_latest_discard() : 0; }
-
-bool is_live_pair(int tile) {
-  if (!is_playing_tile(tile) || held(tile) != 2) return false;
-  return seen_by_all(tile) < (tile == target_latest_discard() ? 3 : 2);
-}
 
 bool is_dead_tile(int tile) { return is_playing_tile(tile) && seen_by_all(tile) >= 4; }
 

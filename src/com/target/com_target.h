@@ -6,6 +6,8 @@
 #include <initializer_list>
 
 #include "base/ai_record.h"
+#include "base/visible.h"
+#include "base/yaku_table.h"
 #include "core/tiles.h"
 
 // Rechooses the seat's target through the script of its character (the
@@ -28,7 +30,11 @@ void select_target_of_character(int character, int seat);
 
 // The keep test every selector starts with: true when the seat already aims
 // at a pattern worth at least as many points as `yaku`.
-bool keeps_current_target(int seat, int yaku);
+// Inline: every selector call of a script run starts with it.
+inline bool keeps_current_target(int seat, int yaku) {
+  const int current = g_ai_target_yaku[seat];
+  return current > 0 && g_yaku_table[current].points >= g_yaku_table[yaku].points;
+}
 
 // True when the seat aims at one of the ids: the gate of every rule of an
 // aimed pattern and of every claim rule of one.
@@ -40,7 +46,12 @@ int target_latest_discard();
 int latest_discard_for_chow(int seat);
 // A kind held exactly twice (g_hand_counts) with fewer than 2 copies
 // visible, or fewer than 3 when it is the latest discard.
-bool is_live_pair(int tile);
+// Inline: the selectors ask it of every kind in their loops, and most kinds
+// are not held twice.
+inline bool is_live_pair(int tile) {
+  if (!is_playing_tile(tile) || g_hand_counts[tile] != 2) return false;
+  return g_visible_counts[tile] < (tile == target_latest_discard() ? 3 : 2);
+}
 // All four copies visible.
 bool is_dead_tile(int tile);
 

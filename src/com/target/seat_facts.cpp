@@ -9,7 +9,8 @@ void fill_seat_facts(int seat) {
   g_seat_facts.flush = flush_facts(seat);
   g_seat_facts.pung = pung_facts(tally_melds(seat));
   g_seat_facts.range = range_facts(seat);
-  g_seat_facts.knitted = {best_knitted(g_knitted_honour_tiles, 3), best_knitted(g_knitted_tiles, 1)};
+  const KindMasks kinds = kind_masks();
+  g_seat_facts.knitted = {best_knitted(g_knitted_honour_masks, 3, kinds), best_knitted(g_knitted_masks, 1, kinds)};
 }
 
 const SeatFacts& seat_facts(int seat) {

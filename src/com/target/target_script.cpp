@@ -233,7 +233,7 @@ void run_segments(int seat, const TargetScript& script) {
 void run_target_script(int seat, int character) {
   // The chow-pattern fits are checked against the hand, and the facts every
   // level reads alike are worked out, once here rather than on each call.
-  chow_fit_memo(seat);
+  checked_chow_fit_memo(seat);
   fill_seat_facts(seat);
   g_target_script_state.running_seat = seat;
   run_segments(seat, target_script(character));
