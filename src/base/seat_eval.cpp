@@ -83,17 +83,17 @@ ShantenResult refresh_seat(int seat, std::uint64_t all_visible) {
   const int* hand = g_hand[seat];
   // Slots holding the same tile leave the same hand, so each tile kind (and
   // the empty slot, code 0) is evaluated once, at its first slot.
-  bool first_of_kind[kHandSlots] = {};
+  const auto discard = [](int v) { return v >= 0 && v <= kRed; };  // not a declared meld's tile or a flower
+  int slot_of_kind[kHaiSyantenEntries];  // the first slot of each kind held; no other entry is read
+  for (int slot = kHandSlots - 1; slot >= 0; --slot)
+    if (discard(hand[slot])) slot_of_kind[hand[slot]] = slot;
+  bool first_of_kind[kHandSlots];
   int kind_slot[kHandSlots];
-  int slot_of_kind[kHaiSyantenEntries];  // read only for the kinds in `kinds`
-  std::uint64_t kinds = 0;
   int last = -1;
   for (int slot = 0; slot < kHandSlots; ++slot) {
-    const int v = hand[slot];
-    kind_slot[slot] = -1;
-    if (v < 0 || v > kRed) continue;  // a declared meld's tile or a flower
-    if ((kinds >> v & 1) == 0) kinds |= std::uint64_t{1} << v, slot_of_kind[v] = slot, first_of_kind[slot] = true, last = slot;
-    kind_slot[slot] = slot_of_kind[v];
+    kind_slot[slot] = discard(hand[slot]) ? slot_of_kind[hand[slot]] : -1;
+    first_of_kind[slot] = kind_slot[slot] == slot;
+    last = first_of_kind[slot] ? slot : last;
   }
   const ShantenResult* found = distances_of_seat(seat, all_visible, first_of_kind);
   fill_distance_fields(AI[seat], found, kind_slot, hand);

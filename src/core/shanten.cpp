@@ -82,25 +82,26 @@ bool tally_hand(const int (&hand)[kHandSlots], int skip_slot, Tally& tally) {
   return true;
 }
 
-// Sets, pairs and partial sets as one word, a byte each from the lowest, so
-// that splits add and subtract as numbers (no field of a hand exceeds 14).
+// Sets, pairs, partial sets and suits of a spread shape (below) as one
+// word, a nibble each from the lowest, so that splits add and subtract as
+// numbers: fourteen tiles hold at most seven of any. The first three
+// nibbles are the one-suit table's packed split (hai_table.h).
 using Split = std::uint32_t;
 constexpr Split kOneSet = 1;
-constexpr Split kOnePair = Split{1} << 8;
-constexpr Split kOnePartial = Split{1} << 16;
-constexpr int sets_of(Split s) { return static_cast<int>(s & 0xFF); }
-constexpr int pairs_of(Split s) { return static_cast<int>(s >> 8 & 0xFF); }
-constexpr int partials_of(Split s) { return static_cast<int>(s >> 16 & 0xFF); }
+constexpr Split kOnePair = Split{1} << kSplitFieldBits;
+constexpr Split kOnePartial = Split{1} << 2 * kSplitFieldBits;
+constexpr Split kOneSpread = Split{1} << 3 * kSplitFieldBits;
+static_assert(pack_split(1, 1, 1) == kOneSet + kOnePair + kOnePartial);
+constexpr int sets_of(Split s) { return packed_sets(static_cast<int>(s)); }
+constexpr int pairs_of(Split s) { return packed_pairs(static_cast<int>(s)); }
+constexpr int partials_of(Split s) { return packed_partials(static_cast<int>(s)); }
+constexpr int spreads_of(Split s) { return static_cast<int>(s >> 3 * kSplitFieldBits & 0xF); }
 
 struct Reading {
   int distance = kWorstNormal;
   int blocks = 0;
   int pairs = 0;
 };
-
-Split split_of_packed(int split) {
-  return packed_sets(split) * kOneSet + packed_pairs(split) * kOnePair + packed_partials(split) * kOnePartial;
-}
 
 constexpr TileMask kSuitMasks[kSuits + 1] = {TileMask{0x3FE}, TileMask{0x3FE} << 10, TileMask{0x3FE} << 20,
                                               tile_classes::kHonour};
@@ -133,7 +134,7 @@ constexpr std::array<int, 3> kSpreadRows = [] {
 
 bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows[1] || row == kSpreadRows[2]; }
 
-[[gnu::always_inline]] inline Reading read_split(Split split, int melds, int spread_suits) {
+[[gnu::always_inline]] inline Reading read_split(Split split, int melds) {
   const int sets = sets_of(split);
   const int held_pairs = pairs_of(split);
   const int held_partials = partials_of(split);
@@ -145,19 +146,18 @@ bool is_spread_row(int row) { return row == kSpreadRows[0] || row == kSpreadRows
   blocks += partials;
   const int pairs = std::clamp(5 - blocks, 0, held_pairs);
   r.distance -= partials + pairs;
-  if (held_pairs + held_partials > 6 && held_pairs > 1) r.distance -= spread_suits;
+  if (held_pairs + held_partials > 6 && held_pairs > 1) r.distance -= spreads_of(split);
   r.blocks = melds + sets + held_pairs + held_partials;
   r.pairs = held_pairs;
   return r;
 }
 
 // One suit's share of the normal form (the honours are the fourth suit):
-// its split, whether its row is a spread shape, and its split with each
-// pair it holds taken out as the head, in rank order.
-// Every field is set by fill_share.
+// its split, and its split with each pair it holds taken out as the head,
+// in rank order (the spread of the whole suit kept). Every field is set by
+// fill_share.
 struct SuitShare {
   Split split;
-  int spread;
   int head_count;
   Split heads[kMaxHeadCandidates];  // left unset beyond head_count
 };
@@ -166,18 +166,17 @@ struct SuitShare {
 void fill_suit_share(SuitShare& share, const HeldMasks& m, SuitCodes codes, int s) {
   const int code = code_of(codes, s);
   const int row = hai_row_of_code(code);
-  share.split = split_of_packed(g_hai_splits[row]);
-  share.spread = is_spread_row(row) ? 1 : 0;
+  const Split spread = is_spread_row(row) ? kOneSpread : 0;
+  share.split = g_hai_splits[row] + spread;
   share.head_count = 0;
   for (TileMask left = m.pairs & kSuitMasks[s]; left != 0; left &= left - 1) {
     const int head = code - 2 * code_of(kTileWeights[std::countr_zero(left)], s);
-    share.heads[share.head_count++] = split_of_packed(g_hai_splits[hai_row_of_code(head)]);
+    share.heads[share.head_count++] = g_hai_splits[hai_row_of_code(head)] + spread;
   }
 }
 
 void fill_honour_share(SuitShare& share, const HeldMasks& m) {
   share.split = honour_split(m);
-  share.spread = 0;
   share.head_count = 0;
   for (TileMask left = m.pairs & kSuitMasks[kSuits]; left != 0; left &= left - 1)
     share.heads[share.head_count++] = honour_split_without_pair(share.split, count_of(m, std::countr_zero(left)));
@@ -191,16 +190,17 @@ void fill_share(SuitShare& share, const HeldMasks& m, SuitCodes codes, int s) {
     fill_suit_share(share, m, codes, s);
 }
 
-using SuitShares = std::array<const SuitShare*, kSuits + 1>;
+// The four shares of a hand and their splits summed.
+struct Shares {
+  std::array<const SuitShare*, kSuits + 1> of;
+  Split all;
+};
 
 // The normal form: one reading without a head and one per tile held twice
 // or more with that pair as the head (at most kMaxHeadCandidates, in tile
 // order). A head changes only its own suit's share.
-[[gnu::always_inline]] inline Reading normal_form(const SuitShares& shares, int melds) {
-  Split all = 0;
-  int spread_suits = 0;
-  for (const SuitShare* share : shares) all += share->split, spread_suits += share->spread;
-  const Reading plain = read_split(all, melds, spread_suits);
+[[gnu::always_inline]] inline Reading normal_form(const Shares& shares, int melds) {
+  const Reading plain = read_split(shares.all, melds);
 
   // A head reading replaces the plain one when closer (the first of the
   // closest), or when the plain one has no pair and it is as close with as
@@ -210,16 +210,16 @@ using SuitShares = std::array<const SuitShare*, kSuits + 1>;
   Split closest = 0;
   Split even = 0;
   int head_count = 0;
-  for (const SuitShare* share : shares)
+  for (const SuitShare* share : shares.of)
     for (int h = 0; h < share->head_count && head_count < kMaxHeadCandidates; ++h, ++head_count) {
       // Every head split holds a pair, so a found split is never 0.
-      const Split total = all - share->split + share->heads[h] + kOnePair;
-      const Reading r = read_split(total, melds, spread_suits);
+      const Split total = shares.all - share->split + share->heads[h] + kOnePair;
+      const Reading r = read_split(total, melds);
       if (r.distance < closest_distance) closest_distance = r.distance, closest = total;
       if (even == 0 && r.distance == plain.distance && r.blocks == plain.blocks) even = total;
     }
-  if (closest != 0) return read_split(closest, melds, spread_suits);
-  return plain.pairs == 0 && even != 0 ? read_split(even, melds, spread_suits) : plain;
+  if (closest != 0) return read_split(closest, melds);
+  return plain.pairs == 0 && even != 0 ? read_split(even, melds) : plain;
 }
 
 int first_pair(const int* counts) {
@@ -277,14 +277,30 @@ using KnittedHeld = std::uint32_t;
 constexpr int kNibbleBits = 4;
 constexpr int knitted_of(KnittedHeld held, int a) { return static_cast<int>(held >> kNibbleBits * a & 0xF); }
 
+// What one copy of each tile adds to the arrangements, and the arrangements
+// it belongs to, bit a for arrangement a (honours: none).
+struct KnittedTile {
+  KnittedHeld share = 0;
+  int arrangements = 0;
+};
+constexpr auto kKnittedTiles = [] {
+  std::array<KnittedTile, kCountedTiles> tiles{};
+  for (int a = 0; a < kKnittedArrangements; ++a)
+    for (int t : g_knitted_tiles[a]) {
+      tiles[t].share += KnittedHeld{1} << kNibbleBits * a;
+      tiles[t].arrangements |= 1 << a;
+    }
+  return tiles;
+}();
+
 // For each suit and nine-bit mask of its ranks held (bit r - 1 for rank r),
 // what those ranks add to each arrangement.
 constexpr auto kKnittedShares = [] {
   std::array<std::array<KnittedHeld, 1 << kSuitRanks>, kSuits> shares{};
-  for (int a = 0; a < kKnittedArrangements; ++a)
-    for (int t : g_knitted_tiles[a])
-      for (int m = 0; m < (1 << kSuitRanks); ++m)
-        if (m >> (rank_of(t) - 1) & 1) shares[suit_of(t)][m] += KnittedHeld{1} << kNibbleBits * a;
+  for (int s = 0; s < kSuits; ++s)
+    for (int m = 0; m < (1 << kSuitRanks); ++m)
+      for (int r = 1; r <= kSuitRanks; ++r)
+        if (m >> (r - 1) & 1) shares[s][m] += kKnittedTiles[make_tile(s, r)].share;
   return shares;
 }();
 
@@ -294,10 +310,11 @@ KnittedHeld knitted_held(TileMask present) {
   return held;
 }
 
-int most_knitted(KnittedHeld held) {
-  int most = 0;
-  for (int a = 0; a < kKnittedArrangements; ++a) most = std::max(most, knitted_of(held, a));
-  return most;
+// The arrangements of `held` that hold `most` tiles or more, bit a for arrangement a.
+int knitted_leaders(KnittedHeld held, int most) {
+  int leaders = 0;
+  for (int a = 0; a < kKnittedArrangements; ++a) leaders |= knitted_of(held, a) >= most ? 1 << a : 0;
+  return leaders;
 }
 
 // The knitted-straight reading replaces the normal one when it is closer.
@@ -343,25 +360,26 @@ FormCounts form_counts(const HeldMasks& m, KnittedHeld knitted) {
   f.orphans = bit_count(m.present & tile_classes::kTerminalOrHonour);
   f.orphan_pairs = bit_count(m.pairs & tile_classes::kTerminalOrHonour);
   f.honours = bit_count(m.present & tile_classes::kHonour);
-  f.knitted = most_knitted(knitted);
+  for (int a = 0; a < kKnittedArrangements; ++a) f.knitted = std::max(f.knitted, knitted_of(knitted, a));
   return f;
 }
 
-// The counts once one copy of t, held `count` times, is given up; `knitted`
-// is what the arrangements hold after it.
-FormCounts without_copy(FormCounts f, int t, int count, KnittedHeld knitted) {
-  const bool orphan = is_terminal_or_honour(t);
+// The counts once one copy of t, held `count` times, is given up; `leaders`
+// are the arrangements holding f.knitted tiles. The most held drops only
+// when every leader loses t.
+FormCounts without_copy(FormCounts f, int t, int count, int leaders) {
+  const bool orphan = (tile_classes::kTerminalOrHonour >> t & 1) != 0;
   f.pairs -= (count == 2 ? 1 : 0) + (count == kMaxCopies ? 1 : 0);
   f.orphans -= count == 1 && orphan ? 1 : 0;
   f.orphan_pairs -= count == 2 && orphan ? 1 : 0;
-  f.honours -= count == 1 && is_honour(t) ? 1 : 0;
-  if (count == 1 && is_suited(t)) f.knitted = most_knitted(knitted);
+  f.honours -= count == 1 && (tile_classes::kHonour >> t & 1) != 0 ? 1 : 0;
+  f.knitted -= count == 1 && (leaders & ~kKnittedTiles[t].arrangements) == 0 ? 1 : 0;
   return f;
 }
 
-// The distances of the tiles of masks `m` whose normal-form shares,
+// The distances of the tiles of masks `m`, whose normal-form shares,
 // other-form counts and knitted arrangement tiles are given.
-[[gnu::always_inline]] inline ShantenResult distance_of(const HeldMasks& m, const SuitShares& shares,
+[[gnu::always_inline]] inline ShantenResult distance_of(const HeldMasks& m, const Shares& shares,
                                                          const FormCounts& f, KnittedHeld knitted, int melds,
                                                          const int (&visible)[kTileCodes]) {
   Reading normal;
@@ -381,14 +399,50 @@ FormCounts without_copy(FormCounts f, int t, int count, KnittedHeld knitted) {
   return r;
 }
 
-// The distances of the tallied tiles, every share found anew.
-ShantenResult distance_of_tally(const Tally& tally, int melds, const int (&visible)[kTileCodes]) {
+// A whole hand read once for all its discards: a discard changes only its
+// own suit's share (the honours count as one) and the other forms' counts
+// by at most one each. Its shares point into it, so it stays where it is read.
+struct WholeHand {
+  HeldMasks m;
+  SuitCodes codes = 0;
   SuitShare own[kSuits + 1];
-  SuitShares shares;
-  for (int s = 0; s <= kSuits; ++s) fill_share(own[s], tally.m, tally.codes, s), shares[s] = &own[s];
-  const KnittedHeld knitted = knitted_held(tally.m.present);
-  return distance_of(tally.m, shares, form_counts(tally.m, knitted), knitted, melds, visible);
-}
+  Shares shares;
+  KnittedHeld knitted = 0;
+  FormCounts forms;
+  int leaders = 0;  // the arrangements holding forms.knitted tiles, bit a for arrangement a
+
+  explicit WholeHand(const Tally& tally) : m(tally.m), codes(tally.codes) {
+    shares.all = 0;
+    for (int s = 0; s <= kSuits; ++s) {
+      fill_share(own[s], m, codes, s);
+      shares.of[s] = &own[s];
+      shares.all += own[s].split;
+    }
+    knitted = knitted_held(m.present);
+    forms = form_counts(m, knitted);
+    leaders = knitted_leaders(knitted, forms.knitted);
+  }
+  WholeHand(const WholeHand&) = delete;
+  WholeHand& operator=(const WholeHand&) = delete;
+
+  ShantenResult distances(int melds, const int (&visible)[kTileCodes]) const {
+    return distance_of(m, shares, forms, knitted, melds, visible);
+  }
+
+  // The distances once one copy of the held tile t is given up.
+  ShantenResult without(int t, int melds, const int (&visible)[kTileCodes]) const {
+    const int count = count_of(m, t);
+    const HeldMasks left = without_copy(m, TileMask{1} << t);
+    const int s = suit_of(t);
+    SuitShare changed;
+    fill_share(changed, left, codes - kTileWeights[t], s);
+    Shares amended = shares;
+    amended.of[s] = &changed;
+    amended.all = shares.all - own[s].split + changed.split;
+    const KnittedHeld knitted_left = knitted - (count == 1 ? kKnittedTiles[t].share : 0);
+    return distance_of(left, amended, without_copy(forms, t, count, leaders), knitted_left, melds, visible);
+  }
+};
 
 }  // namespace
 
@@ -398,42 +452,23 @@ ShantenResult distance_to_ready(const int (&hand)[kHandSlots], int skip_slot, in
   Tally tally;
   // No real hand holds a fifth copy; a put-together one is judged hopeless.
   if (!tally_hand(hand, skip_slot, tally)) return ShantenResult{};
-  return distance_of_tally(tally, melds, visible);
+  return WholeHand(tally).distances(melds, visible);
 }
 
-// A discard changes only its own suit's share (the honours count as one)
-// and the other forms' counts by at most one each, so the whole hand is
-// read once and each discard amends it.
 void distances_by_discard(const int (&hand)[kHandSlots], int melds, const int (&visible)[kTileCodes],
                           const bool (&wanted)[kHandSlots], ShantenResult (&out)[kHandSlots]) {
-  Tally whole;
-  if (!tally_hand(hand, kHandSlots, whole)) {
+  Tally tally;
+  if (!tally_hand(hand, kHandSlots, tally)) {
     // Only the discard of a fifth copy can leave a hand that is not
     // hopeless; such hands are judged slot by slot.
     for (int slot = 0; slot < kHandSlots; ++slot)
       if (wanted[slot]) out[slot] = distance_to_ready(hand, slot, melds, visible);
     return;
   }
-  SuitShare whole_own[kSuits + 1];
-  SuitShares whole_shares;
-  for (int s = 0; s <= kSuits; ++s) fill_share(whole_own[s], whole.m, whole.codes, s), whole_shares[s] = &whole_own[s];
-  const KnittedHeld whole_knitted = knitted_held(whole.m.present);
-  const FormCounts whole_forms = form_counts(whole.m, whole_knitted);
+  const WholeHand whole(tally);
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (!wanted[slot]) continue;
     const int v = hand[slot];
-    if (!counted(v)) {
-      out[slot] = distance_of(whole.m, whole_shares, whole_forms, whole_knitted, melds, visible);
-      continue;
-    }
-    const int count = count_of(whole.m, v);
-    const HeldMasks m = without_copy(whole.m, TileMask{1} << v);
-    const int s = suit_of(v);
-    SuitShare own;
-    fill_share(own, m, whole.codes - kTileWeights[v], s);
-    SuitShares shares = whole_shares;
-    shares[s] = &own;
-    const KnittedHeld knitted = count == 1 ? knitted_held(m.present) : whole_knitted;
-    out[slot] = distance_of(m, shares, without_copy(whole_forms, v, count, knitted), knitted, melds, visible);
+    out[slot] = counted(v) ? whole.without(v, melds, visible) : whole.distances(melds, visible);
   }
 }
