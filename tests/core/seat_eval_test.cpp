@@ -319,6 +319,18 @@ TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
 }
 
+// An answer found before the one-suit table was loaded is not kept after.
+TEST_F(SeatEval, ARefreshAfterTheTableIsLoadedReadsTheNormalFormAgain) {
+  set_hand(0, "123m 456p 789s 11z 22z 5m");
+  g_hai_table_loaded = 0;
+  refresh_hand_evaluations();
+  g_hai_table_loaded = 1;
+  EXPECT_EQ(AI[0].min_shanten, kWorstNormal);
+  refresh_hand_evaluations();
+  EXPECT_EQ(AI[0].min_shanten, 0);
+  EXPECT_EQ(AI[0].hai_syanten[5], 0);
+}
+
 // Each refresh answers for the table as it stands, whatever the refresh
 // before it saw: a new tile, the same tiles in other slots, a declared
 // meld, and the seats that did not move.
