@@ -106,6 +106,21 @@ TEST_F(ShantenByDiscard, WorkedHands) {
   }
 }
 
+// Eight tiles of an arrangement beside five that join none of them: the
+// straight is 11 - 8 away, and so is the normal form (the partials 12m 45m
+// 23p 56p and the pair 33s: five blocks), whose reading stays.
+TEST_F(ShantenByDiscard, AStraightNoCloserThanTheNormalFormLeavesItsReading) {
+  int hand[kHandSlots];
+  const std::array<int, kHandSlots> slots = make_hand("12457m 23568p 336s");
+  std::copy(slots.begin(), slots.end(), hand);
+  const int visible[kTileCodes] = {};
+  const ShantenResult r = distance_to_ready(hand, kDrawSlot, 0, visible);
+  EXPECT_EQ(r.normal, 3);
+  EXPECT_EQ(r.blocks, 5);
+  EXPECT_EQ(r.pairs, 1);
+  EXPECT_EQ(r.knitted, 5);
+}
+
 // Random 14-slot hands, some with declared pungs, flowers, empty slots or a
 // fifth copy: every discard judged together agrees with the slot judged
 // alone, and the normal form with the exhaustive search. A share kept from
