@@ -13,41 +13,41 @@ namespace {
 
 constexpr int kWorst[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
 
-// One slot's evaluation. Slots holding the same tile leave the same hand, so
-// each tile kind (and the empty slot, code 0) is evaluated once.
-struct SlotEval {
-  int form[kShantenForms];
-  int blocks;
-  int pairs;
-};
+// The best discard sorts first: the lowest normal distance, then the most
+// pairs, then the most blocks (each below kRankField).
+constexpr int kRankField = 256;
+constexpr int discard_rank(int normal, int pairs, int blocks) {
+  return ((normal + 1) * kRankField + kRankField - 1 - pairs) * kRankField + kRankField - 1 - blocks;
+}
+static_assert(discard_rank(0, 0, 0) < discard_rank(1, 7, 20) && discard_rank(1, 2, 0) < discard_rank(1, 1, 9));
 
-void fill_distance_fields(SeatAiRecord& ai, const SlotEval (&eval)[kHandSlots], const bool (&evaluated)[kHandSlots],
+// kind_slot[slot] is the slot whose entry of `found` holds that slot's
+// distances, -1 for a slot that is not a discard.
+void fill_distance_fields(SeatAiRecord& ai, const ShantenResult* found, const int (&kind_slot)[kHandSlots],
                           const int* hand) {
   int minima[kShantenForms];
   std::copy(kWorst, kWorst + kShantenForms, minima);
-  for (int slot = 0; slot < kHandSlots; ++slot)
-    for (int f = 0; f < kShantenForms; ++f) {
-      ai.syanten[f][slot] = evaluated[slot] ? eval[slot].form[f] : kWorst[f];
-      if (evaluated[slot] && eval[slot].form[f] < minima[f]) minima[f] = eval[slot].form[f];
+  // With nothing to discard the reading is the worst with no blocks.
+  int best = discard_rank(kWorstNormal, 0, 0);
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    if (kind_slot[slot] < 0) {
+      for (int f = 0; f < kShantenForms; ++f) ai.syanten[f][slot] = kWorst[f];
+      continue;
     }
+    const ShantenResult& r = found[kind_slot[slot]];
+    const int form[kShantenForms] = {r.normal, r.chiitoi, r.kokushi, r.knitted};
+    for (int f = 0; f < kShantenForms; ++f) {
+      ai.syanten[f][slot] = form[f];
+      minima[f] = std::min(minima[f], form[f]);
+    }
+    best = std::min(best, discard_rank(r.normal, r.pairs, r.blocks));
+  }
   ai.min_shanten = minima[kShantenNormal];
   ai.min_shanten_chiitoi = minima[kShantenChiitoi];
   ai.min_shanten_kokushi = minima[kShantenKokushi];
   ai.min_shanten_knitted = minima[kShantenKnitted];
-
-  // Best discard: the lowest normal distance, then the most pairs, then the most blocks.
-  ai.best_blocks = 0;
-  ai.best_pairs = 0;
-  bool found = false;
-  for (int slot = 0; slot < kHandSlots; ++slot) {
-    if (!evaluated[slot] || eval[slot].form[kShantenNormal] != ai.min_shanten) continue;
-    const SlotEval& e = eval[slot];
-    if (!found || e.pairs > ai.best_pairs || (e.pairs == ai.best_pairs && e.blocks > ai.best_blocks)) {
-      ai.best_pairs = e.pairs;
-      ai.best_blocks = e.blocks;
-      found = true;
-    }
-  }
+  ai.best_pairs = kRankField - 1 - best / kRankField % kRankField;
+  ai.best_blocks = kRankField - 1 - best % kRankField;
 
   for (int& d : ai.hai_syanten) d = kWorstNormal;
   for (int slot = 0; slot < kHandSlots; ++slot)
@@ -81,26 +81,22 @@ const ShantenResult* distances_of_seat(int seat, std::uint64_t all_visible, cons
 // Returns the distances of the last slot evaluated.
 ShantenResult refresh_seat(int seat, std::uint64_t all_visible) {
   const int* hand = g_hand[seat];
-  bool evaluated[kHandSlots] = {};
-  bool first_of_kind[kHandSlots] = {};
-  int slot_of_kind[kHaiSyantenEntries];
-  for (int& s : slot_of_kind) s = -1;
-  for (int slot = 0; slot < kHandSlots; ++slot) {
-    const int v = hand[slot];
-    if (v < 0 || v > kRed) continue;  // a declared meld's tile or a flower
-    evaluated[slot] = true;
-    if (slot_of_kind[v] < 0) slot_of_kind[v] = slot, first_of_kind[slot] = true;
-  }
-  const ShantenResult* found = distances_of_seat(seat, all_visible, first_of_kind);
-  SlotEval eval[kHandSlots];
+  // Slots holding the same tile leave the same hand, so each tile kind (and
+  // the empty slot, code 0) is evaluated once, at its first slot.
+  const auto discard = [](int v) { return v >= 0 && v <= kRed; };  // not a declared meld's tile or a flower
+  int slot_of_kind[kHaiSyantenEntries];  // the first slot of each kind held; no other entry is read
+  for (int slot = kHandSlots - 1; slot >= 0; --slot)
+    if (discard(hand[slot])) slot_of_kind[hand[slot]] = slot;
+  bool first_of_kind[kHandSlots];
+  int kind_slot[kHandSlots];
   int last = -1;
   for (int slot = 0; slot < kHandSlots; ++slot) {
-    if (!evaluated[slot]) continue;
-    const ShantenResult& r = found[slot_of_kind[hand[slot]]];
-    eval[slot] = {{r.normal, r.chiitoi, r.kokushi, r.knitted}, r.blocks, r.pairs};
-    if (first_of_kind[slot]) last = slot;
+    kind_slot[slot] = discard(hand[slot]) ? slot_of_kind[hand[slot]] : -1;
+    first_of_kind[slot] = kind_slot[slot] == slot;
+    last = first_of_kind[slot] ? slot : last;
   }
-  fill_distance_fields(AI[seat], eval, evaluated, hand);
+  const ShantenResult* found = distances_of_seat(seat, all_visible, first_of_kind);
+  fill_distance_fields(AI[seat], found, kind_slot, hand);
   return last >= 0 ? found[last] : g_shanten;
 }
 
@@ -108,11 +104,8 @@ ShantenResult refresh_seat(int seat, std::uint64_t all_visible) {
 
 void refresh_hand_evaluations() {
   // The visible counts may date from before a kong replacement or a claim;
-  // the seen counts belong to whichever seat was counted last.
-  int seen[kTileCodes];
-  for (int t = 0; t < kTileCodes; ++t) seen[t] = g_seen_counts[t];
-  count_visible_tiles(0);
-  for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = seen[t];
+  // the seen counts belong to whichever seat was counted last and stay.
+  count_visible(g_river, g_river_count, g_melds, g_visible_counts);
   // The shared distance area ends as the last evaluation of one slot left it.
   const std::uint64_t all_visible = all_visible_tiles();
   for (int seat = 0; seat < kSeats; ++seat) g_shanten = refresh_seat(seat, all_visible);

@@ -82,6 +82,69 @@ constexpr int hai_table_index(const int* ranks) {
   return index;
 }
 
+// ------------------------------------------------------------- suit codes
+// A suit's nine counts as one number in base 5, rank 1 the lowest digit, so
+// that taking tiles out of a hand is a subtraction. Its row takes two
+// lookups: ranks 1-5 fix their part of the row and the tiles they use,
+// ranks 6-9 add their part given that many used.
+constexpr int kCodeBase = kMaxCopies + 1;
+constexpr int kLowRanks = 5;
+constexpr int kLowCodes = 3125;  // kCodeBase to the power kLowRanks
+constexpr int kHighCodes = 625;  // the same for the other four ranks
+constexpr int kUsedBits = 5;     // a low entry: row part x 32 + tiles used
+
+constexpr int rank_weight(int rank) {  // rank 1..9
+  int w = 1;
+  for (int r = 1; r < rank; ++r) w *= kCodeBase;
+  return w;
+}
+static_assert(rank_weight(kLowRanks + 1) == kLowCodes && kLowCodes * kHighCodes == rank_weight(kSuitRanks) * kCodeBase);
+
+// Rows skipped by the digits of `code` at ranks first+1..first+len after
+// `used` tiles below; `used` ends as the tiles used. Digits that would use
+// more than the table's 14 tiles add nothing (no hand holds them).
+constexpr int rows_before_digits(int code, int first, int len, int& used) {
+  int rows = 0;
+  for (int i = first; i < first + len; ++i, code /= kCodeBase) {
+    const int c = code % kCodeBase;
+    if (used + c > kMaxSuitTiles) return rows;
+    rows += kRowsBefore[i][used][c];
+    used += c;
+  }
+  return rows;
+}
+
+constexpr auto kLowRows = [] {
+  std::array<int, kLowCodes> low{};
+  for (int code = 0; code < kLowCodes; ++code) {
+    int used = 0;
+    const int rows = rows_before_digits(code, 0, kLowRanks, used);
+    low[code] = rows << kUsedBits | used;
+  }
+  return low;
+}();
+
+constexpr auto kHighRows = [] {
+  std::array<std::array<int, kHighCodes>, kMaxSuitTiles + 1> high{};
+  for (int used = 0; used <= kMaxSuitTiles; ++used)
+    for (int code = 0; code < kHighCodes; ++code) {
+      int u = used;
+      high[used][code] = rows_before_digits(code, kLowRanks, kSuitRanks - kLowRanks, u);
+    }
+  return high;
+}();
+
+// The row of the counts coded as above (each 0..4, total 14 or less): the
+// same as hai_table_index of the nine counts.
+constexpr int hai_row_of_code(int code) {
+  const int low = kLowRows[code % kLowCodes];
+  return (low >> kUsedBits) + kHighRows[low & ((1 << kUsedBits) - 1)][code / kLowCodes];
+}
+
+static_assert(hai_row_of_code(0) == 0 && hai_row_of_code(4 + 4 * 5 + 4 * 25 + 2 * 125) == kHaiTableRows - 1);
+static_assert(hai_row_of_code(rank_weight(9)) == 1 && hai_row_of_code(2 * rank_weight(6) + rank_weight(7)) ==
+                                                         hai_table_index(std::array{0, 0, 0, 0, 0, 2, 1, 0, 0}.data()));
+
 constexpr int hai_table_key(const int* ranks) {
   int key = 0;
   for (int i = 0; i < kSuitRanks; ++i) key = 10 * key + ranks[i];

@@ -26,19 +26,23 @@ void count_meld(int code, int* counts) {
 
 }  // namespace
 
-void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
-                 const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
-  assert(seat >= 0 && seat < kSeats);
-  clear_small(c.visible);
+void count_visible(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                   const int (&melds)[kSeats][kMeldSlots], int (&visible)[kTileCodes]) {
+  clear_small(visible);
   for (int s = 0; s < kSeats; ++s) {
     assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
     // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.
     for (int i = 0; i < river_counts[s]; ++i)
-      if (rivers[s][i] != 0) ++c.visible[tile_of(rivers[s][i])];
+      if (rivers[s][i] != 0) ++visible[tile_of(rivers[s][i])];
     for (int code : melds[s])
-      if (code != 0) count_meld(code, c.visible);
+      if (code != 0) count_meld(code, visible);
   }
+}
 
+void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                 const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
+  assert(seat >= 0 && seat < kSeats);
+  count_visible(rivers, river_counts, melds, c.visible);
   std::memcpy(c.seen, c.visible, sizeof c.seen);
   for (int v : hand)
     if (is_playing_tile(v)) ++c.seen[v];

@@ -16,6 +16,11 @@ struct TileCounts {
   int seen[kTileCodes];
 };
 
+// The visible counts alone (TileCounts::visible) of the rivers and every
+// seat's melds, as count_tiles finds them; every entry is written.
+void count_visible(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+                   const int (&melds)[kSeats][kMeldSlots], int (&visible)[kTileCodes]);
+
 // The rivers (entries 0..count-1; +200 marks a discard on offer, 0 a claimed
 // or won-on one), every seat's melds, and the counted seat's hand and melds.
 // Every entry of `out` is written.

@@ -87,6 +87,9 @@ TEST_F(HaiTable, HoldsEveryVectorOnceInKeyOrder) {
     for (int c : r) key = 10 * key + c;
     ASSERT_EQ(g_hai_table[row].key, key) << "row " << row;
     ASSERT_EQ(hai_table_index(r.data()), row);
+    int code = 0;
+    for (int i = kSuitRanks - 1; i >= 0; --i) code = kCodeBase * code + r[i];
+    ASSERT_EQ(hai_row_of_code(code), row) << "row " << row;
   }
   EXPECT_EQ(g_hai_table[0].key, 0);
   EXPECT_EQ(g_hai_table[kHaiTableRows - 1].key, 444200000);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "base/shanten.h"
@@ -98,6 +100,121 @@ TEST_F(SeatEval, EveryDiscardOfFourSeatsMatchesTheReferences) {
       }
     }
   }
+}
+
+// What a refresh must leave for the seat, found as refreshes once found it:
+// every discard judged alone by calc_shanten, then the minima, the best
+// discard (lowest distance, most pairs, most blocks) and the per-kind rows.
+// `last` is the reading of the seat's last new tile kind.
+struct SlotBySlot {
+  SeatAiRecord ai = kFreshAiRecord;
+  bool any = false;
+  ShantenResult last;
+};
+
+SlotBySlot refresh_slot_by_slot(int seat) {
+  constexpr int kWorst[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
+  SlotBySlot out;
+  SeatAiRecord& ai = out.ai;
+  int* minima[kShantenForms] = {&ai.min_shanten, &ai.min_shanten_chiitoi, &ai.min_shanten_kokushi,
+                                &ai.min_shanten_knitted};
+  std::vector<ShantenResult> found(kHandSlots);
+  std::vector<bool> evaluated(kHandSlots, false);
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int v = g_hand[seat][slot];
+    if (v < 0 || v > kRed) continue;
+    calc_shanten(seat, slot);
+    found[slot] = g_shanten;
+    evaluated[slot] = true;
+    if (std::find(g_hand[seat], g_hand[seat] + slot, v) == g_hand[seat] + slot) out.any = true, out.last = g_shanten;
+    const int form[kShantenForms] = {g_shanten.normal, g_shanten.chiitoi, g_shanten.kokushi, g_shanten.knitted};
+    for (int f = 0; f < kShantenForms; ++f) {
+      ai.syanten[f][slot] = form[f];
+      *minima[f] = std::min(*minima[f], form[f]);
+    }
+  }
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const ShantenResult& r = found[slot];
+    if (!evaluated[slot] || r.normal != ai.min_shanten) continue;
+    if (std::pair(r.pairs, r.blocks) > std::pair(ai.best_pairs, ai.best_blocks)) ai.best_pairs = r.pairs, ai.best_blocks = r.blocks;
+  }
+  for (int slot = 0; slot < kHandSlots; ++slot) {
+    const int v = g_hand[seat][slot];
+    if (v >= 1 && v <= kRed) ai.hai_syanten[v] = ai.syanten[kShantenNormal][slot];
+    for (int f = 0; f < kShantenForms && !evaluated[slot]; ++f) EXPECT_EQ(ai.syanten[f][slot], kWorst[f]);
+  }
+  return out;
+}
+
+// 1 when the distance fields differ (the first difference reported).
+int differs(const SeatAiRecord& got, const SeatAiRecord& want, const std::string& what) {
+  const auto same = [](const auto& a, const auto& b) { return std::equal(std::begin(a), std::end(a), std::begin(b)); };
+  bool rows = true;
+  for (int f = 0; f < kShantenForms; ++f) rows = rows && same(got.syanten[f], want.syanten[f]);
+  const bool equal = rows && same(got.hai_syanten, want.hai_syanten) && got.min_shanten == want.min_shanten &&
+                     got.min_shanten_chiitoi == want.min_shanten_chiitoi &&
+                     got.min_shanten_kokushi == want.min_shanten_kokushi &&
+                     got.min_shanten_knitted == want.min_shanten_knitted && got.best_pairs == want.best_pairs &&
+                     got.best_blocks == want.best_blocks;
+  EXPECT_TRUE(equal) << what;
+  return equal ? 0 : 1;
+}
+
+// Random tables: plain hands, hands between turns, with a declared pung, a
+// flower, most of a knitted arrangement or a fifth copy; rivers showing all
+// four copies of some tiles. Each is refreshed twice, the second time with
+// one seat's hand changed, so that the other seats' answers come from the
+// memo and a stale one would show.
+TEST_F(SeatEval, ARefreshLeavesWhatSlotBySlotEvaluationFinds) {
+  std::mt19937 rng(20261207);
+  int mismatches = 0;
+  for (int round = 0; round < 160 && mismatches < 5; ++round) {
+    reset_table_state();
+    std::vector<int> wall;
+    for (int t : kPlayingTiles) wall.insert(wall.end(), 4, t);
+    std::shuffle(wall.begin(), wall.end(), rng);
+    const std::array<int, 9>& arrangement = g_knitted_tiles[round % kKnittedArrangements];
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const int variant = (round + seat) % 6;
+      std::vector<int> tiles(wall.end() - 14, wall.end());
+      wall.resize(wall.size() - 14);
+      if (variant == 4) std::copy(arrangement.begin() + round % 2, arrangement.end(), tiles.begin());
+      if (variant == 5) std::fill(tiles.begin(), tiles.begin() + 5, tiles[0]);
+      if (variant == 3) tiles[round % 14] = kFirstFlower;
+      std::fill(g_hand[seat], g_hand[seat] + kHandSlots, 0);
+      std::copy(tiles.begin(), tiles.end() - (variant == 1 ? 1 : variant == 2 ? 3 : 0), g_hand[seat]);
+      sort_hand_slots(g_hand[seat]);
+      if (variant == 2) add_meld(seat, kMeldPung, tiles.back());
+    }
+    // Four copies shown of one arrangement tile and of one random tile.
+    for (int k = 0; k < kMaxCopies; ++k) {
+      g_river[k][g_river_count[k]++] = arrangement[round % 9];
+      g_river[k][g_river_count[k]++] = wall[k == 0 ? 0 : round % 7] + (k == 3 ? 200 : 0);
+    }
+    for (int t = 0; t < kTileCodes; ++t) g_seen_counts[t] = 50 + t, g_visible_counts[t] = 9;
+    for (int pass = 0; pass < 2; ++pass) {
+      if (pass == 1) g_hand[round % kSeats][round % 11] = wall[8];
+      refresh_hand_evaluations();
+      const ShantenResult left = g_shanten;
+      const SeatAiRecord got[kSeats] = {AI[0], AI[1], AI[2], AI[3]};
+      TileCounts counts;
+      count_tiles(g_river, g_river_count, g_melds, g_hand[0], 0, counts);
+      EXPECT_TRUE(std::equal(counts.visible, counts.visible + kTileCodes, g_visible_counts));
+      for (int t = 0; t < kTileCodes; ++t) EXPECT_EQ(g_seen_counts[t], 50 + t);
+      ShantenResult last{};
+      for (int seat = 0; seat < kSeats; ++seat) {
+        const SlotBySlot want = refresh_slot_by_slot(seat);
+        if (want.any) last = want.last;
+        mismatches += differs(got[seat], want.ai,
+                              "round " + std::to_string(round) + " pass " + std::to_string(pass) + " seat " +
+                                  std::to_string(seat) + ": " + format_tiles(g_hand[seat], kHandSlots));
+      }
+      EXPECT_TRUE(left.normal == last.normal && left.chiitoi == last.chiitoi && left.kokushi == last.kokushi &&
+                  left.knitted == last.knitted && left.blocks == last.blocks && left.pairs == last.pairs)
+          << "round " << round;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(SeatEval, BestDiscardPrefersPairsThenBlocks) {
@@ -200,6 +317,18 @@ TEST_F(SeatEval, DeadArrangementsAreJudgedOnTheTableAsItStands) {
   g_visible_counts[29] = 4;
   refresh_hand_evaluations();
   EXPECT_EQ(AI[0].syanten[kShantenNormal][kDrawSlot], 0);
+}
+
+// An answer found before the one-suit table was loaded is not kept after.
+TEST_F(SeatEval, ARefreshAfterTheTableIsLoadedReadsTheNormalFormAgain) {
+  set_hand(0, "123m 456p 789s 11z 22z 5m");
+  g_hai_table_loaded = 0;
+  refresh_hand_evaluations();
+  g_hai_table_loaded = 1;
+  EXPECT_EQ(AI[0].min_shanten, kWorstNormal);
+  refresh_hand_evaluations();
+  EXPECT_EQ(AI[0].min_shanten, 0);
+  EXPECT_EQ(AI[0].hai_syanten[5], 0);
 }
 
 // Each refresh answers for the table as it stands, whatever the refresh

@@ -20,15 +20,14 @@ class ShantenByDiscard : public ::testing::Test {
   }
 };
 
-constexpr int kNoneVisible[kTileCodes] = {};
-
 struct Distances {
   int normal, chiitoi, kokushi, knitted;
 };
 
 // The distances after discarding `tile` from `hand`, with `melds` pungs of
-// other tiles held as marked slots.
-Distances after_discard(const char* hand, int melds, const char* tile) {
+// other tiles held as marked slots and all four copies of the tiles
+// `all_visible` visible.
+Distances after_discard(const char* hand, int melds, const char* tile, const char* all_visible = "") {
   std::array<int, kHandSlots> slots = make_hand(hand);
   const int discard = parse_tiles(tile).at(0);
   const int* found = std::find(slots.begin(), slots.end(), discard);
@@ -41,8 +40,10 @@ Distances after_discard(const char* hand, int melds, const char* tile) {
   bool wanted[kHandSlots] = {};
   const int slot = static_cast<int>(found - slots.begin());
   wanted[slot] = true;
+  int visible[kTileCodes] = {};
+  for (int t : parse_tiles(all_visible)) visible[t] = kMaxCopies;
   ShantenResult out[kHandSlots];
-  distances_by_discard(held, melds, kNoneVisible, wanted, out);
+  distances_by_discard(held, melds, visible, wanted, out);
   return {out[slot].normal, out[slot].chiitoi, out[slot].kokushi, out[slot].knitted};
 }
 
@@ -51,6 +52,7 @@ struct DiscardCase {
   int melds;
   const char* discard;
   Distances expected;
+  const char* all_visible = "";
 };
 
 // Worked by hand: normal = 8 - 2 x melds - 2 x sets - partials - pairs
@@ -73,16 +75,50 @@ const DiscardCase kCases[] = {
     {"234m 55p 67s 9s", 2, "9s", {0, 6, 13, 13}},
     {"234m 55p 67s 9s", 2, "5p", {1, 6, 13, 13}},
     {"234m 55p 67s 9s", 2, "2m", {1, 6, 13, 13}},
+    // Six terminal pairs: head and four pairs, or a pair less.
+    {"1199m 1199p 1199s 12z", 0, "2z", {3, 0, 5, 10}},
+    {"1199m 1199p 1199s 12z", 0, "1m", {3, 1, 4, 9}},
+    // Every terminal and honour: 1m drops the orphans' pair, 7z a kind.
+    {"119m 19p 19s 1234567z", 0, "1m", {8, 6, 0, 4}},
+    {"119m 19p 19s 1234567z", 0, "7z", {7, 5, 0, 5}},
+    // A whole knitted arrangement: the straight reads 11 - 9 beside four
+    // lone honours, the honours form 13 - 4 - 9.
+    {"147m 258p 369s 12345z", 0, "5z", {2, 6, 7, 0}},
+    {"147m 258p 369s 12345z", 0, "1m", {3, 6, 7, 0}},
+    // Eight of the arrangement, a set and a pair: ready on 1m while a 1m
+    // is live; with all four visible only 567p, 55p and 11z count.
+    {"47m 2558p 369s 67p 115z", 0, "5z", {0, 4, 10, 4}},
+    {"47m 2558p 369s 67p 115z", 0, "5z", {4, 4, 10, 4}, "1m"},
+    {"47m 2558p 369s 67p 115z", 0, "5z", {0, 4, 10, 4}, "9m"},  // no tile of the arrangement
+    // One declared meld beside the straight: 9 - 9 with a lone honour
+    // waiting for its pair, 9 - 8 without 1m.
+    {"147m 258p 369s 34z", 1, "4z", {0, 6, 13, 13}},
+    {"147m 258p 369s 34z", 1, "1m", {1, 6, 13, 13}},
 };
 
 TEST_F(ShantenByDiscard, WorkedHands) {
   for (const DiscardCase& c : kCases) {
-    const Distances d = after_discard(c.hand, c.melds, c.discard);
+    const Distances d = after_discard(c.hand, c.melds, c.discard, c.all_visible);
     EXPECT_EQ(d.normal, c.expected.normal) << c.hand << " less " << c.discard;
     EXPECT_EQ(d.chiitoi, c.expected.chiitoi) << c.hand << " less " << c.discard;
     EXPECT_EQ(d.kokushi, c.expected.kokushi) << c.hand << " less " << c.discard;
     EXPECT_EQ(d.knitted, c.expected.knitted) << c.hand << " less " << c.discard;
   }
+}
+
+// Eight tiles of an arrangement beside five that join none of them: the
+// straight is 11 - 8 away, and so is the normal form (the partials 12m 45m
+// 23p 56p and the pair 33s: five blocks), whose reading stays.
+TEST_F(ShantenByDiscard, AStraightNoCloserThanTheNormalFormLeavesItsReading) {
+  int hand[kHandSlots];
+  const std::array<int, kHandSlots> slots = make_hand("12457m 23568p 336s");
+  std::copy(slots.begin(), slots.end(), hand);
+  const int visible[kTileCodes] = {};
+  const ShantenResult r = distance_to_ready(hand, kDrawSlot, 0, visible);
+  EXPECT_EQ(r.normal, 3);
+  EXPECT_EQ(r.blocks, 5);
+  EXPECT_EQ(r.pairs, 1);
+  EXPECT_EQ(r.knitted, 5);
 }
 
 // Random 14-slot hands, some with declared pungs, flowers, empty slots or a
