@@ -32,37 +32,52 @@ static_assert(kHandSlots * kNibble <= 64);
 int count_at(Counts c, int k) { return static_cast<int>(c >> (kNibble * k) & 0xF); }
 int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 
-// The distinct values of the sorted hand and the block each step takes
-// from the front of what is left (0 when the step can take none there).
+// The steps that can take a block starting at a slot value, bit s for
+// BlockStep s; a chow also needs the next two values in the hand.
+constexpr int kSlotValues = 5 * 100;
+constexpr auto kValueSteps = [] {
+  std::array<std::uint8_t, kSlotValues> steps{};
+  for (int v = 0; v < kSlotValues; ++v)
+    steps[v] = static_cast<std::uint8_t>((set_block_of(v) != 0 ? 1 << kStepPung : 0) |
+                                         (chow_block_of(v) != 0 ? 1 << kStepChow : 0) |
+                                         (pair_block_of(v) != 0 ? 1 << kStepPair : 0));
+  return steps;
+}();
+
+int block_of(int value, BlockStep step) {
+  switch (step) {
+    case kStepPung: return set_block_of(value);
+    case kStepChow: return chow_block_of(value);
+    default: return pair_block_of(value);
+  }
+}
+
+// The distinct values of the sorted hand and the steps that can take a
+// block from the front of each.
 struct Runs {
   Counts whole;
-  int blocks[kHandSlots][kSteps];
-  int steps[kHandSlots];  // bit s: blocks[k][s] is a block
+  int value[kHandSlots + 2];  // two past the last run stay 0, no value
+  int steps[kHandSlots];      // bit s: step s takes a block at run k
 };
 
 Runs runs_of(const int (&values)[kHandSlots]) {
-  Runs h;
-  int value[kHandSlots + 2]{};  // two past the last run stay 0, no value
+  Runs h{};
   int n = 0;  // the run of position i
-  value[0] = values[0];
+  h.value[0] = values[0];
   h.whole = 1;
   for (int i = 1; i < kHandSlots; ++i) {
     n += values[i] != values[i - 1] ? 1 : 0;
-    value[n] = values[i];
+    h.value[n] = values[i];
     h.whole += Counts{1} << (kNibble * n);
   }
   ++n;
   // Values carry the marker, so a chow's tiles are the next two runs only
   // when their values are one and two above the first's.
   for (int k = 0; k < n; ++k) {
-    const int v = value[k];
-    const bool run_above = value[k + 1] == v + 1 && value[k + 2] == v + 2;
-    int* blocks = h.blocks[k];
-    blocks[kStepPung] = set_block_of(v);
-    blocks[kStepChow] = run_above ? chow_block_of(v) : 0;
-    blocks[kStepPair] = pair_block_of(v);
-    h.steps[k] = (blocks[kStepPung] != 0 ? 1 << kStepPung : 0) | (blocks[kStepChow] != 0 ? 1 << kStepChow : 0) |
-                 (blocks[kStepPair] != 0 ? 1 << kStepPair : 0);
+    const int v = h.value[k];
+    assert(v > 0 && v < kSlotValues);
+    const bool run_above = h.value[k + 1] == v + 1 && h.value[k + 2] == v + 2;
+    h.steps[k] = kValueSteps[v] & (run_above ? 0b111 : ~(1 << kStepChow));
   }
   return h;
 }
@@ -119,7 +134,6 @@ Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
 // Depth first, the steps of a node in the order pung, chow, pair.
 void collect_paths(const Runs& h, Paths& out) {
   Node nodes[kWinBlocks];
-  Path at{};
   nodes[0] = node_at(h, h.whole, 0, false);
   for (int level = 0; level >= 0;) {
     Node& n = nodes[level];
@@ -130,14 +144,15 @@ void collect_paths(const Runs& h, Paths& out) {
     const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(n.open)));
     n.open &= n.open - 1;
     const Counts rest = n.left - (kTaken[step] << (kNibble * n.front));
-    at.blocks[level] = h.blocks[n.front][step];
     const int steps = n.steps * kSteps + step;
     if (level < kWinBlocks - 1) {
       nodes[level + 1] = node_at(h, rest, steps, n.pair_taken || step == kStepPair);
       ++level;
     } else if (rest == 0) {
-      at.steps = steps;
-      out.list[out.count++] = at;
+      Path& p = out.list[out.count++];
+      p.steps = steps;
+      for (int l = kWinBlocks - 1, digits = steps; l >= 0; --l, digits /= kSteps)
+        p.blocks[l] = block_of(h.value[nodes[l].front], static_cast<BlockStep>(digits % kSteps));
     }
   }
 }
