@@ -131,28 +131,30 @@ Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
   return {left, k, open_steps(h, left, k, pair_taken), steps, pair_taken};
 }
 
-// Depth first, the steps of a node in the order pung, chow, pair.
+// Depth first, the steps of a node in the order pung, chow, pair; the node
+// being searched is `at`, the levels above it wait in `above`.
 void collect_paths(const Runs& h, Paths& out) {
-  Node nodes[kWinBlocks];
-  nodes[0] = node_at(h, h.whole, 0, false);
-  for (int level = 0; level >= 0;) {
-    Node& n = nodes[level];
-    if (n.open == 0) {
-      --level;
+  Node above[kWinBlocks - 1];
+  Node at = node_at(h, h.whole, 0, false);
+  for (int level = 0;;) {
+    if (at.open == 0) {
+      if (level == 0) return;
+      at = above[--level];
       continue;
     }
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(n.open)));
-    n.open &= n.open - 1;
-    const Counts rest = n.left - (kTaken[step] << (kNibble * n.front));
-    const int steps = n.steps * kSteps + step;
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(at.open)));
+    at.open &= at.open - 1;
+    const Counts rest = at.left - (kTaken[step] << (kNibble * at.front));
+    const int steps = at.steps * kSteps + step;
     if (level < kWinBlocks - 1) {
-      nodes[level + 1] = node_at(h, rest, steps, n.pair_taken || step == kStepPair);
-      ++level;
+      above[level++] = at;
+      at = node_at(h, rest, steps, at.pair_taken || step == kStepPair);
     } else if (rest == 0) {
       Path& p = out.list[out.count++];
       p.steps = steps;
-      for (int l = kWinBlocks - 1, digits = steps; l >= 0; --l, digits /= kSteps)
-        p.blocks[l] = block_of(h.value[nodes[l].front], static_cast<BlockStep>(digits % kSteps));
+      p.blocks[level] = block_of(h.value[at.front], step);
+      for (int l = level - 1, digits = at.steps; l >= 0; --l, digits /= kSteps)
+        p.blocks[l] = block_of(h.value[above[l].front], static_cast<BlockStep>(digits % kSteps));
     }
   }
 }
@@ -208,11 +210,12 @@ struct OrderPaths {
 
 OrderPaths order_paths(const Paths& paths) {
   assert(paths.count > 0);
+  static_assert(kExtractionOrders == 6);
+  if (paths.count == 1) return {{0, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0}};  // order 0 scores the one path
   int reading_of[kMaxPaths];  // the first path that reads the same blocks
   BlockSet sets[kMaxPaths];
   for (int i = 0; i < paths.count; ++i) {
     reading_of[i] = i;
-    if (paths.count == 1) break;
     sets[i] = block_set_of(paths.list[i].blocks);
     for (int j = 0; j < i && reading_of[i] == i; ++j)
       if (sets[j] == sets[i]) reading_of[i] = j;
