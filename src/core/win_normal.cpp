@@ -116,47 +116,41 @@ struct Paths {
   int count = 0;
 };
 
-// One level of the search: what is left at it and the steps still to try.
-struct Node {
-  Counts left;
-  int front;       // the front run of left
-  int open;        // steps still to try there, bit s for BlockStep s
-  int steps;       // the steps taken above this level, as a base-3 code
-  bool pair_taken;
+// The search's way down: the front run and the step taken at each level.
+struct Trail {
+  int front[kWinBlocks];
+  int step[kWinBlocks];
 };
 
-Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
-  assert(left != 0);  // four blocks leave at least two tiles of fourteen
-  const int k = front_run(left);
-  return {left, k, open_steps(h, left, k, pair_taken), steps, pair_taken};
+void add_path(const Runs& h, const Trail& t, int steps, Paths& out) {
+  Path& p = out.list[out.count++];
+  p.steps = steps;
+  for (int l = 0; l < kWinBlocks; ++l) p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
 }
 
-// Depth first, the steps of a node in the order pung, chow, pair; the node
-// being searched is `at`, the levels above it wait in `above`.
-void collect_paths(const Runs& h, Paths& out) {
-  Node above[kWinBlocks - 1];
-  Node at = node_at(h, h.whole, 0, false);
-  for (int level = 0;;) {
-    if (at.open == 0) {
-      if (level == 0) return;
-      at = above[--level];
-      continue;
-    }
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(at.open)));
-    at.open &= at.open - 1;
-    const Counts rest = at.left - (kTaken[step] << (kNibble * at.front));
-    const int steps = at.steps * kSteps + step;
-    if (level < kWinBlocks - 1) {
-      above[level++] = at;
-      at = node_at(h, rest, steps, at.pair_taken || step == kStepPair);
-    } else if (rest == 0) {
-      Path& p = out.list[out.count++];
-      p.steps = steps;
-      p.blocks[level] = block_of(h.value[at.front], step);
-      for (int l = level - 1, digits = at.steps; l >= 0; --l, digits /= kSteps)
-        p.blocks[l] = block_of(h.value[above[l].front], static_cast<BlockStep>(digits % kSteps));
+// Depth first from `level`, the steps of a node in the order pung, chow,
+// pair; `steps` are those taken above it as a base-3 code. A level a
+// template, so the search unrolls.
+template <int level>
+void collect_paths(const Runs& h, Counts left, int steps, bool pair_taken, Trail& t, Paths& out) {
+  assert(left != 0);  // four blocks leave at least two tiles of fourteen
+  const int k = front_run(left);
+  t.front[level] = k;
+  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
+    const Counts rest = left - (kTaken[step] << (kNibble * k));
+    t.step[level] = step;
+    if constexpr (level == kWinBlocks - 1) {
+      if (rest == 0) add_path(h, t, steps * kSteps + step, out);
+    } else {
+      collect_paths<level + 1>(h, rest, steps * kSteps + step, pair_taken || step == kStepPair, t, out);
     }
   }
+}
+
+void collect_paths(const Runs& h, Paths& out) {
+  Trail t;
+  collect_paths<0>(h, h.whole, 0, false, t, out);
 }
 
 // Each order's rank of each path's steps: the steps as ranks in the
