@@ -86,14 +86,22 @@ Runs runs_of(const int (&values)[kHandSlots]) {
 // three runs, a pair two copies.
 constexpr Counts kTaken[kSteps] = {3, 0x111, 2};
 
+// The pung and pair steps that copies of a value can take, by whether the
+// pair is taken already.
+constexpr auto kCopiesSteps = [] {
+  std::array<std::array<int, 1 << kNibble>, 2> steps{};
+  for (int taken = 0; taken < 2; ++taken)
+    for (int copies = 0; copies < (1 << kNibble); ++copies)
+      steps[taken][copies] = (copies >= 3 ? 1 << kStepPung : 0) | (copies >= 2 && taken == 0 ? 1 << kStepPair : 0);
+  return steps;
+}();
+
 // The steps that can be taken at the front run k of `left`, bit s for
 // BlockStep s.
 int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
-  const int copies = count_at(left, k);
-  const bool chow_tiles = count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0;
-  const int held = (copies >= 3 ? 1 << kStepPung : 0) | (chow_tiles ? 1 << kStepChow : 0) |
-                   (copies >= 2 && !pair_taken ? 1 << kStepPair : 0);
-  return h.steps[k] & held;
+  const Counts next_two = left >> (kNibble * (k + 1));
+  const bool chow_tiles = (next_two & 0xF) != 0 && (next_two & 0xF0) != 0;
+  return h.steps[k] & (kCopiesSteps[pair_taken][count_at(left, k)] | (chow_tiles ? 1 << kStepChow : 0));
 }
 
 // Every way of taking five blocks that take every tile: the step taken at
