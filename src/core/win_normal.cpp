@@ -44,12 +44,23 @@ constexpr auto kValueSteps = [] {
   return steps;
 }();
 
-int block_of(int value, BlockStep step) {
-  switch (step) {
-    case kStepPung: return set_block_of(value);
-    case kStepChow: return chow_block_of(value);
-    default: return pair_block_of(value);
+// The block a step takes at a value it is open at: a base by the step and
+// the value's marker, plus the tile.
+constexpr int kMarkers = kMeldedKongSlot + 1;
+constexpr auto kStepBase = [] {
+  std::array<std::array<int, kMarkers>, kSteps> base{};
+  for (int marker = 0; marker < kMarkers; ++marker) {
+    const int v = make_slot(1, marker);  // any suited tile: the base is the same for every tile the step takes
+    base[kStepPung][marker] = set_block_of(v) - 1;
+    base[kStepChow][marker] = chow_block_of(v) - 1;
+    base[kStepPair][marker] = pair_block_of(v) - 1;
   }
+  return base;
+}();
+
+int block_of(int value, BlockStep step) {
+  assert(kValueSteps[value] >> step & 1);
+  return kStepBase[step][marker_of(value)] + tile_of(value);
 }
 
 // The distinct values of the sorted hand and the steps that can take a
