@@ -63,33 +63,29 @@ int block_of(int value, BlockStep step) {
   return kStepBase[step][marker_of(value)] + tile_of(value);
 }
 
-// The distinct values of the sorted hand and the steps that can take a
-// block from the front of each.
+// The distinct values of the sorted hand, their copies, and the runs that
+// the next two runs follow one by one: values carry the marker, so only
+// there can a chow start.
 struct Runs {
   Counts whole;
-  int value[kHandSlots + 2];  // two past the last run stay 0, no value
-  int steps[kHandSlots];      // bit s: step s takes a block at run k
+  Counts chow_runs;  // nibble k is 1 when runs k + 1 and k + 2 hold values one and two above run k's
+  int value[kHandSlots];
 };
 
 Runs runs_of(const int (&values)[kHandSlots]) {
-  Runs h{};
-  int n = 0;  // the run of position i
+  Runs h;
+  Counts next_above = 0;  // nibble k is 1 when run k + 1 holds the value one above run k's
+  int n = 0;              // the run of position i
   h.value[0] = values[0];
   h.whole = 1;
   for (int i = 1; i < kHandSlots; ++i) {
+    next_above |= Counts{values[i] == values[i - 1] + 1} << (kNibble * n);
     n += values[i] != values[i - 1] ? 1 : 0;
+    assert(values[i] > 0 && values[i] < kSlotValues);
     h.value[n] = values[i];
     h.whole += Counts{1} << (kNibble * n);
   }
-  ++n;
-  // Values carry the marker, so a chow's tiles are the next two runs only
-  // when their values are one and two above the first's.
-  for (int k = 0; k < n; ++k) {
-    const int v = h.value[k];
-    assert(v > 0 && v < kSlotValues);
-    const bool run_above = h.value[k + 1] == v + 1 && h.value[k + 2] == v + 2;
-    h.steps[k] = kValueSteps[v] & (run_above ? 0b111 : ~(1 << kStepChow));
-  }
+  h.chow_runs = next_above & next_above >> kNibble;
   return h;
 }
 
@@ -109,10 +105,10 @@ constexpr auto kCopiesSteps = [] {
 
 // The steps that can be taken at the front run k of `left`, bit s for
 // BlockStep s.
-int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
+[[gnu::always_inline]] inline int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
   const Counts next_two = left >> (kNibble * (k + 1));
-  const bool chow_tiles = (next_two & 0xF) != 0 && (next_two & 0xF0) != 0;
-  return h.steps[k] & (kCopiesSteps[pair_taken][count_at(left, k)] | (chow_tiles ? 1 << kStepChow : 0));
+  const int chow = ((next_two & 0xF) != 0) & ((next_two & 0xF0) != 0) & count_at(h.chow_runs, k);
+  return kValueSteps[h.value[k]] & (kCopiesSteps[pair_taken][count_at(left, k)] | chow << kStepChow);
 }
 
 // Every way of taking five blocks that take every tile: the step taken at
