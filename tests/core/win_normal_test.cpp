@@ -147,22 +147,29 @@ class NormalReading : public ScoringTest {
 };
 
 // Four sets and a pair of one suit, no tile more than four times: sets of
-// near ranks read again as other sets.
-WinHand one_suit_hand(std::mt19937& rng) {
+// near ranks read again as other sets. declare_first: the first set is a
+// called chow or pung, its marked tiles beside free tiles of near ranks.
+WinHand one_suit_hand(std::mt19937& rng, bool declare_first = false) {
   const int suit = static_cast<int>(rng() % 3);
   for (;;) {
     int copies[10]{};
     std::vector<int> tiles;
+    std::vector<int> melds;
     auto add = [&](int rank, int n) {
       copies[rank] += n;
       tiles.insert(tiles.end(), n, make_tile(suit, rank));
     };
     for (int set = 0; set < 4; ++set) {
       const int r = 1 + static_cast<int>(rng() % 7);
-      if (rng() % 2) {
-        add(r, 1), add(r + 1, 1), add(r + 2, 1);
+      const bool chow = rng() % 2 != 0;
+      const int first = chow ? r : r + static_cast<int>(rng() % 3);
+      if (set == 0 && declare_first) {
+        for (int k = 0; k < 3; ++k) ++copies[chow ? first + k : first];
+        melds.push_back(make_meld(1, chow ? kMeldChow : kMeldPung, make_tile(suit, first)));
+      } else if (chow) {
+        add(first, 1), add(first + 1, 1), add(first + 2, 1);
       } else {
-        add(r + static_cast<int>(rng() % 3), 3);
+        add(first, 3);
       }
     }
     add(1 + static_cast<int>(rng() % 9), 2);
@@ -172,6 +179,7 @@ WinHand one_suit_hand(std::mt19937& rng) {
     hand.win_tile = tiles.back();
     tiles.pop_back();
     hand.concealed = tiles;
+    hand.melds = melds;
     return hand;
   }
 }
@@ -186,6 +194,34 @@ TEST_F(NormalReading, ManyReadingHandsMatchTheRulesSearch) {
   }
   EXPECT_EQ(hands, 600);
   EXPECT_GT(several_readings_, hands / 10) << "too few hands read more than one way";
+}
+
+TEST_F(NormalReading, OneSuitHandsWithACallMatchTheRulesSearch) {
+  std::mt19937 rng(3361);
+  int hands = 0;
+  for (int round = 0; round < 4000 && hands < 300; ++round) {
+    place_win_hand(kSeat, one_suit_hand(rng, true));
+    if (read_matches_reference(round % 2)) ++hands;
+    if (HasFailure()) FAIL() << "round " << round;
+  }
+  EXPECT_EQ(hands, 300);
+}
+
+// 1112345678999 of each suit won on each tile of the suit, drawn and on a
+// discard: every one reads as four sets and a pair.
+TEST_F(NormalReading, NineGatesOnEveryTileMatchTheRulesSearch) {
+  int hands = 0;
+  for (int suit = 0; suit < 3; ++suit)
+    for (int extra = 1; extra <= 9; ++extra)
+      for (int by_discard = 0; by_discard < 2; ++by_discard) {
+        WinHand hand;
+        for (int rank : {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9}) hand.concealed.push_back(make_tile(suit, rank));
+        hand.win_tile = make_tile(suit, extra);
+        place_win_hand(kSeat, hand);
+        if (read_matches_reference(by_discard)) ++hands;
+        if (HasFailure()) FAIL() << "suit " << suit << " extra " << extra;
+      }
+  EXPECT_EQ(hands, 3 * 9 * 2);
 }
 
 TEST_F(NormalReading, RandomHandsWithMeldsMatchTheRulesSearch) {
