@@ -261,7 +261,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     return false;
   }
   const OrderPaths o = order_paths(paths);
-  int best = -1;
+  int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     rec = {};
@@ -277,7 +277,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
       rec.points = work.total;
     }
     rec.found = 1;
-    if (best < 0 || rec.points > r.orders[best].points) best = order;
+    if (rec.points > r.orders[best].points) best = order;
   }
   std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
   r.block_count = kWinBlocks;
