@@ -227,6 +227,15 @@ TEST_F(NormalReading, NineGatesOnEveryTileMatchTheRulesSearch) {
   EXPECT_EQ(hands, 3 * 9 * 2);
 }
 
+// Equal tiles of called chows are chows, never a pung, beside free tiles
+// of the same ranks or not.
+TEST_F(NormalReading, CalledChowsOfOneRunMatchTheRulesSearch) {
+  for (const char* text : {"[1 2 3] [1 2 3] [1 2 3] 5 5 5 9 + 9", "[1 2 3] [1 2 3] 1 2 3 7 7 7 9 + 9"}) {
+    place_win_hand(kSeat, parse_win_hand(text));
+    EXPECT_TRUE(read_matches_reference(1)) << text;
+  }
+}
+
 TEST_F(NormalReading, RandomHandsWithMeldsMatchTheRulesSearch) {
   std::mt19937 rng(9113);
   int hands = 0;
