@@ -32,38 +32,60 @@ static_assert(kHandSlots * kNibble <= 64);
 int count_at(Counts c, int k) { return static_cast<int>(c >> (kNibble * k) & 0xF); }
 int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 
-// The distinct values of the sorted hand and the block each step takes
-// from the front of what is left (0 when the step can take none there).
+// The steps that can take a block starting at a slot value, bit s for
+// BlockStep s; a chow also needs the next two values in the hand.
+constexpr int kSlotValues = 5 * 100;
+constexpr auto kValueSteps = [] {
+  std::array<std::uint8_t, kSlotValues> steps{};
+  for (int v = 0; v < kSlotValues; ++v)
+    steps[v] = static_cast<std::uint8_t>((set_block_of(v) != 0 ? 1 << kStepPung : 0) |
+                                         (chow_block_of(v) != 0 ? 1 << kStepChow : 0) |
+                                         (pair_block_of(v) != 0 ? 1 << kStepPair : 0));
+  return steps;
+}();
+
+// The block a step takes at a value it is open at: a base by the step and
+// the value's marker, plus the tile.
+constexpr int kMarkers = kMeldedKongSlot + 1;
+constexpr auto kStepBase = [] {
+  std::array<std::array<int, kMarkers>, kSteps> base{};
+  for (int marker = 0; marker < kMarkers; ++marker) {
+    const int v = make_slot(1, marker);  // any suited tile: the base is the same for every tile the step takes
+    base[kStepPung][marker] = set_block_of(v) - 1;
+    base[kStepChow][marker] = chow_block_of(v) - 1;
+    base[kStepPair][marker] = pair_block_of(v) - 1;
+  }
+  return base;
+}();
+
+int block_of(int value, BlockStep step) {
+  assert(kValueSteps[value] >> step & 1);
+  return kStepBase[step][marker_of(value)] + tile_of(value);
+}
+
+// The distinct values of the sorted hand, their copies, and the runs that
+// the next two runs follow one by one: values carry the marker, so only
+// there can a chow start.
 struct Runs {
   Counts whole;
-  int blocks[kHandSlots][kSteps];
-  int steps[kHandSlots];  // bit s: blocks[k][s] is a block
+  Counts chow_runs;  // nibble k is 1 when runs k + 1 and k + 2 hold values one and two above run k's
+  int value[kHandSlots];
 };
 
 Runs runs_of(const int (&values)[kHandSlots]) {
   Runs h;
-  int value[kHandSlots + 2]{};  // two past the last run stay 0, no value
-  int n = 0;  // the run of position i
-  value[0] = values[0];
+  Counts next_above = 0;  // nibble k is 1 when run k + 1 holds the value one above run k's
+  int n = 0;              // the run of position i
+  h.value[0] = values[0];
   h.whole = 1;
   for (int i = 1; i < kHandSlots; ++i) {
+    next_above |= Counts{values[i] == values[i - 1] + 1} << (kNibble * n);
     n += values[i] != values[i - 1] ? 1 : 0;
-    value[n] = values[i];
+    assert(values[i] > 0 && values[i] < kSlotValues);
+    h.value[n] = values[i];
     h.whole += Counts{1} << (kNibble * n);
   }
-  ++n;
-  // Values carry the marker, so a chow's tiles are the next two runs only
-  // when their values are one and two above the first's.
-  for (int k = 0; k < n; ++k) {
-    const int v = value[k];
-    const bool run_above = value[k + 1] == v + 1 && value[k + 2] == v + 2;
-    int* blocks = h.blocks[k];
-    blocks[kStepPung] = set_block_of(v);
-    blocks[kStepChow] = run_above ? chow_block_of(v) : 0;
-    blocks[kStepPair] = pair_block_of(v);
-    h.steps[k] = (blocks[kStepPung] != 0 ? 1 << kStepPung : 0) | (blocks[kStepChow] != 0 ? 1 << kStepChow : 0) |
-                 (blocks[kStepPair] != 0 ? 1 << kStepPair : 0);
-  }
+  h.chow_runs = next_above & next_above >> kNibble;
   return h;
 }
 
@@ -71,14 +93,22 @@ Runs runs_of(const int (&values)[kHandSlots]) {
 // three runs, a pair two copies.
 constexpr Counts kTaken[kSteps] = {3, 0x111, 2};
 
+// The pung and pair steps that copies of a value can take, by whether the
+// pair is taken already.
+constexpr auto kCopiesSteps = [] {
+  std::array<std::array<int, 1 << kNibble>, 2> steps{};
+  for (int taken = 0; taken < 2; ++taken)
+    for (int copies = 0; copies < (1 << kNibble); ++copies)
+      steps[taken][copies] = (copies >= 3 ? 1 << kStepPung : 0) | (copies >= 2 && taken == 0 ? 1 << kStepPair : 0);
+  return steps;
+}();
+
 // The steps that can be taken at the front run k of `left`, bit s for
 // BlockStep s.
-int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
-  const int copies = count_at(left, k);
-  const bool chow_tiles = count_at(left, k + 1) > 0 && count_at(left, k + 2) > 0;
-  const int held = (copies >= 3 ? 1 << kStepPung : 0) | (chow_tiles ? 1 << kStepChow : 0) |
-                   (copies >= 2 && !pair_taken ? 1 << kStepPair : 0);
-  return h.steps[k] & held;
+[[gnu::always_inline]] inline int open_steps(const Runs& h, Counts left, int k, bool pair_taken) {
+  const Counts next_two = left >> (kNibble * (k + 1));
+  const int chow = ((next_two & 0xF) != 0) & ((next_two & 0xF0) != 0) & count_at(h.chow_runs, k);
+  return kValueSteps[h.value[k]] & (kCopiesSteps[pair_taken][count_at(left, k)] | chow << kStepChow);
 }
 
 // Every way of taking five blocks that take every tile: the step taken at
@@ -101,45 +131,41 @@ struct Paths {
   int count = 0;
 };
 
-// One level of the search: what is left at it and the steps still to try.
-struct Node {
-  Counts left;
-  int front;       // the front run of left
-  int open;        // steps still to try there, bit s for BlockStep s
-  int steps;       // the steps taken above this level, as a base-3 code
-  bool pair_taken;
+// The search's way down: the front run and the step taken at each level.
+struct Trail {
+  int front[kWinBlocks];
+  int step[kWinBlocks];
 };
 
-Node node_at(const Runs& h, Counts left, int steps, bool pair_taken) {
-  assert(left != 0);  // four blocks leave at least two tiles of fourteen
-  const int k = front_run(left);
-  return {left, k, open_steps(h, left, k, pair_taken), steps, pair_taken};
+void add_path(const Runs& h, const Trail& t, int steps, Paths& out) {
+  Path& p = out.list[out.count++];
+  p.steps = steps;
+  for (int l = 0; l < kWinBlocks; ++l) p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
 }
 
-// Depth first, the steps of a node in the order pung, chow, pair.
-void collect_paths(const Runs& h, Paths& out) {
-  Node nodes[kWinBlocks];
-  Path at{};
-  nodes[0] = node_at(h, h.whole, 0, false);
-  for (int level = 0; level >= 0;) {
-    Node& n = nodes[level];
-    if (n.open == 0) {
-      --level;
-      continue;
-    }
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(n.open)));
-    n.open &= n.open - 1;
-    const Counts rest = n.left - (kTaken[step] << (kNibble * n.front));
-    at.blocks[level] = h.blocks[n.front][step];
-    const int steps = n.steps * kSteps + step;
-    if (level < kWinBlocks - 1) {
-      nodes[level + 1] = node_at(h, rest, steps, n.pair_taken || step == kStepPair);
-      ++level;
-    } else if (rest == 0) {
-      at.steps = steps;
-      out.list[out.count++] = at;
+// Depth first from `level`, the steps of a node in the order pung, chow,
+// pair; `steps` are those taken above it as a base-3 code. A level a
+// template, so the search unrolls.
+template <int level>
+void collect_paths(const Runs& h, Counts left, int steps, bool pair_taken, Trail& t, Paths& out) {
+  assert(left != 0);  // four blocks leave at least two tiles of fourteen
+  const int k = front_run(left);
+  t.front[level] = k;
+  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
+    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
+    const Counts rest = left - (kTaken[step] << (kNibble * k));
+    t.step[level] = step;
+    if constexpr (level == kWinBlocks - 1) {
+      if (rest == 0) add_path(h, t, steps * kSteps + step, out);
+    } else {
+      collect_paths<level + 1>(h, rest, steps * kSteps + step, pair_taken || step == kStepPair, t, out);
     }
   }
+}
+
+void collect_paths(const Runs& h, Paths& out) {
+  Trail t;
+  collect_paths<0>(h, h.whole, 0, false, t, out);
 }
 
 // Each order's rank of each path's steps: the steps as ranks in the
@@ -193,11 +219,12 @@ struct OrderPaths {
 
 OrderPaths order_paths(const Paths& paths) {
   assert(paths.count > 0);
+  static_assert(kExtractionOrders == 6);
+  if (paths.count == 1) return {{0, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0}};  // order 0 scores the one path
   int reading_of[kMaxPaths];  // the first path that reads the same blocks
   BlockSet sets[kMaxPaths];
   for (int i = 0; i < paths.count; ++i) {
     reading_of[i] = i;
-    if (paths.count == 1) break;
     sets[i] = block_set_of(paths.list[i].blocks);
     for (int j = 0; j < i && reading_of[i] == i; ++j)
       if (sets[j] == sets[i]) reading_of[i] = j;
@@ -234,7 +261,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     return false;
   }
   const OrderPaths o = order_paths(paths);
-  int best = -1;
+  int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     rec = {};
@@ -250,7 +277,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
       rec.points = work.total;
     }
     rec.found = 1;
-    if (best < 0 || rec.points > r.orders[best].points) best = order;
+    if (rec.points > r.orders[best].points) best = order;
   }
   std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
   r.block_count = kWinBlocks;

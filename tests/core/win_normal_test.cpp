@@ -111,8 +111,9 @@ Expected reference(const WinReading& read, const WinContext& ctx, const RuleSwit
 class NormalReading : public ScoringTest {
  protected:
   // Reads the placed hand of kSeat won on its slot 13 and checks every field
-  // the normal reading writes against the reference; false when the hand
-  // is no normal win.
+  // the normal reading writes against the reference, and that it reads the
+  // hand exactly when the reference does; false when the hand is no normal
+  // win.
   bool read_matches_reference(int by_discard) {
     const int tile = g_hand[kSeat][kDrawSlot];
     const WaitSet waits = waits_of(g_hand[kSeat], kDrawSlot);
@@ -122,8 +123,10 @@ class NormalReading : public ScoringTest {
     Scoring work;
     WinReading r;
     read_win(g_hand[kSeat], tile, by_discard, waits, ctx, rules, work, r);
-    if (r.form != kFormNormal || !r.valid) return false;
+    if (r.form != kFormNormal) return false;
     const Expected e = reference(r, ctx, rules);
+    EXPECT_EQ(r.valid, e.scorings > 0 ? 1 : 0) << "read when the rules' search reads nothing, or the reverse";
+    if (!r.valid) return false;
     for (int k = 0; k < kExtractionOrders; ++k) {
       EXPECT_EQ(r.orders[k].found, e.orders[k].found) << k;
       EXPECT_EQ(r.orders[k].points, e.orders[k].points) << k;
@@ -147,22 +150,29 @@ class NormalReading : public ScoringTest {
 };
 
 // Four sets and a pair of one suit, no tile more than four times: sets of
-// near ranks read again as other sets.
-WinHand one_suit_hand(std::mt19937& rng) {
+// near ranks read again as other sets. declare_first: the first set is a
+// called chow or pung, its marked tiles beside free tiles of near ranks.
+WinHand one_suit_hand(std::mt19937& rng, bool declare_first = false) {
   const int suit = static_cast<int>(rng() % 3);
   for (;;) {
     int copies[10]{};
     std::vector<int> tiles;
+    std::vector<int> melds;
     auto add = [&](int rank, int n) {
       copies[rank] += n;
       tiles.insert(tiles.end(), n, make_tile(suit, rank));
     };
     for (int set = 0; set < 4; ++set) {
       const int r = 1 + static_cast<int>(rng() % 7);
-      if (rng() % 2) {
-        add(r, 1), add(r + 1, 1), add(r + 2, 1);
+      const bool chow = rng() % 2 != 0;
+      const int first = chow ? r : r + static_cast<int>(rng() % 3);
+      if (set == 0 && declare_first) {
+        for (int k = 0; k < 3; ++k) ++copies[chow ? first + k : first];
+        melds.push_back(make_meld(1, chow ? kMeldChow : kMeldPung, make_tile(suit, first)));
+      } else if (chow) {
+        add(first, 1), add(first + 1, 1), add(first + 2, 1);
       } else {
-        add(r + static_cast<int>(rng() % 3), 3);
+        add(first, 3);
       }
     }
     add(1 + static_cast<int>(rng() % 9), 2);
@@ -172,6 +182,7 @@ WinHand one_suit_hand(std::mt19937& rng) {
     hand.win_tile = tiles.back();
     tiles.pop_back();
     hand.concealed = tiles;
+    hand.melds = melds;
     return hand;
   }
 }
@@ -186,6 +197,43 @@ TEST_F(NormalReading, ManyReadingHandsMatchTheRulesSearch) {
   }
   EXPECT_EQ(hands, 600);
   EXPECT_GT(several_readings_, hands / 10) << "too few hands read more than one way";
+}
+
+TEST_F(NormalReading, OneSuitHandsWithACallMatchTheRulesSearch) {
+  std::mt19937 rng(3361);
+  int hands = 0;
+  for (int round = 0; round < 4000 && hands < 300; ++round) {
+    place_win_hand(kSeat, one_suit_hand(rng, true));
+    if (read_matches_reference(round % 2)) ++hands;
+    if (HasFailure()) FAIL() << "round " << round;
+  }
+  EXPECT_EQ(hands, 300);
+}
+
+// 1112345678999 of each suit won on each tile of the suit, drawn and on a
+// discard: every one reads as four sets and a pair.
+TEST_F(NormalReading, NineGatesOnEveryTileMatchTheRulesSearch) {
+  int hands = 0;
+  for (int suit = 0; suit < 3; ++suit)
+    for (int extra = 1; extra <= 9; ++extra)
+      for (int by_discard = 0; by_discard < 2; ++by_discard) {
+        WinHand hand;
+        for (int rank : {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9}) hand.concealed.push_back(make_tile(suit, rank));
+        hand.win_tile = make_tile(suit, extra);
+        place_win_hand(kSeat, hand);
+        if (read_matches_reference(by_discard)) ++hands;
+        if (HasFailure()) FAIL() << "suit " << suit << " extra " << extra;
+      }
+  EXPECT_EQ(hands, 3 * 9 * 2);
+}
+
+// Equal tiles of called chows are chows, never a pung, beside free tiles
+// of the same ranks or not.
+TEST_F(NormalReading, CalledChowsOfOneRunMatchTheRulesSearch) {
+  for (const char* text : {"[1 2 3] [1 2 3] [1 2 3] 5 5 5 9 + 9", "[1 2 3] [1 2 3] 1 2 3 7 7 7 9 + 9"}) {
+    place_win_hand(kSeat, parse_win_hand(text));
+    EXPECT_TRUE(read_matches_reference(1)) << text;
+  }
 }
 
 TEST_F(NormalReading, RandomHandsWithMeldsMatchTheRulesSearch) {
