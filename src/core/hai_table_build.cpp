@@ -56,36 +56,44 @@ int lowest_rank(const int* ranks) {
   return low;
 }
 
-// The row of what is left after taking `take` at ranks low.., or -1 when
-// the row's tiles do not hold it.
-int row_after(int* ranks, int low, const int (&take)[3]) {
-  for (int k = 0; k < 3; ++k)
-    if (take[k] > 0 && (low + k >= kSuitRanks || ranks[low + k] < take[k])) return -1;
-  for (int k = 0; k < 3; ++k)
-    if (take[k] > 0) ranks[low + k] -= take[k];
-  const int index = hai_table_index(ranks);
-  for (int k = 0; k < 3; ++k)
-    if (take[k] > 0) ranks[low + k] += take[k];
-  return index;
+// The nine counts as a suit code (hai_row_of_code).
+int suit_code(const int* ranks) {
+  int code = 0;
+  for (int i = kSuitRanks - 1; i >= 0; --i) code = code * kCodeBase + ranks[i];
+  return code;
 }
 
-// The best split of `ranks`, from the rows of smaller keys and their merits.
-// A value's digits never carry, so the merit of a row's split plus a block
-// is the row's merit plus the block's.
-int best_split(int* ranks, const std::vector<int>& merits, int& merit) {
+// The row of what is left of `code` after taking `take` at ranks low..,
+// or -1 when the counts do not hold it.
+int row_after(const int* ranks, int code, int low, const int (&take)[3]) {
+  for (int k = 0; k < 3; ++k) {
+    if (take[k] == 0) continue;
+    if (low + k >= kSuitRanks || ranks[low + k] < take[k]) return -1;
+    code -= take[k] * rank_weight(low + k + 1);
+  }
+  return hai_row_of_code(code);
+}
+
+// A row's best split and its merit side by side: the build reads both of
+// rows far apart, one cache line each.
+struct Split {
+  int value;
+  int merit;
+};
+
+// The best split of `ranks`, from the rows of smaller keys. A value's digits
+// never carry, so the merit of a row's split plus a block is the row's merit
+// plus the block's.
+Split best_split(const int* ranks, const std::vector<Split>& splits) {
   const int low = lowest_rank(ranks);
-  merit = 0;
-  if (low == kSuitRanks) return 0;
-  int best = -1;
+  if (low == kSuitRanks) return {0, 0};
+  const int code = suit_code(ranks);
+  Split best{-1, 0};
   for (const Option& option : kOptions) {
-    const int row = row_after(ranks, low, option.take);
+    const int row = row_after(ranks, code, low, option.take);
     if (row < 0) continue;
-    const int value = g_hai_table[row].value + option.add;
-    const int value_merit = merits[row] + option.merit;
-    if (best < 0 || value_merit > merit) {
-      best = value;
-      merit = value_merit;
-    }
+    const Split split{splits[row].value + option.add, splits[row].merit + option.merit};
+    if (best.value < 0 || split.merit > best.merit) best = split;
   }
   return best;
 }
@@ -94,13 +102,13 @@ int best_split(int* ranks, const std::vector<int>& merits, int& merit) {
 
 void build_hai_table() {
   int ranks[kSuitRanks] = {};
-  std::vector<int> merits(kHaiTableRows);
+  std::vector<Split> splits(kHaiTableRows);
   int row = 0;
   do {
     assert(row < kHaiTableRows && hai_table_index(ranks) == row);
-    g_hai_table[row].key = hai_table_key(ranks);
-    g_hai_table[row].value = best_split(ranks, merits, merits[row]);
-    assert(merits[row] == split_merit(g_hai_table[row].value));
+    splits[row] = best_split(ranks, splits);
+    assert(splits[row].merit == split_merit(splits[row].value));
+    g_hai_table[row] = {hai_table_key(ranks), splits[row].value};
     ++row;
   } while (next_suit_counts(ranks));
   assert(row == kHaiTableRows);
