@@ -5,6 +5,7 @@
 #include "com/target/target_script.h"
 
 void fill_seat_facts(int seat) {
+  g_seat_facts = SeatFacts{};
   g_seat_facts.seat = seat;
   g_seat_facts.flush = flush_facts(seat);
   g_seat_facts.pung = pung_facts(tally_melds(seat));
