@@ -133,8 +133,16 @@ void take_shapes(KindCounts& r, HeldRanks& ranks, const std::array<int, N>& shap
   unsigned need = 0;
   unsigned none = 0;
   for (std::size_t i = 0; i < N; ++i) (shape[i] == 0 ? none : need) |= 1u << i;
+  constexpr unsigned kWindowStarts = (1u << (10 - N)) - 1;  // ranks 1 to 10 - N
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
+    // Taking a shape out only ever clears rank bits, so a window that
+    // lacked a needed rank as the suit began never holds the shape: only
+    // the others are tested, in rising order, against the bits as they stand.
+    unsigned starts = kWindowStarts;
+    for (std::size_t i = 0; i < N; ++i)
+      if (shape[i] != 0) starts &= ranks[suit] >> i;
+    for (; starts != 0; starts &= starts - 1) {
+      const int n = 1 + std::countr_zero(starts);
       const unsigned window = ranks[suit] >> (n - 1);
       if ((window & need) != need || (window & none) != 0) continue;
       const int t = make_tile(suit, n);

@@ -305,13 +305,15 @@ void search(ChowCall& call, LayoutRange range) {
 
 void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int shape, int flag,
                   LayoutRange range = {0, std::dynamic_extent}) {
+  // Most calls end here: no template of the pattern covers enough, as the
+  // bound often tells before any template is fitted. Neither this test nor
+  // the record's below writes anything, so the cheaper goes first.
+  ChowFitMemo& memo = chow_fit_memo(seat);
+  const int lowest = fewest_covered(aim, level);
+  if (memo.coverage_bound(aim.yaku) < lowest) return;
   const bool candidate_mode = mode == 1;
   if (candidate_mode ? !may_add_candidates(seat, aim) : !may_decide(seat, aim)) return;
-  ChowFitMemo& memo = chow_fit_memo(seat);
-  // Most calls end here: no template of the pattern covers enough, as the
-  // bound often tells before any template is fitted.
-  const int lowest = fewest_covered(aim, level);
-  if (memo.coverage_bound(aim.yaku) < lowest || memo.best_coverage(aim.yaku) < lowest) return;
+  if (memo.best_coverage(aim.yaku) < lowest) return;
   ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), memo};
   if (!no_template_passes(call)) search(call, range);
 }
