@@ -267,9 +267,9 @@ bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
   return false;
 }
 
-RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
+RestShape read_rest(const KindCounts& rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
   RestShape s{other_melds, 0, 0, 0};
-  const KindCounts before = r;
+  KindCounts r = rest;
   HeldRanks ranks = ranks_held(r);
   const HeldRanks ranks_before = ranks;
   auto count_pair = [&s](PairCount how) { s.pairs = how == PairCount::kAdd ? s.pairs + 1 : 1; };
@@ -283,7 +283,7 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   // Three ranks holding four tiles (a chow with one tile doubled), looked
   // for in the rest as it was before the runs were taken out, count as a
   // pair rather than a set.
-  if (s.sets >= 2 && has_run_of_four_tiles(before, ranks_before)) {
+  if (s.sets >= 2 && has_run_of_four_tiles(rest, ranks_before)) {
     --s.sets;
     ++s.pairs;
   }
@@ -325,10 +325,7 @@ void ChowFitMemo::fill(int aim, int yaku) {
     if (t.repeats) {
       for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
     } else {
-      for (int part = 0; part < kChowParts; ++part) {
-        const int low = t.tiles[3 * part];
-        coverage += chow_meld_from_[low] ? 3 : chow_held_[low];
-      }
+      for (int part = 0; part < kChowParts; ++part) coverage += part_cover_[t.tiles[3 * part]];
     }
     coverages_[aim][i] = coverage;
   }
@@ -366,7 +363,10 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
 }
 
 void ChowFitMemo::read_chows_held() {
-  chow_held_ = {};
+  part_cover_ = {};
+  std::array<int, 3> melded_tiles{};  // per suit, three per chow meld
+  for (int code : melds_)
+    if (code != 0 && meld_kind(code) == kMeldChow) melded_tiles[suit_of(meld_tile(code))] += 3;
   int one_suit_bound = 0;
   int three_suit_bound = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
@@ -375,14 +375,13 @@ void ChowFitMemo::read_chows_held() {
     // three such parts and, its tiles used at most three times, at most
     // three copies of each free kind plus three per chow meld of the suit.
     int best_part = 0;
-    int suit_tiles = 0;
+    int suit_tiles = melded_tiles[suit];
     for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
-      chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
-      best_part = std::max(best_part, chow_meld_from_[low] ? 3 : chow_held_[low]);
+      const int kinds = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+      part_cover_[low] = chow_meld_from_[low] ? 3 : kinds;
+      best_part = std::max(best_part, part_cover_[low]);
     }
     for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
-    for (int code : melds_)
-      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
     one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
     three_suit_bound += best_part;
   }
