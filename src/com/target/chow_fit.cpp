@@ -15,10 +15,11 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}, false};
+  ChowLayout t{{}, variant, {}, false, 0};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
+  for (int tile : t.tiles) t.kinds |= std::uint64_t{1} << tile;
   for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
     t.repeats = t.repeats || t.earlier[i] > 0;

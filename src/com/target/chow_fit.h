@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstdint>
 #include <span>
 
 #include "core/tiles.h"
@@ -35,6 +36,7 @@ struct ChowLayout {
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
   bool repeats;  // some tile at two positions
+  std::uint64_t kinds;  // bit t for each tile t of the template
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried

@@ -100,6 +100,7 @@ struct SeatFacts {
   PungFacts pung;
   RangeFacts range;
   KnittedFacts knitted;
+  KindMasks kinds;  // held and fully visible kinds
   // Counts that the outside-hand and all-types selectors, called at up to
   // six levels a run, make only once a call gets that far: each is made
   // when first asked for and kept until the facts are worked out again.

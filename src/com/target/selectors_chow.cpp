@@ -8,6 +8,7 @@
 #include "com/hand_terms.h"
 #include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -195,7 +196,9 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   const ChowLayout& t = chow_layouts(call.aim.yaku)[index];
   const ChowFit& fit = call.memo.fit(call.aim.yaku, index);
   const bool shifted = call.shifted();
-  if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
+  // Without a fully visible kind among the template's, no tile it needs is dead.
+  const bool dead_kind = (seat_facts(call.seat).kinds.dead & t.kinds) != 0;
+  if (shifted ? shifted_needs_dead_tile(t, fit) : dead_kind && needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool deciding = shifted || !call.candidate_mode;
