@@ -132,6 +132,8 @@ const RestCase kRests[] = {
     {"ClosedShapesNeedTheirMiddleAbsent", "13m 79p 2s 4s", 1, PairCount::kAdd, {1, 0, 0, 3}},
     {"ANeighbourShapeBeforeAClosedOne", "124m", 1, PairCount::kAdd, {1, 0, 0, 1}},
     {"ThePairIsTakenBeforeTheNeighbours", "122m", 1, PairCount::kAdd, {1, 0, 1, 0}},
+    // 1-2-3 taken leaves a 3 for 3-4-5; two runs over four tiles of 1-2-3 fold into a set and a pair.
+    {"ARunTakenLeavesACopyForTheNext", "123345m", 0, PairCount::kAdd, {1, 0, 1, 0}},
 };
 
 class RestReading : public ::testing::TestWithParam<RestCase> {};

@@ -67,6 +67,10 @@ const AimCase kCases[] = {
      .expect = "49:0", .visible = "1m 1m 1m", .discard = "1m"},
     {.name = "LastOneDiscardedIsDeadForOthers", .call = kStraight8, .hand = kStraightNoOne, .expect = "0:0",
      .visible = "1m 1m 1m", .discard = "1m", .discarder = 2},
+    {.name = "ADeadKindOutsideTheTemplateRulesNothingOut", .call = kStraight8, .hand = kStraightNoOne,
+     .expect = "49:0 | | near 1", .visible = "7z 7z 7z 7z"},
+    {.name = "ADeadKindTheHandCoversRulesNothingOut", .call = kStraight8, .hand = kStraightNoOne,
+     .expect = "49:0 | | near 1", .visible = "2m 2m 2m 2m"},
     // Declared melds.
     {.name = "OnePungBesideIsASet", .call = kStraight9, .hand = "123456789m 56s", .expect = "49:0", .melds = "p1p"},
     {.name = "APungOfAStraightTileFillsNoPart", .call = kStraight8, .hand = "23456789m 5p 9p 7z", .expect = "49:0",

@@ -429,9 +429,9 @@ TEST_F(ScriptRuns, ASelectorCalledAfterARunReadsTheHandAsItIsNow) {
 
 namespace {
 
-// Facts read by the flush, tile-range and pung selectors: a run on one hand,
-// then on another, finds the second hand's target, as a run from fresh
-// state does.
+// Facts read by the flush, tile-range, pung, outside-hand and all-types
+// selectors: a run on one hand, then on another, finds the second hand's
+// target, as a run from fresh state does.
 struct HandPair {
   const char* first;
   const char* first_target;
@@ -452,7 +452,11 @@ TEST_P(ScriptFacts, ARunAfterAnotherHandMatchesAFreshRun) {
 // Half flush of bamboo, then characters or a full flush; lower tiles, then
 // upper tiles or a flush; pure shifted pungs from 1m, then from 1p; a triple
 // pung of ones, then none once the dots move on to twos; greater honours and
-// knitted tiles in the first arrangement, then in the last.
+// knitted tiles in the first arrangement, then in the last; an outside hand
+// of three terminal chows, a pair of nines and lone honours (the general
+// route, variant 0), then two chows and a closed 1-3 too few for any route;
+// all types with a set in four types and a dragon pair, then lone honours
+// that group in neither, leaving a mixed straight.
 INSTANTIATE_TEST_SUITE_P(Hands, ScriptFacts,
                          ::testing::Values(HandPair{"1135778999s 11p 7z", "31:2", "1135778999m 11p 7z", "31:0"},
                                            HandPair{"1135778999s 11p 7z", "31:2", "1113557789999s", "55:2"},
@@ -460,6 +464,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, ScriptFacts,
                                            HandPair{"1122334m 1223p 3s", "61:0", "1135778999s 11p 7z", "31:2"},
                                            HandPair{"111222333m 5p 46s 7z", "54:1", "111222333p 5p 46s 7z", "54:11"},
                                            HandPair{"111m 111p 11s 459s 35z", "50:1", "111m 222p 11s 459s 35z", "0:0"},
-                                           HandPair{"147m 258p 369s 1234z", "57:0", "369m 258p 147s 1234z", "57:5"}));
+                                           HandPair{"147m 258p 369s 1234z", "57:0", "369m 258p 147s 1234z", "57:5"},
+                                           HandPair{"123m 789m 123p 99s 1z 5z", "23:0", "123m 789m 13p 5p 1z 5z 6z 7z", "0:0"},
+                                           HandPair{"123m 345p 789s 111z 55z", "30:0", "123m 345p 789s 1z 2z 5z 6z 1s", "35:0"}));
 
 }  // namespace

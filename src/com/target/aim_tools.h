@@ -38,10 +38,10 @@ inline KnittedBest best_knitted(const std::array<std::uint64_t, kKnittedArrangem
                                 const KindMasks& kinds) {
   KnittedBest best;
   for (int a = 0; a < kKnittedArrangements; ++a) {
+    // Dead kinds only ever lower a score to 0: one that could not beat the best is not looked at.
     const int present = std::popcount(kinds.held & arrangements[a]);
-    const int dead = std::popcount(kinds.dead & arrangements[a]);
-    const int score = dead >= dead_limit ? 0 : present;
-    if (score > best.score) best = {a, score};
+    if (present <= best.score || std::popcount(kinds.dead & arrangements[a]) >= dead_limit) continue;
+    best = {a, present};
   }
   return best;
 }

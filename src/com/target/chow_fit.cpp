@@ -15,10 +15,11 @@ namespace {
 
 // Three chows whose lowest tiles are given.
 constexpr ChowLayout three_chows(int variant, int first, int second, int third) {
-  ChowLayout t{{}, variant, {}, false};
+  ChowLayout t{{}, variant, {}, false, 0};
   const int lows[kChowParts] = {first, second, third};
   for (int part = 0; part < kChowParts; ++part)
     for (int i = 0; i < 3; ++i) t.tiles[3 * part + i] = lows[part] + i;
+  for (int tile : t.tiles) t.kinds |= std::uint64_t{1} << tile;
   for (int i = 0; i < kChowPositions; ++i) {
     for (int j = 0; j < i; ++j) t.earlier[i] += t.tiles[j] == t.tiles[i];
     t.repeats = t.repeats || t.earlier[i] > 0;
@@ -133,8 +134,16 @@ void take_shapes(KindCounts& r, HeldRanks& ranks, const std::array<int, N>& shap
   unsigned need = 0;
   unsigned none = 0;
   for (std::size_t i = 0; i < N; ++i) (shape[i] == 0 ? none : need) |= 1u << i;
+  constexpr unsigned kWindowStarts = (1u << (10 - N)) - 1;  // ranks 1 to 10 - N
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
-    for (int n = 1; n + static_cast<int>(N) - 1 <= 9; ++n) {
+    // Taking a shape out only ever clears rank bits, so a window that
+    // lacked a needed rank as the suit began never holds the shape: only
+    // the others are tested, in rising order, against the bits as they stand.
+    unsigned starts = kWindowStarts;
+    for (std::size_t i = 0; i < N; ++i)
+      if (shape[i] != 0) starts &= ranks[suit] >> i;
+    for (; starts != 0; starts &= starts - 1) {
+      const int n = 1 + std::countr_zero(starts);
       const unsigned window = ranks[suit] >> (n - 1);
       if ((window & need) != need || (window & none) != 0) continue;
       const int t = make_tile(suit, n);
@@ -259,9 +268,9 @@ bool shifted_needs_dead_tile(const ChowLayout& layout, const ChowFit& fit) {
   return false;
 }
 
-RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
+RestShape read_rest(const KindCounts& rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair) {
   RestShape s{other_melds, 0, 0, 0};
-  const KindCounts before = r;
+  KindCounts r = rest;
   HeldRanks ranks = ranks_held(r);
   const HeldRanks ranks_before = ranks;
   auto count_pair = [&s](PairCount how) { s.pairs = how == PairCount::kAdd ? s.pairs + 1 : 1; };
@@ -275,7 +284,7 @@ RestShape read_rest(KindCounts r, int other_melds, PairCount pair_beside_chow, P
   // Three ranks holding four tiles (a chow with one tile doubled), looked
   // for in the rest as it was before the runs were taken out, count as a
   // pair rather than a set.
-  if (s.sets >= 2 && has_run_of_four_tiles(before, ranks_before)) {
+  if (s.sets >= 2 && has_run_of_four_tiles(rest, ranks_before)) {
     --s.sets;
     ++s.pairs;
   }
@@ -317,10 +326,7 @@ void ChowFitMemo::fill(int aim, int yaku) {
     if (t.repeats) {
       for (int p = 0; p < kChowPositions; ++p) coverage += held(t.tiles[p]) > t.earlier[p];
     } else {
-      for (int part = 0; part < kChowParts; ++part) {
-        const int low = t.tiles[3 * part];
-        coverage += chow_meld_from_[low] ? 3 : chow_held_[low];
-      }
+      for (int part = 0; part < kChowParts; ++part) coverage += part_cover_[t.tiles[3 * part]];
     }
     coverages_[aim][i] = coverage;
   }
@@ -358,7 +364,10 @@ const RestShape& ChowFitMemo::rest(int yaku, std::size_t index) {
 }
 
 void ChowFitMemo::read_chows_held() {
-  chow_held_ = {};
+  part_cover_ = {};
+  std::array<int, 3> melded_tiles{};  // per suit, three per chow meld
+  for (int code : melds_)
+    if (code != 0 && meld_kind(code) == kMeldChow) melded_tiles[suit_of(meld_tile(code))] += 3;
   int one_suit_bound = 0;
   int three_suit_bound = 0;
   for (int suit = kCharacters; suit <= kBamboo; ++suit) {
@@ -367,14 +376,13 @@ void ChowFitMemo::read_chows_held() {
     // three such parts and, its tiles used at most three times, at most
     // three copies of each free kind plus three per chow meld of the suit.
     int best_part = 0;
-    int suit_tiles = 0;
+    int suit_tiles = melded_tiles[suit];
     for (int low = make_tile(suit, 1); low <= make_tile(suit, 7); ++low) {
-      chow_held_[low] = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
-      best_part = std::max(best_part, chow_meld_from_[low] ? 3 : chow_held_[low]);
+      const int kinds = (held(low) > 0) + (held(low + 1) > 0) + (held(low + 2) > 0);
+      part_cover_[low] = chow_meld_from_[low] ? 3 : kinds;
+      best_part = std::max(best_part, part_cover_[low]);
     }
     for (int rank = 1; rank <= 9; ++rank) suit_tiles += std::min(held(make_tile(suit, rank)), 3);
-    for (int code : melds_)
-      if (code != 0 && meld_kind(code) == kMeldChow && suit_of(meld_tile(code)) == suit) suit_tiles += 3;
     one_suit_bound = std::max(one_suit_bound, std::min(3 * best_part, suit_tiles));
     three_suit_bound += best_part;
   }

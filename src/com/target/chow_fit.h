@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstdint>
 #include <span>
 
 #include "core/tiles.h"
@@ -35,6 +36,7 @@ struct ChowLayout {
   int variant;  // as the target record stores it
   std::array<int, kChowPositions> earlier;  // earlier positions holding the same tile
   bool repeats;  // some tile at two positions
+  std::uint64_t kinds;  // bit t for each tile t of the template
 };
 
 // The templates of pattern 49, 35, 33, 27 or 47 in the order they are tried
@@ -82,7 +84,7 @@ enum class PairCount { kAdd, kSetOne };
 
 // Reads the rest: the pair-and-chow shapes (a set from the melds plus one,
 // not one more), runs, a run folded into a pair, pungs, pairs, then partials.
-RestShape read_rest(KindCounts rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
+RestShape read_rest(const KindCounts& rest, int other_melds, PairCount pair_beside_chow, PairCount plain_pair);
 
 // How one seat's hand fills every template of the five patterns, and what
 // the rest beside each makes. The script asks for these about a hundred
@@ -114,7 +116,7 @@ class ChowFitMemo {
     RestShape rest;
   };
   void fill(int aim, int yaku);
-  // chow_held_ and bounds_ from the hand and the melds kept.
+  // part_cover_ and bounds_ from the hand and the melds kept.
   void read_chows_held();
 
   int seat_ = -1;                        // -1 while nothing is kept
@@ -123,7 +125,9 @@ class ChowFitMemo {
   bool chow_melded_ = false;             // a chow among those melds
   int melds_held_ = 0;                   // declared melds among them
   std::array<bool, kTileCodes> chow_meld_from_{};  // per lowest tile, a chow meld from it among those melds
-  std::array<int, kTileCodes> chow_held_{};  // per lowest tile, the tiles of that chow held at least once
+  // Per lowest tile, the positions of a part from it the hand covers: 3 with
+  // a chow meld from it, else the kinds of that chow held at least once.
+  std::array<int, kTileCodes> part_cover_{};
   std::array<int, kChowAimCount> bounds_{};  // per pattern, coverage_bound
   std::array<bool, kChowAimCount> filled_{};       // per pattern: its entries below belong to the hand above
   std::array<int, kChowAimCount> best_{};

@@ -65,18 +65,68 @@ struct KnittedFacts {
   KnittedBest straight;      // of the nine suited, one dead kind scoring 0
 };
 
+// The outside hand's groups with a terminal or an honour (selectors_outside.cpp).
+struct OutsideCount {
+  int sets = 0;
+  int pairs = 0;
+  int partials = 0;
+  bool edge_or_closed = false;
+  bool single = false;  // an orphan held once, not all seen
+};
+
+// All types' groups per type (selectors_whole_hand.cpp): the three suits, the winds, the dragons.
+struct TypeGroups {
+  int tiles = 0;  // free tiles plus three per meld
+  int melds = 0;
+  int sets = 0;
+  int pairs = 0;
+  int partials = 0;
+  bool doubled = false;  // a meld or a kind held at least twice
+};
+constexpr int kTileTypes = 5;
+using AllTypes = std::array<TypeGroups, kTileTypes>;
+
+// A count kept once made; plain bytes, so that a rerun on the same table
+// leaves the state as it found it.
+template <class T>
+struct KeptFact {
+  bool made = false;
+  T value{};
+};
+
 struct SeatFacts {
   int seat = -1;  // the seat they were worked out for, -1 before any
   FlushFacts flush;
   PungFacts pung;
   RangeFacts range;
   KnittedFacts knitted;
+  KindMasks kinds;  // held and fully visible kinds
+  // Counts that the outside-hand and all-types selectors, called at up to
+  // six levels a run, make only once a call gets that far: each is made
+  // when first asked for and kept until the facts are worked out again.
+  KeptFact<bool> terminal_chows_route;
+  KeptFact<OutsideCount> outside;
+  KeptFact<AllTypes> types;
 };
 
-// Works the seat's facts out from its hand, melds and the tiles out.
+// Works the seat's facts out from its hand, melds and the tiles out; the
+// counts made when first asked for are dropped.
 void fill_seat_facts(int seat);
 // The seat's facts: those of the run while its script runs, else afresh.
 const SeatFacts& seat_facts(int seat);
 
+// The count kept in `slot` of the seat's facts, made by `make` when first
+// asked for (afresh outside the seat's run).
+template <class T, class Make>
+const T& seat_fact(int seat, KeptFact<T> SeatFacts::*slot, Make make);
+
 // Computer players' state, reset with their floor.
 extern SeatFacts g_seat_facts;
+
+template <class T, class Make>
+const T& seat_fact(int seat, KeptFact<T> SeatFacts::*slot, Make make) {
+  seat_facts(seat);
+  KeptFact<T>& kept = g_seat_facts.*slot;
+  if (!kept.made) kept = {true, make()};
+  return kept.value;
+}

@@ -8,6 +8,7 @@
 #include "com/hand_terms.h"
 #include "com/target/chow_fit.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
 #include "base/yaku_table.h"
@@ -195,7 +196,9 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   const ChowLayout& t = chow_layouts(call.aim.yaku)[index];
   const ChowFit& fit = call.memo.fit(call.aim.yaku, index);
   const bool shifted = call.shifted();
-  if (shifted ? shifted_needs_dead_tile(t, fit) : needs_dead_tile(t, fit, call.discard)) return std::nullopt;
+  // Without a fully visible kind among the template's, no tile it needs is dead.
+  const bool dead_kind = (seat_facts(call.seat).kinds.dead & t.kinds) != 0;
+  if (shifted ? shifted_needs_dead_tile(t, fit) : dead_kind && needs_dead_tile(t, fit, call.discard)) return std::nullopt;
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool deciding = shifted || !call.candidate_mode;
@@ -305,13 +308,15 @@ void search(ChowCall& call, LayoutRange range) {
 
 void run_chow_aim(const ChowAimTraits& aim, int seat, int level, int mode, int shape, int flag,
                   LayoutRange range = {0, std::dynamic_extent}) {
+  // Most calls end here: no template of the pattern covers enough, as the
+  // bound often tells before any template is fitted. Neither this test nor
+  // the record's below writes anything, so the cheaper goes first.
+  ChowFitMemo& memo = chow_fit_memo(seat);
+  const int lowest = fewest_covered(aim, level);
+  if (memo.coverage_bound(aim.yaku) < lowest) return;
   const bool candidate_mode = mode == 1;
   if (candidate_mode ? !may_add_candidates(seat, aim) : !may_decide(seat, aim)) return;
-  ChowFitMemo& memo = chow_fit_memo(seat);
-  // Most calls end here: no template of the pattern covers enough, as the
-  // bound often tells before any template is fitted.
-  const int lowest = fewest_covered(aim, level);
-  if (memo.coverage_bound(aim.yaku) < lowest || memo.best_coverage(aim.yaku) < lowest) return;
+  if (memo.best_coverage(aim.yaku) < lowest) return;
   ChowCall call{seat, aim, level, candidate_mode, shape, flag == 1, latest_discard_for_chow(seat), memo};
   if (!no_template_passes(call)) search(call, range);
 }

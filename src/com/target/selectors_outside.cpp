@@ -5,6 +5,7 @@
 
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "com/target/seat_winds.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -120,14 +121,6 @@ int double_wind_mark(int seat) {
   return held(wind) == 2 && seen_by_all(wind) < 2 ? 2 : 0;
 }
 
-struct OutsideCount {
-  int sets = 0;
-  int pairs = 0;
-  int partials = 0;
-  bool edge_or_closed = false;
-  bool single = false;  // an orphan held once, not all seen
-};
-
 // A pair of orphans still worth keeping: fewer copies out the better; a
 // terminal taken from three (the third in a chow) only when none is out.
 bool orphan_pair(int t) {
@@ -190,10 +183,11 @@ void aim_outside_hand(int seat, int min_open_calls, int mode) {
     route = kRoutePungs;
   } else if (g_seat_state[seat].open_naki_count < min_open_calls) {
     return;
-  } else if (pung_melds(seat) == 0 && terminal_chows_route(seat)) {
+  } else if (pung_melds(seat) == 0 &&
+             seat_fact(seat, &SeatFacts::terminal_chows_route, [seat] { return terminal_chows_route(seat); })) {
     route = kRouteTerminalChows;
   } else {
-    route = general_route(seat, mode, count_outside(seat));
+    route = general_route(seat, mode, seat_fact(seat, &SeatFacts::outside, [seat] { return count_outside(seat); }));
   }
   if (route >= 0) write_target(seat, kYaku23OutsideHand, route);
 }

@@ -6,6 +6,7 @@
 #include "com/hand_terms.h"
 #include "com/target/chicken_templates.h"
 #include "com/target/com_target.h"
+#include "com/target/seat_facts.h"
 #include "com/target/seat_winds.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
@@ -18,18 +19,8 @@ namespace {
 
 // ---------------------------------------------------------------- all types
 
-enum TileType : int { kTypeWinds = 3, kTypeDragons = 4, kTileTypes = 5 };  // 0..2 the suits
+enum TileType : int { kTypeWinds = 3, kTypeDragons = 4 };  // 0..2 the suits
 int type_of(int tile) { return is_suited(tile) ? suit_of(tile) : is_wind(tile) ? kTypeWinds : kTypeDragons; }
-
-struct TypeGroups {
-  int tiles = 0;  // free tiles plus three per meld
-  int melds = 0;
-  int sets = 0;
-  int pairs = 0;
-  int partials = 0;
-  bool doubled = false;  // a meld or a kind held at least twice
-};
-using AllTypes = std::array<TypeGroups, kTileTypes>;
 
 // Two tiles n, n+1 of a suit whose outer neighbours are not both dead.
 bool live_adjacent(int tile) {
@@ -265,7 +256,7 @@ int melded_hand_route(const MeldTally& m) {
 void aim_all_types(int seat, int level) {
   if (keeps_current_target(seat, kYaku30AllTypes) || !normal_form_nearest(seat)) return;
   if (!holds_honour_type(seat, kTypeWinds) || !holds_honour_type(seat, kTypeDragons)) return;
-  const AllTypes g = count_types(seat);
+  const AllTypes& g = seat_fact(seat, &SeatFacts::types, [seat] { return count_types(seat); });
   if (two_melds_of_one_type(g)) return;
   const bool mark = extra_mark(seat);
   if (level == 1 && !mark) return;
