@@ -29,13 +29,10 @@ void score_against(const WinContext& ctx, const RuleSwitches& rules) {
 
 void score_yaku() { score_against(table_context_of(g_eval_seat, g_visible_counts), current_rule_switches()); }
 
+// A kept scoring left the reading's form, the scoring and the win points as
+// scoring again would leave them.
 void score_evaluated(const WinEvaluation& e) {
-  if (!e.scored_now) {
-    score_against(e.ctx, e.rules);
-    return;
-  }
-  g_win_reading.form = g_hand_form;
-  g_win_points = g_eval_total;
+  if (!e.scored_now) score_against(e.ctx, e.rules);
 }
 
 void remember_scoring(const ScoringInputs& inputs) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <tuple>
 
 #include "base/shanten.h"
 #include "base/table_state.h"
@@ -14,12 +15,8 @@ namespace {
 constexpr int kWorst[kShantenForms] = {kWorstNormal, kWorstChiitoi, kWorstKokushi, kWorstKnitted};
 
 // The best discard sorts first: the lowest normal distance, then the most
-// pairs, then the most blocks (each below kRankField).
-constexpr int kRankField = 256;
-constexpr int discard_rank(int normal, int pairs, int blocks) {
-  return ((normal + 1) * kRankField + kRankField - 1 - pairs) * kRankField + kRankField - 1 - blocks;
-}
-static_assert(discard_rank(0, 0, 0) < discard_rank(1, 7, 20) && discard_rank(1, 2, 0) < discard_rank(1, 1, 9));
+// pairs, then the most blocks.
+auto discard_order(const ShantenResult& r) { return std::tuple(r.normal, -r.pairs, -r.blocks); }
 
 // kind_slot[slot] is the slot whose entry of `found` holds that slot's
 // distances, -1 for a slot that is not a discard.
@@ -27,8 +24,7 @@ void fill_distance_fields(SeatAiRecord& ai, const ShantenResult* found, const in
                           const int* hand) {
   int minima[kShantenForms];
   std::copy(kWorst, kWorst + kShantenForms, minima);
-  // With nothing to discard the reading is the worst with no blocks.
-  int best = discard_rank(kWorstNormal, 0, 0);
+  const ShantenResult* best = nullptr;  // none with nothing to discard
   for (int slot = 0; slot < kHandSlots; ++slot) {
     if (kind_slot[slot] < 0) {
       for (int f = 0; f < kShantenForms; ++f) ai.syanten[f][slot] = kWorst[f];
@@ -40,14 +36,14 @@ void fill_distance_fields(SeatAiRecord& ai, const ShantenResult* found, const in
       ai.syanten[f][slot] = form[f];
       minima[f] = std::min(minima[f], form[f]);
     }
-    best = std::min(best, discard_rank(r.normal, r.pairs, r.blocks));
+    if (best == nullptr || discard_order(r) < discard_order(*best)) best = &r;
   }
   ai.min_shanten = minima[kShantenNormal];
   ai.min_shanten_chiitoi = minima[kShantenChiitoi];
   ai.min_shanten_kokushi = minima[kShantenKokushi];
   ai.min_shanten_knitted = minima[kShantenKnitted];
-  ai.best_pairs = kRankField - 1 - best / kRankField % kRankField;
-  ai.best_blocks = kRankField - 1 - best % kRankField;
+  ai.best_pairs = best != nullptr ? best->pairs : 0;
+  ai.best_blocks = best != nullptr ? best->blocks : 0;
 
   for (int& d : ai.hai_syanten) d = kWorstNormal;
   for (int slot = 0; slot < kHandSlots; ++slot)

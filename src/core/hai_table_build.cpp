@@ -56,13 +56,6 @@ int lowest_rank(const int* ranks) {
   return low;
 }
 
-// The nine counts as a suit code (hai_row_of_code).
-int suit_code(const int* ranks) {
-  int code = 0;
-  for (int i = kSuitRanks - 1; i >= 0; --i) code = code * kCodeBase + ranks[i];
-  return code;
-}
-
 // The row of what is left of `code` after taking `take` at ranks low..,
 // or -1 when the counts do not hold it.
 int row_after(const int* ranks, int code, int low, const int (&take)[3]) {

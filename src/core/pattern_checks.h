@@ -1,6 +1,7 @@
 // The scorer's pattern checks, one function per pattern, split by family
 // over the pattern_checks_*.cpp files. Each reads the facts of the evaluated
-// hand, gathered once per scoring, and writes the scoring's pattern table:
+// hand (its tile facts gathered once per reading, its block facts once per
+// scoring), and writes the scoring's pattern table:
 // it sets its own id when the hand holds the pattern and may clear or set
 // ids checked before it, so the scorer runs them in its fixed order.
 #pragma once

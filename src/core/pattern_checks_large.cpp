@@ -5,12 +5,6 @@
 
 namespace {
 
-constexpr auto kSuitTiles = [] {
-  std::array<std::uint64_t, 3> m{};
-  for (int s = kCharacters; s <= kBamboo; ++s) m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s; });
-  return m;
-}();
-
 bool every_block_holds_a_five(const HandFacts& f) {
   for (int b : f.blocks) {
     const int t = win_block_tile(b);
@@ -86,7 +80,7 @@ void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
 
 void check_yaku_55_full_flush(const HandFacts& f) {
   const int first = tile_of(f.values[0]);
-  if (!is_suited(first) || !every_tile(f, kSuitTiles[suit_of(first)])) return;
+  if (!is_suited(first) || !every_tile(f, tile_classes::kSuit[suit_of(first)])) return;
   set_yaku(f, kYaku55FullFlush);
   clear_yaku(f, kYaku7NoHonours);
 }

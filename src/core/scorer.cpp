@@ -55,18 +55,23 @@ enum CheckNeeds : int {
 };
 constexpr int kNeedKinds = 27;
 
+// Each kOnly need with the tiles it allows.
+struct TileNeed {
+  int need;
+  std::uint64_t tiles;
+};
+constexpr TileNeed kTileNeeds[] = {
+    {kOnlySimples, pattern_tiles::kSimple},     {kOnlyUpperFour, pattern_tiles::kUpperFour},
+    {kOnlyLowerFour, pattern_tiles::kLowerFour}, {kOnlyMiddle, pattern_tiles::kMiddle},
+    {kOnlyEven, pattern_tiles::kEven},          {kOnlyTerminals, tile_classes::kTerminal},
+    {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
+    {kOnlyNearFive, pattern_tiles::kNearFive},
+};
+
 int tiles_held_only(const HandFacts& f) {
-  namespace tiles = pattern_tiles;
   int held = 0;
-  if (every_tile(f, tiles::kSimple)) held |= kOnlySimples;
-  if (every_tile(f, tiles::kUpperFour)) held |= kOnlyUpperFour;
-  if (every_tile(f, tiles::kLowerFour)) held |= kOnlyLowerFour;
-  if (every_tile(f, tiles::kMiddle)) held |= kOnlyMiddle;
-  if (every_tile(f, tiles::kEven)) held |= kOnlyEven;
-  if (every_tile(f, tile_classes::kTerminal)) held |= kOnlyTerminals;
-  if (every_tile(f, tiles::kGreenTiles)) held |= kOnlyGreen;
-  if (every_tile(f, tiles::kReversible)) held |= kOnlyReversible;
-  if (every_tile(f, tiles::kNearFive)) held |= kOnlyNearFive;
+  for (const TileNeed& n : kTileNeeds)
+    if (every_tile(f, n.tiles)) held |= n.need;
   return held;
 }
 

@@ -103,7 +103,7 @@ struct Reading {
   int pairs = 0;
 };
 
-constexpr TileMask kSuitMasks[kSuits + 1] = {TileMask{0x3FE}, TileMask{0x3FE} << 10, TileMask{0x3FE} << 20,
+constexpr TileMask kSuitMasks[kSuits + 1] = {tile_classes::kSuit[0], tile_classes::kSuit[1], tile_classes::kSuit[2],
                                               tile_classes::kHonour};
 
 Split honour_split(const HeldMasks& m) {

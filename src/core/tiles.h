@@ -55,6 +55,10 @@ constexpr bool is_playing_tile(int tile) { return is_suited(tile) || is_honour(t
 namespace tile_classes {
 constexpr std::uint64_t kHonour = tiles_where(is_honour);
 constexpr std::uint64_t kTerminalOrHonour = tiles_where(is_terminal_or_honour);
+// The tiles of each suit, by suit (kCharacters, kDots, kBamboo).
+constexpr std::array<std::uint64_t, 3> kSuit = {kSuited & 0x3FFULL, kSuited & 0x3FFULL << 10,
+                                                     kSuited & 0x3FFULL << 20};
+static_assert(kSuit[0] == 0x3FE && (kSuit[0] | kSuit[1] | kSuit[2]) == kSuited);
 }  // namespace tile_classes
 static_assert(is_suited(1) && is_suited(29) && !is_suited(0) && !is_suited(10) && !is_suited(30) && !is_suited(-9) &&
               !is_suited(101));

@@ -43,7 +43,7 @@ void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_
                  const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
   assert(seat >= 0 && seat < kSeats);
   count_visible(rivers, river_counts, melds, c.visible);
-  std::memcpy(c.seen, c.visible, sizeof c.seen);
+  copy_small(c.seen, c.visible);
   for (int v : hand)
     if (is_playing_tile(v)) ++c.seen[v];
   for (int code : melds[seat])

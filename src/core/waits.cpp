@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/bits.h"
+
 namespace {
 
 // ------------------------------------------------------------ the 13 tiles
@@ -330,13 +332,6 @@ bool set_and_pair(const int* e) {
          (tile_of(e[0]) < 30 && e[1] == e[0] + 1 && e[2] == e[1] && e[3] == e[1] && e[4] == e[0] + 2);
 }
 
-// Whether a mask has exactly n bits set (n >= 1).
-constexpr bool has_bits(TileMask m, int n) {
-  for (int k = 1; k < n; ++k) m &= m - 1;
-  return m != 0 && (m & (m - 1)) == 0;
-}
-static_assert(has_bits(0b1011, 3) && !has_bits(0b1011, 2) && !has_bits(0b1111, 3) && !has_bits(0, 1));
-
 // The 13 values less one copy of each arrangement tile held; returns their number.
 int rest_after_arrangement(const OtherSlots& o, int arrangement, int* rest) {
   bool taken[kTileCodes]{};
@@ -387,7 +382,7 @@ bool knitted_complete(const OtherSlots& o, const int* rest, WaitSet& w) {
 void find_knitted_straight_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const TileMask lacking = g_knitted_masks[a] & ~o.free_mask;
-    if (lacking != 0 && !has_bits(lacking, 1)) continue;
+    if (bit_count(lacking) > 1) continue;
     const int found = lacking == 0 ? 9 : 8;
     int rest[kHandSlots - 1];
     [[maybe_unused]] const int rest_count = rest_after_arrangement(o, a, rest);
@@ -426,7 +421,7 @@ bool find_thirteen_orphans_waits(const OtherSlots& o, WaitSet& w) {
 void find_honours_knitted_waits(const OtherSlots& o, WaitSet& w) {
   for (int a = 0; a < kKnittedArrangements; ++a) {
     const auto& tiles = g_knitted_honour_tiles[a];
-    if (!has_bits(g_knitted_honour_masks[a] & ~o.free_mask, 3)) continue;  // 13 of the 16 held
+    if (bit_count(g_knitted_honour_masks[a] & ~o.free_mask) != 3) continue;  // 13 of the 16 held
     for (int t : tiles)
       if (!holds_free(o, t)) append_wait(w, t);
     w.form = kFormHonoursKnitted;

@@ -34,5 +34,6 @@ constexpr int pair_block_of(int value) { return is_free_slot(value) ? value : 0;
 // Four sets and a pair: every extraction order reads r.hand, and each set
 // of blocks that an earlier order did not read is scored in `work`; the
 // best total wins, the lowest order on a tie. Fills r.orders, r.blocks,
-// r.scorings and r.work_order; false when no order reads the hand.
+// r.scorings and r.work_order; false when no order reads the hand, r.blocks
+// then left as they were (read_win clears them first).
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work);

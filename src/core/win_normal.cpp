@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/clear.h"
 #include "core/pattern_checks.h"
 #include "core/scorer.h"
 #include "core/win_blocks.h"
@@ -243,11 +244,6 @@ OrderPaths order_paths(const Paths& paths) {
   return o;
 }
 
-void clear_blocks(WinReading& r) {
-  std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
-  r.block_count = 0;
-}
-
 }  // namespace
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
@@ -255,9 +251,8 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   const Runs h = runs_of(r.hand);
   Paths paths;
   collect_paths(h, paths);
-  clear_blocks(r);
   if (paths.count == 0) {
-    r.orders = {};
+    clear_small(r.orders);
     return false;
   }
   const OrderPaths o = order_paths(paths);

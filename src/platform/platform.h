@@ -64,7 +64,7 @@ void set_bitmap_size(int id, int width, int height);
 // each found file's pixels are decoded when its sheet is first asked for.
 // A missing, unreadable or wrongly sized file leaves a white sheet, and so
 // does one whose pixels turn out corrupt when decoded; the missing ones are
-// named once on standard error, a corrupt one when it is found. Returns the
+// named once on standard error, a corrupt one when it is first decoded. Returns the
 // number of files found.
 int load_bitmaps();
 const Surface& bitmap(int id);

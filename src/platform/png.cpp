@@ -1,5 +1,5 @@
-// PNG reading through libpng's full interface for plain 8-bit RGB (straight
-// into the surface's rows) and its simplified one for every other kind;
+// PNG reading through libpng's full interface for plain 8-bit RGB (a row at
+// a time, appended to the surface) and its simplified one for every other kind;
 // writing the file's few chunks here, around libdeflate's compression of
 // the whole image at once.
 #include <libdeflate.h>
@@ -99,7 +99,7 @@ bool decode_any(const std::vector<std::uint8_t>& bytes, Surface& out) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
   image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image) + 1);  // unpack_rgb's byte past the end
   // Transparent pixels become black, which an Or-drawn image leaves alone.
   const png_color black{0, 0, 0};
   if (!png_image_finish_read(&image, &black, rgb.data(), 0, nullptr)) {
@@ -107,10 +107,8 @@ bool decode_any(const std::vector<std::uint8_t>& bytes, Surface& out) {
     return false;
   }
   Surface surface(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (std::size_t i = 0; i < surface.pixels.size(); ++i) {
-    surface.pixels[i] = static_cast<std::uint32_t>(rgb[3 * i]) << 16 |
-                        static_cast<std::uint32_t>(rgb[3 * i + 1]) << 8 | rgb[3 * i + 2];
-  }
+  // With no row padding the rows follow one another as one long row.
+  unpack_rgb(rgb.data(), static_cast<int>(surface.pixels.size()), surface.pixels.data());
   out = std::move(surface);
   return true;
 }

@@ -52,6 +52,8 @@ Cell standing_cell(int view, int kind, int a, int b) {
   }
 }
 
+// One cell at (x, y): a and b are the rank and row index for views 0, 2 and
+// 10, the row and rank index for the lying views 1 and 3.
 SheetCopy hai_copy(int view, int kind, int x, int y, int a, int b) {
   Cell cell{};
   switch (kind) {
@@ -226,8 +228,6 @@ constexpr std::array<FlowerGeometry, kSeats> kFlowerLines{{
 constexpr int kFlowersPerRow = 4;
 
 }  // namespace
-
-void draw_hai(int view, int kind, int x, int y, int a, int b) { copy(hai_copy(view, kind, x, y, a, b)); }
 
 void draw_tile(int view, int kind, int x, int y, int tile) { copy(tile_copy(view, kind, x, y, tile)); }
 

@@ -10,7 +10,7 @@
 #include "core/tiles.h"
 #include "draw/art_manifest.h"
 
-// How a tile is drawn (the `kind` of draw_hai).
+// How a tile is drawn (the `kind` of draw_tile).
 enum TileKind : int {
   kTileFaceUp = 0,
   kTileFaceDown = 1,
@@ -30,11 +30,8 @@ constexpr int user_slot_x(int slot) { return 93 + kUserTilePitch * slot; }
 // the gap right after a pung or chow.
 int user_drawn_tile_x();
 
-// One cell at (x, y): a and b are the rank and row index for views 0, 2 and
-// 10, the row and rank index for the lying views 1 and 3. Views above 3
-// exist only for the standing kinds.
-void draw_hai(int view, int kind, int x, int y, int a, int b);
-// The same for a tile code (1..48), the lying views' swap done here.
+// One tile (code 1..48) at (x, y). Views above 3 exist only for the
+// standing kinds.
 void draw_tile(int view, int kind, int x, int y, int tile);
 // A 32 x 39 small tile of the open wall and the template preview.
 void draw_small_tile(int x, int y, int tile);

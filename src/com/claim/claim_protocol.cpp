@@ -89,7 +89,7 @@ int score_win_on(int seat, int tile) { return score_win_with(seat, tile, seat_re
 
 int score_win_with(int seat, int tile, const WaitSet& waits) {
   set_ready_wait_inputs(seat);
-  publish_waits(waits);  // the hand form that evaluate_win reads
+  publish_waits(waits);  // the hand form that evaluate_win_for_scoring reads
   score_evaluated(evaluate_win_for_scoring(seat, tile, 1));
   return yaku_points_without_flowers();
 }
