@@ -7,8 +7,8 @@
 // the advised discard are computed once and then only again when the game
 // state they are computed from has changed.
 struct UserTurnMemo {
-  StateSnapshot after;   // the game state the last computation left
-  bool settled = false;  // that computation found the state as it left it
+  StateSnapshot after;   // the game state the last computation started from
+  bool settled = false;  // that computation left the state as it found it
 };
 
 struct FlowState {

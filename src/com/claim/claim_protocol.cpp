@@ -73,12 +73,6 @@ void set_ready_wait_inputs(int seat) {
 
 }  // namespace
 
-int ready_waits(int seat, int* waits) {
-  const WaitSet w = seat_ready_waits(seat);
-  std::copy(w.tiles, w.tiles + w.count, waits);
-  return w.count;
-}
-
 WaitSet seat_ready_waits(int seat) {
   set_ready_wait_inputs(seat);
   find_waits();

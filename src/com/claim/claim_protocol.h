@@ -83,10 +83,7 @@ class ClaimTrial {
 };
 
 // The waits of the seat's slots 0-12 (slot 13 is the replaced slot and is
-// cleared in the work area), copied into `waits`: every valuation refinds
-// the shared list. Returns their number, 0 when the seat is not ready.
-int ready_waits(int seat, int* waits);
-// The same search, its result as a value.
+// cleared in the work area); none when the seat is not ready.
 WaitSet seat_ready_waits(int seat);
 
 // The points without flowers of winning on a discard of `tile` with the

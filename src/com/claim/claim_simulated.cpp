@@ -275,11 +275,10 @@ const ReadyRecord* choose_to_get_ready(const RecordTable<ReadyRecord>& table) {
   return chosen;
 }
 
-CurrentHand value_current_hand(int seat, const int* waits, int count) {
+CurrentHand value_current_hand(int seat, const WaitSet& ready) {
   CurrentHand cur;
-  const WaitSet ready = count > 0 ? seat_ready_waits(seat) : WaitSet{};  // no waits listed: no search, as before
-  for (int i = 0; i < count; ++i) {
-    const int w = waits[i];
+  for (int i = 0; i < ready.count; ++i) {
+    const int w = ready.tiles[i];
     int total = score_win_with(seat, w, ready);
     if (is_last_tile(w)) total = last_tile_value(total);
     const int seen = g_seen_counts[w];
@@ -345,12 +344,11 @@ void naki_to_get_ready(int seat, int min_points) {
 
 void naki_for_better_ready_hand(int seat) {
   if (flowers_in_hand(seat) > 0) return;
-  int waits[kMaxWaits];
-  const int count = ready_waits(seat, waits);
-  if (count == 0) return;
+  const WaitSet ready = seat_ready_waits(seat);
+  if (ready.count == 0) return;
   const bool open = std::any_of(g_melds[seat], g_melds[seat] + kMeldSlots,
                                 [](int code) { return code != 0 && meld_kind(code) != kMeldConcealedKong; });
-  const CurrentHand cur = value_current_hand(seat, waits, count);
+  const CurrentHand cur = value_current_hand(seat, ready);
   const int tile = take_naki_tile();
   ClaimTrial trial(seat);
   const BetterContext ctx{seat, tile, open, honour_pair_only(seat), cur};

@@ -52,8 +52,8 @@ struct CurrentHand {
 };
 
 // The current ready hand of the seat, valued wait by wait (last tiles as
-// the claim decider values them).
-CurrentHand value_current_hand(int seat, const int* waits, int count);
+// the claim decider values them); `ready` is what seat_ready_waits finds now.
+CurrentHand value_current_hand(int seat, const WaitSet& ready);
 
 // Is a call worth `points` with `live` copies better than the current hand?
 bool better_than(const CurrentHand& cur, int points, int live);

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 #include "base/ai_record.h"
+#include "core/bits.h"
 #include "core/tiles.h"
 #include "base/visible.h"
 #include "com/hand_terms.h"
@@ -39,8 +39,8 @@ inline KnittedBest best_knitted(const std::array<std::uint64_t, kKnittedArrangem
   KnittedBest best;
   for (int a = 0; a < kKnittedArrangements; ++a) {
     // Dead kinds only ever lower a score to 0: one that could not beat the best is not looked at.
-    const int present = std::popcount(kinds.held & arrangements[a]);
-    if (present <= best.score || std::popcount(kinds.dead & arrangements[a]) >= dead_limit) continue;
+    const int present = bit_count(kinds.held & arrangements[a]);
+    if (present <= best.score || bit_count(kinds.dead & arrangements[a]) >= dead_limit) continue;
     best = {a, present};
   }
   return best;

@@ -88,7 +88,8 @@ RestShape read_rest(const KindCounts& rest, int other_melds, PairCount pair_besi
 
 // How one seat's hand fills every template of the five patterns, and what
 // the rest beside each makes. The script asks for these about a hundred
-// times per run, on every frame of the user's turn, of hands that seldom
+// times per run, and runs come at every claim, every computer turn and
+// every change of the table in the user's turn, of hands that seldom
 // change: each is worked out when first asked for and kept until the
 // seat's melds or g_hand_counts differ from those it was read from.
 class ChowFitMemo {

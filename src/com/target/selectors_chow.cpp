@@ -30,12 +30,8 @@ struct ChowAimTraits {
 constexpr ChowAimTraits kPureStraightAim{kYaku49PureStraight, false, false, true};
 constexpr ChowAimTraits kMixedStraightAim{kYaku35MixedStraight, true, false, false};
 constexpr ChowAimTraits kMixedTripleChowAim{kYaku33MixedTripleChow, false, false, false};
-// Mixed shifted chows used to try at each count every template covering at
-// least that many, so a template came up again at each lower count. Its
-// judgement stands within a call and the record already held what it wrote
-// (the target, an alternative, nothing when alternatives were full or it
-// was not near after a near one; the near flag set once), and the call never
-// ends early: trying each template once, at its own count, writes the same.
+// Mixed shifted chows tries each template once, at its own coverage: a
+// template's judgement stands within a call, and the call never ends early.
 constexpr ChowAimTraits kMixedShiftedChowsAim{kYaku27MixedShiftedChows, true, true, false};
 constexpr ChowAimTraits kPureShiftedChowsAim{kYaku47PureShiftedChows, false, true, true};
 
@@ -147,8 +143,9 @@ bool fit_may_be_near(const ChowCall& call, const ChowLayout& t, const ChowFit& f
   return true;
 }
 
-bool chow_near(const ChowCall& call, const ChowLayout& t, const ChowFit& fit, const RestShape& r) {
-  if (!call_may_be_near(call) || !fit_may_be_near(call, t, fit)) return false;
+// A template that may be near (call_may_be_near and fit_may_be_near) is
+// near when the rest beside it completes it.
+bool chow_near(const ChowFit& fit, const RestShape& r) {
   if (fit.coverage == 7) return (r.sets == 1 && r.pairs >= 1) || (r.sets >= 2 && r.pungs >= 1);
   return near_at_eight(r);
 }
@@ -202,11 +199,12 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   if (fit.other_melds >= 2 || !spread_enough(call, t, fit)) return std::nullopt;
   if (shifted && call.shape != kNoDoubledTileRule && shifted_lacks_shared_tile(t, fit)) return std::nullopt;
   const bool deciding = shifted || !call.candidate_mode;
+  bool may_be_near = false;
   if (!shifted) {
     // The rest is read last, and only when a test asks it: a template that
     // must be near and cannot be fails without it; one that cannot be near,
     // of a call with no shape and no quality to meet, passes without it.
-    const bool may_be_near = call_may_be_near(call) && fit_may_be_near(call, t, fit);
+    may_be_near = call_may_be_near(call) && fit_may_be_near(call, t, fit);
     if (deciding && call.shape == kShapeNear && !may_be_near) return std::nullopt;
     const bool shaped = call.shape == kShapeNear || call.shape == kShapeSome;
     if (!may_be_near && !shaped && (!deciding || quality_needed(call.level, AI[call.seat].min_shanten) <= 0))
@@ -214,7 +212,7 @@ std::optional<bool> judge(ChowCall& call, std::size_t index) {
   }
   const RestShape& rest = call.memo.rest(call.aim.yaku, index);
   if (!meets_shape(call.shape, call.level, rest)) return std::nullopt;
-  const bool near = shifted ? shifted_near(call, fit, rest) : chow_near(call, t, fit, rest);
+  const bool near = shifted ? shifted_near(call, fit, rest) : may_be_near && chow_near(fit, rest);
   if (deciding && call.shape == kShapeNear && !near) return std::nullopt;
   if (!shifted && deciding && !quality_enough(call.level, AI[call.seat].min_shanten, rest)) return std::nullopt;
   return near;

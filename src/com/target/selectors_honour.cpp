@@ -85,17 +85,11 @@ bool big_four_winds_fit(int level, const MeldTally& m) {
 // thirteen orphans. Every other kind is foreign to the pattern.
 struct OrphanPattern {
   int yaku;
-  std::array<bool, kTileCodes> counts;  // per tile code: the kind counts for the pattern
+  std::uint64_t kinds;  // bit t: tile t counts for the pattern
+  bool counts(int tile) const { return tile_classes::in(kinds, tile); }
 };
-constexpr std::array<bool, kTileCodes> tiles_where(bool (*test)(int tile)) {
-  std::array<bool, kTileCodes> out{};
-  for (int t = 0; t < kTileCodes; ++t) out[t] = test(t);
-  return out;
-}
-constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, tiles_where(is_terminal)};
-constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, tiles_where(is_terminal_or_honour)};
-static_assert(kAllTerminals.counts[19] && !kAllTerminals.counts[kEast] && kAllTerminalsAndHonours.counts[kRed] &&
-              !kAllTerminalsAndHonours.counts[5]);
+constexpr OrphanPattern kAllTerminals{kYaku72AllTerminals, tile_classes::kTerminal};
+constexpr OrphanPattern kAllTerminalsAndHonours{kYaku63TerminalsHonours, tile_classes::kTerminalOrHonour};
 
 // A closed hand of five pairs with a foreign one is on its way to seven pairs.
 bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
@@ -105,7 +99,7 @@ bool five_pairs_with_foreign(int seat, const OrphanPattern& p) {
   for (int t : kPlayingTiles) {
     if (held(t) != 2) continue;
     ++pairs;
-    foreign = foreign || !p.counts[t];
+    foreign = foreign || !p.counts(t);
   }
   return pairs == 5 && foreign;
 }
@@ -115,7 +109,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   const MeldTally& m = tally_melds(seat);
   if (m.chows > 0) return;
   for (int t : kPlayingTiles)
-    if (!p.counts[t] && (held(t) >= 3 || m.pungs[t])) return;
+    if (!p.counts(t) && (held(t) >= 3 || m.pungs[t])) return;
   if (five_pairs_with_foreign(seat, p)) return;
   // Dead kinds need no test of their own: one the seat has not made a pung
   // of is neither a set nor a live pair, so three dead terminals (ten dead
@@ -123,7 +117,7 @@ void aim_orphan_pattern(int seat, const OrphanPattern& p, int mode) {
   int pungs = 0;
   int live_pairs = 0;
   for (int t : kPlayingTiles) {
-    if (!p.counts[t]) continue;
+    if (!p.counts(t)) continue;
     pungs += m.pungs[t] || held(t) >= 3 ? 1 : 0;
     live_pairs += is_live_pair(t) ? 1 : 0;
   }

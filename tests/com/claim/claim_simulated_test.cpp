@@ -95,16 +95,14 @@ TEST_F(KongKept, ByTargetAndTheKongsOwnValue) {
 TEST_F(KongKept, TheCurrentHandCountsLiveCopiesOfItsEightPointWaits) {
   set_up({"", nullptr, "234m 567m 789m 11m 55z", "5z", {}, 0, 0, {}, 2});
   count_visible_tiles(kSeat);
-  const int waits[] = {1, kWhite};
-  const CurrentHand cur = value_current_hand(kSeat, waits, 2);
+  const CurrentHand cur = value_current_hand(kSeat, seat_ready_waits(kSeat));
   EXPECT_EQ(cur.points, 11);
   EXPECT_EQ(cur.live, 3) << "two 1m and one white left";
   EXPECT_TRUE(cur.live_eight);
   // Ready on 6p (7) and 9p (8).
   set_up({"", nullptr, "123m 456m 123p 78p 55p", "5z", {}, 0, 0, {}, 2});
   count_visible_tiles(kSeat);
-  const int waits2[] = {16, 19};
-  const CurrentHand seven_or_eight = value_current_hand(kSeat, waits2, 2);
+  const CurrentHand seven_or_eight = value_current_hand(kSeat, seat_ready_waits(kSeat));
   EXPECT_EQ(seven_or_eight.points, 8);
   EXPECT_EQ(seven_or_eight.live, 4) << "only the 9p are worth 8";
   EXPECT_TRUE(seven_or_eight.live_eight);
