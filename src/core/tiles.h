@@ -134,6 +134,9 @@ constexpr int kDrawSlot = 13;  // the tile just drawn, claimed or under consider
 constexpr int tile_of(int slot) { return slot % 100; }
 constexpr int marker_of(int slot) { return slot / 100; }
 constexpr int make_slot(int tile, int marker) { return tile + 100 * marker; }
+// Slot values with a marker: 0 .. kSlotValues - 1.
+constexpr int kSlotMarkers = kMeldedKongSlot + 1;
+constexpr int kSlotValues = make_slot(0, kSlotMarkers);
 constexpr bool is_free_slot(int slot) { return slot > 0 && slot < 100; }
 
 // ------------------------------------------------------------ declared melds

@@ -15,17 +15,13 @@ namespace {
 // A hand slot value is at most 4xx, so value / 10 names a group of ten
 // values of one marker and one suit; sets never leave a group, and a free
 // tile never joins a marked one.
-constexpr int kGroups = 50;
+constexpr int kGroups = kSlotValues / 10;
 constexpr int kFreeGroups = 5;  // the free tiles' groups: the three suits, honours, flowers
 constexpr int kMarkedSlotsForTwoMelds = 4;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
 
-constexpr TileMask kPlayingMask = [] {
-  TileMask m = 0;
-  for (int t : kPlayingTiles) m |= TileMask{1} << t;
-  return m;
-}();
+constexpr TileMask kPlayingMask = tile_classes::kSuited | tile_classes::kHonour;
 
 // The counts of one group by rank 0..9, four bits each: a group holds at
 // most 13 values.

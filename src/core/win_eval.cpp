@@ -65,9 +65,7 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-// Slot values 0 .. kSlotValues - 1 have a marker of at most kMeldedKongSlot;
-// kPlayingValue tells those that hold a playing tile.
-constexpr int kSlotValues = make_slot(0, kMeldedKongSlot + 1);
+// Of the slot values, those that hold a playing tile.
 constexpr auto kPlayingValue = [] {
   std::array<bool, kSlotValues> playing{};
   for (int v = 0; v < kSlotValues; ++v) playing[v] = is_playing_tile(tile_of(v));

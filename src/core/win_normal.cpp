@@ -35,7 +35,6 @@ int front_run(Counts c) { return std::countr_zero(c) / kNibble; }
 
 // The steps that can take a block starting at a slot value, bit s for
 // BlockStep s; a chow also needs the next two values in the hand.
-constexpr int kSlotValues = 5 * 100;
 constexpr auto kValueSteps = [] {
   std::array<std::uint8_t, kSlotValues> steps{};
   for (int v = 0; v < kSlotValues; ++v)
@@ -47,10 +46,9 @@ constexpr auto kValueSteps = [] {
 
 // The block a step takes at a value it is open at: a base by the step and
 // the value's marker, plus the tile.
-constexpr int kMarkers = kMeldedKongSlot + 1;
 constexpr auto kStepBase = [] {
-  std::array<std::array<int, kMarkers>, kSteps> base{};
-  for (int marker = 0; marker < kMarkers; ++marker) {
+  std::array<std::array<int, kSlotMarkers>, kSteps> base{};
+  for (int marker = 0; marker < kSlotMarkers; ++marker) {
     const int v = make_slot(1, marker);  // any suited tile: the base is the same for every tile the step takes
     base[kStepPung][marker] = set_block_of(v) - 1;
     base[kStepChow][marker] = chow_block_of(v) - 1;
