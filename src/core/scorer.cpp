@@ -53,7 +53,7 @@ enum CheckNeeds : int {
   kOnlyReversible = 1 << 25,
   kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
 };
-constexpr int kNeedKinds = 27;
+constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kOnlyNearFive));
 
 // Each kOnly need with the tiles it allows.
 struct TileNeed {
@@ -207,31 +207,24 @@ constexpr CheckSet checks_where(Pred pred) {
   return set;
 }
 
-// The checks each hand form runs, and those each CheckNeeds bit gates.
+// The checks each hand form runs.
 constexpr auto kChecksOfForm = [] {
   std::array<CheckSet, kHandForms> out{};
   for (int form = 0; form < kHandForms; ++form)
     out[form] = checks_where([form](const PatternCheck& c) { return (c.forms & (1 << form)) != 0; });
   return out;
 }();
-constexpr auto kChecksNeeding = [] {
-  std::array<CheckSet, kNeedKinds> out{};
-  for (int k = 0; k < kNeedKinds; ++k)
-    out[k] = checks_where([k](const PatternCheck& c) { return (c.needs >> k & 1) != 0; });
-  return out;
-}();
-
 // The checks that a hand lacking some needs skips, by the needs it holds,
-// six need kinds a table: the union of the checks of each kind not held.
+// six need kinds a table: those that need a kind not held.
 constexpr int kNeedChunk = 6;
 constexpr int kNeedChunks = (kNeedKinds + kNeedChunk - 1) / kNeedChunk;
 constexpr auto kChecksSkipped = [] {
   std::array<std::array<CheckSet, 1 << kNeedChunk>, kNeedChunks> out{};
   for (int chunk = 0; chunk < kNeedChunks; ++chunk)
     for (int held = 0; held < 1 << kNeedChunk; ++held)
-      for (int i = 0; i < kNeedChunk && chunk * kNeedChunk + i < kNeedKinds; ++i)
-        if ((held >> i & 1) == 0)
-          for (int w = 0; w < 2; ++w) out[chunk][held].words[w] |= kChecksNeeding[chunk * kNeedChunk + i].words[w];
+      out[chunk][held] = checks_where([chunk, held](const PatternCheck& c) {
+        return (c.needs >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1) & ~held) != 0;
+      });
   return out;
 }();
 
