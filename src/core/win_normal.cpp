@@ -74,15 +74,18 @@ struct Runs {
 Runs runs_of(const int (&values)[kHandSlots]) {
   Runs h;
   Counts next_above = 0;  // nibble k is 1 when run k + 1 holds the value one above run k's
-  int n = 0;              // the run of position i
+  Counts one = 1;         // 1 in the nibble of the run of position i
+  int n = 0;              // that run
   h.value[0] = values[0];
   h.whole = 1;
   for (int i = 1; i < kHandSlots; ++i) {
-    next_above |= Counts{values[i] == values[i - 1] + 1} << (kNibble * n);
-    n += values[i] != values[i - 1] ? 1 : 0;
-    assert(values[i] > 0 && values[i] < kSlotValues);
+    const int rise = values[i] - values[i - 1];
+    assert(rise >= 0 && values[i] < kSlotValues);
+    next_above |= rise == 1 ? one : 0;
+    one = rise != 0 ? one << kNibble : one;
+    n += rise != 0 ? 1 : 0;
     h.value[n] = values[i];
-    h.whole += Counts{1} << (kNibble * n);
+    h.whole += one;
   }
   h.chow_runs = next_above & next_above >> kNibble;
   return h;
@@ -136,6 +139,13 @@ struct Trail {
   int step[kWinBlocks];
 };
 
+// The step that takes exactly `left` from its lowest run on, -1 for none.
+int last_step(Counts left) {
+  for (int step = 0; step < kSteps; ++step)
+    if (left == kTaken[step]) return step;
+  return -1;
+}
+
 void add_path(const Runs& h, const Trail& t, int steps, Paths& out) {
   Path& p = out.list[out.count++];
   p.steps = steps;
@@ -150,14 +160,18 @@ void collect_paths(const Runs& h, Counts left, int steps, bool pair_taken, Trail
   assert(left != 0);  // four blocks leave at least two tiles of fourteen
   const int k = front_run(left);
   t.front[level] = k;
-  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
-    const Counts rest = left - (kTaken[step] << (kNibble * k));
+  if constexpr (level == kWinBlocks - 1) {
+    // The last block takes every tile left, so only one step can end a path.
+    const int step = last_step(left >> (kNibble * k));
+    if (step < 0 || (open_steps(h, left, k, pair_taken) >> step & 1) == 0) return;
     t.step[level] = step;
-    if constexpr (level == kWinBlocks - 1) {
-      if (rest == 0) add_path(h, t, steps * kSteps + step, out);
-    } else {
-      collect_paths<level + 1>(h, rest, steps * kSteps + step, pair_taken || step == kStepPair, t, out);
+    add_path(h, t, steps * kSteps + step, out);
+  } else {
+    for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
+      const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
+      t.step[level] = step;
+      collect_paths<level + 1>(h, left - (kTaken[step] << (kNibble * k)), steps * kSteps + step,
+                               pair_taken || step == kStepPair, t, out);
     }
   }
 }
@@ -257,7 +271,6 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
-    rec = {};
     const Path& p = paths.list[o.path_of[order]];
     std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
     if (o.same_as[order] >= 0) {
