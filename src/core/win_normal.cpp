@@ -113,6 +113,25 @@ constexpr auto kCopiesSteps = [] {
   return kValueSteps[h.value[k]] & (kCopiesSteps[pair_taken][count_at(left, k)] | chow << kStepChow);
 }
 
+// A path's blocks as a multiset, one number: the chows taken at each run
+// (three bits, at most four), a bit for the pung at each run, and the
+// pair's run + 1. A block is one step at one run (runs hold distinct
+// values, and each step's blocks lie in their own hundreds), so two paths
+// read the same blocks, in whatever order, exactly when their keys are equal.
+using BlockKey = std::uint64_t;
+constexpr auto kKeyOf = [] {
+  constexpr int kPungShift = 3 * kHandSlots;
+  constexpr int kPairShift = kPungShift + kHandSlots;
+  static_assert(kPairShift + 4 <= 64 && kHandSlots < 16);
+  std::array<std::array<BlockKey, kSteps>, kHandSlots> key{};
+  for (int k = 0; k < kHandSlots; ++k) {
+    key[k][kStepChow] = BlockKey{1} << (3 * k);
+    key[k][kStepPung] = BlockKey{1} << (kPungShift + k);
+    key[k][kStepPair] = BlockKey(k + 1) << kPairShift;
+  }
+  return key;
+}();
+
 // Every way of taking five blocks that take every tile: the step taken at
 // each level and its block. Each step at a node takes the one block it
 // finds, so a path is known by its steps, and an extraction order's
@@ -122,6 +141,7 @@ constexpr auto kCopiesSteps = [] {
 struct Path {
   int steps;  // the step at each level as a base-3 digit, the first level most significant
   int blocks[kWinBlocks];
+  BlockKey key;
 };
 constexpr int kStepCodes = kSteps * kSteps * kSteps * kSteps * kSteps;  // one digit a level
 static_assert(kWinBlocks == 5);
@@ -149,7 +169,11 @@ int last_step(Counts left) {
 void add_path(const Runs& h, const Trail& t, int steps, Paths& out) {
   Path& p = out.list[out.count++];
   p.steps = steps;
-  for (int l = 0; l < kWinBlocks; ++l) p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
+  p.key = 0;
+  for (int l = 0; l < kWinBlocks; ++l) {
+    p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
+    p.key += kKeyOf[t.front[l]][t.step[l]];
+  }
 }
 
 // Depth first from `level`, the steps of a node in the order pung, chow,
@@ -213,15 +237,6 @@ int first_path(const Paths& paths, int order) {
   return first;
 }
 
-using BlockSet = std::array<int, kWinBlocks>;  // a reading's blocks, ascending
-
-BlockSet block_set_of(const int* blocks) {
-  BlockSet s;
-  std::copy(blocks, blocks + kWinBlocks, s.begin());
-  std::sort(s.begin(), s.end());
-  return s;
-}
-
 // The orders' first paths, and for each order the earlier order that read
 // the same blocks in any order (-1 for none): such an order scored the same
 // total, as no pattern depends on the order the blocks were taken in.
@@ -234,24 +249,13 @@ OrderPaths order_paths(const Paths& paths) {
   assert(paths.count > 0);
   static_assert(kExtractionOrders == 6);
   if (paths.count == 1) return {{0, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0}};  // order 0 scores the one path
-  int reading_of[kMaxPaths];  // the first path that reads the same blocks
-  BlockSet sets[kMaxPaths];
-  for (int i = 0; i < paths.count; ++i) {
-    reading_of[i] = i;
-    sets[i] = block_set_of(paths.list[i].blocks);
-    for (int j = 0; j < i && reading_of[i] == i; ++j)
-      if (sets[j] == sets[i]) reading_of[i] = j;
-  }
   OrderPaths o;
   for (int order = 0; order < kExtractionOrders; ++order) {
     o.path_of[order] = first_path(paths, order);
-    o.same_as[order] = -1;
-    const int reading = reading_of[o.path_of[order]];
-    for (int k = 0; k < order; ++k) {
-      if (reading_of[o.path_of[k]] != reading) continue;
-      o.same_as[order] = k;
-      break;
-    }
+    const BlockKey key = paths.list[o.path_of[order]].key;
+    int same = 0;
+    while (paths.list[o.path_of[same]].key != key) ++same;
+    o.same_as[order] = same < order ? same : -1;
   }
   return o;
 }
