@@ -263,7 +263,6 @@ OrderPaths order_paths(const Paths& paths) {
 }  // namespace
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
-  HandFacts facts;  // of the tiles, gathered for the first scoring
   const Runs h = runs_of(r.hand);
   Paths paths;
   collect_paths(h, paths);
@@ -271,6 +270,8 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     clear_small(r.orders);
     return false;
   }
+  HandFacts facts;  // of the tiles, for every scoring: order 0 always scores
+  gather_tile_facts(facts, r, ctx, rules);
   const OrderPaths o = order_paths(paths);
   int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
@@ -280,7 +281,6 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     if (o.same_as[order] >= 0) {
       rec.points = r.orders[o.same_as[order]].points;
     } else {
-      if (r.scorings == 0) gather_tile_facts(facts, r, ctx, rules);
       score_blocks(facts, rec.blocks, work);
       ++r.scorings;
       r.work_order = order;
