@@ -74,15 +74,18 @@ struct Runs {
 Runs runs_of(const int (&values)[kHandSlots]) {
   Runs h;
   Counts next_above = 0;  // nibble k is 1 when run k + 1 holds the value one above run k's
-  int n = 0;              // the run of position i
+  Counts one = 1;         // 1 in the nibble of the run of position i
+  int n = 0;              // that run
   h.value[0] = values[0];
   h.whole = 1;
   for (int i = 1; i < kHandSlots; ++i) {
-    next_above |= Counts{values[i] == values[i - 1] + 1} << (kNibble * n);
-    n += values[i] != values[i - 1] ? 1 : 0;
-    assert(values[i] > 0 && values[i] < kSlotValues);
+    const int rise = values[i] - values[i - 1];
+    assert(rise >= 0 && values[i] < kSlotValues);
+    next_above |= rise == 1 ? one : 0;
+    one = rise != 0 ? one << kNibble : one;
+    n += rise != 0 ? 1 : 0;
     h.value[n] = values[i];
-    h.whole += Counts{1} << (kNibble * n);
+    h.whole += one;
   }
   h.chow_runs = next_above & next_above >> kNibble;
   return h;
@@ -110,6 +113,25 @@ constexpr auto kCopiesSteps = [] {
   return kValueSteps[h.value[k]] & (kCopiesSteps[pair_taken][count_at(left, k)] | chow << kStepChow);
 }
 
+// A path's blocks as a multiset, one number: the chows taken at each run
+// (three bits, at most four), a bit for the pung at each run, and the
+// pair's run + 1. A block is one step at one run (runs hold distinct
+// values, and each step's blocks lie in their own hundreds), so two paths
+// read the same blocks, in whatever order, exactly when their keys are equal.
+using BlockKey = std::uint64_t;
+constexpr auto kKeyOf = [] {
+  constexpr int kPungShift = 3 * kHandSlots;
+  constexpr int kPairShift = kPungShift + kHandSlots;
+  static_assert(kPairShift + 4 <= 64 && kHandSlots < 16);
+  std::array<std::array<BlockKey, kSteps>, kHandSlots> key{};
+  for (int k = 0; k < kHandSlots; ++k) {
+    key[k][kStepChow] = BlockKey{1} << (3 * k);
+    key[k][kStepPung] = BlockKey{1} << (kPungShift + k);
+    key[k][kStepPair] = BlockKey(k + 1) << kPairShift;
+  }
+  return key;
+}();
+
 // Every way of taking five blocks that take every tile: the step taken at
 // each level and its block. Each step at a node takes the one block it
 // finds, so a path is known by its steps, and an extraction order's
@@ -119,6 +141,7 @@ constexpr auto kCopiesSteps = [] {
 struct Path {
   int steps;  // the step at each level as a base-3 digit, the first level most significant
   int blocks[kWinBlocks];
+  BlockKey key;
 };
 constexpr int kStepCodes = kSteps * kSteps * kSteps * kSteps * kSteps;  // one digit a level
 static_assert(kWinBlocks == 5);
@@ -136,10 +159,21 @@ struct Trail {
   int step[kWinBlocks];
 };
 
+// The step that takes exactly `left` from its lowest run on, -1 for none.
+int last_step(Counts left) {
+  for (int step = 0; step < kSteps; ++step)
+    if (left == kTaken[step]) return step;
+  return -1;
+}
+
 void add_path(const Runs& h, const Trail& t, int steps, Paths& out) {
   Path& p = out.list[out.count++];
   p.steps = steps;
-  for (int l = 0; l < kWinBlocks; ++l) p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
+  p.key = 0;
+  for (int l = 0; l < kWinBlocks; ++l) {
+    p.blocks[l] = block_of(h.value[t.front[l]], static_cast<BlockStep>(t.step[l]));
+    p.key += kKeyOf[t.front[l]][t.step[l]];
+  }
 }
 
 // Depth first from `level`, the steps of a node in the order pung, chow,
@@ -150,14 +184,18 @@ void collect_paths(const Runs& h, Counts left, int steps, bool pair_taken, Trail
   assert(left != 0);  // four blocks leave at least two tiles of fourteen
   const int k = front_run(left);
   t.front[level] = k;
-  for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
-    const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
-    const Counts rest = left - (kTaken[step] << (kNibble * k));
+  if constexpr (level == kWinBlocks - 1) {
+    // The last block takes every tile left, so only one step can end a path.
+    const int step = last_step(left >> (kNibble * k));
+    if (step < 0 || (open_steps(h, left, k, pair_taken) >> step & 1) == 0) return;
     t.step[level] = step;
-    if constexpr (level == kWinBlocks - 1) {
-      if (rest == 0) add_path(h, t, steps * kSteps + step, out);
-    } else {
-      collect_paths<level + 1>(h, rest, steps * kSteps + step, pair_taken || step == kStepPair, t, out);
+    add_path(h, t, steps * kSteps + step, out);
+  } else {
+    for (int open = open_steps(h, left, k, pair_taken); open != 0; open &= open - 1) {
+      const auto step = static_cast<BlockStep>(std::countr_zero(static_cast<unsigned>(open)));
+      t.step[level] = step;
+      collect_paths<level + 1>(h, left - (kTaken[step] << (kNibble * k)), steps * kSteps + step,
+                               pair_taken || step == kStepPair, t, out);
     }
   }
 }
@@ -199,15 +237,6 @@ int first_path(const Paths& paths, int order) {
   return first;
 }
 
-using BlockSet = std::array<int, kWinBlocks>;  // a reading's blocks, ascending
-
-BlockSet block_set_of(const int* blocks) {
-  BlockSet s;
-  std::copy(blocks, blocks + kWinBlocks, s.begin());
-  std::sort(s.begin(), s.end());
-  return s;
-}
-
 // The orders' first paths, and for each order the earlier order that read
 // the same blocks in any order (-1 for none): such an order scored the same
 // total, as no pattern depends on the order the blocks were taken in.
@@ -220,24 +249,13 @@ OrderPaths order_paths(const Paths& paths) {
   assert(paths.count > 0);
   static_assert(kExtractionOrders == 6);
   if (paths.count == 1) return {{0, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0}};  // order 0 scores the one path
-  int reading_of[kMaxPaths];  // the first path that reads the same blocks
-  BlockSet sets[kMaxPaths];
-  for (int i = 0; i < paths.count; ++i) {
-    reading_of[i] = i;
-    sets[i] = block_set_of(paths.list[i].blocks);
-    for (int j = 0; j < i && reading_of[i] == i; ++j)
-      if (sets[j] == sets[i]) reading_of[i] = j;
-  }
   OrderPaths o;
   for (int order = 0; order < kExtractionOrders; ++order) {
     o.path_of[order] = first_path(paths, order);
-    o.same_as[order] = -1;
-    const int reading = reading_of[o.path_of[order]];
-    for (int k = 0; k < order; ++k) {
-      if (reading_of[o.path_of[k]] != reading) continue;
-      o.same_as[order] = k;
-      break;
-    }
+    const BlockKey key = paths.list[o.path_of[order]].key;
+    int same = 0;
+    while (paths.list[o.path_of[same]].key != key) ++same;
+    o.same_as[order] = same < order ? same : -1;
   }
   return o;
 }
@@ -245,7 +263,6 @@ OrderPaths order_paths(const Paths& paths) {
 }  // namespace
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
-  HandFacts facts;  // of the tiles, gathered for the first scoring
   const Runs h = runs_of(r.hand);
   Paths paths;
   collect_paths(h, paths);
@@ -253,17 +270,17 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     clear_small(r.orders);
     return false;
   }
+  HandFacts facts;  // of the tiles, for every scoring: order 0 always scores
+  gather_tile_facts(facts, r, ctx, rules);
   const OrderPaths o = order_paths(paths);
   int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
-    rec = {};
     const Path& p = paths.list[o.path_of[order]];
     std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
     if (o.same_as[order] >= 0) {
       rec.points = r.orders[o.same_as[order]].points;
     } else {
-      if (r.scorings == 0) gather_tile_facts(facts, r, ctx, rules);
       score_blocks(facts, rec.blocks, work);
       ++r.scorings;
       r.work_order = order;

@@ -144,9 +144,24 @@ class NormalReading : public ScoringTest {
       EXPECT_EQ(work.table[id].points, e.work.table[id].points) << id;
     }
     if (r.scorings > 1) ++several_readings_;
+    count_order_pairs(e);
     return true;
   }
+
+  // Pairs of orders that read the same blocks in another sequence, or
+  // different blocks to the same total.
+  void count_order_pairs(const Expected& e) {
+    for (int j = 1; j < kExtractionOrders; ++j)
+      for (int k = 0; k < j; ++k) {
+        const std::vector<int> a(e.orders[k].blocks, e.orders[k].blocks + kWinBlocks);
+        const std::vector<int> b(e.orders[j].blocks, e.orders[j].blocks + kWinBlocks);
+        if (a != b && sorted(a) == sorted(b)) ++reordered_;
+        if (sorted(a) != sorted(b) && e.orders[k].points == e.orders[j].points) ++ties_;
+      }
+  }
   int several_readings_ = 0;  // hands read more than one way
+  int reordered_ = 0;         // order pairs that took the same blocks in another sequence
+  int ties_ = 0;              // order pairs that read different blocks to the same total
 };
 
 // Four sets and a pair of one suit, no tile more than four times: sets of
@@ -197,6 +212,8 @@ TEST_F(NormalReading, ManyReadingHandsMatchTheRulesSearch) {
   }
   EXPECT_EQ(hands, 600);
   EXPECT_GT(several_readings_, hands / 10) << "too few hands read more than one way";
+  EXPECT_GT(reordered_, 0) << "no hand read the same blocks in two sequences";
+  EXPECT_GT(ties_, 0) << "no hand read two ways to one total";
 }
 
 TEST_F(NormalReading, OneSuitHandsWithACallMatchTheRulesSearch) {
@@ -225,12 +242,15 @@ TEST_F(NormalReading, NineGatesOnEveryTileMatchTheRulesSearch) {
         if (HasFailure()) FAIL() << "suit " << suit << " extra " << extra;
       }
   EXPECT_EQ(hands, 3 * 9 * 2);
+  EXPECT_GT(reordered_, 0) << "a 1, 3, 6 or 9 reads 111 and 123 either way round";
 }
 
 // Equal tiles of called chows are chows, never a pung, beside free tiles
-// of the same ranks or not.
+// of the same ranks or not; a called set's tiles sort after the free ones,
+// so it is the last block taken.
 TEST_F(NormalReading, CalledChowsOfOneRunMatchTheRulesSearch) {
-  for (const char* text : {"[1 2 3] [1 2 3] [1 2 3] 5 5 5 9 + 9", "[1 2 3] [1 2 3] 1 2 3 7 7 7 9 + 9"}) {
+  for (const char* text : {"[1 2 3] [1 2 3] [1 2 3] 5 5 5 9 + 9", "[1 2 3] [1 2 3] 1 2 3 7 7 7 9 + 9",
+                           "[7 8 9] 1 1 2 2 3 3 5 5 5 9 + 9", "[5 5 5] 1 2 3 4 5 6 7 8 9 9 + 9"}) {
     place_win_hand(kSeat, parse_win_hand(text));
     EXPECT_TRUE(read_matches_reference(1)) << text;
   }
