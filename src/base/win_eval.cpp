@@ -17,7 +17,9 @@ int discards_of_all_seats() {
 
 bool meld_declared_anywhere() {
   const int* codes = &g_melds[0][0];
-  return std::any_of(codes, codes + kSeats * kMeldSlots, [](int code) { return code != 0; });
+  int any = 0;
+  for (int i = 0; i < kSeats * kMeldSlots; ++i) any |= codes[i];
+  return any != 0;
 }
 
 }  // namespace

@@ -65,24 +65,29 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-// Of the slot values, those that hold a playing tile.
-constexpr auto kPlayingValue = [] {
-  std::array<bool, kSlotValues> playing{};
-  for (int v = 0; v < kSlotValues; ++v) playing[v] = is_playing_tile(tile_of(v));
-  return playing;
+// What one slot adds to a scan, by slot value: bit t for a free playing tile
+// t, the top bit (above every tile code) for a value that holds no playing tile.
+constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
+static_assert(kTileCodes < 63);
+constexpr auto kScanBits = [] {
+  std::array<std::uint64_t, kSlotValues> bits{};
+  for (int v = 0; v < kSlotValues; ++v) {
+    if (!is_playing_tile(tile_of(v)))
+      bits[v] = kNoPlayingTile;
+    else if (marker_of(v) == kFree)
+      bits[v] = std::uint64_t{1} << v;
+  }
+  return bits;
 }();
 
 // v ascending: the marked slots follow the free ones.
 HandScan scan_hand(const int (&v)[kHandSlots]) {
   if (v[0] < 0 || v[kHandSlots - 1] >= kSlotValues) return {.well_formed = false};
-  HandScan scan{.all_free = marker_of(v[kHandSlots - 1]) == kFree};
-  for (int value : v) {
-    const bool playing = kPlayingValue[value];
-    scan.well_formed = scan.well_formed && playing;
-    // a free playing tile's value is its code, below 64
-    scan.free_tiles |= std::uint64_t{playing && value < make_slot(0, kChowSlot)} << (value & 63);
-  }
-  return scan;
+  std::uint64_t bits = 0;
+  for (int value : v) bits |= kScanBits[value];
+  return {.well_formed = (bits & kNoPlayingTile) == 0,
+          .all_free = marker_of(v[kHandSlots - 1]) == kFree,
+          .free_tiles = bits & ~kNoPlayingTile};
 }
 
 // Fourteen free terminals and honours of all thirteen kinds.
@@ -146,13 +151,21 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
 }
 
 // Slots 0-12 and the winning tile, ascending. The table keeps its hands
-// sorted, so this is as a rule one insertion.
+// sorted, so this is as a rule one insertion, made without a branch: each
+// place takes the middle one of its two neighbours in the sorted slots and
+// the tile.
 void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
-  std::memcpy(out, hand, kDrawSlot * sizeof(int));
-  if (!std::is_sorted(out, out + kDrawSlot)) std::sort(out, out + kDrawSlot);
-  int i = kDrawSlot;
-  for (; i > 0 && out[i - 1] > tile; --i) out[i] = out[i - 1];
-  out[i] = tile;
+  int in[kDrawSlot];
+  std::memcpy(in, hand, sizeof in);
+  int descents = 0;
+  for (int i = 1; i < kDrawSlot; ++i) descents += in[i - 1] > in[i] ? 1 : 0;
+  if (descents != 0) std::sort(in, in + kDrawSlot);
+  out[0] = in[0] < tile ? in[0] : tile;
+  for (int i = 1; i < kDrawSlot; ++i) {
+    const int upper = in[i] < tile ? in[i] : tile;
+    out[i] = in[i - 1] > upper ? in[i - 1] : upper;
+  }
+  out[kDrawSlot] = in[kDrawSlot - 1] > tile ? in[kDrawSlot - 1] : tile;
 }
 
 bool read_hand_form(WinReading& r, const HandScan& scan, const WinContext& ctx, const RuleSwitches& rules,
@@ -180,7 +193,9 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
+  bool open = false;
+  for (int code : ctx.melds) open |= is_open_meld(code);
+  r.open = open ? 1 : 0;
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;
