@@ -227,5 +227,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
 bool work_holds_reading(const WinReading& r) {
   if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
   const EvalOrderRecord& scored = r.orders[r.work_order];
-  return std::equal(std::begin(r.blocks), std::end(r.blocks), std::begin(scored.blocks));
+  for (int i = 0; i < kWinBlocks; ++i)
+    if (r.blocks[i] != scored.blocks[i]) return false;
+  return true;
 }
