@@ -66,28 +66,35 @@ struct HandScan {
 };
 
 // What one slot adds to a scan, by slot value: bit t for a free playing tile
-// t, the top bit (above every tile code) for a value that holds no playing tile.
+// t, bit 62 for a marked one, the top bit for a value that holds no playing
+// tile (bits above every tile code).
 constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
-static_assert(kTileCodes < 63);
+constexpr std::uint64_t kMarkedTile = std::uint64_t{1} << 62;
+static_assert(kTileCodes < 62);
 constexpr auto kScanBits = [] {
   std::array<std::uint64_t, kSlotValues> bits{};
   for (int v = 0; v < kSlotValues; ++v) {
     if (!is_playing_tile(tile_of(v)))
       bits[v] = kNoPlayingTile;
-    else if (marker_of(v) == kFree)
-      bits[v] = std::uint64_t{1} << v;
+    else
+      bits[v] = marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile;
   }
   return bits;
 }();
 
-// v ascending: the marked slots follow the free ones.
-HandScan scan_hand(const int (&v)[kHandSlots]) {
-  if (v[0] < 0 || v[kHandSlots - 1] >= kSlotValues) return {.well_formed = false};
-  std::uint64_t bits = 0;
-  for (int value : v) bits |= kScanBits[value];
+std::uint64_t scan_bits(int value) {
+  return static_cast<unsigned>(value) < kSlotValues ? kScanBits[value] : kNoPlayingTile;
+}
+
+// Slots 0-12 and the winning tile in any order. Read from where they stand,
+// not from the sorted copy just written: a load from stores still on their
+// way waits for them.
+HandScan scan_hand(const int (&hand)[kHandSlots], int tile) {
+  std::uint64_t bits = scan_bits(tile);
+  for (int i = 0; i < kDrawSlot; ++i) bits |= scan_bits(hand[i]);
   return {.well_formed = (bits & kNoPlayingTile) == 0,
-          .all_free = marker_of(v[kHandSlots - 1]) == kFree,
-          .free_tiles = bits & ~kNoPlayingTile};
+          .all_free = (bits & kMarkedTile) == 0,
+          .free_tiles = bits & ~(kNoPlayingTile | kMarkedTile)};
 }
 
 // Fourteen free terminals and honours of all thirteen kinds.
@@ -153,13 +160,18 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
 // Slots 0-12 and the winning tile, ascending. The table keeps its hands
 // sorted, so this is as a rule one insertion, made without a branch: each
 // place takes the middle one of its two neighbours in the sorted slots and
-// the tile.
+// the tile. The slots are read where they stand unless they need sorting (a
+// copy read back at once would wait for its own stores).
 void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
-  int in[kDrawSlot];
-  std::memcpy(in, hand, sizeof in);
   int descents = 0;
-  for (int i = 1; i < kDrawSlot; ++i) descents += in[i - 1] > in[i] ? 1 : 0;
-  if (descents != 0) std::sort(in, in + kDrawSlot);
+  for (int i = 1; i < kDrawSlot; ++i) descents += hand[i - 1] > hand[i] ? 1 : 0;
+  int sorted[kDrawSlot];
+  const int* in = hand;
+  if (descents != 0) {
+    std::copy(hand, hand + kDrawSlot, sorted);
+    std::sort(sorted, sorted + kDrawSlot);
+    in = sorted;
+  }
   out[0] = in[0] < tile ? in[0] : tile;
   for (int i = 1; i < kDrawSlot; ++i) {
     const int upper = in[i] < tile ? in[i] : tile;
@@ -201,7 +213,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.valid = 0;
   r.scorings = 0;
   r.work_order = -1;
-  const HandScan scan = scan_hand(r.hand);
+  const HandScan scan = scan_hand(hand, tile);
   if (!scan.well_formed) {
     clear_small(r.orders);
     return;
