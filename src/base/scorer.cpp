@@ -10,7 +10,9 @@ namespace {
 // Only normal readings are kept, so other forms skip the comparison.
 bool kept_scoring_of(const WinContext& ctx, const RuleSwitches& rules) {
   if (g_scoring_memo.held != 1 || g_win_reading.form != g_scoring_memo.inputs.form) return false;
-  return g_scoring_memo.inputs == scoring_inputs_of(g_win_reading, ctx, rules);
+  ScoringInputs now;
+  scoring_inputs_of(g_win_reading, ctx, rules, now);
+  return g_scoring_memo.inputs == now;
 }
 
 // score_yaku against the table and switches given, which must be those of
@@ -35,9 +37,9 @@ void score_evaluated(const WinEvaluation& e) {
   if (!e.scored_now) score_against(e.ctx, e.rules);
 }
 
-void remember_scoring(const ScoringInputs& inputs) {
+void remember_scoring(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
   g_scoring_memo.held = 1;
-  copy_small(g_scoring_memo.inputs, inputs);
+  scoring_inputs_of(r, ctx, rules, g_scoring_memo.inputs);
   copy_small(g_scoring_memo.result, g_scoring);
 }
 

@@ -20,8 +20,8 @@ struct ScoringMemo {
 };
 extern ScoringMemo g_scoring_memo;
 void reset_scoring_memo();
-// Keeps g_scoring as the scoring of `inputs`.
-void remember_scoring(const ScoringInputs& inputs);
+// Keeps g_scoring as the scoring of the reading `r` against `ctx` under `rules`.
+void remember_scoring(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
 
 // Scores the shared reading (base/win_eval.h) in the form g_hand_form holds,
 // against the table as it stands. Unless a kong is being robbed the visible

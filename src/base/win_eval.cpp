@@ -17,7 +17,9 @@ int discards_of_all_seats() {
 
 bool meld_declared_anywhere() {
   const int* codes = &g_melds[0][0];
-  return std::any_of(codes, codes + kSeats * kMeldSlots, [](int code) { return code != 0; });
+  int any = 0;
+  for (int i = 0; i < kSeats * kMeldSlots; ++i) any |= codes[i];
+  return any != 0;
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   const WaitSet waits = current_waits();
   read_win(g_hand[seat], tile, by_discard, waits, ctx, rules, g_scoring, g_win_reading);
   const bool kept = work_holds_reading(g_win_reading);
-  if (kept) remember_scoring(scoring_inputs_of(g_win_reading, ctx, rules));
+  if (kept) remember_scoring(g_win_reading, ctx, rules);
   const bool published = recount && g_win_reading.scorings > 0;
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;

@@ -306,13 +306,21 @@ int yaku_points_without_flowers(const YakuTable& table) {
   return sum - (table[kYaku80Flowers].found != 0 ? table[kYaku80Flowers].points : 0);
 }
 
-ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules) {
-  ScoringInputs in{r.valid, r.form, r.seat, r.tile, r.by_discard, r.open, r.seat_wind, r.round_wind, r.wait_count,
-                   {}, {}, ctx, 0, rules};
-  std::copy(std::begin(r.hand), std::end(r.hand), in.hand.begin());
-  std::copy(std::begin(r.blocks), std::end(r.blocks), in.blocks.begin());
-  in.ctx.visible = nullptr;
-  if (ctx.visible != nullptr && !ctx.robbing_kong && r.tile >= 0 && r.tile < kTileCodes)
-    in.win_tile_visible = ctx.visible[r.tile];
-  return in;
+void scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, ScoringInputs& out) {
+  out.valid = r.valid;
+  out.form = r.form;
+  out.seat = r.seat;
+  out.tile = r.tile;
+  out.by_discard = r.by_discard;
+  out.open = r.open;
+  out.seat_wind = r.seat_wind;
+  out.round_wind = r.round_wind;
+  out.wait_count = r.wait_count;
+  std::copy(std::begin(r.hand), std::end(r.hand), out.hand.begin());
+  std::copy(std::begin(r.blocks), std::end(r.blocks), out.blocks.begin());
+  out.ctx = ctx;
+  out.ctx.visible = nullptr;
+  const bool count_read = ctx.visible != nullptr && !ctx.robbing_kong && r.tile >= 0 && r.tile < kTileCodes;
+  out.win_tile_visible = count_read ? ctx.visible[r.tile] : 0;
+  out.rules = rules;
 }

@@ -29,7 +29,8 @@ struct ScoringInputs {
 
   bool operator==(const ScoringInputs&) const = default;
 };
-ScoringInputs scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
+// Writes every field of `out`: it is built in place where it is kept.
+void scoring_inputs_of(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules, ScoringInputs& out);
 
 // The total for the 8-point minimum: points of every found pattern except
 // the flowers, never capped.

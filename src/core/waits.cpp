@@ -21,7 +21,7 @@ constexpr int kMarkedSlotsForTwoMelds = 4;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
 
-constexpr TileMask kPlayingMask = tile_classes::kSuited | tile_classes::kHonour;
+constexpr TileMask kPlayingMask = tile_classes::kPlaying;
 
 // The counts of one group by rank 0..9, four bits each: a group holds at
 // most 13 values.

@@ -65,24 +65,36 @@ struct HandScan {
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
 };
 
-// Of the slot values, those that hold a playing tile.
-constexpr auto kPlayingValue = [] {
-  std::array<bool, kSlotValues> playing{};
-  for (int v = 0; v < kSlotValues; ++v) playing[v] = is_playing_tile(tile_of(v));
-  return playing;
+// What one slot adds to a scan, by slot value: bit t for a free playing tile
+// t, bit 62 for a marked one, the top bit for a value that holds no playing
+// tile (bits above every tile code).
+constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
+constexpr std::uint64_t kMarkedTile = std::uint64_t{1} << 62;
+static_assert(kTileCodes < 62);
+constexpr auto kScanBits = [] {
+  std::array<std::uint64_t, kSlotValues> bits{};
+  for (int v = 0; v < kSlotValues; ++v) {
+    if (!is_playing_tile(tile_of(v)))
+      bits[v] = kNoPlayingTile;
+    else
+      bits[v] = marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile;
+  }
+  return bits;
 }();
 
-// v ascending: the marked slots follow the free ones.
-HandScan scan_hand(const int (&v)[kHandSlots]) {
-  if (v[0] < 0 || v[kHandSlots - 1] >= kSlotValues) return {.well_formed = false};
-  HandScan scan{.all_free = marker_of(v[kHandSlots - 1]) == kFree};
-  for (int value : v) {
-    const bool playing = kPlayingValue[value];
-    scan.well_formed = scan.well_formed && playing;
-    // a free playing tile's value is its code, below 64
-    scan.free_tiles |= std::uint64_t{playing && value < make_slot(0, kChowSlot)} << (value & 63);
-  }
-  return scan;
+std::uint64_t scan_bits(int value) {
+  return static_cast<unsigned>(value) < kSlotValues ? kScanBits[value] : kNoPlayingTile;
+}
+
+// Slots 0-12 and the winning tile in any order. Read from where they stand,
+// not from the sorted copy just written: a load from stores still on their
+// way waits for them.
+HandScan scan_hand(const int (&hand)[kHandSlots], int tile) {
+  std::uint64_t bits = scan_bits(tile);
+  for (int i = 0; i < kDrawSlot; ++i) bits |= scan_bits(hand[i]);
+  return {.well_formed = (bits & kNoPlayingTile) == 0,
+          .all_free = (bits & kMarkedTile) == 0,
+          .free_tiles = bits & ~(kNoPlayingTile | kMarkedTile)};
 }
 
 // Fourteen free terminals and honours of all thirteen kinds.
@@ -146,13 +158,26 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
 }
 
 // Slots 0-12 and the winning tile, ascending. The table keeps its hands
-// sorted, so this is as a rule one insertion.
+// sorted, so this is as a rule one insertion, made without a branch: each
+// place takes the middle one of its two neighbours in the sorted slots and
+// the tile. The slots are read where they stand unless they need sorting (a
+// copy read back at once would wait for its own stores).
 void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
-  std::memcpy(out, hand, kDrawSlot * sizeof(int));
-  if (!std::is_sorted(out, out + kDrawSlot)) std::sort(out, out + kDrawSlot);
-  int i = kDrawSlot;
-  for (; i > 0 && out[i - 1] > tile; --i) out[i] = out[i - 1];
-  out[i] = tile;
+  int descents = 0;
+  for (int i = 1; i < kDrawSlot; ++i) descents += hand[i - 1] > hand[i] ? 1 : 0;
+  int sorted[kDrawSlot];
+  const int* in = hand;
+  if (descents != 0) {
+    std::copy(hand, hand + kDrawSlot, sorted);
+    std::sort(sorted, sorted + kDrawSlot);
+    in = sorted;
+  }
+  out[0] = in[0] < tile ? in[0] : tile;
+  for (int i = 1; i < kDrawSlot; ++i) {
+    const int upper = in[i] < tile ? in[i] : tile;
+    out[i] = in[i - 1] > upper ? in[i - 1] : upper;
+  }
+  out[kDrawSlot] = in[kDrawSlot - 1] > tile ? in[kDrawSlot - 1] : tile;
 }
 
 bool read_hand_form(WinReading& r, const HandScan& scan, const WinContext& ctx, const RuleSwitches& rules,
@@ -180,13 +205,15 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  r.open = std::any_of(std::begin(ctx.melds), std::end(ctx.melds), [](int code) { return is_open_meld(code); });
+  bool open = false;
+  for (int code : ctx.melds) open |= is_open_meld(code);
+  r.open = open ? 1 : 0;
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;
   r.scorings = 0;
   r.work_order = -1;
-  const HandScan scan = scan_hand(r.hand);
+  const HandScan scan = scan_hand(hand, tile);
   if (!scan.well_formed) {
     clear_small(r.orders);
     return;
@@ -212,5 +239,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
 bool work_holds_reading(const WinReading& r) {
   if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
   const EvalOrderRecord& scored = r.orders[r.work_order];
-  return std::equal(std::begin(r.blocks), std::end(r.blocks), std::begin(scored.blocks));
+  for (int i = 0; i < kWinBlocks; ++i)
+    if (r.blocks[i] != scored.blocks[i]) return false;
+  return true;
 }

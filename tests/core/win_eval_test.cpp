@@ -311,4 +311,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, EvaluatedScoring, ::testing::Values(
     BackToBackCase{"1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", 0, false},
     BackToBackCase{"1 1 1 2 3 4 5 6 7 8 9 9 9 + 5", 0, true}));
 
+// The scoring kept at the evaluation answers a later score_yaku on the same
+// reading exactly, though the shared table was edited in between (the claim
+// code rewrites row 40), and never once the table beside the hand changed.
+TEST_F(WinEval, KeptScoringOutlivesEditsButNotATableChange) {
+  place_and_find_waits("1 2 3 4 5 6 7 8 9 11 12 13 31 + 31");
+  evaluate_win(kSeat, 31, 1);
+  score_yaku();
+  const Found first = found_patterns();
+  const int first_total = g_eval_total;
+  ASSERT_EQ(first.count(kYaku40ChickenHand), 0u);
+  ASSERT_EQ(first.count(kYaku39LastClaim), 0u);
+
+  g_yaku_table[kYaku40ChickenHand].found = 1;
+  g_eval_total = 0;
+  score_yaku();
+  EXPECT_EQ(found_patterns(), first) << describe_patterns(found_patterns());
+  EXPECT_EQ(g_eval_total, first_total);
+
+  g_wall_count = 0;  // the discard won on is now the last one
+  score_yaku();
+  Found last = first;
+  last[kYaku39LastClaim] = 8;
+  EXPECT_EQ(found_patterns(), last) << describe_patterns(found_patterns());
+  EXPECT_EQ(g_eval_total, first_total + 8);
+}
+
 }  // namespace
