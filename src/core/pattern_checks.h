@@ -6,11 +6,49 @@
 // ids checked before it, so the scorer runs them in its fixed order.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
+
+// What a check needs of the hand to find anything: a hand without it would
+// leave the table as the check found it, so the scorer does not run the
+// check. The first kinds follow from the blocks scored, the rest from the
+// reading, the table and the switches alone.
+enum CheckNeeds : int {
+  kAny = 0,
+  kTwoChows = 1 << 0,    // two chow blocks
+  kThreeChows = 1 << 1,  // three of them
+  kOneSet = 1 << 2,      // a pung or kong block
+  kTwoSets = 1 << 3,     // two of them
+  kThreeSets = 1 << 4,   // three of them
+  kKong = 1 << 5,        // a kong block
+  kHonourSet = 1 << 6,   // a set block of an honour
+  kHonour = 1 << 7,      // an honour tile
+  kNoHonour = 1 << 8,    // no honour tile
+  kOneSuit = 1 << 9,     // every tile of one suit
+  kTerminal = 1 << 10,   // a suit tile of rank 1 or 9
+  kOneWait = 1 << 11,    // a single wait before the win
+  kTwoSuits = 1 << 12,   // tiles of exactly two suits
+  kFourfold = 1 << 13,   // a tile held four times
+  kRobbing = 1 << 14,    // a kong being robbed
+  kReplacement = 1 << 15,  // a kong replacement draw
+  kWallEmpty = 1 << 16,  // no tile left in the wall
+  kLocal = 1 << 17,      // a local pattern allowed
+  // Every hand tile one of the tiles that a pattern over the whole hand allows:
+  kOnlySimples = 1 << 18,      // suit ranks 2 to 8
+  kOnlyUpperFour = 1 << 19,    // suit ranks 6 to 9
+  kOnlyLowerFour = 1 << 20,    // suit ranks 1 to 4
+  kOnlyMiddle = 1 << 21,       // suit ranks 4 to 6
+  kOnlyEven = 1 << 22,         // even suit ranks
+  kOnlyTerminals = 1 << 23,    // suit ranks 1 and 9
+  kOnlyGreen = 1 << 24,
+  kOnlyReversible = 1 << 25,
+  kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
+};
+constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kOnlyNearFive));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -34,6 +72,7 @@ struct TileFacts {
   int honour_tiles;        // hand tiles 31-37
   int terminal_tiles;      // suit tiles of rank 1 or 9
   int fourfold_tiles;      // tiles held four times
+  int reading_needs;       // the CheckNeeds that the reading, the table and the switches hold
 };
 
 // The block counts, small enough to be cleared as one value.
@@ -51,7 +90,11 @@ struct BlockCounts {
 };
 
 struct BlockFacts : BlockCounts {
+  int needs;                        // CheckNeeds held: the reading's and the blocks'
   YakuTable* table;                 // the pattern table the checks write
+  // Bit id % 64 of word id / 64: row id of *table found. The table helpers
+  // below keep it, so that the scorer totals and tests the found rows alone.
+  mutable std::uint64_t found_rows[2];
   int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
   std::int8_t chow_at[kTileCodes];  // chow blocks by lowest tile
   std::int8_t set_at[kTileCodes];   // pung and kong blocks by tile
@@ -61,16 +104,35 @@ struct HandFacts : TileFacts, BlockFacts {};
 
 // Fills the tile facts of f from the reading, the table and the switches.
 void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
-// Replaces the block facts of f by those of `blocks`; the checks write `table`.
+// Replaces the block facts of f by those of `blocks` and makes `table`
+// fresh for the checks to write.
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table);
 
 // ------------------------------------------------------- table helpers
-inline bool yaku_found(const HandFacts& f, int id) { return (*f.table)[id].found != 0; }
-inline void set_yaku(const HandFacts& f, int id) { (*f.table)[id].found = 1; }
-inline void set_yaku_points(const HandFacts& f, int id, int points) { (*f.table)[id] = {1, points}; }
+// Every write to the table goes through these, which keep found_rows.
+constexpr std::uint64_t yaku_bit(int id) { return std::uint64_t{1} << id % 64; }
+inline bool yaku_found(const HandFacts& f, int id) { return (f.found_rows[id / 64] & yaku_bit(id)) != 0; }
+inline int yaku_points(const HandFacts& f, int id) { return (*f.table)[id].points; }
+inline void set_yaku_points(const HandFacts& f, int id, int points) {
+  (*f.table)[id] = {1, points};
+  f.found_rows[id / 64] |= yaku_bit(id);
+}
+inline void set_yaku(const HandFacts& f, int id) {
+  (*f.table)[id].found = 1;
+  f.found_rows[id / 64] |= yaku_bit(id);
+}
+// Not found, its points column `points`.
+inline void clear_yaku_points(const HandFacts& f, int id, int points) {
+  (*f.table)[id] = {0, points};
+  f.found_rows[id / 64] &= ~yaku_bit(id);
+}
 template <typename... Ids>
 void clear_yaku(const HandFacts& f, Ids... ids) {
-  (((*f.table)[ids].found = 0), ...);
+  ((((*f.table)[ids].found = 0), f.found_rows[ids / 64] &= ~yaku_bit(ids)), ...);
+}
+// No pattern found but `id`.
+inline bool nothing_found_but(const HandFacts& f, int id) {
+  return ((f.found_rows[0] & ~(id < 64 ? yaku_bit(id) : 0)) | (f.found_rows[1] & ~(id >= 64 ? yaku_bit(id) : 0))) == 0;
 }
 inline bool rule_on(const HandFacts& f, int word) { return f.rules->rule_on(word); }
 // "A found 不求人 becomes 自摸": the switches that keep 不求人 off a pattern.

@@ -14,7 +14,7 @@ void score_chow_family(const HandFacts& f, int id, int points) {
   bool limited = false;
   for (int earlier : kChowFamily) {
     if (earlier == id) break;
-    if (yaku_found(f, earlier) && (*f.table)[earlier].points >= 2) limited = true;
+    if (yaku_found(f, earlier) && yaku_points(f, earlier) >= 2) limited = true;
   }
   set_yaku_points(f, id, limited ? 1 : points);
 }

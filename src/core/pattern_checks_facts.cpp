@@ -6,6 +6,9 @@
 #include <bit>
 #include <cstring>
 
+#include "core/bits.h"
+#include "core/clear.h"
+
 namespace {
 
 // What each copy of a tile code adds to the tile facts, one byte a count so
@@ -23,6 +26,61 @@ constexpr auto kTileKinds = [] {
   return kinds;
 }();
 constexpr int byte_of(std::uint64_t counts, int byte) { return static_cast<int>(counts >> 8 * byte & 0xFF); }
+
+// Each kOnly need with the tiles it allows.
+struct TileNeed {
+  int need;
+  std::uint64_t tiles;
+};
+constexpr TileNeed kTileNeeds[] = {
+    {kOnlySimples, pattern_tiles::kSimple},     {kOnlyUpperFour, pattern_tiles::kUpperFour},
+    {kOnlyLowerFour, pattern_tiles::kLowerFour}, {kOnlyMiddle, pattern_tiles::kMiddle},
+    {kOnlyEven, pattern_tiles::kEven},          {kOnlyTerminals, tile_classes::kTerminal},
+    {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
+    {kOnlyNearFive, pattern_tiles::kNearFive},
+};
+// By tile, the kOnly needs it keeps: the hand holds those that all its tiles keep.
+constexpr auto kTileKeeps = [] {
+  std::array<int, kTileCodes> keeps{};
+  for (int t = 0; t < kTileCodes; ++t)
+    for (const TileNeed& n : kTileNeeds)
+      if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
+  return keeps;
+}();
+constexpr int kEveryOnlyNeed = [] {
+  int all = 0;
+  for (const TileNeed& n : kTileNeeds) all |= n.need;
+  return all;
+}();
+
+// The needs of the tile facts, the table and the switches; `only`: the kOnly
+// needs the hand tiles keep.
+int reading_needs(const TileFacts& f, int only) {
+  int held = only | (f.honour_tiles > 0 ? kHonour : kNoHonour);
+  if (f.honour_tiles == 0 && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
+  if (f.terminal_tiles > 0) held |= kTerminal;
+  if (f.wait_count == 1) held |= kOneWait;
+  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
+  if (f.fourfold_tiles > 0) held |= kFourfold;
+  if (f.ctx->robbing_kong) held |= kRobbing;
+  if (f.ctx->kong_replacement) held |= kReplacement;
+  if (f.ctx->wall_count == 0) held |= kWallEmpty;
+  for (int word : f.rules->local_yaku)
+    if (word == 1) held |= kLocal;
+  return held;
+}
+
+int block_needs(const BlockCounts& c) {
+  int held = 0;
+  if (c.chow_blocks >= 2) held |= kTwoChows;
+  if (c.chow_blocks >= 3) held |= kThreeChows;
+  if (c.set_blocks >= 1) held |= kOneSet;
+  if (c.set_blocks >= 2) held |= kTwoSets;
+  if (c.set_blocks >= 3) held |= kThreeSets;
+  if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
+  if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
+  return held;
+}
 
 void add_block(HandFacts& f, int b) {
   const int t = win_block_tile(b);
@@ -64,11 +122,13 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   std::uint64_t held = 0;
   std::uint64_t kinds = 0;  // kTileKinds summed over the tiles
   int fourfold = 0;
+  int only = kEveryOnlyNeed;
   for (int v : r.hand) {
     const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
     if (++f.tile_count[t] == 4) ++fourfold;
     held |= std::uint64_t{1} << t;
     kinds += kTileKinds[t];
+    only &= kTileKeeps[t];
   }
   f.tiles_held = held;
   f.suit_mask = 0;
@@ -77,17 +137,21 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.honour_tiles = byte_of(kinds, 0);
   f.terminal_tiles = byte_of(kinds, kTerminalByte);
   f.fourfold_tiles = fourfold;
+  f.reading_needs = reading_needs(f, only);
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
   static_cast<BlockCounts&>(f) = BlockCounts{};
+  copy_small(table, kFreshYakuTable);
   f.table = &table;
+  f.found_rows[0] = f.found_rows[1] = 0;
   std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
   std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
   for (int i = 0; i < kWinBlocks; ++i) {
     f.blocks[i] = blocks[i];
     if (blocks[i] != 0) add_block(f, blocks[i]);
   }
+  f.needs = f.reading_needs | block_needs(f);
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {

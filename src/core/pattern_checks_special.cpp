@@ -93,13 +93,11 @@ void check_yaku_46_lower_four(const HandFacts& f) {
 }
 
 void check_yaku_40_chicken_hand(const HandFacts& f) {
-  for (int id = 0; id < kYakuCount; ++id)
-    if (id != kYaku80Flowers && yaku_found(f, id)) return;
-  set_yaku(f, kYaku40ChickenHand);
+  if (nothing_found_but(f, kYaku80Flowers)) set_yaku(f, kYaku40ChickenHand);
 }
 
 void check_yaku_80_flowers(const HandFacts& f) {
-  (*f.table)[kYaku80Flowers] = {0, 0};
+  clear_yaku_points(f, kYaku80Flowers, 0);
   const int flowers = f.ctx->flowers;
   if (f.rules->flowers && flowers >= 1) set_yaku_points(f, kYaku80Flowers, flowers);
 }
