@@ -66,12 +66,15 @@ struct TileFacts {
   int round_wind;          // the round's wind tile 31..34
   int wait_count;          // waits before the win
   int values[kHandSlots];  // WinReading::hand: slot values, sorted
-  std::uint64_t tiles_held;            // bit t: tile t is among the 14 hand tiles
-  std::int8_t tile_count[kTileCodes];  // copies of each tile among the 14 hand tiles
+  // Bit t: tile t is among the 14 hand tiles; among them at least twice; at
+  // least three times; exactly four times.
+  std::uint64_t tiles_held;
+  std::uint64_t tiles_twice;
+  std::uint64_t tiles_thrice;
+  std::uint64_t tiles_fourfold;
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
   int honour_tiles;        // hand tiles 31-37
   int terminal_tiles;      // suit tiles of rank 1 or 9
-  int fourfold_tiles;      // tiles held four times
   int reading_needs;       // the CheckNeeds that the reading, the table and the switches hold
 };
 

@@ -61,7 +61,7 @@ int reading_needs(const TileFacts& f, int only) {
   if (f.terminal_tiles > 0) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
   if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
-  if (f.fourfold_tiles > 0) held |= kFourfold;
+  if (f.tiles_fourfold != 0) held |= kFourfold;
   if (f.ctx->robbing_kong) held |= kRobbing;
   if (f.ctx->kong_replacement) held |= kReplacement;
   if (f.ctx->wall_count == 0) held |= kWallEmpty;
@@ -118,25 +118,31 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
-  std::uint64_t held = 0;
+  // The copies counted in registers, bit t of held[k] set at copy k + 1 of
+  // tile t: a count array would cost a load and a store a tile.
+  std::uint64_t held[5] = {};
   std::uint64_t kinds = 0;  // kTileKinds summed over the tiles
-  int fourfold = 0;
   int only = kEveryOnlyNeed;
   for (int v : r.hand) {
     const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
-    if (++f.tile_count[t] == 4) ++fourfold;
-    held |= std::uint64_t{1} << t;
+    const std::uint64_t bit = std::uint64_t{1} << t;
+    held[4] |= held[3] & bit;
+    held[3] |= held[2] & bit;
+    held[2] |= held[1] & bit;
+    held[1] |= held[0] & bit;
+    held[0] |= bit;
     kinds += kTileKinds[t];
     only &= kTileKeeps[t];
   }
-  f.tiles_held = held;
+  f.tiles_held = held[0];
+  f.tiles_twice = held[1];
+  f.tiles_thrice = held[2];
+  f.tiles_fourfold = held[3] & ~held[4];
   f.suit_mask = 0;
   for (int s = kCharacters; s <= kBamboo; ++s)
     if (byte_of(kinds, kSuitByte + s) != 0) f.suit_mask |= 1 << s;
   f.honour_tiles = byte_of(kinds, 0);
   f.terminal_tiles = byte_of(kinds, kTerminalByte);
-  f.fourfold_tiles = fourfold;
   f.reading_needs = reading_needs(f, only);
 }
 

@@ -6,21 +6,20 @@
 namespace {
 
 // The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
-constexpr int kTerminalChowCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
+constexpr int kTerminalChowRanks = 1 << 1 | 1 << 2 | 1 << 3 | 1 << 5 | 1 << 7 | 1 << 8 | 1 << 9;
 constexpr auto kTerminalChowTiles = [] {
   std::array<std::uint64_t, 3> m{};
   for (int s = kCharacters; s <= kBamboo; ++s)
-    m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s && kTerminalChowCopies[rank_of(t)] > 0; });
+    m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s && (kTerminalChowRanks >> rank_of(t) & 1); });
   return m;
 }();
 
+bool every_tile_a_pair(const HandFacts& f) { return f.tiles_twice == f.tiles_held && f.tiles_thrice == 0; }
+
 bool terminal_chow_tiles(const HandFacts& f) {
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    if (f.tiles_held != kTerminalChowTiles[s]) continue;
-    bool match = true;
-    for (int r = 1; r <= 9; ++r) match = match && f.tile_count[make_tile(s, r)] == kTerminalChowCopies[r];
-    if (match) return true;
-  }
+  if (!every_tile_a_pair(f)) return false;
+  for (int s = kCharacters; s <= kBamboo; ++s)
+    if (f.tiles_held == kTerminalChowTiles[s]) return true;
   return false;
 }
 
@@ -34,12 +33,10 @@ bool terminal_chow_blocks(const HandFacts& f) {
 }
 
 bool seven_shifted_pairs(const HandFacts& f) {
+  if (!every_tile_a_pair(f)) return false;
   for (int s = kCharacters; s <= kBamboo; ++s)
-    for (int start = 1; start <= 3; ++start) {
-      bool match = true;
-      for (int k = 0; k < 7; ++k) match = match && f.tile_count[make_tile(s, start + k)] == 2;
-      if (match) return true;
-    }
+    for (int start = 1; start <= 3; ++start)
+      if (f.tiles_held == std::uint64_t{0x7F} << make_tile(s, start)) return true;
   return false;
 }
 
