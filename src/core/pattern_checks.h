@@ -73,8 +73,6 @@ struct TileFacts {
   std::uint64_t tiles_thrice;
   std::uint64_t tiles_fourfold;
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
-  int honour_tiles;        // hand tiles 31-37
-  int terminal_tiles;      // suit tiles of rank 1 or 9
   int reading_needs;       // the CheckNeeds that the reading, the table and the switches hold
 };
 
@@ -180,6 +178,8 @@ constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).
 inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
+// Some hand tile is one of `tiles`.
+inline bool some_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & tiles) != 0; }
 
 // The tiles that patterns over the whole hand allow, as masks.
 namespace pattern_tiles {

@@ -84,7 +84,7 @@ void check_yaku_6_one_voided_suit(const HandFacts& f) {
 }
 
 void check_yaku_7_no_honours(const HandFacts& f) {
-  if (f.honour_tiles == 0) set_yaku(f, kYaku7NoHonours);
+  if (!some_tile(f, tile_classes::kHonour)) set_yaku(f, kYaku7NoHonours);
 }
 
 void check_yaku_8_edge_wait(const HandFacts& f) {

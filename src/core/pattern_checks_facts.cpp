@@ -11,22 +11,6 @@
 
 namespace {
 
-// What each copy of a tile code adds to the tile facts, one byte a count so
-// that one addition counts them all (14 tiles never carry a byte over): the
-// honour tiles, the terminal tiles, then the tiles of each suit.
-constexpr int kTerminalByte = 1;
-constexpr int kSuitByte = 2;  // the byte of suit 0; suits 1 and 2 follow
-constexpr auto kTileKinds = [] {
-  std::array<std::uint64_t, kTileCodes> kinds{};
-  for (int t = 0; t < kTileCodes; ++t) {
-    if (is_honour(t)) kinds[t] |= 1;
-    if (is_terminal(t)) kinds[t] |= std::uint64_t{1} << 8 * kTerminalByte;
-    if (is_suited(t)) kinds[t] |= std::uint64_t{1} << 8 * (kSuitByte + suit_of(t));
-  }
-  return kinds;
-}();
-constexpr int byte_of(std::uint64_t counts, int byte) { return static_cast<int>(counts >> 8 * byte & 0xFF); }
-
 // Each kOnly need with the tiles it allows.
 struct TileNeed {
   int need;
@@ -55,10 +39,11 @@ constexpr int kEveryOnlyNeed = [] {
 
 // The needs of the tile facts, the table and the switches; `only`: the kOnly
 // needs the hand tiles keep.
-int reading_needs(const TileFacts& f, int only) {
-  int held = only | (f.honour_tiles > 0 ? kHonour : kNoHonour);
-  if (f.honour_tiles == 0 && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
-  if (f.terminal_tiles > 0) held |= kTerminal;
+int reading_needs(const HandFacts& f, int only) {
+  const bool honour = some_tile(f, tile_classes::kHonour);
+  int held = only | (honour ? kHonour : kNoHonour);
+  if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
+  if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
   if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
   if (f.tiles_fourfold != 0) held |= kFourfold;
@@ -118,31 +103,29 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  // The copies counted in registers, bit t of held[k] set at copy k + 1 of
-  // tile t: a count array would cost a load and a store a tile.
-  std::uint64_t held[5] = {};
-  std::uint64_t kinds = 0;  // kTileKinds summed over the tiles
+  // The copies of each tile counted in registers, bit t of count[k] being
+  // bit k of the copies of tile t (at most 14): a count array would cost a
+  // load and a store a tile.
+  std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
   int only = kEveryOnlyNeed;
   for (int v : r.hand) {
     const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
-    const std::uint64_t bit = std::uint64_t{1} << t;
-    held[4] |= held[3] & bit;
-    held[3] |= held[2] & bit;
-    held[2] |= held[1] & bit;
-    held[1] |= held[0] & bit;
-    held[0] |= bit;
-    kinds += kTileKinds[t];
+    const std::uint64_t add0 = std::uint64_t{1} << t;
+    const std::uint64_t add1 = c0 & add0;
+    const std::uint64_t add2 = c1 & add1;
+    c3 |= c2 & add2;
+    c2 ^= add2;
+    c1 ^= add1;
+    c0 ^= add0;
     only &= kTileKeeps[t];
   }
-  f.tiles_held = held[0];
-  f.tiles_twice = held[1];
-  f.tiles_thrice = held[2];
-  f.tiles_fourfold = held[3] & ~held[4];
+  f.tiles_held = c0 | c1 | c2 | c3;
+  f.tiles_twice = c1 | c2 | c3;
+  f.tiles_thrice = (c0 & c1) | c2 | c3;
+  f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
   f.suit_mask = 0;
   for (int s = kCharacters; s <= kBamboo; ++s)
-    if (byte_of(kinds, kSuitByte + s) != 0) f.suit_mask |= 1 << s;
-  f.honour_tiles = byte_of(kinds, 0);
-  f.terminal_tiles = byte_of(kinds, kTerminalByte);
+    if (some_tile(f, tile_classes::kSuit[s])) f.suit_mask |= 1 << s;
   f.reading_needs = reading_needs(f, only);
 }
 

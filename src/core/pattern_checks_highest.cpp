@@ -58,7 +58,7 @@ void check_yaku_62_four_shifted_chows(const HandFacts& f) {
 
 void check_yaku_63_terminals_honours(const HandFacts& f) {
   if (f.form == kFormSevenPairs) {
-    if (f.terminal_tiles == 0 || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
+    if (!some_tile(f, tile_classes::kTerminal) || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
     set_yaku(f, kYaku63TerminalsHonours);
     clear_yaku(f, kYaku23OutsideHand);
     return;
@@ -129,7 +129,7 @@ void check_yaku_69_little_four_winds(const HandFacts& f) {
 }
 
 void check_yaku_70_all_honours(const HandFacts& f) {
-  if (f.honour_tiles != kHandSlots) return;
+  if (!every_tile(f, tile_classes::kHonour)) return;
   set_yaku(f, kYaku70AllHonours);
   clear_yaku(f, kYaku28AllPungs);
 }
@@ -142,7 +142,7 @@ void check_yaku_71_four_concealed_pungs(const HandFacts& f) {
 }
 
 void check_yaku_72_all_terminals(const HandFacts& f) {
-  if (f.terminal_tiles != kHandSlots) return;
+  if (!every_tile(f, tile_classes::kTerminal)) return;
   set_yaku(f, kYaku72AllTerminals);
   clear_yaku(f, kYaku3TerminalHonourPung, kYaku7NoHonours, kYaku23OutsideHand, kYaku28AllPungs,
              kYaku63TerminalsHonours);

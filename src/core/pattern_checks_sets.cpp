@@ -74,7 +74,7 @@ void check_yaku_17_concealed_kong(const HandFacts& f) {
 }
 
 void check_yaku_18_all_simples(const HandFacts& f) {
-  if (f.terminal_tiles > 0 || f.honour_tiles > 0) return;
+  if (some_tile(f, tile_classes::kTerminalOrHonour)) return;
   set_yaku(f, kYaku18AllSimples);
   clear_yaku(f, kYaku7NoHonours);
 }
