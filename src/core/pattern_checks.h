@@ -47,8 +47,10 @@ enum CheckNeeds : int {
   kOnlyGreen = 1 << 24,
   kOnlyReversible = 1 << 25,
   kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
+  kMixedSuits = 1 << 27,  // tiles of two suits or all three
+  kThreeSuits = 1 << 28,  // tiles of all three suits
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kOnlyNearFive));
+constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kThreeSuits));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of

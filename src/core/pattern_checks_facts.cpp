@@ -45,7 +45,10 @@ int reading_needs(const HandFacts& f, int only) {
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
   if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
-  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
+  const int suits = bit_count(static_cast<unsigned>(f.suit_mask));
+  if (suits == 2) held |= kTwoSuits;
+  if (suits >= 2) held |= kMixedSuits;
+  if (suits == 3) held |= kThreeSuits;
   if (f.tiles_fourfold != 0) held |= kFourfold;
   if (f.ctx->robbing_kong) held |= kRobbing;
   if (f.ctx->kong_replacement) held |= kReplacement;
