@@ -17,40 +17,44 @@
 // leave the table as the check found it, so the scorer does not run the
 // check. The first kinds follow from the blocks scored, the rest from the
 // reading, the table and the switches alone.
-enum CheckNeeds : int {
+enum CheckNeeds : std::uint64_t {
   kAny = 0,
-  kTwoChows = 1 << 0,    // two chow blocks
-  kThreeChows = 1 << 1,  // three of them
-  kOneSet = 1 << 2,      // a pung or kong block
-  kTwoSets = 1 << 3,     // two of them
-  kThreeSets = 1 << 4,   // three of them
-  kKong = 1 << 5,        // a kong block
-  kHonourSet = 1 << 6,   // a set block of an honour
-  kHonour = 1 << 7,      // an honour tile
-  kNoHonour = 1 << 8,    // no honour tile
-  kOneSuit = 1 << 9,     // every tile of one suit
-  kTerminal = 1 << 10,   // a suit tile of rank 1 or 9
-  kOneWait = 1 << 11,    // a single wait before the win
-  kTwoSuits = 1 << 12,   // tiles of exactly two suits
-  kFourfold = 1 << 13,   // a tile held four times
-  kRobbing = 1 << 14,    // a kong being robbed
-  kReplacement = 1 << 15,  // a kong replacement draw
-  kWallEmpty = 1 << 16,  // no tile left in the wall
-  kLocal = 1 << 17,      // a local pattern allowed
+  kTwoChows = std::uint64_t{1} << 0,    // two chow blocks
+  kThreeChows = std::uint64_t{1} << 1,  // three of them
+  kOneSet = std::uint64_t{1} << 2,      // a pung or kong block
+  kTwoSets = std::uint64_t{1} << 3,     // two of them
+  kThreeSets = std::uint64_t{1} << 4,   // three of them
+  kKong = std::uint64_t{1} << 5,        // a kong block
+  kHonourSet = std::uint64_t{1} << 6,   // a set block of an honour
+  kHonour = std::uint64_t{1} << 7,      // an honour tile
+  kNoHonour = std::uint64_t{1} << 8,    // no honour tile
+  kOneSuit = std::uint64_t{1} << 9,     // every tile of one suit
+  kTerminal = std::uint64_t{1} << 10,   // a suit tile of rank 1 or 9
+  kOneWait = std::uint64_t{1} << 11,    // a single wait before the win
+  kTwoSuits = std::uint64_t{1} << 12,   // tiles of exactly two suits
+  kFourfold = std::uint64_t{1} << 13,   // a tile held four times
+  kRobbing = std::uint64_t{1} << 14,    // a kong being robbed
+  kReplacement = std::uint64_t{1} << 15,  // a kong replacement draw
+  kWallEmpty = std::uint64_t{1} << 16,  // no tile left in the wall
+  kLocal = std::uint64_t{1} << 17,      // a local pattern allowed
   // Every hand tile one of the tiles that a pattern over the whole hand allows:
-  kOnlySimples = 1 << 18,      // suit ranks 2 to 8
-  kOnlyUpperFour = 1 << 19,    // suit ranks 6 to 9
-  kOnlyLowerFour = 1 << 20,    // suit ranks 1 to 4
-  kOnlyMiddle = 1 << 21,       // suit ranks 4 to 6
-  kOnlyEven = 1 << 22,         // even suit ranks
-  kOnlyTerminals = 1 << 23,    // suit ranks 1 and 9
-  kOnlyGreen = 1 << 24,
-  kOnlyReversible = 1 << 25,
-  kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
-  kMixedSuits = 1 << 27,  // tiles of two suits or all three
-  kThreeSuits = 1 << 28,  // tiles of all three suits
+  kOnlySimples = std::uint64_t{1} << 18,      // suit ranks 2 to 8
+  kOnlyUpperFour = std::uint64_t{1} << 19,    // suit ranks 6 to 9
+  kOnlyLowerFour = std::uint64_t{1} << 20,    // suit ranks 1 to 4
+  kOnlyMiddle = std::uint64_t{1} << 21,       // suit ranks 4 to 6
+  kOnlyEven = std::uint64_t{1} << 22,         // even suit ranks
+  kOnlyTerminals = std::uint64_t{1} << 23,    // suit ranks 1 and 9
+  kOnlyGreen = std::uint64_t{1} << 24,
+  kOnlyReversible = std::uint64_t{1} << 25,
+  kOnlyNearFive = std::uint64_t{1} << 26,     // suit ranks 3 to 7
+  kMixedSuits = std::uint64_t{1} << 27,  // tiles of two suits or all three
+  kThreeSuits = std::uint64_t{1} << 28,  // tiles of all three suits
+  kDiscard = std::uint64_t{1} << 29,     // won on a discard or a robbed kong
+  kSelfDrawn = std::uint64_t{1} << 30,   // won on a draw
+  kClosed = std::uint64_t{1} << 31,      // no chow, pung or melded kong declared
+  kOpen = std::uint64_t{1} << 32,        // one declared
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kThreeSuits));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOpen));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -75,7 +79,7 @@ struct TileFacts {
   std::uint64_t tiles_thrice;
   std::uint64_t tiles_fourfold;
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
-  int reading_needs;       // the CheckNeeds that the reading, the table and the switches hold
+  std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
 };
 
 // The block counts, small enough to be cleared as one value.
@@ -93,7 +97,7 @@ struct BlockCounts {
 };
 
 struct BlockFacts : BlockCounts {
-  int needs;                        // CheckNeeds held: the reading's and the blocks'
+  std::uint64_t needs;              // CheckNeeds held: the reading's and the blocks'
   YakuTable* table;                 // the pattern table the checks write
   // Bit id % 64 of word id / 64: row id of *table found. The table helpers
   // below keep it, so that the scorer totals and tests the found rows alone.

@@ -13,7 +13,7 @@ namespace {
 
 // Each kOnly need with the tiles it allows.
 struct TileNeed {
-  int need;
+  std::uint64_t need;
   std::uint64_t tiles;
 };
 constexpr TileNeed kTileNeeds[] = {
@@ -25,23 +25,25 @@ constexpr TileNeed kTileNeeds[] = {
 };
 // By tile, the kOnly needs it keeps: the hand holds those that all its tiles keep.
 constexpr auto kTileKeeps = [] {
-  std::array<int, kTileCodes> keeps{};
+  std::array<std::uint64_t, kTileCodes> keeps{};
   for (int t = 0; t < kTileCodes; ++t)
     for (const TileNeed& n : kTileNeeds)
       if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
   return keeps;
 }();
-constexpr int kEveryOnlyNeed = [] {
-  int all = 0;
+constexpr std::uint64_t kEveryOnlyNeed = [] {
+  std::uint64_t all = 0;
   for (const TileNeed& n : kTileNeeds) all |= n.need;
   return all;
 }();
 
 // The needs of the tile facts, the table and the switches; `only`: the kOnly
 // needs the hand tiles keep.
-int reading_needs(const HandFacts& f, int only) {
+std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
   const bool honour = some_tile(f, tile_classes::kHonour);
-  int held = only | (honour ? kHonour : kNoHonour);
+  std::uint64_t held = only | (honour ? kHonour : kNoHonour);
+  held |= f.by_discard ? kDiscard : kSelfDrawn;
+  held |= f.open ? kOpen : kClosed;
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
   if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
@@ -58,8 +60,8 @@ int reading_needs(const HandFacts& f, int only) {
   return held;
 }
 
-int block_needs(const BlockCounts& c) {
-  int held = 0;
+std::uint64_t block_needs(const BlockCounts& c) {
+  std::uint64_t held = 0;
   if (c.chow_blocks >= 2) held |= kTwoChows;
   if (c.chow_blocks >= 3) held |= kThreeChows;
   if (c.set_blocks >= 1) held |= kOneSet;
@@ -110,7 +112,7 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   // bit k of the copies of tile t (at most 14): a count array would cost a
   // load and a store a tile.
   std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
-  int only = kEveryOnlyNeed;
+  std::uint64_t only = kEveryOnlyNeed;
   for (int v : r.hand) {
     const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
     const std::uint64_t add0 = std::uint64_t{1} << t;

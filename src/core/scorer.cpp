@@ -24,7 +24,7 @@ struct PatternCheck {
   int id;
   int forms;
   void (*run)(const HandFacts&);
-  int needs;  // CheckNeeds
+  std::uint64_t needs;  // CheckNeeds
 };
 
 // The pattern checks in the order the rules run them: a later check may clear
@@ -41,7 +41,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kOneWait},
     {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kOneWait},
     {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait, kOneWait},
-    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kAny},
+    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kOpen | kSelfDrawn},
     {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung, kHonourSet},
     {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind, kHonourSet},
     {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind, kHonourSet},
@@ -51,25 +51,25 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kOnlySimples},
     {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
-    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
+    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kClosed | kDiscard},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
     {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kTerminal},
     {kYaku24LastTile, kAll, check_yaku_24_last_tile, kAny},
-    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kAny},
+    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kClosed | kSelfDrawn},
     {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonourSet},
     {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kThreeChows | kThreeSuits},
     {kYaku28AllPungs, kAll, check_yaku_28_all_pungs, kThreeSets},
     {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets | kKong},
     {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types, kHonour},
     {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush, kHonour},
-    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kAny},
+    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kDiscard},
     {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows | kThreeSuits},
     {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets | kThreeSuits},
     {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows | kThreeSuits},
     {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kRobbing},
-    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty | kSelfDrawn},
     {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kReplacement},
-    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty | kDiscard},
     {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kOnlyReversible},
     {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kThreeSets | kHonourSet},
     {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
@@ -108,7 +108,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kThreeSets | kKong},
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
     {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kOnlyGreen},
-    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit},
+    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit | kClosed},
     {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
     {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
@@ -154,7 +154,7 @@ constexpr auto kChecksSkipped = [] {
 // Runs the form's checks that the hand holds the needs of, in list order.
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
-  const int held = f.needs;
+  const std::uint64_t held = f.needs;
   for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
     const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
     for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
