@@ -108,9 +108,9 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  // The copies of each tile counted in registers, bit t of count[k] being
-  // bit k of the copies of tile t (at most 14): a count array would cost a
-  // load and a store a tile.
+  // The copies of each tile counted in registers: bit t of ck is bit k of
+  // the copies of tile t, c3 kept once set (14 copies at most). A count
+  // array would cost a load and a store a tile.
   std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
   std::uint64_t only = kEveryOnlyNeed;
   for (int v : r.hand) {
