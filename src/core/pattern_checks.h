@@ -72,11 +72,10 @@ struct TileFacts {
   int round_wind;          // the round's wind tile 31..34
   int wait_count;          // waits before the win
   int values[kHandSlots];  // WinReading::hand: slot values, sorted
-  // Bit t: tile t is among the 14 hand tiles; among them at least twice; at
-  // least three times; exactly four times.
+  // Bit t: tile t is among the 14 hand tiles; among them at least twice;
+  // exactly four times.
   std::uint64_t tiles_held;
   std::uint64_t tiles_twice;
-  std::uint64_t tiles_thrice;
   std::uint64_t tiles_fourfold;
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
   std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
@@ -139,7 +138,9 @@ void clear_yaku(const HandFacts& f, Ids... ids) {
 }
 // No pattern found but `id`.
 inline bool nothing_found_but(const HandFacts& f, int id) {
-  return ((f.found_rows[0] & ~(id < 64 ? yaku_bit(id) : 0)) | (f.found_rows[1] & ~(id >= 64 ? yaku_bit(id) : 0))) == 0;
+  std::uint64_t others[2] = {f.found_rows[0], f.found_rows[1]};
+  others[id / 64] &= ~yaku_bit(id);
+  return (others[0] | others[1]) == 0;
 }
 inline bool rule_on(const HandFacts& f, int word) { return f.rules->rule_on(word); }
 // "A found 不求人 becomes 自摸": the switches that keep 不求人 off a pattern.

@@ -126,7 +126,6 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   }
   f.tiles_held = c0 | c1 | c2 | c3;
   f.tiles_twice = c1 | c2 | c3;
-  f.tiles_thrice = (c0 & c1) | c2 | c3;
   f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
   f.suit_mask = 0;
   for (int s = kCharacters; s <= kBamboo; ++s)

@@ -14,12 +14,14 @@ constexpr auto kTerminalChowTiles = [] {
   return m;
 }();
 
-bool every_tile_a_pair(const HandFacts& f) { return f.tiles_twice == f.tiles_held && f.tiles_thrice == 0; }
+// Seven tiles held, each at least twice, fill the 14 slots as seven pairs.
+bool seven_pairs_of(const HandFacts& f, std::uint64_t tiles) {
+  return f.tiles_held == tiles && f.tiles_twice == tiles;
+}
 
 bool terminal_chow_tiles(const HandFacts& f) {
-  if (!every_tile_a_pair(f)) return false;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (f.tiles_held == kTerminalChowTiles[s]) return true;
+  for (std::uint64_t tiles : kTerminalChowTiles)
+    if (seven_pairs_of(f, tiles)) return true;
   return false;
 }
 
@@ -33,10 +35,10 @@ bool terminal_chow_blocks(const HandFacts& f) {
 }
 
 bool seven_shifted_pairs(const HandFacts& f) {
-  if (!every_tile_a_pair(f)) return false;
+  constexpr std::uint64_t kSevenRanks = 0x7F;
   for (int s = kCharacters; s <= kBamboo; ++s)
     for (int start = 1; start <= 3; ++start)
-      if (f.tiles_held == std::uint64_t{0x7F} << make_tile(s, start)) return true;
+      if (seven_pairs_of(f, kSevenRanks << make_tile(s, start))) return true;
   return false;
 }
 
