@@ -5,7 +5,8 @@
 
 namespace {
 
-// The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
+// Exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit, concealed or with chows
+// declared: their slots keep their tiles.
 constexpr int kTerminalChowRanks = 1 << 1 | 1 << 2 | 1 << 3 | 1 << 5 | 1 << 7 | 1 << 8 | 1 << 9;
 constexpr auto kTerminalChowTiles = [] {
   std::array<std::uint64_t, 3> m{};
@@ -22,15 +23,6 @@ bool seven_pairs_of(const HandFacts& f, std::uint64_t tiles) {
 bool terminal_chow_tiles(const HandFacts& f) {
   for (std::uint64_t tiles : kTerminalChowTiles)
     if (seven_pairs_of(f, tiles)) return true;
-  return false;
-}
-
-// The open form: two chows 1-2-3, two chows 7-8-9 and the pair of 5 of one suit.
-bool terminal_chow_blocks(const HandFacts& f) {
-  if (!f.open) return false;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (f.chow_at[make_tile(s, 1)] >= 2 && f.chow_at[make_tile(s, 7)] >= 2 && f.pair_tile == make_tile(s, 5))
-      return true;
   return false;
 }
 
@@ -106,7 +98,7 @@ void check_yaku_67_little_three_dragons(const HandFacts& f) {
 }
 
 void check_yaku_68_pure_terminal_chows(const HandFacts& f) {
-  if (!terminal_chow_tiles(f) && !terminal_chow_blocks(f)) return;
+  if (!terminal_chow_tiles(f)) return;
   set_yaku(f, kYaku68PureTerminalChows);
   clear_yaku(f, kYaku0PureDoubleChow, kYaku2TwoTerminalChows, kYaku7NoHonours, kYaku20AllChows, kYaku55FullFlush,
              kYaku56SevenPairs);
