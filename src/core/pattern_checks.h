@@ -6,11 +6,55 @@
 // ids checked before it, so the scorer runs them in its fixed order.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
+
+// What a check needs of the hand to find anything: a hand without it would
+// leave the table as the check found it, so the scorer does not run the
+// check. The first kinds follow from the blocks scored, the rest from the
+// reading, the table and the switches alone.
+enum CheckNeeds : std::uint64_t {
+  kAny = 0,
+  kTwoChows = std::uint64_t{1} << 0,    // two chow blocks
+  kThreeChows = std::uint64_t{1} << 1,  // three of them
+  kOneSet = std::uint64_t{1} << 2,      // a pung or kong block
+  kTwoSets = std::uint64_t{1} << 3,     // two of them
+  kThreeSets = std::uint64_t{1} << 4,   // three of them
+  kKong = std::uint64_t{1} << 5,        // a kong block
+  kHonourSet = std::uint64_t{1} << 6,   // a set block of an honour
+  kHonour = std::uint64_t{1} << 7,      // an honour tile
+  kNoHonour = std::uint64_t{1} << 8,    // no honour tile
+  kOneSuit = std::uint64_t{1} << 9,     // every tile of one suit
+  kTerminal = std::uint64_t{1} << 10,   // a suit tile of rank 1 or 9
+  kOneWait = std::uint64_t{1} << 11,    // a single wait before the win
+  kTwoSuits = std::uint64_t{1} << 12,   // tiles of exactly two suits
+  kFourfold = std::uint64_t{1} << 13,   // a tile held four times
+  kRobbing = std::uint64_t{1} << 14,    // a kong being robbed
+  kReplacement = std::uint64_t{1} << 15,  // a kong replacement draw
+  kWallEmpty = std::uint64_t{1} << 16,  // no tile left in the wall
+  kLocal = std::uint64_t{1} << 17,      // a local pattern allowed
+  // Every hand tile one of the tiles that a pattern over the whole hand allows:
+  kOnlySimples = std::uint64_t{1} << 18,      // suit ranks 2 to 8
+  kOnlyUpperFour = std::uint64_t{1} << 19,    // suit ranks 6 to 9
+  kOnlyLowerFour = std::uint64_t{1} << 20,    // suit ranks 1 to 4
+  kOnlyMiddle = std::uint64_t{1} << 21,       // suit ranks 4 to 6
+  kOnlyEven = std::uint64_t{1} << 22,         // even suit ranks
+  kOnlyTerminals = std::uint64_t{1} << 23,    // suit ranks 1 and 9
+  kOnlyGreen = std::uint64_t{1} << 24,
+  kOnlyReversible = std::uint64_t{1} << 25,
+  kOnlyNearFive = std::uint64_t{1} << 26,     // suit ranks 3 to 7
+  kMixedSuits = std::uint64_t{1} << 27,  // tiles of two suits or all three
+  kThreeSuits = std::uint64_t{1} << 28,  // tiles of all three suits
+  kDiscard = std::uint64_t{1} << 29,     // won on a discard or a robbed kong
+  kSelfDrawn = std::uint64_t{1} << 30,   // won on a draw
+  kClosed = std::uint64_t{1} << 31,      // no chow, pung or melded kong declared
+  kOpen = std::uint64_t{1} << 32,        // one declared
+};
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOpen));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -28,12 +72,13 @@ struct TileFacts {
   int round_wind;          // the round's wind tile 31..34
   int wait_count;          // waits before the win
   int values[kHandSlots];  // WinReading::hand: slot values, sorted
-  std::uint64_t tiles_held;            // bit t: tile t is among the 14 hand tiles
-  std::int8_t tile_count[kTileCodes];  // copies of each tile among the 14 hand tiles
+  // Bit t: tile t is among the 14 hand tiles; among them at least twice;
+  // exactly four times.
+  std::uint64_t tiles_held;
+  std::uint64_t tiles_twice;
+  std::uint64_t tiles_fourfold;
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
-  int honour_tiles;        // hand tiles 31-37
-  int terminal_tiles;      // suit tiles of rank 1 or 9
-  int fourfold_tiles;      // tiles held four times
+  std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
 };
 
 // The block counts, small enough to be cleared as one value.
@@ -51,7 +96,11 @@ struct BlockCounts {
 };
 
 struct BlockFacts : BlockCounts {
+  std::uint64_t needs;              // CheckNeeds held: the reading's and the blocks'
   YakuTable* table;                 // the pattern table the checks write
+  // Bit id % 64 of word id / 64: row id of *table found. The table helpers
+  // below keep it, so that the scorer totals and tests the found rows alone.
+  mutable std::uint64_t found_rows[2];
   int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
   std::int8_t chow_at[kTileCodes];  // chow blocks by lowest tile
   std::int8_t set_at[kTileCodes];   // pung and kong blocks by tile
@@ -61,16 +110,37 @@ struct HandFacts : TileFacts, BlockFacts {};
 
 // Fills the tile facts of f from the reading, the table and the switches.
 void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
-// Replaces the block facts of f by those of `blocks`; the checks write `table`.
+// Replaces the block facts of f by those of `blocks` and makes `table`
+// fresh for the checks to write.
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table);
 
 // ------------------------------------------------------- table helpers
-inline bool yaku_found(const HandFacts& f, int id) { return (*f.table)[id].found != 0; }
-inline void set_yaku(const HandFacts& f, int id) { (*f.table)[id].found = 1; }
-inline void set_yaku_points(const HandFacts& f, int id, int points) { (*f.table)[id] = {1, points}; }
+// Every write to the table goes through these, which keep found_rows.
+constexpr std::uint64_t yaku_bit(int id) { return std::uint64_t{1} << id % 64; }
+inline bool yaku_found(const HandFacts& f, int id) { return (f.found_rows[id / 64] & yaku_bit(id)) != 0; }
+inline int yaku_points(const HandFacts& f, int id) { return (*f.table)[id].points; }
+inline void set_yaku_points(const HandFacts& f, int id, int points) {
+  (*f.table)[id] = {1, points};
+  f.found_rows[id / 64] |= yaku_bit(id);
+}
+inline void set_yaku(const HandFacts& f, int id) {
+  (*f.table)[id].found = 1;
+  f.found_rows[id / 64] |= yaku_bit(id);
+}
+// Not found, its points column `points`.
+inline void clear_yaku_points(const HandFacts& f, int id, int points) {
+  (*f.table)[id] = {0, points};
+  f.found_rows[id / 64] &= ~yaku_bit(id);
+}
 template <typename... Ids>
 void clear_yaku(const HandFacts& f, Ids... ids) {
-  (((*f.table)[ids].found = 0), ...);
+  ((((*f.table)[ids].found = 0), f.found_rows[ids / 64] &= ~yaku_bit(ids)), ...);
+}
+// No pattern found but `id`.
+inline bool nothing_found_but(const HandFacts& f, int id) {
+  std::uint64_t others[2] = {f.found_rows[0], f.found_rows[1]};
+  others[id / 64] &= ~yaku_bit(id);
+  return (others[0] | others[1]) == 0;
 }
 inline bool rule_on(const HandFacts& f, int word) { return f.rules->rule_on(word); }
 // "A found 不求人 becomes 自摸": the switches that keep 不求人 off a pattern.
@@ -115,6 +185,8 @@ constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).
 inline bool every_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & ~tiles) == 0; }
+// Some hand tile is one of `tiles`.
+inline bool some_tile(const HandFacts& f, std::uint64_t tiles) { return (f.tiles_held & tiles) != 0; }
 
 // The tiles that patterns over the whole hand allow, as masks.
 namespace pattern_tiles {

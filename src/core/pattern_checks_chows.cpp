@@ -14,7 +14,7 @@ void score_chow_family(const HandFacts& f, int id, int points) {
   bool limited = false;
   for (int earlier : kChowFamily) {
     if (earlier == id) break;
-    if (yaku_found(f, earlier) && (*f.table)[earlier].points >= 2) limited = true;
+    if (yaku_found(f, earlier) && yaku_points(f, earlier) >= 2) limited = true;
   }
   set_yaku_points(f, id, limited ? 1 : points);
 }
@@ -84,7 +84,7 @@ void check_yaku_6_one_voided_suit(const HandFacts& f) {
 }
 
 void check_yaku_7_no_honours(const HandFacts& f) {
-  if (f.honour_tiles == 0) set_yaku(f, kYaku7NoHonours);
+  if (!some_tile(f, tile_classes::kHonour)) set_yaku(f, kYaku7NoHonours);
 }
 
 void check_yaku_8_edge_wait(const HandFacts& f) {

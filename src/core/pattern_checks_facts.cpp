@@ -6,23 +6,71 @@
 #include <bit>
 #include <cstring>
 
+#include "core/bits.h"
+#include "core/clear.h"
+
 namespace {
 
-// What each copy of a tile code adds to the tile facts, one byte a count so
-// that one addition counts them all (14 tiles never carry a byte over): the
-// honour tiles, the terminal tiles, then the tiles of each suit.
-constexpr int kTerminalByte = 1;
-constexpr int kSuitByte = 2;  // the byte of suit 0; suits 1 and 2 follow
-constexpr auto kTileKinds = [] {
-  std::array<std::uint64_t, kTileCodes> kinds{};
-  for (int t = 0; t < kTileCodes; ++t) {
-    if (is_honour(t)) kinds[t] |= 1;
-    if (is_terminal(t)) kinds[t] |= std::uint64_t{1} << 8 * kTerminalByte;
-    if (is_suited(t)) kinds[t] |= std::uint64_t{1} << 8 * (kSuitByte + suit_of(t));
-  }
-  return kinds;
+// Each kOnly need with the tiles it allows.
+struct TileNeed {
+  std::uint64_t need;
+  std::uint64_t tiles;
+};
+constexpr TileNeed kTileNeeds[] = {
+    {kOnlySimples, pattern_tiles::kSimple},     {kOnlyUpperFour, pattern_tiles::kUpperFour},
+    {kOnlyLowerFour, pattern_tiles::kLowerFour}, {kOnlyMiddle, pattern_tiles::kMiddle},
+    {kOnlyEven, pattern_tiles::kEven},          {kOnlyTerminals, tile_classes::kTerminal},
+    {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
+    {kOnlyNearFive, pattern_tiles::kNearFive},
+};
+// By tile, the kOnly needs it keeps: the hand holds those that all its tiles keep.
+constexpr auto kTileKeeps = [] {
+  std::array<std::uint64_t, kTileCodes> keeps{};
+  for (int t = 0; t < kTileCodes; ++t)
+    for (const TileNeed& n : kTileNeeds)
+      if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
+  return keeps;
 }();
-constexpr int byte_of(std::uint64_t counts, int byte) { return static_cast<int>(counts >> 8 * byte & 0xFF); }
+constexpr std::uint64_t kEveryOnlyNeed = [] {
+  std::uint64_t all = 0;
+  for (const TileNeed& n : kTileNeeds) all |= n.need;
+  return all;
+}();
+
+// The needs of the tile facts, the table and the switches; `only`: the kOnly
+// needs the hand tiles keep.
+std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
+  const bool honour = some_tile(f, tile_classes::kHonour);
+  std::uint64_t held = only | (honour ? kHonour : kNoHonour);
+  held |= f.by_discard ? kDiscard : kSelfDrawn;
+  held |= f.open ? kOpen : kClosed;
+  if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
+  if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
+  if (f.wait_count == 1) held |= kOneWait;
+  const int suits = bit_count(static_cast<unsigned>(f.suit_mask));
+  if (suits == 2) held |= kTwoSuits;
+  if (suits >= 2) held |= kMixedSuits;
+  if (suits == 3) held |= kThreeSuits;
+  if (f.tiles_fourfold != 0) held |= kFourfold;
+  if (f.ctx->robbing_kong) held |= kRobbing;
+  if (f.ctx->kong_replacement) held |= kReplacement;
+  if (f.ctx->wall_count == 0) held |= kWallEmpty;
+  for (int word : f.rules->local_yaku)
+    if (word == 1) held |= kLocal;
+  return held;
+}
+
+std::uint64_t block_needs(const BlockCounts& c) {
+  std::uint64_t held = 0;
+  if (c.chow_blocks >= 2) held |= kTwoChows;
+  if (c.chow_blocks >= 3) held |= kThreeChows;
+  if (c.set_blocks >= 1) held |= kOneSet;
+  if (c.set_blocks >= 2) held |= kTwoSets;
+  if (c.set_blocks >= 3) held |= kThreeSets;
+  if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
+  if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
+  return held;
+}
 
 void add_block(HandFacts& f, int b) {
   const int t = win_block_tile(b);
@@ -60,34 +108,43 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  std::fill(std::begin(f.tile_count), std::end(f.tile_count), 0);
-  std::uint64_t held = 0;
-  std::uint64_t kinds = 0;  // kTileKinds summed over the tiles
-  int fourfold = 0;
+  // The copies of each tile counted in registers: bit t of ck is bit k of
+  // the copies of tile t, c3 kept once set (14 copies at most). A count
+  // array would cost a load and a store a tile.
+  std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
+  std::uint64_t only = kEveryOnlyNeed;
   for (int v : r.hand) {
     const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
-    if (++f.tile_count[t] == 4) ++fourfold;
-    held |= std::uint64_t{1} << t;
-    kinds += kTileKinds[t];
+    const std::uint64_t add0 = std::uint64_t{1} << t;
+    const std::uint64_t add1 = c0 & add0;
+    const std::uint64_t add2 = c1 & add1;
+    c3 |= c2 & add2;
+    c2 ^= add2;
+    c1 ^= add1;
+    c0 ^= add0;
+    only &= kTileKeeps[t];
   }
-  f.tiles_held = held;
+  f.tiles_held = c0 | c1 | c2 | c3;
+  f.tiles_twice = c1 | c2 | c3;
+  f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
   f.suit_mask = 0;
   for (int s = kCharacters; s <= kBamboo; ++s)
-    if (byte_of(kinds, kSuitByte + s) != 0) f.suit_mask |= 1 << s;
-  f.honour_tiles = byte_of(kinds, 0);
-  f.terminal_tiles = byte_of(kinds, kTerminalByte);
-  f.fourfold_tiles = fourfold;
+    if (some_tile(f, tile_classes::kSuit[s])) f.suit_mask |= 1 << s;
+  f.reading_needs = reading_needs(f, only);
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
   static_cast<BlockCounts&>(f) = BlockCounts{};
+  copy_small(table, kFreshYakuTable);
   f.table = &table;
+  f.found_rows[0] = f.found_rows[1] = 0;
   std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
   std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
   for (int i = 0; i < kWinBlocks; ++i) {
     f.blocks[i] = blocks[i];
     if (blocks[i] != 0) add_block(f, blocks[i]);
   }
+  f.needs = f.reading_needs | block_needs(f);
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {

@@ -5,41 +5,32 @@
 
 namespace {
 
-// The concealed form: exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit.
-constexpr int kTerminalChowCopies[10] = {0, 2, 2, 2, 0, 2, 0, 2, 2, 2};
+// Exactly 1 1 2 2 3 3 5 5 7 7 8 8 9 9 of one suit, concealed or with chows
+// declared: their slots keep their tiles.
+constexpr int kTerminalChowRanks = 1 << 1 | 1 << 2 | 1 << 3 | 1 << 5 | 1 << 7 | 1 << 8 | 1 << 9;
 constexpr auto kTerminalChowTiles = [] {
   std::array<std::uint64_t, 3> m{};
   for (int s = kCharacters; s <= kBamboo; ++s)
-    m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s && kTerminalChowCopies[rank_of(t)] > 0; });
+    m[s] = tiles_where([s](int t) { return is_suited(t) && suit_of(t) == s && (kTerminalChowRanks >> rank_of(t) & 1); });
   return m;
 }();
 
-bool terminal_chow_tiles(const HandFacts& f) {
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    if (f.tiles_held != kTerminalChowTiles[s]) continue;
-    bool match = true;
-    for (int r = 1; r <= 9; ++r) match = match && f.tile_count[make_tile(s, r)] == kTerminalChowCopies[r];
-    if (match) return true;
-  }
-  return false;
+// Seven tiles held, each at least twice, fill the 14 slots as seven pairs.
+bool seven_pairs_of(const HandFacts& f, std::uint64_t tiles) {
+  return f.tiles_held == tiles && f.tiles_twice == tiles;
 }
 
-// The open form: two chows 1-2-3, two chows 7-8-9 and the pair of 5 of one suit.
-bool terminal_chow_blocks(const HandFacts& f) {
-  if (!f.open) return false;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (f.chow_at[make_tile(s, 1)] >= 2 && f.chow_at[make_tile(s, 7)] >= 2 && f.pair_tile == make_tile(s, 5))
-      return true;
+bool terminal_chow_tiles(const HandFacts& f) {
+  for (std::uint64_t tiles : kTerminalChowTiles)
+    if (seven_pairs_of(f, tiles)) return true;
   return false;
 }
 
 bool seven_shifted_pairs(const HandFacts& f) {
+  constexpr std::uint64_t kSevenRanks = 0x7F;
   for (int s = kCharacters; s <= kBamboo; ++s)
-    for (int start = 1; start <= 3; ++start) {
-      bool match = true;
-      for (int k = 0; k < 7; ++k) match = match && f.tile_count[make_tile(s, start + k)] == 2;
-      if (match) return true;
-    }
+    for (int start = 1; start <= 3; ++start)
+      if (seven_pairs_of(f, kSevenRanks << make_tile(s, start))) return true;
   return false;
 }
 
@@ -61,7 +52,7 @@ void check_yaku_62_four_shifted_chows(const HandFacts& f) {
 
 void check_yaku_63_terminals_honours(const HandFacts& f) {
   if (f.form == kFormSevenPairs) {
-    if (f.terminal_tiles == 0 || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
+    if (!some_tile(f, tile_classes::kTerminal) || !every_tile(f, tile_classes::kTerminalOrHonour)) return;
     set_yaku(f, kYaku63TerminalsHonours);
     clear_yaku(f, kYaku23OutsideHand);
     return;
@@ -107,7 +98,7 @@ void check_yaku_67_little_three_dragons(const HandFacts& f) {
 }
 
 void check_yaku_68_pure_terminal_chows(const HandFacts& f) {
-  if (!terminal_chow_tiles(f) && !terminal_chow_blocks(f)) return;
+  if (!terminal_chow_tiles(f)) return;
   set_yaku(f, kYaku68PureTerminalChows);
   clear_yaku(f, kYaku0PureDoubleChow, kYaku2TwoTerminalChows, kYaku7NoHonours, kYaku20AllChows, kYaku55FullFlush,
              kYaku56SevenPairs);
@@ -132,7 +123,7 @@ void check_yaku_69_little_four_winds(const HandFacts& f) {
 }
 
 void check_yaku_70_all_honours(const HandFacts& f) {
-  if (f.honour_tiles != kHandSlots) return;
+  if (!every_tile(f, tile_classes::kHonour)) return;
   set_yaku(f, kYaku70AllHonours);
   clear_yaku(f, kYaku28AllPungs);
 }
@@ -145,7 +136,7 @@ void check_yaku_71_four_concealed_pungs(const HandFacts& f) {
 }
 
 void check_yaku_72_all_terminals(const HandFacts& f) {
-  if (f.terminal_tiles != kHandSlots) return;
+  if (!every_tile(f, tile_classes::kTerminal)) return;
   set_yaku(f, kYaku72AllTerminals);
   clear_yaku(f, kYaku3TerminalHonourPung, kYaku7NoHonours, kYaku23OutsideHand, kYaku28AllPungs,
              kYaku63TerminalsHonours);

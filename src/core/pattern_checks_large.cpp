@@ -86,8 +86,7 @@ void check_yaku_55_full_flush(const HandFacts& f) {
 }
 
 void check_yaku_57_greater_honours_knitted(const HandFacts& f) {
-  for (int t = kEast; t <= kRed; ++t)
-    if (f.tile_count[t] == 0) return;
+  if ((f.tiles_held & tile_classes::kHonour) != tile_classes::kHonour) return;
   set_yaku(f, kYaku57GreaterHonoursKnitted);
   clear_yaku(f, kYaku21ConcealedHand, kYaku30AllTypes, kYaku44LesserHonoursKnitted);
   if (!rule_on(f, kRuleHonoursKnittedFullyConcealed)) fully_concealed_becomes_self_drawn(f);

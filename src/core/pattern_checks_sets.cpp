@@ -74,7 +74,7 @@ void check_yaku_17_concealed_kong(const HandFacts& f) {
 }
 
 void check_yaku_18_all_simples(const HandFacts& f) {
-  if (f.terminal_tiles > 0 || f.honour_tiles > 0) return;
+  if (some_tile(f, tile_classes::kTerminalOrHonour)) return;
   set_yaku(f, kYaku18AllSimples);
   clear_yaku(f, kYaku7NoHonours);
 }
@@ -82,7 +82,7 @@ void check_yaku_18_all_simples(const HandFacts& f) {
 void check_yaku_19_tile_hog(const HandFacts& f) {
   int m = 0;  // hand tiles outside kongs whose tile is held four times
   for (int v : f.values)
-    if (v < 300 && f.tile_count[tile_of(v)] == 4) ++m;
+    if (v < 300 && tile_classes::in(f.tiles_fourfold, tile_of(v))) ++m;
   if (m > 0) set_yaku_points(f, kYaku19TileHog, m / 2);
 }
 

@@ -1,15 +1,11 @@
 // Special wins, knitted hands, tile ranges, the chicken hand, the flowers
 // and the local patterns: ids 36 to 46 and 80 to 83.
 #include "core/pattern_checks.h"
+#include "core/bits.h"
 
 namespace {
 
-int distinct_honours(const HandFacts& f) {
-  int n = 0;
-  for (int t = kEast; t <= kRed; ++t)
-    if (f.tile_count[t] > 0) ++n;
-  return n;
-}
+int distinct_honours(const HandFacts& f) { return bit_count(f.tiles_held & tile_classes::kHonour); }
 
 bool no_declared_meld_anywhere(const HandFacts& f) { return f.ctx->melds_anywhere == 0; }
 
@@ -59,15 +55,9 @@ void check_yaku_42_big_three_winds(const HandFacts& f) {
 void check_yaku_43_knitted_straight(const HandFacts& f) {
   set_yaku(f, kYaku43KnittedStraight);
   if (rule_on(f, kRuleKnittedStraightWaits)) return;
-  for (const auto& tiles : g_knitted_tiles) {
-    bool all_held = true;
-    bool win_is_knitted = false;
-    for (int t : tiles) {
-      all_held = all_held && f.tile_count[t] > 0;
-      win_is_knitted = win_is_knitted || t == f.win_tile;
-    }
-    if (!all_held) continue;
-    if (win_is_knitted) clear_yaku(f, kYaku8EdgeWait, kYaku9ClosedWait, kYaku10SingleWait);
+  for (std::uint64_t tiles : g_knitted_masks) {
+    if ((f.tiles_held & tiles) != tiles) continue;
+    if (tile_classes::in(tiles, f.win_tile)) clear_yaku(f, kYaku8EdgeWait, kYaku9ClosedWait, kYaku10SingleWait);
     return;
   }
 }
@@ -93,13 +83,11 @@ void check_yaku_46_lower_four(const HandFacts& f) {
 }
 
 void check_yaku_40_chicken_hand(const HandFacts& f) {
-  for (int id = 0; id < kYakuCount; ++id)
-    if (id != kYaku80Flowers && yaku_found(f, id)) return;
-  set_yaku(f, kYaku40ChickenHand);
+  if (nothing_found_but(f, kYaku80Flowers)) set_yaku(f, kYaku40ChickenHand);
 }
 
 void check_yaku_80_flowers(const HandFacts& f) {
-  (*f.table)[kYaku80Flowers] = {0, 0};
+  clear_yaku_points(f, kYaku80Flowers, 0);
   const int flowers = f.ctx->flowers;
   if (f.rules->flowers && flowers >= 1) set_yaku_points(f, kYaku80Flowers, flowers);
 }

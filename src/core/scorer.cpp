@@ -20,95 +20,18 @@ constexpr int kKnitted = 1 << kFormKnittedStraight;
 constexpr int kHonoursKnitted = 1 << kFormHonoursKnitted;
 constexpr int kAll = kNormal | kPairs | kOrphans | kKnitted | kHonoursKnitted;
 
-// What a check needs of the hand to find anything: a hand without it would
-// leave the table as the check found it, so the check is not run.
-enum CheckNeeds : int {
-  kAny = 0,
-  kTwoChows = 1 << 0,    // two chow blocks
-  kThreeChows = 1 << 1,  // three of them
-  kOneSet = 1 << 2,      // a pung or kong block
-  kTwoSets = 1 << 3,     // two of them
-  kThreeSets = 1 << 4,   // three of them
-  kKong = 1 << 5,        // a kong block
-  kHonourSet = 1 << 6,   // a set block of an honour
-  kHonour = 1 << 7,      // an honour tile
-  kNoHonour = 1 << 8,    // no honour tile
-  kOneSuit = 1 << 9,     // every tile of one suit
-  kTerminal = 1 << 10,   // a suit tile of rank 1 or 9
-  kOneWait = 1 << 11,    // a single wait before the win
-  kTwoSuits = 1 << 12,   // tiles of exactly two suits
-  kFourfold = 1 << 13,   // a tile held four times
-  kRobbing = 1 << 14,    // a kong being robbed
-  kReplacement = 1 << 15,  // a kong replacement draw
-  kWallEmpty = 1 << 16,  // no tile left in the wall
-  kLocal = 1 << 17,      // a local pattern allowed
-  // Every hand tile one of the tiles that a pattern over the whole hand allows:
-  kOnlySimples = 1 << 18,      // suit ranks 2 to 8
-  kOnlyUpperFour = 1 << 19,    // suit ranks 6 to 9
-  kOnlyLowerFour = 1 << 20,    // suit ranks 1 to 4
-  kOnlyMiddle = 1 << 21,       // suit ranks 4 to 6
-  kOnlyEven = 1 << 22,         // even suit ranks
-  kOnlyTerminals = 1 << 23,    // suit ranks 1 and 9
-  kOnlyGreen = 1 << 24,
-  kOnlyReversible = 1 << 25,
-  kOnlyNearFive = 1 << 26,     // suit ranks 3 to 7
-};
-constexpr int kNeedKinds = std::bit_width(static_cast<unsigned>(kOnlyNearFive));
-
-// Each kOnly need with the tiles it allows.
-struct TileNeed {
-  int need;
-  std::uint64_t tiles;
-};
-constexpr TileNeed kTileNeeds[] = {
-    {kOnlySimples, pattern_tiles::kSimple},     {kOnlyUpperFour, pattern_tiles::kUpperFour},
-    {kOnlyLowerFour, pattern_tiles::kLowerFour}, {kOnlyMiddle, pattern_tiles::kMiddle},
-    {kOnlyEven, pattern_tiles::kEven},          {kOnlyTerminals, tile_classes::kTerminal},
-    {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
-    {kOnlyNearFive, pattern_tiles::kNearFive},
-};
-
-int tiles_held_only(const HandFacts& f) {
-  int held = 0;
-  for (const TileNeed& n : kTileNeeds)
-    if (every_tile(f, n.tiles)) held |= n.need;
-  return held;
-}
-
-int needs_held(const HandFacts& f) {
-  int held = f.honour_tiles > 0 ? kHonour : kNoHonour;
-  if (f.chow_blocks >= 2) held |= kTwoChows;
-  if (f.chow_blocks >= 3) held |= kThreeChows;
-  if (f.set_blocks >= 1) held |= kOneSet;
-  if (f.set_blocks >= 2) held |= kTwoSets;
-  if (f.set_blocks >= 3) held |= kThreeSets;
-  if (f.concealed_kongs + f.melded_kongs > 0) held |= kKong;
-  if (f.dragon_sets + f.wind_sets > 0) held |= kHonourSet;
-  if (f.honour_tiles == 0 && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
-  if (f.terminal_tiles > 0) held |= kTerminal;
-  if (f.wait_count == 1) held |= kOneWait;
-  if (bit_count(static_cast<unsigned>(f.suit_mask)) == 2) held |= kTwoSuits;
-  if (f.fourfold_tiles > 0) held |= kFourfold;
-  if (f.ctx->robbing_kong) held |= kRobbing;
-  if (f.ctx->kong_replacement) held |= kReplacement;
-  if (f.ctx->wall_count == 0) held |= kWallEmpty;
-  for (int word : f.rules->local_yaku)
-    if (word == 1) held |= kLocal;
-  return held | tiles_held_only(f);
-}
-
 struct PatternCheck {
   int id;
   int forms;
   void (*run)(const HandFacts&);
-  int needs;  // CheckNeeds
+  std::uint64_t needs;  // CheckNeeds
 };
 
 // The pattern checks in the order the rules run them: a later check may clear
 // or set what an earlier one decided.
 constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow, kTwoChows},
-    {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow, kTwoChows},
+    {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow, kTwoChows | kMixedSuits},
     {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTwoChows | kTerminal},
     {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung, kOneSet},
     {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight, kTwoChows},
@@ -118,35 +41,35 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku8EdgeWait, kNormal | kKnitted, check_yaku_8_edge_wait, kOneWait},
     {kYaku9ClosedWait, kNormal | kKnitted, check_yaku_9_closed_wait, kOneWait},
     {kYaku10SingleWait, kNormal | kKnitted, check_yaku_10_single_wait, kOneWait},
-    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kAny},
+    {kYaku11SelfDrawn, kAll, check_yaku_11_self_drawn, kOpen | kSelfDrawn},
     {kYaku12DragonPung, kNormal | kKnitted, check_yaku_12_dragon_pung, kHonourSet},
     {kYaku13PrevalentWind, kNormal | kKnitted, check_yaku_13_prevalent_wind, kHonourSet},
     {kYaku14SeatWind, kNormal | kKnitted, check_yaku_14_seat_wind, kHonourSet},
-    {kYaku15DoublePung, kNormal, check_yaku_15_double_pung, kTwoSets},
+    {kYaku15DoublePung, kNormal, check_yaku_15_double_pung, kTwoSets | kMixedSuits},
     {kYaku16TwoConcealedPungs, kAll, check_yaku_16_two_concealed_pungs, kTwoSets},
     {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kOnlySimples},
     {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
-    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kAny},
+    {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kClosed | kDiscard},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
     {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kTerminal},
     {kYaku24LastTile, kAll, check_yaku_24_last_tile, kAny},
-    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kAny},
+    {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kClosed | kSelfDrawn},
     {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonourSet},
-    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kThreeChows},
+    {kYaku27MixedShiftedChows, kNormal, check_yaku_27_mixed_shifted_chows, kThreeChows | kThreeSuits},
     {kYaku28AllPungs, kAll, check_yaku_28_all_pungs, kThreeSets},
     {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets | kKong},
     {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types, kHonour},
     {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush, kHonour},
-    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kAny},
-    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows},
-    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets},
-    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows},
+    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kDiscard},
+    {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows | kThreeSuits},
+    {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets | kThreeSuits},
+    {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows | kThreeSuits},
     {kYaku37RobbingKong, kAll, check_yaku_37_robbing_kong, kRobbing},
-    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty},
+    {kYaku38LastDraw, kAll, check_yaku_38_last_draw, kWallEmpty | kSelfDrawn},
     {kYaku36ReplacementWin, kAll, check_yaku_36_replacement_win, kReplacement},
-    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty},
+    {kYaku39LastClaim, kAll, check_yaku_39_last_claim, kWallEmpty | kDiscard},
     {kYaku41ReversibleTiles, kNormal | kPairs, check_yaku_41_reversible_tiles, kOnlyReversible},
     {kYaku42BigThreeWinds, kNormal, check_yaku_42_big_three_winds, kThreeSets | kHonourSet},
     {kYaku43KnittedStraight, kKnitted, check_yaku_43_knitted_straight, kAny},
@@ -154,9 +77,9 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kOnlyUpperFour},
     {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kOnlyLowerFour},
     {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kThreeChows},
-    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminal},
+    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminal | kThreeSuits},
     {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kThreeChows},
-    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kThreeSets},
+    {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kThreeSets | kThreeSuits},
     {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kThreeSets},
     {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kOnlyNearFive},
     {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kThreeChows},
@@ -185,7 +108,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku76FourKongs, kNormal, check_yaku_76_four_kongs, kThreeSets | kKong},
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
     {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kOnlyGreen},
-    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit},
+    {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit | kClosed},
     {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
     {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
@@ -231,7 +154,7 @@ constexpr auto kChecksSkipped = [] {
 // Runs the form's checks that the hand holds the needs of, in list order.
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
-  const int held = needs_held(f);
+  const std::uint64_t held = f.needs;
   for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
     const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
     for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
@@ -269,13 +192,22 @@ void limit_chow_families(const HandFacts& f) {
   }
 }
 
-void total_points(const RuleSwitches& rules, Scoring& out) {
+// yaku_points_without_flowers over the found rows alone.
+int found_points_without_flowers(const HandFacts& f) {
+  int sum = 0;
+  for (int w = 0; w < 2; ++w)
+    for (std::uint64_t left = f.found_rows[w]; left != 0; left &= left - 1)
+      sum += yaku_points(f, 64 * w + std::countr_zero(left));
+  return sum - (yaku_found(f, kYaku80Flowers) ? yaku_points(f, kYaku80Flowers) : 0);
+}
+
+void total_points(const HandFacts& f, Scoring& out) {
   constexpr int kCap = 88;
-  const int without_flowers = yaku_points_without_flowers(out.table);
-  const int flowers = out.table[kYaku80Flowers].found != 0 ? out.table[kYaku80Flowers].points : 0;
+  const int without_flowers = found_points_without_flowers(f);
+  const int flowers = yaku_found(f, kYaku80Flowers) ? yaku_points(f, kYaku80Flowers) : 0;
   out.total_uncapped = without_flowers + flowers;
   out.total = out.total_uncapped;
-  if (rules.score_cap == 1 && without_flowers >= kCap) out.total = kCap + flowers;
+  if (f.rules->score_cap == 1 && without_flowers >= kCap) out.total = kCap + flowers;
 }
 
 }  // namespace
@@ -291,13 +223,11 @@ void score_hand(const WinReading& r, const WinContext& ctx, const RuleSwitches& 
 }
 
 void score_blocks(HandFacts& f, const int (&blocks)[kWinBlocks], Scoring& out) {
-  copy_small(out.table, kFreshYakuTable);
-  out.total = out.total_uncapped = 0;
   gather_block_facts(f, blocks, out.table);
   assert(f.form >= kFormNormal && f.form < kHandForms);
   run_checks(f);
   limit_chow_families(f);
-  total_points(*f.rules, out);
+  total_points(f, out);
 }
 
 int yaku_points_without_flowers(const YakuTable& table) {

@@ -161,7 +161,16 @@ INSTANTIATE_TEST_SUITE_P(Rules, EdgeHands, ::testing::Values(
               {kYaku28AllPungs, 6}, {kYaku51ThreeConcealedPungs, 16}}, 27},
     EdgeHand{"四暗刻 on a discard on the pair", "2 2 2 15 27 27 27 29 29 29 31 31 31 + 15", 1,
              {{kYaku3TerminalHonourPung, 1}, {kYaku10SingleWait, 1}, {kYaku13PrevalentWind, 2},
-              {kYaku71FourConcealedPungs, 64}}, 68}));
+              {kYaku71FourConcealedPungs, 64}}, 68},
+    // Patterns across suits need only two of them.
+    EdgeHand{"喜相逢 in a hand of two suits", "1 2 3 5 5 11 12 13 15 16 31 31 31 + 17", 1,
+             {{kYaku1MixedDoubleChow, 1}, {kYaku6OneVoidedSuit, 1}, {kYaku13PrevalentWind, 2},
+              {kYaku21ConcealedHand, 2}}, 6},
+    EdgeHand{"双同刻 and 喜相逢 in a hand of two suits", "2 3 4 5 5 5 9 12 13 14 15 15 15 + 9", 1,
+             {{kYaku1MixedDoubleChow, 1}, {kYaku6OneVoidedSuit, 1}, {kYaku7NoHonours, 1}, {kYaku10SingleWait, 1},
+              {kYaku15DoublePung, 2}, {kYaku16TwoConcealedPungs, 2}, {kYaku21ConcealedHand, 2}}, 10},
+    EdgeHand{"一色双竜会 of declared chows", "1 2 3 5 + 5 / [1 2 3] / [7 8 9] / [7 8 9]", 1,
+             {{kYaku10SingleWait, 1}, {kYaku68PureTerminalChows, 64}}, 65}));
 
 // 1112345678999 waits on every tile of its suit and is 九蓮宝灯 whichever
 // completes it; never 清一色, 門前清 or 幺九刻 beside it.
