@@ -31,6 +31,12 @@ constexpr auto kTileKeeps = [] {
       if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
   return keeps;
 }();
+// By slot value, its tile: one load where tile_of divides.
+constexpr auto kTileOfSlot = [] {
+  std::array<std::uint8_t, kSlotValues> tiles{};
+  for (int v = 0; v < kSlotValues; ++v) tiles[v] = static_cast<std::uint8_t>(tile_of(v));
+  return tiles;
+}();
 constexpr std::uint64_t kEveryOnlyNeed = [] {
   std::uint64_t all = 0;
   for (const TileNeed& n : kTileNeeds) all |= n.need;
@@ -114,7 +120,7 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
   std::uint64_t only = kEveryOnlyNeed;
   for (int v : r.hand) {
-    const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
+    const int t = kTileOfSlot[v];
     const std::uint64_t add0 = std::uint64_t{1} << t;
     const std::uint64_t add1 = c0 & add0;
     const std::uint64_t add2 = c1 & add1;
@@ -127,9 +133,10 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.tiles_held = c0 | c1 | c2 | c3;
   f.tiles_twice = c1 | c2 | c3;
   f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
-  f.suit_mask = 0;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (some_tile(f, tile_classes::kSuit[s])) f.suit_mask |= 1 << s;
+  const std::uint64_t held = f.tiles_held;
+  f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
+                static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
+                static_cast<int>((held & tile_classes::kSuit[kBamboo]) != 0) << 2;
   f.reading_needs = reading_needs(f, only);
 }
 
