@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstring>
 
-#include "core/bits.h"
 #include "core/clear.h"
 
 namespace {
@@ -43,6 +42,18 @@ constexpr std::uint64_t kEveryOnlyNeed = [] {
   return all;
 }();
 
+// By suit mask, the needs that count the suits held.
+constexpr auto kSuitNeeds = [] {
+  std::array<std::uint64_t, 8> needs{};
+  for (unsigned m = 0; m < 8; ++m) {
+    const int suits = std::popcount(m);
+    if (suits == 2) needs[m] |= kTwoSuits;
+    if (suits >= 2) needs[m] |= kMixedSuits;
+    if (suits == 3) needs[m] |= kThreeSuits;
+  }
+  return needs;
+}();
+
 // The needs of the tile facts, the table and the switches; `only`: the kOnly
 // needs the hand tiles keep.
 std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
@@ -53,10 +64,7 @@ std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
   if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
-  const int suits = bit_count(static_cast<unsigned>(f.suit_mask));
-  if (suits == 2) held |= kTwoSuits;
-  if (suits >= 2) held |= kMixedSuits;
-  if (suits == 3) held |= kThreeSuits;
+  held |= kSuitNeeds[f.suit_mask];
   if (f.tiles_fourfold != 0) held |= kFourfold;
   if (f.ctx->robbing_kong) held |= kRobbing;
   if (f.ctx->kong_replacement) held |= kReplacement;
