@@ -127,6 +127,8 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   // array would cost a load and a store a tile.
   std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
   std::uint64_t only = kEveryOnlyNeed;
+  // Unrolled: the loop counter and its branch cost a sixth of each step.
+#pragma GCC unroll 14
   for (int v : r.hand) {
     const int t = kTileOfSlot[v];
     const std::uint64_t add0 = std::uint64_t{1} << t;
