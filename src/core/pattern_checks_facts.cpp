@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstring>
 
-#include "core/bits.h"
 #include "core/clear.h"
 
 namespace {
@@ -31,10 +30,28 @@ constexpr auto kTileKeeps = [] {
       if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
   return keeps;
 }();
+// By slot value, its tile: one load where tile_of divides.
+constexpr auto kTileOfSlot = [] {
+  std::array<std::uint8_t, kSlotValues> tiles{};
+  for (int v = 0; v < kSlotValues; ++v) tiles[v] = static_cast<std::uint8_t>(tile_of(v));
+  return tiles;
+}();
 constexpr std::uint64_t kEveryOnlyNeed = [] {
   std::uint64_t all = 0;
   for (const TileNeed& n : kTileNeeds) all |= n.need;
   return all;
+}();
+
+// By suit mask, the needs that count the suits held.
+constexpr auto kSuitNeeds = [] {
+  std::array<std::uint64_t, 8> needs{};
+  for (unsigned m = 0; m < 8; ++m) {
+    const int suits = std::popcount(m);
+    if (suits == 2) needs[m] |= kTwoSuits;
+    if (suits >= 2) needs[m] |= kMixedSuits;
+    if (suits == 3) needs[m] |= kThreeSuits;
+  }
+  return needs;
 }();
 
 // The needs of the tile facts, the table and the switches; `only`: the kOnly
@@ -47,10 +64,7 @@ std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
   if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
-  const int suits = bit_count(static_cast<unsigned>(f.suit_mask));
-  if (suits == 2) held |= kTwoSuits;
-  if (suits >= 2) held |= kMixedSuits;
-  if (suits == 3) held |= kThreeSuits;
+  held |= kSuitNeeds[f.suit_mask];
   if (f.tiles_fourfold != 0) held |= kFourfold;
   if (f.ctx->robbing_kong) held |= kRobbing;
   if (f.ctx->kong_replacement) held |= kReplacement;
@@ -113,8 +127,10 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   // array would cost a load and a store a tile.
   std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
   std::uint64_t only = kEveryOnlyNeed;
+  // Unrolled: the loop counter and its branch cost a sixth of each step.
+#pragma GCC unroll 14
   for (int v : r.hand) {
-    const int t = v < make_slot(0, kChowSlot) ? v : tile_of(v);  // a free slot's value is its tile
+    const int t = kTileOfSlot[v];
     const std::uint64_t add0 = std::uint64_t{1} << t;
     const std::uint64_t add1 = c0 & add0;
     const std::uint64_t add2 = c1 & add1;
@@ -127,9 +143,10 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.tiles_held = c0 | c1 | c2 | c3;
   f.tiles_twice = c1 | c2 | c3;
   f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
-  f.suit_mask = 0;
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    if (some_tile(f, tile_classes::kSuit[s])) f.suit_mask |= 1 << s;
+  const std::uint64_t held = f.tiles_held;
+  f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
+                static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
+                static_cast<int>((held & tile_classes::kSuit[kBamboo]) != 0) << 2;
   f.reading_needs = reading_needs(f, only);
 }
 

@@ -101,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(SetsHonoursAndSimpleHands, GoldenHands, ::testing::Valu
                 {kYaku19TileHog, 2}}, 8},
     GoldenHand{"四帰一 (pairs)", "3 3 7 7 13 13 13 13 24 24 31 31 32 + 32", kDiscard,
                {{kYaku19TileHog, 2}, {kYaku56SevenPairs, 24}}, 26},
+    // The fourth 14 sits in a concealed chow beside the declared pung's three.
+    GoldenHand{"四帰一 (declared pung)", "2 3 4 6 7 8 13 14 15 26 + 26 / [14 14 14]", kDiscard,
+               {{kYaku10SingleWait, 1}, {kYaku18AllSimples, 2}, {kYaku19TileHog, 2}}, 5},
     GoldenHand{"平和", "2 3 4 13 14 15 15 16 17 21 22 23 24 + 21", kDiscard,
                {{kYaku1MixedDoubleChow, 1}, {kYaku20AllChows, 2}, {kYaku21ConcealedHand, 2}}, 5},
     GoldenHand{"双明槓 (two melded)", "2 2 2 14 15 16 17 + 17 / [28 28 28 28] / [1 1 1 1]", kDiscard,
