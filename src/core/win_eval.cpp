@@ -11,6 +11,15 @@
 
 namespace {
 
+// A chow, pung or melded kong among the seat's melds; most hands declare none.
+bool has_open_meld(const int (&melds)[kMeldSlots]) {
+  static_assert(kMeldSlots == 4);
+  if ((melds[0] | melds[1] | melds[2] | melds[3]) == 0) return false;
+  for (int code : melds)
+    if (is_open_meld(code)) return true;
+  return false;
+}
+
 // ------------------------------------------------------------ other forms
 bool pairs_up(const int* v) {
   for (int i = 0; i < kHandSlots; i += 2)
@@ -209,9 +218,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  bool open = false;
-  for (int code : ctx.melds) open |= is_open_meld(code);
-  r.open = open ? 1 : 0;
+  r.open = has_open_meld(ctx.melds) ? 1 : 0;
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;
