@@ -58,12 +58,10 @@ void count_table(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_
       if constexpr (kSeen) ++seen[t];
     }
   }
-  static_assert(kMeldSlots == 4);
   for (int s = 0; s < kSeats; ++s) {
-    const int* codes = melds[s];
-    if ((codes[0] | codes[1] | codes[2] | codes[3]) == 0) continue;
-    for (int k = 0; k < kMeldSlots; ++k)
-      if (codes[k] != 0) count_meld<kSeen>(codes[k], visible, seen, s == seat ? 1 : 0);
+    if (!has_melds(melds[s])) continue;
+    for (int code : melds[s])
+      if (code != 0) count_meld<kSeen>(code, visible, seen, s == seat ? 1 : 0);
   }
 }
 

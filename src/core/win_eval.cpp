@@ -13,8 +13,7 @@ namespace {
 
 // A chow, pung or melded kong among the seat's melds; most hands declare none.
 bool has_open_meld(const int (&melds)[kMeldSlots]) {
-  static_assert(kMeldSlots == 4);
-  if ((melds[0] | melds[1] | melds[2] | melds[3]) == 0) return false;
+  if (!has_melds(melds)) return false;
   for (int code : melds)
     if (is_open_meld(code)) return true;
   return false;
