@@ -145,6 +145,11 @@ constexpr bool is_free_slot(int slot) { return slot > 0 && slot < 100; }
 enum MeldKind : int { kMeldChow = 1, kMeldPung = 2, kMeldConcealedKong = 3, kMeldMeldedKong = 4 };
 
 constexpr int kMeldSlots = 4;
+// Whether a seat's meld slots hold any meld, in one test of all four.
+constexpr bool has_melds(const int (&melds)[kMeldSlots]) {
+  static_assert(kMeldSlots == 4);
+  return (melds[0] | melds[1] | melds[2] | melds[3]) != 0;
+}
 constexpr int make_meld(int source, int kind, int tile) { return 1000 * source + 100 * kind + tile; }
 constexpr int meld_kind(int code) { return code % 1000 / 100; }
 constexpr int meld_tile(int code) { return code % 100; }

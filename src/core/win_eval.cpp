@@ -11,6 +11,14 @@
 
 namespace {
 
+// A chow, pung or melded kong among the seat's melds; most hands declare none.
+bool has_open_meld(const int (&melds)[kMeldSlots]) {
+  if (!has_melds(melds)) return false;
+  for (int code : melds)
+    if (is_open_meld(code)) return true;
+  return false;
+}
+
 // ------------------------------------------------------------ other forms
 bool pairs_up(const int* v) {
   for (int i = 0; i < kHandSlots; i += 2)
@@ -71,19 +79,22 @@ struct HandScan {
 constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
 constexpr std::uint64_t kMarkedTile = std::uint64_t{1} << 62;
 static_assert(kTileCodes < 62);
+// One entry past the slot values stands for any value out of their range.
 constexpr auto kScanBits = [] {
-  std::array<std::uint64_t, kSlotValues> bits{};
+  std::array<std::uint64_t, kSlotValues + 1> bits{};
   for (int v = 0; v < kSlotValues; ++v) {
     if (!is_playing_tile(tile_of(v)))
       bits[v] = kNoPlayingTile;
     else
       bits[v] = marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile;
   }
+  bits[kSlotValues] = kNoPlayingTile;
   return bits;
 }();
 
+// Without a branch: a value out of range reads the last entry.
 std::uint64_t scan_bits(int value) {
-  return static_cast<unsigned>(value) < kSlotValues ? kScanBits[value] : kNoPlayingTile;
+  return kScanBits[std::min(static_cast<unsigned>(value), unsigned{kSlotValues})];
 }
 
 // Slots 0-12 and the winning tile in any order. Read from where they stand,
@@ -91,6 +102,7 @@ std::uint64_t scan_bits(int value) {
 // way waits for them.
 HandScan scan_hand(const int (&hand)[kHandSlots], int tile) {
   std::uint64_t bits = scan_bits(tile);
+#pragma GCC unroll 13
   for (int i = 0; i < kDrawSlot; ++i) bits |= scan_bits(hand[i]);
   return {.well_formed = (bits & kNoPlayingTile) == 0,
           .all_free = (bits & kMarkedTile) == 0,
@@ -205,9 +217,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   sort_hand(hand, tile, r.hand);
   r.seat_wind = ctx.seat_wind;
   r.round_wind = ctx.round_wind;
-  bool open = false;
-  for (int code : ctx.melds) open |= is_open_meld(code);
-  r.open = open ? 1 : 0;
+  r.open = has_open_meld(ctx.melds) ? 1 : 0;
   std::fill(std::begin(r.blocks), std::end(r.blocks), 0);
   r.block_count = 0;
   r.valid = 0;

@@ -86,4 +86,20 @@ TEST_F(VisibleCounts, EveryCallStartsAfresh) {
   EXPECT_EQ(g_seen_counts[2], 1);
 }
 
+// Slots that hold no free playing tile (codes between the suits, past the
+// dragons, a flower, a value out of range) and the empty ones count nowhere.
+TEST_F(VisibleCounts, CodesOfNoPlayingTileStayZero) {
+  g_hand[1][10] = 10;
+  g_hand[1][11] = 38;
+  g_hand[1][12] = -3;
+  g_hand[1][kDrawSlot] = 40;
+  count_visible_tiles(1);
+  for (int t = 0; t < kTileCodes; ++t) {
+    if (is_playing_tile(t)) continue;
+    EXPECT_EQ(g_seen_counts[t], 0) << t;
+    EXPECT_EQ(g_visible_counts[t], 0) << t;
+  }
+  EXPECT_EQ(g_seen_counts[1], 3);  // two in the rivers (one on offer) and the hand's
+}
+
 }  // namespace
