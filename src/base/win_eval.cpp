@@ -16,11 +16,8 @@ int discards_of_all_seats() {
 }
 
 bool meld_declared_anywhere() {
-  const int* codes = &g_melds[0][0];
-  int any = 0;
-#pragma GCC unroll 16
-  for (int i = 0; i < kSeats * kMeldSlots; ++i) any |= codes[i];
-  return any != 0;
+  static_assert(kSeats == 4);
+  return has_melds(g_melds[0]) || has_melds(g_melds[1]) || has_melds(g_melds[2]) || has_melds(g_melds[3]);
 }
 
 }  // namespace
