@@ -60,14 +60,24 @@ inside_missing_sound() {
   local game=$1 pid box="" status
   "$game" >game.log 2>&1 &
   pid=$!
-  for _ in $(seq 100); do
+  # Up to 20 s: a loaded host can be slow to map the box.
+  for _ in $(seq 200); do
     box=$(viewable 'エラーにより強制終了します' | head -n 1)
     [ -n "$box" ] && break
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   if [ -z "$box" ]; then
-    echo "sdl_smoke: no error box for the missing sound file"
-    kill "$pid" 2>/dev/null || true
+    if kill -0 "$pid" 2>/dev/null; then
+      echo "sdl_smoke: no error box for the missing sound file within 20 s; the game still runs"
+      kill "$pid" 2>/dev/null || true
+    else
+      status=0
+      wait "$pid" || status=$?
+      echo "sdl_smoke: the game ended with status $status and showed no error box"
+    fi
+    echo "sdl_smoke: the display's windows:"
+    xwininfo -root -tree || true
     cat game.log
     return 1
   fi

@@ -168,7 +168,8 @@ void message_box(std::string_view text, std::string_view caption) {
   std::fprintf(stderr, "%s: %s\n", c.c_str(), t.c_str());
   // A window not shown yet is no parent: the box stands alone.
   SDL_Window* parent = sdl::g_window && (SDL_GetWindowFlags(sdl::g_window) & SDL_WINDOW_SHOWN) ? sdl::g_window : nullptr;
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), parent);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), parent) != 0)
+    std::fprintf(stderr, "the message box could not be shown: %s\n", SDL_GetError());
 }
 
 void exit_program(int code) {
