@@ -10,7 +10,7 @@
 #include "base/yaku_table.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 #include "support/random_match.h"
 #include "support/table_fixture.h"
 #include "table/win_test.h"
@@ -19,7 +19,7 @@ namespace {
 
 class ComMatch : public TableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
   void SetUp() override {
     TableTest::SetUp();
     reset_safety_state();

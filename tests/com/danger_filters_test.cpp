@@ -15,7 +15,7 @@
 #include "com/turn/planner.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 
@@ -205,7 +205,7 @@ TEST_F(DangerFilters, ARestoreGoesBackOnlyToItsOwnFiltersEntry) {
 
 class DangerInPlanner : public TableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
   void SetUp() override {
     TableTest::SetUp();
     reset_planner_state();

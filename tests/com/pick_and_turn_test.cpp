@@ -15,8 +15,8 @@
 #include "com/turn/com_turn.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/safety.h"
-#include "core/hai_table.h"
 #include "platform/platform.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 
@@ -123,7 +123,7 @@ TEST_F(PickDiscard, FourMeldSeatsMakeTilesWithThreeVisibleSafe) {
 
 class ComTurn : public TableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
   void SetUp() override {
     TableTest::SetUp();
     reset_planner_state();

@@ -13,7 +13,7 @@
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
-#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
 #include "table/win_test.h"
@@ -26,7 +26,7 @@ int tile(const char* text) { return parse_tiles(text)[0]; }
 
 class ReadyEval : public TableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
   void SetUp() override {
     TableTest::SetUp();
     reset_planner_state();

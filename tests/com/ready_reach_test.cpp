@@ -9,6 +9,7 @@
 #include "base/table_state.h"
 #include "core/hai_table.h"
 #include "core/waits.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr int kSeat = 1;
 class TooFarToGetReady : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!g_hai_table_loaded) build_hai_table();
+    fill_hai_table_once();
   }
   void SetUp() override { reset_table_state(); }
   // The seat's slots 0-12 as written, the tile taken in slot 13.

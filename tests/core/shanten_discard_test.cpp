@@ -5,19 +5,17 @@
 #include <random>
 #include <vector>
 
-#include "core/hai_table.h"
 #include "core/shanten.h"
 #include "support/distance_reference.h"
+#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 
 namespace {
 
 class ShantenByDiscard : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    build_hai_table();
-    g_hai_table_loaded = 1;
-  }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
 };
 
 struct Distances {

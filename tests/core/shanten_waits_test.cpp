@@ -12,8 +12,8 @@
 #include "base/table_state.h"
 #include "base/visible.h"
 #include "base/waits.h"
-#include "core/hai_table.h"
 #include "support/distance_reference.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 
 namespace {
@@ -135,8 +135,7 @@ bool only_wait_is_exhausted(const TestHand& h) {
 }
 
 TEST(ShantenAndWaits, DistanceZeroExactlyWhenThereIsAWait) {
-  build_hai_table();
-  g_hai_table_loaded = 1;
+  fill_hai_table_once();
   reset_table_state();
   reset_visible_state();
   std::mt19937 rng(5);

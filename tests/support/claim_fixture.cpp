@@ -6,9 +6,9 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/com_claim.h"
 #include "com/target/com_target.h"
-#include "core/hai_table.h"
 #include "base/ai_record.h"
 #include "base/visible.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/test_workdir.h"
 #include "flow/claim_offers.h"
@@ -20,7 +20,7 @@ void PrintTo(const ClaimResult& r, std::ostream* os) {
 void PrintTo(const ClaimCase& c, std::ostream* os) { *os << c.name; }
 
 void ClaimTest::SetUpTestSuite() {
-  if (!g_hai_table_loaded) build_hai_table();
+  fill_hai_table_once();
 }
 
 void ClaimTest::SetUp() {

@@ -16,6 +16,7 @@
 #include "platform/headless/headless.h"
 #include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
+#include "support/hai_table_once.h"
 #include "support/monkey.h"
 #include "support/state_ranges.h"
 #include "support/test_workdir.h"
@@ -57,7 +58,7 @@ std::vector<std::int32_t> restart_words() {
 }
 
 std::vector<std::int32_t> hai_words() {
-  if (!g_hai_table_loaded) build_hai_table();
+  fill_hai_table_once();
   std::vector<std::int32_t> w;
   w.reserve(2 * static_cast<std::size_t>(kHaiTableRows));
   for (const HaiTableEntry& row : g_hai_table) w.insert(w.end(), {row.key, row.value});
@@ -249,5 +250,5 @@ void fuzz_data_file(const std::string& file, std::uint32_t seed, int rounds, int
   for_each_damaged_form(valid, seed, rounds, [&fuzzer](const DamagedForm& form) { fuzzer.run(form); });
   // A damaged table can pass the load's checks and still not be the best
   // split everywhere; what runs next in this process gets the true one.
-  if (file == kHaiFile) build_hai_table();
+  if (file == kHaiFile) refill_hai_table();
 }

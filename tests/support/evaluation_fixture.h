@@ -8,13 +8,12 @@
 #include "base/shanten.h"
 #include "base/table_state.h"
 #include "base/visible.h"
-#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 
 class HandEvaluationTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    build_hai_table();
-    g_hai_table_loaded = 1;
+    fill_hai_table_once();
   }
   void SetUp() override {
     reset_table_state();

@@ -6,7 +6,7 @@
 #include "base/scene_state.h"
 #include "base/scenes.h"
 #include "base/table_state.h"
-#include "core/hai_table.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/random_match.h"
 #include "support/table_fixture.h"
@@ -16,7 +16,7 @@ namespace {
 
 class ComCalls : public TableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
 };
 
 // Kongs on a discard are rarer than one in a few hundred hands once most
@@ -41,7 +41,7 @@ TEST_F(ComCalls, SeededHandsShowPungsAndChows) {
 
 class ComKongRobbed : public UserTableTest {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
 };
 
 // The user throws 5p; seat 1, a pung of it short of a pure straight, calls;

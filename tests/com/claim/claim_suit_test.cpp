@@ -18,6 +18,7 @@
 #include "com/claim/claim_rules.h"
 #include "core/hai_table.h"
 #include "flow/claim_offers.h"
+#include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/test_workdir.h"
 
@@ -65,7 +66,7 @@ struct Row {
 
 class SuitClaims : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { build_hai_table(); }
+  static void SetUpTestSuite() { fill_hai_table_once(); }
   void SetUp() override { reset(); }
   void TearDown() override { g_hai_table_loaded = 1; }
   void reset() {
