@@ -79,20 +79,22 @@ void handle(const SDL_Event& e) {
 
 // Runs until the window is gone. A frame that comes late is run once, and the
 // next is due a full period after it: missed ticks are not made up.
+// The loop sleeps until the frame is due and then takes every event that
+// came meanwhile, in order: the frame shows them all the same, and asking
+// the display for events (a round of system calls) happens once a frame at
+// rest instead of on every wake-up of a wait for events.
 void message_loop() {
   Uint64 due = SDL_GetTicks64() + kTickMs;
   SDL_Event e;
   while (g_window && !g_quit) {
+    const Uint64 now = SDL_GetTicks64();
+    if (now < due) SDL_Delay(static_cast<Uint32>(due - now));
     while (g_window && SDL_PollEvent(&e)) handle(e);
     if (!g_window) break;
-    const Uint64 now = SDL_GetTicks64();
-    if (now >= due) {
-      due = now - due >= kTickMs ? now + kTickMs : due + kTickMs;
-      deliver(platform::kMsgTimer, 0, 0);
-      deliver(platform::kMsgPaint, 0, 0);
-    } else if (SDL_WaitEventTimeout(&e, static_cast<int>(due - now))) {
-      handle(e);
-    }
+    const Uint64 at = SDL_GetTicks64();
+    due = at - due >= kTickMs ? at + kTickMs : due + kTickMs;
+    deliver(platform::kMsgTimer, 0, 0);
+    deliver(platform::kMsgPaint, 0, 0);
   }
 }
 
