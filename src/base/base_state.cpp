@@ -19,7 +19,7 @@
 #include "base/yaku_table.h"
 #include "platform/state_list.h"
 
-#define BASE_STATE(X)                                        \
+#define BASE_WORK(X)                                         \
   X(TableState, g_table_state, reset_table_state)            \
   X(WinRecord, g_win_record, reset_win_record_state)         \
   X(AiRecordState, g_ai_record_state, reset_ai_record_state) \
@@ -33,15 +33,20 @@
   X(WaitsArea, g_waits_area, reset_waits_state)              \
   X(WinReading, g_win_reading, reset_win_eval_state)         \
   X(ShantenResult, g_shanten, reset_shanten_state)           \
-  X(Scoring, g_scoring, reset_scorer_state)                  \
-  X(ScoringMemo, g_scoring_memo, reset_scoring_memo)         \
+  X(Scoring, g_scoring, reset_scorer_state)
+
+#define BASE_MEMOS(X)                                \
+  X(ScoringMemo, g_scoring_memo, reset_scoring_memo) \
   X(SeatEvalMemo, g_seat_eval_memo, reset_seat_eval_memo)
+
+#define BASE_STATE(X) BASE_WORK(X) BASE_MEMOS(X)
 
 BASE_STATE(RUVELKA_DEFINE_STATE)
 
 void reset_base_floor() { BASE_STATE(RUVELKA_RESET_STATE) }
 
-std::span<const StateBytes> base_state_bytes() {
-  static constexpr StateBytes kPieces[] = {BASE_STATE(RUVELKA_STATE_BYTES)};
-  return kPieces;
+std::span<const StateBytes> base_state_bytes(Memos memos) {
+  static constexpr StateBytes kPieces[] = {BASE_STATE(RUVELKA_STATE_BYTES)};  // the memos last
+  static constexpr std::size_t kWork = 0 BASE_WORK(RUVELKA_COUNT_STATE);
+  return memos == Memos::kWith ? std::span(kPieces) : std::span(kPieces).first(kWork);
 }

@@ -7,5 +7,5 @@
 
 void reset_base_floor();
 
-// Every piece of the base floor's state, by its bytes.
-std::span<const StateBytes> base_state_bytes();
+// Every piece of the base floor's state, by its bytes; the memos last.
+std::span<const StateBytes> base_state_bytes(Memos memos = Memos::kWith);

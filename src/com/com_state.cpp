@@ -13,7 +13,7 @@
 #include "com/turn/safety.h"
 #include "platform/state_list.h"
 
-#define COM_STATE(X)                                                  \
+#define COM_WORK(X)                                                   \
   X(PlannerState, g_planner_state, reset_planner_state)               \
   X(Decomposition, g_decomposition, reset_decomposition_state)        \
   X(DangerFilterState, g_danger_filter_state, reset_danger_filter_state) \
@@ -21,15 +21,20 @@
   X(ComTurnState, g_com_turn_state, reset_com_turn_state)             \
   X(ClaimProtocolState, g_claim_protocol_state, reset_claim_protocol_state) \
   X(TargetScriptState, g_target_script_state, reset_target_script_state) \
-  X(MeldTallyMemo, g_meld_tally_memo, reset_meld_tally_memo)            \
-  X(ChowFitMemos, g_chow_fit_memos, reset_chow_fit_memos)             \
   X(SeatFacts, g_seat_facts, reset_seat_facts)
+
+#define COM_MEMOS(X)                                         \
+  X(MeldTallyMemo, g_meld_tally_memo, reset_meld_tally_memo) \
+  X(ChowFitMemos, g_chow_fit_memos, reset_chow_fit_memos)
+
+#define COM_STATE(X) COM_WORK(X) COM_MEMOS(X)
 
 COM_STATE(RUVELKA_DEFINE_STATE)
 
 void reset_com_floor() { COM_STATE(RUVELKA_RESET_STATE) }
 
-std::span<const StateBytes> com_state_bytes() {
-  static constexpr StateBytes kPieces[] = {COM_STATE(RUVELKA_STATE_BYTES)};
-  return kPieces;
+std::span<const StateBytes> com_state_bytes(Memos memos) {
+  static constexpr StateBytes kPieces[] = {COM_STATE(RUVELKA_STATE_BYTES)};  // the memos last
+  static constexpr std::size_t kWork = 0 COM_WORK(RUVELKA_COUNT_STATE);
+  return memos == Memos::kWith ? std::span(kPieces) : std::span(kPieces).first(kWork);
 }

@@ -7,5 +7,5 @@
 
 void reset_com_floor();
 
-// Every piece of the computer players' state, by its bytes.
-std::span<const StateBytes> com_state_bytes();
+// Every piece of the computer players' state, by its bytes; the memos last.
+std::span<const StateBytes> com_state_bytes(Memos memos = Memos::kWith);

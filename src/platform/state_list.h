@@ -30,3 +30,9 @@ constexpr StateBytes state_bytes(const Type& object) {
 }
 
 #define RUVELKA_STATE_BYTES(Type, object, reset_function) state_bytes(object),
+#define RUVELKA_COUNT_STATE(Type, object, reset_function) +1
+
+// A floor's memos are caches keyed on everything their answers are made
+// from: what they hold changes how soon an answer comes, never the answer.
+// A caller that asks whether answers could differ leaves them out.
+enum class Memos { kWith, kWithout };

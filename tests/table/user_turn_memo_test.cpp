@@ -10,8 +10,12 @@
 #include "base/ai_record.h"
 #include "base/base_state.h"
 #include "base/options.h"
+#include "base/scorer.h"
+#include "base/seat_eval.h"
 #include "base/table_state.h"
 #include "com/com_state.h"
+#include "com/hand_terms.h"
+#include "com/target/chow_fit.h"
 #include "com/target/target_script.h"
 #include "com/turn/planner_decomposition.h"
 #include "platform/platform.h"
@@ -96,6 +100,19 @@ TEST_F(UserTurnMemoTest, TheInputOfARunThatChangedThingsIsComputedAgain) {
   g_selector_calls = 0;
   frames(1);
   EXPECT_GT(g_selector_calls, 0);
+  EXPECT_EQ(g_suggested_discard, advice);
+}
+
+// The memos are keyed on all they answer from: emptied, they change no
+// answer, so they are no reason to compute again.
+TEST_F(UserTurnMemoTest, EmptiedMemosAreNoReasonToComputeAgain) {
+  const int advice = g_suggested_discard;
+  reset_scoring_memo();
+  reset_seat_eval_memo();
+  g_meld_tally_memo = MeldTallyMemo{};
+  g_chow_fit_memos = ChowFitMemos{};
+  frames(3);
+  EXPECT_EQ(g_selector_calls, 0);
   EXPECT_EQ(g_suggested_discard, advice);
 }
 
