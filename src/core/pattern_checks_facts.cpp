@@ -163,6 +163,7 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   f.found_rows[0] = f.found_rows[1] = 0;
   std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
   std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
+#pragma GCC unroll 5
   for (int i = 0; i < kWinBlocks; ++i) {
     f.blocks[i] = blocks[i];
     if (blocks[i] != 0) add_block(f, blocks[i]);
