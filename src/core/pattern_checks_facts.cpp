@@ -40,16 +40,17 @@ std::uint64_t only_needs(std::uint64_t held) {
 }
 
 // Copy counts by tile code, one byte each (14 at most): SSE2, part of every
-// x86-64, compares sixteen codes at once.
-constexpr int kCopyBytes = 64;
-static_assert(kTileCodes <= kCopyBytes && kHandSlots < 128);
+// x86-64, compares sixteen codes at once. A read hand holds playing tiles only.
+constexpr int kCopyBytes = 48;
+static_assert(kRed < kCopyBytes && kCopyBytes % 16 == 0 && kHandSlots < 128);
+using CopyCounts = std::array<std::uint8_t, kCopyBytes>;
 enum class Copies { kSome, kTwoOrMore, kFour };
 // Bit t: the count of code t is as `which` says.
-std::uint64_t codes_where(const std::uint8_t (&copies)[kCopyBytes], Copies which) {
+std::uint64_t codes_where(const CopyCounts& copies, Copies which) {
   std::uint64_t codes = 0;
-#pragma GCC unroll 4
+#pragma GCC unroll 3
   for (int k = 0; k < kCopyBytes / 16; ++k) {
-    const __m128i c = _mm_load_si128(reinterpret_cast<const __m128i*>(copies) + k);
+    const __m128i c = _mm_load_si128(reinterpret_cast<const __m128i*>(copies.data()) + k);
     __m128i hit;
     switch (which) {
       case Copies::kSome: hit = _mm_cmpgt_epi8(c, _mm_setzero_si128()); break;
@@ -143,7 +144,7 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
   // Copies by tile code in bytes, read back sixteen codes at a time.
-  alignas(16) std::uint8_t copies[kCopyBytes]{};
+  alignas(16) CopyCounts copies{};
 #pragma GCC unroll 14
   for (int v : r.hand) ++copies[kTileOfSlot[v]];
   f.tiles_held = codes_where(copies, Copies::kSome);
