@@ -24,12 +24,6 @@ constexpr TileNeed kTileNeeds[] = {
     {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
     {kOnlyNearFive, pattern_tiles::kNearFive},
 };
-// By slot value, its tile: one load where tile_of divides.
-constexpr auto kTileOfSlot = [] {
-  std::array<std::uint8_t, kSlotValues> tiles{};
-  for (int v = 0; v < kSlotValues; ++v) tiles[v] = static_cast<std::uint8_t>(tile_of(v));
-  return tiles;
-}();
 // The kOnly needs that a hand of the tiles `held` keeps.
 std::uint64_t only_needs(std::uint64_t held) {
   std::uint64_t only = 0;
@@ -39,23 +33,59 @@ std::uint64_t only_needs(std::uint64_t held) {
   return only;
 }
 
-// Copy counts by tile code, one byte each (14 at most): SSE2, part of every
-// x86-64, compares sixteen codes at once. A read hand holds playing tiles only.
-constexpr int kCopyBytes = 48;
-static_assert(kRed < kCopyBytes && kCopyBytes % 16 == 0 && kHandSlots < 128);
-using CopyCounts = std::array<std::uint8_t, kCopyBytes>;
+// Copy counts by tile code, one byte each (14 at most), in three SSE2
+// registers of sixteen codes: SSE2 is part of every x86-64. A read hand holds
+// playing tiles only.
+constexpr int kCountLanes = 3;
+constexpr int kCountBytes = 16 * kCountLanes;
+static_assert(kRed < kCountBytes && kHandSlots < 128);
+struct CopyCounts {
+  __m128i lanes[kCountLanes];
+};
+// By tile code, the counts of one copy of it: added from a table, the counts
+// never pass through memory (a wide load of narrow stores waits for them).
+struct alignas(16) OneCopy {
+  std::uint8_t bytes[kCountBytes];
+};
+constexpr auto kOneCopy = [] {
+  std::array<OneCopy, kCountBytes> rows{};
+  for (int t = 0; t < kCountBytes; ++t) rows[t].bytes[t] = 1;
+  return rows;
+}();
+// By slot value, the byte offset of its tile's row in kOneCopy: one load
+// where tile_of divides and the row is found.
+constexpr auto kOneCopyOffset = [] {
+  std::array<std::uint16_t, kSlotValues> offsets{};
+  for (int v = 0; v < kSlotValues; ++v)
+    offsets[v] = static_cast<std::uint16_t>(tile_of(v) < kCountBytes ? tile_of(v) * sizeof(OneCopy) : 0);
+  return offsets;
+}();
+
+CopyCounts count_copies(const int (&hand)[kHandSlots]) {
+  static_assert(kCountLanes == 3);
+  __m128i low = _mm_setzero_si128(), middle = low, high = low;
+#pragma GCC unroll 14
+  for (int v : hand) {
+    const char* row = reinterpret_cast<const char*>(kOneCopy.data()) + kOneCopyOffset[v];
+    const auto* one = reinterpret_cast<const __m128i*>(row);
+    low = _mm_add_epi8(low, _mm_load_si128(one));
+    middle = _mm_add_epi8(middle, _mm_load_si128(one + 1));
+    high = _mm_add_epi8(high, _mm_load_si128(one + 2));
+  }
+  return {{low, middle, high}};
+}
+
 enum class Copies { kSome, kTwoOrMore, kFour };
 // Bit t: the count of code t is as `which` says.
-std::uint64_t codes_where(const CopyCounts& copies, Copies which) {
+std::uint64_t codes_where(const CopyCounts& counts, Copies which) {
   std::uint64_t codes = 0;
 #pragma GCC unroll 3
-  for (int k = 0; k < kCopyBytes / 16; ++k) {
-    const __m128i c = _mm_load_si128(reinterpret_cast<const __m128i*>(copies.data()) + k);
+  for (int k = 0; k < kCountLanes; ++k) {
     __m128i hit;
     switch (which) {
-      case Copies::kSome: hit = _mm_cmpgt_epi8(c, _mm_setzero_si128()); break;
-      case Copies::kTwoOrMore: hit = _mm_cmpgt_epi8(c, _mm_set1_epi8(1)); break;
-      case Copies::kFour: hit = _mm_cmpeq_epi8(c, _mm_set1_epi8(4)); break;
+      case Copies::kSome: hit = _mm_cmpgt_epi8(counts.lanes[k], _mm_setzero_si128()); break;
+      case Copies::kTwoOrMore: hit = _mm_cmpgt_epi8(counts.lanes[k], _mm_set1_epi8(1)); break;
+      case Copies::kFour: hit = _mm_cmpeq_epi8(counts.lanes[k], _mm_set1_epi8(4)); break;
     }
     codes |= static_cast<std::uint64_t>(_mm_movemask_epi8(hit)) << 16 * k;
   }
@@ -143,10 +173,7 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  // Copies by tile code in bytes, read back sixteen codes at a time.
-  alignas(16) CopyCounts copies{};
-#pragma GCC unroll 14
-  for (int v : r.hand) ++copies[kTileOfSlot[v]];
+  const CopyCounts copies = count_copies(r.hand);
   f.tiles_held = codes_where(copies, Copies::kSome);
   f.tiles_twice = codes_where(copies, Copies::kTwoOrMore);
   f.tiles_fourfold = codes_where(copies, Copies::kFour);
