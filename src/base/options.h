@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 
 enum OptionWord : int {
   opt_com_speed = 0,            // 0..5: frames of a COM draw 4, 8, .., 24
@@ -52,7 +53,12 @@ extern OptionsState g_options_state;
 inline auto& g_options = g_options_state.values;
 
 // The option's value, clamped into its range (words read from a file may be anything).
-int option(OptionWord word);
+inline int option(OptionWord word) {
+  assert(word >= 0 && word < kOptionWords);
+  const OptionRange range = kOptionRanges[word];
+  const int value = g_options[word];
+  return value < 0 || value > range.max ? range.fallback : value;
+}
 
 // An on/off word (range 0..1) that is on.
 inline bool option_on(OptionWord word) { return option(word) == 1; }

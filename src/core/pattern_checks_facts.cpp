@@ -6,6 +6,8 @@
 #include <bit>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "core/clear.h"
 
 namespace {
@@ -22,25 +24,73 @@ constexpr TileNeed kTileNeeds[] = {
     {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
     {kOnlyNearFive, pattern_tiles::kNearFive},
 };
-// By tile, the kOnly needs it keeps: the hand holds those that all its tiles keep.
-constexpr auto kTileKeeps = [] {
-  std::array<std::uint64_t, kTileCodes> keeps{};
-  for (int t = 0; t < kTileCodes; ++t)
-    for (const TileNeed& n : kTileNeeds)
-      if (tile_classes::in(n.tiles, t)) keeps[t] |= n.need;
-  return keeps;
+// The kOnly needs that a hand of the tiles `held` keeps.
+std::uint64_t only_needs(std::uint64_t held) {
+  std::uint64_t only = 0;
+#pragma GCC unroll 9
+  for (const TileNeed& n : kTileNeeds)
+    if ((held & ~n.tiles) == 0) only |= n.need;
+  return only;
+}
+
+// Copy counts by tile code, one byte each (14 at most), in three SSE2
+// registers of sixteen codes: SSE2 is part of every x86-64. A read hand holds
+// playing tiles only.
+constexpr int kCountLanes = 3;
+constexpr int kCountBytes = 16 * kCountLanes;
+static_assert(kRed < kCountBytes && kHandSlots < 128);
+struct CopyCounts {
+  __m128i lanes[kCountLanes];
+};
+// By tile code, the counts of one copy of it: added from a table, the counts
+// never pass through memory (a wide load of narrow stores waits for them).
+struct alignas(16) OneCopy {
+  std::uint8_t bytes[kCountBytes];
+};
+constexpr auto kOneCopy = [] {
+  std::array<OneCopy, kCountBytes> rows{};
+  for (int t = 0; t < kCountBytes; ++t) rows[t].bytes[t] = 1;
+  return rows;
 }();
-// By slot value, its tile: one load where tile_of divides.
-constexpr auto kTileOfSlot = [] {
-  std::array<std::uint8_t, kSlotValues> tiles{};
-  for (int v = 0; v < kSlotValues; ++v) tiles[v] = static_cast<std::uint8_t>(tile_of(v));
-  return tiles;
+// By slot value, the byte offset of its tile's row in kOneCopy: one load
+// where tile_of divides and the row is found.
+constexpr auto kOneCopyOffset = [] {
+  std::array<std::uint16_t, kSlotValues> offsets{};
+  for (int v = 0; v < kSlotValues; ++v)
+    offsets[v] = static_cast<std::uint16_t>(tile_of(v) < kCountBytes ? tile_of(v) * sizeof(OneCopy) : 0);
+  return offsets;
 }();
-constexpr std::uint64_t kEveryOnlyNeed = [] {
-  std::uint64_t all = 0;
-  for (const TileNeed& n : kTileNeeds) all |= n.need;
-  return all;
-}();
+
+CopyCounts count_copies(const int (&hand)[kHandSlots]) {
+  static_assert(kCountLanes == 3);
+  __m128i low = _mm_setzero_si128(), middle = low, high = low;
+#pragma GCC unroll 14
+  for (int v : hand) {
+    const char* row = reinterpret_cast<const char*>(kOneCopy.data()) + kOneCopyOffset[v];
+    const auto* one = reinterpret_cast<const __m128i*>(row);
+    low = _mm_add_epi8(low, _mm_load_si128(one));
+    middle = _mm_add_epi8(middle, _mm_load_si128(one + 1));
+    high = _mm_add_epi8(high, _mm_load_si128(one + 2));
+  }
+  return {{low, middle, high}};
+}
+
+enum class Copies { kSome, kTwoOrMore, kFour };
+// Bit t: the count of code t is as `which` says.
+std::uint64_t codes_where(const CopyCounts& counts, Copies which) {
+  std::uint64_t codes = 0;
+#pragma GCC unroll 3
+  for (int k = 0; k < kCountLanes; ++k) {
+    __m128i hit;
+    switch (which) {
+      case Copies::kSome: hit = _mm_cmpgt_epi8(counts.lanes[k], _mm_setzero_si128()); break;
+      case Copies::kTwoOrMore: hit = _mm_cmpgt_epi8(counts.lanes[k], _mm_set1_epi8(1)); break;
+      case Copies::kFour: hit = _mm_cmpeq_epi8(counts.lanes[k], _mm_set1_epi8(4)); break;
+    }
+    codes |= static_cast<std::uint64_t>(_mm_movemask_epi8(hit)) << 16 * k;
+  }
+  return codes;
+}
 
 // By suit mask, the needs that count the suits held.
 constexpr auto kSuitNeeds = [] {
@@ -69,6 +119,7 @@ std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
   if (f.ctx->robbing_kong) held |= kRobbing;
   if (f.ctx->kong_replacement) held |= kReplacement;
   if (f.ctx->wall_count == 0) held |= kWallEmpty;
+#pragma GCC unroll 3
   for (int word : f.rules->local_yaku)
     if (word == 1) held |= kLocal;
   return held;
@@ -122,32 +173,15 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
   std::memcpy(f.values, r.hand, sizeof f.values);
-  // The copies of each tile counted in registers: bit t of ck is bit k of
-  // the copies of tile t, c3 kept once set (14 copies at most). A count
-  // array would cost a load and a store a tile.
-  std::uint64_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
-  std::uint64_t only = kEveryOnlyNeed;
-  // Unrolled: the loop counter and its branch cost a sixth of each step.
-#pragma GCC unroll 14
-  for (int v : r.hand) {
-    const int t = kTileOfSlot[v];
-    const std::uint64_t add0 = std::uint64_t{1} << t;
-    const std::uint64_t add1 = c0 & add0;
-    const std::uint64_t add2 = c1 & add1;
-    c3 |= c2 & add2;
-    c2 ^= add2;
-    c1 ^= add1;
-    c0 ^= add0;
-    only &= kTileKeeps[t];
-  }
-  f.tiles_held = c0 | c1 | c2 | c3;
-  f.tiles_twice = c1 | c2 | c3;
-  f.tiles_fourfold = c2 & ~(c0 | c1 | c3);
+  const CopyCounts copies = count_copies(r.hand);
+  f.tiles_held = codes_where(copies, Copies::kSome);
+  f.tiles_twice = codes_where(copies, Copies::kTwoOrMore);
+  f.tiles_fourfold = codes_where(copies, Copies::kFour);
   const std::uint64_t held = f.tiles_held;
   f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
                 static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
                 static_cast<int>((held & tile_classes::kSuit[kBamboo]) != 0) << 2;
-  f.reading_needs = reading_needs(f, only);
+  f.reading_needs = reading_needs(f, only_needs(held));
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
@@ -157,6 +191,7 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   f.found_rows[0] = f.found_rows[1] = 0;
   std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
   std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
+#pragma GCC unroll 5
   for (int i = 0; i < kWinBlocks; ++i) {
     f.blocks[i] = blocks[i];
     if (blocks[i] != 0) add_block(f, blocks[i]);

@@ -155,6 +155,7 @@ constexpr auto kChecksSkipped = [] {
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
   const std::uint64_t held = f.needs;
+#pragma GCC unroll 6
   for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
     const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
     for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
