@@ -127,9 +127,9 @@ inline void set_yaku(const HandFacts& f, int id) {
   (*f.table)[id].found = 1;
   f.found_rows[id / 64] |= yaku_bit(id);
 }
-// Not found, its points column `points`.
-inline void clear_yaku_points(const HandFacts& f, int id, int points) {
-  (*f.table)[id] = {0, points};
+// Not found, and no points.
+inline void clear_yaku_row(const HandFacts& f, int id) {
+  (*f.table)[id] = {0, 0};
   f.found_rows[id / 64] &= ~yaku_bit(id);
 }
 template <typename... Ids>

@@ -1,6 +1,7 @@
 // Special wins, knitted hands, tile ranges, the chicken hand, the flowers
 // and the local patterns: ids 36 to 46 and 80 to 83.
 #include "core/pattern_checks.h"
+
 #include "core/bits.h"
 
 namespace {
@@ -87,7 +88,7 @@ void check_yaku_40_chicken_hand(const HandFacts& f) {
 }
 
 void check_yaku_80_flowers(const HandFacts& f) {
-  clear_yaku_points(f, kYaku80Flowers, 0);
+  clear_yaku_row(f, kYaku80Flowers);
   const int flowers = f.ctx->flowers;
   if (f.rules->flowers && flowers >= 1) set_yaku_points(f, kYaku80Flowers, flowers);
 }

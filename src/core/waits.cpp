@@ -21,8 +21,6 @@ constexpr int kMarkedSlotsForTwoMelds = 4;
 
 using TileMask = std::uint64_t;  // bit t for tile code t
 
-constexpr TileMask kPlayingMask = tile_classes::kPlaying;
-
 // The counts of one group by rank 0..9, four bits each: a group holds at
 // most 13 values.
 using RankCounts = std::uint64_t;
@@ -287,7 +285,7 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
     }
   }
   int n = w.count;
-  for (TileMask left = waits & kPlayingMask; left != 0; left &= left - 1) {
+  for (TileMask left = waits & tile_classes::kPlaying; left != 0; left &= left - 1) {
     const int tile = std::countr_zero(left);
     assert(n < kMaxWaits);
     if (!four_copies_held(o, tile)) w.tiles[n++] = tile;
@@ -301,7 +299,7 @@ void find_normal_waits(const OtherSlots& o, WaitSet& w) {
 bool find_seven_pairs_wait(const OtherSlots& o, WaitSet& w) {
   int pairs = 0;
   int lone = kNoTile;
-  for (TileMask left = o.free_mask & kPlayingMask; left != 0; left &= left - 1) {
+  for (TileMask left = o.free_mask & tile_classes::kPlaying; left != 0; left &= left - 1) {
     const int t = std::countr_zero(left);
     const int copies = o.free[t];
     if (copies >= 2) ++pairs;
