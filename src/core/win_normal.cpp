@@ -44,22 +44,20 @@ constexpr auto kValueSteps = [] {
   return steps;
 }();
 
-// The block a step takes at a value it is open at: a base by the step and
-// the value's marker, plus the tile.
-constexpr auto kStepBase = [] {
-  std::array<std::array<int, kSlotMarkers>, kSteps> base{};
-  for (int marker = 0; marker < kSlotMarkers; ++marker) {
-    const int v = make_slot(1, marker);  // any suited tile: the base is the same for every tile the step takes
-    base[kStepPung][marker] = set_block_of(v) - 1;
-    base[kStepChow][marker] = chow_block_of(v) - 1;
-    base[kStepPair][marker] = pair_block_of(v) - 1;
+// The block each step takes at each value it is open at, 0 where it is not.
+constexpr auto kBlockAt = [] {
+  std::array<std::array<std::int16_t, kSteps>, kSlotValues> block{};
+  for (int v = 0; v < kSlotValues; ++v) {
+    block[v][kStepPung] = static_cast<std::int16_t>(set_block_of(v));
+    block[v][kStepChow] = static_cast<std::int16_t>(chow_block_of(v));
+    block[v][kStepPair] = static_cast<std::int16_t>(pair_block_of(v));
   }
-  return base;
+  return block;
 }();
 
-int block_of(int value, BlockStep step) {
+int block_of(int value, int step) {
   assert(kValueSteps[value] >> step & 1);
-  return kStepBase[step][marker_of(value)] + tile_of(value);
+  return kBlockAt[value][step];
 }
 
 // The distinct values of the sorted hand, their copies, and the runs that
@@ -277,7 +275,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   for (int order = 0; order < kExtractionOrders; ++order) {
     EvalOrderRecord& rec = r.orders[order];
     const Path& p = paths.list[o.path_of[order]];
-    std::copy(std::begin(p.blocks), std::end(p.blocks), rec.blocks);
+    copy_small(rec.blocks, p.blocks);
     if (o.same_as[order] >= 0) {
       rec.points = r.orders[o.same_as[order]].points;
     } else {
@@ -289,7 +287,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
     rec.found = 1;
     if (rec.points > r.orders[best].points) best = order;
   }
-  std::copy(std::begin(r.orders[best].blocks), std::end(r.orders[best].blocks), r.blocks);
+  copy_small(r.blocks, r.orders[best].blocks);
   r.block_count = kWinBlocks;
   return true;
 }
