@@ -81,8 +81,24 @@ struct TileFacts {
   std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
 };
 
-// The block counts, small enough to be cleared as one value.
+// What a block is, as bits: a scoring ANDs them over its five blocks and
+// ORs them, so that a check asks every block or some block in one test.
+// An empty block (0) is none of them.
+enum BlockTraits : std::uint8_t {
+  kOutsideBlock = 1 << 0,       // a chow of rank 1 or 7, or a set or pair of a terminal or honour
+  kSuitBlock = 1 << 1,          // of suit tiles
+  kFiveBlock = 1 << 2,          // holds a five: a chow of rank 3 to 5, a set or pair of rank 5
+  kTerminalTileBlock = 1 << 3,  // its (lowest) tile is a terminal
+  kTerminalOrHonourTileBlock = 1 << 4,
+};
+
+// The block counts and masks, small enough to be cleared as one value.
+// Masks put tile t at bit t, as the tile facts do.
 struct BlockCounts {
+  // Bit t of word k: at least k + 1 chow blocks start at tile t (four
+  // copies of a tile allow four at most).
+  std::uint64_t chow_tiles[4];
+  std::uint64_t set_tiles;  // bit t: a pung or kong block of tile t (one at most: four copies)
   int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
   int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
   int chow_blocks;
@@ -93,6 +109,8 @@ struct BlockCounts {
   int dragon_sets;
   int wind_sets;
   int pair_tile;        // tile of the pair block, 0 without one
+  int every_block;      // BlockTraits of all five blocks
+  int some_block;       // BlockTraits of at least one block
 };
 
 struct BlockFacts : BlockCounts {
@@ -102,8 +120,6 @@ struct BlockFacts : BlockCounts {
   // below keep it, so that the scorer totals and tests the found rows alone.
   mutable std::uint64_t found_rows[2];
   int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
-  std::int8_t chow_at[kTileCodes];  // chow blocks by lowest tile
-  std::int8_t set_at[kTileCodes];   // pung and kong blocks by tile
 };
 
 struct HandFacts : TileFacts, BlockFacts {};
@@ -150,9 +166,8 @@ void fully_concealed_becomes_self_drawn(const HandFacts& f);
 constexpr bool is_pair_block(int b) { return b > 0 && b < 100; }
 constexpr bool is_concealed_chow_block(int b) { return b >= 100 && b < 200; }
 constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (b >= 500 && b < 600); }
-// The wind pungs neither of the seat nor of the round.
-bool is_guest_wind(const HandFacts& f, int tile);
-// Suit set blocks of rank 1 or 9, plus guest wind sets when asked.
+// Suit set blocks of rank 1 or 9, plus, when asked, the sets of the guest
+// winds: those neither of the seat nor of the round.
 int terminal_pung_count(const HandFacts& f, bool guest_winds);
 // 幺九刻 again beside three or four wind sets: the suit terminal sets, and the
 // guest wind sets only when compound switch 11 is on.
@@ -166,17 +181,19 @@ bool has_concealed_sets(const HandFacts& f, int n);
 // The tiles of the suit set blocks, ascending (at most four); none when
 // there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
-// Chows of one suit at ranks r, r + step, ... (count of them) for some r.
-// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
-// Inline: the checks pass constants, which unroll the shifts.
+// The tiles of the ranks in `ranks` (bit r for rank r) in all three suits.
+constexpr std::uint64_t in_every_suit(int ranks) {
+  const auto r = static_cast<std::uint64_t>(ranks);
+  return r | r << 10 | r << 20;
+}
+// Chows of one suit at tiles t, t + step, ... (count of them) for some t.
+// Chows start at ranks 1 to 7, never at ranks 8, 9 or the next suit's code
+// 0, so a step of 1 to 3 never joins two suits. Inline: the checks pass
+// constants, which unroll the shifts.
 inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
-  if (f.chow_blocks < count) return false;
-  for (int ranks : f.chow_ranks) {
-    int starts = ranks;
-    for (int k = 1; k < count; ++k) starts &= ranks >> (k * step);
-    if (starts != 0) return true;
-  }
-  return false;
+  std::uint64_t starts = f.chow_tiles[0];
+  for (int k = 1; k < count; ++k) starts &= f.chow_tiles[0] >> (k * step);
+  return starts != 0;
 }
 // The ranks held in exactly two of three suits' rank masks.
 constexpr int ranks_in_two_suits(const int (&ranks)[3]) {

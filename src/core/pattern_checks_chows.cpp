@@ -19,13 +19,13 @@ void score_chow_family(const HandFacts& f, int id, int points) {
   set_yaku_points(f, id, limited ? 1 : points);
 }
 
+constexpr std::uint64_t kRankOne = in_every_suit(1 << 1);
+
 }  // namespace
 
 void check_yaku_0_pure_double_chow(const HandFacts& f) {
-  int twins = 0;  // chows with exactly one other chow of the same tile
-  for (int b : f.blocks)
-    if (is_win_chow(b) && f.chow_at[win_block_tile(b)] == 2) ++twins;
-  score_chow_family(f, kYaku0PureDoubleChow, twins / 2);
+  // Each tile that starts exactly two chows is one.
+  score_chow_family(f, kYaku0PureDoubleChow, bit_count(f.chow_tiles[1] & ~f.chow_tiles[2]));
 }
 
 void check_yaku_1_mixed_double_chow(const HandFacts& f) {
@@ -37,17 +37,10 @@ void check_yaku_1_mixed_double_chow(const HandFacts& f) {
 }
 
 void check_yaku_2_two_terminal_chows(const HandFacts& f) {
-  int suits = 0;
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    const int low = f.chow_at[make_tile(s, 1)];
-    const int high = f.chow_at[make_tile(s, 7)];
-    if (low >= 2 && high >= 2) {
-      suits = 2;
-      break;
-    }
-    if (low >= 1 && high >= 1) ++suits;
-  }
-  score_chow_family(f, kYaku2TwoTerminalChows, suits);
+  // At rank 1 of each suit: chows of ranks 1 and 7 of it, one of each or more, two of each or more.
+  const std::uint64_t once = f.chow_tiles[0] & f.chow_tiles[0] >> 6 & kRankOne;
+  const std::uint64_t twice = f.chow_tiles[1] & f.chow_tiles[1] >> 6 & kRankOne;
+  score_chow_family(f, kYaku2TwoTerminalChows, twice != 0 ? 2 : bit_count(once));
 }
 
 void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
@@ -55,24 +48,21 @@ void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
   if (n > 0) set_yaku_points(f, kYaku3TerminalHonourPung, n);
 }
 
+// Chows three ranks apart in one suit pair off, each chow in one pair at
+// most: rank 2 with rank 5, 3 with 6, and 4 with 1 or 7. Any greedy pairing
+// makes as many pairs as can be made, as every chow on one side of a kind
+// pairs with every chow on the other. Four chows make two pairs at most.
 void check_yaku_4_short_straight(const HandFacts& f) {
-  const int* ranks = f.chow_ranks;
-  if ((ranks[0] & ranks[0] >> 3) == 0 && (ranks[1] & ranks[1] >> 3) == 0 && (ranks[2] & ranks[2] >> 3) == 0) return;
-  bool used[kWinBlocks]{};
-  int pairs = 0;
-  for (int i = 0; i < kWinBlocks; ++i) {
-    if (!is_win_chow(f.blocks[i]) || used[i]) continue;
-    const int ti = win_block_tile(f.blocks[i]);
-    for (int j = i + 1; j < kWinBlocks; ++j) {
-      const int tj = win_block_tile(f.blocks[j]);
-      if (!is_win_chow(f.blocks[j]) || used[j] || suit_of(ti) != suit_of(tj)) continue;
-      if (ti - tj != 3 && tj - ti != 3) continue;
-      used[i] = used[j] = true;
-      ++pairs;
-      break;
-    }
-  }
-  score_chow_family(f, kYaku4ShortStraight, pairs);
+  constexpr std::uint64_t kRanksTwoThree = in_every_suit(1 << 2 | 1 << 3);
+  constexpr std::uint64_t kRankFour = in_every_suit(1 << 4);
+  const std::uint64_t one = f.chow_tiles[0];
+  const std::uint64_t two = f.chow_tiles[1];
+  // At the lower rank of each kind: a first pair, and a second.
+  const std::uint64_t first = (one & one >> 3 & kRanksTwoThree) | (one & (one << 3 | one >> 3) & kRankFour);
+  if (first == 0) return;
+  const std::uint64_t sides_twice = two << 3 | two >> 3 | (one << 3 & one >> 3);
+  const std::uint64_t second = (two & two >> 3 & kRanksTwoThree) | (two & sides_twice & kRankFour);
+  score_chow_family(f, kYaku4ShortStraight, bit_count(first) + bit_count(second));
 }
 
 void check_yaku_5_melded_kong(const HandFacts& f) {

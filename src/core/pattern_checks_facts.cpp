@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 #include <emmintrin.h>
 
+#include "core/bits.h"
 #include "core/clear.h"
 
 namespace {
@@ -137,27 +139,62 @@ std::uint64_t block_needs(const BlockCounts& c) {
   return held;
 }
 
+// Block codes run below this: a melded kong of the last dragon is the highest.
+constexpr int kBlockCodes = kWinMeldedKong + kRed + 1;
+
+constexpr int traits_of_block(int b) {
+  if (b == 0) return 0;
+  const int t = win_block_tile(b);
+  const int r = rank_of(t);
+  const bool chow = is_win_chow(b);
+  int traits = 0;
+  if (chow ? r == 1 || r == 7 : is_terminal_or_honour(t)) traits |= kOutsideBlock;
+  if (is_suited(t)) traits |= kSuitBlock;
+  if (is_suited(t) && (chow ? r >= 3 && r <= 5 : r == 5)) traits |= kFiveBlock;
+  if (is_terminal(t)) traits |= kTerminalTileBlock;
+  if (is_terminal_or_honour(t)) traits |= kTerminalOrHonourTileBlock;
+  return traits;
+}
+constexpr auto kBlockTraits = [] {
+  std::array<std::uint8_t, kBlockCodes> traits{};
+  for (int b = 0; b < kBlockCodes; ++b) traits[b] = static_cast<std::uint8_t>(traits_of_block(b));
+  return traits;
+}();
+static_assert(kBlockTraits[101] == (kOutsideBlock | kSuitBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
+static_assert(kBlockTraits[213] == (kSuitBlock | kFiveBlock) && kBlockTraits[435] == (kOutsideBlock | kTerminalOrHonourTileBlock));
+
+// A chow block at the tile of `bit`: the first level of chow_tiles without it takes it.
+void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
+  chow_tiles[3] |= chow_tiles[2] & bit;
+  chow_tiles[2] |= chow_tiles[1] & bit;
+  chow_tiles[1] |= chow_tiles[0] & bit;
+  chow_tiles[0] |= bit;
+}
+
 void add_block(HandFacts& f, int b) {
   const int t = win_block_tile(b);
+  const std::uint64_t bit = std::uint64_t{1} << t;
   if (is_pair_block(b)) {
     f.pair_tile = t;
     return;
   }
   if (is_win_chow(b)) {
     ++f.chow_blocks;
-    ++f.chow_at[t];
-    f.chow_ranks[suit_of(t)] |= 1 << rank_of(t);
+    add_chow(f.chow_tiles, bit);
     return;
   }
+  assert((f.set_tiles & bit) == 0);
   ++f.set_blocks;
-  ++f.set_at[t];
-  if (is_suited(t)) f.set_ranks[suit_of(t)] |= 1 << rank_of(t);
-  if (is_concealed_set_block(b)) ++f.concealed_sets;
-  if (win_block_kind(b) == kWinConcealedKong) ++f.concealed_kongs;
-  if (win_block_kind(b) == kWinMeldedKong) ++f.melded_kongs;
-  if (is_dragon(t)) ++f.dragon_sets;
-  if (is_wind(t)) ++f.wind_sets;
+  f.set_tiles |= bit;
+  f.concealed_sets += is_concealed_set_block(b);
+  f.concealed_kongs += win_block_kind(b) == kWinConcealedKong;
+  f.melded_kongs += win_block_kind(b) == kWinMeldedKong;
+  f.dragon_sets += is_dragon(t);
+  f.wind_sets += is_wind(t);
 }
+
+// The ranks of suit s among the tiles of `tiles`.
+int ranks_of_suit(std::uint64_t tiles, int s) { return static_cast<int>(tiles >> make_tile(s, 0) & 0x3FF); }
 
 }  // namespace
 
@@ -189,12 +226,23 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
-  std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
+  int every = 0xFF;
+  int some = 0;
 #pragma GCC unroll 5
   for (int i = 0; i < kWinBlocks; ++i) {
-    f.blocks[i] = blocks[i];
-    if (blocks[i] != 0) add_block(f, blocks[i]);
+    const int b = blocks[i];
+    assert(b >= 0 && b < kBlockCodes);
+    f.blocks[i] = b;
+    every &= kBlockTraits[b];
+    some |= kBlockTraits[b];
+    if (b != 0) add_block(f, b);
+  }
+  f.every_block = every;
+  f.some_block = some;
+#pragma GCC unroll 3
+  for (int s = kCharacters; s <= kBamboo; ++s) {
+    f.chow_ranks[s] = ranks_of_suit(f.chow_tiles[0], s);
+    f.set_ranks[s] = ranks_of_suit(f.set_tiles, s);
   }
   f.needs = f.reading_needs | block_needs(f);
 }
@@ -205,18 +253,11 @@ void fully_concealed_becomes_self_drawn(const HandFacts& f) {
   set_yaku(f, kYaku11SelfDrawn);
 }
 
-bool is_guest_wind(const HandFacts& f, int tile) {
-  return is_wind(tile) && tile != f.seat_wind && tile != f.round_wind;
-}
-
 int terminal_pung_count(const HandFacts& f, bool guest_winds) {
-  int n = 0;
-  for (int b : f.blocks) {
-    if (!is_win_pung_or_kong(b)) continue;
-    const int t = win_block_tile(b);
-    if (is_terminal(t) || (guest_winds && is_guest_wind(f, t))) ++n;
-  }
-  return n;
+  constexpr std::uint64_t kWinds = tiles_where(is_wind);
+  std::uint64_t counted = tile_classes::kTerminal;
+  if (guest_winds) counted |= kWinds & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
+  return bit_count(f.set_tiles & counted);
 }
 
 void recount_terminal_pungs_beside_winds(const HandFacts& f) {

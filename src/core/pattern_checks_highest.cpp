@@ -57,13 +57,9 @@ void check_yaku_63_terminals_honours(const HandFacts& f) {
     clear_yaku(f, kYaku23OutsideHand);
     return;
   }
-  if (f.chow_blocks != 0) return;
-  bool terminal_block = false;
-  for (int b : f.blocks) {
-    if (!is_terminal_or_honour(win_block_tile(b))) return;
-    terminal_block = terminal_block || is_terminal(win_block_tile(b));
-  }
-  if (!terminal_block) return;
+  if (f.chow_blocks != 0 || (f.every_block & kTerminalOrHonourTileBlock) == 0 ||
+      (f.some_block & kTerminalTileBlock) == 0)
+    return;
   set_yaku(f, kYaku63TerminalsHonours);
   clear_yaku(f, kYaku3TerminalHonourPung, kYaku23OutsideHand, kYaku28AllPungs);
 }
@@ -75,12 +71,9 @@ void check_yaku_64_three_kongs(const HandFacts& f) {
 }
 
 void check_yaku_65_quadruple_chow(const HandFacts& f) {
-  for (int i = 0; i < 2; ++i)
-    if (is_win_chow(f.blocks[i]) && f.chow_at[win_block_tile(f.blocks[i])] == 4) {
-      set_yaku(f, kYaku65QuadrupleChow);
-      clear_yaku(f, kYaku19TileHog);
-      return;
-    }
+  if (f.chow_tiles[3] == 0) return;
+  set_yaku(f, kYaku65QuadrupleChow);
+  clear_yaku(f, kYaku19TileHog);
 }
 
 void check_yaku_66_four_shifted_pungs(const HandFacts& f) {

@@ -3,29 +3,17 @@
 
 #include <array>
 
-namespace {
-
-bool every_block_holds_a_five(const HandFacts& f) {
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (!is_suited(t)) return false;
-    const int r = rank_of(t);
-    if (is_win_chow(b) ? (r < 3 || r > 5) : r != 5) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
   if (chows_in_one_suit(f, 1, 3) || chows_in_one_suit(f, 2, 3)) set_yaku(f, kYaku47PureShiftedChows);
 }
+
+constexpr int kTerminalChowRanks = 1 << 1 | 1 << 7;
 
 void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
   for (int five_suit = kCharacters; five_suit <= kBamboo; ++five_suit) {
     if (f.pair_tile != make_tile(five_suit, 5)) continue;
     for (int s = kCharacters; s <= kBamboo; ++s)
-      if (s != five_suit && (f.chow_at[make_tile(s, 1)] == 0 || f.chow_at[make_tile(s, 7)] == 0)) return;
+      if (s != five_suit && (f.chow_ranks[s] & kTerminalChowRanks) != kTerminalChowRanks) return;
     set_yaku(f, kYaku48ThreeSuitedTerminalChows);
     clear_yaku(f, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows, kYaku20AllChows);
     return;
@@ -38,8 +26,7 @@ void check_yaku_49_pure_straight(const HandFacts& f) {
     if ((f.chow_ranks[s] & kStraightRanks) != kStraightRanks) continue;
     set_yaku(f, kYaku49PureStraight);
     clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
-    for (int r = 1; r <= 7; r += 3)
-      if (f.chow_at[make_tile(s, r)] >= 2) set_yaku(f, kYaku4ShortStraight);
+    if ((f.chow_tiles[1] >> make_tile(s, 0) & kStraightRanks) != 0) set_yaku(f, kYaku4ShortStraight);
     return;
   }
 }
@@ -55,20 +42,16 @@ void check_yaku_51_three_concealed_pungs(const HandFacts& f) {
 }
 
 void check_yaku_52_all_fives(const HandFacts& f) {
-  if (!every_block_holds_a_five(f)) return;
+  if ((f.every_block & kFiveBlock) == 0) return;
   set_yaku(f, kYaku52AllFives);
   clear_yaku(f, kYaku18AllSimples);
 }
 
 void check_yaku_53_pure_triple_chow(const HandFacts& f) {
-  for (int i = 0; i < 3; ++i) {
-    const int b = f.blocks[i];
-    if (!is_win_chow(b) || f.chow_at[win_block_tile(b)] != 3) continue;
-    set_yaku(f, kYaku53PureTripleChow);
-    clear_yaku(f, kYaku0PureDoubleChow);
-    if (yaku_found(f, kYaku1MixedDoubleChow)) set_yaku_points(f, kYaku1MixedDoubleChow, 1);
-    return;
-  }
+  if ((f.chow_tiles[2] & ~f.chow_tiles[3]) == 0) return;  // no tile starts exactly three chows
+  set_yaku(f, kYaku53PureTripleChow);
+  clear_yaku(f, kYaku0PureDoubleChow);
+  if (yaku_found(f, kYaku1MixedDoubleChow)) set_yaku_points(f, kYaku1MixedDoubleChow, 1);
 }
 
 void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {

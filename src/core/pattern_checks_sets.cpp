@@ -4,12 +4,6 @@
 
 namespace {
 
-bool is_outside_block(int b) {
-  const int t = win_block_tile(b);
-  if (is_win_chow(b)) return rank_of(t) == 1 || rank_of(t) == 7;
-  return is_terminal_or_honour(t);
-}
-
 bool half_flush_by_blocks(const HandFacts& f) {
   int honours = 0;
   int suit = -1;
@@ -48,11 +42,11 @@ void check_yaku_12_dragon_pung(const HandFacts& f) {
 }
 
 void check_yaku_13_prevalent_wind(const HandFacts& f) {
-  if (f.set_at[f.round_wind] > 0) set_yaku(f, kYaku13PrevalentWind);
+  if (tile_classes::in(f.set_tiles, f.round_wind)) set_yaku(f, kYaku13PrevalentWind);
 }
 
 void check_yaku_14_seat_wind(const HandFacts& f) {
-  if (f.set_at[f.seat_wind] > 0) set_yaku(f, kYaku14SeatWind);
+  if (tile_classes::in(f.set_tiles, f.seat_wind)) set_yaku(f, kYaku14SeatWind);
 }
 
 void check_yaku_15_double_pung(const HandFacts& f) {
@@ -105,12 +99,7 @@ void check_yaku_22_two_melded_kongs(const HandFacts& f) {
 }
 
 void check_yaku_23_outside_hand(const HandFacts& f) {
-  bool suit_block = false;
-  for (int b : f.blocks) {
-    if (!is_outside_block(b)) return;
-    if (is_suited(win_block_tile(b))) suit_block = true;
-  }
-  if (suit_block) set_yaku(f, kYaku23OutsideHand);
+  if ((f.every_block & kOutsideBlock) != 0 && (f.some_block & kSuitBlock) != 0) set_yaku(f, kYaku23OutsideHand);
 }
 
 // The checks' only read of the visible counts: the scoring memo keeps just this one.
