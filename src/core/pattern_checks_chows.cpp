@@ -1,5 +1,8 @@
 // Chow families and small patterns: ids 0 to 11.
 #include "core/pattern_checks.h"
+
+#include <bit>
+
 #include "core/bits.h"
 
 namespace {
@@ -9,13 +12,18 @@ namespace {
 constexpr int kChowFamily[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
                                kYaku4ShortStraight};
 
+constexpr std::uint64_t kChowFamilyRows = [] {
+  std::uint64_t rows = 0;
+  for (int id : kChowFamily) rows |= yaku_bit(id);
+  return rows;
+}();
+
 void score_chow_family(const HandFacts& f, int id, int points) {
   if (points <= 0) return;
   bool limited = false;
-  for (int earlier : kChowFamily) {
-    if (earlier == id) break;
-    if (yaku_found(f, earlier) && yaku_points(f, earlier) >= 2) limited = true;
-  }
+  for (std::uint64_t earlier = f.found_rows[0] & kChowFamilyRows & (yaku_bit(id) - 1); earlier != 0;
+       earlier &= earlier - 1)
+    limited = limited || yaku_points(f, std::countr_zero(earlier)) >= 2;
   set_yaku_points(f, id, limited ? 1 : points);
 }
 

@@ -171,26 +171,26 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
   chow_tiles[0] |= bit;
 }
 
-void add_block(HandFacts& f, int b) {
+void add_block(BlockCounts& c, int b) {
   const int t = win_block_tile(b);
   const std::uint64_t bit = std::uint64_t{1} << t;
   if (is_pair_block(b)) {
-    f.pair_tile = t;
+    c.pair_tile = t;
     return;
   }
   if (is_win_chow(b)) {
-    ++f.chow_blocks;
-    add_chow(f.chow_tiles, bit);
+    ++c.chow_blocks;
+    add_chow(c.chow_tiles, bit);
     return;
   }
-  assert((f.set_tiles & bit) == 0);
-  ++f.set_blocks;
-  f.set_tiles |= bit;
-  f.concealed_sets += is_concealed_set_block(b);
-  f.concealed_kongs += win_block_kind(b) == kWinConcealedKong;
-  f.melded_kongs += win_block_kind(b) == kWinMeldedKong;
-  f.dragon_sets += is_dragon(t);
-  f.wind_sets += is_wind(t);
+  assert((c.set_tiles & bit) == 0);
+  ++c.set_blocks;
+  c.set_tiles |= bit;
+  c.concealed_sets += is_concealed_set_block(b);
+  c.concealed_kongs += win_block_kind(b) == kWinConcealedKong;
+  c.melded_kongs += win_block_kind(b) == kWinMeldedKong;
+  c.dragon_sets += is_dragon(t);
+  c.wind_sets += is_wind(t);
 }
 
 // The ranks of suit s among the tiles of `tiles`.
@@ -222,29 +222,28 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
-  static_cast<BlockCounts&>(f) = BlockCounts{};
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  int every = 0xFF;
-  int some = 0;
+  // Counted in a local, which the compiler keeps in registers.
+  BlockCounts c{};
+  c.every_block = 0xFF;
 #pragma GCC unroll 5
   for (int i = 0; i < kWinBlocks; ++i) {
     const int b = blocks[i];
     assert(b >= 0 && b < kBlockCodes);
     f.blocks[i] = b;
-    every &= kBlockTraits[b];
-    some |= kBlockTraits[b];
-    if (b != 0) add_block(f, b);
+    c.every_block &= kBlockTraits[b];
+    c.some_block |= kBlockTraits[b];
+    if (b != 0) add_block(c, b);
   }
-  f.every_block = every;
-  f.some_block = some;
 #pragma GCC unroll 3
   for (int s = kCharacters; s <= kBamboo; ++s) {
-    f.chow_ranks[s] = ranks_of_suit(f.chow_tiles[0], s);
-    f.set_ranks[s] = ranks_of_suit(f.set_tiles, s);
+    c.chow_ranks[s] = ranks_of_suit(c.chow_tiles[0], s);
+    c.set_ranks[s] = ranks_of_suit(c.set_tiles, s);
   }
-  f.needs = f.reading_needs | block_needs(f);
+  static_cast<BlockCounts&>(f) = c;
+  f.needs = f.reading_needs | block_needs(c);
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {

@@ -21,6 +21,7 @@ bool seven_pairs_of(const HandFacts& f, std::uint64_t tiles) {
 }
 
 bool terminal_chow_tiles(const HandFacts& f) {
+  if (f.tiles_held != f.tiles_twice) return false;
   for (std::uint64_t tiles : kTerminalChowTiles)
     if (seven_pairs_of(f, tiles)) return true;
   return false;

@@ -2,6 +2,7 @@
 #include "core/pattern_checks.h"
 
 #include <array>
+#include <bit>
 
 void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
   if (chows_in_one_suit(f, 1, 3) || chows_in_one_suit(f, 2, 3)) set_yaku(f, kYaku47PureShiftedChows);
@@ -62,8 +63,7 @@ void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
 }
 
 void check_yaku_55_full_flush(const HandFacts& f) {
-  const int first = tile_of(f.values[0]);
-  if (!is_suited(first) || !every_tile(f, tile_classes::kSuit[suit_of(first)])) return;
+  if (f.suit_mask == 0 || !every_tile(f, tile_classes::kSuit[std::countr_zero(static_cast<unsigned>(f.suit_mask))])) return;
   set_yaku(f, kYaku55FullFlush);
   clear_yaku(f, kYaku7NoHonours);
 }

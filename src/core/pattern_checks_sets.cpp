@@ -1,5 +1,11 @@
 // Sets, honours and simple hands: ids 12 to 35.
 #include "core/pattern_checks.h"
+
+#include <algorithm>
+#include <cassert>
+#include <iterator>
+
+#include "core/bits.h"
 #include "core/visible.h"
 
 namespace {
@@ -74,9 +80,13 @@ void check_yaku_18_all_simples(const HandFacts& f) {
 }
 
 void check_yaku_19_tile_hog(const HandFacts& f) {
-  int m = 0;  // hand tiles outside kongs whose tile is held four times
-  for (int v : f.values)
-    if (v < 300 && tile_classes::in(f.tiles_fourfold, tile_of(v))) ++m;
+  // Hand tiles outside kongs whose tile is held four times: the four slots
+  // of each such tile, less its kong slots, which the sorted slots hold last.
+  constexpr int kFirstKongSlot = make_slot(0, kConcealedKongSlot);
+  assert(std::is_sorted(std::begin(f.values), std::end(f.values)));
+  int m = 4 * bit_count(f.tiles_fourfold);
+  for (int i = kHandSlots - 1; i >= 0 && f.values[i] >= kFirstKongSlot; --i)
+    if (tile_classes::in(f.tiles_fourfold, tile_of(f.values[i]))) --m;
   if (m > 0) set_yaku_points(f, kYaku19TileHog, m / 2);
 }
 
