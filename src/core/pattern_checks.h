@@ -99,8 +99,6 @@ struct BlockCounts {
   // copies of a tile allow four at most).
   std::uint64_t chow_tiles[4];
   std::uint64_t set_tiles;  // bit t: a pung or kong block of tile t (one at most: four copies)
-  int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
-  int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
   int chow_blocks;
   int set_blocks;
   int concealed_sets;   // blocks 300-399 and 500-599
@@ -186,6 +184,7 @@ constexpr std::uint64_t in_every_suit(int ranks) {
   const auto r = static_cast<std::uint64_t>(ranks);
   return r | r << 10 | r << 20;
 }
+constexpr std::uint64_t kRankOneTiles = in_every_suit(1 << 1);
 // Chows of one suit at tiles t, t + step, ... (count of them) for some t.
 // Chows start at ranks 1 to 7, never at ranks 8, 9 or the next suit's code
 // 0, so a step of 1 to 3 never joins two suits. Inline: the checks pass
@@ -195,9 +194,12 @@ inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
   for (int k = 1; k < count; ++k) starts &= f.chow_tiles[0] >> (k * step);
   return starts != 0;
 }
-// The ranks held in exactly two of three suits' rank masks.
-constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
-  return (ranks[0] & ranks[1] & ~ranks[2]) | (ranks[0] & ranks[2] & ~ranks[1]) | (ranks[1] & ranks[2] & ~ranks[0]);
+// The ranks of suit s among `tiles`: bit r for rank r.
+constexpr int suit_ranks(std::uint64_t tiles, int s) { return static_cast<int>(tiles >> make_tile(s, 0) & 0x3FF); }
+// The ranks of `tiles` held in exactly two of the three suits.
+constexpr int ranks_in_two_suits(std::uint64_t tiles) {
+  const int a = suit_ranks(tiles, kCharacters), b = suit_ranks(tiles, kDots), c = suit_ranks(tiles, kBamboo);
+  return (a & b & ~c) | (a & c & ~b) | (b & c & ~a);
 }
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).

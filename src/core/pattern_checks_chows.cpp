@@ -27,8 +27,6 @@ void score_chow_family(const HandFacts& f, int id, int points) {
   set_yaku_points(f, id, limited ? 1 : points);
 }
 
-constexpr std::uint64_t kRankOne = in_every_suit(1 << 1);
-
 }  // namespace
 
 void check_yaku_0_pure_double_chow(const HandFacts& f) {
@@ -37,7 +35,7 @@ void check_yaku_0_pure_double_chow(const HandFacts& f) {
 }
 
 void check_yaku_1_mixed_double_chow(const HandFacts& f) {
-  const int two_suits = ranks_in_two_suits(f.chow_ranks);
+  const int two_suits = ranks_in_two_suits(f.chow_tiles[0]);
   int m = 0;  // chows whose rank is held as a chow in exactly two suits
   for (int b : f.blocks)
     if (is_win_chow(b) && (two_suits >> rank_of(win_block_tile(b)) & 1) != 0) ++m;
@@ -46,8 +44,8 @@ void check_yaku_1_mixed_double_chow(const HandFacts& f) {
 
 void check_yaku_2_two_terminal_chows(const HandFacts& f) {
   // At rank 1 of each suit: chows of ranks 1 and 7 of it, one of each or more, two of each or more.
-  const std::uint64_t once = f.chow_tiles[0] & f.chow_tiles[0] >> 6 & kRankOne;
-  const std::uint64_t twice = f.chow_tiles[1] & f.chow_tiles[1] >> 6 & kRankOne;
+  const std::uint64_t once = f.chow_tiles[0] & f.chow_tiles[0] >> 6 & kRankOneTiles;
+  const std::uint64_t twice = f.chow_tiles[1] & f.chow_tiles[1] >> 6 & kRankOneTiles;
   score_chow_family(f, kYaku2TwoTerminalChows, twice != 0 ? 2 : bit_count(once));
 }
 

@@ -193,8 +193,21 @@ void add_block(BlockCounts& c, int b) {
   c.wind_sets += is_wind(t);
 }
 
-// The ranks of suit s among the tiles of `tiles`.
-int ranks_of_suit(std::uint64_t tiles, int s) { return static_cast<int>(tiles >> make_tile(s, 0) & 0x3FF); }
+// The block counts and needs of f for `blocks`, some of them not empty.
+void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
+  // Counted in a local, which the compiler keeps in registers.
+  BlockCounts c{};
+  c.every_block = 0xFF;
+#pragma GCC unroll 5
+  for (int b : blocks) {
+    assert(b >= 0 && b < kBlockCodes);
+    c.every_block &= kBlockTraits[b];
+    c.some_block |= kBlockTraits[b];
+    if (b != 0) add_block(c, b);
+  }
+  static_cast<BlockCounts&>(f) = c;
+  f.needs = f.reading_needs | block_needs(c);
+}
 
 }  // namespace
 
@@ -225,25 +238,16 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  // Counted in a local, which the compiler keeps in registers.
-  BlockCounts c{};
-  c.every_block = 0xFF;
-#pragma GCC unroll 5
-  for (int i = 0; i < kWinBlocks; ++i) {
-    const int b = blocks[i];
-    assert(b >= 0 && b < kBlockCodes);
-    f.blocks[i] = b;
-    c.every_block &= kBlockTraits[b];
-    c.some_block |= kBlockTraits[b];
-    if (b != 0) add_block(c, b);
+  copy_small(f.blocks, blocks);
+  static_assert(kWinBlocks == 5);
+  if ((blocks[0] | blocks[1] | blocks[2] | blocks[3] | blocks[4]) != 0) {
+    count_blocks(f, blocks);
+    return;
   }
-#pragma GCC unroll 3
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    c.chow_ranks[s] = ranks_of_suit(c.chow_tiles[0], s);
-    c.set_ranks[s] = ranks_of_suit(c.set_tiles, s);
-  }
-  static_cast<BlockCounts&>(f) = c;
-  f.needs = f.reading_needs | block_needs(c);
+  // The readings of seven pairs, thirteen orphans and honours and knitted
+  // tiles hold no blocks.
+  static_cast<BlockCounts&>(f) = BlockCounts{};
+  f.needs = f.reading_needs;
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {
@@ -286,8 +290,8 @@ bool has_concealed_sets(const HandFacts& f, int n) {
 int suit_set_tiles(const HandFacts& f, int* out) {
   int n = 0;
   if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    for (unsigned left = f.set_ranks[s]; left != 0; left &= left - 1) out[n++] = make_tile(s, std::countr_zero(left));
+  for (std::uint64_t left = f.set_tiles & tile_classes::kSuited; left != 0; left &= left - 1)
+    out[n++] = std::countr_zero(left);
   return n;
 }
 
@@ -298,7 +302,8 @@ constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {
 
 // Rank masks: some r from 1 to last_start is held in one suit, r + shift in
 // a second and r + 2 x shift in the third.
-bool across_suits(const int (&ranks)[3], int shift, int last_start) {
+bool across_suits(std::uint64_t tiles, int shift, int last_start) {
+  const int ranks[3] = {suit_ranks(tiles, kCharacters), suit_ranks(tiles, kDots), suit_ranks(tiles, kBamboo)};
   if (ranks[0] == 0 || ranks[1] == 0 || ranks[2] == 0) return false;
   const int starts = ((1 << (last_start + 1)) - 1) & ~1;
   for (const auto& s : kSuitOrders)
@@ -309,8 +314,8 @@ bool across_suits(const int (&ranks)[3], int shift, int last_start) {
 }  // namespace
 
 bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.chow_blocks >= 3 && across_suits(f.chow_ranks, shift, last_start);
+  return f.chow_blocks >= 3 && across_suits(f.chow_tiles[0], shift, last_start);
 }
 bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.set_blocks >= 3 && across_suits(f.set_ranks, shift, last_start);
+  return f.set_blocks >= 3 && across_suits(f.set_tiles, shift, last_start);
 }

@@ -14,7 +14,7 @@ void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
   for (int five_suit = kCharacters; five_suit <= kBamboo; ++five_suit) {
     if (f.pair_tile != make_tile(five_suit, 5)) continue;
     for (int s = kCharacters; s <= kBamboo; ++s)
-      if (s != five_suit && (f.chow_ranks[s] & kTerminalChowRanks) != kTerminalChowRanks) return;
+      if (s != five_suit && (suit_ranks(f.chow_tiles[0], s) & kTerminalChowRanks) != kTerminalChowRanks) return;
     set_yaku(f, kYaku48ThreeSuitedTerminalChows);
     clear_yaku(f, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows, kYaku20AllChows);
     return;
@@ -22,14 +22,15 @@ void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
 }
 
 void check_yaku_49_pure_straight(const HandFacts& f) {
-  constexpr int kStraightRanks = 1 << 1 | 1 << 4 | 1 << 7;
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    if ((f.chow_ranks[s] & kStraightRanks) != kStraightRanks) continue;
-    set_yaku(f, kYaku49PureStraight);
-    clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
-    if ((f.chow_tiles[1] >> make_tile(s, 0) & kStraightRanks) != 0) set_yaku(f, kYaku4ShortStraight);
-    return;
-  }
+  const std::uint64_t one = f.chow_tiles[0];
+  // At rank 1 of a suit: chows of ranks 1, 4 and 7 of it (four chows hold one such suit at most).
+  const std::uint64_t straight = one & one >> 3 & one >> 6 & kRankOneTiles;
+  if (straight == 0) return;
+  set_yaku(f, kYaku49PureStraight);
+  clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
+  // One of its three chows doubled.
+  constexpr std::uint64_t kStraight = 1 | 1 << 3 | 1 << 6;
+  if ((f.chow_tiles[1] & kStraight << std::countr_zero(straight)) != 0) set_yaku(f, kYaku4ShortStraight);
 }
 
 void check_yaku_50_triple_pung(const HandFacts& f) {

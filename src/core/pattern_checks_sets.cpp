@@ -56,7 +56,7 @@ void check_yaku_14_seat_wind(const HandFacts& f) {
 }
 
 void check_yaku_15_double_pung(const HandFacts& f) {
-  const int two_suits = ranks_in_two_suits(f.set_ranks);
+  const int two_suits = ranks_in_two_suits(f.set_tiles);
   int m = 0;  // suit sets whose rank is held as a set in exactly two suits
   for (int b : f.blocks) {
     const int t = win_block_tile(b);
