@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
@@ -86,11 +87,15 @@ struct TileFacts {
 // An empty block (0) is none of them.
 enum BlockTraits : std::uint8_t {
   kOutsideBlock = 1 << 0,       // a chow of rank 1 or 7, or a set or pair of a terminal or honour
-  kSuitBlock = 1 << 1,          // of suit tiles
-  kFiveBlock = 1 << 2,          // holds a five: a chow of rank 3 to 5, a set or pair of rank 5
-  kTerminalTileBlock = 1 << 3,  // its (lowest) tile is a terminal
-  kTerminalOrHonourTileBlock = 1 << 4,
+  kFiveBlock = 1 << 1,          // holds a five: a chow of rank 3 to 5, a set or pair of rank 5
+  kTerminalTileBlock = 1 << 2,  // its (lowest) tile is a terminal
+  kTerminalOrHonourTileBlock = 1 << 3,
+  kHonourBlock = 1 << 4,
+  kCharactersBlock = 1 << 5,    // of suit kCharacters; the next two bits the other suits in order
+  kDotsBlock = 1 << 6,
+  kBambooBlock = 1 << 7,
 };
+constexpr int kSuitBlock = kCharactersBlock | kDotsBlock | kBambooBlock;
 
 // The block counts and masks, small enough to be cleared as one value.
 // Masks put tile t at bit t, as the tile facts do.
@@ -99,6 +104,8 @@ struct BlockCounts {
   // copies of a tile allow four at most).
   std::uint64_t chow_tiles[4];
   std::uint64_t set_tiles;  // bit t: a pung or kong block of tile t (one at most: four copies)
+  std::uint64_t concealed_chow_tiles;  // bit t: a block 100 + t
+  std::uint64_t concealed_set_tiles;   // bit t: a block 300 + t or 500 + t
   int chow_blocks;
   int set_blocks;
   int concealed_sets;   // blocks 300-399 and 500-599
@@ -193,6 +200,13 @@ inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
   std::uint64_t starts = f.chow_tiles[0];
   for (int k = 1; k < count; ++k) starts &= f.chow_tiles[0] >> (k * step);
   return starts != 0;
+}
+// The chow blocks that start at one of `tiles`. Chows start below code 32,
+// so two levels of chow_tiles share one count.
+inline int chows_at(const HandFacts& f, std::uint64_t tiles) {
+  static_assert(make_tile(kBamboo, 7) < 32);
+  return bit_count((f.chow_tiles[0] & tiles) | (f.chow_tiles[1] & tiles) << 32) +
+         bit_count((f.chow_tiles[2] & tiles) | (f.chow_tiles[3] & tiles) << 32);
 }
 // The ranks of suit s among `tiles`: bit r for rank r.
 constexpr int suit_ranks(std::uint64_t tiles, int s) { return static_cast<int>(tiles >> make_tile(s, 0) & 0x3FF); }

@@ -36,10 +36,9 @@ void check_yaku_0_pure_double_chow(const HandFacts& f) {
 
 void check_yaku_1_mixed_double_chow(const HandFacts& f) {
   const int two_suits = ranks_in_two_suits(f.chow_tiles[0]);
-  int m = 0;  // chows whose rank is held as a chow in exactly two suits
-  for (int b : f.blocks)
-    if (is_win_chow(b) && (two_suits >> rank_of(win_block_tile(b)) & 1) != 0) ++m;
-  score_chow_family(f, kYaku1MixedDoubleChow, m / 2);
+  if (two_suits == 0) return;
+  // Chows whose rank is held as a chow in exactly two suits.
+  score_chow_family(f, kYaku1MixedDoubleChow, chows_at(f, in_every_suit(two_suits)) / 2);
 }
 
 void check_yaku_2_two_terminal_chows(const HandFacts& f) {
@@ -85,26 +84,19 @@ void check_yaku_7_no_honours(const HandFacts& f) {
 
 void check_yaku_8_edge_wait(const HandFacts& f) {
   if (f.wait_count != 1) return;
-  for (int b : f.blocks) {
-    if (!is_concealed_chow_block(b)) continue;
-    const int t = win_block_tile(b);
-    if ((rank_of(t) == 1 && t + 2 == f.win_tile) || (rank_of(t) == 7 && t == f.win_tile)) {
-      set_yaku(f, kYaku8EdgeWait);
-      clear_yaku(f, kYaku9ClosedWait, kYaku10SingleWait);
-      return;
-    }
-  }
+  // A concealed chow of rank 1 won on its three, or of rank 7 on its seven.
+  constexpr std::uint64_t kRankSevenTiles = in_every_suit(1 << 7);
+  const std::uint64_t chows = f.concealed_chow_tiles;
+  if (!tile_classes::in(chows & kRankOneTiles, f.win_tile - 2) && !tile_classes::in(chows & kRankSevenTiles, f.win_tile))
+    return;
+  set_yaku(f, kYaku8EdgeWait);
+  clear_yaku(f, kYaku9ClosedWait, kYaku10SingleWait);
 }
 
 void check_yaku_9_closed_wait(const HandFacts& f) {
-  if (f.wait_count != 1) return;
-  for (int b : f.blocks) {
-    if (is_concealed_chow_block(b) && win_block_tile(b) + 1 == f.win_tile) {
-      set_yaku(f, kYaku9ClosedWait);
-      clear_yaku(f, kYaku8EdgeWait, kYaku10SingleWait);
-      return;
-    }
-  }
+  if (f.wait_count != 1 || !tile_classes::in(f.concealed_chow_tiles, f.win_tile - 1)) return;
+  set_yaku(f, kYaku9ClosedWait);
+  clear_yaku(f, kYaku8EdgeWait, kYaku10SingleWait);
 }
 
 void check_yaku_10_single_wait(const HandFacts& f) {
@@ -112,10 +104,8 @@ void check_yaku_10_single_wait(const HandFacts& f) {
   // A winning tile that also starts a concealed run beside the pair, or
   // lies three above one, is no single wait; the edge wait read from that
   // run (7 + 789 waiting on 7) stays.
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (is_concealed_chow_block(b) && (t == f.win_tile || t + 3 == f.win_tile)) return;
-  }
+  const std::uint64_t chows = f.concealed_chow_tiles;
+  if (tile_classes::in(chows, f.win_tile) || tile_classes::in(chows, f.win_tile - 3)) return;
   set_yaku(f, kYaku10SingleWait);
   clear_yaku(f, kYaku8EdgeWait, kYaku9ClosedWait);
 }

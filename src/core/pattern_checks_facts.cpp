@@ -149,10 +149,11 @@ constexpr int traits_of_block(int b) {
   const bool chow = is_win_chow(b);
   int traits = 0;
   if (chow ? r == 1 || r == 7 : is_terminal_or_honour(t)) traits |= kOutsideBlock;
-  if (is_suited(t)) traits |= kSuitBlock;
   if (is_suited(t) && (chow ? r >= 3 && r <= 5 : r == 5)) traits |= kFiveBlock;
   if (is_terminal(t)) traits |= kTerminalTileBlock;
   if (is_terminal_or_honour(t)) traits |= kTerminalOrHonourTileBlock;
+  if (is_honour(t)) traits |= kHonourBlock;
+  if (is_suited(t)) traits |= kCharactersBlock << suit_of(t);
   return traits;
 }
 constexpr auto kBlockTraits = [] {
@@ -160,8 +161,9 @@ constexpr auto kBlockTraits = [] {
   for (int b = 0; b < kBlockCodes; ++b) traits[b] = static_cast<std::uint8_t>(traits_of_block(b));
   return traits;
 }();
-static_assert(kBlockTraits[101] == (kOutsideBlock | kSuitBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
-static_assert(kBlockTraits[213] == (kSuitBlock | kFiveBlock) && kBlockTraits[435] == (kOutsideBlock | kTerminalOrHonourTileBlock));
+static_assert(kBlockTraits[101] == (kOutsideBlock | kCharactersBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
+static_assert(kBlockTraits[213] == (kDotsBlock | kFiveBlock) && kBlockTraits[25] == (kBambooBlock | kFiveBlock));
+static_assert(kBlockTraits[435] == (kOutsideBlock | kTerminalOrHonourTileBlock | kHonourBlock));
 
 // A chow block at the tile of `bit`: the first level of chow_tiles without it takes it.
 void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
@@ -181,11 +183,13 @@ void add_block(BlockCounts& c, int b) {
   if (is_win_chow(b)) {
     ++c.chow_blocks;
     add_chow(c.chow_tiles, bit);
+    if (is_concealed_chow_block(b)) c.concealed_chow_tiles |= bit;
     return;
   }
   assert((c.set_tiles & bit) == 0);
   ++c.set_blocks;
   c.set_tiles |= bit;
+  if (is_concealed_set_block(b)) c.concealed_set_tiles |= bit;
   c.concealed_sets += is_concealed_set_block(b);
   c.concealed_kongs += win_block_kind(b) == kWinConcealedKong;
   c.melded_kongs += win_block_kind(b) == kWinMeldedKong;
@@ -270,21 +274,17 @@ void recount_terminal_pungs_beside_winds(const HandFacts& f) {
 }
 
 bool win_tile_in_concealed_chow(const HandFacts& f) {
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (is_concealed_chow_block(b) && f.win_tile >= t && f.win_tile <= t + 2) return true;
-  }
-  return false;
+  // The chows that start two below the winning tile to at it, moved up two
+  // so that no shift is negative.
+  if (f.win_tile < 0 || f.win_tile >= 62) return false;
+  return (f.concealed_chow_tiles << 2 >> f.win_tile & 0b111) != 0;
 }
 
 bool has_concealed_sets(const HandFacts& f, int n) {
   if (!f.by_discard) return f.concealed_sets == n;
   if (f.concealed_sets == n + 1) return true;
   if (f.concealed_sets != n) return false;
-  int with_win = 0;
-  for (int b : f.blocks)
-    if (is_concealed_set_block(b) && win_block_tile(b) == f.win_tile) ++with_win;
-  return with_win == 0 || win_tile_in_concealed_chow(f);
+  return !tile_classes::in(f.concealed_set_tiles, f.win_tile) || win_tile_in_concealed_chow(f);
 }
 
 int suit_set_tiles(const HandFacts& f, int* out) {

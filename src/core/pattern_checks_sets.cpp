@@ -10,35 +10,19 @@
 
 namespace {
 
+// Honour blocks but not five of them, and the suit blocks of one suit.
 bool half_flush_by_blocks(const HandFacts& f) {
-  int honours = 0;
-  int suit = -1;
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (b == 0) continue;
-    if (is_honour(t)) {
-      ++honours;
-    } else if (suit < 0) {
-      suit = suit_of(t);
-    } else if (suit_of(t) != suit) {
-      return false;
-    }
-  }
-  return honours >= 1 && honours <= 4;
+  const int suits = f.some_block & kSuitBlock;
+  return (f.some_block & kHonourBlock) != 0 && (f.every_block & kHonourBlock) == 0 && (suits & (suits - 1)) == 0;
 }
 
+// Honour pairs, and the other pairs of the suit of the first: then not
+// seven honour pairs. Each tile of seven pairs fills two sorted slots, so
+// the tiles held are the pairs' tiles.
 bool half_flush_by_pairs(const HandFacts& f) {
-  const int suit = suit_of(tile_of(f.values[0]));
-  if (!is_suited(tile_of(f.values[0]))) return false;
-  int honour_pairs = 0;
-  for (int i = 0; i < kHandSlots; i += 2) {
-    const int t = tile_of(f.values[i]);
-    if (is_honour(t))
-      ++honour_pairs;
-    else if (suit_of(t) != suit)
-      return false;
-  }
-  return honour_pairs >= 1 && honour_pairs <= 6;
+  const int first = tile_of(f.values[0]);
+  if (!is_suited(first)) return false;
+  return some_tile(f, tile_classes::kHonour) && every_tile(f, tile_classes::kSuit[suit_of(first)] | tile_classes::kHonour);
 }
 
 }  // namespace
@@ -57,11 +41,9 @@ void check_yaku_14_seat_wind(const HandFacts& f) {
 
 void check_yaku_15_double_pung(const HandFacts& f) {
   const int two_suits = ranks_in_two_suits(f.set_tiles);
-  int m = 0;  // suit sets whose rank is held as a set in exactly two suits
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (is_win_pung_or_kong(b) && is_suited(t) && (two_suits >> rank_of(t) & 1) != 0) ++m;
-  }
+  if (two_suits == 0) return;
+  // Suit sets whose rank is held as a set in exactly two suits.
+  const int m = bit_count(f.set_tiles & tile_classes::kSuited & in_every_suit(two_suits));
   if (m > 0) set_yaku_points(f, kYaku15DoublePung, m);
 }
 
