@@ -54,8 +54,12 @@ enum CheckNeeds : std::uint64_t {
   kSelfDrawn = std::uint64_t{1} << 30,   // won on a draw
   kClosed = std::uint64_t{1} << 31,      // no chow, pung or melded kong declared
   kOpen = std::uint64_t{1} << 32,        // one declared
+  // More that follow from the blocks scored:
+  kTwinChows = std::uint64_t{1} << 33,      // a tile that starts two chow blocks or more
+  kTerminalChows = std::uint64_t{1} << 34,  // chow blocks of ranks 1 and 7 of one suit
+  kOutsideBlocks = std::uint64_t{1} << 35,  // every block a kOutsideBlock
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOpen));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOutsideBlocks));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -81,6 +85,13 @@ struct TileFacts {
   int suit_mask;           // bit s set when suit s (0..2) is among the hand tiles
   std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
 };
+
+// The tiles of the ranks in `ranks` (bit r for rank r) in all three suits.
+constexpr std::uint64_t in_every_suit(int ranks) {
+  const auto r = static_cast<std::uint64_t>(ranks);
+  return r | r << 10 | r << 20;
+}
+constexpr std::uint64_t kRankOneTiles = in_every_suit(1 << 1);
 
 // What a block is, as bits: a scoring ANDs them over its five blocks and
 // ORs them, so that a check asks every block or some block in one test.
@@ -186,12 +197,6 @@ bool has_concealed_sets(const HandFacts& f, int n);
 // The tiles of the suit set blocks, ascending (at most four); none when
 // there are fewer than three sets.
 int suit_set_tiles(const HandFacts& f, int* out);
-// The tiles of the ranks in `ranks` (bit r for rank r) in all three suits.
-constexpr std::uint64_t in_every_suit(int ranks) {
-  const auto r = static_cast<std::uint64_t>(ranks);
-  return r | r << 10 | r << 20;
-}
-constexpr std::uint64_t kRankOneTiles = in_every_suit(1 << 1);
 // Chows of one suit at tiles t, t + step, ... (count of them) for some t.
 // Chows start at ranks 1 to 7, never at ranks 8, 9 or the next suit's code
 // 0, so a step of 1 to 3 never joins two suits. Inline: the checks pass

@@ -136,6 +136,9 @@ std::uint64_t block_needs(const BlockCounts& c) {
   if (c.set_blocks >= 3) held |= kThreeSets;
   if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
   if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
+  if (c.chow_tiles[1] != 0) held |= kTwinChows;
+  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
+  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
   return held;
 }
 
