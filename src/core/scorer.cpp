@@ -177,20 +177,15 @@ static_assert([] {
 // Beside 三色三同順, 花竜 or 清竜, only the first found of the four chow
 // families stays.
 void limit_chow_families(const HandFacts& f) {
-  if (!yaku_found(f, kYaku33MixedTripleChow) && !yaku_found(f, kYaku35MixedStraight) &&
-      !yaku_found(f, kYaku49PureStraight))
-    return;
-  constexpr int kFamilies[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
-                               kYaku4ShortStraight};
-  int found = 0;
-  for (int id : kFamilies) found += yaku_found(f, id) ? 1 : 0;
-  if (found < 2) return;
-  bool kept = false;
-  for (int id : kFamilies) {
-    if (!yaku_found(f, id)) continue;
-    if (kept) clear_yaku(f, id);
-    kept = true;
-  }
+  constexpr std::uint64_t kLimiting =
+      yaku_bit(kYaku33MixedTripleChow) | yaku_bit(kYaku35MixedStraight) | yaku_bit(kYaku49PureStraight);
+  constexpr std::uint64_t kFamilies = yaku_bit(kYaku0PureDoubleChow) | yaku_bit(kYaku1MixedDoubleChow) |
+                                      yaku_bit(kYaku2TwoTerminalChows) | yaku_bit(kYaku4ShortStraight);
+  static_assert(kYaku49PureStraight < 64, "all of them in the first word of found rows");
+  if ((f.found_rows[0] & kLimiting) == 0) return;
+  std::uint64_t found = f.found_rows[0] & kFamilies;
+  // The lowest id found stays.
+  for (found &= found - 1; found != 0; found &= found - 1) clear_yaku(f, std::countr_zero(found));
 }
 
 // yaku_points_without_flowers over the found rows alone.
