@@ -159,14 +159,55 @@ constexpr int traits_of_block(int b) {
   if (is_suited(t)) traits |= kCharactersBlock << suit_of(t);
   return traits;
 }
-constexpr auto kBlockTraits = [] {
-  std::array<std::uint8_t, kBlockCodes> traits{};
-  for (int b = 0; b < kBlockCodes; ++b) traits[b] = static_cast<std::uint8_t>(traits_of_block(b));
-  return traits;
+
+// The counts of BlockCounts, one nibble each in a packed word: five blocks
+// keep every count below 16, and a block adds its share in one addition.
+enum PackedCount : int {
+  kChowCount,
+  kSetCount,
+  kConcealedSetCount,
+  kConcealedKongCount,
+  kMeldedKongCount,
+  kDragonSetCount,
+  kWindSetCount,
+};
+constexpr std::uint32_t packed_one(PackedCount c) { return std::uint32_t{1} << 4 * c; }
+constexpr int unpacked(std::uint32_t counts, PackedCount c) { return static_cast<int>(counts >> 4 * c & 0xF); }
+
+constexpr std::uint32_t counts_of_block(int b) {
+  const int t = win_block_tile(b);
+  if (is_win_chow(b)) return packed_one(kChowCount);
+  if (!is_win_pung_or_kong(b)) return 0;
+  std::uint32_t counts = packed_one(kSetCount);
+  if (is_concealed_set_block(b)) counts |= packed_one(kConcealedSetCount);
+  if (win_block_kind(b) == kWinConcealedKong) counts |= packed_one(kConcealedKongCount);
+  if (win_block_kind(b) == kWinMeldedKong) counts |= packed_one(kMeldedKongCount);
+  if (is_dragon(t)) counts |= packed_one(kDragonSetCount);
+  if (is_wind(t)) counts |= packed_one(kWindSetCount);
+  return counts;
+}
+
+// What one block adds to the block facts, by block code: a table lookup
+// where the code's tile and kind would take divisions.
+struct BlockShare {
+  std::uint32_t counts;  // packed_one of each count it adds to
+  std::uint8_t tile;
+  std::uint8_t traits;   // BlockTraits
+};
+constexpr auto kBlockShares = [] {
+  std::array<BlockShare, kBlockCodes> shares{};
+  for (int b = 0; b < kBlockCodes; ++b)
+    shares[b] = {counts_of_block(b), static_cast<std::uint8_t>(win_block_tile(b)),
+                 static_cast<std::uint8_t>(traits_of_block(b))};
+  return shares;
 }();
-static_assert(kBlockTraits[101] == (kOutsideBlock | kCharactersBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
-static_assert(kBlockTraits[213] == (kDotsBlock | kFiveBlock) && kBlockTraits[25] == (kBambooBlock | kFiveBlock));
-static_assert(kBlockTraits[435] == (kOutsideBlock | kTerminalOrHonourTileBlock | kHonourBlock));
+static_assert(kBlockShares[101].traits == (kOutsideBlock | kCharactersBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
+static_assert(kBlockShares[213].traits == (kDotsBlock | kFiveBlock) && kBlockShares[25].traits == (kBambooBlock | kFiveBlock));
+static_assert(kBlockShares[435].traits == (kOutsideBlock | kTerminalOrHonourTileBlock | kHonourBlock));
+static_assert(kBlockShares[536].counts ==
+              (packed_one(kSetCount) | packed_one(kConcealedSetCount) | packed_one(kConcealedKongCount) |
+               packed_one(kDragonSetCount)));
+static_assert(kBlockShares[0].counts == 0 && kBlockShares[0].traits == 0 && kBlockShares[17].counts == 0);
 
 // A chow block at the tile of `bit`: the first level of chow_tiles without it takes it.
 void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
@@ -176,42 +217,43 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
   chow_tiles[0] |= bit;
 }
 
-void add_block(BlockCounts& c, int b) {
-  const int t = win_block_tile(b);
+// The masks and the pair of a block b other than 0, whose tile is t.
+void add_block_tile(BlockCounts& c, int b, int t) {
   const std::uint64_t bit = std::uint64_t{1} << t;
   if (is_pair_block(b)) {
     c.pair_tile = t;
-    return;
-  }
-  if (is_win_chow(b)) {
-    ++c.chow_blocks;
+  } else if (is_win_chow(b)) {
     add_chow(c.chow_tiles, bit);
     if (is_concealed_chow_block(b)) c.concealed_chow_tiles |= bit;
-    return;
+  } else {
+    assert((c.set_tiles & bit) == 0);
+    c.set_tiles |= bit;
+    if (is_concealed_set_block(b)) c.concealed_set_tiles |= bit;
   }
-  assert((c.set_tiles & bit) == 0);
-  ++c.set_blocks;
-  c.set_tiles |= bit;
-  if (is_concealed_set_block(b)) c.concealed_set_tiles |= bit;
-  c.concealed_sets += is_concealed_set_block(b);
-  c.concealed_kongs += win_block_kind(b) == kWinConcealedKong;
-  c.melded_kongs += win_block_kind(b) == kWinMeldedKong;
-  c.dragon_sets += is_dragon(t);
-  c.wind_sets += is_wind(t);
 }
 
 // The block counts and needs of f for `blocks`, some of them not empty.
 void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
-  // Counted in a local, which the compiler keeps in registers.
+  // Counted in locals, which the compiler keeps in registers.
   BlockCounts c{};
+  std::uint32_t counts = 0;
   c.every_block = 0xFF;
 #pragma GCC unroll 5
   for (int b : blocks) {
     assert(b >= 0 && b < kBlockCodes);
-    c.every_block &= kBlockTraits[b];
-    c.some_block |= kBlockTraits[b];
-    if (b != 0) add_block(c, b);
+    const BlockShare& share = kBlockShares[b];
+    counts += share.counts;
+    c.every_block &= share.traits;
+    c.some_block |= share.traits;
+    if (b != 0) add_block_tile(c, b, share.tile);
   }
+  c.chow_blocks = unpacked(counts, kChowCount);
+  c.set_blocks = unpacked(counts, kSetCount);
+  c.concealed_sets = unpacked(counts, kConcealedSetCount);
+  c.concealed_kongs = unpacked(counts, kConcealedKongCount);
+  c.melded_kongs = unpacked(counts, kMeldedKongCount);
+  c.dragon_sets = unpacked(counts, kDragonSetCount);
+  c.wind_sets = unpacked(counts, kWindSetCount);
   static_cast<BlockCounts&>(f) = c;
   f.needs = f.reading_needs | block_needs(c);
 }
