@@ -233,7 +233,9 @@ void add_block_tile(BlockCounts& c, int b, int t) {
 }
 
 // The block counts and needs of f for `blocks`, some of them not empty.
-void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
+// Out of line, so that the registers it needs are saved only for readings
+// with blocks.
+[[gnu::noinline]] void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
   // Counted in locals, which the compiler keeps in registers.
   BlockCounts c{};
   std::uint32_t counts = 0;
