@@ -184,7 +184,14 @@ constexpr bool is_concealed_chow_block(int b) { return b >= 100 && b < 200; }
 constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (b >= 500 && b < 600); }
 // Suit set blocks of rank 1 or 9, plus, when asked, the sets of the guest
 // winds: those neither of the seat nor of the round.
-int terminal_pung_count(const HandFacts& f, bool guest_winds);
+inline int terminal_pung_count(const HandFacts& f, bool guest_winds) {
+  constexpr std::uint64_t kWinds = tile_classes::tiles_where(is_wind);
+  std::uint64_t counted = tile_classes::kTerminal;
+  if (guest_winds) counted |= kWinds & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
+  int n = 0;
+  for (std::uint64_t sets = f.set_tiles & counted; sets != 0; sets &= sets - 1) ++n;  // four at most, one by one
+  return n;
+}
 // 幺九刻 again beside three or four wind sets: the suit terminal sets, and the
 // guest wind sets only when compound switch 11 is on.
 void recount_terminal_pungs_beside_winds(const HandFacts& f);
@@ -194,9 +201,6 @@ bool win_tile_in_concealed_chow(const HandFacts& f);
 // holds the winning tile was completed by the discard and counts as open,
 // unless the tile can be read inside a concealed chow instead.
 bool has_concealed_sets(const HandFacts& f, int n);
-// The tiles of the suit set blocks, ascending (at most four); none when
-// there are fewer than three sets.
-int suit_set_tiles(const HandFacts& f, int* out);
 // Chows of one suit at tiles t, t + step, ... (count of them) for some t.
 // Chows start at ranks 1 to 7, never at ranks 8, 9 or the next suit's code
 // 0, so a step of 1 to 3 never joins two suits. Inline: the checks pass

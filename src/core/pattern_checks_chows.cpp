@@ -67,7 +67,8 @@ void check_yaku_4_short_straight(const HandFacts& f) {
   if (first == 0) return;
   const std::uint64_t sides_twice = two << 3 | two >> 3 | (one << 3 & one >> 3);
   const std::uint64_t second = (two & two >> 3 & kRanksTwoThree) | (two & sides_twice & kRankFour);
-  score_chow_family(f, kYaku4ShortStraight, bit_count(first) + bit_count(second));
+  // Both kinds of pair lie below bit 32: one count takes them side by side.
+  score_chow_family(f, kYaku4ShortStraight, bit_count(first | second << 32));
 }
 
 void check_yaku_5_melded_kong(const HandFacts& f) {

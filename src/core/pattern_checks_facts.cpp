@@ -307,13 +307,6 @@ void fully_concealed_becomes_self_drawn(const HandFacts& f) {
   set_yaku(f, kYaku11SelfDrawn);
 }
 
-int terminal_pung_count(const HandFacts& f, bool guest_winds) {
-  constexpr std::uint64_t kWinds = tiles_where(is_wind);
-  std::uint64_t counted = tile_classes::kTerminal;
-  if (guest_winds) counted |= kWinds & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
-  return bit_count(f.set_tiles & counted);
-}
-
 void recount_terminal_pungs_beside_winds(const HandFacts& f) {
   clear_yaku(f, kYaku3TerminalHonourPung);
   const int n = terminal_pung_count(f, rule_on(f, kRuleWindPungsTerminal));
@@ -332,14 +325,6 @@ bool has_concealed_sets(const HandFacts& f, int n) {
   if (f.concealed_sets == n + 1) return true;
   if (f.concealed_sets != n) return false;
   return !tile_classes::in(f.concealed_set_tiles, f.win_tile) || win_tile_in_concealed_chow(f);
-}
-
-int suit_set_tiles(const HandFacts& f, int* out) {
-  int n = 0;
-  if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
-  for (std::uint64_t left = f.set_tiles & tile_classes::kSuited; left != 0; left &= left - 1)
-    out[n++] = std::countr_zero(left);
-  return n;
 }
 
 namespace {

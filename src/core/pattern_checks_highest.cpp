@@ -2,6 +2,7 @@
 #include "core/pattern_checks.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -78,9 +79,9 @@ void check_yaku_65_quadruple_chow(const HandFacts& f) {
 }
 
 void check_yaku_66_four_shifted_pungs(const HandFacts& f) {
-  int tiles[kWinBlocks];
-  const int n = suit_set_tiles(f, tiles);
-  if (n < 4 || tiles[1] != tiles[0] + 1 || tiles[2] != tiles[0] + 2 || tiles[3] != tiles[0] + 3) return;
+  // The four lowest suit sets at t to t + 3.
+  const std::uint64_t sets = f.set_tiles & tile_classes::kSuited;
+  if (sets == 0 || (sets >> std::countr_zero(sets) & 0xF) != 0xF) return;
   set_yaku(f, kYaku66FourShiftedPungs);
   clear_yaku(f, kYaku28AllPungs, kYaku54PureShiftedPungs);
 }

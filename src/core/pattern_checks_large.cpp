@@ -57,10 +57,9 @@ void check_yaku_53_pure_triple_chow(const HandFacts& f) {
 }
 
 void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
-  int tiles[kWinBlocks];
-  const int n = suit_set_tiles(f, tiles);
-  for (int i = 0; i + 2 < n; ++i)
-    if (tiles[i + 1] == tiles[i] + 1 && tiles[i + 2] == tiles[i] + 2) return set_yaku(f, kYaku54PureShiftedPungs);
+  // Suit sets at t, t + 1 and t + 2: no suit's rank 9 is next to the next suit's 1.
+  const std::uint64_t sets = f.set_tiles & tile_classes::kSuited;
+  if ((sets & sets >> 1 & sets >> 2) != 0) set_yaku(f, kYaku54PureShiftedPungs);
 }
 
 void check_yaku_55_full_flush(const HandFacts& f) {
