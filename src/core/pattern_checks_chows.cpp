@@ -2,6 +2,7 @@
 #include "core/pattern_checks.h"
 
 #include <bit>
+#include <cassert>
 
 #include "core/bits.h"
 
@@ -54,10 +55,12 @@ void check_yaku_3_terminal_honour_pung(const HandFacts& f) {
 }
 
 // Chows three ranks apart in one suit pair off, each chow in one pair at
-// most: rank 2 with rank 5, 3 with 6, and 4 with 1 or 7. Any greedy pairing
-// makes as many pairs as can be made, as every chow on one side of a kind
-// pairs with every chow on the other. Four chows make two pairs at most.
+// most: rank 2 with rank 5, 3 with 6, and 4 with 1 or 7. Taking the blocks
+// in order makes as many pairs as can be made, as every chow on one side of
+// a kind pairs with every chow on the other; and four chows make no kind
+// pair more than twice.
 void check_yaku_4_short_straight(const HandFacts& f) {
+  assert(f.chow_blocks <= 4);
   constexpr std::uint64_t kRanksTwoThree = in_every_suit(1 << 2 | 1 << 3);
   constexpr std::uint64_t kRankFour = in_every_suit(1 << 4);
   const std::uint64_t one = f.chow_tiles[0];
