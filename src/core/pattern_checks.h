@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "core/bits.h"
 #include "core/tiles.h"
 #include "core/win_eval.h"
 #include "core/yaku_table.h"
@@ -53,8 +54,12 @@ enum CheckNeeds : std::uint64_t {
   kSelfDrawn = std::uint64_t{1} << 30,   // won on a draw
   kClosed = std::uint64_t{1} << 31,      // no chow, pung or melded kong declared
   kOpen = std::uint64_t{1} << 32,        // one declared
+  // More that follow from the blocks scored:
+  kTwinChows = std::uint64_t{1} << 33,      // a tile that starts two chow blocks or more
+  kTerminalChows = std::uint64_t{1} << 34,  // chow blocks of ranks 1 and 7 of one suit
+  kOutsideBlocks = std::uint64_t{1} << 35,  // every block a kOutsideBlock
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOpen));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOutsideBlocks));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -81,10 +86,37 @@ struct TileFacts {
   std::uint64_t reading_needs;  // the CheckNeeds that the reading, the table and the switches hold
 };
 
-// The block counts, small enough to be cleared as one value.
+// The tiles of the ranks in `ranks` (bit r for rank r) in all three suits.
+constexpr std::uint64_t in_every_suit(int ranks) {
+  const auto r = static_cast<std::uint64_t>(ranks);
+  return r | r << 10 | r << 20;
+}
+constexpr std::uint64_t kRankOneTiles = in_every_suit(1 << 1);
+
+// What a block is, as bits: a scoring ANDs them over its five blocks and
+// ORs them, so that a check asks every block or some block in one test.
+// An empty block (0) is none of them.
+enum BlockTraits : std::uint8_t {
+  kOutsideBlock = 1 << 0,       // a chow of rank 1 or 7, or a set or pair of a terminal or honour
+  kFiveBlock = 1 << 1,          // holds a five: a chow of rank 3 to 5, a set or pair of rank 5
+  kTerminalTileBlock = 1 << 2,  // its (lowest) tile is a terminal
+  kTerminalOrHonourTileBlock = 1 << 3,
+  kHonourBlock = 1 << 4,
+  kCharactersBlock = 1 << 5,    // of suit kCharacters; the next two bits the other suits in order
+  kDotsBlock = 1 << 6,
+  kBambooBlock = 1 << 7,
+};
+constexpr int kSuitBlock = kCharactersBlock | kDotsBlock | kBambooBlock;
+
+// The block counts and masks, small enough to be cleared as one value.
+// Masks put tile t at bit t, as the tile facts do.
 struct BlockCounts {
-  int chow_ranks[3];    // bit r of suit s: a chow block starts at rank r of s
-  int set_ranks[3];     // bit r of suit s: a pung or kong block of rank r of s
+  // Bit t of word k: at least k + 1 chow blocks start at tile t (four
+  // copies of a tile allow four at most).
+  std::uint64_t chow_tiles[4];
+  std::uint64_t set_tiles;  // bit t: a pung or kong block of tile t (one at most: four copies)
+  std::uint64_t concealed_chow_tiles;  // bit t: a block 100 + t
+  std::uint64_t concealed_set_tiles;   // bit t: a block 300 + t or 500 + t
   int chow_blocks;
   int set_blocks;
   int concealed_sets;   // blocks 300-399 and 500-599
@@ -93,6 +125,8 @@ struct BlockCounts {
   int dragon_sets;
   int wind_sets;
   int pair_tile;        // tile of the pair block, 0 without one
+  int every_block;      // BlockTraits of all five blocks
+  int some_block;       // BlockTraits of at least one block
 };
 
 struct BlockFacts : BlockCounts {
@@ -102,8 +136,6 @@ struct BlockFacts : BlockCounts {
   // below keep it, so that the scorer totals and tests the found rows alone.
   mutable std::uint64_t found_rows[2];
   int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
-  std::int8_t chow_at[kTileCodes];  // chow blocks by lowest tile
-  std::int8_t set_at[kTileCodes];   // pung and kong blocks by tile
 };
 
 struct HandFacts : TileFacts, BlockFacts {};
@@ -150,10 +182,16 @@ void fully_concealed_becomes_self_drawn(const HandFacts& f);
 constexpr bool is_pair_block(int b) { return b > 0 && b < 100; }
 constexpr bool is_concealed_chow_block(int b) { return b >= 100 && b < 200; }
 constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (b >= 500 && b < 600); }
-// The wind pungs neither of the seat nor of the round.
-bool is_guest_wind(const HandFacts& f, int tile);
-// Suit set blocks of rank 1 or 9, plus guest wind sets when asked.
-int terminal_pung_count(const HandFacts& f, bool guest_winds);
+// Suit set blocks of rank 1 or 9, plus, when asked, the sets of the guest
+// winds: those neither of the seat nor of the round.
+inline int terminal_pung_count(const HandFacts& f, bool guest_winds) {
+  constexpr std::uint64_t kWinds = tile_classes::tiles_where(is_wind);
+  std::uint64_t counted = tile_classes::kTerminal;
+  if (guest_winds) counted |= kWinds & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
+  int n = 0;
+  for (std::uint64_t sets = f.set_tiles & counted; sets != 0; sets &= sets - 1) ++n;  // four at most, one by one
+  return n;
+}
 // 幺九刻 again beside three or four wind sets: the suit terminal sets, and the
 // guest wind sets only when compound switch 11 is on.
 void recount_terminal_pungs_beside_winds(const HandFacts& f);
@@ -163,24 +201,28 @@ bool win_tile_in_concealed_chow(const HandFacts& f);
 // holds the winning tile was completed by the discard and counts as open,
 // unless the tile can be read inside a concealed chow instead.
 bool has_concealed_sets(const HandFacts& f, int n);
-// The tiles of the suit set blocks, ascending (at most four); none when
-// there are fewer than three sets.
-int suit_set_tiles(const HandFacts& f, int* out);
-// Chows of one suit at ranks r, r + step, ... (count of them) for some r.
-// A chow's rank is 1 to 7, so every start the ranks leave room for is one.
-// Inline: the checks pass constants, which unroll the shifts.
+// Chows of one suit at tiles t, t + step, ... (count of them) for some t.
+// Chows start at ranks 1 to 7, never at ranks 8, 9 or the next suit's code
+// 0, so a step of 1 to 3 never joins two suits. Inline: the checks pass
+// constants, which unroll the shifts.
 inline bool chows_in_one_suit(const HandFacts& f, int step, int count) {
-  if (f.chow_blocks < count) return false;
-  for (int ranks : f.chow_ranks) {
-    int starts = ranks;
-    for (int k = 1; k < count; ++k) starts &= ranks >> (k * step);
-    if (starts != 0) return true;
-  }
-  return false;
+  std::uint64_t starts = f.chow_tiles[0];
+  for (int k = 1; k < count; ++k) starts &= f.chow_tiles[0] >> (k * step);
+  return starts != 0;
 }
-// The ranks held in exactly two of three suits' rank masks.
-constexpr int ranks_in_two_suits(const int (&ranks)[3]) {
-  return (ranks[0] & ranks[1] & ~ranks[2]) | (ranks[0] & ranks[2] & ~ranks[1]) | (ranks[1] & ranks[2] & ~ranks[0]);
+// The chow blocks that start at one of `tiles`. Chows start below code 32,
+// so two levels of chow_tiles share one count.
+inline int chows_at(const HandFacts& f, std::uint64_t tiles) {
+  static_assert(make_tile(kBamboo, 7) < 32);
+  return bit_count((f.chow_tiles[0] & tiles) | (f.chow_tiles[1] & tiles) << 32) +
+         bit_count((f.chow_tiles[2] & tiles) | (f.chow_tiles[3] & tiles) << 32);
+}
+// The ranks of suit s among `tiles`: bit r for rank r.
+constexpr int suit_ranks(std::uint64_t tiles, int s) { return static_cast<int>(tiles >> make_tile(s, 0) & 0x3FF); }
+// The ranks of `tiles` held in exactly two of the three suits.
+constexpr int ranks_in_two_suits(std::uint64_t tiles) {
+  const int a = suit_ranks(tiles, kCharacters), b = suit_ranks(tiles, kDots), c = suit_ranks(tiles, kBamboo);
+  return (a & b & ~c) | (a & c & ~b) | (b & c & ~a);
 }
 using tile_classes::tiles_where;
 // Every hand tile is one of `tiles` (a mask from tiles_where).

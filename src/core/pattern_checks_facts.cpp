@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 #include <emmintrin.h>
 
+#include "core/bits.h"
 #include "core/clear.h"
 
 namespace {
@@ -134,29 +136,128 @@ std::uint64_t block_needs(const BlockCounts& c) {
   if (c.set_blocks >= 3) held |= kThreeSets;
   if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
   if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
+  if (c.chow_tiles[1] != 0) held |= kTwinChows;
+  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
+  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
   return held;
 }
 
-void add_block(HandFacts& f, int b) {
+// Block codes run below this: a melded kong of the last dragon is the highest.
+constexpr int kBlockCodes = kWinMeldedKong + kRed + 1;
+
+constexpr int traits_of_block(int b) {
+  if (b == 0) return 0;
   const int t = win_block_tile(b);
+  const int r = rank_of(t);
+  const bool chow = is_win_chow(b);
+  int traits = 0;
+  if (chow ? r == 1 || r == 7 : is_terminal_or_honour(t)) traits |= kOutsideBlock;
+  if (is_suited(t) && (chow ? r >= 3 && r <= 5 : r == 5)) traits |= kFiveBlock;
+  if (is_terminal(t)) traits |= kTerminalTileBlock;
+  if (is_terminal_or_honour(t)) traits |= kTerminalOrHonourTileBlock;
+  if (is_honour(t)) traits |= kHonourBlock;
+  if (is_suited(t)) traits |= kCharactersBlock << suit_of(t);
+  return traits;
+}
+
+// The counts of BlockCounts, one nibble each in a packed word: five blocks
+// keep every count below 16, and a block adds its share in one addition.
+enum PackedCount : int {
+  kChowCount,
+  kSetCount,
+  kConcealedSetCount,
+  kConcealedKongCount,
+  kMeldedKongCount,
+  kDragonSetCount,
+  kWindSetCount,
+};
+constexpr std::uint32_t packed_one(PackedCount c) { return std::uint32_t{1} << 4 * c; }
+constexpr int unpacked(std::uint32_t counts, PackedCount c) { return static_cast<int>(counts >> 4 * c & 0xF); }
+
+constexpr std::uint32_t counts_of_block(int b) {
+  const int t = win_block_tile(b);
+  if (is_win_chow(b)) return packed_one(kChowCount);
+  if (!is_win_pung_or_kong(b)) return 0;
+  std::uint32_t counts = packed_one(kSetCount);
+  if (is_concealed_set_block(b)) counts |= packed_one(kConcealedSetCount);
+  if (win_block_kind(b) == kWinConcealedKong) counts |= packed_one(kConcealedKongCount);
+  if (win_block_kind(b) == kWinMeldedKong) counts |= packed_one(kMeldedKongCount);
+  if (is_dragon(t)) counts |= packed_one(kDragonSetCount);
+  if (is_wind(t)) counts |= packed_one(kWindSetCount);
+  return counts;
+}
+
+// What one block adds to the block facts, by block code: a table lookup
+// where the code's tile and kind would take divisions.
+struct BlockShare {
+  std::uint32_t counts;  // packed_one of each count it adds to
+  std::uint8_t tile;
+  std::uint8_t traits;   // BlockTraits
+};
+constexpr auto kBlockShares = [] {
+  std::array<BlockShare, kBlockCodes> shares{};
+  for (int b = 0; b < kBlockCodes; ++b)
+    shares[b] = {counts_of_block(b), static_cast<std::uint8_t>(win_block_tile(b)),
+                 static_cast<std::uint8_t>(traits_of_block(b))};
+  return shares;
+}();
+static_assert(kBlockShares[101].traits == (kOutsideBlock | kCharactersBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
+static_assert(kBlockShares[213].traits == (kDotsBlock | kFiveBlock) && kBlockShares[25].traits == (kBambooBlock | kFiveBlock));
+static_assert(kBlockShares[435].traits == (kOutsideBlock | kTerminalOrHonourTileBlock | kHonourBlock));
+static_assert(kBlockShares[536].counts ==
+              (packed_one(kSetCount) | packed_one(kConcealedSetCount) | packed_one(kConcealedKongCount) |
+               packed_one(kDragonSetCount)));
+static_assert(kBlockShares[0].counts == 0 && kBlockShares[0].traits == 0 && kBlockShares[17].counts == 0);
+
+// A chow block at the tile of `bit`: the first level of chow_tiles without it takes it.
+void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
+  chow_tiles[3] |= chow_tiles[2] & bit;
+  chow_tiles[2] |= chow_tiles[1] & bit;
+  chow_tiles[1] |= chow_tiles[0] & bit;
+  chow_tiles[0] |= bit;
+}
+
+// The masks and the pair of a block b other than 0, whose tile is t.
+void add_block_tile(BlockCounts& c, int b, int t) {
+  const std::uint64_t bit = std::uint64_t{1} << t;
   if (is_pair_block(b)) {
-    f.pair_tile = t;
-    return;
+    c.pair_tile = t;
+  } else if (is_win_chow(b)) {
+    add_chow(c.chow_tiles, bit);
+    if (is_concealed_chow_block(b)) c.concealed_chow_tiles |= bit;
+  } else {
+    assert((c.set_tiles & bit) == 0);
+    c.set_tiles |= bit;
+    if (is_concealed_set_block(b)) c.concealed_set_tiles |= bit;
   }
-  if (is_win_chow(b)) {
-    ++f.chow_blocks;
-    ++f.chow_at[t];
-    f.chow_ranks[suit_of(t)] |= 1 << rank_of(t);
-    return;
+}
+
+// The block counts and needs of f for `blocks`, some of them not empty.
+// Out of line, so that the registers it needs are saved only for readings
+// with blocks.
+[[gnu::noinline]] void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
+  // Counted in locals, which the compiler keeps in registers.
+  BlockCounts c{};
+  std::uint32_t counts = 0;
+  c.every_block = 0xFF;
+#pragma GCC unroll 5
+  for (int b : blocks) {
+    assert(b >= 0 && b < kBlockCodes);
+    const BlockShare& share = kBlockShares[b];
+    counts += share.counts;
+    c.every_block &= share.traits;
+    c.some_block |= share.traits;
+    if (b != 0) add_block_tile(c, b, share.tile);
   }
-  ++f.set_blocks;
-  ++f.set_at[t];
-  if (is_suited(t)) f.set_ranks[suit_of(t)] |= 1 << rank_of(t);
-  if (is_concealed_set_block(b)) ++f.concealed_sets;
-  if (win_block_kind(b) == kWinConcealedKong) ++f.concealed_kongs;
-  if (win_block_kind(b) == kWinMeldedKong) ++f.melded_kongs;
-  if (is_dragon(t)) ++f.dragon_sets;
-  if (is_wind(t)) ++f.wind_sets;
+  c.chow_blocks = unpacked(counts, kChowCount);
+  c.set_blocks = unpacked(counts, kSetCount);
+  c.concealed_sets = unpacked(counts, kConcealedSetCount);
+  c.concealed_kongs = unpacked(counts, kConcealedKongCount);
+  c.melded_kongs = unpacked(counts, kMeldedKongCount);
+  c.dragon_sets = unpacked(counts, kDragonSetCount);
+  c.wind_sets = unpacked(counts, kWindSetCount);
+  static_cast<BlockCounts&>(f) = c;
+  f.needs = f.reading_needs | block_needs(c);
 }
 
 }  // namespace
@@ -185,38 +286,25 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
-  static_cast<BlockCounts&>(f) = BlockCounts{};
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  std::fill(std::begin(f.chow_at), std::end(f.chow_at), 0);
-  std::fill(std::begin(f.set_at), std::end(f.set_at), 0);
-#pragma GCC unroll 5
-  for (int i = 0; i < kWinBlocks; ++i) {
-    f.blocks[i] = blocks[i];
-    if (blocks[i] != 0) add_block(f, blocks[i]);
+  copy_small(f.blocks, blocks);
+  static_assert(kWinBlocks == 5);
+  if ((blocks[0] | blocks[1] | blocks[2] | blocks[3] | blocks[4]) != 0) {
+    count_blocks(f, blocks);
+    return;
   }
-  f.needs = f.reading_needs | block_needs(f);
+  // The readings of seven pairs, thirteen orphans and honours and knitted
+  // tiles hold no blocks.
+  static_cast<BlockCounts&>(f) = BlockCounts{};
+  f.needs = f.reading_needs;
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {
   if (!yaku_found(f, kYaku25FullyConcealed)) return;
   clear_yaku(f, kYaku25FullyConcealed);
   set_yaku(f, kYaku11SelfDrawn);
-}
-
-bool is_guest_wind(const HandFacts& f, int tile) {
-  return is_wind(tile) && tile != f.seat_wind && tile != f.round_wind;
-}
-
-int terminal_pung_count(const HandFacts& f, bool guest_winds) {
-  int n = 0;
-  for (int b : f.blocks) {
-    if (!is_win_pung_or_kong(b)) continue;
-    const int t = win_block_tile(b);
-    if (is_terminal(t) || (guest_winds && is_guest_wind(f, t))) ++n;
-  }
-  return n;
 }
 
 void recount_terminal_pungs_beside_winds(const HandFacts& f) {
@@ -226,29 +314,17 @@ void recount_terminal_pungs_beside_winds(const HandFacts& f) {
 }
 
 bool win_tile_in_concealed_chow(const HandFacts& f) {
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (is_concealed_chow_block(b) && f.win_tile >= t && f.win_tile <= t + 2) return true;
-  }
-  return false;
+  // The chows that start two below the winning tile to at it, moved up two
+  // so that no shift is negative.
+  if (f.win_tile < 0 || f.win_tile >= 62) return false;
+  return (f.concealed_chow_tiles << 2 >> f.win_tile & 0b111) != 0;
 }
 
 bool has_concealed_sets(const HandFacts& f, int n) {
   if (!f.by_discard) return f.concealed_sets == n;
   if (f.concealed_sets == n + 1) return true;
   if (f.concealed_sets != n) return false;
-  int with_win = 0;
-  for (int b : f.blocks)
-    if (is_concealed_set_block(b) && win_block_tile(b) == f.win_tile) ++with_win;
-  return with_win == 0 || win_tile_in_concealed_chow(f);
-}
-
-int suit_set_tiles(const HandFacts& f, int* out) {
-  int n = 0;
-  if (f.set_blocks < 3) return 0;  // too few for any shifted pungs
-  for (int s = kCharacters; s <= kBamboo; ++s)
-    for (unsigned left = f.set_ranks[s]; left != 0; left &= left - 1) out[n++] = make_tile(s, std::countr_zero(left));
-  return n;
+  return !tile_classes::in(f.concealed_set_tiles, f.win_tile) || win_tile_in_concealed_chow(f);
 }
 
 namespace {
@@ -258,7 +334,8 @@ constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {
 
 // Rank masks: some r from 1 to last_start is held in one suit, r + shift in
 // a second and r + 2 x shift in the third.
-bool across_suits(const int (&ranks)[3], int shift, int last_start) {
+bool across_suits(std::uint64_t tiles, int shift, int last_start) {
+  const int ranks[3] = {suit_ranks(tiles, kCharacters), suit_ranks(tiles, kDots), suit_ranks(tiles, kBamboo)};
   if (ranks[0] == 0 || ranks[1] == 0 || ranks[2] == 0) return false;
   const int starts = ((1 << (last_start + 1)) - 1) & ~1;
   for (const auto& s : kSuitOrders)
@@ -269,8 +346,8 @@ bool across_suits(const int (&ranks)[3], int shift, int last_start) {
 }  // namespace
 
 bool chows_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.chow_blocks >= 3 && across_suits(f.chow_ranks, shift, last_start);
+  return f.chow_blocks >= 3 && across_suits(f.chow_tiles[0], shift, last_start);
 }
 bool sets_across_suits(const HandFacts& f, int shift, int last_start) {
-  return f.set_blocks >= 3 && across_suits(f.set_ranks, shift, last_start);
+  return f.set_blocks >= 3 && across_suits(f.set_tiles, shift, last_start);
 }

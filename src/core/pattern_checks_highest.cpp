@@ -2,6 +2,7 @@
 #include "core/pattern_checks.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -21,6 +22,7 @@ bool seven_pairs_of(const HandFacts& f, std::uint64_t tiles) {
 }
 
 bool terminal_chow_tiles(const HandFacts& f) {
+  if (f.tiles_held != f.tiles_twice) return false;
   for (std::uint64_t tiles : kTerminalChowTiles)
     if (seven_pairs_of(f, tiles)) return true;
   return false;
@@ -57,13 +59,9 @@ void check_yaku_63_terminals_honours(const HandFacts& f) {
     clear_yaku(f, kYaku23OutsideHand);
     return;
   }
-  if (f.chow_blocks != 0) return;
-  bool terminal_block = false;
-  for (int b : f.blocks) {
-    if (!is_terminal_or_honour(win_block_tile(b))) return;
-    terminal_block = terminal_block || is_terminal(win_block_tile(b));
-  }
-  if (!terminal_block) return;
+  if (f.chow_blocks != 0 || (f.every_block & kTerminalOrHonourTileBlock) == 0 ||
+      (f.some_block & kTerminalTileBlock) == 0)
+    return;
   set_yaku(f, kYaku63TerminalsHonours);
   clear_yaku(f, kYaku3TerminalHonourPung, kYaku23OutsideHand, kYaku28AllPungs);
 }
@@ -75,18 +73,15 @@ void check_yaku_64_three_kongs(const HandFacts& f) {
 }
 
 void check_yaku_65_quadruple_chow(const HandFacts& f) {
-  for (int i = 0; i < 2; ++i)
-    if (is_win_chow(f.blocks[i]) && f.chow_at[win_block_tile(f.blocks[i])] == 4) {
-      set_yaku(f, kYaku65QuadrupleChow);
-      clear_yaku(f, kYaku19TileHog);
-      return;
-    }
+  if (f.chow_tiles[3] == 0) return;
+  set_yaku(f, kYaku65QuadrupleChow);
+  clear_yaku(f, kYaku19TileHog);
 }
 
 void check_yaku_66_four_shifted_pungs(const HandFacts& f) {
-  int tiles[kWinBlocks];
-  const int n = suit_set_tiles(f, tiles);
-  if (n < 4 || tiles[1] != tiles[0] + 1 || tiles[2] != tiles[0] + 2 || tiles[3] != tiles[0] + 3) return;
+  // The four lowest suit sets at t to t + 3.
+  const std::uint64_t sets = f.set_tiles & tile_classes::kSuited;
+  if (sets == 0 || (sets >> std::countr_zero(sets) & 0xF) != 0xF) return;
   set_yaku(f, kYaku66FourShiftedPungs);
   clear_yaku(f, kYaku28AllPungs, kYaku54PureShiftedPungs);
 }

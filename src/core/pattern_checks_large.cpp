@@ -2,30 +2,19 @@
 #include "core/pattern_checks.h"
 
 #include <array>
-
-namespace {
-
-bool every_block_holds_a_five(const HandFacts& f) {
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (!is_suited(t)) return false;
-    const int r = rank_of(t);
-    if (is_win_chow(b) ? (r < 3 || r > 5) : r != 5) return false;
-  }
-  return true;
-}
-
-}  // namespace
+#include <bit>
 
 void check_yaku_47_pure_shifted_chows(const HandFacts& f) {
   if (chows_in_one_suit(f, 1, 3) || chows_in_one_suit(f, 2, 3)) set_yaku(f, kYaku47PureShiftedChows);
 }
 
+constexpr int kTerminalChowRanks = 1 << 1 | 1 << 7;
+
 void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
   for (int five_suit = kCharacters; five_suit <= kBamboo; ++five_suit) {
     if (f.pair_tile != make_tile(five_suit, 5)) continue;
     for (int s = kCharacters; s <= kBamboo; ++s)
-      if (s != five_suit && (f.chow_at[make_tile(s, 1)] == 0 || f.chow_at[make_tile(s, 7)] == 0)) return;
+      if (s != five_suit && (suit_ranks(f.chow_tiles[0], s) & kTerminalChowRanks) != kTerminalChowRanks) return;
     set_yaku(f, kYaku48ThreeSuitedTerminalChows);
     clear_yaku(f, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows, kYaku20AllChows);
     return;
@@ -33,15 +22,15 @@ void check_yaku_48_three_suited_terminal_chows(const HandFacts& f) {
 }
 
 void check_yaku_49_pure_straight(const HandFacts& f) {
-  constexpr int kStraightRanks = 1 << 1 | 1 << 4 | 1 << 7;
-  for (int s = kCharacters; s <= kBamboo; ++s) {
-    if ((f.chow_ranks[s] & kStraightRanks) != kStraightRanks) continue;
-    set_yaku(f, kYaku49PureStraight);
-    clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
-    for (int r = 1; r <= 7; r += 3)
-      if (f.chow_at[make_tile(s, r)] >= 2) set_yaku(f, kYaku4ShortStraight);
-    return;
-  }
+  const std::uint64_t one = f.chow_tiles[0];
+  // At rank 1 of a suit: chows of ranks 1, 4 and 7 of it (four chows hold one such suit at most).
+  const std::uint64_t straight = one & one >> 3 & one >> 6 & kRankOneTiles;
+  if (straight == 0) return;
+  set_yaku(f, kYaku49PureStraight);
+  clear_yaku(f, kYaku2TwoTerminalChows, kYaku4ShortStraight);
+  // One of its three chows doubled.
+  constexpr std::uint64_t kStraight = 1 | 1 << 3 | 1 << 6;
+  if ((f.chow_tiles[1] & kStraight << std::countr_zero(straight)) != 0) set_yaku(f, kYaku4ShortStraight);
 }
 
 void check_yaku_50_triple_pung(const HandFacts& f) {
@@ -55,32 +44,26 @@ void check_yaku_51_three_concealed_pungs(const HandFacts& f) {
 }
 
 void check_yaku_52_all_fives(const HandFacts& f) {
-  if (!every_block_holds_a_five(f)) return;
+  if ((f.every_block & kFiveBlock) == 0) return;
   set_yaku(f, kYaku52AllFives);
   clear_yaku(f, kYaku18AllSimples);
 }
 
 void check_yaku_53_pure_triple_chow(const HandFacts& f) {
-  for (int i = 0; i < 3; ++i) {
-    const int b = f.blocks[i];
-    if (!is_win_chow(b) || f.chow_at[win_block_tile(b)] != 3) continue;
-    set_yaku(f, kYaku53PureTripleChow);
-    clear_yaku(f, kYaku0PureDoubleChow);
-    if (yaku_found(f, kYaku1MixedDoubleChow)) set_yaku_points(f, kYaku1MixedDoubleChow, 1);
-    return;
-  }
+  if ((f.chow_tiles[2] & ~f.chow_tiles[3]) == 0) return;  // no tile starts exactly three chows
+  set_yaku(f, kYaku53PureTripleChow);
+  clear_yaku(f, kYaku0PureDoubleChow);
+  if (yaku_found(f, kYaku1MixedDoubleChow)) set_yaku_points(f, kYaku1MixedDoubleChow, 1);
 }
 
 void check_yaku_54_pure_shifted_pungs(const HandFacts& f) {
-  int tiles[kWinBlocks];
-  const int n = suit_set_tiles(f, tiles);
-  for (int i = 0; i + 2 < n; ++i)
-    if (tiles[i + 1] == tiles[i] + 1 && tiles[i + 2] == tiles[i] + 2) return set_yaku(f, kYaku54PureShiftedPungs);
+  // Suit sets at t, t + 1 and t + 2: no suit's rank 9 is next to the next suit's 1.
+  const std::uint64_t sets = f.set_tiles & tile_classes::kSuited;
+  if ((sets & sets >> 1 & sets >> 2) != 0) set_yaku(f, kYaku54PureShiftedPungs);
 }
 
 void check_yaku_55_full_flush(const HandFacts& f) {
-  const int first = tile_of(f.values[0]);
-  if (!is_suited(first) || !every_tile(f, tile_classes::kSuit[suit_of(first)])) return;
+  if (f.suit_mask == 0 || !every_tile(f, tile_classes::kSuit[std::countr_zero(static_cast<unsigned>(f.suit_mask))])) return;
   set_yaku(f, kYaku55FullFlush);
   clear_yaku(f, kYaku7NoHonours);
 }

@@ -1,44 +1,28 @@
 // Sets, honours and simple hands: ids 12 to 35.
 #include "core/pattern_checks.h"
+
+#include <algorithm>
+#include <cassert>
+#include <iterator>
+
+#include "core/bits.h"
 #include "core/visible.h"
 
 namespace {
 
-bool is_outside_block(int b) {
-  const int t = win_block_tile(b);
-  if (is_win_chow(b)) return rank_of(t) == 1 || rank_of(t) == 7;
-  return is_terminal_or_honour(t);
-}
-
+// Honour blocks but not five of them, and the suit blocks of one suit.
 bool half_flush_by_blocks(const HandFacts& f) {
-  int honours = 0;
-  int suit = -1;
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (b == 0) continue;
-    if (is_honour(t)) {
-      ++honours;
-    } else if (suit < 0) {
-      suit = suit_of(t);
-    } else if (suit_of(t) != suit) {
-      return false;
-    }
-  }
-  return honours >= 1 && honours <= 4;
+  const int suits = f.some_block & kSuitBlock;
+  return (f.some_block & kHonourBlock) != 0 && (f.every_block & kHonourBlock) == 0 && (suits & (suits - 1)) == 0;
 }
 
+// Honour pairs, and the other pairs of the suit of the first: then not
+// seven honour pairs. Each tile of seven pairs fills two sorted slots, so
+// the tiles held are the pairs' tiles.
 bool half_flush_by_pairs(const HandFacts& f) {
-  const int suit = suit_of(tile_of(f.values[0]));
-  if (!is_suited(tile_of(f.values[0]))) return false;
-  int honour_pairs = 0;
-  for (int i = 0; i < kHandSlots; i += 2) {
-    const int t = tile_of(f.values[i]);
-    if (is_honour(t))
-      ++honour_pairs;
-    else if (suit_of(t) != suit)
-      return false;
-  }
-  return honour_pairs >= 1 && honour_pairs <= 6;
+  const int first = tile_of(f.values[0]);
+  if (!is_suited(first)) return false;
+  return some_tile(f, tile_classes::kHonour) && every_tile(f, tile_classes::kSuit[suit_of(first)] | tile_classes::kHonour);
 }
 
 }  // namespace
@@ -48,20 +32,18 @@ void check_yaku_12_dragon_pung(const HandFacts& f) {
 }
 
 void check_yaku_13_prevalent_wind(const HandFacts& f) {
-  if (f.set_at[f.round_wind] > 0) set_yaku(f, kYaku13PrevalentWind);
+  if (tile_classes::in(f.set_tiles, f.round_wind)) set_yaku(f, kYaku13PrevalentWind);
 }
 
 void check_yaku_14_seat_wind(const HandFacts& f) {
-  if (f.set_at[f.seat_wind] > 0) set_yaku(f, kYaku14SeatWind);
+  if (tile_classes::in(f.set_tiles, f.seat_wind)) set_yaku(f, kYaku14SeatWind);
 }
 
 void check_yaku_15_double_pung(const HandFacts& f) {
-  const int two_suits = ranks_in_two_suits(f.set_ranks);
-  int m = 0;  // suit sets whose rank is held as a set in exactly two suits
-  for (int b : f.blocks) {
-    const int t = win_block_tile(b);
-    if (is_win_pung_or_kong(b) && is_suited(t) && (two_suits >> rank_of(t) & 1) != 0) ++m;
-  }
+  const int two_suits = ranks_in_two_suits(f.set_tiles);
+  if (two_suits == 0) return;
+  // Suit sets whose rank is held as a set in exactly two suits.
+  const int m = bit_count(f.set_tiles & tile_classes::kSuited & in_every_suit(two_suits));
   if (m > 0) set_yaku_points(f, kYaku15DoublePung, m);
 }
 
@@ -80,9 +62,13 @@ void check_yaku_18_all_simples(const HandFacts& f) {
 }
 
 void check_yaku_19_tile_hog(const HandFacts& f) {
-  int m = 0;  // hand tiles outside kongs whose tile is held four times
-  for (int v : f.values)
-    if (v < 300 && tile_classes::in(f.tiles_fourfold, tile_of(v))) ++m;
+  // Hand tiles outside kongs whose tile is held four times: the four slots
+  // of each such tile, less its kong slots, which the sorted slots hold last.
+  constexpr int kFirstKongSlot = make_slot(0, kConcealedKongSlot);
+  assert(std::is_sorted(std::begin(f.values), std::end(f.values)));
+  int m = 4 * bit_count(f.tiles_fourfold);
+  for (int i = kHandSlots - 1; i >= 0 && f.values[i] >= kFirstKongSlot; --i)
+    if (tile_classes::in(f.tiles_fourfold, tile_of(f.values[i]))) --m;
   if (m > 0) set_yaku_points(f, kYaku19TileHog, m / 2);
 }
 
@@ -105,12 +91,7 @@ void check_yaku_22_two_melded_kongs(const HandFacts& f) {
 }
 
 void check_yaku_23_outside_hand(const HandFacts& f) {
-  bool suit_block = false;
-  for (int b : f.blocks) {
-    if (!is_outside_block(b)) return;
-    if (is_suited(win_block_tile(b))) suit_block = true;
-  }
-  if (suit_block) set_yaku(f, kYaku23OutsideHand);
+  if ((f.every_block & kOutsideBlock) != 0 && (f.some_block & kSuitBlock) != 0) set_yaku(f, kYaku23OutsideHand);
 }
 
 // The checks' only read of the visible counts: the scoring memo keeps just this one.

@@ -30,9 +30,9 @@ struct PatternCheck {
 // The pattern checks in the order the rules run them: a later check may clear
 // or set what an earlier one decided.
 constexpr PatternCheck kPatternChecks[kYakuCount] = {
-    {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow, kTwoChows},
+    {kYaku0PureDoubleChow, kNormal, check_yaku_0_pure_double_chow, kTwinChows},
     {kYaku1MixedDoubleChow, kNormal, check_yaku_1_mixed_double_chow, kTwoChows | kMixedSuits},
-    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTwoChows | kTerminal},
+    {kYaku2TwoTerminalChows, kNormal, check_yaku_2_two_terminal_chows, kTerminalChows},
     {kYaku3TerminalHonourPung, kNormal | kKnitted, check_yaku_3_terminal_honour_pung, kOneSet},
     {kYaku4ShortStraight, kNormal, check_yaku_4_short_straight, kTwoChows},
     {kYaku5MeldedKong, kAll, check_yaku_5_melded_kong, kKong},
@@ -53,7 +53,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kClosed | kDiscard},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
-    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kTerminal},
+    {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kOutsideBlocks},
     {kYaku24LastTile, kAll, check_yaku_24_last_tile, kAny},
     {kYaku25FullyConcealed, kAll, check_yaku_25_fully_concealed, kClosed | kSelfDrawn},
     {kYaku26TwoDragonPungs, kAll, check_yaku_26_two_dragon_pungs, kTwoSets | kHonourSet},
@@ -77,12 +77,12 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku45UpperFour, kNormal | kPairs, check_yaku_45_upper_four, kOnlyUpperFour},
     {kYaku46LowerFour, kNormal | kPairs, check_yaku_46_lower_four, kOnlyLowerFour},
     {kYaku47PureShiftedChows, kNormal, check_yaku_47_pure_shifted_chows, kThreeChows},
-    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminal | kThreeSuits},
+    {kYaku48ThreeSuitedTerminalChows, kNormal, check_yaku_48_three_suited_terminal_chows, kThreeChows | kTerminalChows | kThreeSuits},
     {kYaku49PureStraight, kNormal, check_yaku_49_pure_straight, kThreeChows},
     {kYaku50TriplePung, kAll, check_yaku_50_triple_pung, kThreeSets | kThreeSuits},
     {kYaku51ThreeConcealedPungs, kAll, check_yaku_51_three_concealed_pungs, kThreeSets},
     {kYaku52AllFives, kNormal, check_yaku_52_all_fives, kOnlyNearFive},
-    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kThreeChows},
+    {kYaku53PureTripleChow, kAll, check_yaku_53_pure_triple_chow, kTwinChows},
     {kYaku54PureShiftedPungs, kAll, check_yaku_54_pure_shifted_pungs, kThreeSets},
     {kYaku55FullFlush, kAll, check_yaku_55_full_flush, kOneSuit},
     {kYaku57GreaterHonoursKnitted, kHonoursKnitted, check_yaku_57_greater_honours_knitted, kHonour},
@@ -94,7 +94,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kThreeChows},
     {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kTerminal},
     {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs, kThreeSets | kKong},
-    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kThreeChows},
+    {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kTwinChows},
     {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs, kThreeSets},
     {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons, kTwoSets | kHonourSet},
     {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kOneSuit | kTerminal},
@@ -177,20 +177,15 @@ static_assert([] {
 // Beside 三色三同順, 花竜 or 清竜, only the first found of the four chow
 // families stays.
 void limit_chow_families(const HandFacts& f) {
-  if (!yaku_found(f, kYaku33MixedTripleChow) && !yaku_found(f, kYaku35MixedStraight) &&
-      !yaku_found(f, kYaku49PureStraight))
-    return;
-  constexpr int kFamilies[] = {kYaku0PureDoubleChow, kYaku1MixedDoubleChow, kYaku2TwoTerminalChows,
-                               kYaku4ShortStraight};
-  int found = 0;
-  for (int id : kFamilies) found += yaku_found(f, id) ? 1 : 0;
-  if (found < 2) return;
-  bool kept = false;
-  for (int id : kFamilies) {
-    if (!yaku_found(f, id)) continue;
-    if (kept) clear_yaku(f, id);
-    kept = true;
-  }
+  constexpr std::uint64_t kLimiting =
+      yaku_bit(kYaku33MixedTripleChow) | yaku_bit(kYaku35MixedStraight) | yaku_bit(kYaku49PureStraight);
+  constexpr std::uint64_t kFamilies = yaku_bit(kYaku0PureDoubleChow) | yaku_bit(kYaku1MixedDoubleChow) |
+                                      yaku_bit(kYaku2TwoTerminalChows) | yaku_bit(kYaku4ShortStraight);
+  static_assert(kYaku49PureStraight < 64, "all of them in the first word of found rows");
+  if ((f.found_rows[0] & kLimiting) == 0) return;
+  std::uint64_t found = f.found_rows[0] & kFamilies;
+  // The lowest id found stays.
+  for (found &= found - 1; found != 0; found &= found - 1) clear_yaku(f, std::countr_zero(found));
 }
 
 // yaku_points_without_flowers over the found rows alone.

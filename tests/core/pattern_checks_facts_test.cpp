@@ -1,10 +1,13 @@
 // The tile facts of worked hands: which tiles are held, held twice or more,
-// held exactly four times, and which whole-hand tile ranges the hand keeps.
+// held exactly four times, and which whole-hand tile ranges the hand keeps;
+// and the block facts of worked decompositions.
 #include "core/pattern_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -86,6 +89,126 @@ TEST_P(TileFactsOf, CountsAndRanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hands, TileFactsOf, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+
+// The block facts of worked decompositions: how many chows start at each
+// tile, the sets by tile, the concealed ones, the counts, what every block
+// and some block is, and the needs that follow from the blocks.
+struct BlockCase {
+  const char* label;
+  int blocks[kWinBlocks];  // WinMeldCode
+  std::initializer_list<int> chows[4];  // tiles that start at least one, two, three, four chows
+  std::initializer_list<int> sets;
+  std::initializer_list<int> concealed_chows;
+  std::initializer_list<int> concealed_sets;
+  int counts[7];  // chow, set, concealed set, concealed kong, melded kong, dragon set and wind set blocks
+  int pair_tile;
+  int every;  // BlockTraits
+  int some;
+  std::uint64_t needs;  // of kBlockNeeds
+  std::initializer_list<int> inside_chow;  // winning tiles that lie inside a concealed chow
+};
+
+void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.label; }
+
+constexpr std::uint64_t kBlockNeeds = kTwoChows | kThreeChows | kOneSet | kTwoSets | kThreeSets | kKong | kHonourSet |
+                                      kTwinChows | kTerminalChows | kOutsideBlocks;
+constexpr int kEverySuit = kCharactersBlock | kDotsBlock | kBambooBlock;
+constexpr int kTerminalTiles = kTerminalTileBlock | kTerminalOrHonourTileBlock;
+
+const BlockCase kBlockCases[] = {
+    {"ChowFourTimes",
+     {102, 102, 202, 102, 5},
+     {{2}, {2}, {2}, {2}},
+     {},
+     {2},
+     {},
+     {4, 0, 0, 0, 0, 0, 0},
+     5,
+     kCharactersBlock,
+     kCharactersBlock | kFiveBlock,
+     kTwoChows | kThreeChows | kTwinChows,
+     {2, 3, 4}},
+    {"TerminalChowsBesideTerminalSets",
+     {101, 207, 311, 629, 31},
+     {{1, 7}, {}, {}, {}},
+     {11, 29},
+     {1},
+     {11},
+     {2, 2, 1, 0, 1, 0, 0},
+     31,
+     kOutsideBlock,
+     kOutsideBlock | kTerminalTiles | kHonourBlock | kEverySuit,
+     kTwoChows | kOneSet | kTwoSets | kKong | kTerminalChows | kOutsideBlocks,
+     {1, 2, 3}},
+    {"ChowThreeTimesBesideADragonKong",
+     {113, 113, 113, 535, 25},
+     {{13}, {13}, {13}, {}},
+     {35},
+     {13},
+     {35},
+     {3, 1, 1, 1, 0, 1, 0},
+     25,
+     0,
+     kFiveBlock | kDotsBlock | kBambooBlock | kOutsideBlock | kTerminalOrHonourTileBlock | kHonourBlock,
+     kTwoChows | kThreeChows | kOneSet | kKong | kHonourSet | kTwinChows,
+     {13, 14, 15}},
+    {"ThreeWindSets",
+     {431, 332, 634, 121, 37},
+     {{21}, {}, {}, {}},
+     {31, 32, 34},
+     {21},
+     {32},
+     {1, 3, 1, 0, 1, 0, 3},
+     37,
+     kOutsideBlock | kTerminalOrHonourTileBlock,
+     kOutsideBlock | kTerminalTiles | kHonourBlock | kBambooBlock,
+     kOneSet | kTwoSets | kThreeSets | kKong | kHonourSet | kOutsideBlocks,
+     {21, 22, 23}},
+    // A knitted straight's pair and set; the empty blocks are none of the traits.
+    {"PairAndSetOnly",
+     {29, 418, 0, 0, 0},
+     {{}, {}, {}, {}},
+     {18},
+     {},
+     {},
+     {0, 1, 0, 0, 0, 0, 0},
+     29,
+     0,
+     kOutsideBlock | kTerminalTiles | kBambooBlock | kDotsBlock,
+     kOneSet,
+     {}},
+    {"NoBlocks", {0, 0, 0, 0, 0}, {{}, {}, {}, {}}, {}, {}, {}, {0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, {}},
+};
+
+class BlockFactsOf : public testing::TestWithParam<BlockCase> {};
+
+TEST_P(BlockFactsOf, MasksCountsAndNeeds) {
+  const BlockCase& c = GetParam();
+  HandFacts f{};
+  f.by_discard = 1;
+  YakuTable table;
+  gather_block_facts(f, c.blocks, table);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(f.chow_tiles[k], mask_of(c.chows[k])) << "at least " << k + 1;
+  EXPECT_EQ(f.set_tiles, mask_of(c.sets));
+  EXPECT_EQ(f.concealed_chow_tiles, mask_of(c.concealed_chows));
+  EXPECT_EQ(f.concealed_set_tiles, mask_of(c.concealed_sets));
+  const int counts[7] = {f.chow_blocks,  f.set_blocks,  f.concealed_sets, f.concealed_kongs,
+                         f.melded_kongs, f.dragon_sets, f.wind_sets};
+  EXPECT_TRUE(std::equal(std::begin(counts), std::end(counts), std::begin(c.counts)));
+  EXPECT_EQ(f.pair_tile, c.pair_tile);
+  EXPECT_EQ(f.every_block, c.every);
+  EXPECT_EQ(f.some_block, c.some);
+  EXPECT_EQ(f.needs & kBlockNeeds, c.needs);
+  for (int t = 0; t <= kRed; ++t) {
+    f.win_tile = t;
+    EXPECT_EQ(win_tile_in_concealed_chow(f), mask_of(c.inside_chow) >> t & 1) << "winning tile " << t;
+  }
+  EXPECT_TRUE(std::equal(std::begin(f.blocks), std::end(f.blocks), std::begin(c.blocks)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, BlockFactsOf, testing::ValuesIn(kBlockCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
