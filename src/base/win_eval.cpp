@@ -48,13 +48,14 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
   TileCounts counts;  // written only on a recount
   if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
-  const WinContext ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts);
-  const RuleSwitches rules = current_rule_switches();
-  const WaitSet waits = current_waits();
-  read_win(g_hand[seat], tile, by_discard, waits, ctx, rules, g_scoring, g_win_reading);
-  const bool kept = work_holds_reading(g_win_reading);
-  if (kept) remember_scoring(g_win_reading, ctx, rules);
-  const bool published = recount && g_win_reading.scorings > 0;
+  WinEvaluation done{.ctx = table_context_of(seat, recount ? counts.visible : g_visible_counts),
+                     .rules = current_rule_switches()};
+  const WaitSet& waits = current_waits();
+  read_win(g_hand[seat], tile, by_discard, waits, done.ctx, done.rules, g_scoring, g_win_reading);
+  done.valid = g_eval_valid == 1;
+  // A kept scoring was made against the counts score_yaku would make: those
+  // just published, or while a kong is robbed the shared ones it keeps.
+  done.scored_now = work_holds_reading(g_win_reading);
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
     if (recount) publish_tile_counts(counts);
@@ -69,7 +70,6 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   }
   assert(std::equal(std::begin(g_win_reading.waits), std::end(g_win_reading.waits), g_waits) &&
          g_win_reading.wait_count == g_wait_count && g_win_reading.form == g_hand_form);
-  WinEvaluation done{.valid = g_eval_valid == 1, .scored_now = kept && published, .ctx = ctx, .rules = rules};
   done.ctx.visible = g_visible_counts;
   return done;
 }
