@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstring>
 
 #include <emmintrin.h>
 
@@ -92,6 +91,48 @@ std::uint64_t codes_where(const CopyCounts& counts, Copies which) {
   return codes;
 }
 
+
+// The tiles held, held twice or more and exactly four times.
+struct TileSets {
+  std::uint64_t held;
+  std::uint64_t twice;
+  std::uint64_t fourfold;
+};
+
+TileSets counted_tile_sets(const int (&hand)[kHandSlots]) {
+  const CopyCounts copies = count_copies(hand);
+  return {codes_where(copies, Copies::kSome), codes_where(copies, Copies::kTwoOrMore),
+          codes_where(copies, Copies::kFour)};
+}
+
+// Bit t for the tile of each slot whose place is a bit of `places`.
+std::uint64_t tiles_at(const int (&hand)[kHandSlots], unsigned places) {
+  std::uint64_t tiles = 0;
+  for (; places != 0; places &= places - 1) tiles |= std::uint64_t{1} << hand[std::countr_zero(places)];
+  return tiles;
+}
+
+// The same for a sorted hand of free tiles, whose slot values are their tile
+// codes: equal tiles stand side by side, so a tile is held twice where a
+// slot equals the next one, and exactly four times where a slot equals the
+// one three places on and the run it starts is neither longer nor begun
+// before. The values are compared as bytes, fourteen of sixteen lanes.
+TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes) {
+  constexpr unsigned kPairPlaces = (1u << (kHandSlots - 1)) - 1;  // a slot and the next: places 0 to 12
+  constexpr unsigned kQuadPlaces = (1u << (kHandSlots - 3)) - 1;  // a slot and the one three on: 0 to 10
+  const auto equal_ahead = [bytes](auto shifted) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, shifted)));
+  };
+  const unsigned next_equal = equal_ahead(_mm_srli_si128(bytes, 1)) & kPairPlaces;
+  const unsigned third_equal = equal_ahead(_mm_srli_si128(bytes, 3)) & kQuadPlaces;
+  const unsigned run_starts = next_equal & ~(next_equal << 1);
+  const unsigned quads = third_equal & ~(next_equal << 1) & ~(next_equal >> 3);
+  std::uint64_t held = 0;
+#pragma GCC unroll 14
+  for (int v : hand) held |= std::uint64_t{1} << v;
+  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads)};
+}
+
 // By suit mask, the needs that count the suits held.
 constexpr auto kSuitNeeds = [] {
   std::array<std::uint64_t, 8> needs{};
@@ -172,11 +213,23 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.seat_wind = kEast + r.seat_wind;
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
-  std::memcpy(f.values, r.hand, sizeof f.values);
-  const CopyCounts copies = count_copies(r.hand);
-  f.tiles_held = codes_where(copies, Copies::kSome);
-  f.tiles_twice = codes_where(copies, Copies::kTwoOrMore);
-  f.tiles_fourfold = codes_where(copies, Copies::kFour);
+  // The slots as bytes, two zero lanes behind them, copied on the way.
+  const auto* slots = reinterpret_cast<const __m128i*>(r.hand);
+  auto* values = reinterpret_cast<__m128i*>(f.values);
+  const __m128i a = _mm_loadu_si128(slots), b = _mm_loadu_si128(slots + 1), c = _mm_loadu_si128(slots + 2);
+  const __m128i d = _mm_loadl_epi64(slots + 3);
+  static_assert(kHandSlots == 14 && sizeof f.values == 56);
+  _mm_storeu_si128(values, a);
+  _mm_storeu_si128(values + 1, b);
+  _mm_storeu_si128(values + 2, c);
+  _mm_storel_epi64(values + 3, d);
+  // Sorted, the last slot holds the largest value: a free tile, or all are.
+  const bool all_free = r.hand[kHandSlots - 1] < kCountBytes;
+  const TileSets tiles = all_free ? free_tile_sets(r.hand, _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)))
+                                  : counted_tile_sets(r.hand);
+  f.tiles_held = tiles.held;
+  f.tiles_twice = tiles.twice;
+  f.tiles_fourfold = tiles.fourfold;
   const std::uint64_t held = f.tiles_held;
   f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
                 static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
