@@ -23,15 +23,6 @@ constexpr TileNeed kTileNeeds[] = {
     {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
     {kOnlyNearFive, pattern_tiles::kNearFive},
 };
-// The kOnly needs that a hand of the tiles `held` keeps.
-std::uint64_t only_needs(std::uint64_t held) {
-  std::uint64_t only = 0;
-#pragma GCC unroll 9
-  for (const TileNeed& n : kTileNeeds)
-    if ((held & ~n.tiles) == 0) only |= n.need;
-  return only;
-}
-
 // Copy counts by tile code, one byte each (14 at most), in three SSE2
 // registers of sixteen codes: SSE2 is part of every x86-64. A read hand holds
 // playing tiles only.
@@ -59,6 +50,29 @@ constexpr auto kOneCopyOffset = [] {
     offsets[v] = static_cast<std::uint16_t>(tile_of(v) < kCountBytes ? tile_of(v) * sizeof(OneCopy) : 0);
   return offsets;
 }();
+
+// What a tile tells of a hand that holds it: the kOnly needs that it
+// breaks, kHonour or kTerminal where it is one, and bit kSuitMark + s for
+// its suit s. A hand's marks are those of its tiles together.
+constexpr int kSuitMark = kNeedKinds;  // above every need
+constexpr std::uint64_t kEveryOnly = [] {
+  std::uint64_t every = 0;
+  for (const TileNeed& n : kTileNeeds) every |= n.need;
+  return every;
+}();
+constexpr auto kTileMarks = [] {
+  std::array<std::uint64_t, kCountBytes> marks{};
+  for (int t = 0; t < kCountBytes; ++t) {
+    for (const TileNeed& n : kTileNeeds)
+      if ((n.tiles >> t & 1) == 0) marks[t] |= n.need;
+    if (tile_classes::kHonour >> t & 1) marks[t] |= kHonour;
+    if (tile_classes::kTerminal >> t & 1) marks[t] |= kTerminal;
+    for (int suit = 0; suit < 3; ++suit)
+      if (tile_classes::kSuit[suit] >> t & 1) marks[t] |= std::uint64_t{1} << (kSuitMark + suit);
+  }
+  return marks;
+}();
+static_assert((kEveryOnly & (kHonour | kTerminal)) == 0 && kSuitMark + 3 <= 64);
 
 CopyCounts count_copies(const int (&hand)[kHandSlots]) {
   static_assert(kCountLanes == 3);
@@ -97,12 +111,15 @@ struct TileSets {
   std::uint64_t held;
   std::uint64_t twice;
   std::uint64_t fourfold;
+  std::uint64_t marks;  // of the tiles held (kTileMarks)
 };
 
 TileSets counted_tile_sets(const int (&hand)[kHandSlots]) {
   const CopyCounts copies = count_copies(hand);
-  return {codes_where(copies, Copies::kSome), codes_where(copies, Copies::kTwoOrMore),
-          codes_where(copies, Copies::kFour)};
+  const std::uint64_t held = codes_where(copies, Copies::kSome);
+  std::uint64_t marks = 0;
+  for (std::uint64_t left = held; left != 0; left &= left - 1) marks |= kTileMarks[std::countr_zero(left)];
+  return {held, codes_where(copies, Copies::kTwoOrMore), codes_where(copies, Copies::kFour), marks};
 }
 
 // Bit t for the tile of each slot whose place is a bit of `places`.
@@ -128,9 +145,13 @@ TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes) {
   const unsigned run_starts = next_equal & ~(next_equal << 1);
   const unsigned quads = third_equal & ~(next_equal << 1) & ~(next_equal >> 3);
   std::uint64_t held = 0;
+  std::uint64_t marks = 0;
 #pragma GCC unroll 14
-  for (int v : hand) held |= std::uint64_t{1} << v;
-  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads)};
+  for (int v : hand) {
+    held |= std::uint64_t{1} << v;
+    marks |= kTileMarks[v];
+  }
+  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads), marks};
 }
 
 // By suit mask, the needs that count the suits held.
@@ -145,15 +166,14 @@ constexpr auto kSuitNeeds = [] {
   return needs;
 }();
 
-// The needs of the tile facts, the table and the switches; `only`: the kOnly
-// needs the hand tiles keep.
-std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
-  const bool honour = some_tile(f, tile_classes::kHonour);
-  std::uint64_t held = only | (honour ? kHonour : kNoHonour);
+// The needs of the tile facts, the table and the switches; `marks`: those
+// of the hand's tiles.
+std::uint64_t reading_needs(const HandFacts& f, std::uint64_t marks) {
+  const bool honour = (marks & kHonour) != 0;
+  std::uint64_t held = (kEveryOnly & ~marks) | (marks & (kHonour | kTerminal)) | (honour ? std::uint64_t{0} : std::uint64_t{kNoHonour});
   held |= f.by_discard ? kDiscard : kSelfDrawn;
   held |= f.open ? kOpen : kClosed;
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
-  if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
   held |= kSuitNeeds[f.suit_mask];
   if (f.tiles_fourfold != 0) held |= kFourfold;
@@ -230,11 +250,8 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.tiles_held = tiles.held;
   f.tiles_twice = tiles.twice;
   f.tiles_fourfold = tiles.fourfold;
-  const std::uint64_t held = f.tiles_held;
-  f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
-                static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
-                static_cast<int>((held & tile_classes::kSuit[kBamboo]) != 0) << 2;
-  f.reading_needs = reading_needs(f, only_needs(held));
+  f.suit_mask = static_cast<int>(tiles.marks >> kSuitMark & 7);
+  f.reading_needs = reading_needs(f, tiles.marks);
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {
