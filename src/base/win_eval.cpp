@@ -29,7 +29,8 @@ bool meld_declared_anywhere() {
 
 // table_context_of, inline where the evaluation builds the value it returns.
 [[gnu::always_inline]] inline WinContext context_of(int seat, const int (&visible)[kTileCodes]) {
-  WinContext ctx{
+  static_assert(kMeldSlots == 4);
+  return {
       .seat = seat,
       .seat_wind = seat_wind_index(seat, g_dealer),
       .round_wind = g_round_wind,
@@ -44,8 +45,6 @@ bool meld_declared_anywhere() {
       .flowers = g_hana[seat].count,
       .visible = visible,
   };
-  static_assert(kMeldSlots == 4);
-  return ctx;
 }
 
 }  // namespace

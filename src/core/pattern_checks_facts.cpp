@@ -105,7 +105,6 @@ std::uint64_t codes_where(const CopyCounts& counts, Copies which) {
   return codes;
 }
 
-
 // The tiles held, held twice or more and exactly four times.
 struct TileSets {
   std::uint64_t held;

@@ -338,4 +338,19 @@ TEST_F(WinEval, KeptScoringOutlivesEditsButNotATableChange) {
   EXPECT_EQ(g_eval_total, first_total + 8);
 }
 
+// The table beside the hand counts a meld declared anywhere: in any seat's
+// any slot, the winner's or another's, and none when every slot is free.
+TEST_F(WinEval, AMeldInAnySeatsAnySlotIsAMeldAnywhere) {
+  const int visible[kTileCodes]{};
+  EXPECT_EQ(table_context_of(kSeat, visible).melds_anywhere, 0);
+  for (int seat = 0; seat < kSeats; ++seat)
+    for (int slot = 0; slot < kMeldSlots; ++slot) {
+      g_melds[seat][slot] = make_meld(0, kMeldPung, 5);
+      const WinContext ctx = table_context_of(kSeat, visible);
+      EXPECT_EQ(ctx.melds_anywhere, 1) << seat << " " << slot;
+      EXPECT_EQ(ctx.melds[slot], seat == kSeat ? make_meld(0, kMeldPung, 5) : 0) << seat << " " << slot;
+      g_melds[seat][slot] = 0;
+    }
+}
+
 }  // namespace
