@@ -10,9 +10,9 @@ inline int& g_eval_total = g_scoring.total;                    // after the opti
 inline int& g_eval_total_uncapped = g_scoring.total_uncapped;  // the same before the cap
 // g_win_points (table state) receives g_eval_total as well.
 
-// The scoring of the chosen reading that evaluate_win left, kept apart with
-// what it was scored from, so that score_yaku on the same is a copy (the
-// shared area itself may have been changed by its readers since).
+// score_yaku's last scoring, kept apart with what it was scored from, so
+// that score_yaku on the same is a copy (the shared area itself may have
+// been changed by its readers since). A win test leaves it alone.
 struct ScoringMemo {
   int held = 0;           // 1 once a scoring is kept
   ScoringInputs inputs{};
@@ -20,8 +20,6 @@ struct ScoringMemo {
 };
 extern ScoringMemo g_scoring_memo;
 void reset_scoring_memo();
-// Keeps g_scoring as the scoring of the reading `r` against `ctx` under `rules`.
-void remember_scoring(const WinReading& r, const WinContext& ctx, const RuleSwitches& rules);
 
 // Scores the shared reading (base/win_eval.h) in the form g_hand_form holds,
 // against the table as it stands. Unless a kong is being robbed the visible
@@ -29,9 +27,9 @@ void remember_scoring(const WinReading& r, const WinContext& ctx, const RuleSwit
 // reads them, and they stay so).
 void score_yaku();
 // score_yaku right after the evaluation that returned `e`, nothing changed
-// since: when that evaluation already rebuilt the counts and kept the
-// chosen reading's scoring, the shared area holds the result as it stands;
-// otherwise it scores against the table and switches `e` carries.
+// since: when that evaluation kept the chosen reading's scoring, the shared
+// area holds the result as it stands; otherwise it scores against the table
+// and switches `e` carries.
 void score_evaluated(const WinEvaluation& e);
 
 // The total for the 8-point minimum of the last scoring.

@@ -10,24 +10,21 @@ struct WaitsArea {
   // drawn, claimed or considered tile, and the slot (0..13) left out.
   int hand[kHandSlots];
   int slot;
-  // Results: WaitSet's tiles, count and form.
-  int waits[kMaxWaits];
-  int count;
-  int form;
+  WaitSet found;  // the results
 };
 extern WaitsArea g_waits_area;
 
 inline auto& g_wait_hand = g_waits_area.hand;
 inline int& g_wait_slot = g_waits_area.slot;
-inline auto& g_waits = g_waits_area.waits;
-inline int& g_wait_count = g_waits_area.count;
-inline int& g_hand_form = g_waits_area.form;
+inline auto& g_waits = g_waits_area.found.tiles;
+inline int& g_wait_count = g_waits_area.found.count;
+inline int& g_hand_form = g_waits_area.found.form;
 
 // Fills the three results from waits_of(g_wait_hand, g_wait_slot).
 void find_waits();
-// The results from a search done elsewhere, and back as a value.
+// The results from a search done elsewhere, and as they stand.
 void publish_waits(const WaitSet& w);
-WaitSet current_waits();
+inline const WaitSet& current_waits() { return g_waits_area.found; }
 
 // Zeroes the inputs and results.
 void reset_waits_state();

@@ -36,8 +36,8 @@ bool evaluate_win(int seat, int tile, int by_discard);
 // What an evaluation leaves for a score_evaluated that follows it at once.
 struct WinEvaluation {
   bool valid = false;       // what evaluate_win returns
-  bool scored_now = false;  // the counts were rebuilt and the chosen reading's scoring kept as it stands
-  WinContext ctx{};         // the table the reading was made against (its visible counts g_visible_counts)
+  bool scored_now = false;  // the chosen reading's scoring stands: it read the counts score_yaku would read
+  WinContext ctx;           // the table the reading was made against (its visible counts g_visible_counts)
   RuleSwitches rules;       // the switches it was made under
 };
 // evaluate_win, telling what the scoring right after it may take as done.

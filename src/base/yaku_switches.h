@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/options.h"
 #include "core/yaku_switches.h"
 
 struct YakuSwitches {
@@ -18,7 +19,13 @@ inline auto& g_local_yaku = g_yaku_switches.local_yaku;
 inline bool rule_yaku_on(int word) { return g_rule_yaku[word] != 0; }
 
 // The switches and the flower and cap options, as the scorer takes them.
-RuleSwitches current_rule_switches();
+// Inline: a win test builds them in the value it returns.
+inline RuleSwitches current_rule_switches() {
+  return {.rule_yaku = g_rule_yaku,
+          .local_yaku = g_local_yaku,
+          .flowers = option(opt_flowers) != kFlowersOff ? 1 : 0,
+          .score_cap = option_on(opt_score_cap) ? 1 : 0};
+}
 
 // Puts both sets of switches back to their defaults.
 void reset_yaku_switches();

@@ -1,11 +1,9 @@
 // The facts the pattern checks share, and the helpers over them.
 #include "core/pattern_checks.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
-#include <cstring>
 
 #include <emmintrin.h>
 
@@ -26,15 +24,6 @@ constexpr TileNeed kTileNeeds[] = {
     {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
     {kOnlyNearFive, pattern_tiles::kNearFive},
 };
-// The kOnly needs that a hand of the tiles `held` keeps.
-std::uint64_t only_needs(std::uint64_t held) {
-  std::uint64_t only = 0;
-#pragma GCC unroll 9
-  for (const TileNeed& n : kTileNeeds)
-    if ((held & ~n.tiles) == 0) only |= n.need;
-  return only;
-}
-
 // Copy counts by tile code, one byte each (14 at most), in three SSE2
 // registers of sixteen codes: SSE2 is part of every x86-64. A read hand holds
 // playing tiles only.
@@ -62,6 +51,29 @@ constexpr auto kOneCopyOffset = [] {
     offsets[v] = static_cast<std::uint16_t>(tile_of(v) < kCountBytes ? tile_of(v) * sizeof(OneCopy) : 0);
   return offsets;
 }();
+
+// What a tile tells of a hand that holds it: the kOnly needs that it
+// breaks, kHonour or kTerminal where it is one, and bit kSuitMark + s for
+// its suit s. A hand's marks are those of its tiles together.
+constexpr int kSuitMark = kNeedKinds;  // above every need
+constexpr std::uint64_t kEveryOnly = [] {
+  std::uint64_t every = 0;
+  for (const TileNeed& n : kTileNeeds) every |= n.need;
+  return every;
+}();
+constexpr auto kTileMarks = [] {
+  std::array<std::uint64_t, kCountBytes> marks{};
+  for (int t = 0; t < kCountBytes; ++t) {
+    for (const TileNeed& n : kTileNeeds)
+      if ((n.tiles >> t & 1) == 0) marks[t] |= n.need;
+    if (tile_classes::kHonour >> t & 1) marks[t] |= kHonour;
+    if (tile_classes::kTerminal >> t & 1) marks[t] |= kTerminal;
+    for (int suit = 0; suit < 3; ++suit)
+      if (tile_classes::kSuit[suit] >> t & 1) marks[t] |= std::uint64_t{1} << (kSuitMark + suit);
+  }
+  return marks;
+}();
+static_assert((kEveryOnly & (kHonour | kTerminal)) == 0 && kSuitMark + 3 <= 64);
 
 CopyCounts count_copies(const int (&hand)[kHandSlots]) {
   static_assert(kCountLanes == 3);
@@ -94,6 +106,54 @@ std::uint64_t codes_where(const CopyCounts& counts, Copies which) {
   return codes;
 }
 
+// The tiles held, held twice or more and exactly four times.
+struct TileSets {
+  std::uint64_t held;
+  std::uint64_t twice;
+  std::uint64_t fourfold;
+  std::uint64_t marks;  // of the tiles held (kTileMarks)
+};
+
+TileSets counted_tile_sets(const int (&hand)[kHandSlots]) {
+  const CopyCounts copies = count_copies(hand);
+  const std::uint64_t held = codes_where(copies, Copies::kSome);
+  std::uint64_t marks = 0;
+  for (std::uint64_t left = held; left != 0; left &= left - 1) marks |= kTileMarks[std::countr_zero(left)];
+  return {held, codes_where(copies, Copies::kTwoOrMore), codes_where(copies, Copies::kFour), marks};
+}
+
+// Bit t for the tile of each slot whose place is a bit of `places`.
+std::uint64_t tiles_at(const int (&hand)[kHandSlots], unsigned places) {
+  std::uint64_t tiles = 0;
+  for (; places != 0; places &= places - 1) tiles |= std::uint64_t{1} << hand[std::countr_zero(places)];
+  return tiles;
+}
+
+// The same for a sorted hand of free tiles, whose slot values are their tile
+// codes: equal tiles stand side by side, so a tile is held twice where a
+// slot equals the next one, and exactly four times where a slot equals the
+// one three places on and the run it starts is neither longer nor begun
+// before. The values are compared as bytes, fourteen of sixteen lanes.
+TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes) {
+  constexpr unsigned kPairPlaces = (1u << (kHandSlots - 1)) - 1;  // a slot and the next: places 0 to 12
+  constexpr unsigned kQuadPlaces = (1u << (kHandSlots - 3)) - 1;  // a slot and the one three on: 0 to 10
+  const auto equal_ahead = [bytes](auto shifted) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, shifted)));
+  };
+  const unsigned next_equal = equal_ahead(_mm_srli_si128(bytes, 1)) & kPairPlaces;
+  const unsigned third_equal = equal_ahead(_mm_srli_si128(bytes, 3)) & kQuadPlaces;
+  const unsigned run_starts = next_equal & ~(next_equal << 1);
+  const unsigned quads = third_equal & ~(next_equal << 1) & ~(next_equal >> 3);
+  std::uint64_t held = 0;
+  std::uint64_t marks = 0;
+#pragma GCC unroll 14
+  for (int v : hand) {
+    held |= std::uint64_t{1} << v;
+    marks |= kTileMarks[v];
+  }
+  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads), marks};
+}
+
 // By suit mask, the needs that count the suits held.
 constexpr auto kSuitNeeds = [] {
   std::array<std::uint64_t, 8> needs{};
@@ -106,15 +166,14 @@ constexpr auto kSuitNeeds = [] {
   return needs;
 }();
 
-// The needs of the tile facts, the table and the switches; `only`: the kOnly
-// needs the hand tiles keep.
-std::uint64_t reading_needs(const HandFacts& f, std::uint64_t only) {
-  const bool honour = some_tile(f, tile_classes::kHonour);
-  std::uint64_t held = only | (honour ? kHonour : kNoHonour);
+// The needs of the tile facts, the table and the switches; `marks`: those
+// of the hand's tiles.
+std::uint64_t reading_needs(const HandFacts& f, std::uint64_t marks) {
+  const bool honour = (marks & kHonour) != 0;
+  std::uint64_t held = (kEveryOnly & ~marks) | (marks & (kHonour | kTerminal)) | (honour ? std::uint64_t{0} : std::uint64_t{kNoHonour});
   held |= f.by_discard ? kDiscard : kSelfDrawn;
   held |= f.open ? kOpen : kClosed;
   if (!honour && (f.suit_mask & (f.suit_mask - 1)) == 0) held |= kOneSuit;
-  if (some_tile(f, tile_classes::kTerminal)) held |= kTerminal;
   if (f.wait_count == 1) held |= kOneWait;
   held |= kSuitNeeds[f.suit_mask];
   if (f.tiles_fourfold != 0) held |= kFourfold;
@@ -273,16 +332,25 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   f.seat_wind = kEast + r.seat_wind;
   f.round_wind = kEast + r.round_wind;
   f.wait_count = r.wait_count;
-  std::memcpy(f.values, r.hand, sizeof f.values);
-  const CopyCounts copies = count_copies(r.hand);
-  f.tiles_held = codes_where(copies, Copies::kSome);
-  f.tiles_twice = codes_where(copies, Copies::kTwoOrMore);
-  f.tiles_fourfold = codes_where(copies, Copies::kFour);
-  const std::uint64_t held = f.tiles_held;
-  f.suit_mask = static_cast<int>((held & tile_classes::kSuit[kCharacters]) != 0) |
-                static_cast<int>((held & tile_classes::kSuit[kDots]) != 0) << 1 |
-                static_cast<int>((held & tile_classes::kSuit[kBamboo]) != 0) << 2;
-  f.reading_needs = reading_needs(f, only_needs(held));
+  // The slots as bytes, two zero lanes behind them, copied on the way.
+  const auto* slots = reinterpret_cast<const __m128i*>(r.hand);
+  auto* values = reinterpret_cast<__m128i*>(f.values);
+  const __m128i a = _mm_loadu_si128(slots), b = _mm_loadu_si128(slots + 1), c = _mm_loadu_si128(slots + 2);
+  const __m128i d = _mm_loadl_epi64(slots + 3);
+  static_assert(kHandSlots == 14 && sizeof f.values == 56);
+  _mm_storeu_si128(values, a);
+  _mm_storeu_si128(values + 1, b);
+  _mm_storeu_si128(values + 2, c);
+  _mm_storel_epi64(values + 3, d);
+  // Sorted, the last slot holds the largest value: a free tile, or all are.
+  const bool all_free = r.hand[kHandSlots - 1] < kCountBytes;
+  const TileSets tiles = all_free ? free_tile_sets(r.hand, _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)))
+                                  : counted_tile_sets(r.hand);
+  f.tiles_held = tiles.held;
+  f.tiles_twice = tiles.twice;
+  f.tiles_fourfold = tiles.fourfold;
+  f.suit_mask = static_cast<int>(tiles.marks >> kSuitMark & 7);
+  f.reading_needs = reading_needs(f, tiles.marks);
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {

@@ -79,31 +79,25 @@ struct HandScan {
 constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
 constexpr std::uint64_t kMarkedTile = std::uint64_t{1} << 62;
 static_assert(kTileCodes < 62);
-// One entry past the slot values stands for any value out of their range.
 constexpr auto kScanBits = [] {
-  std::array<std::uint64_t, kSlotValues + 1> bits{};
+  std::array<std::uint64_t, kSlotValues> bits{};
   for (int v = 0; v < kSlotValues; ++v) {
     if (!is_playing_tile(tile_of(v)))
       bits[v] = kNoPlayingTile;
     else
       bits[v] = marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile;
   }
-  bits[kSlotValues] = kNoPlayingTile;
   return bits;
 }();
 
-// Without a branch: a value out of range reads the last entry.
-std::uint64_t scan_bits(int value) {
-  return kScanBits[std::min(static_cast<unsigned>(value), unsigned{kSlotValues})];
-}
-
-// Slots 0-12 and the winning tile in any order. Read from where they stand,
-// not from the sorted copy just written: a load from stores still on their
-// way waits for them.
+// Slots 0-12 and the winning tile in any order, every value a slot value
+// (the sorted copy's ends say so). Read from where they stand, not from the
+// sorted copy just written: a load from stores still on their way waits for
+// them.
 HandScan scan_hand(const int (&hand)[kHandSlots], int tile) {
-  std::uint64_t bits = scan_bits(tile);
+  std::uint64_t bits = kScanBits[tile];
 #pragma GCC unroll 13
-  for (int i = 0; i < kDrawSlot; ++i) bits |= scan_bits(hand[i]);
+  for (int i = 0; i < kDrawSlot; ++i) bits |= kScanBits[hand[i]];
   return {.well_formed = (bits & kNoPlayingTile) == 0,
           .all_free = (bits & kMarkedTile) == 0,
           .free_tiles = bits & ~(kNoPlayingTile | kMarkedTile)};
@@ -223,7 +217,9 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.valid = 0;
   r.scorings = 0;
   r.work_order = -1;
-  const HandScan scan = scan_hand(hand, tile);
+  // The sorted copy's ends are the smallest and the largest value.
+  const bool slot_values = r.hand[0] >= 0 && r.hand[kDrawSlot] < kSlotValues;
+  const HandScan scan = slot_values ? scan_hand(hand, tile) : HandScan{.well_formed = false};
   if (!scan.well_formed) {
     clear_small(r.orders);
     return;

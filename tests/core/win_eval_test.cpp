@@ -257,8 +257,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScoringRecount, ::testing::Values(
     RecountCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 5", 0, false}));
 
 // The program scores right after evaluating. Where the evaluation already
-// scored the chosen reading against freshly rebuilt counts (a normal-form
-// win, no kong robbed), that scoring stands; every other case scores as
+// scored the chosen reading (a normal-form win) against the counts
+// score_yaku would read (rebuilt, or while a kong is robbed the shared ones
+// it leaves as they are), that scoring stands; every other case scores as
 // score_yaku does. Both ways leave the same result.
 struct BackToBackCase {
   const char* hand;
@@ -305,7 +306,7 @@ TEST_P(EvaluatedScoring, LeavesWhatScoreYakuLeaves) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EvaluatedScoring, ::testing::Values(
     BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 0, true},
-    BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 1, false},
+    BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 31", 1, true},
     BackToBackCase{"1 2 3 4 5 6 7 8 9 11 12 13 31 + 5", 0, false},
     BackToBackCase{"1 1 5 5 9 9 12 12 24 24 31 31 35 + 35", 0, false},
     BackToBackCase{"1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", 0, false},
@@ -335,6 +336,21 @@ TEST_F(WinEval, KeptScoringOutlivesEditsButNotATableChange) {
   last[kYaku39LastClaim] = 8;
   EXPECT_EQ(found_patterns(), last) << describe_patterns(found_patterns());
   EXPECT_EQ(g_eval_total, first_total + 8);
+}
+
+// The table beside the hand counts a meld declared anywhere: in any seat's
+// any slot, the winner's or another's, and none when every slot is free.
+TEST_F(WinEval, AMeldInAnySeatsAnySlotIsAMeldAnywhere) {
+  const int visible[kTileCodes]{};
+  EXPECT_EQ(table_context_of(kSeat, visible).melds_anywhere, 0);
+  for (int seat = 0; seat < kSeats; ++seat)
+    for (int slot = 0; slot < kMeldSlots; ++slot) {
+      g_melds[seat][slot] = make_meld(0, kMeldPung, 5);
+      const WinContext ctx = table_context_of(kSeat, visible);
+      EXPECT_EQ(ctx.melds_anywhere, 1) << seat << " " << slot;
+      EXPECT_EQ(ctx.melds[slot], seat == kSeat ? make_meld(0, kMeldPung, 5) : 0) << seat << " " << slot;
+      g_melds[seat][slot] = 0;
+    }
 }
 
 }  // namespace
