@@ -76,6 +76,7 @@ Runs runs_of(const int (&values)[kHandSlots]) {
   int n = 0;              // that run
   h.value[0] = values[0];
   h.whole = 1;
+#pragma GCC unroll 13
   for (int i = 1; i < kHandSlots; ++i) {
     const int rise = values[i] - values[i - 1];
     assert(rise >= 0 && values[i] < kSlotValues);
@@ -244,9 +245,7 @@ struct OrderPaths {
 };
 
 OrderPaths order_paths(const Paths& paths) {
-  assert(paths.count > 0);
-  static_assert(kExtractionOrders == 6);
-  if (paths.count == 1) return {{0, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0}};  // order 0 scores the one path
+  assert(paths.count > 1);
   OrderPaths o;
   for (int order = 0; order < kExtractionOrders; ++order) {
     o.path_of[order] = first_path(paths, order);
@@ -270,6 +269,21 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   }
   HandFacts facts;  // of the tiles, for every scoring: order 0 always scores
   gather_tile_facts(facts, r, ctx, rules);
+  if (paths.count == 1) {
+    // Every order takes the one path, which order 0 scores.
+    const Path& p = paths.list[0];
+    score_blocks(facts, p.blocks, work);
+    r.scorings = 1;
+    r.work_order = 0;
+    for (EvalOrderRecord& rec : r.orders) {
+      copy_small(rec.blocks, p.blocks);
+      rec.points = work.total;
+      rec.found = 1;
+    }
+    copy_small(r.blocks, p.blocks);
+    r.block_count = kWinBlocks;
+    return true;
+  }
   const OrderPaths o = order_paths(paths);
   int best = 0;  // every order reads the hand once one does
   for (int order = 0; order < kExtractionOrders; ++order) {
