@@ -58,8 +58,13 @@ enum CheckNeeds : std::uint64_t {
   kTwinChows = std::uint64_t{1} << 33,      // a tile that starts two chow blocks or more
   kTerminalChows = std::uint64_t{1} << 34,  // chow blocks of ranks 1 and 7 of one suit
   kOutsideBlocks = std::uint64_t{1} << 35,  // every block a kOutsideBlock
+  kFourChows = std::uint64_t{1} << 36,      // four chow blocks
+  kNoChows = std::uint64_t{1} << 37,        // no chow block, as in a reading without blocks
+  // Two chow blocks at one tile, or a reading without blocks: what a hand of
+  // seven pairs of one suit reads as (11 22 33 .. as 123 123 and 55 ..).
+  kTwinChowsOrNoBlocks = std::uint64_t{1} << 38,
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOutsideBlocks));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kTwinChowsOrNoBlocks));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
