@@ -63,8 +63,9 @@ enum CheckNeeds : std::uint64_t {
   // Two chow blocks at one tile, or a reading without blocks: what a hand of
   // seven pairs of one suit reads as (11 22 33 .. as 123 123 and 55 ..).
   kTwinChowsOrNoBlocks = std::uint64_t{1} << 38,
+  kOnlyChows = std::uint64_t{1} << 39,  // a chow block and no set block
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kTwinChowsOrNoBlocks));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOnlyChows));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of

@@ -186,22 +186,6 @@ std::uint64_t reading_needs(const HandFacts& f, std::uint64_t marks) {
   return held;
 }
 
-std::uint64_t block_needs(const BlockCounts& c) {
-  std::uint64_t held = 0;
-  if (c.chow_blocks >= 2) held |= kTwoChows;
-  if (c.chow_blocks >= 3) held |= kThreeChows;
-  if (c.set_blocks >= 1) held |= kOneSet;
-  if (c.set_blocks >= 2) held |= kTwoSets;
-  if (c.set_blocks >= 3) held |= kThreeSets;
-  if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
-  if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
-  if (c.chow_blocks == 4) held |= kFourChows;
-  if (c.chow_blocks == 0) held |= kNoChows;
-  if (c.chow_tiles[1] != 0) held |= kTwinChows | kTwinChowsOrNoBlocks;
-  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
-  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
-  return held;
-}
 
 // Block codes run below this: a melded kong of the last dragon is the highest.
 constexpr int kBlockCodes = kWinMeldedKong + kRed + 1;
@@ -234,6 +218,39 @@ enum PackedCount : int {
 };
 constexpr std::uint32_t packed_one(PackedCount c) { return std::uint32_t{1} << 4 * c; }
 constexpr int unpacked(std::uint32_t counts, PackedCount c) { return static_cast<int>(counts >> 4 * c & 0xF); }
+
+// By the chow and set block counts (the low byte of the packed counts), the
+// needs they hold.
+constexpr int kChowAndSetBits = 8;
+constexpr auto kCountNeeds = [] {
+  std::array<std::uint64_t, 1 << kChowAndSetBits> needs{};
+  for (std::uint32_t packed = 0; packed < needs.size(); ++packed) {
+    const int chows = unpacked(packed, kChowCount), sets = unpacked(packed, kSetCount);
+    std::uint64_t& held = needs[packed];
+    if (chows >= 2) held |= kTwoChows;
+    if (chows >= 3) held |= kThreeChows;
+    if (chows == 4) held |= kFourChows;
+    if (chows == 0) held |= kNoChows;
+    if (chows > 0 && sets == 0) held |= kOnlyChows;
+    if (sets >= 1) held |= kOneSet;
+    if (sets >= 2) held |= kTwoSets;
+    if (sets >= 3) held |= kThreeSets;
+  }
+  return needs;
+}();
+static_assert(kChowCount == 0 && kSetCount == 1, "the two counts in the low byte");
+
+std::uint64_t block_needs(const BlockCounts& c, std::uint32_t counts) {
+  constexpr std::uint32_t kKongs = 0xF * (packed_one(kConcealedKongCount) | packed_one(kMeldedKongCount));
+  constexpr std::uint32_t kHonourSets = 0xF * (packed_one(kDragonSetCount) | packed_one(kWindSetCount));
+  std::uint64_t held = kCountNeeds[counts & ((1 << kChowAndSetBits) - 1)];
+  if ((counts & kKongs) != 0) held |= kKong;
+  if ((counts & kHonourSets) != 0) held |= kHonourSet;
+  if (c.chow_tiles[1] != 0) held |= kTwinChows | kTwinChowsOrNoBlocks;
+  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
+  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
+  return held;
+}
 
 constexpr std::uint32_t counts_of_block(int b) {
   const int t = win_block_tile(b);
@@ -336,7 +353,7 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
   c.dragon_sets = unpacked(counts, kDragonSetCount);
   c.wind_sets = unpacked(counts, kWindSetCount);
   static_cast<BlockCounts&>(f) = c;
-  f.needs = f.reading_needs | block_needs(c);
+  f.needs = f.reading_needs | block_needs(c, counts);
 }
 
 }  // namespace

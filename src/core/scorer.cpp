@@ -50,7 +50,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kOnlySimples},
     {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
-    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
+    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour | kOnlyChows},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kClosed | kDiscard},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
     {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kOutsideBlocks},
@@ -110,7 +110,9 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
     {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kOnlyGreen},
     {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit | kClosed},
-    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
+    // Without honours 無字 is found, and a check that clears a found pattern
+    // sets its own: a hand without honours is never a chicken hand.
+    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kHonour},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
     {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
     {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kLocal},

@@ -145,7 +145,7 @@ void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.label; }
 
 constexpr std::uint64_t kBlockNeeds = kTwoChows | kThreeChows | kOneSet | kTwoSets | kThreeSets | kKong | kHonourSet |
                                       kTwinChows | kTerminalChows | kOutsideBlocks | kFourChows | kNoChows |
-                                      kTwinChowsOrNoBlocks;
+                                      kTwinChowsOrNoBlocks | kOnlyChows;
 constexpr int kEverySuit = kCharactersBlock | kDotsBlock | kBambooBlock;
 constexpr int kTerminalTiles = kTerminalTileBlock | kTerminalOrHonourTileBlock;
 
@@ -160,7 +160,7 @@ const BlockCase kBlockCases[] = {
      5,
      kCharactersBlock,
      kCharactersBlock | kFiveBlock,
-     kTwoChows | kThreeChows | kFourChows | kTwinChows | kTwinChowsOrNoBlocks,
+     kTwoChows | kThreeChows | kFourChows | kOnlyChows | kTwinChows | kTwinChowsOrNoBlocks,
      {2, 3, 4}},
     {"FourChowsShiftedOneApart",
      {101, 102, 203, 104, 9},
@@ -172,7 +172,7 @@ const BlockCase kBlockCases[] = {
      9,
      kCharactersBlock,
      kCharactersBlock | kOutsideBlock | kFiveBlock | kTerminalTiles,
-     kTwoChows | kThreeChows | kFourChows,
+     kTwoChows | kThreeChows | kFourChows | kOnlyChows,
      {1, 2, 3, 4, 5, 6}},
     {"TerminalChowsBesideTerminalSets",
      {101, 207, 311, 629, 31},
@@ -223,6 +223,19 @@ const BlockCase kBlockCases[] = {
      kOutsideBlock | kTerminalTiles | kBambooBlock | kDotsBlock,
      kOneSet | kNoChows,
      {}},
+    // A knitted straight's chow and pair.
+    {"ChowAndPairOnly",
+     {127, 15, 0, 0, 0},
+     {{27}, {}, {}, {}},
+     {},
+     {27},
+     {},
+     {1, 0, 0, 0, 0, 0, 0},
+     15,
+     0,
+     kBambooBlock | kOutsideBlock | kDotsBlock | kFiveBlock,
+     kOnlyChows,
+     {27, 28, 29}},
     {"NoBlocks", {0, 0, 0, 0, 0}, {{}, {}, {}, {}}, {}, {}, {}, {0, 0, 0, 0, 0, 0, 0}, 0, 0, 0,
      kNoChows | kTwinChowsOrNoBlocks, {}},
 };
