@@ -141,7 +141,6 @@ struct BlockFacts : BlockCounts {
   // Bit id % 64 of word id / 64: row id of *table found. The table helpers
   // below keep it, so that the scorer totals and tests the found rows alone.
   mutable std::uint64_t found_rows[2];
-  int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
 };
 
 struct HandFacts : TileFacts, BlockFacts {};

@@ -394,7 +394,6 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  copy_small(f.blocks, blocks);
   static_assert(kWinBlocks == 5);
   if ((blocks[0] | blocks[1] | blocks[2] | blocks[3] | blocks[4]) != 0) {
     count_blocks(f, blocks);

@@ -141,8 +141,8 @@ constexpr auto kChecksOfForm = [] {
   return out;
 }();
 // The checks that a hand lacking some needs skips, by the needs it holds,
-// seven need kinds a table: those that need a kind not held.
-constexpr int kNeedChunk = 7;
+// eight need kinds a table: those that need a kind not held.
+constexpr int kNeedChunk = 8;
 constexpr int kNeedChunks = (kNeedKinds + kNeedChunk - 1) / kNeedChunk;
 constexpr auto kChecksSkipped = [] {
   std::array<std::array<CheckSet, 1 << kNeedChunk>, kNeedChunks> out{};
@@ -165,14 +165,14 @@ constexpr auto kCheckRuns = [] {
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
   const std::uint64_t held = f.needs;
-#pragma GCC unroll 6
+#pragma GCC unroll 5
   for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
     const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
     for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
   }
   for (int w = 0; w < 2; ++w)
     for (std::uint64_t left = run.words[w]; left != 0; left &= left - 1)
-      kCheckRuns[64 * w + std::countr_zero(left)](f);
+      kCheckRuns[64 * w + static_cast<unsigned>(std::countr_zero(left))](f);
 }
 
 // Every id is tested exactly once.
