@@ -321,11 +321,14 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
 // The block counts and needs of f for `blocks`, some of them not empty.
 // Out of line, so that the registers it needs are saved only for readings
 // with blocks.
+// count_blocks stores every field: seven masks and ten counts.
+static_assert(sizeof(BlockCounts) == 7 * sizeof(std::uint64_t) + 10 * sizeof(int));
+
 [[gnu::noinline]] void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
-  // Counted in locals, which the compiler keeps in registers.
-  BlockCounts c{};
+  // Counted in locals, which the compiler keeps in registers, and stored once.
   std::uint32_t counts = 0;
-  c.every_block = 0xFF;
+  int every_block = 0xFF, some_block = 0, pair_tile = 0;
+  std::uint64_t set_tiles = 0, concealed_set_tiles = 0;
   // chow_tiles with the concealed chows 32 places up (see BlockShare).
   std::uint64_t chows[4] = {};
 #pragma GCC unroll 5
@@ -333,27 +336,31 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
     assert(b >= 0 && b < kBlockCodes);
     const BlockShare& share = kBlockShares[b];
     counts += share.counts;
-    c.every_block &= share.traits;
-    c.some_block |= share.traits;
-    assert(c.pair_tile == 0 || share.pair_tile == 0);  // one pair block at most
-    c.pair_tile |= share.pair_tile;
-    assert((c.set_tiles & share.sets) == 0);  // four copies of a tile make one set at most
-    c.set_tiles |= share.sets;
-    c.concealed_set_tiles |= share.concealed_sets;
+    every_block &= share.traits;
+    some_block |= share.traits;
+    assert(pair_tile == 0 || share.pair_tile == 0);  // one pair block at most
+    pair_tile |= share.pair_tile;
+    assert((set_tiles & share.sets) == 0);  // four copies of a tile make one set at most
+    set_tiles |= share.sets;
+    concealed_set_tiles |= share.concealed_sets;
     add_chow(chows, share.chows);
   }
   constexpr std::uint64_t kChowStarts = (std::uint64_t{1} << kConcealedChowShift) - 1;
-  for (int k = 0; k < 4; ++k) c.chow_tiles[k] = chows[k] & kChowStarts;
-  c.concealed_chow_tiles = chows[0] >> kConcealedChowShift;
-  c.chow_blocks = unpacked(counts, kChowCount);
-  c.set_blocks = unpacked(counts, kSetCount);
-  c.concealed_sets = unpacked(counts, kConcealedSetCount);
-  c.concealed_kongs = unpacked(counts, kConcealedKongCount);
-  c.melded_kongs = unpacked(counts, kMeldedKongCount);
-  c.dragon_sets = unpacked(counts, kDragonSetCount);
-  c.wind_sets = unpacked(counts, kWindSetCount);
-  static_cast<BlockCounts&>(f) = c;
-  f.needs = f.reading_needs | block_needs(c, counts);
+  for (int k = 0; k < 4; ++k) f.chow_tiles[k] = chows[k] & kChowStarts;
+  f.set_tiles = set_tiles;
+  f.concealed_chow_tiles = chows[0] >> kConcealedChowShift;
+  f.concealed_set_tiles = concealed_set_tiles;
+  f.chow_blocks = unpacked(counts, kChowCount);
+  f.set_blocks = unpacked(counts, kSetCount);
+  f.concealed_sets = unpacked(counts, kConcealedSetCount);
+  f.concealed_kongs = unpacked(counts, kConcealedKongCount);
+  f.melded_kongs = unpacked(counts, kMeldedKongCount);
+  f.dragon_sets = unpacked(counts, kDragonSetCount);
+  f.wind_sets = unpacked(counts, kWindSetCount);
+  f.pair_tile = pair_tile;
+  f.every_block = every_block;
+  f.some_block = some_block;
+  f.needs = f.reading_needs | block_needs(f, counts);
 }
 
 }  // namespace
