@@ -58,8 +58,14 @@ enum CheckNeeds : std::uint64_t {
   kTwinChows = std::uint64_t{1} << 33,      // a tile that starts two chow blocks or more
   kTerminalChows = std::uint64_t{1} << 34,  // chow blocks of ranks 1 and 7 of one suit
   kOutsideBlocks = std::uint64_t{1} << 35,  // every block a kOutsideBlock
+  kFourChows = std::uint64_t{1} << 36,      // four chow blocks
+  kNoChows = std::uint64_t{1} << 37,        // no chow block, as in a reading without blocks
+  // Two chow blocks at one tile, or a reading without blocks: what a hand of
+  // seven pairs of one suit reads as (11 22 33 .. as 123 123 and 55 ..).
+  kTwinChowsOrNoBlocks = std::uint64_t{1} << 38,
+  kOnlyChows = std::uint64_t{1} << 39,  // a chow block and no set block
 };
-constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOutsideBlocks));
+constexpr int kNeedKinds = std::bit_width(static_cast<std::uint64_t>(kOnlyChows));
 
 // What the pattern checks read of one evaluated hand: the facts of its
 // tiles, the same for every extraction order of a reading, and the facts of
@@ -135,7 +141,6 @@ struct BlockFacts : BlockCounts {
   // Bit id % 64 of word id / 64: row id of *table found. The table helpers
   // below keep it, so that the scorer totals and tests the found rows alone.
   mutable std::uint64_t found_rows[2];
-  int blocks[kWinBlocks];           // the blocks scored (WinMeldCode, 0 none)
 };
 
 struct HandFacts : TileFacts, BlockFacts {};

@@ -186,20 +186,6 @@ std::uint64_t reading_needs(const HandFacts& f, std::uint64_t marks) {
   return held;
 }
 
-std::uint64_t block_needs(const BlockCounts& c) {
-  std::uint64_t held = 0;
-  if (c.chow_blocks >= 2) held |= kTwoChows;
-  if (c.chow_blocks >= 3) held |= kThreeChows;
-  if (c.set_blocks >= 1) held |= kOneSet;
-  if (c.set_blocks >= 2) held |= kTwoSets;
-  if (c.set_blocks >= 3) held |= kThreeSets;
-  if (c.concealed_kongs + c.melded_kongs > 0) held |= kKong;
-  if (c.dragon_sets + c.wind_sets > 0) held |= kHonourSet;
-  if (c.chow_tiles[1] != 0) held |= kTwinChows;
-  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
-  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
-  return held;
-}
 
 // Block codes run below this: a melded kong of the last dragon is the highest.
 constexpr int kBlockCodes = kWinMeldedKong + kRed + 1;
@@ -233,6 +219,39 @@ enum PackedCount : int {
 constexpr std::uint32_t packed_one(PackedCount c) { return std::uint32_t{1} << 4 * c; }
 constexpr int unpacked(std::uint32_t counts, PackedCount c) { return static_cast<int>(counts >> 4 * c & 0xF); }
 
+// By the chow and set block counts (the low byte of the packed counts), the
+// needs they hold.
+constexpr int kChowAndSetBits = 8;
+constexpr auto kCountNeeds = [] {
+  std::array<std::uint64_t, 1 << kChowAndSetBits> needs{};
+  for (std::uint32_t packed = 0; packed < needs.size(); ++packed) {
+    const int chows = unpacked(packed, kChowCount), sets = unpacked(packed, kSetCount);
+    std::uint64_t& held = needs[packed];
+    if (chows >= 2) held |= kTwoChows;
+    if (chows >= 3) held |= kThreeChows;
+    if (chows == 4) held |= kFourChows;
+    if (chows == 0) held |= kNoChows;
+    if (chows > 0 && sets == 0) held |= kOnlyChows;
+    if (sets >= 1) held |= kOneSet;
+    if (sets >= 2) held |= kTwoSets;
+    if (sets >= 3) held |= kThreeSets;
+  }
+  return needs;
+}();
+static_assert(kChowCount == 0 && kSetCount == 1, "the two counts in the low byte");
+
+std::uint64_t block_needs(const BlockCounts& c, std::uint32_t counts) {
+  constexpr std::uint32_t kKongs = 0xF * (packed_one(kConcealedKongCount) | packed_one(kMeldedKongCount));
+  constexpr std::uint32_t kHonourSets = 0xF * (packed_one(kDragonSetCount) | packed_one(kWindSetCount));
+  std::uint64_t held = kCountNeeds[counts & ((1 << kChowAndSetBits) - 1)];
+  if ((counts & kKongs) != 0) held |= kKong;
+  if ((counts & kHonourSets) != 0) held |= kHonourSet;
+  if (c.chow_tiles[1] != 0) held |= kTwinChows | kTwinChowsOrNoBlocks;
+  if ((c.chow_tiles[0] & c.chow_tiles[0] >> 6 & kRankOneTiles) != 0) held |= kTerminalChows;
+  if ((c.every_block & kOutsideBlock) != 0) held |= kOutsideBlocks;
+  return held;
+}
+
 constexpr std::uint32_t counts_of_block(int b) {
   const int t = win_block_tile(b);
   if (is_win_chow(b)) return packed_one(kChowCount);
@@ -247,17 +266,35 @@ constexpr std::uint32_t counts_of_block(int b) {
 }
 
 // What one block adds to the block facts, by block code: a table lookup
-// where the code's tile and kind would take divisions.
+// where the code's tile and kind would take divisions, and masks already
+// placed, so that a block adds its share without a branch on its kind.
 struct BlockShare {
-  std::uint32_t counts;  // packed_one of each count it adds to
-  std::uint8_t tile;
-  std::uint8_t traits;   // BlockTraits
+  // A chow block's tile as a bit, and the same bit 32 places up when the
+  // chow is concealed: chows start below code 32.
+  std::uint64_t chows;
+  std::uint64_t sets;            // a pung or kong block's tile as a bit
+  std::uint64_t concealed_sets;  // the same for blocks 300-399 and 500-599
+  std::uint32_t counts;          // packed_one of each count it adds to
+  std::uint8_t pair_tile;        // a pair block's tile, 0 for the others
+  std::uint8_t traits;           // BlockTraits
 };
+constexpr int kConcealedChowShift = 32;
+static_assert(make_tile(kBamboo, 7) < kConcealedChowShift);
+
+constexpr BlockShare share_of_block(int b) {
+  const int t = win_block_tile(b);
+  const std::uint64_t bit = t <= kRed ? std::uint64_t{1} << t : 0;  // codes of no tile add nothing
+  BlockShare share{0, 0, 0, counts_of_block(b), 0, static_cast<std::uint8_t>(traits_of_block(b))};
+  if (is_pair_block(b)) share.pair_tile = static_cast<std::uint8_t>(t);
+  if (is_win_chow(b)) share.chows = is_concealed_chow_block(b) ? bit | bit << kConcealedChowShift : bit;
+  if (is_win_pung_or_kong(b)) share.sets = bit;
+  if (is_concealed_set_block(b)) share.concealed_sets = bit;
+  return share;
+}
+
 constexpr auto kBlockShares = [] {
   std::array<BlockShare, kBlockCodes> shares{};
-  for (int b = 0; b < kBlockCodes; ++b)
-    shares[b] = {counts_of_block(b), static_cast<std::uint8_t>(win_block_tile(b)),
-                 static_cast<std::uint8_t>(traits_of_block(b))};
+  for (int b = 0; b < kBlockCodes; ++b) shares[b] = share_of_block(b);
   return shares;
 }();
 static_assert(kBlockShares[101].traits == (kOutsideBlock | kCharactersBlock | kTerminalTileBlock | kTerminalOrHonourTileBlock));
@@ -267,6 +304,11 @@ static_assert(kBlockShares[536].counts ==
               (packed_one(kSetCount) | packed_one(kConcealedSetCount) | packed_one(kConcealedKongCount) |
                packed_one(kDragonSetCount)));
 static_assert(kBlockShares[0].counts == 0 && kBlockShares[0].traits == 0 && kBlockShares[17].counts == 0);
+static_assert(kBlockShares[0].chows == 0 && kBlockShares[0].sets == 0 && kBlockShares[0].pair_tile == 0);
+static_assert(kBlockShares[112].chows == (std::uint64_t{1} << 12 | std::uint64_t{1} << 44) &&
+              kBlockShares[212].chows == std::uint64_t{1} << 12);
+static_assert(kBlockShares[412].sets == std::uint64_t{1} << 12 && kBlockShares[412].concealed_sets == 0 &&
+              kBlockShares[512].concealed_sets == std::uint64_t{1} << 12 && kBlockShares[17].pair_tile == 17);
 
 // A chow block at the tile of `bit`: the first level of chow_tiles without it takes it.
 void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
@@ -276,47 +318,49 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
   chow_tiles[0] |= bit;
 }
 
-// The masks and the pair of a block b other than 0, whose tile is t.
-void add_block_tile(BlockCounts& c, int b, int t) {
-  const std::uint64_t bit = std::uint64_t{1} << t;
-  if (is_pair_block(b)) {
-    c.pair_tile = t;
-  } else if (is_win_chow(b)) {
-    add_chow(c.chow_tiles, bit);
-    if (is_concealed_chow_block(b)) c.concealed_chow_tiles |= bit;
-  } else {
-    assert((c.set_tiles & bit) == 0);
-    c.set_tiles |= bit;
-    if (is_concealed_set_block(b)) c.concealed_set_tiles |= bit;
-  }
-}
-
 // The block counts and needs of f for `blocks`, some of them not empty.
 // Out of line, so that the registers it needs are saved only for readings
 // with blocks.
+// count_blocks stores every field: seven masks and ten counts.
+static_assert(sizeof(BlockCounts) == 7 * sizeof(std::uint64_t) + 10 * sizeof(int));
+
 [[gnu::noinline]] void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
-  // Counted in locals, which the compiler keeps in registers.
-  BlockCounts c{};
+  // Counted in locals, which the compiler keeps in registers, and stored once.
   std::uint32_t counts = 0;
-  c.every_block = 0xFF;
+  int every_block = 0xFF, some_block = 0, pair_tile = 0;
+  std::uint64_t set_tiles = 0, concealed_set_tiles = 0;
+  // chow_tiles with the concealed chows 32 places up (see BlockShare).
+  std::uint64_t chows[4] = {};
 #pragma GCC unroll 5
   for (int b : blocks) {
     assert(b >= 0 && b < kBlockCodes);
     const BlockShare& share = kBlockShares[b];
     counts += share.counts;
-    c.every_block &= share.traits;
-    c.some_block |= share.traits;
-    if (b != 0) add_block_tile(c, b, share.tile);
+    every_block &= share.traits;
+    some_block |= share.traits;
+    assert(pair_tile == 0 || share.pair_tile == 0);  // one pair block at most
+    pair_tile |= share.pair_tile;
+    assert((set_tiles & share.sets) == 0);  // four copies of a tile make one set at most
+    set_tiles |= share.sets;
+    concealed_set_tiles |= share.concealed_sets;
+    add_chow(chows, share.chows);
   }
-  c.chow_blocks = unpacked(counts, kChowCount);
-  c.set_blocks = unpacked(counts, kSetCount);
-  c.concealed_sets = unpacked(counts, kConcealedSetCount);
-  c.concealed_kongs = unpacked(counts, kConcealedKongCount);
-  c.melded_kongs = unpacked(counts, kMeldedKongCount);
-  c.dragon_sets = unpacked(counts, kDragonSetCount);
-  c.wind_sets = unpacked(counts, kWindSetCount);
-  static_cast<BlockCounts&>(f) = c;
-  f.needs = f.reading_needs | block_needs(c);
+  constexpr std::uint64_t kChowStarts = (std::uint64_t{1} << kConcealedChowShift) - 1;
+  for (int k = 0; k < 4; ++k) f.chow_tiles[k] = chows[k] & kChowStarts;
+  f.set_tiles = set_tiles;
+  f.concealed_chow_tiles = chows[0] >> kConcealedChowShift;
+  f.concealed_set_tiles = concealed_set_tiles;
+  f.chow_blocks = unpacked(counts, kChowCount);
+  f.set_blocks = unpacked(counts, kSetCount);
+  f.concealed_sets = unpacked(counts, kConcealedSetCount);
+  f.concealed_kongs = unpacked(counts, kConcealedKongCount);
+  f.melded_kongs = unpacked(counts, kMeldedKongCount);
+  f.dragon_sets = unpacked(counts, kDragonSetCount);
+  f.wind_sets = unpacked(counts, kWindSetCount);
+  f.pair_tile = pair_tile;
+  f.every_block = every_block;
+  f.some_block = some_block;
+  f.needs = f.reading_needs | block_needs(f, counts);
 }
 
 }  // namespace
@@ -357,7 +401,6 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   copy_small(table, kFreshYakuTable);
   f.table = &table;
   f.found_rows[0] = f.found_rows[1] = 0;
-  copy_small(f.blocks, blocks);
   static_assert(kWinBlocks == 5);
   if ((blocks[0] | blocks[1] | blocks[2] | blocks[3] | blocks[4]) != 0) {
     count_blocks(f, blocks);
@@ -366,7 +409,7 @@ void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable
   // The readings of seven pairs, thirteen orphans and honours and knitted
   // tiles hold no blocks.
   static_cast<BlockCounts&>(f) = BlockCounts{};
-  f.needs = f.reading_needs;
+  f.needs = f.reading_needs | kNoChows | kTwinChowsOrNoBlocks;
 }
 
 void fully_concealed_becomes_self_drawn(const HandFacts& f) {

@@ -50,7 +50,7 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku17ConcealedKong, kNormal | kKnitted, check_yaku_17_concealed_kong, kKong},
     {kYaku18AllSimples, kAll, check_yaku_18_all_simples, kOnlySimples},
     {kYaku19TileHog, kAll, check_yaku_19_tile_hog, kFourfold},
-    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour},
+    {kYaku20AllChows, kNormal | kKnitted, check_yaku_20_all_chows, kNoHonour | kOnlyChows},
     {kYaku21ConcealedHand, kAll, check_yaku_21_concealed_hand, kClosed | kDiscard},
     {kYaku22TwoMeldedKongs, kAll, check_yaku_22_two_melded_kongs, kTwoSets | kKong},
     {kYaku23OutsideHand, kNormal, check_yaku_23_outside_hand, kOutsideBlocks},
@@ -62,7 +62,8 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku29TwoConcealedKongs, kAll, check_yaku_29_two_concealed_kongs, kTwoSets | kKong},
     {kYaku30AllTypes, kNormal | kPairs | kKnitted, check_yaku_30_all_types, kHonour},
     {kYaku31HalfFlush, kNormal | kPairs, check_yaku_31_half_flush, kHonour},
-    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kDiscard},
+    // Four declared melds, none a concealed kong: the hand is open.
+    {kYaku32MeldedHand, kAll, check_yaku_32_melded_hand, kDiscard | kOpen},
     {kYaku33MixedTripleChow, kAll, check_yaku_33_mixed_triple_chow, kThreeChows | kThreeSuits},
     {kYaku34MixedShiftedPungs, kNormal, check_yaku_34_mixed_shifted_pungs, kThreeSets | kThreeSuits},
     {kYaku35MixedStraight, kNormal, check_yaku_35_mixed_straight, kThreeChows | kThreeSuits},
@@ -91,13 +92,13 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku60MiddleTiles, kNormal | kPairs, check_yaku_60_middle_tiles, kOnlyMiddle},
     {kYaku61LowerTiles, kNormal | kPairs, check_yaku_61_lower_tiles, kOnlyLowerFour},
     {kYaku56SevenPairs, kPairs, check_yaku_56_seven_pairs, kAny},
-    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kThreeChows},
-    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kTerminal},
+    {kYaku62FourShiftedChows, kNormal, check_yaku_62_four_shifted_chows, kFourChows},
+    {kYaku63TerminalsHonours, kNormal | kPairs, check_yaku_63_terminals_honours, kTerminal | kNoChows},
     {kYaku64ThreeKongs, kAll, check_yaku_64_three_kongs, kThreeSets | kKong},
     {kYaku65QuadrupleChow, kAll, check_yaku_65_quadruple_chow, kTwinChows},
     {kYaku66FourShiftedPungs, kAll, check_yaku_66_four_shifted_pungs, kThreeSets},
     {kYaku67LittleThreeDragons, kNormal, check_yaku_67_little_three_dragons, kTwoSets | kHonourSet},
-    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kOneSuit | kTerminal},
+    {kYaku68PureTerminalChows, kAll, check_yaku_68_pure_terminal_chows, kOneSuit | kTerminal | kTwinChowsOrNoBlocks},
     {kYaku69LittleFourWinds, kNormal, check_yaku_69_little_four_winds, kThreeSets | kHonourSet},
     {kYaku70AllHonours, kNormal | kPairs, check_yaku_70_all_honours, kHonour},
     {kYaku71FourConcealedPungs, kAll, check_yaku_71_four_concealed_pungs, kThreeSets},
@@ -109,7 +110,9 @@ constexpr PatternCheck kPatternChecks[kYakuCount] = {
     {kYaku77ThirteenOrphans, kOrphans, check_yaku_77_thirteen_orphans, kAny},
     {kYaku78AllGreen, kNormal | kPairs, check_yaku_78_all_green, kOnlyGreen},
     {kYaku79NineGates, kAll, check_yaku_79_nine_gates, kOneSuit | kClosed},
-    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kAny},
+    // Without honours 無字 is found, and a check that clears a found pattern
+    // sets its own: a hand without honours is never a chicken hand.
+    {kYaku40ChickenHand, kNormal, check_yaku_40_chicken_hand, kHonour},
     {kYaku80Flowers, kAll, check_yaku_80_flowers, kAny},
     {kYaku81HeavenlyHand, kAll, check_yaku_81_heavenly_hand, kLocal},
     {kYaku82EarthlyHand, kAll, check_yaku_82_earthly_hand, kLocal},
@@ -138,8 +141,8 @@ constexpr auto kChecksOfForm = [] {
   return out;
 }();
 // The checks that a hand lacking some needs skips, by the needs it holds,
-// six need kinds a table: those that need a kind not held.
-constexpr int kNeedChunk = 6;
+// eight need kinds a table: those that need a kind not held.
+constexpr int kNeedChunk = 8;
 constexpr int kNeedChunks = (kNeedKinds + kNeedChunk - 1) / kNeedChunk;
 constexpr auto kChecksSkipped = [] {
   std::array<std::array<CheckSet, 1 << kNeedChunk>, kNeedChunks> out{};
@@ -151,18 +154,25 @@ constexpr auto kChecksSkipped = [] {
   return out;
 }();
 
+// The check functions alone, in list order: the loop indexes eight bytes a check.
+constexpr auto kCheckRuns = [] {
+  std::array<void (*)(const HandFacts&), kYakuCount> runs{};
+  for (int i = 0; i < kYakuCount; ++i) runs[i] = kPatternChecks[i].run;
+  return runs;
+}();
+
 // Runs the form's checks that the hand holds the needs of, in list order.
 void run_checks(const HandFacts& f) {
   CheckSet run = kChecksOfForm[f.form];
   const std::uint64_t held = f.needs;
-#pragma GCC unroll 6
+#pragma GCC unroll 5
   for (int chunk = 0; chunk < kNeedChunks; ++chunk) {
     const CheckSet& skipped = kChecksSkipped[chunk][held >> (chunk * kNeedChunk) & ((1 << kNeedChunk) - 1)];
     for (int w = 0; w < 2; ++w) run.words[w] &= ~skipped.words[w];
   }
   for (int w = 0; w < 2; ++w)
     for (std::uint64_t left = run.words[w]; left != 0; left &= left - 1)
-      kPatternChecks[64 * w + std::countr_zero(left)].run(f);
+      kCheckRuns[64 * w + static_cast<unsigned>(std::countr_zero(left))](f);
 }
 
 // Every id is tested exactly once.
