@@ -55,10 +55,12 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   // Only the normal form scores while it reads; a scoring leaves the visible
   // counts recounted for the seat (as score_yaku does).
   const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
-  TileCounts counts;  // written only on a recount
-  if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
+  // Only the visible counts are read while reading: the seen ones are added
+  // where a scoring publishes them.
+  int visible[kTileCodes];  // written only on a recount
+  if (recount) count_visible(g_river, g_river_count, g_melds, visible);
   WinEvaluation done;
-  done.ctx = context_of(seat, recount ? counts.visible : g_visible_counts);
+  done.ctx = context_of(seat, recount ? visible : g_visible_counts);
   done.rules = current_rule_switches();
   const WaitSet& waits = current_waits();
   read_win(g_hand[seat], tile, by_discard, waits, done.ctx, done.rules, g_scoring, g_win_reading);
@@ -68,7 +70,7 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   done.scored_now = work_holds_reading(g_win_reading);
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
-    if (recount) publish_tile_counts(counts);
+    if (recount) publish_visible_counts(visible, seat);
   }
   // A reading changes the waits only where it takes seven pairs, and then the form too.
   if (g_win_reading.form != waits.form) {

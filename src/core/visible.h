@@ -21,6 +21,12 @@ struct TileCounts {
 void count_visible(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
                    const int (&melds)[kSeats][kMeldSlots], int (&visible)[kTileCodes]);
 
+// Both counts from the visible ones made elsewhere (count_visible): the
+// seen ones add the counted seat's hand (all 14 slots) and its melds, as
+// count_tiles counts them. Every entry of `out` is written.
+void count_seat(const int (&visible)[kTileCodes], const int (&hand)[kHandSlots], const int (&melds)[kMeldSlots],
+                TileCounts& out);
+
 // The rivers (entries 0..count-1; +200 marks a discard on offer, 0 a claimed
 // or won-on one), every seat's melds, and the counted seat's hand and melds.
 // Every entry of `out` is written.

@@ -244,8 +244,6 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
 
 bool work_holds_reading(const WinReading& r) {
   if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
-  const EvalOrderRecord& scored = r.orders[r.work_order];
-  for (int i = 0; i < kWinBlocks; ++i)
-    if (r.blocks[i] != scored.blocks[i]) return false;
-  return true;
+  // The blocks as bytes at once: the five words of each compare in two steps.
+  return std::memcmp(r.blocks, r.orders[r.work_order].blocks, sizeof r.blocks) == 0;
 }
