@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include <emmintrin.h>
-
 #include "base/scorer.h"
 #include "base/table_state.h"
 #include "base/visible.h"
@@ -17,16 +15,6 @@ int discards_of_all_seats() {
   return n;
 }
 
-// The four seats' meld rows are one block of sixteen words: OR-ed in
-// four-word registers, every word is tested at once.
-bool meld_declared_anywhere() {
-  static_assert(kSeats == 4 && sizeof g_melds == 4 * sizeof(__m128i));
-  const auto* rows = reinterpret_cast<const __m128i*>(g_melds);
-  const __m128i any = _mm_or_si128(_mm_or_si128(_mm_loadu_si128(rows), _mm_loadu_si128(rows + 1)),
-                                   _mm_or_si128(_mm_loadu_si128(rows + 2), _mm_loadu_si128(rows + 3)));
-  return _mm_movemask_epi8(_mm_cmpeq_epi32(any, _mm_setzero_si128())) != 0xFFFF;
-}
-
 // table_context_of, inline where the evaluation builds the value it returns.
 [[gnu::always_inline]] inline WinContext context_of(int seat, const int (&visible)[kTileCodes]) {
   static_assert(kMeldSlots == 4);
@@ -36,7 +24,7 @@ bool meld_declared_anywhere() {
       .round_wind = g_round_wind,
       .open_claims = g_seat_state[seat].open_naki_count,
       .melds = {g_melds[seat][0], g_melds[seat][1], g_melds[seat][2], g_melds[seat][3]},
-      .melds_anywhere = meld_declared_anywhere() ? 1 : 0,
+      .melds_anywhere = any_meld_declared(g_melds) ? 1 : 0,
       .own_discards = g_river_count[seat],
       .discards_anywhere = discards_of_all_seats(),
       .wall_count = g_wall_count,

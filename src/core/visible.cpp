@@ -47,6 +47,7 @@ void count_visible(const int (&rivers)[kSeats][kRiverCapacity], const int (&rive
     for (int i = 0; i < river_counts[s]; ++i)
       if (rivers[s][i] != 0) ++visible[tile_of(rivers[s][i])];
   }
+  if (!any_meld_declared(melds)) return;
 #pragma GCC unroll 4
   for (int s = 0; s < kSeats; ++s) {
     if (!has_melds(melds[s])) continue;

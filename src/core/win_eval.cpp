@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "core/bits.h"
 #include "core/clear.h"
 #include "core/win_blocks.h"
@@ -163,17 +165,25 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
   return false;
 }
 
+// Whether slots 0-12 ascend: slots 0-11 against the next ones, four pairs
+// a compare.
+bool ascending(const int (&hand)[kHandSlots]) {
+  static_assert(kDrawSlot == 13);
+  const auto at = [&hand](int i) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(hand + i)); };
+  const __m128i down = _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(at(0), at(1)), _mm_cmpgt_epi32(at(4), at(5))),
+                                    _mm_cmpgt_epi32(at(8), at(9)));
+  return _mm_movemask_epi8(down) == 0;
+}
+
 // Slots 0-12 and the winning tile, ascending. The table keeps its hands
 // sorted, so this is as a rule one insertion, made without a branch: each
 // place takes the middle one of its two neighbours in the sorted slots and
 // the tile. The slots are read where they stand unless they need sorting (a
 // copy read back at once would wait for its own stores).
 void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
-  int descents = 0;
-  for (int i = 1; i < kDrawSlot; ++i) descents += hand[i - 1] > hand[i] ? 1 : 0;
   int sorted[kDrawSlot];
   const int* in = hand;
-  if (descents != 0) {
+  if (!ascending(hand)) {
     std::copy(hand, hand + kDrawSlot, sorted);
     std::sort(sorted, sorted + kDrawSlot);
     in = sorted;
