@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "core/tiles.h"
 #include "core/waits.h"
@@ -52,6 +53,10 @@ struct WinReading {
   int wait_count;        // 1 for a seven-pairs reading
   int form;              // HandForm; becomes seven pairs when that reading wins
   int hand[kHandSlots];  // hand slots 0-12 and the winning tile, sorted ascending
+  // What the scan of those fourteen values found, for the tile facts (not
+  // read while `valid` is 0):
+  std::uint64_t free_tiles;  // bit t: a free value is tile t (all tiles held, when every value is free)
+  std::uint64_t tile_marks;  // the marks (core/tile_marks.h) of every tile held, free or marked
   // The chosen decomposition as WinMeldCode blocks: for the normal form the
   // four sets and the pair in extraction order; for the knitted straight
   // block 0 the pair and block 1 the set; all 0 for the other forms.
@@ -64,6 +69,10 @@ struct WinReading {
   int scorings;          // scorings the normal reading ran (the work area holds the last)
   int work_order;        // the extraction order whose scoring the work area holds, -1 for none
 };
+
+// Writes the scan's fields of r from its hand, sorted (read_win writes them
+// as it reads).
+void scan_reading(WinReading& r);
 
 // The work area that read_win left holds the scoring of the reading as it
 // now stands: the chosen order was the last one scored.

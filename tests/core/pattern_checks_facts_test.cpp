@@ -107,6 +107,7 @@ TEST_P(TileFactsOf, CountsAndRanges) {
   const FactsCase& c = GetParam();
   WinReading r{};
   std::copy(std::begin(c.hand), std::end(c.hand), r.hand);
+  scan_reading(r);
   r.valid = 1;
   const WinContext ctx{};
   const RuleSwitches rules;
