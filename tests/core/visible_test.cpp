@@ -107,7 +107,7 @@ TEST_F(VisibleCounts, CodesOfNoPlayingTileStayZero) {
 namespace {
 
 // count_seat from given visible counts, as a scoring publishes them. The
-// seat holds 1m 1m 5p 9s, a flower, an empty slot, a value past the tile
+// seat holds 1m 1m 5p 5p 9s 7z, a flower, an empty slot, a value past the tile
 // codes and a negative one in its free slots, and two marked slots of its
 // declared 345m chow; it has a concealed kong of 2s and a pung of 7z.
 struct SeatCase {
@@ -128,7 +128,7 @@ class CountSeat : public ::testing::TestWithParam<SeatCase> {
     visible[kRed] = 3;
     visible[kRed + 1] = 1;
     const int hand[kHandSlots] = {1, 1, 15, 29, 42, 0, 60, -3, make_slot(3, kChowSlot), make_slot(4, kChowSlot),
-                                  10, 0, 0, 15};
+                                  10, kRed, 0, 15};
     const int melds[kMeldSlots] = {make_meld(0, kMeldChow, 3), make_meld(0, kMeldConcealedKong, 22),
                                    make_meld(0, kMeldPung, kRed), 0};
     TileCounts c;
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Tiles, CountSeat, ::testing::Values(
     SeatCase{15, 0, 2},       // two free 5p
     SeatCase{29, 0, 1},
     SeatCase{22, 0, 4},       // the seat's own concealed kong
-    SeatCase{kRed, 3, 3},     // a pung shows itself; the seat adds nothing to it
+    SeatCase{kRed, 3, 4},     // the pung shows itself; the seat adds its free one
     SeatCase{0, 0, 0},        // empty slots
     SeatCase{10, 2, 2},       // a slot of no tile's code adds nothing
     SeatCase{kRed + 1, 1, 1},
