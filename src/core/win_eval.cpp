@@ -272,9 +272,3 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
 }
 
 void scan_reading(WinReading& r) { scan_into(r, r.hand, r.hand, r.hand[kDrawSlot]); }
-
-bool work_holds_reading(const WinReading& r) {
-  if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
-  // The blocks as bytes at once: the five words of each compare in two steps.
-  return std::memcmp(r.blocks, r.orders[r.work_order].blocks, sizeof r.blocks) == 0;
-}
