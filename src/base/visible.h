@@ -12,8 +12,9 @@ inline auto& g_seen_counts = g_tile_counts.seen;        // for the seat last cou
 // and that seat's g_hand.
 void count_visible_tiles(int seat);
 
-// Both tables from a count made elsewhere.
-void publish_tile_counts(const TileCounts& c);
+// Both tables for seat 0..3 from the visible counts of the table as it
+// stands, made elsewhere (count_visible): what count_visible_tiles leaves.
+void publish_visible_counts(const int (&visible)[kTileCodes], int seat);
 
 // Zeroes both tables.
 void reset_visible_state();

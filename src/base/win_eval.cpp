@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include <emmintrin.h>
-
 #include "base/scorer.h"
 #include "base/table_state.h"
 #include "base/visible.h"
@@ -17,16 +15,6 @@ int discards_of_all_seats() {
   return n;
 }
 
-// The four seats' meld rows are one block of sixteen words: OR-ed in
-// four-word registers, every word is tested at once.
-bool meld_declared_anywhere() {
-  static_assert(kSeats == 4 && sizeof g_melds == 4 * sizeof(__m128i));
-  const auto* rows = reinterpret_cast<const __m128i*>(g_melds);
-  const __m128i any = _mm_or_si128(_mm_or_si128(_mm_loadu_si128(rows), _mm_loadu_si128(rows + 1)),
-                                   _mm_or_si128(_mm_loadu_si128(rows + 2), _mm_loadu_si128(rows + 3)));
-  return _mm_movemask_epi8(_mm_cmpeq_epi32(any, _mm_setzero_si128())) != 0xFFFF;
-}
-
 // table_context_of, inline where the evaluation builds the value it returns.
 [[gnu::always_inline]] inline WinContext context_of(int seat, const int (&visible)[kTileCodes]) {
   static_assert(kMeldSlots == 4);
@@ -36,7 +24,7 @@ bool meld_declared_anywhere() {
       .round_wind = g_round_wind,
       .open_claims = g_seat_state[seat].open_naki_count,
       .melds = {g_melds[seat][0], g_melds[seat][1], g_melds[seat][2], g_melds[seat][3]},
-      .melds_anywhere = meld_declared_anywhere() ? 1 : 0,
+      .melds_anywhere = any_meld_declared(g_melds) ? 1 : 0,
       .own_discards = g_river_count[seat],
       .discards_anywhere = discards_of_all_seats(),
       .wall_count = g_wall_count,
@@ -55,10 +43,12 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   // Only the normal form scores while it reads; a scoring leaves the visible
   // counts recounted for the seat (as score_yaku does).
   const bool recount = g_hand_form == kFormNormal && g_robbing_kong_flag == 0;
-  TileCounts counts;  // written only on a recount
-  if (recount) count_tiles(g_river, g_river_count, g_melds, g_hand[seat], seat, counts);
+  // Only the visible counts are read while reading: the seen ones are added
+  // where a scoring publishes them.
+  int visible[kTileCodes];  // written only on a recount
+  if (recount) count_visible(g_river, g_river_count, g_melds, visible);
   WinEvaluation done;
-  done.ctx = context_of(seat, recount ? counts.visible : g_visible_counts);
+  done.ctx = context_of(seat, recount ? visible : g_visible_counts);
   done.rules = current_rule_switches();
   const WaitSet& waits = current_waits();
   read_win(g_hand[seat], tile, by_discard, waits, done.ctx, done.rules, g_scoring, g_win_reading);
@@ -68,7 +58,7 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard) {
   done.scored_now = work_holds_reading(g_win_reading);
   if (g_win_reading.scorings > 0) {
     g_win_points = g_eval_total;
-    if (recount) publish_tile_counts(counts);
+    if (recount) publish_visible_counts(visible, seat);
   }
   // A reading changes the waits only where it takes seven pairs, and then the form too.
   if (g_win_reading.form != waits.form) {

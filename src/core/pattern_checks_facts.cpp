@@ -9,21 +9,10 @@
 
 #include "core/bits.h"
 #include "core/clear.h"
+#include "core/tile_marks.h"
 
 namespace {
 
-// Each kOnly need with the tiles it allows.
-struct TileNeed {
-  std::uint64_t need;
-  std::uint64_t tiles;
-};
-constexpr TileNeed kTileNeeds[] = {
-    {kOnlySimples, pattern_tiles::kSimple},     {kOnlyUpperFour, pattern_tiles::kUpperFour},
-    {kOnlyLowerFour, pattern_tiles::kLowerFour}, {kOnlyMiddle, pattern_tiles::kMiddle},
-    {kOnlyEven, pattern_tiles::kEven},          {kOnlyTerminals, tile_classes::kTerminal},
-    {kOnlyGreen, pattern_tiles::kGreenTiles},   {kOnlyReversible, pattern_tiles::kReversible},
-    {kOnlyNearFive, pattern_tiles::kNearFive},
-};
 // Copy counts by tile code, one byte each (14 at most), in three SSE2
 // registers of sixteen codes: SSE2 is part of every x86-64. A read hand holds
 // playing tiles only.
@@ -52,28 +41,8 @@ constexpr auto kOneCopyOffset = [] {
   return offsets;
 }();
 
-// What a tile tells of a hand that holds it: the kOnly needs that it
-// breaks, kHonour or kTerminal where it is one, and bit kSuitMark + s for
-// its suit s. A hand's marks are those of its tiles together.
-constexpr int kSuitMark = kNeedKinds;  // above every need
-constexpr std::uint64_t kEveryOnly = [] {
-  std::uint64_t every = 0;
-  for (const TileNeed& n : kTileNeeds) every |= n.need;
-  return every;
-}();
-constexpr auto kTileMarks = [] {
-  std::array<std::uint64_t, kCountBytes> marks{};
-  for (int t = 0; t < kCountBytes; ++t) {
-    for (const TileNeed& n : kTileNeeds)
-      if ((n.tiles >> t & 1) == 0) marks[t] |= n.need;
-    if (tile_classes::kHonour >> t & 1) marks[t] |= kHonour;
-    if (tile_classes::kTerminal >> t & 1) marks[t] |= kTerminal;
-    for (int suit = 0; suit < 3; ++suit)
-      if (tile_classes::kSuit[suit] >> t & 1) marks[t] |= std::uint64_t{1} << (kSuitMark + suit);
-  }
-  return marks;
-}();
-static_assert((kEveryOnly & (kHonour | kTerminal)) == 0 && kSuitMark + 3 <= 64);
+using tile_marks::kEveryOnly;
+using tile_marks::kSuitMark;
 
 CopyCounts count_copies(const int (&hand)[kHandSlots]) {
   static_assert(kCountLanes == 3);
@@ -111,15 +80,11 @@ struct TileSets {
   std::uint64_t held;
   std::uint64_t twice;
   std::uint64_t fourfold;
-  std::uint64_t marks;  // of the tiles held (kTileMarks)
 };
 
 TileSets counted_tile_sets(const int (&hand)[kHandSlots]) {
   const CopyCounts copies = count_copies(hand);
-  const std::uint64_t held = codes_where(copies, Copies::kSome);
-  std::uint64_t marks = 0;
-  for (std::uint64_t left = held; left != 0; left &= left - 1) marks |= kTileMarks[std::countr_zero(left)];
-  return {held, codes_where(copies, Copies::kTwoOrMore), codes_where(copies, Copies::kFour), marks};
+  return {codes_where(copies, Copies::kSome), codes_where(copies, Copies::kTwoOrMore), codes_where(copies, Copies::kFour)};
 }
 
 // Bit t for the tile of each slot whose place is a bit of `places`.
@@ -133,8 +98,9 @@ std::uint64_t tiles_at(const int (&hand)[kHandSlots], unsigned places) {
 // codes: equal tiles stand side by side, so a tile is held twice where a
 // slot equals the next one, and exactly four times where a slot equals the
 // one three places on and the run it starts is neither longer nor begun
-// before. The values are compared as bytes, fourteen of sixteen lanes.
-TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes) {
+// before. The values are compared as bytes, fourteen of sixteen lanes; the
+// tiles held are those the reading's scan found.
+TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes, std::uint64_t held) {
   constexpr unsigned kPairPlaces = (1u << (kHandSlots - 1)) - 1;  // a slot and the next: places 0 to 12
   constexpr unsigned kQuadPlaces = (1u << (kHandSlots - 3)) - 1;  // a slot and the one three on: 0 to 10
   const auto equal_ahead = [bytes](auto shifted) {
@@ -144,14 +110,7 @@ TileSets free_tile_sets(const int (&hand)[kHandSlots], __m128i bytes) {
   const unsigned third_equal = equal_ahead(_mm_srli_si128(bytes, 3)) & kQuadPlaces;
   const unsigned run_starts = next_equal & ~(next_equal << 1);
   const unsigned quads = third_equal & ~(next_equal << 1) & ~(next_equal >> 3);
-  std::uint64_t held = 0;
-  std::uint64_t marks = 0;
-#pragma GCC unroll 14
-  for (int v : hand) {
-    held |= std::uint64_t{1} << v;
-    marks |= kTileMarks[v];
-  }
-  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads), marks};
+  return {held, tiles_at(hand, run_starts), tiles_at(hand, quads)};
 }
 
 // By suit mask, the needs that count the suits held.
@@ -388,13 +347,14 @@ void gather_tile_facts(HandFacts& f, const WinReading& r, const WinContext& ctx,
   _mm_storel_epi64(values + 3, d);
   // Sorted, the last slot holds the largest value: a free tile, or all are.
   const bool all_free = r.hand[kHandSlots - 1] < kCountBytes;
-  const TileSets tiles = all_free ? free_tile_sets(r.hand, _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)))
-                                  : counted_tile_sets(r.hand);
+  const TileSets tiles =
+      all_free ? free_tile_sets(r.hand, _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)), r.free_tiles)
+               : counted_tile_sets(r.hand);
   f.tiles_held = tiles.held;
   f.tiles_twice = tiles.twice;
   f.tiles_fourfold = tiles.fourfold;
-  f.suit_mask = static_cast<int>(tiles.marks >> kSuitMark & 7);
-  f.reading_needs = reading_needs(f, tiles.marks);
+  f.suit_mask = static_cast<int>(r.tile_marks >> kSuitMark & 7);
+  f.reading_needs = reading_needs(f, r.tile_marks);
 }
 
 void gather_block_facts(HandFacts& f, const int (&blocks)[kWinBlocks], YakuTable& table) {

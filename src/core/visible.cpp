@@ -3,6 +3,8 @@
 #include <cassert>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "core/clear.h"
 
 namespace {
@@ -14,58 +16,53 @@ static_assert([] {
   return true;
 }());
 
-// Adds one meld to the visible counts and, kSeen, to the seen counts; `own`
-// is 1 for the counted seat, whose concealed kong it knows.
-template <bool kSeen>
-void count_meld(int code, int* visible, int* seen, int own) {
+// Adds one meld to the visible counts: a concealed kong shows nothing.
+void count_meld(int code, int* visible) {
   const int tile = meld_tile(code);
-  int shown = 0;
   switch (meld_kind(code)) {
     case kMeldChow:
-      for (int k = 0; k < 3; ++k) {
-        ++visible[tile + k];
-        if constexpr (kSeen) ++seen[tile + k];
-      }
+      for (int k = 0; k < 3; ++k) ++visible[tile + k];
       return;
     case kMeldPung:
-      shown = 3;
-      break;
+      visible[tile] += 3;
+      return;
     case kMeldMeldedKong:
-      shown = 4;
-      break;
-    case kMeldConcealedKong:  // shows nothing
-      if constexpr (kSeen) seen[tile] += 4 * own;
+      visible[tile] += 4;
       return;
     default:
       return;
   }
-  visible[tile] += shown;
-  if constexpr (kSeen) seen[tile] += shown;
 }
 
-// The rivers and every seat's melds into `visible` and, kSeen, into `seen`
-// too, with the concealed kongs of `seat`.
-template <bool kSeen>
-void count_table(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
-                 const int (&melds)[kSeats][kMeldSlots], int seat, int* visible, int* seen) {
-  // The seats unrolled: an empty river or meld row then costs a test, not a loop step.
-#pragma GCC unroll 4
-  for (int s = 0; s < kSeats; ++s) {
-    assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
-    // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.
-    for (int i = 0; i < river_counts[s]; ++i) {
-      if (rivers[s][i] == 0) continue;
-      const int t = tile_of(rivers[s][i]);
-      ++visible[t];
-      if constexpr (kSeen) ++seen[t];
-    }
+// count_seat into c, whose visible counts are already `visible` unless
+// kCopyVisible.
+template <bool kCopyVisible>
+void count_seat_into(const int (&visible)[kTileCodes], const int (&hand)[kHandSlots], const int (&melds)[kMeldSlots],
+                     TileCounts& c) {
+  // Four codes a register, each loaded once for both tables.
+  static_assert(kTileCodes % 4 == 2);
+  const auto* from = reinterpret_cast<const __m128i*>(visible);
+  auto* shown = reinterpret_cast<__m128i*>(c.visible);
+  auto* seen = reinterpret_cast<__m128i*>(c.seen);
+#pragma GCC unroll 12
+  for (int k = 0; k < kTileCodes / 4; ++k) {
+    const __m128i four = _mm_loadu_si128(from + k);
+    if constexpr (kCopyVisible) _mm_storeu_si128(shown + k, four);
+    _mm_storeu_si128(seen + k, four);
   }
+  const __m128i last_two = _mm_loadl_epi64(from + kTileCodes / 4);
+  if constexpr (kCopyVisible) _mm_storel_epi64(shown + kTileCodes / 4, last_two);
+  _mm_storel_epi64(seen + kTileCodes / 4, last_two);
+  // Every slot adds one to its code (any other value to code 0); the codes
+  // of no playing tile then take their visible counts back.
+#pragma GCC unroll 14
+  for (int v : hand) ++c.seen[static_cast<unsigned>(v) < kTileCodes ? v : kNoTile];
 #pragma GCC unroll 4
-  for (int s = 0; s < kSeats; ++s) {
-    if (!has_melds(melds[s])) continue;
-    for (int code : melds[s])
-      if (code != 0) count_meld<kSeen>(code, visible, seen, s == seat ? 1 : 0);
-  }
+  for (int t = 0; t < kEast; t += 10) c.seen[t] = visible[t];  // before each suit and the honours
+  std::memcpy(&c.seen[kRed + 1], &visible[kRed + 1], (kTileCodes - kRed - 1) * sizeof(int));
+  if (!has_melds(melds)) return;
+  for (int code : melds)
+    if (code != 0 && meld_kind(code) == kMeldConcealedKong) c.seen[meld_tile(code)] += 4;
 }
 
 }  // namespace
@@ -73,22 +70,31 @@ void count_table(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_
 void count_visible(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
                    const int (&melds)[kSeats][kMeldSlots], int (&visible)[kTileCodes]) {
   clear_small(visible);
-  count_table<false>(rivers, river_counts, melds, -1, visible, nullptr);
+  // The seats unrolled: an empty river or meld row then costs a test, not a loop step.
+#pragma GCC unroll 4
+  for (int s = 0; s < kSeats; ++s) {
+    assert(river_counts[s] >= 0 && river_counts[s] <= kRiverCapacity);
+    // The +200 of a discard on offer is dropped; a won-on entry is 0 and shows nothing.
+    for (int i = 0; i < river_counts[s]; ++i)
+      if (rivers[s][i] != 0) ++visible[tile_of(rivers[s][i])];
+  }
+  if (!any_meld_declared(melds)) return;
+#pragma GCC unroll 4
+  for (int s = 0; s < kSeats; ++s) {
+    if (!has_melds(melds[s])) continue;
+    for (int code : melds[s])
+      if (code != 0) count_meld(code, visible);
+  }
 }
 
-// One pass over the table for both counts: no copy of the visible ones.
-// Flattened so that the clearing stays a row of stores, not two calls.
-[[gnu::flatten]] void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
+void count_seat(const int (&visible)[kTileCodes], const int (&hand)[kHandSlots], const int (&melds)[kMeldSlots],
+                TileCounts& c) {
+  count_seat_into<true>(visible, hand, melds, c);
+}
+
+void count_tiles(const int (&rivers)[kSeats][kRiverCapacity], const int (&river_counts)[kSeats],
                  const int (&melds)[kSeats][kMeldSlots], const int (&hand)[kHandSlots], int seat, TileCounts& c) {
   assert(seat >= 0 && seat < kSeats);
-  clear_small(c.visible);
-  clear_small(c.seen);
-  // Every slot adds one to its code (any other value to code 0) before the
-  // table is counted; the codes of no playing tile then go back to 0.
-#pragma GCC unroll 14
-  for (int v : hand) ++c.seen[static_cast<unsigned>(v) < kTileCodes ? v : kNoTile];
-#pragma GCC unroll 5
-  for (int t = 0; t < kTileCodes; t += 10) c.seen[t] = 0;  // before each suit, and before the flowers
-  std::memset(&c.seen[kRed + 1], 0, (kTileCodes - kRed - 1) * sizeof(int));
-  count_table<true>(rivers, river_counts, melds, seat, c.visible, c.seen);
+  count_visible(rivers, river_counts, melds, c.visible);
+  count_seat_into<false>(c.visible, hand, melds[seat], c);
 }

@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "core/bits.h"
 #include "core/clear.h"
+#include "core/tile_marks.h"
 #include "core/win_blocks.h"
 
 namespace {
@@ -66,28 +69,33 @@ void take_seven_pairs(WinReading& r, int tile) {
 }
 
 // One pass over the hand: whether it holds playing tiles only (an empty
-// slot or a flower is no hand), and its free tiles.
+// slot or a flower is no hand), its free tiles and the marks of its tiles.
 struct HandScan {
   bool well_formed = true;
   bool all_free = true;
   std::uint64_t free_tiles = 0;  // bit t: a free slot holds tile t
+  std::uint64_t marks = 0;       // tile_marks::marks_of every tile held
 };
 
 // What one slot adds to a scan, by slot value: bit t for a free playing tile
 // t, bit 62 for a marked one, the top bit for a value that holds no playing
-// tile (bits above every tile code).
+// tile (bits above every tile code); and its tile's marks.
 constexpr std::uint64_t kNoPlayingTile = std::uint64_t{1} << 63;
 constexpr std::uint64_t kMarkedTile = std::uint64_t{1} << 62;
 static_assert(kTileCodes < 62);
-constexpr auto kScanBits = [] {
-  std::array<std::uint64_t, kSlotValues> bits{};
+struct alignas(16) SlotScan {
+  std::uint64_t bits;
+  std::uint64_t marks;
+};
+constexpr auto kSlotScans = [] {
+  std::array<SlotScan, kSlotValues> scans{};
   for (int v = 0; v < kSlotValues; ++v) {
     if (!is_playing_tile(tile_of(v)))
-      bits[v] = kNoPlayingTile;
+      scans[v].bits = kNoPlayingTile;
     else
-      bits[v] = marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile;
+      scans[v] = {marker_of(v) == kFree ? std::uint64_t{1} << v : kMarkedTile, tile_marks::marks_of(tile_of(v))};
   }
-  return bits;
+  return scans;
 }();
 
 // Slots 0-12 and the winning tile in any order, every value a slot value
@@ -95,12 +103,27 @@ constexpr auto kScanBits = [] {
 // sorted copy just written: a load from stores still on their way waits for
 // them.
 HandScan scan_hand(const int (&hand)[kHandSlots], int tile) {
-  std::uint64_t bits = kScanBits[tile];
+  // Both words of each slot's scan at once, in one register.
+  const auto scan_of = [](int v) { return _mm_load_si128(reinterpret_cast<const __m128i*>(&kSlotScans[v])); };
+  __m128i both = scan_of(tile);
 #pragma GCC unroll 13
-  for (int i = 0; i < kDrawSlot; ++i) bits |= kScanBits[hand[i]];
+  for (int i = 0; i < kDrawSlot; ++i) both = _mm_or_si128(both, scan_of(hand[i]));
+  const auto bits = static_cast<std::uint64_t>(_mm_cvtsi128_si64(both));
   return {.well_formed = (bits & kNoPlayingTile) == 0,
           .all_free = (bits & kMarkedTile) == 0,
-          .free_tiles = bits & ~(kNoPlayingTile | kMarkedTile)};
+          .free_tiles = bits & ~(kNoPlayingTile | kMarkedTile),
+          .marks = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(both, both)))};
+}
+
+// The scan of slots 0-12 and the tile whose sorted values are `sorted`,
+// noted in the reading.
+HandScan scan_into(WinReading& r, const int (&sorted)[kHandSlots], const int (&hand)[kHandSlots], int tile) {
+  // The sorted copy's ends are the smallest and the largest value.
+  const bool slot_values = sorted[0] >= 0 && sorted[kDrawSlot] < kSlotValues;
+  const HandScan scan = slot_values ? scan_hand(hand, tile) : HandScan{.well_formed = false};
+  r.free_tiles = scan.free_tiles;
+  r.tile_marks = scan.marks;
+  return scan;
 }
 
 // Fourteen free terminals and honours of all thirteen kinds.
@@ -163,17 +186,25 @@ bool read_knitted_straight(WinReading& r, const int* v, std::uint64_t free_tiles
   return false;
 }
 
+// Whether slots 0-12 ascend: slots 0-11 against the next ones, four pairs
+// a compare.
+bool ascending(const int (&hand)[kHandSlots]) {
+  static_assert(kDrawSlot == 13);
+  const auto at = [&hand](int i) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(hand + i)); };
+  const __m128i down = _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(at(0), at(1)), _mm_cmpgt_epi32(at(4), at(5))),
+                                    _mm_cmpgt_epi32(at(8), at(9)));
+  return _mm_movemask_epi8(down) == 0;
+}
+
 // Slots 0-12 and the winning tile, ascending. The table keeps its hands
 // sorted, so this is as a rule one insertion, made without a branch: each
 // place takes the middle one of its two neighbours in the sorted slots and
 // the tile. The slots are read where they stand unless they need sorting (a
 // copy read back at once would wait for its own stores).
 void sort_hand(const int (&hand)[kHandSlots], int tile, int (&out)[kHandSlots]) {
-  int descents = 0;
-  for (int i = 1; i < kDrawSlot; ++i) descents += hand[i - 1] > hand[i] ? 1 : 0;
   int sorted[kDrawSlot];
   const int* in = hand;
-  if (descents != 0) {
+  if (!ascending(hand)) {
     std::copy(hand, hand + kDrawSlot, sorted);
     std::sort(sorted, sorted + kDrawSlot);
     in = sorted;
@@ -217,9 +248,7 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.valid = 0;
   r.scorings = 0;
   r.work_order = -1;
-  // The sorted copy's ends are the smallest and the largest value.
-  const bool slot_values = r.hand[0] >= 0 && r.hand[kDrawSlot] < kSlotValues;
-  const HandScan scan = slot_values ? scan_hand(hand, tile) : HandScan{.well_formed = false};
+  const HandScan scan = scan_into(r, r.hand, hand, tile);
   if (!scan.well_formed) {
     clear_small(r.orders);
     return;
@@ -242,10 +271,4 @@ void read_win(const int (&hand)[kHandSlots], int tile, int by_discard, const Wai
   r.valid = valid ? 1 : 0;
 }
 
-bool work_holds_reading(const WinReading& r) {
-  if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
-  const EvalOrderRecord& scored = r.orders[r.work_order];
-  for (int i = 0; i < kWinBlocks; ++i)
-    if (r.blocks[i] != scored.blocks[i]) return false;
-  return true;
-}
+void scan_reading(WinReading& r) { scan_into(r, r.hand, r.hand, r.hand[kDrawSlot]); }

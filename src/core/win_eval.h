@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "core/tiles.h"
 #include "core/waits.h"
@@ -52,6 +54,10 @@ struct WinReading {
   int wait_count;        // 1 for a seven-pairs reading
   int form;              // HandForm; becomes seven pairs when that reading wins
   int hand[kHandSlots];  // hand slots 0-12 and the winning tile, sorted ascending
+  // What the scan of those fourteen values found, for the tile facts (not
+  // read while `valid` is 0):
+  std::uint64_t free_tiles;  // bit t: a free value is tile t (all tiles held, when every value is free)
+  std::uint64_t tile_marks;  // the marks (core/tile_marks.h) of every tile held, free or marked
   // The chosen decomposition as WinMeldCode blocks: for the normal form the
   // four sets and the pair in extraction order; for the knitted straight
   // block 0 the pair and block 1 the set; all 0 for the other forms.
@@ -65,9 +71,18 @@ struct WinReading {
   int work_order;        // the extraction order whose scoring the work area holds, -1 for none
 };
 
+// Writes the scan's fields of r from its hand, sorted (read_win writes them
+// as it reads).
+void scan_reading(WinReading& r);
+
 // The work area that read_win left holds the scoring of the reading as it
 // now stands: the chosen order was the last one scored.
-bool work_holds_reading(const WinReading& r);
+// Inline: a win test asks it once, right after reading.
+inline bool work_holds_reading(const WinReading& r) {
+  if (r.valid != 1 || r.form != kFormNormal || r.work_order < 0) return false;
+  // The blocks as bytes at once: the five words of each compare in two steps.
+  return std::memcmp(r.blocks, r.orders[r.work_order].blocks, sizeof r.blocks) == 0;
+}
 
 // Reads slots 0-12 of `hand` completed by `tile`, in the form of `waits`,
 // into `r` (every field written). Settles seven pairs against the normal

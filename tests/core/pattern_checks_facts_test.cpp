@@ -56,6 +56,13 @@ const FactsCase kCases[] = {
      {5, 22, 31},
      {5},
      0},
+    // Free tiles of ranks 3 to 7 only; the declared 234p chow's 2p breaks that.
+    {"AMarkedChowsTileBreaksANeed",
+     {3, 3, 3, 4, 5, 6, 15, 16, 17, 25, 25, 112, 113, 114},
+     {3, 4, 5, 6, 12, 13, 14, 15, 16, 17, 25},
+     {3, 25},
+     {},
+     kOnlySimples},
     {"AllGreen",
      {22, 22, 23, 23, 24, 24, 26, 26, 26, 28, 28, 36, 36, 36},
      {22, 23, 24, 26, 28, 36},
@@ -107,6 +114,7 @@ TEST_P(TileFactsOf, CountsAndRanges) {
   const FactsCase& c = GetParam();
   WinReading r{};
   std::copy(std::begin(c.hand), std::end(c.hand), r.hand);
+  scan_reading(r);
   r.valid = 1;
   const WinContext ctx{};
   const RuleSwitches rules;

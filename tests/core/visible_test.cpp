@@ -103,3 +103,87 @@ TEST_F(VisibleCounts, CodesOfNoPlayingTileStayZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// count_seat from given visible counts, as a scoring publishes them. The
+// seat holds 1m 1m 5p 5p 9s 7z, a flower, an empty slot, a value past the tile
+// codes and a negative one in its free slots, and two marked slots of its
+// declared 345m chow; it has a concealed kong of 2s and a pung of 7z.
+struct SeatCase {
+  int tile;
+  int visible;
+  int seen;
+};
+
+class CountSeat : public ::testing::TestWithParam<SeatCase> {
+ protected:
+  static TileCounts counted() {
+    int visible[kTileCodes]{};
+    visible[1] = 2;
+    visible[3] = 1;  // the chow shows 345m
+    visible[4] = 1;
+    visible[5] = 1;
+    visible[10] = 2;  // no tile has code 10: what the visible counts say stands
+    visible[kRed] = 3;
+    visible[kRed + 1] = 1;
+    const int hand[kHandSlots] = {1, 1, 15, 29, 42, 0, 60, -3, make_slot(3, kChowSlot), make_slot(4, kChowSlot),
+                                  10, kRed, 0, 15};
+    const int melds[kMeldSlots] = {make_meld(0, kMeldChow, 3), make_meld(0, kMeldConcealedKong, 22),
+                                   make_meld(0, kMeldPung, kRed), 0};
+    TileCounts c;
+    std::fill(std::begin(c.visible), std::end(c.visible), 7);
+    std::fill(std::begin(c.seen), std::end(c.seen), 7);
+    count_seat(visible, hand, melds, c);
+    return c;
+  }
+};
+
+TEST_P(CountSeat, SeenAddsTheFreePlayingTilesAndOwnConcealedKongs) {
+  const SeatCase& s = GetParam();
+  const TileCounts c = counted();
+  EXPECT_EQ(c.visible[s.tile], s.visible) << s.tile;
+  EXPECT_EQ(c.seen[s.tile], s.seen) << s.tile;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tiles, CountSeat, ::testing::Values(
+    SeatCase{1, 2, 4},        // two in the rivers, two in hand
+    SeatCase{3, 1, 1},        // the chow's tile: its marked slot adds nothing
+    SeatCase{4, 1, 1},
+    SeatCase{15, 0, 2},       // two free 5p
+    SeatCase{29, 0, 1},
+    SeatCase{22, 0, 4},       // the seat's own concealed kong
+    SeatCase{kRed, 3, 4},     // the pung shows itself; the seat adds its free one
+    SeatCase{0, 0, 0},        // empty slots
+    SeatCase{10, 2, 2},       // a slot of no tile's code adds nothing
+    SeatCase{kRed + 1, 1, 1},
+    SeatCase{42, 0, 0},       // a flower
+    SeatCase{2, 0, 0},
+    SeatCase{kTileCodes - 1, 0, 0}));
+
+// The seat with no meld of its own, and every other code untouched by it:
+// seen equals visible.
+TEST(CountSeatPlain, WithoutHandTilesSeenIsVisible) {
+  int visible[kTileCodes];
+  for (int t = 0; t < kTileCodes; ++t) visible[t] = t % 5;
+  const int hand[kHandSlots]{};
+  const int melds[kMeldSlots]{};
+  TileCounts c;
+  count_seat(visible, hand, melds, c);
+  for (int t = 0; t < kTileCodes; ++t) {
+    EXPECT_EQ(c.visible[t], t % 5) << t;
+    EXPECT_EQ(c.seen[t], t % 5) << t;
+  }
+}
+
+// Only the last seat's last meld slot holds a meld: it is counted.
+TEST_F(VisibleCounts, AMeldInTheLastSlotOfTheLastSeatIsCounted) {
+  for (auto& row : g_melds) std::fill(std::begin(row), std::end(row), 0);
+  g_melds[3][3] = make_meld(1, kMeldPung, 8);
+  count_visible_tiles(0);
+  EXPECT_EQ(g_visible_counts[8], 3);
+  EXPECT_EQ(g_seen_counts[8], 3);
+  EXPECT_EQ(g_seen_counts[kNorth], 0);  // seat 0's kong is gone with its melds
+}
+
+}  // namespace

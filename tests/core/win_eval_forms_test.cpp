@@ -183,6 +183,20 @@ TEST_F(WinTestForms, SlotOrderDoesNotMatter) {
   }
 }
 
+// Slots 0-12 in order but for two neighbours swapped, at every place: the
+// reading holds them and the winning tile in order all the same.
+TEST_F(WinTestForms, OneSwappedPairAnywhereIsSorted) {
+  const WinHand hand = parse_win_hand("1 2 3 4 5 6 7 8 9 11 12 13 31 + 31");
+  const std::vector<int> sorted{1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 31, 31};
+  for (int i = 0; i + 1 < kDrawSlot; ++i) {
+    place_win_hand(kSeat, hand);
+    find_waits_of_seat();
+    std::swap(g_hand[kSeat][i], g_hand[kSeat][i + 1]);
+    ASSERT_TRUE(evaluate_win(kSeat, 31, 1)) << i;
+    EXPECT_EQ(std::vector<int>(g_eval_hand, g_eval_hand + kHandSlots), sorted) << i;
+  }
+}
+
 // The five tiles beside the knitted 147m 258p 369s read as a pair and a set,
 // in each shape five sorted values can take: block 0 the pair, block 1 the
 // set.
