@@ -190,9 +190,8 @@ constexpr bool is_concealed_set_block(int b) { return (b >= 300 && b < 400) || (
 // Suit set blocks of rank 1 or 9, plus, when asked, the sets of the guest
 // winds: those neither of the seat nor of the round.
 inline int terminal_pung_count(const HandFacts& f, bool guest_winds) {
-  constexpr std::uint64_t kWinds = tile_classes::tiles_where(is_wind);
   std::uint64_t counted = tile_classes::kTerminal;
-  if (guest_winds) counted |= kWinds & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
+  if (guest_winds) counted |= tile_classes::kWind & ~(std::uint64_t{1} << f.seat_wind | std::uint64_t{1} << f.round_wind);
   int n = 0;
   for (std::uint64_t sets = f.set_tiles & counted; sets != 0; sets &= sets - 1) ++n;  // four at most, one by one
   return n;

@@ -277,12 +277,12 @@ void add_chow(std::uint64_t (&chow_tiles)[4], std::uint64_t bit) {
   chow_tiles[0] |= bit;
 }
 
-// The block counts and needs of f for `blocks`, some of them not empty.
-// Out of line, so that the registers it needs are saved only for readings
-// with blocks.
 // count_blocks stores every field: seven masks and ten counts.
 static_assert(sizeof(BlockCounts) == 7 * sizeof(std::uint64_t) + 10 * sizeof(int));
 
+// The block counts and needs of f for `blocks`, some of them not empty.
+// Out of line, so that the registers it needs are saved only for readings
+// with blocks.
 [[gnu::noinline]] void count_blocks(HandFacts& f, const int (&blocks)[kWinBlocks]) {
   // Counted in locals, which the compiler keeps in registers, and stored once.
   std::uint32_t counts = 0;
@@ -385,10 +385,10 @@ void recount_terminal_pungs_beside_winds(const HandFacts& f) {
 }
 
 bool win_tile_in_concealed_chow(const HandFacts& f) {
-  // The chows that start two below the winning tile to at it, moved up two
-  // so that no shift is negative.
-  if (f.win_tile < 0 || f.win_tile >= 62) return false;
-  return (f.concealed_chow_tiles << 2 >> f.win_tile & 0b111) != 0;
+  // A concealed chow that starts two below the winning tile to at it.
+  const std::uint64_t chows = f.concealed_chow_tiles;
+  const int t = f.win_tile;
+  return tile_classes::in(chows, t) || tile_classes::in(chows, t - 1) || tile_classes::in(chows, t - 2);
 }
 
 bool has_concealed_sets(const HandFacts& f, int n) {

@@ -123,11 +123,8 @@ void check_yaku_29_two_concealed_kongs(const HandFacts& f) {
 }
 
 void check_yaku_30_all_types(const HandFacts& f) {
-  constexpr auto kWinds = tiles_where(is_wind);
-  constexpr auto kDragons = tiles_where(is_dragon);
-  const bool wind = (f.tiles_held & kWinds) != 0;
-  const bool dragon = (f.tiles_held & kDragons) != 0;
-  if (f.suit_mask == 0b111 && wind && dragon) set_yaku(f, kYaku30AllTypes);
+  if (f.suit_mask == 0b111 && some_tile(f, tile_classes::kWind) && some_tile(f, tile_classes::kDragon))
+    set_yaku(f, kYaku30AllTypes);
 }
 
 void check_yaku_31_half_flush(const HandFacts& f) {

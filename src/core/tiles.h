@@ -54,6 +54,8 @@ constexpr bool is_terminal_or_honour(int tile) { return is_terminal(tile) || is_
 constexpr bool is_playing_tile(int tile) { return is_suited(tile) || is_honour(tile); }
 namespace tile_classes {
 constexpr std::uint64_t kHonour = tiles_where(is_honour);
+constexpr std::uint64_t kWind = tiles_where(is_wind);
+constexpr std::uint64_t kDragon = tiles_where(is_dragon);
 constexpr std::uint64_t kPlaying = kSuited | kHonour;
 constexpr std::uint64_t kTerminalOrHonour = tiles_where(is_terminal_or_honour);
 // The tiles of each suit, by suit (kCharacters, kDots, kBamboo).
