@@ -257,6 +257,28 @@ OrderPaths order_paths(const Paths& paths) {
   return o;
 }
 
+// Each order's first path into its record, scored where no earlier order
+// read the same blocks; the first order with the best total.
+int score_orders(const Paths& paths, HandFacts& facts, WinReading& r, Scoring& work) {
+  const OrderPaths o = order_paths(paths);
+  int best = 0;
+  for (int order = 0; order < kExtractionOrders; ++order) {
+    EvalOrderRecord& rec = r.orders[order];
+    copy_small(rec.blocks, paths.list[o.path_of[order]].blocks);
+    if (o.same_as[order] >= 0) {
+      rec.points = r.orders[o.same_as[order]].points;
+    } else {
+      score_blocks(facts, rec.blocks, work);
+      ++r.scorings;
+      r.work_order = order;
+      rec.points = work.total;
+    }
+    rec.found = 1;
+    if (rec.points > r.orders[best].points) best = order;
+  }
+  return best;
+}
+
 }  // namespace
 
 bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& rules, Scoring& work) {
@@ -269,6 +291,7 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
   }
   HandFacts facts;  // of the tiles, for every scoring: order 0 always scores
   gather_tile_facts(facts, r, ctx, rules);
+  int best = 0;  // every order reads the hand once one does
   if (paths.count == 1) {
     // Every order takes the one path, which order 0 scores.
     const Path& p = paths.list[0];
@@ -280,26 +303,8 @@ bool read_normal_form(WinReading& r, const WinContext& ctx, const RuleSwitches& 
       rec.points = work.total;
       rec.found = 1;
     }
-    copy_small(r.blocks, p.blocks);
-    r.block_count = kWinBlocks;
-    return true;
-  }
-  const OrderPaths o = order_paths(paths);
-  int best = 0;  // every order reads the hand once one does
-  for (int order = 0; order < kExtractionOrders; ++order) {
-    EvalOrderRecord& rec = r.orders[order];
-    const Path& p = paths.list[o.path_of[order]];
-    copy_small(rec.blocks, p.blocks);
-    if (o.same_as[order] >= 0) {
-      rec.points = r.orders[o.same_as[order]].points;
-    } else {
-      score_blocks(facts, rec.blocks, work);
-      ++r.scorings;
-      r.work_order = order;
-      rec.points = work.total;
-    }
-    rec.found = 1;
-    if (rec.points > r.orders[best].points) best = order;
+  } else {
+    best = score_orders(paths, facts, r, work);
   }
   copy_small(r.blocks, r.orders[best].blocks);
   r.block_count = kWinBlocks;
