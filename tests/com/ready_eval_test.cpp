@@ -79,6 +79,31 @@ TEST_F(ReadyEval, HigherPointsWinAmongReadyDiscards) {
   EXPECT_EQ(g_seat_state[kSeat].ready_discard_now, 1);
 }
 
+// 236m 25p 777p 12247s with 9m drawn: throwing 2m leaves 369m 25p 147s of
+// a knitted straight beside 777p and 22s, ready on 8p alone: knitted
+// straight 12, concealed hand 2, no honours 1. Before the draw the hand held
+// seven of the straight's nine tiles. With 777p called the hand is worth 13.
+TEST_F(ReadyEval, AKnittedStraightSevenTilesShortBeforeTheDraw) {
+  for (bool called : {false, true}) {
+    SCOPED_TRACE(called ? "777p called" : "concealed");
+    set_hand(kSeat, called ? "236m 25p 12247s" : "236m 25777p 12247s");
+    if (called) add_meld(kSeat, kMeldPung, tile("7p"));
+    g_hand[kSeat][kDrawSlot] = tile("9m");
+    prepare(nullptr);
+    ai_pick_ready_discard(kSeat);
+    for (int s = 0; s < kHandSlots; ++s) {
+      if (!is_free_slot(g_hand[kSeat][s])) continue;
+      const bool ready = tile_of(g_hand[kSeat][s]) == tile("2m");
+      EXPECT_EQ(record(s)[kEvalMaxPoints], ready ? (called ? 13 : 15) : 0) << "slot " << s;
+      EXPECT_EQ(record(s)[kEvalLiveAtMax], ready ? 4 : 0) << "slot " << s;
+    }
+    ASSERT_EQ(g_ai_discard_count, 1);
+    EXPECT_EQ(g_ai_discard_candidates[0], tile("2m"));
+    reset_planner_state();
+    std::fill(g_melds[kSeat], g_melds[kSeat] + kMeldSlots, 0);
+  }
+}
+
 // Each single wait alone: its highest and lowest points are one value, the
 // three unseen copies count in every band up to its points, and the value
 // is copies x points.

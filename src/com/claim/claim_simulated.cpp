@@ -4,7 +4,6 @@
 #include "com/claim/claim_protocol.h"
 #include "com/claim/claim_rules.h"
 #include "com/claim/claim_simulated.h"
-#include "com/turn/ready_reach.h"
 #include "com/hand_terms.h"
 #include "com/target/com_target.h"
 #include "base/ai_record.h"
@@ -145,11 +144,6 @@ void decide_simulated(int seat, NakiCall kind, int shape, int motive) {
 bool discard_promises(int seat, const ClaimTrial& trial, int tile, int minimum, bool called) {
   Hand hand = trial.hand();
   hand[kDrawSlot] = tile;
-  // The searches skipped here would find no waits; the next search of the
-  // decider (the better-ready-hand rule's) overwrites the waits area anyway.
-  int slots[kHandSlots];
-  std::copy(hand.begin(), hand.end(), slots);
-  if (too_far_to_get_ready(slots)) return false;
   const bool three_open = std::all_of(g_melds[seat], g_melds[seat] + 3, is_open_meld);
   std::array<bool, 100> tried{};  // throwing another copy of a tile leaves the same hand
   for (int slot = 0; slot < kHandSlots; ++slot) {

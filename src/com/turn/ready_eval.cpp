@@ -10,7 +10,6 @@
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/ready_eval_choice.h"
-#include "com/turn/ready_reach.h"
 #include "table/win_test.h"
 
 namespace {
@@ -70,10 +69,9 @@ int hypothetical_points(int seat, int wait, const int* visible) {
   return points;
 }
 
-// `search` false: the slot is known to leave no waits.
-void evaluate_slot(int seat, int slot, bool search, const int* visible, const int* seen) {
+void evaluate_slot(int seat, int slot, const int* visible, const int* seen) {
   int* r = g_seat_state[seat].eval[slot].words;
-  const WaitSet waits = search ? waits_of(g_hand[seat], slot) : WaitSet{};
+  const WaitSet waits = waits_of(g_hand[seat], slot);
   r[kEvalTile] = tile_of(g_hand[seat][slot]);
   int saved[kHandSlots];
   std::copy(g_hand[seat], g_hand[seat] + kHandSlots, saved);
@@ -97,9 +95,8 @@ void evaluate_hand(int seat) {
   int seen[kTileCodes];
   build_seen(seat, visible, seen);
   invalidate_ready_records(seat);
-  const bool search = !too_far_to_get_ready(g_hand[seat]);
   for (int slot = 0; slot < kHandSlots; ++slot)
-    if (is_free_slot(g_hand[seat][slot])) evaluate_slot(seat, slot, search, visible, seen);
+    if (is_free_slot(g_hand[seat][slot])) evaluate_slot(seat, slot, visible, seen);
   std::copy(visible, visible + kTileCodes, g_visible_counts);
 }
 

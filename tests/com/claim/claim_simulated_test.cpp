@@ -152,4 +152,14 @@ INSTANTIATE_TEST_SUITE_P(LastCopy, ToGetReady, ::testing::Values(
     ClaimCase{"ConcealedSeatDoesNot", to_get_ready, "123m " LAST_2S_AFTER_CHOW, "3p", kNoClaim, 0, 0, {}, 0, "2s 2s 2s"}),
     claim_case_name);
 
+// 2369m 25p 77p 12247s holds eight tiles of the knitted straight 369m 258p
+// 147s; pung 7p and throw 2m, and it is ready on 8p for the straight (12,
+// no honours 1). A 7p from the seat across can only be punged; the left
+// neighbour's 7p cannot be chowed either, since no 5p-6p, 6p-8p or 8p-9p.
+INSTANTIATE_TEST_SUITE_P(KnittedStraight, ToGetReady, ::testing::Values(
+    ClaimCase{"PungOfTheLeftNeighbours", to_get_ready, "2369m 2577p 12247s", "7p", pung(90)},
+    ClaimCase{"PungFromAcross", to_get_ready, "2369m 2577p 12247s", "7p", pung(90), 0, 0, {}, 3},
+    ClaimCase{"NoSetToMake", to_get_ready, "2369m 2577p 12247s", "9m", kNoClaim}),
+    claim_case_name);
+
 }  // namespace
