@@ -26,15 +26,17 @@ class FontChoice : public TempDirTest {
   }
 
   // Has fontconfig know only the given font files (links to them in a folder
-  // of the test's own), the Latin-only one ranked first for IPA Gothic.
-  void let_fontconfig_know(const std::vector<std::string>& fonts) {
-    std::filesystem::create_directory(dir_ / "fonts");
+  // of the test's own), with the Latin-only one ranked first for IPA Gothic
+  // when `latin_first`.
+  void let_fontconfig_know(const std::vector<std::string>& fonts, bool latin_first = false) {
+    std::filesystem::create_directories(dir_ / "fonts");
     for (const std::string& font : fonts)
       std::filesystem::create_symlink(font, dir_ / "fonts" / std::filesystem::path(font).filename());
+    const char* ranking = "<alias binding=\"strong\"><family>IPAGothic</family>"
+                          "<prefer><family>DejaVu Sans</family></prefer></alias>";
     std::ofstream(dir_ / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << (dir_ / "fonts").string()
-                                       << "</dir><cachedir>" << (dir_ / "cache").string()
-                                       << "</cachedir><alias binding=\"strong\"><family>IPAGothic</family>"
-                                          "<prefer><family>DejaVu Sans</family></prefer></alias></fontconfig>\n";
+                                       << "</dir><cachedir>" << (dir_ / "cache").string() << "</cachedir>"
+                                       << (latin_first ? ranking : "") << "</fontconfig>\n";
     ::setenv("FONTCONFIG_FILE", (dir_ / "fonts.conf").c_str(), 1);
   }
 
@@ -79,13 +81,16 @@ TEST_F(FontChoice, OneWithJapaneseGlyphsIsTakenSilently) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
-TEST_F(FontChoice, WithoutItFontconfigsJapaneseFontIsTakenPastALatinOne) {
+TEST_F(FontChoice, WithoutItFontconfigsFirstJapaneseFontIsTaken) {
   if (!std::filesystem::exists(kLatinOnly) || !std::filesystem::exists(kOtherJapanese)) GTEST_SKIP() << "fonts missing";
   const std::vector<std::uint32_t> other = drawn_with(kOtherJapanese);
-  let_fontconfig_know({kLatinOnly, kOtherJapanese});
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(drawn_with(""), other);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  for (const bool latin_first : {false, true}) {
+    std::filesystem::remove_all(dir_ / "fonts");
+    let_fontconfig_know({kLatinOnly, kOtherJapanese}, latin_first);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(drawn_with(""), other) << latin_first;
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  }
 }
 
 TEST_F(FontChoice, WhenNoFontServesTheTextIsBlankAndTheMessageSaysWhatToInstallOrSet) {
