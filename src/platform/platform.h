@@ -40,9 +40,10 @@ void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx
 
 void fill_rect(Surface& dst, int x, int y, int w, int h, std::uint32_t colour);
 
-// Draws UTF-8 text with its top-left corner at (x, y): black glyphs of the
-// IPA Gothic face at 16 px on an opaque white cell, 8 px per half-width and
-// 16 px per full-width character. Returns the width drawn in pixels.
+// Draws UTF-8 text with its top-left corner at (x, y): black glyphs of a
+// Japanese face (IPA Gothic, or the font file RUVELKA_FONT names) at 16 px on
+// an opaque white cell, 8 px per half-width and 16 px per full-width
+// character. Returns the width drawn in pixels.
 int text_out(Surface& dst, int x, int y, std::string_view utf8);
 
 // Width in pixels that text_out would draw (8 per half-width, 16 per full-width).

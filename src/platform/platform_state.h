@@ -43,7 +43,7 @@ struct PlatformState {
 
   bool font_tried = false;          // the face was looked for (once, lazily)
   FT_Library ft_library = nullptr;  // null until the face is found; released by release_font
-  FT_Face ft_face = nullptr;        // IPA Gothic at 16 px, or null when not found
+  FT_Face ft_face = nullptr;        // a face with Japanese glyphs at 16 px, or null when none serves
   std::unordered_map<std::uint32_t, Glyph> glyph_cache;  // by code point
 };
 extern PlatformState g_platform_state;
@@ -63,6 +63,11 @@ inline auto& g_ft_face = g_platform_state.ft_face;
 inline auto& g_glyph_cache = g_platform_state.glyph_cache;
 
 extern const Surface g_no_sheet;  // what bitmap() gives for an id outside 101..139: empty
+
+// Looks for the face once (font.cpp says where): sets g_font_tried, and
+// g_ft_library and g_ft_face when a face serves; says on standard error
+// what to install or set when none does.
+void find_face();
 
 // Releases the face and the library (the next text_out finds them again).
 void release_font();

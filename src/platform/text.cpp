@@ -1,7 +1,4 @@
-// Text output: UTF-8 strings in IPA Gothic at 16 px, black on white cells.
-#include <array>
-#include <cstdio>
-#include <cstdlib>
+// Text output: UTF-8 strings in the face find_face found, at 16 px, black on white cells.
 #include <string>
 
 #include "platform/platform_state.h"
@@ -10,19 +7,7 @@ namespace platform {
 
 namespace {
 
-constexpr int kPixelSize = 16;
 constexpr std::uint32_t kReplacement = 0xFFFD;
-
-// Where distributions put the face, most likely first; fontconfig is asked last.
-constexpr std::array<const char*, 7> kFontPaths{{
-    "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
-    "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf",
-    "/usr/share/fonts/opentype/ipafont/ipag.ttf",
-    "/usr/share/fonts/truetype/ipafont/ipag.ttf",
-    "/usr/share/fonts/ipa-gothic/ipag.ttf",
-    "/usr/share/fonts/TTF/ipag.ttf",
-    "/usr/share/fonts/ipafont/ipag.ttf",
-}};
 
 // Decodes one code point at `pos` and advances past it; a malformed byte
 // reads as U+FFFD and is skipped alone.
@@ -56,45 +41,6 @@ std::uint32_t next_code_point(std::string_view s, std::size_t& pos) {
 int cell_width(std::uint32_t cp) {
   const bool half = cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F);
   return half ? kHalfWidth : kFullWidth;
-}
-
-bool try_face(const char* path) {
-  if (!path || !*path) return false;
-  if (FT_New_Face(g_ft_library, path, 0, &g_ft_face) != 0) {
-    g_ft_face = nullptr;
-    return false;
-  }
-  if (FT_Set_Pixel_Sizes(g_ft_face, 0, kPixelSize) != 0) {
-    FT_Done_Face(g_ft_face);
-    g_ft_face = nullptr;
-    return false;
-  }
-  return true;
-}
-
-std::string ask_fontconfig() {
-  std::string path;
-  FILE* pipe = ::popen("fc-match -f '%{file}' 'IPAGothic:lang=ja' 2>/dev/null", "r");
-  if (!pipe) return path;
-  char buffer[512];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) path.append(buffer, n);
-  ::pclose(pipe);
-  return path;
-}
-
-void find_face() {
-  g_font_tried = true;
-  if (FT_Init_FreeType(&g_ft_library) != 0) {
-    g_ft_library = nullptr;
-    return;
-  }
-  if (try_face(std::getenv("RUVELKA_FONT"))) return;
-  for (const char* path : kFontPaths) {
-    if (try_face(path)) return;
-  }
-  if (try_face(ask_fontconfig().c_str())) return;
-  std::fprintf(stderr, "ruvelka: IPA Gothic not found; text is left blank\n");
 }
 
 Glyph render_glyph(std::uint32_t cp) {

@@ -23,7 +23,7 @@ constexpr std::array<const char*, 3> kSuspendedLines{
     "対局を中断しました", "・次回起動時に、次局から再開できます",
     "・Escキーか×ボタンクリックで、ゲームを終了してください",
 };
-constexpr const char* kSuspendFailedLine = "・中断データを保存できませんでした。次回の再開はできません";
+constexpr const char* kSuspendFailedLine = "・中断データを保存できませんでした。次回は再開できません";
 constexpr std::array<const char*, 2> kResumeLines{
     "対局の中断データがあります。再開しますか？",
     "・再開しない場合は中断データは削除され、再開はできなくなります",

@@ -1,0 +1,73 @@
+// Every text of the front end's notices and messages sits on its card: the
+// screen drawn in each of its states, each text's box is ringed by the
+// card's white paper, so no text runs into the card's edge or past it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "draw/gdi.h"
+#include "screens/screen_state.h"
+#include "screens/screens.h"
+#include "support/draw_calls.h"
+#include "support/test_workdir.h"
+
+namespace {
+
+constexpr int kMargin = 4;  // pixels of paper at least, on every side of a text
+constexpr std::uint32_t kPaper = 0xFFFFFF;
+
+// Whether every pixel within kMargin of the text's box, outside the box, is paper.
+bool on_paper(const platform::Surface& s, const DrawCall& text) {
+  for (int y = text.dy - kMargin; y < text.dy + text.h + kMargin; ++y)
+    for (int x = text.dx - kMargin; x < text.dx + text.w + kMargin; ++x) {
+      const bool inside = x >= text.dx && x < text.dx + text.w && y >= text.dy && y < text.dy + text.h;
+      const bool on_screen = x >= 0 && y >= 0 && x < s.width && y < s.height;
+      if (!inside && (!on_screen || s.at(x, y) != kPaper)) return false;
+    }
+  return true;
+}
+
+struct Notice {
+  const char* name;
+  int write_failed;  // a WriteFailure
+  int stats_deleted;
+  void (*scene)();
+};
+
+constexpr Notice kNotices[] = {
+    {"title", kWriteOk, 0, scene_title},
+    {"suspended", kWriteOk, 0, scene_suspended},
+    {"suspended, not stored", kWriteFailedSuspend, 0, scene_suspended},
+    {"resume question", kWriteOk, 0, scene_resume_question},
+    {"menu", kWriteOk, 0, scene_main_menu},
+    {"menu, resume not cleared", kWriteFailedResume, 0, scene_main_menu},
+    {"menu, decline not cleared", kWriteFailedDecline, 0, scene_main_menu},
+    {"menu, standings not saved", kWriteFailedStandings, 0, scene_main_menu},
+    {"menu, settings not saved", kWriteFailedSettings, 0, scene_main_menu},
+    {"deletion offered", kWriteOk, 0, scene_data_delete},
+    {"deletion not saved", kWriteFailedDeletion, 0, scene_data_delete},
+    {"deleted", kWriteOk, 1, scene_data_delete},
+};
+
+TEST(NoticesFit, EveryTextLiesOnItsCard) {
+  TestWorkdir dir;
+  open_headless_program();
+  for (const Notice& notice : kNotices) {
+    g_last_write_failed = notice.write_failed;
+    g_stats_deleted = notice.stats_deleted;
+    const std::vector<DrawCall> calls = record_calls(notice.scene);
+    finish_drawing();
+    int texts = 0;
+    for (const DrawCall& call : calls) {
+      if (call.text.empty()) continue;
+      ++texts;
+      EXPECT_TRUE(on_paper(g_back_surface, call)) << notice.name << ": \"" << call.text << "\" at " << call.dx << ", "
+                                                  << call.dy << ", " << call.w << " px wide";
+    }
+    EXPECT_GT(texts, 0) << notice.name;
+  }
+}
+
+}  // namespace
