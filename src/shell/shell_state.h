@@ -9,8 +9,10 @@ struct ShellState {
   int notice_frames = 0;  // frames left of the on-table notice after a toggle key
   int notice_kind = 0;    // 3 drawn-and-discarded display, 4 knitted-straight support
   int fps = 0;                       // measured frames per second, 0 in the first second
-  int fps_frames = 0;                // frames counted so far
-  int fps_sample_frames = 0;         // frame count at the last sample
+  // Unsigned, so that the counts wrap after 2^32 frames (16 months at
+  // 100 a second) and their difference still holds the frames between them.
+  std::uint32_t fps_frames = 0;         // frames counted so far
+  std::uint32_t fps_sample_frames = 0;  // frame count at the last sample
   std::uint32_t fps_sample_ms = 0;   // clock (ms) at the last sample
   std::optional<std::uint32_t> fixed_seed;  // replaces the time seed at window creation when set
 };
