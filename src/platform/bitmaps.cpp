@@ -10,8 +10,6 @@ namespace {
 
 bool valid_id(int id) { return id >= kFirstBitmapId && id <= kLastBitmapId; }
 
-std::string sheet_path(int id) { return "art/" + std::to_string(id) + ".png"; }
-
 // The sheet of `index` as a white one of its size.
 void set_plain(int index) {
   g_bitmap_from_file[index] = false;
@@ -24,13 +22,15 @@ void decode_pending(int index) {
   if (!g_bitmap_pending[index]) return;
   g_bitmap_pending[index] = false;
   const int id = kFirstBitmapId + index;
-  if (load_png(sheet_path(id), g_bitmaps[index], g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]))
+  if (load_png(bitmap_path(id), g_bitmaps[index], g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]))
     return;
   set_plain(index);
   std::fprintf(stderr, "ruvelka: bitmap art/%d.png is corrupt, drawn plain\n", id);
 }
 
 }  // namespace
+
+std::string bitmap_path(int id) { return "art/" + std::to_string(id) + ".png"; }
 
 void set_bitmap_size(int id, int width, int height) {
   if (!valid_id(id)) return;
@@ -43,7 +43,7 @@ int load_bitmaps() {
   std::string missing;
   for (int id = kFirstBitmapId; id <= kLastBitmapId; ++id) {
     const int index = id - kFirstBitmapId;
-    const bool here = png_declares_size(sheet_path(id), g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]);
+    const bool here = png_declares_size(bitmap_path(id), g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]);
     g_bitmap_from_file[index] = here;
     g_bitmap_pending[index] = here;
     if (here) {
@@ -71,5 +71,7 @@ bool bitmap_from_file(int id) {
   decode_pending(id - kFirstBitmapId);
   return g_bitmap_from_file[id - kFirstBitmapId];
 }
+
+bool bitmap_found(int id) { return valid_id(id) && g_bitmap_from_file[id - kFirstBitmapId]; }
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -149,17 +150,32 @@ namespace {
 
 fs::path directory_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
 
+bool is_link(const fs::path& file) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(file, ec));
+}
+
+// `file` and every path its chain of symbolic links leads through, in order,
+// as far as the links can be read and at most kMaxLinkHops of them.
+std::vector<fs::path> link_chain(fs::path file) {
+  std::vector<fs::path> chain{file};
+  for (int hops = 0; hops < kMaxLinkHops && is_link(file); ++hops) {
+    std::error_code ec;
+    const fs::path next = fs::read_symlink(file, ec);
+    if (ec) break;
+    file = next.is_absolute() ? next : directory_of(file) / next;
+    chain.push_back(file);
+  }
+  return chain;
+}
+
 // The file a write of `file` replaces: `file` itself, or the end of its
 // chain of symbolic links. False for a loop or a link that cannot be read.
 bool resolve_links(fs::path& file) {
-  for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(file, ec))) return true;
-    const fs::path next = fs::read_symlink(file, ec);
-    if (ec) return false;
-    file = next.is_absolute() ? next : directory_of(file) / next;
-  }
-  return false;
+  const fs::path end = link_chain(file).back();
+  if (is_link(end)) return false;
+  file = end;
+  return true;
 }
 
 // A missing file may be created and a regular one replaced; a directory, a
@@ -182,14 +198,15 @@ bool is_temporary_of(const std::string& name, const std::string& prefix) {
 
 }  // namespace
 
-int remove_stale_temporaries(const std::string& path) {
-  fs::path target(native_path(path));
-  if (target.filename().empty() || !resolve_links(target)) return 0;
-  const std::string prefix = temporary_prefix(target);
+namespace {
+
+int remove_stale_temporaries_beside(const fs::path& file) {
+  if (file.filename().empty()) return 0;
+  const std::string prefix = temporary_prefix(file);
   const auto stale_before = fs::file_time_type::clock::now() - kStaleAfter;
   int removed = 0;
   std::error_code ec;
-  for (fs::directory_iterator it(directory_of(target), ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(directory_of(file), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code entry_ec;
     const fs::path& entry = it->path();
     if (!is_temporary_of(entry.filename().string(), prefix) || !fs::is_regular_file(fs::symlink_status(entry, entry_ec)))
@@ -197,6 +214,20 @@ int remove_stale_temporaries(const std::string& path) {
     const auto written = fs::last_write_time(entry, entry_ec);
     if (!entry_ec && written < stale_before && fs::remove(entry, entry_ec)) ++removed;
   }
+  return removed;
+}
+
+}  // namespace
+
+// A write leaves its temporary beside the file that ended the chain of links
+// then: a path that has become a link since (or whose link was pointed
+// elsewhere) may still have temporaries beside it, so every path of the
+// chain is looked at.
+int remove_stale_temporaries(const std::string& path) {
+  const std::vector<fs::path> chain = link_chain(native_path(path));
+  int removed = 0;
+  for (auto it = chain.begin(); it != chain.end(); ++it)
+    if (std::find(chain.begin(), it, *it) == it) removed += remove_stale_temporaries_beside(*it);
   return removed;
 }
 

@@ -68,9 +68,14 @@ void set_bitmap_size(int id, int width, int height);
 // named once on standard error, a corrupt one when it is first decoded. Returns the
 // number of files found.
 int load_bitmaps();
+// The sheet's file, under the working directory.
+std::string bitmap_path(int id);
 const Surface& bitmap(int id);
 // True when the sheet came from its file (decoding it first if need be).
 bool bitmap_from_file(int id);
+// True when load_bitmaps found the sheet's file at its size and no decode
+// has refused it since; decodes nothing.
+bool bitmap_found(int id);
 
 // Reads a PNG of at most kMaxPngBytes; with want_width and want_height
 // above 0, a file whose header declares another size is refused undecoded.

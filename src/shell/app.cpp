@@ -11,6 +11,7 @@
 #include "shell/scene_table.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
+#include "shell/start_files.h"
 #include "shell/window_pos.h"
 
 namespace {
@@ -21,7 +22,7 @@ constexpr int kFpsDigitPitch = 10;  // digit d at x = 10 d of the digit sheet
 constexpr int kFpsX = 684;
 constexpr int kFpsY = 10;
 constexpr int kFpsSheet = 101;
-constexpr int kSoundLoadFailure = -1;
+constexpr int kStartFileFailure = -1;  // a file the start needs cannot be read
 
 void on_create() {
   platform::rand_seed(g_fixed_seed ? *g_fixed_seed : platform::seed_from_time());
@@ -30,7 +31,8 @@ void on_create() {
   g_fps_sample_frames = g_fps_frames;
   gdi_setup();
   load_hai_table();
-  if (!load_sound_files()) platform::exit_program(kSoundLoadFailure);
+  if (!load_sound_files()) platform::exit_program(kStartFileFailure);
+  if (g_sheets_required && !check_bitmap_sheets()) platform::exit_program(kStartFileFailure);
   remove_interrupted_saves();
 }
 
@@ -64,6 +66,7 @@ platform::WindowConfig app_window_config() {
 
 int app_main() {
   reset_program_state();
+  g_sheets_required = true;
   return platform::run_window(app_window_config());
 }
 

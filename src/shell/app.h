@@ -5,8 +5,9 @@
 
 #include "platform/platform.h"
 
-// Start-up: from a fresh program state, reads the window position, opens the
-// window and runs the loop; returns the loop's exit code.
+// Start-up of the windowed program: from a fresh program state that requires
+// the bitmap sheets, reads the window position, opens the window and runs the
+// loop; returns the loop's exit code.
 int app_main();
 
 // The window as app_main opens it (position read from data\win_xy.dat).

@@ -9,10 +9,15 @@ struct ShellState {
   int notice_frames = 0;  // frames left of the on-table notice after a toggle key
   int notice_kind = 0;    // 3 drawn-and-discarded display, 4 knitted-straight support
   int fps = 0;                       // measured frames per second, 0 in the first second
-  int fps_frames = 0;                // frames counted so far
-  int fps_sample_frames = 0;         // frame count at the last sample
+  // Unsigned, so that the counts wrap after 2^32 frames (16 months at
+  // 100 a second) and their difference still holds the frames between them.
+  std::uint32_t fps_frames = 0;         // frames counted so far
+  std::uint32_t fps_sample_frames = 0;  // frame count at the last sample
   std::uint32_t fps_sample_ms = 0;   // clock (ms) at the last sample
   std::optional<std::uint32_t> fixed_seed;  // replaces the time seed at window creation when set
+  // Set by app_main: the windowed program does not start without the sheets
+  // its screens draw from; the headless driver draws a missing one plain.
+  bool sheets_required = false;
 };
 extern ShellState g_shell_state;
 
@@ -23,6 +28,7 @@ inline auto& g_fps_frames = g_shell_state.fps_frames;
 inline auto& g_fps_sample_frames = g_shell_state.fps_sample_frames;
 inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
 inline auto& g_fixed_seed = g_shell_state.fixed_seed;
+inline auto& g_sheets_required = g_shell_state.sheets_required;
 
 // No notice, no frame counted, the time seed.
 void reset_shell_state();

@@ -1,7 +1,6 @@
 #include "shell/sound_player.h"
 
 #include <string>
-#include <vector>
 
 #include "base/options.h"
 #include "base/sound.h"
@@ -19,25 +18,6 @@ int first_request(const int* flags, int count) {
 }
 
 }  // namespace
-
-bool load_sound_files() {
-  std::vector<std::string> files;
-  for (int i = 0; i < kSoundEffects; ++i) files.emplace_back(se_file(i));
-  for (int i = 0; i < kVoices; ++i) files.emplace_back(voice_file(i));
-  // Only a file that cannot be opened or read whole stops the program; an
-  // empty one reads whole, and so does one of any size. Whether a file can
-  // be played is found when it is: one that cannot is not played. The
-  // message's second line names the file, so a start from the wrong folder
-  // or before the sounds were generated says what is missing.
-  for (const std::string& file : files) {
-    const std::string path = platform::native_path(file);
-    if (!platform::file_reads_whole(path)) {
-      platform::message_box("wavファイルが正しく読み込めませんでした\n" + path, "エラーにより強制終了します");
-      return false;
-    }
-  }
-  return true;
-}
 
 void play_pending_voice() {
   const int i = first_request(g_voice_request, kVoices);

@@ -120,14 +120,17 @@ TEST_F(FileLinks, OnlyTheFilesOwnStaleTemporariesAreRemoved) {
   EXPECT_EQ(platform::remove_stale_temporaries("missing/restart.dat"), 0);
 }
 
-TEST_F(FileLinks, TheTemporariesOfALinkedFileAreLookedForBesideItsTarget) {
+// The one beside the link was left before the file became a link.
+TEST_F(FileLinks, TheTemporariesOfALinkedFileAreLookedForBesideItsTargetAndBesideTheLink) {
   put("shared/save.dat", "target");
   put("shared/.save.dat.Ab12Cd", "left");
+  put("data/.save.dat.Ef34Gh", "left before the link");
   age("shared/.save.dat.Ab12Cd", std::chrono::hours(2));
-  fs::create_directories("data");
+  age("data/.save.dat.Ef34Gh", std::chrono::hours(2));
   fs::create_symlink("../shared/save.dat", "data/save.dat");
-  EXPECT_EQ(platform::remove_stale_temporaries("data/save.dat"), 1);
+  EXPECT_EQ(platform::remove_stale_temporaries("data/save.dat"), 2);
   EXPECT_EQ(names_in("shared"), std::set<std::string>{"save.dat"});
+  EXPECT_EQ(names_in("data"), std::set<std::string>{"save.dat"});
 }
 
 TEST_F(FileLinks, AFileReadsWholeAtAnySizeButOnlyARegularOne) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 #include "base/options.h"
 #include "base/scene_state.h"
@@ -104,7 +105,18 @@ TEST_F(Frame, FrameRateIsFramesPerElapsedSecond) {
   const int fps = fps_tick();
   EXPECT_GE(fps, 74);
   EXPECT_LE(fps, 75);
-  EXPECT_EQ(g_fps_sample_frames, 1001);
+  EXPECT_EQ(g_fps_sample_frames, 1001u);
+}
+
+// The count at its largest: the next frame wraps it to 0, and the rate
+// still comes from the 150 frames of the last two seconds.
+TEST_F(Frame, FrameRateHoldsWhenTheFrameCountWraps) {
+  using Count = decltype(ShellState::fps_frames);
+  g_fps_frames = std::numeric_limits<Count>::max();
+  g_fps_sample_frames = g_fps_frames - 149;
+  g_fps_sample_ms = platform::clock_ms() - 2000;
+  EXPECT_EQ(fps_tick(), 75);
+  EXPECT_EQ(g_fps_sample_frames, Count{0});
 }
 
 TEST_F(Frame, EscapeWritesTheWindowPositionAndQuits) {

@@ -8,6 +8,7 @@
 #include "platform/headless/headless.h"
 #include "shell/app.h"
 #include "shell/sound_player.h"
+#include "shell/start_files.h"
 #include "support/test_workdir.h"
 #include "support/wave_builder.h"
 #include "table/shout.h"

@@ -9,11 +9,39 @@ namespace sdl {
 
 namespace {
 
-bool ensure_video() {
-  if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
-  std::fprintf(stderr, "ruvelka: no video: %s\n", SDL_GetError());
-  return false;
+constexpr const char* kStartFailed = "エラーにより強制終了します";
+constexpr const char* kNeedsDesktop = "このゲームにはグラフィカルなデスクトップ (DISPLAY または WAYLAND_DISPLAY) が必要です\n";
+
+bool set_in_environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// The displays the environment names, for saying which could not be reached.
+std::string named_displays() {
+  std::string names;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (set_in_environment(name)) names += (names.empty() ? "" : " / ") + std::string(name) + "=" + std::getenv(name);
+  return names;
+}
+
+// Why no window can open, or "" when video runs. A driver named in
+// SDL_VIDEODRIVER is the user's choice and taken as it comes; otherwise only
+// a desktop's display will do, since SDL would fall back to drawing off
+// screen and the game would run unseen.
+std::string start_video() {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return "";
+  const bool chosen = set_in_environment("SDL_VIDEODRIVER");
+  if (!chosen && named_displays().empty()) return std::string(kNeedsDesktop) + "DISPLAY も WAYLAND_DISPLAY も設定されていません";
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    const std::string error = SDL_GetError();
+    if (chosen) return "画面を開けません\n" + error;
+    return std::string(kNeedsDesktop) + named_displays() + " に接続できません\n" + error;
+  }
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if (chosen || (driver != "offscreen" && driver != "dummy")) return "";
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return std::string(kNeedsDesktop) + named_displays() + " に接続できません";
 }
 
 // Moves the window so that its outer corner, frame included, lands at
@@ -112,8 +140,10 @@ int run_window(const WindowConfig& config) {
   sdl::g_config = config;
   sdl::g_quit = false;
   sdl::g_exit_code = 0;
-  if (!sdl::ensure_video() || !sdl::create_window()) {
-    std::fprintf(stderr, "ruvelka: cannot open the window: %s\n", SDL_GetError());
+  std::string failure = sdl::start_video();
+  if (failure.empty() && !sdl::create_window()) failure = std::string("ウィンドウを開けません\n") + SDL_GetError();
+  if (!failure.empty()) {
+    message_box(failure, sdl::kStartFailed);
     sdl::release_sdl();
     return 1;
   }
@@ -139,7 +169,7 @@ Rect window_rect() {
 
 std::vector<Rect> display_rects() {
   std::vector<Rect> rects;
-  if (!sdl::ensure_video()) return rects;
+  if (!sdl::start_video().empty()) return rects;
   for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
     SDL_Rect usable{0, 0, 0, 0};
     if (SDL_GetDisplayUsableBounds(i, &usable) == 0 && usable.w > 0 && usable.h > 0)
