@@ -20,7 +20,6 @@ class TileDraw : public TableTest {
  protected:
   void SetUp() override {
     TableTest::SetUp();
-    reset_gdi_state();
     build_mid_hand();
     g_options[opt_tile_animation] = 1;
   }
