@@ -16,6 +16,3 @@ inline auto& g_scene = g_scene_state.scene;
 inline auto& g_scene_frame = g_scene_state.scene_frame;
 inline auto& g_mouse_x = g_scene_state.mouse_x;
 inline auto& g_mouse_y = g_scene_state.mouse_y;
-
-// Back to the title scene, the pointer at the origin.
-void reset_scene_state();

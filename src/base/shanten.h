@@ -17,5 +17,3 @@ inline int& g_shanten_pairs = g_shanten.pairs;      // pairs of that reading
 // Evaluates seat 0..3 with hand slot skip_slot 0..13 left out: the seat's
 // g_hand, the meld count of its g_melds and g_visible_counts.
 void calc_shanten(int seat, int skip_slot);
-
-void reset_shanten_state();

@@ -22,6 +22,3 @@ void request_voice(int character, int shout);
 
 const char* se_file(int effect);     // "wave\\ok.wav" ...
 const char* voice_file(int index);   // "voice\\char1_fuu.wav" ...
-
-// No request left.
-void reset_sound_state();

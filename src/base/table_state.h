@@ -13,20 +13,19 @@ constexpr int kMaxFlowers = 8;
 constexpr int kRiverSlideStart = 8;  // slide-in offset of a new discard
 
 struct HanaRecord {
-  int tiles[kMaxFlowers];  // flowers set aside, in order
-  int count;
-  int pending;             // replacement draws still owed during a flower scene
+  int tiles[kMaxFlowers]{};  // flowers set aside, in order
+  int count{};
+  int pending{};             // replacement draws still owed during a flower scene
 };
 
 struct StandingsEntry {
-  int seat;
-  int zero;       // always 0
-  int character;  // -1 until filled
-  int score;
-  int score_again;
-  int place;      // 0..3
+  int seat{};
+  int zero{};         // always 0
+  int character{-1};  // -1 until filled
+  int score{};
+  int score_again{};
+  int place{};        // 0..3
 };
-constexpr StandingsEntry kUnfilledStanding{0, 0, -1, 0, 0, 0};
 
 // The words of a seat's claim flags on the current discard.
 enum NakiFlag : int { kWinFlag = 0, kPungFlag = 1, kChowFlag = 2, kKongFlag = 3, kNakiFlags = 4 };
@@ -48,24 +47,24 @@ enum ReadyEvalWord : int {
   kEvalValue = 10,      // sum of live copies x points (at most 88) over the 8-point waits
 };
 struct ReadyDiscardEval {
-  int words[kReadyDiscardEvalWords];
+  int words[kReadyDiscardEvalWords]{};
 };
 
 struct SeatState {
-  int false_win;         // 1 after a declared win under 8 points
-  int false_win_timer;   // 400 when set, counted down by the table view
-  int hand_revealed;     // 1 for the winner from frame 10 of the win scene
-  int defend;            // COM defence flag
-  int won;
-  int naki_count;        // pungs, chows and COM kongs this hand
-  int open_naki_count;   // the same without concealed kongs
-  int just_claimed;      // 1 after a pung or chow until the discard
-  int ready_discard_now; // a ready discard exists this turn
-  int was_ready;         // ready at some point
-  int ready_river_size;  // river size then
-  int was_ready_8;       // had an 8-point ready hand at some point
-  int ready_8_river_size;
-  ReadyDiscardEval eval[kHandSlots];
+  int false_win{};          // 1 after a declared win under 8 points
+  int false_win_timer{};    // 400 when set, counted down by the table view
+  int hand_revealed{};      // 1 for the winner from frame 10 of the win scene
+  int defend{};             // COM defence flag
+  int won{};
+  int naki_count{};         // pungs, chows and COM kongs this hand
+  int open_naki_count{};    // the same without concealed kongs
+  int just_claimed{};       // 1 after a pung or chow until the discard
+  int ready_discard_now{};  // a ready discard exists this turn
+  int was_ready{};          // ready at some point
+  int ready_river_size{};   // river size then
+  int was_ready_8{};        // had an 8-point ready hand at some point
+  int ready_8_river_size{};
+  ReadyDiscardEval eval[kHandSlots]{};
 };
 
 // ----------------------------------------------------------- the whole table
@@ -90,7 +89,7 @@ struct TableState {
   int first_dealer{};           // dealer of the wind round's first hand
   int round_wind{};             // 0 East .. 3 North
   int seat_character[kSeats]{}; // 0 the user, 1..6 COM1..COM6; seat 0 always 0
-  StandingsEntry standings[kSeats]{kUnfilledStanding, kUnfilledStanding, kUnfilledStanding, kUnfilledStanding};
+  StandingsEntry standings[kSeats]{};
   int dice[2]{};  // 0..5, drawn beside the dealer
   // turn and claim bookkeeping
   int turn_seat{};            // seat whose flowers are handled / whose turn runs

@@ -9,8 +9,5 @@ struct ViewRequests {
 };
 extern ViewRequests g_view_requests;
 
-// No request pending.
-void reset_view_requests();
-
 inline void request_hover_refresh() { g_view_requests.refresh_hover = 1; }
 inline void request_table_view_reset() { g_view_requests.reset_table_view = 1; }

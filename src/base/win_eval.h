@@ -46,6 +46,3 @@ WinEvaluation evaluate_win_for_scoring(int seat, int tile, int by_discard);
 // The table beside the seat's hand, as the reading and the scorer take it,
 // with the given visible counts.
 WinContext table_context_of(int seat, const int (&visible)[kTileCodes]);
-
-// Zeroes the reading.
-void reset_win_eval_state();

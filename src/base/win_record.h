@@ -22,6 +22,3 @@ struct WinRecord {
   int pattern_points[kYakuCount];  // its points (a count for the counted patterns); 0 when not found
 };
 extern WinRecord g_win_record;  // the hand's win; meaningful while g_hand_drawn is 0 after a win
-
-// No win recorded.
-void reset_win_record_state();

@@ -9,6 +9,3 @@
 // The last scoring; before the first every row holds {0, unit points}.
 extern Scoring g_scoring;
 inline YakuTable& g_yaku_table = g_scoring.table;
-
-// Every row back to {0, unit points}, the totals zero.
-void reset_scorer_state();

@@ -95,7 +95,7 @@ void close_match() {
   std::array<int, kSeats> sorted{};
   std::copy(g_scores, g_scores + kSeats, sorted.begin());
   std::sort(sorted.begin(), sorted.end(), std::greater<>());
-  for (StandingsEntry& entry : g_standings) entry = StandingsEntry{0, 0, -1, 0, 0, 0};
+  for (StandingsEntry& entry : g_standings) entry = StandingsEntry{};
   for (int place = 0; place < kSeats; ++place) {
     for (int k = 0; k < kSeats; ++k) {
       const int seat = seat_after(g_dealer, k);

@@ -30,8 +30,5 @@ inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
 inline auto& g_fixed_seed = g_shell_state.fixed_seed;
 inline auto& g_sheets_required = g_shell_state.sheets_required;
 
-// No notice, no frame counted, the time seed.
-void reset_shell_state();
-
 // The shell floor's reset: every piece of its state back to its fresh value.
 void reset_shell_floor();

@@ -68,5 +68,3 @@ struct RiverDrawState {
   std::array<RiverMemo, kSeats> rivers;  // by seat; written by draw_sutehai only
 };
 extern RiverDrawState g_river_draw_state;
-
-void reset_river_draw_state();

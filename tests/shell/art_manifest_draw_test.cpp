@@ -38,6 +38,12 @@ class ManifestCover : public TableTest {
     start_draw_recording();
   }
 
+  // One moment of a hand, recorded from its first drawing on.
+  static void build(void (*scene)()) {
+    scene();
+    start_draw_recording();
+  }
+
   // Keeps the distinct source rectangles recorded so far.
   void collect() {
     for (const DrawCall& c : g_draw_calls)
@@ -250,21 +256,21 @@ TEST_F(ManifestCover, DealtHandsForEveryDealerStayInsideTheManifest) {
 }
 
 TEST_F(ManifestCover, ScriptedTablesStayInsideTheManifest) {
-  build_mid_hand();
+  build(build_mid_hand);
   all_options_off();
   draw_every_tile_everywhere();
   collect();
-  build_mid_hand();
+  build(build_mid_hand);
   draw_every_meld();
   collect();
-  build_mid_hand();
+  build(build_mid_hand);
   draw_every_overlay();
   collect();
-  build_mid_hand();
+  build(build_mid_hand);
   all_options_off();
   draw_every_aim();
   collect();
-  build_win();
+  build(build_win);
   draw_every_panel();
   collect();
   EXPECT_EQ(outside_the_manifest(), "");

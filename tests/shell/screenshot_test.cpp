@@ -34,6 +34,12 @@ class Screenshot : public TableTest {
     gdi_setup();
   }
 
+  // One moment of a hand, drawn on a surface set up after it.
+  static void build(void (*scene)()) {
+    scene();
+    gdi_setup();
+  }
+
   void shoot(const std::string& name) {
     const char* dir = std::getenv("RUVELKA_SCREENSHOT_DIR");
     if (dir == nullptr) return;
@@ -65,7 +71,7 @@ TEST_F(Screenshot, Deal) {
 }
 
 TEST_F(Screenshot, MidHandWithMeldsFlowersAndLongRivers) {
-  build_mid_hand();
+  build(build_mid_hand);
   g_options[opt_open_hands] = 0;
   draw_table();
   shoot("mid_hand");
@@ -76,7 +82,7 @@ TEST_F(Screenshot, MidHandWithMeldsFlowersAndLongRivers) {
 }
 
 TEST_F(Screenshot, OpenHandsAndOpenWall) {
-  build_mid_hand();
+  build(build_mid_hand);
   g_options[opt_open_hands] = 1;
   g_options[opt_open_wall] = 1;
   for (int i = 0; i < g_wall_count; ++i) g_wall[i] = 1 + i % 9 + 10 * (i / 9 % 3);
@@ -86,7 +92,7 @@ TEST_F(Screenshot, OpenHandsAndOpenWall) {
 }
 
 TEST_F(Screenshot, WinPanel) {
-  build_win();
+  build(build_win);
   draw_win_view();
   shoot("win");
   EXPECT_TRUE(shows(180, 245, 10, 10, 113, 0, 0));
@@ -95,7 +101,7 @@ TEST_F(Screenshot, WinPanel) {
 }
 
 TEST_F(Screenshot, HandResult) {
-  build_win();
+  build(build_win);
   g_scene = SCENE_HAND_RESULT;
   g_options[opt_suspend] = 1;
   draw_hand_result_view();
@@ -105,7 +111,7 @@ TEST_F(Screenshot, HandResult) {
 }
 
 TEST_F(Screenshot, ExhaustiveDraw) {
-  build_exhaustive_draw();
+  build(build_exhaustive_draw);
   draw_table();
   shoot("exhaustive_draw");
   EXPECT_TRUE(shows(270, 325, 180, 70, 112, 0, 0));

@@ -33,7 +33,6 @@ class TableView : public TableTest {
  protected:
   void SetUp() override {
     TableTest::SetUp();
-    reset_gdi_state();
     build_mid_hand();
   }
 };

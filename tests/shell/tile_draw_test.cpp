@@ -20,7 +20,6 @@ class TileDraw : public TableTest {
  protected:
   void SetUp() override {
     TableTest::SetUp();
-    reset_gdi_state();
     build_mid_hand();
     g_options[opt_tile_animation] = 1;
   }
@@ -144,7 +143,8 @@ TEST_F(TileDraw, ARiverDrawnAgainShowsWhatChangedSince) {
   EXPECT_EQ(described(record_calls([] { draw_sutehai(2); })), first);
   // Seat 2's first place is at (421, 207); 3m (31) at the top view's cell (0, 260 + 3 x 52).
   g_river[2][0] = 31;
-  const DrawCall* c = call_at(record_calls([] { draw_sutehai(2); }), 134, 421, 207);
+  const std::vector<DrawCall> changed = record_calls([] { draw_sutehai(2); });
+  const DrawCall* c = call_at(changed, 134, 421, 207);
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(c->sy, 416);
   g_river_tsumogiri[2][0] = 1;

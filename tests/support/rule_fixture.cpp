@@ -7,17 +7,13 @@
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/visible.h"
-#include "com/target/com_target.h"
 #include "com/turn/planner_state.h"
 #include "com/turn/rule_target.h"
+#include "shell/program_state.h"
 #include "support/hand_builder.h"
 
 void RuleTest::SetUp() {
-  reset_table_state();
-  reset_ai_record_state();
-  reset_planner_state();
-  reset_visible_state();
-  reset_com_target_state();
+  reset_program_state();
   SeatAiRecord& ai = AI[kSeat];
   ai.min_shanten = 1;
   std::fill(std::begin(ai.hai_syanten), std::end(ai.hai_syanten), 1);

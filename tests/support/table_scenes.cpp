@@ -5,6 +5,7 @@
 #include "base/scene_state.h"
 #include "base/scenes.h"
 #include "base/table_state.h"
+#include "shell/program_state.h"
 #include "support/hand_builder.h"
 #include "table/win_record.h"
 
@@ -30,7 +31,7 @@ void set_flowers(int seat, std::string_view flowers) {
 }
 
 void build_mid_hand() {
-  reset_table_state();
+  reset_program_state();
   g_dealer = 2;
   g_first_dealer = 1;
   g_round_wind = 1;

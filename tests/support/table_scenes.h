@@ -1,5 +1,7 @@
-// Table states for the drawing tests and the screenshots: each writes the
-// table records (on top of a reset table) for one moment of a hand.
+// Table states for the drawing tests and the screenshots: each starts from
+// the program's fresh state (reset_program_state) and writes the table
+// records of one moment of a hand. What a test sets up for drawing comes
+// after it.
 #pragma once
 
 #include <initializer_list>
@@ -18,7 +20,7 @@ void add_discards(int seat, std::string_view tiles, int grey_every = 0);
 
 void set_flowers(int seat, std::string_view flowers);
 
-// Mid-hand, on a freshly reset table: every seat with melds of every kind, flowers, long rivers (seat
+// Mid-hand: every seat with melds of every kind, flowers, long rivers (seat
 // 0 and seat 3 with 25 discards), the user's turn with a drawn tile; dealer
 // 2, first dealer 1, south round, scores of both signs.
 void build_mid_hand();

@@ -111,5 +111,3 @@ int best_live_ready_value(int seat);
 
 // The seat's 14 hand slots that hold a flower.
 int flowers_in_hand(int seat);
-
-void reset_claim_protocol_state();

@@ -37,5 +37,3 @@ void com_discard(int seat, int slot);
 // The computer players' records of one hand cleared for a new hand: every
 // seat's target, the safety marks and the ready-discard records.
 void clear_com_hand_records();
-
-void reset_com_turn_state();

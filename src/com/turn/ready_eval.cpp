@@ -1,5 +1,5 @@
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 
 #include "base/ai_record.h"
 #include "base/table_state.h"
@@ -148,4 +148,6 @@ void ai_pick_ready_discard(int seat) {
   commit_or_release(seat, choice);
 }
 
-void invalidate_ready_records(int seat) { std::memset(g_seat_state[seat].eval, 0, sizeof g_seat_state[seat].eval); }
+void invalidate_ready_records(int seat) {
+  std::fill(std::begin(g_seat_state[seat].eval), std::end(g_seat_state[seat].eval), ReadyDiscardEval{});
+}
