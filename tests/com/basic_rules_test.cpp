@@ -101,6 +101,31 @@ TEST_F(BasicRules, DeadTilesOnlyAgainstADangerousTable) {
   EXPECT_EQ(run(kDeadTile, 0).tile, tile("7z")) << "an honour all of whose copies are accounted for comes first";
 }
 
+// A 3 is dead when every run through it lacks a tile whose copies are all
+// accounted for: 2 and 4 gone (10), 1 and 4 (11), or 2 and 5 (12). The live
+// 5m before it in the pool is never taken.
+TEST_F(BasicRules, DeadSuitedTileNeedsEveryRunBlocked) {
+  meld_others();
+  g_wall_count = 3;
+  const struct {
+    const char* visible;
+    const char* dead;  // "" none
+    int subcode;
+  } cases[] = {
+      {"333p 2222p 4444p", "3p", 10},
+      {"333p 1111p 4444p", "3p", 11},
+      {"333p 2222p 5555p", "3p", 12},
+      {"333p 2222p", "", 0},  // 3-4-5 is still open
+  };
+  for (const auto& c : cases) {
+    set_hand("5m 3p 9s 1234567z");
+    set_visible(c.visible);
+    const Proposal p = run(kDeadTile, 0);
+    EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
+    EXPECT_EQ(p.subcode, c.subcode) << c.visible;
+  }
+}
+
 TEST_F(BasicRules, SafeTilesPreferTheSeatBefore) {
   set_hand("5m 5p 5s 7z 1234z 99s");
   g_seat_state[kSeat].defend = 1;

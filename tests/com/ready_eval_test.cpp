@@ -13,6 +13,7 @@
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
+#include "com/turn/ready_eval_choice.h"
 #include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
@@ -130,6 +131,60 @@ TEST_F(ReadyEval, TwoTilesOfAThirdSuitAreThrownForAOneSuitHand) {
   EXPECT_EQ(g_seat_state[kSeat].ready_discard_now, 1);
   EXPECT_EQ(record(slot_of(tile("7p")))[kEvalMaxPoints], 0);
   expect_committed("7p", 14);
+}
+
+// The choice read from records written by hand: each free slot's record
+// names its tile, the words after it as given (the rest 0).
+class ReadyChoiceTest : public ReadyEval {
+ protected:
+  void records(const char* hand) {
+    prepare(hand);
+    for (int s = 0; s < kHandSlots; ++s) {
+      std::fill(std::begin(g_seat_state[kSeat].eval[s].words), std::end(g_seat_state[kSeat].eval[s].words), 0);
+      g_seat_state[kSeat].eval[s].words[kEvalTile] = is_free_slot(g_hand[kSeat][s]) ? tile_of(g_hand[kSeat][s]) : 0;
+    }
+  }
+  // Words from max_points on: max, min, live at max, live at min, live 8+, 7+, 6+, wait kind, live 1+, value.
+  void set_record(int slot, std::array<int, kReadyDiscardEvalWords - 1> words) {
+    std::copy(words.begin(), words.end(), g_seat_state[kSeat].eval[slot].words + 1);
+  }
+  ReadyChoice choose() {
+    ReadyChoice c{};
+    choose_ready_discard(kSeat, c);
+    return c;
+  }
+};
+
+// Slot 0's two 8-point waits with four live copies (value 32) beat the
+// 7z's single 12-point copy (value 12) once criterion 1 has taken the 7z.
+TEST_F(ReadyChoiceTest, GreaterValueFromSlotZero) {
+  records("123m 456p 789s 111z 5m 7z");
+  set_record(0, {8, 8, 4, 4, 4, 4, 4, 0, 4, 32});
+  set_record(slot_of(tile("7z")), {12, 12, 1, 1, 1, 1, 1, 0, 1, 12});
+  const ReadyChoice c = choose();
+  EXPECT_EQ(c.slot, 0);
+  EXPECT_EQ(c.subcode, 4);
+}
+
+// Two bamboo beside one suit: criterion 15 throws the first of them, but
+// not for a half-flush aim that holds honours without an honour pung.
+TEST_F(ReadyChoiceTest, ThinSuitUnlessAHalfFlushKeepsItsHonours) {
+  const struct {
+    const char* hand;
+    int target;
+    int subcode;  // 15: the 5s; 0: slot 0 kept
+  } cases[] = {
+      {"123456789m 111z 57s", kYaku31HalfFlush, 15},
+      {"12345678m 11z 22z 57s", kYaku31HalfFlush, 0},
+      {"12345678m 11z 22z 57s", 0, 15},
+  };
+  for (const auto& k : cases) {
+    records(k.hand);
+    g_ai_target_yaku[kSeat] = k.target;
+    const ReadyChoice c = choose();
+    EXPECT_EQ(c.subcode, k.subcode) << k.hand << " aim " << k.target;
+    EXPECT_EQ(c.slot, k.subcode == 0 ? 0 : slot_of(tile("5s"))) << k.hand << " aim " << k.target;
+  }
 }
 
 // A flower in the hand or fewer than four tiles in the wall: nothing is

@@ -170,6 +170,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"333456p 8p", "7p", kNone},
       {"3345p", "6p", chow(H, 781), chow(L, 783)},
       {"1123p", "4p", chow(H, 781), chow(L, 783)},
+      {"3345p", "6p", kNone, kNone, {.blocks = 5}},
       {"4456p", "5p", chow(M, 772), chow(M, 778)},
       {"3455p", "6p", chow(H, 761), chow(L, 763)},
       {"3455p", "6p", kNone, kSkip, {.visible = "44p"}},
