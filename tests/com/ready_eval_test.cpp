@@ -133,59 +133,71 @@ TEST_F(ReadyEval, TwoTilesOfAThirdSuitAreThrownForAOneSuitHand) {
   expect_committed("7p", 14);
 }
 
-// The choice read from records written by hand: each free slot's record
-// names its tile, the words after it as given (the rest 0).
-class ReadyChoiceTest : public ReadyEval {
- protected:
-  void records(const char* hand) {
-    prepare(hand);
-    for (int s = 0; s < kHandSlots; ++s) {
-      std::fill(std::begin(g_seat_state[kSeat].eval[s].words), std::end(g_seat_state[kSeat].eval[s].words), 0);
-      g_seat_state[kSeat].eval[s].words[kEvalTile] = is_free_slot(g_hand[kSeat][s]) ? tile_of(g_hand[kSeat][s]) : 0;
-    }
-  }
-  // Words from max_points on: max, min, live at max, live at min, live 8+, 7+, 6+, wait kind, live 1+, value.
-  void set_record(int slot, std::array<int, kReadyDiscardEvalWords - 1> words) {
-    std::copy(words.begin(), words.end(), g_seat_state[kSeat].eval[slot].words + 1);
-  }
-  ReadyChoice choose() {
-    ReadyChoice c{};
-    choose_ready_discard(kSeat, c);
-    return c;
-  }
+// Words of a record from max_points on: max, min, live at max, live at min,
+// live 8+, 7+, 6+, wait kind, live 1+, value.
+using Words = std::array<int, kReadyDiscardEvalWords - 1>;
+
+// The choice read from records written by hand: every free slot's record
+// names its tile; the first slot holding each listed tile gets its words.
+struct ChoiceCase {
+  const char* name;
+  const char* hand;
+  std::vector<std::pair<const char*, Words>> records;
+  const char* chosen;  // the first slot holding it
+  int subcode;
+  int target = 0, variant = 0;
 };
 
-// Slot 0's two 8-point waits with four live copies (value 32) beat the
-// 7z's single 12-point copy (value 12) once criterion 1 has taken the 7z.
-TEST_F(ReadyChoiceTest, GreaterValueFromSlotZero) {
-  records("123m 456p 789s 111z 5m 7z");
-  set_record(0, {8, 8, 4, 4, 4, 4, 4, 0, 4, 32});
-  set_record(slot_of(tile("7z")), {12, 12, 1, 1, 1, 1, 1, 0, 1, 12});
-  const ReadyChoice c = choose();
-  EXPECT_EQ(c.slot, 0);
-  EXPECT_EQ(c.subcode, 4);
+constexpr const char* kSevenSingles = "123m 456p 789s 111z 5m 7z";
+constexpr Words kSingle8{8, 8, 2, 2, 2, 2, 2, 1, 2, 16};  // an 8-point single wait, two live copies
+
+const ChoiceCase kChoices[] = {
+    // Slot 0's 8-point waits, four live (value 32), beat the 7z's one 12-point copy (value 12).
+    {"GreaterValueFromSlotZero", kSevenSingles,
+     {{"1m", {8, 8, 4, 4, 4, 4, 4, 0, 4, 32}}, {"7z", {12, 12, 1, 1, 1, 1, 1, 0, 1, 12}}}, "1m", 4},
+    {"OnePointIsHigherThanNone", kSevenSingles, {{"7z", {1, 1, 4, 4, 0, 0, 0, 0, 4, 0}}}, "7z", 1},
+    // The 5m's 7-point wait is dead; its live 6-point copy beats the 1m's 5 points.
+    {"SixPointCopiesWhenNoneReachSeven", kSevenSingles,
+     {{"1m", {5, 5, 4, 4, 0, 0, 0, 0, 4, 0}}, {"5m", {7, 6, 0, 1, 0, 0, 1, 0, 1, 0}}}, "5m", 8},
+    {"EqualSingleWaitsTakeTheMiddleRank", kSevenSingles, {{"1m", kSingle8}, {"5m", kSingle8}, {"7z", kSingle8}},
+     "5m", 30},
+    {"NoHonourAmongTheMiddleRanks", kSevenSingles, {{"1m", kSingle8}, {"7z", kSingle8}}, "1m", 1},
+    // White and green dragon pungs, no red: the 7-point edge wait gives way to a single wait.
+    {"TwoDragonPungsWaitOnASingleTile", "123m 456p 9s 1z 555z 666z",
+     {{"1m", {7, 7, 2, 2, 0, 2, 2, 2, 2, 0}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "9s", 17},
+    // 123m 234p 345s is the whole template 27 of row 0 from 1.
+    {"HonourPairGivenUpBesideAWholeTemplate", "123m 234p 345s 11z 567z",
+     {{"1z", {6, 6, 1, 1, 0, 0, 1, 0, 1, 0}}, {"7z", {7, 7, 1, 1, 0, 1, 1, 0, 1, 0}}}, "1z", 16,
+     kYaku27MixedShiftedChows, 1},
+    // Two bamboo beside one suit: criterion 15 throws the first of them, but
+    // not for a half flush holding honours without an honour pung.
+    {"ThinBambooBesideAnHonourPung", "123456789m 111z 57s", {}, "5s", 15, kYaku31HalfFlush},
+    {"HalfFlushKeepsItsHonours", "12345678m 11z 22z 57s", {}, "1m", 0, kYaku31HalfFlush},
+    {"ThinBambooWithoutAnAim", "12345678m 11z 22z 57s", {}, "5s", 15},
+};
+
+class ReadyChoices : public ReadyEval, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ReadyChoices, ChoosesByTheCriteria) {
+  const ChoiceCase& k = GetParam();
+  prepare(k.hand);
+  g_ai_target_yaku[kSeat] = k.target;
+  g_ai_target_variant[kSeat] = k.variant;
+  for (int s = 0; s < kHandSlots; ++s) {
+    int* w = g_seat_state[kSeat].eval[s].words;
+    std::fill(w, w + kReadyDiscardEvalWords, 0);
+    w[kEvalTile] = is_free_slot(g_hand[kSeat][s]) ? tile_of(g_hand[kSeat][s]) : 0;
+  }
+  for (const auto& [t, words] : k.records)
+    std::copy(words.begin(), words.end(), g_seat_state[kSeat].eval[slot_of(tile(t))].words + 1);
+  ReadyChoice c{};
+  choose_ready_discard(kSeat, c);
+  EXPECT_EQ(c.slot, slot_of(tile(k.chosen)));
+  EXPECT_EQ(c.subcode, k.subcode);
 }
 
-// Two bamboo beside one suit: criterion 15 throws the first of them, but
-// not for a half-flush aim that holds honours without an honour pung.
-TEST_F(ReadyChoiceTest, ThinSuitUnlessAHalfFlushKeepsItsHonours) {
-  const struct {
-    const char* hand;
-    int target;
-    int subcode;  // 15: the 5s; 0: slot 0 kept
-  } cases[] = {
-      {"123456789m 111z 57s", kYaku31HalfFlush, 15},
-      {"12345678m 11z 22z 57s", kYaku31HalfFlush, 0},
-      {"12345678m 11z 22z 57s", 0, 15},
-  };
-  for (const auto& k : cases) {
-    records(k.hand);
-    g_ai_target_yaku[kSeat] = k.target;
-    const ReadyChoice c = choose();
-    EXPECT_EQ(c.subcode, k.subcode) << k.hand << " aim " << k.target;
-    EXPECT_EQ(c.slot, k.subcode == 0 ? 0 : slot_of(tile("5s"))) << k.hand << " aim " << k.target;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Records, ReadyChoices, ::testing::ValuesIn(kChoices),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A flower in the hand or fewer than four tiles in the wall: nothing is
 // read or written.

@@ -372,6 +372,7 @@ TEST_F(TableView, ChoicesRedrawTheirTilesInTheOtherFace) {
     return rows;
   };
   EXPECT_EQ(kong_rows(), std::vector<int>(4, 3 * 62 + 310));
+  EXPECT_NE(call_at(record_calls([] { draw_kong_choice(); }), 104, 100, 610), nullptr) << "the prompt strip";
   g_options[opt_open_hands] = 1;
   EXPECT_EQ(kong_rows(), std::vector<int>(4, 3 * 62));
   g_options[opt_open_hands] = 0;

@@ -176,6 +176,7 @@ TEST_F(SuitClaims, OneSuit) {
       {"3455p", "6p", kNone, kSkip, {.visible = "44p"}},
       {"3455p", "6p", kNone, kSkip, {.blocks = 5}},
       {"2233456p", "7p", chow(H, 751), chow(L, 753)},
+      {"2233456p", "7p", kNone, kNone, {.blocks = 5}},
       {"2345566p", "7p", chow(H, 741), chow(L, 743)},
       {"3344567p", "5p", chow(H, 731), chow(L, 733)},
       {"2345p", "6p", chow(H, 721), chow(L, 723)},
