@@ -148,6 +148,8 @@ struct ChoiceCase {
   int target = 0, variant = 0;
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
 constexpr const char* kSevenSingles = "123m 456p 789s 111z 5m 7z";
 constexpr Words kSingle8{8, 8, 2, 2, 2, 2, 2, 1, 2, 16};  // an 8-point single wait, two live copies
 
@@ -165,9 +167,16 @@ const ChoiceCase kChoices[] = {
     // White and green dragon pungs, no red: the 7-point edge wait gives way to a single wait.
     {"TwoDragonPungsWaitOnASingleTile", "123m 456p 9s 1z 555z 666z",
      {{"1m", {7, 7, 2, 2, 0, 2, 2, 2, 2, 0}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "9s", 17},
+    {"NoSingleWaitForAnEightPointEdge", "123m 456p 9s 1z 555z 666z",
+     {{"1m", {8, 8, 2, 2, 2, 2, 2, 2, 2, 16}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "1m", 1},
+    {"NoSingleWaitBesideOneDragonPung", "123m 456p 29s 1z 555z 66z",
+     {{"1m", {7, 7, 2, 2, 0, 2, 2, 2, 2, 0}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "1m", 1},
     // 123m 234p 345s is the whole template 27 of row 0 from 1.
     {"HonourPairGivenUpBesideAWholeTemplate", "123m 234p 345s 11z 567z",
      {{"1z", {6, 6, 1, 1, 0, 0, 1, 0, 1, 0}}, {"7z", {7, 7, 1, 1, 0, 1, 1, 0, 1, 0}}}, "1z", 16,
+     kYaku27MixedShiftedChows, 1},
+    {"TheHonourPairStaysWhileATemplateTileIsMissing", "123m 234p 346s 11z 567z",
+     {{"1z", {6, 6, 1, 1, 0, 0, 1, 0, 1, 0}}, {"7z", {7, 7, 1, 1, 0, 1, 1, 0, 1, 0}}}, "7z", 1,
      kYaku27MixedShiftedChows, 1},
     // Two bamboo beside one suit: criterion 15 throws the first of them, but
     // not for a half flush holding honours without an honour pung.
