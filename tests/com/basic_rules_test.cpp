@@ -101,6 +101,54 @@ TEST_F(BasicRules, DeadTilesOnlyAgainstADangerousTable) {
   EXPECT_EQ(run(kDeadTile, 0).tile, tile("7z")) << "an honour all of whose copies are accounted for comes first";
 }
 
+// A 3 is dead when every run through it lacks a tile whose copies are all
+// accounted for: 2 and 4 gone (10), 1 and 4 (11), or 2 and 5 (12). The live
+// 5m before it in the pool is never taken.
+TEST_F(BasicRules, DeadSuitedTileNeedsEveryRunBlocked) {
+  meld_others();
+  g_wall_count = 3;
+  const struct {
+    const char* visible;
+    const char* dead;  // "" none
+    int subcode;
+  } cases[] = {
+      {"333p 2222p 4444p", "3p", 10},
+      {"333p 1111p 4444p", "3p", 11},
+      {"333p 2222p 5555p", "3p", 12},
+      {"333p 2222p", "", 0},  // 3-4-5 is still open
+  };
+  for (const auto& c : cases) {
+    set_hand("5m 3p 9s 1234567z");
+    set_visible(c.visible);
+    const Proposal p = run(kDeadTile, 0);
+    EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
+    EXPECT_EQ(p.subcode, c.subcode) << c.visible;
+  }
+}
+
+// Nobody else has called: the table turns dangerous with three honour kinds
+// wholly visible, or four wholly seen (own copies counted).
+TEST_F(BasicRules, DeadHonoursMakeTheTableDangerous) {
+  g_wall_count = 3;
+  const struct {
+    const char* visible;
+    const char* dead;  // "" none
+    int subcode;
+  } cases[] = {
+      {"3333m 222m 5555z 6666z", "", 0},
+      {"3333m 222m 5555z 6666z 7777z", "2m", 10},
+      {"111z 222z 333z", "", 0},
+      {"111z 222z 333z 444z", "1z", 0},  // held once, three visible: all accounted for
+  };
+  for (const auto& c : cases) {
+    set_hand("2m 9p 19s 1234z");
+    set_visible(c.visible);
+    const Proposal p = run(kDeadTile, 0);
+    EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
+    EXPECT_EQ(p.subcode, c.subcode) << c.visible;
+  }
+}
+
 TEST_F(BasicRules, SafeTilesPreferTheSeatBefore) {
   set_hand("5m 5p 5s 7z 1234z 99s");
   g_seat_state[kSeat].defend = 1;
@@ -137,6 +185,16 @@ TEST_F(BasicRules, ThinSuitStrictTakesOnlyNeutralTiles) {
   const Proposal p = run(thin_suit(3), 0);
   EXPECT_EQ(p.tile, tile("1m")) << "characters held twice while bamboo is void";
   EXPECT_EQ(p.subcode, 3);
+}
+
+// A suit held once or twice while either other suit is void, in each suit.
+TEST_F(BasicRules, ThinSuitBesideEitherVoidSuit) {
+  for (const char* hand : {"12m 345s 678s 11z 234z", "12p 345s 678s 11z 234z", "12s 345p 678p 11z 234z"}) {
+    set_hand(hand);
+    const Proposal p = run(thin_suit(0), 0);
+    EXPECT_EQ(p.tile, parse_tiles(hand).at(0)) << hand;
+    EXPECT_EQ(p.subcode, 0) << hand;
+  }
 }
 
 TEST_F(BasicRules, ThinSuitFallsBackToHonoursThenSingles) {

@@ -126,6 +126,7 @@ const RestCase kRests[] = {
     {"BesideAMeldThePairAndRunFoldIntoPairs", "11234m 9p", 1, PairCount::kAdd, {1, 0, 2, 0}},
     {"TwoRunsAreTwoSets", "123m 456p", 1, PairCount::kAdd, {3, 0, 0, 0}},
     {"ARunWithADoubledTileIsASetAndAPair", "1223m 456p", 1, PairCount::kAdd, {2, 0, 1, 0}},
+    {"AGapBeforeThePairIsNoRun", "1344m", 1, PairCount::kAdd, {1, 0, 1, 1}},
     {"APungBeforeThePairs", "555s 66s", 1, PairCount::kAdd, {2, 1, 1, 0}},
     {"TwoPairsCountTwo", "1133m", 1, PairCount::kAdd, {1, 0, 2, 0}},
     {"TwoPairsCountOneWhereAPairIsAPair", "1133m", 1, PairCount::kSetOne, {1, 0, 1, 0}},

@@ -200,4 +200,24 @@ TEST_F(Planner, LonePairStaysWithANeighbourOrASecondPair) {
   EXPECT_EQ(pool(), parse_tiles("55s 77z")) << "an honour pair in hand makes two pairs";
 }
 
+// Beside the row's one pair, an end pair of the hand (1-1 without 2 or 3,
+// 9-9 without 8 or 7) is a second pair and the row's pair stays.
+TEST_F(Planner, AnEndPairWithoutNeighboursIsASecondPair) {
+  const struct {
+    const char* counted;  // the hand besides the row's 55s
+    bool kept;
+  } cases[] = {
+      {"99p", true}, {"899p", false}, {"799p", false}, {"999p", false},
+      {"11m", true}, {"112m", false}, {"113m", false},
+  };
+  for (const auto& c : cases) {
+    set_pool("55s 7z");
+    set_row({25});
+    std::fill(std::begin(g_hand_counts), std::end(g_hand_counts), 0);
+    for (int t : parse_tiles(c.counted)) ++g_hand_counts[t];
+    strip_lone_pair();
+    EXPECT_EQ(pool(), parse_tiles(c.kept ? "55s 7z" : "7z")) << c.counted;
+  }
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include "com/target/com_target.h"
 #include "com/turn/cascade_places.h"
 #include "com/turn/planner_state.h"
+#include "com/turn/ready_eval_choice.h"
 #include "support/hai_table_once.h"
 #include "support/hand_builder.h"
 #include "support/table_fixture.h"
@@ -156,6 +157,81 @@ TEST_F(ReadyEval, TwoTilesOfAThirdSuitAreThrownForAOneSuitHand) {
   EXPECT_EQ(record(slot_of(tile("7p")))[kEvalMaxPoints], 0);
   expect_committed("7p", 14);
 }
+
+// Words of a record from max_points on: max, min, live at max, live at min,
+// live 8+, 7+, 6+, wait kind, live 1+, value.
+using Words = std::array<int, kReadyDiscardEvalWords - 1>;
+
+// The choice read from records written by hand: every free slot's record
+// names its tile; the first slot holding each listed tile gets its words.
+struct ChoiceCase {
+  const char* name;
+  const char* hand;
+  std::vector<std::pair<const char*, Words>> records;
+  const char* chosen;  // the first slot holding it
+  int subcode;
+  int target = 0, variant = 0;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
+constexpr const char* kSevenSingles = "123m 456p 789s 111z 5m 7z";
+constexpr Words kSingle8{8, 8, 2, 2, 2, 2, 2, 1, 2, 16};  // an 8-point single wait, two live copies
+
+const ChoiceCase kChoices[] = {
+    // Slot 0's 8-point waits, four live (value 32), beat the 7z's one 12-point copy (value 12).
+    {"GreaterValueFromSlotZero", kSevenSingles,
+     {{"1m", {8, 8, 4, 4, 4, 4, 4, 0, 4, 32}}, {"7z", {12, 12, 1, 1, 1, 1, 1, 0, 1, 12}}}, "1m", 4},
+    {"OnePointIsHigherThanNone", kSevenSingles, {{"7z", {1, 1, 4, 4, 0, 0, 0, 0, 4, 0}}}, "7z", 1},
+    // The 5m's 7-point wait is dead; its live 6-point copy beats the 1m's 5 points.
+    {"SixPointCopiesWhenNoneReachSeven", kSevenSingles,
+     {{"1m", {5, 5, 4, 4, 0, 0, 0, 0, 4, 0}}, {"5m", {7, 6, 0, 1, 0, 0, 1, 0, 1, 0}}}, "5m", 8},
+    {"EqualSingleWaitsTakeTheMiddleRank", kSevenSingles, {{"1m", kSingle8}, {"5m", kSingle8}, {"7z", kSingle8}},
+     "5m", 30},
+    {"NoHonourAmongTheMiddleRanks", kSevenSingles, {{"1m", kSingle8}, {"7z", kSingle8}}, "1m", 1},
+    // White and green dragon pungs, no red: the 7-point edge wait gives way to a single wait.
+    {"TwoDragonPungsWaitOnASingleTile", "123m 456p 9s 1z 555z 666z",
+     {{"1m", {7, 7, 2, 2, 0, 2, 2, 2, 2, 0}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "9s", 17},
+    {"NoSingleWaitForAnEightPointEdge", "123m 456p 9s 1z 555z 666z",
+     {{"1m", {8, 8, 2, 2, 2, 2, 2, 2, 2, 16}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "1m", 1},
+    {"NoSingleWaitBesideOneDragonPung", "123m 456p 29s 1z 555z 66z",
+     {{"1m", {7, 7, 2, 2, 0, 2, 2, 2, 2, 0}}, {"9s", {7, 7, 1, 1, 0, 1, 1, 1, 1, 0}}}, "1m", 1},
+    // 123m 234p 345s is the whole template 27 of row 0 from 1.
+    {"HonourPairGivenUpBesideAWholeTemplate", "123m 234p 345s 11z 567z",
+     {{"1z", {6, 6, 1, 1, 0, 0, 1, 0, 1, 0}}, {"7z", {7, 7, 1, 1, 0, 1, 1, 0, 1, 0}}}, "1z", 16,
+     kYaku27MixedShiftedChows, 1},
+    {"TheHonourPairStaysWhileATemplateTileIsMissing", "123m 234p 346s 11z 567z",
+     {{"1z", {6, 6, 1, 1, 0, 0, 1, 0, 1, 0}}, {"7z", {7, 7, 1, 1, 0, 1, 1, 0, 1, 0}}}, "7z", 1,
+     kYaku27MixedShiftedChows, 1},
+    // Two bamboo beside one suit: criterion 15 throws the first of them, but
+    // not for a half flush holding honours without an honour pung.
+    {"ThinBambooBesideAnHonourPung", "123456789m 111z 57s", {}, "5s", 15, kYaku31HalfFlush},
+    {"HalfFlushKeepsItsHonours", "12345678m 11z 22z 57s", {}, "1m", 0, kYaku31HalfFlush},
+    {"ThinBambooWithoutAnAim", "12345678m 11z 22z 57s", {}, "5s", 15},
+};
+
+class ReadyChoices : public ReadyEval, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ReadyChoices, ChoosesByTheCriteria) {
+  const ChoiceCase& k = GetParam();
+  prepare(k.hand);
+  g_ai_target_yaku[kSeat] = k.target;
+  g_ai_target_variant[kSeat] = k.variant;
+  for (int s = 0; s < kHandSlots; ++s) {
+    int* w = g_seat_state[kSeat].eval[s].words;
+    std::fill(w, w + kReadyDiscardEvalWords, 0);
+    w[kEvalTile] = is_free_slot(g_hand[kSeat][s]) ? tile_of(g_hand[kSeat][s]) : 0;
+  }
+  for (const auto& [t, words] : k.records)
+    std::copy(words.begin(), words.end(), g_seat_state[kSeat].eval[slot_of(tile(t))].words + 1);
+  ReadyChoice c{};
+  choose_ready_discard(kSeat, c);
+  EXPECT_EQ(c.slot, slot_of(tile(k.chosen)));
+  EXPECT_EQ(c.subcode, k.subcode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, ReadyChoices, ::testing::ValuesIn(kChoices),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A flower in the hand or fewer than four tiles in the wall: nothing is
 // read or written.

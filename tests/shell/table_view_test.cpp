@@ -351,4 +351,44 @@ TEST_F(TableView, PopupRowsLightWhereThePointerIs) {
   EXPECT_TRUE(record_calls([] { draw_claim_panel(); }).empty());
 }
 
+// The hovered kong candidate's tiles, the drawn one too, and a hovered
+// chow's two tiles are drawn again in the face the hand does not show:
+// cell ((rank - 1) x 38, row x 62 + 310) of sheet 132 while the hand is
+// hidden, + 0 while it is open or revealed.
+TEST_F(TableView, ChoicesRedrawTheirTilesInTheOtherFace) {
+  set_hand(0, "5m 123p 456p 789s 1111z");  // the East wind in slots 10 to 13
+  std::fill(std::begin(g_melds[0]), std::end(g_melds[0]), 0);
+  g_kan_candidates[0] = parse_tiles("1z")[0];
+  g_kan_choice = 1;
+  const int xs[4] = {93 + 37 * 10, 93 + 37 * 11, 93 + 37 * 12, 145 + 111 * 4};  // four empty meld slots
+  auto kong_rows = [&] {
+    const auto calls = from_sheet(record_calls([] { draw_kong_choice(); }), 132);
+    std::vector<int> rows;
+    for (int x : xs) {
+      const DrawCall* c = call_at(calls, 132, x, 650);
+      rows.push_back(c == nullptr || c->sx != 0 ? -1 : c->sy);
+    }
+    return rows;
+  };
+  EXPECT_EQ(kong_rows(), std::vector<int>(4, 3 * 62 + 310));
+  EXPECT_NE(call_at(record_calls([] { draw_kong_choice(); }), 104, 100, 610), nullptr) << "the prompt strip";
+  g_options[opt_open_hands] = 1;
+  EXPECT_EQ(kong_rows(), std::vector<int>(4, 3 * 62));
+  g_options[opt_open_hands] = 0;
+  g_seat_state[0].hand_revealed = 1;
+  EXPECT_EQ(kong_rows(), std::vector<int>(4, 3 * 62));
+
+  g_seat_state[0].hand_revealed = 0;
+  g_chi_variant[0] = 2;
+  g_chi_positions[0] = 1;  // 1p
+  g_chi_positions[1] = 3;  // 3p
+  const auto chow = from_sheet(record_calls([] { draw_chow_choice(); }), 132);
+  ASSERT_EQ(chow.size(), 2u);
+  const DrawCall* one = call_at(chow, 132, 93 + 37, 650);
+  const DrawCall* three = call_at(chow, 132, 93 + 37 * 3, 650);
+  ASSERT_TRUE(one != nullptr && three != nullptr);
+  EXPECT_EQ(one->sx * 1000 + one->sy, 0 * 1000 + 62 + 310);
+  EXPECT_EQ(three->sx * 1000 + three->sy, 2 * 38 * 1000 + 62 + 310);
+}
+
 }  // namespace
