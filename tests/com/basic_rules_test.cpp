@@ -1,4 +1,6 @@
 // Rules 700, 800, 900 and 910 on worked hands.
+#include <initializer_list>
+
 #include "base/ai_record.h"
 #include "base/table_state.h"
 #include "base/visible.h"
@@ -21,6 +23,13 @@ GenericRule thin_suit(int variant) {
 
 int tile(const char* text) { return parse_tiles(text).at(0); }
 
+// What the dead-tile rule throws ("" nothing) with `visible` in sight, and its subcode.
+struct DeadCase {
+  const char* visible;
+  const char* dead;
+  int subcode;
+};
+
 class BasicRules : public RuleTest {
  protected:
   void SetUp() override {
@@ -40,6 +49,15 @@ class BasicRules : public RuleTest {
     }
   }
   int defend() const { return g_seat_state[kSeat].defend; }
+  void expect_dead_tiles(const char* hand, std::initializer_list<DeadCase> cases) {
+    for (const DeadCase& c : cases) {
+      set_hand(hand);
+      set_visible(c.visible);
+      const Proposal p = run(kDeadTile, 0);
+      EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
+      EXPECT_EQ(p.subcode, c.subcode) << c.visible;
+    }
+  }
 };
 
 TEST_F(BasicRules, FlowerFirstExceptAfterOwnCall) {
@@ -107,46 +125,24 @@ TEST_F(BasicRules, DeadTilesOnlyAgainstADangerousTable) {
 TEST_F(BasicRules, DeadSuitedTileNeedsEveryRunBlocked) {
   meld_others();
   g_wall_count = 3;
-  const struct {
-    const char* visible;
-    const char* dead;  // "" none
-    int subcode;
-  } cases[] = {
+  expect_dead_tiles("5m 3p 9s 1234567z", {
       {"333p 2222p 4444p", "3p", 10},
       {"333p 1111p 4444p", "3p", 11},
       {"333p 2222p 5555p", "3p", 12},
       {"333p 2222p", "", 0},  // 3-4-5 is still open
-  };
-  for (const auto& c : cases) {
-    set_hand("5m 3p 9s 1234567z");
-    set_visible(c.visible);
-    const Proposal p = run(kDeadTile, 0);
-    EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
-    EXPECT_EQ(p.subcode, c.subcode) << c.visible;
-  }
+  });
 }
 
 // Nobody else has called: the table turns dangerous with three honour kinds
 // wholly visible, or four wholly seen (own copies counted).
 TEST_F(BasicRules, DeadHonoursMakeTheTableDangerous) {
   g_wall_count = 3;
-  const struct {
-    const char* visible;
-    const char* dead;  // "" none
-    int subcode;
-  } cases[] = {
+  expect_dead_tiles("2m 9p 19s 1234z", {
       {"3333m 222m 5555z 6666z", "", 0},
       {"3333m 222m 5555z 6666z 7777z", "2m", 10},
       {"111z 222z 333z", "", 0},
       {"111z 222z 333z 444z", "1z", 0},  // held once, three visible: all accounted for
-  };
-  for (const auto& c : cases) {
-    set_hand("2m 9p 19s 1234z");
-    set_visible(c.visible);
-    const Proposal p = run(kDeadTile, 0);
-    EXPECT_EQ(p.tile, *c.dead == 0 ? 0 : tile(c.dead)) << c.visible;
-    EXPECT_EQ(p.subcode, c.subcode) << c.visible;
-  }
+  });
 }
 
 TEST_F(BasicRules, SafeTilesPreferTheSeatBefore) {
