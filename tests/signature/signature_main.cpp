@@ -107,6 +107,14 @@ std::string fresh_match_line(unsigned seed) {
   return std::to_string(seed) + " " + (problems.empty() ? hex(fnv1a(transcript)) : "! " + problems[0]) + "\n";
 }
 
+// Record lines ("seed ...") by seed; comment lines ("# ...") are skipped.
+std::map<unsigned, std::string> lines_by_seed(std::istream& in) {
+  std::map<unsigned, std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines[static_cast<unsigned>(std::stoul(line))] = line + "\n";
+  return lines;
+}
+
 // Matches first..last shared out among `jobs` forked processes, each playing
 // every jobs-th seed; the lines by seed.
 std::map<unsigned, std::string> play_fresh_matches(unsigned first, unsigned last, unsigned jobs) {
@@ -140,18 +148,13 @@ std::map<unsigned, std::string> play_fresh_matches(unsigned first, unsigned last
     waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "a worker process failed\n");
   }
-  std::map<unsigned, std::string> lines;
   std::istringstream in(output);
-  for (std::string line; std::getline(in, line);) lines[static_cast<unsigned>(std::stoul(line))] = line + "\n";
-  return lines;
+  return lines_by_seed(in);
 }
 
 std::map<unsigned, std::string> read_record() {
-  std::map<unsigned, std::string> lines;
   std::ifstream in(kRecordFile);
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') lines[static_cast<unsigned>(std::stoul(line))] = line + "\n";
-  return lines;
+  return lines_by_seed(in);
 }
 
 // The seeds of first..last whose line is missing, broken or not as recorded.
