@@ -268,13 +268,13 @@ bool redraw_differences() {
 
 }  // namespace
 
-void gdi_setup() {
+void gdi_setup(platform::BitmapLoad load) {
   g_back_surface = platform::Surface(kScreenWidth, kScreenHeight, 0xFFFFFF);
   reset_pending_drawing();
   // A sheet whose file is missing or refused still has its full size, so every copy from it stays in bounds.
   for (int id = platform::kFirstBitmapId; id <= platform::kLastBitmapId; ++id)
     platform::set_bitmap_size(id, art_sheet(id).width, art_sheet(id).height);
-  platform::load_bitmaps();
+  platform::load_bitmaps(load);
 }
 
 bool bitmap_loaded(int id) { return platform::bitmap_from_file(id); }

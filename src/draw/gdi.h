@@ -24,8 +24,9 @@ extern platform::Surface g_back_surface;
 constexpr int kTextureSheet = 118;  // IDB_TEXTURES
 enum BackgroundPattern : int { kBackgroundScreens = 0, kBackgroundTable = 1 };
 
-// Creates the off-screen surface and loads the 39 bitmap sheets.
-void gdi_setup();
+// Creates the off-screen surface and loads the 39 bitmap sheets, their
+// pixels as `load` says.
+void gdi_setup(platform::BitmapLoad load = platform::BitmapLoad::Lazily);
 
 // Copies a w x h cell at (sx, sy) of bitmap `id` (101..139) to (dx, dy) of the off-screen surface.
 void blit_bitmap(int dx, int dy, int w, int h, int id, int sx, int sy,

@@ -17,15 +17,16 @@ void set_plain(int index) {
 }
 
 // Decodes the sheet's file if load_bitmaps found it and it has not been
-// decoded since: most screens use a few sheets, and a start decodes only those.
-void decode_pending(int index) {
+// decoded since: most screens use a few sheets, and a lazy start decodes
+// only those.
+void decode_pending(int index, BitmapLoad load = BitmapLoad::Lazily) {
   if (!g_bitmap_pending[index]) return;
   g_bitmap_pending[index] = false;
   const int id = kFirstBitmapId + index;
   if (load_png(bitmap_path(id), g_bitmaps[index], g_bitmap_fallback_width[index], g_bitmap_fallback_height[index]))
     return;
   set_plain(index);
-  std::fprintf(stderr, "ruvelka: bitmap art/%d.png is corrupt, drawn plain\n", id);
+  if (load == BitmapLoad::Lazily) std::fprintf(stderr, "ruvelka: bitmap art/%d.png is corrupt, drawn plain\n", id);
 }
 
 }  // namespace
@@ -38,7 +39,7 @@ void set_bitmap_size(int id, int width, int height) {
   g_bitmap_fallback_height[id - kFirstBitmapId] = height > 0 ? height : 1;
 }
 
-int load_bitmaps() {
+int load_bitmaps(BitmapLoad load) {
   int found = 0;
   std::string missing;
   for (int id = kFirstBitmapId; id <= kLastBitmapId; ++id) {
@@ -53,6 +54,14 @@ int load_bitmaps() {
       set_plain(index);
       missing += (missing.empty() ? "" : ", ") + std::to_string(id);
     }
+  }
+  if (load == BitmapLoad::Now) {
+    found = 0;
+    for (int index = 0; index < kBitmapCount; ++index) {
+      decode_pending(index, load);
+      found += g_bitmap_from_file[index] ? 1 : 0;
+    }
+    return found;
   }
   // Said once, so that a player or a packager can tell why a screen is plain.
   if (found == 0) std::fprintf(stderr, "ruvelka: no bitmap under art/ could be read; every screen is drawn plain\n");

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/platform_state.h"
 
 namespace platform {
 
@@ -81,18 +81,21 @@ std::string native_path(std::string_view program_path) {
   return path;
 }
 
-namespace {
-
-// Opens a regular file for blocking reads and fills `info`; -1 for anything
-// else. The file is opened without blocking, so a FIFO or a device never
-// stalls the program.
-int open_regular(const std::string& path, struct stat& info) {
-  Fd fd(::open(native_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+int open_regular_file(const char* path, struct stat& info) {
+  Fd fd(::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0) return -1;
+  if (!S_ISREG(info.st_mode)) {
+    errno = EINVAL;
+    return -1;
+  }
   const int flags = ::fcntl(fd.fd, F_GETFL);
   if (flags < 0 || ::fcntl(fd.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
   return std::exchange(fd.fd, -1);
 }
+
+namespace {
+
+int open_regular(const std::string& path, struct stat& info) { return open_regular_file(native_path(path).c_str(), info); }
 
 }  // namespace
 

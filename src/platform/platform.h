@@ -46,6 +46,10 @@ void fill_rect(Surface& dst, int x, int y, int w, int h, std::uint32_t colour);
 // character. Returns the width drawn in pixels.
 int text_out(Surface& dst, int x, int y, std::string_view utf8);
 
+// Whether a face that draws Japanese text was found (looked for now if it
+// has not been): without one, text_out draws blank cells.
+bool text_face_found();
+
 // Width in pixels that text_out would draw (8 per half-width, 16 per full-width).
 int text_width(std::string_view utf8);
 
@@ -61,20 +65,27 @@ constexpr int kBitmapCount = kLastBitmapId - kFirstBitmapId + 1;
 // harmless.
 void set_bitmap_size(int id, int width, int height);
 
-// Finds art/<id>.png for every id 101..139 under the working directory;
-// each found file's pixels are decoded when its sheet is first asked for.
-// A missing, unreadable or wrongly sized file leaves a white sheet, and so
-// does one whose pixels turn out corrupt when decoded; the missing ones are
-// named once on standard error, a corrupt one when it is first decoded. Returns the
-// number of files found.
-int load_bitmaps();
+// How load_bitmaps takes the sheets' pixels. Lazily: each found file's
+// when its sheet is first asked for, and every sheet drawn plain (its file
+// missing, unreadable, wrongly sized, or its pixels corrupt) named on
+// standard error, the missing ones at once and a corrupt one when it is
+// first decoded. Now: every found file's at once, and nothing said, for a
+// caller that checks bitmap_found itself and reports what it needs.
+enum class BitmapLoad { Lazily, Now };
+
+// Finds art/<id>.png for every id 101..139 under the working directory. A
+// missing, unreadable or wrongly sized file leaves a white sheet, and so
+// does one whose pixels turn out corrupt when decoded. Returns the number
+// of files found (with BitmapLoad::Now, of sheets whose pixels came whole).
+int load_bitmaps(BitmapLoad load = BitmapLoad::Lazily);
 // The sheet's file, under the working directory.
 std::string bitmap_path(int id);
 const Surface& bitmap(int id);
 // True when the sheet came from its file (decoding it first if need be).
 bool bitmap_from_file(int id);
 // True when load_bitmaps found the sheet's file at its size and no decode
-// has refused it since; decodes nothing.
+// has refused it since; decodes nothing (after a load of BitmapLoad::Now:
+// the sheet came from its file, its pixels whole).
 bool bitmap_found(int id);
 
 // Reads a PNG of at most kMaxPngBytes; with want_width and want_height

@@ -2,8 +2,11 @@
 // game never includes this header.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -21,6 +24,18 @@ struct Glyph {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> coverage;  // width x height, 0 paper .. 255 ink
+};
+
+// The font file a face reads from, through a stream of FreeType's that reads
+// it by offset. Its address is handed to FreeType: it lives on the heap, and
+// outlives its face.
+struct FontFile {
+  int fd = -1;
+  FT_StreamRec stream{};
+  FontFile() = default;
+  FontFile(const FontFile&) = delete;
+  FontFile& operator=(const FontFile&) = delete;
+  ~FontFile();
 };
 
 constexpr std::array<int, kBitmapCount> kNoBitmapSizes = [] {
@@ -44,6 +59,7 @@ struct PlatformState {
   bool font_tried = false;          // the face was looked for (once, lazily)
   FT_Library ft_library = nullptr;  // null until the face is found; released by release_font
   FT_Face ft_face = nullptr;        // a face with Japanese glyphs at 16 px, or null when none serves
+  std::unique_ptr<FontFile> font_file;  // what ft_face reads from; null with it
   std::unordered_map<std::uint32_t, Glyph> glyph_cache;  // by code point
 };
 extern PlatformState g_platform_state;
@@ -60,14 +76,26 @@ inline auto& g_bitmap_pending = g_platform_state.bitmap_pending;
 inline auto& g_font_tried = g_platform_state.font_tried;
 inline auto& g_ft_library = g_platform_state.ft_library;
 inline auto& g_ft_face = g_platform_state.ft_face;
+inline auto& g_font_file = g_platform_state.font_file;
 inline auto& g_glyph_cache = g_platform_state.glyph_cache;
 
 extern const Surface g_no_sheet;  // what bitmap() gives for an id outside 101..139: empty
 
 // Looks for the face once (font.cpp says where): sets g_font_tried, and
-// g_ft_library and g_ft_face when a face serves; says on standard error
-// what to install or set when none does.
+// g_ft_library, g_ft_face and g_font_file when a face serves. A font the
+// user names or fontconfig lists for Japanese that does not serve is named
+// on standard error; that none serves is left to the caller to say.
 void find_face();
+
+// The glyph of `cp` in `face` as text_out draws it: no ink when the face
+// has none for it or cannot draw it.
+Glyph render_glyph(FT_Face face, std::uint32_t cp);
+
+// Opens a regular file at `path` (taken as it stands) for blocking reads;
+// the open itself never waits, so a FIFO or a device is refused unread.
+// -1 otherwise, with errno ENOENT for a missing file and EINVAL for one that
+// is not a regular file.
+int open_regular_file(const char* path, struct stat& info);
 
 // Releases the face and the library (the next text_out finds them again).
 void release_font();

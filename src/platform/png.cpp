@@ -31,6 +31,10 @@ void read_from_bytes(png_structp png, png_bytep data, png_size_t length) {
 
 enum class Decoded { Done, Refused, Other };
 
+// libpng's own handlers print: a refused file is the caller's to report, once.
+[[noreturn]] void refuse(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void ignore_warning(png_structp, png_const_charp) {}
+
 // Whether the header read so far is plain 8-bit RGB that the simplified
 // reader would hand over unchanged: no transparency, no interlace, and no
 // gamma other than the screen's.
@@ -119,7 +123,7 @@ bool load_png(const std::string& path, Surface& out, int want_width, int want_he
   std::vector<std::uint8_t> bytes;
   if (!read_bytes(path, bytes, kMaxPngBytes)) return false;
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, refuse, ignore_warning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
     png_destroy_read_struct(&png, nullptr, nullptr);

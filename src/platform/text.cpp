@@ -1,5 +1,9 @@
 // Text output: UTF-8 strings in the face find_face found, at 16 px, black on white cells.
+#include <cstdio>
 #include <string>
+
+#include <ft2build.h>
+#include FT_BITMAP_H
 
 #include "platform/platform_state.h"
 
@@ -43,34 +47,53 @@ int cell_width(std::uint32_t cp) {
   return half ? kHalfWidth : kFullWidth;
 }
 
-Glyph render_glyph(std::uint32_t cp) {
+}  // namespace
+
+Glyph render_glyph(FT_Face face, std::uint32_t cp) {
   Glyph glyph;
-  if (FT_Load_Char(g_ft_face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
-  const FT_GlyphSlot slot = g_ft_face->glyph;
-  const FT_Bitmap& bitmap = slot->bitmap;
+  if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
+  const FT_GlyphSlot slot = face->glyph;
+  // Every pixel mode as one byte a pixel, 0 .. num_grays - 1.
+  FT_Bitmap bitmap;
+  FT_Bitmap_Init(&bitmap);
+  if (FT_Bitmap_Convert(g_ft_library, &slot->bitmap, &bitmap, 1) != 0 || bitmap.num_grays < 2) {
+    FT_Bitmap_Done(g_ft_library, &bitmap);
+    return glyph;
+  }
   const int advance = static_cast<int>(slot->advance.x >> 6);
-  const int baseline = static_cast<int>(g_ft_face->size->metrics.ascender >> 6);
+  const int baseline = static_cast<int>(face->size->metrics.ascender >> 6);
   glyph.left = slot->bitmap_left + (cell_width(cp) - advance) / 2;
   glyph.top = baseline - slot->bitmap_top;
   glyph.width = static_cast<int>(bitmap.width);
   glyph.height = static_cast<int>(bitmap.rows);
   glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
+  const int most = bitmap.num_grays - 1;
+  // A negative pitch runs upwards from the buffer's last row.
+  const unsigned char* top_row = bitmap.buffer - (bitmap.pitch < 0 ? std::ptrdiff_t{bitmap.pitch} * (glyph.height - 1) : 0);
   for (int row = 0; row < glyph.height; ++row) {
-    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-    for (int col = 0; col < glyph.width; ++col) {
-      const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
-      const std::uint8_t value = mono ? ((line[col / 8] >> (7 - col % 8)) & 1) * 255 : line[col];
-      glyph.coverage[static_cast<std::size_t>(row) * glyph.width + col] = value;
-    }
+    const unsigned char* line = top_row + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    for (int col = 0; col < glyph.width; ++col)
+      glyph.coverage[static_cast<std::size_t>(row) * glyph.width + col] = static_cast<std::uint8_t>(line[col] * 255 / most);
   }
+  FT_Bitmap_Done(g_ft_library, &bitmap);
   return glyph;
 }
 
+namespace {
+
+// Said once, when text is first drawn without a face: the headless driver
+// draws on with blank text; the windowed program does not start without one.
+void say_text_blank() {
+  std::fprintf(stderr,
+               "ruvelka: no font with Japanese glyphs was found, so text is left blank; install IPA Gothic "
+               "(package fonts-ipafont-gothic) or set RUVELKA_FONT to a Japanese font file\n");
+}
+
 const Glyph* glyph_for(std::uint32_t cp) {
-  if (!g_font_tried) find_face();
+  if (!g_font_tried && !text_face_found()) say_text_blank();
   if (!g_ft_face) return nullptr;
   auto found = g_glyph_cache.find(cp);
-  if (found == g_glyph_cache.end()) found = g_glyph_cache.emplace(cp, render_glyph(cp)).first;
+  if (found == g_glyph_cache.end()) found = g_glyph_cache.emplace(cp, render_glyph(g_ft_face, cp)).first;
   return &found->second;
 }
 
@@ -103,6 +126,11 @@ int text_out(Surface& dst, int x, int y, std::string_view utf8) {
   return pen - x;
 }
 
+bool text_face_found() {
+  if (!g_font_tried) find_face();
+  return g_ft_face != nullptr;
+}
+
 int text_width(std::string_view utf8) {
   int width = 0;
   for (std::size_t pos = 0; pos < utf8.size();) width += cell_width(next_code_point(utf8, pos));
@@ -112,6 +140,7 @@ int text_width(std::string_view utf8) {
 void release_font() {
   g_glyph_cache.clear();
   if (g_ft_face) FT_Done_Face(g_ft_face);
+  g_font_file.reset();  // after its face, which reads from it
   if (g_ft_library) FT_Done_FreeType(g_ft_library);
   g_ft_face = nullptr;
   g_ft_library = nullptr;

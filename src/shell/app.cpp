@@ -29,10 +29,10 @@ void on_create() {
   platform::rand15();  // the first number is dropped
   g_fps_sample_ms = platform::clock_ms();
   g_fps_sample_frames = g_fps_frames;
-  gdi_setup();
+  gdi_setup(g_files_required ? platform::BitmapLoad::Now : platform::BitmapLoad::Lazily);
   load_hai_table();
   if (!load_sound_files()) platform::exit_program(kStartFileFailure);
-  if (g_sheets_required && !check_bitmap_sheets()) platform::exit_program(kStartFileFailure);
+  if (g_files_required && !(check_bitmap_sheets() && check_text_face())) platform::exit_program(kStartFileFailure);
   remove_interrupted_saves();
 }
 
@@ -66,7 +66,7 @@ platform::WindowConfig app_window_config() {
 
 int app_main() {
   reset_program_state();
-  g_sheets_required = true;
+  g_files_required = true;
   return platform::run_window(app_window_config());
 }
 

@@ -15,9 +15,10 @@ struct ShellState {
   std::uint32_t fps_sample_frames = 0;  // frame count at the last sample
   std::uint32_t fps_sample_ms = 0;   // clock (ms) at the last sample
   std::optional<std::uint32_t> fixed_seed;  // replaces the time seed at window creation when set
-  // Set by app_main: the windowed program does not start without the sheets
-  // its screens draw from; the headless driver draws a missing one plain.
-  bool sheets_required = false;
+  // Set by app_main: the windowed program decodes every sheet at its start
+  // and does not start without the sheets its screens draw from whole or
+  // without a Japanese face; the headless driver draws what fails plain.
+  bool files_required = false;
 };
 extern ShellState g_shell_state;
 
@@ -28,7 +29,7 @@ inline auto& g_fps_frames = g_shell_state.fps_frames;
 inline auto& g_fps_sample_frames = g_shell_state.fps_sample_frames;
 inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
 inline auto& g_fixed_seed = g_shell_state.fixed_seed;
-inline auto& g_sheets_required = g_shell_state.sheets_required;
+inline auto& g_files_required = g_shell_state.files_required;
 
 // The shell floor's reset: every piece of its state back to its fresh value.
 void reset_shell_floor();

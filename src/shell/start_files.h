@@ -5,6 +5,10 @@
 // Reads every effect and voice file whole.
 bool load_sound_files();
 
-// The windowed program's check after load_bitmaps: every sheet that a screen
-// draws from was found at its size (its pixels are decoded at first use).
+// The windowed program's check after a load of BitmapLoad::Now: every sheet
+// that a screen draws from came whole from its file.
 bool check_bitmap_sheets();
+
+// The windowed program's check that its text can be drawn: a face with
+// Japanese glyphs serves.
+bool check_text_face();

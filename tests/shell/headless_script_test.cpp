@@ -31,7 +31,7 @@ TEST_P(FatalStart, TheDriverPrintsTheMessageNamingTheFile) {
   EXPECT_EQ(run_headless_script(script, out, err), 1);
   EXPECT_EQ(err.str(),
             "エラーにより強制終了します: wavファイルが正しく読み込めませんでした\n" + std::string(c.named) +
-                "\nline 2: the program ended with code -1\n");
+                "\nscript/play を実行すると作られます\nline 2: the program ended with code -1\n");
   EXPECT_FALSE(std::filesystem::exists(dir.file("never.png")));
 }
 
