@@ -24,7 +24,10 @@ namespace {
 
 constexpr std::size_t kWordBytes = 4;
 constexpr std::size_t kReadChunkBytes = 64u << 10;
-constexpr int kMaxLinkHops = 40;               // links followed at most: the kernel's own limit for a path
+// Links of a file's own name followed at most: the kernel's limit. The
+// kernel counts the links of the path's folders too, so whether a whole path
+// stays within it is left to the kernel (kernel_finds).
+constexpr int kMaxLinkHops = 40;
 constexpr std::size_t kTemporaryLetters = 6;   // what mkstemp fills in
 // A write takes milliseconds: a temporary file this old was left by one
 // that was killed.
@@ -181,6 +184,23 @@ bool resolve_links(fs::path& file) {
   return true;
 }
 
+// A path the kernel cannot look up (more than its 40 links over the whole
+// path, a file where a folder should be, a folder it may not search) would
+// be written but never read back. Only a missing last name is allowed: once
+// created it is reached through the same links.
+bool kernel_finds(const fs::path& file) {
+  Fd fd(::open(file.c_str(), O_PATH | O_CLOEXEC));
+  return fd.fd >= 0 || errno == ENOENT;
+}
+
+// Whether opening `path` for reading reaches the very file `written`
+// describes; not when a link on the way was changed during the write.
+bool reads_back(const std::string& path, const struct stat& written) {
+  struct stat info {};
+  Fd fd(open_regular(path, info));
+  return fd.fd >= 0 && info.st_dev == written.st_dev && info.st_ino == written.st_ino;
+}
+
 // A missing file may be created and a regular one replaced; a directory, a
 // device or a FIFO never.
 bool replaceable(const fs::path& file) {
@@ -239,13 +259,15 @@ bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (target.filename().empty()) return false;
   std::error_code ignored;
   fs::create_directories(directory_of(target), ignored);  // a failure shows when the file is created
-  if (!resolve_links(target) || !replaceable(target)) return false;
+  if (!kernel_finds(target) || !resolve_links(target) || !replaceable(target)) return false;
   const fs::path dir = directory_of(target);
 
   std::string temp = (dir / (temporary_prefix(target) + std::string(kTemporaryLetters, 'X'))).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  struct stat written {};
+  bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0 &&
+            ::fstat(fd, &written) == 0;
   if (::close(fd) != 0) ok = false;
   if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {
@@ -253,7 +275,7 @@ bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     return false;
   }
   sync_directory(dir);
-  return true;
+  return reads_back(path, written);
 }
 
 FileStatus read_words(const std::string& path, std::span<std::int32_t> words,

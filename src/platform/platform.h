@@ -134,7 +134,10 @@ bool file_reads_whole(const std::string& path);
 // Whole-file byte write with the same temporary-file-and-rename guarantee as
 // write_words. A path that is a symbolic link writes the link's target, its
 // temporary file in the target's directory, and the link stays; a target
-// that exists and is not a regular file is never replaced.
+// that exists and is not a regular file is never replaced. True only when
+// the path then opens the file written: a path the kernel cannot look up
+// (it follows at most 40 links over the whole path, folders included)
+// fails with nothing written.
 bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Removes the temporary files that writes of `path` left behind when they

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -76,6 +77,42 @@ TEST_F(FileLinks, FortyLinksAreFollowedAsThePathLookupFollowsThem) {
   EXPECT_FALSE(save("data/hop-1.dat", "too far"));
   EXPECT_EQ(text_of("data/hop40.dat"), "far");
   EXPECT_FALSE(save("data/", "no name"));
+}
+
+// With data/ a link, the kernel counts it with the file's own links, 40 at
+// most over the path; a save it could not open again would be passed over
+// for the defaults at the next start.
+TEST_F(FileLinks, TheLinkOfTheFolderCountsWithTheFilesOwnTowardsTheForty) {
+  struct Case {
+    int file_links;
+    bool end_exists;
+    bool saves;
+  };
+  for (const Case c : {Case{40, true, false}, Case{39, true, true}, Case{40, false, false}, Case{39, false, true}}) {
+    const std::string what = std::to_string(c.file_links) + (c.end_exists ? " links to a file" : " links to a new file");
+    fs::remove_all("store");
+    fs::remove("data");
+    fs::create_directory_symlink("store", "data");
+    const fs::path end = "store/hop" + std::to_string(c.file_links) + ".dat";
+    put(end, "old");
+    if (!c.end_exists) fs::remove(end);
+    for (int hop = c.file_links; hop > 0; --hop)
+      fs::create_symlink("hop" + std::to_string(hop) + ".dat",
+                         "store/" + (hop > 1 ? "hop" + std::to_string(hop - 1) + ".dat" : "option.dat"));
+    const std::size_t names = names_in("store").size();
+
+    const std::vector<std::int32_t> words{7, -2};
+    EXPECT_EQ(platform::write_words("DATA\\option.dat", words), c.saves) << what;
+    EXPECT_EQ(names_in("store").size(), names + (c.saves && !c.end_exists)) << what << ": no temporary left";
+    EXPECT_TRUE(fs::is_symlink("store/option.dat")) << what;
+    std::vector<std::int32_t> back(2, 0);
+    EXPECT_EQ(platform::read_words("data/option.dat", back),
+              c.saves ? platform::FileStatus::Ok : platform::FileStatus::Missing) << what;
+    EXPECT_EQ(back, c.saves ? words : std::vector<std::int32_t>(2, 0)) << what;
+    if (c.end_exists && !c.saves) {
+      EXPECT_EQ(text_of(end), "old") << what;
+    }
+  }
 }
 
 TEST_F(FileLinks, ALinkThatLeadsNowhereUsableFailsAndChangesNothing) {
