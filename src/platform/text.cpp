@@ -68,10 +68,9 @@ Glyph render_glyph(FT_Face face, std::uint32_t cp) {
   glyph.height = static_cast<int>(bitmap.rows);
   glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
   const int most = bitmap.num_grays - 1;
-  // A negative pitch runs upwards from the buffer's last row.
-  const unsigned char* top_row = bitmap.buffer - (bitmap.pitch < 0 ? std::ptrdiff_t{bitmap.pitch} * (glyph.height - 1) : 0);
+  // A freshly initialised target runs downwards (a positive pitch), whatever the source's flow.
   for (int row = 0; row < glyph.height; ++row) {
-    const unsigned char* line = top_row + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
     for (int col = 0; col < glyph.width; ++col)
       glyph.coverage[static_cast<std::size_t>(row) * glyph.width + col] = static_cast<std::uint8_t>(line[col] * 255 / most);
   }

@@ -150,9 +150,11 @@ TEST_F(BitmapFont, EveryDepthDrawsItsLevelsAsGreys) {
     platform::text_out(s, 0, 0, "あ");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << bits << " bits: taken";
     const int levels = 1 << bits;
-    for (int x = 0; x < 16; ++x) {
-      const std::uint32_t paper = 255 - 255 * (x % levels) / (levels - 1);
-      EXPECT_EQ(s.at(x, 8), paper * 0x010101u) << bits << " bits, column " << x;
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        const std::uint32_t paper = 255 - 255 * (x % levels) / (levels - 1);
+        EXPECT_EQ(s.at(x, y), paper * 0x010101u) << bits << " bits, at " << x << "," << y;
+      }
     }
   }
 }
