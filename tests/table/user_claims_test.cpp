@@ -69,6 +69,43 @@ TEST_F(UserClaims, PungThroughThePanel) {
   EXPECT_EQ(g_river_count[1], 0);
 }
 
+// Three 5p in hand and seat 1's 5p on offer: both the pung and the kong row
+// are enabled, and the row clicked is the meld taken.
+struct CallRowCase {
+  int row;
+  int meld_kind;
+  int slot_marker;   // on three slots
+  int free_left;     // 5p still free
+  bool replacement;  // the kong's replacement 9m is drawn into slot 13
+};
+
+void PrintTo(const CallRowCase& c, std::ostream* os) { *os << "row " << c.row; }
+
+class UserCallRows : public UserClaims, public ::testing::WithParamInterface<CallRowCase> {};
+
+TEST_P(UserCallRows, TheClickedRowIsTheMeldTaken) {
+  const CallRowCase c = GetParam();
+  hands("555p 147m 258s 369s 1z");
+  discard_by(1, "5p", parse_tiles("9m"));
+  ASSERT_EQ(g_scene, SCENE_USER_CLAIM);
+  ASSERT_EQ(std::vector<int>(g_user_naki_options, g_user_naki_options + 4), (std::vector<int>{0, 1, 0, 1}));
+  open_panel();
+  click_panel_row(c.row);
+  EXPECT_EQ(g_naki_flags[0][c.row - 1], 1);
+  EXPECT_EQ(g_popup_open, 0);
+  ASSERT_GT(run_until_scene(SCENE_SEAT0_TURN, 60), 0);
+  EXPECT_EQ(g_melds[0][0], make_meld(claim_source(1, 0), c.meld_kind, 15));
+  EXPECT_EQ(g_melds[0][1], 0);
+  EXPECT_EQ(std::count(g_hand[0], g_hand[0] + kHandSlots, make_slot(15, c.slot_marker)), 3);
+  EXPECT_EQ(std::count(g_hand[0], g_hand[0] + kHandSlots, 15), c.free_left);
+  EXPECT_EQ(g_hand[0][kDrawSlot] == 9, c.replacement);
+  EXPECT_EQ(g_river_count[1], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(PungAndKong, UserCallRows,
+                         ::testing::Values(CallRowCase{2, kMeldPung, kPungSlot, 1, false},
+                                           CallRowCase{4, kMeldMeldedKong, kMeldedKongSlot, 0, true}));
+
 TEST_F(UserClaims, ALeftClickWithThePanelClosedDeclines) {
   hands("55p 147m 258s 369s 12z");
   discard_by(2, "5p", parse_tiles("9m"));
