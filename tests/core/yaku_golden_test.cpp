@@ -297,9 +297,10 @@ INSTANTIATE_TEST_SUITE_P(SpecialForms, GoldenHands, ::testing::Values(
     GoldenHand{"十三幺 self-drawn", "1 9 11 19 21 29 31 32 33 34 35 36 37 + 37", kSelfDrawn,
                {{kYaku25FullyConcealed, 4}, {kYaku77ThirteenOrphans, 88}}, 92}));
 
-// Seven shifted pairs from each start rank: 1 to 7, 2 to 8 (with 断幺, as
-// in the list) and 3 to 9 in every suit, each window won on another pair.
-// Beside the 88 only 断幺 can stand: the one suit is no 清一色 and no 無字.
+// Seven shifted pairs from each start rank, 3 to 9 in every suit, each
+// window won on another pair. The 88 takes the place of 清一色 (and of the
+// 無字 that 清一色 had cleared), 七対, 門前清 and 単調将; only 断幺, on the
+// 2-to-8 window, stands beside it.
 INSTANTIATE_TEST_SUITE_P(SevenShiftedPairsWindows, GoldenHands, ::testing::Values(
     GoldenHand{"連七対 1 to 7", "1 1 2 2 3 3 4 4 5 5 6 6 7 + 7", kDiscard, {{kYaku75SevenShiftedPairs, 88}}, 88},
     GoldenHand{"連七対 1 to 7 on the 1", "21 22 22 23 23 24 24 25 25 26 26 27 27 + 21", kDiscard,
