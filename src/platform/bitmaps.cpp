@@ -1,4 +1,5 @@
 // The program's 39 bitmap sheets, loaded from art/<id>.png as they are first used.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -56,12 +57,8 @@ int load_bitmaps(BitmapLoad load) {
     }
   }
   if (load == BitmapLoad::Now) {
-    found = 0;
-    for (int index = 0; index < kBitmapCount; ++index) {
-      decode_pending(index, load);
-      found += g_bitmap_from_file[index] ? 1 : 0;
-    }
-    return found;
+    for (int index = 0; index < kBitmapCount; ++index) decode_pending(index, load);
+    return static_cast<int>(std::count(g_bitmap_from_file.begin(), g_bitmap_from_file.end(), true));
   }
   // Said once, so that a player or a packager can tell why a screen is plain.
   if (found == 0) std::fprintf(stderr, "ruvelka: no bitmap under art/ could be read; every screen is drawn plain\n");

@@ -8,6 +8,7 @@
 // regular one, so a FIFO or a device named in its place never blocks.
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -78,13 +79,10 @@ bool covers_japanese(FT_Face face) {
 }
 
 bool draws_with_ink(FT_Face face) {
-  for (const std::uint32_t cp : kInkProbe) {
+  return std::all_of(kInkProbe.begin(), kInkProbe.end(), [face](std::uint32_t cp) {
     const Glyph glyph = render_glyph(face, cp);
-    bool ink = false;
-    for (const std::uint8_t coverage : glyph.coverage) ink = ink || coverage > 0;
-    if (!ink) return false;
-  }
-  return true;
+    return std::any_of(glyph.coverage.begin(), glyph.coverage.end(), [](std::uint8_t c) { return c > 0; });
+  });
 }
 
 FaceVerdict judge_face(FT_Face face) {
