@@ -1,4 +1,5 @@
 // Text output: UTF-8 strings in the face find_face found, at 16 px, black on white cells.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -52,6 +53,9 @@ int cell_width(std::uint32_t cp) {
 Glyph render_glyph(FT_Face face, std::uint32_t cp) {
   Glyph glyph;
   if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
+  // Hinting can erase a thin glyph at this size (the low line of some
+  // faces): one left without ink is drawn unhinted.
+  if (face->glyph->bitmap.rows == 0 && FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_NO_HINTING) != 0) return glyph;
   const FT_GlyphSlot slot = face->glyph;
   // Every pixel mode as one byte a pixel, 0 .. num_grays - 1.
   FT_Bitmap bitmap;
@@ -63,9 +67,12 @@ Glyph render_glyph(FT_Face face, std::uint32_t cp) {
   const int advance = static_cast<int>(slot->advance.x >> 6);
   const int baseline = static_cast<int>(face->size->metrics.ascender >> 6);
   glyph.left = slot->bitmap_left + (cell_width(cp) - advance) / 2;
-  glyph.top = baseline - slot->bitmap_top;
   glyph.width = static_cast<int>(bitmap.width);
   glyph.height = static_cast<int>(bitmap.rows);
+  // Ink wholly below the cell (the low line of a face with a short descent)
+  // is raised onto the cell's last rows, where it shows, rather than lost.
+  glyph.top = baseline - slot->bitmap_top;
+  if (glyph.top >= kCellHeight) glyph.top = std::max(0, kCellHeight - glyph.height);
   glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
   const int most = bitmap.num_grays - 1;
   // A freshly initialised target runs downwards (a positive pitch), whatever the source's flow.

@@ -56,6 +56,14 @@ TEST(TextOut, CellIsOpaqueWhiteWithGreyInkAndNothingOutside) {
   EXPECT_GT(ink_in(s, 13, 7, 16, 16), 20);
 }
 
+// File names are drawn: the low line of a name like rule_yaku.dat shows in its cell.
+TEST(TextOut, TheLowLineShowsInItsCell) {
+  Surface s(16, 16, kRed);
+  ASSERT_EQ(platform::text_out(s, 0, 0, "_"), 8);
+  EXPECT_GT(ink_in(s, 0, 8, 8, 8), 2) << "ink in the cell's lower half";
+  EXPECT_EQ(ink_in(s, 0, 0, 8, 8), 0);
+}
+
 TEST(TextOut, FilledCircleOverRingLeavesNoTraceOfTheRing) {
   Surface fresh(40, 30, kRed);
   platform::text_out(fresh, 10, 6, "●");
