@@ -102,15 +102,23 @@ int open_regular(const std::string& path, struct stat& info) { return open_regul
 
 }  // namespace
 
-bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
-  struct stat info {};
-  Fd fd(open_regular(path, info));
-  if (fd.fd < 0) return false;
+namespace {
+
+// Only "no such file" is absence: ENOTDIR is a path whose folder part is a
+// file, where no file can be.
+bool absent(int error) { return error == ENOENT || error == ENOTDIR; }
+
+void mark_unreadable(const std::string& native) {
+  if (std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native) == g_unreadable_paths.end())
+    g_unreadable_paths.push_back(native);
+}
+
+bool read_up_to(int fd, std::size_t limit, const struct stat& info, std::vector<std::uint8_t>& out) {
   std::vector<std::uint8_t> bytes(std::min<std::size_t>(limit, static_cast<std::size_t>(info.st_size) + 1));
   std::size_t filled = 0;
   while (filled < limit) {
     if (filled == bytes.size()) bytes.resize(std::min(limit, 2 * bytes.size() + 4096));
-    const ssize_t n = ::read(fd.fd, bytes.data() + filled, bytes.size() - filled);
+    const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) break;
@@ -119,6 +127,30 @@ bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::ui
   bytes.resize(filled);
   out = std::move(bytes);
   return true;
+}
+
+enum class ReadResult { Ok, Missing, Unreadable };
+
+ReadResult read_head(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  const std::string native = native_path(path);
+  struct stat info {};
+  Fd fd(open_regular_file(native.c_str(), info));
+  if (fd.fd < 0 && absent(errno)) return ReadResult::Missing;
+  if (fd.fd < 0 || !read_up_to(fd.fd, limit, info, out)) {
+    mark_unreadable(native);
+    return ReadResult::Unreadable;
+  }
+  return ReadResult::Ok;
+}
+
+}  // namespace
+
+bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  return read_head(path, limit, out) == ReadResult::Ok;
+}
+
+bool found_unreadable(const std::string& path) {
+  return std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native_path(path)) != g_unreadable_paths.end();
 }
 
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
@@ -201,12 +233,14 @@ bool reads_back(const std::string& path, const struct stat& written) {
   return fd.fd >= 0 && info.st_dev == written.st_dev && info.st_ino == written.st_ino;
 }
 
-// A missing file may be created and a regular one replaced; a directory, a
-// device or a FIFO never.
+// A missing file may be created and a regular one replaced when it can be
+// read; a directory, a device, a FIFO or a file that cannot be read never
+// (what the last holds was never read and would be lost).
 bool replaceable(const fs::path& file) {
   struct stat info {};
   if (::lstat(file.c_str(), &info) != 0) return errno == ENOENT;
-  return S_ISREG(info.st_mode);
+  const Fd fd(S_ISREG(info.st_mode) ? open_regular_file(file.c_str(), info) : -1);
+  return fd.fd >= 0;
 }
 
 // The name mkstemp fills in: a temporary of `name` is ".NAME." and six
@@ -256,7 +290,7 @@ int remove_stale_temporaries(const std::string& path) {
 
 bool write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
   fs::path target(native_path(path));
-  if (target.filename().empty()) return false;
+  if (target.filename().empty() || found_unreadable(path)) return false;
   std::error_code ignored;
   fs::create_directories(directory_of(target), ignored);  // a failure shows when the file is created
   if (!kernel_finds(target) || !resolve_links(target) || !replaceable(target)) return false;
@@ -284,7 +318,11 @@ FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
   // One byte past the layout is enough to tell that the file is longer.
   const std::size_t expected = words.size() * kWordBytes;
   std::vector<std::uint8_t> bytes;
-  if (!read_prefix(path, expected + 1, bytes)) return FileStatus::Missing;
+  switch (read_head(path, expected + 1, bytes)) {
+    case ReadResult::Missing: return FileStatus::Missing;
+    case ReadResult::Unreadable: return FileStatus::Unreadable;
+    case ReadResult::Ok: break;
+  }
   // A trailing piece of a word is not a word: it leaves that word as it was.
   const std::size_t whole = std::min(bytes.size() / kWordBytes, words.size());
   for (std::size_t i = 0; i < whole; ++i) {

@@ -103,12 +103,14 @@ bool save_png(const std::string& path, const Surface& surface, PngPacking packin
 
 // -------------------------------------------------------------- word files
 
-enum class FileStatus { Ok, Missing, Short, TooLong };
+// Unreadable: the file is there but cannot be read (no permission, an I/O
+// error, not a regular file, a loop of links); only "no such file" is Missing.
+enum class FileStatus { Ok, Missing, Short, TooLong, Unreadable };
 
 // Reads a file of little-endian 32-bit words into `words`, never more bytes
-// than the words hold plus one. A missing file (or one that is not a regular
-// file) leaves `words` untouched; a short one fills only the leading words it
-// holds. `words_read` (optional) receives how many words were filled.
+// than the words hold plus one. A missing or unreadable file leaves `words`
+// untouched; a short one fills only the leading words it holds. `words_read`
+// (optional) receives how many words were filled.
 FileStatus read_words(const std::string& path, std::span<std::int32_t> words,
                       std::size_t* words_read = nullptr);
 
@@ -119,13 +121,18 @@ bool write_words(const std::string& path, std::span<const std::int32_t> words);
 
 // Whole-file byte read of a regular file of at most max_bytes; false when
 // the file is missing, not a regular file (a FIFO or device is never opened
-// for a blocking read), unreadable or longer.
+// for a blocking read), unreadable or longer. Every read that finds a file
+// there but cannot read it (read_words, read_bytes, read_prefix) marks its
+// path: write_bytes never replaces that file for the rest of the run, since
+// what it holds was never read and would be lost.
 constexpr std::size_t kMaxReadBytes = 64u << 20;
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes = kMaxReadBytes);
 bool file_size(const std::string& path, std::uint64_t& size);
 // The first bytes of a regular file, at most `limit` of them (all of a
 // shorter file); false as read_bytes.
 bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
+// Whether a read in this run found `path` there but could not read it.
+bool found_unreadable(const std::string& path);
 
 // True when a regular file reads to its end, at whatever size: the bytes
 // are read and dropped, none kept.
@@ -134,7 +141,8 @@ bool file_reads_whole(const std::string& path);
 // Whole-file byte write with the same temporary-file-and-rename guarantee as
 // write_words. A path that is a symbolic link writes the link's target, its
 // temporary file in the target's directory, and the link stays; a target
-// that exists and is not a regular file is never replaced. True only when
+// that exists and is not a regular file, or that cannot be read (now or by
+// an earlier read in this run), is never replaced. True only when
 // the path then opens the file written: a path the kernel cannot look up
 // (it follows at most 40 links over the whole path, folders included)
 // fails with nothing written.

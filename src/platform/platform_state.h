@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -61,6 +62,8 @@ struct PlatformState {
   FT_Face ft_face = nullptr;        // a face with Japanese glyphs at 16 px, or null when none serves
   std::unique_ptr<FontFile> font_file;  // what ft_face reads from; null with it
   std::unordered_map<std::uint32_t, Glyph> glyph_cache;  // by code point
+
+  std::vector<std::string> unreadable_paths;  // native paths a read found there but could not read; never written
 };
 extern PlatformState g_platform_state;
 
@@ -78,6 +81,7 @@ inline auto& g_ft_library = g_platform_state.ft_library;
 inline auto& g_ft_face = g_platform_state.ft_face;
 inline auto& g_font_file = g_platform_state.font_file;
 inline auto& g_glyph_cache = g_platform_state.glyph_cache;
+inline auto& g_unreadable_paths = g_platform_state.unreadable_paths;
 
 extern const Surface g_no_sheet;  // what bitmap() gives for an id outside 101..139: empty
 

@@ -2,6 +2,8 @@
 // the match standings.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "base/scene_state.h"
 #include "base/table_state.h"
@@ -47,6 +49,42 @@ constexpr std::array<const char*, kWriteFailedSettings + 1> kMenuFailureLines{
     "設定を保存できませんでした。設定は終了するまで有効です",
 };
 
+// The notice of data files that could not be read: a card above the
+// screen's own, its first line, the file names (as many a line as fit) and
+// its last line, from kUnreadableTop down.
+constexpr const char* kUnreadableHead = "次のファイルを読み込めませんでした。初期値で続けます";
+constexpr const char* kUnreadableFoot = "・ファイルはそのまま残し、終了するまで上書きしません";
+constexpr const char* kNameSeparator = "、";
+constexpr int kUnreadableLeft = 100;
+constexpr int kUnreadableRight = 640;
+constexpr int kUnreadableTop = 30;
+constexpr int kNoticeTextX = 120;
+constexpr int kNoticeTextInset = 15;  // card edge to the first line's top, and last line's bottom to the edge
+constexpr int kNoticeLinePitch = 24;
+constexpr int kNoticeTextHeight = 16;  // a line of the program's text
+constexpr int kNoticeTextWidth = kUnreadableRight - kNoticeTextX - 20;
+
+std::vector<std::string> unreadable_notice_lines() {
+  std::vector<std::string> lines{kUnreadableHead, ""};
+  for (const std::string& name : g_unreadable_files) {
+    const std::string joined = lines.back().empty() ? name : lines.back() + kNameSeparator + name;
+    if (!lines.back().empty() && platform::text_width(joined) > kNoticeTextWidth) lines.push_back(name);
+    else lines.back() = joined;
+  }
+  lines.push_back(kUnreadableFoot);
+  return lines;
+}
+
+void draw_unreadable_notice() {
+  if (g_unreadable_files.empty()) return;
+  const std::vector<std::string> lines = unreadable_notice_lines();
+  const int count = static_cast<int>(lines.size());
+  draw_card(kUnreadableLeft, kUnreadableTop, kUnreadableRight,
+            kUnreadableTop + 2 * kNoticeTextInset + kNoticeLinePitch * (count - 1) + kNoticeTextHeight);
+  for (int i = 0; i < count; ++i)
+    draw_text(kNoticeTextX, kUnreadableTop + kNoticeTextInset + kNoticeLinePitch * i, lines[i].c_str());
+}
+
 // The title's name as a large logo: the text's glyphs enlarged `scale` times
 // in `colour`, their grey edges blended, the centre of the logo at centre_x.
 void draw_logo(int centre_x, int top, const char* text, int scale, std::uint32_t colour) {
@@ -90,6 +128,7 @@ void scene_resume_question() {
   for (int i = 0; i < static_cast<int>(kResumeLines.size()); ++i) draw_text(120, 220 + 40 * i, kResumeLines[i]);
   for (int i = 0; i < kResumeChoices; ++i) draw_text(kResumeChoiceX, resume_choice_y(i), kResumeChoiceLabels[i]);
   for (int i = 0; i < kResumeChoices; ++i) draw_hover(kResumeChoiceX, resume_choice_y(i), resume_choice_box(i));
+  draw_unreadable_notice();
 }
 
 void scene_main_menu() {
@@ -107,4 +146,5 @@ void scene_main_menu() {
     draw_card(100, 545, 640, 590);
     draw_text(120, 560, kMenuFailureLines[g_last_write_failed]);
   }
+  draw_unreadable_notice();
 }

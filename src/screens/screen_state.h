@@ -1,6 +1,9 @@
 // Page and selection state of the statistics and help screens.
 #pragma once
 
+#include <string>
+#include <vector>
+
 // Which data-file write last failed, so that the screen shown next can say
 // so; cleared by the next title or menu click. A failed write never holds
 // the player on a screen: every way out works as usual.
@@ -21,6 +24,10 @@ struct ScreenState {
   int stats_deleted = 0;    // 1 once the statistics were deleted on the deletion screen
   int last_write_failed = kWriteOk;  // a WriteFailure
   int standings_booked = 0;  // 1 once the standings on show were added to the statistics
+  // Data files (paths on disk) that the last title click found there but
+  // could not read, named on the resume question and the menu; cleared by
+  // the next menu click and when a match starts.
+  std::vector<std::string> unreadable_files;
 };
 extern ScreenState g_screen_state;
 
@@ -31,8 +38,9 @@ inline auto& g_help_selection = g_screen_state.help_selection;
 inline auto& g_stats_deleted = g_screen_state.stats_deleted;
 inline auto& g_last_write_failed = g_screen_state.last_write_failed;
 inline auto& g_standings_booked = g_screen_state.standings_booked;
+inline auto& g_unreadable_files = g_screen_state.unreadable_files;
 
-// Every page back to the first, nothing deleted, failed or booked.
+// Every page back to the first, nothing deleted, failed, booked or unread.
 void reset_screen_state();
 
 // The screens floor's reset: every piece of its state (above) back to its fresh value.

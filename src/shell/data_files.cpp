@@ -14,6 +14,7 @@
 #include "base/yaku_table.h"
 #include "core/hai_table.h"
 #include "platform/platform.h"
+#include "shell/shell_state.h"
 #include "shell/window_pos.h"
 
 namespace {
@@ -104,7 +105,8 @@ bool save_local_yaku_file() { return platform::write_words(file_path(kLocalYakuF
 
 void load_save_file() {
   StatsBlocks blocks = saved_stats();
-  if (platform::read_words(file_path(kSaveFile), words_of(blocks)) == platform::FileStatus::Missing) {
+  const platform::FileStatus status = platform::read_words(file_path(kSaveFile), words_of(blocks));
+  if (status == platform::FileStatus::Missing || status == platform::FileStatus::Unreadable) {
     clear_saved_stats();
     return;
   }
@@ -166,8 +168,19 @@ void apply_restart_data(const RestartData& d) {
 bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }
 
 void remove_interrupted_saves() {
-  for (const char* file : {kOptionFile, kRuleYakuFile, kLocalYakuFile, kSaveFile, kRestartFile, kWinXyFile})
-    platform::remove_stale_temporaries(file_path(file));
+  for (const char* file : kPlayerDataFiles) platform::remove_stale_temporaries(file_path(file));
+}
+
+std::vector<std::string> newly_unreadable_data_files() {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < kPlayerDataFiles.size(); ++i) {
+    const std::string path = file_path(kPlayerDataFiles[i]);
+    const int bit = 1 << i;
+    if ((g_unreadable_named & bit) != 0 || !platform::found_unreadable(path)) continue;
+    g_unreadable_named |= bit;
+    names.push_back(path);
+  }
+  return names;
 }
 
 HaiTableSource load_hai_table_from(const std::string& path) {

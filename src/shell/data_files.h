@@ -5,10 +5,13 @@
 // false when the file on disk is not the one asked for.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "base/stats.h"
+#include "shell/window_pos.h"
 
 constexpr const char* kOptionFile = "DATA\\option.dat";
 constexpr const char* kRuleYakuFile = "DATA\\rule_yaku.dat";
@@ -22,7 +25,7 @@ constexpr int kLocalYakuFileBytes = 12;
 constexpr int kSaveFileBytes = 5124;
 constexpr int kRestartFileBytes = 5208;
 
-// Options and switches: a missing file leaves the words as they are, a short
+// Options and switches: a missing or unreadable file leaves the words as they are, a short
 // one fills the leading words it holds; a word outside its range takes its default.
 void load_option_file();
 void load_rule_yaku_file();
@@ -31,7 +34,8 @@ bool save_option_file();
 bool save_rule_yaku_file();
 bool save_local_yaku_file();
 
-// Statistics: a missing file clears the saved statistics as a deletion does.
+// Statistics: a missing or unreadable file clears the saved statistics as a
+// deletion does.
 void load_save_file();
 bool save_save_file();
 
@@ -81,9 +85,20 @@ enum class HaiTableSource { File, Built };
 // builds it. Either way the table is loaded afterwards.
 HaiTableSource load_hai_table_from(const std::string& path);
 
+// The player's data files, in the order a run first reads them: the window
+// position as the window opens, then the title click's.
+constexpr std::array<const char*, 6> kPlayerDataFiles{kWinXyFile,    kSaveFile,      kOptionFile,
+                                                     kRuleYakuFile, kLocalYakuFile, kRestartFile};
+
 // Start-up: removes the temporary files that saves of the data files left
 // when they were killed half-way.
 void remove_interrupted_saves();
+
+// The player's data files that a read found there but could not read and
+// that no earlier call named, as paths on disk in kPlayerDataFiles order:
+// each is named once a run. Such a file keeps its bytes for the whole run
+// (the platform refuses to write it).
+std::vector<std::string> newly_unreadable_data_files();
 
 // Loads data/hai.dat at start-up (the working directory is the game's root);
 // nothing when the table is already filled.

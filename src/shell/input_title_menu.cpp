@@ -47,6 +47,7 @@ void enter_match() {
   g_scene = SCENE_DEAL;
   g_scene_frame = 0;
   g_standings_booked = 0;
+  g_unreadable_files.clear();
   setup_new_hand();
 }
 
@@ -104,6 +105,7 @@ void click_title() {
   load_rule_yaku_file();
   load_local_yaku_file();
   if (suspended_match_waits()) g_scene = SCENE_RESUME_QUESTION;
+  g_unreadable_files = newly_unreadable_data_files();
 }
 
 void click_resume_question() {
@@ -141,6 +143,7 @@ void click_main_menu() {
   g_pick = menu_item_at(g_mouse_x, g_mouse_y);
   if (g_pick == kMenuNone) return;
   g_last_write_failed = kWriteOk;
+  g_unreadable_files.clear();
   switch (g_pick) {
     case kMenuNewMatch: start_new_match(); return;
     case kMenuOptions: open_screen(SCENE_OPTIONS); break;

@@ -19,6 +19,7 @@ struct ShellState {
   // and does not start without the sheets its screens draw from whole or
   // without a Japanese face; the headless driver draws what fails plain.
   bool files_required = false;
+  int unreadable_named = 0;  // bit i: kPlayerDataFiles[i] was named as unreadable in this run
 };
 extern ShellState g_shell_state;
 
@@ -30,6 +31,7 @@ inline auto& g_fps_sample_frames = g_shell_state.fps_sample_frames;
 inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
 inline auto& g_fixed_seed = g_shell_state.fixed_seed;
 inline auto& g_files_required = g_shell_state.files_required;
+inline auto& g_unreadable_named = g_shell_state.unreadable_named;
 
 // The shell floor's reset: every piece of its state back to its fresh value.
 void reset_shell_floor();

@@ -90,6 +90,7 @@ TEST_F(FileLinks, TheLinkOfTheFolderCountsWithTheFilesOwnTowardsTheForty) {
   };
   for (const Case c : {Case{40, true, false}, Case{39, true, true}, Case{40, false, false}, Case{39, false, true}}) {
     const std::string what = std::to_string(c.file_links) + (c.end_exists ? " links to a file" : " links to a new file");
+    platform::reset_platform_state();  // each case a run of its own: a path found unreadable stays unwritten in its run
     fs::remove_all("store");
     fs::remove("data");
     fs::create_directory_symlink("store", "data");
@@ -107,7 +108,7 @@ TEST_F(FileLinks, TheLinkOfTheFolderCountsWithTheFilesOwnTowardsTheForty) {
     EXPECT_TRUE(fs::is_symlink("store/option.dat")) << what;
     std::vector<std::int32_t> back(2, 0);
     EXPECT_EQ(platform::read_words("data/option.dat", back),
-              c.saves ? platform::FileStatus::Ok : platform::FileStatus::Missing) << what;
+              c.saves ? platform::FileStatus::Ok : platform::FileStatus::Unreadable) << what;
     EXPECT_EQ(back, c.saves ? words : std::vector<std::int32_t>(2, 0)) << what;
     if (c.end_exists && !c.saves) {
       EXPECT_EQ(text_of(end), "old") << what;

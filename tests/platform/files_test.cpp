@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "platform/platform.h"
+#include "support/word_files.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -63,8 +64,9 @@ TEST_F(WordFiles, ReadsExactShortMissingAndTooLongFiles) {
   EXPECT_EQ(platform::read_words("data/none.dat", words, &read), FileStatus::Missing);
   EXPECT_EQ(read, 0u);
   EXPECT_EQ(words, (std::array<std::int32_t, 3>{7, 8, 9}));
+  EXPECT_EQ(platform::read_words("data/exact.dat/none.dat", words), FileStatus::Missing) << "no file under a file";
   fs::create_directories("data/dir.dat");
-  EXPECT_EQ(platform::read_words("data/dir.dat", words), FileStatus::Missing);
+  EXPECT_EQ(platform::read_words("data/dir.dat", words), FileStatus::Unreadable);
 
   put_bytes("data/long.dat", le_bytes({1, 2, 3, 4}));
   EXPECT_EQ(platform::read_words("data/long.dat", words, &read), FileStatus::TooLong);
@@ -197,8 +199,55 @@ TEST_F(WordFiles, AFifoOrADirectoryIsUnreadableAndNeverWaitedOn) {
   done_cv.notify_one();
   rescue.join();
   EXPECT_FALSE(rescued) << "the read waited for a writer";
-  EXPECT_EQ(fifo, FileStatus::Missing);
+  EXPECT_EQ(fifo, FileStatus::Unreadable);
   EXPECT_FALSE(fifo_bytes);
   EXPECT_EQ(words[0], 7);
-  EXPECT_EQ(platform::read_words("data/save.dat", words), FileStatus::Missing);
+  EXPECT_EQ(platform::read_words("data/save.dat", words), FileStatus::Unreadable);
+}
+
+// A file that is there but cannot be read holds what the program never got:
+// no write replaces it, not even once it can be read again in the same run.
+TEST_F(WordFiles, AFileThatCannotBeReadIsNeverReplacedInItsRun) {
+  const std::vector<std::uint8_t> old_bytes = le_bytes({1, 2});
+  put_bytes("data/option.dat", old_bytes);
+  put_bytes("data/save.dat", old_bytes);
+  fs::permissions("data/option.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  struct stat before {};
+  ASSERT_EQ(::stat("data/option.dat", &before), 0);
+  const std::array<std::int32_t, 2> words{5, 6};
+  {
+    UnreadableFile option("data/option.dat");
+    UnreadableFile save("data/save.dat");
+    std::array<std::int32_t, 2> read{7, 7};
+    std::size_t count = 9;
+    EXPECT_EQ(platform::read_words("DATA\\option.dat", read, &count), FileStatus::Unreadable);
+    EXPECT_EQ(read, (std::array<std::int32_t, 2>{7, 7}));
+    EXPECT_EQ(count, 0u);
+    EXPECT_TRUE(platform::found_unreadable("data/option.dat"));
+    EXPECT_FALSE(platform::found_unreadable("data/save.dat")) << "not read yet";
+    EXPECT_FALSE(platform::write_words("data/option.dat", words));
+    EXPECT_FALSE(platform::write_words("data/save.dat", words)) << "nor a file this run never read";
+    struct stat during {};
+    ASSERT_EQ(::stat("data/option.dat", &during), 0);
+    EXPECT_EQ(during.st_ino, before.st_ino);
+    EXPECT_EQ(during.st_mode & 07777, 0u);
+    std::vector<std::uint8_t> bytes;
+    EXPECT_FALSE(platform::read_bytes("data/save.dat", bytes));
+    EXPECT_TRUE(platform::found_unreadable("data/save.dat"));
+  }
+  EXPECT_EQ(get_bytes("data/option.dat"), old_bytes);
+  EXPECT_EQ(get_bytes("data/save.dat"), old_bytes);
+  EXPECT_FALSE(platform::write_words("data/option.dat", words)) << "mended, but in the same run";
+  EXPECT_FALSE(platform::write_words("data/save.dat", words));
+  struct stat after {};
+  ASSERT_EQ(::stat("data/option.dat", &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+
+  platform::reset_platform_state();  // the next run
+  std::array<std::int32_t, 2> read{};
+  EXPECT_EQ(platform::read_words("data/option.dat", read), FileStatus::Ok);
+  EXPECT_EQ(read, (std::array<std::int32_t, 2>{1, 2}));
+  EXPECT_TRUE(platform::write_words("data/option.dat", words));
+  EXPECT_EQ(get_bytes("data/option.dat"), le_bytes({5, 6}));
 }

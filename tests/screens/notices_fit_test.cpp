@@ -34,7 +34,11 @@ struct Notice {
   int write_failed;  // a WriteFailure
   int stats_deleted;
   void (*scene)();
+  bool unreadable = false;  // every data file could not be read
 };
+
+const std::vector<std::string> kDataFileNames{"data/win_xy.dat",    "data/save.dat",       "data/option.dat",
+                                              "data/rule_yaku.dat", "data/local_yaku.dat", "data/restart.dat"};
 
 constexpr Notice kNotices[] = {
     {"title", kWriteOk, 0, scene_title},
@@ -46,6 +50,8 @@ constexpr Notice kNotices[] = {
     {"menu, decline not cleared", kWriteFailedDecline, 0, scene_main_menu},
     {"menu, standings not saved", kWriteFailedStandings, 0, scene_main_menu},
     {"menu, settings not saved", kWriteFailedSettings, 0, scene_main_menu},
+    {"menu, files unreadable", kWriteFailedSettings, 0, scene_main_menu, true},
+    {"resume question, files unreadable", kWriteOk, 0, scene_resume_question, true},
     {"deletion offered", kWriteOk, 0, scene_data_delete},
     {"deletion not saved", kWriteFailedDeletion, 0, scene_data_delete},
     {"deleted", kWriteOk, 1, scene_data_delete},
@@ -57,16 +63,21 @@ TEST(NoticesFit, EveryTextLiesOnItsCard) {
   for (const Notice& notice : kNotices) {
     g_last_write_failed = notice.write_failed;
     g_stats_deleted = notice.stats_deleted;
+    g_unreadable_files = notice.unreadable ? kDataFileNames : std::vector<std::string>{};
     const std::vector<DrawCall> calls = record_calls(notice.scene);
     finish_drawing();
     int texts = 0;
+    std::string all_text;
     for (const DrawCall& call : calls) {
       if (call.text.empty()) continue;
       ++texts;
+      all_text += call.text + "\n";
       EXPECT_TRUE(on_paper(g_back_surface, call)) << notice.name << ": \"" << call.text << "\" at " << call.dx << ", "
                                                   << call.dy << ", " << call.w << " px wide";
     }
     EXPECT_GT(texts, 0) << notice.name;
+    for (const std::string& name : kDataFileNames)
+      EXPECT_EQ(all_text.find(name) != std::string::npos, notice.unreadable) << notice.name << ": " << name;
   }
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "base/options.h"
@@ -10,9 +13,12 @@
 #include "base/stats.h"
 #include "base/table_state.h"
 #include "platform/headless/headless.h"
+#include "screens/front_end_layout.h"
 #include "screens/screen_state.h"
+#include "screens/screens.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
+#include "support/draw_calls.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
 
@@ -41,6 +47,12 @@ class TitleAndResume : public ::testing::Test {
 
   TestWorkdir dir_;
 };
+
+bool draws_text(void (*scene)(), const std::string& text) {
+  for (const DrawCall& call : record_calls(scene))
+    if (call.text.find(text) != std::string::npos) return true;
+  return false;
+}
 
 TEST_F(TitleAndResume, FirstStartWithoutFilesGoesToTheMenuWithDefaults) {
   ASSERT_EQ(g_scene, SCENE_TITLE);
@@ -207,6 +219,38 @@ TEST_F(TitleAndResume, TheSuspensionNoticeSaysWhenTheMatchCouldNotBeStored) {
   headless::step_frames(1);
   EXPECT_NE(headless::screen().pixels, stored.pixels);
   EXPECT_EQ(read_le_words(dir_.file("data/restart.dat"))[0], 1) << "the earlier snapshot is intact";
+}
+
+TEST_F(TitleAndResume, AnOptionFileThatCannotBeReadIsNamedAndKeptWhateverIsChanged) {
+  std::vector<std::int32_t> options(kOptionDefaults.begin(), kOptionDefaults.end());
+  options[opt_com_speed] = 5;
+  const std::filesystem::path file = dir_.file("data/option.dat");
+  write_le_words(file, options);
+  struct stat before {};
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+  {
+    UnreadableFile unreadable(file);
+    headless::left_click_at(500, 500);
+    ASSERT_EQ(g_scene, SCENE_MAIN_MENU);
+    EXPECT_EQ(g_options, kOptionDefaults);
+    EXPECT_TRUE(draws_text(scene_main_menu, "data/option.dat")) << "the menu names the file";
+    headless::left_click_at(kMenuLeftX, menu_row_y(1));
+    ASSERT_EQ(g_scene, SCENE_OPTIONS);
+    headless::left_click_at(116, 166);
+    headless::right_click_at(400, 400);
+    EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+    EXPECT_EQ(g_last_write_failed, kWriteFailedSettings);
+    EXPECT_FALSE(draws_text(scene_main_menu, "data/option.dat")) << "gone with the menu click";
+    struct stat during {};
+    ASSERT_EQ(::stat(file.c_str(), &during), 0);
+    EXPECT_EQ(during.st_ino, before.st_ino);
+    EXPECT_EQ(during.st_mode & 07777, 0u);
+  }
+  EXPECT_EQ(read_le_words(file), options);
+  headless::key(platform::kVkReturn);
+  headless::left_click_at(500, 500);
+  EXPECT_EQ(g_options[opt_com_speed], 5) << "mended, the file is read as it was";
+  EXPECT_FALSE(draws_text(scene_main_menu, "data/option.dat")) << "named once a run";
 }
 
 }  // namespace

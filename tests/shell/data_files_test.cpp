@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <climits>
@@ -173,6 +174,50 @@ TEST_F(DataFiles, MissingFilesLeaveDefaultsAndClearTheStatistics) {
     EXPECT_EQ(g_stats_yaku[c].words[83], 0);
   }
   EXPECT_FALSE(suspended_match_waits());
+}
+
+// A file that is there but cannot be read is passed over as a missing one
+// is, named once in the run, and never written over in it.
+TEST_F(DataFiles, AFileThatCannotBeReadIsNamedOnceAndKeepsItsBytes) {
+  struct Case {
+    const char* file;
+    std::size_t bytes;
+    void (*load)();
+    bool (*save)();
+  };
+  const Case cases[] = {
+      {"data/win_xy.dat", 8, [] { read_window_pos(); }, [] { return write_window_pos({3, 4}); }},
+      {"data/save.dat", 5124, load_save_file, save_save_file},
+      {"data/option.dat", 88, load_option_file, save_option_file},
+      {"data/rule_yaku.dat", 52, load_rule_yaku_file, save_rule_yaku_file},
+      {"data/local_yaku.dat", 12, load_local_yaku_file, save_local_yaku_file},
+      {"data/restart.dat", 5208, [] { suspended_match_waits(); }, write_suspended_match},
+  };
+  for (const Case& c : cases) {
+    reset_program_state();
+    const std::filesystem::path path = dir_.file(c.file);
+    write_raw_bytes(path, c.bytes, 0x01);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    fill_saved_stats();
+    {
+      UnreadableFile unreadable(path);
+      c.load();
+      EXPECT_EQ(newly_unreadable_data_files(), std::vector<std::string>{c.file});
+      EXPECT_FALSE(c.save()) << c.file;
+      c.load();
+      EXPECT_TRUE(newly_unreadable_data_files().empty()) << c.file << " is named once";
+      struct stat during {};
+      ASSERT_EQ(::stat(path.c_str(), &during), 0);
+      EXPECT_EQ(during.st_ino, before.st_ino) << c.file;
+      EXPECT_EQ(during.st_mode & 07777, 0u) << c.file;
+    }
+    std::size_t bytes = 0;
+    EXPECT_EQ(read_le_words(path, &bytes), std::vector<std::int32_t>(c.bytes / 4, 0x01010101)) << c.file;
+    EXPECT_EQ(g_stats_basic[1].words[3], std::string(c.file) == "data/save.dat" ? 0 : stat_value(1, 1, 3))
+        << c.file << ": only the statistics file clears the statistics, as a missing one";
+    std::filesystem::remove(path);
+  }
 }
 
 TEST_F(DataFiles, ShortFilesFillOnlyTheWordsTheyHold) {

@@ -1,6 +1,9 @@
 #include "support/word_files.h"
 
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
@@ -44,4 +47,41 @@ FailingWrites::~FailingWrites() {
   getrlimit(RLIMIT_FSIZE, &limit);
   limit.rlim_cur = static_cast<rlim_t>(old_soft_);
   setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+namespace {
+
+// The capabilities that let a process read a file its mode forbids.
+constexpr std::uint32_t kModeOverride = 1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH;
+
+struct Capabilities {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+};
+
+Capabilities current_capabilities() {
+  Capabilities caps;
+  ::syscall(SYS_capget, &caps.header, caps.data);
+  return caps;
+}
+
+void set_effective(std::uint32_t effective) {
+  Capabilities caps = current_capabilities();
+  caps.data[0].effective = effective;
+  ::syscall(SYS_capset, &caps.header, caps.data);
+}
+
+}  // namespace
+
+UnreadableFile::UnreadableFile(std::filesystem::path path) : path_(std::move(path)) {
+  old_mode_ = std::filesystem::status(path_).permissions();
+  std::filesystem::permissions(path_, std::filesystem::perms::none);
+  old_effective_ = current_capabilities().data[0].effective;
+  set_effective(old_effective_ & ~kModeOverride);
+}
+
+UnreadableFile::~UnreadableFile() {
+  set_effective(old_effective_);
+  std::error_code ignored;
+  std::filesystem::permissions(path_, old_mode_, ignored);
 }

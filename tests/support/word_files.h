@@ -1,5 +1,6 @@
-// Independent little-endian word files for tests of the data files, and a
-// guard that makes every file write of the process fail while it lives.
+// Independent little-endian word files for tests of the data files, a guard
+// that makes every file write of the process fail while it lives, and one
+// that makes a file unreadable to the process.
 #pragma once
 
 #include <cstdint>
@@ -22,4 +23,21 @@ class FailingWrites {
 
  private:
   unsigned long long old_soft_;
+};
+
+// While alive, the file is there but this process cannot read it: its mode
+// is 000 and, for a process running as root, the capabilities that pass over
+// file modes are out of effect (for this thread). The file's mode and the
+// capabilities come back when it dies.
+class UnreadableFile {
+ public:
+  explicit UnreadableFile(std::filesystem::path path);
+  ~UnreadableFile();
+  UnreadableFile(const UnreadableFile&) = delete;
+  UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::perms old_mode_;
+  std::uint32_t old_effective_ = 0;  // the first word of the effective capabilities
 };
