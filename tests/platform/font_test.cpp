@@ -63,16 +63,19 @@ TEST_F(FontChoice, OneThatCannotServeIsNamedWithWhyOnOneLineAndSkipped) {
   std::ofstream("notes.ttf") << "not a font\n";
   ASSERT_EQ(::mkfifo("fifo.ttf", 0644), 0);  // opened for a blocking read, it would wait for a writer forever
   ASSERT_TRUE(write_damaged_font(kOtherJapaneseFont, "damaged.ttf"));
+  std::ofstream("one_blank.bdf") << bitmap_font_text(1, U'麻');  // one kanji of the screens draws no ink
   const struct {
     std::string font;
     const char* why;
   } cases[] = {
       {"/nonexistent/font.ttf", "does not exist"},
+      {(dir_ / "notes.ttf/font.ttf").string(), "does not exist"},
       {(dir_ / "fifo.ttf").string(), "is not a regular file"},
       {dir_.string(), "is not a regular file"},
       {(dir_ / "notes.ttf").string(), "cannot be read as a font"},
       {kLatinOnlyFont, "has no Japanese glyphs"},
       {(dir_ / "damaged.ttf").string(), "does not draw its Japanese glyphs (a damaged file?)"},
+      {(dir_ / "one_blank.bdf").string(), "does not draw its Japanese glyphs (a damaged file?)"},
   };
   for (const auto& c : cases) expect_skipped(c.font, c.why);
 }

@@ -3,13 +3,10 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
-
-#include <fontconfig/fontconfig.h>
 
 #include "platform/platform.h"
+#include "support/font_files.h"
 #include "temp_dir.h"
 
 using platform::Surface;
@@ -35,6 +32,9 @@ TEST(TextWidth, HalfWidthIsEightAndFullWidthSixteen) {
   EXPECT_EQ(platform::text_width("ab1"), 24);
   EXPECT_EQ(platform::text_width("東南"), 32);
   EXPECT_EQ(platform::text_width("ｱｲ"), 16);  // half-width katakana
+  EXPECT_EQ(platform::text_width("\uFF61\uFF9F"), 16) << "the ends of the half-width katakana";
+  EXPECT_EQ(platform::text_width("\uFF60\uFFA0"), 32) << "just outside them";
+  EXPECT_EQ(platform::text_width("\u007F\u0080"), 8 + 16) << "the end of ASCII";
   EXPECT_EQ(platform::text_width("8点 x2"), 8 + 16 + 8 + 8 + 8);
   EXPECT_EQ(platform::text_width("●〇"), 32);
   Surface s(200, 40, kRed);
@@ -94,50 +94,14 @@ TEST(TextOut, ClipsAtTheSurfaceAndSurvivesMalformedBytes) {
   EXPECT_TRUE(is_grey(s.at(19, 19)));
   // Each malformed byte takes one full cell of its own; the rest still reads.
   EXPECT_EQ(platform::text_width("\xFF" "a" "\xE3\x81"), 16 + 8 + 16 + 16);
+  // C0 and C1 could lead only overlong forms of ASCII: neither takes the byte after it along.
+  EXPECT_EQ(platform::text_width("\xC0\x80" "\xC1\xBF"), 4 * 16);
+  EXPECT_EQ(platform::text_width("\xC2\x80" "\xDF\xBF"), 2 * 16) << "the first and last two-byte leads";
   Surface t(100, 20, kRed);
   EXPECT_EQ(platform::text_out(t, 0, 0, "\xC3(\xF0\x9F"), 16 + 8 + 16 + 16);
 }
 
 namespace {
-
-// A bitmap font of the given depth (1, 2, 4 or 8 bits a pixel) with a
-// 16 x 16 glyph for every character of Japanese (fontconfig's list) in
-// which a pixel's level is its column modulo the depth's levels: column x
-// draws (x mod levels) / (levels - 1) of full ink.
-std::string bitmap_font_text(int bits) {
-  const int levels = 1 << bits;
-  // A row's pixels packed from the high bits, in hexadecimal digits (16
-  // pixels fill whole bytes at every depth).
-  std::string bits_of_row;
-  for (int x = 0; x < 16; ++x)
-    for (int b = bits - 1; b >= 0; --b) bits_of_row += ((x % levels) >> b & 1) ? '1' : '0';
-  std::ostringstream hex;
-  for (std::size_t at = 0; at < bits_of_row.size(); at += 4)
-    hex << "0123456789ABCDEF"[std::stoi(bits_of_row.substr(at, 4), nullptr, 2)];
-
-  std::vector<FcChar32> chars;
-  const FcCharSet* japanese = FcLangGetCharSet(reinterpret_cast<const FcChar8*>("ja"));
-  FcChar32 map[FC_CHARSET_MAP_SIZE];
-  FcChar32 next = 0;
-  for (FcChar32 base = FcCharSetFirstPage(japanese, map, &next); base != FC_CHARSET_DONE;
-       base = FcCharSetNextPage(japanese, map, &next))
-    for (int word = 0; word < FC_CHARSET_MAP_SIZE; ++word)
-      for (int bit = 0; bit < 32; ++bit)
-        if (map[word] >> bit & 1) chars.push_back(base + 32 * word + bit);
-
-  std::ostringstream font;
-  font << "STARTFONT 2.1\nFONT -test-levels-medium-r-normal--16-160-75-75-c-160-iso10646-1\n"
-       << "SIZE 16 75 75 " << bits << "\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 5\nPIXEL_SIZE 16\n"
-       << "FONT_ASCENT 14\nFONT_DESCENT 2\nCHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\nENDPROPERTIES\n"
-       << "CHARS " << chars.size() << "\n";
-  for (const FcChar32 c : chars) {
-    font << "STARTCHAR u" << c << "\nENCODING " << c << "\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 16 16 0 -2\nBITMAP\n";
-    for (int y = 0; y < 16; ++y) font << hex.str() << "\n";
-    font << "ENDCHAR\n";
-  }
-  font << "ENDFONT\n";
-  return font.str();
-}
 
 class BitmapFont : public TempDirTest {
  protected:

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "headless_script.h"
+#include "support/font_files.h"
 #include "support/test_workdir.h"
 
 namespace {
@@ -47,6 +50,7 @@ struct DriverCase {
   int code;
   const char* out;
   const char* err;
+  bool japanese_font = true;  // false: fontconfig knows only a Latin font
 };
 
 class DriverScript : public ::testing::TestWithParam<DriverCase> {};
@@ -54,6 +58,11 @@ class DriverScript : public ::testing::TestWithParam<DriverCase> {};
 TEST_P(DriverScript, PrintsWhatTheCommandsAsk) {
   const DriverCase& c = GetParam();
   TestWorkdir dir;
+  std::optional<KnownFonts> fonts;
+  if (!c.japanese_font) {
+    if (!test_fonts_installed()) GTEST_SKIP() << "fonts missing";
+    fonts.emplace(dir.path(), std::vector<std::string>{kLatinOnlyFont});
+  }
   reset_program_state();
   std::istringstream script(c.script);
   std::ostringstream out, err;
@@ -74,7 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
         DriverCase{"Comments", "# a note\n  # indented\n\nscene\n", 0, "scene 10\n", ""},
         DriverCase{"NegativeFrames", "frames -1\nscene\n", 1, "", "line 1: frames needs a count\n"},
         DriverCase{"UnknownKey", "key home\n", 1, "", "line 1: stoi\n"},
-        DriverCase{"WrongScene", "frames 1\nexpect-scene 90\n", 1, "", "line 2: scene is 10, expected 90\n"}),
+        DriverCase{"WrongScene", "frames 1\nexpect-scene 90\n", 1, "", "line 2: scene is 10, expected 90\n"},
+        // Unlike the windowed program, the driver draws on with its text blank.
+        DriverCase{"NoJapaneseFont", "frames 2\nclick 360 360\nframes 1\npng menu.png\nscene\n", 0, "scene 90\n", "",
+                   false}),
     [](const ::testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -23,8 +23,10 @@ namespace {
 // The sheets that no screen draws from.
 const std::set<int> kUnusedSheets{116, 119, 120, 121, 122, 123, 129, 130};
 
-const std::string kNoSheet = "エラーにより強制終了します: 画像ファイルが正しく読み込めませんでした\n"
-                             "art/132.png\nscript/play を実行すると作られます";
+std::string no_sheet_message(int id) {
+  return "エラーにより強制終了します: 画像ファイルが正しく読み込めませんでした\n" + platform::bitmap_path(id) +
+         "\nscript/play を実行すると作られます";
+}
 const std::string kNoFace = "エラーにより強制終了します: 日本語を表示できるフォントが見つかりませんでした\n"
                             "fonts-ipafont-gothic をインストールするか\n"
                             "RUVELKA_FONT に日本語のフォントファイルを指定してください";
@@ -37,8 +39,8 @@ bool write_plain_sheet(int id) {
 
 struct BrokenStart {
   const char* name;
+  int sheet;  // the sheet spoiled and then mended; 0 when the face is what is missing
   std::function<void(const TestWorkdir&, std::optional<KnownFonts>&)> spoil;
-  const std::string* message;
 };
 
 class WindowedStart : public ::testing::TestWithParam<BrokenStart> {
@@ -66,11 +68,11 @@ TEST_P(WindowedStart, EndsWithTheOneMessageAndStartsOnceMended) {
     EXPECT_EQ(exit.code, -1);
   }
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(headless::message_log(), std::vector<std::string>{*c.message});
+  EXPECT_EQ(headless::message_log(), std::vector<std::string>{c.sheet ? no_sheet_message(c.sheet) : kNoFace});
   EXPECT_FALSE(headless::window_shown());
 
   fonts.reset();
-  ASSERT_TRUE(write_plain_sheet(132));
+  ASSERT_TRUE(c.sheet == 0 || write_plain_sheet(c.sheet));
   headless::reset();
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(app_main(), 0);
@@ -82,15 +84,14 @@ TEST_P(WindowedStart, EndsWithTheOneMessageAndStartsOnceMended) {
 INSTANTIATE_TEST_SUITE_P(
     Files, WindowedStart,
     ::testing::Values(
-        BrokenStart{"SheetMissing", [](const TestWorkdir&, auto&) { std::filesystem::remove("art/132.png"); },
-                    &kNoSheet},
-        BrokenStart{"SheetCutShort",
-                    [](const TestWorkdir&, auto&) { std::filesystem::resize_file("art/132.png", 20000); }, &kNoSheet},
-        BrokenStart{"NoJapaneseFont",
+        // Both ends of the range of sheets, so that a check that stops short of either is seen.
+        BrokenStart{"FirstSheetMissing", 101, [](auto&, auto&) { std::filesystem::remove("art/101.png"); }},
+        BrokenStart{"LastSheetMissing", 139, [](auto&, auto&) { std::filesystem::remove("art/139.png"); }},
+        BrokenStart{"SheetCutShort", 132, [](auto&, auto&) { std::filesystem::resize_file("art/132.png", 20000); }},
+        BrokenStart{"NoJapaneseFont", 0,
                     [](const TestWorkdir& dir, std::optional<KnownFonts>& fonts) {
                       fonts.emplace(dir.path(), std::vector<std::string>{kLatinOnlyFont});
-                    },
-                    &kNoFace}),
+                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -94,6 +94,13 @@ TEST_F(MatchStats, AConcealedSelfDrawnWinBooksNoDealIn) {
   }
 }
 
+// A concealed kong leaves the hand concealed; only a chow, a pung or a melded kong opens it.
+TEST_F(MatchStats, AWinWhoseOnlyMeldIsAConcealedKongIsAConcealedWin) {
+  discard_win(1, "3 4 5 5 5 5 12 13 14 23 + 23 / (15 15 15 15)", 6);
+  record_win_statistics();
+  EXPECT_EQ(ai(3)[kAiConcealedWins], 1);
+}
+
 TEST_F(MatchStats, LaterEvaluationsDoNotChangeTheBookedWin) {
   discard_win(1, kEightPoints, 4);
   place_win_hand(2, parse_win_hand(kBigDragons));
