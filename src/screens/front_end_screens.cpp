@@ -68,7 +68,7 @@ std::vector<std::string> unreadable_notice_lines() {
   std::vector<std::string> lines{kUnreadableHead, ""};
   for (const std::string& name : g_unreadable_files) {
     const std::string joined = lines.back().empty() ? name : lines.back() + kNameSeparator + name;
-    if (!lines.back().empty() && platform::text_width(joined) > kNoticeTextWidth) lines.push_back(name);
+    if (platform::text_width(joined) > kNoticeTextWidth) lines.push_back(name);
     else lines.back() = joined;
   }
   lines.push_back(kUnreadableFoot);

@@ -221,6 +221,18 @@ TEST_F(TitleAndResume, TheSuspensionNoticeSaysWhenTheMatchCouldNotBeStored) {
   EXPECT_EQ(read_le_words(dir_.file("data/restart.dat"))[0], 1) << "the earlier snapshot is intact";
 }
 
+TEST_F(TitleAndResume, TheResumeQuestionNamesAnUnreadableFileAndTheMatchEndsTheNotice) {
+  store_suspended();
+  write_raw_bytes(dir_.file("data/save.dat"), 5124, 0x01);
+  UnreadableFile unreadable(dir_.file("data/save.dat"));
+  headless::left_click_at(500, 500);
+  ASSERT_EQ(g_scene, SCENE_RESUME_QUESTION);
+  EXPECT_TRUE(draws_text(scene_resume_question, "data/save.dat"));
+  headless::left_click_at(140, 310);
+  ASSERT_EQ(g_scene, SCENE_DEAL);
+  EXPECT_FALSE(draws_text(scene_main_menu, "data/save.dat")) << "the menu after the match does not name it again";
+}
+
 TEST_F(TitleAndResume, AnOptionFileThatCannotBeReadIsNamedAndKeptWhateverIsChanged) {
   std::vector<std::int32_t> options(kOptionDefaults.begin(), kOptionDefaults.end());
   options[opt_com_speed] = 5;

@@ -218,6 +218,14 @@ TEST_F(DataFiles, AFileThatCannotBeReadIsNamedOnceAndKeepsItsBytes) {
         << c.file << ": only the statistics file clears the statistics, as a missing one";
     std::filesystem::remove(path);
   }
+  reset_program_state();
+  write_raw_bytes(dir_.file("data/option.dat"), 88, 0x01);
+  write_raw_bytes(dir_.file("data/save.dat"), 5124, 0x01);
+  UnreadableFile option(dir_.file("data/option.dat"));
+  UnreadableFile save(dir_.file("data/save.dat"));
+  load_option_file();
+  load_save_file();
+  EXPECT_EQ(newly_unreadable_data_files(), (std::vector<std::string>{"data/save.dat", "data/option.dat"}));
 }
 
 TEST_F(DataFiles, ShortFilesFillOnlyTheWordsTheyHold) {
