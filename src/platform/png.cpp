@@ -38,8 +38,9 @@ void unpack_rgb(const png_byte* from, int width, std::uint32_t* to) {
 // overwritten); an interlaced one is gathered in `bytes` and turned into
 // pixels once its last pass is in.
 struct Decoding {
-  int want_width = 0, want_height = 0;  // the size asked for; 0: any
-  Surface* out = nullptr;
+  Decoding(int width, int height, Surface& surface) : want_width(width), want_height(height), out(&surface) {}
+  int want_width, want_height;  // the size asked for; 0: any
+  Surface* out;
   bool interlaced = false;
   std::vector<png_byte> bytes;          // one row's R, G, B bytes, or every row's; and one more
   std::vector<std::uint32_t> pixels;    // one row
@@ -122,12 +123,12 @@ constexpr png_byte kTextChunks[] = {'t', 'E', 'X', 't', 0, 'z', 'T', 'X', 't', 0
 constexpr int kTextChunkCount = static_cast<int>(std::size(kTextChunks)) / 5;
 
 // Hands the whole file to libpng (no C++ object lives here, as libpng's
-// errors jump back past them). Every chunk's CRC is checked, ancillary ones
-// too, up to the closing chunk; the compressed rows are inflated up to the
-// last row and no further: what follows it in the stream is covered by its
-// chunks' CRCs alone.
-bool read_chunks(png_structp png, png_infop info, std::vector<std::uint8_t>& bytes, Decoding& d) {
-  if (setjmp(png_jmpbuf(png))) return false;
+// errors jump back past them); a file refused on the way never reaches its
+// closing chunk. Every chunk's CRC is checked, ancillary ones too; the
+// compressed rows are inflated up to the last row and no further: what
+// follows it in the stream is covered by its chunks' CRCs alone.
+void read_chunks(png_structp png, png_infop info, std::vector<std::uint8_t>& bytes, Decoding& d) {
+  if (setjmp(png_jmpbuf(png))) return;
   png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
   // The chunks' CRCs already cover the compressed rows; zlib's own sum of
   // the rows again would take a fifth of the decode.
@@ -135,7 +136,6 @@ bool read_chunks(png_structp png, png_infop info, std::vector<std::uint8_t>& byt
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kTextChunks, kTextChunkCount);
   png_set_progressive_read_fn(png, &d, on_header, on_row, on_end);
   png_process_data(png, info, bytes.data(), bytes.size());
-  return true;
 }
 
 }  // namespace
@@ -143,7 +143,6 @@ bool read_chunks(png_structp png, png_infop info, std::vector<std::uint8_t>& byt
 bool load_png(const std::string& path, Surface& out, int want_width, int want_height) {
   std::vector<std::uint8_t> bytes;
   if (!read_bytes(path, bytes, kMaxPngBytes)) return false;
-  if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, refuse, ignore_warning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
@@ -151,13 +150,10 @@ bool load_png(const std::string& path, Surface& out, int want_width, int want_he
     return false;
   }
   Surface surface;
-  Decoding d;
-  d.want_width = want_width;
-  d.want_height = want_height;
-  d.out = &surface;
-  const bool read = read_chunks(png, info, bytes, d);
+  Decoding d(want_width, want_height, surface);
+  read_chunks(png, info, bytes, d);
   png_destroy_read_struct(&png, &info, nullptr);
-  if (!read || !d.ended || d.last_pass_rows != surface.height) return false;
+  if (!d.ended || d.last_pass_rows != surface.height) return false;
   if (d.interlaced) {
     surface.pixels.resize(static_cast<std::size_t>(surface.width) * static_cast<std::size_t>(surface.height));
     // With no row padding the rows follow one another as one long row.

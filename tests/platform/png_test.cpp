@@ -35,17 +35,18 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
   ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
 }
 
-// Writes 8-bit rows of one colour type with libpng's full interface, with
-// no gamma chunk, interlaced or not, one colour marked transparent when
-// given (a tRNS chunk): kinds the program never writes itself.
+// Writes rows of one colour type with libpng's full interface, with no
+// gamma chunk, interlaced or not, one colour marked transparent when given
+// (a tRNS chunk), 8 bits a channel unless told: kinds the program never
+// writes itself.
 void write_png_rows(const std::string& path, std::vector<png_byte> bytes, int w, int h, int colour_type,
-                    int interlace, const png_color_16* transparent = nullptr) {
+                    int interlace, const png_color_16* transparent = nullptr, int depth = 8) {
   FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, colour_type, interlace,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), depth, colour_type, interlace,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (transparent != nullptr) png_set_tRNS(png, info, nullptr, 0, transparent);
   png_write_info(png, info);
@@ -182,6 +183,16 @@ TEST_F(Png, InterlacedAndGreyFilesArriveAsTheirPixels) {
   EXPECT_EQ(back.pixels, s.pixels);
   ASSERT_TRUE(platform::load_png("grey.png", back));
   for (std::size_t i = 0; i < s.pixels.size(); ++i) ASSERT_EQ(back.pixels[i], (s.pixels[i] & 0xFF) * 0x010101u) << i;
+}
+
+// A 16-bit file that states no gamma holds linear light: half of full
+// light shows on the screen as 0.5 ^ (1 / 2.2) of full, 186.
+TEST_F(Png, ASixteenBitFileWithoutGammaIsLinearLight) {
+  write_png_rows("deep.png", {0x00, 0x00, 0x80, 0x00, 0xFF, 0xFF}, 3, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 nullptr, 16);
+  Surface s;
+  ASSERT_TRUE(platform::load_png("deep.png", s));
+  EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x000000, 0xBABABA, 0xFFFFFF}));
 }
 
 TEST_F(Png, AnyColourTypeArrivesAsRgb) {
