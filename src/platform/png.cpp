@@ -58,17 +58,15 @@ void ignore_warning(png_structp, png_const_charp) {}
 // Or-drawn image leaves alone): the steps of libpng's simplified reader for
 // that output. Plain 8-bit RGB without a gamma of its own passes unchanged.
 void set_rgb_output(png_structp png, png_infop info) {
-  const int type = png_get_color_type(png, info);
   const bool sixteen = png_get_bit_depth(png, info) == 16;
   png_set_expand(png);
-  if ((type & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
+  if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
   // A file that states no gamma is taken as sRGB, or as linear light at 16 bits.
   png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, sixteen ? PNG_GAMMA_LINEAR : PNG_DEFAULT_sRGB);
   if (sixteen) png_set_scale_16(png);
-  if ((type & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS)) {
-    png_color_16 black{};
-    png_set_background_fixed(png, &black, PNG_BACKGROUND_GAMMA_SCREEN, 0, 0);
-  }
+  // libpng drops the background again for a file with nothing transparent.
+  const png_color_16 black{};
+  png_set_background_fixed(png, &black, PNG_BACKGROUND_GAMMA_SCREEN, 0, 0);
   png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, PNG_DEFAULT_sRGB);
 }
 
