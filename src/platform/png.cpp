@@ -39,13 +39,13 @@ void unpack_rgb(const png_byte* from, int width, std::uint32_t* to) {
 // pixels once its last pass is in.
 struct Decoding {
   Decoding(int width, int height, Surface& surface) : want_width(width), want_height(height), out(&surface) {}
-  int want_width, want_height;  // the size asked for; 0: any
+  int want_width, want_height;        // the size asked for; 0: any
   Surface* out;
   bool interlaced = false;
-  std::vector<png_byte> bytes;          // one row's R, G, B bytes, or every row's; and one more
-  std::vector<std::uint32_t> pixels;    // one row
-  int last_pass_rows = 0;               // rows handed over in the last pass
-  bool ended = false;                   // the closing chunk was read
+  std::vector<png_byte> bytes;        // one row's R, G, B bytes, or every row's; and one more
+  std::vector<std::uint32_t> pixels;  // one row
+  int last_pass_rows = 0;             // rows handed over in the last pass
+  bool ended = false;                 // the closing chunk was read
 };
 
 Decoding& decoding(png_structp png) { return *static_cast<Decoding*>(png_get_progressive_ptr(png)); }
