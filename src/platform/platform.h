@@ -90,6 +90,10 @@ bool bitmap_found(int id);
 
 // Reads a PNG of at most kMaxPngBytes; with want_width and want_height
 // above 0, a file whose header declares another size is refused undecoded.
+// A file is taken only whole: every chunk up to the closing one there, its
+// CRC right, and every row. The compressed stream is inflated up to the last
+// row and no further, so that what follows the rows costs no more than
+// reading it.
 constexpr std::size_t kMaxPngBytes = 16u << 20;
 bool load_png(const std::string& path, Surface& out, int want_width = 0, int want_height = 0);
 // Whether the file is a PNG of at most kMaxPngBytes whose header declares

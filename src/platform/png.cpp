@@ -1,13 +1,15 @@
-// PNG reading through libpng's full interface for plain 8-bit RGB (a row at
-// a time, appended to the surface) and its simplified one for every other kind;
-// writing the file's few chunks here, around libdeflate's compression of
-// the whole image at once.
+// PNG reading through libpng's progressive interface, the whole file handed
+// over at once, as 8-bit RGB; writing the file's few chunks here, around
+// libdeflate's compression of the whole image at once.
 #include <libdeflate.h>
 #include <png.h>
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
+#include <exception>
+#include <iterator>
 #include <memory>
 
 #include "platform/platform.h"
@@ -15,35 +17,6 @@
 namespace platform {
 
 namespace {
-
-// The bytes of a file in memory, handed to libpng as it asks for them.
-struct ByteSource {
-  const std::vector<std::uint8_t>* bytes;
-  std::size_t at;
-};
-
-void read_from_bytes(png_structp png, png_bytep data, png_size_t length) {
-  auto* source = static_cast<ByteSource*>(png_get_io_ptr(png));
-  if (length > source->bytes->size() - source->at) png_error(png, "the file ends early");
-  std::memcpy(data, source->bytes->data() + source->at, length);
-  source->at += length;
-}
-
-enum class Decoded { Done, Refused, Other };
-
-// libpng's own handlers print: a refused file is the caller's to report, once.
-[[noreturn]] void refuse(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-void ignore_warning(png_structp, png_const_charp) {}
-
-// Whether the header read so far is plain 8-bit RGB that the simplified
-// reader would hand over unchanged: no transparency, no interlace, and no
-// gamma other than the screen's.
-bool plain_rgb(png_structp png, png_infop info) {
-  return png_get_color_type(png, info) == PNG_COLOR_TYPE_RGB && png_get_bit_depth(png, info) == 8 &&
-         png_get_interlace_type(png, info) == PNG_INTERLACE_NONE && !png_get_valid(png, info, PNG_INFO_tRNS) &&
-         !png_get_valid(png, info, PNG_INFO_iCCP) &&
-         (png_get_valid(png, info, PNG_INFO_sRGB) || !png_get_valid(png, info, PNG_INFO_gAMA));
-}
 
 // One row of R, G, B bytes as pixels. `from` holds a byte more than the
 // row: on a little-endian machine each pixel is loaded as four bytes, the
@@ -60,61 +33,107 @@ void unpack_rgb(const png_byte* from, int width, std::uint32_t* to) {
   }
 }
 
-// The buffers a plain decode passes each row through: its bytes as read and
-// its pixels, appended to the surface (never filled first and overwritten).
-struct RowBuffers {
-  std::vector<png_byte> bytes;
-  std::vector<std::uint32_t> pixels;
+// What the reader's callbacks share. A file that is not interlaced has its
+// rows appended to the surface as they come (never filled first and
+// overwritten); an interlaced one is gathered in `bytes` and turned into
+// pixels once its last pass is in.
+struct Decoding {
+  Decoding(int width, int height, Surface& surface) : want_width(width), want_height(height), out(&surface) {}
+  int want_width, want_height;        // the size asked for; 0: any
+  Surface* out;
+  bool interlaced = false;
+  std::vector<png_byte> bytes;        // one row's R, G, B bytes, or every row's; and one more
+  std::vector<std::uint32_t> pixels;  // one row
+  int last_pass_rows = 0;             // rows handed over in the last pass
+  bool ended = false;                 // the closing chunk was read
 };
 
-// Decodes plain 8-bit RGB into `out`, a row at a time through `row` (no
-// C++ object lives here, as libpng's errors jump back past them). Other
-// kinds are left to the simplified reader.
-Decoded decode_plain(png_structp png, png_infop info, ByteSource& source, int want_width, int want_height,
-                     RowBuffers& row, Surface& out) {
-  if (setjmp(png_jmpbuf(png))) return Decoded::Refused;
-  png_set_read_fn(png, &source, read_from_bytes);
-  // Every chunk's CRC already covers the compressed rows; zlib's own sum of
-  // the rows again would take a fifth of the decode.
-  png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
-  png_read_info(png, info);
-  const auto width = static_cast<int>(png_get_image_width(png, info));
-  const auto height = static_cast<int>(png_get_image_height(png, info));
-  if (want_width > 0 && want_height > 0 && (width != want_width || height != want_height)) return Decoded::Refused;
-  if (!plain_rgb(png, info)) return Decoded::Other;
-  out.width = width;
-  out.height = height;
-  out.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  row.bytes.resize(3 * static_cast<std::size_t>(width) + 1);
-  row.pixels.resize(static_cast<std::size_t>(width));
-  for (int y = 0; y < height; ++y) {
-    png_read_row(png, row.bytes.data(), nullptr);
-    unpack_rgb(row.bytes.data(), width, row.pixels.data());
-    out.pixels.insert(out.pixels.end(), row.pixels.begin(), row.pixels.end());
-  }
-  png_read_end(png, nullptr);
-  return Decoded::Done;
+Decoding& decoding(png_structp png) { return *static_cast<Decoding*>(png_get_progressive_ptr(png)); }
+
+// libpng's own handlers print: a refused file is the caller's to report, once.
+[[noreturn]] void refuse(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void ignore_warning(png_structp, png_const_charp) {}
+
+// Any kind of file as 8-bit sRGB, its transparent pixels black (which an
+// Or-drawn image leaves alone): the steps of libpng's simplified reader for
+// that output. Plain 8-bit RGB without a gamma of its own passes unchanged.
+void set_rgb_output(png_structp png, png_infop info) {
+  const bool sixteen = png_get_bit_depth(png, info) == 16;
+  png_set_expand(png);
+  if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
+  // A file that states no gamma is taken as sRGB, or as linear light at 16 bits.
+  png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, sixteen ? PNG_GAMMA_LINEAR : PNG_DEFAULT_sRGB);
+  if (sixteen) png_set_scale_16(png);
+  // libpng drops the background again for a file with nothing transparent.
+  const png_color_16 black{};
+  png_set_background_fixed(png, &black, PNG_BACKGROUND_GAMMA_SCREEN, 0, 0);
+  png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, PNG_DEFAULT_sRGB);
 }
 
-// Any colour type through the simplified reader, as 8-bit RGB.
-bool decode_any(const std::vector<std::uint8_t>& bytes, Surface& out) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image) + 1);  // unpack_rgb's byte past the end
-  // Transparent pixels become black, which an Or-drawn image leaves alone.
-  const png_color black{0, 0, 0};
-  if (!png_image_finish_read(&image, &black, rgb.data(), 0, nullptr)) {
-    png_image_free(&image);
-    return false;
-  }
-  Surface surface(static_cast<int>(image.width), static_cast<int>(image.height));
-  // With no row padding the rows follow one another as one long row.
-  unpack_rgb(rgb.data(), static_cast<int>(surface.pixels.size()), surface.pixels.data());
-  out = std::move(surface);
+// Room for the rows of a sheet `width` pixels wide and `height` high; false
+// when there is none.
+bool make_room(Decoding& d, png_uint_32 width, png_uint_32 height) try {
+  const std::size_t row_bytes = 3 * static_cast<std::size_t>(width);
+  d.out->width = static_cast<int>(width);
+  d.out->height = static_cast<int>(height);
+  d.out->pixels.reserve(static_cast<std::size_t>(width) * height);
+  d.bytes.resize(row_bytes * (d.interlaced ? height : 1) + 1);
+  d.pixels.resize(width);
   return true;
+} catch (const std::exception&) {
+  return false;
+}
+
+void on_header(png_structp png, png_infop info) {
+  Decoding& d = decoding(png);
+  const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+  if (d.want_width > 0 && d.want_height > 0 &&
+      (width != static_cast<png_uint_32>(d.want_width) || height != static_cast<png_uint_32>(d.want_height)))
+    png_error(png, "another size");
+  set_rgb_output(png, info);
+  d.interlaced = png_get_interlace_type(png, info) != PNG_INTERLACE_NONE;
+  if (d.interlaced) png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  assert(png_get_rowbytes(png, info) == 3 * static_cast<std::size_t>(width));
+  if (!make_room(d, width, height)) png_error(png, "no room");
+}
+
+// Every pass of an interlaced file hands over every row, those it adds no
+// pixel to as null.
+void on_row(png_structp png, png_bytep row, png_uint_32 y, int pass) {
+  Decoding& d = decoding(png);
+  const std::size_t row_bytes = 3 * static_cast<std::size_t>(d.out->width);
+  if (pass == (d.interlaced ? PNG_INTERLACE_ADAM7_PASSES - 1 : 0)) ++d.last_pass_rows;
+  if (d.interlaced) {
+    png_progressive_combine_row(png, d.bytes.data() + row_bytes * y, row);
+    return;
+  }
+  std::memcpy(d.bytes.data(), row, row_bytes);
+  unpack_rgb(d.bytes.data(), d.out->width, d.pixels.data());
+  d.out->pixels.insert(d.out->pixels.end(), d.pixels.begin(), d.pixels.end());  // within the room made
+}
+
+void on_end(png_structp png, png_infop) { decoding(png).ended = true; }
+
+// Text is never shown, and compressed text would be inflated to be read.
+// Each name is its four letters and a zero.
+constexpr png_byte kTextChunks[] = {'t', 'E', 'X', 't', 0, 'z', 'T', 'X', 't', 0, 'i', 'T', 'X', 't', 0};
+constexpr int kTextChunkCount = static_cast<int>(std::size(kTextChunks)) / 5;
+
+// Hands the whole file to libpng (no C++ object lives here, as libpng's
+// errors jump back past them); a file refused on the way never reaches its
+// closing chunk. Every chunk's CRC is checked, ancillary ones too; the
+// compressed rows are inflated up to the last row and no further: what
+// follows it in the stream is covered by its chunks' CRCs alone.
+void read_chunks(png_structp png, png_infop info, std::vector<std::uint8_t>& bytes, Decoding& d) {
+  if (setjmp(png_jmpbuf(png))) return;
+  png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
+  // The chunks' CRCs already cover the compressed rows; zlib's own sum of
+  // the rows again would take a fifth of the decode.
+  png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kTextChunks, kTextChunkCount);
+  png_set_progressive_read_fn(png, &d, on_header, on_row, on_end);
+  png_process_data(png, info, bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -122,20 +141,22 @@ bool decode_any(const std::vector<std::uint8_t>& bytes, Surface& out) {
 bool load_png(const std::string& path, Surface& out, int want_width, int want_height) {
   std::vector<std::uint8_t> bytes;
   if (!read_bytes(path, bytes, kMaxPngBytes)) return false;
-  if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, refuse, ignore_warning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
     png_destroy_read_struct(&png, nullptr, nullptr);
     return false;
   }
-  ByteSource source{&bytes, 0};
-  RowBuffers row;
   Surface surface;
-  const Decoded decoded = decode_plain(png, info, source, want_width, want_height, row, surface);
+  Decoding d(want_width, want_height, surface);
+  read_chunks(png, info, bytes, d);
   png_destroy_read_struct(&png, &info, nullptr);
-  if (decoded == Decoded::Refused) return false;
-  if (decoded == Decoded::Other) return decode_any(bytes, out);
+  if (!d.ended || d.last_pass_rows != surface.height) return false;
+  if (d.interlaced) {
+    surface.pixels.resize(static_cast<std::size_t>(surface.width) * static_cast<std::size_t>(surface.height));
+    // With no row padding the rows follow one another as one long row.
+    unpack_rgb(d.bytes.data(), static_cast<int>(surface.pixels.size()), surface.pixels.data());
+  }
   out = std::move(surface);
   return true;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <libdeflate.h>
 #include <png.h>
 
 #include <algorithm>
@@ -34,17 +35,18 @@ void write_grey_alpha(const std::string& path, const std::vector<png_byte>& ga, 
   ASSERT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, ga.data(), 0, nullptr));
 }
 
-// Writes 8-bit rows of one colour type with libpng's full interface, with
-// no gamma chunk, interlaced or not, one colour marked transparent when
-// given (a tRNS chunk): kinds the program never writes itself.
+// Writes rows of one colour type with libpng's full interface, with no
+// gamma chunk, interlaced or not, one colour marked transparent when given
+// (a tRNS chunk), 8 bits a channel unless told: kinds the program never
+// writes itself.
 void write_png_rows(const std::string& path, std::vector<png_byte> bytes, int w, int h, int colour_type,
-                    int interlace, const png_color_16* transparent = nullptr) {
+                    int interlace, const png_color_16* transparent = nullptr, int depth = 8) {
   FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8, colour_type, interlace,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), depth, colour_type, interlace,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (transparent != nullptr) png_set_tRNS(png, info, nullptr, 0, transparent);
   png_write_info(png, info);
@@ -181,6 +183,16 @@ TEST_F(Png, InterlacedAndGreyFilesArriveAsTheirPixels) {
   EXPECT_EQ(back.pixels, s.pixels);
   ASSERT_TRUE(platform::load_png("grey.png", back));
   for (std::size_t i = 0; i < s.pixels.size(); ++i) ASSERT_EQ(back.pixels[i], (s.pixels[i] & 0xFF) * 0x010101u) << i;
+}
+
+// A 16-bit file that states no gamma holds linear light: half of full
+// light shows on the screen as 0.5 ^ (1 / 2.2) of full, 186.
+TEST_F(Png, ASixteenBitFileWithoutGammaIsLinearLight) {
+  write_png_rows("deep.png", {0x00, 0x00, 0x80, 0x00, 0xFF, 0xFF}, 3, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 nullptr, 16);
+  Surface s;
+  ASSERT_TRUE(platform::load_png("deep.png", s));
+  EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x000000, 0xBABABA, 0xFFFFFF}));
 }
 
 TEST_F(Png, AnyColourTypeArrivesAsRgb) {
@@ -355,6 +367,103 @@ TEST_F(Png, QuickFilesPackAndEveryFileIsSrgb) {
     std::fclose(file);
   }
 }
+
+namespace {
+
+std::string be32(std::uint32_t v) {
+  return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
+}
+
+std::string chunk(const std::string& type, const std::string& data) {
+  const std::string body = type + data;
+  return be32(static_cast<std::uint32_t>(data.size())) + body + be32(libdeflate_crc32(0, body.data(), body.size()));
+}
+
+// A block of the compressed stream holding `data` as it is, and a whole
+// stream of one such block and its sum.
+std::string stored(const std::string& data, bool last) {
+  const auto n = static_cast<std::uint16_t>(data.size()), inverse = static_cast<std::uint16_t>(~n);
+  return std::string{last ? '\1' : '\0', static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(inverse),
+                     static_cast<char>(inverse >> 8)} + data;
+}
+std::string whole_stream(const std::string& data) {
+  return stored(data, true) + be32(libdeflate_adler32(1, data.data(), data.size()));
+}
+
+// Two by two pixels, 0x102030 0x405060 over 0x708090 0xA0B0C0, each row
+// after its filter byte (none); interlaced, the first pixel, the rest of the
+// top row, then the bottom row.
+const std::string kRows = std::string("\0\x10\x20\x30\x40\x50\x60\0\x70\x80\x90\xA0\xB0\xC0", 14);
+const std::string kPasses = std::string("\0\x10\x20\x30\0\x40\x50\x60\0\x70\x80\x90\xA0\xB0\xC0", 15);
+const std::string kMore = "more compressed data after the rows";
+
+// A file of 8-bit RGB, two by two, built chunk by chunk: its compressed
+// stream `stream` in one chunk, then the chunks `after`.
+std::string rgb_file(bool interlaced, const std::string& stream, const std::string& after) {
+  const std::string header = be32(2) + be32(2) + std::string{8, 2, 0, 0, interlaced ? '\1' : '\0'};
+  return "\x89PNG\r\n\x1a\n" + chunk("IHDR", header) + chunk("IDAT", "\x78\x01" + stream) + after;
+}
+
+// The rows followed by more of the stream, which never ends.
+std::string run_on(bool interlaced) {
+  return rgb_file(interlaced, stored(interlaced ? kPasses : kRows, false) + stored(kMore, false), chunk("IEND", ""));
+}
+
+const std::string kText = chunk("tEXt", std::string("Comment\0sheet", 13));
+
+struct RowsAndAfter {
+  const char* name;
+  std::string bytes;
+  bool read;
+};
+
+class PngAfterTheRows : public TempDirTest, public ::testing::WithParamInterface<RowsAndAfter> {};
+
+}  // namespace
+
+// What follows the last row in the compressed stream is not inflated, so
+// that a stream that runs on past the rows, however far, is read by its
+// rows; the file must still be whole to its closing chunk, every chunk's
+// CRC right, and hold every row.
+TEST_P(PngAfterTheRows, AFileIsReadToItsLastRowAndCheckedWholeToItsEnd) {
+  const RowsAndAfter& c = GetParam();
+  std::ofstream("file.png", std::ios::binary) << c.bytes;
+  Surface s(1, 1, 0x123456);
+  EXPECT_EQ(platform::load_png("file.png", s), c.read);
+  if (c.read) {
+    EXPECT_EQ(s.width, 2);
+    EXPECT_EQ(s.pixels, (std::vector<std::uint32_t>{0x102030, 0x405060, 0x708090, 0xA0B0C0}));
+  } else {
+    EXPECT_EQ(s.pixels, std::vector<std::uint32_t>{0x123456});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PngAfterTheRows,
+    ::testing::Values(
+        RowsAndAfter{"StreamRunsOn", run_on(false), true},
+        RowsAndAfter{"InterlacedStreamRunsOn", run_on(true), true},
+        RowsAndAfter{"NoClosingChunk", run_on(false).substr(0, run_on(false).size() - 12), false},
+        RowsAndAfter{"DataAfterTheRowsDamaged",
+                     [] {
+                       std::string bytes = run_on(false);
+                       bytes[bytes.find(kMore)] ^= 0x20;
+                       return bytes;
+                     }(),
+                     false},
+        RowsAndAfter{"StreamEndsAfterTheTopRow", rgb_file(false, whole_stream(kRows.substr(0, 7)), chunk("IEND", "")),
+                     false},
+        RowsAndAfter{"InterlacedStreamEndsBeforeTheLastPass",
+                     rgb_file(true, whole_stream(kPasses.substr(0, 8)), chunk("IEND", "")), false},
+        RowsAndAfter{"TextAfterTheRows", rgb_file(false, whole_stream(kRows), kText + chunk("IEND", "")), true},
+        RowsAndAfter{"TextAfterTheRowsDamaged",
+                     [] {
+                       std::string text = kText;
+                       text.back() ^= 0x01;
+                       return rgb_file(false, whole_stream(kRows), text + chunk("IEND", ""));
+                     }(),
+                     false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Nothing to write, or nowhere to write it: a failure, and no file.
 TEST_F(Png, AWriteThatCannotHappenReportsFailure) {
