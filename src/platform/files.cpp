@@ -100,17 +100,16 @@ namespace {
 
 int open_regular(const std::string& path, struct stat& info) { return open_regular_file(native_path(path).c_str(), info); }
 
-}  // namespace
-
-namespace {
-
 // Only "no such file" is absence: ENOTDIR is a path whose folder part is a
 // file, where no file can be.
 bool absent(int error) { return error == ENOENT || error == ENOTDIR; }
 
+bool listed_unreadable(const std::string& native) {
+  return std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native) != g_unreadable_paths.end();
+}
+
 void mark_unreadable(const std::string& native) {
-  if (std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native) == g_unreadable_paths.end())
-    g_unreadable_paths.push_back(native);
+  if (!listed_unreadable(native)) g_unreadable_paths.push_back(native);
 }
 
 bool read_up_to(int fd, std::size_t limit, const struct stat& info, std::vector<std::uint8_t>& out) {
@@ -149,9 +148,7 @@ bool read_prefix(const std::string& path, std::size_t limit, std::vector<std::ui
   return read_head(path, limit, out) == ReadResult::Ok;
 }
 
-bool found_unreadable(const std::string& path) {
-  return std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native_path(path)) != g_unreadable_paths.end();
-}
+bool found_unreadable(const std::string& path) { return listed_unreadable(native_path(path)); }
 
 bool read_bytes(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
   std::vector<std::uint8_t> bytes;
