@@ -96,13 +96,11 @@ int open_regular_file(const char* path, struct stat& info) {
   return std::exchange(fd.fd, -1);
 }
 
+bool no_such_file(int error) { return error == ENOENT || error == ENOTDIR; }
+
 namespace {
 
 int open_regular(const std::string& path, struct stat& info) { return open_regular_file(native_path(path).c_str(), info); }
-
-// Only "no such file" is absence: ENOTDIR is a path whose folder part is a
-// file, where no file can be.
-bool absent(int error) { return error == ENOENT || error == ENOTDIR; }
 
 bool listed_unreadable(const std::string& native) {
   return std::find(g_unreadable_paths.begin(), g_unreadable_paths.end(), native) != g_unreadable_paths.end();
@@ -134,7 +132,7 @@ ReadResult read_head(const std::string& path, std::size_t limit, std::vector<std
   const std::string native = native_path(path);
   struct stat info {};
   Fd fd(open_regular_file(native.c_str(), info));
-  if (fd.fd < 0 && absent(errno)) return ReadResult::Missing;
+  if (fd.fd < 0 && no_such_file(errno)) return ReadResult::Missing;
   if (fd.fd < 0 || !read_up_to(fd.fd, limit, info, out)) {
     mark_unreadable(native);
     return ReadResult::Unreadable;

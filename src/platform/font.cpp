@@ -63,7 +63,7 @@ FaceVerdict open_font_file(const char* path, std::unique_ptr<FontFile>& file) {
   struct stat info {};
   file = std::make_unique<FontFile>();
   file->fd = open_regular_file(path, info);
-  if (file->fd < 0) return errno == ENOENT || errno == ENOTDIR ? kMissing : errno == EINVAL ? kNotRegular : kUnreadable;
+  if (file->fd < 0) return no_such_file(errno) ? kMissing : errno == EINVAL ? kNotRegular : kUnreadable;
   file->stream.size = static_cast<unsigned long>(info.st_size);
   file->stream.descriptor.value = file->fd;
   file->stream.read = read_font;

@@ -101,6 +101,11 @@ Glyph render_glyph(FT_Face face, std::uint32_t cp);
 // is not a regular file.
 int open_regular_file(const char* path, struct stat& info);
 
+// Whether a failed open's errno says no file is there: ENOENT, or ENOTDIR
+// for a path whose folder part is a file. Anything else is a file that is
+// there but cannot be read.
+bool no_such_file(int error);
+
 // Releases the face and the library (the next text_out finds them again).
 void release_font();
 
