@@ -7,11 +7,13 @@
 //                                 for all three; -v prints the transcripts
 //   ruvelka-signature --wide [--matches N] [--jobs J]
 //                                 matches 1..N (1000) on J processes (every
-//                                 core); prints one hash, and names the
+//                                 core); prints one hash, names the
 //                                 matches that differ from the record file
+//                                 and counts those it holds no line for
 //   ruvelka-signature --check FIRST-LAST
 //                                 plays those matches and compares each with
-//                                 the record file; fails on a difference
+//                                 the record file; fails on a difference or
+//                                 a match it holds no line for
 //   ruvelka-signature --record [--jobs J]
 //                                 plays the wide matches and writes the file
 //
@@ -157,16 +159,23 @@ std::map<unsigned, std::string> read_record() {
   return lines_by_seed(in);
 }
 
-// The seeds of first..last whose line is missing, broken or not as recorded.
-std::vector<unsigned> differences(const std::map<unsigned, std::string>& played,
-                                  const std::map<unsigned, std::string>& record, unsigned first, unsigned last) {
-  std::vector<unsigned> seeds;
+// Matches first..last held against the record: those that play otherwise
+// than it records, and those it holds no line for (nothing to compare with).
+struct Comparison {
+  std::vector<unsigned> changed;
+  std::vector<unsigned> unrecorded;
+};
+
+Comparison compare_with_record(const std::map<unsigned, std::string>& played,
+                               const std::map<unsigned, std::string>& record, unsigned first, unsigned last) {
+  Comparison result;
   for (unsigned seed = first; seed <= last; ++seed) {
     const auto p = played.find(seed);
     const auto r = record.find(seed);
-    if (p == played.end() || r == record.end() || p->second != r->second) seeds.push_back(seed);
+    if (r == record.end()) result.unrecorded.push_back(seed);
+    else if (p == played.end() || p->second != r->second) result.changed.push_back(seed);
   }
-  return seeds;
+  return result;
 }
 
 std::string seed_list(const std::vector<unsigned>& seeds) {
@@ -187,28 +196,38 @@ bool all_complete(const std::map<unsigned, std::string>& lines, unsigned count) 
   return complete;
 }
 
+void report_unrecorded(const std::vector<unsigned>& unrecorded, unsigned matches) {
+  if (!unrecorded.empty())
+    std::fprintf(stderr, "%zu of %u matches have no line in %s to compare with:%s\n", unrecorded.size(), matches,
+                 kRecordFile, seed_list(unrecorded).c_str());
+}
+
 int wide_signature(unsigned matches, unsigned jobs) {
   const std::map<unsigned, std::string> played = play_fresh_matches(1, matches, jobs);
   if (!all_complete(played, matches)) return 1;
   std::string all;
   for (const auto& [seed, line] : played) all += line;
   std::printf("%s\n", hex(fnv1a(all)).c_str());
-  const std::vector<unsigned> changed = differences(played, read_record(), 1, matches);
-  if (!changed.empty())
-    std::fprintf(stderr, "%zu of %u matches differ from %s:%s\n", changed.size(), matches, kRecordFile,
-                 seed_list(changed).c_str());
+  const Comparison compared = compare_with_record(played, read_record(), 1, matches);
+  if (!compared.changed.empty())
+    std::fprintf(stderr, "%zu of %zu recorded matches differ from %s:%s\n", compared.changed.size(),
+                 matches - compared.unrecorded.size(), kRecordFile, seed_list(compared.changed).c_str());
+  report_unrecorded(compared.unrecorded, matches);
   return 0;
 }
 
+// A check vouches for every match it was given: one the record does not
+// hold fails it as one that plays otherwise does.
 int check_matches(unsigned first, unsigned last) {
   const std::map<unsigned, std::string> played = play_fresh_matches(first, last, 1);
   if (!all_complete(played, last - first + 1)) return 1;
-  const std::vector<unsigned> changed = differences(played, read_record(), first, last);
-  if (changed.empty()) return 0;
+  const Comparison compared = compare_with_record(played, read_record(), first, last);
+  report_unrecorded(compared.unrecorded, last - first + 1);
+  if (compared.changed.empty()) return compared.unrecorded.empty() ? 0 : 1;
   std::fprintf(stderr,
                "%zu of matches %u-%u play otherwise than %s records:%s\n"
                "A change of play records the new hashes (script/signature --record) and says why.\n",
-               changed.size(), first, last, kRecordFile, seed_list(changed).c_str());
+               compared.changed.size(), first, last, kRecordFile, seed_list(compared.changed).c_str());
   return 1;
 }
 
