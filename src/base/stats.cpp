@@ -60,6 +60,18 @@ void clear_saved_stats() {
   }
 }
 
+bool same_finished_matches(const StatsBlocks& a, const StatsBlocks& b) {
+  const auto same_words = [](const auto& x, const auto& y) { return std::equal(std::begin(x), std::end(x), std::begin(y)); };
+  for (int c = 0; c < kPlayerCharacters; ++c) {
+    if (!same_words(a.basic[c].words, b.basic[c].words)) return false;
+    for (int r = 0; r < kRecentMatches; ++r)
+      if (!same_words(a.recent[c][r].words, b.recent[c][r].words)) return false;
+    for (int w : {kAiHighestScore, kAiLowestScore})
+      if (a.ai[c].words[w] != b.ai[c].words[w]) return false;
+  }
+  return true;
+}
+
 void copy_saved_stats_to_match() { g_match_stats = saved_stats(); }
 void copy_match_stats_to_saved() { set_saved_stats(g_match_stats); }
 

@@ -121,6 +121,13 @@ void set_saved_stats(const StatsBlocks& blocks);
 // every word of the other blocks; words 0..2 keep their values.
 void clear_saved_stats();
 
+// Whether two sets of blocks hold the same finished matches: the figures
+// booked only when a match ends (every StatsBasic word, the recent results,
+// the highest and lowest final score). An in-match copy keeps these as the
+// saved blocks it was taken from held them, so a copy that agrees with the
+// saved blocks here was built on them.
+bool same_finished_matches(const StatsBlocks& a, const StatsBlocks& b);
+
 // New match: saved blocks over the in-match copies. Booked standings: the reverse.
 void copy_saved_stats_to_match();
 void copy_match_stats_to_saved();

@@ -43,26 +43,35 @@ constexpr std::array<const char*, kMenuRightItems> kMenuRightLabels{
 constexpr std::array<const char*, kWriteFailedSettings + 1> kMenuFailureLines{
     nullptr,
     "中断データを書き換えられなかったため、再開を取りやめました",
+    "中断データを読み込めなかったため、再開を取りやめました",
     "中断データを削除できませんでした。次回の起動時にも再開を尋ねます",
     // The match stays booked in memory until the title click reads the file again.
     "この対局の成績は保存できず、タイトルに戻ると消えます",
     "設定を保存できませんでした。設定は終了するまで有効です",
 };
 
+// What the menu says after booking a match that was resumed onto other
+// statistics than it was stored with.
+constexpr std::array<const char*, 2> kPartlyBookedLines{
+    "対局データが中断した時と変わっていたため、この対局の",
+    "中断前の局の成績（和了・放銃・役など）は記録していません",
+};
 // The notice of data files that could not be read: a card above the
 // screen's own, its first line, the file names (as many a line as fit) and
-// its last line, from kUnreadableTop down.
+// its last line, from kUnreadableTop down. The menu's notes share one card
+// below the menu's own, from kMenuNotesTop down.
 constexpr const char* kUnreadableHead = "次のファイルを読み込めませんでした。初期値で続けます";
 constexpr const char* kUnreadableFoot = "・ファイルはそのまま残し、終了するまで上書きしません";
 constexpr const char* kNameSeparator = "、";
-constexpr int kUnreadableLeft = 100;
-constexpr int kUnreadableRight = 640;
+constexpr int kNoticeLeft = 100;
+constexpr int kNoticeRight = 640;
 constexpr int kUnreadableTop = 30;
+constexpr int kMenuNotesTop = 545;
 constexpr int kNoticeTextX = 120;
 constexpr int kNoticeTextInset = 15;  // card edge to the first line's top, and last line's bottom to the edge
 constexpr int kNoticeLinePitch = 24;
 constexpr int kNoticeTextHeight = 16;  // a line of the program's text
-constexpr int kNoticeTextWidth = kUnreadableRight - kNoticeTextX - 20;
+constexpr int kNoticeTextWidth = kNoticeRight - kNoticeTextX - 20;
 
 std::vector<std::string> unreadable_notice_lines() {
   std::vector<std::string> lines{kUnreadableHead, ""};
@@ -75,14 +84,23 @@ std::vector<std::string> unreadable_notice_lines() {
   return lines;
 }
 
-void draw_unreadable_notice() {
-  if (g_unreadable_files.empty()) return;
-  const std::vector<std::string> lines = unreadable_notice_lines();
+// A card of notice lines from `top` down, as tall as its lines.
+void draw_notice(int top, const std::vector<std::string>& lines) {
   const int count = static_cast<int>(lines.size());
-  draw_card(kUnreadableLeft, kUnreadableTop, kUnreadableRight,
-            kUnreadableTop + 2 * kNoticeTextInset + kNoticeLinePitch * (count - 1) + kNoticeTextHeight);
-  for (int i = 0; i < count; ++i)
-    draw_text(kNoticeTextX, kUnreadableTop + kNoticeTextInset + kNoticeLinePitch * i, lines[i].c_str());
+  draw_card(kNoticeLeft, top, kNoticeRight, top + 2 * kNoticeTextInset + kNoticeLinePitch * (count - 1) + kNoticeTextHeight);
+  for (int i = 0; i < count; ++i) draw_text(kNoticeTextX, top + kNoticeTextInset + kNoticeLinePitch * i, lines[i].c_str());
+}
+
+void draw_unreadable_notice() {
+  if (!g_unreadable_files.empty()) draw_notice(kUnreadableTop, unreadable_notice_lines());
+}
+
+void draw_menu_notes() {
+  std::vector<std::string> lines;
+  if (g_partly_booked != 0) lines.assign(kPartlyBookedLines.begin(), kPartlyBookedLines.end());
+  if (g_last_write_failed >= kWriteFailedResume && g_last_write_failed <= kWriteFailedSettings)
+    lines.emplace_back(kMenuFailureLines[g_last_write_failed]);
+  if (!lines.empty()) draw_notice(kMenuNotesTop, lines);
 }
 
 // The title's name as a large logo: the text's glyphs enlarged `scale` times
@@ -142,9 +160,6 @@ void scene_main_menu() {
     draw_text(kMenuRightX, menu_row_y(i), kMenuRightLabels[i]);
     draw_hover(kMenuRightX, menu_row_y(i), menu_right_box(i));
   }
-  if (g_last_write_failed >= kWriteFailedResume && g_last_write_failed <= kWriteFailedSettings) {
-    draw_card(100, 545, 640, 590);
-    draw_text(120, 560, kMenuFailureLines[g_last_write_failed]);
-  }
+  draw_menu_notes();
   draw_unreadable_notice();
 }

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-// Which data-file write last failed, so that the screen shown next can say
-// so; cleared by the next title or menu click. A failed write never holds
-// the player on a screen: every way out works as usual.
+// Which data-file write (or the resume's read) last failed, so that the
+// screen shown next can say so; cleared by the next title or menu click. A
+// failed write never holds the player on a screen: every way out works as
+// usual.
 enum WriteFailure : int {
   kWriteOk = 0,
   kWriteFailedResume,     // the resume could not clear the stored match: not resumed (menu)
+  kReadFailedResume,      // the resume found no stored match it could read: not resumed (menu)
   kWriteFailedDecline,    // declining could not clear the stored match: asked again next start (menu)
   kWriteFailedStandings,  // the booked statistics could not be saved (menu)
   kWriteFailedSettings,   // a setting screen's file could not be saved: in effect until the program ends (menu)
@@ -24,6 +26,10 @@ struct ScreenState {
   int stats_deleted = 0;    // 1 once the statistics were deleted on the deletion screen
   int last_write_failed = kWriteOk;  // a WriteFailure
   int standings_booked = 0;  // 1 once the standings on show were added to the statistics
+  // 1 once a match resumed onto other statistics was booked without its
+  // hands before the resume, so that the menu says so; cleared by the next
+  // title or menu click.
+  int partly_booked = 0;
   // Data files (paths on disk) that the last title click found there but
   // could not read, named on the resume question and the menu; cleared by
   // the next menu click and when a match starts.
@@ -38,6 +44,7 @@ inline auto& g_help_selection = g_screen_state.help_selection;
 inline auto& g_stats_deleted = g_screen_state.stats_deleted;
 inline auto& g_last_write_failed = g_screen_state.last_write_failed;
 inline auto& g_standings_booked = g_screen_state.standings_booked;
+inline auto& g_partly_booked = g_screen_state.partly_booked;
 inline auto& g_unreadable_files = g_screen_state.unreadable_files;
 
 // Every page back to the first, nothing deleted, failed, booked or unread.

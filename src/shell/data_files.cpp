@@ -125,6 +125,7 @@ RestartData restart_data_from_memory(int flag) {
   std::copy(std::begin(g_seat_character), std::end(g_seat_character), d.seat_character);
   d.stats = g_match_stats;
   d.round_block[0] = g_round_wind;
+  d.round_block[kHandsLeftOutWord] = g_hands_left_out;
   d.dealer_block[0] = g_dealer;
   d.dealer_block[1] = g_hai_table_loaded;
   d.dealer_block[2] = g_turn_seat;
@@ -163,6 +164,7 @@ void apply_restart_data(const RestartData& d) {
   g_dealer = d.dealer_block[0];
   g_first_dealer = d.first_dealer_block[0];
   std::copy(std::begin(d.scores), std::end(d.scores), g_scores);
+  g_hands_left_out = d.round_block[kHandsLeftOutWord] == 1 ? 1 : 0;
 }
 
 bool write_suspended_match() { return write_restart_file(restart_data_from_memory(kSuspended)); }

@@ -44,7 +44,7 @@ struct RestartData {
   int flag;                 // 1 a suspended match waits, 0 none
   int seat_character[4];
   StatsBlocks stats;        // the in-match copies
-  int round_block[4];       // round wind, then three COM work words (no match state)
+  int round_block[4];       // round wind, hands left out (kHandsLeftOutWord), two COM work words (no match state)
   int dealer_block[4];      // dealer, one-suit table loaded, turn seat, shown points
   int first_dealer_block[4];// first dealer, then three COM scratch words (no match state)
   int scores[4];
@@ -55,6 +55,11 @@ static_assert(offsetof(RestartData, stats.recent) == 272 && offsetof(RestartData
 static_assert(offsetof(RestartData, stats.yaku) == 2792 && offsetof(RestartData, round_block) == 5144);
 static_assert(offsetof(RestartData, dealer_block) == 5160 && offsetof(RestartData, first_dealer_block) == 5176);
 static_assert(offsetof(RestartData, scores) == 5192);
+
+// round_block[kHandsLeftOutWord] is 1 when the stored statistics leave out
+// hands the match played before an earlier resume (g_hands_left_out); any
+// other value is a work word and means they do not.
+constexpr int kHandsLeftOutWord = 1;
 
 // The match as it stands in memory, with the given flag.
 RestartData restart_data_from_memory(int flag);
@@ -71,7 +76,8 @@ bool write_restart_file(const RestartData& data);
 bool suspended_match_waits();
 
 // Puts a read match into the table state: seats, in-match statistics,
-// round, dealer, first dealer and scores. The work words are not restored.
+// round, dealer, first dealer, scores and whether hands are left out. The
+// work words are not restored.
 void apply_restart_data(const RestartData& data);
 
 // The suspension: writes the match in memory with flag 1.

@@ -14,6 +14,7 @@
 #include "screens/screen_state.h"
 #include "shell/data_files.h"
 #include "shell/input_front_end.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -59,7 +60,13 @@ void open_screen(int scene) {
 void resume_match() {
   g_scene = SCENE_MAIN_MENU;
   RestartData data{};
-  if (!read_restart_file(data) || data.flag != 1) return;
+  if (!read_restart_file(data) || data.flag != 1) {
+    // Gone or spoilt since the question was asked: nothing was written, and
+    // a file that is there but cannot be read is named as at the title.
+    g_last_write_failed = kReadFailedResume;
+    g_unreadable_files = newly_unreadable_data_files();
+    return;
+  }
   // The stored match may be resumed once only: it goes into play only after
   // its file says so, or the same snapshot could be resumed again later and
   // overwrite every match booked since.
@@ -69,6 +76,14 @@ void resume_match() {
     return;
   }
   apply_restart_data(data);
+  // The stored copy was built on the statistics as they stood when the match
+  // began. Were they different now (booked or deleted since, or unreadable
+  // then or now), booking the copy would replace them: the match goes on
+  // from them instead, leaving out the hands it played before.
+  if (!same_finished_matches(data.stats, saved_stats())) {
+    copy_saved_stats_to_match();
+    g_hands_left_out = 1;
+  }
   enter_match();
 }
 
@@ -93,6 +108,8 @@ void book_standings() {
   }
   copy_match_stats_to_saved();
   g_standings_booked = 1;
+  g_partly_booked = g_hands_left_out;
+  g_hands_left_out = 0;
 }
 
 }  // namespace
@@ -100,6 +117,7 @@ void book_standings() {
 void click_title() {
   open_screen(SCENE_MAIN_MENU);
   g_last_write_failed = kWriteOk;
+  g_partly_booked = 0;
   load_save_file();
   load_option_file();
   load_rule_yaku_file();
@@ -131,6 +149,7 @@ void start_new_match() {
   g_seat_character[0] = kUserCharacter;
   for (int s = 1; s < kSeats; ++s) g_seat_character[s] = chosen[order[s - 1]];
   copy_saved_stats_to_match();
+  g_hands_left_out = 0;
   g_round_wind = 0;
   g_dealer = random_below(kSeats);
   g_first_dealer = g_dealer;
@@ -143,6 +162,7 @@ void click_main_menu() {
   g_pick = menu_item_at(g_mouse_x, g_mouse_y);
   if (g_pick == kMenuNone) return;
   g_last_write_failed = kWriteOk;
+  g_partly_booked = 0;
   g_unreadable_files.clear();
   switch (g_pick) {
     case kMenuNewMatch: start_new_match(); return;

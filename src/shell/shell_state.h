@@ -1,5 +1,6 @@
 // State of the frame loop's own display: the on-table notice and the frame
-// rate; and the shell floor's reset.
+// rate; what the data files need to know of the run and the match; and the
+// shell floor's reset.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,10 @@ struct ShellState {
   // without a Japanese face; the headless driver draws what fails plain.
   bool files_required = false;
   int unreadable_named = 0;  // bit i: kPlayerDataFiles[i] was named as unreadable in this run
+  // 1 while the match in play was resumed onto other statistics than it was
+  // stored with: its in-match copy leaves out the hands played before the
+  // resume. Kept with the match when it is suspended again.
+  int hands_left_out = 0;
 };
 extern ShellState g_shell_state;
 
@@ -32,6 +37,7 @@ inline auto& g_fps_sample_ms = g_shell_state.fps_sample_ms;
 inline auto& g_fixed_seed = g_shell_state.fixed_seed;
 inline auto& g_files_required = g_shell_state.files_required;
 inline auto& g_unreadable_named = g_shell_state.unreadable_named;
+inline auto& g_hands_left_out = g_shell_state.hands_left_out;
 
 // The shell floor's reset: every piece of its state back to its fresh value.
 void reset_shell_floor();

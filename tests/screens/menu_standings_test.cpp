@@ -225,7 +225,8 @@ TEST_F(Standings, AMatchWhoseSaveFailedCountsUntilTheTitleReadsTheFileAgain) {
 TEST_F(MenuAndStandings, TheMenuSaysWhichWriteFailedOnTheWayToIt) {
   g_last_write_failed = kWriteOk;
   const std::vector<DrawCall> plain = record_calls(scene_main_menu);
-  for (int failure : {kWriteFailedResume, kWriteFailedDecline, kWriteFailedStandings, kWriteFailedSettings}) {
+  for (int failure : {kWriteFailedResume, kReadFailedResume, kWriteFailedDecline, kWriteFailedStandings,
+                      kWriteFailedSettings}) {
     g_last_write_failed = failure;
     const std::vector<DrawCall> noticed = record_calls(scene_main_menu);
     ASSERT_GT(noticed.size(), plain.size()) << failure;

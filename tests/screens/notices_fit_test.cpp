@@ -35,6 +35,7 @@ struct Notice {
   int stats_deleted;
   void (*scene)();
   bool unreadable = false;  // every data file could not be read
+  int partly_booked = 0;
 };
 
 const std::vector<std::string> kDataFileNames{"data/win_xy.dat",    "data/save.dat",       "data/option.dat",
@@ -50,6 +51,9 @@ constexpr Notice kNotices[] = {
     {"menu, decline not cleared", kWriteFailedDecline, 0, scene_main_menu},
     {"menu, standings not saved", kWriteFailedStandings, 0, scene_main_menu},
     {"menu, settings not saved", kWriteFailedSettings, 0, scene_main_menu},
+    {"menu, stored match not read", kReadFailedResume, 0, scene_main_menu},
+    {"menu, hands left out", kWriteOk, 0, scene_main_menu, false, 1},
+    {"menu, hands left out, standings not saved", kWriteFailedStandings, 0, scene_main_menu, true, 1},
     {"menu, files unreadable", kWriteFailedSettings, 0, scene_main_menu, true},
     {"resume question, files unreadable", kWriteOk, 0, scene_resume_question, true},
     {"deletion offered", kWriteOk, 0, scene_data_delete},
@@ -63,6 +67,7 @@ TEST(NoticesFit, EveryTextLiesOnItsCard) {
   for (const Notice& notice : kNotices) {
     g_last_write_failed = notice.write_failed;
     g_stats_deleted = notice.stats_deleted;
+    g_partly_booked = notice.partly_booked;
     g_unreadable_files = notice.unreadable ? kDataFileNames : std::vector<std::string>{};
     const std::vector<DrawCall> calls = record_calls(notice.scene);
     finish_drawing();

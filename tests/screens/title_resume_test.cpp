@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,14 @@ class TitleAndResume : public ::testing::Test {
   void SetUp() override { open_headless_program(); }
 
   // A suspended match: COM5, COM2, COM3 at seats 1..3, South round, dealer 1,
-  // first dealer 3, and in-match statistics that differ from the saved ones.
+  // first dealer 3, and in-match statistics built on empty saved ones: the
+  // hands the match played so far.
   std::vector<std::int32_t> suspended_words() {
     std::vector<std::int32_t> w(5208 / 4, 0);
     w[0] = 1;
     w[1] = 0, w[2] = 5, w[3] = 2, w[4] = 3;
-    w[5 + 9 * 5 + kBasicMatches] = 7;  // COM5 has played 7 matches in the stored copy
+    for (int c = 0; c < kPlayerCharacters; ++c) w[5 + 9 * c + kBasicBuiltIn] = 1;
+    w[1952 / 4 + 30 * 5 + kAiHands] = 7;  // COM5 has played 7 hands in the stored copy
     w[5144 / 4] = 1;
     w[5160 / 4] = 1;
     w[5176 / 4] = 3;
@@ -82,7 +85,7 @@ TEST_F(TitleAndResume, TheTitleClickLoadsEveryFileAndReloadsAfterEnter) {
   EXPECT_EQ(g_scene, SCENE_RESUME_QUESTION);
   EXPECT_EQ(g_options[opt_com_speed], 5) << "the settings load before the question";
   EXPECT_EQ(g_stats_basic[4].words[kBasicMatches], 12) << "statistics come from save.dat";
-  EXPECT_EQ(g_stats_basic[5].words[kBasicMatches], 0) << "not from the suspended match";
+  EXPECT_EQ(g_stats_ai[5].words[kAiHands], 0) << "not from the suspended match";
   EXPECT_EQ(g_seat_character[1], 0) << "the question reads only whether a match waits";
 
   g_options[opt_com_speed] = 0;
@@ -105,8 +108,8 @@ TEST_F(TitleAndResume, ResumingRestoresTheMatchAndClearsTheStoredFlag) {
   EXPECT_EQ(g_dealer, 1);
   EXPECT_EQ(g_first_dealer, 3);
   EXPECT_EQ(g_scores[1], -12);
-  EXPECT_EQ(g_match_stats.basic[5].words[kBasicMatches], 7);
-  EXPECT_EQ(g_stats_basic[5].words[kBasicMatches], 0) << "the saved statistics are untouched";
+  EXPECT_EQ(g_match_stats.ai[5].words[kAiHands], 7);
+  EXPECT_EQ(g_stats_ai[5].words[kAiHands], 0) << "the saved statistics are untouched";
   EXPECT_GT(g_wall_count, 0) << "the next hand was set up";
 
   std::vector<std::int32_t> expected = suspended_words();
@@ -147,8 +150,42 @@ TEST_F(TitleAndResume, ARestartFileNotMarkedAsSuspendedIsNotResumed) {
   write_le_words(dir_.file("data/restart.dat"), w);
   headless::left_click_at(140, 310);
   EXPECT_EQ(g_scene, SCENE_MAIN_MENU);
+  EXPECT_EQ(g_last_write_failed, kReadFailedResume);
   EXPECT_EQ(g_seat_character[1], 0);
   EXPECT_EQ(restart_file(), w) << "a file that holds no match is left alone";
+}
+
+// The stored match made unreadable or removed while the question shows: the
+// menu says the match could not be read (and names a file that is there),
+// nothing is written, and once mended the match is offered again.
+TEST_F(TitleAndResume, AResumeThatCannotReadTheStoredMatchSaysSoAndKeepsIt) {
+  constexpr const char* kNotRead = "中断データを読み込めなかったため、再開を取りやめました";
+  const std::filesystem::path file = dir_.file("data/restart.dat");
+  for (const bool removed : {false, true}) {
+    store_suspended();
+    open_headless_program();
+    headless::left_click_at(10, 10);
+    ASSERT_EQ(g_scene, SCENE_RESUME_QUESTION);
+    {
+      std::unique_ptr<UnreadableFile> unreadable;
+      if (removed) std::filesystem::rename(file, dir_.file("data/aside.dat"));
+      else unreadable = std::make_unique<UnreadableFile>(file);
+      headless::left_click_at(140, 310);
+      EXPECT_EQ(g_scene, SCENE_MAIN_MENU) << removed;
+      EXPECT_EQ(g_seat_character[1], 0) << removed;
+      EXPECT_TRUE(draws_text(scene_main_menu, kNotRead)) << removed;
+      EXPECT_EQ(draws_text(scene_main_menu, "data/restart.dat"), !removed) << "a file that is there is named";
+    }
+    if (removed) {
+      EXPECT_FALSE(std::filesystem::exists(file)) << "nothing written in its place";
+      std::filesystem::rename(dir_.file("data/aside.dat"), file);
+    }
+    EXPECT_EQ(restart_file(), suspended_words()) << removed;
+    headless::key(platform::kVkReturn);
+    headless::left_click_at(10, 10);
+    EXPECT_FALSE(draws_text(scene_main_menu, kNotRead)) << "said once";
+    EXPECT_EQ(g_scene, SCENE_RESUME_QUESTION) << "mended, the match is offered again";
+  }
 }
 
 TEST_F(TitleAndResume, DecliningWritesTheFlagZeroFromMemory) {

@@ -23,12 +23,16 @@ std::vector<std::string> ScriptedUser::play_match(unsigned seed) {
   g_options[opt_suspend] = 1;
   g_options[opt_ai_tile_choice] = 1 + seed % 6;
   headless::left_click_at(10, 10);  // the title
-  const HitBox new_match = menu_left_box(0);
-  headless::left_click_at(new_match.left + 5, new_match.top + 5);
+  if (resume != (g_scene == SCENE_RESUME_QUESTION)) {
+    problems.push_back(resume ? "no suspended match to resume" : "a suspended match waits");
+    return problems;
+  }
+  const HitBox choice = resume ? resume_choice_box(0) : menu_left_box(0);
+  headless::left_click_at(choice.left + 5, choice.top + 5);
   const auto round_over = [&] { return only_round >= 0 && tally.hands > 0 && g_round_wind != only_round; };
-  while (g_scene != SCENE_MATCH_STANDINGS && !round_over() && tally.frames < kFrameLimit && problems.size() < 20)
-    step();
-  if (g_scene != SCENE_MATCH_STANDINGS && !round_over()) problems.push_back("stuck in scene " + std::to_string(g_scene));
+  const auto ended = [&] { return g_scene == SCENE_MATCH_STANDINGS || g_scene == SCENE_SUSPENDED || round_over(); };
+  while (!ended() && tally.frames < kFrameLimit && problems.size() < 20) step();
+  if (!ended()) problems.push_back("stuck in scene " + std::to_string(g_scene));
   return problems;
 }
 
@@ -56,7 +60,7 @@ void ScriptedUser::act() {
     case SCENE_WIN:
       if (g_scene_frame >= 50) headless::left_click_at(10, 10);
       break;
-    case SCENE_HAND_RESULT: headless::left_click_at(520, 500); break;
+    case SCENE_HAND_RESULT: headless::left_click_at(tally.hands == suspend_after ? 620 : 520, 500); break;
     case SCENE_USER_KONG_CHOICE:
     case SCENE_USER_CHOW_CHOICE: problems.push_back("a choice the user never asked for"); break;
     default: break;

@@ -24,9 +24,18 @@ struct UserTally {
 
 class ScriptedUser {
  public:
-  // Plays from the title to the standings (the headless window must be free:
-  // it is opened here); the problems found, one a line.
+  // Plays from the title to the standings, or to the suspension notice (the
+  // headless window must be free: it is opened here); the problems found,
+  // one a line.
   std::vector<std::string> play_match(unsigned seed);
+
+  // Whether the title's resume question is answered "再開する"; otherwise a
+  // new match is started from the menu.
+  bool resume = false;
+
+  // The hand (1, 2, ... of this play) at whose result the match is
+  // suspended; 0 plays on to the standings.
+  int suspend_after = 0;
 
   // A wind round (0 East .. 3 North) to play alone, or -1 for the whole
   // match: the first deal is moved into that round, and play stops when the
