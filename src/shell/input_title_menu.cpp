@@ -109,7 +109,6 @@ void book_standings() {
   copy_match_stats_to_saved();
   g_standings_booked = 1;
   g_partly_booked = g_hands_left_out;
-  g_hands_left_out = 0;
 }
 
 }  // namespace

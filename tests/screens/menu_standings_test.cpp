@@ -18,6 +18,7 @@
 #include "shell/data_files.h"
 #include "headless_script.h"
 #include "shell/input_front_end.h"
+#include "shell/shell_state.h"
 #include "support/draw_calls.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
@@ -237,6 +238,37 @@ TEST_F(MenuAndStandings, TheMenuSaysWhichWriteFailedOnTheWayToIt) {
   for (int failure : {kWriteFailedDeletion, kWriteFailedSuspend}) {
     g_last_write_failed = failure;
     EXPECT_EQ(record_calls(scene_main_menu).size(), plain.size()) << "said on its own screen";
+  }
+}
+
+// A match resumed onto other statistics than it was stored with leaves out
+// its hands before the resume; the menu says so until the next title or
+// menu click.
+TEST_F(Standings, TheNoteOfHandsLeftOutLastsUntilTheNextTitleOrMenuClick) {
+  constexpr const char* kNote = "中断前の局の成績（和了・放銃・役など）は記録していません";
+  const auto noted = [&] {
+    for (const DrawCall& call : record_calls(scene_main_menu))
+      if (call.text == kNote) return true;
+    return false;
+  };
+  for (const bool by_title : {true, false}) {
+    g_hands_left_out = 1;
+    g_standings_booked = 0;
+    g_scene = SCENE_MATCH_STANDINGS;
+    headless::left_click_at(300, 300);
+    ASSERT_EQ(g_scene, SCENE_MAIN_MENU);
+    EXPECT_TRUE(noted());
+    headless::left_click_at(600, 650);  // not an item
+    EXPECT_TRUE(noted());
+    if (by_title) {
+      headless::key(platform::kVkReturn);
+      headless::left_click_at(10, 10);
+    } else {
+      headless::left_click_at(kMenuRightX, menu_row_y(0));
+      headless::right_click_at(300, 300);
+    }
+    ASSERT_EQ(g_scene, SCENE_MAIN_MENU);
+    EXPECT_FALSE(noted()) << by_title;
   }
 }
 

@@ -16,6 +16,7 @@
 #include "core/hai_table.h"
 #include "platform/headless/headless.h"
 #include "shell/data_files.h"
+#include "shell/shell_state.h"
 #include "shell/window_pos.h"
 #include "support/test_workdir.h"
 #include "support/word_files.h"
@@ -108,6 +109,7 @@ TEST_F(DataFiles, RestartFileHoldsItsTenFieldsAtTheirOffsets) {
   g_first_dealer = 1;
   g_turn_seat = 2;
   g_shown_points = 17;
+  g_hands_left_out = 1;
   const int scores[4] = {-40, 12, 100, -72};
   std::copy(scores, scores + 4, g_scores);
   ASSERT_TRUE(write_suspended_match());
@@ -119,6 +121,7 @@ TEST_F(DataFiles, RestartFileHoldsItsTenFieldsAtTheirOffsets) {
   for (int s = 0; s < 4; ++s) EXPECT_EQ(file[1 + s], seats[s]);
   expect_stats_at(file, 20, g_match_stats);
   EXPECT_EQ(file[5144 / 4], 2);
+  EXPECT_EQ(file[5148 / 4], 1) << "the hands left out, in the word after the round wind";
   EXPECT_EQ(file[5160 / 4], 3);
   EXPECT_EQ(file[5164 / 4], g_hai_table_loaded);
   EXPECT_EQ(file[5168 / 4], 2);
@@ -155,6 +158,8 @@ TEST_F(DataFiles, ResumeIgnoresTheWorkWordsOfTheFile) {
   EXPECT_EQ(g_hai_table_loaded, loaded);
   EXPECT_EQ(g_turn_seat, 1);
   EXPECT_EQ(g_shown_points, 5);
+  ASSERT_TRUE(write_suspended_match());
+  EXPECT_EQ(words("data/restart.dat", nullptr)[5148 / 4], 0) << "a work word there tells of no hands left out";
 }
 
 TEST_F(DataFiles, MissingFilesLeaveDefaultsAndClearTheStatistics) {

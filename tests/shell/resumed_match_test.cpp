@@ -37,6 +37,7 @@ enum class Act {
 struct Step {
   Act act;
   const char* unreadable = nullptr;  // a data file that cannot be read during the step's run
+  bool same_run = false;             // played on from the menu the step before left, not in a run of its own
 };
 
 struct Case {
@@ -51,7 +52,8 @@ const Case kCases[] = {
      {{Act::Book}, {Act::Book}, {Act::Suspend, "data/save.dat"}, {Act::Resume}},
      false},
     {"MatchBookedWhileTheStoredOneWasUnreadable",
-     {{Act::Book}, {Act::Book}, {Act::Suspend}, {Act::Book, "data/restart.dat"}, {Act::Resume}},
+     {{Act::Book}, {Act::Book}, {Act::Suspend}, {Act::Book, "data/restart.dat"}, {Act::Resume},
+      {Act::Book, nullptr, true}},
      false},
     {"StatisticsDeletedWhileTheStoredOneWasUnreadable",
      {{Act::Book}, {Act::Book}, {Act::Suspend}, {Act::Delete, "data/restart.dat"}, {Act::Resume}},
@@ -66,6 +68,14 @@ const Case kCases[] = {
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
+bool menu_draws(const char* text) {
+  for (const DrawCall& call : record_calls(scene_main_menu))
+    if (call.text.find(text) != std::string::npos) return true;
+  return false;
+}
+
+constexpr const char* kLeftOutNote = "中断前の局の成績（和了・放銃・役など）は記録していません";
+
 constexpr int kUser = 0;  // the user's character, at seat 0 in every match
 
 // The user's figures that save.dat should hold, kept by the rules of booking.
@@ -77,7 +87,7 @@ struct Figures {
 
 class ResumedMatch : public ::testing::TestWithParam<Case> {
  protected:
-  // One step in a run of its own; false when it could not be played.
+  // One step; false when it could not be played.
   bool run(const Step& step, unsigned seed) {
     std::unique_ptr<UnreadableFile> unreadable;
     if (step.unreadable) unreadable = std::make_unique<UnreadableFile>(dir_.file(step.unreadable));
@@ -85,10 +95,11 @@ class ResumedMatch : public ::testing::TestWithParam<Case> {
     ScriptedUser user;
     user.resume = step.act == Act::Resume || step.act == Act::ResumeAndSuspend;
     user.suspend_after = step.act == Act::Suspend || step.act == Act::ResumeAndSuspend ? 1 : 0;
-    const std::vector<std::string> problems = user.play_match(seed);
+    const std::vector<std::string> problems = step.same_run ? user.play_on() : user.play_match(seed);
     for (const std::string& p : problems) ADD_FAILURE() << p;
     if (!problems.empty()) return false;
     const int played = user.tally.hands;
+    left_out_ = user.resume && (left_out_ || !stored_counts_);
     if (user.suspend_after > 0) {
       // A copy stored by a resumed match was built on the statistics as they stood then.
       stored_hands_ = (user.resume && stored_counts_ ? stored_hands_ : 0) + played;
@@ -98,6 +109,7 @@ class ResumedMatch : public ::testing::TestWithParam<Case> {
     const int score = g_scores[0];
     headless::left_click_at(300, 300);  // the standings: booked and saved
     if (g_scene != SCENE_MAIN_MENU) return false;
+    EXPECT_EQ(menu_draws(kLeftOutNote), left_out_) << "after step " << seed;
     if (step.unreadable && std::string(step.unreadable) == "data/save.dat") return true;  // the save is refused
     expected_.matches += 1;
     expected_.hands += played + (user.resume && stored_counts_ ? stored_hands_ : 0);
@@ -120,21 +132,12 @@ class ResumedMatch : public ::testing::TestWithParam<Case> {
   Figures expected_;
   int stored_hands_ = 0;       // hands the suspended match played, as its stored copy counts them
   bool stored_counts_ = false;  // whether that copy was built on the statistics the resume finds
+  bool left_out_ = false;       // whether the match in play left out hands at a resume
 };
 
-bool menu_draws(const char* text) {
-  for (const DrawCall& call : record_calls(scene_main_menu))
-    if (call.text.find(text) != std::string::npos) return true;
-  return false;
-}
-
-constexpr const char* kLeftOutNote = "中断前の局の成績（和了・放銃・役など）は記録していません";
-
 TEST_P(ResumedMatch, BooksOntoTheStatisticsAsTheyStandAndSaysWhatWasLeftOut) {
-  const Case& c = GetParam();
   unsigned seed = 1;
-  for (const Step& step : c.steps) ASSERT_TRUE(run(step, seed++)) << "step " << seed - 1;
-  EXPECT_EQ(menu_draws(kLeftOutNote), !c.copy_built_on_file);
+  for (const Step& step : GetParam().steps) ASSERT_TRUE(run(step, seed++)) << "step " << seed - 1;
 
   const std::vector<std::int32_t> file = read_le_words(dir_.file("data/save.dat"));
   ASSERT_EQ(file.size(), 5124u / 4);
@@ -146,6 +149,37 @@ TEST_P(ResumedMatch, BooksOntoTheStatisticsAsTheyStandAndSaysWhatWasLeftOut) {
   headless::left_click_at(10, 10);
   EXPECT_FALSE(menu_draws(kLeftOutNote)) << "said once";
   EXPECT_EQ(g_stats_basic[kUser].words[kBasicMatches], expected_.matches) << "the next title click reads them back";
+}
+
+// Whether a stored copy was built on the statistics a resume finds is told
+// by the figures booked only when a match ends; those of its hands change
+// as the match goes on.
+TEST(FinishedMatches, OnlyFiguresBookedAtAMatchsEndTellStatisticsApart) {
+  struct Row {
+    const char* what;
+    void (*change)(StatsBlocks&);
+    bool apart;
+  };
+  const Row rows[] = {
+      {"matches played", [](StatsBlocks& b) { b.basic[6].words[kBasicMatches] += 1; }, true},
+      {"score sum", [](StatsBlocks& b) { b.basic[2].words[kBasicScoreSum] -= 30; }, true},
+      {"fourth places", [](StatsBlocks& b) { b.basic[0].words[kBasicFirstPlaces + 3] += 1; }, true},
+      {"a recent match's score", [](StatsBlocks& b) { b.recent[3][9].words[kRecentScore] += 8; }, true},
+      {"a recent match's wins", [](StatsBlocks& b) { b.recent[1][0].words[kRecentWins] += 1; }, true},
+      {"highest final score", [](StatsBlocks& b) { b.ai[5].words[kAiHighestScore] += 1; }, true},
+      {"lowest final score", [](StatsBlocks& b) { b.ai[4].words[kAiLowestScore] -= 1; }, true},
+      {"hands played", [](StatsBlocks& b) { b.ai[0].words[kAiHands] += 1; }, false},
+      {"highest win", [](StatsBlocks& b) { b.ai[6].words[kAiHighestWin] = 88; }, false},
+      {"deal-ins", [](StatsBlocks& b) { b.ai[1].words[kAiDealIns] += 1; }, false},
+      {"a pattern's wins", [](StatsBlocks& b) { b.yaku[2].words[83] += 1; }, false},
+  };
+  const StatsBlocks file = kBuiltInStats;
+  for (const Row& row : rows) {
+    StatsBlocks copy = file;
+    row.change(copy);
+    EXPECT_EQ(same_finished_matches(copy, file), !row.apart) << row.what;
+    EXPECT_EQ(same_finished_matches(file, copy), !row.apart) << row.what;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, ResumedMatch, ::testing::ValuesIn(kCases),

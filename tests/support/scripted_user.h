@@ -28,6 +28,8 @@ class ScriptedUser {
   // headless window must be free: it is opened here); the problems found,
   // one a line.
   std::vector<std::string> play_match(unsigned seed);
+  // The same in the run going on, from the title or the menu.
+  std::vector<std::string> play_on();
 
   // Whether the title's resume question is answered "再開する"; otherwise a
   // new match is started from the menu.
