@@ -270,6 +270,37 @@ TEST_F(TitleAndResume, TheResumeQuestionNamesAnUnreadableFileAndTheMatchEndsTheN
   EXPECT_FALSE(draws_text(scene_main_menu, "data/save.dat")) << "the menu after the match does not name it again";
 }
 
+// Each file the title click reads, unreadable (restart.dat holding a
+// suspended match): the first click's screen names it, and a second click
+// after Return, with no menu click between, names nothing.
+TEST_F(TitleAndResume, EachFileTheTitleClickReadsIsNamedByItsFirstScreenOnly) {
+  struct Case {
+    const char* file;
+    bool asks_resume;  // another file holds a suspended match
+  };
+  const Case cases[] = {
+      {"data/save.dat", true},        {"data/option.dat", false},  {"data/rule_yaku.dat", true},
+      {"data/local_yaku.dat", false}, {"data/restart.dat", false},
+  };
+  for (const Case& c : cases) {
+    open_headless_program();
+    if (c.asks_resume || std::string(c.file) == "data/restart.dat") store_suspended();
+    if (!std::filesystem::exists(dir_.file(c.file))) write_raw_bytes(dir_.file(c.file), 12, 0x01);
+    const UnreadableFile unreadable(dir_.file(c.file));
+    const int screen = c.asks_resume ? SCENE_RESUME_QUESTION : SCENE_MAIN_MENU;
+    void (*const draw)() = c.asks_resume ? scene_resume_question : scene_main_menu;
+    headless::left_click_at(500, 500);
+    ASSERT_EQ(g_scene, screen) << c.file;
+    EXPECT_TRUE(draws_text(draw, c.file)) << c.file;
+    headless::key(platform::kVkReturn);
+    headless::left_click_at(500, 500);
+    ASSERT_EQ(g_scene, screen) << c.file;
+    EXPECT_FALSE(draws_text(draw, "data/")) << c.file << ": a file named again by the second click";
+    std::filesystem::remove(dir_.file(c.file));
+    std::filesystem::remove(dir_.file("data/restart.dat"));
+  }
+}
+
 TEST_F(TitleAndResume, AnOptionFileThatCannotBeReadIsNamedAndKeptWhateverIsChanged) {
   std::vector<std::int32_t> options(kOptionDefaults.begin(), kOptionDefaults.end());
   options[opt_com_speed] = 5;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <climits>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <cstdint>
@@ -181,8 +182,9 @@ TEST_F(DataFiles, MissingFilesLeaveDefaultsAndClearTheStatistics) {
   EXPECT_FALSE(suspended_match_waits());
 }
 
-// A file that is there but cannot be read is passed over as a missing one
-// is, named once in the run, and never written over in it.
+// A file that is there but cannot be read, whether it will not open or its
+// read fails part-way, is passed over as a missing one is, named once in the
+// run, and never written over in it.
 TEST_F(DataFiles, AFileThatCannotBeReadIsNamedOnceAndKeepsItsBytes) {
   struct Case {
     const char* file;
@@ -198,31 +200,36 @@ TEST_F(DataFiles, AFileThatCannotBeReadIsNamedOnceAndKeepsItsBytes) {
       {"data/local_yaku.dat", 12, load_local_yaku_file, save_local_yaku_file},
       {"data/restart.dat", 5208, [] { suspended_match_waits(); }, write_suspended_match},
   };
-  for (const Case& c : cases) {
-    reset_program_state();
-    const std::filesystem::path path = dir_.file(c.file);
-    write_raw_bytes(path, c.bytes, 0x01);
-    struct stat before {};
-    ASSERT_EQ(::stat(path.c_str(), &before), 0);
-    fill_saved_stats();
-    {
-      UnreadableFile unreadable(path);
-      c.load();
-      EXPECT_EQ(newly_unreadable_data_files(), std::vector<std::string>{c.file});
-      EXPECT_FALSE(c.save()) << c.file;
-      c.load();
-      EXPECT_TRUE(newly_unreadable_data_files().empty()) << c.file << " is named once";
-      struct stat during {};
-      ASSERT_EQ(::stat(path.c_str(), &during), 0);
-      EXPECT_EQ(during.st_ino, before.st_ino) << c.file;
-      EXPECT_EQ(during.st_mode & 07777, 0u) << c.file;
+  for (const bool part_way : {false, true})
+    for (const Case& c : cases) {
+      const std::string what = std::string(c.file) + (part_way ? ", failing part-way" : ", not opening");
+      reset_program_state();
+      const std::filesystem::path path = dir_.file(c.file);
+      write_raw_bytes(path, c.bytes, 0x01);
+      struct stat before {};
+      ASSERT_EQ(::stat(path.c_str(), &before), 0);
+      fill_saved_stats();
+      {
+        std::optional<UnreadableFile> unreadable;
+        std::optional<FailingReads> failing;
+        if (part_way) failing.emplace(path);
+        else unreadable.emplace(path);
+        c.load();
+        EXPECT_EQ(newly_unreadable_data_files(), std::vector<std::string>{c.file}) << what;
+        EXPECT_FALSE(c.save()) << what;
+        c.load();
+        EXPECT_TRUE(newly_unreadable_data_files().empty()) << what << ": named once";
+        struct stat during {};
+        ASSERT_EQ(::stat(path.c_str(), &during), 0);
+        EXPECT_EQ(during.st_ino, before.st_ino) << what;
+        EXPECT_EQ(during.st_mode & 07777, part_way ? before.st_mode & 07777 : 0u) << what;
+      }
+      std::size_t bytes = 0;
+      EXPECT_EQ(read_le_words(path, &bytes), std::vector<std::int32_t>(c.bytes / 4, 0x01010101)) << what;
+      EXPECT_EQ(g_stats_basic[1].words[3], std::string(c.file) == "data/save.dat" ? 0 : stat_value(1, 1, 3))
+          << what << ": only the statistics file clears the statistics, as a missing one";
+      std::filesystem::remove(path);
     }
-    std::size_t bytes = 0;
-    EXPECT_EQ(read_le_words(path, &bytes), std::vector<std::int32_t>(c.bytes / 4, 0x01010101)) << c.file;
-    EXPECT_EQ(g_stats_basic[1].words[3], std::string(c.file) == "data/save.dat" ? 0 : stat_value(1, 1, 3))
-        << c.file << ": only the statistics file clears the statistics, as a missing one";
-    std::filesystem::remove(path);
-  }
   reset_program_state();
   write_raw_bytes(dir_.file("data/option.dat"), 88, 0x01);
   write_raw_bytes(dir_.file("data/save.dat"), 5124, 0x01);

@@ -2,9 +2,11 @@
 
 #include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <fstream>
 #include <iterator>
@@ -84,4 +86,41 @@ UnreadableFile::~UnreadableFile() {
   set_effective(old_effective_);
   std::error_code ignored;
   std::filesystem::permissions(path_, old_mode_, ignored);
+}
+
+namespace {
+
+// The file whose reads fail while a FailingReads lives.
+struct FailingFile {
+  bool armed = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+};
+FailingFile g_failing_file;
+
+bool reads_fail(int fd) {
+  struct stat info {};
+  return g_failing_file.armed && ::fstat(fd, &info) == 0 && info.st_dev == g_failing_file.device &&
+         info.st_ino == g_failing_file.inode;
+}
+
+}  // namespace
+
+FailingReads::FailingReads(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) g_failing_file = {true, info.st_dev, info.st_ino};
+}
+
+FailingReads::~FailingReads() { g_failing_file = {}; }
+
+// Defined in a program, read() takes the C library's place for the whole
+// program, the code under test included: this object is linked into every
+// program that makes a FailingReads. Reads of any other file go to the
+// kernel unchanged (the address sanitizer's check of the buffer is passed by).
+extern "C" ssize_t read(int fd, void* buffer, size_t count) {
+  if (reads_fail(fd)) {
+    errno = EIO;
+    return -1;
+  }
+  return ::syscall(SYS_read, fd, buffer, count);
 }

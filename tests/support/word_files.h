@@ -1,6 +1,6 @@
 // Independent little-endian word files for tests of the data files, a guard
-// that makes every file write of the process fail while it lives, and one
-// that makes a file unreadable to the process.
+// that makes every file write of the process fail while it lives, one that
+// makes a file unreadable to the process and one that makes its reads fail.
 #pragma once
 
 #include <cstdint>
@@ -40,4 +40,16 @@ class UnreadableFile {
   std::filesystem::path path_;
   std::filesystem::perms old_mode_;
   std::uint32_t old_effective_ = 0;  // the first word of the effective capabilities
+};
+
+// While alive, every read of the file fails with an I/O error, as on a disk
+// that fails part-way: the file still opens, and its mode and name are as
+// they were. Files are told apart by device and inode, so a read through
+// any name or descriptor of the file fails and reads of others work.
+class FailingReads {
+ public:
+  explicit FailingReads(const std::filesystem::path& path);
+  ~FailingReads();
+  FailingReads(const FailingReads&) = delete;
+  FailingReads& operator=(const FailingReads&) = delete;
 };
