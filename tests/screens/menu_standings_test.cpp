@@ -246,11 +246,7 @@ TEST_F(MenuAndStandings, TheMenuSaysWhichWriteFailedOnTheWayToIt) {
 // menu click.
 TEST_F(Standings, TheNoteOfHandsLeftOutLastsUntilTheNextTitleOrMenuClick) {
   constexpr const char* kNote = "中断前の局の成績（和了・放銃・役など）は記録していません";
-  const auto noted = [&] {
-    for (const DrawCall& call : record_calls(scene_main_menu))
-      if (call.text == kNote) return true;
-    return false;
-  };
+  const auto noted = [&] { return draws_text(scene_main_menu, kNote); };
   for (const bool by_title : {true, false}) {
     g_hands_left_out = 1;
     g_standings_booked = 0;

@@ -51,12 +51,6 @@ class TitleAndResume : public ::testing::Test {
   TestWorkdir dir_;
 };
 
-bool draws_text(void (*scene)(), const std::string& text) {
-  for (const DrawCall& call : record_calls(scene))
-    if (call.text.find(text) != std::string::npos) return true;
-  return false;
-}
-
 TEST_F(TitleAndResume, FirstStartWithoutFilesGoesToTheMenuWithDefaults) {
   ASSERT_EQ(g_scene, SCENE_TITLE);
   headless::left_click_at(500, 500);

@@ -68,12 +68,6 @@ const Case kCases[] = {
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-bool menu_draws(const char* text) {
-  for (const DrawCall& call : record_calls(scene_main_menu))
-    if (call.text.find(text) != std::string::npos) return true;
-  return false;
-}
-
 constexpr const char* kLeftOutNote = "中断前の局の成績（和了・放銃・役など）は記録していません";
 
 constexpr int kUser = 0;  // the user's character, at seat 0 in every match
@@ -109,7 +103,7 @@ class ResumedMatch : public ::testing::TestWithParam<Case> {
     const int score = g_scores[0];
     headless::left_click_at(300, 300);  // the standings: booked and saved
     if (g_scene != SCENE_MAIN_MENU) return false;
-    EXPECT_EQ(menu_draws(kLeftOutNote), left_out_) << "after step " << seed;
+    EXPECT_EQ(draws_text(scene_main_menu, kLeftOutNote), left_out_) << "after step " << seed;
     if (step.unreadable && std::string(step.unreadable) == "data/save.dat") return true;  // the save is refused
     expected_.matches += 1;
     expected_.hands += played + (user.resume && stored_counts_ ? stored_hands_ : 0);
@@ -147,7 +141,7 @@ TEST_P(ResumedMatch, BooksOntoTheStatisticsAsTheyStandAndSaysWhatWasLeftOut) {
 
   headless::key(platform::kVkReturn);
   headless::left_click_at(10, 10);
-  EXPECT_FALSE(menu_draws(kLeftOutNote)) << "said once";
+  EXPECT_FALSE(draws_text(scene_main_menu, kLeftOutNote)) << "said once";
   EXPECT_EQ(g_stats_basic[kUser].words[kBasicMatches], expected_.matches) << "the next title click reads them back";
 }
 

@@ -7,6 +7,12 @@ std::vector<DrawCall> record_calls(const std::function<void()>& draw) {
   return g_draw_calls;
 }
 
+bool draws_text(const std::function<void()>& draw, const std::string& text) {
+  for (const DrawCall& call : record_calls(draw))
+    if (call.text.find(text) != std::string::npos) return true;
+  return false;
+}
+
 std::vector<DrawCall> from_sheet(const std::vector<DrawCall>& calls, int id) {
   std::vector<DrawCall> out;
   for (const DrawCall& c : calls)

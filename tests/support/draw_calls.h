@@ -10,6 +10,9 @@
 // The calls recorded while `draw` runs.
 std::vector<DrawCall> record_calls(const std::function<void()>& draw);
 
+// Whether a text that `draw` draws holds `text`.
+bool draws_text(const std::function<void()>& draw, const std::string& text);
+
 // The calls from one sheet, in order.
 std::vector<DrawCall> from_sheet(const std::vector<DrawCall>& calls, int id);
 
